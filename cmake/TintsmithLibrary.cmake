@@ -1,0 +1,39 @@
+# One static library per subsystem; sources are every .cpp/.h under the
+# directory, so adding a file needs no edit here.
+function(tintsmith_library name dir)
+  file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
+  list(FILTER _srcs EXCLUDE REGEX "\\.cpp$")
+  file(GLOB_RECURSE _cpp CONFIGURE_DEPENDS "${dir}/*.cpp")
+  if(_cpp)
+    add_library(${name} STATIC ${_cpp} ${_srcs})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+  else()
+    add_library(${name} INTERFACE ${_srcs})
+    target_include_directories(${name} INTERFACE "${PROJECT_SOURCE_DIR}")
+  endif()
+endfunction()
+
+# Links a subsystem library whether it is still header-only or not.
+function(tintsmith_link name)
+  get_target_property(_type ${name} TYPE)
+  if(_type STREQUAL "INTERFACE_LIBRARY")
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  else()
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+# A GoogleTest executable from every .cpp in a tests sub-directory.
+function(tintsmith_test name dir)
+  file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS "${dir}/*.cpp")
+  if(NOT _srcs)
+    return()
+  endif()
+  add_executable(${name} ${_srcs})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    TINTSMITH_TESTDATA="${PROJECT_SOURCE_DIR}/../shared/testdata"
+    TINTSMITH_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,42 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Two separate sinks: the developer's log (diagnostics a developer reads,
+// never shown to the user) and standard output (the lines the program prints).
+// Each takes whole lines; a line feed is added by the sink.
+void devLog(std::string_view line);
+void printLine(std::string_view line);
+
+using LineSink = std::function<void(std::string_view)>;
+
+// Replaces a sink; an empty function restores the default (stderr for the
+// developer log, stdout for standard output). Returns the previous sink.
+LineSink setDevLogSink(LineSink sink);
+LineSink setStandardOutputSink(LineSink sink);
+
+// Collects the lines sent to both sinks while it lives (for tests).
+class LogCapture {
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    const std::vector<std::string>& devLogLines() const { return devLog_; }
+    const std::vector<std::string>& standardOutputLines() const { return stdout_; }
+    bool devLogContains(std::string_view text) const;
+    bool standardOutputContains(std::string_view text) const;
+
+private:
+    std::vector<std::string> devLog_;
+    std::vector<std::string> stdout_;
+    LineSink previousDevLog_;
+    LineSink previousStdout_;
+};
+
+} // namespace platform
