@@ -1,6 +1,7 @@
 #include "platform/NotificationCenter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
