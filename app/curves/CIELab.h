@@ -1,4 +1,8 @@
 #pragma once
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 // A Lab colour: L* 0 to 100, a* and b* signed. Equal when all three are equal;
 // ordered by lightness alone, so sorting and min/max of Lab lists work on L*.
@@ -12,4 +16,29 @@ struct CIELab {
     friend bool operator>(const CIELab& x, const CIELab& y) { return y < x; }
     friend bool operator<=(const CIELab& x, const CIELab& y) { return !(y < x); }
     friend bool operator>=(const CIELab& x, const CIELab& y) { return !(x < y); }
+
+    // "(L:95.0, a:-0.5, b:1.25)": each number in its shortest exact form.
+    std::string debugDescription() const;
 };
+
+// The text form of a Lab list: "[" + the entries' debug texts joined by ", " + "]".
+std::string debugDescription(const std::vector<CIELab>& list);
+
+// Keyed-record coding of a Lab value under the keys "L", "a" and "b".
+using KeyedDoubles = std::map<std::string, double>;
+
+// The decoder's error: a required key is missing or a value is out of range.
+class DecodingError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+KeyedDoubles encode(const CIELab& lab);
+// Throws DecodingError when one of the three keys is missing.
+CIELab decodeCIELab(const KeyedDoubles& record);
+
+// Every L becomes (L - L_last) / (L_first - L_last) x 100, so the first entry
+// is 100 and the last 0; a and b unchanged. An empty list stays empty; when the
+// first and last L are equal there is no range to stretch and the list is
+// returned unchanged.
+std::vector<CIELab> normalizeLabL(const std::vector<CIELab>& list);
