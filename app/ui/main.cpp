@@ -1,6 +1,15 @@
 #include <QApplication>
 
+#include "app/ui/ApplicationShell.h"
+#include "app/ui/MainWindow.h"
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return app.exec();
+    QApplication::setOrganizationName(QStringLiteral("Vellumcrest"));
+    QApplication::setApplicationName(QStringLiteral("Tintsmith"));
+
+    ApplicationShell shell;
+    shell.mainWindow().show();
+    app.exec();
+    return 0;
 }

@@ -1,1 +1,103 @@
 #include "platform/qt/QtServices.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+QString nameFilter(const std::vector<std::string>& types) {
+    if (types.empty()) return {};
+    QStringList patterns;
+    for (const auto& type : types) patterns << QStringLiteral("*.") + QString::fromStdString(type);
+    return patterns.join(QLatin1Char(' '));
+}
+
+std::filesystem::path toPath(const QString& file) {
+    return std::filesystem::path(file.toStdU16String());
+}
+
+class QtOpenPanel final : public OpenPanel {
+public:
+    explicit QtOpenPanel(QWidget* parent) : parent_(parent) {}
+
+    std::optional<std::filesystem::path> runModal(const OpenPanelOptions& options) override {
+        QFileDialog dialog(parent_, QString::fromStdString(options.title));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(options.canChooseDirectories && !options.canChooseFiles ? QFileDialog::Directory
+                                                                                  : QFileDialog::ExistingFile);
+        if (const auto filter = nameFilter(options.allowedFileTypes); !filter.isEmpty())
+            dialog.setNameFilter(filter);
+        dialog.setSizeGripEnabled(options.showsResizeIndicator);
+        if (options.showsHiddenFiles) dialog.setFilter(dialog.filter() | QDir::Hidden);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        const auto files = dialog.selectedFiles();
+        if (files.isEmpty()) return std::nullopt;
+        return toPath(files.front());
+    }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtSavePanel final : public SavePanel {
+public:
+    explicit QtSavePanel(QWidget* parent) : parent_(parent) {}
+
+    void begin(const SavePanelOptions& options, Completion onConfirm) override {
+        auto* dialog = new QFileDialog(parent_, QString::fromStdString(options.title));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        if (const auto filter = nameFilter(options.allowedFileTypes); !filter.isEmpty()) {
+            dialog->setNameFilter(filter);
+            dialog->setDefaultSuffix(QString::fromStdString(options.allowedFileTypes.front()));
+        }
+        if (!options.canCreateDirectories) dialog->setOption(QFileDialog::ReadOnly, true);
+        if (!options.suggestedFileName.empty())
+            dialog->selectFile(QString::fromStdString(options.suggestedFileName));
+        QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                         [onConfirm = std::move(onConfirm)](const QString& file) {
+                             if (!file.isEmpty() && onConfirm) onConfirm(toPath(file));
+                         });
+        dialog->open(); // window-modal, returns at once
+    }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+class QtAlertPresenter final : public AlertPresenter {
+public:
+    explicit QtAlertPresenter(QWidget* parent) : parent_(parent) {}
+
+    void runModal(const AlertContent& alert) override {
+        QMessageBox box(parent_);
+        switch (alert.style) {
+        case AlertStyle::warning: box.setIcon(QMessageBox::Warning); break;
+        case AlertStyle::informational: box.setIcon(QMessageBox::Information); break;
+        case AlertStyle::critical: box.setIcon(QMessageBox::Critical); break;
+        }
+        box.setText(QString::fromStdString(alert.messageText));
+        box.setInformativeText(QString::fromStdString(alert.informativeText));
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+    }
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+} // namespace
+
+std::shared_ptr<OpenPanel> makeQtOpenPanel(QWidget* parent) { return std::make_shared<QtOpenPanel>(parent); }
+std::shared_ptr<SavePanel> makeQtSavePanel(QWidget* parent) { return std::make_shared<QtSavePanel>(parent); }
+std::shared_ptr<AlertPresenter> makeQtAlertPresenter(QWidget* parent) {
+    return std::make_shared<QtAlertPresenter>(parent);
+}
+
+} // namespace platform

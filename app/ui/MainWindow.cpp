@@ -1,0 +1,63 @@
+#include "app/ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/AppDelegate.h"
+
+namespace {
+QWidget* makeScreenPlace(const QString& objectName) {
+    auto* place = new QWidget;
+    place->setObjectName(objectName);
+    new QVBoxLayout(place);
+    return place;
+}
+} // namespace
+
+MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
+    : QMainWindow(parent), delegate_(std::move(delegate)) {
+    setWindowTitle(QApplication::applicationName());
+
+    screens_ = new QTabWidget(this);
+    blendingPlace_ = makeScreenPlace(QStringLiteral("blendingScreen"));
+    linearizationPlace_ = makeScreenPlace(QStringLiteral("linearizationScreen"));
+    screens_->addTab(blendingPlace_, tr("Blending"));
+    screens_->addTab(linearizationPlace_, tr("Linearization"));
+    setCentralWidget(screens_);
+    resize(1200, 800);
+
+    buildMenus();
+    delegate_->dc->addChangeListener([this] { rebuildOpenRecentMenu(); });
+}
+
+void MainWindow::buildMenus() {
+    auto* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    openRecentMenu_ = fileMenu->addMenu(tr("Open Recent"));
+    openRecentMenu_->setObjectName(QStringLiteral("openRecentMenu"));
+    fileMenu->addSeparator();
+    auto* quit = fileMenu->addAction(tr("Quit"), qApp, &QApplication::closeAllWindows);
+    quit->setShortcut(QKeySequence::Quit);
+    rebuildOpenRecentMenu();
+}
+
+void MainWindow::rebuildOpenRecentMenu() {
+    openRecentMenu_->clear();
+    for (const auto& file : delegate_->dc->recentDocuments()) {
+        const auto path = QString::fromStdU16String(file.u16string());
+        auto* action = openRecentMenu_->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { emit recentDocumentChosen(path); });
+    }
+    openRecentMenu_->addSeparator();
+    auto* clear = openRecentMenu_->addAction(tr("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentMenu"));
+    clear->setEnabled(!delegate_->dc->recentDocuments().empty());
+    connect(clear, &QAction::triggered, this, [this] { delegate_->dc->clearRecentDocuments(); });
+}

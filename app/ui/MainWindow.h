@@ -1,0 +1,34 @@
+#pragma once
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+
+class QMenu;
+class QTabWidget;
+class AppDelegate;
+
+// The main window: the blending and linearization screens side by side in
+// tabs, and the File menu with Open Recent.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent = nullptr);
+
+    QWidget* blendingScreenPlace() const { return blendingPlace_; }
+    QWidget* linearizationScreenPlace() const { return linearizationPlace_; }
+    QMenu* openRecentMenu() const { return openRecentMenu_; }
+
+signals:
+    // The user picked a file from Open Recent.
+    void recentDocumentChosen(const QString& file);
+
+private:
+    void buildMenus();
+    void rebuildOpenRecentMenu();
+
+    std::shared_ptr<AppDelegate> delegate_;
+    QTabWidget* screens_ = nullptr;
+    QWidget* blendingPlace_ = nullptr;
+    QWidget* linearizationPlace_ = nullptr;
+    QMenu* openRecentMenu_ = nullptr;
+};

@@ -1,0 +1,38 @@
+#include "platform/qt/QtRecentDocuments.h"
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+namespace {
+const QString settingsKey = QStringLiteral("RecentDocuments");
+}
+
+QtRecentDocuments::QtRecentDocuments() {
+    std::vector<std::filesystem::path> stored;
+    for (const auto& file : QSettings().value(settingsKey).toStringList())
+        stored.emplace_back(file.toStdU16String());
+    list_.assign(stored);
+}
+
+void QtRecentDocuments::noteNewRecentDocument(const std::filesystem::path& file) {
+    list_.note(file);
+    store();
+}
+
+void QtRecentDocuments::clearRecentDocuments() {
+    list_.clear();
+    store();
+}
+
+void QtRecentDocuments::store() {
+    QStringList files;
+    for (const auto& file : list_.items()) files << QString::fromStdU16String(file.u16string());
+    QSettings settings;
+    settings.setValue(settingsKey, files);
+    settings.sync();
+    for (const auto& listener : listeners_) listener();
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the benchmarks optimised (no sanitizers) and runs them all, or only
+# those whose executable name contains the first argument (numerics, curves,
+# inks, charts). Further arguments go to Google Benchmark.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+build="$root/build/bench"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTINTSMITH_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+filter=${1:-}
+shift || true
+for exe in "$build"/bench/*_bench; do
+  [[ -x "$exe" ]] || continue
+  [[ -z "$filter" || "$(basename "$exe")" == *"$filter"* ]] || continue
+  echo "== $(basename "$exe")"
+  "$exe" "$@"
+done

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/FileIO.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileIOTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("tintsmith-fileio-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    static std::string read(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::size_t entriesInDir() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    }
+
+    // Runs `write` in a child process whose file size limit is `limit` bytes,
+    // so the write fails (or the child dies) part-way through.
+    static int inChildWithFileSizeLimit(rlim_t limit, bool ignoreSignal, const std::function<int()>& write) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (ignoreSignal) std::signal(SIGXFSZ, SIG_IGN);
+            rlimit rl{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &rl);
+            ::_exit(write());
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return status;
+    }
+
+    fs::path dir_;
+};
+
+} // namespace
+
+TEST_F(FileIOTest, WritesTheWholeTextAndReplacesAnOldFile) {
+    const auto file = dir_ / "curve.quad";
+    ASSERT_TRUE(platform::writeFileAtomically(file, "old"));
+    const std::string text = "## QuadToneRIP K,C,M,Y\n# K Curve\n0\n65535";
+    const auto result = platform::writeFileAtomically(file, text);
+    ASSERT_TRUE(result) << result.errorDescription;
+    EXPECT_EQ(read(file), text);
+    EXPECT_EQ(entriesInDir(), 1u); // no temporary file left behind
+}
+
+TEST_F(FileIOTest, KeepsThePermissionsOfTheFileItReplaces) {
+    const auto file = dir_ / "shared.cube";
+    ASSERT_TRUE(platform::writeFileAtomically(file, "a"));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(platform::writeFileAtomically(file, "b"));
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FileIOTest, AFailedWriteLeavesTheOldFileIntactAndSaysWhy) {
+    const auto file = dir_ / "curve.quad";
+    ASSERT_TRUE(platform::writeFileAtomically(file, "old contents"));
+    const std::string big(1 << 20, 'x');
+    const int status = inChildWithFileSizeLimit(4096, true, [&] {
+        const auto result = platform::writeFileAtomically(file, big);
+        return (!result.ok && !result.errorDescription.empty()) ? 0 : 1;
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write should fail and report an error";
+    EXPECT_EQ(read(file), "old contents");
+    EXPECT_EQ(entriesInDir(), 1u);
+}
+
+TEST_F(FileIOTest, AnInterruptedWriteLeavesTheOldFileIntact) {
+    const auto file = dir_ / "curve.quad";
+    ASSERT_TRUE(platform::writeFileAtomically(file, "old contents"));
+    const std::string big(1 << 20, 'x');
+    // The process is killed by the signal in the middle of writing.
+    const int status = inChildWithFileSizeLimit(4096, false, [&] {
+        platform::writeFileAtomically(file, big);
+        return 0;
+    });
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(read(file), "old contents");
+}
+
+TEST_F(FileIOTest, RefusesPlacesItCannotWrite) {
+    EXPECT_FALSE(platform::writeFileAtomically(dir_ / "missing-folder" / "a.quad", "x"));
+    EXPECT_FALSE(platform::writeFileAtomically(dir_, "x").ok); // a folder
+    fs::create_directories(dir_ / "occupied" / "child");
+    const auto result = platform::writeFileAtomically(dir_ / "occupied", "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(fs::is_directory(dir_ / "occupied" / "child"));
+}
+
+TEST_F(FileIOTest, ReadsWholeFilesAndRefusesWhatItCannotRead) {
+    const auto file = dir_ / "wedge.txt";
+    ASSERT_TRUE(platform::writeFileAtomically(file, std::string("L*\ta*\n\0x", 9)));
+    std::string text;
+    ASSERT_TRUE(platform::readWholeFile(file, text));
+    EXPECT_EQ(text, std::string("L*\ta*\n\0x", 9));
+
+    std::string untouched = "previous";
+    EXPECT_FALSE(platform::readWholeFile(dir_ / "absent.txt", untouched));
+    EXPECT_FALSE(platform::readWholeFile(dir_, untouched));
+    const auto tooLarge = platform::readWholeFile(file, untouched, 4);
+    EXPECT_FALSE(tooLarge);
+    EXPECT_FALSE(tooLarge.errorDescription.empty());
+    EXPECT_EQ(untouched, "previous");
+}

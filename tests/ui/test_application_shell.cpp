@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QTabWidget>
+
+#include "app/ui/AppDelegate.h"
+#include "app/ui/ApplicationShell.h"
+#include "app/ui/MainWindow.h"
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        // Settings go to a folder of this process alone: tests run in parallel.
+        const auto settings = std::filesystem::temp_directory_path() /
+                              ("tintsmith-ui-tests-" + std::to_string(::getpid()));
+        ::setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+        static const std::filesystem::path folder = settings;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(folder, ec);
+        });
+        QStandardPaths::setTestModeEnabled(true);
+        auto* a = new QApplication(argc, argv);
+        QApplication::setOrganizationName(QStringLiteral("Vellumcrest"));
+        QApplication::setApplicationName(QStringLiteral("Tintsmith"));
+        return a;
+    }();
+    return *app;
+}
+
+QStringList actionTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const auto* action : menu->actions())
+        if (!action->isSeparator()) texts << action->text();
+    return texts;
+}
+
+class ApplicationShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application();
+        platform::QtRecentDocuments().clearRecentDocuments();
+    }
+};
+
+} // namespace
+
+TEST_F(ApplicationShellTest, MainWindowShowsTheNameTheScreensAndTheFileMenu) {
+    ApplicationShell shell;
+    auto& window = shell.mainWindow();
+    window.show();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tintsmith"));
+
+    auto* fileMenu = window.menuBar()->findChild<QMenu*>(QStringLiteral("fileMenu"));
+    ASSERT_NE(fileMenu, nullptr);
+    EXPECT_TRUE(actionTexts(fileMenu).contains(QStringLiteral("Open Recent")));
+    ASSERT_NE(window.openRecentMenu(), nullptr);
+    EXPECT_EQ(actionTexts(window.openRecentMenu()), QStringList{QStringLiteral("Clear Menu")});
+
+    auto* screens = window.findChild<QTabWidget*>();
+    ASSERT_NE(screens, nullptr);
+    EXPECT_EQ(screens->count(), 2);
+    EXPECT_NE(window.blendingScreenPlace(), nullptr);
+    EXPECT_NE(window.linearizationScreenPlace(), nullptr);
+}
+
+TEST_F(ApplicationShellTest, OpenedFilesAppearInOpenRecentNewestFirstUntilCleared) {
+    ApplicationShell shell;
+    platform::noteNewRecentDocument("/prints/wedge.txt");
+    platform::noteNewRecentDocument("/prints/curve.quad");
+    platform::noteNewRecentDocument("/prints/wedge.txt");
+
+    auto* menu = shell.mainWindow().openRecentMenu();
+    EXPECT_EQ(actionTexts(menu),
+              (QStringList{QStringLiteral("wedge.txt"), QStringLiteral("curve.quad"), QStringLiteral("Clear Menu")}));
+
+    menu->findChild<QAction*>(QStringLiteral("clearRecentMenu"))->trigger();
+    EXPECT_EQ(actionTexts(menu), QStringList{QStringLiteral("Clear Menu")});
+    EXPECT_TRUE(shell.delegate().dc->recentDocuments().empty());
+}
+
+TEST_F(ApplicationShellTest, TheOpenRecentListOutlivesTheRun) {
+    {
+        ApplicationShell firstRun;
+        platform::noteNewRecentDocument("/prints/older.quad");
+        platform::noteNewRecentDocument("/prints/newer.quad");
+    }
+    ApplicationShell secondRun;
+    EXPECT_EQ(secondRun.delegate().dc->recentDocuments(),
+              (std::vector<std::filesystem::path>{"/prints/newer.quad", "/prints/older.quad"}));
+}
+
+TEST_F(ApplicationShellTest, TheShellInstallsAndRemovesTheServices) {
+    {
+        ApplicationShell shell;
+        EXPECT_NE(platform::services().openPanel, nullptr);
+        EXPECT_NE(platform::services().savePanel, nullptr);
+        EXPECT_NE(platform::services().alerts, nullptr);
+        EXPECT_FALSE(platform::services().delegate.expired());
+    }
+    EXPECT_EQ(platform::services().openPanel, nullptr);
+    EXPECT_TRUE(platform::services().delegate.expired());
+}
