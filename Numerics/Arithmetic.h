@@ -1,0 +1,363 @@
+#pragma once
+// Part 1.103: element-wise arithmetic and operators.
+//
+// Operator spellings. C++ cannot declare new operators, so the library's own
+// operators of the Parts are spelled as follows (the named functions are the
+// same in both):
+//   collection + - * / % scalar      the operators of the Parts, unchanged
+//   scalar * collection              unchanged
+//   .+  .-  .*  ./  .%               + - * / % with a collection on both sides
+//   **  (collection, scalar)         pow(x, e)
+//   .** (collection, collection)     pow(x, y)
+//   •   (dot product)                dot(x, y)
+//   += -= *= /= with a scalar        unchanged
+//   .%= with a scalar                %= with a scalar
+//   .+= .-= .*= ./= .%=              += -= *= /= %= with a collection operand
+//   **= and .**=                     powAssign(x, e) and powAssign(x, y)
+// The operators live in namespace numerics; a caller brings them in with
+// `using namespace numerics;` (or a using-declaration), since std::vector's
+// own namespace is std. Precedence and associativity are C++'s.
+
+#include <cmath>
+#include <vector>
+
+#include "Numerics/Kernels.h"
+#include "Numerics/Memory.h"
+#include "Numerics/Platform.h"
+
+namespace numerics {
+
+namespace detail {
+
+// The in-place power step (steps 3 and 4 of pow(_:_:)): r[i] = r[i] ** e[i].
+template <Real T>
+void powInPlace(std::vector<T>& r, const std::vector<T>& exponents) {
+    require(r.size() == exponents.size());
+    const int n = vForceCount(static_cast<int64_t>(r.size()));
+    vforce::pow(r.data(), exponents.data(), r.data(), n);
+}
+
+// The in-place element-wise product used by the scalar-first product.
+template <Real T, RealCollection C>
+void elmulInPlace(std::vector<T>& r, const C& y) {
+    withUnsafeMemory(y, [&](UnsafeMemory<T> vy) {
+        require(static_cast<int64_t>(r.size()) == vy.count);
+        vdsp::vmul(r.data(), 1, vy.pointer, vy.stride, r.data(), 1, vDSPLength(vy.count));
+    });
+}
+
+// In-place forms on a write view (shape 4).
+template <Real T> void addScalar(UnsafeMutableMemory<T> v, T s) {
+    vdsp::vsadd(v.pointer, v.stride, &s, v.pointer, v.stride, vDSPLength(v.count));
+}
+template <Real T> void mulScalar(UnsafeMutableMemory<T> v, T s) {
+    vdsp::vsmul(v.pointer, v.stride, &s, v.pointer, v.stride, vDSPLength(v.count));
+}
+template <Real T> void divScalar(UnsafeMutableMemory<T> v, T s) {
+    vdsp::vsdiv(v.pointer, v.stride, &s, v.pointer, v.stride, vDSPLength(v.count));
+}
+
+template <Real T> void axpyInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y, T alpha) {
+    require(x.count == y.count);
+    const int n = cblasInt(x.count);
+    const int incx = cblasInt(x.stride);
+    const int incy = cblasInt(y.stride);
+    blas::axpy(n, alpha, blasBase(y.pointer, y.stride, y.count), incy, blasBase(x.pointer, x.stride, x.count),
+               incx);
+}
+
+template <Real T> void elmulInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+    require(x.count == y.count);
+    vdsp::vmul(x.pointer, x.stride, y.pointer, y.stride, x.pointer, x.stride, vDSPLength(x.count));
+}
+
+template <Real T> void divInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+    require(x.count == y.count);
+    // Divisor y first, then dividend x: x[i] / y[i].
+    vdsp::vdiv(y.pointer, y.stride, x.pointer, x.stride, x.pointer, x.stride, vDSPLength(x.count));
+}
+
+// vForce routines take bare pointers: the views must be contiguous.
+template <Real T> void fmodInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+    require(x.count == y.count);
+    requireUnitStride(x.stride);
+    requireUnitStride(y.stride);
+    vforce::fmod(x.pointer, x.pointer, y.pointer, vForceCount(x.count));
+}
+
+template <Real T> void remainderInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+    require(x.count == y.count);
+    requireUnitStride(x.stride);
+    requireUnitStride(y.stride);
+    vforce::remainder(x.pointer, x.pointer, y.pointer, vForceCount(x.count));
+}
+
+template <Real T> void powInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+    require(x.count == y.count);
+    requireUnitStride(x.stride);
+    requireUnitStride(y.stride);
+    vforce::pow(x.pointer, y.pointer, x.pointer, vForceCount(x.count));
+}
+
+// Two-operand copying shape: copy x, compare counts, apply the in-place form.
+template <class A, class B, class Op>
+std::vector<ElementOf<A>> copyThen(const A& x, const B& y, Op op) {
+    auto r = copyToArray(x);
+    require(static_cast<int64_t>(r.size()) == countOf(y));
+    withUnsafeMutableMemory(r, [&](UnsafeMutableMemory<ElementOf<A>> vr) {
+        withUnsafeMemory(y, [&](UnsafeMemory<ElementOf<A>> vy) { op(vr, vy); });
+    });
+    return r;
+}
+
+}  // namespace detail
+
+// ---------------------------------------------------------------------------
+// Collection and scalar, returning a new array
+
+template <RealCollection C>
+std::vector<ElementOf<C>> add(const C& x, ElementOf<C> s) {
+    auto r = detail::copyToArray(x);
+    vdsp::vsadd(r.data(), 1, &s, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+    return r;
+}
+
+template <RealCollection C>
+std::vector<ElementOf<C>> sub(const C& x, ElementOf<C> s) {
+    auto r = detail::copyToArray(x);
+    const ElementOf<C> negated = -s;
+    vdsp::vsadd(r.data(), 1, &negated, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+    return r;
+}
+
+template <RealCollection C>
+std::vector<ElementOf<C>> mul(const C& x, ElementOf<C> s) {
+    auto r = detail::copyToArray(x);
+    vdsp::vsmul(r.data(), 1, &s, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+    return r;
+}
+
+template <RealCollection C>
+std::vector<ElementOf<C>> mul(ElementOf<C> s, const C& x) {
+    const int64_t n = detail::countOf(x);
+    detail::require(n >= 0);
+    std::vector<ElementOf<C>> r(static_cast<std::size_t>(n), s);
+    detail::elmulInPlace(r, x);
+    return r;
+}
+
+template <RealCollection C>
+std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
+    auto r = detail::copyToArray(x);
+    vdsp::vsdiv(r.data(), 1, &s, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+    return r;
+}
+
+template <RealCollection C>
+std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
+    auto r = detail::copyToArray(x);
+    const std::vector<ElementOf<C>> divisors(r.size(), s);
+    const int n = detail::vForceCount(static_cast<int64_t>(r.size()));
+    vforce::fmod(r.data(), r.data(), divisors.data(), n);
+    return r;
+}
+
+// x[i] raised to e: the application's gamma ramp (Part 2.110).
+template <RealCollection C>
+std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
+    auto r = detail::copyToArray(x);
+    const std::vector<ElementOf<C>> exponents(r.size(), e);
+    detail::powInPlace(r, exponents);
+    return r;
+}
+
+// ---------------------------------------------------------------------------
+// Two collections, returning a new array
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> add(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> sub(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::elmulInto(vx, vy); });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> div(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::divInto(vx, vy); });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> mod(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::fmodInto(vx, vy); });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::remainderInto(vx, vy); });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> pow(const A& x, const B& y) {
+    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::powInto(vx, vy); });
+}
+
+// ---------------------------------------------------------------------------
+// Scalar results
+
+// The dot product (operator • of the Parts).
+template <class A, class B>
+    requires SameElement<A, B>
+ElementOf<A> dot(const A& x, const B& y) {
+    return withUnsafeMemory(x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) {
+        detail::require(vx.count == vy.count);
+        ElementOf<A> result = 0;
+        vdsp::dotpr(vx.pointer, vx.stride, vy.pointer, vy.stride, &result, detail::vDSPLength(vx.count));
+        return result;
+    });
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+ElementOf<A> distSq(const A& x, const B& y) {
+    detail::require(detail::countOf(x) == detail::countOf(y));
+    auto d = sub(x, y);
+    const auto n = detail::vDSPLength(static_cast<int64_t>(d.size()));
+    vdsp::vsq(d.data(), 1, d.data(), 1, n);
+    ElementOf<A> result = 0;
+    vdsp::sve(d.data(), 1, &result, n);
+    return result;
+}
+
+template <class A, class B>
+    requires SameElement<A, B>
+ElementOf<A> dist(const A& x, const B& y) {
+    return std::sqrt(distSq(x, y));
+}
+
+// ---------------------------------------------------------------------------
+// In-place forms (left operand modified)
+
+template <MutableRealCollection C>
+C& operator+=(C& x, ElementOf<C> s) {
+    withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::addScalar(v, s); });
+    return x;
+}
+
+template <MutableRealCollection C>
+C& operator-=(C& x, ElementOf<C> s) {
+    withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::addScalar(v, -s); });
+    return x;
+}
+
+template <MutableRealCollection C>
+C& operator*=(C& x, ElementOf<C> s) {
+    withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::mulScalar(v, s); });
+    return x;
+}
+
+template <MutableRealCollection C>
+C& operator/=(C& x, ElementOf<C> s) {
+    withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::divScalar(v, s); });
+    return x;
+}
+
+// .+= .-= .*= ./= .%= of the Parts.
+template <MutableRealCollection A, RealCollection B>
+    requires SameElement<A, B>
+A& operator+=(A& x, const B& y) {
+    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); }); });
+    return x;
+}
+
+template <MutableRealCollection A, RealCollection B>
+    requires SameElement<A, B>
+A& operator-=(A& x, const B& y) {
+    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); }); });
+    return x;
+}
+
+template <MutableRealCollection A, RealCollection B>
+    requires SameElement<A, B>
+A& operator*=(A& x, const B& y) {
+    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::elmulInto(vx, vy); }); });
+    return x;
+}
+
+template <MutableRealCollection A, RealCollection B>
+    requires SameElement<A, B>
+A& operator/=(A& x, const B& y) {
+    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::divInto(vx, vy); }); });
+    return x;
+}
+
+template <MutableRealCollection A, RealCollection B>
+    requires SameElement<A, B>
+A& operator%=(A& x, const B& y) {
+    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::fmodInto(vx, vy); }); });
+    return x;
+}
+
+// .%= with a scalar: against count(x) copies of s.
+template <MutableRealCollection C>
+C& operator%=(C& x, ElementOf<C> s) {
+    const std::vector<ElementOf<C>> divisors(static_cast<std::size_t>(detail::countOf(x)), s);
+    return x %= divisors;
+}
+
+// .**= of the Parts: x[i] raised to y[i], both contiguous.
+template <MutableRealCollection A, RealCollection B>
+    requires SameElement<A, B>
+A& powAssign(A& x, const B& y) {
+    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::powInto(vx, vy); }); });
+    return x;
+}
+
+// **= of the Parts: against count(x) copies of e.
+template <MutableRealCollection C>
+C& powAssign(C& x, ElementOf<C> e) {
+    const std::vector<ElementOf<C>> exponents(static_cast<std::size_t>(detail::countOf(x)), e);
+    return powAssign(x, exponents);
+}
+
+// ---------------------------------------------------------------------------
+// Operators returning a new array
+
+template <RealCollection C> std::vector<ElementOf<C>> operator+(const C& x, ElementOf<C> s) { return add(x, s); }
+template <RealCollection C> std::vector<ElementOf<C>> operator-(const C& x, ElementOf<C> s) { return sub(x, s); }
+template <RealCollection C> std::vector<ElementOf<C>> operator*(const C& x, ElementOf<C> s) { return mul(x, s); }
+template <RealCollection C> std::vector<ElementOf<C>> operator*(ElementOf<C> s, const C& x) { return mul(s, x); }
+template <RealCollection C> std::vector<ElementOf<C>> operator/(const C& x, ElementOf<C> s) { return div(x, s); }
+template <RealCollection C> std::vector<ElementOf<C>> operator%(const C& x, ElementOf<C> s) { return mod(x, s); }
+
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> operator+(const A& x, const B& y) { return add(x, y); }
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> operator-(const A& x, const B& y) { return sub(x, y); }
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> operator*(const A& x, const B& y) { return elmul(x, y); }
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> operator/(const A& x, const B& y) { return div(x, y); }
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> operator%(const A& x, const B& y) { return mod(x, y); }
+
+}  // namespace numerics

@@ -1,0 +1,76 @@
+#pragma once
+// Thin, type-overloaded doors to the platform libraries the Parts name:
+// CBLAS (OpenBLAS), LAPACK (the Fortran routines, column-major, 32-bit
+// integers) and the radix-2 complex FFT (FFTW3 in place of vDSP_fft_zipD).
+// Each call passes its arguments straight through; the callers (the library's
+// public functions) check the 32-bit limits first. Kept out of the public
+// headers so that cblas.h, lapack.h and fftw3.h do not leak into every user.
+
+#include <cstddef>
+
+namespace numerics {
+
+enum class BlasTranspose { none, transpose };
+
+namespace blas {
+
+// y = alpha * x + y (cblas_?axpy). Pointers follow BLAS's convention for
+// negative increments (the lowest address).
+void axpy(int n, float alpha, const float* x, int incx, float* y, int incy);
+void axpy(int n, double alpha, const double* x, int incx, double* y, int incy);
+
+// Sum of magnitudes (cblas_?asum).
+float asum(int n, const float* x, int incx);
+double asum(int n, const double* x, int incx);
+
+// x = alpha * x (cblas_?scal).
+void scal(int n, float alpha, float* x, int incx);
+void scal(int n, double alpha, double* x, int incx);
+
+// Row-major C = alpha * op(A) * op(B) + beta * C (cblas_?gemm).
+void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, float alpha, const float* a, int lda,
+          const float* b, int ldb, float beta, float* c, int ldc);
+void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, double alpha, const double* a, int lda,
+          const double* b, int ldb, double beta, double* c, int ldc);
+
+// Row-major y = alpha * op(A) * x + beta * y (cblas_?gemv).
+void gemv(BlasTranspose ta, int m, int n, float alpha, const float* a, int lda, const float* x, int incx,
+          float beta, float* y, int incy);
+void gemv(BlasTranspose ta, int m, int n, double alpha, const double* a, int lda, const double* x, int incx,
+          double beta, double* y, int incy);
+
+}  // namespace blas
+
+namespace lapack {
+
+// ?getrf_: LU factorisation of a column-major m x n matrix.
+void getrf(int* m, int* n, float* a, int* lda, int* ipiv, int* info);
+void getrf(int* m, int* n, double* a, int* lda, int* ipiv, int* info);
+
+// ?getri_: inverse from the LU factors.
+void getri(int* n, float* a, int* lda, int* ipiv, float* work, int* lwork, int* info);
+void getri(int* n, double* a, int* lda, int* ipiv, double* work, int* lwork, int* info);
+
+// dgeev_: eigenvalues and left/right eigenvectors of a general matrix.
+void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, double* wr, double* wi, double* vl,
+          int* ldvl, double* vr, int* ldvr, double* work, int* lwork, int* info);
+
+}  // namespace lapack
+
+namespace fft {
+
+// vDSP_create_fftsetup / vDSP_destroy_fftsetup: the setup of radix-2
+// transforms up to 2^log2n points; nullptr when none can be made.
+struct Setup;
+Setup* createSetup(std::size_t log2n, bool doublePrecision);
+void destroySetup(Setup* setup);
+
+// vDSP_fft_zip: in-place forward (direction +1 would be inverse; only the
+// forward direction is offered) unnormalised complex DFT of the 2^log2n points
+// of the split-complex signal (re[i * stride], im[i * stride]).
+void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::size_t log2n);
+void zipForward(Setup* setup, double* re, double* im, std::ptrdiff_t stride, std::size_t log2n);
+
+}  // namespace fft
+
+}  // namespace numerics

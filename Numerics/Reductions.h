@@ -1,0 +1,149 @@
+#pragma once
+// Part 1.102: reductions and statistics. Each single-routine reduction is the
+// reading shape of Part 1.101: one routine over the collection's own storage,
+// its stride passed through, no copy.
+
+#include <cmath>
+
+#include "Numerics/Arithmetic.h"
+#include "Numerics/Kernels.h"
+#include "Numerics/Memory.h"
+#include "Numerics/Platform.h"
+
+namespace numerics {
+
+namespace detail {
+
+// Reading shape: open the read view, check the length, result = 0, one call.
+template <RealCollection C, class Routine>
+ElementOf<C> reduce(const C& x, Routine routine) {
+    return withUnsafeMemory(x, [&](UnsafeMemory<ElementOf<C>> v) {
+        const auto n = vDSPLength(v.count);
+        ElementOf<C> result = 0;
+        routine(v.pointer, v.stride, &result, n);
+        return result;
+    });
+}
+
+}  // namespace detail
+
+// Sum of the elements (vDSP_sveD / vDSP_sve).
+template <RealCollection C>
+ElementOf<C> sum(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::sve(a...); });
+}
+
+// Sum of magnitudes (cblas_dasum / cblas_sasum; 32-bit count and stride).
+template <RealCollection C>
+ElementOf<C> asum(const C& x) {
+    return withUnsafeMemory(x, [](UnsafeMemory<ElementOf<C>> v) {
+        const int n = detail::cblasInt(v.count);
+        const int inc = detail::cblasInt(v.stride);
+        // BLAS's asum reads nothing for a negative increment; the magnitudes of
+        // a backward run are those of the same elements read forward.
+        if (inc < 0) return blas::asum(n, detail::blasBase(v.pointer, v.stride, v.count), detail::cblasInt(-v.stride));
+        return blas::asum(n, v.pointer, inc);
+    });
+}
+
+template <RealCollection C>
+ElementOf<C> sumsq(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::svesq(a...); });
+}
+
+// Largest element (-infinity for an empty collection).
+template <RealCollection C>
+ElementOf<C> max(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::maxv(a...); });
+}
+
+// Smallest element (+infinity for an empty collection).
+template <RealCollection C>
+ElementOf<C> min(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::minv(a...); });
+}
+
+// Sum / N (NaN for an empty collection): the moving averager (Part 2.104).
+template <RealCollection C>
+ElementOf<C> mean(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::meanv(a...); });
+}
+
+template <RealCollection C>
+ElementOf<C> meamg(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::meamgv(a...); });
+}
+
+template <RealCollection C>
+ElementOf<C> measq(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::measqv(a...); });
+}
+
+template <RealCollection C>
+ElementOf<C> rmsq(const C& x) {
+    return detail::reduce(x, [](auto... a) { vdsp::rmsqv(a...); });
+}
+
+// Population variance about the given mean (not checked against the data).
+template <RealCollection C>
+ElementOf<C> variance(const C& x, ElementOf<C> mean) {
+    const auto d = sub(x, mean);
+    ElementOf<C> result = 0;
+    vdsp::measqv(d.data(), 1, &result, detail::vDSPLength(static_cast<int64_t>(d.size())));
+    return result;
+}
+
+template <RealCollection C>
+ElementOf<C> variance(const C& x) {
+    return variance(x, mean(x));
+}
+
+// Standard deviation. Spelled std as in the Parts; call it qualified
+// (numerics::std) or by its alias stddev, since unqualified `std` is
+// ambiguous with namespace std under a using-directive.
+template <RealCollection C>
+ElementOf<C> std(const C& x) {
+    return std::sqrt(variance(x));
+}
+
+template <RealCollection C>
+ElementOf<C> std(const C& x, ElementOf<C> mean) {
+    return std::sqrt(variance(x, mean));
+}
+
+template <RealCollection C>
+ElementOf<C> stddev(const C& x) {
+    return std::sqrt(variance(x));
+}
+
+template <RealCollection C>
+ElementOf<C> stddev(const C& x, ElementOf<C> mean) {
+    return std::sqrt(variance(x, mean));
+}
+
+template <Real T>
+struct LinearRegression {
+    T slope;
+    T intercept;
+};
+
+// Least-squares line y = slope * x + intercept, in the Parts' exact order of
+// operations (the build has no contraction into fused multiply-adds).
+template <class A, class B>
+    requires SameElement<A, B>
+LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
+    using T = ElementOf<A>;
+    detail::require(detail::countOf(x) == detail::countOf(y));
+    const T mx = mean(x);
+    const T my = mean(y);
+    const auto products = elmul(x, y);
+    T mxy = 0;
+    vdsp::meanv(products.data(), 1, &mxy, detail::vDSPLength(static_cast<int64_t>(products.size())));
+    const T numerator = mx * my - mxy;
+    const T msq = measq(x);
+    const T slope = numerator / (mx * mx - msq);
+    const T intercept = my - mx * slope;
+    return {slope, intercept};
+}
+
+}  // namespace numerics

@@ -1,0 +1,169 @@
+// Part 1.103: element-wise arithmetic and operators.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <span>
+#include <vector>
+
+#include "Numerics/Numerics.h"
+
+using namespace numerics;
+
+namespace {
+
+template <class T>
+class ArithmeticTwins : public ::testing::Test {};
+using Twins = ::testing::Types<float, double>;
+TYPED_TEST_SUITE(ArithmeticTwins, Twins);
+
+template <class T>
+using V = std::vector<T>;
+
+TYPED_TEST(ArithmeticTwins, PowOfCollectionAndScalar) {
+    const V<TypeParam> x{0, 0.25, 1};
+    EXPECT_EQ(pow(x, TypeParam(0.5)), (V<TypeParam>{0, 0.5, 1}));
+    EXPECT_EQ(x, (V<TypeParam>{0, 0.25, 1}));
+    EXPECT_TRUE(std::isnan(pow(V<TypeParam>{-2}, TypeParam(0.5))[0]));
+    EXPECT_EQ(pow(V<TypeParam>{}, TypeParam(2)), V<TypeParam>{});
+}
+
+TYPED_TEST(ArithmeticTwins, GammaRampMatchesStdPow) {
+    V<TypeParam> ramp;
+    for (int i = 0; i < 256; ++i) ramp.push_back(TypeParam(i) / 255);
+    const TypeParam g = TypeParam(1) / TypeParam(2.2);
+    auto r = pow(ramp, g);
+    ASSERT_EQ(r.size(), 256u);
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(r[i], std::pow(ramp[i], g)) << i;
+}
+
+TYPED_TEST(ArithmeticTwins, ScalarForms) {
+    const V<TypeParam> x{1, 2};
+    EXPECT_EQ(add(x, TypeParam(3)), (V<TypeParam>{4, 5}));
+    EXPECT_EQ(sub(x, TypeParam(3)), (V<TypeParam>{-2, -1}));
+    EXPECT_EQ(mul(x, TypeParam(3)), (V<TypeParam>{3, 6}));
+    EXPECT_EQ(div(x, TypeParam(2)), (V<TypeParam>{0.5, 1}));
+    EXPECT_EQ(mul(TypeParam(2), x), (V<TypeParam>{2, 4}));
+    EXPECT_EQ(TypeParam(2) * x, x * TypeParam(2));
+    EXPECT_EQ(x + TypeParam(1), (V<TypeParam>{2, 3}));
+    EXPECT_EQ(x - TypeParam(1), (V<TypeParam>{0, 1}));
+    EXPECT_EQ(x / TypeParam(4), (V<TypeParam>{0.25, 0.5}));
+    EXPECT_EQ(mod(V<TypeParam>{-7, 7}, TypeParam(3)), (V<TypeParam>{-1, 1}));
+    EXPECT_EQ(V<TypeParam>({-7, 7}) % TypeParam(3), (V<TypeParam>{-1, 1}));
+    EXPECT_EQ(x, (V<TypeParam>{1, 2}));
+}
+
+TYPED_TEST(ArithmeticTwins, InPlaceScalarForms) {
+    V<TypeParam> x{1, 2};
+    x -= TypeParam(3);
+    EXPECT_EQ(x, (V<TypeParam>{-2, -1}));
+    x += TypeParam(3);
+    x *= TypeParam(4);
+    EXPECT_EQ(x, (V<TypeParam>{4, 8}));
+    x /= TypeParam(8);
+    EXPECT_EQ(x, (V<TypeParam>{0.5, 1}));
+    V<TypeParam> m{-7, 7};
+    m %= TypeParam(3);
+    EXPECT_EQ(m, (V<TypeParam>{-1, 1}));
+    V<TypeParam> p{2, 3};
+    powAssign(p, TypeParam(2));
+    EXPECT_EQ(p, (V<TypeParam>{4, 9}));
+}
+
+TYPED_TEST(ArithmeticTwins, TwoCollectionForms) {
+    const V<TypeParam> x{6, 8}, y{3, 2};
+    EXPECT_EQ(add(x, y), (V<TypeParam>{9, 10}));
+    EXPECT_EQ(sub(x, y), (V<TypeParam>{3, 6}));
+    EXPECT_EQ(elmul(x, y), (V<TypeParam>{18, 16}));
+    EXPECT_EQ(div(x, y), (V<TypeParam>{2, 4}));  // left divided by right
+    EXPECT_EQ(mod(x, y), (V<TypeParam>{0, 0}));
+    EXPECT_EQ(pow(x, y), (V<TypeParam>{216, 64}));
+    EXPECT_EQ(remainder(V<TypeParam>{7}, V<TypeParam>{4}), (V<TypeParam>{-1}));
+    EXPECT_EQ(x + y, add(x, y));
+    EXPECT_EQ(x - y, sub(x, y));
+    EXPECT_EQ(x * y, elmul(x, y));
+    EXPECT_EQ(x / y, div(x, y));
+    EXPECT_EQ(x % y, mod(x, y));
+    EXPECT_EQ(x, (V<TypeParam>{6, 8}));
+    EXPECT_EQ(y, (V<TypeParam>{3, 2}));
+}
+
+TYPED_TEST(ArithmeticTwins, InPlaceCollectionFormsChangeOnlyTheLeftOperand) {
+    const V<TypeParam> y{3, 2};
+    V<TypeParam> x{6, 8};
+    x += y;
+    EXPECT_EQ(x, (V<TypeParam>{9, 10}));
+    x -= y;
+    x *= y;
+    EXPECT_EQ(x, (V<TypeParam>{18, 16}));
+    x /= y;
+    EXPECT_EQ(x, (V<TypeParam>{6, 8}));
+    x %= V<TypeParam>{4, 5};
+    EXPECT_EQ(x, (V<TypeParam>{2, 3}));
+    powAssign(x, y);
+    EXPECT_EQ(x, (V<TypeParam>{8, 9}));
+    EXPECT_EQ(y, (V<TypeParam>{3, 2}));
+}
+
+TYPED_TEST(ArithmeticTwins, DotAndDistance) {
+    EXPECT_EQ(dot(V<TypeParam>{1, 2, 3}, V<TypeParam>{4, 5, 6}), 32);
+    EXPECT_EQ(dist(V<TypeParam>{0, 0}, V<TypeParam>{3, 4}), 5);
+    EXPECT_EQ(distSq(V<TypeParam>{0, 0}, V<TypeParam>{3, 4}), 25);
+}
+
+TYPED_TEST(ArithmeticTwins, EmptyOperands) {
+    const V<TypeParam> e;
+    EXPECT_EQ(add(e, e), e);
+    EXPECT_EQ(add(e, TypeParam(1)), e);
+    EXPECT_EQ(mul(TypeParam(2), e), e);
+    EXPECT_EQ(pow(e, e), e);
+    EXPECT_EQ(dot(e, e), 0);
+}
+
+TYPED_TEST(ArithmeticTwins, StridedOperandsUseTheirStrides) {
+    // Columns of a 3 x 2 row-major block.
+    V<TypeParam> grid{1, 10, 2, 20, 3, 30};
+    UnsafeMutableMemory<TypeParam> col0(grid.data(), 2, 3);
+    UnsafeMemory<TypeParam> col1(grid.data() + 1, 2, 3);
+    EXPECT_EQ(add(col0, col1), (V<TypeParam>{11, 22, 33}));
+    EXPECT_EQ(col0 * TypeParam(2), (V<TypeParam>{2, 4, 6}));
+    col0 += col1;  // axpy with stride 2 on both sides
+    EXPECT_EQ(grid, (V<TypeParam>{11, 10, 22, 20, 33, 30}));
+    col0 *= TypeParam(2);
+    EXPECT_EQ(grid, (V<TypeParam>{22, 10, 44, 20, 66, 30}));
+    UnsafeMemory<TypeParam> reversed(grid.data() + 5, -2, 3);  // 30, 20, 10
+    V<TypeParam> z{0, 0, 0};
+    z += reversed;
+    EXPECT_EQ(z, (V<TypeParam>{30, 20, 10}));
+    z -= reversed;
+    EXPECT_EQ(z, (V<TypeParam>{0, 0, 0}));
+}
+
+TYPED_TEST(ArithmeticTwins, SpansAreCollections) {
+    V<TypeParam> a{1, 2, 3, 4};
+    std::span<const TypeParam> head(a.data(), 2), tail(a.data() + 2, 2);
+    EXPECT_EQ(head + tail, (V<TypeParam>{4, 6}));
+    EXPECT_EQ(pow(tail, TypeParam(2)), (V<TypeParam>{9, 16}));
+}
+
+TEST(ArithmeticDeathTest, DifferentCountsStopAndChangeNothing) {
+    V<double> x{1, 2, 3, 4}, y{1, 2, 3, 4, 5};
+    EXPECT_DEATH(add(x, y), "");
+    EXPECT_DEATH(add(V<double>{1, 2}, V<double>{1, 2, 3}), "");
+    EXPECT_DEATH(elmul(x, y), "");
+    EXPECT_DEATH(dot(x, y), "");
+    EXPECT_DEATH(pow(x, y), "");
+    EXPECT_DEATH(x += y, "");
+    EXPECT_DEATH(distSq(x, y), "");
+    EXPECT_EQ(x, (V<double>{1, 2, 3, 4}));
+    EXPECT_EQ(y, (V<double>{1, 2, 3, 4, 5}));
+}
+
+TEST(ArithmeticDeathTest, StridedOperandOfPowStops) {
+    V<double> s{1, 2, 3, 4};
+    UnsafeMemory<double> strided(s.data(), 2, 2);
+    V<double> x{1, 2};
+    EXPECT_DEATH(pow(x, strided), "");
+    EXPECT_DEATH(powAssign(x, strided), "");
+}
+
+}  // namespace
