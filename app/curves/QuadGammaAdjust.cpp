@@ -1,0 +1,10 @@
+#include "app/curves/QuadGammaAdjust.h"
+
+#include "Numerics/Numerics.h"
+#include "app/curves/Resampling.h"
+
+std::vector<double> QuadGammaAdjustD::adjust() {
+    if (ramp.empty()) ramp = linspace(256, 0, 1);
+    auto result = numerics::pow(ramp, 1 / gammaAdjustment);
+    return scaleInPlace(result, 100);
+}

@@ -1,0 +1,9 @@
+#include "app/curves/SaveErrorAlert.h"
+
+#include "platform/Log.h"
+#include "platform/Services.h"
+
+void showSaveErrorAlert(const std::string& errorDescription) {
+    platform::printLine(errorDescription);
+    platform::showAlert({platform::AlertStyle::critical, "Error Saving Quad File", errorDescription});
+}

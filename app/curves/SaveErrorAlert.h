@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// The alert every failed file write ends in: a critical alert "Error Saving
+// Quad File" with the system's description of the failure. The description is
+// also printed, as the developers read it on standard output.
+void showSaveErrorAlert(const std::string& errorDescription);
