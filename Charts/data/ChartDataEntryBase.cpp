@@ -1,0 +1,17 @@
+#include "Charts/data/ChartDataEntryBase.h"
+
+#include "Charts/foundation/NumberText.h"
+
+namespace charts {
+
+std::string ChartDataEntryBase::description() const {
+    return "ChartDataEntryBase, y " + roundTripText(y());
+}
+
+bool ChartDataEntryBase::isEqual(const ChartDataEntryBase* other) const {
+    if (other == nullptr) return false;
+    if (other == this) return true;
+    return other->y() == y();
+}
+
+} // namespace charts
