@@ -1,0 +1,31 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+// The last index whose element is <= value in an ascending list (an equal
+// element met on the way is returned at once); 0 below the first element and
+// for an empty list.
+std::size_t binarySearchIndex(const std::vector<double>& values, double value);
+
+// Applies a correction curve (256 input positions, 0 to 100) to ink curves
+// (256 quad values each): every curve is expanded to 1024 points, read at
+// the positions the correction asks for and reduced back to 256 values.
+class BinaryLinearization {
+public:
+    int stepIndexForLin = 1;
+    std::vector<std::vector<double>> quadToLinearize;
+    std::vector<double> targetArray;
+    std::vector<std::vector<double>> linearizedOutputQuadArray;
+    std::vector<double> stepArray;
+    std::vector<double> step256;
+    std::vector<double> stepArray1024;
+
+    BinaryLinearization(std::vector<double> correctionCurve, std::vector<std::vector<double>> quadCurves);
+
+    std::vector<std::vector<double>> linearize(const std::vector<std::vector<double>>& quadCurves,
+                                               const std::vector<double>& target) const;
+    static std::vector<std::vector<double>> reduceTo256(const std::vector<std::vector<double>>& curves);
+
+private:
+    std::vector<double> resampleTo1024(const std::vector<double>& curve) const;
+};

@@ -1,0 +1,74 @@
+#pragma once
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One .quad curve file in memory: the header line, the notes, the channel
+// name lines and one curve of 256 quad values (0 to 65535) per ink.
+class QuadDataFile {
+public:
+    using Curves = std::vector<std::vector<double>>;
+
+    std::vector<std::string> rawQuadData;
+    std::deque<std::string> quadCurveCopy; // consumed line by line while parsing
+    std::string quadHeaders;
+    std::optional<std::string> quadNotes = std::string();
+    std::optional<Curves> inputQuadCurveArray = Curves();
+    std::optional<Curves> outputQuadCurveArray;
+    int numInks = 0;
+    bool isQuad = false;
+    std::string fileName;
+    std::vector<std::string> inkList;
+    std::string printerInfo;
+
+    // Open panel "Choose a quad file"; the file is read but not parsed (the
+    // caller calls `load`). Nothing when cancelled or unreadable.
+    static std::shared_ptr<QuadDataFile> chooseQuadFile();
+    // The same for a dropped file. Nothing, after an alert, when the file
+    // cannot be read or is not UTF-8 text.
+    static std::shared_ptr<QuadDataFile> openQuadFile(const std::filesystem::path& file);
+
+    // The lines of .quad text: carriage returns removed, split at line feeds
+    // (a final line feed gives a last empty line).
+    static std::vector<std::string> linesFromText(std::string_view text);
+
+    // Parses the lines. A header that is not one of the eight known ones, notes
+    // without a channel line, or text that ends before every channel is
+    // complete fail with an alert and leave this object as it was.
+    bool load(const std::vector<std::string>& lines);
+
+    bool isKnownHeader() const;
+    int inkCount() const;
+    static int inkCountOfHeader(std::string_view headerLine);
+    static bool isChannelMarker(std::string_view line);
+
+    // Consumes the header and the notes (every line up to the first channel
+    // line); sets `quadNotes` and returns the header. Nothing when no channel
+    // line follows.
+    std::optional<std::string> readNotes();
+    // Consumes one channel: its name line (appended to `inkList`) and 256
+    // values; unparsable values count as 0. Nothing when too few lines remain.
+    std::optional<std::vector<double>> readChannel();
+    std::optional<Curves> readChannels();
+
+    // The .quad text of the curves with this file's header, notes and ink
+    // names; lines joined by line feeds, none after the last value.
+    std::string quadText(const Curves& curves) const;
+    // The blending screen's save: the text with the maker line, offered in a
+    // save panel. Nothing happens without ink names.
+    void saveQuadFile(const Curves& curves) const;
+    // The linearization export's save panel for finished text.
+    static void saveQuadText(std::string text);
+
+    // One curve value as written: whole quad units, truncated toward zero and
+    // kept to 0 to 65535; NaN is written as 0.
+    static std::string quadValueText(double value);
+
+private:
+    std::string notesBlock() const;
+    std::string buildText(const std::string& notes, const Curves& curves) const;
+};

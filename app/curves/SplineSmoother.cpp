@@ -1,0 +1,33 @@
+#include "app/curves/SplineSmoother.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Numerics/Numerics.h"
+#include "app/curves/Resampling.h"
+
+v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction)
+    : inputArrayToSmooth(std::move(input)) {
+    const auto& in = inputArrayToSmooth;
+    const int count = static_cast<int>(in.size());
+    if (count < 3) {
+        // Too few samples for a mean of three: nothing to smooth.
+        smoothedValues = in;
+        return;
+    }
+    const double wanted = std::isfinite(fraction) ? std::trunc(count * fraction) : 0.0;
+    nPointsToSpline = static_cast<int>(std::clamp(wanted, 2.0, static_cast<double>(count)));
+    const int stride = count / nPointsToSpline;
+
+    inputYPoints = {in[0]};
+    for (int i = 0; i + 1 < count - 1; i += stride)
+        inputYPoints.push_back(numerics::mean(std::vector<double>{in[i], in[i + 1], in[i + 2]}));
+    inputXPoints = linspace(static_cast<int>(inputYPoints.size()), 0, 1);
+
+    ZWInterpolateD interpolator;
+    interpolator.inputXs = normalizeToUnit(inputXPoints);
+    interpolator.interpolationStepValue = 1.0 / 256;
+    interpolator.interpolate(interpolator.inputXs, inputYPoints, "Spline");
+    smoothedValues = interpolator.outputArray;
+    if (smoothedValues.size() > 255) smoothedValues[255] = in.back();
+}
