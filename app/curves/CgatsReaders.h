@@ -1,0 +1,54 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/curves/MeasurementData.h"
+
+// Readers of keyword-structured (CGATS-family) measurement files. The number
+// of data rows comes from NUMBER_OF_SETS; L*, a*, b* from the LAB_L column and
+// the two after it. A file without LAB_L, without the rows NUMBER_OF_SETS
+// announces, or with rows too short for the Lab columns fails to load.
+
+// Plain CGATS text (kind "CGATS"). With an RGB_R column the rows are ordered
+// by their third field, greatest first, so a wedge reads from light to dark.
+class CgatsCIELab : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+
+    std::string numOfFields;
+    long long totalSamples = 0;
+    std::vector<std::vector<std::string>> dataSets;
+    int lumIndex = -1;
+
+protected:
+    bool parseMeasurements() override;
+};
+
+// CGATS whose first line is BEGIN_DATA_FORMAT (kind "SpyderPrintCGATS"); read
+// in file order.
+class SpyderPrintCgatsCIELab : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+
+    int numOfFields = 5;
+    long long totalSamples = 0;
+
+protected:
+    bool parseMeasurements() override;
+};
+
+// Argyll CTI3 files (kind "TI3"). Fields are separated by runs of blanks, as
+// the files pad their columns with spaces.
+class ArgyllCIELab : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+
+    std::string numOfFields;
+    long long totalSamples = 0;
+    int lumIndex = -1;
+    int beginDataRowIndex = 0;
+    std::vector<std::vector<std::string>> dataSets;
+
+protected:
+    bool parseMeasurements() override;
+};

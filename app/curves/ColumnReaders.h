@@ -1,0 +1,78 @@
+#pragma once
+#include <vector>
+
+#include "app/curves/MeasurementData.h"
+
+// Readers of measurement files without keyword structure: the Lab values
+// stand in fixed columns (labLIndex, +1, +2) after a fixed number of header
+// lines. Fields are trimmed, blank lines are skipped, and a row too short for
+// the Lab columns fails the load. A Lab field that is no number reads as
+// L* 50.0, a* 0.0, b* 0.0.
+
+// Headerless Lab or density columns, or a column file headed "L*" or
+// "Density" (kinds "SpyderPrint File" and "miscWithHeader").
+class MiscMeasurementDataFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+    std::vector<double> temp;
+
+    // CIE 1976 lightness of the reflectance 10^-density.
+    static double lightnessOfDensity(double density);
+
+protected:
+    bool parseMeasurements() override;
+
+private:
+    std::vector<double> singleColumnValues(std::size_t firstRow) const;
+};
+
+// "QTR-Linearize-Data" output: three header lines and six closing lines
+// around rows whose fields 2, 3, 4 hold L*, a*, b*.
+class QTRLinearizeDataCIELabFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+
+protected:
+    bool parseMeasurements() override;
+};
+
+// This program's own Lab export: two header lines, then step and L*, a*, b*.
+// One sample per step: no averaging.
+class TSMCIELabFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+
+protected:
+    bool parseMeasurements() override;
+};
+
+// Step-wedge tool export headed "Patch": fields 2, 3, 4 hold L*, a*, b*.
+class StepWedgeToolCIELabFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+
+protected:
+    bool parseMeasurements() override;
+};
+
+// Data-tool export headed "GRAY": fields 1, 2, 3 hold L*, a*, b*; split at
+// commas when the file is comma-separated.
+class DataToolCIELabFile : public MeasurementData {
+public:
+    DataToolCIELabFile(std::optional<std::vector<std::string>> rawData, bool forLinearization, bool isCSV)
+        : MeasurementData(std::move(rawData), forLinearization), isCSV(isCSV) {}
+    bool isCSV;
+
+    std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const override;
+
+protected:
+    bool parseMeasurements() override;
+};
+
+// Comma-separated ColorMunki export: recognised, but no reading is defined
+// for it; only its splitting.
+class ColorMunkiCIELabFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+    std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const override;
+};

@@ -1,0 +1,69 @@
+#include "app/curves/FieldSplitting.h"
+
+#include "app/curves/NumberText.h"
+
+namespace {
+
+std::vector<std::string> splitAt(std::string_view text, char separator) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    while (true) {
+        const auto end = text.find(separator, start);
+        if (end == std::string_view::npos) {
+            pieces.emplace_back(text.substr(start));
+            return pieces;
+        }
+        pieces.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+std::vector<std::string> splitMeasurementLines(std::string_view text) {
+    auto lines = splitAt(text, '\n');
+    if (lines.size() < 2) lines = splitAt(text, '\r');
+    return lines;
+}
+
+std::vector<std::string> splitAtBlankRuns(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t i = 0;
+    const std::size_t n = line.size();
+    while (i < n) {
+        while (i < n && isBlank(line[i])) ++i;
+        if (i == n) break;
+        const std::size_t start = i;
+        while (i < n && !isBlank(line[i])) ++i;
+        fields.emplace_back(line.substr(start, i - start));
+    }
+    if (fields.empty()) fields.emplace_back();
+    return fields;
+}
+
+std::vector<std::string> splitAtCommas(std::string_view line) {
+    auto fields = splitAt(line, ',');
+    for (auto& field : fields) field = std::string(trimWhitespace(field));
+    return fields;
+}
+
+bool isBlankLine(std::string_view line) {
+    return trimWhitespace(line).empty();
+}
+
+bool isBlankRow(const std::vector<std::string>& fields) {
+    for (const auto& field : fields)
+        if (!isBlankLine(field)) return false;
+    return true;
+}
+
+std::string replaceAll(std::string_view text, char from, char to) {
+    std::string result(text);
+    for (auto& c : result)
+        if (c == from) c = to;
+    return result;
+}

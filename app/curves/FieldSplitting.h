@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Splitting of measurement text into lines and fields.
+
+// Splits at line feeds, keeping empty pieces (a final line feed gives a last
+// empty line; Windows line ends leave a carriage return on each line). When
+// that gives fewer than two pieces the text is split at carriage returns
+// instead, for files with old Macintosh line ends.
+std::vector<std::string> splitMeasurementLines(std::string_view text);
+
+// The fields of a row separated by runs of blanks (spaces, tabs, carriage
+// returns): measuring programs pad their columns with spaces or mix tabs and
+// single spaces, and a run of blanks is one separator. Leading and trailing
+// blanks separate nothing. A blank line gives one empty field.
+std::vector<std::string> splitAtBlankRuns(std::string_view line);
+
+// The fields of a comma-separated row, each trimmed of blanks; empty fields kept.
+std::vector<std::string> splitAtCommas(std::string_view line);
+
+// True when the line holds nothing but blanks and line ends.
+bool isBlankLine(std::string_view line);
+
+// A row is blank when it has no field with text in it.
+bool isBlankRow(const std::vector<std::string>& fields);
+
+// The text with every occurrence of `from` replaced by `to`.
+std::string replaceAll(std::string_view text, char from, char to);

@@ -1,0 +1,127 @@
+#include "app/curves/MeasurementData.h"
+
+#include <cmath>
+
+#include "app/curves/FieldSplitting.h"
+#include "app/curves/MeasurementAverager.h"
+#include "app/curves/MeasurementFile.h"
+#include "app/curves/Resampling.h"
+#include "platform/Log.h"
+
+namespace {
+
+bool allFinite(const std::vector<CIELab>& list) {
+    for (const auto& lab : list)
+        if (!std::isfinite(lab.L) || !std::isfinite(lab.a) || !std::isfinite(lab.b)) return false;
+    return true;
+}
+
+} // namespace
+
+MeasurementData::MeasurementData(std::optional<std::vector<std::string>> rawData, bool forLinearization)
+    : forLinearization(forLinearization), rawData(std::move(rawData)) {}
+
+bool MeasurementData::readMeasurements() {
+    measuredLab.clear();
+    averagedMeasurements.clear();
+    interpolatedMeasurements.clear();
+    samplesPerStep = 1;
+    // Split here rather than in the constructor, so that the reader's own
+    // splitRows is the one used.
+    measurementData2DArray = rawData ? splitRows(*rawData) : std::vector<std::vector<std::string>>{};
+
+    bool ok = parseMeasurements();
+    if (ok) ok = forLinearization ? interpolatedMeasurements.size() >= 2 : !measuredLab.empty();
+    if (ok) ok = allFinite(measuredLab) && allFinite(interpolatedMeasurements);
+    if (!ok) {
+        measuredLab.clear();
+        averagedMeasurements.clear();
+        interpolatedMeasurements.clear();
+        showMeasurementLoadError();
+    }
+    return ok;
+}
+
+bool MeasurementData::parseMeasurements() {
+    return false;
+}
+
+std::vector<std::vector<std::string>> MeasurementData::splitRows(const std::vector<std::string>& lines) const {
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(lines.size());
+    for (const auto& line : lines) rows.push_back(splitAtBlankRuns(line));
+    return rows;
+}
+
+int MeasurementData::computeSamplesPerStep() {
+    const auto n = static_cast<long long>(measuredLab.size());
+    int result = 0;
+    for (long long divisor : {256, 129, 128, 101, 86, 51, 21, 11}) {
+        if (n > 0 && n % divisor == 0) {
+            result = divisor == 128 ? 1 : static_cast<int>(n / divisor);
+            break;
+        }
+    }
+    platform::printLine(std::to_string(result));
+    return result;
+}
+
+std::array<std::vector<double>, 3> MeasurementData::separateLab(const std::vector<CIELab>& list) {
+    std::array<std::vector<double>, 3> channels;
+    for (auto& channel : channels) channel.reserve(list.size());
+    for (const auto& lab : list) {
+        channels[0].push_back(lab.L);
+        channels[1].push_back(lab.a);
+        channels[2].push_back(lab.b);
+    }
+    return channels;
+}
+
+std::vector<CIELab> MeasurementData::interpolateToSteps(const std::vector<CIELab>& list) {
+    if (list.size() < 2) return {};
+    const auto channels = separateLab(list);
+    const auto xs = normalizeToUnit(ramp(static_cast<int>(list.size()), 0, 1));
+    std::array<std::vector<double>, 3> resampled;
+    for (std::size_t c = 0; c < 3; ++c) {
+        ZWInterpolateD interpolator;
+        interpolator.inputXs = xs;
+        interpolator.inputYs = channels[c];
+        interpolator.interpolationStepValue = 0.00390625;
+        interpolator.interpolate(xs, channels[c], "Spline");
+        resampled[c] = interpolator.outputArray;
+    }
+    std::vector<CIELab> result;
+    result.reserve(resampled[0].size());
+    for (std::size_t i = 0; i < resampled[0].size() && i < resampled[1].size() && i < resampled[2].size(); ++i)
+        result.push_back(CIELab{resampled[0][i], resampled[1][i], resampled[2][i]});
+    return result;
+}
+
+std::vector<CIELab> MeasurementData::regroupInto21Steps(const std::vector<CIELab>& list) {
+    std::vector<CIELab> result;
+    const std::size_t usable = list.size() / 21 * 21;
+    for (std::size_t step = 0; step < 21 && usable > 0; ++step)
+        for (std::size_t i = step; i < usable; i += 21) result.push_back(list[i]);
+    return result;
+}
+
+void MeasurementData::finishWithCommonTail(std::vector<CIELab> parsed) {
+    measuredLab = std::move(parsed);
+    if (!forLinearization) return;
+    samplesPerStep = computeSamplesPerStep();
+    if (samplesPerStep < 2) {
+        averagedMeasurements = measuredLab;
+    } else {
+        MeasurementAverager averager(measuredLab);
+        averagedMeasurements = averager.averagedMeasurements;
+    }
+    interpolatedMeasurements = interpolateToSteps(averagedMeasurements);
+}
+
+void MeasurementData::finishWithoutAveraging(std::vector<CIELab> parsed) {
+    measuredLab = std::move(parsed);
+    if (!forLinearization) return;
+    samplesPerStep = 1;
+    averagedMeasurements = measuredLab;
+    interpolatedMeasurements = interpolateToSteps(averagedMeasurements);
+}

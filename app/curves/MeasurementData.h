@@ -1,0 +1,99 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/curves/CIELab.h"
+
+// Base of every measurement reader.
+//
+// Contract with the caller (the linearization model):
+//   1. Make the reader for the file's kind (makeMeasurementReader does this)
+//      over MeasurementFile::measurementData, with forLinearization true.
+//   2. Call readMeasurements(). It splits the lines with this reader's own
+//      splitRows, parses them and runs the common tail (samples per step,
+//      averaging, resampling onto 256 steps).
+//   3. When it returns true, averagedMeasurements holds the step values (two
+//      or more) and interpolatedMeasurements the 256 steps of the grid. When it
+//      returns false the load failed: the reader has already shown the
+//      load-failure alert, once, and left its three Lab lists empty; the caller
+//      shows nothing further and keeps its previous measurements.
+// With forLinearization false a reader stops after parsing (no averaging, no
+// resampling); readMeasurements then answers whether measuredLab has values.
+class MeasurementData {
+public:
+    MeasurementData(std::optional<std::vector<std::string>> rawData, bool forLinearization);
+    virtual ~MeasurementData() = default;
+    MeasurementData(const MeasurementData&) = delete;
+    MeasurementData& operator=(const MeasurementData&) = delete;
+
+    bool forLinearization;
+    std::optional<std::vector<std::string>> rawData;
+    std::vector<CIELab> measuredLab;
+    int samplesPerStep = 1;
+    int labLIndex = 0;
+    std::vector<std::vector<std::string>> measurementData2DArray;
+    std::vector<CIELab> averagedMeasurements;
+    std::vector<CIELab> interpolatedMeasurements;
+
+    // The entry operation; see the contract above.
+    bool readMeasurements();
+
+    // The lines split into fields at runs of blanks (tabs and spaces).
+    virtual std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const;
+
+    // Samples per wedge step from the number of measured values: the first of
+    // 256, 129, 128 (answers 1), 101, 86, 51, 21, 11 that divides the count
+    // gives count / divisor; none gives 0. Printed to standard output.
+    virtual int computeSamplesPerStep();
+
+    static std::array<std::vector<double>, 3> separateLab(const std::vector<CIELab>& list);
+
+    // The list resampled by spline onto 256 steps (x = k/256); fewer than two
+    // values give an empty list.
+    static std::vector<CIELab> interpolateToSteps(const std::vector<CIELab>& list);
+
+    // For partitioning: step s gets the values at s, s + 21, s + 42, ... below
+    // floor(n / 21) x 21; fewer than 21 values give an empty list.
+    static std::vector<CIELab> regroupInto21Steps(const std::vector<CIELab>& list);
+
+protected:
+    // Parses measurementData2DArray and finishes with the common tail (or the
+    // reader's own ending). Answers false when the data cannot be read.
+    virtual bool parseMeasurements();
+
+    // The common tail: measuredLab, then samples per step, averaging and
+    // resampling when reading for linearization.
+    void finishWithCommonTail(std::vector<CIELab> parsed);
+
+    // The tail without averaging (one sample per step), for readers whose
+    // files hold one value per step.
+    void finishWithoutAveraging(std::vector<CIELab> parsed);
+};
+
+// Field-only relatives, kept for callers that name them; they add no behaviour.
+class SpyderPrintFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+    int numColumns = 0;
+    bool hasRowIndex = false;
+};
+
+class DensityMeasurementFile : public MeasurementData {
+public:
+    using MeasurementData::MeasurementData;
+};
+
+struct MeasuredValues {
+    std::vector<double> inputValues;
+    std::vector<double> smoothedValues;
+    std::optional<std::vector<CIELab>> measuredCIELab;
+    std::optional<std::vector<double>> measuredLabL;
+    std::vector<double> measuredDensity;
+    int nMeasuredPoints = 0;
+    double measuredStep = 0;
+    double measuredStepValue = 0;
+    std::vector<double> measuredStepValueArray;
+    std::vector<double> originalInterpolatedMeasuredValues;
+};

@@ -1,0 +1,118 @@
+#include "app/curves/MeasurementFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/curves/FieldSplitting.h"
+#include "app/curves/RegularExpressionChecks.h"
+#include "app/curves/TextDecoding.h"
+#include "platform/FileIO.h"
+#include "platform/Services.h"
+
+namespace {
+
+std::string lowercased(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string lowercasedExtension(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    if (!extension.empty() && extension.front() == '.') extension.erase(0, 1);
+    return lowercased(extension);
+}
+
+std::string withoutSpaces(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text)
+        if (c != ' ') result.push_back(c);
+    return result;
+}
+
+} // namespace
+
+void showMeasurementLoadError() {
+    platform::showAlert(platform::AlertContent{
+        platform::AlertStyle::warning, "Failed to Load Measurement Data",
+        "Please check the measurement data format and load data again.\n\n"
+        "If this problem continues send the measurement data file using the send feedback form in the help menu."});
+}
+
+std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes, const std::filesystem::path& file) {
+    if (!isValidUtf8(bytes)) {
+        showMeasurementLoadError();
+        return nullptr;
+    }
+    // A byte-order mark is no part of the first line's text.
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+
+    auto measurementFile = std::make_shared<MeasurementFile>();
+    const std::string extension = lowercasedExtension(file);
+    measurementFile->isCSV = extension == "csv";
+    // The lines keep their spaces: the readers split fields at runs of blanks,
+    // so padded columns and mixed separators read as separate numbers.
+    // Recognition sees the first line without spaces (except in .ti3 files),
+    // as the formats' first lines have always been matched.
+    measurementFile->keepsSpacesInFirstLine = extension == "ti3";
+    measurementFile->measurementData = splitMeasurementLines(bytes);
+    measurementFile->filename = file.filename().string();
+    return measurementFile;
+}
+
+std::shared_ptr<MeasurementFile> loadMeasurementFile(const std::filesystem::path& file) {
+    std::string bytes;
+    if (!platform::readWholeFile(file, bytes, maximumMeasurementFileBytes)) {
+        showMeasurementLoadError();
+        return nullptr;
+    }
+    auto measurementFile = measurementFileFromBytes(bytes, file);
+    if (measurementFile) platform::noteNewRecentDocument(file);
+    return measurementFile;
+}
+
+std::shared_ptr<MeasurementFile> chooseMeasurementFile() {
+    platform::OpenPanelOptions options;
+    options.title = "Choose a measurement file";
+    options.allowedFileTypes = {"txt", "csv", "ti3"};
+    options.showsResizeIndicator = true;
+    options.showsHiddenFiles = false;
+    options.canChooseDirectories = false;
+    options.canChooseFiles = true;
+    options.allowsMultipleSelection = false;
+    const auto chosen = platform::runOpenPanel(options);
+    if (!chosen) return nullptr;
+    return loadMeasurementFile(*chosen);
+}
+
+std::string MeasurementFile::detectFileType() const {
+    namespace rx = RegularExpressionChecks;
+    std::string firstLine;
+    if (measurementData && !measurementData->empty()) firstLine = measurementData->front();
+    if (!keepsSpacesInFirstLine) firstLine = withoutSpaces(firstLine);
+
+    struct Rule {
+        const std::regex& (*pattern)();
+        std::string_view kind;
+    };
+    static const Rule rules[] = {
+        {rx::cgats, MeasurementKind::cgats},
+        {rx::lgoRowLength, MeasurementKind::cgats},
+        {rx::beginDataFormat, MeasurementKind::spyderPrintCgats},
+        {rx::cti3, MeasurementKind::ti3},
+        {rx::gray, MeasurementKind::dataTool},
+        {rx::name, MeasurementKind::colorMunki},
+        {rx::qtrLinearizeData, MeasurementKind::qtrLinearizeData},
+        {rx::qtrCreateICC, MeasurementKind::qtrCreateICC},
+        {rx::spyderPrintNumeric, MeasurementKind::spyderPrint},
+        {rx::lStarHeader, MeasurementKind::miscWithHeader},
+        {rx::patch, MeasurementKind::stepWedgeTool},
+        {rx::tintsmith, MeasurementKind::tsmCIELab},
+        {rx::density, MeasurementKind::density},
+    };
+    for (const auto& rule : rules)
+        if (rx::finds(rule.pattern(), firstLine)) return std::string(rule.kind);
+    showMeasurementLoadError();
+    return std::string(MeasurementKind::unrecognised);
+}

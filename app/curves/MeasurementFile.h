@@ -1,0 +1,63 @@
+#pragma once
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A measurement file as read: its name and its lines. Made by
+// chooseMeasurementFile or loadMeasurementFile and handed to the
+// linearization model, which asks detectFileType for its kind and builds the
+// matching reader (makeMeasurementReader, MeasurementReaderFactory.h).
+class MeasurementFile {
+public:
+    std::optional<std::string> filename;
+    std::optional<std::vector<std::string>> measurementData = std::vector<std::string>{};
+    bool isCSV = false;
+    // Whether the text keeps its spaces in recognition (".ti3" files do).
+    bool keepsSpacesInFirstLine = false;
+
+    // The kind string of the first line (see the table in the .cpp). When no
+    // pattern matches, the load-failure alert is shown and the answer is
+    // "Could not load file".
+    std::string detectFileType() const;
+};
+
+// Kind strings that detectFileType answers.
+namespace MeasurementKind {
+inline constexpr std::string_view cgats = "CGATS";
+inline constexpr std::string_view spyderPrintCgats = "SpyderPrintCGATS";
+inline constexpr std::string_view ti3 = "TI3";
+inline constexpr std::string_view dataTool = "dataTool";
+inline constexpr std::string_view colorMunki = "ColorMunki File";
+inline constexpr std::string_view qtrLinearizeData = "QTR-Linearize-Data-out file";
+inline constexpr std::string_view qtrCreateICC = "QTR-Create-ICC File";
+inline constexpr std::string_view spyderPrint = "SpyderPrint File";
+inline constexpr std::string_view miscWithHeader = "miscWithHeader";
+inline constexpr std::string_view stepWedgeTool = "StepWedgeTool File";
+inline constexpr std::string_view tsmCIELab = "TSMCIELab";
+inline constexpr std::string_view density = "Density File";
+inline constexpr std::string_view unrecognised = "Could not load file";
+} // namespace MeasurementKind
+
+// Measurement files are small; larger files are refused with the alert rather
+// than read into memory.
+inline constexpr std::size_t maximumMeasurementFileBytes = std::size_t{16} << 20;
+
+// Runs the open panel "Choose a measurement file" (txt, csv, ti3) and reads
+// the chosen file. Nothing when the user cancels; nothing, after the
+// load-failure alert, when the file cannot be read or is not UTF-8.
+std::shared_ptr<MeasurementFile> chooseMeasurementFile();
+
+// The same reading for a file dropped on the linearization screen.
+std::shared_ptr<MeasurementFile> loadMeasurementFile(const std::filesystem::path& file);
+
+// The reading of file contents already in memory, named by `file` (its
+// extension decides the clean-up). Shows the alert and answers nothing for
+// text that is not UTF-8. Does not touch the Open Recent list.
+std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes, const std::filesystem::path& file);
+
+// The modal warning "Failed to Load Measurement Data".
+void showMeasurementLoadError();

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "test_measurement_helpers.h"
+
+namespace {
+
+class MeasurementFileTest : public ::testing::Test {
+protected:
+    MeasurementTestEnvironment env;
+    std::filesystem::path dir;
+
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("tintsmith-measurement-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::filesystem::path write(const std::string& name, const std::string& bytes) {
+        auto path = dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(MeasurementFileTest, LoadFailureAlertTexts) {
+    showMeasurementLoadError();
+    ASSERT_EQ(env.alertCount(), 1u);
+    const auto& alert = env.services.alerts->shown.front();
+    EXPECT_EQ(alert.style, platform::AlertStyle::warning);
+    EXPECT_EQ(alert.messageText, "Failed to Load Measurement Data");
+    EXPECT_EQ(alert.informativeText,
+              "Please check the measurement data format and load data again.\n\n"
+              "If this problem continues send the measurement data file using the send feedback form in the help "
+              "menu.");
+}
+
+TEST_F(MeasurementFileTest, ReadsNameLinesAndNotesRecentDocument) {
+    const auto path = write("Wedge Data.CSV", "GRAY,L,a,b\n1,95,0,0\n");
+    const auto file = loadMeasurementFile(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->filename, "Wedge Data.CSV");
+    EXPECT_TRUE(file->isCSV);
+    EXPECT_EQ(*file->measurementData, (std::vector<std::string>{"GRAY,L,a,b", "1,95,0,0", ""}));
+    EXPECT_EQ(env.services.recentDocuments(), (std::vector<std::filesystem::path>{path}));
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
+TEST_F(MeasurementFileTest, LineEndsOfEveryPlatform) {
+    EXPECT_EQ(*measurementFileFromBytes("L*\ta*", "a.txt")->measurementData, (std::vector<std::string>{"L*\ta*"}));
+    EXPECT_EQ(*measurementFileFromBytes("a\rb\r", "a.txt")->measurementData,
+              (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(*measurementFileFromBytes("a\r\nb\r\n", "a.txt")->measurementData,
+              (std::vector<std::string>{"a\r", "b\r", ""}));
+    EXPECT_EQ(*measurementFileFromBytes("a\n\nb", "a.txt")->measurementData,
+              (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(*measurementFileFromBytes("", "a.txt")->measurementData, (std::vector<std::string>{""}));
+}
+
+TEST_F(MeasurementFileTest, TextThatIsNotUtf8ShowsTheAlertAndYieldsNothing) {
+    EXPECT_FALSE(loadMeasurementFile(write("latin1.txt", "L*\ta*\tb*\n95,1\t0\t\xE9\n")));
+    EXPECT_EQ(env.alertCount(), 1u);
+    EXPECT_TRUE(env.services.recentDocuments().empty());
+    // Binary data.
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) & 0xFF));
+    EXPECT_FALSE(loadMeasurementFile(write("noise.ti3", binary)));
+    EXPECT_EQ(env.alertCount(), 2u);
+}
+
+TEST_F(MeasurementFileTest, MissingAndOversizedFilesShowTheAlert) {
+    EXPECT_FALSE(loadMeasurementFile(dir / "vanished.txt"));
+    EXPECT_EQ(env.alertCount(), 1u);
+
+    std::string big(50u << 20, '1');
+    EXPECT_FALSE(loadMeasurementFile(write("big.txt", big)));
+    EXPECT_EQ(env.alertCount(), 2u);
+}
+
+TEST_F(MeasurementFileTest, OpenPanelOptionsAndCancel) {
+    EXPECT_FALSE(chooseMeasurementFile());
+    EXPECT_EQ(env.alertCount(), 0u);
+    ASSERT_EQ(env.services.openPanel->requests.size(), 1u);
+    const auto& options = env.services.openPanel->requests.front();
+    EXPECT_EQ(options.title, "Choose a measurement file");
+    EXPECT_EQ(options.allowedFileTypes, (std::vector<std::string>{"txt", "csv", "ti3"}));
+    EXPECT_TRUE(options.showsResizeIndicator);
+    EXPECT_FALSE(options.showsHiddenFiles);
+    EXPECT_FALSE(options.canChooseDirectories);
+    EXPECT_TRUE(options.canChooseFiles);
+    EXPECT_FALSE(options.allowsMultipleSelection);
+
+    const auto path = write("w.ti3", "CTI3\n");
+    env.services.openPanel->answers.push_back(path);
+    const auto file = chooseMeasurementFile();
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->filename, "w.ti3");
+    EXPECT_FALSE(file->isCSV);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/curves/MeasurementFile.h"
+#include "app/curves/MeasurementReaderFactory.h"
+#include "platform/Log.h"
+#include "platform/ScriptedServices.h"
+
+// Measurement text in memory, loaded the way the linearization model loads a
+// file: recognition, the kind's reader, readMeasurements.
+struct LoadedMeasurements {
+    std::string kind;
+    std::shared_ptr<MeasurementData> reader;
+    bool ok = false;
+};
+
+inline LoadedMeasurements loadMeasurementText(std::string_view text, const std::string& name = "wedge.txt") {
+    LoadedMeasurements result;
+    auto file = measurementFileFromBytes(text, name);
+    if (!file) return result;
+    result.kind = file->detectFileType();
+    result.reader = makeMeasurementReader(result.kind, *file);
+    if (result.reader) result.ok = result.reader->readMeasurements();
+    return result;
+}
+
+// Quiet logs and scripted services for the duration of a test.
+struct MeasurementTestEnvironment {
+    platform::ScriptedServices services;
+    platform::LogCapture log;
+    std::size_t alertCount() const { return services.alerts->shown.size(); }
+};

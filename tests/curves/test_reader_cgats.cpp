@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include "app/curves/CgatsReaders.h"
+#include "test_measurement_helpers.h"
+
+namespace {
+
+// A CGATS file of `rows` data rows: SAMPLE_ID, RGB_R, LAB_L, LAB_A, LAB_B.
+std::string cgatsText(const std::vector<std::string>& rows, const std::string& sets = "",
+                      const std::string& names = "SAMPLE_ID\tRGB_R\tLAB_L\tLAB_A\tLAB_B") {
+    std::string text = "CGATS.17\nORIGINATOR\t\"test\"\nNUMBER_OF_FIELDS\t5\nBEGIN_DATA_FORMAT\n" + names +
+                        "\nEND_DATA_FORMAT\nNUMBER_OF_SETS\t" + (sets.empty() ? std::to_string(rows.size()) : sets) +
+                        "\nBEGIN_DATA\n";
+    for (const auto& row : rows) text += row + "\n";
+    return text + "END_DATA\n";
+}
+
+std::vector<std::string> greyRows(int steps, bool ascending) {
+    std::vector<std::string> rows;
+    for (int s = 0; s < steps; ++s) {
+        const int k = ascending ? steps - 1 - s : s;
+        const int rgb = 255 - k * 255 / (steps - 1);
+        const double L = 95 - k * 90.0 / (steps - 1);
+        rows.push_back(std::to_string(s + 1) + "\t" + std::to_string(rgb) + "\t" + std::to_string(L) + "\t0\t-1");
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST(CgatsReaderTest, ReadsTheLabColumnsWithDecimalCommas) {
+    MeasurementTestEnvironment env;
+    auto rows = greyRows(21, false);
+    rows[1] = "2\t200\t81.7\t0,2\t-1.1";
+    const auto loaded = loadMeasurementText(cgatsText(rows));
+    ASSERT_TRUE(loaded.ok);
+    auto* reader = dynamic_cast<CgatsCIELab*>(loaded.reader.get());
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->lumIndex, 1);
+    EXPECT_EQ(reader->labLIndex, 2);
+    EXPECT_EQ(reader->numOfFields, "5");
+    EXPECT_EQ(reader->totalSamples, 21);
+    // Sorted by the third field (here L*), greatest first.
+    EXPECT_EQ(reader->measuredLab[2], (CIELab{81.7, 0.2, -1.1}));
+    EXPECT_EQ(reader->averagedMeasurements.size(), 21u);
+    EXPECT_EQ(reader->interpolatedMeasurements.size(), 256u);
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
+TEST(CgatsReaderTest, FieldsThatAreNoNumberTakeTheDefaults) {
+    MeasurementTestEnvironment env;
+    auto rows = greyRows(21, false);
+    rows[3] = "4\t200\t81.5x\t-\t0.5";
+    rows[4] = "5\t190\tnan\tinf\t1e999";
+    const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_G\tLAB_L\tLAB_A\tLAB_B"));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.reader->measuredLab[3], (CIELab{1.0, 0, 0.5}));
+    EXPECT_EQ(loaded.reader->measuredLab[4], (CIELab{1.0, 0, 0}));
+}
+
+TEST(CgatsReaderTest, RisingRgbRowsAreReorderedLightToDark) {
+    MeasurementTestEnvironment env;
+    const auto loaded = loadMeasurementText(cgatsText(greyRows(21, true)));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_DOUBLE_EQ(loaded.reader->averagedMeasurements.front().L, 95);
+    EXPECT_DOUBLE_EQ(loaded.reader->averagedMeasurements.back().L, 5);
+
+    // Without an RGB_R column the file order stays.
+    std::vector<std::string> rows;
+    for (const auto& row : greyRows(21, true)) rows.push_back(row.substr(row.find('\t') + 1));
+    const auto unsorted = loadMeasurementText(cgatsText(rows, "", "RGB_G\tLAB_L\tLAB_A\tLAB_B"));
+    ASSERT_TRUE(unsorted.ok);
+    EXPECT_DOUBLE_EQ(unsorted.reader->averagedMeasurements.front().L, 5);
+}
+
+TEST(CgatsReaderTest, PaddedAndMixedSeparatorsReadAsSeparateNumbers) {
+    MeasurementTestEnvironment env;
+    std::vector<std::string> rows;
+    for (int s = 0; s < 21; ++s)
+        rows.push_back(std::to_string(s + 1) + "\tA" + std::to_string(s) + "\t  " + std::to_string(255 - s * 12) +
+                       " " + std::to_string(95.0 - s * 4) + "   0.50 -1.25  ");
+    const auto loaded = loadMeasurementText(
+        cgatsText(rows, "  21", "SAMPLE_ID\tSAMPLE_NAME\tRGB_R LAB_L LAB_A LAB_B"));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.reader->measuredLab.front(), (CIELab{95, 0.5, -1.25}));
+    EXPECT_EQ(loaded.reader->measuredLab.back(), (CIELab{15, 0.5, -1.25}));
+}
+
+TEST(CgatsReaderTest, StructuralFailuresShowTheAlertOnceAndLeaveListsEmpty) {
+    const auto rows = greyRows(21, false);
+    std::string cut = cgatsText(rows);
+    cut.resize(cut.size() / 2);
+    std::string shortRow = cgatsText(rows);
+    shortRow.replace(shortRow.find("\n12\t"), 4, "\n12\n");
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"no LAB_L", cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tL\tA\tB")},
+        {"no sets", cgatsText(rows, "0")},
+        {"empty sets", cgatsText(rows, " ")},
+        {"more sets than rows", cgatsText(rows, "22")},
+        {"two billion sets", cgatsText(rows, "2000000000")},
+        {"sets beyond every integer", cgatsText(rows, "99999999999999999999999")},
+        {"negative sets", cgatsText(rows, "-5")},
+        {"one sample", cgatsText({"1\t255\t95\t0\t0"})},
+        {"cut in the middle", cut},
+        {"short row", shortRow},
+        {"no BEGIN_DATA", "CGATS.17\nBEGIN_DATA_FORMAT\nLAB_L\tLAB_A\tLAB_B\nNUMBER_OF_SETS\t2\n1\t2\t3\n"},
+        {"format keyword last", "CGATS.17\nBEGIN_DATA_FORMAT"},
+    };
+    for (const auto& [name, text] : cases) {
+        MeasurementTestEnvironment env;
+        const auto loaded = loadMeasurementText(text);
+        ASSERT_TRUE(loaded.reader) << name;
+        EXPECT_FALSE(loaded.ok) << name;
+        EXPECT_EQ(env.alertCount(), 1u) << name;
+        EXPECT_TRUE(loaded.reader->measuredLab.empty()) << name;
+        EXPECT_TRUE(loaded.reader->averagedMeasurements.empty()) << name;
+        EXPECT_TRUE(loaded.reader->interpolatedMeasurements.empty()) << name;
+    }
+}
+
+TEST(CgatsReaderTest, SpyderPrintCgatsReadsInFileOrder) {
+    MeasurementTestEnvironment env;
+    std::string text = "BEGIN_DATA_FORMAT\nSAMPLE_ID\tRGB_R\tLAB_L\tLAB_A\tLAB_B\nEND_DATA_FORMAT\nNUMBER_OF_SETS\t21\n"
+                       "BEGIN_DATA\n";
+    for (const auto& row : greyRows(21, true)) text += row + "\r\n";
+    const auto loaded = loadMeasurementText(text);
+    EXPECT_EQ(loaded.kind, "SpyderPrintCGATS");
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_TRUE(env.log.devLogContains("Number of CGATS data fields: 5"));
+    EXPECT_DOUBLE_EQ(loaded.reader->measuredLab.front().L, 5);
+    EXPECT_EQ(loaded.reader->measuredLab.front().b, -1);  // the carriage return is trimmed
+}
+
+TEST(CgatsReaderTest, ArgyllPaddedColumnsAndPartitioning) {
+    MeasurementTestEnvironment env;
+    std::string text = "CTI3   \n\nNUMBER_OF_FIELDS 5\nBEGIN_DATA_FORMAT\nSAMPLE_ID  GRAY_G  LAB_L LAB_A LAB_B \n"
+                       "END_DATA_FORMAT\n\nNUMBER_OF_SETS    42\nBEGIN_DATA\n";
+    for (int pass = 0; pass < 2; ++pass)
+        for (int s = 0; s < 21; ++s)
+            text += std::to_string(pass * 21 + s + 1) + "   " + std::to_string(s * 5) + "    " +
+                    std::to_string(95.0 - s * 4 + pass) + "  0.00   -2.00 \r\n";
+    text += "END_DATA\n";
+    const auto loaded = loadMeasurementText(text, "wedge.ti3");
+    EXPECT_EQ(loaded.kind, "TI3");
+    ASSERT_TRUE(loaded.ok);
+    auto* reader = dynamic_cast<ArgyllCIELab*>(loaded.reader.get());
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(reader->labLIndex, 2);
+    EXPECT_EQ(reader->lumIndex, -1);
+    EXPECT_EQ(reader->totalSamples, 42);
+    EXPECT_EQ(reader->beginDataRowIndex, 9);
+    EXPECT_EQ(reader->samplesPerStep, 2);
+    ASSERT_EQ(reader->averagedMeasurements.size(), 21u);
+    EXPECT_DOUBLE_EQ(reader->averagedMeasurements.front().L, 95.5);
+    EXPECT_EQ(reader->averagedMeasurements.front().b, -2);
+    EXPECT_TRUE(env.log.devLogContains("Finding Data Format Index"));
+    EXPECT_TRUE(env.log.devLogContains("Measured CIELab: [(L:95.0, a:0.0, b:-2.0), "));
+
+    ArgyllCIELab partition(measurementFileFromBytes(text, "w.ti3")->measurementData, false);
+    ASSERT_TRUE(partition.readMeasurements());
+    EXPECT_TRUE(env.log.devLogContains("For Partitioning.\nReturning measurements without averaging"));
+    ASSERT_EQ(partition.measuredLab.size(), 42u);
+    EXPECT_EQ(partition.measuredLab[1].L, 96);  // step 0 of the second pass
+    EXPECT_TRUE(partition.interpolatedMeasurements.empty());
+}
+
+TEST(CgatsReaderTest, ArgyllWithoutLinesShowsTheAlert) {
+    MeasurementTestEnvironment env;
+    ArgyllCIELab reader(std::vector<std::string>{}, true);
+    EXPECT_FALSE(reader.readMeasurements());
+    EXPECT_EQ(env.alertCount(), 1u);
+    EXPECT_TRUE(env.log.devLogContains("Can not read loaded measurement data file"));
+}
+
+TEST(CgatsReaderTest, PartitioningReadStopsAfterParsing) {
+    MeasurementTestEnvironment env;
+    CgatsCIELab reader(measurementFileFromBytes(cgatsText(greyRows(21, true)), "c.txt")->measurementData, false);
+    ASSERT_TRUE(reader.readMeasurements());
+    EXPECT_TRUE(env.log.devLogContains("For Partitioning Custom Curve.\nReturning measurements without averaging"));
+    EXPECT_DOUBLE_EQ(reader.measuredLab.front().L, 5);  // not sorted
+    EXPECT_TRUE(reader.averagedMeasurements.empty());
+}

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "app/curves/RegularExpressionChecks.h"
+#include "test_measurement_helpers.h"
+
+namespace {
+
+std::string kindOf(const std::string& text, const std::string& name = "m.txt") {
+    return measurementFileFromBytes(text, name)->detectFileType();
+}
+
+} // namespace
+
+TEST(RecognitionTest, EachPatternInTableOrder) {
+    MeasurementTestEnvironment env;
+    EXPECT_EQ(kindOf("CGATS.17\nx"), "CGATS");
+    EXPECT_EQ(kindOf("CGATS.17\n", "m.ti3"), "CGATS");  // before the CTI3 pattern
+    EXPECT_EQ(kindOf("LGOROWLENGTH\t6\n"), "CGATS");
+    EXPECT_EQ(kindOf("BEGIN_DATA_FORMAT\nSAMPLE_ID\tLAB_L"), "SpyderPrintCGATS");
+    EXPECT_EQ(kindOf("CTI3   \n", "m.ti3"), "TI3");
+    EXPECT_EQ(kindOf("GRAY\tLAB_L\tLAB_A\tLAB_B\n"), "dataTool");
+    EXPECT_EQ(kindOf("Name\tL\ta\tb\n"), "ColorMunki File");
+    EXPECT_EQ(kindOf("QTR-Linearize-Data 2.7\n"), "QTR-Linearize-Data-out file");
+    EXPECT_EQ(kindOf("QTR-Create-ICC\n"), "QTR-Create-ICC File");
+    EXPECT_EQ(kindOf("92.5\t0.1\t-0.3\n"), "SpyderPrint File");
+    EXPECT_EQ(kindOf("5\t92.5\n"), "SpyderPrint File");  // two digits and a point anywhere
+    EXPECT_EQ(kindOf("1\n"), "SpyderPrint File");        // "^" binds to "1" only
+    EXPECT_EQ(kindOf("x94,1\n"), "SpyderPrint File");
+    EXPECT_EQ(kindOf("L* a* b*\n"), "miscWithHeader");   // spaces do not count
+    EXPECT_EQ(kindOf("Patch\tStep\tL\ta\tb\n"), "StepWedgeTool File");
+    EXPECT_EQ(kindOf("Tintsmith CIELab export\n"), "TSMCIELab");
+    EXPECT_EQ(kindOf("Density\t1.5\n"), "Density File");
+    EXPECT_EQ(kindOf("Density\t12.5\n"), "SpyderPrint File");
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
+TEST(RecognitionTest, PatternsAreCaseSensitiveAndAnchoredAtTheLineStart) {
+    MeasurementTestEnvironment env;
+    EXPECT_EQ(kindOf("density\t1.5\n"), "Could not load file");
+    EXPECT_EQ(env.alertCount(), 1u);
+    EXPECT_EQ(kindOf("xCGATS\n"), "Could not load file");
+    EXPECT_EQ(env.alertCount(), 2u);
+    // Only the first line is looked at.
+    EXPECT_EQ(kindOf("comment\nCGATS\n"), "Could not load file");
+    EXPECT_EQ(env.alertCount(), 3u);
+    // A byte-order mark is not part of the first line.
+    EXPECT_EQ(kindOf("\xEF\xBB\xBF" "CGATS.17\n"), "CGATS");
+}
+
+TEST(RecognitionTest, EmptyFileMatchesNothing) {
+    MeasurementTestEnvironment env;
+    EXPECT_EQ(kindOf(""), "Could not load file");
+    EXPECT_EQ(env.alertCount(), 1u);
+}
+
+TEST(RecognitionTest, KindsWithoutReaderLoadNothingAndShowNothing) {
+    MeasurementTestEnvironment env;
+    for (const char* text : {"Name\tL\ta\tb\n1\t2\t3\t4\n", "QTR-Create-ICC\n", "Density\t1.5\n0.5\n"}) {
+        const auto loaded = loadMeasurementText(text);
+        EXPECT_FALSE(loaded.reader) << text;
+    }
+    EXPECT_EQ(env.alertCount(), 0u);
+    // The unrecognised file has shown its alert in recognition, once.
+    EXPECT_FALSE(loadMeasurementText("nothing\n").reader);
+    EXPECT_EQ(env.alertCount(), 1u);
+}
+
+TEST(RecognitionTest, InvalidPatternFallsBackToMatchEverything) {
+    platform::LogCapture log;
+    const auto pattern = RegularExpressionChecks::compileOrMatchAll("([unclosed");
+    EXPECT_TRUE(log.devLogContains("Failed to parse ([unclosed as a regular expression"));
+    EXPECT_TRUE(RegularExpressionChecks::finds(pattern, "any line"));
+}
