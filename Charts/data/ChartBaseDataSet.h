@@ -107,9 +107,9 @@ public:
     virtual std::shared_ptr<ChartBaseDataSet> copy() const;
 
     // "Charts.LineChartDataSet, label: Temperature, 12 entries".
-    virtual std::string description() const;
+    std::string description() const override;
     // The description, then ":" and one line per entry.
-    virtual std::string debugDescription() const;
+    std::string debugDescription() const override;
 
 protected:
     // A set of this object's own class made with its no-argument constructor.

@@ -339,7 +339,7 @@ void ChartDataSet::removeAll(bool keepingCapacity) {
     notifyDataSetChanged();
 }
 
-void ChartDataSet::removeAll(const std::function<bool(const ChartDataEntry&)>& shouldBeRemoved) {
+void ChartDataSet::removeAllWhere(const std::function<bool(const ChartDataEntry&)>& shouldBeRemoved) {
     std::erase_if(entries_, [&shouldBeRemoved](const ChartDataEntryPtr& entry) { return shouldBeRemoved(*entry); });
     notifyDataSetChanged();
 }

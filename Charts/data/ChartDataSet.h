@@ -93,7 +93,7 @@ public:
     bool removeLast(std::int64_t count);
     bool removeSubrange(std::int64_t first, std::int64_t last);
     void removeAll(bool keepingCapacity);
-    void removeAll(const std::function<bool(const ChartDataEntry&)>& shouldBeRemoved);
+    void removeAllWhere(const std::function<bool(const ChartDataEntry&)>& shouldBeRemoved);
     void reserveCapacity(std::int64_t capacity);
 
 protected:

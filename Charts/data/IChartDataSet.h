@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <QColor>
@@ -87,6 +88,11 @@ public:
     virtual bool visible() const = 0;
     virtual void setVisible(bool visible) = 0;
     virtual bool isVisible() const = 0;
+
+    // The set's class, label and entry count; the debug form adds one line
+    // per entry.
+    virtual std::string description() const = 0;
+    virtual std::string debugDescription() const = 0;
 
 protected:
     IChartDataSet() = default;
