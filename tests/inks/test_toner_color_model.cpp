@@ -41,6 +41,7 @@ TEST(TonerColorModel, StartsWithPSeriesK3OnGloss) {
     EXPECT_EQ(model.initialQuadScale.size(), 256u);
     EXPECT_EQ(model.initialQuadScale[255], 255.0 / 256);
     EXPECT_TRUE(model.blendedCurve.empty());
+    EXPECT_EQ(model.colorInkLevels, std::vector<std::vector<double>>(4, std::vector<double>(21, 0.0)));
 }
 
 TEST(TonerColorModel, BlendOfHandMadeChannels) {
