@@ -14,9 +14,9 @@ struct ChannelTableNames {
     std::size_t count = 8;
 };
 
-constexpr ChannelTableNames eightChannels(std::string_view k, std::string_view c, std::string_view m, std::string_view y,
-                                          std::string_view lc, std::string_view lm, std::string_view lk,
-                                          std::string_view llk) {
+constexpr ChannelTableNames eightChannels(std::string_view k, std::string_view c, std::string_view m,
+                                          std::string_view y, std::string_view lc, std::string_view lm,
+                                          std::string_view lk, std::string_view llk) {
     return {{k, c, m, y, lc, lm, lk, llk, {}, {}}, 8};
 }
 

@@ -15,7 +15,8 @@ namespace {
 
 int wholeNumber(const KeyedValue& value) {
     const double number = value.number();
-    if (!(number >= -2147483648.0 && number <= 2147483647.0) || number != static_cast<double>(static_cast<int>(number))) {
+    const bool inRange = number >= -2147483648.0 && number <= 2147483647.0;
+    if (!inRange || number != static_cast<double>(static_cast<int>(number))) {
         throw DecodingError("dataCorrupted: expected a whole number");
     }
     return static_cast<int>(number);

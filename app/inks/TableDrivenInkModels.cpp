@@ -23,45 +23,56 @@ constexpr ChannelTableNames pro10Gravure =
     tenChannels("GravureB_K", "", "", "", "", "", "GravureB_LK", "GravureB_LLK", "", "");
 constexpr ChannelTableNames pro10DTPGravure = tenChannels("", "", "", "", "", "", "", "", "", "DTPGravure_K");
 
+// The UCK3 curve sets, shared channel for channel by the CCProHDMK3 classes
+// (and on Gloss by PSeriesBlack).
+constexpr ChannelTableNames uck3BlackGloss =
+    eightChannels("UCK3Black_Gloss_K", "", "", "", "", "", "UCK3Black_Gloss_LK", "UCK3Black_Gloss_LLK");
+constexpr ChannelTableNames uck3BlackMatte =
+    eightChannels("UCK3Black_Matte_K", "", "", "", "", "", "UCK3Black_Matte_LK", "UCK3Black_Matte_LLK");
+constexpr ChannelTableNames uck3CyanGloss =
+    eightChannels("UCK3Cyan_Gloss_K", "UCK3Cyan_Gloss_C", "", "", "UCK3Cyan_Gloss_LC",
+                  "", "UCK3Cyan_Gloss_LC", "UCK3Cyan_Gloss_LLK");
+constexpr ChannelTableNames uck3CyanMatte =
+    eightChannels("UCK3Cyan_Matte_K", "UCK3Cyan_Matte_C", "", "", "UCK3Cyan_Matte_LC",
+                  "", "UCK3Cyan_Matte_LK", "UCK3Cyan_Matte_LLK");
+constexpr ChannelTableNames uck3MagentaGloss =
+    eightChannels("UCK3Magenta_Gloss_K", "", "UCK3Magenta_Gloss_M", "", "",
+                  "UCK3Magenta_Gloss_LM", "UCK3Magenta_Gloss_LK", "UCK3Magenta_Gloss_LLK");
+constexpr ChannelTableNames uck3MagentaMatte =
+    eightChannels("UCK3Magenta_Matte_K", "", "UCK3Magenta_Matte_M", "", "",
+                  "UCK3Magenta_Matte_LM", "UCK3Magenta_Matte_LK", "UCK3Magenta_Matte_LLK");
+constexpr ChannelTableNames uck3YellowGloss =
+    eightChannels("UCK3Yellow_Gloss_K", "", "", "UCK3Yellow_Gloss_Y", "",
+                  "", "UCK3Yellow_Gloss_LK", "UCK3Yellow_Gloss_LLK");
+
 // The PSeries Magenta and Yellow classes print their Matte set on every media but Gloss.
 constexpr ChannelTableNames pSeriesMagentaMatte =
     eightChannels("PSeriesMagenta_Matte_K", "", "PSeriesMagenta_Matte_M", "", "", "PSeriesMagenta_Matte_LM",
-                 "PSeriesMagenta_Matte_LK", "PSeriesMagenta_Matte_LLK");
+                  "PSeriesMagenta_Matte_LK", "PSeriesMagenta_Matte_LLK");
 constexpr ChannelTableNames pSeriesYellowMatte =
     eightChannels("PSeriesYellow_Matte_K", "", "", "PSeriesYellow_Matte_Y", "", "", "PSeriesYellow_Matte_LK",
-                 "PSeriesYellow_Matte_LLK");
+                  "PSeriesYellow_Matte_LLK");
 
 // Indexed by TableDrivenKind.
 constexpr TableDrivenSets tableDrivenSets[] = {
     // UCK3Black
     {"UCK3Black_Gloss_Lab", "UCK3Black_Matte_Lab",
-     eightChannels("UCK3Black_Gloss_K", "", "", "", "", "", "UCK3Black_Gloss_LK", "UCK3Black_Gloss_LLK"),
-     eightChannels("UCK3Black_Matte_K", "", "", "", "", "", "UCK3Black_Matte_LK", "UCK3Black_Matte_LLK"),
-     gravureA, dtpGravure},
+     uck3BlackGloss, uck3BlackMatte, gravureA, dtpGravure},
     // UCK3Cyan: on Gloss the LC curve also serves as LK.
     {"UCK3Cyan_Gloss_Lab", "UCK3Cyan_Matte_Lab",
-     eightChannels("UCK3Cyan_Gloss_K", "UCK3Cyan_Gloss_C", "", "", "UCK3Cyan_Gloss_LC", "", "UCK3Cyan_Gloss_LC",
-                   "UCK3Cyan_Gloss_LLK"),
-     eightChannels("UCK3Cyan_Matte_K", "UCK3Cyan_Matte_C", "", "", "UCK3Cyan_Matte_LC", "", "UCK3Cyan_Matte_LK",
-                   "UCK3Cyan_Matte_LLK"),
-     gravureB, dtpGravure},
+     uck3CyanGloss, uck3CyanMatte, gravureB, dtpGravure},
     // UCK3Magenta
     {"UCK3Magenta_Gloss_Lab", "UCK3Magenta_Matte_Lab",
-     eightChannels("UCK3Magenta_Gloss_K", "", "UCK3Magenta_Gloss_M", "", "", "UCK3Magenta_Gloss_LM",
-                   "UCK3Magenta_Gloss_LK", "UCK3Magenta_Gloss_LLK"),
-     eightChannels("UCK3Magenta_Matte_K", "", "UCK3Magenta_Matte_M", "", "", "UCK3Magenta_Matte_LM",
-                   "UCK3Magenta_Matte_LK", "UCK3Magenta_Matte_LLK"),
-     gravureB, dtpGravure},
+     uck3MagentaGloss, uck3MagentaMatte, gravureB, dtpGravure},
     // UCK3Yellow
     {"UCK3Yellow_Gloss_Lab", "UCK3Yellow_Matte_Lab",
-     eightChannels("UCK3Yellow_Gloss_K", "", "", "UCK3Yellow_Gloss_Y", "", "", "UCK3Yellow_Gloss_LK",
-                   "UCK3Yellow_Gloss_LLK"),
+     uck3YellowGloss,
      eightChannels("UCK3Yellow_Matte_K", "", "", "UCK3Yellow_Matte_Y", "", "", "UCK3Yellow_Matte_LK",
                    "UCK3Yellow_Matte_LLK"),
      gravureA, dtpGravure},
     // PSeriesBlack: the UCK3 Gloss curves with a Lab ramp of its own.
     {"PSeriesBlack_Gloss_Lab", "PSeriesBlack_Matte_Lab",
-     eightChannels("UCK3Black_Gloss_K", "", "", "", "", "", "UCK3Black_Gloss_LK", "UCK3Black_Gloss_LLK"),
+     uck3BlackGloss,
      eightChannels("PSeriesBlack_Matte_K", "", "", "", "", "", "PSeriesBlack_Matte_LK", "PSeriesBlack_Matte_LLK"),
      gravureB, dtpGravure},
     // PSeriesCyan: on Matte the UCK3 Cyan Lab ramp.
@@ -112,27 +123,16 @@ constexpr TableDrivenSets tableDrivenSets[] = {
      pro10Gravure, pro10DTPGravure},
     // CCPBlack: the UCK3 curves; on Matte a Lab ramp of its own.
     {"UCK3Black_Gloss_Lab", "CCPBlack_Matte_Lab",
-     eightChannels("UCK3Black_Gloss_K", "", "", "", "", "", "UCK3Black_Gloss_LK", "UCK3Black_Gloss_LLK"),
-     eightChannels("UCK3Black_Matte_K", "", "", "", "", "", "UCK3Black_Matte_LK", "UCK3Black_Matte_LLK"),
-     gravureA, dtpGravure},
+     uck3BlackGloss, uck3BlackMatte, gravureA, dtpGravure},
     // CCPCyan
     {"UCK3Cyan_Gloss_Lab", "CCPCyan_Matte_Lab",
-     eightChannels("UCK3Cyan_Gloss_K", "UCK3Cyan_Gloss_C", "", "", "UCK3Cyan_Gloss_LC", "", "UCK3Cyan_Gloss_LC",
-                   "UCK3Cyan_Gloss_LLK"),
-     eightChannels("UCK3Cyan_Matte_K", "UCK3Cyan_Matte_C", "", "", "UCK3Cyan_Matte_LC", "", "UCK3Cyan_Matte_LK",
-                   "UCK3Cyan_Matte_LLK"),
-     gravureB, dtpGravure},
+     uck3CyanGloss, uck3CyanMatte, gravureB, dtpGravure},
     // CCPMagenta
     {"UCK3Magenta_Gloss_Lab", "CCPMagenta_Matte_Lab",
-     eightChannels("UCK3Magenta_Gloss_K", "", "UCK3Magenta_Gloss_M", "", "", "UCK3Magenta_Gloss_LM",
-                   "UCK3Magenta_Gloss_LK", "UCK3Magenta_Gloss_LLK"),
-     eightChannels("UCK3Magenta_Matte_K", "", "UCK3Magenta_Matte_M", "", "", "UCK3Magenta_Matte_LM",
-                   "UCK3Magenta_Matte_LK", "UCK3Magenta_Matte_LLK"),
-     gravureB, dtpGravure},
+     uck3MagentaGloss, uck3MagentaMatte, gravureB, dtpGravure},
     // CCPYellow: the one Matte curve of its own is K.
     {"UCK3Yellow_Gloss_Lab", "CCPYellow_Matte_Lab",
-     eightChannels("UCK3Yellow_Gloss_K", "", "", "UCK3Yellow_Gloss_Y", "", "", "UCK3Yellow_Gloss_LK",
-                   "UCK3Yellow_Gloss_LLK"),
+     uck3YellowGloss,
      eightChannels("CCPYellow_Matte_K", "", "", "UCK3Yellow_Matte_Y", "", "", "UCK3Yellow_Matte_LK",
                    "UCK3Yellow_Matte_LLK"),
      gravureA, dtpGravure},

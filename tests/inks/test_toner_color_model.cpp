@@ -165,7 +165,8 @@ TEST(TonerColorModel, EmptyYellowTakesItsShareAndAddsNothing) {
     for (int i = 0; i < 21; ++i) {
         const CIELab& k = model.K->curve->lab[i];
         const CIELab& e = empty.labArray[i];
-        EXPECT_EQ(model.blendedCIELab[i].L, ((0.7 * k.L + 0.0 * model.C->curve->lab[i].L) + 0.0 * model.M->curve->lab[i].L) + 0.3 * e.L);
+        const double cyanL = model.C->curve->lab[i].L, magentaL = model.M->curve->lab[i].L;
+        EXPECT_EQ(model.blendedCIELab[i].L, ((0.7 * k.L + 0.0 * cyanL) + 0.0 * magentaL) + 0.3 * e.L);
     }
     for (std::size_t n = 0; n < 8; ++n) {
         for (std::size_t i = 0; i < 256; ++i) {
