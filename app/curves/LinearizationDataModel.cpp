@@ -1,0 +1,150 @@
+#include "app/curves/LinearizationDataModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/curves/BinaryLinearization.h"
+#include "app/curves/MeasurementData.h"
+#include "app/curves/MeasurementFile.h"
+#include "app/curves/MeasurementReaderFactory.h"
+#include "app/curves/MovingAverager.h"
+#include "app/curves/Resampling.h"
+#include "app/curves/SplineSmoother.h"
+#include "platform/Log.h"
+#include "platform/Services.h"
+
+double v2LinearizationDataModel::densityOfLightness(double L) {
+    const double Y = L < 8 ? L * 27 / 24389 : std::pow((L + 16) / 116, 3);
+    return -std::log10(Y);
+}
+
+void v2LinearizationDataModel::takeStepGrid(std::vector<CIELab> stepped) {
+    interpolatedMeasurements = std::move(stepped);
+    const auto channels = MeasurementData::separateLab(interpolatedMeasurements);
+    separatedLABArrays.assign(channels.begin(), channels.end());
+    if (!interpolatedMeasurements.empty()) dmax = densityOfLightness(interpolatedMeasurements.back().L);
+}
+
+bool v2LinearizationDataModel::loadMeasurements(const MeasurementFile& file) {
+    if (!file.measurementData || file.measurementData->empty()) {
+        showMeasurementLoadError();
+        return false;
+    }
+    const auto reader = makeMeasurementReader(file.detectFileType(), file);
+    if (!reader) return false;
+    if (!reader->readMeasurements()) return false;
+    if (reader->interpolatedMeasurements.empty()) {
+        // A reader that answers success without a step grid has nothing the
+        // model can work from: a failed load like any other.
+        showMeasurementLoadError();
+        return false;
+    }
+    openedOriginalMeasurments = reader->averagedMeasurements;
+    rawMeasurements = reader->averagedMeasurements;
+    matteDensityRange = reader->interpolatedMeasurements.back().L > 10;
+    takeStepGrid(reader->interpolatedMeasurements);
+    measurementDataLoadingError = false;
+    return true;
+}
+
+std::optional<v2LinearizationDataModel::Channels> v2LinearizationDataModel::smoothMeasurements() const {
+    if (separatedLABArrays.size() < 3) return std::nullopt;
+    Channels smoothed;
+    for (std::size_t c = 0; c < 3; ++c) {
+        const auto averaged = v2MovingAverager(separatedLABArrays[c], avgWindowSize).average();
+        smoothed[c] = v2SplineSmoother(averaged, splinePercent).smoothedValues;
+    }
+    return smoothed;
+}
+
+void v2LinearizationDataModel::resetTargets() {
+    const auto s = smoothMeasurements();
+    if (!s) return;
+    smoothedMeasuredValues.assign(s->begin(), s->end());
+    manualCurve = linspace(256, 0, 100);
+    correctionCurve->densitiesToCorrect = (*s)[0];
+    correctionCurve->makeLinearTarget((*s)[0]);
+}
+
+void v2LinearizationDataModel::applyManualCurve() {
+    auto& target = correctionCurve->finalTargetArray;
+    target.clear();
+    for (const double m : manualCurve) target.push_back(m * correctionCurve->slope + correctionCurve->intercept);
+}
+
+void v2LinearizationDataModel::updateCorrection() {
+    const auto s = smoothMeasurements();
+    if (!s) return;
+    smoothedMeasuredValues.assign(s->begin(), s->end());
+    smoothedMeasurements = labArrayFromChannels(smoothedMeasuredValues);
+    correctionCurve->densitiesToCorrect = (*s)[0];
+    correctionCurve->makeLinearTarget((*s)[0]);
+    applyManualCurve();
+    correctionCurve->correctionCurveArray = correctionCurve->makeCorrectionCurve();
+    correctedMeasurements = correctMeasurements(*correctionCurve->correctionCurveArray, smoothedMeasurements);
+}
+
+std::vector<CIELab> v2LinearizationDataModel::correctMeasurements(const std::vector<double>& correction,
+                                                                  const std::vector<CIELab>& smoothed) const {
+    const std::size_t count = std::min(stepArray.size(), smoothed.size());
+    if (count < 2) return {};
+    const std::vector<double> steps(stepArray.begin(), stepArray.begin() + static_cast<std::ptrdiff_t>(count));
+    std::vector<CIELab> corrected;
+    corrected.reserve(correction.size());
+    for (const double value : correction) {
+        // The correction is a position 0 to 100; the last interval (not one
+        // past the grid) serves its end value 100.
+        const double v = std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 100.0);
+        const std::size_t i = std::min(binarySearchIndex(steps, v), count - 2);
+        const double s0 = steps[i];
+        const double s1 = steps[i + 1];
+        const auto& c0 = smoothed[i];
+        const auto& c1 = smoothed[i + 1];
+        corrected.push_back({(v - s0) * (c1.L - c0.L) / (s1 - s0) + c0.L, (v - s0) * (c1.a - c0.a) / (s1 - s0) + c0.a,
+                             (v - s0) * (c1.b - c0.b) / (s1 - s0) + c0.b});
+    }
+    std::reverse(corrected.begin(), corrected.end());
+    return corrected;
+}
+
+std::vector<CIELab> v2LinearizationDataModel::labArrayFromChannels(const std::vector<std::vector<double>>& channels) {
+    if (channels.size() < 3) return {};
+    const std::size_t n = std::min({channels[0].size(), channels[1].size(), channels[2].size()});
+    std::vector<CIELab> lab;
+    lab.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) lab.push_back({channels[0][i], channels[1][i], channels[2][i]});
+    return lab;
+}
+
+std::vector<CIELab> v2LinearizationDataModel::interpolateMeasurementsToSteps(const std::vector<CIELab>& list) {
+    return MeasurementData::interpolateToSteps(list);
+}
+
+void v2LinearizationDataModel::reloadMeasurements() {
+    takeStepGrid(interpolateMeasurementsToSteps(rawMeasurements));
+    resetTargets();
+    updateCorrection();
+}
+
+void v2LinearizationDataModel::sortMeasurements() {
+    std::stable_sort(rawMeasurements.begin(), rawMeasurements.end(),
+                     [](const CIELab& x, const CIELab& y) { return x.L > y.L; });
+}
+
+std::optional<v2LinearizationDataModel::Curves> v2LinearizationDataModel::linearizedQuadCurves() const {
+    const auto& correction = correctionCurve->correctionCurveArray;
+    if (!correction || correction->empty()) {
+        platform::printLine("Failed to create correction curve");
+        return std::nullopt;
+    }
+    // A quad without channels (unknown header, nothing loaded) gives nothing to
+    // write; the export then reports the failure instead of an empty file.
+    if (!quadData || !quadData->inputQuadCurveArray || quadData->inputQuadCurveArray->empty()) return std::nullopt;
+    return BinaryLinearization(*correction, *quadData->inputQuadCurveArray).linearizedOutputQuadArray;
+}
+
+bool v2LinearizationDataModel::showLinearizeFailedAlert() {
+    platform::showAlert({platform::AlertStyle::warning, "Failed to Linearize",
+                         "Please load a valid quad curve file and measurement data file and try again"});
+    return true;
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/curves/CIELab.h"
+#include "app/curves/CorrectionCurve.h"
+#include "app/curves/QuadDataFile.h"
+
+class MeasurementFile;
+
+// The model behind the linearization screen: the measurements of a printed
+// step wedge at each stage (as read, on the 256-step grid, smoothed,
+// corrected), dmax and the matte flag, the correction curve against a linear
+// or manual target, and the linearized ink curves of a loaded .quad file.
+class v2LinearizationDataModel {
+public:
+    using Channels = std::array<std::vector<double>, 3>; // L*, a*, b*
+    using Curves = QuadDataFile::Curves;
+
+    std::shared_ptr<CorrectionCurve> correctionCurve = std::make_shared<CorrectionCurve>();
+    std::shared_ptr<QuadDataFile> quadData;
+    bool measurementDataLoadingError = true;
+    std::optional<Curves> outputQuadValues;
+    double dmax = 0;
+    std::vector<CIELab> openedOriginalMeasurments;
+    std::vector<CIELab> rawMeasurements;
+    std::vector<CIELab> interpolatedMeasurements;
+    std::vector<CIELab> smoothedMeasurements;
+    std::vector<CIELab> correctedMeasurements;
+    std::vector<std::vector<double>> separatedLABArrays;
+    std::vector<std::vector<double>> smoothedMeasuredValues;
+    int avgWindowSize = 0;
+    double splinePercent = 1.0;
+    std::vector<double> manualCurve;
+    bool matteDensityRange = false;
+    std::vector<double> stepArray;
+
+    // Reads the file through the reader its kind chooses. Answers whether the
+    // measurements were replaced; a failed or ignored load changes nothing
+    // (the failure has been shown once, by recognition or the reader).
+    bool loadMeasurements(const MeasurementFile& file);
+    // Smoothing with the current settings, a straight manual curve, the
+    // linear target.
+    void resetTargets();
+    // Smoothing, targets, correction curve and corrected measurements.
+    void updateCorrection();
+    // Everything again from rawMeasurements after they were edited or sorted.
+    void reloadMeasurements();
+    // rawMeasurements by L*, lightest first.
+    void sortMeasurements();
+
+    // The quad's curves linearized by the correction curve. Nothing without a
+    // correction curve, without a quad or when the quad has no channels.
+    std::optional<Curves> linearizedQuadCurves() const;
+
+    // The warning "Failed to Linearize"; answers whether OK was pressed.
+    static bool showLinearizeFailedAlert();
+
+    std::optional<Channels> smoothMeasurements() const;
+    void applyManualCurve();
+    // The smoothed sample expected at each correction value, interpolated on
+    // stepArray; the sample of the last correction value first.
+    std::vector<CIELab> correctMeasurements(const std::vector<double>& correction,
+                                            const std::vector<CIELab>& smoothed) const;
+    static std::vector<CIELab> labArrayFromChannels(const std::vector<std::vector<double>>& channels);
+    static std::vector<CIELab> interpolateMeasurementsToSteps(const std::vector<CIELab>& list);
+
+    // Density of a step from its L*: -log10 of the relative luminance Y.
+    static double densityOfLightness(double L);
+
+private:
+    void takeStepGrid(std::vector<CIELab> stepped);
+};
