@@ -1,0 +1,76 @@
+// Fuzzes the reading of measurement files: the clean-up into lines,
+// recognition of the first line, every reader and the step averaging. Any
+// input must end in a clean load or a failure, never a crash, a sanitizer
+// report, a hang or a huge allocation.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "app/curves/CgatsReaders.h"
+#include "app/curves/ColumnReaders.h"
+#include "app/curves/MeasurementFile.h"
+#include "app/curves/MeasurementReaderFactory.h"
+#include "platform/Log.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+// What a successful read promises its caller.
+void checkContract(MeasurementData& reader, bool ok) {
+    if (!ok) {
+        check(reader.measuredLab.empty() && reader.averagedMeasurements.empty() &&
+              reader.interpolatedMeasurements.empty());
+        return;
+    }
+    if (reader.forLinearization) {
+        check(reader.averagedMeasurements.size() >= 2);
+        check(reader.interpolatedMeasurements.size() == 256);
+    } else {
+        check(!reader.measuredLab.empty());
+    }
+}
+
+template <typename Reader, typename... Extra>
+void readWith(const MeasurementFile& file, bool forLinearization, Extra... extra) {
+    Reader reader(file.measurementData, forLinearization, extra...);
+    checkContract(reader, reader.readMeasurements());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    platform::setDevLogSink([](std::string_view) {});
+    platform::setStandardOutputSink([](std::string_view) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (const char* name : {"m.txt", "m.csv", "m.ti3"}) {
+        const auto file = measurementFileFromBytes(bytes, name);
+        if (!file) return 0;  // not UTF-8
+        check(file->measurementData && !file->measurementData->empty());
+
+        // The road of a load: the recognised kind's reader.
+        const std::string kind = file->detectFileType();
+        if (auto reader = makeMeasurementReader(kind, *file)) checkContract(*reader, reader->readMeasurements());
+    }
+
+    // Every reader over the same lines, whatever the first line says.
+    const auto file = measurementFileFromBytes(bytes, "m.txt");
+    for (bool forLinearization : {true, false}) {
+        readWith<CgatsCIELab>(*file, forLinearization);
+        readWith<SpyderPrintCgatsCIELab>(*file, forLinearization);
+        readWith<ArgyllCIELab>(*file, forLinearization);
+        readWith<MiscMeasurementDataFile>(*file, forLinearization);
+        readWith<QTRLinearizeDataCIELabFile>(*file, forLinearization);
+        readWith<TSMCIELabFile>(*file, forLinearization);
+        readWith<StepWedgeToolCIELabFile>(*file, forLinearization);
+        readWith<DataToolCIELabFile>(*file, forLinearization, true);
+        readWith<DataToolCIELabFile>(*file, forLinearization, false);
+    }
+    return 0;
+}
