@@ -215,7 +215,8 @@ TEST(InkComponents, ChangingAComponentLeavesTheTablesAlone) {
 template <class Component>
 bool madeAs(Inkset inkset, int channel) {
     const auto component = makeInkComponent(inkset, channel, MediaType::Gloss);
-    return typeid(*component) == typeid(Component);
+    const InkComponent& made = *component;
+    return typeid(made) == typeid(Component);
 }
 
 TEST(InkModelFactory, PicksTheClassOfEveryInksetAndChannel) {
