@@ -53,9 +53,6 @@ std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes
     measurementFile->isCSV = extension == "csv";
     // The lines keep their spaces: the readers split fields at runs of blanks,
     // so padded columns and mixed separators read as separate numbers.
-    // Recognition sees the first line without spaces (except in .ti3 files),
-    // as the formats' first lines have always been matched.
-    measurementFile->keepsSpacesInFirstLine = extension == "ti3";
     measurementFile->measurementData = splitMeasurementLines(bytes);
     measurementFile->filename = file.filename().string();
     return measurementFile;
@@ -90,7 +87,9 @@ std::string MeasurementFile::detectFileType() const {
     namespace rx = RegularExpressionChecks;
     std::string firstLine;
     if (measurementData && !measurementData->empty()) firstLine = measurementData->front();
-    if (!keepsSpacesInFirstLine) firstLine = withoutSpaces(firstLine);
+    // Recognition sees the first line without spaces (except in .ti3 files),
+    // as the formats' first lines have always been matched.
+    if (lowercasedExtension(filename.value_or("")) != "ti3") firstLine = withoutSpaces(firstLine);
 
     struct Rule {
         const std::regex& (*pattern)();

@@ -16,12 +16,10 @@ public:
     std::optional<std::string> filename;
     std::optional<std::vector<std::string>> measurementData = std::vector<std::string>{};
     bool isCSV = false;
-    // Whether the text keeps its spaces in recognition (".ti3" files do).
-    bool keepsSpacesInFirstLine = false;
 
-    // The kind string of the first line (see the table in the .cpp). When no
-    // pattern matches, the load-failure alert is shown and the answer is
-    // "Could not load file".
+    // The kind string of the first line (see the table in the .cpp), matched
+    // without its spaces except in ".ti3" files. When no pattern matches, the
+    // load-failure alert is shown and the answer is "Could not load file".
     std::string detectFileType() const;
 };
 
