@@ -14,7 +14,9 @@ namespace charts {
 namespace {
 
 [[noreturn]] void notImplemented(const char* operation) {
-    platform::fatalError(std::string(operation) + " is not implemented in ChartBaseDataSet");
+    std::string message(operation);
+    message.append(" is not implemented in ChartBaseDataSet");
+    platform::fatalError(message);
 }
 
 QColor withAlpha(QColor color, double alpha) {
@@ -136,8 +138,11 @@ std::shared_ptr<ChartBaseDataSet> ChartBaseDataSet::copy() const {
     auto target = makeBlank();
     // A subclass that forgot makeBlank() would have its fields copied onto
     // an object of another class.
-    if (target == nullptr || typeid(*target) != typeid(*this))
-        platform::fatalError("copy: " + moduleQualifiedClassName(typeid(*this)) + " does not override makeBlank()");
+    if (target == nullptr || typeid(*target) != typeid(*this)) {
+        std::string message = moduleQualifiedClassName(typeid(*this));
+        message.append(" does not override makeBlank(), so it cannot be copied");
+        platform::fatalError(message);
+    }
     copyInto(*target);
     return target;
 }
@@ -162,15 +167,19 @@ void ChartBaseDataSet::copyInto(ChartBaseDataSet& target) const {
 }
 
 std::string ChartBaseDataSet::description() const {
-    return moduleQualifiedClassName(typeid(*this)) + ", label: " + label().value_or(QString()).toStdString() + ", " +
-           std::to_string(entryCount()) + " entries";
+    std::string text = moduleQualifiedClassName(typeid(*this));
+    text.append(", label: ").append(label().value_or(QString()).toStdString());
+    text.append(", ").append(std::to_string(entryCount())).append(" entries");
+    return text;
 }
 
 std::string ChartBaseDataSet::debugDescription() const {
-    std::string text = description() + ":";
+    std::string text = description();
+    text.push_back(':');
     for (std::int64_t index = 0; index < entryCount(); ++index) {
         const auto entry = entryForIndex(index);
-        text += "\n" + (entry ? entry->description() : std::string());
+        text.push_back('\n');
+        if (entry) text.append(entry->description());
     }
     return text;
 }

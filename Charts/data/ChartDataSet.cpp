@@ -93,31 +93,66 @@ ChartDataEntryPtr ChartDataSet::entryForIndex(std::int64_t index) const {
     return entries()[static_cast<std::size_t>(index)];
 }
 
-std::int64_t ChartDataSet::entryIndex(double xValue, double closestToY, ChartDataSetRounding rounding) const {
+std::int64_t ChartDataSet::nearestXIndex(double xValue) const {
     const auto& list = entries();
     const auto count = static_cast<std::int64_t>(list.size());
-    if (count == 0 || std::isnan(xValue)) return -1;
     const auto xAt = [&list](std::int64_t index) { return list[static_cast<std::size_t>(index)]->x(); };
 
+    // The first entry at or above the x sought, reading one entry per step.
+    // On ascending x without NaN this settles where the pairwise bisection
+    // below does: on the nearer neighbour, the upper one on a tie.
     std::int64_t low = 0;
-    std::int64_t high = count - 1;
+    std::int64_t high = count;
+    bool sawNaN = false;
+    while (low < high && !sawNaN) {
+        const std::int64_t middle = low + (high - low) / 2;
+        const double x = xAt(middle);
+        sawNaN = std::isnan(x);
+        if (x < xValue)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (!sawNaN) {
+        if (low == count) return count - 1;
+        if (low == 0) return 0;
+        const double above = xAt(low);
+        const double below = xAt(low - 1);
+        if (!std::isnan(above) && !std::isnan(below)) {
+            const double aboveDistance = above == xValue ? 0 : above - xValue;
+            return aboveDistance <= xValue - below ? low : low - 1;
+        }
+    }
+
+    // Pairwise bisection, which also ends when entries have a NaN x: they
+    // count as infinitely far.
+    low = 0;
+    high = count - 1;
     while (low < high) {
         const std::int64_t middle = low + (high - low) / 2;
-        const double d1 = xAt(middle) - xValue;
         const double distance1 = xDistance(xAt(middle), xValue);
         const double distance2 = xDistance(xAt(middle + 1), xValue);
         if (distance2 < distance1) {
             low = middle + 1;
         } else if (distance1 < distance2) {
             high = middle;
-        } else if (d1 < 0) {
+        } else if (xAt(middle) - xValue < 0) {
             // Equally far on either side: the upper neighbour wins.
             low = middle + 1;
         } else {
             high = middle;
         }
     }
+    return high;
+}
 
+std::int64_t ChartDataSet::entryIndex(double xValue, double closestToY, ChartDataSetRounding rounding) const {
+    const auto& list = entries();
+    const auto count = static_cast<std::int64_t>(list.size());
+    if (count == 0 || std::isnan(xValue)) return -1;
+    const auto xAt = [&list](std::int64_t index) { return list[static_cast<std::size_t>(index)]->x(); };
+
+    auto high = nearestXIndex(xValue);
     const double closestX = xAt(high);
     switch (rounding) {
     case ChartDataSetRounding::up:

@@ -112,6 +112,8 @@ protected:
     double xMin_;
 
 private:
+    // Position of the entry whose x is nearest; the upper one on a tie.
+    std::int64_t nearestXIndex(double xValue) const;
     bool isPosition(std::int64_t position) const { return position >= 0 && position < entryCount(); }
     bool isRange(std::int64_t first, std::int64_t last) const {
         return first >= 0 && first <= last && last <= entryCount();

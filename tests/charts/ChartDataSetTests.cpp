@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <limits>
 
 #include "Charts/data/ChartDataSet.h"
@@ -130,6 +132,41 @@ TEST(ChartDataSetSearchTest, RoundingBetweenEntries) {
     EXPECT_EQ(set.entryIndex(-std::numeric_limits<double>::infinity(), nan, Rounding::closest), 0);
     EXPECT_EQ(set.entryIndex(std::numeric_limits<double>::infinity(), nan, Rounding::closest), 3);
     EXPECT_EQ(set.entryIndex(4, nan, static_cast<Rounding>(7)), 2);
+}
+
+// The pairwise bisection on ascending x: compare neighbours, move towards the
+// nearer one, go up on a tie left of the x sought.
+std::int64_t pairwiseBisection(const std::vector<double>& xs, double xValue) {
+    std::int64_t low = 0;
+    std::int64_t high = static_cast<std::int64_t>(xs.size()) - 1;
+    while (low < high) {
+        const auto middle = (low + high) / 2;
+        const double d1 = xs[static_cast<std::size_t>(middle)] - xValue;
+        const double d2 = xs[static_cast<std::size_t>(middle + 1)] - xValue;
+        if (std::fabs(d2) < std::fabs(d1))
+            low = middle + 1;
+        else if (std::fabs(d1) < std::fabs(d2) || d1 >= 0)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return high;
+}
+
+TEST(ChartDataSetSearchTest, AgreesWithThePairwiseBisection) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        // Quarter steps give duplicates and exact ties between neighbours.
+        std::vector<double> xs(static_cast<std::size_t>(1 + random() % 12));
+        for (auto& x : xs) x = static_cast<double>(random() % 16) * 0.25;
+        std::sort(xs.begin(), xs.end());
+        ChartDataSet::Entries entries;
+        for (double x : xs) entries.push_back(std::make_shared<ChartDataEntry>(x, 0));
+        ChartDataSet set(entries);
+        for (double xValue = -0.5; xValue <= 4.5; xValue += 0.125)
+            ASSERT_EQ(set.entryIndex(xValue, nan, Rounding::closest), pairwiseBisection(xs, xValue))
+                << "round " << round << " x " << xValue;
+    }
 }
 
 TEST(ChartDataSetSearchTest, ClosestYAmongEqualX) {
