@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "Charts/data/ChartDataEntry.h"
+#include "Charts/data/PieChartDataEntry.h"
 
 namespace charts {
 namespace {
@@ -78,6 +79,24 @@ TEST(ChartDataEntryTest, Descriptions) {
     EXPECT_EQ(ChartDataEntry(2.5, 1).description(), "ChartDataEntry, x: 2.5, y 1.0");
     EXPECT_EQ(ChartDataEntry(0.1, -3e20).description(), "ChartDataEntry, x: 0.1, y -3e+20");
     EXPECT_EQ(ChartDataEntryBase(7).description(), "ChartDataEntryBase, y 7.0");
+}
+
+} // namespace
+} // namespace charts
+
+namespace charts {
+namespace {
+
+TEST(PieChartDataEntryTest, SliceWithoutXKeepsItsLabelInCopies) {
+    PieChartDataEntry slice(12.5, QStringLiteral("Cyan"));
+    EXPECT_TRUE(std::isnan(slice.x()));
+    EXPECT_EQ(slice.value(), 12.5);
+    slice.setValue(3);
+    EXPECT_EQ(slice.y(), 3);
+    const auto copy = std::dynamic_pointer_cast<PieChartDataEntry>(slice.copy());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->label(), QStringLiteral("Cyan"));
+    EXPECT_EQ(copy->value(), 3);
 }
 
 } // namespace
