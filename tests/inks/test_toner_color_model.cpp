@@ -143,14 +143,9 @@ TEST(TonerColorModel, OnlyBlackGivesTheBlackChannel) {
             EXPECT_EQ(model.blackPercentScale, std::vector<double>(21, 1.0));
             EXPECT_EQ(model.cyanPercentScale, std::vector<double>(21, 0.0));
             EXPECT_EQ(model.blendedCIELab, model.K->curve->lab);
-            const auto& black = model.K->curve->quad;
+            EXPECT_EQ(model.blackQuadPercentScale, std::vector<double>(256, 1.0));
             ASSERT_EQ(model.blendedCurve.size(), inkset == Inkset::PSeriesPro10 ? 10u : 8u);
-            for (std::size_t n = 0; n < black.size(); ++n) {
-                ASSERT_EQ(model.blendedCurve[n].size(), 256u);
-                for (std::size_t i = 0; i < 256; ++i) {
-                    EXPECT_NEAR(model.blendedCurve[n][i], black[n][i], 1e-9 * (1 + black[n][i]));
-                }
-            }
+            EXPECT_EQ(model.blendedCurve, model.K->curve->quad);
         }
     }
 }
