@@ -37,8 +37,8 @@ protected:
     bool parseMeasurements() override;
 };
 
-// Argyll CTI3 files (kind "TI3"). Fields are separated by runs of blanks, as
-// the files pad their columns with spaces.
+// Argyll CTI3 files (kind "TI3"). Fields are separated by runs of spaces, as
+// the files pad their columns with them.
 class ArgyllCIELab : public MeasurementData {
 public:
     using MeasurementData::MeasurementData;

@@ -18,8 +18,8 @@ std::vector<std::string> splitAt(std::string_view text, char separator) {
     }
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+bool isSpace(char c) {
+    return c == ' ' || c == '\r' || c == '\v' || c == '\f';
 }
 
 } // namespace
@@ -30,18 +30,21 @@ std::vector<std::string> splitMeasurementLines(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string> splitAtBlankRuns(std::string_view line) {
+std::vector<std::string> splitFields(std::string_view line) {
     std::vector<std::string> fields;
-    std::size_t i = 0;
-    const std::size_t n = line.size();
-    while (i < n) {
-        while (i < n && isBlank(line[i])) ++i;
-        if (i == n) break;
-        const std::size_t start = i;
-        while (i < n && !isBlank(line[i])) ++i;
-        fields.emplace_back(line.substr(start, i - start));
+    for (const auto& piece : splitAt(line, '\t')) {
+        const std::size_t before = fields.size();
+        std::size_t i = 0;
+        const std::size_t n = piece.size();
+        while (i < n) {
+            while (i < n && isSpace(piece[i])) ++i;
+            if (i == n) break;
+            const std::size_t start = i;
+            while (i < n && !isSpace(piece[i])) ++i;
+            fields.push_back(piece.substr(start, i - start));
+        }
+        if (fields.size() == before) fields.emplace_back();
     }
-    if (fields.empty()) fields.emplace_back();
     return fields;
 }
 

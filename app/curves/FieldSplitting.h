@@ -11,11 +11,12 @@
 // instead, for files with old Macintosh line ends.
 std::vector<std::string> splitMeasurementLines(std::string_view text);
 
-// The fields of a row separated by runs of blanks (spaces, tabs, carriage
-// returns): measuring programs pad their columns with spaces or mix tabs and
-// single spaces, and a run of blanks is one separator. Leading and trailing
-// blanks separate nothing. A blank line gives one empty field.
-std::vector<std::string> splitAtBlankRuns(std::string_view line);
+// The fields of a row. Tabs separate fields, and an empty field between two
+// tabs stays a field. Inside what lies between tabs, runs of spaces separate
+// fields too and spaces at its edges are padding: measuring programs pad their
+// columns with spaces, separate by spaces alone, or mix tabs and single
+// spaces. Carriage returns count as spaces. A blank line gives one empty field.
+std::vector<std::string> splitFields(std::string_view line);
 
 // The fields of a comma-separated row, each trimmed of blanks; empty fields kept.
 std::vector<std::string> splitAtCommas(std::string_view line);

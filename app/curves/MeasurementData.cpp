@@ -49,7 +49,7 @@ bool MeasurementData::parseMeasurements() {
 std::vector<std::vector<std::string>> MeasurementData::splitRows(const std::vector<std::string>& lines) const {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(lines.size());
-    for (const auto& line : lines) rows.push_back(splitAtBlankRuns(line));
+    for (const auto& line : lines) rows.push_back(splitFields(line));
     return rows;
 }
 

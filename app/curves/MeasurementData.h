@@ -40,7 +40,7 @@ public:
     // The entry operation; see the contract above.
     bool readMeasurements();
 
-    // The lines split into fields at runs of blanks (tabs and spaces).
+    // The lines split into fields at tabs and at runs of spaces (splitFields).
     virtual std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const;
 
     // Samples per wedge step from the number of measured values: the first of

@@ -51,7 +51,7 @@ std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes
     auto measurementFile = std::make_shared<MeasurementFile>();
     const std::string extension = lowercasedExtension(file);
     measurementFile->isCSV = extension == "csv";
-    // The lines keep their spaces: the readers split fields at runs of blanks,
+    // The lines keep their spaces: the readers split fields at runs of spaces,
     // so padded columns and mixed separators read as separate numbers.
     measurementFile->measurementData = splitMeasurementLines(bytes);
     measurementFile->filename = file.filename().string();
