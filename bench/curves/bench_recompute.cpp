@@ -1,0 +1,55 @@
+// One full recomputation of the linearization screen, as on every slider
+// move: smoothing of the three channels, correction curve, corrected
+// measurements and the linearization of ten ink curves.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "app/curves/CIELab.h"
+#include "app/curves/LinearizationDataModel.h"
+#include "app/curves/MeasurementData.h"
+#include "app/curves/Resampling.h"
+#include "platform/Log.h"
+
+namespace {
+
+v2LinearizationDataModel preparedModel() {
+    v2LinearizationDataModel model;
+    model.stepArray = linspace(256, 0, 100);
+    std::vector<CIELab> wedge;
+    for (int i = 0; i < 21; ++i)
+        wedge.push_back({95 - 85 * std::pow(i / 20.0, 0.6) + 0.3 * std::sin(i), 0.2 * i / 20, -1.0 + 0.1 * i / 20});
+    model.rawMeasurements = wedge;
+    model.interpolatedMeasurements = MeasurementData::interpolateToSteps(wedge);
+    const auto channels = MeasurementData::separateLab(model.interpolatedMeasurements);
+    model.separatedLABArrays.assign(channels.begin(), channels.end());
+    model.avgWindowSize = 33;
+    model.splinePercent = 0.67;
+    model.resetTargets();
+
+    auto quad = std::make_shared<QuadDataFile>();
+    QuadDataFile::Curves curves;
+    for (int c = 0; c < 10; ++c) {
+        std::vector<double> curve;
+        for (int i = 0; i < 256; ++i) curve.push_back(c < 8 ? 20000.0 * (c + 1) / 8 * std::pow(i / 255.0, 1.2) : 0);
+        curves.push_back(curve);
+    }
+    quad->inputQuadCurveArray = curves;
+    model.quadData = quad;
+    return model;
+}
+
+void FullRecomputationTenChannels(benchmark::State& state) {
+    platform::setStandardOutputSink([](std::string_view) {});
+    auto model = preparedModel();
+    for (auto _ : state) {
+        model.updateCorrection();
+        auto curves = model.linearizedQuadCurves();
+        benchmark::DoNotOptimize(curves);
+    }
+    platform::setStandardOutputSink({});
+}
+
+} // namespace
+
+BENCHMARK(FullRecomputationTenChannels)->Unit(benchmark::kMicrosecond);
