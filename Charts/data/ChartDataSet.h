@@ -35,7 +35,9 @@ public:
 
     void calcMinMax() override;
     void calcMinMaxY(double fromX, double toX) override;
-    // Widen the bounds by one entry: x only, y only, or x then y.
+    // Widen the bounds by one entry: x only, y only, or x then y. A subclass
+    // that overrides one of these brings the other overloads of the name back
+    // into view with a using-declaration.
     virtual void calcMinMaxX(const ChartDataEntry& entry);
     virtual void calcMinMaxY(const ChartDataEntry& entry);
     virtual void calcMinMax(const ChartDataEntry& entry);

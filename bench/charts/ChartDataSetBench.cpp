@@ -2,7 +2,9 @@
 // entry count: the measurement graphs refresh data sets of every size.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 
 #include "Charts/data/ChartDataSet.h"
@@ -22,11 +24,23 @@ std::shared_ptr<ChartDataSet> ascendingSet(std::int64_t count) {
     return std::make_shared<ChartDataSet>(std::move(entries), QStringLiteral("Bench"));
 }
 
+// Random positions over the whole set, drawn before timing starts.
+std::vector<double> randomXs(std::int64_t count) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> xs(0, static_cast<double>(count) * 0.5);
+    std::vector<double> values(4096);
+    for (auto& value : values) value = xs(random);
+    return values;
+}
+
 void lookupX(benchmark::State& state, ChartDataSetRounding rounding, double closestToY) {
     const auto set = ascendingSet(state.range(0));
-    std::mt19937_64 random(42);
-    std::uniform_real_distribution<double> xs(0, static_cast<double>(state.range(0)) * 0.5);
-    for (auto _ : state) benchmark::DoNotOptimize(set->entryIndex(xs(random), closestToY, rounding));
+    const auto xs = randomXs(state.range(0));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(set->entryIndex(xs[next], closestToY, rounding));
+        next = (next + 1) % xs.size();
+    }
 }
 
 void BM_EntryIndexClosest(benchmark::State& state) {
@@ -39,9 +53,13 @@ BENCHMARK(BM_EntryIndexUpClosestY)->Arg(1'000'000);
 
 void BM_EntriesForXValue(benchmark::State& state) {
     const auto set = ascendingSet(state.range(0));
-    std::mt19937_64 random(7);
-    std::uniform_int_distribution<std::int64_t> indexes(0, state.range(0) - 1);
-    for (auto _ : state) benchmark::DoNotOptimize(set->entriesForXValue(static_cast<double>(indexes(random)) * 0.5));
+    auto xs = randomXs(state.range(0));
+    for (auto& x : xs) x = std::floor(x * 2) / 2; // entries lie on half steps
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(set->entriesForXValue(xs[next]));
+        next = (next + 1) % xs.size();
+    }
 }
 BENCHMARK(BM_EntriesForXValue)->Arg(1'000'000);
 
