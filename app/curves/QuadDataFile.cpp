@@ -146,7 +146,7 @@ bool QuadDataFile::load(const std::vector<std::string>& lines) {
     const int inks = lines.empty() ? 0 : inkCountOfHeader(lines.front());
     if (inks == 0) {
         platform::printLine("false");
-        showQuadLoadError("The first line is not a known QuadToneRIP header.");
+        showQuadLoadError("The first line is not a known .quad header line.");
         return false;
     }
     // Parsed on a scratch object so that a failure keeps everything loaded
