@@ -31,6 +31,8 @@ std::string withoutSpaces(std::string_view text) {
     return result;
 }
 
+constexpr std::size_t recognitionLength = 4096;
+
 } // namespace
 
 void showMeasurementLoadError() {
@@ -90,6 +92,9 @@ std::string MeasurementFile::detectFileType() const {
     // Recognition sees the first line without spaces (except in .ti3 files),
     // as the formats' first lines have always been matched.
     if (lowercasedExtension(filename.value_or("")) != "ti3") firstLine = withoutSpaces(firstLine);
+    // Every format's first line is short; looking further into a huge one
+    // would only cost time.
+    if (firstLine.size() > recognitionLength) firstLine.resize(recognitionLength);
 
     struct Rule {
         const std::regex& (*pattern)();
