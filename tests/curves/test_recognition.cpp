@@ -47,6 +47,16 @@ TEST(RecognitionTest, PatternsAreCaseSensitiveAndAnchoredAtTheLineStart) {
     EXPECT_EQ(kindOf("\xEF\xBB\xBF" "CGATS.17\n"), "CGATS");
 }
 
+TEST(RecognitionTest, HugeFirstLineIsRecognisedByItsBeginning) {
+    MeasurementTestEnvironment env;
+    std::string line(3u << 20, 'x');
+    EXPECT_EQ(kindOf(line), "Could not load file");
+    line.replace(0, 5, "CGATS");
+    EXPECT_EQ(kindOf(line), "CGATS");
+    // Spaces are removed before the line is cut.
+    EXPECT_EQ(kindOf(std::string(10000, ' ') + "Patch\tL\n"), "StepWedgeTool File");
+}
+
 TEST(RecognitionTest, EmptyFileMatchesNothing) {
     MeasurementTestEnvironment env;
     EXPECT_EQ(kindOf(""), "Could not load file");
