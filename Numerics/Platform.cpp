@@ -66,7 +66,7 @@ void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, dou
 
 }  // namespace lapack
 
-namespace fft {
+namespace radix2 {
 
 // FFTW's planner is not thread-safe; planning and destroying plans happen
 // under this lock, execution does not need it. Each call still owns its
@@ -118,6 +118,6 @@ void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::
     fftwf_destroy_plan(plan);
 }
 
-}  // namespace fft
+}  // namespace radix2
 
 }  // namespace numerics

@@ -57,7 +57,7 @@ void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, dou
 
 }  // namespace lapack
 
-namespace fft {
+namespace radix2 {
 
 // vDSP_create_fftsetup / vDSP_destroy_fftsetup: the setup of radix-2
 // transforms up to 2^log2n points; nullptr when none can be made.
@@ -71,6 +71,6 @@ void destroySetup(Setup* setup);
 void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::size_t log2n);
 void zipForward(Setup* setup, double* re, double* im, std::ptrdiff_t stride, std::size_t log2n);
 
-}  // namespace fft
+}  // namespace radix2
 
 }  // namespace numerics

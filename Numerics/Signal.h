@@ -1,0 +1,127 @@
+#pragma once
+// Part 1.105: convolution, correlation and FFT. conv and xcorr run on the
+// correlation routine (vdsp::conv, vDSP_convD's definition) over a zero-padded
+// copy of the signal; fft runs the radix-2 complex FFT (FFTW3) over the first
+// 2^floor(log2 n) points and returns scaled magnitudes.
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "Numerics/ElementwiseFunctions.h"
+#include "Numerics/Kernels.h"
+#include "Numerics/Memory.h"
+#include "Numerics/Platform.h"
+
+namespace numerics {
+
+namespace detail {
+
+// d zeros, the elements of x in iteration order, d zeros.
+template <RealCollection C>
+std::vector<ElementOf<C>> zeroPadded(const C& x, int64_t d) {
+    using T = ElementOf<C>;
+    require(d >= 0);
+    return withUnsafeMemory(x, [&](UnsafeMemory<T> v) {
+        require(v.count >= 0);
+        std::vector<T> padded;
+        padded.reserve(static_cast<std::size_t>(checkedAdd(v.count, checkedMul(2, d))));
+        padded.resize(static_cast<std::size_t>(d), T(0));
+        for (int64_t i = 0; i < v.count; ++i) padded.push_back(v.pointer[i * v.stride]);
+        padded.resize(padded.size() + static_cast<std::size_t>(d), T(0));
+        return padded;
+    });
+}
+
+}  // namespace detail
+
+// Full linear convolution: count(x) + count(k) - 1 elements,
+// result[n] = sum over q of x[n - q] * k[q].
+template <class S, class K>
+    requires SameElement<S, K>
+std::vector<ElementOf<S>> conv(const S& x, const K& k) {
+    using T = ElementOf<S>;
+    const int64_t nx = detail::countOf(x);
+    const int64_t nk = detail::countOf(k);
+    detail::require(nx >= nk);
+    const int64_t N = detail::checkedSub(detail::checkedAdd(nx, nk), 1);
+    detail::require(N >= 0);
+    std::vector<T> result(static_cast<std::size_t>(N), T(0));
+    withUnsafeMemory(k, [&](UnsafeMemory<T> vk) {
+        const int64_t c = vk.count;
+        detail::require(c != 0);
+        const auto padded = detail::zeroPadded(x, c - 1);
+        // The kernel read backwards: from its last element with stride -stride.
+        const T* last = vk.pointer + (c - 1) * vk.stride;
+        vdsp::conv(padded.data(), 1, last, -vk.stride, result.data(), 1, detail::vDSPLength(N),
+                   detail::vDSPLength(c));
+    });
+    return result;
+}
+
+// Cross-correlation for every lag: 2 * count(x) - 1 elements; y is padded
+// with zeros to count(x); element count(x) - 1 is the zero lag.
+template <class A, class B>
+    requires SameElement<A, B>
+std::vector<ElementOf<A>> xcorr(const A& x, const B& y) {
+    using T = ElementOf<A>;
+    const int64_t nx = detail::countOf(x);
+    const int64_t ny = detail::countOf(y);
+    detail::require(nx >= ny);
+    auto yp = detail::copyToArray(y);
+    if (ny < nx) yp.resize(static_cast<std::size_t>(nx), T(0));
+    const int64_t c = static_cast<int64_t>(yp.size());
+    const int64_t N = detail::checkedSub(detail::checkedAdd(nx, c), 1);
+    std::vector<T> result(static_cast<std::size_t>(N < 0 ? 0 : N), T(0));
+    detail::require(c != 0);
+    const auto padded = detail::zeroPadded(x, c - 1);
+    vdsp::conv(padded.data(), 1, yp.data(), 1, result.data(), 1, detail::vDSPLength(N), detail::vDSPLength(c));
+    return result;
+}
+
+// Autocorrelation: 2n - 1 elements, symmetric about element n - 1 (the sum of
+// squares).
+template <RealCollection C>
+std::vector<ElementOf<C>> xcorr(const C& x) {
+    using T = ElementOf<C>;
+    const int64_t n = detail::countOf(x);
+    const int64_t N = detail::checkedSub(detail::checkedMul(2, n), 1);
+    detail::require(n != 0);
+    std::vector<T> result(static_cast<std::size_t>(N), T(0));
+    const auto padded = detail::zeroPadded(x, n - 1);
+    withUnsafeMemory(x, [&](UnsafeMemory<T> v) {
+        vdsp::conv(padded.data(), 1, v.pointer, v.stride, result.data(), 1, detail::vDSPLength(N),
+                   detail::vDSPLength(v.count));
+    });
+    return result;
+}
+
+// Scaled magnitudes of the forward transform: |X[k]| * 2 / n over the first
+// 2^floor(log2 n) points; the points beyond keep |x[k]| * 2 / n.
+template <Real T>
+std::vector<T> fft(const std::vector<T>& input) {
+    const std::size_t n = input.size();
+    std::vector<T> real(input);
+    std::vector<T> imag(n, T(0));
+
+    // log2n in single precision for both twins, rounded toward -infinity.
+    const float l = std::floor(std::log2(static_cast<float>(n)));
+    detail::require(std::isfinite(l) && l > -1.0f && l < 18446744073709551616.0f);
+    const auto log2n = static_cast<std::size_t>(l);
+
+    radix2::Setup* setup = radix2::createSetup(log2n, std::is_same_v<T, double>);
+    detail::require(setup != nullptr);
+    radix2::zipForward(setup, real.data(), imag.data(), 1, log2n);
+
+    const auto length = detail::vDSPLength(static_cast<int64_t>(n));
+    std::vector<T> magnitudes(n, T(0));
+    vdsp::zvmags(real.data(), imag.data(), 1, magnitudes.data(), 1, length);
+    const auto roots = sqrt(magnitudes);
+    std::vector<T> result(n, T(0));
+    const T factor = T(2) / static_cast<T>(n);
+    vdsp::vsmul(roots.data(), 1, &factor, result.data(), 1, length);
+    radix2::destroySetup(setup);
+    return result;
+}
+
+}  // namespace numerics

@@ -1,0 +1,147 @@
+// Part 1.105: convolution, correlation and FFT.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <numbers>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include "Numerics/Numerics.h"
+
+using namespace numerics;
+
+namespace {
+
+template <class T>
+class SignalTwins : public ::testing::Test {};
+using Twins = ::testing::Types<float, double>;
+TYPED_TEST_SUITE(SignalTwins, Twins);
+
+template <class T>
+using V = std::vector<T>;
+
+TYPED_TEST(SignalTwins, ConvolutionOfKnownValues) {
+    using T = TypeParam;
+    EXPECT_EQ(conv(V<T>{1, 2, 3}, V<T>{0, 1, 0.5}), (V<T>{0, 1, 2.5, 4, 1.5}));
+    EXPECT_EQ(conv(V<T>{1, 2, 3}, V<T>{2}), (V<T>{2, 4, 6}));
+    EXPECT_EQ(conv(V<T>{1, 1}, V<T>{1, 1}), (V<T>{1, 2, 1}));
+}
+
+TYPED_TEST(SignalTwins, ConvolutionMatchesTheDefinitionOnRandomInput) {
+    using T = TypeParam;
+    std::mt19937_64 gen(3);
+    std::uniform_int_distribution<int> u(-8, 8);  // small integers: exact sums
+    V<T> x(1500), k(37);
+    for (auto& v : x) v = T(u(gen));
+    for (auto& v : k) v = T(u(gen));
+    const auto r = conv(x, k);
+    ASSERT_EQ(r.size(), x.size() + k.size() - 1);
+    for (std::size_t n = 0; n < r.size(); ++n) {
+        T expected = 0;
+        for (std::size_t q = 0; q < k.size(); ++q)
+            if (n >= q && n - q < x.size()) expected += x[n - q] * k[q];
+        ASSERT_EQ(r[n], expected) << n;
+    }
+}
+
+TYPED_TEST(SignalTwins, ConvolutionWithAStridedKernelReadsItBackwards) {
+    using T = TypeParam;
+    V<T> storage{0, 99, 1, 99, 0.5, 99};
+    UnsafeMemory<T> kernel(storage.data(), 2, 3);  // 0, 1, 0.5
+    EXPECT_EQ(conv(V<T>{1, 2, 3}, kernel), (V<T>{0, 1, 2.5, 4, 1.5}));
+}
+
+TYPED_TEST(SignalTwins, CrossCorrelation) {
+    using T = TypeParam;
+    EXPECT_EQ(xcorr(V<T>{1, 2, 3}, V<T>{0, 1}), (V<T>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(xcorr(V<T>{1, 2, 3}), (V<T>{3, 8, 14, 8, 3}));
+    EXPECT_EQ(xcorr(V<T>{1, 2, 3}, V<T>{1, 2, 3}), xcorr(V<T>{1, 2, 3}));
+}
+
+TYPED_TEST(SignalTwins, FftOfAConstant) {
+    using T = TypeParam;
+    EXPECT_EQ(fft(V<T>{1, 1, 1, 1}), (V<T>{2, 0, 0, 0}));
+}
+
+TYPED_TEST(SignalTwins, FftOfACosineIsOneAtItsBins) {
+    using T = TypeParam;
+    const int n = 256, k = 10;
+    V<T> x(n);
+    for (int i = 0; i < n; ++i) x[i] = T(std::cos(2 * std::numbers::pi * k * i / n));
+    const auto spectrum = fft(x);
+    ASSERT_EQ(spectrum.size(), std::size_t(n));
+    for (int b = 0; b < n; ++b) {
+        const double expected = (b == k || b == n - k) ? 1.0 : 0.0;
+        EXPECT_NEAR(spectrum[b], expected, 1e-4) << b;
+    }
+}
+
+TYPED_TEST(SignalTwins, FftMatchesADirectTransformOnRandomInput) {
+    using T = TypeParam;
+    std::mt19937_64 gen(5);
+    std::uniform_real_distribution<double> u(-1, 1);
+    const int n = 64;
+    V<T> x(n);
+    for (auto& v : x) v = T(u(gen));
+    const auto spectrum = fft(x);
+    for (int k = 0; k < n; ++k) {
+        std::complex<double> sum = 0;
+        for (int j = 0; j < n; ++j) sum += double(x[j]) * std::polar(1.0, -2 * std::numbers::pi * k * j / n);
+        EXPECT_NEAR(spectrum[k], std::abs(sum) * 2 / n, 1e-5) << k;
+    }
+}
+
+TYPED_TEST(SignalTwins, FftOfFiveValuesTransformsTheFirstFour) {
+    using T = TypeParam;
+    const V<T> x{1, 1, 1, 1, -3};
+    const auto r = fft(x);
+    ASSERT_EQ(r.size(), 5u);
+    EXPECT_EQ(r[0], T(4) * (T(2) / T(5)));
+    EXPECT_EQ(r[1], 0);
+    EXPECT_EQ(r[2], 0);
+    EXPECT_EQ(r[3], 0);
+    EXPECT_EQ(r[4], T(3) * (T(2) / T(5)));
+    EXPECT_EQ(x, (V<T>{1, 1, 1, 1, -3}));
+}
+
+TEST(SignalTwinsAgree, FftFloatAndDoubleAgree) {
+    std::mt19937_64 gen(9);
+    std::uniform_real_distribution<double> u(-1, 1);
+    std::vector<double> d(1 << 12);
+    for (auto& v : d) v = u(gen);
+    std::vector<float> f(d.begin(), d.end());
+    std::vector<double> fd(f.begin(), f.end());
+    const auto a = fft(f);
+    const auto b = fft(fd);
+    for (std::size_t i = 0; i < a.size(); ++i) EXPECT_NEAR(a[i], b[i], 1e-5) << i;
+}
+
+TEST(SignalConcurrency, ConcurrentTransformsAreIndependent) {
+    std::vector<double> x(1024);
+    for (std::size_t i = 0; i < x.size(); ++i) x[i] = std::sin(0.1 * double(i));
+    const auto expected = fft(x);
+    std::vector<std::thread> threads;
+    std::vector<int> ok(8, 0);
+    for (int t = 0; t < 8; ++t)
+        threads.emplace_back([&, t] {
+            bool same = true;
+            for (int r = 0; r < 20; ++r) same = same && fft(x) == expected;
+            ok[t] = same;
+        });
+    for (auto& t : threads) t.join();
+    for (int t = 0; t < 8; ++t) EXPECT_TRUE(ok[t]) << t;
+}
+
+TEST(SignalDeathTest, PreconditionsStop) {
+    EXPECT_DEATH(conv(std::vector<double>{1}, std::vector<double>{1, 1}), "");
+    EXPECT_DEATH(conv(std::vector<double>{1}, std::vector<double>{}), "");
+    EXPECT_DEATH(xcorr(std::vector<double>{1}, std::vector<double>{1, 2}), "");
+    EXPECT_DEATH(xcorr(std::vector<double>{}, std::vector<double>{}), "");
+    EXPECT_DEATH(xcorr(std::vector<double>{}), "");
+    EXPECT_DEATH(fft(std::vector<double>{}), "");
+    EXPECT_DEATH(fft(std::vector<float>{}), "");
+}
+
+}  // namespace
