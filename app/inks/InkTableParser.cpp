@@ -33,7 +33,12 @@ std::vector<double> parseValues(std::string_view name, std::string_view rest) {
         double value = 0;
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
         if (error != std::errc{} || end != field.data() + field.size())
-            malformed(name, "\"" + std::string(field) + "\" is not a number");
+            {
+            // Built step by step: gcc 12 warns falsely about "literal" + std::string&&.
+            std::string why = "\"";
+            why.append(field).append("\" is not a number");
+            malformed(name, why);
+        }
         values.push_back(value);
     }
     return values;
