@@ -32,8 +32,7 @@ std::vector<double> parseValues(std::string_view name, std::string_view rest) {
         const std::string_view field = nextField(rest);
         double value = 0;
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (error != std::errc{} || end != field.data() + field.size())
-            {
+        if (error != std::errc{} || end != field.data() + field.size()) {
             // Built step by step: gcc 12 warns falsely about "literal" + std::string&&.
             std::string why = "\"";
             why.append(field).append("\" is not a number");
