@@ -100,9 +100,10 @@ SinCos<ElementOf<C>> sincos(const C& x) {
     using T = ElementOf<C>;
     return withUnsafeMemory(x, [](UnsafeMemory<T> v) {
         detail::requireUnitStride(v.stride);
-        detail::require(v.count >= 0);
+        // The count limit is checked before the two result arrays are made
+        // (the Parts make them first; the outcome is the same stop).
+        detail::require(v.count >= 0 && detail::fitsInt32(v.count));
         SinCos<T> r{std::vector<T>(static_cast<std::size_t>(v.count)), std::vector<T>(static_cast<std::size_t>(v.count))};
-        detail::require(detail::fitsInt32(v.count));
         vforce::sincos(r.sin.data(), r.cos.data(), v.pointer, detail::vForceCount(v.count));
         return r;
     });

@@ -16,7 +16,7 @@
 namespace numerics {
 
 // A closed range lowerBound...upperBound of the element type.
-template <Real T>
+template <std::floating_point T>
 struct ClosedRange {
     T lowerBound;
     T upperBound;
