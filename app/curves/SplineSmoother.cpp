@@ -10,13 +10,12 @@ v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction)
     : inputArrayToSmooth(std::move(input)) {
     const auto& in = inputArrayToSmooth;
     const int count = static_cast<int>(in.size());
-    if (count < 3) {
-        // Too few samples for a mean of three: nothing to smooth.
-        smoothedValues = in;
-        return;
-    }
+    // Without a first sample there is nothing to start the spline from.
+    if (count == 0) return;
+    // At least 2 points (a stride of 0 would never end) and at most the count;
+    // one or two samples keep the first value up to the last step.
     const double wanted = std::isfinite(fraction) ? std::trunc(count * fraction) : 0.0;
-    nPointsToSpline = static_cast<int>(std::clamp(wanted, 2.0, static_cast<double>(count)));
+    nPointsToSpline = static_cast<int>(std::min(std::max(wanted, 2.0), static_cast<double>(count)));
     const int stride = count / nPointsToSpline;
 
     inputYPoints = {in[0]};

@@ -13,6 +13,7 @@ public:
     std::vector<double> smoothedValues;
 
     // `fraction` of the input count gives the number of spline points, kept
-    // between 2 and the input count so that the stride is at least 1.
+    // between 2 and the input count so that the stride is at least 1. Any
+    // non-empty input gives 256 values; an empty one gives none.
     v2SplineSmoother(std::vector<double> input, double fraction);
 };

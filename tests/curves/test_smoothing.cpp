@@ -93,6 +93,16 @@ TEST(SplineSmoother, EveryStrengthTerminates) {
     }
     const v2SplineSmoother strongest(in, 0.0);
     EXPECT_EQ(strongest.nPointsToSpline, 2);
-    EXPECT_EQ(v2SplineSmoother({1, 2}, 0.5).smoothedValues, (std::vector<double>{1, 2}));
     EXPECT_TRUE(v2SplineSmoother({}, 0.5).smoothedValues.empty());
+}
+
+// Too few samples for a mean of three still give the full 256 steps: the
+// first value holds and the last step takes the last sample.
+TEST(SplineSmoother, OneOrTwoSamplesGiveTwoHundredFiftySixValues) {
+    std::vector<double> expected(256, 1);
+    expected[255] = 2;
+    const v2SplineSmoother two({1, 2}, 0.5);
+    EXPECT_EQ(two.smoothedValues, expected);
+    EXPECT_EQ(two.inputYPoints, std::vector<double>{1});
+    EXPECT_EQ(v2SplineSmoother({7}, 0.67).smoothedValues, std::vector<double>(256, 7));
 }
