@@ -40,6 +40,12 @@ std::vector<std::string> splitFields(std::string_view line) {
             while (i < n && isSpace(piece[i])) ++i;
             if (i == n) break;
             const std::size_t start = i;
+            // A quoted string is one field, spaces and all (sample names such
+            // as "Grey 1"); a quote without its closing partner is plain text.
+            if (piece[i] == '"') {
+                const auto closing = piece.find('"', i + 1);
+                if (closing != std::string::npos) i = closing + 1;
+            }
             while (i < n && !isSpace(piece[i])) ++i;
             fields.push_back(piece.substr(start, i - start));
         }

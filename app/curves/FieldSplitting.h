@@ -15,7 +15,8 @@ std::vector<std::string> splitMeasurementLines(std::string_view text);
 // tabs stays a field. Inside what lies between tabs, runs of spaces separate
 // fields too and spaces at its edges are padding: measuring programs pad their
 // columns with spaces, separate by spaces alone, or mix tabs and single
-// spaces. Carriage returns count as spaces. A blank line gives one empty field.
+// spaces. A quoted string keeps its spaces and stays one field. Carriage
+// returns count as spaces. A blank line gives one empty field.
 std::vector<std::string> splitFields(std::string_view line);
 
 // The fields of a comma-separated row, each trimmed of blanks; empty fields kept.

@@ -33,6 +33,27 @@ TEST(FieldSplittingTest, EmptyTabFieldsKeepTheColumnsInPlace) {
     EXPECT_EQ(loaded.reader->measuredLab.back(), (CIELab{15, 0.5, -1}));
 }
 
+TEST(FieldSplittingTest, QuotedNamesStayOneField) {
+    EXPECT_EQ(splitFields("1\t\"Grey  1\"\t 95.0"), (Fields{"1", "\"Grey  1\"", "95.0"}));
+    EXPECT_EQ(splitFields("1 \"Grey 1\" 95.0 0.5"), (Fields{"1", "\"Grey 1\"", "95.0", "0.5"}));
+    // A quote without its partner is plain text.
+    EXPECT_EQ(splitFields("5\" 95 0"), (Fields{"5\"", "95", "0"}));
+    EXPECT_EQ(splitFields("\"A 95\t0"), (Fields{"\"A", "95", "0"}));
+
+    // A tab-separated CGATS file whose sample names hold spaces reads its
+    // Lab columns in place.
+    MeasurementTestEnvironment env;
+    std::string text = "CGATS.17\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tSAMPLE_NAME\tLAB_L\tLAB_A\tLAB_B\nEND_DATA_FORMAT\n"
+                       "NUMBER_OF_SETS\t21\nBEGIN_DATA\n";
+    for (int s = 0; s < 21; ++s)
+        text += std::to_string(s + 1) + "\t\"Grey " + std::to_string(s + 1) + "\"\t" + std::to_string(95 - s * 4) +
+                "\t0.5\t-1\n";
+    const auto loaded = loadMeasurementText(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.reader->measuredLab.front(), (CIELab{95, 0.5, -1}));
+    EXPECT_EQ(loaded.reader->measuredLab.back(), (CIELab{15, 0.5, -1}));
+}
+
 TEST(FieldSplittingTest, LinesAndCommas) {
     EXPECT_EQ(splitAtCommas(" 1, 95.5 ,,0\r"), (Fields{"1", "95.5", "", "0"}));
     EXPECT_EQ(replaceAll("0,5", ',', '.'), "0.5");
