@@ -10,12 +10,14 @@ namespace {
 
 constexpr std::size_t maxSamplesPerSegment = 1 << 20;
 
+// (1 - t)^3 P0 + 3 t (1 - t)^2 C1 + 3 t^2 (1 - t) C2 + t^3 P1, with the powers
+// and products grouped as written: the samples feed a truncating resampler.
 point bezierPoint(const point& p0, const point& c1, const point& c2, const point& p1, double t) {
     const double u = 1 - t;
-    const double b0 = u * u * u;
-    const double b1 = 3 * t * u * u;
-    const double b2 = 3 * t * t * u;
-    const double b3 = t * t * t;
+    const double b0 = std::pow(u, 3);
+    const double b1 = 3 * t * std::pow(u, 2);
+    const double b2 = 3 * std::pow(t, 2) * u;
+    const double b3 = std::pow(t, 3);
     return {b0 * p0.x + b1 * c1.x + b2 * c2.x + b3 * p1.x, b0 * p0.y + b1 * c1.y + b2 * c2.y + b3 * p1.y};
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/curves/BezierCurve.h"
 #include "platform/Log.h"
 
@@ -20,6 +22,25 @@ TEST(BezierCurve, SamplesTwentyPerUnitAddingDtUp) {
     EXPECT_EQ(ZWBezierCurveD({0, 10}, {0, 3}).outputPoints->size(), 200u);
     // Two segments sample one after the other.
     EXPECT_EQ(ZWBezierCurveD({0, 1, 4}, {0, 1, 0}).outputPoints->size(), 20u + 60u);
+}
+
+// Each sample is (1 - t)^3 P0 + 3 t (1 - t)^2 C1 + 3 t^2 (1 - t) C2 + t^3 P1
+// grouped as written; other groupings (u * u * u, 3 * t * u * u) differ in the
+// last bits at several samples of this segment.
+TEST(BezierCurve, SamplesFollowTheBernsteinFormAsWritten) {
+    platform::LogCapture log;
+    const ZWBezierCurveD curve({0, 1}, {0, 1});
+    ASSERT_TRUE(curve.outputYs);
+    const double c1 = (2 * 0.0 + 1) / 3;
+    const double c2 = 2 * c1 - 0;
+    double t = 0;
+    for (const double y : *curve.outputYs) {
+        const double u = 1 - t;
+        const double expected =
+            std::pow(u, 3) * 0 + 3 * t * std::pow(u, 2) * c1 + 3 * std::pow(t, 2) * u * c2 + std::pow(t, 3) * 1;
+        EXPECT_EQ(y, expected) << t;
+        t += 0.05;
+    }
 }
 
 TEST(BezierCurve, EqualXGivesOneSampleAndBadInputGivesNone) {
