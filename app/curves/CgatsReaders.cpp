@@ -77,24 +77,24 @@ bool ArgyllCIELab::parseMeasurements() {
         return false;
     }
 
-    auto rowWithFieldBeginning = [&](std::string_view keyword) -> std::optional<std::size_t> {
+    // The search for the format row notes every field it looks at.
+    auto rowWithFieldBeginning = [&](std::string_view keyword, bool logEachField) -> std::optional<std::size_t> {
         for (std::size_t r = 0; r < rows.size(); ++r)
-            for (const auto& field : rows[r])
+            for (const auto& field : rows[r]) {
+                if (logEachField) platform::devLog("Finding Data Format Index");
                 if (field.starts_with(keyword)) return r;
+            }
         return std::nullopt;
     };
 
-    // Logged once for the search, not once per field: a large file without
-    // the keyword would otherwise write a line per number.
-    platform::devLog("Finding Data Format Index");
-    const auto format = rowWithFieldBeginning(cgats::beginDataFormat);
+    const auto format = rowWithFieldBeginning(cgats::beginDataFormat, true);
     if (!format || *format + 1 >= rows.size()) return false;
     const auto& names = rows[*format + 1];
     lumIndex = cgats::fieldIndex(names, "RGB_R");
     labLIndex = cgats::fieldIndex(names, "LAB_L");
     if (labLIndex < 0) return false;
 
-    if (const auto sets = rowWithFieldBeginning(cgats::numberOfSets); sets && rows[*sets].size() >= 2)
+    if (const auto sets = rowWithFieldBeginning(cgats::numberOfSets, false); sets && rows[*sets].size() >= 2)
         totalSamples = cgats::integerValue(rows[*sets][1]);
 
     auto data = cgats::dataRows(lines, rows, totalSamples);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/curves/CgatsReaders.h"
 #include "test_measurement_helpers.h"
 
@@ -153,7 +155,9 @@ TEST(CgatsReaderTest, ArgyllPaddedColumnsAndPartitioning) {
     ASSERT_EQ(reader->averagedMeasurements.size(), 21u);
     EXPECT_DOUBLE_EQ(reader->averagedMeasurements.front().L, 95.5);
     EXPECT_EQ(reader->averagedMeasurements.front().b, -2);
-    EXPECT_TRUE(env.log.devLogContains("Finding Data Format Index"));
+    // One line per field looked at up to BEGIN_DATA_FORMAT: "CTI3", the blank
+    // line, "NUMBER_OF_FIELDS", "5" and the keyword itself.
+    EXPECT_EQ(std::count(env.log.devLogLines().begin(), env.log.devLogLines().end(), "Finding Data Format Index"), 5);
     EXPECT_TRUE(env.log.devLogContains("Measured CIELab: [(L:95.0, a:0.0, b:-2.0), "));
 
     ArgyllCIELab partition(measurementFileFromBytes(text, "w.ti3")->measurementData, false);
