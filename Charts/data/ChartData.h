@@ -33,11 +33,11 @@ public:
 
     virtual int dataSetCount() const { return static_cast<int>(dataSets().size()); }
     virtual double yMin() const { return yMin_; }
-    double getYMin() const { return yMin(); }
+    virtual double getYMin() const { return yMin(); }
     // The side's minimum, or the other side's while this side has none.
     virtual double getYMin(YAxis::AxisDependency axis) const;
     virtual double yMax() const { return yMax_; }
-    double getYMax() const { return yMax(); }
+    virtual double getYMax() const { return yMax(); }
     virtual double getYMax(YAxis::AxisDependency axis) const;
     virtual double xMin() const { return xMin_; }
     virtual double xMax() const { return xMax_; }

@@ -30,7 +30,7 @@ public:
     // without recomputing the bounds; replaceEntries() recomputes them.
     virtual const Entries& entries() const { return entries_; }
     virtual void setEntries(Entries entries);
-    const Entries& values() const { return entries(); }
+    virtual const Entries& values() const { return entries(); }
     virtual void replaceEntries(Entries entries);
 
     void calcMinMax() override;

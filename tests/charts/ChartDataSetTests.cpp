@@ -62,6 +62,26 @@ TEST(ChartDataSetBoundsTest, ConstructionRunsTheSubclassEntryRule) {
     EXPECT_EQ(set.yMax(), 10);
 }
 
+// A set that hands out a filtered view of its entries under the second name.
+class LastEntryViewSet : public ChartDataSet {
+public:
+    using ChartDataSet::ChartDataSet;
+    const Entries& values() const override {
+        view_.assign(entries().end() - 1, entries().end());
+        return view_;
+    }
+
+private:
+    mutable Entries view_;
+};
+
+TEST(ChartDataSetBoundsTest, SecondNameOfTheEntriesDispatches) {
+    LastEntryViewSet derived(entriesAt({{1, 1}, {2, 2}}));
+    const ChartDataSet& set = derived;
+    ASSERT_EQ(set.values().size(), 1u);
+    EXPECT_EQ(set.values()[0], set.entryForIndex(1));
+}
+
 TEST(ChartDataSetBoundsTest, AddingWidensAndRemovingRecomputes) {
     ChartDataSet set(entriesAt({{1, 1}, {2, 9}}));
     set.addEntry(std::make_shared<ChartDataEntry>(3, -4));

@@ -202,3 +202,25 @@ TEST(ChartDataSubclassTest, ConstructionAndClearingNotifyTheSubclass) {
 
 } // namespace
 } // namespace charts
+
+namespace charts {
+namespace {
+
+// Chart types of their own may report other overall bounds; callers holding
+// the base class must see them.
+class PaddedChartData : public ChartData {
+public:
+    using ChartData::ChartData;
+    double getYMin() const override { return ChartData::getYMin() - 1; }
+    double getYMax() const override { return ChartData::getYMax() + 1; }
+};
+
+TEST(ChartDataSubclassTest, OverallBoundGettersDispatch) {
+    PaddedChartData padded(ChartData::DataSets{lineSet({{0, 2}, {1, 5}})});
+    const ChartData& data = padded;
+    EXPECT_EQ(data.getYMin(), 1);
+    EXPECT_EQ(data.getYMax(), 6);
+}
+
+} // namespace
+} // namespace charts
