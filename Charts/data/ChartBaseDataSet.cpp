@@ -122,7 +122,7 @@ void ChartBaseDataSet::setValueFormatter(std::shared_ptr<IValueFormatter> format
     valueFormatter_ = std::move(formatter);
 }
 
-QColor ChartBaseDataSet::valueTextColor() const { return valueTextColorAt(0); }
+QColor ChartBaseDataSet::valueTextColor() const { return cyclicColor(valueColors(), 0).value_or(labelColor()); }
 
 void ChartBaseDataSet::setValueTextColor(const QColor& color) { setValueColors({color}); }
 

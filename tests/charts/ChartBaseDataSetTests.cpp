@@ -42,6 +42,24 @@ TEST(ChartBaseDataSetTest, ColourLookupWrapsAndTakesNegativeAsZero) {
     EXPECT_EQ(set.valueTextColorAt(-1), red);
 }
 
+// Value texts of every other entry, the first included, drawn in gray; the
+// list of value colours stays as it is.
+class AlternatingValueColours : public ChartBaseDataSet {
+public:
+    QColor valueTextColorAt(std::int64_t index) const override {
+        return index % 2 == 0 ? QColor(Qt::gray) : ChartBaseDataSet::valueTextColorAt(index);
+    }
+};
+
+TEST(ChartBaseDataSetTest, ValueTextColourIsTheFirstValueColour) {
+    AlternatingValueColours set;
+    set.setValueColors({red, green});
+    EXPECT_EQ(set.valueTextColor(), red);
+    set.setValueTextColor(blue);
+    EXPECT_EQ(set.valueTextColor(), blue);
+    EXPECT_EQ(set.valueColors(), std::vector<QColor>{blue});
+}
+
 TEST(ChartBaseDataSetTest, EmptyColourListsAnswerTheDefaults) {
     ChartBaseDataSet set;
     set.resetColors();
