@@ -294,10 +294,22 @@ KeyedValue parseKeyedText(std::string_view text) {
 
 // ---- shared encodings -----------------------------------------------------
 
+namespace {
+
+// The encoder refuses a number without a keyed form as it meets it, so the
+// first such value ends the encoding rather than surfacing only when the text
+// is written.
+double encodableNumber(double value) {
+    if (!std::isfinite(value)) throw EncodingError("invalidValue: a number that is not finite has no keyed form");
+    return value;
+}
+
+} // namespace
+
 KeyedValue encodeNumbers(const std::vector<double>& values) {
     KeyedValue::List list;
     list.reserve(values.size());
-    for (const double value : values) list.emplace_back(value);
+    for (const double value : values) list.emplace_back(encodableNumber(value));
     return KeyedValue(std::move(list));
 }
 
@@ -327,7 +339,7 @@ KeyedValue encodeLabList(const std::vector<CIELab>& labs) {
     list.reserve(labs.size());
     for (const auto& lab : labs) {
         KeyedValue record = KeyedValue::container();
-        for (const auto& [key, number] : encode(lab)) record.set(key, number);
+        for (const auto& [key, number] : encode(lab)) record.set(key, encodableNumber(number));
         list.push_back(std::move(record));
     }
     return KeyedValue(std::move(list));

@@ -63,7 +63,8 @@ std::string keyedText(const KeyedValue& value);
 // offset of the first fault; nothing is returned partly read.
 KeyedValue parseKeyedText(std::string_view text);
 
-// Shared encodings of the value types the ink records hold.
+// Shared encodings of the value types the ink records hold. The encoders throw
+// EncodingError at the first number that is not finite.
 KeyedValue encodeNumbers(const std::vector<double>& values);
 std::vector<double> decodeNumbers(const KeyedValue& value);
 KeyedValue encodeCurves(const std::vector<std::vector<double>>& curves);

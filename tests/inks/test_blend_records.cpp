@@ -60,6 +60,18 @@ TEST(InkComponentCoding, RoundTripKeepsEveryValue) {
     EXPECT_EQ(decoded->blackInkType, MediaType::Matte);
 }
 
+TEST(InkComponentCoding, NumbersThatAreNotFiniteFailTheEncodingItself) {
+    UCK3BlackInkModel curveWithNaN("Black Curve", MediaType::Gloss);
+    curveWithNaN.curveArray[6][40] = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(curveWithNaN.encode(), EncodingError);
+    EmptyInkModel labWithInfinity("", MediaType::Gloss);
+    labWithInfinity.labArray[20].b = -std::numeric_limits<double>::infinity();
+    EXPECT_THROW(labWithInfinity.encode(), EncodingError);
+
+    BlendSetting setting{"K", std::vector<double>{0.5, std::numeric_limits<double>::infinity()}};
+    EXPECT_THROW(setting.encode(), EncodingError);
+}
+
 TEST(InkComponentCoding, MissingOrMistypedValuesFail) {
     const KeyedValue complete = EmptyInkModel("", MediaType::DTPGravure).encode();
     for (const char* key : {"name", "labArray", "curveArray", "blackInkType"}) {
