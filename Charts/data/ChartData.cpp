@@ -139,21 +139,24 @@ int ChartData::getDataSetIndexByLabel(const QString& label, bool ignoreCase) con
     return -1;
 }
 
+IChartDataSetPtr ChartData::dataSetAt(int index) const {
+    const auto& sets = dataSets();
+    if (index < 0 || static_cast<std::size_t>(index) >= sets.size()) return nullptr;
+    return sets[static_cast<std::size_t>(index)];
+}
+
 ChartDataEntryPtr ChartData::entryForHighlight(const Highlight& highlight) const {
-    const auto dataSet = getDataSetByIndex(highlight.dataSetIndex());
+    const auto dataSet = dataSetAt(highlight.dataSetIndex());
     if (dataSet == nullptr) return nullptr;
     return dataSet->entryForXValue(highlight.x(), highlight.y());
 }
 
 IChartDataSetPtr ChartData::getDataSetByLabel(const QString& label, bool ignoreCase) const {
     const int index = getDataSetIndexByLabel(label, ignoreCase);
-    return index < 0 ? nullptr : getDataSetByIndex(index);
+    return dataSetAt(index);
 }
 
-IChartDataSetPtr ChartData::getDataSetByIndex(int index) const {
-    if (index < 0 || index >= dataSetCount()) return nullptr;
-    return dataSets()[static_cast<std::size_t>(index)];
-}
+IChartDataSetPtr ChartData::getDataSetByIndex(int index) const { return dataSetAt(index); }
 
 void ChartData::addDataSet(const IChartDataSetPtr& dataSet) {
     if (dataSet == nullptr) return;
@@ -174,7 +177,7 @@ bool ChartData::removeDataSetByIndex(int index) {
 }
 
 void ChartData::addEntry(const ChartDataEntryPtr& entry, int dataSetIndex) {
-    const auto dataSet = getDataSetByIndex(dataSetIndex);
+    const auto dataSet = dataSetAt(dataSetIndex);
     if (dataSet == nullptr) {
         platform::printLine("ChartData.addEntry() - Cannot add Entry because dataSetIndex too high or too low.");
         return;
@@ -184,14 +187,14 @@ void ChartData::addEntry(const ChartDataEntryPtr& entry, int dataSetIndex) {
 }
 
 bool ChartData::removeEntry(const ChartDataEntryPtr& entry, int dataSetIndex) {
-    const auto dataSet = getDataSetByIndex(dataSetIndex);
+    const auto dataSet = dataSetAt(dataSetIndex);
     if (dataSet == nullptr || !dataSet->removeEntry(entry)) return false;
     calcMinMax();
     return true;
 }
 
 bool ChartData::removeEntry(double xValue, int dataSetIndex) {
-    const auto dataSet = getDataSetByIndex(dataSetIndex);
+    const auto dataSet = dataSetAt(dataSetIndex);
     if (dataSet == nullptr) return false;
     const auto entry = dataSet->entryForXValue(xValue, std::numeric_limits<double>::quiet_NaN());
     return entry != nullptr && removeEntry(entry, dataSetIndex);

@@ -119,6 +119,10 @@ protected:
     DataSets dataSets_;
 
 private:
+    // The set at a position of the list, none outside it. The container's own
+    // lookups by position use it, so an override of getDataSetByIndex() (a
+    // chart type that answers for fewer positions) leaves them alone.
+    IChartDataSetPtr dataSetAt(int index) const;
     void takeAxisBounds(YAxis::AxisDependency axis, double& axisMax, double& axisMin);
 
     std::optional<QString> accessibilityEntryLabelPrefix_;

@@ -224,3 +224,36 @@ TEST(ChartDataSubclassTest, OverallBoundGettersDispatch) {
 
 } // namespace
 } // namespace charts
+
+namespace charts {
+namespace {
+
+// A chart type that offers only its first set by position, as pie data does.
+class FirstSetOnlyData : public ChartData {
+public:
+    using ChartData::ChartData;
+    IChartDataSetPtr getDataSetByIndex(int index) const override {
+        return index == 0 ? ChartData::getDataSetByIndex(0) : nullptr;
+    }
+};
+
+TEST(ChartDataSubclassTest, OwnLookupsByPositionUseTheWholeList) {
+    auto first = lineSet({{1, 1}});
+    auto second = lineSet({{1, 1}, {2, 4}}, QStringLiteral("Second"));
+    FirstSetOnlyData data(ChartData::DataSets{first, second});
+    EXPECT_EQ(data.getDataSetByIndex(1), nullptr);
+    EXPECT_EQ(data.entryForHighlight(Highlight(2, 4, 1)), second->entryForIndex(1));
+    EXPECT_EQ(data.getDataSetByLabel(QStringLiteral("Second"), false), second);
+    platform::LogCapture capture;
+    data.addEntry(std::make_shared<ChartDataEntry>(3, 9), 1);
+    EXPECT_TRUE(capture.standardOutputLines().empty());
+    EXPECT_EQ(second->entryCount(), 3);
+    EXPECT_EQ(data.yMax(), 9);
+    EXPECT_TRUE(data.removeEntry(3.0, 1));
+    EXPECT_TRUE(data.removeEntry(second->entryForIndex(0), 1));
+    EXPECT_EQ(second->entryCount(), 1);
+    EXPECT_EQ(data.yMax(), 4);
+}
+
+} // namespace
+} // namespace charts
