@@ -97,6 +97,14 @@ TEST(ChartDataSetBoundsTest, AddingWidensAndRemovingRecomputes) {
     EXPECT_FALSE(set.removeLast());
 }
 
+TEST(ChartDataSetBoundsTest, RemovingTheLargestYRecomputes) {
+    ChartDataSet set(entriesAt({{1, 4}, {2, 2}, {3, 9}}));
+    EXPECT_TRUE(set.removeLast());
+    expectBounds(set, 1, 2, 2, 4);
+    EXPECT_TRUE(set.removeFirst());
+    expectBounds(set, 2, 2, 2, 2);
+}
+
 TEST(ChartDataSetBoundsTest, ElementWritesOnlyWiden) {
     ChartDataSet set(entriesAt({{1, 1}, {2, 9}}));
     EXPECT_TRUE(set.setEntry(1, std::make_shared<ChartDataEntry>(2, 3)));
@@ -195,6 +203,24 @@ TEST(ChartDataSetSearchTest, ClosestYAmongEqualX) {
     EXPECT_EQ(set.entryIndex(2, 10, Rounding::closest), 1);
     EXPECT_EQ(set.entryIndex(2, 5, Rounding::closest), 3);
     EXPECT_EQ(set.entryForXValue(2, 3), set.entryForIndex(2));
+}
+
+TEST(ChartDataSetSearchTest, RoundingThenClosestYStaysWithTheNearestX) {
+    ChartDataSet set(entriesAt({{1, 5}, {2, 10}, {2, 3}, {2, 7}, {3, 0}}));
+    // Up from 1.6: the nearest x is 2 already; y picks within its run.
+    EXPECT_EQ(set.entryIndex(1.6, 6, Rounding::up), 3);
+    // Up from 1.4 moves to x 2, but the y pass walks back into the run of
+    // x 1, the x found before rounding.
+    EXPECT_EQ(set.entryIndex(1.4, nan, Rounding::up), 1);
+    EXPECT_EQ(set.entryIndex(1.4, 6, Rounding::up), 0);
+    // Down from 2.6 moves to the last entry at x 2, which then competes on y
+    // with the run of x 3 above it.
+    EXPECT_EQ(set.entryIndex(2.6, nan, Rounding::down), 3);
+    EXPECT_EQ(set.entryIndex(2.6, 1, Rounding::down), 4);
+    EXPECT_EQ(set.entryIndex(2.6, 6, Rounding::down), 3);
+    // Exact x with either rounding: the y pass alone decides.
+    EXPECT_EQ(set.entryIndex(2, 3.5, Rounding::up), 2);
+    EXPECT_EQ(set.entryIndex(2, 11, Rounding::down), 1);
 }
 
 TEST(ChartDataSetSearchTest, NaNXFindsNothingAndNaNEntriesAreFar) {
