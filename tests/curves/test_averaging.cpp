@@ -3,6 +3,7 @@
 #include "app/curves/MeasurementAverager.h"
 #include "app/curves/MeasurementData.h"
 #include "platform/Log.h"
+#include "test_measurement_helpers.h"
 
 namespace {
 
@@ -95,6 +96,32 @@ TEST(AveragingTest, StepGridKeepsEverySample) {
     EXPECT_EQ(none.targetSize, 0);
     EXPECT_EQ(none.averagedMeasurements, wedge(22));
     EXPECT_TRUE(MeasurementAverager({}).averagedMeasurements.empty());
+}
+
+TEST(AveragingTest, CommonTailAveragesOnlyWhenTheCountShowsRepeats) {
+    // Headerless Lab rows, read through recognition and the reader.
+    auto rowsOf = [](std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i)
+            text += std::to_string(95.0 - 90.0 * static_cast<double>(i) / static_cast<double>(count - 1)) + "\t0\t0\n";
+        return text;
+    };
+    struct Case {
+        std::size_t count;
+        int samplesPerStep;
+        std::size_t averaged;
+    };
+    // 256: one sample per step; 384: a multiple of 128 only, not averaged;
+    // 22: 11 x 2, but no step grid fits, so every sample is kept.
+    for (const Case c : {Case{21, 1, 21}, Case{256, 1, 256}, Case{384, 1, 384}, Case{22, 2, 22}, Case{42, 2, 21}}) {
+        MeasurementTestEnvironment env;
+        const auto loaded = loadMeasurementText(rowsOf(c.count));
+        ASSERT_TRUE(loaded.ok) << c.count;
+        EXPECT_EQ(loaded.reader->samplesPerStep, c.samplesPerStep) << c.count;
+        EXPECT_EQ(loaded.reader->averagedMeasurements.size(), c.averaged) << c.count;
+        EXPECT_EQ(loaded.reader->interpolatedMeasurements.size(), 256u) << c.count;
+        EXPECT_EQ(env.log.standardOutputLines(), (std::vector<std::string>{std::to_string(c.samplesPerStep)}));
+    }
 }
 
 TEST(AveragingTest, InterpolateToStepsResamplesOntoTheGrid) {

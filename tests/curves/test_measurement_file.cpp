@@ -52,6 +52,15 @@ TEST_F(MeasurementFileTest, ReadsNameLinesAndNotesRecentDocument) {
     EXPECT_EQ(env.alertCount(), 0u);
 }
 
+TEST_F(MeasurementFileTest, OpensWithoutARecentDocumentsController) {
+    platform::services().delegate.reset();
+    const auto file = loadMeasurementFile(write("w.txt", "L*\n95\n"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->filename, "w.txt");
+    EXPECT_TRUE(env.services.recentDocuments().empty());
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
 TEST_F(MeasurementFileTest, LineEndsOfEveryPlatform) {
     EXPECT_EQ(*measurementFileFromBytes("L*\ta*", "a.txt")->measurementData, (std::vector<std::string>{"L*\ta*"}));
     EXPECT_EQ(*measurementFileFromBytes("a\rb\r", "a.txt")->measurementData,

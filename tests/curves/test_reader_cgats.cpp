@@ -60,6 +60,43 @@ TEST(CgatsReaderTest, FieldsThatAreNoNumberTakeTheDefaults) {
     EXPECT_EQ(loaded.reader->measuredLab[4], (CIELab{1.0, 0, 0}));
 }
 
+TEST(CgatsReaderTest, EmptyFieldsAndAnEmptySetCount) {
+    MeasurementTestEnvironment env;
+    auto rows = greyRows(21, false);
+    rows[6] = "7\t160\t\t\t";
+    const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_G\tLAB_L\tLAB_A\tLAB_B"));
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.reader->measuredLab[6], (CIELab{1.0, 0, 0}));
+
+    // NUMBER_OF_SETS with nothing after its tab: no measurements, the alert.
+    std::string text = cgatsText(greyRows(21, false));
+    text.replace(text.find("NUMBER_OF_SETS\t21"), 17, "NUMBER_OF_SETS\t");
+    const auto empty = loadMeasurementText(text);
+    EXPECT_FALSE(empty.ok);
+    EXPECT_EQ(dynamic_cast<CgatsCIELab&>(*empty.reader).totalSamples, 0);
+    EXPECT_EQ(env.alertCount(), 1u);
+}
+
+TEST(CgatsReaderTest, SortingUsesTheThirdFieldWhateverTheRgbColumn) {
+    MeasurementTestEnvironment env;
+    // SAMPLE_ID, RGB_R, RGB_G, RGB_B: index 2 is G. R runs against G here, so
+    // an order by R would put the darkest step first.
+    std::vector<std::string> rows;
+    for (int s = 0; s < 21; ++s) {
+        const int g = s * 12;
+        rows.push_back(std::to_string(s + 1) + "\t" + std::to_string(255 - g) + "\t" + std::to_string(g) + "\t" +
+                       std::to_string(g) + "\t" + std::to_string(5.0 + s * 4) + "\t0\t0");
+    }
+    const auto loaded =
+        loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tRGB_G\tRGB_B\tLAB_L\tLAB_A\tLAB_B"));
+    ASSERT_TRUE(loaded.ok);
+    auto* reader = dynamic_cast<CgatsCIELab*>(loaded.reader.get());
+    EXPECT_EQ(reader->lumIndex, 1);
+    EXPECT_EQ(reader->labLIndex, 4);
+    EXPECT_DOUBLE_EQ(reader->measuredLab.front().L, 85);
+    EXPECT_DOUBLE_EQ(reader->measuredLab.back().L, 5);
+}
+
 TEST(CgatsReaderTest, RisingRgbRowsAreReorderedLightToDark) {
     MeasurementTestEnvironment env;
     const auto loaded = loadMeasurementText(cgatsText(greyRows(21, true)));

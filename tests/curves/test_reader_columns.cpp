@@ -87,6 +87,21 @@ TEST(ColumnReaderTest, DensityColumnsBecomeLightness) {
     EXPECT_EQ(lightness.reader->measuredLab.back(), (CIELab{90, 0, 0}));
 }
 
+TEST(ColumnReaderTest, HeaderlessColumnWithSmallSpreadHoldsDensities) {
+    MeasurementTestEnvironment env;
+    // 0.05 to 2.1 in 21 steps; the first line counts as a value.
+    std::vector<std::string> lines;
+    for (int s = 0; s < 21; ++s) lines.push_back(std::to_string(0.05 + s * 0.1025));
+    lines.push_back("");
+    MiscMeasurementDataFile reader(lines, true);
+    ASSERT_TRUE(reader.readMeasurements());
+    ASSERT_EQ(reader.temp.size(), 21u);
+    EXPECT_NEAR(reader.measuredLab.front().L, 95.63, 0.005);
+    EXPECT_NEAR(reader.measuredLab.back().L, 7.18, 0.005);  // below the cube-root threshold
+    EXPECT_EQ(reader.measuredLab.back().a, 0);
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
 TEST(ColumnReaderTest, QtrLinearizeDataSkipsThreeHeaderAndSixClosingLines) {
     MeasurementTestEnvironment env;
     std::string text = "QTR-Linearize-Data\nhead 2\nhead 3\n";
