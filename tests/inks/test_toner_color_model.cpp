@@ -76,6 +76,33 @@ TEST(TonerColorModel, BlendOfHandMadeChannels) {
                                                 model.magentaPercentScale, model.yellowPercentScale}));
 }
 
+TEST(TonerColorModel, CurvesAreMixedInPairsExactly) {
+    TonerColorModel model;
+    model.mediaType = MediaType::Matte;
+    model.buildInkModels(Inkset::UCK3);
+    // Uneven shares so that another grouping of the four terms rounds differently.
+    for (int i = 0; i < 256; ++i) {
+        model.blackQuadPercentScale[i] = 0.1 + i / 300.0;
+        model.cyanQuadPercentScale[i] = 0.7 / (i + 3);
+        model.magentaQuadPercentScale[i] = 0.3 - i / 1000.0;
+        model.yellowQuadPercentScale[i] = 1.0 / 7 + i / 777.0;
+    }
+    model.blendCurves();
+    ASSERT_EQ(model.blendedCurve.size(), 8u);
+    bool groupingMatters = false;
+    for (std::size_t n = 0; n < 8; ++n) {
+        for (std::size_t i = 0; i < 256; ++i) {
+            const double k = model.K->curve->quad[n][i] * model.blackQuadPercentScale[i];
+            const double c = model.C->curve->quad[n][i] * model.cyanQuadPercentScale[i];
+            const double m = model.M->curve->quad[n][i] * model.magentaQuadPercentScale[i];
+            const double y = model.Y->curve->quad[n][i] * model.yellowQuadPercentScale[i];
+            EXPECT_EQ(model.blendedCurve[n][i], (k + c) + (m + y)) << n << ", " << i;
+            if (((k + c) + m) + y != (k + c) + (m + y)) groupingMatters = true;
+        }
+    }
+    EXPECT_TRUE(groupingMatters);
+}
+
 TEST(TonerColorModel, ScalesAreSampledAtOneTwentyFirstSteps) {
     TonerColorModel model;
     model.computePercentScales({0.6, 0.4, 0.2}, {0, 0, 0}, {0, 0, 0});
