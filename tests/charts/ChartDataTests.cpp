@@ -63,6 +63,31 @@ TEST(ChartDataBoundsTest, AddingSetsAndEntriesWidens) {
     EXPECT_EQ(data.entryCount(), 5);
 }
 
+TEST(ChartDataBoundsTest, AddingASetOnlyWidens) {
+    auto first = lineSet({{0, 0}, {1, 3}});
+    LineChartData data({first});
+    // A change made to a held set directly is not seen until a recomputation,
+    // and adding another set does not recompute.
+    first->addEntry(std::make_shared<ChartDataEntry>(2, -8));
+    data.addDataSet(lineSet({{3, 2}, {4, 5}}));
+    EXPECT_EQ(data.yMin(), 0);
+    EXPECT_EQ(data.yMax(), 5);
+    EXPECT_EQ(data.xMax(), 4);
+    EXPECT_EQ(data.getYMin(Axis::left), 0);
+    data.notifyDataChanged();
+    EXPECT_EQ(data.yMin(), -8);
+}
+
+TEST(ChartDataBoundsTest, MadeFromOneSetOrNone) {
+    ChartData single(IChartDataSetPtr(lineSet({{1, 2}, {3, 4}})));
+    EXPECT_EQ(single.dataSetCount(), 1);
+    EXPECT_EQ(single.xMax(), 3);
+    EXPECT_EQ(single.getYMin(Axis::right), 2);
+    ChartData none(IChartDataSetPtr{});
+    EXPECT_EQ(none.dataSetCount(), 0);
+    expectUnset(none);
+}
+
 TEST(ChartDataBoundsTest, AddEntryWithABadIndexPrintsAndChangesNothing) {
     LineChartData data({lineSet({{0, 0}}), lineSet({{1, 1}})});
     platform::LogCapture capture;

@@ -45,6 +45,47 @@ TEST(LineChartDataSetTest, DefaultsOfBothConstructors) {
     EXPECT_EQ(withEntries.xMax(), 3);
 }
 
+template <typename Set>
+void expectStoredUnsorted() {
+    Set set(entriesAt({{3, 1}, {1, 2}, {2, 3}}), QStringLiteral("Unsorted"));
+    std::vector<double> xs;
+    for (const auto& entry : set) xs.push_back(entry->x());
+    EXPECT_EQ(xs, (std::vector<double>{3, 1, 2}));
+    EXPECT_EQ(set.xMin(), 1);
+    EXPECT_EQ(set.xMax(), 3);
+    EXPECT_EQ(set.yMax(), 3);
+}
+
+TEST(LineChartDataSetTest, EveryLayerStoresEntriesAsGivenWithExactBounds) {
+    expectStoredUnsorted<BarLineScatterCandleBubbleChartDataSet>();
+    expectStoredUnsorted<LineScatterCandleRadarChartDataSet>();
+    expectStoredUnsorted<LineRadarChartDataSet>();
+    expectStoredUnsorted<LineChartDataSet>();
+}
+
+// A line set whose bounds leave room above every point, as a chart type
+// with markers above its points would.
+class HeadroomLineSet : public LineChartDataSet {
+public:
+    HeadroomLineSet(Entries entries, std::optional<QString> label)
+        : LineChartDataSet(DeferBounds{}, std::move(entries), std::move(label)) {
+        calcMinMax();
+    }
+    using LineChartDataSet::calcMinMaxY;
+    void calcMinMaxY(const ChartDataEntry& entry) override {
+        LineChartDataSet::calcMinMaxY(entry);
+        if (entry.y() + 1 > yMax_) yMax_ = entry.y() + 1;
+    }
+};
+
+TEST(LineChartDataSetTest, ConstructionRunsTheSubclassEntryRule) {
+    HeadroomLineSet set(entriesAt({{0, 2}, {1, 5}}), QStringLiteral("Markers"));
+    EXPECT_EQ(set.yMax(), 6);
+    EXPECT_EQ(set.circleColors().size(), 1u);
+    set.calcMinMaxY(0, 0.5);
+    EXPECT_EQ(set.yMax(), 6);
+}
+
 TEST(LineChartDataSetTest, StyleClamps) {
     LineChartDataSet set;
     set.setLineWidth(12);
