@@ -126,6 +126,7 @@ TEST(ColumnReaderTest, OwnExportIsNotAveraged) {
     EXPECT_EQ(loaded.kind, "TSMCIELab");
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.reader->samplesPerStep, 1);
+    EXPECT_TRUE(env.log.standardOutputLines().empty());  // no samples-per-step count is taken
     ASSERT_EQ(loaded.reader->averagedMeasurements.size(), 42u);
     EXPECT_EQ(loaded.reader->averagedMeasurements[1], (CIELab{93, 0.5, 0}));
 }
