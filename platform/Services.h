@@ -18,6 +18,7 @@ struct OpenPanelOptions {
     bool showsHiddenFiles = false;
     bool canChooseFiles = true;
     bool canChooseDirectories = false;
+    bool canCreateDirectories = false;
     bool allowsMultipleSelection = false;
 };
 

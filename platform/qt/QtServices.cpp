@@ -34,6 +34,7 @@ public:
             dialog.setNameFilter(filter);
         dialog.setSizeGripEnabled(options.showsResizeIndicator);
         if (options.showsHiddenFiles) dialog.setFilter(dialog.filter() | QDir::Hidden);
+        dialog.setOption(QFileDialog::ReadOnly, !options.canCreateDirectories);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         const auto files = dialog.selectedFiles();
         if (files.isEmpty()) return std::nullopt;
