@@ -41,7 +41,26 @@ TEST(TonerColorModel, StartsWithPSeriesK3OnGloss) {
     EXPECT_EQ(model.initialQuadScale.size(), 256u);
     EXPECT_EQ(model.initialQuadScale[255], 255.0 / 256);
     EXPECT_TRUE(model.blendedCurve.empty());
-    EXPECT_EQ(model.colorInkLevels, std::vector<std::vector<double>>(4, std::vector<double>(21, 0.0)));
+    EXPECT_TRUE(model.blendedCIELab.empty());
+    const std::vector<double> threeZeros(3, 0.0), lab21Zeros(21, 0.0), quad256Zeros(256, 0.0);
+    EXPECT_EQ(model.cVec, threeZeros);
+    EXPECT_EQ(model.mVec, threeZeros);
+    EXPECT_EQ(model.yVec, threeZeros);
+    EXPECT_EQ(model.colorInkLevels, std::vector<std::vector<double>>(4, lab21Zeros));
+    for (const auto* scale : {&model.cyanPercentScale, &model.magentaPercentScale, &model.yellowPercentScale,
+                              &model.blackPercentScale}) {
+        EXPECT_EQ(*scale, lab21Zeros);
+    }
+    for (const auto* scale : {&model.cyanQuadPercentScale, &model.magentaQuadPercentScale,
+                              &model.yellowQuadPercentScale, &model.blackQuadPercentScale}) {
+        EXPECT_EQ(*scale, quad256Zeros);
+    }
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(model.initalScale[i], i * 0.05) << i;
+    for (int k = 0; k < 256; ++k) EXPECT_EQ(model.initialQuadScale[k], k / 256.0) << k;
+    EXPECT_EQ(model.inputPercentXs, (std::vector<double>{0, 0.5, 1}));
+    for (const auto* channel : {&model.K, &model.C, &model.M, &model.Y}) {
+        EXPECT_EQ((*channel)->curve->curveName, "QuadCurveName");
+    }
 }
 
 TEST(TonerColorModel, BlendOfHandMadeChannels) {
@@ -130,6 +149,7 @@ TEST(TonerColorModel, FractionsAboveOneAreLoweredEquallyAndMayGoNegative) {
     EXPECT_EQ(model.cyanPercentScale[0], 0.5);
     EXPECT_EQ(model.magentaPercentScale[0], 0.3);
     EXPECT_EQ(model.blackPercentScale[0], 1 - ((0.5 + 0.3) + 0.2));
+    EXPECT_EQ(model.blackPercentScale[0], 0.0);
 
     // Cyan 1, magenta 0, yellow 0.5: each lowered by 1/6; magenta stays negative.
     model.computePercentScales({1, 1, 1}, {0, 0, 0}, {0.5, 0.5, 0.5});
@@ -193,6 +213,25 @@ TEST(TonerColorModel, EmptyYellowTakesItsShareAndAddsNothing) {
     for (std::size_t n = 0; n < 8; ++n) {
         for (std::size_t i = 0; i < 256; ++i) {
             const double expected = 0.7 * model.K->curve->quad[n][i];
+            EXPECT_NEAR(model.blendedCurve[n][i], expected, 1e-9 * (1 + expected));
+        }
+    }
+
+    // Past a sum of 1 the yellow share is taken from cyan and magenta too, and
+    // still adds nothing to the curves.
+    model.cVec = {0.6, 0.6, 0.6};
+    model.mVec = {0.5, 0.5, 0.5};
+    model.yVec = {0.3, 0.3, 0.3};
+    model.updateBlend();
+    const double d = (1 - 1.4) / 3;
+    EXPECT_NEAR(model.cyanPercentScale[10], 0.6 + d, 1e-15);
+    EXPECT_NEAR(model.magentaPercentScale[10], 0.5 + d, 1e-15);
+    EXPECT_NEAR(model.yellowPercentScale[10], 0.3 + d, 1e-15);
+    EXPECT_NEAR(model.blackPercentScale[10], 0.0, 1e-15);
+    for (std::size_t n = 0; n < 8; ++n) {
+        for (std::size_t i = 0; i < 256; ++i) {
+            const double expected =
+                (0.6 + d) * model.C->curve->quad[n][i] + (0.5 + d) * model.M->curve->quad[n][i];
             EXPECT_NEAR(model.blendedCurve[n][i], expected, 1e-9 * (1 + expected));
         }
     }
