@@ -145,6 +145,42 @@ TEST(InkComponents, GravureTablesOfEveryClass) {
     }
 }
 
+TEST(InkComponents, SharedAndMovedCurves) {
+    const std::vector<double> zeros(256, 0.0);
+    const UCK3CyanInkModel cyanGloss("Cyan Curve", MediaType::Gloss);
+    EXPECT_EQ(cyanGloss.curveArray[4], cyanGloss.curveArray[6]); // LC and LK
+
+    // The CCProHDMK3 yellow on Matte differs from the UCK3 one in K alone.
+    const CCPYellowInkModel ccp("Yellow Curve", MediaType::Matte);
+    const UCK3YellowInkModel uck3("Yellow Curve", MediaType::Matte);
+    EXPECT_NE(ccp.curveArray[0], uck3.curveArray[0]);
+    for (std::size_t channel = 1; channel < 8; ++channel) EXPECT_EQ(ccp.curveArray[channel], uck3.curveArray[channel]);
+    EXPECT_NE(ccp.labArray, uck3.labArray);
+
+    // The ten-channel black moves its Matte K to MK; on DTPGravure MK is all there is.
+    const PSeriesPro10BlackInkModel pro10Matte("Black Curve", MediaType::Matte);
+    const PSeriesBlackInkModel pSeriesMatte("Black Curve", MediaType::Matte);
+    EXPECT_EQ(pro10Matte.curveArray[0], zeros);
+    EXPECT_EQ(pro10Matte.curveArray[9], pSeriesMatte.curveArray[0]);
+    EXPECT_EQ(pro10Matte.labArray, pSeriesMatte.labArray);
+    const PSeriesPro10BlackInkModel pro10Dtp("Black Curve", MediaType::DTPGravure);
+    for (std::size_t channel = 0; channel < 9; ++channel) EXPECT_EQ(pro10Dtp.curveArray[channel], zeros);
+    EXPECT_NE(pro10Dtp.curveArray[9], zeros);
+
+    // UCK3 black prints one curve on DTPGravure, with the gravure Lab ramp.
+    const UCK3BlackInkModel dtp("Black Curve", MediaType::DTPGravure);
+    const UCK3BlackInkModel gravure("Black Curve", MediaType::Gravure);
+    EXPECT_NE(dtp.curveArray[0], zeros);
+    for (std::size_t channel = 1; channel < 8; ++channel) EXPECT_EQ(dtp.curveArray[channel], zeros);
+    EXPECT_EQ(dtp.labArray, gravure.labArray);
+
+    // Only the K5LcLmY yellow has a Y channel.
+    EXPECT_NE(k5CMYYellowInkModel("Yellow Curve", MediaType::Gloss).curveArray[3], zeros);
+    EXPECT_EQ(k5CMYBlackInkModel("Black Curve", MediaType::Gloss).curveArray[3], zeros);
+    EXPECT_EQ(k5CMYCyanInkModel("Cyan Curve", MediaType::Gloss).curveArray[3], zeros);
+    EXPECT_EQ(k5CMYMagentaInkModel("Magenta Curve", MediaType::Gloss).curveArray[3], zeros);
+}
+
 TEST(InkComponents, ChannelCountsAndLengthsOnEveryMedia) {
     for (int set = 0; set <= static_cast<int>(Inkset::Custom); ++set) {
         for (int channel = 0; channel < 4; ++channel) {
