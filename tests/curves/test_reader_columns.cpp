@@ -181,6 +181,38 @@ TEST(ColumnReaderTest, ShortRowsAndTooFewSamplesFailOnce) {
     }
 }
 
+TEST(ColumnReaderTest, DecimalCommasAreReadOnlyWhereTheFormatHasThem) {
+    // Each file: a first row of 94,5 / 0,5 / -0,5 in the Lab columns, then 20
+    // plain rows. Where commas are not decimal points the field is no number
+    // and reads as the default L* 50.0, a* 0.0, b* 0.0.
+    struct Case {
+        const char* name;
+        std::string header;
+        std::string prefix;  // the fields before L*
+        std::string closing;
+        bool commaIsPoint;
+    };
+    const Case cases[] = {
+        {"headerless Lab", "", "", "", true},
+        {"L* header", "L*\ta*\tb*\n", "", "", false},
+        {"own export", "Tintsmith\nStep\tL\ta\tb\n", "1\t", "", true},
+        {"step-wedge tool", "Patch\tStep\tL\ta\tb\n", "P1\t1\t", "", false},
+        {"data tool", "GRAY\tLAB_L\tLAB_A\tLAB_B\n", "0\t", "", false},
+        {"QTR", "QTR-Linearize-Data\nh\nh\n", "0\tx\t", "e\ne\ne\ne\ne\n", false},
+    };
+    for (const auto& c : cases) {
+        MeasurementTestEnvironment env;
+        std::string text = c.header + c.prefix + "94,5\t0,5\t-0,5\n";
+        for (int s = 1; s < 21; ++s) text += c.prefix + std::to_string(90 - s * 4) + "\t0\t0\n";
+        const auto loaded = loadMeasurementText(text + c.closing);
+        ASSERT_TRUE(loaded.ok) << c.name;
+        ASSERT_EQ(loaded.reader->measuredLab.size(), 21u) << c.name;
+        EXPECT_EQ(loaded.reader->measuredLab.front(),
+                  c.commaIsPoint ? (CIELab{94.5, 0.5, -0.5}) : (CIELab{50, 0, 0}))
+            << c.name;
+    }
+}
+
 TEST(ColumnReaderTest, ColorMunkiSplitsAtCommas) {
     ColorMunkiCIELabFile reader(std::vector<std::string>{}, true);
     EXPECT_EQ(reader.splitRows({"A1, 95.5,,0\r"}), (std::vector<std::vector<std::string>>{{"A1", "95.5", "", "0"}}));
