@@ -79,6 +79,10 @@ TEST(ChartDataEntryTest, Descriptions) {
     EXPECT_EQ(ChartDataEntry(2.5, 1).description(), "ChartDataEntry, x: 2.5, y 1.0");
     EXPECT_EQ(ChartDataEntry(0.1, -3e20).description(), "ChartDataEntry, x: 0.1, y -3e+20");
     EXPECT_EQ(ChartDataEntryBase(7).description(), "ChartDataEntryBase, y 7.0");
+    // Ordinary magnitudes stay in plain notation whichever form is shorter.
+    EXPECT_EQ(ChartDataEntry(100000, 0.0001).description(), "ChartDataEntry, x: 100000.0, y 0.0001");
+    EXPECT_EQ(ChartDataEntry(-1.2e6, 65535).description(), "ChartDataEntry, x: -1200000.0, y 65535.0");
+    EXPECT_EQ(ChartDataEntry(1e-5, -0.0).description(), "ChartDataEntry, x: 1e-05, y -0.0");
 }
 
 } // namespace
