@@ -42,6 +42,10 @@ ChartDataSet::ChartDataSet(Entries entries, std::optional<QString> label)
     calcMinMax();
 }
 
+ChartDataSet::ChartDataSet(const ChartDataEntryPtr& entry, std::int64_t count) : ChartDataSet() {
+    for (std::int64_t index = 0; index < count; ++index) append(entry);
+}
+
 void ChartDataSet::setEntries(Entries entries) { entries_ = withoutMissing(std::move(entries)); }
 
 void ChartDataSet::replaceEntries(Entries entries) {

@@ -25,6 +25,8 @@ public:
     explicit ChartDataSet(std::optional<QString> label);
     explicit ChartDataSet(Entries entries);
     ChartDataSet(Entries entries, std::optional<QString> label);
+    // The same entry object count times, as appends to a new set.
+    ChartDataSet(const ChartDataEntryPtr& entry, std::int64_t count);
 
     // The list. Writing it stores it as given (missing entries dropped)
     // without recomputing the bounds; replaceEntries() recomputes them.

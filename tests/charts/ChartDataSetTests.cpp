@@ -41,6 +41,17 @@ TEST(ChartDataSetBoundsTest, ConstructorsLeaveExactBounds) {
     expectEmptyBounds(ChartDataSet(QStringLiteral("Empty")));
 }
 
+TEST(ChartDataSetBoundsTest, RepeatingOneEntry) {
+    const auto entry = std::make_shared<ChartDataEntry>(2, -3);
+    ChartDataSet set(entry, 3);
+    EXPECT_EQ(set.entryCount(), 3);
+    EXPECT_EQ(set.entryForIndex(2), entry);
+    EXPECT_EQ(set.label(), QStringLiteral("DataSet"));
+    expectBounds(set, 2, 2, -3, -3);
+    EXPECT_EQ(ChartDataSet(entry, -1).entryCount(), 0);
+    EXPECT_EQ(ChartDataSet(ChartDataEntryPtr{}, 2).entryCount(), 0);
+}
+
 // Bounds that count every y twice, as a chart type with its own per-entry
 // rule would.
 class DoubledYSet : public ChartDataSet {
