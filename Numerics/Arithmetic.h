@@ -117,24 +117,18 @@ std::vector<ElementOf<A>> copyThen(const A& x, const B& y, Op op) {
 
 template <RealCollection C>
 std::vector<ElementOf<C>> add(const C& x, ElementOf<C> s) {
-    auto r = detail::copyToArray(x);
-    vdsp::vsadd(r.data(), 1, &s, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsadd(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
 std::vector<ElementOf<C>> sub(const C& x, ElementOf<C> s) {
-    auto r = detail::copyToArray(x);
     const ElementOf<C> negated = -s;
-    vdsp::vsadd(r.data(), 1, &negated, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsadd(a, ia, &negated, c, 1, n); });
 }
 
 template <RealCollection C>
 std::vector<ElementOf<C>> mul(const C& x, ElementOf<C> s) {
-    auto r = detail::copyToArray(x);
-    vdsp::vsmul(r.data(), 1, &s, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsmul(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
@@ -148,31 +142,65 @@ std::vector<ElementOf<C>> mul(ElementOf<C> s, const C& x) {
 
 template <RealCollection C>
 std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
-    auto r = detail::copyToArray(x);
-    vdsp::vsdiv(r.data(), 1, &s, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsdiv(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
 std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
-    auto r = detail::copyToArray(x);
-    const std::vector<ElementOf<C>> divisors(r.size(), s);
-    const int n = detail::vForceCount(static_cast<int64_t>(r.size()));
-    vforce::fmod(r.data(), r.data(), divisors.data(), n);
-    return r;
+    return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
+        const std::vector<ElementOf<C>> divisors(static_cast<std::size_t>(n), s);
+        vforce::fmod(z, a, divisors.data(), n);
+    });
 }
 
 // x[i] raised to e: the application's gamma ramp (Part 2.110).
 template <RealCollection C>
 std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
-    auto r = detail::copyToArray(x);
-    const std::vector<ElementOf<C>> exponents(r.size(), e);
-    detail::powInPlace(r, exponents);
-    return r;
+    return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
+        const std::vector<ElementOf<C>> exponents(static_cast<std::size_t>(n), e);
+        vforce::pow(z, exponents.data(), a, n);
+    });
 }
 
 // ---------------------------------------------------------------------------
 // Two collections, returning a new array
+
+namespace detail {
+
+// Two-operand copying shape over a routine with strides (vDSP): counts
+// compared, then routine(x view, y view -> fresh array).
+template <class A, class B, class Routine>
+std::vector<ElementOf<A>> mapStrided2(const A& x, const B& y, Routine routine) {
+    using T = ElementOf<A>;
+    return withUnsafeMemory(x, y, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
+        require(vx.count == vy.count);
+        const auto n = vDSPLength(vx.count);
+        std::vector<T> r(n);
+        routine(vx, vy, r.data(), n);
+        return r;
+    });
+}
+
+// Two-operand copying shape over a vForce routine: contiguous operands are
+// read directly into the fresh array; otherwise the copy-then-in-place form
+// (which checks the strides) runs.
+template <class A, class B, class Routine, class InPlace>
+std::vector<ElementOf<A>> mapContiguous2(const A& x, const B& y, Routine routine, InPlace inPlace) {
+    using T = ElementOf<A>;
+    const bool contiguous = withUnsafeMemory(x, y, [](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
+        return vx.stride == 1 && vy.stride == 1;
+    });
+    if (!contiguous) return copyThen(x, y, inPlace);
+    return withUnsafeMemory(x, y, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
+        require(vx.count == vy.count);
+        const int n = vForceCount(vx.count);
+        std::vector<T> r(static_cast<std::size_t>(n));
+        routine(r.data(), vx.pointer, vy.pointer, n);
+        return r;
+    });
+}
+
+}  // namespace detail
 
 template <class A, class B>
     requires SameElement<A, B>
@@ -189,31 +217,42 @@ std::vector<ElementOf<A>> sub(const A& x, const B& y) {
 template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
-    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::elmulInto(vx, vy); });
+    return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
+        vdsp::vmul(vx.pointer, vx.stride, vy.pointer, vy.stride, r, 1, n);
+    });
 }
 
 template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> div(const A& x, const B& y) {
-    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::divInto(vx, vy); });
+    return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
+        // Divisor y first, then dividend x: x[i] / y[i].
+        vdsp::vdiv(vy.pointer, vy.stride, vx.pointer, vx.stride, r, 1, n);
+    });
 }
 
 template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> mod(const A& x, const B& y) {
-    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::fmodInto(vx, vy); });
+    return detail::mapContiguous2(
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vforce::fmod(r, a, b, n); },
+        [](auto vx, auto vy) { detail::fmodInto(vx, vy); });
 }
 
 template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
-    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::remainderInto(vx, vy); });
+    return detail::mapContiguous2(
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vforce::remainder(r, a, b, n); },
+        [](auto vx, auto vy) { detail::remainderInto(vx, vy); });
 }
 
 template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> pow(const A& x, const B& y) {
-    return detail::copyThen(x, y, [](auto vx, auto vy) { detail::powInto(vx, vy); });
+    return detail::mapContiguous2(
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vforce::pow(r, b, a, n); },
+        [](auto vx, auto vy) { detail::powInto(vx, vy); });
 }
 
 // ---------------------------------------------------------------------------

@@ -15,10 +15,7 @@ namespace detail {
 // Copying shape over a vForce routine (count limit 2^31 - 1).
 template <RealCollection C, class Routine>
 std::vector<ElementOf<C>> vForceCopy(const C& x, Routine routine) {
-    auto r = copyToArray(x);
-    const int n = vForceCount(static_cast<int64_t>(r.size()));
-    routine(r.data(), r.data(), n);
-    return r;
+    return mapContiguous(x, routine);
 }
 
 }  // namespace detail
@@ -66,26 +63,20 @@ std::vector<ElementOf<C>> threshold(const C& x, ElementOf<C> /*low*/) {
 // x squared (vDSP_vsqD / vDSP_vsq).
 template <RealCollection C>
 std::vector<ElementOf<C>> sq(const C& x) {
-    auto r = detail::copyToArray(x);
-    vdsp::vsq(r.data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [](auto* a, auto ia, auto* c, auto n) { vdsp::vsq(a, ia, c, 1, n); });
 }
 
 // -x (vDSP_vnegD / vDSP_vneg).
 template <RealCollection C>
 std::vector<ElementOf<C>> neg(const C& x) {
-    auto r = detail::copyToArray(x);
-    vdsp::vneg(r.data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [](auto* a, auto ia, auto* c, auto n) { vdsp::vneg(a, ia, c, 1, n); });
 }
 
 // low where x < low, high where x > high, else x (vDSP_vclipD); low and high
 // are not checked against each other.
 template <RealCollection C>
 std::vector<ElementOf<C>> clip(const C& x, ElementOf<C> low, ElementOf<C> high) {
-    auto r = detail::copyToArray(x);
-    vdsp::vclip(r.data(), 1, &low, &high, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return r;
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vclip(a, ia, &low, &high, c, 1, n); });
 }
 
 template <Real T>
@@ -131,17 +122,23 @@ template <RealCollection S, RealCollection M>
     requires SameElement<S, M>
 std::vector<ElementOf<M>> copysign(const S& sign, const M& magnitude) {
     using T = ElementOf<M>;
-    auto r = detail::copyToArray(magnitude);
-    detail::require(detail::countOf(sign) == static_cast<int64_t>(r.size()));
-    withUnsafeMutableMemory(r, [&](UnsafeMutableMemory<T> vr) {
-        withUnsafeMemory(sign, [&](UnsafeMemory<T> vs) {
-            detail::requireUnitStride(vr.stride);
+    return withUnsafeMemory(magnitude, sign, [](UnsafeMemory<T> vm, UnsafeMemory<T> vs) {
+        detail::require(vs.count == vm.count);
+        std::vector<T> r;
+        if (vm.stride == 1) {
+            // Read the magnitudes directly into the fresh array.
             detail::requireUnitStride(vs.stride);
-            detail::require(detail::fitsInt32(vr.count));
-            vforce::copysign(vr.pointer, vr.pointer, vs.pointer, static_cast<int>(vr.count));
-        });
+            detail::require(detail::fitsInt32(vm.count));
+            r.resize(static_cast<std::size_t>(vm.count));
+            vforce::copysign(r.data(), vm.pointer, vs.pointer, static_cast<int>(vm.count));
+        } else {
+            r = detail::copyToArray(vm);
+            detail::requireUnitStride(vs.stride);
+            detail::require(detail::fitsInt32(vm.count));
+            vforce::copysign(r.data(), r.data(), vs.pointer, static_cast<int>(vm.count));
+        }
+        return r;
     });
-    return r;
 }
 
 }  // namespace numerics

@@ -437,6 +437,42 @@ std::vector<ElementOf<C>> copyToArray(const C& x) {
     });
 }
 
+// Copying shape (Part 1.101, shape 1) over a routine that takes strides
+// (vDSP): the fresh array receives routine(view -> fresh array, stride 1).
+// The result is that of copying the elements and running the routine in
+// place; the routine reads the view directly, which saves the copy pass.
+// routine(const T* source, stride, T* destination, vDSP length).
+template <RealCollection C, class Routine>
+std::vector<ElementOf<C>> mapStrided(const C& x, Routine routine) {
+    return withUnsafeMemory(x, [&](UnsafeMemory<ElementOf<C>> v) {
+        const auto n = vDSPLength(v.count);
+        std::vector<ElementOf<C>> r(n);
+        routine(v.pointer, v.stride, r.data(), n);
+        return r;
+    });
+}
+
+// Copying shape over a vForce routine (bare pointers, 32-bit count): a
+// contiguous view is read directly into the fresh array; a strided one is
+// first copied in its iteration order and transformed in place.
+// routine(T* destination, const T* source, int count).
+template <RealCollection C, class Routine>
+std::vector<ElementOf<C>> mapContiguous(const C& x, Routine routine) {
+    return withUnsafeMemory(x, [&](UnsafeMemory<ElementOf<C>> v) {
+        if (v.stride != 1) {
+            auto r = copyToArray(v);
+            const int n = vForceCount(static_cast<int64_t>(r.size()));
+            routine(r.data(), r.data(), n);
+            return r;
+        }
+        require(v.count >= 0);
+        const int n = vForceCount(v.count);
+        std::vector<ElementOf<C>> r(static_cast<std::size_t>(n));
+        routine(r.data(), v.pointer, n);
+        return r;
+    });
+}
+
 template <UnsafeMemoryAccessible C>
 int64_t countOf(const C& x) {
     return withUnsafeMemory(x, [](auto v) { return v.count; });

@@ -4,6 +4,7 @@
 // copy of the signal; fft runs the radix-2 complex FFT (FFTW3) over the first
 // 2^floor(log2 n) points and returns scaled magnitudes.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -24,11 +25,13 @@ std::vector<ElementOf<C>> zeroPadded(const C& x, int64_t d) {
     require(d >= 0);
     return withUnsafeMemory(x, [&](UnsafeMemory<T> v) {
         require(v.count >= 0);
-        std::vector<T> padded;
-        padded.reserve(static_cast<std::size_t>(checkedAdd(v.count, checkedMul(2, d))));
-        padded.resize(static_cast<std::size_t>(d), T(0));
-        for (int64_t i = 0; i < v.count; ++i) padded.push_back(v.pointer[i * v.stride]);
-        padded.resize(padded.size() + static_cast<std::size_t>(d), T(0));
+        std::vector<T> padded(static_cast<std::size_t>(checkedAdd(v.count, checkedMul(2, d))), T(0));
+        T* out = padded.data() + d;
+        if (v.stride == 1) {
+            std::copy(v.pointer, v.pointer + v.count, out);
+        } else {
+            for (int64_t i = 0; i < v.count; ++i) out[i] = v.pointer[i * v.stride];
+        }
         return padded;
     });
 }

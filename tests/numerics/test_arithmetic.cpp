@@ -138,6 +138,28 @@ TYPED_TEST(ArithmeticTwins, StridedOperandsUseTheirStrides) {
     EXPECT_EQ(z, (V<TypeParam>{0, 0, 0}));
 }
 
+TYPED_TEST(ArithmeticTwins, StridedOperandsOfEveryCopyingForm) {
+    // Every copying form reads a strided operand in its iteration order,
+    // whether its routine takes strides (vDSP) or bare pointers (vForce).
+    using T = TypeParam;
+    V<T> storage{4, -1, 9, -1, 16, -1};
+    UnsafeMemory<T> x(storage.data(), 2, 3);                 // 4, 9, 16
+    UnsafeMemory<T> back(storage.data() + 4, -2, 3);         // 16, 9, 4
+    const V<T> y{2, 3, 4};
+    EXPECT_EQ(pow(x, T(0.5)), (V<T>{2, 3, 4}));
+    EXPECT_EQ(mod(x, T(5)), (V<T>{4, 4, 1}));
+    EXPECT_EQ(add(back, T(1)), (V<T>{17, 10, 5}));
+    EXPECT_EQ(div(x, T(2)), (V<T>{2, 4.5, 8}));
+    EXPECT_EQ(pow(x, y), (V<T>{16, 729, 65536}));
+    EXPECT_EQ(mod(x, y), (V<T>{0, 0, 0}));
+    EXPECT_EQ(remainder(x, y), (V<T>{0, 0, 0}));
+    EXPECT_EQ(elmul(y, back), (V<T>{32, 27, 16}));
+    EXPECT_EQ(div(y, back), (V<T>{T(2) / 16, T(3) / 9, 1}));
+    EXPECT_EQ(sub(back, y), (V<T>{14, 6, 0}));
+    EXPECT_EQ(copysign(V<T>{-1, 1, -1}, x), (V<T>{-4, 9, -16}));
+    EXPECT_EQ(storage, (V<T>{4, -1, 9, -1, 16, -1}));  // operands untouched
+}
+
 TYPED_TEST(ArithmeticTwins, SpansAreCollections) {
     V<TypeParam> a{1, 2, 3, 4};
     std::span<const TypeParam> head(a.data(), 2), tail(a.data() + 2, 2);
