@@ -1,8 +1,11 @@
 #include "Charts/data/ChartDataEntry.h"
 
 #include <cmath>
+#include <typeinfo>
 
+#include "Charts/foundation/ClassName.h"
 #include "Charts/foundation/NumberText.h"
+#include "platform/FatalError.h"
 
 namespace charts {
 
@@ -25,6 +28,13 @@ std::shared_ptr<ChartDataEntry> ChartDataEntry::makeBlank() const {
 
 std::shared_ptr<ChartDataEntry> ChartDataEntry::copy() const {
     auto entry = makeBlank();
+    // A subclass that forgot makeBlank() would get a plain entry back, and its
+    // own copy would then treat that entry as one of its class.
+    if (entry == nullptr || typeid(*entry) != typeid(*this)) {
+        std::string message = moduleQualifiedClassName(typeid(*this));
+        message.append(" does not override makeBlank(), so it cannot be copied");
+        platform::fatalError(message);
+    }
     entry->setX(x());
     entry->setY(y());
     entry->setData(data());

@@ -74,6 +74,16 @@ TEST(ChartDataEntryTest, CopyMakesTheSubclass) {
     EXPECT_EQ(copy->x(), 1);
 }
 
+class EntryWithoutBlank : public ChartDataEntry {
+public:
+    using ChartDataEntry::ChartDataEntry;
+};
+
+TEST(ChartDataEntryDeathTest, CopyOfASubclassWithoutItsBlankStops) {
+    EntryWithoutBlank entry(1, 2);
+    EXPECT_DEATH(entry.copy(), "does not override makeBlank\\(\\), so it cannot be copied");
+}
+
 TEST(ChartDataEntryTest, Descriptions) {
     EXPECT_EQ(ChartDataEntry().description(), "ChartDataEntry, x: 0.0, y 0.0");
     EXPECT_EQ(ChartDataEntry(2.5, 1).description(), "ChartDataEntry, x: 2.5, y 1.0");
