@@ -168,24 +168,27 @@ void vclip(const T* A, vDSP_Stride IA, const T* low, const T* high, T* C, vDSP_S
 template <class T>
 void conv(const T* A, vDSP_Stride IA, const T* F, vDSP_Stride IF, T* C, vDSP_Stride IC, vDSP_Length N,
           vDSP_Length P) {
-    // Each output is summed over p in ascending order. The loops run p outer
-    // and n inner over blocks of outputs, so the inner loop vectorises across
-    // outputs while every output still sees its terms in the same order.
-    constexpr vDSP_Length kBlock = 1024;
-    T acc[kBlock];
-    for (vDSP_Length n0 = 0; n0 < N; n0 += kBlock) {
-        const vDSP_Length nb = std::min(kBlock, N - n0);
-        std::fill(acc, acc + nb, T(0));
-        for (vDSP_Length p = 0; p < P; ++p) {
-            const T f = F[static_cast<vDSP_Stride>(p) * IF];
-            if (IA == 1) {
-                const T* a = A + n0 + p;
-                for (vDSP_Length k = 0; k < nb; ++k) acc[k] += a[k] * f;
-            } else {
-                for (vDSP_Length k = 0; k < nb; ++k) acc[k] += A[static_cast<vDSP_Stride>(n0 + p + k) * IA] * f;
+    // Each output is summed over p in ascending order (the plain definition's
+    // order). Contiguous input: tiles of kTile outputs are held in registers
+    // while p runs, so the work vectorises across outputs.
+    constexpr vDSP_Length kTile = 16;
+    vDSP_Length n0 = 0;
+    if (IA == 1) {
+        for (; n0 + kTile <= N; n0 += kTile) {
+            T acc[kTile] = {};
+            const T* a = A + n0;
+            for (vDSP_Length p = 0; p < P; ++p) {
+                const T f = F[static_cast<vDSP_Stride>(p) * IF];
+                for (vDSP_Length k = 0; k < kTile; ++k) acc[k] += a[p + k] * f;
             }
+            for (vDSP_Length k = 0; k < kTile; ++k) C[static_cast<vDSP_Stride>(n0 + k) * IC] = acc[k];
         }
-        for (vDSP_Length k = 0; k < nb; ++k) C[static_cast<vDSP_Stride>(n0 + k) * IC] = acc[k];
+    }
+    for (; n0 < N; ++n0) {
+        T acc = 0;
+        for (vDSP_Length p = 0; p < P; ++p)
+            acc += A[static_cast<vDSP_Stride>(n0 + p) * IA] * F[static_cast<vDSP_Stride>(p) * IF];
+        C[static_cast<vDSP_Stride>(n0) * IC] = acc;
     }
 }
 

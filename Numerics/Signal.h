@@ -40,6 +40,13 @@ std::vector<ElementOf<C>> zeroPadded(const C& x, int64_t d) {
 
 // Full linear convolution: count(x) + count(k) - 1 elements,
 // result[n] = sum over q of x[n - q] * k[q].
+//
+// The Parts run the correlation routine once over x padded with c - 1 zeros
+// on each side (c = count(k)), the kernel read backwards. Here the routine
+// runs over x itself for the outputs whose window lies inside x, and over two
+// small padded buffers (2(c - 1) elements each) for the c - 1 outputs at
+// either end: every output sums the same products in the same order, so the
+// results are those of the single padded call, without copying the signal.
 template <class S, class K>
     requires SameElement<S, K>
 std::vector<ElementOf<S>> conv(const S& x, const K& k) {
@@ -50,14 +57,24 @@ std::vector<ElementOf<S>> conv(const S& x, const K& k) {
     const int64_t N = detail::checkedSub(detail::checkedAdd(nx, nk), 1);
     detail::require(N >= 0);
     std::vector<T> result(static_cast<std::size_t>(N), T(0));
-    withUnsafeMemory(k, [&](UnsafeMemory<T> vk) {
+    withUnsafeMemory(x, k, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vk) {
         const int64_t c = vk.count;
         detail::require(c != 0);
-        const auto padded = detail::zeroPadded(x, c - 1);
+        const int64_t d = c - 1;  // pad length
         // The kernel read backwards: from its last element with stride -stride.
-        const T* last = vk.pointer + (c - 1) * vk.stride;
-        vdsp::conv(padded.data(), 1, last, -vk.stride, result.data(), 1, detail::vDSPLength(N),
-                   detail::vDSPLength(c));
+        const T* last = vk.pointer + d * vk.stride;
+        const auto P = detail::vDSPLength(c);
+        // Interior: outputs d ... nx - 1 read x directly (window x[n - d ... n]).
+        vdsp::conv(vx.pointer, vx.stride, last, -vk.stride, result.data() + d, 1, detail::vDSPLength(nx - d), P);
+        if (d == 0) return;
+        // Left end, outputs 0 ... d - 1: d zeros, then x[0 ... d - 1].
+        std::vector<T> edge(static_cast<std::size_t>(2 * d), T(0));
+        for (int64_t i = 0; i < d; ++i) edge[static_cast<std::size_t>(d + i)] = vx.pointer[i * vx.stride];
+        vdsp::conv(edge.data(), 1, last, -vk.stride, result.data(), 1, detail::vDSPLength(d), P);
+        // Right end, outputs nx ... nx + d - 1: x[nx - d ... nx - 1], then d zeros.
+        std::fill(edge.begin(), edge.end(), T(0));
+        for (int64_t i = 0; i < d; ++i) edge[static_cast<std::size_t>(i)] = vx.pointer[(nx - d + i) * vx.stride];
+        vdsp::conv(edge.data(), 1, last, -vk.stride, result.data() + nx, 1, detail::vDSPLength(d), P);
     });
     return result;
 }

@@ -46,6 +46,50 @@ TYPED_TEST(SignalTwins, ConvolutionMatchesTheDefinitionOnRandomInput) {
     }
 }
 
+TYPED_TEST(SignalTwins, ConvolutionAtEverySignalAndKernelLength) {
+    // The ends and the interior of the result are formed separately; check
+    // every split against the definition, kernels as long as the signal too.
+    using T = TypeParam;
+    std::mt19937_64 gen(4);
+    std::uniform_int_distribution<int> u(-5, 5);
+    for (std::size_t nx = 1; nx <= 12; ++nx)
+        for (std::size_t nk = 1; nk <= nx; ++nk) {
+            V<T> x(nx), k(nk);
+            for (auto& v : x) v = T(u(gen));
+            for (auto& v : k) v = T(u(gen));
+            const auto r = conv(x, k);
+            ASSERT_EQ(r.size(), nx + nk - 1);
+            for (std::size_t n = 0; n < r.size(); ++n) {
+                T expected = 0;
+                for (std::size_t q = 0; q < nk; ++q)
+                    if (n >= q && n - q < nx) expected += x[n - q] * k[q];
+                ASSERT_EQ(r[n], expected) << nx << " " << nk << " " << n;
+            }
+        }
+}
+
+TYPED_TEST(SignalTwins, ConvolutionOfAStridedSignal) {
+    using T = TypeParam;
+    V<T> storage{1, 0, 2, 0, 3, 0};
+    UnsafeMemory<T> x(storage.data(), 2, 3);            // 1, 2, 3
+    UnsafeMemory<T> backwards(storage.data() + 4, -2, 3);  // 3, 2, 1
+    EXPECT_EQ(conv(x, V<T>{0, 1, 0.5}), (V<T>{0, 1, 2.5, 4, 1.5}));
+    EXPECT_EQ(conv(backwards, V<T>{1, 1}), (V<T>{3, 5, 3, 1}));
+}
+
+TYPED_TEST(SignalTwins, ConvolutionPropagatesAnInfiniteKernelThroughThePadding) {
+    // The padded definition multiplies the zeros of the padding by every
+    // kernel element: an infinite kernel element makes NaN at the ends.
+    using T = TypeParam;
+    const T inf = std::numeric_limits<T>::infinity();
+    const auto r = conv(V<T>{1, 1, 1}, V<T>{1, inf});
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_TRUE(std::isnan(r[0]));  // 0 * inf from the left padding
+    EXPECT_EQ(r[1], inf);
+    EXPECT_EQ(r[2], inf);
+    EXPECT_EQ(r[3], inf);
+}
+
 TYPED_TEST(SignalTwins, ConvolutionWithAStridedKernelReadsItBackwards) {
     using T = TypeParam;
     V<T> storage{0, 99, 1, 99, 0.5, 99};
