@@ -29,12 +29,18 @@ namespace numerics {
 
 namespace detail {
 
-// The in-place power step (steps 3 and 4 of pow(_:_:)): r[i] = r[i] ** e[i].
-template <Real T>
-void powInPlace(std::vector<T>& r, const std::vector<T>& exponents) {
-    require(r.size() == exponents.size());
-    const int n = vForceCount(static_cast<int64_t>(r.size()));
-    vforce::pow(r.data(), exponents.data(), r.data(), n);
+// The vForce scalar forms run their routine against count copies of the
+// scalar. The copies are handed over in chunks of a small buffer rather than
+// as one array of count copies: the routine computes the same elements, and
+// no second array of the operand's size is made.
+// routine(const T* repeated, int offset, int length).
+template <Real T, class Routine>
+void againstRepeated(T value, int count, Routine routine) {
+    constexpr int kChunk = 1024;
+    T repeated[kChunk];
+    for (int i = 0; i < kChunk; ++i) repeated[i] = value;
+    for (int offset = 0; offset < count; offset += kChunk)
+        routine(static_cast<const T*>(repeated), offset, count - offset < kChunk ? count - offset : kChunk);
 }
 
 // The in-place element-wise product used by the scalar-first product.
@@ -148,8 +154,9 @@ std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
 template <RealCollection C>
 std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
-        const std::vector<ElementOf<C>> divisors(static_cast<std::size_t>(n), s);
-        vforce::fmod(z, a, divisors.data(), n);
+        detail::againstRepeated(s, n, [&](const auto* divisors, int at, int length) {
+            vforce::fmod(z + at, a + at, divisors, length);
+        });
     });
 }
 
@@ -157,8 +164,9 @@ std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
 template <RealCollection C>
 std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
-        const std::vector<ElementOf<C>> exponents(static_cast<std::size_t>(n), e);
-        vforce::pow(z, exponents.data(), a, n);
+        detail::againstRepeated(e, n, [&](const auto* exponents, int at, int length) {
+            vforce::pow(z + at, exponents, a + at, length);
+        });
     });
 }
 
@@ -351,11 +359,18 @@ A& operator%=(A& x, const B& y) {
     return x;
 }
 
-// .%= with a scalar: against count(x) copies of s.
+// .%= with a scalar: against count(x) copies of s (the collection form's
+// checks: contiguous, 32-bit count).
 template <MutableRealCollection C>
 C& operator%=(C& x, ElementOf<C> s) {
-    const std::vector<ElementOf<C>> divisors(static_cast<std::size_t>(detail::countOf(x)), s);
-    return x %= divisors;
+    withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) {
+        detail::requireUnitStride(v.stride);
+        const int n = detail::vForceCount(v.count);
+        detail::againstRepeated(s, n, [&](const auto* divisors, int at, int length) {
+            vforce::fmod(v.pointer + at, v.pointer + at, divisors, length);
+        });
+    });
+    return x;
 }
 
 // .**= of the Parts: x[i] raised to y[i], both contiguous.
@@ -366,11 +381,18 @@ A& powAssign(A& x, const B& y) {
     return x;
 }
 
-// **= of the Parts: against count(x) copies of e.
+// **= of the Parts: against count(x) copies of e (the collection form's
+// checks: contiguous, 32-bit count).
 template <MutableRealCollection C>
 C& powAssign(C& x, ElementOf<C> e) {
-    const std::vector<ElementOf<C>> exponents(static_cast<std::size_t>(detail::countOf(x)), e);
-    return powAssign(x, exponents);
+    withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) {
+        detail::requireUnitStride(v.stride);
+        const int n = detail::vForceCount(v.count);
+        detail::againstRepeated(e, n, [&](const auto* exponents, int at, int length) {
+            vforce::pow(v.pointer + at, exponents, v.pointer + at, length);
+        });
+    });
+    return x;
 }
 
 // ---------------------------------------------------------------------------

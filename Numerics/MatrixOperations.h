@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Numerics/Arithmetic.h"
+#include "Numerics/ElementwiseFunctions.h"
 #include "Numerics/Kernels.h"
 #include "Numerics/Matrix.h"
 #include "Numerics/Platform.h"
@@ -153,10 +154,7 @@ template <Real T>
 Matrix<T> elmul(const Matrix<T>& x, const Matrix<T>& y) {
     detail::requireSameShape(x, y);
     detail::require(x.grid().size() == y.grid().size());
-    std::vector<T> grid = x.grid();
-    vdsp::vmul(grid.data(), 1, y.grid().data(), 1, grid.data(), 1,
-               detail::vDSPLength(static_cast<int64_t>(grid.size())));
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    return Matrix<T>(x.rows(), x.columns(), numerics::elmul(x.grid(), y.grid()));
 }
 
 // Scalar first: cblas_?scal on a copy of the grid.
@@ -170,9 +168,7 @@ Matrix<T> mul(std::type_identity_t<T> alpha, const Matrix<T>& x) {
 
 template <Real T>
 Matrix<T> div(const Matrix<T>& x, std::type_identity_t<T> divisor) {
-    std::vector<T> grid = x.grid();
-    vdsp::vsdiv(grid.data(), 1, &divisor, grid.data(), 1, detail::vDSPLength(static_cast<int64_t>(grid.size())));
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    return Matrix<T>(x.rows(), x.columns(), numerics::div(x.grid(), divisor));
 }
 
 template <Real T> Matrix<T> operator*(const Matrix<T>& x, const Matrix<T>& y) { return mul(x, y); }
@@ -183,19 +179,14 @@ template <Real T> Matrix<T> operator/(const Matrix<T>& x, std::type_identity_t<T
 
 template <Real T>
 Matrix<T> pow(const Matrix<T>& x, std::type_identity_t<T> exponent) {
-    std::vector<T> grid = x.grid();
-    detail::vForceCount(static_cast<int64_t>(grid.size()));
-    const std::vector<T> exponents(grid.size(), exponent);
-    detail::powInPlace(grid, exponents);
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    // The array power of Part 1.103 (count limit 2^31 - 1).
+    return Matrix<T>(x.rows(), x.columns(), numerics::pow(x.grid(), exponent));
 }
 
 template <Real T>
 Matrix<T> exp(const Matrix<T>& x) {
-    std::vector<T> grid = x.grid();
-    const int n = detail::vForceCount(static_cast<int64_t>(grid.size()));
-    vforce::exp(grid.data(), grid.data(), n);
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    // The array exponential of Part 1.104 (count limit 2^31 - 1).
+    return Matrix<T>(x.rows(), x.columns(), numerics::exp(x.grid()));
 }
 
 // Row sums (a rows x 1 matrix) or column sums (a 1 x columns matrix).

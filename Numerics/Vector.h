@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Numerics/Arithmetic.h"
+#include "Numerics/ElementwiseFunctions.h"
 #include "Numerics/Format.h"
 #include "Numerics/Kernels.h"
 #include "Numerics/Matrix.h"
@@ -154,10 +155,13 @@ Vector<T> axpyVector(const Vector<T>& v, const Vector<T>& w, T alpha) {
     return Vector<T>(std::move(r));
 }
 
+// routine(source -> fresh array): the result of copying and running the
+// routine in place, without the copy pass.
 template <Real T, class Routine>
 Vector<T> scalarVector(const Vector<T>& v, T s, Routine routine) {
-    std::vector<T> r = v.scalars();
-    routine(r.data(), 1, &s, r.data(), 1, vDSPLength(static_cast<int64_t>(r.size())));
+    const auto n = vDSPLength(static_cast<int64_t>(v.scalars().size()));
+    std::vector<T> r(n);
+    routine(v.scalars().data(), 1, &s, r.data(), 1, n);
     return Vector<T>(std::move(r));
 }
 
@@ -235,17 +239,13 @@ Vector<T> mul(std::type_identity_t<T> s, const Vector<T>& v) {
 template <Real T>
 Vector<T> elmul(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
-    std::vector<T> r = v.scalars();
-    vdsp::vmul(r.data(), 1, w.scalars().data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return Vector<T>(std::move(r));
+    return Vector<T>(numerics::elmul(v.scalars(), w.scalars()));
 }
 
 template <Real T>
 Vector<T> eldiv(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
-    std::vector<T> r = v.scalars();
-    vdsp::vdiv(w.scalars().data(), 1, r.data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
-    return Vector<T>(std::move(r));
+    return Vector<T>(numerics::div(v.scalars(), w.scalars()));  // v[i] / w[i], w the divisor
 }
 
 template <Real T>
@@ -279,28 +279,26 @@ T dot(const Vector<T>& v, const Vector<T>& w) {
 
 template <Real T>
 Vector<T> pow(const Vector<T>& v, std::type_identity_t<T> exponent) {
-    std::vector<T> r = v.scalars();
-    detail::vForceCount(static_cast<int64_t>(r.size()));
-    const std::vector<T> exponents(r.size(), exponent);
-    detail::powInPlace(r, exponents);
-    return Vector<T>(std::move(r));
+    // The array power of Part 1.103 (count limit 2^31 - 1).
+    return Vector<T>(numerics::pow(v.scalars(), exponent));
 }
 
 template <Real T>
 Vector<T> exp(const Vector<T>& v) {
-    std::vector<T> r = v.scalars();
-    vforce::exp(r.data(), r.data(), detail::vForceCount(static_cast<int64_t>(r.size())));
-    return Vector<T>(std::move(r));
+    return Vector<T>(numerics::exp(v.scalars()));
 }
 
 template <Real T>
 T distSq(const Vector<T>& v, const Vector<T>& w) {
-    const Vector<T> d = sub(v, w);
-    std::vector<T> squares = d.scalars();
-    const auto n = detail::vDSPLength(static_cast<int64_t>(squares.size()));
-    vdsp::vsq(squares.data(), 1, squares.data(), 1, n);
+    // v - w by axpy on a copy of v, squared in place, summed.
+    detail::requireSameDimensions(v, w);
+    std::vector<T> d = v.scalars();
+    const int count = detail::cblasInt(static_cast<int64_t>(d.size()));
+    blas::axpy(count, T(-1), w.scalars().data(), 1, d.data(), 1);
+    const auto n = detail::vDSPLength(static_cast<int64_t>(d.size()));
+    vdsp::vsq(d.data(), 1, d.data(), 1, n);
     T result = 0;
-    vdsp::sve(squares.data(), 1, &result, n);
+    vdsp::sve(d.data(), 1, &result, n);
     return result;
 }
 

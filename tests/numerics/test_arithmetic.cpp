@@ -36,6 +36,24 @@ TYPED_TEST(ArithmeticTwins, GammaRampMatchesStdPow) {
     for (int i = 0; i < 256; ++i) EXPECT_EQ(r[i], std::pow(ramp[i], g)) << i;
 }
 
+TYPED_TEST(ArithmeticTwins, ScalarVForceFormsAcrossManyElements) {
+    // Longer than the routine's chunks of repeated scalars, not a multiple.
+    using T = TypeParam;
+    V<T> x(2500);
+    for (std::size_t i = 0; i < x.size(); ++i) x[i] = T(i % 97) / 7 - 3;
+    const auto p = pow(x, T(3));
+    const auto m = mod(x, T(1.25));
+    V<T> pa = x, ma = x;
+    powAssign(pa, T(3));
+    ma %= T(1.25);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        ASSERT_EQ(p[i], std::pow(x[i], T(3))) << i;
+        ASSERT_EQ(pa[i], p[i]) << i;
+        ASSERT_EQ(m[i], std::fmod(x[i], T(1.25))) << i;
+        ASSERT_EQ(ma[i], m[i]) << i;
+    }
+}
+
 TYPED_TEST(ArithmeticTwins, ScalarForms) {
     const V<TypeParam> x{1, 2};
     EXPECT_EQ(add(x, TypeParam(3)), (V<TypeParam>{4, 5}));
@@ -186,6 +204,10 @@ TEST(ArithmeticDeathTest, StridedOperandOfPowStops) {
     V<double> x{1, 2};
     EXPECT_DEATH(pow(x, strided), "");
     EXPECT_DEATH(powAssign(x, strided), "");
+    UnsafeMutableMemory<double> stridedLeft(s.data(), 2, 2);
+    EXPECT_DEATH(powAssign(stridedLeft, 2.0), "");
+    EXPECT_DEATH(stridedLeft %= 2.0, "");
+    EXPECT_EQ(s, (V<double>{1, 2, 3, 4}));
 }
 
 }  // namespace
