@@ -189,6 +189,23 @@ TYPED_TEST(LinearAlgebraTwins, EigenDecompositionReconstructsRandomMatrices) {
     }
 }
 
+TYPED_TEST(LinearAlgebraTwins, SymmetricEigenDecompositionReconstructsA) {
+    // Symmetric: real eigenvalues and orthonormal eigenvectors (dgeev
+    // normalises each to unit length), so A = V diag(lambda) V^T.
+    using T = TypeParam;
+    const auto b = randomMatrix<T>(7, 21);
+    const auto a = b + transpose(b);
+    const auto r = eigenDecompose(a);
+    Matrix<T> v(7, 7, T(0)), lambda(7, 7, T(0));
+    for (int64_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(r.eigenValues[std::size_t(i)].second, 0);
+        lambda(i, i) = r.eigenValues[std::size_t(i)].first;
+        for (int64_t j = 0; j < 7; ++j) v(i, j) = r.rightEigenVectors[std::size_t(i)][std::size_t(j)].first;
+    }
+    expectNear(v * lambda * transpose(v), a, T(std::same_as<T, float> ? 1e-4 : 1e-12));
+    expectNear(transpose(v) * v, Matrix<T>::identity(7), T(std::same_as<T, float> ? 1e-5 : 1e-12));
+}
+
 TYPED_TEST(LinearAlgebraTwins, EigenErrors) {
     using T = TypeParam;
     EXPECT_THROW(eigenDecompose(Matrix<T>(2, 3, T(1))), EigenDecompositionError);
