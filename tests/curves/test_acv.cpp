@@ -110,16 +110,9 @@ TEST(AcvExport, FfmpegCurvesFilterMapsGreyRampThroughTheCorrection) {
 
     ScratchDirectory dir;
     curves_test::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
-    std::string ramp;
-    for (int x = 0; x < 256; ++x) ramp += std::string(3, static_cast<char>(x));
-    curves_test::writeBytes(dir.file("in.rgb"), ramp);
     std::string output;
-    const std::string command = "cd " + curves_test::quoted(dir.path()) +
-                                " && ffmpeg -v error -y -f rawvideo -pix_fmt rgb24 -s 256x1 -i in.rgb "
-                                "-vf curves=psfile=c.acv -f rawvideo -pix_fmt rgb24 out.rgb 2>&1";
-    ASSERT_EQ(curves_test::runCommand(command, output), 0) << output;
-    const std::string mapped = curves_test::readBytes(dir.file("out.rgb"));
-    ASSERT_EQ(mapped.size(), 768u);
+    const std::string mapped = curves_test::ffmpegOnGreyRamp(dir, "curves=psfile=c.acv", output);
+    ASSERT_EQ(mapped.size(), 768u) << output;
     for (std::size_t k = 0; k < inputs.size(); ++k) {
         const int value = static_cast<unsigned char>(mapped[3 * inputs[k]]);
         EXPECT_NEAR(value, outputs[k], 1) << "input " << inputs[k];

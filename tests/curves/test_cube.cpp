@@ -99,16 +99,9 @@ TEST(CubeExport, FfmpegLut1dAppliesTheTable) {
     const auto curve = sampleCurve();
     ScratchDirectory dir;
     curves_test::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(curve).makeCube());
-    std::string ramp;
-    for (int x = 0; x < 256; ++x) ramp += std::string(3, static_cast<char>(x));
-    curves_test::writeBytes(dir.file("in.rgb"), ramp);
     std::string output;
-    const std::string command = "cd " + curves_test::quoted(dir.path()) +
-                                " && ffmpeg -v error -y -f rawvideo -pix_fmt rgb24 -s 256x1 -i in.rgb "
-                                "-vf lut1d=file=c.cube -f rawvideo -pix_fmt rgb24 out.rgb 2>&1";
-    ASSERT_EQ(curves_test::runCommand(command, output), 0) << output;
-    const std::string mapped = curves_test::readBytes(dir.file("out.rgb"));
-    ASSERT_EQ(mapped.size(), 768u);
+    const std::string mapped = curves_test::ffmpegOnGreyRamp(dir, "lut1d=file=c.cube", output);
+    ASSERT_EQ(mapped.size(), 768u) << output;
     for (int x = 0; x < 256; ++x)
         for (int channel = 0; channel < 3; ++channel)
             EXPECT_NEAR(static_cast<unsigned char>(mapped[3 * x + channel]), curve[x] * 2.55, 1.0) << x;

@@ -68,6 +68,20 @@ inline int runCommand(const std::string& command, std::string& output) {
 
 inline std::string quoted(const std::filesystem::path& file) { return "'" + file.string() + "'"; }
 
+// Runs ffmpeg's video filter `filter` over a 256x1 grey ramp (0 to 255) in
+// `dir`; answers the filtered pixels as rgb24 bytes, or "" with the tool's
+// message in `output` when ffmpeg fails.
+inline std::string ffmpegOnGreyRamp(const ScratchDirectory& dir, const std::string& filter, std::string& output) {
+    std::string ramp;
+    for (int x = 0; x < 256; ++x) ramp += std::string(3, static_cast<char>(x));
+    writeBytes(dir.file("in.rgb"), ramp);
+    const std::string command = "cd " + quoted(dir.path()) +
+                                " && ffmpeg -v error -y -f rawvideo -pix_fmt rgb24 -s 256x1 -i in.rgb -vf " + filter +
+                                " -f rawvideo -pix_fmt rgb24 out.rgb 2>&1";
+    if (runCommand(command, output) != 0) return {};
+    return readBytes(dir.file("out.rgb"));
+}
+
 inline std::filesystem::path testData(const std::string& relative) {
     return std::filesystem::path(TINTSMITH_TESTDATA) / relative;
 }
