@@ -10,6 +10,10 @@ build="$root/build/bench"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTINTSMITH_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
+# One BLAS thread unless asked otherwise: the wrappers are compared with the
+# raw calls, and a busy machine makes threaded timings swing widely.
+export OPENBLAS_NUM_THREADS=${OPENBLAS_NUM_THREADS:-1}
+
 filter=${1:-}
 shift || true
 for exe in "$build"/bench/*_bench; do
