@@ -1,10 +1,10 @@
 #pragma once
-// Part 1.103: element-wise arithmetic and operators.
+// Element-wise arithmetic and operators.
 //
-// Operator spellings. C++ cannot declare new operators, so the library's own
-// operators of the Parts are spelled as follows (the named functions are the
-// same in both):
-//   collection + - * / % scalar      the operators of the Parts, unchanged
+// Operator spellings. C++ cannot declare new operators, so the library's
+// operators are spelled as follows (the named functions are the same in
+// both):
+//   collection + - * / % scalar      unchanged
 //   scalar * collection              unchanged
 //   .+  .-  .*  ./  .%               + - * / % with a collection on both sides
 //   **  (collection, scalar)         pow(x, e)
@@ -29,10 +29,11 @@ namespace numerics {
 
 namespace detail {
 
-// The vForce scalar forms run their routine against count copies of the
-// scalar. The copies are handed over in chunks of a small buffer rather than
-// as one array of count copies: the routine computes the same elements, and
-// no second array of the operand's size is made.
+// The scalar forms of the element-wise math kernels run their routine
+// against count copies of the scalar. The copies are handed over in chunks of
+// a small buffer rather than as one array of count copies: the routine
+// computes the same elements, and no second array of the operand's size is
+// made.
 // routine(const T* repeated, int offset, int length).
 template <Real T, class Routine>
 void againstRepeated(T value, int count, Routine routine) {
@@ -48,19 +49,19 @@ template <Real T, RealCollection C>
 void elmulInPlace(std::vector<T>& r, const C& y) {
     withUnsafeMemory(y, [&](UnsafeMemory<T> vy) {
         require(static_cast<int64_t>(r.size()) == vy.count);
-        vdsp::vmul(r.data(), 1, vy.pointer, vy.stride, r.data(), 1, vDSPLength(vy.count));
+        vec::multiply(r.data(), 1, vy.pointer, vy.stride, r.data(), 1, vectorLength(vy.count));
     });
 }
 
 // In-place forms on a write view (shape 4).
 template <Real T> void addScalar(UnsafeMutableMemory<T> v, T s) {
-    vdsp::vsadd(v.pointer, v.stride, &s, v.pointer, v.stride, vDSPLength(v.count));
+    vec::addScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
 template <Real T> void mulScalar(UnsafeMutableMemory<T> v, T s) {
-    vdsp::vsmul(v.pointer, v.stride, &s, v.pointer, v.stride, vDSPLength(v.count));
+    vec::multiplyScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
 template <Real T> void divScalar(UnsafeMutableMemory<T> v, T s) {
-    vdsp::vsdiv(v.pointer, v.stride, &s, v.pointer, v.stride, vDSPLength(v.count));
+    vec::divideScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
 
 template <Real T> void axpyInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y, T alpha) {
@@ -74,35 +75,36 @@ template <Real T> void axpyInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y, T a
 
 template <Real T> void elmulInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
-    vdsp::vmul(x.pointer, x.stride, y.pointer, y.stride, x.pointer, x.stride, vDSPLength(x.count));
+    vec::multiply(x.pointer, x.stride, y.pointer, y.stride, x.pointer, x.stride, vectorLength(x.count));
 }
 
 template <Real T> void divInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     // Divisor y first, then dividend x: x[i] / y[i].
-    vdsp::vdiv(y.pointer, y.stride, x.pointer, x.stride, x.pointer, x.stride, vDSPLength(x.count));
+    vec::divide(y.pointer, y.stride, x.pointer, x.stride, x.pointer, x.stride, vectorLength(x.count));
 }
 
-// vForce routines take bare pointers: the views must be contiguous.
+// The element-wise math kernels take bare pointers: the views must be
+// contiguous.
 template <Real T> void fmodInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
-    vforce::fmod(x.pointer, x.pointer, y.pointer, vForceCount(x.count));
+    vmath::fmod(x.pointer, x.pointer, y.pointer, mathCount(x.count));
 }
 
 template <Real T> void remainderInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
-    vforce::remainder(x.pointer, x.pointer, y.pointer, vForceCount(x.count));
+    vmath::remainder(x.pointer, x.pointer, y.pointer, mathCount(x.count));
 }
 
 template <Real T> void powInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
-    vforce::pow(x.pointer, y.pointer, x.pointer, vForceCount(x.count));
+    vmath::pow(x.pointer, y.pointer, x.pointer, mathCount(x.count));
 }
 
 // Two-operand copying shape: copy x, compare counts, apply the in-place form.
@@ -123,18 +125,18 @@ std::vector<ElementOf<A>> copyThen(const A& x, const B& y, Op op) {
 
 template <RealCollection C>
 std::vector<ElementOf<C>> add(const C& x, ElementOf<C> s) {
-    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsadd(a, ia, &s, c, 1, n); });
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::addScalar(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
 std::vector<ElementOf<C>> sub(const C& x, ElementOf<C> s) {
     const ElementOf<C> negated = -s;
-    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsadd(a, ia, &negated, c, 1, n); });
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::addScalar(a, ia, &negated, c, 1, n); });
 }
 
 template <RealCollection C>
 std::vector<ElementOf<C>> mul(const C& x, ElementOf<C> s) {
-    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsmul(a, ia, &s, c, 1, n); });
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::multiplyScalar(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
@@ -148,24 +150,24 @@ std::vector<ElementOf<C>> mul(ElementOf<C> s, const C& x) {
 
 template <RealCollection C>
 std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
-    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vdsp::vsdiv(a, ia, &s, c, 1, n); });
+    return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::divideScalar(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
 std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
         detail::againstRepeated(s, n, [&](const auto* divisors, int at, int length) {
-            vforce::fmod(z + at, a + at, divisors, length);
+            vmath::fmod(z + at, a + at, divisors, length);
         });
     });
 }
 
-// x[i] raised to e: the application's gamma ramp (Part 2.110).
+// x[i] raised to e: the application's gamma ramp.
 template <RealCollection C>
 std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
         detail::againstRepeated(e, n, [&](const auto* exponents, int at, int length) {
-            vforce::pow(z + at, exponents, a + at, length);
+            vmath::pow(z + at, exponents, a + at, length);
         });
     });
 }
@@ -175,23 +177,23 @@ std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
 
 namespace detail {
 
-// Two-operand copying shape over a routine with strides (vDSP): counts
-// compared, then routine(x view, y view -> fresh array).
+// Two-operand copying shape over a strided vector kernel: counts compared,
+// then routine(x view, y view -> fresh array).
 template <class A, class B, class Routine>
 std::vector<ElementOf<A>> mapStrided2(const A& x, const B& y, Routine routine) {
     using T = ElementOf<A>;
     return withUnsafeMemory(x, y, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
         require(vx.count == vy.count);
-        const auto n = vDSPLength(vx.count);
+        const auto n = vectorLength(vx.count);
         std::vector<T> r(n);
         routine(vx, vy, r.data(), n);
         return r;
     });
 }
 
-// Two-operand copying shape over a vForce routine: contiguous operands are
-// read directly into the fresh array; otherwise the copy-then-in-place form
-// (which checks the strides) runs.
+// Two-operand copying shape over an element-wise math kernel: contiguous
+// operands are read directly into the fresh array; otherwise the
+// copy-then-in-place form (which checks the strides) runs.
 template <class A, class B, class Routine, class InPlace>
 std::vector<ElementOf<A>> mapContiguous2(const A& x, const B& y, Routine routine, InPlace inPlace) {
     using T = ElementOf<A>;
@@ -201,7 +203,7 @@ std::vector<ElementOf<A>> mapContiguous2(const A& x, const B& y, Routine routine
     if (!contiguous) return copyThen(x, y, inPlace);
     return withUnsafeMemory(x, y, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
         require(vx.count == vy.count);
-        const int n = vForceCount(vx.count);
+        const int n = mathCount(vx.count);
         std::vector<T> r(static_cast<std::size_t>(n));
         routine(r.data(), vx.pointer, vy.pointer, n);
         return r;
@@ -226,7 +228,7 @@ template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
-        vdsp::vmul(vx.pointer, vx.stride, vy.pointer, vy.stride, r, 1, n);
+        vec::multiply(vx.pointer, vx.stride, vy.pointer, vy.stride, r, 1, n);
     });
 }
 
@@ -235,7 +237,7 @@ template <class A, class B>
 std::vector<ElementOf<A>> div(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
         // Divisor y first, then dividend x: x[i] / y[i].
-        vdsp::vdiv(vy.pointer, vy.stride, vx.pointer, vx.stride, r, 1, n);
+        vec::divide(vy.pointer, vy.stride, vx.pointer, vx.stride, r, 1, n);
     });
 }
 
@@ -243,7 +245,7 @@ template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> mod(const A& x, const B& y) {
     return detail::mapContiguous2(
-        x, y, [](auto* r, const auto* a, const auto* b, int n) { vforce::fmod(r, a, b, n); },
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::fmod(r, a, b, n); },
         [](auto vx, auto vy) { detail::fmodInto(vx, vy); });
 }
 
@@ -251,7 +253,7 @@ template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
     return detail::mapContiguous2(
-        x, y, [](auto* r, const auto* a, const auto* b, int n) { vforce::remainder(r, a, b, n); },
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::remainder(r, a, b, n); },
         [](auto vx, auto vy) { detail::remainderInto(vx, vy); });
 }
 
@@ -259,21 +261,21 @@ template <class A, class B>
     requires SameElement<A, B>
 std::vector<ElementOf<A>> pow(const A& x, const B& y) {
     return detail::mapContiguous2(
-        x, y, [](auto* r, const auto* a, const auto* b, int n) { vforce::pow(r, b, a, n); },
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::pow(r, b, a, n); },
         [](auto vx, auto vy) { detail::powInto(vx, vy); });
 }
 
 // ---------------------------------------------------------------------------
 // Scalar results
 
-// The dot product (operator • of the Parts).
+// The dot product (the • operator).
 template <class A, class B>
     requires SameElement<A, B>
 ElementOf<A> dot(const A& x, const B& y) {
     return withUnsafeMemory(x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) {
         detail::require(vx.count == vy.count);
         ElementOf<A> result = 0;
-        vdsp::dotpr(vx.pointer, vx.stride, vy.pointer, vy.stride, &result, detail::vDSPLength(vx.count));
+        vec::dotProduct(vx.pointer, vx.stride, vy.pointer, vy.stride, &result, detail::vectorLength(vx.count));
         return result;
     });
 }
@@ -283,10 +285,10 @@ template <class A, class B>
 ElementOf<A> distSq(const A& x, const B& y) {
     detail::require(detail::countOf(x) == detail::countOf(y));
     auto d = sub(x, y);
-    const auto n = detail::vDSPLength(static_cast<int64_t>(d.size()));
-    vdsp::vsq(d.data(), 1, d.data(), 1, n);
+    const auto n = detail::vectorLength(static_cast<int64_t>(d.size()));
+    vec::square(d.data(), 1, d.data(), 1, n);
     ElementOf<A> result = 0;
-    vdsp::sve(d.data(), 1, &result, n);
+    vec::sum(d.data(), 1, &result, n);
     return result;
 }
 
@@ -323,7 +325,7 @@ C& operator/=(C& x, ElementOf<C> s) {
     return x;
 }
 
-// .+= .-= .*= ./= .%= of the Parts.
+// .+= .-= .*= ./= .%=: in place, with a collection operand.
 template <MutableRealCollection A, RealCollection B>
     requires SameElement<A, B>
 A& operator+=(A& x, const B& y) {
@@ -365,15 +367,15 @@ template <MutableRealCollection C>
 C& operator%=(C& x, ElementOf<C> s) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) {
         detail::requireUnitStride(v.stride);
-        const int n = detail::vForceCount(v.count);
+        const int n = detail::mathCount(v.count);
         detail::againstRepeated(s, n, [&](const auto* divisors, int at, int length) {
-            vforce::fmod(v.pointer + at, v.pointer + at, divisors, length);
+            vmath::fmod(v.pointer + at, v.pointer + at, divisors, length);
         });
     });
     return x;
 }
 
-// .**= of the Parts: x[i] raised to y[i], both contiguous.
+// .**=: x[i] raised to y[i], both contiguous.
 template <MutableRealCollection A, RealCollection B>
     requires SameElement<A, B>
 A& powAssign(A& x, const B& y) {
@@ -381,15 +383,15 @@ A& powAssign(A& x, const B& y) {
     return x;
 }
 
-// **= of the Parts: against count(x) copies of e (the collection form's
+// **=: against count(x) copies of e (the collection form's
 // checks: contiguous, 32-bit count).
 template <MutableRealCollection C>
 C& powAssign(C& x, ElementOf<C> e) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) {
         detail::requireUnitStride(v.stride);
-        const int n = detail::vForceCount(v.count);
+        const int n = detail::mathCount(v.count);
         detail::againstRepeated(e, n, [&](const auto* exponents, int at, int length) {
-            vforce::pow(v.pointer + at, exponents, v.pointer + at, length);
+            vmath::pow(v.pointer + at, exponents, v.pointer + at, length);
         });
     });
     return x;

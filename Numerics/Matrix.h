@@ -1,17 +1,16 @@
 #pragma once
-// Part 1.120: the Matrix type: a rows x columns rectangle of scalars stored
-// row by row in one contiguous array (element (r, c) at r * columns + c).
+// The Matrix type: a rows x columns rectangle of scalars stored row by row in
+// one contiguous array (element (r, c) at r * columns + c).
 //
 // Generic over any floating-point scalar; the random constructors (and the
-// arithmetic of Part 1.121, MatrixOperations.h) exist for float and double.
+// matrix arithmetic of MatrixOperations.h) exist for float and double.
 //
-// Spellings in this port: the element subscript is m(r, c); the row and column
-// subscripts are row(r) / setRow(r, values) and column(c) / setColumn(c,
-// values); the collection of rows is begin()/end() (each element a read-only
-// span of `columns` scalars) and rowView(i). The accessors check their limits
+// Spellings: the element subscript is m(r, c); the row and column subscripts
+// are row(r) / setRow(r, values) and column(c) / setColumn(c, values); the
+// collection of rows is begin()/end() (each element a read-only span of
+// `columns` scalars) and rowView(i). The accessors check their limits
 // fully (row and column indices, the lengths given to the row and column
-// writers), so the grid invariant always holds (the Parts leave this choice to
-// the implementer).
+// writers), so the grid invariant always holds.
 
 #include <concepts>
 #include <cstdint>
@@ -32,7 +31,7 @@ namespace numerics {
 // Matrix<T>::Shape.
 enum class MatrixShape { wide, tall, square };
 
-// Direction of sum(_:axies:) (the name is spelled so in the Parts).
+// Direction of sum(m, axies) ("axies" is the public spelling; callers use it).
 enum class MatrixAxies { row, column };
 
 template <std::floating_point T>
@@ -183,7 +182,7 @@ public:
         for (int64_t i = 0; i < rows_; ++i) grid_[position(i, column)] = values[static_cast<std::size_t>(i)];
     }
 
-    // The multi-line text form (Part 1.120).
+    // The multi-line text form: one line per row, bracketed.
     std::string description() const {
         std::string text;
         for (int64_t i = 0; i < rows_; ++i) {
@@ -262,7 +261,7 @@ public:
         return a.rows_ == b.rows_ && a.columns_ == b.columns_ && a.grid_ == b.grid_;
     }
 
-    // Writable grid for the operations of Part 1.121 (the count never changes).
+    // Writable grid for the matrix operations (the count never changes).
     std::vector<T>& mutableGrid() { return grid_; }
 
 private:

@@ -1,10 +1,10 @@
 #pragma once
-// Part 1.121: matrix arithmetic and linear algebra on float and double
-// matrices, on CBLAS (row-major), LAPACK (column-major, 32-bit integers) and
-// the vDSP/vForce stand-ins.
+// Matrix arithmetic and linear algebra on float and double matrices, on CBLAS
+// (row-major), LAPACK (column-major, 32-bit integers) and the vector kernels
+// of Kernels.h.
 //
-// Operator spellings: + - * / and += -= as in the Parts; the postfix
-// transpose ′ is transpose(m).
+// Operator spellings: + - * / and += -= are C++'s own; the postfix transpose
+// ′ is transpose(m).
 
 #include <cmath>
 #include <cstdint>
@@ -179,13 +179,13 @@ template <Real T> Matrix<T> operator/(const Matrix<T>& x, std::type_identity_t<T
 
 template <Real T>
 Matrix<T> pow(const Matrix<T>& x, std::type_identity_t<T> exponent) {
-    // The array power of Part 1.103 (count limit 2^31 - 1).
+    // The array power of Arithmetic.h (count limit 2^31 - 1).
     return Matrix<T>(x.rows(), x.columns(), numerics::pow(x.grid(), exponent));
 }
 
 template <Real T>
 Matrix<T> exp(const Matrix<T>& x) {
-    // The array exponential of Part 1.104 (count limit 2^31 - 1).
+    // The array exponential of ElementwiseFunctions.h (count limit 2^31 - 1).
     return Matrix<T>(x.rows(), x.columns(), numerics::exp(x.grid()));
 }
 
@@ -200,7 +200,7 @@ Matrix<T> sum(const Matrix<T>& x, MatrixAxies axies) {
         for (int64_t j = 0; j < columns; ++j) {
             for (int64_t i = 0; i < rows; ++i) gathered[static_cast<std::size_t>(i)] = g[i * columns + j];
             T s = 0;
-            vdsp::sve(gathered.data(), 1, &s, detail::vDSPLength(rows));
+            vec::sum(gathered.data(), 1, &s, detail::vectorLength(rows));
             result(0, j) = s;
         }
         return result;
@@ -208,7 +208,7 @@ Matrix<T> sum(const Matrix<T>& x, MatrixAxies axies) {
     Matrix<T> result(rows, 1, T(0));
     for (int64_t i = 0; i < rows; ++i) {
         T s = 0;
-        vdsp::sve(g + i * columns, 1, &s, detail::vDSPLength(columns));
+        vec::sum(g + i * columns, 1, &s, detail::vectorLength(columns));
         result(i, 0) = s;
     }
     return result;
@@ -217,8 +217,8 @@ Matrix<T> sum(const Matrix<T>& x, MatrixAxies axies) {
 template <Real T>
 Matrix<T> transpose(const Matrix<T>& x) {
     Matrix<T> result(x.columns(), x.rows(), T(0));
-    vdsp::mtrans(x.grid().data(), 1, result.mutableGrid().data(), 1, detail::vDSPLength(x.columns()),
-                 detail::vDSPLength(x.rows()));
+    vec::transpose(x.grid().data(), 1, result.mutableGrid().data(), 1, detail::vectorLength(x.columns()),
+                   detail::vectorLength(x.rows()));
     return result;
 }
 
@@ -292,7 +292,7 @@ inline MatrixEigenDecompositionResult<double> eigenDecompose(const Matrix<double
 
     // Column-major copy.
     std::vector<double> a(size, 0.0);
-    vdsp::mtrans(x.grid().data(), 1, a.data(), 1, detail::vDSPLength(n64), detail::vDSPLength(n64));
+    vec::transpose(x.grid().data(), 1, a.data(), 1, detail::vectorLength(n64), detail::vectorLength(n64));
 
     std::vector<double> wr(static_cast<std::size_t>(n64), 0.0), wi(static_cast<std::size_t>(n64), 0.0);
     std::vector<double> vl(size, 0.0), vr(size, 0.0);

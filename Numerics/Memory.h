@@ -1,23 +1,22 @@
 #pragma once
-// Part 1.101: memory access layer and call frame.
+// Memory access layer and call frame.
 //
-// A collection of Float (float) or Double (double) lends its storage as a
-// strided view: UnsafeMemory (read) or UnsafeMutableMemory (write), each a
-// small value of pointer, stride (in elements) and count. Every public function
-// of the library opens views through the drivers below and hands the views'
-// pointers, strides and counts to the platform routines (Kernels.h, CBLAS,
-// LAPACK, FFTW).
+// A collection of float or double lends its storage as a strided view:
+// UnsafeMemory (read) or UnsafeMutableMemory (write), each a small value of
+// pointer, stride (in elements) and count. Every public function of the
+// library opens views through the drivers below and hands the views'
+// pointers, strides and counts to the kernels and platform routines
+// (Kernels.h, CBLAS, LAPACK, FFTW).
 //
 // Conformances (MemoryAccess<C>):
 //   std::vector<T>     read and write; pointer = data(), stride 1, count = size()
-//                      ("Array" in the Parts)
-//   std::span<T>       read, and write when T is not const ("ArraySlice")
+//   std::span<T>       read, and write when T is not const
 //   std::span<const T> read only
 //   UnsafeMemory<T>    read: the view itself (any stride)
 //   UnsafeMutableMemory<T> read and write: the view itself (any stride)
-// The two view conformances are an addition of this port: they let a caller
-// (and the tests) hand a strided run of storage to any function, so the stride
-// pass-through and the stride preconditions are reachable.
+// The two view conformances let a caller (and the tests) hand a strided run
+// of storage to any function, so the stride pass-through and the stride
+// preconditions are reachable.
 //
 // A std::vector is a value that never shares storage, so a write view of one
 // array can never be seen through another array ("shared storage is never
@@ -46,7 +45,7 @@ template <class T>
 concept Real = std::same_as<T, float> || std::same_as<T, double>;
 
 // ---------------------------------------------------------------------------
-// Program stops and limits (Part 1.101)
+// Program stops and limits
 
 namespace detail {
 
@@ -80,14 +79,15 @@ inline constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
 
 inline bool fitsInt32(int64_t v) { return v >= kInt32Min && v <= kInt32Max; }
 
-// vForce: the element count is passed as a 32-bit integer.
-inline int vForceCount(int64_t count) {
+// Element-wise math kernels: the element count is passed as a 32-bit integer.
+inline int mathCount(int64_t count) {
     require(count <= kInt32Max);
     return static_cast<int>(count);
 }
 
-// vDSP: the length is unsigned; a negative count stops the program.
-inline std::size_t vDSPLength(int64_t count) {
+// Strided vector kernels: the length is unsigned; a negative count stops the
+// program.
+inline std::size_t vectorLength(int64_t count) {
     require(count >= 0);
     return static_cast<std::size_t>(count);
 }
@@ -98,7 +98,7 @@ inline int cblasInt(int64_t v) {
     return static_cast<int>(v);
 }
 
-// vForce routines handed a view's pointer directly need stride 1.
+// Element-wise math kernels handed a view's pointer directly need stride 1.
 inline void requireUnitStride(int64_t stride) { require(stride == 1); }
 
 }  // namespace detail
@@ -197,9 +197,9 @@ struct UnsafeMutableMemory {
     Element& operator[](int64_t i) const { return pointer[i * stride]; }
 };
 
-// The iterator of both views (Part 1.101, Algorithms, Iteration): `next()`
-// returns the next element or nothing; once it has returned nothing it keeps
-// returning nothing. A copy continues independently from the same position.
+// The iterator of both views: `next()` returns the next element or nothing;
+// once it has returned nothing it keeps returning nothing. A copy continues
+// independently from the same position.
 template <class View>
 struct UnsafeMemoryIterator {
     using Element = typename View::element_type;
@@ -219,7 +219,7 @@ struct UnsafeMemoryIterator {
     }
 };
 
-// Mutable iterator spelled as in the Parts.
+// The same iterator over a write view, under its own name.
 template <class Element>
 using UnsafeMutableMemoryIterator = UnsafeMemoryIterator<UnsafeMutableMemory<Element>>;
 
@@ -437,36 +437,36 @@ std::vector<ElementOf<C>> copyToArray(const C& x) {
     });
 }
 
-// Copying shape (Part 1.101, shape 1) over a routine that takes strides
-// (vDSP): the fresh array receives routine(view -> fresh array, stride 1).
+// Copying shape over a strided vector kernel: the fresh array receives
+// routine(view -> fresh array, stride 1).
 // The result is that of copying the elements and running the routine in
 // place; the routine reads the view directly, which saves the copy pass.
-// routine(const T* source, stride, T* destination, vDSP length).
+// routine(const T* source, stride, T* destination, VectorLength length).
 template <RealCollection C, class Routine>
 std::vector<ElementOf<C>> mapStrided(const C& x, Routine routine) {
     return withUnsafeMemory(x, [&](UnsafeMemory<ElementOf<C>> v) {
-        const auto n = vDSPLength(v.count);
+        const auto n = vectorLength(v.count);
         std::vector<ElementOf<C>> r(n);
         routine(v.pointer, v.stride, r.data(), n);
         return r;
     });
 }
 
-// Copying shape over a vForce routine (bare pointers, 32-bit count): a
-// contiguous view is read directly into the fresh array; a strided one is
-// first copied in its iteration order and transformed in place.
+// Copying shape over an element-wise math kernel (bare pointers, 32-bit
+// count): a contiguous view is read directly into the fresh array; a strided
+// one is first copied in its iteration order and transformed in place.
 // routine(T* destination, const T* source, int count).
 template <RealCollection C, class Routine>
 std::vector<ElementOf<C>> mapContiguous(const C& x, Routine routine) {
     return withUnsafeMemory(x, [&](UnsafeMemory<ElementOf<C>> v) {
         if (v.stride != 1) {
             auto r = copyToArray(v);
-            const int n = vForceCount(static_cast<int64_t>(r.size()));
+            const int n = mathCount(static_cast<int64_t>(r.size()));
             routine(r.data(), r.data(), n);
             return r;
         }
         require(v.count >= 0);
-        const int n = vForceCount(v.count);
+        const int n = mathCount(v.count);
         std::vector<ElementOf<C>> r(static_cast<std::size_t>(n));
         routine(r.data(), v.pointer, n);
         return r;

@@ -1,7 +1,7 @@
 #pragma once
-// Thin, type-overloaded doors to the platform libraries the Parts name:
+// Thin, type-overloaded doors to the platform libraries the library builds on:
 // CBLAS (OpenBLAS), LAPACK (the Fortran routines, column-major, 32-bit
-// integers) and the radix-2 complex FFT (FFTW3 in place of vDSP_fft_zipD).
+// integers) and the radix-2 complex FFT (FFTW3).
 // Each call passes its arguments straight through; the callers (the library's
 // public functions) check the 32-bit limits first. Kept out of the public
 // headers so that cblas.h, lapack.h and fftw3.h do not leak into every user.
@@ -59,15 +59,14 @@ void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, dou
 
 namespace radix2 {
 
-// vDSP_create_fftsetup / vDSP_destroy_fftsetup: the setup of radix-2
-// transforms up to 2^log2n points; nullptr when none can be made.
+// Create and destroy the setup of radix-2 transforms up to 2^log2n points;
+// createSetup returns nullptr when none can be made.
 struct Setup;
 Setup* createSetup(std::size_t log2n, bool doublePrecision);
 void destroySetup(Setup* setup);
 
-// vDSP_fft_zip: in-place forward (direction +1 would be inverse; only the
-// forward direction is offered) unnormalised complex DFT of the 2^log2n points
-// of the split-complex signal (re[i * stride], im[i * stride]).
+// In-place forward unnormalised complex DFT (no inverse is offered) of the
+// 2^log2n points of the split-complex signal (re[i * stride], im[i * stride]).
 void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::size_t log2n);
 void zipForward(Setup* setup, double* re, double* im, std::ptrdiff_t stride, std::size_t log2n);
 

@@ -1,8 +1,7 @@
 #pragma once
-// Part 1.106: random arrays. Uniform draws over a closed range (unbiased,
-// both ends reachable) and normal draws by the cosine branch of the
-// Box-Muller transform, from a caller's generator or the system's secure
-// random source.
+// Random arrays. Uniform draws over a closed range (unbiased, both ends
+// reachable) and normal draws by the cosine branch of the Box-Muller
+// transform, from a caller's generator or the system's secure random source.
 
 #include <cmath>
 #include <concepts>
@@ -105,21 +104,22 @@ template <Real T, RandomNumberGenerator G>
 std::vector<T> randomNormal(int64_t count, T mean, T stdDeviation, G& generator) {
     auto u = random(count, ClosedRange<T>{0, 1}, generator);
     auto v = random(count, ClosedRange<T>{0, 1}, generator);
-    const int n = detail::vForceCount(static_cast<int64_t>(u.size()));
-    const auto length = detail::vDSPLength(static_cast<int64_t>(u.size()));
-    vforce::log(u.data(), u.data(), n);
+    const int n = detail::mathCount(static_cast<int64_t>(u.size()));
+    const auto length = detail::vectorLength(static_cast<int64_t>(u.size()));
+    vmath::log(u.data(), u.data(), n);
     const T minusTwo = -2;
-    vdsp::vsmul(u.data(), 1, &minusTwo, u.data(), 1, length);
-    vforce::sqrt(u.data(), u.data(), n);
-    // 2 pi as the Parts store it: 0x401921FB54442D18 for double; for float
-    // 6.283185f (0x40C90FDA), one unit below the float nearest 2 pi.
+    vec::multiplyScalar(u.data(), 1, &minusTwo, u.data(), 1, length);
+    vmath::sqrt(u.data(), u.data(), n);
+    // 2 pi is 0x401921FB54442D18 for double; for float it is 6.283185f
+    // (0x40C90FDA), one unit below the float nearest 2 pi, kept so that
+    // seeded float draws stay as they were.
     const T twoPi = std::same_as<T, double> ? T(6.283185307179586) : T(6.283185f);
-    vdsp::vsmul(v.data(), 1, &twoPi, v.data(), 1, detail::vDSPLength(static_cast<int64_t>(v.size())));
-    vforce::cos(v.data(), v.data(), detail::vForceCount(static_cast<int64_t>(v.size())));
+    vec::multiplyScalar(v.data(), 1, &twoPi, v.data(), 1, detail::vectorLength(static_cast<int64_t>(v.size())));
+    vmath::cos(v.data(), v.data(), detail::mathCount(static_cast<int64_t>(v.size())));
     detail::require(u.size() == v.size());
-    vdsp::vmul(u.data(), 1, v.data(), 1, u.data(), 1, length);
-    vdsp::vsmul(u.data(), 1, &stdDeviation, u.data(), 1, length);
-    vdsp::vsadd(u.data(), 1, &mean, u.data(), 1, length);
+    vec::multiply(u.data(), 1, v.data(), 1, u.data(), 1, length);
+    vec::multiplyScalar(u.data(), 1, &stdDeviation, u.data(), 1, length);
+    vec::addScalar(u.data(), 1, &mean, u.data(), 1, length);
     return u;
 }
 
@@ -129,8 +129,8 @@ std::vector<T> randomNormal(int64_t count, T mean, T stdDeviation) {
     return randomNormal(count, mean, stdDeviation, generator);
 }
 
-// One normal sample (Part 1.120: the scalar types' randomNormal(mean:
-// stdDeviation:)): cos(2 pi u2) * sqrt(-2 ln u1) * stdDeviation + mean.
+// One normal sample (the single-value form of randomNormal):
+// cos(2 pi u2) * sqrt(-2 ln u1) * stdDeviation + mean.
 template <Real T, RandomNumberGenerator G>
 T randomNormalScalar(T mean, T stdDeviation, G& generator) {
     const T u1 = detail::drawUniform<T>(generator, T(0), T(1), T(1));

@@ -1,7 +1,7 @@
 #pragma once
-// Part 1.102: reductions and statistics. Each single-routine reduction is the
-// reading shape of Part 1.101: one routine over the collection's own storage,
-// its stride passed through, no copy.
+// Reductions and statistics. Each single-kernel reduction has the reading
+// shape: one kernel call over the collection's own storage, its stride passed
+// through, no copy.
 
 #include <cmath>
 
@@ -18,7 +18,7 @@ namespace detail {
 template <RealCollection C, class Routine>
 ElementOf<C> reduce(const C& x, Routine routine) {
     return withUnsafeMemory(x, [&](UnsafeMemory<ElementOf<C>> v) {
-        const auto n = vDSPLength(v.count);
+        const auto n = vectorLength(v.count);
         ElementOf<C> result = 0;
         routine(v.pointer, v.stride, &result, n);
         return result;
@@ -27,10 +27,10 @@ ElementOf<C> reduce(const C& x, Routine routine) {
 
 }  // namespace detail
 
-// Sum of the elements (vDSP_sveD / vDSP_sve).
+// Sum of the elements.
 template <RealCollection C>
 ElementOf<C> sum(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::sve(a...); });
+    return detail::reduce(x, [](auto... a) { vec::sum(a...); });
 }
 
 // Sum of magnitudes (cblas_dasum / cblas_sasum; 32-bit count and stride).
@@ -48,40 +48,40 @@ ElementOf<C> asum(const C& x) {
 
 template <RealCollection C>
 ElementOf<C> sumsq(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::svesq(a...); });
+    return detail::reduce(x, [](auto... a) { vec::sumOfSquares(a...); });
 }
 
 // Largest element (-infinity for an empty collection).
 template <RealCollection C>
 ElementOf<C> max(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::maxv(a...); });
+    return detail::reduce(x, [](auto... a) { vec::maximum(a...); });
 }
 
 // Smallest element (+infinity for an empty collection).
 template <RealCollection C>
 ElementOf<C> min(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::minv(a...); });
+    return detail::reduce(x, [](auto... a) { vec::minimum(a...); });
 }
 
-// Sum / N (NaN for an empty collection): the moving averager (Part 2.104).
+// Sum / N (NaN for an empty collection): the moving averager.
 template <RealCollection C>
 ElementOf<C> mean(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::meanv(a...); });
+    return detail::reduce(x, [](auto... a) { vec::mean(a...); });
 }
 
 template <RealCollection C>
 ElementOf<C> meamg(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::meamgv(a...); });
+    return detail::reduce(x, [](auto... a) { vec::meanMagnitude(a...); });
 }
 
 template <RealCollection C>
 ElementOf<C> measq(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::measqv(a...); });
+    return detail::reduce(x, [](auto... a) { vec::meanSquare(a...); });
 }
 
 template <RealCollection C>
 ElementOf<C> rmsq(const C& x) {
-    return detail::reduce(x, [](auto... a) { vdsp::rmsqv(a...); });
+    return detail::reduce(x, [](auto... a) { vec::rootMeanSquare(a...); });
 }
 
 // Population variance about the given mean (not checked against the data).
@@ -89,7 +89,7 @@ template <RealCollection C>
 ElementOf<C> variance(const C& x, ElementOf<C> mean) {
     const auto d = sub(x, mean);
     ElementOf<C> result = 0;
-    vdsp::measqv(d.data(), 1, &result, detail::vDSPLength(static_cast<int64_t>(d.size())));
+    vec::meanSquare(d.data(), 1, &result, detail::vectorLength(static_cast<int64_t>(d.size())));
     return result;
 }
 
@@ -98,7 +98,7 @@ ElementOf<C> variance(const C& x) {
     return variance(x, mean(x));
 }
 
-// Standard deviation. Spelled std as in the Parts; call it qualified
+// Standard deviation. Its public name is std; call it qualified
 // (numerics::std) or by its alias stddev, since unqualified `std` is
 // ambiguous with namespace std under a using-directive.
 template <RealCollection C>
@@ -127,8 +127,9 @@ struct LinearRegression {
     T intercept;
 };
 
-// Least-squares line y = slope * x + intercept, in the Parts' exact order of
-// operations (the build has no contraction into fused multiply-adds).
+// Least-squares line y = slope * x + intercept, in a fixed order of
+// operations (the build has no contraction into fused multiply-adds), so the
+// results repeat bit for bit.
 template <class A, class B>
     requires SameElement<A, B>
 LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
@@ -138,7 +139,7 @@ LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
     const T my = mean(y);
     const auto products = elmul(x, y);
     T mxy = 0;
-    vdsp::meanv(products.data(), 1, &mxy, detail::vDSPLength(static_cast<int64_t>(products.size())));
+    vec::mean(products.data(), 1, &mxy, detail::vectorLength(static_cast<int64_t>(products.size())));
     const T numerator = mx * my - mxy;
     const T msq = measq(x);
     const T slope = numerator / (mx * mx - msq);

@@ -1,8 +1,8 @@
 #pragma once
-// Part 1.105: convolution, correlation and FFT. conv and xcorr run on the
-// correlation routine (vdsp::conv, vDSP_convD's definition) over a zero-padded
-// copy of the signal; fft runs the radix-2 complex FFT (FFTW3) over the first
-// 2^floor(log2 n) points and returns scaled magnitudes.
+// Convolution, correlation and FFT. conv and xcorr run on the correlation
+// kernel (vec::correlate) over a zero-padded copy of the signal; fft runs the
+// radix-2 complex FFT (FFTW3) over the first 2^floor(log2 n) points and
+// returns scaled magnitudes.
 
 #include <algorithm>
 #include <cmath>
@@ -41,12 +41,13 @@ std::vector<ElementOf<C>> zeroPadded(const C& x, int64_t d) {
 // Full linear convolution: count(x) + count(k) - 1 elements,
 // result[n] = sum over q of x[n - q] * k[q].
 //
-// The Parts run the correlation routine once over x padded with c - 1 zeros
-// on each side (c = count(k)), the kernel read backwards. Here the routine
-// runs over x itself for the outputs whose window lies inside x, and over two
-// small padded buffers (2(c - 1) elements each) for the c - 1 outputs at
-// either end: every output sums the same products in the same order, so the
-// results are those of the single padded call, without copying the signal.
+// The direct form runs the correlation kernel once over x padded with c - 1
+// zeros on each side (c = count(k)), the kernel read backwards. Here the
+// kernel runs over x itself for the outputs whose window lies inside x, and
+// over two small padded buffers (2(c - 1) elements each) for the c - 1
+// outputs at either end: every output sums the same products in the same
+// order, so the results are those of the single padded call, without copying
+// the signal.
 template <class S, class K>
     requires SameElement<S, K>
 std::vector<ElementOf<S>> conv(const S& x, const K& k) {
@@ -63,18 +64,18 @@ std::vector<ElementOf<S>> conv(const S& x, const K& k) {
         const int64_t d = c - 1;  // pad length
         // The kernel read backwards: from its last element with stride -stride.
         const T* last = vk.pointer + d * vk.stride;
-        const auto P = detail::vDSPLength(c);
+        const auto P = detail::vectorLength(c);
         // Interior: outputs d ... nx - 1 read x directly (window x[n - d ... n]).
-        vdsp::conv(vx.pointer, vx.stride, last, -vk.stride, result.data() + d, 1, detail::vDSPLength(nx - d), P);
+        vec::correlate(vx.pointer, vx.stride, last, -vk.stride, result.data() + d, 1, detail::vectorLength(nx - d), P);
         if (d == 0) return;
         // Left end, outputs 0 ... d - 1: d zeros, then x[0 ... d - 1].
         std::vector<T> edge(static_cast<std::size_t>(2 * d), T(0));
         for (int64_t i = 0; i < d; ++i) edge[static_cast<std::size_t>(d + i)] = vx.pointer[i * vx.stride];
-        vdsp::conv(edge.data(), 1, last, -vk.stride, result.data(), 1, detail::vDSPLength(d), P);
+        vec::correlate(edge.data(), 1, last, -vk.stride, result.data(), 1, detail::vectorLength(d), P);
         // Right end, outputs nx ... nx + d - 1: x[nx - d ... nx - 1], then d zeros.
         std::fill(edge.begin(), edge.end(), T(0));
         for (int64_t i = 0; i < d; ++i) edge[static_cast<std::size_t>(i)] = vx.pointer[(nx - d + i) * vx.stride];
-        vdsp::conv(edge.data(), 1, last, -vk.stride, result.data() + nx, 1, detail::vDSPLength(d), P);
+        vec::correlate(edge.data(), 1, last, -vk.stride, result.data() + nx, 1, detail::vectorLength(d), P);
     });
     return result;
 }
@@ -95,7 +96,7 @@ std::vector<ElementOf<A>> xcorr(const A& x, const B& y) {
     std::vector<T> result(static_cast<std::size_t>(N < 0 ? 0 : N), T(0));
     detail::require(c != 0);
     const auto padded = detail::zeroPadded(x, c - 1);
-    vdsp::conv(padded.data(), 1, yp.data(), 1, result.data(), 1, detail::vDSPLength(N), detail::vDSPLength(c));
+    vec::correlate(padded.data(), 1, yp.data(), 1, result.data(), 1, detail::vectorLength(N), detail::vectorLength(c));
     return result;
 }
 
@@ -110,8 +111,8 @@ std::vector<ElementOf<C>> xcorr(const C& x) {
     std::vector<T> result(static_cast<std::size_t>(N), T(0));
     const auto padded = detail::zeroPadded(x, n - 1);
     withUnsafeMemory(x, [&](UnsafeMemory<T> v) {
-        vdsp::conv(padded.data(), 1, v.pointer, v.stride, result.data(), 1, detail::vDSPLength(N),
-                   detail::vDSPLength(v.count));
+        vec::correlate(padded.data(), 1, v.pointer, v.stride, result.data(), 1, detail::vectorLength(N),
+                       detail::vectorLength(v.count));
     });
     return result;
 }
@@ -133,13 +134,13 @@ std::vector<T> fft(const std::vector<T>& input) {
     detail::require(setup != nullptr);
     radix2::zipForward(setup, real.data(), imag.data(), 1, log2n);
 
-    const auto length = detail::vDSPLength(static_cast<int64_t>(n));
+    const auto length = detail::vectorLength(static_cast<int64_t>(n));
     std::vector<T> magnitudes(n, T(0));
-    vdsp::zvmags(real.data(), imag.data(), 1, magnitudes.data(), 1, length);
+    vec::squaredMagnitudes(real.data(), imag.data(), 1, magnitudes.data(), 1, length);
     const auto roots = sqrt(magnitudes);
     std::vector<T> result(n, T(0));
     const T factor = T(2) / static_cast<T>(n);
-    vdsp::vsmul(roots.data(), 1, &factor, result.data(), 1, length);
+    vec::multiplyScalar(roots.data(), 1, &factor, result.data(), 1, length);
     radix2::destroySetup(setup);
     return result;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Part 1.122: the Vector type and its operations.
+// The Vector type and its operations.
 //
 // Operator spellings (C++ has no dotted operators): + - * / with a vector and
-// a scalar, scalar * vector and matrix/vector products as in the Parts;
+// a scalar, scalar * vector and matrix/vector products are C++'s own;
 // .* and ./ are * and / with a vector on both sides, .*= and ./= are *= and
 // /= with a vector operand, and • is dot(v, w).
 
@@ -159,7 +159,7 @@ Vector<T> axpyVector(const Vector<T>& v, const Vector<T>& w, T alpha) {
 // routine in place, without the copy pass.
 template <Real T, class Routine>
 Vector<T> scalarVector(const Vector<T>& v, T s, Routine routine) {
-    const auto n = vDSPLength(static_cast<int64_t>(v.scalars().size()));
+    const auto n = vectorLength(static_cast<int64_t>(v.scalars().size()));
     std::vector<T> r(n);
     routine(v.scalars().data(), 1, &s, r.data(), 1, n);
     return Vector<T>(std::move(r));
@@ -167,7 +167,7 @@ Vector<T> scalarVector(const Vector<T>& v, T s, Routine routine) {
 
 template <Real T, class Routine>
 void scalarInPlace(Vector<T>& v, T s, Routine routine) {
-    v.modifyScalars([&](std::vector<T>& r) { routine(r.data(), 1, &s, r.data(), 1, vDSPLength(static_cast<int64_t>(r.size()))); });
+    v.modifyScalars([&](std::vector<T>& r) { routine(r.data(), 1, &s, r.data(), 1, vectorLength(static_cast<int64_t>(r.size()))); });
 }
 
 }  // namespace detail
@@ -196,32 +196,32 @@ Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
 }
 
 template <Real T> Vector<T> add(const Vector<T>& v, std::type_identity_t<T> s) {
-    return detail::scalarVector(v, s, [](auto... a) { vdsp::vsadd(a...); });
+    return detail::scalarVector(v, s, [](auto... a) { vec::addScalar(a...); });
 }
 template <Real T> Vector<T> sub(const Vector<T>& v, std::type_identity_t<T> s) {
-    return detail::scalarVector(v, -s, [](auto... a) { vdsp::vsadd(a...); });
+    return detail::scalarVector(v, -s, [](auto... a) { vec::addScalar(a...); });
 }
 template <Real T> Vector<T> mul(const Vector<T>& v, std::type_identity_t<T> s) {
-    return detail::scalarVector(v, s, [](auto... a) { vdsp::vsmul(a...); });
+    return detail::scalarVector(v, s, [](auto... a) { vec::multiplyScalar(a...); });
 }
 template <Real T> Vector<T> div(const Vector<T>& v, std::type_identity_t<T> s) {
-    return detail::scalarVector(v, s, [](auto... a) { vdsp::vsdiv(a...); });
+    return detail::scalarVector(v, s, [](auto... a) { vec::divideScalar(a...); });
 }
 
 template <Real T> Vector<T>& operator+=(Vector<T>& v, std::type_identity_t<T> s) {
-    detail::scalarInPlace(v, s, [](auto... a) { vdsp::vsadd(a...); });
+    detail::scalarInPlace(v, s, [](auto... a) { vec::addScalar(a...); });
     return v;
 }
 template <Real T> Vector<T>& operator-=(Vector<T>& v, std::type_identity_t<T> s) {
-    detail::scalarInPlace(v, -s, [](auto... a) { vdsp::vsadd(a...); });
+    detail::scalarInPlace(v, -s, [](auto... a) { vec::addScalar(a...); });
     return v;
 }
 template <Real T> Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
-    detail::scalarInPlace(v, s, [](auto... a) { vdsp::vsmul(a...); });
+    detail::scalarInPlace(v, s, [](auto... a) { vec::multiplyScalar(a...); });
     return v;
 }
 template <Real T> Vector<T>& operator/=(Vector<T>& v, std::type_identity_t<T> s) {
-    detail::scalarInPlace(v, s, [](auto... a) { vdsp::vsdiv(a...); });
+    detail::scalarInPlace(v, s, [](auto... a) { vec::divideScalar(a...); });
     return v;
 }
 
@@ -230,7 +230,8 @@ template <Real T>
 Vector<T> mul(std::type_identity_t<T> s, const Vector<T>& v) {
     std::vector<T> r(static_cast<std::size_t>(v.dimensions()), s);
     detail::require(r.size() == v.scalars().size());
-    vdsp::vmul(r.data(), 1, v.scalars().data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+    vec::multiply(r.data(), 1, v.scalars().data(), 1, r.data(), 1,
+                  detail::vectorLength(static_cast<int64_t>(r.size())));
     return Vector<T>(std::move(r));
 }
 
@@ -252,7 +253,8 @@ template <Real T>
 Vector<T>& operator*=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     v.modifyScalars([&](std::vector<T>& r) {
-        vdsp::vmul(r.data(), 1, w.scalars().data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+        vec::multiply(r.data(), 1, w.scalars().data(), 1, r.data(), 1,
+                      detail::vectorLength(static_cast<int64_t>(r.size())));
     });
     return v;
 }
@@ -261,7 +263,8 @@ template <Real T>
 Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     v.modifyScalars([&](std::vector<T>& r) {
-        vdsp::vdiv(w.scalars().data(), 1, r.data(), 1, r.data(), 1, detail::vDSPLength(static_cast<int64_t>(r.size())));
+        vec::divide(w.scalars().data(), 1, r.data(), 1, r.data(), 1,
+                    detail::vectorLength(static_cast<int64_t>(r.size())));
     });
     return v;
 }
@@ -270,8 +273,8 @@ template <Real T>
 T dot(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     T result = 0;
-    vdsp::dotpr(v.scalars().data(), 1, w.scalars().data(), 1, &result,
-                detail::vDSPLength(static_cast<int64_t>(v.scalars().size())));
+    vec::dotProduct(v.scalars().data(), 1, w.scalars().data(), 1, &result,
+                    detail::vectorLength(static_cast<int64_t>(v.scalars().size())));
     return result;
 }
 
@@ -279,7 +282,7 @@ T dot(const Vector<T>& v, const Vector<T>& w) {
 
 template <Real T>
 Vector<T> pow(const Vector<T>& v, std::type_identity_t<T> exponent) {
-    // The array power of Part 1.103 (count limit 2^31 - 1).
+    // The array power of Arithmetic.h (count limit 2^31 - 1).
     return Vector<T>(numerics::pow(v.scalars(), exponent));
 }
 
@@ -295,10 +298,10 @@ T distSq(const Vector<T>& v, const Vector<T>& w) {
     std::vector<T> d = v.scalars();
     const int count = detail::cblasInt(static_cast<int64_t>(d.size()));
     blas::axpy(count, T(-1), w.scalars().data(), 1, d.data(), 1);
-    const auto n = detail::vDSPLength(static_cast<int64_t>(d.size()));
-    vdsp::vsq(d.data(), 1, d.data(), 1, n);
+    const auto n = detail::vectorLength(static_cast<int64_t>(d.size()));
+    vec::square(d.data(), 1, d.data(), 1, n);
     T result = 0;
-    vdsp::sve(d.data(), 1, &result, n);
+    vec::sum(d.data(), 1, &result, n);
     return result;
 }
 

@@ -1,5 +1,6 @@
-// Parts 1.120 to 1.122 on 512 x 512 matrices (and 512-vectors): each
-// operation next to the raw CBLAS/LAPACK call (or routine) it wraps.
+// Matrix, matrix operations and Vector on 512 x 512 matrices (and
+// 512-vectors): each operation next to the raw CBLAS/LAPACK call (or kernel)
+// it wraps.
 #include <random>
 #include <vector>
 
@@ -83,7 +84,7 @@ const bool registered = [] {
     bench::add("Matrix elmul (512x512)", "matrix", [&] { keep(elmul(A(), B())); },
                [&] {
                    Array r(nn);
-                   vdsp::vmul(A().grid().data(), 1, B().grid().data(), 1, r.data(), 1, nn);
+                   vec::multiply(A().grid().data(), 1, B().grid().data(), 1, r.data(), 1, nn);
                    keep(r);
                },
                [&] { keep(loops::mul(A().grid(), B().grid())); });
@@ -98,26 +99,26 @@ const bool registered = [] {
                [&] {
                    Array r(nn);
                    const double s = 2.5;
-                   vdsp::vsdiv(A().grid().data(), 1, &s, r.data(), 1, nn);
+                   vec::divideScalar(A().grid().data(), 1, &s, r.data(), 1, nn);
                    keep(r);
                });
     bench::add("Matrix transpose (512x512)", "matrix", [&] { keep(transpose(A())); },
                [&] {
                    Array r(nn);
-                   vdsp::mtrans(A().grid().data(), 1, r.data(), 1, kN, kN);
+                   vec::transpose(A().grid().data(), 1, r.data(), 1, kN, kN);
                    keep(r);
                },
                [&] { keep(loops::transpose(A().grid(), kN, kN)); });
     bench::add("Matrix sum rows (512x512)", "matrix", [&] { keep(sum(A(), MatrixAxies::row)); },
                [&] {
                    Array r(kN);
-                   for (int i = 0; i < kN; ++i) vdsp::sve(A().grid().data() + i * kN, 1, &r[i], kN);
+                   for (int i = 0; i < kN; ++i) vec::sum(A().grid().data() + i * kN, 1, &r[i], kN);
                    keep(r);
                });
     bench::add("Matrix exp (512x512)", "matrix", [&] { keep(exp(B())); },
                [&] {
                    Array r(nn);
-                   vforce::exp(r.data(), B().grid().data(), nn);
+                   vmath::exp(r.data(), B().grid().data(), nn);
                    keep(r);
                },
                [&] { keep(loops::exp(B().grid())); });
@@ -147,7 +148,7 @@ const bool registered = [] {
     bench::add("Matrix eigenDecompose (512x512)", "matrix", [&] { keep(eigenDecompose(B()).eigenValues); },
                [&] {
                    Array a(nn);
-                   vdsp::mtrans(B().grid().data(), 1, a.data(), 1, kN, kN);
+                   vec::transpose(B().grid().data(), 1, a.data(), 1, kN, kN);
                    Array wr(kN), wi(kN), vl(nn), vr(nn);
                    int n = kN, ld = kN, lwork = -1, info = 0;
                    double query = 0;
@@ -188,7 +189,7 @@ const bool registered = [] {
         bench::add("Vector dot (1M)", "vector", [&] { keep(dot(big1, big2)); },
                    [&] {
                        double r = 0;
-                       vdsp::dotpr(big1.scalars().data(), 1, big2.scalars().data(), 1, &r, 1 << 20);
+                       vec::dotProduct(big1.scalars().data(), 1, big2.scalars().data(), 1, &r, 1 << 20);
                        keep(r);
                    },
                    [&] { keep(loops::dot(big1.scalars(), big2.scalars())); });

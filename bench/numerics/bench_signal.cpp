@@ -1,6 +1,6 @@
-// Part 1.105 and 1.106: convolution and correlation, the 2^16-point FFT, and
-// random arrays, each next to the raw routine (vDSP stand-in, FFTW3) and a
-// plain loop.
+// Convolution and correlation, the 2^16-point FFT, and random arrays, each
+// next to the raw routine (the correlation kernel of Numerics/Kernels.h,
+// FFTW3) and a plain loop.
 #include <cmath>
 #include <mutex>
 #include <random>
@@ -86,7 +86,7 @@ const bool registered = [] {
                    }();
                    const std::size_t n = signal1M().size() + 31;
                    Array r(n);
-                   numerics::vdsp::conv(padded.data(), 1, kernel32().data() + 31, -1, r.data(), 1, n, 32);
+                   numerics::vec::correlate(padded.data(), 1, kernel32().data() + 31, -1, r.data(), 1, n, 32);
                    keep(r);
                },
                [] { keep(loops::conv(signal1M(), kernel32())); });
@@ -97,7 +97,7 @@ const bool registered = [] {
                    padded.insert(padded.end(), signal16k().begin(), signal16k().end());
                    padded.resize(padded.size() + c - 1, 0.0);
                    Array r(2 * c - 1);
-                   numerics::vdsp::conv(padded.data(), 1, signal16k().data(), 1, r.data(), 1, r.size(), c);
+                   numerics::vec::correlate(padded.data(), 1, signal16k().data(), 1, r.data(), 1, r.size(), c);
                    keep(r);
                });
     bench::add("xcorr(16k)", "signal", [] { keep(xcorr(signal16k())); },
@@ -107,7 +107,7 @@ const bool registered = [] {
                    padded.insert(padded.end(), signal16k().begin(), signal16k().end());
                    padded.resize(padded.size() + c - 1, 0.0);
                    Array r(2 * c - 1);
-                   numerics::vdsp::conv(padded.data(), 1, signal16k().data(), 1, r.data(), 1, r.size(), c);
+                   numerics::vec::correlate(padded.data(), 1, signal16k().data(), 1, r.data(), 1, r.size(), c);
                    keep(r);
                });
     bench::add("fft(2^16)", "signal", [] { keep(fft(signal64k())); }, [] { keep(rawFft(signal64k())); });

@@ -3,7 +3,7 @@
 //
 // Each benchmark runs, in every iteration and in rotating order, the library
 // call ("lib"), the raw platform call it wraps ("raw": the CBLAS/LAPACK/FFTW
-// call, or the vDSP/vForce stand-in routine of Numerics/Kernels.h, with the
+// call, or the vector or math kernel of Numerics/Kernels.h, with the
 // same allocation of a result where the library must make one) and, where
 // there is one, a plain loop compiled at -O2 (plain_loops.cpp). The reported
 // time is the library call's; the counters give the per-call times and the

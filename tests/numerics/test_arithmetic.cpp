@@ -1,4 +1,4 @@
-// Part 1.103: element-wise arithmetic and operators.
+// Element-wise arithmetic and operators.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,7 +36,7 @@ TYPED_TEST(ArithmeticTwins, GammaRampMatchesStdPow) {
     for (int i = 0; i < 256; ++i) EXPECT_EQ(r[i], std::pow(ramp[i], g)) << i;
 }
 
-TYPED_TEST(ArithmeticTwins, ScalarVForceFormsAcrossManyElements) {
+TYPED_TEST(ArithmeticTwins, ScalarMathFormsAcrossManyElements) {
     // Longer than the routine's chunks of repeated scalars, not a multiple.
     using T = TypeParam;
     V<T> x(2500);
@@ -158,7 +158,7 @@ TYPED_TEST(ArithmeticTwins, StridedOperandsUseTheirStrides) {
 
 TYPED_TEST(ArithmeticTwins, StridedOperandsOfEveryCopyingForm) {
     // Every copying form reads a strided operand in its iteration order,
-    // whether its routine takes strides (vDSP) or bare pointers (vForce).
+    // whether its kernel takes strides (vec) or bare pointers (vmath).
     using T = TypeParam;
     V<T> storage{4, -1, 9, -1, 16, -1};
     UnsafeMemory<T> x(storage.data(), 2, 3);                 // 4, 9, 16

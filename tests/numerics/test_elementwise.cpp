@@ -1,4 +1,4 @@
-// Part 1.104: element-wise functions.
+// Element-wise functions.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -154,8 +154,8 @@ TEST(ElementwiseDeathTest, PreconditionsStop) {
 }
 
 TEST(ElementwiseDeathTest, MoreThan2Pow31Minus1ElementsStopBeforeTheRoutine) {
-    // sqrt(_:into:) checks the count before it reads anything: the bogus views
-    // of 2^31 elements over a single value are never touched.
+    // sqrt(x, results) checks the count before it reads anything: the bogus
+    // views of 2^31 elements over a single value are never touched.
     float x = 4, y = 0;
     UnsafeMemory<float> big(&x, 1, 2147483648LL);
     EXPECT_DEATH(sqrt(big, UnsafeMutableMemory<float>(&y, 1, 2147483648LL)), "");

@@ -1,4 +1,4 @@
-// Part 1.121: matrix arithmetic and linear algebra.
+// Matrix arithmetic and linear algebra.
 #include <gtest/gtest.h>
 
 #include <cmath>

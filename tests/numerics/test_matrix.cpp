@@ -1,4 +1,4 @@
-// Part 1.120: the Matrix type.
+// The Matrix type.
 #include <gtest/gtest.h>
 
 #include <random>

@@ -1,4 +1,4 @@
-// Part 1.101: views, iterators, conformances, drivers and limits.
+// Views, iterators, conformances, drivers and limits.
 #include <gtest/gtest.h>
 
 #include <span>
@@ -147,9 +147,9 @@ TEST(MemoryDeathTest, IteratorIndexOverflowStops) {
     EXPECT_DEATH(it.next(), "");  // 2 * (max / 2 + 1) overflows 64 bits
 }
 
-TEST(Limits, VForceCountBoundIs2Pow31Minus1) {
-    EXPECT_EQ(detail::vForceCount(2147483647), 2147483647);
-    EXPECT_DEATH(detail::vForceCount(2147483648LL), "");
+TEST(Limits, MathCountBoundIs2Pow31Minus1) {
+    EXPECT_EQ(detail::mathCount(2147483647), 2147483647);
+    EXPECT_DEATH(detail::mathCount(2147483648LL), "");
 }
 
 TEST(Limits, CblasBoundsAreTheSigned32BitRange) {
@@ -159,9 +159,9 @@ TEST(Limits, CblasBoundsAreTheSigned32BitRange) {
     EXPECT_DEATH(detail::cblasInt(-2147483649LL), "");
 }
 
-TEST(Limits, VDSPLengthMustNotBeNegative) {
-    EXPECT_EQ(detail::vDSPLength(0), 0u);
-    EXPECT_DEATH(detail::vDSPLength(-1), "");
+TEST(Limits, VectorLengthMustNotBeNegative) {
+    EXPECT_EQ(detail::vectorLength(0), 0u);
+    EXPECT_DEATH(detail::vectorLength(-1), "");
     double x = 1;
     EXPECT_DEATH(sum(UnsafeMemory<double>(&x, 1, -1)), "");
 }

@@ -1,4 +1,4 @@
-// Part 1.106: random arrays (and the single normal samples of Part 1.120).
+// Random arrays (and single normal samples).
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Part 1.102: reductions and statistics.
+// Reductions and statistics.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Part 1.105: convolution, correlation and FFT.
+// Convolution, correlation and FFT.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Part 1.122: the Vector type and its operations.
+// The Vector type and its operations.
 #include <gtest/gtest.h>
 
 #include <cmath>
