@@ -97,6 +97,56 @@ ChartDataEntryPtr ChartDataSet::entryForIndex(std::int64_t index) const {
     return entries()[static_cast<std::size_t>(index)];
 }
 
+void ChartDataSet::takeXSamples() const {
+    const auto& list = entries();
+    auto& samples = xSamples_;
+    samples.list = list.data();
+    samples.count = list.size();
+    samples.stale = false;
+    samples.usable = true;
+    samples.xs.clear();
+    for (std::size_t index = 0; index < list.size(); index += xSampleStride) {
+        const double x = list[index]->x();
+        samples.usable = samples.usable && !std::isnan(x) && (samples.xs.empty() || !(x < samples.xs.back()));
+        samples.xs.push_back(x);
+    }
+}
+
+std::pair<std::int64_t, std::int64_t> ChartDataSet::lowerBoundRange(double xValue) const {
+    constexpr std::size_t shortestSampledList = 4096;
+    const auto& list = entries();
+    const std::size_t count = list.size();
+    const std::pair<std::int64_t, std::int64_t> whole{0, static_cast<std::int64_t>(count)};
+    if (count < shortestSampledList) return whole;
+
+    auto& samples = xSamples_;
+    if (samples.list != list.data() || samples.stale || (!samples.usable && samples.count != count))
+        takeXSamples();
+    if (!samples.usable) return whole;
+
+    // The first sample at or above xValue, k, bounds the answer: after sample
+    // k - 1 and no later than sample k, when the entries there still agree.
+    const auto k = static_cast<std::size_t>(
+        std::lower_bound(samples.xs.begin(), samples.xs.end(), xValue) - samples.xs.begin());
+    std::size_t first = 0;
+    std::size_t last = count;
+    bool holds = true;
+    if (k > 0) {
+        const std::size_t below = (k - 1) * xSampleStride;
+        holds = below < count && list[below]->x() < xValue;
+        first = below + 1;
+    }
+    if (holds && k < samples.xs.size() && k * xSampleStride < count) {
+        last = k * xSampleStride;
+        holds = list[last]->x() >= xValue;
+    }
+    if (!holds) {
+        samples.stale = true; // the list changed under the samples
+        return whole;
+    }
+    return {static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)};
+}
+
 std::int64_t ChartDataSet::nearestXIndex(double xValue) const {
     const auto& list = entries();
     const auto count = static_cast<std::int64_t>(list.size());
@@ -105,8 +155,7 @@ std::int64_t ChartDataSet::nearestXIndex(double xValue) const {
     // The first entry at or above the x sought, reading one entry per step.
     // On ascending x without NaN this settles where the pairwise bisection
     // below does: on the nearer neighbour, the upper one on a tie.
-    std::int64_t low = 0;
-    std::int64_t high = count;
+    auto [low, high] = lowerBoundRange(xValue);
     bool sawNaN = false;
     while (low < high && !sawNaN) {
         const std::int64_t middle = low + (high - low) / 2;
@@ -196,8 +245,9 @@ ChartDataEntryPtr ChartDataSet::entryForXValue(double xValue, double closestToY)
 
 std::vector<ChartDataEntryPtr> ChartDataSet::entriesForXValue(double xValue) const {
     const auto& list = entries();
-    std::int64_t low = 0;
-    std::int64_t high = static_cast<std::int64_t>(list.size()) - 1;
+    // An entry of this x, if any, lies in the range of the first x >= xValue.
+    auto [low, high] = lowerBoundRange(xValue);
+    high = std::min(high, static_cast<std::int64_t>(list.size()) - 1);
     const auto xAt = [&list](std::int64_t index) { return list[static_cast<std::size_t>(index)]->x(); };
     while (low <= high) {
         auto middle = low + (high - low) / 2;

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <utility>
 
 #include "Charts/data/ChartBaseDataSet.h"
 
@@ -118,12 +119,34 @@ protected:
 private:
     // Position of the entry whose x is nearest; the upper one on a tie.
     std::int64_t nearestXIndex(double xValue) const;
+    // Half-open range [first, second) of the list in which the first entry
+    // with x >= xValue lies (second itself when none before it is), narrowed
+    // on long lists by the sampled x values below; the whole list otherwise.
+    std::pair<std::int64_t, std::int64_t> lowerBoundRange(double xValue) const;
+    void takeXSamples() const;
     bool isPosition(std::int64_t position) const { return position >= 0 && position < entryCount(); }
     bool isRange(std::int64_t first, std::int64_t last) const {
         return first >= 0 && first <= last && last <= entryCount();
     }
 
     Entries entries_;
+
+    // Every 8th x of a long list, so that a lookup reads a few entries near
+    // the answer instead of one entry per halving of the whole list (each
+    // entry is an object of its own, and at a million entries every read
+    // waits on memory). The samples only guide: the entries at both ends of a
+    // narrowed range are read again before the range is trusted, so samples
+    // gone stale through edits never change an answer; they are taken again
+    // when a check fails or the list is another one.
+    static constexpr std::size_t xSampleStride = 8;
+    struct XSamples {
+        const ChartDataEntryPtr* list = nullptr;
+        std::size_t count = 0;
+        bool stale = false;
+        bool usable = false; // ascending and without NaN when taken
+        std::vector<double> xs;
+    };
+    mutable XSamples xSamples_;
 };
 
 } // namespace charts
