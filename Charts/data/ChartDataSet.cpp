@@ -103,6 +103,7 @@ void ChartDataSet::takeXSamples() const {
     samples.list = list.data();
     samples.count = list.size();
     samples.stale = false;
+    samples.wholeSearches = 0;
     samples.usable = true;
     samples.xs.clear();
     for (std::size_t index = 0; index < list.size(); index += xSampleStride) {
@@ -120,8 +121,16 @@ std::pair<std::int64_t, std::int64_t> ChartDataSet::lowerBoundRange(double xValu
     if (count < shortestSampledList) return whole;
 
     auto& samples = xSamples_;
-    if (samples.list != list.data() || samples.stale || (!samples.usable && samples.count != count))
+    if (samples.list != list.data()) {
         takeXSamples();
+    } else if (samples.stale || (!samples.usable && samples.count != count)) {
+        // Edits in place can make samples stale after every lookup (ordered
+        // insertion does): search the whole list until such searches have
+        // cost about what taking the samples again costs.
+        samples.stale = true;
+        if (++samples.wholeSearches < samples.xs.size() / xSampleStride) return whole;
+        takeXSamples();
+    }
     if (!samples.usable) return whole;
 
     // The first sample at or above xValue, k, bounds the answer: after sample

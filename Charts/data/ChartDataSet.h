@@ -137,12 +137,14 @@ private:
     // waits on memory). The samples only guide: the entries at both ends of a
     // narrowed range are read again before the range is trusted, so samples
     // gone stale through edits never change an answer; they are taken again
-    // when a check fails or the list is another one.
+    // for another list at once, and after a failed check once searches of the
+    // whole list have cost about as much.
     static constexpr std::size_t xSampleStride = 8;
     struct XSamples {
         const ChartDataEntryPtr* list = nullptr;
         std::size_t count = 0;
         bool stale = false;
+        std::size_t wholeSearches = 0; // while stale
         bool usable = false; // ascending and without NaN when taken
         std::vector<double> xs;
     };
