@@ -3,23 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-std::string shortestDecimalText(double value) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    char buffer[64];
-    const double magnitude = std::fabs(value);
-    // Plain notation between 1e-4 and 2^53, where every integer is exact.
-    if (magnitude == 0 || (magnitude >= 1e-4 && magnitude < 9007199254740992.0)) {
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-        std::string text(buffer, result.ptr);
-        if (text.find('.') == std::string::npos) text += ".0";
-        return text;
-    }
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    std::string text(buffer, result.ptr);
-    // to_chars writes "1e-05" already; keep the mantissa without a trailing ".0".
-    return text;
-}
+#include "platform/NumberText.h"
+
+std::string shortestDecimalText(double value) { return platform::shortestDecimalText(value); }
 
 std::optional<double> parseFiniteDouble(std::string_view text) {
     if (text.empty()) return std::nullopt;

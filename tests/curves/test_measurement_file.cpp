@@ -1,29 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "test_measurement_helpers.h"
+#include "test_road_support.h"
 
 namespace {
 
 class MeasurementFileTest : public ::testing::Test {
 protected:
     MeasurementTestEnvironment env;
-    std::filesystem::path dir;
-
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("tintsmith-measurement-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    curves_test::ScratchDirectory scratch;
+    const std::filesystem::path dir = scratch.path();
 
     std::filesystem::path write(const std::string& name, const std::string& bytes) {
-        auto path = dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        curves_test::writeBytes(scratch.file(name), bytes);
+        return scratch.file(name);
     }
 };
 
