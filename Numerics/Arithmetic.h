@@ -54,31 +54,36 @@ void elmulInPlace(std::vector<T>& r, const C& y) {
 }
 
 // In-place forms on a write view (shape 4).
-template <Real T> void addScalar(UnsafeMutableMemory<T> v, T s) {
+template <Real T>
+void addScalar(UnsafeMutableMemory<T> v, T s) {
     vec::addScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
-template <Real T> void mulScalar(UnsafeMutableMemory<T> v, T s) {
+template <Real T>
+void mulScalar(UnsafeMutableMemory<T> v, T s) {
     vec::multiplyScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
-template <Real T> void divScalar(UnsafeMutableMemory<T> v, T s) {
+template <Real T>
+void divScalar(UnsafeMutableMemory<T> v, T s) {
     vec::divideScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
 
-template <Real T> void axpyInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y, T alpha) {
+template <Real T>
+void axpyInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y, T alpha) {
     require(x.count == y.count);
     const int n = cblasInt(x.count);
     const int incx = cblasInt(x.stride);
     const int incy = cblasInt(y.stride);
-    blas::axpy(n, alpha, blasBase(y.pointer, y.stride, y.count), incy, blasBase(x.pointer, x.stride, x.count),
-               incx);
+    blas::axpy(n, alpha, blasBase(y.pointer, y.stride, y.count), incy, blasBase(x.pointer, x.stride, x.count), incx);
 }
 
-template <Real T> void elmulInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+template <Real T>
+void elmulInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     vec::multiply(x.pointer, x.stride, y.pointer, y.stride, x.pointer, x.stride, vectorLength(x.count));
 }
 
-template <Real T> void divInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+template <Real T>
+void divInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     // Divisor y first, then dividend x: x[i] / y[i].
     vec::divide(y.pointer, y.stride, x.pointer, x.stride, x.pointer, x.stride, vectorLength(x.count));
@@ -86,21 +91,24 @@ template <Real T> void divInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
 
 // The element-wise math kernels take bare pointers: the views must be
 // contiguous.
-template <Real T> void fmodInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+template <Real T>
+void fmodInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
     vmath::fmod(x.pointer, x.pointer, y.pointer, mathCount(x.count));
 }
 
-template <Real T> void remainderInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+template <Real T>
+void remainderInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
     vmath::remainder(x.pointer, x.pointer, y.pointer, mathCount(x.count));
 }
 
-template <Real T> void powInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
+template <Real T>
+void powInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
@@ -118,7 +126,7 @@ std::vector<ElementOf<A>> copyThen(const A& x, const B& y, Op op) {
     return r;
 }
 
-}  // namespace detail
+} // namespace detail
 
 // ---------------------------------------------------------------------------
 // Collection and scalar, returning a new array
@@ -156,9 +164,8 @@ std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
 template <RealCollection C>
 std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
-        detail::againstRepeated(s, n, [&](const auto* divisors, int at, int length) {
-            vmath::fmod(z + at, a + at, divisors, length);
-        });
+        detail::againstRepeated(
+            s, n, [&](const auto* divisors, int at, int length) { vmath::fmod(z + at, a + at, divisors, length); });
     });
 }
 
@@ -166,9 +173,8 @@ std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
 template <RealCollection C>
 std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
-        detail::againstRepeated(e, n, [&](const auto* exponents, int at, int length) {
-            vmath::pow(z + at, exponents, a + at, length);
-        });
+        detail::againstRepeated(
+            e, n, [&](const auto* exponents, int at, int length) { vmath::pow(z + at, exponents, a + at, length); });
     });
 }
 
@@ -197,9 +203,8 @@ std::vector<ElementOf<A>> mapStrided2(const A& x, const B& y, Routine routine) {
 template <class A, class B, class Routine, class InPlace>
 std::vector<ElementOf<A>> mapContiguous2(const A& x, const B& y, Routine routine, InPlace inPlace) {
     using T = ElementOf<A>;
-    const bool contiguous = withUnsafeMemory(x, y, [](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
-        return vx.stride == 1 && vy.stride == 1;
-    });
+    const bool contiguous =
+        withUnsafeMemory(x, y, [](UnsafeMemory<T> vx, UnsafeMemory<T> vy) { return vx.stride == 1 && vy.stride == 1; });
     if (!contiguous) return copyThen(x, y, inPlace);
     return withUnsafeMemory(x, y, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vy) {
         require(vx.count == vy.count);
@@ -210,31 +215,27 @@ std::vector<ElementOf<A>> mapContiguous2(const A& x, const B& y, Routine routine
     });
 }
 
-}  // namespace detail
+} // namespace detail
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> add(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> add(const A& x, const B& y) {
     return detail::copyThen(x, y, [](auto vx, auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); });
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> sub(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> sub(const A& x, const B& y) {
     return detail::copyThen(x, y, [](auto vx, auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); });
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
         vec::multiply(vx.pointer, vx.stride, vy.pointer, vy.stride, r, 1, n);
     });
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> div(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> div(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
         // Divisor y first, then dividend x: x[i] / y[i].
         vec::divide(vy.pointer, vy.stride, vx.pointer, vx.stride, r, 1, n);
@@ -242,24 +243,21 @@ std::vector<ElementOf<A>> div(const A& x, const B& y) {
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> mod(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> mod(const A& x, const B& y) {
     return detail::mapContiguous2(
         x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::fmod(r, a, b, n); },
         [](auto vx, auto vy) { detail::fmodInto(vx, vy); });
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
     return detail::mapContiguous2(
         x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::remainder(r, a, b, n); },
         [](auto vx, auto vy) { detail::remainderInto(vx, vy); });
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> pow(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> pow(const A& x, const B& y) {
     return detail::mapContiguous2(
         x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::pow(r, b, a, n); },
         [](auto vx, auto vy) { detail::powInto(vx, vy); });
@@ -270,8 +268,7 @@ std::vector<ElementOf<A>> pow(const A& x, const B& y) {
 
 // The dot product (the • operator).
 template <class A, class B>
-    requires SameElement<A, B>
-ElementOf<A> dot(const A& x, const B& y) {
+requires SameElement<A, B> ElementOf<A> dot(const A& x, const B& y) {
     return withUnsafeMemory(x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) {
         detail::require(vx.count == vy.count);
         ElementOf<A> result = 0;
@@ -281,8 +278,7 @@ ElementOf<A> dot(const A& x, const B& y) {
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-ElementOf<A> distSq(const A& x, const B& y) {
+requires SameElement<A, B> ElementOf<A> distSq(const A& x, const B& y) {
     detail::require(detail::countOf(x) == detail::countOf(y));
     auto d = sub(x, y);
     const auto n = detail::vectorLength(static_cast<int64_t>(d.size()));
@@ -293,10 +289,7 @@ ElementOf<A> distSq(const A& x, const B& y) {
 }
 
 template <class A, class B>
-    requires SameElement<A, B>
-ElementOf<A> dist(const A& x, const B& y) {
-    return std::sqrt(distSq(x, y));
-}
+requires SameElement<A, B> ElementOf<A> dist(const A& x, const B& y) { return std::sqrt(distSq(x, y)); }
 
 // ---------------------------------------------------------------------------
 // In-place forms (left operand modified)
@@ -327,36 +320,33 @@ C& operator/=(C& x, ElementOf<C> s) {
 
 // .+= .-= .*= ./= .%=: in place, with a collection operand.
 template <MutableRealCollection A, RealCollection B>
-    requires SameElement<A, B>
-A& operator+=(A& x, const B& y) {
-    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); }); });
+requires SameElement<A, B> A& operator+=(A& x, const B& y) {
+    withUnsafeMutableMemory(
+        x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-    requires SameElement<A, B>
-A& operator-=(A& x, const B& y) {
-    withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); }); });
+requires SameElement<A, B> A& operator-=(A& x, const B& y) {
+    withUnsafeMutableMemory(
+        x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-    requires SameElement<A, B>
-A& operator*=(A& x, const B& y) {
+requires SameElement<A, B> A& operator*=(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::elmulInto(vx, vy); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-    requires SameElement<A, B>
-A& operator/=(A& x, const B& y) {
+requires SameElement<A, B> A& operator/=(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::divInto(vx, vy); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-    requires SameElement<A, B>
-A& operator%=(A& x, const B& y) {
+requires SameElement<A, B> A& operator%=(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::fmodInto(vx, vy); }); });
     return x;
 }
@@ -377,8 +367,7 @@ C& operator%=(C& x, ElementOf<C> s) {
 
 // .**=: x[i] raised to y[i], both contiguous.
 template <MutableRealCollection A, RealCollection B>
-    requires SameElement<A, B>
-A& powAssign(A& x, const B& y) {
+requires SameElement<A, B> A& powAssign(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::powInto(vx, vy); }); });
     return x;
 }
@@ -400,27 +389,45 @@ C& powAssign(C& x, ElementOf<C> e) {
 // ---------------------------------------------------------------------------
 // Operators returning a new array
 
-template <RealCollection C> std::vector<ElementOf<C>> operator+(const C& x, ElementOf<C> s) { return add(x, s); }
-template <RealCollection C> std::vector<ElementOf<C>> operator-(const C& x, ElementOf<C> s) { return sub(x, s); }
-template <RealCollection C> std::vector<ElementOf<C>> operator*(const C& x, ElementOf<C> s) { return mul(x, s); }
-template <RealCollection C> std::vector<ElementOf<C>> operator*(ElementOf<C> s, const C& x) { return mul(s, x); }
-template <RealCollection C> std::vector<ElementOf<C>> operator/(const C& x, ElementOf<C> s) { return div(x, s); }
-template <RealCollection C> std::vector<ElementOf<C>> operator%(const C& x, ElementOf<C> s) { return mod(x, s); }
+template <RealCollection C>
+std::vector<ElementOf<C>> operator+(const C& x, ElementOf<C> s) {
+    return add(x, s);
+}
+template <RealCollection C>
+std::vector<ElementOf<C>> operator-(const C& x, ElementOf<C> s) {
+    return sub(x, s);
+}
+template <RealCollection C>
+std::vector<ElementOf<C>> operator*(const C& x, ElementOf<C> s) {
+    return mul(x, s);
+}
+template <RealCollection C>
+std::vector<ElementOf<C>> operator*(ElementOf<C> s, const C& x) {
+    return mul(s, x);
+}
+template <RealCollection C>
+std::vector<ElementOf<C>> operator/(const C& x, ElementOf<C> s) {
+    return div(x, s);
+}
+template <RealCollection C>
+std::vector<ElementOf<C>> operator%(const C& x, ElementOf<C> s) {
+    return mod(x, s);
+}
 
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> operator+(const A& x, const B& y) { return add(x, y); }
+requires SameElement<A, B> std::vector<ElementOf<A>>
+operator+(const A& x, const B& y) { return add(x, y); }
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> operator-(const A& x, const B& y) { return sub(x, y); }
+requires SameElement<A, B> std::vector<ElementOf<A>>
+operator-(const A& x, const B& y) { return sub(x, y); }
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> operator*(const A& x, const B& y) { return elmul(x, y); }
+requires SameElement<A, B> std::vector<ElementOf<A>>
+operator*(const A& x, const B& y) { return elmul(x, y); }
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> operator/(const A& x, const B& y) { return div(x, y); }
+requires SameElement<A, B> std::vector<ElementOf<A>>
+operator/(const A& x, const B& y) { return div(x, y); }
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> operator%(const A& x, const B& y) { return mod(x, y); }
+requires SameElement<A, B> std::vector<ElementOf<A>>
+operator%(const A& x, const B& y) { return mod(x, y); }
 
-}  // namespace numerics
+} // namespace numerics

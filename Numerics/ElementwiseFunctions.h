@@ -18,12 +18,12 @@ std::vector<ElementOf<C>> mathCopy(const C& x, Routine routine) {
     return mapContiguous(x, routine);
 }
 
-}  // namespace detail
+} // namespace detail
 
-#define NUMERICS_MATH_FUNCTION(name, routine)                                                       \
-    template <RealCollection C>                                                                     \
-    std::vector<ElementOf<C>> name(const C& x) {                                                    \
-        return detail::mathCopy(x, [](auto* y, const auto* s, int n) { vmath::routine(y, s, n); }); \
+#define NUMERICS_MATH_FUNCTION(name, routine)                                                                          \
+    template <RealCollection C>                                                                                        \
+    std::vector<ElementOf<C>> name(const C& x) {                                                                       \
+        return detail::mathCopy(x, [](auto* y, const auto* s, int n) { vmath::routine(y, s, n); });                    \
     }
 
 NUMERICS_MATH_FUNCTION(exp, exp)
@@ -95,7 +95,8 @@ SinCos<ElementOf<C>> sincos(const C& x) {
         // The count limit is checked before the two result arrays are made,
         // so an oversized view stops the program without allocating them.
         detail::require(v.count >= 0 && detail::fitsInt32(v.count));
-        SinCos<T> r{std::vector<T>(static_cast<std::size_t>(v.count)), std::vector<T>(static_cast<std::size_t>(v.count))};
+        SinCos<T> r{std::vector<T>(static_cast<std::size_t>(v.count)),
+                    std::vector<T>(static_cast<std::size_t>(v.count))};
         vmath::sincos(r.sin.data(), r.cos.data(), v.pointer, detail::mathCount(v.count));
         return r;
     });
@@ -104,7 +105,7 @@ SinCos<ElementOf<C>> sincos(const C& x) {
 // sqrt(x, results): results[i] = sqrt(x[i]) for i < count(x); the rest of
 // results is untouched. results may be an array, a span or a write view.
 template <RealCollection A, class B>
-    requires MutableRealCollection<B> && SameElement<A, B>
+requires MutableRealCollection<B> && SameElement<A, B>
 void sqrt(const A& x, B&& results) {
     using T = ElementOf<A>;
     withUnsafeMemory(x, [&](UnsafeMemory<T> vx) {
@@ -120,8 +121,7 @@ void sqrt(const A& x, B&& results) {
 
 // |magnitude[i]| with the sign of sign[i].
 template <RealCollection S, RealCollection M>
-    requires SameElement<S, M>
-std::vector<ElementOf<M>> copysign(const S& sign, const M& magnitude) {
+requires SameElement<S, M> std::vector<ElementOf<M>> copysign(const S& sign, const M& magnitude) {
     using T = ElementOf<M>;
     return withUnsafeMemory(magnitude, sign, [](UnsafeMemory<T> vm, UnsafeMemory<T> vs) {
         detail::require(vs.count == vm.count);
@@ -142,4 +142,4 @@ std::vector<ElementOf<M>> copysign(const S& sign, const M& magnitude) {
     });
 }
 
-}  // namespace numerics
+} // namespace numerics

@@ -17,4 +17,4 @@ std::string scalarText(T value) {
     return platform::shortestDecimalText(value);
 }
 
-}  // namespace numerics
+} // namespace numerics

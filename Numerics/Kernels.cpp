@@ -41,8 +41,7 @@ inline void map1(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLengt
 }
 
 template <class T, class F>
-inline void map2(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorStride IC, VectorLength N,
-                 F f) {
+inline void map2(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorStride IC, VectorLength N, F f) {
     if (IA == 1 && IB == 1 && IC == 1) {
         for (VectorLength i = 0; i < N; ++i) C[i] = f(A[i], B[i]);
     } else {
@@ -53,19 +52,22 @@ inline void map2(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C,
     }
 }
 
-}  // namespace
+} // namespace
 
 namespace vec {
 
-template <class T> void sum(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void sum(const T* A, VectorStride IA, T* C, VectorLength N) {
     *C = accumulate(A, IA, N, [](T x) { return x; });
 }
 
-template <class T> void sumOfSquares(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void sumOfSquares(const T* A, VectorStride IA, T* C, VectorLength N) {
     *C = accumulate(A, IA, N, [](T x) { return x * x; });
 }
 
-template <class T> void maximum(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void maximum(const T* A, VectorStride IA, T* C, VectorLength N) {
     T acc[8];
     std::fill(acc, acc + 8, -std::numeric_limits<T>::infinity());
     VectorLength i = 0;
@@ -80,7 +82,8 @@ template <class T> void maximum(const T* A, VectorStride IA, T* C, VectorLength 
     *C = *std::max_element(acc, acc + 8);
 }
 
-template <class T> void minimum(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void minimum(const T* A, VectorStride IA, T* C, VectorLength N) {
     T acc[8];
     std::fill(acc, acc + 8, std::numeric_limits<T>::infinity());
     VectorLength i = 0;
@@ -95,19 +98,23 @@ template <class T> void minimum(const T* A, VectorStride IA, T* C, VectorLength 
     *C = *std::min_element(acc, acc + 8);
 }
 
-template <class T> void mean(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void mean(const T* A, VectorStride IA, T* C, VectorLength N) {
     *C = accumulate(A, IA, N, [](T x) { return x; }) / static_cast<T>(N);
 }
 
-template <class T> void meanMagnitude(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void meanMagnitude(const T* A, VectorStride IA, T* C, VectorLength N) {
     *C = accumulate(A, IA, N, [](T x) { return std::fabs(x); }) / static_cast<T>(N);
 }
 
-template <class T> void meanSquare(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void meanSquare(const T* A, VectorStride IA, T* C, VectorLength N) {
     *C = accumulate(A, IA, N, [](T x) { return x * x; }) / static_cast<T>(N);
 }
 
-template <class T> void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N) {
+template <class T>
+void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N) {
     *C = std::sqrt(accumulate(A, IA, N, [](T x) { return x * x; }) / static_cast<T>(N));
 }
 
@@ -126,17 +133,20 @@ void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, 
     *C = ((acc[0] + acc[1]) + (acc[2] + acc[3])) + ((acc[4] + acc[5]) + (acc[6] + acc[7]));
 }
 
-template <class T> void addScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N) {
+template <class T>
+void addScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N) {
     const T b = *B;
     map1(A, IA, C, IC, N, [b](T x) { return x + b; });
 }
 
-template <class T> void multiplyScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N) {
+template <class T>
+void multiplyScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N) {
     const T b = *B;
     map1(A, IA, C, IC, N, [b](T x) { return x * b; });
 }
 
-template <class T> void divideScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N) {
+template <class T>
+void divideScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N) {
     const T b = *B;
     map1(A, IA, C, IC, N, [b](T x) { return x / b; });
 }
@@ -151,11 +161,13 @@ void divide(const T* B, VectorStride IB, const T* A, VectorStride IA, T* C, Vect
     map2(A, IA, B, IB, C, IC, N, [](T a, T b) { return a / b; });
 }
 
-template <class T> void square(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
+template <class T>
+void square(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
     map1(A, IA, C, IC, N, [](T x) { return x * x; });
 }
 
-template <class T> void negate(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
+template <class T>
+void negate(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
     map1(A, IA, C, IC, N, [](T x) { return -x; });
 }
 
@@ -212,33 +224,33 @@ void transpose(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength 
     }
 }
 
-#define NUMERICS_INSTANTIATE(T)                                                                                \
-    template void sum<T>(const T*, VectorStride, T*, VectorLength);                                            \
-    template void sumOfSquares<T>(const T*, VectorStride, T*, VectorLength);                                   \
-    template void maximum<T>(const T*, VectorStride, T*, VectorLength);                                        \
-    template void minimum<T>(const T*, VectorStride, T*, VectorLength);                                        \
-    template void mean<T>(const T*, VectorStride, T*, VectorLength);                                           \
-    template void meanMagnitude<T>(const T*, VectorStride, T*, VectorLength);                                  \
-    template void meanSquare<T>(const T*, VectorStride, T*, VectorLength);                                     \
-    template void rootMeanSquare<T>(const T*, VectorStride, T*, VectorLength);                                 \
-    template void dotProduct<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorLength);             \
-    template void addScalar<T>(const T*, VectorStride, const T*, T*, VectorStride, VectorLength);              \
-    template void multiplyScalar<T>(const T*, VectorStride, const T*, T*, VectorStride, VectorLength);         \
-    template void divideScalar<T>(const T*, VectorStride, const T*, T*, VectorStride, VectorLength);           \
-    template void multiply<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength); \
-    template void divide<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength);   \
-    template void square<T>(const T*, VectorStride, T*, VectorStride, VectorLength);                           \
-    template void negate<T>(const T*, VectorStride, T*, VectorStride, VectorLength);                           \
-    template void clip<T>(const T*, VectorStride, const T*, const T*, T*, VectorStride, VectorLength);         \
-    template void correlate<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength, \
-                               VectorLength);                                                                  \
-    template void squaredMagnitudes<T>(const T*, const T*, VectorStride, T*, VectorStride, VectorLength);      \
+#define NUMERICS_INSTANTIATE(T)                                                                                        \
+    template void sum<T>(const T*, VectorStride, T*, VectorLength);                                                    \
+    template void sumOfSquares<T>(const T*, VectorStride, T*, VectorLength);                                           \
+    template void maximum<T>(const T*, VectorStride, T*, VectorLength);                                                \
+    template void minimum<T>(const T*, VectorStride, T*, VectorLength);                                                \
+    template void mean<T>(const T*, VectorStride, T*, VectorLength);                                                   \
+    template void meanMagnitude<T>(const T*, VectorStride, T*, VectorLength);                                          \
+    template void meanSquare<T>(const T*, VectorStride, T*, VectorLength);                                             \
+    template void rootMeanSquare<T>(const T*, VectorStride, T*, VectorLength);                                         \
+    template void dotProduct<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorLength);                     \
+    template void addScalar<T>(const T*, VectorStride, const T*, T*, VectorStride, VectorLength);                      \
+    template void multiplyScalar<T>(const T*, VectorStride, const T*, T*, VectorStride, VectorLength);                 \
+    template void divideScalar<T>(const T*, VectorStride, const T*, T*, VectorStride, VectorLength);                   \
+    template void multiply<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength);         \
+    template void divide<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength);           \
+    template void square<T>(const T*, VectorStride, T*, VectorStride, VectorLength);                                   \
+    template void negate<T>(const T*, VectorStride, T*, VectorStride, VectorLength);                                   \
+    template void clip<T>(const T*, VectorStride, const T*, const T*, T*, VectorStride, VectorLength);                 \
+    template void correlate<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength,         \
+                               VectorLength);                                                                          \
+    template void squaredMagnitudes<T>(const T*, const T*, VectorStride, T*, VectorStride, VectorLength);              \
     template void transpose<T>(const T*, VectorStride, T*, VectorStride, VectorLength, VectorLength);
 NUMERICS_INSTANTIATE(float)
 NUMERICS_INSTANTIATE(double)
 #undef NUMERICS_INSTANTIATE
 
-}  // namespace vec
+} // namespace vec
 
 namespace vmath {
 
@@ -251,13 +263,14 @@ template <class T, class F>
 inline void binary(T* z, const T* a, const T* b, int n, F f) {
     for (int i = 0; i < n; ++i) z[i] = f(a[i], b[i]);
 }
-}  // namespace
+} // namespace
 
-#define NUMERICS_MATH_UNARY(name, expr)                                    \
-    template <class T> void name(T* y, const T* x, int n) {                \
-        unary(y, x, n, [](T v) -> T { return expr; });                     \
-    }                                                                      \
-    template void name<float>(float*, const float*, int);                  \
+#define NUMERICS_MATH_UNARY(name, expr)                                                                                \
+    template <class T>                                                                                                 \
+    void name(T* y, const T* x, int n) {                                                                               \
+        unary(y, x, n, [](T v) -> T { return expr; });                                                                 \
+    }                                                                                                                  \
+    template void name<float>(float*, const float*, int);                                                              \
     template void name<double>(double*, const double*, int);
 
 NUMERICS_MATH_UNARY(exp, std::exp(v))
@@ -287,23 +300,28 @@ NUMERICS_MATH_UNARY(trunc, std::trunc(v))
 NUMERICS_MATH_UNARY(reciprocal, T(1) / v)
 #undef NUMERICS_MATH_UNARY
 
-template <class T> void pow(T* z, const T* y, const T* x, int n) {
+template <class T>
+void pow(T* z, const T* y, const T* x, int n) {
     binary(z, x, y, n, [](T base, T e) -> T { return std::pow(base, e); });
 }
 
-template <class T> void fmod(T* z, const T* a, const T* b, int n) {
+template <class T>
+void fmod(T* z, const T* a, const T* b, int n) {
     binary(z, a, b, n, [](T p, T q) -> T { return std::fmod(p, q); });
 }
 
-template <class T> void remainder(T* z, const T* a, const T* b, int n) {
+template <class T>
+void remainder(T* z, const T* a, const T* b, int n) {
     binary(z, a, b, n, [](T p, T q) -> T { return std::remainder(p, q); });
 }
 
-template <class T> void copysign(T* z, const T* magnitude, const T* sign, int n) {
+template <class T>
+void copysign(T* z, const T* magnitude, const T* sign, int n) {
     binary(z, magnitude, sign, n, [](T m, T s) -> T { return std::copysign(m, s); });
 }
 
-template <class T> void sincos(T* s, T* c, const T* x, int n) {
+template <class T>
+void sincos(T* s, T* c, const T* x, int n) {
     for (int i = 0; i < n; ++i) {
         const T v = x[i];
         s[i] = std::sin(v);
@@ -311,16 +329,16 @@ template <class T> void sincos(T* s, T* c, const T* x, int n) {
     }
 }
 
-#define NUMERICS_INSTANTIATE(T)                                        \
-    template void pow<T>(T*, const T*, const T*, int);                 \
-    template void fmod<T>(T*, const T*, const T*, int);                \
-    template void remainder<T>(T*, const T*, const T*, int);           \
-    template void copysign<T>(T*, const T*, const T*, int);            \
+#define NUMERICS_INSTANTIATE(T)                                                                                        \
+    template void pow<T>(T*, const T*, const T*, int);                                                                 \
+    template void fmod<T>(T*, const T*, const T*, int);                                                                \
+    template void remainder<T>(T*, const T*, const T*, int);                                                           \
+    template void copysign<T>(T*, const T*, const T*, int);                                                            \
     template void sincos<T>(T*, T*, const T*, int);
 NUMERICS_INSTANTIATE(float)
 NUMERICS_INSTANTIATE(double)
 #undef NUMERICS_INSTANTIATE
 
-}  // namespace vmath
+} // namespace vmath
 
-}  // namespace numerics
+} // namespace numerics

@@ -21,19 +21,28 @@ using VectorLength = std::size_t;
 namespace vec {
 
 // Reductions: C = f(A[0], A[IA], ..., A[(N-1)*IA]).
-template <class T> void sum(const T* A, VectorStride IA, T* C, VectorLength N);
-template <class T> void sumOfSquares(const T* A, VectorStride IA, T* C, VectorLength N);
-template <class T> void maximum(const T* A, VectorStride IA, T* C, VectorLength N);         // -inf if N = 0
-template <class T> void minimum(const T* A, VectorStride IA, T* C, VectorLength N);         // +inf if N = 0
-template <class T> void mean(const T* A, VectorStride IA, T* C, VectorLength N);            // NaN if N = 0
-template <class T> void meanMagnitude(const T* A, VectorStride IA, T* C, VectorLength N);   // sum |x| / N
-template <class T> void meanSquare(const T* A, VectorStride IA, T* C, VectorLength N);      // sum x^2 / N
-template <class T> void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N);  // sqrt(sum x^2 / N)
 template <class T>
-void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorLength N);  // sum A*B
+void sum(const T* A, VectorStride IA, T* C, VectorLength N);
+template <class T>
+void sumOfSquares(const T* A, VectorStride IA, T* C, VectorLength N);
+template <class T>
+void maximum(const T* A, VectorStride IA, T* C, VectorLength N); // -inf if N = 0
+template <class T>
+void minimum(const T* A, VectorStride IA, T* C, VectorLength N); // +inf if N = 0
+template <class T>
+void mean(const T* A, VectorStride IA, T* C, VectorLength N); // NaN if N = 0
+template <class T>
+void meanMagnitude(const T* A, VectorStride IA, T* C, VectorLength N); // sum |x| / N
+template <class T>
+void meanSquare(const T* A, VectorStride IA, T* C, VectorLength N); // sum x^2 / N
+template <class T>
+void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N); // sqrt(sum x^2 / N)
+template <class T>
+void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorLength N); // sum A*B
 
 // Scalar forms: C[i] = A[i] op *B.
-template <class T> void addScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N);
+template <class T>
+void addScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N);
 template <class T>
 void multiplyScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N);
 template <class T>
@@ -46,8 +55,10 @@ void multiply(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, Ve
 template <class T>
 void divide(const T* B, VectorStride IB, const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);
 
-template <class T> void square(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);  // A^2
-template <class T> void negate(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);  // -A
+template <class T>
+void square(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N); // A^2
+template <class T>
+void negate(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N); // -A
 // C[i] = *low if A[i] < *low, *high if A[i] > *high, else A[i].
 template <class T>
 void clip(const T* A, VectorStride IA, const T* low, const T* high, T* C, VectorStride IC, VectorLength N);
@@ -66,12 +77,14 @@ void squaredMagnitudes(const T* re, const T* im, VectorStride IA, T* C, VectorSt
 template <class T>
 void transpose(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength M, VectorLength N);
 
-}  // namespace vec
+} // namespace vec
 
 namespace vmath {
 
 // y[i] = f(x[i]) for i < n (y may be x).
-#define NUMERICS_MATH_UNARY(name) template <class T> void name(T* y, const T* x, int n);
+#define NUMERICS_MATH_UNARY(name)                                                                                      \
+    template <class T>                                                                                                 \
+    void name(T* y, const T* x, int n);
 NUMERICS_MATH_UNARY(exp)
 NUMERICS_MATH_UNARY(exp2)
 NUMERICS_MATH_UNARY(log)
@@ -94,22 +107,27 @@ NUMERICS_MATH_UNARY(atanh)
 NUMERICS_MATH_UNARY(fabs)
 NUMERICS_MATH_UNARY(floor)
 NUMERICS_MATH_UNARY(ceil)
-NUMERICS_MATH_UNARY(roundHalfEven)  // nearest integer, ties to even
-NUMERICS_MATH_UNARY(trunc)          // toward zero
-NUMERICS_MATH_UNARY(reciprocal)     // 1 / x
+NUMERICS_MATH_UNARY(roundHalfEven) // nearest integer, ties to even
+NUMERICS_MATH_UNARY(trunc)         // toward zero
+NUMERICS_MATH_UNARY(reciprocal)    // 1 / x
 #undef NUMERICS_MATH_UNARY
 
 // z[i] = x[i] raised to y[i] (exponents first, then bases).
-template <class T> void pow(T* z, const T* y, const T* x, int n);
+template <class T>
+void pow(T* z, const T* y, const T* x, int n);
 // z[i] = fmod(a[i], b[i]) (sign of a[i]).
-template <class T> void fmod(T* z, const T* a, const T* b, int n);
+template <class T>
+void fmod(T* z, const T* a, const T* b, int n);
 // z[i] = IEEE remainder of a[i] by b[i].
-template <class T> void remainder(T* z, const T* a, const T* b, int n);
+template <class T>
+void remainder(T* z, const T* a, const T* b, int n);
 // z[i] = |magnitude[i]| with the sign of sign[i].
-template <class T> void copysign(T* z, const T* magnitude, const T* sign, int n);
+template <class T>
+void copysign(T* z, const T* magnitude, const T* sign, int n);
 // s[i] = sin(x[i]), c[i] = cos(x[i]).
-template <class T> void sincos(T* s, T* c, const T* x, int n);
+template <class T>
+void sincos(T* s, T* c, const T* x, int n);
 
-}  // namespace vmath
+} // namespace vmath
 
-}  // namespace numerics
+} // namespace numerics

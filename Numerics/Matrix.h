@@ -54,7 +54,9 @@ public:
 
     // Takes the grid as given; its count must be rows x columns.
     Matrix(int64_t rows, int64_t columns, std::vector<T> grid)
-        : rows_(rows), columns_(columns), grid_(std::move(grid)) {
+        : rows_(rows),
+          columns_(columns),
+          grid_(std::move(grid)) {
         const int64_t n = detail::checkedMul(rows, columns);
         detail::require(rows >= 0 && columns >= 0);
         detail::require(static_cast<int64_t>(grid_.size()) == n);
@@ -63,8 +65,9 @@ public:
     // Element (r, c) = generator(r, c), in row-major order; a failure thrown by
     // the generator passes through and no matrix results.
     template <class Generator>
-        requires std::invocable<Generator&, int64_t, int64_t>
-    Matrix(int64_t rows, int64_t columns, Generator generator) : rows_(rows), columns_(columns) {
+    requires std::invocable<Generator&, int64_t, int64_t> Matrix(int64_t rows, int64_t columns, Generator generator)
+        : rows_(rows),
+          columns_(columns) {
         const int64_t n = detail::checkedMul(rows, columns);
         detail::require(rows >= 0 && columns >= 0);
         grid_.reserve(static_cast<std::size_t>(n));
@@ -76,11 +79,9 @@ public:
     Matrix(std::initializer_list<std::initializer_list<T>> rows) { assignRows(rows); }
 
     template <std::ranges::input_range Rows>
-        requires std::ranges::input_range<std::ranges::range_reference_t<Rows>> &&
-                 std::convertible_to<std::ranges::range_value_t<std::ranges::range_reference_t<Rows>>, T>
-    explicit Matrix(const Rows& rows) {
-        assignRows(rows);
-    }
+    requires std::ranges::input_range<std::ranges::range_reference_t<Rows>> &&
+        std::convertible_to<std::ranges::range_value_t<std::ranges::range_reference_t<Rows>>, T>
+    explicit Matrix(const Rows& rows) { assignRows(rows); }
 
     // 1 x n and n x 1 matrices.
     static Matrix fromRow(std::vector<T> row) {
@@ -110,7 +111,7 @@ public:
     }
 
     template <RandomNumberGenerator G>
-        requires Real<T>
+    requires Real<T>
     static Matrix random(int64_t rows, int64_t columns, ClosedRange<T> range, G& generator) {
         const int64_t n = detail::checkedMul(rows, columns);
         auto grid = numerics::random(n, range, generator);
@@ -118,15 +119,13 @@ public:
         return Matrix(rows, columns, std::move(grid));
     }
 
-    static Matrix random(int64_t rows, int64_t columns, ClosedRange<T> range)
-        requires Real<T>
-    {
+    static Matrix random(int64_t rows, int64_t columns, ClosedRange<T> range) requires Real<T> {
         SystemRandomNumberGenerator generator;
         return random(rows, columns, range, generator);
     }
 
     template <RandomNumberGenerator G>
-        requires Real<T>
+    requires Real<T>
     static Matrix randomNormal(int64_t rows, int64_t columns, T mean, T stdDeviation, G& generator) {
         const int64_t n = detail::checkedMul(rows, columns);
         auto grid = numerics::randomNormal(n, mean, stdDeviation, generator);
@@ -134,9 +133,7 @@ public:
         return Matrix(rows, columns, std::move(grid));
     }
 
-    static Matrix randomNormal(int64_t rows, int64_t columns, T mean, T stdDeviation)
-        requires Real<T>
-    {
+    static Matrix randomNormal(int64_t rows, int64_t columns, T mean, T stdDeviation) requires Real<T> {
         SystemRandomNumberGenerator generator;
         return randomNormal(rows, columns, mean, stdDeviation, generator);
     }
@@ -293,4 +290,4 @@ private:
     std::vector<T> grid_;
 };
 
-}  // namespace numerics
+} // namespace numerics

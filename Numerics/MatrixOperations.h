@@ -26,7 +26,7 @@ enum class EigenDecompositionError { matrixNotSquare, matrixNotDecomposable };
 
 template <std::floating_point T>
 struct MatrixEigenDecompositionResult {
-    using Complex = std::pair<T, T>;  // (real part, imaginary part)
+    using Complex = std::pair<T, T>; // (real part, imaginary part)
 
     std::vector<Complex> eigenValues;
     // Entry [i][j] = component i of eigenvector j.
@@ -36,7 +36,9 @@ struct MatrixEigenDecompositionResult {
     MatrixEigenDecompositionResult() = default;
     MatrixEigenDecompositionResult(std::vector<Complex> values, std::vector<std::vector<Complex>> left,
                                    std::vector<std::vector<Complex>> right)
-        : eigenValues(std::move(values)), leftEigenVectors(std::move(left)), rightEigenVectors(std::move(right)) {}
+        : eigenValues(std::move(values)),
+          leftEigenVectors(std::move(left)),
+          rightEigenVectors(std::move(right)) {}
 
     // From the raw output of the eigen routine: the work arrays are
     // column-major n x n; a complex conjugate pair of eigenvalues occupies two
@@ -46,7 +48,8 @@ struct MatrixEigenDecompositionResult {
                                    const std::vector<T>& leftEigenVectorWork,
                                    const std::vector<T>& rightEigenVectorWork) {
         const std::size_t pairs = std::min(eigenValueRealParts.size(), eigenValueImaginaryParts.size());
-        for (std::size_t k = 0; k < pairs; ++k) eigenValues.emplace_back(eigenValueRealParts[k], eigenValueImaginaryParts[k]);
+        for (std::size_t k = 0; k < pairs; ++k)
+            eigenValues.emplace_back(eigenValueRealParts[k], eigenValueImaginaryParts[k]);
         leftEigenVectors = vectors(rowCount, eigenValueImaginaryParts, leftEigenVectorWork);
         rightEigenVectors = vectors(rowCount, eigenValueImaginaryParts, rightEigenVectorWork);
     }
@@ -66,7 +69,7 @@ private:
                 detail::require(j < static_cast<int64_t>(imaginary.size()));
                 const T im = imaginary[static_cast<std::size_t>(j)];
                 auto& row = set[static_cast<std::size_t>(i)];
-                if (im == T(0)) {  // NaN counts as non-zero
+                if (im == T(0)) { // NaN counts as non-zero
                     row[static_cast<std::size_t>(j)] = Complex(w(i + n * j), T(0));
                     j += 1;
                 } else {
@@ -97,7 +100,7 @@ void axpyGrid(std::vector<T>& into, const std::vector<T>& from, T alpha) {
     blas::axpy(n, alpha, from.data(), 1, into.data(), 1);
 }
 
-}  // namespace detail
+} // namespace detail
 
 // ---- sums and differences ----
 
@@ -131,8 +134,14 @@ Matrix<T>& operator-=(Matrix<T>& x, const Matrix<T>& y) {
     return x;
 }
 
-template <Real T> Matrix<T> operator+(const Matrix<T>& x, const Matrix<T>& y) { return add(x, y); }
-template <Real T> Matrix<T> operator-(const Matrix<T>& x, const Matrix<T>& y) { return sub(x, y); }
+template <Real T>
+Matrix<T> operator+(const Matrix<T>& x, const Matrix<T>& y) {
+    return add(x, y);
+}
+template <Real T>
+Matrix<T> operator-(const Matrix<T>& x, const Matrix<T>& y) {
+    return sub(x, y);
+}
 
 // ---- products ----
 
@@ -171,9 +180,18 @@ Matrix<T> div(const Matrix<T>& x, std::type_identity_t<T> divisor) {
     return Matrix<T>(x.rows(), x.columns(), numerics::div(x.grid(), divisor));
 }
 
-template <Real T> Matrix<T> operator*(const Matrix<T>& x, const Matrix<T>& y) { return mul(x, y); }
-template <Real T> Matrix<T> operator*(std::type_identity_t<T> alpha, const Matrix<T>& x) { return mul(alpha, x); }
-template <Real T> Matrix<T> operator/(const Matrix<T>& x, std::type_identity_t<T> divisor) { return div(x, divisor); }
+template <Real T>
+Matrix<T> operator*(const Matrix<T>& x, const Matrix<T>& y) {
+    return mul(x, y);
+}
+template <Real T>
+Matrix<T> operator*(std::type_identity_t<T> alpha, const Matrix<T>& x) {
+    return mul(alpha, x);
+}
+template <Real T>
+Matrix<T> operator/(const Matrix<T>& x, std::type_identity_t<T> divisor) {
+    return div(x, divisor);
+}
 
 // ---- power, exponential, sums, transpose ----
 
@@ -253,7 +271,10 @@ Matrix<T> div(const Matrix<T>& x, const Matrix<T>& y) {
     return mul(x, inverse);
 }
 
-template <Real T> Matrix<T> operator/(const Matrix<T>& x, const Matrix<T>& y) { return div(x, y); }
+template <Real T>
+Matrix<T> operator/(const Matrix<T>& x, const Matrix<T>& y) {
+    return div(x, y);
+}
 
 // The determinant from the LU factors, or nothing when the factorisation
 // reports a non-zero status (an exactly singular factor included).
@@ -327,7 +348,9 @@ inline MatrixEigenDecompositionResult<float> eigenDecompose(const Matrix<float>&
     std::vector<double> grid(x.grid().begin(), x.grid().end());
     const auto d = eigenDecompose(Matrix<double>(x.rows(), x.columns(), std::move(grid)));
     using C = std::pair<float, float>;
-    auto narrow = [](const std::pair<double, double>& p) { return C(static_cast<float>(p.first), static_cast<float>(p.second)); };
+    auto narrow = [](const std::pair<double, double>& p) {
+        return C(static_cast<float>(p.first), static_cast<float>(p.second));
+    };
     std::vector<C> values;
     for (const auto& v : d.eigenValues) values.push_back(narrow(v));
     auto narrowSet = [&](const std::vector<std::vector<std::pair<double, double>>>& set) {
@@ -343,4 +366,4 @@ inline MatrixEigenDecompositionResult<float> eigenDecompose(const Matrix<float>&
                                                  narrowSet(d.rightEigenVectors));
 }
 
-}  // namespace numerics
+} // namespace numerics

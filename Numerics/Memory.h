@@ -53,7 +53,8 @@ namespace detail {
 [[noreturn]] inline void stop() { platform::fatalError(); }
 
 inline void require(bool condition) {
-    if (!condition) [[unlikely]] stop();
+    if (!condition) [[unlikely]]
+        stop();
 }
 
 inline int64_t checkedMul(int64_t a, int64_t b) {
@@ -101,7 +102,7 @@ inline int cblasInt(int64_t v) {
 // Element-wise math kernels handed a view's pointer directly need stride 1.
 inline void requireUnitStride(int64_t stride) { require(stride == 1); }
 
-}  // namespace detail
+} // namespace detail
 
 // ---------------------------------------------------------------------------
 // Views and their iterators
@@ -119,29 +120,42 @@ public:
     using iterator_category = std::random_access_iterator_tag;
 
     StridedIterator() = default;
-    StridedIterator(Pointer base, int64_t stride, int64_t index)
-        : base_(base), stride_(stride), index_(index) {}
+    StridedIterator(Pointer base, int64_t stride, int64_t index) : base_(base), stride_(stride), index_(index) {}
 
     reference operator*() const { return base_[index_ * stride_]; }
     reference operator[](difference_type n) const { return base_[(index_ + n) * stride_]; }
-    StridedIterator& operator++() { ++index_; return *this; }
-    StridedIterator operator++(int) { auto t = *this; ++index_; return t; }
-    StridedIterator& operator--() { --index_; return *this; }
-    StridedIterator operator--(int) { auto t = *this; --index_; return t; }
-    StridedIterator& operator+=(difference_type n) { index_ += n; return *this; }
-    StridedIterator& operator-=(difference_type n) { index_ -= n; return *this; }
+    StridedIterator& operator++() {
+        ++index_;
+        return *this;
+    }
+    StridedIterator operator++(int) {
+        auto t = *this;
+        ++index_;
+        return t;
+    }
+    StridedIterator& operator--() {
+        --index_;
+        return *this;
+    }
+    StridedIterator operator--(int) {
+        auto t = *this;
+        --index_;
+        return t;
+    }
+    StridedIterator& operator+=(difference_type n) {
+        index_ += n;
+        return *this;
+    }
+    StridedIterator& operator-=(difference_type n) {
+        index_ -= n;
+        return *this;
+    }
     friend StridedIterator operator+(StridedIterator a, difference_type n) { return a += n; }
     friend StridedIterator operator+(difference_type n, StridedIterator a) { return a += n; }
     friend StridedIterator operator-(StridedIterator a, difference_type n) { return a -= n; }
-    friend difference_type operator-(const StridedIterator& a, const StridedIterator& b) {
-        return a.index_ - b.index_;
-    }
-    friend bool operator==(const StridedIterator& a, const StridedIterator& b) {
-        return a.index_ == b.index_;
-    }
-    friend auto operator<=>(const StridedIterator& a, const StridedIterator& b) {
-        return a.index_ <=> b.index_;
-    }
+    friend difference_type operator-(const StridedIterator& a, const StridedIterator& b) { return a.index_ - b.index_; }
+    friend bool operator==(const StridedIterator& a, const StridedIterator& b) { return a.index_ == b.index_; }
+    friend auto operator<=>(const StridedIterator& a, const StridedIterator& b) { return a.index_ <=> b.index_; }
 
 private:
     Pointer base_ = nullptr;
@@ -161,7 +175,9 @@ struct UnsafeMemory {
 
     constexpr UnsafeMemory() = default;
     constexpr UnsafeMemory(const Element* pointer_, int64_t stride_, int64_t count_)
-        : pointer(pointer_), stride(stride_), count(count_) {}
+        : pointer(pointer_),
+          stride(stride_),
+          count(count_) {}
 
     UnsafeMemoryIterator<UnsafeMemory> makeIterator() const { return UnsafeMemoryIterator<UnsafeMemory>(*this); }
 
@@ -183,7 +199,9 @@ struct UnsafeMutableMemory {
 
     constexpr UnsafeMutableMemory() = default;
     constexpr UnsafeMutableMemory(Element* pointer_, int64_t stride_, int64_t count_)
-        : pointer(pointer_), stride(stride_), count(count_) {}
+        : pointer(pointer_),
+          stride(stride_),
+          count(count_) {}
 
     UnsafeMemoryIterator<UnsafeMutableMemory> makeIterator() const {
         return UnsafeMemoryIterator<UnsafeMutableMemory>(*this);
@@ -231,7 +249,7 @@ using UnsafeMutableMemoryIterator = UnsafeMemoryIterator<UnsafeMutableMemory<Ele
 //   static R withUnsafeMutableMemory(C&, F body)           // body(UnsafeMutableMemory<Element>)
 
 template <class C>
-struct MemoryAccess;  // no conformance by default
+struct MemoryAccess; // no conformance by default
 
 namespace detail {
 
@@ -250,7 +268,7 @@ decltype(auto) callThenCheck(F&& body, V view, Check check) {
     }
 }
 
-}  // namespace detail
+} // namespace detail
 
 template <class T, class Alloc>
 struct MemoryAccess<std::vector<T, Alloc>> {
@@ -289,8 +307,8 @@ struct MemoryAccess<std::span<T, Extent>> {
     }
 
     template <class F>
-        requires(!std::is_const_v<T>)
-    static decltype(auto) withUnsafeMutableMemory(const std::span<T, Extent>& slice, F&& body) {
+    requires(!std::is_const_v<T>) static decltype(auto)
+        withUnsafeMutableMemory(const std::span<T, Extent>& slice, F&& body) {
         T* p = slice.data();
         if (p == nullptr && !slice.empty()) platform::fatalError("Fatal error: ArraySlice is missing its pointer");
         return std::forward<F>(body)(UnsafeMutableMemory<T>(p, 1, static_cast<int64_t>(slice.size())));
@@ -326,15 +344,16 @@ struct MemoryAccess<UnsafeMutableMemory<T>> {
 
 // UnsafeMemoryAccessible: the collection lends a read view.
 template <class C>
-concept UnsafeMemoryAccessible = requires { typename MemoryAccess<std::remove_cvref_t<C>>::Element; };
+concept UnsafeMemoryAccessible = requires {
+    typename MemoryAccess<std::remove_cvref_t<C>>::Element;
+};
 
 template <UnsafeMemoryAccessible C>
 using ElementOf = typename MemoryAccess<std::remove_cvref_t<C>>::Element;
 
 // UnsafeMutableMemoryAccessible: the collection also lends a write view.
 template <class C>
-concept UnsafeMutableMemoryAccessible =
-    UnsafeMemoryAccessible<C> && MemoryAccess<std::remove_cvref_t<C>>::isMutable;
+concept UnsafeMutableMemoryAccessible = UnsafeMemoryAccessible<C> && MemoryAccess<std::remove_cvref_t<C>>::isMutable;
 
 // A conforming collection of float or double.
 template <class C>
@@ -386,13 +405,12 @@ decltype(auto) withUnsafeMutableMemory(A& a, B& b, F&& body) {
     });
 }
 
-template <UnsafeMutableMemoryAccessible A, UnsafeMutableMemoryAccessible B, UnsafeMutableMemoryAccessible C,
-          class F>
+template <UnsafeMutableMemoryAccessible A, UnsafeMutableMemoryAccessible B, UnsafeMutableMemoryAccessible C, class F>
 decltype(auto) withUnsafeMutableMemory(A& a, B& b, C& c, F&& body) {
     return withUnsafeMutableMemory(a, [&](auto va) -> decltype(auto) {
         return withUnsafeMutableMemory(b, [&](auto vb) -> decltype(auto) {
-            return withUnsafeMutableMemory(c,
-                                           [&](auto vc) -> decltype(auto) { return std::forward<F>(body)(va, vb, vc); });
+            return withUnsafeMutableMemory(
+                c, [&](auto vc) -> decltype(auto) { return std::forward<F>(body)(va, vb, vc); });
         });
     });
 }
@@ -487,6 +505,6 @@ P blasBase(P pointer, int64_t stride, int64_t count) {
     return pointer;
 }
 
-}  // namespace detail
+} // namespace detail
 
-}  // namespace numerics
+} // namespace numerics

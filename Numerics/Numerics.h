@@ -14,12 +14,12 @@
 // Every public function is one template over its element type; its float and
 // double instances are the twins for float and double.
 
-#include "Numerics/Memory.h"
 #include "Numerics/Arithmetic.h"
-#include "Numerics/Reductions.h"
 #include "Numerics/ElementwiseFunctions.h"
-#include "Numerics/Signal.h"
-#include "Numerics/Random.h"
 #include "Numerics/Matrix.h"
 #include "Numerics/MatrixOperations.h"
+#include "Numerics/Memory.h"
+#include "Numerics/Random.h"
+#include "Numerics/Reductions.h"
+#include "Numerics/Signal.h"
 #include "Numerics/Vector.h"

@@ -12,11 +12,9 @@ namespace blas {
 
 namespace {
 CBLAS_TRANSPOSE toCblas(BlasTranspose t) { return t == BlasTranspose::none ? CblasNoTrans : CblasTrans; }
-}  // namespace
+} // namespace
 
-void axpy(int n, float alpha, const float* x, int incx, float* y, int incy) {
-    cblas_saxpy(n, alpha, x, incx, y, incy);
-}
+void axpy(int n, float alpha, const float* x, int incx, float* y, int incy) { cblas_saxpy(n, alpha, x, incx, y, incy); }
 void axpy(int n, double alpha, const double* x, int incx, double* y, int incy) {
     cblas_daxpy(n, alpha, x, incx, y, incy);
 }
@@ -27,8 +25,8 @@ double asum(int n, const double* x, int incx) { return cblas_dasum(n, x, incx); 
 void scal(int n, float alpha, float* x, int incx) { cblas_sscal(n, alpha, x, incx); }
 void scal(int n, double alpha, double* x, int incx) { cblas_dscal(n, alpha, x, incx); }
 
-void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, float alpha, const float* a, int lda,
-          const float* b, int ldb, float beta, float* c, int ldc) {
+void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, float alpha, const float* a, int lda, const float* b,
+          int ldb, float beta, float* c, int ldc) {
     cblas_sgemm(CblasRowMajor, toCblas(ta), toCblas(tb), m, n, k, alpha, a, lda, b, ldb, beta, c, ldc);
 }
 void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, double alpha, const double* a, int lda,
@@ -36,8 +34,8 @@ void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, double alpha,
     cblas_dgemm(CblasRowMajor, toCblas(ta), toCblas(tb), m, n, k, alpha, a, lda, b, ldb, beta, c, ldc);
 }
 
-void gemv(BlasTranspose ta, int m, int n, float alpha, const float* a, int lda, const float* x, int incx,
-          float beta, float* y, int incy) {
+void gemv(BlasTranspose ta, int m, int n, float alpha, const float* a, int lda, const float* x, int incx, float beta,
+          float* y, int incy) {
     cblas_sgemv(CblasRowMajor, toCblas(ta), m, n, alpha, a, lda, x, incx, beta, y, incy);
 }
 void gemv(BlasTranspose ta, int m, int n, double alpha, const double* a, int lda, const double* x, int incx,
@@ -45,7 +43,7 @@ void gemv(BlasTranspose ta, int m, int n, double alpha, const double* a, int lda
     cblas_dgemv(CblasRowMajor, toCblas(ta), m, n, alpha, a, lda, x, incx, beta, y, incy);
 }
 
-}  // namespace blas
+} // namespace blas
 
 namespace lapack {
 
@@ -64,7 +62,7 @@ void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, dou
     LAPACK_dgeev(jobvl, jobvr, n, a, lda, wr, wi, vl, ldvl, vr, ldvr, work, lwork, info);
 }
 
-}  // namespace lapack
+} // namespace lapack
 
 namespace radix2 {
 
@@ -76,7 +74,7 @@ std::mutex& plannerMutex() {
     static std::mutex m;
     return m;
 }
-}  // namespace
+} // namespace
 
 struct Setup {
     std::size_t log2n;
@@ -118,6 +116,6 @@ void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::
     fftwf_destroy_plan(plan);
 }
 
-}  // namespace radix2
+} // namespace radix2
 
-}  // namespace numerics
+} // namespace numerics

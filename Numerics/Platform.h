@@ -28,18 +28,18 @@ void scal(int n, float alpha, float* x, int incx);
 void scal(int n, double alpha, double* x, int incx);
 
 // Row-major C = alpha * op(A) * op(B) + beta * C (cblas_?gemm).
-void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, float alpha, const float* a, int lda,
-          const float* b, int ldb, float beta, float* c, int ldc);
+void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, float alpha, const float* a, int lda, const float* b,
+          int ldb, float beta, float* c, int ldc);
 void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, double alpha, const double* a, int lda,
           const double* b, int ldb, double beta, double* c, int ldc);
 
 // Row-major y = alpha * op(A) * x + beta * y (cblas_?gemv).
-void gemv(BlasTranspose ta, int m, int n, float alpha, const float* a, int lda, const float* x, int incx,
-          float beta, float* y, int incy);
+void gemv(BlasTranspose ta, int m, int n, float alpha, const float* a, int lda, const float* x, int incx, float beta,
+          float* y, int incy);
 void gemv(BlasTranspose ta, int m, int n, double alpha, const double* a, int lda, const double* x, int incx,
           double beta, double* y, int incy);
 
-}  // namespace blas
+} // namespace blas
 
 namespace lapack {
 
@@ -55,7 +55,7 @@ void getri(int* n, double* a, int* lda, int* ipiv, double* work, int* lwork, int
 void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, double* wr, double* wi, double* vl,
           int* ldvl, double* vr, int* ldvr, double* work, int* lwork, int* info);
 
-}  // namespace lapack
+} // namespace lapack
 
 namespace radix2 {
 
@@ -70,6 +70,6 @@ void destroySetup(Setup* setup);
 void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::size_t log2n);
 void zipForward(Setup* setup, double* re, double* im, std::ptrdiff_t stride, std::size_t log2n);
 
-}  // namespace radix2
+} // namespace radix2
 
-}  // namespace numerics
+} // namespace numerics

@@ -33,11 +33,11 @@ struct SecureBuffer {
     }
 };
 
-}  // namespace
+} // namespace
 
 uint64_t SystemRandomNumberGenerator::operator()() {
     thread_local SecureBuffer buffer;
     return buffer.take();
 }
 
-}  // namespace numerics
+} // namespace numerics

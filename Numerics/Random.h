@@ -41,25 +41,27 @@ namespace detail {
 template <Real T, RandomNumberGenerator G>
 auto nextBits(G& generator) {
     const auto value = static_cast<uint64_t>(generator());
-    if constexpr (std::same_as<T, double>) return value;
-    else return static_cast<uint32_t>(value);
+    if constexpr (std::same_as<T, double>)
+        return value;
+    else
+        return static_cast<uint32_t>(value);
 }
 
 // An integer uniform over 0 ... 2^p inclusive (p = 53 for double, 24 for
 // float), without bias: multiply-and-reject over the random bits.
 template <Real T, RandomNumberGenerator G>
 uint64_t drawUnitNumerator(G& generator) {
-    constexpr int p = std::numeric_limits<T>::digits;  // 53 or 24
+    constexpr int p = std::numeric_limits<T>::digits; // 53 or 24
     if constexpr (std::same_as<T, double>) {
         constexpr uint64_t range = (uint64_t(1) << p) + 1;
-        constexpr uint64_t threshold = (0 - range) % range;  // (2^64 - range) mod range
+        constexpr uint64_t threshold = (0 - range) % range; // (2^64 - range) mod range
         for (;;) {
             const unsigned __int128 m = static_cast<unsigned __int128>(nextBits<T>(generator)) * range;
             if (static_cast<uint64_t>(m) >= threshold) return static_cast<uint64_t>(m >> 64);
         }
     } else {
         constexpr uint32_t range = (uint32_t(1) << p) + 1;
-        constexpr uint32_t threshold = (0u - range) % range;  // (2^32 - range) mod range
+        constexpr uint32_t threshold = (0u - range) % range; // (2^32 - range) mod range
         for (;;) {
             const uint64_t m = static_cast<uint64_t>(nextBits<T>(generator)) * range;
             if (static_cast<uint32_t>(m) >= threshold) return m >> 32;
@@ -77,7 +79,7 @@ T drawUniform(G& generator, T lower, T upper, T width) {
     return unit * width + lower;
 }
 
-}  // namespace detail
+} // namespace detail
 
 // count uniform values from range, element 0 first.
 template <Real T, RandomNumberGenerator G>
@@ -145,4 +147,4 @@ T randomNormalScalar(T mean, T stdDeviation) {
     return randomNormalScalar(mean, stdDeviation, generator);
 }
 
-}  // namespace numerics
+} // namespace numerics

@@ -25,7 +25,7 @@ ElementOf<C> reduce(const C& x, Routine routine) {
     });
 }
 
-}  // namespace detail
+} // namespace detail
 
 // Sum of the elements.
 template <RealCollection C>
@@ -131,8 +131,7 @@ struct LinearRegression {
 // operations (the build has no contraction into fused multiply-adds), so the
 // results repeat bit for bit.
 template <class A, class B>
-    requires SameElement<A, B>
-LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
+requires SameElement<A, B> LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
     using T = ElementOf<A>;
     detail::require(detail::countOf(x) == detail::countOf(y));
     const T mx = mean(x);
@@ -147,4 +146,4 @@ LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
     return {slope, intercept};
 }
 
-}  // namespace numerics
+} // namespace numerics

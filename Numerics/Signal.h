@@ -36,7 +36,7 @@ std::vector<ElementOf<C>> zeroPadded(const C& x, int64_t d) {
     });
 }
 
-}  // namespace detail
+} // namespace detail
 
 // Full linear convolution: count(x) + count(k) - 1 elements,
 // result[n] = sum over q of x[n - q] * k[q].
@@ -49,8 +49,7 @@ std::vector<ElementOf<C>> zeroPadded(const C& x, int64_t d) {
 // order, so the results are those of the single padded call, without copying
 // the signal.
 template <class S, class K>
-    requires SameElement<S, K>
-std::vector<ElementOf<S>> conv(const S& x, const K& k) {
+requires SameElement<S, K> std::vector<ElementOf<S>> conv(const S& x, const K& k) {
     using T = ElementOf<S>;
     const int64_t nx = detail::countOf(x);
     const int64_t nk = detail::countOf(k);
@@ -61,7 +60,7 @@ std::vector<ElementOf<S>> conv(const S& x, const K& k) {
     withUnsafeMemory(x, k, [&](UnsafeMemory<T> vx, UnsafeMemory<T> vk) {
         const int64_t c = vk.count;
         detail::require(c != 0);
-        const int64_t d = c - 1;  // pad length
+        const int64_t d = c - 1; // pad length
         // The kernel read backwards: from its last element with stride -stride.
         const T* last = vk.pointer + d * vk.stride;
         const auto P = detail::vectorLength(c);
@@ -83,8 +82,7 @@ std::vector<ElementOf<S>> conv(const S& x, const K& k) {
 // Cross-correlation for every lag: 2 * count(x) - 1 elements; y is padded
 // with zeros to count(x); element count(x) - 1 is the zero lag.
 template <class A, class B>
-    requires SameElement<A, B>
-std::vector<ElementOf<A>> xcorr(const A& x, const B& y) {
+requires SameElement<A, B> std::vector<ElementOf<A>> xcorr(const A& x, const B& y) {
     using T = ElementOf<A>;
     const int64_t nx = detail::countOf(x);
     const int64_t ny = detail::countOf(y);
@@ -145,4 +143,4 @@ std::vector<T> fft(const std::vector<T>& input) {
     return result;
 }
 
-}  // namespace numerics
+} // namespace numerics

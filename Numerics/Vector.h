@@ -42,16 +42,16 @@ public:
 
     // The array as given.
     explicit Vector(std::vector<T> scalars)
-        : dimensions_(static_cast<int64_t>(scalars.size())), scalars_(std::move(scalars)) {}
+        : dimensions_(static_cast<int64_t>(scalars.size())),
+          scalars_(std::move(scalars)) {}
 
     // The literal form.
     Vector(std::initializer_list<T> scalars) : Vector(std::vector<T>(scalars)) {}
 
     // Any sequence of scalars, in order.
     template <std::ranges::input_range R>
-        requires std::convertible_to<std::ranges::range_value_t<R>, T> &&
-                 (!std::same_as<std::remove_cvref_t<R>, std::vector<T>>)
-    explicit Vector(const R& sequence) {
+    requires std::convertible_to<std::ranges::range_value_t<R>, T> &&
+        (!std::same_as<std::remove_cvref_t<R>, std::vector<T>>)explicit Vector(const R& sequence) {
         for (const auto& v : sequence) scalars_.push_back(static_cast<T>(v));
         dimensions_ = static_cast<int64_t>(scalars_.size());
     }
@@ -59,8 +59,7 @@ public:
     // Component i = generator(i), in order; a failure of the generator passes
     // through and no vector results.
     template <class Generator>
-        requires std::invocable<Generator&, int64_t>
-    Vector(int64_t dimensions, Generator generator) {
+    requires std::invocable<Generator&, int64_t> Vector(int64_t dimensions, Generator generator) {
         detail::require(dimensions >= 0);
         scalars_.reserve(static_cast<std::size_t>(dimensions));
         for (int64_t i = 0; i < dimensions; ++i) scalars_.push_back(static_cast<T>(generator(i)));
@@ -68,23 +67,19 @@ public:
     }
 
     template <RandomNumberGenerator G>
-        requires Real<T>
+    requires Real<T>
     static Vector random(int64_t count, ClosedRange<T> range, G& generator) {
         return Vector(numerics::random(count, range, generator));
     }
-    static Vector random(int64_t count, ClosedRange<T> range)
-        requires Real<T>
-    {
+    static Vector random(int64_t count, ClosedRange<T> range) requires Real<T> {
         return Vector(numerics::random(count, range));
     }
     template <RandomNumberGenerator G>
-        requires Real<T>
+    requires Real<T>
     static Vector randomNormal(int64_t count, T mean, T stdDeviation, G& generator) {
         return Vector(numerics::randomNormal(count, mean, stdDeviation, generator));
     }
-    static Vector randomNormal(int64_t count, T mean, T stdDeviation)
-        requires Real<T>
-    {
+    static Vector randomNormal(int64_t count, T mean, T stdDeviation) requires Real<T> {
         return Vector(numerics::randomNormal(count, mean, stdDeviation));
     }
 
@@ -167,17 +162,28 @@ Vector<T> scalarVector(const Vector<T>& v, T s, Routine routine) {
 
 template <Real T, class Routine>
 void scalarInPlace(Vector<T>& v, T s, Routine routine) {
-    v.modifyScalars([&](std::vector<T>& r) { routine(r.data(), 1, &s, r.data(), 1, vectorLength(static_cast<int64_t>(r.size()))); });
+    v.modifyScalars([&](std::vector<T>& r) {
+        routine(r.data(), 1, &s, r.data(), 1, vectorLength(static_cast<int64_t>(r.size())));
+    });
 }
 
-}  // namespace detail
+} // namespace detail
 
 // ---- sums and differences ----
 
-template <Real T> Vector<T> add(const Vector<T>& v, const Vector<T>& w) { return detail::axpyVector(v, w, T(1)); }
-template <Real T> Vector<T> sub(const Vector<T>& v, const Vector<T>& w) { return detail::axpyVector(v, w, T(-1)); }
+template <Real T>
+Vector<T> add(const Vector<T>& v, const Vector<T>& w) {
+    return detail::axpyVector(v, w, T(1));
+}
+template <Real T>
+Vector<T> sub(const Vector<T>& v, const Vector<T>& w) {
+    return detail::axpyVector(v, w, T(-1));
+}
 // v + s * w.
-template <Real T> Vector<T> muladd(const Vector<T>& v, const Vector<T>& w, std::type_identity_t<T> s) { return detail::axpyVector(v, w, s); }
+template <Real T>
+Vector<T> muladd(const Vector<T>& v, const Vector<T>& w, std::type_identity_t<T> s) {
+    return detail::axpyVector(v, w, s);
+}
 
 template <Real T>
 Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
@@ -195,32 +201,40 @@ Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
     return v;
 }
 
-template <Real T> Vector<T> add(const Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T> add(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, s, [](auto... a) { vec::addScalar(a...); });
 }
-template <Real T> Vector<T> sub(const Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T> sub(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, -s, [](auto... a) { vec::addScalar(a...); });
 }
-template <Real T> Vector<T> mul(const Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T> mul(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, s, [](auto... a) { vec::multiplyScalar(a...); });
 }
-template <Real T> Vector<T> div(const Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T> div(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, s, [](auto... a) { vec::divideScalar(a...); });
 }
 
-template <Real T> Vector<T>& operator+=(Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T>& operator+=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, s, [](auto... a) { vec::addScalar(a...); });
     return v;
 }
-template <Real T> Vector<T>& operator-=(Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T>& operator-=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, -s, [](auto... a) { vec::addScalar(a...); });
     return v;
 }
-template <Real T> Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, s, [](auto... a) { vec::multiplyScalar(a...); });
     return v;
 }
-template <Real T> Vector<T>& operator/=(Vector<T>& v, std::type_identity_t<T> s) {
+template <Real T>
+Vector<T>& operator/=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, s, [](auto... a) { vec::divideScalar(a...); });
     return v;
 }
@@ -246,7 +260,7 @@ Vector<T> elmul(const Vector<T>& v, const Vector<T>& w) {
 template <Real T>
 Vector<T> eldiv(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
-    return Vector<T>(numerics::div(v.scalars(), w.scalars()));  // v[i] / w[i], w the divisor
+    return Vector<T>(numerics::div(v.scalars(), w.scalars())); // v[i] / w[i], w the divisor
 }
 
 template <Real T>
@@ -340,16 +354,49 @@ Vector<T> mul(const Vector<T>& v, const Matrix<T>& m) {
 
 // ---- operators ----
 
-template <Real T> Vector<T> operator+(const Vector<T>& v, const Vector<T>& w) { return add(v, w); }
-template <Real T> Vector<T> operator-(const Vector<T>& v, const Vector<T>& w) { return sub(v, w); }
-template <Real T> Vector<T> operator+(const Vector<T>& v, std::type_identity_t<T> s) { return add(v, s); }
-template <Real T> Vector<T> operator-(const Vector<T>& v, std::type_identity_t<T> s) { return sub(v, s); }
-template <Real T> Vector<T> operator*(const Vector<T>& v, std::type_identity_t<T> s) { return mul(v, s); }
-template <Real T> Vector<T> operator/(const Vector<T>& v, std::type_identity_t<T> s) { return div(v, s); }
-template <Real T> Vector<T> operator*(std::type_identity_t<T> s, const Vector<T>& v) { return mul(s, v); }
-template <Real T> Vector<T> operator*(const Vector<T>& v, const Vector<T>& w) { return elmul(v, w); }  // .*
-template <Real T> Vector<T> operator/(const Vector<T>& v, const Vector<T>& w) { return eldiv(v, w); }  // ./
-template <Real T> Vector<T> operator*(const Matrix<T>& m, const Vector<T>& v) { return mul(m, v); }
-template <Real T> Vector<T> operator*(const Vector<T>& v, const Matrix<T>& m) { return mul(v, m); }
+template <Real T>
+Vector<T> operator+(const Vector<T>& v, const Vector<T>& w) {
+    return add(v, w);
+}
+template <Real T>
+Vector<T> operator-(const Vector<T>& v, const Vector<T>& w) {
+    return sub(v, w);
+}
+template <Real T>
+Vector<T> operator+(const Vector<T>& v, std::type_identity_t<T> s) {
+    return add(v, s);
+}
+template <Real T>
+Vector<T> operator-(const Vector<T>& v, std::type_identity_t<T> s) {
+    return sub(v, s);
+}
+template <Real T>
+Vector<T> operator*(const Vector<T>& v, std::type_identity_t<T> s) {
+    return mul(v, s);
+}
+template <Real T>
+Vector<T> operator/(const Vector<T>& v, std::type_identity_t<T> s) {
+    return div(v, s);
+}
+template <Real T>
+Vector<T> operator*(std::type_identity_t<T> s, const Vector<T>& v) {
+    return mul(s, v);
+}
+template <Real T>
+Vector<T> operator*(const Vector<T>& v, const Vector<T>& w) {
+    return elmul(v, w);
+} // .*
+template <Real T>
+Vector<T> operator/(const Vector<T>& v, const Vector<T>& w) {
+    return eldiv(v, w);
+} // ./
+template <Real T>
+Vector<T> operator*(const Matrix<T>& m, const Vector<T>& v) {
+    return mul(m, v);
+}
+template <Real T>
+Vector<T> operator*(const Vector<T>& v, const Matrix<T>& m) {
+    return mul(v, m);
+}
 
-}  // namespace numerics
+} // namespace numerics

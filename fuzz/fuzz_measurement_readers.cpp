@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     for (const char* name : {"m.txt", "m.csv", "m.ti3"}) {
         const auto file = measurementFileFromBytes(bytes, name);
-        if (!file) return 0;  // not UTF-8
+        if (!file) return 0; // not UTF-8
         check(file->measurementData && !file->measurementData->empty());
 
         // The road of a load: the recognised kind's reader.

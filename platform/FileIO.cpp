@@ -12,9 +12,7 @@
 namespace platform {
 namespace {
 
-FileResult failure(const std::string& what, int error) {
-    return {false, what + ": " + std::strerror(error)};
-}
+FileResult failure(const std::string& what, int error) { return {false, what + ": " + std::strerror(error)}; }
 
 // Mode for a new file: what open(2) would give it under the current umask.
 mode_t defaultMode() {

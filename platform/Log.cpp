@@ -31,13 +31,17 @@ bool anyContains(const std::vector<std::string>& lines, std::string_view text) {
 } // namespace
 
 void devLog(std::string_view line) {
-    if (auto& sink = devLogSink()) sink(line);
-    else writeLine(stderr, line);
+    if (auto& sink = devLogSink())
+        sink(line);
+    else
+        writeLine(stderr, line);
 }
 
 void printLine(std::string_view line) {
-    if (auto& sink = standardOutputSink()) sink(line);
-    else writeLine(stdout, line);
+    if (auto& sink = standardOutputSink())
+        sink(line);
+    else
+        writeLine(stdout, line);
 }
 
 LineSink setDevLogSink(LineSink sink) { return std::exchange(devLogSink(), std::move(sink)); }

@@ -29,8 +29,7 @@ void NotificationCenter::post(const std::string& name, std::any object) {
     for (const auto& e : entries_)
         if (e.name.empty() || e.name == name) tokens.push_back(e.token);
     for (Token token : tokens) {
-        auto it = std::find_if(entries_.begin(), entries_.end(),
-                               [token](const Entry& e) { return e.token == token; });
+        auto it = std::find_if(entries_.begin(), entries_.end(), [token](const Entry& e) { return e.token == token; });
         if (it == entries_.end()) continue;
         auto observer = it->observer; // keeps it alive if it removes itself
         (*observer)(notification);

@@ -48,7 +48,8 @@ class ObserverRegistration {
 public:
     ObserverRegistration() = default;
     ObserverRegistration(NotificationCenter& center, NotificationCenter::Token token)
-        : center_(&center), token_(token) {}
+        : center_(&center),
+          token_(token) {}
     ObserverRegistration(ObserverRegistration&& other) noexcept { *this = std::move(other); }
     ObserverRegistration& operator=(ObserverRegistration&& other) noexcept;
     ObserverRegistration(const ObserverRegistration&) = delete;

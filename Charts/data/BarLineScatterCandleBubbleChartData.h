@@ -7,8 +7,7 @@ namespace charts {
 class BarLineScatterCandleBubbleChartData : public ChartData {
 public:
     BarLineScatterCandleBubbleChartData() = default;
-    explicit BarLineScatterCandleBubbleChartData(DataSets dataSets)
-        : ChartData(DeferBounds{}, std::move(dataSets)) {
+    explicit BarLineScatterCandleBubbleChartData(DataSets dataSets) : ChartData(DeferBounds{}, std::move(dataSets)) {
         notifyDataChanged();
     }
 

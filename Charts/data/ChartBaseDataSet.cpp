@@ -26,9 +26,7 @@ QColor withAlpha(QColor color, double alpha) {
 
 } // namespace
 
-QColor defaultDataSetColor() {
-    return QColor::fromRgbF(140.0f / 255.0f, 234.0f / 255.0f, 1.0f, 1.0f);
-}
+QColor defaultDataSetColor() { return QColor::fromRgbF(140.0f / 255.0f, 234.0f / 255.0f, 1.0f, 1.0f); }
 
 ChartBaseDataSet::ChartBaseDataSet()
     : colors_{defaultDataSetColor()},
@@ -37,9 +35,7 @@ ChartBaseDataSet::ChartBaseDataSet()
       formSize_(std::numeric_limits<double>::quiet_NaN()),
       formLineWidth_(std::numeric_limits<double>::quiet_NaN()) {}
 
-ChartBaseDataSet::ChartBaseDataSet(std::optional<QString> label) : ChartBaseDataSet() {
-    label_ = std::move(label);
-}
+ChartBaseDataSet::ChartBaseDataSet(std::optional<QString> label) : ChartBaseDataSet() { label_ = std::move(label); }
 
 void ChartBaseDataSet::notifyDataSetChanged() { calcMinMax(); }
 void ChartBaseDataSet::calcMinMax() { notImplemented("calcMinMax"); }
@@ -56,9 +52,7 @@ ChartDataEntryPtr ChartBaseDataSet::entryForXValue(double, double, ChartDataSetR
 ChartDataEntryPtr ChartBaseDataSet::entryForXValue(double, double) const {
     notImplemented("entryForXValue(x, closestToY)");
 }
-std::vector<ChartDataEntryPtr> ChartBaseDataSet::entriesForXValue(double) const {
-    notImplemented("entriesForXValue");
-}
+std::vector<ChartDataEntryPtr> ChartBaseDataSet::entriesForXValue(double) const { notImplemented("entriesForXValue"); }
 std::int64_t ChartBaseDataSet::entryIndex(double, double, ChartDataSetRounding) const {
     notImplemented("entryIndex(x, closestToY, rounding)");
 }
@@ -130,9 +124,7 @@ QColor ChartBaseDataSet::valueTextColorAt(std::int64_t index) const {
     return cyclicColor(valueColors(), index).value_or(labelColor());
 }
 
-std::shared_ptr<ChartBaseDataSet> ChartBaseDataSet::makeBlank() const {
-    return std::make_shared<ChartBaseDataSet>();
-}
+std::shared_ptr<ChartBaseDataSet> ChartBaseDataSet::makeBlank() const { return std::make_shared<ChartBaseDataSet>(); }
 
 std::shared_ptr<ChartBaseDataSet> ChartBaseDataSet::copy() const {
     auto target = makeBlank();

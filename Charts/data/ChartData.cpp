@@ -33,8 +33,14 @@ void widenMin(double& bound, double value) {
 } // namespace
 
 ChartData::ChartData(DeferBounds, DataSets dataSets)
-    : yMax_(-largest), yMin_(largest), xMax_(-largest), xMin_(largest), leftAxisMax_(-largest),
-      leftAxisMin_(largest), rightAxisMax_(-largest), rightAxisMin_(largest),
+    : yMax_(-largest),
+      yMin_(largest),
+      xMax_(-largest),
+      xMin_(largest),
+      leftAxisMax_(-largest),
+      leftAxisMin_(largest),
+      rightAxisMax_(-largest),
+      rightAxisMin_(largest),
       dataSets_(withoutMissing(std::move(dataSets))) {}
 
 ChartData::ChartData() : ChartData(DeferBounds{}, DataSets{}) {}
@@ -75,8 +81,7 @@ void ChartData::calcMinMax() {
 }
 
 void ChartData::takeAxisBounds(YAxis::AxisDependency axis, double& axisMax, double& axisMin) {
-    const auto first =
-        axis == YAxis::AxisDependency::left ? getFirstLeft(dataSets()) : getFirstRight(dataSets());
+    const auto first = axis == YAxis::AxisDependency::left ? getFirstLeft(dataSets()) : getFirstRight(dataSets());
     if (first == nullptr) return;
     axisMax = first->yMax();
     axisMin = first->yMin();

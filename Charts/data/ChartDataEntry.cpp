@@ -9,22 +9,16 @@
 
 namespace charts {
 
-ChartDataEntry::ChartDataEntry(double x, double y, std::any data) : ChartDataEntry(x, y) {
-    setData(std::move(data));
-}
+ChartDataEntry::ChartDataEntry(double x, double y, std::any data) : ChartDataEntry(x, y) { setData(std::move(data)); }
 
-ChartDataEntry::ChartDataEntry(double x, double y, QImage icon) : ChartDataEntry(x, y) {
-    setIcon(std::move(icon));
-}
+ChartDataEntry::ChartDataEntry(double x, double y, QImage icon) : ChartDataEntry(x, y) { setIcon(std::move(icon)); }
 
 ChartDataEntry::ChartDataEntry(double x, double y, QImage icon, std::any data) : ChartDataEntry(x, y) {
     setIcon(std::move(icon));
     setData(std::move(data));
 }
 
-std::shared_ptr<ChartDataEntry> ChartDataEntry::makeBlank() const {
-    return std::make_shared<ChartDataEntry>();
-}
+std::shared_ptr<ChartDataEntry> ChartDataEntry::makeBlank() const { return std::make_shared<ChartDataEntry>(); }
 
 std::shared_ptr<ChartDataEntry> ChartDataEntry::copy() const {
     auto entry = makeBlank();

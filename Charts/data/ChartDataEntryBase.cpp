@@ -4,9 +4,7 @@
 
 namespace charts {
 
-std::string ChartDataEntryBase::description() const {
-    return "ChartDataEntryBase, y " + roundTripText(y());
-}
+std::string ChartDataEntryBase::description() const { return "ChartDataEntryBase, y " + roundTripText(y()); }
 
 bool ChartDataEntryBase::isEqual(const ChartDataEntryBase* other) const {
     if (other == nullptr) return false;

@@ -16,8 +16,7 @@ public:
     explicit ChartDataEntryBase(double y) : y_(y) {}
     ChartDataEntryBase(double y, std::any data) : y_(y), data_(std::move(data)) {}
     ChartDataEntryBase(double y, QImage icon) : y_(y), icon_(std::move(icon)) {}
-    ChartDataEntryBase(double y, QImage icon, std::any data)
-        : y_(y), data_(std::move(data)), icon_(std::move(icon)) {}
+    ChartDataEntryBase(double y, QImage icon, std::any data) : y_(y), data_(std::move(data)), icon_(std::move(icon)) {}
     virtual ~ChartDataEntryBase() = default;
 
     ChartDataEntryBase(const ChartDataEntryBase&) = delete;

@@ -28,7 +28,11 @@ std::ptrdiff_t offset(std::int64_t position) { return static_cast<std::ptrdiff_t
 } // namespace
 
 ChartDataSet::ChartDataSet(DeferBounds, Entries entries, std::optional<QString> label)
-    : ChartBaseDataSet(std::move(label)), yMax_(-largest), yMin_(largest), xMax_(-largest), xMin_(largest),
+    : ChartBaseDataSet(std::move(label)),
+      yMax_(-largest),
+      yMin_(largest),
+      xMax_(-largest),
+      xMin_(largest),
       entries_(withoutMissing(std::move(entries))) {}
 
 ChartDataSet::ChartDataSet() : ChartDataSet(Entries{}, QStringLiteral("DataSet")) {}
@@ -135,8 +139,8 @@ std::pair<std::int64_t, std::int64_t> ChartDataSet::lowerBoundRange(double xValu
 
     // The first sample at or above xValue, k, bounds the answer: after sample
     // k - 1 and no later than sample k, when the entries there still agree.
-    const auto k = static_cast<std::size_t>(
-        std::lower_bound(samples.xs.begin(), samples.xs.end(), xValue) - samples.xs.begin());
+    const auto k =
+        static_cast<std::size_t>(std::lower_bound(samples.xs.begin(), samples.xs.end(), xValue) - samples.xs.begin());
     std::size_t first = 0;
     std::size_t last = count;
     bool holds = true;
@@ -223,8 +227,7 @@ std::int64_t ChartDataSet::entryIndex(double xValue, double closestToY, ChartDat
     case ChartDataSetRounding::down:
         if (closestX > xValue && high > 0) --high;
         break;
-    case ChartDataSetRounding::closest:
-        break;
+    case ChartDataSetRounding::closest: break;
     }
 
     if (std::isnan(closestToY)) return high;
@@ -243,8 +246,7 @@ std::int64_t ChartDataSet::entryIndex(double xValue, double closestToY, ChartDat
     return best;
 }
 
-ChartDataEntryPtr ChartDataSet::entryForXValue(double xValue, double closestToY,
-                                               ChartDataSetRounding rounding) const {
+ChartDataEntryPtr ChartDataSet::entryForXValue(double xValue, double closestToY, ChartDataSetRounding rounding) const {
     return entryForIndex(entryIndex(xValue, closestToY, rounding));
 }
 

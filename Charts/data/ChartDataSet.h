@@ -145,7 +145,7 @@ private:
         std::size_t count = 0;
         bool stale = false;
         std::size_t wholeSearches = 0; // while stale
-        bool usable = false; // ascending and without NaN when taken
+        bool usable = false;           // ascending and without NaN when taken
         std::vector<double> xs;
     };
     mutable XSamples xSamples_;

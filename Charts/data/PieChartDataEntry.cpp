@@ -4,8 +4,7 @@
 
 namespace charts {
 
-PieChartDataEntry::PieChartDataEntry(double value)
-    : ChartDataEntry(std::numeric_limits<double>::quiet_NaN(), value) {}
+PieChartDataEntry::PieChartDataEntry(double value) : ChartDataEntry(std::numeric_limits<double>::quiet_NaN(), value) {}
 
 PieChartDataEntry::PieChartDataEntry(double value, std::optional<QString> label) : PieChartDataEntry(value) {
     setLabel(std::move(label));

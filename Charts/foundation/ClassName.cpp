@@ -9,8 +9,8 @@ namespace charts {
 
 std::string moduleQualifiedClassName(const std::type_info& type) {
     int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(
-        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
+                                                     std::free);
     std::string name = status == 0 && demangled ? demangled.get() : type.name();
 
     // Module path joined by dots; this library's namespace reads "Charts".

@@ -50,7 +50,9 @@ ZWBezierCurveD::ZWBezierCurveD(const std::vector<double>& xs, const std::vector<
 }
 
 BezierQuadInkCurve::BezierQuadInkCurve(std::vector<double> xValues, std::vector<double> yValues)
-    : inputXValues(std::move(xValues)), inputYValues(std::move(yValues)), outputCurve(inputXValues, inputYValues) {
+    : inputXValues(std::move(xValues)),
+      inputYValues(std::move(yValues)),
+      outputCurve(inputXValues, inputYValues) {
     outputYs = outputCurve.outputYs ? *outputCurve.outputYs : inputYValues;
     interpolate();
 }

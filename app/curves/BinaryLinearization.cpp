@@ -22,7 +22,8 @@ std::size_t binarySearchIndex(const std::vector<double>& values, double value) {
 
 BinaryLinearization::BinaryLinearization(std::vector<double> correctionCurve,
                                          std::vector<std::vector<double>> quadCurves)
-    : quadToLinearize(std::move(quadCurves)), targetArray(std::move(correctionCurve)) {
+    : quadToLinearize(std::move(quadCurves)),
+      targetArray(std::move(correctionCurve)) {
     // The literal step of the 256 grid (not 100/255) is part of the result.
     stepArray = ramp(256, 0, 0.3921568627);
     step256 = stepArray;
@@ -35,9 +36,8 @@ std::vector<double> BinaryLinearization::resampleTo1024(const std::vector<double
     if (curve.size() == 1) return std::vector<double>(1024, curve.front());
     // Curves of the usual 256 values sit on the 256 grid; others are spread
     // evenly over the same range.
-    const auto xs = curve.size() == step256.size()
-                        ? normalizeToUnit(step256)
-                        : normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1));
+    const auto xs = curve.size() == step256.size() ? normalizeToUnit(step256)
+                                                   : normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1));
     ZWInterpolateD interpolator;
     interpolator.inputXs = xs;
     interpolator.interpolationStepValue = 1.0 / 1024;

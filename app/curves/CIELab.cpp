@@ -15,9 +15,7 @@ std::string debugDescription(const std::vector<CIELab>& list) {
     return text + "]";
 }
 
-KeyedDoubles encode(const CIELab& lab) {
-    return {{"L", lab.L}, {"a", lab.a}, {"b", lab.b}};
-}
+KeyedDoubles encode(const CIELab& lab) { return {{"L", lab.L}, {"a", lab.a}, {"b", lab.b}}; }
 
 CIELab decodeCIELab(const KeyedDoubles& record) {
     auto value = [&](const char* key) {

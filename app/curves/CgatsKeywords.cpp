@@ -14,8 +14,7 @@ bool lineBeginsWith(std::string_view line, std::string_view keyword) {
     return line.substr(start).starts_with(keyword);
 }
 
-std::optional<std::size_t> findLine(const std::vector<std::string>& lines, std::string_view keyword,
-                                    std::size_t from) {
+std::optional<std::size_t> findLine(const std::vector<std::string>& lines, std::string_view keyword, std::size_t from) {
     for (std::size_t i = from; i < lines.size(); ++i)
         if (lineBeginsWith(lines[i], keyword)) return i;
     return std::nullopt;

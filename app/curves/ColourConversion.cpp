@@ -9,9 +9,7 @@ int luminance(const ARGB_8& pixel) {
 
 namespace {
 
-double srgbCompand(double c) {
-    return c > 0.0031308 ? 1.055 * std::pow(c, 1 / 2.4) - 0.055 : 12.92 * c;
-}
+double srgbCompand(double c) { return c > 0.0031308 ? 1.055 * std::pow(c, 1 / 2.4) - 0.055 : 12.92 * c; }
 
 std::uint8_t toByte(double c) {
     const double v = std::pow(c, 1 / 2.2) * 255;
@@ -33,6 +31,4 @@ std::array<double, 3> xyzToSRGB(double X, double Y, double Z) {
     return {srgbCompand(r), srgbCompand(g), srgbCompand(b)};
 }
 
-ARGB_8 linearRGBToARGB8(double r, double g, double b) {
-    return ARGB_8{255, toByte(r), toByte(g), toByte(b)};
-}
+ARGB_8 linearRGBToARGB8(double r, double g, double b) { return ARGB_8{255, toByte(r), toByte(g), toByte(b)}; }

@@ -60,7 +60,8 @@ protected:
 class DataToolCIELabFile : public MeasurementData {
 public:
     DataToolCIELabFile(std::optional<std::vector<std::string>> rawData, bool forLinearization, bool isCSV)
-        : MeasurementData(std::move(rawData), forLinearization), isCSV(isCSV) {}
+        : MeasurementData(std::move(rawData), forLinearization),
+          isCSV(isCSV) {}
     bool isCSV;
 
     std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const override;

@@ -13,8 +13,7 @@ std::vector<double> solveTridiagonal(std::vector<double> below, std::vector<doub
     }
     std::vector<double> solution(n);
     solution[n - 1] = rhs[n - 1] / diagonal[n - 1];
-    for (std::size_t i = n - 1; i-- > 0;)
-        solution[i] = (rhs[i] - above[i] * solution[i + 1]) / diagonal[i];
+    for (std::size_t i = n - 1; i-- > 0;) solution[i] = (rhs[i] - above[i] * solution[i + 1]) / diagonal[i];
     return solution;
 }
 

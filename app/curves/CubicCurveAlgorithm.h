@@ -69,11 +69,15 @@ private:
     template <int axis>
     static double coordinate(const PlatformPoint& p) {
         if constexpr (axis == 0) {
-            if constexpr (requires { p.x(); }) return p.x();
-            else return p.x;
+            if constexpr (requires { p.x(); })
+                return p.x();
+            else
+                return p.x;
         } else {
-            if constexpr (requires { p.y(); }) return p.y();
-            else return p.y;
+            if constexpr (requires { p.y(); })
+                return p.y();
+            else
+                return p.y;
         }
     }
 };

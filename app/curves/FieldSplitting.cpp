@@ -18,9 +18,7 @@ std::vector<std::string> splitAt(std::string_view text, char separator) {
     }
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\r' || c == '\v' || c == '\f';
-}
+bool isSpace(char c) { return c == ' ' || c == '\r' || c == '\v' || c == '\f'; }
 
 } // namespace
 
@@ -60,9 +58,7 @@ std::vector<std::string> splitAtCommas(std::string_view line) {
     return fields;
 }
 
-bool isBlankLine(std::string_view line) {
-    return trimWhitespace(line).empty();
-}
+bool isBlankLine(std::string_view line) { return trimWhitespace(line).empty(); }
 
 bool isBlankRow(const std::vector<std::string>& fields) {
     for (const auto& field : fields)

@@ -28,16 +28,15 @@ struct InkList {
                                              "Yellow",     "Light Cyan", "Light Magenta", "Not Used"};
     std::vector<std::string> inkNamesfor7Ink{"Select Ink", "Black",         "Cyan",        "Magenta", "Yellow",
                                              "Light Cyan", "Light Magenta", "Light Black", "Not Used"};
-    std::vector<std::string> inkNamesfor8Ink{"Select Ink",    "Black",       "Cyan",
-                                             "Magenta",       "Yellow",      "Light Cyan",
-                                             "Light Magenta", "Light Black", "Light Light Black",
-                                             "Not Used"};
+    std::vector<std::string> inkNamesfor8Ink{
+        "Select Ink", "Black",         "Cyan",        "Magenta",           "Yellow",
+        "Light Cyan", "Light Magenta", "Light Black", "Light Light Black", "Not Used"};
     std::vector<std::string> inkNamesfor10Ink{
-        "Select Ink",  "Black",             "Cyan",   "Magenta", "Yellow",  "Light Cyan", "Light Magenta",
-        "Light Black", "Light Light Black", "Orange", "Green",   "Not Used"};
+        "Select Ink",        "Black",  "Cyan",  "Magenta", "Yellow", "Light Cyan", "Light Magenta", "Light Black",
+        "Light Light Black", "Orange", "Green", "Not Used"};
     std::vector<std::string> inkNamesforPro10Ink{
-        "Select Ink",  "Black",             "Cyan",   "Magenta",     "Yellow",  "Light Cyan", "Light Magenta",
-        "Light Black", "Light Light Black", "Violet", "Matte Black", "Not Used"};
+        "Select Ink",        "Black",  "Cyan",        "Magenta", "Yellow", "Light Cyan", "Light Magenta", "Light Black",
+        "Light Light Black", "Violet", "Matte Black", "Not Used"};
 
     std::string headerInfoFor6Ink = "## QuadToneRIP K,C,M,Y,LC,LM";
     std::string headerInfoFor7Ink = "## QuadToneRIP K,C,M,Y,LC,LM,LK";

@@ -26,7 +26,8 @@ MeasurementAverager::MeasurementAverager(std::vector<CIELab> input) : inputMeasu
     avgLArray = stepMeans(sortedL);
     avgAArray = stepMeans(sortedA);
     avgBArray = stepMeans(sortedB);
-    for (int s = 0; s < targetSize; ++s) averagedMeasurements.push_back(CIELab{avgLArray[s], avgAArray[s], avgBArray[s]});
+    for (int s = 0; s < targetSize; ++s)
+        averagedMeasurements.push_back(CIELab{avgLArray[s], avgAArray[s], avgBArray[s]});
 }
 
 void MeasurementAverager::chooseStepGrid() {

@@ -19,7 +19,8 @@ bool allFinite(const std::vector<CIELab>& list) {
 } // namespace
 
 MeasurementData::MeasurementData(std::optional<std::vector<std::string>> rawData, bool forLinearization)
-    : forLinearization(forLinearization), rawData(std::move(rawData)) {}
+    : forLinearization(forLinearization),
+      rawData(std::move(rawData)) {}
 
 bool MeasurementData::readMeasurements() {
     measuredLab.clear();
@@ -42,9 +43,7 @@ bool MeasurementData::readMeasurements() {
     return ok;
 }
 
-bool MeasurementData::parseMeasurements() {
-    return false;
-}
+bool MeasurementData::parseMeasurements() { return false; }
 
 std::vector<std::vector<std::string>> MeasurementData::splitRows(const std::vector<std::string>& lines) const {
     std::vector<std::vector<std::string>> rows;

@@ -10,7 +10,8 @@ public:
     std::vector<double> avg;
 
     v2MovingAverager(std::vector<double> input, int window)
-        : inputMeausurements(std::move(input)), windowSize(window) {}
+        : inputMeausurements(std::move(input)),
+          windowSize(window) {}
 
     // As many values as the input. The window is made odd and kept below the
     // input count; a window under 3 returns the input unchanged.

@@ -17,8 +17,7 @@ void appendRecord(std::vector<std::uint16_t>& words, const std::vector<Photoshop
     // The point count is a 16-bit word; a longer list is cut so that the count
     // and the points that follow it agree and the file stays readable.
     const std::size_t n = std::min(points.size(), maxPointsPerCurve);
-    if (n < points.size())
-        platform::printLine("Curve has more than 65535 points; only the first 65535 are written");
+    if (n < points.size()) platform::printLine("Curve has more than 65535 points; only the first 65535 are written");
     words.push_back(static_cast<std::uint16_t>(n));
     for (std::size_t i = 0; i < n; ++i) {
         words.push_back(points[i].first);
@@ -47,15 +46,9 @@ std::vector<std::uint16_t> PhotoshopCurve_UInt16::makeAcvData() {
         platform::printLine(wordListText(words));
         break;
     }
-    case 6:
-        platform::printLine("CMYK Curve");
-        break;
-    case 2:
-        platform::printLine("Grayscale Curve");
-        break;
-    default:
-        platform::printLine("unknown curve type");
-        break;
+    case 6: platform::printLine("CMYK Curve"); break;
+    case 2: platform::printLine("Grayscale Curve"); break;
+    default: platform::printLine("unknown curve type"); break;
     }
     acvData = words;
     return words;

@@ -28,8 +28,8 @@ constexpr std::array<KnownHeader, 8> knownHeaders{{
     {"## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,V,MK", 10},
 }};
 
-constexpr std::array<std::string_view, 8> channelMarkers{
-    "# K Curve", "K Curve", "MK Curve", "# K curve", "# K CURVE", "# MK Curve", "# MK curve", "# MK CURVE"};
+constexpr std::array<std::string_view, 8> channelMarkers{"# K Curve", "K Curve",    "MK Curve",   "# K curve",
+                                                         "# K CURVE", "# MK Curve", "# MK curve", "# MK CURVE"};
 
 constexpr std::size_t valuesPerChannel = 256;
 
@@ -126,13 +126,9 @@ int QuadDataFile::inkCountOfHeader(std::string_view headerLine) {
     return 0;
 }
 
-bool QuadDataFile::isKnownHeader() const {
-    return !rawQuadData.empty() && inkCountOfHeader(rawQuadData.front()) > 0;
-}
+bool QuadDataFile::isKnownHeader() const { return !rawQuadData.empty() && inkCountOfHeader(rawQuadData.front()) > 0; }
 
-int QuadDataFile::inkCount() const {
-    return rawQuadData.empty() ? 0 : inkCountOfHeader(rawQuadData.front());
-}
+int QuadDataFile::inkCount() const { return rawQuadData.empty() ? 0 : inkCountOfHeader(rawQuadData.front()); }
 
 bool QuadDataFile::isChannelMarker(std::string_view line) {
     for (const auto marker : channelMarkers)
@@ -244,9 +240,7 @@ std::string QuadDataFile::buildText(const std::string& notes, const Curves& curv
     return text;
 }
 
-std::string QuadDataFile::quadText(const Curves& curves) const {
-    return buildText(notesBlock(), curves);
-}
+std::string QuadDataFile::quadText(const Curves& curves) const { return buildText(notesBlock(), curves); }
 
 void QuadDataFile::saveQuadFile(const Curves& curves) const {
     if (inkList.empty()) return;

@@ -18,10 +18,10 @@ bool finds(const std::regex& pattern, std::string_view text) {
 }
 
 // Function-local statics: compiled once, thread-safely, on first use.
-#define TINTSMITH_PATTERN(function, text)                    \
-    const std::regex& function() {                           \
-        static const std::regex compiled = compileOrMatchAll(text); \
-        return compiled;                                     \
+#define TINTSMITH_PATTERN(function, text)                                                                              \
+    const std::regex& function() {                                                                                     \
+        static const std::regex compiled = compileOrMatchAll(text);                                                    \
+        return compiled;                                                                                               \
     }
 
 TINTSMITH_PATTERN(cgats, "^CGATS")

@@ -130,9 +130,7 @@ std::vector<double> ramp(int count, double start, double step) {
     return values;
 }
 
-std::vector<double> linspace(int count, double a, double b) {
-    return ramp(count, a, (b - a) / (count - 1));
-}
+std::vector<double> linspace(int count, double a, double b) { return ramp(count, a, (b - a) / (count - 1)); }
 
 std::vector<double> normalizeToUnit(const std::vector<double>& values) {
     if (values.empty()) return {};

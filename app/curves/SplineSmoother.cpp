@@ -6,8 +6,7 @@
 #include "Numerics/Numerics.h"
 #include "app/curves/Resampling.h"
 
-v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction)
-    : inputArrayToSmooth(std::move(input)) {
+v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction) : inputArrayToSmooth(std::move(input)) {
     const auto& in = inputArrayToSmooth;
     const int count = static_cast<int>(in.size());
     // Without a first sample there is nothing to start the spline from.

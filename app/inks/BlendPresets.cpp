@@ -70,13 +70,9 @@ void applyTonerTable(BlendingScreen& screen, TonerType toner, std::string_view m
 
 } // namespace
 
-void resetTonerSliders(BlendingScreen& screen) {
-    writePercents(screen, PresetPercents{});
-}
+void resetTonerSliders(BlendingScreen& screen) { writePercents(screen, PresetPercents{}); }
 
-void applyWarmPreset(BlendingScreen& screen) {
-    applyTonerTable(screen, TonerType::warm, "set custom toner");
-}
+void applyWarmPreset(BlendingScreen& screen) { applyTonerTable(screen, TonerType::warm, "set custom toner"); }
 
 void applyWarmNeutralPreset(BlendingScreen& screen) {
     applyTonerTable(screen, TonerType::warmNeutral, "should never reach this point");

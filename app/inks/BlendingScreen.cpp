@@ -18,6 +18,4 @@ constexpr TonerPositionOutlets outlets[] = {
 
 } // namespace
 
-TonerPositionOutlets outletsOf(TonerPosition position) {
-    return outlets[static_cast<std::size_t>(position)];
-}
+TonerPositionOutlets outletsOf(TonerPosition position) { return outlets[static_cast<std::size_t>(position)]; }

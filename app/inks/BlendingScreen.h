@@ -11,9 +11,15 @@ class TonerColorModel;
 // The nine toner controls of the blending screen, in the order every preset
 // writes them.
 enum class TonerPosition {
-    cyanHighlight, cyanMidtone, cyanShadow,
-    magentaHighlight, magentaMidtone, magentaShadow,
-    yellowHighlight, yellowMidtone, yellowShadow,
+    cyanHighlight,
+    cyanMidtone,
+    cyanShadow,
+    magentaHighlight,
+    magentaMidtone,
+    magentaShadow,
+    yellowHighlight,
+    yellowMidtone,
+    yellowShadow,
 };
 
 inline constexpr std::array<TonerPosition, 9> tonerPositions = {

@@ -9,8 +9,13 @@
 // channels of K5CarbonLcLm, and the all-zero component of every ink set and
 // channel without a model.
 enum class FieldDrivenKind {
-    k5CMYBlack, k5CMYCyan, k5CMYMagenta, k5CMYYellow,
-    K5CMBlack, K5CMCyan, K5CMMagenta,
+    k5CMYBlack,
+    k5CMYCyan,
+    k5CMYMagenta,
+    k5CMYYellow,
+    K5CMBlack,
+    K5CMCyan,
+    K5CMMagenta,
     Empty,
 };
 

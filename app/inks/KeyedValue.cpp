@@ -208,10 +208,14 @@ private:
         for (int i = 0; i < 4; ++i) {
             const char ch = text_[pos_++];
             code <<= 4;
-            if (ch >= '0' && ch <= '9') code |= static_cast<unsigned>(ch - '0');
-            else if (ch >= 'a' && ch <= 'f') code |= static_cast<unsigned>(ch - 'a' + 10);
-            else if (ch >= 'A' && ch <= 'F') code |= static_cast<unsigned>(ch - 'A' + 10);
-            else fail("invalid \\u escape");
+            if (ch >= '0' && ch <= '9')
+                code |= static_cast<unsigned>(ch - '0');
+            else if (ch >= 'a' && ch <= 'f')
+                code |= static_cast<unsigned>(ch - 'a' + 10);
+            else if (ch >= 'A' && ch <= 'F')
+                code |= static_cast<unsigned>(ch - 'A' + 10);
+            else
+                fail("invalid \\u escape");
         }
         return code;
     }
@@ -288,9 +292,7 @@ std::string keyedText(const KeyedValue& value) {
     return out;
 }
 
-KeyedValue parseKeyedText(std::string_view text) {
-    return KeyedTextReader(text).readDocument();
-}
+KeyedValue parseKeyedText(std::string_view text) { return KeyedTextReader(text).readDocument(); }
 
 // ---- shared encodings -----------------------------------------------------
 

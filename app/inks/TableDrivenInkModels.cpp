@@ -29,21 +29,18 @@ constexpr ChannelTableNames uck3BlackGloss =
     eightChannels("UCK3Black_Gloss_K", "", "", "", "", "", "UCK3Black_Gloss_LK", "UCK3Black_Gloss_LLK");
 constexpr ChannelTableNames uck3BlackMatte =
     eightChannels("UCK3Black_Matte_K", "", "", "", "", "", "UCK3Black_Matte_LK", "UCK3Black_Matte_LLK");
-constexpr ChannelTableNames uck3CyanGloss =
-    eightChannels("UCK3Cyan_Gloss_K", "UCK3Cyan_Gloss_C", "", "", "UCK3Cyan_Gloss_LC",
-                  "", "UCK3Cyan_Gloss_LC", "UCK3Cyan_Gloss_LLK");
-constexpr ChannelTableNames uck3CyanMatte =
-    eightChannels("UCK3Cyan_Matte_K", "UCK3Cyan_Matte_C", "", "", "UCK3Cyan_Matte_LC",
-                  "", "UCK3Cyan_Matte_LK", "UCK3Cyan_Matte_LLK");
+constexpr ChannelTableNames uck3CyanGloss = eightChannels(
+    "UCK3Cyan_Gloss_K", "UCK3Cyan_Gloss_C", "", "", "UCK3Cyan_Gloss_LC", "", "UCK3Cyan_Gloss_LC", "UCK3Cyan_Gloss_LLK");
+constexpr ChannelTableNames uck3CyanMatte = eightChannels(
+    "UCK3Cyan_Matte_K", "UCK3Cyan_Matte_C", "", "", "UCK3Cyan_Matte_LC", "", "UCK3Cyan_Matte_LK", "UCK3Cyan_Matte_LLK");
 constexpr ChannelTableNames uck3MagentaGloss =
-    eightChannels("UCK3Magenta_Gloss_K", "", "UCK3Magenta_Gloss_M", "", "",
-                  "UCK3Magenta_Gloss_LM", "UCK3Magenta_Gloss_LK", "UCK3Magenta_Gloss_LLK");
+    eightChannels("UCK3Magenta_Gloss_K", "", "UCK3Magenta_Gloss_M", "", "", "UCK3Magenta_Gloss_LM",
+                  "UCK3Magenta_Gloss_LK", "UCK3Magenta_Gloss_LLK");
 constexpr ChannelTableNames uck3MagentaMatte =
-    eightChannels("UCK3Magenta_Matte_K", "", "UCK3Magenta_Matte_M", "", "",
-                  "UCK3Magenta_Matte_LM", "UCK3Magenta_Matte_LK", "UCK3Magenta_Matte_LLK");
-constexpr ChannelTableNames uck3YellowGloss =
-    eightChannels("UCK3Yellow_Gloss_K", "", "", "UCK3Yellow_Gloss_Y", "",
-                  "", "UCK3Yellow_Gloss_LK", "UCK3Yellow_Gloss_LLK");
+    eightChannels("UCK3Magenta_Matte_K", "", "UCK3Magenta_Matte_M", "", "", "UCK3Magenta_Matte_LM",
+                  "UCK3Magenta_Matte_LK", "UCK3Magenta_Matte_LLK");
+constexpr ChannelTableNames uck3YellowGloss = eightChannels("UCK3Yellow_Gloss_K", "", "", "UCK3Yellow_Gloss_Y", "", "",
+                                                            "UCK3Yellow_Gloss_LK", "UCK3Yellow_Gloss_LLK");
 
 // The PSeries Magenta and Yellow classes print their Matte set on every media but Gloss.
 constexpr ChannelTableNames pSeriesMagentaMatte =
@@ -56,23 +53,18 @@ constexpr ChannelTableNames pSeriesYellowMatte =
 // Indexed by TableDrivenKind.
 constexpr TableDrivenSets tableDrivenSets[] = {
     // UCK3Black
-    {"UCK3Black_Gloss_Lab", "UCK3Black_Matte_Lab",
-     uck3BlackGloss, uck3BlackMatte, gravureA, dtpGravure},
+    {"UCK3Black_Gloss_Lab", "UCK3Black_Matte_Lab", uck3BlackGloss, uck3BlackMatte, gravureA, dtpGravure},
     // UCK3Cyan: on Gloss the LC curve also serves as LK.
-    {"UCK3Cyan_Gloss_Lab", "UCK3Cyan_Matte_Lab",
-     uck3CyanGloss, uck3CyanMatte, gravureB, dtpGravure},
+    {"UCK3Cyan_Gloss_Lab", "UCK3Cyan_Matte_Lab", uck3CyanGloss, uck3CyanMatte, gravureB, dtpGravure},
     // UCK3Magenta
-    {"UCK3Magenta_Gloss_Lab", "UCK3Magenta_Matte_Lab",
-     uck3MagentaGloss, uck3MagentaMatte, gravureB, dtpGravure},
+    {"UCK3Magenta_Gloss_Lab", "UCK3Magenta_Matte_Lab", uck3MagentaGloss, uck3MagentaMatte, gravureB, dtpGravure},
     // UCK3Yellow
-    {"UCK3Yellow_Gloss_Lab", "UCK3Yellow_Matte_Lab",
-     uck3YellowGloss,
+    {"UCK3Yellow_Gloss_Lab", "UCK3Yellow_Matte_Lab", uck3YellowGloss,
      eightChannels("UCK3Yellow_Matte_K", "", "", "UCK3Yellow_Matte_Y", "", "", "UCK3Yellow_Matte_LK",
                    "UCK3Yellow_Matte_LLK"),
      gravureA, dtpGravure},
     // PSeriesBlack: the UCK3 Gloss curves with a Lab ramp of its own.
-    {"PSeriesBlack_Gloss_Lab", "PSeriesBlack_Matte_Lab",
-     uck3BlackGloss,
+    {"PSeriesBlack_Gloss_Lab", "PSeriesBlack_Matte_Lab", uck3BlackGloss,
      eightChannels("PSeriesBlack_Matte_K", "", "", "", "", "", "PSeriesBlack_Matte_LK", "PSeriesBlack_Matte_LLK"),
      gravureB, dtpGravure},
     // PSeriesCyan: on Matte the UCK3 Cyan Lab ramp.
@@ -96,15 +88,14 @@ constexpr TableDrivenSets tableDrivenSets[] = {
     {"PSeriesPro10Black_Gloss_Lab", "PSeriesBlack_Matte_Lab",
      tenChannels("PSeriesPro10Black_Gloss_K", "", "", "", "", "", "PSeriesPro10Black_Gloss_LK",
                  "PSeriesPro10Black_Gloss_LLK", "", ""),
-     tenChannels("", "", "", "", "", "", "PSeriesBlack_Matte_LK", "PSeriesBlack_Matte_LLK", "",
-                 "PSeriesBlack_Matte_K"),
+     tenChannels("", "", "", "", "", "", "PSeriesBlack_Matte_LK", "PSeriesBlack_Matte_LLK", "", "PSeriesBlack_Matte_K"),
      pro10Gravure, pro10DTPGravure},
     // PSeriesPro10Cyan
     {"PSeriesPro10Cyan_Gloss_Lab", "PSeriesPro10Cyan_Matte_Lab",
      tenChannels("PSeriesPro10Cyan_Gloss_K", "PSeriesPro10Cyan_Gloss_C", "", "", "PSeriesPro10Cyan_Gloss_LC", "",
                  "PSeriesPro10Cyan_Gloss_LK", "PSeriesPro10Cyan_Gloss_LLK", "", ""),
-     tenChannels("", "PSeriesPro10Cyan_Matte_C", "", "", "PSeriesPro10Cyan_Matte_LC", "",
-                 "PSeriesPro10Cyan_Matte_LK", "PSeriesPro10Cyan_Matte_LLK", "", "PSeriesPro10Cyan_Matte_MK"),
+     tenChannels("", "PSeriesPro10Cyan_Matte_C", "", "", "PSeriesPro10Cyan_Matte_LC", "", "PSeriesPro10Cyan_Matte_LK",
+                 "PSeriesPro10Cyan_Matte_LLK", "", "PSeriesPro10Cyan_Matte_MK"),
      pro10Gravure, pro10DTPGravure},
     // PSeriesPro10Magenta
     {"PSeriesPro10Magenta_Gloss_Lab", "PSeriesPro10Magenta_Matte_Lab",
@@ -122,17 +113,13 @@ constexpr TableDrivenSets tableDrivenSets[] = {
                  "PSeriesPro10Yellow_Matte_LLK", "", "PSeriesPro10Yellow_Matte_MK"),
      pro10Gravure, pro10DTPGravure},
     // CCPBlack: the UCK3 curves; on Matte a Lab ramp of its own.
-    {"UCK3Black_Gloss_Lab", "CCPBlack_Matte_Lab",
-     uck3BlackGloss, uck3BlackMatte, gravureA, dtpGravure},
+    {"UCK3Black_Gloss_Lab", "CCPBlack_Matte_Lab", uck3BlackGloss, uck3BlackMatte, gravureA, dtpGravure},
     // CCPCyan
-    {"UCK3Cyan_Gloss_Lab", "CCPCyan_Matte_Lab",
-     uck3CyanGloss, uck3CyanMatte, gravureB, dtpGravure},
+    {"UCK3Cyan_Gloss_Lab", "CCPCyan_Matte_Lab", uck3CyanGloss, uck3CyanMatte, gravureB, dtpGravure},
     // CCPMagenta
-    {"UCK3Magenta_Gloss_Lab", "CCPMagenta_Matte_Lab",
-     uck3MagentaGloss, uck3MagentaMatte, gravureB, dtpGravure},
+    {"UCK3Magenta_Gloss_Lab", "CCPMagenta_Matte_Lab", uck3MagentaGloss, uck3MagentaMatte, gravureB, dtpGravure},
     // CCPYellow: the one Matte curve of its own is K.
-    {"UCK3Yellow_Gloss_Lab", "CCPYellow_Matte_Lab",
-     uck3YellowGloss,
+    {"UCK3Yellow_Gloss_Lab", "CCPYellow_Matte_Lab", uck3YellowGloss,
      eightChannels("CCPYellow_Matte_K", "", "", "UCK3Yellow_Matte_Y", "", "", "UCK3Yellow_Matte_LK",
                    "UCK3Yellow_Matte_LLK"),
      gravureA, dtpGravure},
@@ -140,9 +127,7 @@ constexpr TableDrivenSets tableDrivenSets[] = {
 
 static_assert(std::size(tableDrivenSets) == static_cast<std::size_t>(TableDrivenKind::CCPYellow) + 1);
 
-const TableDrivenSets& setsOf(TableDrivenKind kind) {
-    return tableDrivenSets[static_cast<std::size_t>(kind)];
-}
+const TableDrivenSets& setsOf(TableDrivenKind kind) { return tableDrivenSets[static_cast<std::size_t>(kind)]; }
 
 } // namespace
 

@@ -6,10 +6,22 @@
 // The sixteen components that pick their tables by media type: one per ink set
 // (UCK3, PSeriesK3, PSeriesPro10, CCProHDMK3) and toning channel.
 enum class TableDrivenKind {
-    UCK3Black, UCK3Cyan, UCK3Magenta, UCK3Yellow,
-    PSeriesBlack, PSeriesCyan, PSeriesMagenta, PSeriesYellow,
-    PSeriesPro10Black, PSeriesPro10Cyan, PSeriesPro10Magenta, PSeriesPro10Yellow,
-    CCPBlack, CCPCyan, CCPMagenta, CCPYellow,
+    UCK3Black,
+    UCK3Cyan,
+    UCK3Magenta,
+    UCK3Yellow,
+    PSeriesBlack,
+    PSeriesCyan,
+    PSeriesMagenta,
+    PSeriesYellow,
+    PSeriesPro10Black,
+    PSeriesPro10Cyan,
+    PSeriesPro10Magenta,
+    PSeriesPro10Yellow,
+    CCPBlack,
+    CCPCyan,
+    CCPMagenta,
+    CCPYellow,
 };
 
 // The shared body of the table-driven classes: Gloss and Matte each have a

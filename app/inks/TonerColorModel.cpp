@@ -34,7 +34,8 @@ const InkCurve& channelTables(const std::shared_ptr<InkModel>& model) {
 } // namespace
 
 TonerColorModel::TonerColorModel()
-    : initalScale(ramp(labSteps, 0, 0.05)), initialQuadScale(ramp(quadLevels, 0, 1.0 / quadLevels)) {
+    : initalScale(ramp(labSteps, 0, 0.05)),
+      initialQuadScale(ramp(quadLevels, 0, 1.0 / quadLevels)) {
     buildInkModels(Inkset::PSeriesK3);
 }
 

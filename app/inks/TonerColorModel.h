@@ -27,8 +27,7 @@ public:
     std::shared_ptr<InkModel> M;
     std::shared_ptr<InkModel> Y;
     // Copies of the black, cyan, magenta and yellow percent scales.
-    std::vector<std::vector<double>> colorInkLevels =
-        std::vector<std::vector<double>>(4, std::vector<double>(21, 0.0));
+    std::vector<std::vector<double>> colorInkLevels = std::vector<std::vector<double>>(4, std::vector<double>(21, 0.0));
 
     // Share of each ink at the 21 Lab steps and at the 256 quad input levels.
     std::vector<double> cyanPercentScale = std::vector<double>(21, 0.0);

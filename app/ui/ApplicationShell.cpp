@@ -5,7 +5,8 @@
 #include "platform/qt/QtServices.h"
 
 ApplicationShell::ApplicationShell()
-    : delegate_(std::make_shared<AppDelegate>()), window_(std::make_unique<MainWindow>(delegate_)) {
+    : delegate_(std::make_shared<AppDelegate>()),
+      window_(std::make_unique<MainWindow>(delegate_)) {
     auto& services = platform::services();
     services.openPanel = platform::makeQtOpenPanel(window_.get());
     services.savePanel = platform::makeQtSavePanel(window_.get());

@@ -20,7 +20,8 @@ QWidget* makeScreenPlace(const QString& objectName) {
 } // namespace
 
 MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
-    : QMainWindow(parent), delegate_(std::move(delegate)) {
+    : QMainWindow(parent),
+      delegate_(std::move(delegate)) {
     setWindowTitle(QApplication::applicationName());
 
     screens_ = new QTabWidget(this);

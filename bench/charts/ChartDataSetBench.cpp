@@ -20,7 +20,7 @@ std::shared_ptr<ChartDataSet> ascendingSet(std::int64_t count) {
     entries.reserve(static_cast<std::size_t>(count));
     for (std::int64_t index = 0; index < count; ++index)
         entries.push_back(std::make_shared<ChartDataEntry>(static_cast<double>(index) * 0.5,
-                                                          static_cast<double>((index * 7919) % 1000)));
+                                                           static_cast<double>((index * 7919) % 1000)));
     return std::make_shared<ChartDataSet>(std::move(entries), QStringLiteral("Bench"));
 }
 

@@ -111,21 +111,21 @@ inline void compare(benchmark::State& state, const std::string& name, const std:
         double l = 0, r = 0, p = 0;
         // Rotate the order so that no variant always runs on a warm cache.
         switch (iteration++ % 3) {
-            case 0:
-                l = elapsedNs(lib);
-                if (raw) r = elapsedNs(raw);
-                if (loop) p = elapsedNs(loop);
-                break;
-            case 1:
-                if (raw) r = elapsedNs(raw);
-                if (loop) p = elapsedNs(loop);
-                l = elapsedNs(lib);
-                break;
-            default:
-                if (loop) p = elapsedNs(loop);
-                l = elapsedNs(lib);
-                if (raw) r = elapsedNs(raw);
-                break;
+        case 0:
+            l = elapsedNs(lib);
+            if (raw) r = elapsedNs(raw);
+            if (loop) p = elapsedNs(loop);
+            break;
+        case 1:
+            if (raw) r = elapsedNs(raw);
+            if (loop) p = elapsedNs(loop);
+            l = elapsedNs(lib);
+            break;
+        default:
+            if (loop) p = elapsedNs(loop);
+            l = elapsedNs(lib);
+            if (raw) r = elapsedNs(raw);
+            break;
         }
         row.libNs += l;
         row.rawNs += r;
@@ -152,9 +152,8 @@ inline void compare(benchmark::State& state, const std::string& name, const std:
 // that the inputs are built only when the benchmark runs.
 inline void add(const std::string& name, const std::string& group, Call lib, Call raw, Call loop = {},
                 int iterations = 0) {
-    auto* b = benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& state) {
-        compare(state, name, group, lib, raw, loop);
-    });
+    auto* b = benchmark::RegisterBenchmark(
+        name.c_str(), [=](benchmark::State& state) { compare(state, name, group, lib, raw, loop); });
     b->UseManualTime()->Unit(benchmark::kMicrosecond);
     if (iterations > 0) b->Iterations(iterations);
 }
@@ -164,4 +163,4 @@ void keep(const T& value) {
     benchmark::DoNotOptimize(value);
 }
 
-}  // namespace bench
+} // namespace bench

@@ -41,14 +41,14 @@ double variance(const Array& x) {
     return s / double(x.size());
 }
 
-#define PLAIN_MAP(name, expr)                                      \
-    Array name(const Array& x) {                                   \
-        Array r(x.size());                                         \
-        for (std::size_t i = 0; i < x.size(); ++i) {               \
-            const double v = x[i];                                 \
-            r[i] = expr;                                           \
-        }                                                          \
-        return r;                                                  \
+#define PLAIN_MAP(name, expr)                                                                                          \
+    Array name(const Array& x) {                                                                                       \
+        Array r(x.size());                                                                                             \
+        for (std::size_t i = 0; i < x.size(); ++i) {                                                                   \
+            const double v = x[i];                                                                                     \
+            r[i] = expr;                                                                                               \
+        }                                                                                                              \
+        return r;                                                                                                      \
     }
 
 PLAIN_MAP(exp, std::exp(v))
@@ -76,39 +76,39 @@ PLAIN_MAP(ceil, std::ceil(v))
 PLAIN_MAP(round, std::nearbyint(v))
 PLAIN_MAP(trunc, std::trunc(v))
 PLAIN_MAP(rec, 1.0 / v)
-PLAIN_MAP(sq, v * v)
+PLAIN_MAP(sq, v* v)
 PLAIN_MAP(neg, -v)
 #undef PLAIN_MAP
 
-#define PLAIN_SCALAR(name, expr)                                   \
-    Array name(const Array& x, double s) {                         \
-        Array r(x.size());                                         \
-        for (std::size_t i = 0; i < x.size(); ++i) {               \
-            const double v = x[i];                                 \
-            r[i] = expr;                                           \
-        }                                                          \
-        return r;                                                  \
+#define PLAIN_SCALAR(name, expr)                                                                                       \
+    Array name(const Array& x, double s) {                                                                             \
+        Array r(x.size());                                                                                             \
+        for (std::size_t i = 0; i < x.size(); ++i) {                                                                   \
+            const double v = x[i];                                                                                     \
+            r[i] = expr;                                                                                               \
+        }                                                                                                              \
+        return r;                                                                                                      \
     }
 
 PLAIN_SCALAR(addScalar, v + s)
-PLAIN_SCALAR(mulScalar, v * s)
+PLAIN_SCALAR(mulScalar, v* s)
 PLAIN_SCALAR(divScalar, v / s)
 PLAIN_SCALAR(fmodScalar, std::fmod(v, s))
 PLAIN_SCALAR(powScalar, std::pow(v, s))
 #undef PLAIN_SCALAR
 
-#define PLAIN_BINARY(name, expr)                                   \
-    Array name(const Array& x, const Array& y) {                   \
-        Array r(x.size());                                         \
-        for (std::size_t i = 0; i < x.size(); ++i) {               \
-            const double a = x[i], b = y[i];                       \
-            r[i] = expr;                                           \
-        }                                                          \
-        return r;                                                  \
+#define PLAIN_BINARY(name, expr)                                                                                       \
+    Array name(const Array& x, const Array& y) {                                                                       \
+        Array r(x.size());                                                                                             \
+        for (std::size_t i = 0; i < x.size(); ++i) {                                                                   \
+            const double a = x[i], b = y[i];                                                                           \
+            r[i] = expr;                                                                                               \
+        }                                                                                                              \
+        return r;                                                                                                      \
     }
 
 PLAIN_BINARY(add, a + b)
-PLAIN_BINARY(mul, a * b)
+PLAIN_BINARY(mul, a* b)
 PLAIN_BINARY(div, a / b)
 PLAIN_BINARY(pow, std::pow(a, b))
 #undef PLAIN_BINARY
@@ -171,4 +171,4 @@ Array transpose(const Array& grid, int64_t rows, int64_t columns) {
     return r;
 }
 
-}  // namespace loops
+} // namespace loops

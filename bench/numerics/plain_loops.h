@@ -71,4 +71,4 @@ Array conv(const Array& x, const Array& k);
 // Row-major transpose of a rows x columns grid.
 Array transpose(const Array& grid, int64_t rows, int64_t columns);
 
-}  // namespace loops
+} // namespace loops

@@ -11,8 +11,7 @@ const QString settingsKey = QStringLiteral("RecentDocuments");
 
 QtRecentDocuments::QtRecentDocuments() {
     std::vector<std::filesystem::path> stored;
-    for (const auto& file : QSettings().value(settingsKey).toStringList())
-        stored.emplace_back(file.toStdU16String());
+    for (const auto& file : QSettings().value(settingsKey).toStringList()) stored.emplace_back(file.toStdU16String());
     list_.assign(stored);
 }
 

@@ -17,9 +17,7 @@ QString nameFilter(const std::vector<std::string>& types) {
     return patterns.join(QLatin1Char(' '));
 }
 
-std::filesystem::path toPath(const QString& file) {
-    return std::filesystem::path(file.toStdU16String());
-}
+std::filesystem::path toPath(const QString& file) { return std::filesystem::path(file.toStdU16String()); }
 
 class QtOpenPanel final : public OpenPanel {
 public:
@@ -29,9 +27,8 @@ public:
         QFileDialog dialog(parent_, QString::fromStdString(options.title));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(options.canChooseDirectories && !options.canChooseFiles ? QFileDialog::Directory
-                                                                                  : QFileDialog::ExistingFile);
-        if (const auto filter = nameFilter(options.allowedFileTypes); !filter.isEmpty())
-            dialog.setNameFilter(filter);
+                                                                                   : QFileDialog::ExistingFile);
+        if (const auto filter = nameFilter(options.allowedFileTypes); !filter.isEmpty()) dialog.setNameFilter(filter);
         dialog.setSizeGripEnabled(options.showsResizeIndicator);
         if (options.showsHiddenFiles) dialog.setFilter(dialog.filter() | QDir::Hidden);
         dialog.setOption(QFileDialog::ReadOnly, !options.canCreateDirectories);
@@ -59,8 +56,7 @@ public:
             dialog->setDefaultSuffix(QString::fromStdString(options.allowedFileTypes.front()));
         }
         if (!options.canCreateDirectories) dialog->setOption(QFileDialog::ReadOnly, true);
-        if (!options.suggestedFileName.empty())
-            dialog->selectFile(QString::fromStdString(options.suggestedFileName));
+        if (!options.suggestedFileName.empty()) dialog->selectFile(QString::fromStdString(options.suggestedFileName));
         QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                          [onConfirm = std::move(onConfirm)](const QString& file) {
                              if (!file.isEmpty() && onConfirm) onConfirm(toPath(file));

@@ -126,9 +126,8 @@ TEST(ChartBaseDataSetTest, Descriptions) {
     ChartDataSet set(entriesAt({{1, 2}, {3, 4}}), std::nullopt);
     EXPECT_EQ(set.description(), "Charts.ChartDataSet, label: , 2 entries");
     set.setLabel(QStringLiteral("Temp"));
-    EXPECT_EQ(set.debugDescription(),
-              "Charts.ChartDataSet, label: Temp, 2 entries:\nChartDataEntry, x: 1.0, y 2.0\n"
-              "ChartDataEntry, x: 3.0, y 4.0");
+    EXPECT_EQ(set.debugDescription(), "Charts.ChartDataSet, label: Temp, 2 entries:\nChartDataEntry, x: 1.0, y 2.0\n"
+                                      "ChartDataEntry, x: 3.0, y 4.0");
 }
 
 // A set that supplies only a count, to see which entry operations the

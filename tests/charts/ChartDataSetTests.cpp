@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <limits>
+#include <random>
 
 #include "Charts/data/ChartDataSet.h"
 #include "EntryTestSupport.h"
@@ -153,8 +153,7 @@ TEST(ChartDataSetSearchTest, EmptyAndSingle) {
     for (auto rounding : {Rounding::up, Rounding::down, Rounding::closest}) {
         EXPECT_EQ(empty.entryIndex(1, nan, rounding), -1);
         EXPECT_EQ(empty.entryForXValue(1, nan, rounding), nullptr);
-        for (double x : {-100.0, 5.0, 7.5})
-            EXPECT_EQ(single.entryIndex(x, 3, rounding), 0);
+        for (double x : {-100.0, 5.0, 7.5}) EXPECT_EQ(single.entryIndex(x, 3, rounding), 0);
     }
 }
 

@@ -17,8 +17,7 @@ using Axis = YAxis::AxisDependency;
 constexpr double largest = std::numeric_limits<double>::max();
 
 std::shared_ptr<LineChartDataSet> lineSet(std::initializer_list<std::pair<double, double>> points,
-                                          const QString& label = QStringLiteral("Set"),
-                                          Axis axis = Axis::left) {
+                                          const QString& label = QStringLiteral("Set"), Axis axis = Axis::left) {
     auto set = std::make_shared<LineChartDataSet>(entriesAt(points), label);
     set->setAxisDependency(axis);
     return set;

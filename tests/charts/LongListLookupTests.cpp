@@ -20,7 +20,8 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 std::int64_t expectedIndex(const std::vector<double>& xs, double xValue, Rounding rounding) {
     const auto count = static_cast<std::int64_t>(xs.size());
     auto high = static_cast<std::int64_t>(std::lower_bound(xs.begin(), xs.end(), xValue) - xs.begin());
-    if (high == count) high = count - 1;
+    if (high == count)
+        high = count - 1;
     else if (high > 0 && xValue - xs[static_cast<std::size_t>(high - 1)] < xs[static_cast<std::size_t>(high)] - xValue)
         --high;
     const double closest = xs[static_cast<std::size_t>(high)];

@@ -23,7 +23,6 @@ private:
     std::unique_ptr<QGuiApplication> application_;
 };
 
-[[maybe_unused]] ::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtGuiEnvironment);
+[[maybe_unused]] ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new QtGuiEnvironment);
 
 } // namespace

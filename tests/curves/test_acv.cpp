@@ -19,8 +19,7 @@ TEST(AcvExport, DefaultCurvesGiveFiveIdentityRecords) {
     EXPECT_EQ(words[1], 5);
     for (int record = 0; record < 5; ++record) {
         const std::vector<std::uint16_t> expected{2, 0, 0, 255, 255};
-        EXPECT_EQ(std::vector<std::uint16_t>(words.begin() + 2 + 5 * record, words.begin() + 7 + 5 * record),
-                  expected);
+        EXPECT_EQ(std::vector<std::uint16_t>(words.begin() + 2 + 5 * record, words.begin() + 7 + 5 * record), expected);
     }
     const auto bytes = PhotoshopCurve_UInt16::acvFileData(words);
     ASSERT_EQ(bytes.size(), 54u);

@@ -34,9 +34,9 @@ TEST(AveragingTest, SamplesPerStepFromTheCount) {
     EXPECT_EQ(reader.samplesFor(42), 2);
     EXPECT_EQ(reader.samplesFor(256), 1);
     EXPECT_EQ(reader.samplesFor(512), 2);
-    EXPECT_EQ(reader.samplesFor(384), 1);   // a multiple of 128 only
-    EXPECT_EQ(reader.samplesFor(258), 2);   // 129 x 2
-    EXPECT_EQ(reader.samplesFor(22), 2);    // 11 x 2
+    EXPECT_EQ(reader.samplesFor(384), 1); // a multiple of 128 only
+    EXPECT_EQ(reader.samplesFor(258), 2); // 129 x 2
+    EXPECT_EQ(reader.samplesFor(22), 2);  // 11 x 2
     EXPECT_EQ(reader.samplesFor(260), 0);
     EXPECT_EQ(reader.samplesFor(0), 0);
     EXPECT_EQ(log.standardOutputLines().back(), "0");

@@ -58,13 +58,13 @@ TEST(ColourConversionTest, LuminanceTruncatesTheWeightedSum) {
     // The weights' sum in binary lies just below 1, so white truncates to 254.
     EXPECT_EQ(luminance(ARGB_8{255, 255, 255, 255}), 254);
     EXPECT_EQ(luminance(ARGB_8{255, 0, 0, 0}), 0);
-    EXPECT_EQ(luminance(ARGB_8{255, 100, 0, 0}), 21);   // 21.26
-    EXPECT_EQ(luminance(ARGB_8{0, 0, 100, 100}), 78);   // 71.52 + 7.22
+    EXPECT_EQ(luminance(ARGB_8{255, 100, 0, 0}), 21); // 21.26
+    EXPECT_EQ(luminance(ARGB_8{0, 0, 100, 100}), 78); // 71.52 + 7.22
 }
 
 TEST(ColourConversionTest, LinearRGBToARGB8ClampsAndGuardsNaN) {
     EXPECT_EQ(linearRGBToARGB8(1, 0, -0.5), (ARGB_8{255, 255, 0, 0}));
-    EXPECT_EQ(linearRGBToARGB8(std::nan(""), 2, 0.5), (ARGB_8{255, 0, 255, 186}));  // 0.5^(1/2.2) x 255 = 186.0
+    EXPECT_EQ(linearRGBToARGB8(std::nan(""), 2, 0.5), (ARGB_8{255, 0, 255, 186})); // 0.5^(1/2.2) x 255 = 186.0
 }
 
 TEST(ColourConversionTest, XyzToSRGBOfD50WhiteAndBlack) {

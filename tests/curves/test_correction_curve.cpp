@@ -75,8 +75,8 @@ TEST(CorrectionCurve, TargetsBeyondTheMeasuredRangeStayOnTheirStep) {
     correction.finalTargetArray = {95, 92, 90, 60, 5, 10};
     const auto curve = correction.makeCorrectionCurve();
     ASSERT_EQ(curve.size(), 6u);
-    EXPECT_EQ(curve[1], 0);  // lighter than paper white
-    EXPECT_EQ(curve[2], 0);  // exactly paper white
+    EXPECT_EQ(curve[1], 0); // lighter than paper white
+    EXPECT_EQ(curve[2], 0); // exactly paper white
     EXPECT_EQ(curve[3], 37.5);
     EXPECT_EQ(curve[4], 100); // darker than the darkest step
     // A flat run of equal steps has no interval either.

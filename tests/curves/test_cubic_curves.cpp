@@ -18,7 +18,8 @@ private:
 point bezier(const point& p0, const CubicCurveSegment& s, const point& p1, double t) {
     const double u = 1 - t;
     return {u * u * u * p0.x + 3 * t * u * u * s.controlPoint1.x + 3 * t * t * u * s.controlPoint2.x + t * t * t * p1.x,
-            u * u * u * p0.y + 3 * t * u * u * s.controlPoint1.y + 3 * t * t * u * s.controlPoint2.y + t * t * t * p1.y};
+            u * u * u * p0.y + 3 * t * u * u * s.controlPoint1.y + 3 * t * t * u * s.controlPoint2.y +
+                t * t * t * p1.y};
 }
 
 } // namespace

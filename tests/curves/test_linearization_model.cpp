@@ -62,7 +62,8 @@ TEST(LinearizationModel, LoadSetsStagesDmaxAndMatteFlag) {
         ASSERT_EQ(model.interpolatedMeasurements.size(), 256u);
         EXPECT_NEAR(model.interpolatedMeasurements.back().L, darkest, 1e-9);
         EXPECT_EQ(model.matteDensityRange, darkest > 10) << darkest;
-        EXPECT_DOUBLE_EQ(model.dmax, v2LinearizationDataModel::densityOfLightness(model.interpolatedMeasurements.back().L));
+        EXPECT_DOUBLE_EQ(model.dmax,
+                         v2LinearizationDataModel::densityOfLightness(model.interpolatedMeasurements.back().L));
         ASSERT_EQ(model.separatedLABArrays.size(), 3u);
         EXPECT_EQ(model.separatedLABArrays[1][7], model.interpolatedMeasurements[7].a);
     }
@@ -180,7 +181,7 @@ TEST(LinearizationModel, EveryCorrectionValueStaysOnTheStepGrid) {
     for (int i = 0; i < 256; ++i) smoothed.push_back({95.0 - i * 0.3, 0, 0});
     const auto corrected = model.correctMeasurements({-5, 0, 50, 100, 130, std::nan("")}, smoothed);
     ASSERT_EQ(corrected.size(), 6u);
-    EXPECT_EQ(corrected[0].L, 95);                   // NaN reads as 0
+    EXPECT_EQ(corrected[0].L, 95);                     // NaN reads as 0
     EXPECT_NEAR(corrected[1].L, 95 - 255 * 0.3, 1e-9); // 130 is held at 100
     EXPECT_NEAR(corrected[2].L, 95 - 255 * 0.3, 1e-9);
     EXPECT_NEAR(corrected[3].L, 95 - 127.5 * 0.3, 1e-9);

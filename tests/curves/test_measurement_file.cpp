@@ -55,12 +55,10 @@ TEST_F(MeasurementFileTest, OpensWithoutARecentDocumentsController) {
 
 TEST_F(MeasurementFileTest, LineEndsOfEveryPlatform) {
     EXPECT_EQ(*measurementFileFromBytes("L*\ta*", "a.txt")->measurementData, (std::vector<std::string>{"L*\ta*"}));
-    EXPECT_EQ(*measurementFileFromBytes("a\rb\r", "a.txt")->measurementData,
-              (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(*measurementFileFromBytes("a\rb\r", "a.txt")->measurementData, (std::vector<std::string>{"a", "b", ""}));
     EXPECT_EQ(*measurementFileFromBytes("a\r\nb\r\n", "a.txt")->measurementData,
               (std::vector<std::string>{"a\r", "b\r", ""}));
-    EXPECT_EQ(*measurementFileFromBytes("a\n\nb", "a.txt")->measurementData,
-              (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(*measurementFileFromBytes("a\n\nb", "a.txt")->measurementData, (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(*measurementFileFromBytes("", "a.txt")->measurementData, (std::vector<std::string>{""}));
 }
 

@@ -235,7 +235,7 @@ TEST(QuadFile, SaveQuadTextShowsWriteErrors) {
     EXPECT_EQ(curves_test::readBytes(dir.file("out.quad")), "abc\n1");
     QuadDataFile::saveQuadText("abc");
     ASSERT_TRUE(services.savePanel->hasPending()); // the panel does not block
-    services.savePanel->confirm(dir.path()); // a directory cannot be written as a file
+    services.savePanel->confirm(dir.path());       // a directory cannot be written as a file
     ASSERT_EQ(services.alerts->shown.size(), 1u);
     EXPECT_EQ(services.alerts->shown[0].messageText, "Error Saving Quad File");
     EXPECT_FALSE(services.alerts->shown[0].informativeText.empty());

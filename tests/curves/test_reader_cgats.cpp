@@ -11,8 +11,8 @@ namespace {
 std::string cgatsText(const std::vector<std::string>& rows, const std::string& sets = "",
                       const std::string& names = "SAMPLE_ID\tRGB_R\tLAB_L\tLAB_A\tLAB_B") {
     std::string text = "CGATS.17\nORIGINATOR\t\"test\"\nNUMBER_OF_FIELDS\t5\nBEGIN_DATA_FORMAT\n" + names +
-                        "\nEND_DATA_FORMAT\nNUMBER_OF_SETS\t" + (sets.empty() ? std::to_string(rows.size()) : sets) +
-                        "\nBEGIN_DATA\n";
+                       "\nEND_DATA_FORMAT\nNUMBER_OF_SETS\t" + (sets.empty() ? std::to_string(rows.size()) : sets) +
+                       "\nBEGIN_DATA\n";
     for (const auto& row : rows) text += row + "\n";
     return text + "END_DATA\n";
 }
@@ -87,8 +87,7 @@ TEST(CgatsReaderTest, SortingUsesTheThirdFieldWhateverTheRgbColumn) {
         rows.push_back(std::to_string(s + 1) + "\t" + std::to_string(255 - g) + "\t" + std::to_string(g) + "\t" +
                        std::to_string(g) + "\t" + std::to_string(5.0 + s * 4) + "\t0\t0");
     }
-    const auto loaded =
-        loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tRGB_G\tRGB_B\tLAB_L\tLAB_A\tLAB_B"));
+    const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tRGB_G\tRGB_B\tLAB_L\tLAB_A\tLAB_B"));
     ASSERT_TRUE(loaded.ok);
     auto* reader = dynamic_cast<CgatsCIELab*>(loaded.reader.get());
     EXPECT_EQ(reader->lumIndex, 1);
@@ -116,10 +115,9 @@ TEST(CgatsReaderTest, PaddedAndMixedSeparatorsReadAsSeparateNumbers) {
     MeasurementTestEnvironment env;
     std::vector<std::string> rows;
     for (int s = 0; s < 21; ++s)
-        rows.push_back(std::to_string(s + 1) + "\tA" + std::to_string(s) + "\t  " + std::to_string(255 - s * 12) +
-                       " " + std::to_string(95.0 - s * 4) + "   0.50 -1.25  ");
-    const auto loaded = loadMeasurementText(
-        cgatsText(rows, "  21", "SAMPLE_ID\tSAMPLE_NAME\tRGB_R LAB_L LAB_A LAB_B"));
+        rows.push_back(std::to_string(s + 1) + "\tA" + std::to_string(s) + "\t  " + std::to_string(255 - s * 12) + " " +
+                       std::to_string(95.0 - s * 4) + "   0.50 -1.25  ");
+    const auto loaded = loadMeasurementText(cgatsText(rows, "  21", "SAMPLE_ID\tSAMPLE_NAME\tRGB_R LAB_L LAB_A LAB_B"));
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.reader->measuredLab.front(), (CIELab{95, 0.5, -1.25}));
     EXPECT_EQ(loaded.reader->measuredLab.back(), (CIELab{15, 0.5, -1.25}));
@@ -167,7 +165,7 @@ TEST(CgatsReaderTest, SpyderPrintCgatsReadsInFileOrder) {
     ASSERT_TRUE(loaded.ok);
     EXPECT_TRUE(env.log.devLogContains("Number of CGATS data fields: 5"));
     EXPECT_DOUBLE_EQ(loaded.reader->measuredLab.front().L, 5);
-    EXPECT_EQ(loaded.reader->measuredLab.front().b, -1);  // the carriage return is trimmed
+    EXPECT_EQ(loaded.reader->measuredLab.front().b, -1); // the carriage return is trimmed
 }
 
 TEST(CgatsReaderTest, ArgyllPaddedColumnsAndPartitioning) {
@@ -201,7 +199,7 @@ TEST(CgatsReaderTest, ArgyllPaddedColumnsAndPartitioning) {
     ASSERT_TRUE(partition.readMeasurements());
     EXPECT_TRUE(env.log.devLogContains("For Partitioning.\nReturning measurements without averaging"));
     ASSERT_EQ(partition.measuredLab.size(), 42u);
-    EXPECT_EQ(partition.measuredLab[1].L, 96);  // step 0 of the second pass
+    EXPECT_EQ(partition.measuredLab[1].L, 96); // step 0 of the second pass
     EXPECT_TRUE(partition.interpolatedMeasurements.empty());
 }
 
@@ -218,6 +216,6 @@ TEST(CgatsReaderTest, PartitioningReadStopsAfterParsing) {
     CgatsCIELab reader(measurementFileFromBytes(cgatsText(greyRows(21, true)), "c.txt")->measurementData, false);
     ASSERT_TRUE(reader.readMeasurements());
     EXPECT_TRUE(env.log.devLogContains("For Partitioning Custom Curve.\nReturning measurements without averaging"));
-    EXPECT_DOUBLE_EQ(reader.measuredLab.front().L, 5);  // not sorted
+    EXPECT_DOUBLE_EQ(reader.measuredLab.front().L, 5); // not sorted
     EXPECT_TRUE(reader.averagedMeasurements.empty());
 }

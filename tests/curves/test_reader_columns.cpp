@@ -51,8 +51,8 @@ TEST(ColumnReaderTest, SingleLightnessColumnSkipsBlankLinesAndTrims) {
     ASSERT_TRUE(loaded.ok);
     auto* reader = dynamic_cast<MiscMeasurementDataFile*>(loaded.reader.get());
     ASSERT_TRUE(reader);
-    ASSERT_EQ(reader->temp.size(), 21u);  // no 0.02 for the empty last line
-    EXPECT_EQ(reader->temp.back(), 15);    // the carriage return is trimmed
+    ASSERT_EQ(reader->temp.size(), 21u); // no 0.02 for the empty last line
+    EXPECT_EQ(reader->temp.back(), 15);  // the carriage return is trimmed
     EXPECT_EQ(reader->measuredLab.front(), (CIELab{95, 0, 0}));
     // A value that is no number reads as 0.02.
     const auto bad = loadMeasurementText("L*\n95\nabc\n50\n");
@@ -97,7 +97,7 @@ TEST(ColumnReaderTest, HeaderlessColumnWithSmallSpreadHoldsDensities) {
     ASSERT_TRUE(reader.readMeasurements());
     ASSERT_EQ(reader.temp.size(), 21u);
     EXPECT_NEAR(reader.measuredLab.front().L, 95.63, 0.005);
-    EXPECT_NEAR(reader.measuredLab.back().L, 7.18, 0.005);  // below the cube-root threshold
+    EXPECT_NEAR(reader.measuredLab.back().L, 7.18, 0.005); // below the cube-root threshold
     EXPECT_EQ(reader.measuredLab.back().a, 0);
     EXPECT_EQ(env.alertCount(), 0u);
 }
@@ -105,9 +105,8 @@ TEST(ColumnReaderTest, HeaderlessColumnWithSmallSpreadHoldsDensities) {
 TEST(ColumnReaderTest, QtrLinearizeDataSkipsThreeHeaderAndSixClosingLines) {
     MeasurementTestEnvironment env;
     std::string text = "QTR-Linearize-Data\nhead 2\nhead 3\n";
-    for (int s = 0; s < 21; ++s)
-        text += std::to_string(s) + "\tx\t" + std::to_string(95.0 - s * 4) + "\t0.25\t-0.75\n";
-    text += "end1\nend2\nend3\nend4\nend5\n";  // with the empty piece after the final line end: six
+    for (int s = 0; s < 21; ++s) text += std::to_string(s) + "\tx\t" + std::to_string(95.0 - s * 4) + "\t0.25\t-0.75\n";
+    text += "end1\nend2\nend3\nend4\nend5\n"; // with the empty piece after the final line end: six
     const auto loaded = loadMeasurementText(text);
     EXPECT_EQ(loaded.kind, "QTR-Linearize-Data-out file");
     ASSERT_TRUE(loaded.ok);
@@ -126,7 +125,7 @@ TEST(ColumnReaderTest, OwnExportIsNotAveraged) {
     EXPECT_EQ(loaded.kind, "TSMCIELab");
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.reader->samplesPerStep, 1);
-    EXPECT_TRUE(env.log.standardOutputLines().empty());  // no samples-per-step count is taken
+    EXPECT_TRUE(env.log.standardOutputLines().empty()); // no samples-per-step count is taken
     ASSERT_EQ(loaded.reader->averagedMeasurements.size(), 42u);
     EXPECT_EQ(loaded.reader->averagedMeasurements[1], (CIELab{93, 0.5, 0}));
 }
@@ -165,7 +164,7 @@ TEST(ColumnReaderTest, DataToolCommaAndTabFilesReadAlike) {
     ASSERT_TRUE(fromCsv.ok);
     ASSERT_TRUE(fromTabs.ok);
     EXPECT_EQ(fromCsv.reader->measuredLab, fromTabs.reader->measuredLab);
-    ASSERT_EQ(fromCsv.reader->measuredLab.size(), 21u);  // the last row is kept
+    ASSERT_EQ(fromCsv.reader->measuredLab.size(), 21u); // the last row is kept
     EXPECT_EQ(fromCsv.reader->measuredLab.back(), (CIELab{15, 0.5, -0.5}));
 }
 
@@ -188,7 +187,7 @@ TEST(ColumnReaderTest, DecimalCommasAreReadOnlyWhereTheFormatHasThem) {
     struct Case {
         const char* name;
         std::string header;
-        std::string prefix;  // the fields before L*
+        std::string prefix; // the fields before L*
         std::string closing;
         bool commaIsPoint;
     };
@@ -207,8 +206,7 @@ TEST(ColumnReaderTest, DecimalCommasAreReadOnlyWhereTheFormatHasThem) {
         const auto loaded = loadMeasurementText(text + c.closing);
         ASSERT_TRUE(loaded.ok) << c.name;
         ASSERT_EQ(loaded.reader->measuredLab.size(), 21u) << c.name;
-        EXPECT_EQ(loaded.reader->measuredLab.front(),
-                  c.commaIsPoint ? (CIELab{94.5, 0.5, -0.5}) : (CIELab{50, 0, 0}))
+        EXPECT_EQ(loaded.reader->measuredLab.front(), c.commaIsPoint ? (CIELab{94.5, 0.5, -0.5}) : (CIELab{50, 0, 0}))
             << c.name;
     }
 }

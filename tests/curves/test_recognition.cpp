@@ -14,7 +14,7 @@ std::string kindOf(const std::string& text, const std::string& name = "m.txt") {
 TEST(RecognitionTest, EachPatternInTableOrder) {
     MeasurementTestEnvironment env;
     EXPECT_EQ(kindOf("CGATS.17\nx"), "CGATS");
-    EXPECT_EQ(kindOf("CGATS.17\n", "m.ti3"), "CGATS");  // before the CTI3 pattern
+    EXPECT_EQ(kindOf("CGATS.17\n", "m.ti3"), "CGATS"); // before the CTI3 pattern
     EXPECT_EQ(kindOf("LGOROWLENGTH\t6\n"), "CGATS");
     EXPECT_EQ(kindOf("BEGIN_DATA_FORMAT\nSAMPLE_ID\tLAB_L"), "SpyderPrintCGATS");
     EXPECT_EQ(kindOf("CTI3   \n", "m.ti3"), "TI3");
@@ -23,10 +23,10 @@ TEST(RecognitionTest, EachPatternInTableOrder) {
     EXPECT_EQ(kindOf("QTR-Linearize-Data 2.7\n"), "QTR-Linearize-Data-out file");
     EXPECT_EQ(kindOf("QTR-Create-ICC\n"), "QTR-Create-ICC File");
     EXPECT_EQ(kindOf("92.5\t0.1\t-0.3\n"), "SpyderPrint File");
-    EXPECT_EQ(kindOf("5\t92.5\n"), "SpyderPrint File");  // two digits and a point anywhere
-    EXPECT_EQ(kindOf("1\n"), "SpyderPrint File");        // "^" binds to "1" only
+    EXPECT_EQ(kindOf("5\t92.5\n"), "SpyderPrint File"); // two digits and a point anywhere
+    EXPECT_EQ(kindOf("1\n"), "SpyderPrint File");       // "^" binds to "1" only
     EXPECT_EQ(kindOf("x94,1\n"), "SpyderPrint File");
-    EXPECT_EQ(kindOf("L* a* b*\n"), "miscWithHeader");   // spaces do not count
+    EXPECT_EQ(kindOf("L* a* b*\n"), "miscWithHeader"); // spaces do not count
     EXPECT_EQ(kindOf("Patch\tStep\tL\ta\tb\n"), "StepWedgeTool File");
     EXPECT_EQ(kindOf("Tintsmith CIELab export\n"), "TSMCIELab");
     EXPECT_EQ(kindOf("Density\t1.5\n"), "Density File");
@@ -44,7 +44,9 @@ TEST(RecognitionTest, PatternsAreCaseSensitiveAndAnchoredAtTheLineStart) {
     EXPECT_EQ(kindOf("comment\nCGATS\n"), "Could not load file");
     EXPECT_EQ(env.alertCount(), 3u);
     // A byte-order mark is not part of the first line.
-    EXPECT_EQ(kindOf("\xEF\xBB\xBF" "CGATS.17\n"), "CGATS");
+    EXPECT_EQ(kindOf("\xEF\xBB\xBF"
+                     "CGATS.17\n"),
+              "CGATS");
 }
 
 TEST(RecognitionTest, HugeFirstLineIsRecognisedByItsBeginning) {

@@ -11,8 +11,8 @@ TEST(ResamplingTest, LinearIsExactBetweenKeyframes) {
 
     const auto uneven = ZWLinearD({0, 1, 4}, {10, 20, 50}, 8);
     ASSERT_EQ(uneven.size(), 8u);
-    EXPECT_DOUBLE_EQ(uneven[1], 10 + 10 * 0.5);  // x = 0.5 of 0...4
-    EXPECT_DOUBLE_EQ(uneven[4], 30);             // x = 2
+    EXPECT_DOUBLE_EQ(uneven[1], 10 + 10 * 0.5); // x = 0.5 of 0...4
+    EXPECT_DOUBLE_EQ(uneven[4], 30);            // x = 2
 }
 
 TEST(ResamplingTest, SampleGridStopsOneStepBeforeOne) {

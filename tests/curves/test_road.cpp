@@ -130,7 +130,7 @@ TEST(Road, LinearizationBringsTheWedgeCloserToTheLinearTarget) {
         platform::ScriptedServices services;
         const auto road = travel(services, dir, measurement, quadFiles[0]);
         ASSERT_TRUE(road.linearized);
-        const auto& response = road.model.interpolatedMeasurements; // L* per input position
+        const auto& response = road.model.interpolatedMeasurements;     // L* per input position
         const auto& k = (*road.model.quadData->inputQuadCurveArray)[0]; // K: straight ramp to its limit
         const auto& linearizedK = (*road.linearized)[0];
         const double inkPerStep = k[255] / 255;

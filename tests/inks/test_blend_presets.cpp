@@ -85,20 +85,33 @@ struct PresetCase {
 const PresetCase presetCases[] = {
     {TonerType::warm, Inkset::UCK3, "0 / 0 / 0 | 5 / 5 / 5 | 2 / 2 / 2", "0 / 0 / 0 | 5 / 14 / 26 | 23 / 36 / 64"},
     {TonerType::warm, Inkset::PSeriesK3, "0 / 0 / 0 | 5 / 5 / 5 | 2 / 2 / 2", "0 / 0 / 0 | 7 / 4 / 20 | 4 / 7 / 10"},
-    {TonerType::warm, Inkset::PSeriesPro10, "0 / 0 / 0 | 14 / 9 / 17 | 10 / 4 / 12", "0 / 0 / 0 | 4 / 7 / 13 | 4 / 7 / 23"},
+    {TonerType::warm, Inkset::PSeriesPro10, "0 / 0 / 0 | 14 / 9 / 17 | 10 / 4 / 12",
+     "0 / 0 / 0 | 4 / 7 / 13 | 4 / 7 / 23"},
     {TonerType::warm, Inkset::CCProHDMK3, "0 / 0 / 0 | 5 / 5 / 5 | 2 / 2 / 2", "0 / 0 / 0 | 0 / 6 / 16 | 0 / 0 / 0"},
-    {TonerType::warmNeutral, Inkset::UCK3, "13 / 24 / 4 | 16 / 19 / 1 | 0 / 0 / 0", "10 / 6 / 0 | 10 / 15 / 20 | 0 / 0 / 5"},
-    {TonerType::warmNeutral, Inkset::PSeriesK3, "3 / 15 / 4 | 21 / 15 / 0 | 9 / 7 / 0", "10 / 10 / 8 | 10 / 10 / 16 | 0 / 0 / 0"},
-    {TonerType::warmNeutral, Inkset::PSeriesPro10, "0 / 16 / 48 | 8 / 11 / 37 | 8 / 0 / 2", "17 / 19 / 0 | 10 / 15 / 6 | 0 / 0 / 13"},
-    {TonerType::warmNeutral, Inkset::CCProHDMK3, "32 / 24 / 3 | 24 / 16 / 2 | 0 / 0 / 0", "21 / 29 / 32 | 16 / 29 / 38 | 0 / 0 / 0"},
-    {TonerType::neutral, Inkset::UCK3, "58 / 48 / 20 | 37 / 29 / 7 | 0 / 0 / 0", "19 / 24 / 29 | 15 / 44 / 72 | 0 / 0 / 0"},
-    {TonerType::neutral, Inkset::PSeriesK3, "54 / 39 / 21 | 44 / 21 / 14 | 0 / 0 / 0", "21 / 29 / 32 | 16 / 29 / 38 | 0 / 0 / 0"},
-    {TonerType::neutral, Inkset::PSeriesPro10, "46 / 36 / 76 | 32 / 24 / 60 | 0 / 0 / 0", "45 / 32 / 3 | 32 / 27 / 15 | 0 / 0 / 0"},
-    {TonerType::neutral, Inkset::CCProHDMK3, "58 / 48 / 20 | 37 / 29 / 7 | 0 / 0 / 0", "19 / 72 / 73 | 20 / 54 / 41 | 0 / 0 / 0"},
-    {TonerType::selenium, Inkset::UCK3, "54 / 50 / 10 | 52 / 40 / 25 | 0 / 0 / 0", "16 / 63 / 100 | 26 / 78 / 100 | 0 / 0 / 0"},
-    {TonerType::selenium, Inkset::PSeriesK3, "54 / 50 / 10 | 52 / 40 / 25 | 0 / 0 / 0", "25 / 26 / 20 | 26 / 47 / 80 | 0 / 0 / 0"},
-    {TonerType::selenium, Inkset::PSeriesPro10, "49 / 33 / 80 | 51 / 32 / 95 | 0 / 0 / 0", "60 / 50 / 21 | 44 / 45 / 43 | 0 / 0 / 0"},
-    {TonerType::selenium, Inkset::CCProHDMK3, "54 / 50 / 10 | 52 / 40 / 25 | 0 / 0 / 0", "16 / 63 / 100 | 26 / 78 / 100 | 0 / 0 / 0"},
+    {TonerType::warmNeutral, Inkset::UCK3, "13 / 24 / 4 | 16 / 19 / 1 | 0 / 0 / 0",
+     "10 / 6 / 0 | 10 / 15 / 20 | 0 / 0 / 5"},
+    {TonerType::warmNeutral, Inkset::PSeriesK3, "3 / 15 / 4 | 21 / 15 / 0 | 9 / 7 / 0",
+     "10 / 10 / 8 | 10 / 10 / 16 | 0 / 0 / 0"},
+    {TonerType::warmNeutral, Inkset::PSeriesPro10, "0 / 16 / 48 | 8 / 11 / 37 | 8 / 0 / 2",
+     "17 / 19 / 0 | 10 / 15 / 6 | 0 / 0 / 13"},
+    {TonerType::warmNeutral, Inkset::CCProHDMK3, "32 / 24 / 3 | 24 / 16 / 2 | 0 / 0 / 0",
+     "21 / 29 / 32 | 16 / 29 / 38 | 0 / 0 / 0"},
+    {TonerType::neutral, Inkset::UCK3, "58 / 48 / 20 | 37 / 29 / 7 | 0 / 0 / 0",
+     "19 / 24 / 29 | 15 / 44 / 72 | 0 / 0 / 0"},
+    {TonerType::neutral, Inkset::PSeriesK3, "54 / 39 / 21 | 44 / 21 / 14 | 0 / 0 / 0",
+     "21 / 29 / 32 | 16 / 29 / 38 | 0 / 0 / 0"},
+    {TonerType::neutral, Inkset::PSeriesPro10, "46 / 36 / 76 | 32 / 24 / 60 | 0 / 0 / 0",
+     "45 / 32 / 3 | 32 / 27 / 15 | 0 / 0 / 0"},
+    {TonerType::neutral, Inkset::CCProHDMK3, "58 / 48 / 20 | 37 / 29 / 7 | 0 / 0 / 0",
+     "19 / 72 / 73 | 20 / 54 / 41 | 0 / 0 / 0"},
+    {TonerType::selenium, Inkset::UCK3, "54 / 50 / 10 | 52 / 40 / 25 | 0 / 0 / 0",
+     "16 / 63 / 100 | 26 / 78 / 100 | 0 / 0 / 0"},
+    {TonerType::selenium, Inkset::PSeriesK3, "54 / 50 / 10 | 52 / 40 / 25 | 0 / 0 / 0",
+     "25 / 26 / 20 | 26 / 47 / 80 | 0 / 0 / 0"},
+    {TonerType::selenium, Inkset::PSeriesPro10, "49 / 33 / 80 | 51 / 32 / 95 | 0 / 0 / 0",
+     "60 / 50 / 21 | 44 / 45 / 43 | 0 / 0 / 0"},
+    {TonerType::selenium, Inkset::CCProHDMK3, "54 / 50 / 10 | 52 / 40 / 25 | 0 / 0 / 0",
+     "16 / 63 / 100 | 26 / 78 / 100 | 0 / 0 / 0"},
 };
 
 Percents percentsOf(const char* row) {
@@ -200,8 +213,8 @@ TEST(BlendPresets, InksetsWithoutRowsPrintAndKeepTheControls) {
 }
 
 TEST(BlendPresets, OtherMediaTitlesReset) {
-    for (std::optional<std::string> title : {std::optional<std::string>("Gravure"), std::optional<std::string>("gloss"),
-                                             std::optional<std::string>()}) {
+    for (std::optional<std::string> title :
+         {std::optional<std::string>("Gravure"), std::optional<std::string>("gloss"), std::optional<std::string>()}) {
         ScriptedBlendingScreen screen;
         screen.screenToner = TonerType::selenium;
         screen.mediaTitle = title;

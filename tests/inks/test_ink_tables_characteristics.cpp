@@ -19,9 +19,7 @@
 
 namespace {
 
-std::string dataPath(const std::string& file) {
-    return std::string(TINTSMITH_SOURCE_DIR) + "/tests/inks/data/" + file;
-}
+std::string dataPath(const std::string& file) { return std::string(TINTSMITH_SOURCE_DIR) + "/tests/inks/data/" + file; }
 
 std::string trim(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -56,9 +54,7 @@ double roundTo(double value, int decimals) {
 }
 
 // The stated figures of Lab tables are rounded to two decimals.
-bool matchesStated(double value, const std::string& stated) {
-    return roundTo(value, 2) == number(stated);
-}
+bool matchesStated(double value, const std::string& stated) { return roundTo(value, 2) == number(stated); }
 
 // One row of the characteristics file, its fields after the kind and name.
 struct Row {
@@ -185,8 +181,9 @@ TEST(InkTableCharacteristics, EveryLabTableHasItsStatedCharacteristics) {
         auto expectRange = [&](const std::string& stated, double CIELab::*coordinate, const char* what) {
             const auto ends = split(stated, ' ');
             ASSERT_EQ(ends.size(), 3u);
-            const auto [low, high] = std::minmax_element(
-                lab->begin(), lab->end(), [&](const CIELab& x, const CIELab& y) { return x.*coordinate < y.*coordinate; });
+            const auto [low, high] =
+                std::minmax_element(lab->begin(), lab->end(),
+                                    [&](const CIELab& x, const CIELab& y) { return x.*coordinate < y.*coordinate; });
             EXPECT_TRUE(matchesStated((*low).*coordinate, ends[0]) && matchesStated((*high).*coordinate, ends[2]))
                 << what << " range " << (*low).*coordinate << " to " << (*high).*coordinate;
         };

@@ -47,8 +47,8 @@ TEST(TonerColorModel, StartsWithPSeriesK3OnGloss) {
     EXPECT_EQ(model.mVec, threeZeros);
     EXPECT_EQ(model.yVec, threeZeros);
     EXPECT_EQ(model.colorInkLevels, std::vector<std::vector<double>>(4, lab21Zeros));
-    for (const auto* scale : {&model.cyanPercentScale, &model.magentaPercentScale, &model.yellowPercentScale,
-                              &model.blackPercentScale}) {
+    for (const auto* scale :
+         {&model.cyanPercentScale, &model.magentaPercentScale, &model.yellowPercentScale, &model.blackPercentScale}) {
         EXPECT_EQ(*scale, lab21Zeros);
     }
     for (const auto* scale : {&model.cyanQuadPercentScale, &model.magentaQuadPercentScale,
@@ -179,8 +179,8 @@ TEST(TonerColorModel, FractionsAboveOneAreLoweredEquallyAndMayGoNegative) {
 }
 
 TEST(TonerColorModel, OnlyBlackGivesTheBlackChannel) {
-    for (Inkset inkset : {Inkset::UCK3, Inkset::PSeriesK3, Inkset::PSeriesPro10, Inkset::K5LcLmY,
-                          Inkset::K5CarbonLcLm, Inkset::CCProHDMK3}) {
+    for (Inkset inkset : {Inkset::UCK3, Inkset::PSeriesK3, Inkset::PSeriesPro10, Inkset::K5LcLmY, Inkset::K5CarbonLcLm,
+                          Inkset::CCProHDMK3}) {
         for (MediaType media : {MediaType::Gloss, MediaType::Matte, MediaType::Gravure, MediaType::DTPGravure}) {
             TonerColorModel model;
             model.inkset = inkset;
@@ -230,8 +230,7 @@ TEST(TonerColorModel, EmptyYellowTakesItsShareAndAddsNothing) {
     EXPECT_NEAR(model.blackPercentScale[10], 0.0, 1e-15);
     for (std::size_t n = 0; n < 8; ++n) {
         for (std::size_t i = 0; i < 256; ++i) {
-            const double expected =
-                (0.6 + d) * model.C->curve->quad[n][i] + (0.5 + d) * model.M->curve->quad[n][i];
+            const double expected = (0.6 + d) * model.C->curve->quad[n][i] + (0.5 + d) * model.M->curve->quad[n][i];
             EXPECT_NEAR(model.blendedCurve[n][i], expected, 1e-9 * (1 + expected));
         }
     }

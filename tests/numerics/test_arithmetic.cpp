@@ -92,7 +92,7 @@ TYPED_TEST(ArithmeticTwins, TwoCollectionForms) {
     EXPECT_EQ(add(x, y), (V<TypeParam>{9, 10}));
     EXPECT_EQ(sub(x, y), (V<TypeParam>{3, 6}));
     EXPECT_EQ(elmul(x, y), (V<TypeParam>{18, 16}));
-    EXPECT_EQ(div(x, y), (V<TypeParam>{2, 4}));  // left divided by right
+    EXPECT_EQ(div(x, y), (V<TypeParam>{2, 4})); // left divided by right
     EXPECT_EQ(mod(x, y), (V<TypeParam>{0, 0}));
     EXPECT_EQ(pow(x, y), (V<TypeParam>{216, 64}));
     EXPECT_EQ(remainder(V<TypeParam>{7}, V<TypeParam>{4}), (V<TypeParam>{-1}));
@@ -144,11 +144,11 @@ TYPED_TEST(ArithmeticTwins, StridedOperandsUseTheirStrides) {
     UnsafeMemory<TypeParam> col1(grid.data() + 1, 2, 3);
     EXPECT_EQ(add(col0, col1), (V<TypeParam>{11, 22, 33}));
     EXPECT_EQ(col0 * TypeParam(2), (V<TypeParam>{2, 4, 6}));
-    col0 += col1;  // axpy with stride 2 on both sides
+    col0 += col1; // axpy with stride 2 on both sides
     EXPECT_EQ(grid, (V<TypeParam>{11, 10, 22, 20, 33, 30}));
     col0 *= TypeParam(2);
     EXPECT_EQ(grid, (V<TypeParam>{22, 10, 44, 20, 66, 30}));
-    UnsafeMemory<TypeParam> reversed(grid.data() + 5, -2, 3);  // 30, 20, 10
+    UnsafeMemory<TypeParam> reversed(grid.data() + 5, -2, 3); // 30, 20, 10
     V<TypeParam> z{0, 0, 0};
     z += reversed;
     EXPECT_EQ(z, (V<TypeParam>{30, 20, 10}));
@@ -161,8 +161,8 @@ TYPED_TEST(ArithmeticTwins, StridedOperandsOfEveryCopyingForm) {
     // whether its kernel takes strides (vec) or bare pointers (vmath).
     using T = TypeParam;
     V<T> storage{4, -1, 9, -1, 16, -1};
-    UnsafeMemory<T> x(storage.data(), 2, 3);                 // 4, 9, 16
-    UnsafeMemory<T> back(storage.data() + 4, -2, 3);         // 16, 9, 4
+    UnsafeMemory<T> x(storage.data(), 2, 3);         // 4, 9, 16
+    UnsafeMemory<T> back(storage.data() + 4, -2, 3); // 16, 9, 4
     const V<T> y{2, 3, 4};
     EXPECT_EQ(pow(x, T(0.5)), (V<T>{2, 3, 4}));
     EXPECT_EQ(mod(x, T(5)), (V<T>{4, 4, 1}));
@@ -175,7 +175,7 @@ TYPED_TEST(ArithmeticTwins, StridedOperandsOfEveryCopyingForm) {
     EXPECT_EQ(div(y, back), (V<T>{T(2) / 16, T(3) / 9, 1}));
     EXPECT_EQ(sub(back, y), (V<T>{14, 6, 0}));
     EXPECT_EQ(copysign(V<T>{-1, 1, -1}, x), (V<T>{-4, 9, -16}));
-    EXPECT_EQ(storage, (V<T>{4, -1, 9, -1, 16, -1}));  // operands untouched
+    EXPECT_EQ(storage, (V<T>{4, -1, 9, -1, 16, -1})); // operands untouched
 }
 
 TYPED_TEST(ArithmeticTwins, SpansAreCollections) {
@@ -210,4 +210,4 @@ TEST(ArithmeticDeathTest, StridedOperandOfPowStops) {
     EXPECT_EQ(s, (V<double>{1, 2, 3, 4}));
 }
 
-}  // namespace
+} // namespace

@@ -37,11 +37,11 @@ TYPED_TEST(ElementwiseTwins, ExponentialsAndLogarithms) {
 TYPED_TEST(ElementwiseTwins, Rounding) {
     using T = TypeParam;
     EXPECT_EQ(round(V<T>{T(2.4), T(-2.6), T(1.5000001)}), (V<T>{2, -3, 2}));
-    EXPECT_EQ(round(V<T>{T(0.5), T(1.5), T(2.5)}), (V<T>{0, 2, 2}));  // ties to even
+    EXPECT_EQ(round(V<T>{T(0.5), T(1.5), T(2.5)}), (V<T>{0, 2, 2})); // ties to even
     EXPECT_EQ(trunc(V<T>{T(-1.7)}), V<T>{-1});
     EXPECT_EQ(floor(V<T>{T(-1.2)}), V<T>{-2});
     EXPECT_EQ(ceil(V<T>{T(-1.2)}), V<T>{-1});
-    EXPECT_EQ(threshold(V<T>{T(2.4)}, T(100)), V<T>{2});  // low is not read
+    EXPECT_EQ(threshold(V<T>{T(2.4)}, T(100)), V<T>{2}); // low is not read
 }
 
 TYPED_TEST(ElementwiseTwins, SimpleFunctions) {
@@ -146,7 +146,7 @@ TEST(ElementwiseTwinsAgree, FloatAndDoubleAgreeWithinFloatPrecision) {
 
 TEST(ElementwiseDeathTest, PreconditionsStop) {
     std::vector<double> one{0};
-    EXPECT_DEATH(sqrt(std::vector<double>{4, 9}, one), "");  // results too short
+    EXPECT_DEATH(sqrt(std::vector<double>{4, 9}, one), ""); // results too short
     EXPECT_DEATH(copysign(std::vector<double>{1}, std::vector<double>{1, 2}), "");
     std::vector<double> s{1, 2, 3, 4};
     EXPECT_DEATH(sincos(UnsafeMemory<double>(s.data(), 2, 2)), "");
@@ -162,4 +162,4 @@ TEST(ElementwiseDeathTest, MoreThan2Pow31Minus1ElementsStopBeforeTheRoutine) {
     EXPECT_DEATH(sincos(big), "");
 }
 
-}  // namespace
+} // namespace

@@ -43,7 +43,7 @@ TYPED_TEST(LinearAlgebraTwins, ProductOfKnownMatrices) {
     Matrix<T> a{{1, 2}, {3, 4}}, b{{5, 6}, {7, 8}};
     EXPECT_EQ(a * b, (Matrix<T>{{19, 22}, {43, 50}}));
     EXPECT_EQ(mul(a, b), a * b);
-    Matrix<T> wide{{1, 2, 3}, {4, 5, 6}};  // 2 x 3 times 3 x 1
+    Matrix<T> wide{{1, 2, 3}, {4, 5, 6}}; // 2 x 3 times 3 x 1
     EXPECT_EQ(wide * Matrix<T>::fromColumn({1, 0, -1}), Matrix<T>::fromColumn({-2, -2}));
     EXPECT_EQ(a, (Matrix<T>{{1, 2}, {3, 4}}));
 }
@@ -70,7 +70,7 @@ TYPED_TEST(LinearAlgebraTwins, SumsDifferencesAndScaling) {
     EXPECT_EQ(e(0, 0), 1);
     EXPECT_EQ(e(0, 1), std::exp(T(1)));
     Matrix<T> c = a;
-    const Matrix<T> shared = c;  // the copy must not see the in-place writes
+    const Matrix<T> shared = c; // the copy must not see the in-place writes
     c += b;
     EXPECT_EQ(c, (Matrix<T>{{6, 8}, {10, 12}}));
     c -= b;
@@ -105,7 +105,7 @@ TYPED_TEST(LinearAlgebraTwins, InverseAndDivision) {
 TYPED_TEST(LinearAlgebraTwins, MatrixTimesItsInverseIsTheIdentity) {
     using T = TypeParam;
     for (int64_t n : {1, 3, 8, 40}) {
-        const auto a = randomMatrix<T>(n, 100 + n) + T(n) * Matrix<T>::identity(n);  // well conditioned
+        const auto a = randomMatrix<T>(n, 100 + n) + T(n) * Matrix<T>::identity(n); // well conditioned
         expectNear(a * inv(a), Matrix<T>::identity(n), tolerance<T>() * T(n));
         expectNear(inv(a) * a, Matrix<T>::identity(n), tolerance<T>() * T(n));
         expectNear(a / a, Matrix<T>::identity(n), tolerance<T>() * T(n));
@@ -118,7 +118,7 @@ TYPED_TEST(LinearAlgebraTwins, Determinant) {
     EXPECT_EQ(det(Matrix<T>::identity(2)), T(1));
     EXPECT_FALSE(det(Matrix<T>{{1, 2}, {2, 4}}).has_value());
     EXPECT_NEAR(*det(Matrix<T>{{2, 0, 0}, {0, 3, 0}, {0, 0, 4}}), 24, tolerance<T>());
-    EXPECT_NEAR(*det(Matrix<T>{{0, 1}, {1, 0}}), -1, tolerance<T>());  // a row swap flips the sign
+    EXPECT_NEAR(*det(Matrix<T>{{0, 1}, {1, 0}}), -1, tolerance<T>()); // a row swap flips the sign
     // det(AB) = det(A) det(B) on random input.
     const auto a = randomMatrix<T>(5, 1), b = randomMatrix<T>(5, 2);
     EXPECT_NEAR(*det(a * b), *det(a) * *det(b), (std::same_as<T, float> ? 1e-3 : 1e-10));
@@ -141,7 +141,8 @@ void expectDecomposes(const Matrix<T>& a, const MatrixEigenDecompositionResult<T
                 const double aik = a(int64_t(i), int64_t(k));
                 const double aki = a(int64_t(k), int64_t(i));
                 av += aik * std::complex<double>(r.rightEigenVectors[k][j].first, r.rightEigenVectors[k][j].second);
-                ua += std::conj(std::complex<double>(r.leftEigenVectors[k][j].first, r.leftEigenVectors[k][j].second)) * aki;
+                ua += std::conj(std::complex<double>(r.leftEigenVectors[k][j].first, r.leftEigenVectors[k][j].second)) *
+                      aki;
             }
             const std::complex<double> v(r.rightEigenVectors[i][j].first, r.rightEigenVectors[i][j].second);
             const std::complex<double> u(r.leftEigenVectors[i][j].first, r.leftEigenVectors[i][j].second);
@@ -183,7 +184,7 @@ TYPED_TEST(LinearAlgebraTwins, EigenOfARotationGivesAConjugatePair) {
 TYPED_TEST(LinearAlgebraTwins, EigenDecompositionReconstructsRandomMatrices) {
     using T = TypeParam;
     for (int64_t n : {3, 6, 12}) {
-        const auto a = randomMatrix<T>(n, 50 + n);  // non-symmetric: complex pairs likely
+        const auto a = randomMatrix<T>(n, 50 + n); // non-symmetric: complex pairs likely
         const auto r = eigenDecompose(a);
         expectDecomposes(a, r, std::same_as<T, float> ? 1e-4 : 1e-10);
     }
@@ -217,7 +218,7 @@ TYPED_TEST(LinearAlgebraTwins, EigenErrors) {
     const T nan = std::numeric_limits<T>::quiet_NaN();
     try {
         eigenDecompose(Matrix<T>{{nan, 1}, {1, 1}});
-        SUCCEED();  // the routine may or may not report NaN input
+        SUCCEED(); // the routine may or may not report NaN input
     } catch (EigenDecompositionError e) {
         EXPECT_EQ(e, EigenDecompositionError::matrixNotDecomposable);
     }
@@ -227,7 +228,7 @@ TEST(EigenResult, BuildsPairsFromRawWork) {
     // n = 3: a real eigenvalue, then a conjugate pair in columns 1 and 2.
     const std::vector<double> re{1, 2, 2}, im{0, 3, -3};
     std::vector<double> work(9);
-    for (int i = 0; i < 9; ++i) work[i] = i + 1;  // column-major: column j = 3j+1 .. 3j+3
+    for (int i = 0; i < 9; ++i) work[i] = i + 1; // column-major: column j = 3j+1 .. 3j+3
     MatrixEigenDecompositionResult<double> r(3, re, im, work, work);
     EXPECT_EQ(r.eigenValues[1], (std::pair<double, double>(2, 3)));
     EXPECT_EQ(r.rightEigenVectors[0][0], (std::pair<double, double>(1, 0)));
@@ -247,13 +248,13 @@ TEST(LinearAlgebraTwinsAgree, FloatAndDoubleProducts) {
 
 TEST(LinearAlgebraDeathTest, ShapeMismatchesStop) {
     Matrix<double> a(2, 3, 1.0), b(3, 2, 1.0);
-    EXPECT_DEATH(a + b, "");  // six elements each, different shapes
+    EXPECT_DEATH(a + b, ""); // six elements each, different shapes
     EXPECT_DEATH(a - b, "");
     EXPECT_DEATH(a * a, "");
     EXPECT_DEATH(elmul(a, b), "");
     EXPECT_DEATH(inv(a), "");
-    EXPECT_DEATH(a / Matrix<double>(2, 2, 1.0), "");  // 3 columns, 2 rows
+    EXPECT_DEATH(a / Matrix<double>(2, 2, 1.0), ""); // 3 columns, 2 rows
     EXPECT_DEATH(a += b, "");
 }
 
-}  // namespace
+} // namespace

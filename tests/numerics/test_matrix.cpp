@@ -104,8 +104,7 @@ TYPED_TEST(MatrixTwins, GeneratorFailurePassesThrough) {
 
 TYPED_TEST(MatrixTwins, Description) {
     using T = TypeParam;
-    EXPECT_EQ((Matrix<T>{{1, 2}, {3, 4}}).description(),
-              "\u239B\t1.0\t2.0\t\u239E\n\u239D\t3.0\t4.0\t\u23A0\n");
+    EXPECT_EQ((Matrix<T>{{1, 2}, {3, 4}}).description(), "\u239B\t1.0\t2.0\t\u239E\n\u239D\t3.0\t4.0\t\u23A0\n");
     EXPECT_EQ(Matrix<T>::fromRow({1, 2}).description(), "(\t1.0\t2.0\t)\n");
     EXPECT_EQ(Matrix<T>::fromColumn({1, 2.5, -3}).description(),
               "\u239B\t1.0\t\u239E\n\u239C\t2.5\t\u23A5\n\u239D\t-3.0\t\u23A0\n");
@@ -124,7 +123,7 @@ TYPED_TEST(MatrixTwins, IterationYieldsRowViews) {
     EXPECT_EQ(empty.begin(), empty.end());
     EXPECT_EQ(empty.rowCount(), 2);
     EXPECT_TRUE(empty.rowView(1).empty());
-    EXPECT_EQ(sum(m.rowView(1)), 15);  // a row view is a collection of the library
+    EXPECT_EQ(sum(m.rowView(1)), 15); // a row view is a collection of the library
 }
 
 TYPED_TEST(MatrixTwins, Equality) {
@@ -134,7 +133,7 @@ TYPED_TEST(MatrixTwins, Equality) {
     EXPECT_FALSE(a == b);
     EXPECT_TRUE(a == (Matrix<T>{{1, 2, 3}, {4, 5, 6}}));
     Matrix<T> c = a;
-    c(0, 0) = 9;  // copies are independent values
+    c(0, 0) = 9; // copies are independent values
     EXPECT_EQ(a(0, 0), 1);
 }
 
@@ -181,4 +180,4 @@ TEST(MatrixDeathTest, PreconditionsStop) {
     EXPECT_DEATH(m.setRow(0, {1, 2, 3}), "");
 }
 
-}  // namespace
+} // namespace

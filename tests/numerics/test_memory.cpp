@@ -19,7 +19,7 @@ TYPED_TEST_SUITE(MemoryTwins, Twins);
 TYPED_TEST(MemoryTwins, ArrayViewIsTheArraysOwnStorage) {
     std::vector<TypeParam> a{1, 2, 3};
     withUnsafeMemory(a, [&](UnsafeMemory<TypeParam> v) {
-        EXPECT_EQ(v.pointer, a.data());  // not a copy
+        EXPECT_EQ(v.pointer, a.data()); // not a copy
         EXPECT_EQ(v.stride, 1);
         EXPECT_EQ(v.count, 3);
     });
@@ -45,7 +45,7 @@ TYPED_TEST(MemoryTwins, StrideThreeIteratorReadsEveryThirdElement) {
     EXPECT_EQ(seen, (std::vector<TypeParam>{0, 3, 6, 9}));
     EXPECT_EQ(it.index, 3);
     EXPECT_FALSE(it.next().has_value());
-    EXPECT_EQ(it.index, 3);  // left as it was
+    EXPECT_EQ(it.index, 3); // left as it was
     // C++ iteration gives the same elements.
     EXPECT_EQ(std::vector<TypeParam>(v.begin(), v.end()), seen);
 }
@@ -97,7 +97,8 @@ TYPED_TEST(MemoryTwins, DriversNestInArgumentOrderAndReturnTheBodysResult) {
     std::vector<TypeParam> a{1};
     std::vector<double> b{2, 3};
     std::span<const TypeParam> c(a);
-    auto r = withUnsafeMemory(a, b, c, [](auto va, auto vb, auto vc) { return va.count * 100 + vb.count * 10 + vc.count; });
+    auto r =
+        withUnsafeMemory(a, b, c, [](auto va, auto vb, auto vc) { return va.count * 100 + vb.count * 10 + vc.count; });
     EXPECT_EQ(r, 121);
     std::vector<TypeParam> x{1, 2}, y{3, 4}, z{5};
     withUnsafeMutableMemory(x, y, z, [](auto vx, auto vy, auto vz) {
@@ -144,7 +145,7 @@ TEST(MemoryDeathTest, IteratorIndexOverflowStops) {
     auto it = v.makeIterator();
     it.next();
     it.next();
-    EXPECT_DEATH(it.next(), "");  // 2 * (max / 2 + 1) overflows 64 bits
+    EXPECT_DEATH(it.next(), ""); // 2 * (max / 2 + 1) overflows 64 bits
 }
 
 TEST(Limits, MathCountBoundIs2Pow31Minus1) {
@@ -171,4 +172,4 @@ TEST(Limits, CblasStrideOutOfRangeStops) {
     EXPECT_DEATH(asum(UnsafeMemory<double>(&x, 2147483648LL, 1)), "");
 }
 
-}  // namespace
+} // namespace

@@ -141,4 +141,4 @@ TEST(RandomDeathTest, PreconditionsStop) {
     EXPECT_DEATH(random(1, ClosedRange<float>{-bigf, bigf}), "");
 }
 
-}  // namespace
+} // namespace

@@ -22,7 +22,7 @@ TYPED_TEST(ReductionTwins, SumAndMeanOfKnownValues) {
     const std::vector<TypeParam> x{1.5, 2.5, -1.0};
     EXPECT_EQ(sum(x), TypeParam(3));
     EXPECT_EQ(mean(x), TypeParam(1));
-    EXPECT_EQ(x, (std::vector<TypeParam>{1.5, 2.5, -1.0}));  // argument untouched
+    EXPECT_EQ(x, (std::vector<TypeParam>{1.5, 2.5, -1.0})); // argument untouched
 }
 
 TYPED_TEST(ReductionTwins, SumOfManyValuesMatchesAnExactSum) {
@@ -110,7 +110,7 @@ TEST(ReductionTwinsAgree, FloatAndDoubleAgreeWithinFloatPrecision) {
     std::vector<double> d(10000);
     for (auto& v : d) v = u(gen);
     std::vector<float> f(d.begin(), d.end());
-    std::vector<double> fd(f.begin(), f.end());  // the float values, exactly, in double
+    std::vector<double> fd(f.begin(), f.end()); // the float values, exactly, in double
     const double scale = asum(fd);
     EXPECT_NEAR(sum(f), sum(fd), 1e-6 * scale);
     EXPECT_NEAR(mean(f), mean(fd), 1e-6 * scale / 10000);
@@ -125,4 +125,4 @@ TEST(ReductionDeathTest, LinregressOfDifferentCountsStops) {
     EXPECT_DEATH(linregress(x, y), "");
 }
 
-}  // namespace
+} // namespace

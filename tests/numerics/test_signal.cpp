@@ -32,7 +32,7 @@ TYPED_TEST(SignalTwins, ConvolutionOfKnownValues) {
 TYPED_TEST(SignalTwins, ConvolutionMatchesTheDefinitionOnRandomInput) {
     using T = TypeParam;
     std::mt19937_64 gen(3);
-    std::uniform_int_distribution<int> u(-8, 8);  // small integers: exact sums
+    std::uniform_int_distribution<int> u(-8, 8); // small integers: exact sums
     V<T> x(1500), k(37);
     for (auto& v : x) v = T(u(gen));
     for (auto& v : k) v = T(u(gen));
@@ -71,8 +71,8 @@ TYPED_TEST(SignalTwins, ConvolutionAtEverySignalAndKernelLength) {
 TYPED_TEST(SignalTwins, ConvolutionOfAStridedSignal) {
     using T = TypeParam;
     V<T> storage{1, 0, 2, 0, 3, 0};
-    UnsafeMemory<T> x(storage.data(), 2, 3);            // 1, 2, 3
-    UnsafeMemory<T> backwards(storage.data() + 4, -2, 3);  // 3, 2, 1
+    UnsafeMemory<T> x(storage.data(), 2, 3);              // 1, 2, 3
+    UnsafeMemory<T> backwards(storage.data() + 4, -2, 3); // 3, 2, 1
     EXPECT_EQ(conv(x, V<T>{0, 1, 0.5}), (V<T>{0, 1, 2.5, 4, 1.5}));
     EXPECT_EQ(conv(backwards, V<T>{1, 1}), (V<T>{3, 5, 3, 1}));
 }
@@ -84,7 +84,7 @@ TYPED_TEST(SignalTwins, ConvolutionPropagatesAnInfiniteKernelThroughThePadding) 
     const T inf = std::numeric_limits<T>::infinity();
     const auto r = conv(V<T>{1, 1, 1}, V<T>{1, inf});
     ASSERT_EQ(r.size(), 4u);
-    EXPECT_TRUE(std::isnan(r[0]));  // 0 * inf from the left padding
+    EXPECT_TRUE(std::isnan(r[0])); // 0 * inf from the left padding
     EXPECT_EQ(r[1], inf);
     EXPECT_EQ(r[2], inf);
     EXPECT_EQ(r[3], inf);
@@ -93,7 +93,7 @@ TYPED_TEST(SignalTwins, ConvolutionPropagatesAnInfiniteKernelThroughThePadding) 
 TYPED_TEST(SignalTwins, ConvolutionWithAStridedKernelReadsItBackwards) {
     using T = TypeParam;
     V<T> storage{0, 99, 1, 99, 0.5, 99};
-    UnsafeMemory<T> kernel(storage.data(), 2, 3);  // 0, 1, 0.5
+    UnsafeMemory<T> kernel(storage.data(), 2, 3); // 0, 1, 0.5
     EXPECT_EQ(conv(V<T>{1, 2, 3}, kernel), (V<T>{0, 1, 2.5, 4, 1.5}));
 }
 
@@ -188,4 +188,4 @@ TEST(SignalDeathTest, PreconditionsStop) {
     EXPECT_DEATH(fft(std::vector<float>{}), "");
 }
 
-}  // namespace
+} // namespace

@@ -99,7 +99,7 @@ TYPED_TEST(VectorTwins, MatrixProducts) {
     const Matrix<T> m{{1, 2}, {3, 4}};
     EXPECT_EQ(m * Vector<T>({1, 1}), (Vector<T>{3, 7}));
     EXPECT_EQ(Vector<T>({1, 1}) * m, (Vector<T>{4, 6}));
-    const Matrix<T> r{{1, 2, 3}, {4, 5, 6}};  // non-square: catches a transposition mix-up
+    const Matrix<T> r{{1, 2, 3}, {4, 5, 6}}; // non-square: catches a transposition mix-up
     EXPECT_EQ(r * Vector<T>({1, 0, -1}), (Vector<T>{-2, -2}));
     EXPECT_EQ(Vector<T>({1, -1}) * r, (Vector<T>{-3, -3, -3}));
     EXPECT_EQ(Matrix<T>(2, 0, T(0)) * Vector<T>(), (Vector<T>{0, 0}));
@@ -135,4 +135,4 @@ TEST(VectorDeathTest, PreconditionsStop) {
     EXPECT_DEATH(v[3], "");
 }
 
-}  // namespace
+} // namespace

@@ -23,9 +23,8 @@ TEST(NotificationCenter, DeliversToObserversOfTheNameInTheOrderAdded) {
 TEST(NotificationCenter, CarriesTheObjectPayloadUnchanged) {
     NotificationCenter center;
     std::vector<std::vector<double>> received;
-    center.addObserver("curves", [&](const Notification& n) {
-        received = std::any_cast<std::vector<std::vector<double>>>(n.object);
-    });
+    center.addObserver(
+        "curves", [&](const Notification& n) { received = std::any_cast<std::vector<std::vector<double>>>(n.object); });
     const std::vector<std::vector<double>> curves{{0, 1, 2}, {65535}};
     center.post("curves", curves);
     EXPECT_EQ(received, curves);
@@ -71,8 +70,8 @@ TEST(NotificationCenter, RegistrationRemovesItsObserverWhenItGoesAway) {
     NotificationCenter center;
     int calls = 0;
     {
-        platform::ObserverRegistration registration(
-            center, center.addObserver("a", [&](const Notification&) { ++calls; }));
+        platform::ObserverRegistration registration(center,
+                                                    center.addObserver("a", [&](const Notification&) { ++calls; }));
         center.post("a");
         platform::ObserverRegistration moved = std::move(registration);
         center.post("a");

@@ -23,8 +23,8 @@ QApplication& application() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         // Settings go to a folder of this process alone: tests run in parallel.
-        const auto settings = std::filesystem::temp_directory_path() /
-                              ("tintsmith-ui-tests-" + std::to_string(::getpid()));
+        const auto settings =
+            std::filesystem::temp_directory_path() / ("tintsmith-ui-tests-" + std::to_string(::getpid()));
         ::setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
         static const std::filesystem::path folder = settings;
         std::atexit([] {

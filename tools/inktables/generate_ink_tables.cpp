@@ -79,12 +79,15 @@ std::int64_t toUnits(const std::string& text, int decimals) {
     bool negative = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (i == 0 && c == '-') negative = true;
-        else if (c == '.' && fractionDigits < 0) fractionDigits = 0;
+        if (i == 0 && c == '-')
+            negative = true;
+        else if (c == '.' && fractionDigits < 0)
+            fractionDigits = 0;
         else if (c >= '0' && c <= '9') {
             digits += c;
             if (fractionDigits >= 0) ++fractionDigits;
-        } else fail("not a decimal number: " + text);
+        } else
+            fail("not a decimal number: " + text);
     }
     fractionDigits = std::max(fractionDigits, 0);
     if (digits.empty() || fractionDigits > decimals) fail("too many decimals for the table: " + text);
@@ -135,8 +138,10 @@ struct LabTraits {
 void parseShape(const std::string& shape, CurveTraits& traits) {
     const auto parts = split(shape, ';');
     const auto head = split(parts[0], ',');
-    if (head[0] == "hump") traits.hump = true;
-    else if (head[0] != "rising") fail(traits.name + ": unknown shape " + shape);
+    if (head[0] == "hump")
+        traits.hump = true;
+    else if (head[0] != "rising")
+        fail(traits.name + ": unknown shape " + shape);
     constexpr std::string_view reversals = "reversals up to ";
     if (head.size() > 1) {
         if (!head[1].starts_with(reversals)) fail(traits.name + ": unknown shape " + shape);
@@ -198,16 +203,20 @@ struct Toe {
 Toe toeOf(const CurveTraits& traits) {
     Toe toe;
     const std::string& name = traits.name;
-    if (name == "UCK3Cyan_Matte_K") toe.entries = {{142, -0.04}};
-    else if (name == "UCK3Magenta_Matte_K") toe.entries = {{147, -0.04}};
-    else if (name == "PSeriesPro10Magenta_Matte_M") toe.entries = {{101, -0.05}};
+    if (name == "UCK3Cyan_Matte_K")
+        toe.entries = {{142, -0.04}};
+    else if (name == "UCK3Magenta_Matte_K")
+        toe.entries = {{147, -0.04}};
+    else if (name == "PSeriesPro10Magenta_Matte_M")
+        toe.entries = {{101, -0.05}};
     // The pair that differs only at entries 123 and 124, by sign.
-    else if (name == "UCK3Yellow_Matte_K") toe.entries = {{123, 0.00198}, {124, 0.0668}};
-    else if (name == "CCPYellow_Matte_K") toe.entries = {{123, -0.00198}, {124, -0.0668}};
+    else if (name == "UCK3Yellow_Matte_K")
+        toe.entries = {{123, 0.00198}, {124, 0.0668}};
+    else if (name == "CCPYellow_Matte_K")
+        toe.entries = {{123, -0.00198}, {124, -0.0668}};
     else if (name == "PSeriesPro10Yellow_Matte_LK") {
         // Hundredths rippling about zero until the ink starts in earnest.
-        for (int i = 1; i <= 23; ++i)
-            toe.entries[i] = std::round(5 * std::sin(std::numbers::pi * i / 24)) / 100;
+        for (int i = 1; i <= 23; ++i) toe.entries[i] = std::round(5 * std::sin(std::numbers::pi * i / 24)) / 100;
         toe.entries[24] = -0.02;
         for (int i = 25; i <= 37; ++i)
             toe.entries[i] = std::round(4 * std::sin(std::numbers::pi * (i - 24) / 14)) / 100;
@@ -217,14 +226,12 @@ Toe toeOf(const CurveTraits& traits) {
 }
 
 // The wobble: an antisymmetric bump z * exp((1 - z^2) / 2), largest 1 at z = 1.
-double wobble(double z) {
-    return z * std::exp((1 - z * z) / 2);
-}
+double wobble(double z) { return z * std::exp((1 - z * z) / 2); }
 
 constexpr double kWobbleWidth = 1.5;
 
 struct WobblePlan {
-    int step = -1;          // the reversal is the step from entry `step` to `step` + 1
+    int step = -1; // the reversal is the step from entry `step` to `step` + 1
     double amplitude = 0;
     bool onRisingSide = true;
 };
@@ -232,8 +239,7 @@ struct WobblePlan {
 // Finds where a reversal of `units` disturbs the curve least: where the wobble
 // is smallest against the curve's value, far enough from the toe, the maximum
 // and the end, and where the curve stays clear of zero and of its maximum.
-WobblePlan planWobble(const std::vector<double>& smooth, int start, int peak, bool hump, double units,
-                      double maximum) {
+WobblePlan planWobble(const std::vector<double>& smooth, int start, int peak, bool hump, double units, double maximum) {
     const double core = 2 * wobble(0.5 / kWobbleWidth);
     WobblePlan best;
     double bestDistortion = 0;
@@ -332,8 +338,10 @@ std::vector<double> makeCurve(const CurveTraits& traits) {
     std::vector<std::int64_t> units(kLast + 1, 0);
     for (int i = start; i <= kLast; ++i) {
         std::int64_t u = std::llround(smooth[static_cast<std::size_t>(i)]);
-        if (i <= peak) u = std::max<std::int64_t>(u, 1);
-        else u = std::max(u, last);
+        if (i <= peak)
+            u = std::max<std::int64_t>(u, 1);
+        else
+            u = std::max(u, last);
         if (i != peak) u = std::min(u, maximum - 1);
         units[static_cast<std::size_t>(i)] = u;
     }
@@ -488,8 +496,8 @@ LabValues makeLab(const LabTraits& traits) {
             coordinates[0] = makeCoordinate(traits.name, given, given[2], given[0]);
         } else {
             const auto& range = c == 1 ? traits.aRange : traits.bRange;
-            coordinates[static_cast<std::size_t>(c)] = makeCoordinate(
-                traits.name, given, toUnits(range[0], kLabDecimals), toUnits(range[1], kLabDecimals));
+            coordinates[static_cast<std::size_t>(c)] =
+                makeCoordinate(traits.name, given, toUnits(range[0], kLabDecimals), toUnits(range[1], kLabDecimals));
         }
     }
     LabValues lab{};
