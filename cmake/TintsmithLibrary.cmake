@@ -23,6 +23,10 @@ function(tintsmith_link name)
   endif()
 endfunction()
 
+# Real files from other programs, kept beside the clone (never in it).
+set(TINTSMITH_TESTDATA_DIR "${PROJECT_SOURCE_DIR}/../shared/testdata" CACHE PATH
+    "Folder of the shared real test files")
+
 # A GoogleTest executable from every .cpp in a tests sub-directory.
 function(tintsmith_test name dir)
   file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS "${dir}/*.cpp")
@@ -32,7 +36,7 @@ function(tintsmith_test name dir)
   add_executable(${name} ${_srcs})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
-    TINTSMITH_TESTDATA="${PROJECT_SOURCE_DIR}/../shared/testdata"
+    TINTSMITH_TESTDATA="${TINTSMITH_TESTDATA_DIR}"
     TINTSMITH_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
