@@ -19,7 +19,7 @@ void check(bool condition) {
 }
 
 // What a successful read promises its caller.
-void checkContract(MeasurementData& reader, bool ok) {
+void checkContract(curves::MeasurementData& reader, bool ok) {
     if (!ok) {
         check(reader.measuredLab.empty() && reader.averagedMeasurements.empty() &&
               reader.interpolatedMeasurements.empty());
@@ -34,7 +34,7 @@ void checkContract(MeasurementData& reader, bool ok) {
 }
 
 template <typename Reader, typename... Extra>
-void readWith(const MeasurementFile& file, bool forLinearization, Extra... extra) {
+void readWith(const curves::MeasurementFile& file, bool forLinearization, Extra... extra) {
     Reader reader(file.measurementData, forLinearization, extra...);
     checkContract(reader, reader.readMeasurements());
 }
@@ -50,27 +50,28 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     for (const char* name : {"m.txt", "m.csv", "m.ti3"}) {
-        const auto file = measurementFileFromBytes(bytes, name);
+        const auto file = curves::measurementFileFromBytes(bytes, name);
         if (!file) return 0; // not UTF-8
         check(file->measurementData && !file->measurementData->empty());
 
         // The road of a load: the recognised kind's reader.
         const std::string kind = file->detectFileType();
-        if (auto reader = makeMeasurementReader(kind, *file)) checkContract(*reader, reader->readMeasurements());
+        if (auto reader = curves::makeMeasurementReader(kind, *file))
+            checkContract(*reader, reader->readMeasurements());
     }
 
     // Every reader over the same lines, whatever the first line says.
-    const auto file = measurementFileFromBytes(bytes, "m.txt");
+    const auto file = curves::measurementFileFromBytes(bytes, "m.txt");
     for (bool forLinearization : {true, false}) {
-        readWith<CgatsCIELab>(*file, forLinearization);
-        readWith<SpyderPrintCgatsCIELab>(*file, forLinearization);
-        readWith<ArgyllCIELab>(*file, forLinearization);
-        readWith<MiscMeasurementDataFile>(*file, forLinearization);
-        readWith<QTRLinearizeDataCIELabFile>(*file, forLinearization);
-        readWith<TSMCIELabFile>(*file, forLinearization);
-        readWith<StepWedgeToolCIELabFile>(*file, forLinearization);
-        readWith<DataToolCIELabFile>(*file, forLinearization, true);
-        readWith<DataToolCIELabFile>(*file, forLinearization, false);
+        readWith<curves::CgatsCIELab>(*file, forLinearization);
+        readWith<curves::SpyderPrintCgatsCIELab>(*file, forLinearization);
+        readWith<curves::ArgyllCIELab>(*file, forLinearization);
+        readWith<curves::MiscMeasurementDataFile>(*file, forLinearization);
+        readWith<curves::QTRLinearizeDataCIELabFile>(*file, forLinearization);
+        readWith<curves::TSMCIELabFile>(*file, forLinearization);
+        readWith<curves::StepWedgeToolCIELabFile>(*file, forLinearization);
+        readWith<curves::DataToolCIELabFile>(*file, forLinearization, true);
+        readWith<curves::DataToolCIELabFile>(*file, forLinearization, false);
     }
     return 0;
 }

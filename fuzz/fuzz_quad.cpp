@@ -18,7 +18,7 @@ void check(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-void checkLoaded(const QuadDataFile& quad) {
+void checkLoaded(const curves::QuadDataFile& quad) {
     check(quad.inputQuadCurveArray.has_value());
     check(quad.inputQuadCurveArray->size() == static_cast<std::size_t>(quad.numInks));
     check(quad.inkList.size() == static_cast<std::size_t>(quad.numInks));
@@ -27,11 +27,11 @@ void checkLoaded(const QuadDataFile& quad) {
 
 // Written text reads back (notes may end early where a note line turns into a
 // channel line, so only the values are checked).
-void checkWritten(const QuadDataFile& quad, const QuadDataFile::Curves& curves) {
+void checkWritten(const curves::QuadDataFile& quad, const curves::QuadDataFile::Curves& curves) {
     const std::string text = quad.quadText(curves);
     check(text.empty() || text.back() != '\n');
-    QuadDataFile back;
-    if (!back.load(QuadDataFile::linesFromText(text))) return;
+    curves::QuadDataFile back;
+    if (!back.load(curves::QuadDataFile::linesFromText(text))) return;
     checkLoaded(back);
     for (const auto& curve : *back.inputQuadCurveArray)
         for (const double v : curve) check(v >= 0 && v <= 65535 && v == std::trunc(v));
@@ -47,9 +47,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (!isValidUtf8(bytes)) return 0;
-    QuadDataFile quad;
-    quad.rawQuadData = QuadDataFile::linesFromText(bytes);
+    if (!curves::isValidUtf8(bytes)) return 0;
+    curves::QuadDataFile quad;
+    quad.rawQuadData = curves::QuadDataFile::linesFromText(bytes);
     if (!quad.load(quad.rawQuadData)) {
         check(quad.numInks == 0 && quad.inputQuadCurveArray->empty() && quad.inkList.empty());
         return 0;
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<double> straight(256);
     for (int i = 0; i < 256; ++i) straight[i] = i * 100.0 / 255;
-    const BinaryLinearization linearization(straight, *quad.inputQuadCurveArray);
+    const curves::BinaryLinearization linearization(straight, *quad.inputQuadCurveArray);
     check(linearization.linearizedOutputQuadArray.size() == quad.inputQuadCurveArray->size());
     checkWritten(quad, linearization.linearizedOutputQuadArray);
     return 0;

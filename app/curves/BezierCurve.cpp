@@ -6,6 +6,8 @@
 #include "app/curves/Resampling.h"
 #include "platform/Log.h"
 
+namespace curves {
+
 namespace {
 
 constexpr std::size_t maxSamplesPerSegment = 1 << 20;
@@ -76,3 +78,5 @@ void BezierQuadInkCurve::interpolate() {
     for (auto& v : finalInterpolatedQuadCurve)
         if (v < 0) v *= 0.66;
 }
+
+} // namespace curves

@@ -4,6 +4,8 @@
 
 #include "app/curves/CubicCurveAlgorithm.h"
 
+namespace curves {
+
 // Dense samples of the smooth cubic spline through (xs[i], ys[i]): each
 // segment is sampled at t = 0, dt, 2 dt, ... (dt added up) while t <= 1, with
 // 20 samples per unit of x. Points of unequal count or fewer than two points
@@ -30,3 +32,5 @@ public:
 
     void interpolate();
 };
+
+} // namespace curves

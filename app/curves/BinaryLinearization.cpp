@@ -5,6 +5,8 @@
 
 #include "app/curves/Resampling.h"
 
+namespace curves {
+
 std::size_t binarySearchIndex(const std::vector<double>& values, double value) {
     std::ptrdiff_t low = 0;
     std::ptrdiff_t high = static_cast<std::ptrdiff_t>(values.size()) - 1;
@@ -92,3 +94,5 @@ std::vector<std::vector<double>> BinaryLinearization::reduceTo256(const std::vec
     }
     return result;
 }
+
+} // namespace curves

@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace curves {
+
 // The last index whose element is <= value in an ascending list (an equal
 // element met on the way is returned at once); 0 below the first element and
 // for an empty list.
@@ -29,3 +31,5 @@ public:
 private:
     std::vector<double> resampleTo1024(const std::vector<double>& curve) const;
 };
+
+} // namespace curves

@@ -2,6 +2,8 @@
 
 #include "app/curves/NumberText.h"
 
+namespace curves {
+
 std::string CIELab::debugDescription() const {
     return "(L:" + shortestDecimalText(L) + ", a:" + shortestDecimalText(a) + ", b:" + shortestDecimalText(b) + ")";
 }
@@ -40,3 +42,5 @@ std::vector<CIELab> normalizeLabL(const std::vector<CIELab>& list) {
     for (auto& lab : result) lab.L = (lab.L - last) / range * 100;
     return result;
 }
+
+} // namespace curves

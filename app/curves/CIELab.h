@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace curves {
+
 // A Lab colour: L* 0 to 100, a* and b* signed. Equal when all three are equal;
 // ordered by lightness alone, so sorting and min/max of Lab lists work on L*.
 struct CIELab {
@@ -42,3 +44,5 @@ CIELab decodeCIELab(const KeyedDoubles& record);
 // first and last L are equal there is no range to stretch and the list is
 // returned unchanged.
 std::vector<CIELab> normalizeLabL(const std::vector<CIELab>& list);
+
+} // namespace curves

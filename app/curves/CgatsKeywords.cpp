@@ -6,6 +6,8 @@
 #include "app/curves/FieldSplitting.h"
 #include "app/curves/NumberText.h"
 
+namespace curves {
+
 namespace cgats {
 
 bool lineBeginsWith(std::string_view line, std::string_view keyword) {
@@ -110,3 +112,5 @@ void sortByThirdFieldDescending(Rows& rows) {
 }
 
 } // namespace cgats
+
+} // namespace curves

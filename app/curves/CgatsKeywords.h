@@ -6,6 +6,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace curves {
+
 // The keyword structure shared by the CGATS-family readers. Keywords are
 // compared as line prefixes, exact and case-sensitive, after leading blanks.
 namespace cgats {
@@ -64,3 +66,5 @@ std::optional<std::vector<CIELab>> labRows(const Rows& rows, int labLIndex);
 void sortByThirdFieldDescending(Rows& rows);
 
 } // namespace cgats
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include "app/curves/CgatsKeywords.h"
 #include "platform/Log.h"
 
+namespace curves {
+
 namespace {
 
 constexpr const char* partitioningCustomCurveNote =
@@ -119,3 +121,5 @@ bool ArgyllCIELab::parseMeasurements() {
     finishWithCommonTail(std::move(*labs));
     return true;
 }
+
+} // namespace curves

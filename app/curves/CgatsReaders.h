@@ -4,6 +4,8 @@
 
 #include "app/curves/MeasurementData.h"
 
+namespace curves {
+
 // Readers of keyword-structured (CGATS-family) measurement files. The number
 // of data rows comes from NUMBER_OF_SETS; L*, a*, b* from the LAB_L column and
 // the two after it. A file without LAB_L, without the rows NUMBER_OF_SETS
@@ -52,3 +54,5 @@ public:
 protected:
     bool parseMeasurements() override;
 };
+
+} // namespace curves

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace curves {
+
 int luminance(const ARGB_8& pixel) {
     const double y = 0.2126 * pixel.r + 0.7152 * pixel.g + 0.0722 * pixel.b;
     return static_cast<int>(y);
@@ -32,3 +34,5 @@ std::array<double, 3> xyzToSRGB(double X, double Y, double Z) {
 }
 
 ARGB_8 linearRGBToARGB8(double r, double g, double b) { return ARGB_8{255, toByte(r), toByte(g), toByte(b)}; }
+
+} // namespace curves

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 
+namespace curves {
+
 // One 8-bit pixel, alpha first: the entry of the preview's gradient colour table.
 struct ARGB_8 {
     std::uint8_t a = 0;
@@ -21,3 +23,5 @@ std::array<double, 3> xyzToSRGB(double X, double Y, double Z);
 // Linear components to a pixel: c^(1/2.2) x 255, then 0 when at most 0 or not
 // a number, 255 when at least 255, else its integer part; alpha 255.
 ARGB_8 linearRGBToARGB8(double r, double g, double b);
+
+} // namespace curves

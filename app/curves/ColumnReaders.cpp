@@ -7,6 +7,8 @@
 #include "app/curves/CgatsKeywords.h"
 #include "app/curves/FieldSplitting.h"
 
+namespace curves {
+
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -166,3 +168,5 @@ bool DataToolCIELabFile::parseMeasurements() {
 std::vector<std::vector<std::string>> ColorMunkiCIELabFile::splitRows(const std::vector<std::string>& lines) const {
     return splitEach(lines, splitAtCommas);
 }
+
+} // namespace curves

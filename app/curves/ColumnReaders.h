@@ -3,6 +3,8 @@
 
 #include "app/curves/MeasurementData.h"
 
+namespace curves {
+
 // Readers of measurement files without keyword structure: the Lab values
 // stand in fixed columns (labLIndex, +1, +2) after a fixed number of header
 // lines. Fields are trimmed, blank lines are skipped, and a row too short for
@@ -77,3 +79,5 @@ public:
     using MeasurementData::MeasurementData;
     std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const override;
 };
+
+} // namespace curves

@@ -4,6 +4,8 @@
 
 #include "app/curves/Resampling.h"
 
+namespace curves {
+
 std::vector<double> CorrectionCurve::makeLinearTarget(const std::vector<double>& d) {
     if (d.empty()) return linearTargetArray;
     intercept = d.front();
@@ -71,3 +73,5 @@ std::vector<double> CorrectionCurve::makeCorrectionCurve() const {
     out.push_back(100);
     return out;
 }
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+namespace curves {
+
 // The correction of one linearization. "Densities" here are L* values,
 // falling from paper white to the darkest step. The correction curve gives,
 // for each output step, the input position (0 to 100) whose measured
@@ -41,3 +43,5 @@ public:
     // target values, or no densities, give an empty curve.
     std::vector<double> makeCorrectionCurve() const;
 };
+
+} // namespace curves

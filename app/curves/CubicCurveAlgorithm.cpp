@@ -1,5 +1,7 @@
 #include "app/curves/CubicCurveAlgorithm.h"
 
+namespace curves {
+
 namespace {
 
 // Thomas algorithm over one coordinate: forward elimination, back substitution.
@@ -70,3 +72,5 @@ std::vector<CubicCurveSegment> CubicCurveAlgorithm::controlPoints(const std::vec
     for (std::size_t i = 0; i < first.size(); ++i) segments.push_back({first[i], second[i]});
     return segments;
 }
+
+} // namespace curves

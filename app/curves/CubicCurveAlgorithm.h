@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+namespace curves {
+
 // The program's own plane point.
 struct point {
     double x = 0;
@@ -81,3 +83,5 @@ private:
         }
     }
 };
+
+} // namespace curves

@@ -4,6 +4,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace curves {
+
 // Records that carry fields only: kept so that stored layouts and callers
 // that name them stay whole, though nothing in the program creates them.
 
@@ -102,3 +104,5 @@ struct StepArray256 {
 };
 
 struct acvPacker {};
+
+} // namespace curves

@@ -3,6 +3,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace curves {
+
 enum class MediaType { Gloss = 0, Matte = 1, Gravure = 2, DTPGravure = 3 };
 
 constexpr int rawValue(MediaType type) { return static_cast<int>(type); }
@@ -38,3 +40,5 @@ enum class InksetType { KCMY, KCM, Dual };
 enum class TonerType { k3, warm, warmNeutral, neutral, cool, selenium, sepia, custom };
 
 enum class ExportType { quad, acv, lut, xml, icc, tsmc, measurementsOnly };
+
+} // namespace curves

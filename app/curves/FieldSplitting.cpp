@@ -2,6 +2,8 @@
 
 #include "app/curves/NumberText.h"
 
+namespace curves {
+
 namespace {
 
 std::vector<std::string> splitAt(std::string_view text, char separator) {
@@ -72,3 +74,5 @@ std::string replaceAll(std::string_view text, char from, char to) {
         if (c == from) c = to;
     return result;
 }
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+namespace curves {
+
 // Splitting of measurement text into lines and fields.
 
 // Splits at line feeds, keeping empty pieces (a final line feed gives a last
@@ -30,3 +32,5 @@ bool isBlankRow(const std::vector<std::string>& fields);
 
 // The text with every occurrence of `from` replaced by `to`.
 std::string replaceAll(std::string_view text, char from, char to);
+
+} // namespace curves

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+namespace curves {
+
 // The channel-name lines, ink names and .quad header lines per printer ink count.
 struct InkList {
     std::vector<std::string> currentInkNameList;
@@ -45,3 +47,5 @@ struct InkList {
     std::string headerInfoFor10Ink = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR";
     std::string headerInfoForPro10Ink = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,V,MK";
 };
+
+} // namespace curves

@@ -13,6 +13,8 @@
 #include "platform/Log.h"
 #include "platform/Services.h"
 
+namespace curves {
+
 double v2LinearizationDataModel::densityOfLightness(double L) {
     const double Y = L < 8 ? L * 27 / 24389 : std::pow((L + 16) / 116, 3);
     return -std::log10(Y);
@@ -148,3 +150,5 @@ bool v2LinearizationDataModel::showLinearizeFailedAlert() {
                          "Please load a valid quad curve file and measurement data file and try again"});
     return true;
 }
+
+} // namespace curves

@@ -8,6 +8,8 @@
 #include "app/curves/CorrectionCurve.h"
 #include "app/curves/QuadDataFile.h"
 
+namespace curves {
+
 class MeasurementFile;
 
 // The model behind the linearization screen: the measurements of a printed
@@ -73,3 +75,5 @@ public:
 private:
     void takeStepGrid(std::vector<CIELab> stepped);
 };
+
+} // namespace curves

@@ -6,6 +6,8 @@
 #include "Numerics/Numerics.h"
 #include "app/curves/Resampling.h"
 
+namespace curves {
+
 void MainBoost::setUp() {
     boost = boostInput;
     boostGammaAdj = boostInput * 0.02 + 2;
@@ -37,3 +39,5 @@ void MainBoost::applyBoost() {
         outputInksArray.push_back(std::move(boosted));
     }
 }
+
+} // namespace curves

@@ -1,6 +1,8 @@
 #pragma once
 #include <vector>
 
+namespace curves {
+
 // Ink boost of the custom curve editor: raises ink curves in the midtones and
 // shadows by a gamma-shaped factor that is 0 at the paper end and
 // boost / 100 at the shadow end.
@@ -54,3 +56,5 @@ struct totalInkLoadBoost {
     double totalInkLoad = 0;
     double mainInkLoadBoost = 0;
 };
+
+} // namespace curves

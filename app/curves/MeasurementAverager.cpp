@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace curves {
+
 MeasurementAverager::MeasurementAverager(std::vector<CIELab> input) : inputMeasurements(std::move(input)) {
     chooseStepGrid();
     for (const auto& lab : inputMeasurements) {
@@ -74,3 +76,5 @@ std::vector<double> MeasurementAverager::stepMeans(const std::vector<double>& so
     }
     return means;
 }
+
+} // namespace curves

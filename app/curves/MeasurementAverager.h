@@ -3,6 +3,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace curves {
+
 // Averages the repeated samples of each wedge step. The step grid comes from
 // the sample count, smaller step counts first:
 //   21, 51, 86, 101 steps when they divide the count; 256 steps for a whole
@@ -31,3 +33,5 @@ private:
     std::vector<double> regroupedByStep(const std::vector<double>& channel) const;
     std::vector<double> stepMeans(const std::vector<double>& sorted) const;
 };
+
+} // namespace curves

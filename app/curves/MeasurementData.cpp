@@ -8,6 +8,8 @@
 #include "app/curves/Resampling.h"
 #include "platform/Log.h"
 
+namespace curves {
+
 namespace {
 
 bool allFinite(const std::vector<CIELab>& list) {
@@ -124,3 +126,5 @@ void MeasurementData::finishWithoutAveraging(std::vector<CIELab> parsed) {
     averagedMeasurements = measuredLab;
     interpolatedMeasurements = interpolateToSteps(averagedMeasurements);
 }
+
+} // namespace curves

@@ -6,6 +6,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace curves {
+
 // Base of every measurement reader.
 //
 // Contract with the caller (the linearization model):
@@ -97,3 +99,5 @@ struct MeasuredValues {
     std::vector<double> measuredStepValueArray;
     std::vector<double> originalInterpolatedMeasuredValues;
 };
+
+} // namespace curves

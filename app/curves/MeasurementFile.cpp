@@ -9,6 +9,8 @@
 #include "platform/FileIO.h"
 #include "platform/Services.h"
 
+namespace curves {
+
 namespace {
 
 std::string lowercased(std::string text) {
@@ -120,3 +122,5 @@ std::string MeasurementFile::detectFileType() const {
     showMeasurementLoadError();
     return std::string(MeasurementKind::unrecognised);
 }
+
+} // namespace curves

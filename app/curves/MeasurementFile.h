@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace curves {
+
 // A measurement file as read: its name and its lines. Made by
 // chooseMeasurementFile or loadMeasurementFile and handed to the
 // linearization model, which asks detectFileType for its kind and builds the
@@ -61,3 +63,5 @@ std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes
 
 // The modal warning "Failed to Load Measurement Data".
 void showMeasurementLoadError();
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include "app/curves/CgatsReaders.h"
 #include "app/curves/ColumnReaders.h"
 
+namespace curves {
+
 std::shared_ptr<MeasurementData> makeMeasurementReader(std::string_view kind, const MeasurementFile& file) {
     namespace k = MeasurementKind;
     const auto& lines = file.measurementData;
@@ -17,3 +19,5 @@ std::shared_ptr<MeasurementData> makeMeasurementReader(std::string_view kind, co
     if (kind == k::tsmCIELab) return std::make_shared<TSMCIELabFile>(lines, true);
     return nullptr;
 }
+
+} // namespace curves

@@ -5,9 +5,13 @@
 #include "app/curves/MeasurementData.h"
 #include "app/curves/MeasurementFile.h"
 
+namespace curves {
+
 // The reader for a recognised kind, made over the file's lines for
 // linearization (told whether the file is comma-separated where that matters).
 // Nothing for kinds without a reader ("ColorMunki File", "QTR-Create-ICC
 // File", "Density File", "Could not load file"): the caller loads nothing and
 // shows no further alert. Call readMeasurements() on the result.
 std::shared_ptr<MeasurementData> makeMeasurementReader(std::string_view kind, const MeasurementFile& file);
+
+} // namespace curves

@@ -2,6 +2,8 @@
 
 #include "Numerics/Numerics.h"
 
+namespace curves {
+
 namespace {
 
 double meanOf(const std::vector<double>& values, std::size_t first, std::size_t last) {
@@ -28,3 +30,5 @@ std::vector<double> v2MovingAverager::average() const {
     out[next] = in[n - 1];
     return out;
 }
+
+} // namespace curves

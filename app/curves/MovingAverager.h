@@ -1,6 +1,8 @@
 #pragma once
 #include <vector>
 
+namespace curves {
+
 // Moving average with a window that grows from the first sample, slides, and
 // shrinks towards the last, so both ends keep their measured values.
 class v2MovingAverager {
@@ -17,3 +19,5 @@ public:
     // input count; a window under 3 returns the input unchanged.
     std::vector<double> average() const;
 };
+
+} // namespace curves

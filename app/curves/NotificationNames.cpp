@@ -1,5 +1,7 @@
 #include "app/curves/NotificationNames.h"
 
+namespace curves {
+
 namespace NotificationName {
 
 const std::string& didUpdateColorInkLimits() {
@@ -28,3 +30,5 @@ const std::string& updatedV2ManualCurveControl() {
 }
 
 } // namespace NotificationName
+
+} // namespace curves

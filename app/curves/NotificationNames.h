@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace curves {
+
 // The process-wide names by which screens and panels talk through
 // platform::NotificationCenter; each is made once, on first use.
 namespace NotificationName {
@@ -10,3 +12,5 @@ const std::string& updatedColorInkArrays();
 const std::string& updatedManualCurveControl();
 const std::string& updatedV2ManualCurveControl();
 } // namespace NotificationName
+
+} // namespace curves

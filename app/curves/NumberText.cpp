@@ -5,6 +5,8 @@
 
 #include "platform/NumberText.h"
 
+namespace curves {
+
 std::string shortestDecimalText(double value) { return platform::shortestDecimalText(value); }
 
 std::optional<double> parseFiniteDouble(std::string_view text) {
@@ -44,3 +46,5 @@ std::string_view trimWhitespace(std::string_view text) {
     const auto last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
 }
+
+} // namespace curves

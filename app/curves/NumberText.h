@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace curves {
+
 // Number text in C-locale syntax, whatever the process locale.
 
 // The shortest decimal text that reads back exactly, always with a digit after
@@ -22,3 +24,5 @@ std::optional<long long> parseWholeInteger(std::string_view text);
 
 // The text without leading and trailing white space and line ends.
 std::string_view trimWhitespace(std::string_view text);
+
+} // namespace curves

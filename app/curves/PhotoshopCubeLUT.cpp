@@ -7,6 +7,8 @@
 #include "platform/Log.h"
 #include "platform/Services.h"
 
+namespace curves {
+
 std::string cubeNumberText(double value) {
     // Fixed notation of a double needs at most ~330 digits (denormals).
     char buffer[400];
@@ -48,3 +50,5 @@ void PhotoshopCubeLUT::showSavePanel() const {
             showSaveErrorAlert(result.errorDescription);
     });
 }
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace curves {
+
 // A one-dimensional .cube lookup table made from a curve of percentages
 // (0 to 100, one per table entry); each row repeats the value for R, G and B.
 class PhotoshopCubeLUT {
@@ -28,3 +30,5 @@ public:
 // A number in the shortest decimal form that reads back to the same double,
 // in fixed notation, with at least one digit after the point (1 -> "1.0").
 std::string cubeNumberText(double value);
+
+} // namespace curves

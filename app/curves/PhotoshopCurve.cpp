@@ -9,6 +9,8 @@
 #include "platform/Log.h"
 #include "platform/Services.h"
 
+namespace curves {
+
 namespace {
 
 constexpr std::size_t maxPointsPerCurve = std::numeric_limits<std::uint16_t>::max();
@@ -84,3 +86,5 @@ void PhotoshopCurve_UInt16::saveAcvFile(std::vector<std::uint8_t> bytes) {
             showSaveErrorAlert(result.errorDescription);
     });
 }
+
+} // namespace curves

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+namespace curves {
+
 // Builds a Photoshop curve file (.acv): a list of big-endian 16-bit words
 // holding a version, the number of curves and per curve its points as
 // (output, input) pairs on the 0 to 255 scale. The application writes the
@@ -36,3 +38,5 @@ public:
     // confirmation; a failed write is shown as a critical alert.
     static void saveAcvFile(std::vector<std::uint8_t> bytes);
 };
+
+} // namespace curves

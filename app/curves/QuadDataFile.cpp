@@ -10,6 +10,8 @@
 #include "platform/Log.h"
 #include "platform/Services.h"
 
+namespace curves {
+
 namespace {
 
 struct KnownHeader {
@@ -266,3 +268,5 @@ void QuadDataFile::saveQuadText(std::string text) {
             showSaveErrorAlert(result.errorDescription);
     });
 }
+
+} // namespace curves

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace curves {
+
 // One .quad curve file in memory: the header line, the notes, the channel
 // name lines and one curve of 256 quad values (0 to 65535) per ink.
 class QuadDataFile {
@@ -72,3 +74,5 @@ private:
     std::string notesBlock() const;
     std::string buildText(const std::string& notes, const Curves& curves) const;
 };
+
+} // namespace curves

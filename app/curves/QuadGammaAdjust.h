@@ -1,6 +1,8 @@
 #pragma once
 #include <vector>
 
+namespace curves {
+
 // The custom curve editor's gamma ramp: a straight 0 to 1 ramp raised to
 // 1 / gamma, as percentages 0 to 100.
 class QuadGammaAdjustD {
@@ -12,3 +14,5 @@ public:
 
     std::vector<double> adjust();
 };
+
+} // namespace curves

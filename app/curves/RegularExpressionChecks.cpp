@@ -2,6 +2,8 @@
 
 #include "platform/Log.h"
 
+namespace curves {
+
 namespace RegularExpressionChecks {
 
 std::regex compileOrMatchAll(const std::string& pattern) {
@@ -41,3 +43,5 @@ TINTSMITH_PATTERN(density, "^Density")
 #undef TINTSMITH_PATTERN
 
 } // namespace RegularExpressionChecks
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace curves {
+
 // The first-line patterns of the measurement formats, each compiled once on
 // first use and kept for the life of the process. No matching options: the
 // search is case-sensitive and "^" anchors at the start of the line only.
@@ -32,3 +34,5 @@ std::regex compileOrMatchAll(const std::string& pattern);
 bool finds(const std::regex& pattern, std::string_view text);
 
 } // namespace RegularExpressionChecks
+
+} // namespace curves

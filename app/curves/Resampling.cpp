@@ -5,6 +5,8 @@
 
 #include "platform/Log.h"
 
+namespace curves {
+
 namespace {
 
 struct Keyframes {
@@ -147,3 +149,5 @@ std::vector<double>& scaleInPlace(std::vector<double>& values, double factor) {
     for (auto& v : values) v *= factor;
     return values;
 }
+
+} // namespace curves

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+namespace curves {
+
 // The one resampler of curves: y values given at x positions (ascending, in
 // 0...1) are sampled at t = 0, s, 2s, ... while t < 1, each t computed as one
 // multiplication k x s. With s = 1/256 that gives 256 samples, the last at
@@ -45,3 +47,5 @@ std::vector<double> normalizeToUnit(const std::vector<double>& values);
 
 // Multiplies every element by the factor; returns the same list.
 std::vector<double>& scaleInPlace(std::vector<double>& values, double factor);
+
+} // namespace curves

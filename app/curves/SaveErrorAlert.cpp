@@ -3,7 +3,11 @@
 #include "platform/Log.h"
 #include "platform/Services.h"
 
+namespace curves {
+
 void showSaveErrorAlert(const std::string& errorDescription) {
     platform::printLine(errorDescription);
     platform::showAlert({platform::AlertStyle::critical, "Error Saving Quad File", errorDescription});
 }
+
+} // namespace curves

@@ -6,6 +6,8 @@
 #include "Numerics/Numerics.h"
 #include "app/curves/Resampling.h"
 
+namespace curves {
+
 v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction) : inputArrayToSmooth(std::move(input)) {
     const auto& in = inputArrayToSmooth;
     const int count = static_cast<int>(in.size());
@@ -29,3 +31,5 @@ v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction) :
     smoothedValues = interpolator.outputArray;
     if (smoothedValues.size() > 255) smoothedValues[255] = in.back();
 }
+
+} // namespace curves

@@ -1,6 +1,8 @@
 #pragma once
 #include <vector>
 
+namespace curves {
+
 // Smooths a channel by a spline through means of three neighbours taken at a
 // regular stride; `smoothedValues` holds 256 values ending at the input's
 // last value.
@@ -17,3 +19,5 @@ public:
     // non-empty input gives 256 values; an empty one gives none.
     v2SplineSmoother(std::vector<double> input, double fraction);
 };
+
+} // namespace curves

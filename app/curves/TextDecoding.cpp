@@ -1,5 +1,7 @@
 #include "app/curves/TextDecoding.h"
 
+namespace curves {
+
 bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     const std::size_t n = bytes.size();
@@ -32,3 +34,5 @@ bool isValidUtf8(std::string_view bytes) {
     }
     return true;
 }
+
+} // namespace curves

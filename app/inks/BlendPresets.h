@@ -2,6 +2,8 @@
 
 #include "app/inks/BlendingScreen.h"
 
+namespace inks {
+
 // The toner presets of the blending screen: fixed cyan, magenta and yellow
 // amounts at highlight, midtone and shadow for the toners Warm, Warm Neutral,
 // Neutral and Selenium with the UCK3, PSeriesK3, PSeriesPro10 and CCProHDMK3
@@ -22,3 +24,5 @@ void applyWarmPreset(BlendingScreen& screen);
 void applyWarmNeutralPreset(BlendingScreen& screen);
 void applyNeutralPreset(BlendingScreen& screen);
 void applySeleniumPreset(BlendingScreen& screen);
+
+} // namespace inks

@@ -1,5 +1,7 @@
 #include "app/inks/BlendRecords.h"
 
+namespace inks {
+
 KeyedValue BlendSetting::encode() const {
     KeyedValue container = KeyedValue::container();
     if (componentName) container.set("componentName", *componentName);
@@ -15,3 +17,5 @@ BlendSetting BlendSetting::decode(const KeyedValue& value) {
     }
     return setting;
 }
+
+} // namespace inks

@@ -10,6 +10,8 @@
 #include "app/curves/InkList.h"
 #include "app/inks/KeyedValue.h"
 
+namespace inks {
+
 // Records for storing blend settings and ink profiles. Nothing stores or reads
 // them yet; only BlendSetting has a keyed form.
 
@@ -32,7 +34,7 @@ class TSM_InkComponent {
 public:
     std::string name;
     std::optional<std::vector<std::string>> inkList;
-    std::optional<std::vector<CIELab>> labArray;
+    std::optional<std::vector<curves::CIELab>> labArray;
     std::optional<std::vector<std::vector<double>>> curveArray;
     std::optional<std::string> notes;
 };
@@ -45,7 +47,7 @@ public:
     std::vector<std::shared_ptr<TSM_InkComponent>> inkComponents;
     std::optional<std::map<std::string, std::vector<BlendSetting>>> presets;
     std::optional<int> printerModelCode;
-    const std::vector<std::string> inkListfor8Ink = InkList{}.inkListfor8Ink;
+    const std::vector<std::string> inkListfor8Ink = curves::InkList{}.inkListfor8Ink;
 };
 
 // Turns ink component lists (InkComponents) into stored values and back.
@@ -55,3 +57,5 @@ public:
     static std::string_view transformedValueClass() { return "InkComponents"; }
     static bool allowsReverseTransformation() { return true; }
 };
+
+} // namespace inks

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace inks {
+
 namespace {
 
 constexpr TonerPositionOutlets outlets[] = {
@@ -19,3 +21,5 @@ constexpr TonerPositionOutlets outlets[] = {
 } // namespace
 
 TonerPositionOutlets outletsOf(TonerPosition position) { return outlets[static_cast<std::size_t>(position)]; }
+
+} // namespace inks

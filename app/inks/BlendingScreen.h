@@ -6,6 +6,8 @@
 
 #include "app/curves/Enumerations.h"
 
+namespace inks {
+
 class TonerColorModel;
 
 // The nine toner controls of the blending screen, in the order every preset
@@ -45,8 +47,8 @@ public:
 
     // The screen's blend model (only its media type is read by the presets).
     virtual TonerColorModel& blendModel() = 0;
-    virtual Inkset inkset() const = 0;
-    virtual TonerType toner() const = 0;
+    virtual curves::Inkset inkset() const = 0;
+    virtual curves::TonerType toner() const = 0;
     // Title of the media popup's selected item; nothing when none is selected.
     virtual std::optional<std::string> selectedMediaTitle() const = 0;
 
@@ -59,3 +61,5 @@ public:
     // Copies the nine fractions into the blend model and recomputes the blend.
     virtual void refreshBlend() = 0;
 };
+
+} // namespace inks

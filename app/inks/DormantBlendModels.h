@@ -7,6 +7,8 @@
 #include "app/curves/Enumerations.h"
 #include "app/inks/InkModel.h"
 
+namespace inks {
+
 // Blend models and toner records laid out like TonerColorModel that nothing
 // creates yet.
 
@@ -14,10 +16,10 @@
 struct V2BlendingColorModel {
     std::vector<std::string> inkList;
     QuadCurves blendedCurve;
-    std::vector<CIELab> blendedCIELab;
+    std::vector<curves::CIELab> blendedCIELab;
     std::vector<double> c1Vec, c2Vec;
     QuadCurves quad1, quad2;
-    std::vector<CIELab> lab1, lab2;
+    std::vector<curves::CIELab> lab1, lab2;
     std::vector<std::vector<double>> colorInkLevels;
     std::vector<double> curve1PercentScale, curve2PercentScale, curve1QuadPercentScale, curve2QuadPercentScale;
     std::vector<double> initalScale, initialQuadScale, inputPercentXs;
@@ -25,10 +27,10 @@ struct V2BlendingColorModel {
 
 // Black, warm and cool channels.
 struct PiezoProTonerColorModel {
-    Inkset inkset = Inkset::PiezoProK4;
-    MediaType mediaType = MediaType::Gloss;
+    curves::Inkset inkset = curves::Inkset::PiezoProK4;
+    curves::MediaType mediaType = curves::MediaType::Gloss;
     QuadCurves blendedCurve;
-    std::vector<CIELab> blendedCIELab;
+    std::vector<curves::CIELab> blendedCIELab;
     std::vector<double> warmVec, coolVec;
     std::shared_ptr<InkModel> K, W, C;
     std::vector<std::vector<double>> colorInkLevels;
@@ -39,10 +41,10 @@ struct PiezoProTonerColorModel {
 
 // Black, cyan and magenta channels.
 struct K5LcLmTonerColorModel {
-    Inkset inkset = Inkset::K5CarbonLcLm;
-    MediaType mediaType = MediaType::Gloss;
+    curves::Inkset inkset = curves::Inkset::K5CarbonLcLm;
+    curves::MediaType mediaType = curves::MediaType::Gloss;
     QuadCurves blendedCurve;
-    std::vector<CIELab> blendedCIELab;
+    std::vector<curves::CIELab> blendedCIELab;
     std::vector<double> cVec, mVec;
     std::shared_ptr<InkModel> K, C, M;
     std::vector<std::vector<double>> colorInkLevels;
@@ -57,19 +59,19 @@ struct CyanToner {
 };
 
 struct MagentaToner {
-    std::vector<CIELab> limitedCIELAB;
+    std::vector<curves::CIELab> limitedCIELAB;
     std::vector<double> limitedMagenta, limitedLightMagenta;
     std::vector<double> magentaInkValues, lightMagentaInkValues;
 };
 
 struct YellowToner {
-    std::vector<CIELab> limitedCIELAB;
+    std::vector<curves::CIELab> limitedCIELAB;
     std::vector<double> limitedYellow;
     std::vector<double> yellowInkValues;
 };
 
 struct TonerInk {
-    TonerType toner = TonerType::k3;
+    curves::TonerType toner = curves::TonerType::k3;
     CyanToner cChannel;
     MagentaToner mChannel;
     YellowToner yChannel;
@@ -86,3 +88,5 @@ struct TonerInkPartition {
     std::vector<double> main21StepScale;
     std::vector<std::uint16_t> tonerInkCurve1, tonerInkCurve2;
 };
+
+} // namespace inks

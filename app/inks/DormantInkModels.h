@@ -4,6 +4,8 @@
 #include "app/curves/CIELab.h"
 #include "app/inks/InkComponent.h"
 
+namespace inks {
+
 // Ink components of the PiezoPro ink sets. Nothing builds them: they can only
 // be decoded, and decoding a built-in component stops the program.
 class PiezoProWarmInkModel final : public BuiltInInkComponent {
@@ -31,19 +33,21 @@ private:
 
 // Matte curve sets of the PiezoPro inks, not yet used.
 struct PiezoProWarmInkModelMatte {
-    std::vector<CIELab> labArray;
+    std::vector<curves::CIELab> labArray;
     QuadCurves curveArray;
     std::vector<double> k, m, lm, y, c, lc, lk, llk;
 };
 
 struct PiezoProCoolInkModelMatte {
-    std::vector<CIELab> labArray;
+    std::vector<curves::CIELab> labArray;
     QuadCurves curveArray;
     std::vector<double> k, c, lc, lk, m, y, lm, llk;
 };
 
 struct PiezoProBlackInkModelMatte {
-    std::vector<CIELab> labArray;
+    std::vector<curves::CIELab> labArray;
     QuadCurves curveArray;
     std::vector<double> k, lk, llk, c, m, y, lc, lm;
 };
+
+} // namespace inks

@@ -2,6 +2,8 @@
 
 #include "app/inks/InkChannelTables.h"
 
+namespace inks {
+
 namespace {
 
 struct FieldTables {
@@ -33,7 +35,7 @@ static_assert(std::size(fieldTables) == static_cast<std::size_t>(FieldDrivenKind
 
 } // namespace
 
-FieldDrivenInkComponent::FieldDrivenInkComponent(FieldDrivenKind kind, std::string name, MediaType mediaType)
+FieldDrivenInkComponent::FieldDrivenInkComponent(FieldDrivenKind kind, std::string name, curves::MediaType mediaType)
     : BuiltInInkComponent(kind == FieldDrivenKind::Empty ? std::string("Empty") : std::move(name), mediaType) {
     const FieldTables& tables = fieldTables[static_cast<std::size_t>(kind)];
     QuadCurves starting = curvesFromTables(tables.fields);
@@ -51,3 +53,5 @@ FieldDrivenInkComponent::FieldDrivenInkComponent(FieldDrivenKind kind, std::stri
 }
 
 QuadCurves FieldDrivenInkComponent::makeCurveArray() const { return {k, c, m, y, lc, lm, lk, llk}; }
+
+} // namespace inks

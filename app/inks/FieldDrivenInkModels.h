@@ -4,6 +4,8 @@
 
 #include "app/inks/InkComponent.h"
 
+namespace inks {
+
 // The components that keep one curve per ink in a field of its own and are the
 // same on every media: the K5LcLmY channels, the Black, Cyan and Magenta
 // channels of K5CarbonLcLm, and the all-zero component of every ink set and
@@ -27,13 +29,13 @@ public:
     QuadCurves makeCurveArray() const;
 
 protected:
-    FieldDrivenInkComponent(FieldDrivenKind kind, std::string name, MediaType mediaType);
+    FieldDrivenInkComponent(FieldDrivenKind kind, std::string name, curves::MediaType mediaType);
 };
 
 template <FieldDrivenKind Kind>
 class FieldDrivenInkModel final : public FieldDrivenInkComponent {
 public:
-    FieldDrivenInkModel(std::string name, MediaType mediaType)
+    FieldDrivenInkModel(std::string name, curves::MediaType mediaType)
         : FieldDrivenInkComponent(Kind, std::move(name), mediaType) {}
 };
 
@@ -46,3 +48,5 @@ using K5CMCyanInkModel = FieldDrivenInkModel<FieldDrivenKind::K5CMCyan>;
 using K5CMMagentaInkModel = FieldDrivenInkModel<FieldDrivenKind::K5CMMagenta>;
 // Always named "Empty", whatever name it is given.
 using EmptyInkModel = FieldDrivenInkModel<FieldDrivenKind::Empty>;
+
+} // namespace inks

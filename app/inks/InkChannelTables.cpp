@@ -2,6 +2,8 @@
 
 #include "app/inks/InkTables.h"
 
+namespace inks {
+
 QuadCurves curvesFromTables(const ChannelTableNames& names) {
     QuadCurves curves;
     curves.reserve(names.count);
@@ -13,7 +15,9 @@ QuadCurves curvesFromTables(const ChannelTableNames& names) {
     return curves;
 }
 
-std::vector<CIELab> labFromTable(std::string_view name) {
+std::vector<curves::CIELab> labFromTable(std::string_view name) {
     const InkLabTable& table = inkLab(name);
     return {table.begin(), table.end()};
 }
+
+} // namespace inks

@@ -6,6 +6,8 @@
 
 #include "app/inks/InkComponent.h"
 
+namespace inks {
+
 // Which curve table fills each channel of a component, in .quad channel order
 // (K, C, M, Y, LC, LM, LK, LLK, then V, MK for ten channels). An empty name is
 // the zero curve.
@@ -28,4 +30,6 @@ constexpr ChannelTableNames tenChannels(std::string_view k, std::string_view c, 
 
 // Copies the named tables into channels; each zero channel is its own list.
 QuadCurves curvesFromTables(const ChannelTableNames& names);
-std::vector<CIELab> labFromTable(std::string_view name);
+std::vector<curves::CIELab> labFromTable(std::string_view name);
+
+} // namespace inks

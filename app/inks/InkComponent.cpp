@@ -2,12 +2,14 @@
 
 #include "platform/FatalError.h"
 
+namespace inks {
+
 KeyedValue InkComponent::encode() const {
     KeyedValue container = KeyedValue::container();
     container.set("name", name);
     container.set("labArray", encodeLabList(labArray));
     container.set("curveArray", encodeCurves(curveArray));
-    container.set("blackInkType", static_cast<double>(::encode(blackInkType)));
+    container.set("blackInkType", static_cast<double>(curves::encode(blackInkType)));
     return container;
 }
 
@@ -17,7 +19,7 @@ int wholeNumber(const KeyedValue& value) {
     const double number = value.number();
     const bool inRange = number >= -2147483648.0 && number <= 2147483647.0;
     if (!inRange || number != static_cast<double>(static_cast<int>(number))) {
-        throw DecodingError("dataCorrupted: expected a whole number");
+        throw curves::DecodingError("dataCorrupted: expected a whole number");
     }
     return static_cast<int>(number);
 }
@@ -26,11 +28,11 @@ int wholeNumber(const KeyedValue& value) {
 
 std::shared_ptr<InkComponent> InkComponent::decode(const KeyedValue& value) {
     // Not make_shared: the constructor is protected.
-    std::shared_ptr<InkComponent> component(new InkComponent("", MediaType::Gloss));
+    std::shared_ptr<InkComponent> component(new InkComponent("", curves::MediaType::Gloss));
     component->name = value.required("name").string();
     component->labArray = decodeLabList(value.required("labArray"));
     component->curveArray = decodeCurves(value.required("curveArray"));
-    component->blackInkType = decodeMediaType(wholeNumber(value.required("blackInkType")));
+    component->blackInkType = curves::decodeMediaType(wholeNumber(value.required("blackInkType")));
     return component;
 }
 
@@ -67,7 +69,7 @@ KeyedValue InkComponents::archive() const {
 std::shared_ptr<InkComponents> InkComponents::unarchive(const KeyedValue& archive) {
     try {
         return std::make_shared<InkComponents>(decodeComponentList(archive.required("inkComponents")));
-    } catch (const DecodingError&) {
+    } catch (const curves::DecodingError&) {
         return nullptr;
     }
 }
@@ -81,3 +83,5 @@ KeyedValue InkComponents::encode() const {
 std::shared_ptr<InkComponents> InkComponents::decode(const KeyedValue& value) {
     return std::make_shared<InkComponents>(decodeComponentList(value.required("profiles")));
 }
+
+} // namespace inks

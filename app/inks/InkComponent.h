@@ -7,6 +7,8 @@
 #include "app/curves/Enumerations.h"
 #include "app/inks/KeyedValue.h"
 
+namespace inks {
+
 // One 256-value curve per ink channel, in the channel order of the .quad header.
 using QuadCurves = std::vector<std::vector<double>>;
 
@@ -16,7 +18,7 @@ class BlendableQuad {
 public:
     virtual ~BlendableQuad() = default;
     virtual const QuadCurves& blendableCurves() const = 0;
-    virtual const std::vector<CIELab>& blendableLab() const = 0;
+    virtual const std::vector<curves::CIELab>& blendableLab() const = 0;
 };
 
 // A built-in description of what one ink set prints for one toning channel on
@@ -26,9 +28,9 @@ public:
 class InkComponent : public BlendableQuad {
 public:
     std::string name;
-    std::vector<CIELab> labArray;
+    std::vector<curves::CIELab> labArray;
     QuadCurves curveArray;
-    MediaType blackInkType = MediaType::Gloss;
+    curves::MediaType blackInkType = curves::MediaType::Gloss;
 
     ~InkComponent() override = default;
 
@@ -42,11 +44,11 @@ public:
     static std::shared_ptr<InkComponent> decode(const KeyedValue& value);
 
     const QuadCurves& blendableCurves() const override { return curveArray; }
-    const std::vector<CIELab>& blendableLab() const override { return labArray; }
+    const std::vector<curves::CIELab>& blendableLab() const override { return labArray; }
 
 protected:
     // A component exists only as one of the built-in classes or by decoding.
-    InkComponent(std::string name, MediaType mediaType) : name(std::move(name)), blackInkType(mediaType) {}
+    InkComponent(std::string name, curves::MediaType mediaType) : name(std::move(name)), blackInkType(mediaType) {}
     InkComponent(const InkComponent&) = default;
     InkComponent& operator=(const InkComponent&) = default;
 };
@@ -77,3 +79,5 @@ public:
     // Throws DecodingError when "profiles" is missing or an element is unreadable.
     static std::shared_ptr<InkComponents> decode(const KeyedValue& value);
 };
+
+} // namespace inks

@@ -5,12 +5,14 @@
 #include "app/inks/FieldDrivenInkModels.h"
 #include "app/inks/TableDrivenInkModels.h"
 
+namespace inks {
+
 namespace {
 
-using ComponentMaker = std::shared_ptr<InkComponent> (*)(std::string name, MediaType mediaType);
+using ComponentMaker = std::shared_ptr<InkComponent> (*)(std::string name, curves::MediaType mediaType);
 
 template <class Component>
-std::shared_ptr<InkComponent> make(std::string name, MediaType mediaType) {
+std::shared_ptr<InkComponent> make(std::string name, curves::MediaType mediaType) {
     return std::make_shared<Component>(std::move(name), mediaType);
 }
 
@@ -34,7 +36,7 @@ constexpr ComponentMaker makers[8][4] = {
 
 } // namespace
 
-std::shared_ptr<InkComponent> makeInkComponent(Inkset inkset, int channel, MediaType mediaType) {
+std::shared_ptr<InkComponent> makeInkComponent(curves::Inkset inkset, int channel, curves::MediaType mediaType) {
     const int row = static_cast<int>(inkset);
     if (row >= 0 && row < 8 && channel >= 0 && channel < 4) {
         if (const ComponentMaker maker = makers[row][channel]) return maker(channelNames[channel], mediaType);
@@ -42,8 +44,10 @@ std::shared_ptr<InkComponent> makeInkComponent(Inkset inkset, int channel, Media
     return std::make_shared<EmptyInkModel>("Empty Curve", mediaType);
 }
 
-void InkModel::loadComponent(Inkset inkset, int channel, MediaType mediaType) {
+void InkModel::loadComponent(curves::Inkset inkset, int channel, curves::MediaType mediaType) {
     const auto component = makeInkComponent(inkset, channel, mediaType);
     curve->lab = std::move(component->labArray);
     curve->quad = std::move(component->curveArray);
 }
+
+} // namespace inks

@@ -7,12 +7,14 @@
 #include "app/curves/Enumerations.h"
 #include "app/inks/InkComponent.h"
 
+namespace inks {
+
 // The tables of one blend channel, copied from an ink component.
 class InkCurve {
 public:
     std::string curveName;
     QuadCurves quad;
-    std::vector<CIELab> lab;
+    std::vector<curves::CIELab> lab;
 
     explicit InkCurve(std::string curveName) : curveName(std::move(curveName)) {}
 };
@@ -27,8 +29,10 @@ public:
     // (0 black, 1 cyan, 2 magenta, 3 yellow) for the media type; ink sets and
     // channels without a model give the empty component. The curve's name is
     // left as it is.
-    void loadComponent(Inkset inkset, int channel, MediaType mediaType);
+    void loadComponent(curves::Inkset inkset, int channel, curves::MediaType mediaType);
 };
 
 // The built-in component that loadComponent copies from.
-std::shared_ptr<InkComponent> makeInkComponent(Inkset inkset, int channel, MediaType mediaType);
+std::shared_ptr<InkComponent> makeInkComponent(curves::Inkset inkset, int channel, curves::MediaType mediaType);
+
+} // namespace inks

@@ -8,6 +8,8 @@
 
 #include "platform/FatalError.h"
 
+namespace inks {
+
 namespace {
 
 constexpr std::size_t kCurveLength = std::tuple_size_v<InkCurveTable>;
@@ -63,7 +65,7 @@ InkTableSet parseInkTables(std::span<const std::string_view> lines) {
         } else if (values.size() == kLabLength) {
             InkLabTable lab{};
             for (std::size_t i = 0; i < lab.size(); ++i)
-                lab[i] = CIELab{values[3 * i], values[3 * i + 1], values[3 * i + 2]};
+                lab[i] = curves::CIELab{values[3 * i], values[3 * i + 1], values[3 * i + 2]};
             set.labs.emplace_back(name, lab);
         } else {
             malformed(name, std::to_string(values.size()) + " values");
@@ -71,3 +73,5 @@ InkTableSet parseInkTables(std::span<const std::string_view> lines) {
     }
     return set;
 }
+
+} // namespace inks

@@ -8,6 +8,8 @@
 #include "app/inks/InkTablesData.h"
 #include "platform/FatalError.h"
 
+namespace inks {
+
 namespace {
 
 struct InkTableIndex {
@@ -75,3 +77,5 @@ std::vector<std::string_view> inkLabNames() {
     for (const auto& [name, table] : builtInTables().tables.labs) names.push_back(name);
     return names;
 }
+
+} // namespace inks

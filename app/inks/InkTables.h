@@ -5,6 +5,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace inks {
+
 // The built-in ink data: constant curve tables (the amount of one ink for input
 // levels 0 to 255, in .quad units) and Lab tables (the colour printed at 21
 // tone steps from paper to full tone), looked up by name. The tables are
@@ -12,7 +14,7 @@
 // references handed out stay valid for the life of the program.
 
 using InkCurveTable = std::array<double, 256>;
-using InkLabTable = std::array<CIELab, 21>;
+using InkLabTable = std::array<curves::CIELab, 21>;
 
 // The named table; stops the program with "Unknown ink table <name>" when
 // there is none of that name.
@@ -29,3 +31,5 @@ const InkLabTable* findInkLab(std::string_view name);
 // Every table name, in the order of the data file.
 std::vector<std::string_view> inkCurveNames();
 std::vector<std::string_view> inkLabNames();
+
+} // namespace inks

@@ -5,24 +5,26 @@
 
 #include "app/curves/NumberText.h"
 
+namespace inks {
+
 double KeyedValue::number() const {
     if (const auto* value = std::get_if<double>(&storage_)) return *value;
-    throw DecodingError("typeMismatch: expected a number");
+    throw curves::DecodingError("typeMismatch: expected a number");
 }
 
 const std::string& KeyedValue::string() const {
     if (const auto* value = std::get_if<std::string>(&storage_)) return *value;
-    throw DecodingError("typeMismatch: expected a string");
+    throw curves::DecodingError("typeMismatch: expected a string");
 }
 
 const KeyedValue::List& KeyedValue::list() const {
     if (const auto* value = std::get_if<List>(&storage_)) return *value;
-    throw DecodingError("typeMismatch: expected a list");
+    throw curves::DecodingError("typeMismatch: expected a list");
 }
 
 const KeyedValue::Container& KeyedValue::entries() const {
     if (const auto* value = std::get_if<Container>(&storage_)) return *value;
-    throw DecodingError("typeMismatch: expected a keyed container");
+    throw curves::DecodingError("typeMismatch: expected a keyed container");
 }
 
 void KeyedValue::set(std::string key, KeyedValue value) {
@@ -49,7 +51,7 @@ const KeyedValue* KeyedValue::find(std::string_view key) const {
 
 const KeyedValue& KeyedValue::required(std::string_view key) const {
     if (const auto* value = find(key)) return *value;
-    throw DecodingError("keyNotFound: no value for key \"" + std::string(key) + "\"");
+    throw curves::DecodingError("keyNotFound: no value for key \"" + std::string(key) + "\"");
 }
 
 // ---- text form ------------------------------------------------------------
@@ -84,7 +86,7 @@ void writeValue(std::string& out, const KeyedValue& value) {
     if (value.isNumber()) {
         const double number = value.number();
         if (!std::isfinite(number)) throw EncodingError("invalidValue: a number that is not finite has no keyed form");
-        out += shortestDecimalText(number);
+        out += curves::shortestDecimalText(number);
     } else if (value.isString()) {
         writeString(out, value.string());
     } else if (value.isList()) {
@@ -127,7 +129,7 @@ private:
     static constexpr int maxDepth = 256;
 
     [[noreturn]] void fail(const std::string& what) const {
-        throw DecodingError("dataCorrupted: " + what + " at offset " + std::to_string(pos_));
+        throw curves::DecodingError("dataCorrupted: " + what + " at offset " + std::to_string(pos_));
     }
 
     void skipBlanks() {
@@ -194,7 +196,7 @@ private:
             }
         }
         if (pos_ == start) fail("unexpected character");
-        const auto number = parseFiniteDouble(text_.substr(start, pos_ - start));
+        const auto number = curves::parseFiniteDouble(text_.substr(start, pos_ - start));
         if (!number) {
             pos_ = start;
             fail("invalid number");
@@ -336,7 +338,7 @@ std::vector<std::vector<double>> decodeCurves(const KeyedValue& value) {
     return curves;
 }
 
-KeyedValue encodeLabList(const std::vector<CIELab>& labs) {
+KeyedValue encodeLabList(const std::vector<curves::CIELab>& labs) {
     KeyedValue::List list;
     list.reserve(labs.size());
     for (const auto& lab : labs) {
@@ -347,16 +349,18 @@ KeyedValue encodeLabList(const std::vector<CIELab>& labs) {
     return KeyedValue(std::move(list));
 }
 
-std::vector<CIELab> decodeLabList(const KeyedValue& value) {
-    std::vector<CIELab> labs;
+std::vector<curves::CIELab> decodeLabList(const KeyedValue& value) {
+    std::vector<curves::CIELab> labs;
     labs.reserve(value.list().size());
     for (const auto& element : value.list()) {
         // Only the three keys of a Lab record are read; others are ignored.
-        KeyedDoubles record;
+        curves::KeyedDoubles record;
         for (const char* key : {"L", "a", "b"}) {
             if (const auto* number = element.find(key)) record[key] = number->number();
         }
-        labs.push_back(decodeCIELab(record));
+        labs.push_back(curves::decodeCIELab(record));
     }
     return labs;
 }
+
+} // namespace inks

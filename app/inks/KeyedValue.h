@@ -8,6 +8,8 @@
 
 #include "app/curves/CIELab.h"
 
+namespace inks {
+
 // The keyed form in which ink components and blend records are encoded: a
 // tree of numbers, strings, lists and keyed containers. Containers keep their
 // keys in the order they were written. Its text form is compact JSON.
@@ -69,5 +71,7 @@ KeyedValue encodeNumbers(const std::vector<double>& values);
 std::vector<double> decodeNumbers(const KeyedValue& value);
 KeyedValue encodeCurves(const std::vector<std::vector<double>>& curves);
 std::vector<std::vector<double>> decodeCurves(const KeyedValue& value);
-KeyedValue encodeLabList(const std::vector<CIELab>& labs);
-std::vector<CIELab> decodeLabList(const KeyedValue& value);
+KeyedValue encodeLabList(const std::vector<curves::CIELab>& labs);
+std::vector<curves::CIELab> decodeLabList(const KeyedValue& value);
+
+} // namespace inks

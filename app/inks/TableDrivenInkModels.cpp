@@ -2,6 +2,8 @@
 
 #include "app/inks/InkChannelTables.h"
 
+namespace inks {
+
 namespace {
 
 struct TableDrivenSets {
@@ -131,30 +133,32 @@ const TableDrivenSets& setsOf(TableDrivenKind kind) { return tableDrivenSets[sta
 
 } // namespace
 
-QuadCurves TableDrivenInkComponent::makeCurveArray(TableDrivenKind kind, MediaType mediaType) {
+QuadCurves TableDrivenInkComponent::makeCurveArray(TableDrivenKind kind, curves::MediaType mediaType) {
     const TableDrivenSets& sets = setsOf(kind);
     switch (mediaType) {
-    case MediaType::Gloss: return curvesFromTables(sets.gloss);
-    case MediaType::Matte: return curvesFromTables(sets.matte);
-    case MediaType::Gravure: return curvesFromTables(sets.gravure);
-    case MediaType::DTPGravure: return curvesFromTables(sets.dtpGravure);
+    case curves::MediaType::Gloss: return curvesFromTables(sets.gloss);
+    case curves::MediaType::Matte: return curvesFromTables(sets.matte);
+    case curves::MediaType::Gravure: return curvesFromTables(sets.gravure);
+    case curves::MediaType::DTPGravure: return curvesFromTables(sets.dtpGravure);
     }
     return curvesFromTables(sets.gloss);
 }
 
-std::vector<CIELab> TableDrivenInkComponent::makeLabArray(TableDrivenKind kind, MediaType mediaType) {
+std::vector<curves::CIELab> TableDrivenInkComponent::makeLabArray(TableDrivenKind kind, curves::MediaType mediaType) {
     const TableDrivenSets& sets = setsOf(kind);
     switch (mediaType) {
-    case MediaType::Gloss: return labFromTable(sets.glossLab);
-    case MediaType::Matte: return labFromTable(sets.matteLab);
-    case MediaType::Gravure:
-    case MediaType::DTPGravure: return labFromTable(gravureLab);
+    case curves::MediaType::Gloss: return labFromTable(sets.glossLab);
+    case curves::MediaType::Matte: return labFromTable(sets.matteLab);
+    case curves::MediaType::Gravure:
+    case curves::MediaType::DTPGravure: return labFromTable(gravureLab);
     }
     return labFromTable(sets.glossLab);
 }
 
-TableDrivenInkComponent::TableDrivenInkComponent(TableDrivenKind kind, std::string name, MediaType mediaType)
+TableDrivenInkComponent::TableDrivenInkComponent(TableDrivenKind kind, std::string name, curves::MediaType mediaType)
     : BuiltInInkComponent(std::move(name), mediaType) {
     labArray = makeLabArray(kind, blackInkType);
     curveArray = makeCurveArray(kind, blackInkType);
 }
+
+} // namespace inks

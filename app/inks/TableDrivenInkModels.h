@@ -3,6 +3,8 @@
 
 #include "app/inks/InkComponent.h"
 
+namespace inks {
+
 // The sixteen components that pick their tables by media type: one per ink set
 // (UCK3, PSeriesK3, PSeriesPro10, CCProHDMK3) and toning channel.
 enum class TableDrivenKind {
@@ -30,20 +32,20 @@ class TableDrivenInkComponent : public BuiltInInkComponent {
 public:
     // The 8 (or 10) channels of 256 values of a class on a media; every
     // channel the class leaves unused is a fresh list of 256 zeros.
-    static QuadCurves makeCurveArray(TableDrivenKind kind, MediaType mediaType);
-    static std::vector<CIELab> makeLabArray(TableDrivenKind kind, MediaType mediaType);
+    static QuadCurves makeCurveArray(TableDrivenKind kind, curves::MediaType mediaType);
+    static std::vector<curves::CIELab> makeLabArray(TableDrivenKind kind, curves::MediaType mediaType);
 
 protected:
-    TableDrivenInkComponent(TableDrivenKind kind, std::string name, MediaType mediaType);
+    TableDrivenInkComponent(TableDrivenKind kind, std::string name, curves::MediaType mediaType);
 };
 
 template <TableDrivenKind Kind>
 class TableDrivenInkModel final : public TableDrivenInkComponent {
 public:
-    TableDrivenInkModel(std::string name, MediaType mediaType)
+    TableDrivenInkModel(std::string name, curves::MediaType mediaType)
         : TableDrivenInkComponent(Kind, std::move(name), mediaType) {}
 
-    static QuadCurves makeCurveArray(MediaType mediaType) {
+    static QuadCurves makeCurveArray(curves::MediaType mediaType) {
         return TableDrivenInkComponent::makeCurveArray(Kind, mediaType);
     }
 };
@@ -64,3 +66,5 @@ using CCPBlackInkModel = TableDrivenInkModel<TableDrivenKind::CCPBlack>;
 using CCPCyanInkModel = TableDrivenInkModel<TableDrivenKind::CCPCyan>;
 using CCPMagentaInkModel = TableDrivenInkModel<TableDrivenKind::CCPMagenta>;
 using CCPYellowInkModel = TableDrivenInkModel<TableDrivenKind::CCPYellow>;
+
+} // namespace inks

@@ -3,6 +3,8 @@
 #include "app/curves/Resampling.h"
 #include "platform/FatalError.h"
 
+namespace inks {
+
 namespace {
 
 constexpr int labSteps = 21;
@@ -34,12 +36,12 @@ const InkCurve& channelTables(const std::shared_ptr<InkModel>& model) {
 } // namespace
 
 TonerColorModel::TonerColorModel()
-    : initalScale(ramp(labSteps, 0, 0.05)),
-      initialQuadScale(ramp(quadLevels, 0, 1.0 / quadLevels)) {
-    buildInkModels(Inkset::PSeriesK3);
+    : initalScale(curves::ramp(labSteps, 0, 0.05)),
+      initialQuadScale(curves::ramp(quadLevels, 0, 1.0 / quadLevels)) {
+    buildInkModels(curves::Inkset::PSeriesK3);
 }
 
-void TonerColorModel::buildInkModels(Inkset forInkset) {
+void TonerColorModel::buildInkModels(curves::Inkset forInkset) {
     std::shared_ptr<InkModel>* channels[] = {&K, &C, &M, &Y};
     for (int channel = 0; channel < 4; ++channel) {
         auto model = std::make_shared<InkModel>();
@@ -67,14 +69,14 @@ void TonerColorModel::computePercentScales(const std::vector<double>& cyan, cons
         ySeries[j] = point.y;
     }
     // Sampled at i/21 for i = 0 to 20, so the shadow value itself is never reached.
-    cyanPercentScale = interpolateCurve(inputPercentXs, cSeries, "Linear", labSteps);
-    magentaPercentScale = interpolateCurve(inputPercentXs, mSeries, "Linear", labSteps);
-    yellowPercentScale = interpolateCurve(inputPercentXs, ySeries, "Linear", labSteps);
-    blackPercentScale = interpolateCurve(inputPercentXs, kSeries, "Linear", labSteps);
+    cyanPercentScale = curves::interpolateCurve(inputPercentXs, cSeries, "Linear", labSteps);
+    magentaPercentScale = curves::interpolateCurve(inputPercentXs, mSeries, "Linear", labSteps);
+    yellowPercentScale = curves::interpolateCurve(inputPercentXs, ySeries, "Linear", labSteps);
+    blackPercentScale = curves::interpolateCurve(inputPercentXs, kSeries, "Linear", labSteps);
     colorInkLevels = {blackPercentScale, cyanPercentScale, magentaPercentScale, yellowPercentScale};
 }
 
-std::vector<CIELab> TonerColorModel::blendCIELab() const {
+std::vector<curves::CIELab> TonerColorModel::blendCIELab() const {
     const auto& kLab = channelTables(K).lab;
     const auto& cLab = channelTables(C).lab;
     const auto& mLab = channelTables(M).lab;
@@ -83,7 +85,7 @@ std::vector<CIELab> TonerColorModel::blendCIELab() const {
     platform::precondition(cyanPercentScale.size() >= steps && magentaPercentScale.size() >= steps &&
                            yellowPercentScale.size() >= steps && kLab.size() >= steps && cLab.size() >= steps &&
                            mLab.size() >= steps && yLab.size() >= steps);
-    std::vector<CIELab> blended(steps);
+    std::vector<curves::CIELab> blended(steps);
     for (std::size_t i = 0; i < steps; ++i) {
         const double k = blackPercentScale[i];
         const double c = cyanPercentScale[i];
@@ -98,10 +100,10 @@ std::vector<CIELab> TonerColorModel::blendCIELab() const {
 
 void TonerColorModel::computeQuadPercentScales() {
     // The 21 values sampled at i/21 are placed at i/20 here.
-    cyanQuadPercentScale = interpolateCurve(initalScale, cyanPercentScale, "Spline", quadLevels);
-    magentaQuadPercentScale = interpolateCurve(initalScale, magentaPercentScale, "Spline", quadLevels);
-    yellowQuadPercentScale = interpolateCurve(initalScale, yellowPercentScale, "Spline", quadLevels);
-    blackQuadPercentScale = interpolateCurve(initalScale, blackPercentScale, "Spline", quadLevels);
+    cyanQuadPercentScale = curves::interpolateCurve(initalScale, cyanPercentScale, "Spline", quadLevels);
+    magentaQuadPercentScale = curves::interpolateCurve(initalScale, magentaPercentScale, "Spline", quadLevels);
+    yellowQuadPercentScale = curves::interpolateCurve(initalScale, yellowPercentScale, "Spline", quadLevels);
+    blackQuadPercentScale = curves::interpolateCurve(initalScale, blackPercentScale, "Spline", quadLevels);
 }
 
 void TonerColorModel::blendCurves() {
@@ -133,3 +135,5 @@ void TonerColorModel::blendCurves() {
         blendedCurve.push_back(std::move(blended));
     }
 }
+
+} // namespace inks

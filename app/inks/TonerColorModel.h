@@ -6,6 +6,8 @@
 #include "app/curves/Enumerations.h"
 #include "app/inks/InkModel.h"
 
+namespace inks {
+
 // The blend behind the blending screen: four ink channels (black, cyan,
 // magenta, yellow) of one ink set and media type, mixed by the cyan, magenta
 // and yellow fractions set at three control points (highlight, midtone,
@@ -14,10 +16,10 @@
 // channel.
 class TonerColorModel {
 public:
-    Inkset inkset = Inkset::PSeriesK3;
-    MediaType mediaType = MediaType::Gloss;
+    curves::Inkset inkset = curves::Inkset::PSeriesK3;
+    curves::MediaType mediaType = curves::MediaType::Gloss;
     QuadCurves blendedCurve;
-    std::vector<CIELab> blendedCIELab;
+    std::vector<curves::CIELab> blendedCIELab;
     // Fractions 0 to 1 at highlight, midtone, shadow; entries past the third are ignored.
     std::vector<double> cVec{0, 0, 0};
     std::vector<double> mVec{0, 0, 0};
@@ -50,7 +52,7 @@ public:
 
     // Replaces the four channels with new ones loaded for the ink set and the
     // current media type. The ink set is not stored: callers set `inkset` first.
-    void buildInkModels(Inkset inkset);
+    void buildInkModels(curves::Inkset inkset);
 
     // The whole recomputation, from the fractions and the four channels.
     void updateBlend();
@@ -58,7 +60,9 @@ public:
     // The steps of updateBlend; each can be called alone.
     void computePercentScales(const std::vector<double>& cVec, const std::vector<double>& mVec,
                               const std::vector<double>& yVec);
-    std::vector<CIELab> blendCIELab() const;
+    std::vector<curves::CIELab> blendCIELab() const;
     void computeQuadPercentScales();
     void blendCurves();
 };
+
+} // namespace inks

@@ -4,6 +4,8 @@
 #include "platform/Services.h"
 #include "platform/qt/QtRecentDocuments.h"
 
+namespace appui {
+
 // The application delegate: lives for the whole run and keeps the one
 // recent-documents controller through which every open path notes its file.
 class AppDelegate final : public platform::ApplicationDelegate {
@@ -14,3 +16,5 @@ public:
 
     const std::shared_ptr<platform::QtRecentDocuments> dc;
 };
+
+} // namespace appui

@@ -4,6 +4,8 @@
 #include "app/ui/MainWindow.h"
 #include "platform/qt/QtServices.h"
 
+namespace appui {
+
 ApplicationShell::ApplicationShell()
     : delegate_(std::make_shared<AppDelegate>()),
       window_(std::make_unique<MainWindow>(delegate_)) {
@@ -15,3 +17,5 @@ ApplicationShell::ApplicationShell()
 }
 
 ApplicationShell::~ApplicationShell() { platform::services() = {}; }
+
+} // namespace appui

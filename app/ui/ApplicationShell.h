@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 
+namespace appui {
+
 class AppDelegate;
 class MainWindow;
 
@@ -21,3 +23,5 @@ private:
     std::shared_ptr<AppDelegate> delegate_;
     std::unique_ptr<MainWindow> window_;
 };
+
+} // namespace appui

@@ -10,6 +10,8 @@
 
 #include "app/ui/AppDelegate.h"
 
+namespace appui {
+
 namespace {
 QWidget* makeScreenPlace(const QString& objectName) {
     auto* place = new QWidget;
@@ -62,3 +64,5 @@ void MainWindow::rebuildOpenRecentMenu() {
     clear->setEnabled(!delegate_->dc->recentDocuments().empty());
     connect(clear, &QAction::triggered, this, [this] { delegate_->dc->clearRecentDocuments(); });
 }
+
+} // namespace appui

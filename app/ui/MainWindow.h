@@ -5,6 +5,9 @@
 
 class QMenu;
 class QTabWidget;
+
+namespace appui {
+
 class AppDelegate;
 
 // The main window: the blending and linearization screens side by side in
@@ -32,3 +35,5 @@ private:
     QWidget* linearizationPlace_ = nullptr;
     QMenu* openRecentMenu_ = nullptr;
 };
+
+} // namespace appui

@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Vellumcrest"));
     QApplication::setApplicationName(QStringLiteral("Tintsmith"));
 
-    ApplicationShell shell;
+    appui::ApplicationShell shell;
     shell.mainWindow().show();
     app.exec();
     return 0;

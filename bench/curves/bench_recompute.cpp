@@ -13,22 +13,22 @@
 
 namespace {
 
-v2LinearizationDataModel preparedModel() {
-    v2LinearizationDataModel model;
-    model.stepArray = linspace(256, 0, 100);
-    std::vector<CIELab> wedge;
+curves::v2LinearizationDataModel preparedModel() {
+    curves::v2LinearizationDataModel model;
+    model.stepArray = curves::linspace(256, 0, 100);
+    std::vector<curves::CIELab> wedge;
     for (int i = 0; i < 21; ++i)
         wedge.push_back({95 - 85 * std::pow(i / 20.0, 0.6) + 0.3 * std::sin(i), 0.2 * i / 20, -1.0 + 0.1 * i / 20});
     model.rawMeasurements = wedge;
-    model.interpolatedMeasurements = MeasurementData::interpolateToSteps(wedge);
-    const auto channels = MeasurementData::separateLab(model.interpolatedMeasurements);
+    model.interpolatedMeasurements = curves::MeasurementData::interpolateToSteps(wedge);
+    const auto channels = curves::MeasurementData::separateLab(model.interpolatedMeasurements);
     model.separatedLABArrays.assign(channels.begin(), channels.end());
     model.avgWindowSize = 33;
     model.splinePercent = 0.67;
     model.resetTargets();
 
-    auto quad = std::make_shared<QuadDataFile>();
-    QuadDataFile::Curves curves;
+    auto quad = std::make_shared<curves::QuadDataFile>();
+    curves::QuadDataFile::Curves curves;
     for (int c = 0; c < 10; ++c) {
         std::vector<double> curve;
         for (int i = 0; i < 256; ++i) curve.push_back(c < 8 ? 20000.0 * (c + 1) / 8 * std::pow(i / 255.0, 1.2) : 0);

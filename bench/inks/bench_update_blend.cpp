@@ -6,9 +6,9 @@
 namespace {
 
 void BM_UpdateBlendPSeriesPro10(benchmark::State& state) {
-    TonerColorModel model;
-    model.inkset = Inkset::PSeriesPro10;
-    model.mediaType = MediaType::Matte;
+    inks::TonerColorModel model;
+    model.inkset = curves::Inkset::PSeriesPro10;
+    model.mediaType = curves::MediaType::Matte;
     model.buildInkModels(model.inkset);
     model.cVec = {0.45, 0.32, 0.03};
     model.mVec = {0.32, 0.27, 0.15};
@@ -22,9 +22,9 @@ void BM_UpdateBlendPSeriesPro10(benchmark::State& state) {
 BENCHMARK(BM_UpdateBlendPSeriesPro10)->Unit(benchmark::kMicrosecond);
 
 void BM_BuildInkModelsPSeriesPro10(benchmark::State& state) {
-    TonerColorModel model;
+    inks::TonerColorModel model;
     for (auto _ : state) {
-        model.buildInkModels(Inkset::PSeriesPro10);
+        model.buildInkModels(curves::Inkset::PSeriesPro10);
         benchmark::DoNotOptimize(model.K.get());
     }
 }

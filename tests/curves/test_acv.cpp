@@ -8,6 +8,8 @@
 #include "platform/ScriptedServices.h"
 #include "test_road_support.h"
 
+namespace curves {
+
 using curves_test::ScratchDirectory;
 
 TEST(AcvExport, DefaultCurvesGiveFiveIdentityRecords) {
@@ -121,3 +123,5 @@ TEST(AcvExport, FfmpegCurvesFilterMapsGreyRampThroughTheCorrection) {
     for (int x = 1; x < 256; ++x)
         EXPECT_GE(static_cast<unsigned char>(mapped[3 * x]), static_cast<unsigned char>(mapped[3 * (x - 1)]));
 }
+
+} // namespace curves

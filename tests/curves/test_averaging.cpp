@@ -5,6 +5,8 @@
 #include "platform/Log.h"
 #include "test_measurement_helpers.h"
 
+namespace curves {
+
 namespace {
 
 std::vector<CIELab> wedge(std::size_t steps, double from = 95, double to = 5) {
@@ -145,3 +147,5 @@ TEST(AveragingTest, RegroupingInto21StepsForPartitioning) {
     EXPECT_EQ(grouped[2].L, 1);
     EXPECT_TRUE(MeasurementData::regroupInto21Steps(wedge(20)).empty());
 }
+
+} // namespace curves

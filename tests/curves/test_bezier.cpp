@@ -5,6 +5,8 @@
 #include "app/curves/BezierCurve.h"
 #include "platform/Log.h"
 
+namespace curves {
+
 TEST(BezierCurve, SamplesTwentyPerUnitAddingDtUp) {
     platform::LogCapture log;
     const ZWBezierCurveD curve({0, 1}, {0, 1});
@@ -91,3 +93,5 @@ TEST(BezierQuadInk, NoSamplesGiveARampToTheLastValue) {
     fallback.interpolate();
     EXPECT_DOUBLE_EQ(fallback.finalInterpolatedQuadCurve[100], -6.6);
 }
+
+} // namespace curves

@@ -6,6 +6,8 @@
 #include "app/curves/CIELab.h"
 #include "app/curves/ColourConversion.h"
 
+namespace curves {
+
 TEST(CIELabTest, OrderedByLightnessAloneButEqualOnlyWhenAllMatch) {
     const CIELab x{50, 1, 2};
     const CIELab y{50, -3, 2};
@@ -81,3 +83,5 @@ TEST(ColourConversionTest, XyzToSRGBOfD50WhiteAndBlack) {
     const double g = -0.978749 * 0.2 + 1.91613 * 0.2 + 0.033433 * 0.2;
     EXPECT_DOUBLE_EQ(mid[1], 1.055 * std::pow(g, 1 / 2.4) - 0.055);
 }
+
+} // namespace curves

@@ -4,6 +4,8 @@
 
 #include "app/curves/CorrectionCurve.h"
 
+namespace curves {
+
 namespace {
 
 // A lightness ramp that falls faster than linear, like an uncorrected print.
@@ -88,3 +90,5 @@ TEST(CorrectionCurve, TargetsBeyondTheMeasuredRangeStayOnTheirStep) {
     correction.finalTargetArray = {90, std::nan(""), 10};
     EXPECT_EQ(correction.makeCorrectionCurve()[1], 100);
 }
+
+} // namespace curves

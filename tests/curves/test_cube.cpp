@@ -9,6 +9,8 @@
 #include "platform/ScriptedServices.h"
 #include "test_road_support.h"
 
+namespace curves {
+
 using curves_test::ScratchDirectory;
 
 namespace {
@@ -134,3 +136,5 @@ TEST(CubeExport, OpenColorIOReadsTheTable) {
             EXPECT_NEAR(numbers[c], curve[index] / 100, 1e-4) << output;
     }
 }
+
+} // namespace curves

@@ -2,6 +2,8 @@
 
 #include "app/curves/CubicCurveAlgorithm.h"
 
+namespace curves {
+
 namespace {
 
 // A point type with accessors, as the drawing layer's points have.
@@ -84,3 +86,5 @@ TEST(CubicCurve, PlatformPointTwinGivesTheSameSegments) {
     }
     EXPECT_EQ(twin.secondControlPoints.size(), own.size());
 }
+
+} // namespace curves

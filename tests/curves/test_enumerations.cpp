@@ -6,6 +6,8 @@
 #include "app/curves/InkList.h"
 #include "app/curves/NotificationNames.h"
 
+namespace curves {
+
 TEST(EnumerationsTest, MediaTypeRawValues) {
     EXPECT_EQ(mediaTypeFromRawValue(0), MediaType::Gloss);
     EXPECT_EQ(mediaTypeFromRawValue(3), MediaType::DTPGravure);
@@ -41,3 +43,5 @@ TEST(EnumerationsTest, NotificationNamesAreMadeOnce) {
     EXPECT_EQ(NotificationName::didUpdateColorInkLimits(), "com.Vellumcrest.didUpdateColorInkLimits");
     EXPECT_EQ(&NotificationName::updatedColorInkArrays(), &NotificationName::updatedColorInkArrays());
 }
+
+} // namespace curves

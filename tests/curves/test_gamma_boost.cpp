@@ -5,6 +5,8 @@
 #include "app/curves/MainBoost.h"
 #include "app/curves/QuadGammaAdjust.h"
 
+namespace curves {
+
 TEST(GammaAdjust, GammaOneIsStraightAndGammaTwoIsSquareRoot) {
     QuadGammaAdjustD gamma;
     gamma.gammaAdjustment = 1;
@@ -65,3 +67,5 @@ TEST(InkBoost, BoostsTheFirstTwoHundredFiftySixValues) {
     boost.applyBoost();
     EXPECT_EQ(boost.outputInksArray[0][255], 1000);
 }
+
+} // namespace curves

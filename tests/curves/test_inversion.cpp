@@ -4,6 +4,8 @@
 
 #include "app/curves/BinaryLinearization.h"
 
+namespace curves {
+
 namespace {
 
 std::vector<double> straightCorrection() {
@@ -99,3 +101,5 @@ TEST(BinaryLinearization, ShortCurvesAndReductionDoNotFail) {
     EXPECT_EQ(reduced[0][255], 1023);
     EXPECT_TRUE(BinaryLinearization::reduceTo256({}).empty());
 }
+
+} // namespace curves

@@ -8,6 +8,8 @@
 #include "platform/Log.h"
 #include "platform/ScriptedServices.h"
 
+namespace curves {
+
 namespace {
 
 // A Lab list with an "L*" header: one row per step, then the final line end.
@@ -189,3 +191,5 @@ TEST(LinearizationModel, EveryCorrectionValueStaysOnTheStepGrid) {
     model.stepArray.clear();
     EXPECT_TRUE(model.correctMeasurements({0, 100}, smoothed).empty());
 }
+
+} // namespace curves

@@ -5,6 +5,8 @@
 #include "test_measurement_helpers.h"
 #include "test_road_support.h"
 
+namespace curves {
+
 namespace {
 
 class MeasurementFileTest : public ::testing::Test {
@@ -102,3 +104,5 @@ TEST_F(MeasurementFileTest, OpenPanelOptionsAndCancel) {
     EXPECT_EQ(file->filename, "w.ti3");
     EXPECT_FALSE(file->isCSV);
 }
+
+} // namespace curves

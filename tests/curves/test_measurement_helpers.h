@@ -8,6 +8,8 @@
 #include "platform/Log.h"
 #include "platform/ScriptedServices.h"
 
+namespace curves {
+
 // Measurement text in memory, loaded the way the linearization model loads a
 // file: recognition, the kind's reader, readMeasurements.
 struct LoadedMeasurements {
@@ -32,3 +34,5 @@ struct MeasurementTestEnvironment {
     platform::LogCapture log;
     std::size_t alertCount() const { return services.alerts->shown.size(); }
 };
+
+} // namespace curves

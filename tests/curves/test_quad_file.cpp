@@ -8,6 +8,8 @@
 #include "platform/ScriptedServices.h"
 #include "test_road_support.h"
 
+namespace curves {
+
 using curves_test::ScratchDirectory;
 
 namespace {
@@ -293,3 +295,5 @@ TEST(QuadFile, RealFilesReadAndWriteBack) {
     EXPECT_EQ(back.inputQuadCurveArray, mk->inputQuadCurveArray);
     EXPECT_EQ(back.inkList, mk->inkList);
 }
+
+} // namespace curves

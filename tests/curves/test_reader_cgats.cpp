@@ -5,6 +5,8 @@
 #include "app/curves/CgatsReaders.h"
 #include "test_measurement_helpers.h"
 
+namespace curves {
+
 namespace {
 
 // A CGATS file of `rows` data rows: SAMPLE_ID, RGB_R, LAB_L, LAB_A, LAB_B.
@@ -219,3 +221,5 @@ TEST(CgatsReaderTest, PartitioningReadStopsAfterParsing) {
     EXPECT_DOUBLE_EQ(reader.measuredLab.front().L, 5); // not sorted
     EXPECT_TRUE(reader.averagedMeasurements.empty());
 }
+
+} // namespace curves

@@ -5,6 +5,8 @@
 #include "app/curves/ColumnReaders.h"
 #include "test_measurement_helpers.h"
 
+namespace curves {
+
 namespace {
 
 std::string labLines(int steps, const char* separator, const char* lineEnd = "\n") {
@@ -215,3 +217,5 @@ TEST(ColumnReaderTest, ColorMunkiSplitsAtCommas) {
     ColorMunkiCIELabFile reader(std::vector<std::string>{}, true);
     EXPECT_EQ(reader.splitRows({"A1, 95.5,,0\r"}), (std::vector<std::vector<std::string>>{{"A1", "95.5", "", "0"}}));
 }
+
+} // namespace curves

@@ -3,6 +3,8 @@
 #include "app/curves/FieldSplitting.h"
 #include "test_measurement_helpers.h"
 
+namespace curves {
+
 using Fields = std::vector<std::string>;
 
 TEST(FieldSplittingTest, TabsKeepEmptyFieldsAndSpacesPad) {
@@ -58,3 +60,5 @@ TEST(FieldSplittingTest, LinesAndCommas) {
     EXPECT_EQ(splitAtCommas(" 1, 95.5 ,,0\r"), (Fields{"1", "95.5", "", "0"}));
     EXPECT_EQ(replaceAll("0,5", ',', '.'), "0.5");
 }
+
+} // namespace curves

@@ -7,6 +7,8 @@
 #include "app/curves/MeasurementReaderFactory.h"
 #include "test_measurement_helpers.h"
 
+namespace curves {
+
 namespace {
 
 struct Expected {
@@ -106,3 +108,5 @@ TEST(RealMeasurementFilesTest, CharacterisationTi3FilesLoadWithoutGarbage) {
         EXPECT_EQ(env.alertCount(), 1u);
     }
 }
+
+} // namespace curves

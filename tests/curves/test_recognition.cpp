@@ -3,6 +3,8 @@
 #include "app/curves/RegularExpressionChecks.h"
 #include "test_measurement_helpers.h"
 
+namespace curves {
+
 namespace {
 
 std::string kindOf(const std::string& text, const std::string& name = "m.txt") {
@@ -83,3 +85,5 @@ TEST(RecognitionTest, InvalidPatternFallsBackToMatchEverything) {
     EXPECT_TRUE(log.devLogContains("Failed to parse ([unclosed as a regular expression"));
     EXPECT_TRUE(RegularExpressionChecks::finds(pattern, "any line"));
 }
+
+} // namespace curves

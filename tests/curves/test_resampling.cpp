@@ -5,6 +5,8 @@
 #include "app/curves/Resampling.h"
 #include "platform/Log.h"
 
+namespace curves {
+
 TEST(ResamplingTest, LinearIsExactBetweenKeyframes) {
     const auto out = ZWLinearD({0, 10}, {0, 100}, 4);
     EXPECT_EQ(out, (std::vector<double>{0, 25, 50, 75}));
@@ -99,3 +101,5 @@ TEST(RampHelpersTest, RampLinspaceNormalizeScale) {
     scaleInPlace(values, 2);
     EXPECT_EQ(values, (std::vector<double>{2, -4, 6}));
 }
+
+} // namespace curves

@@ -15,6 +15,8 @@
 #include "platform/ScriptedServices.h"
 #include "test_road_support.h"
 
+namespace curves {
+
 using curves_test::ScratchDirectory;
 using curves_test::testData;
 
@@ -203,3 +205,5 @@ TEST(Road, CorrectionExportsAsAcvAndCube) {
     EXPECT_EQ(curves_test::readBytes(dir.file("c.acv")).size(), 2u * (2 + 1 + 12 + 15 + 5));
     EXPECT_TRUE(services.alerts->shown.empty());
 }
+
+} // namespace curves

@@ -6,6 +6,8 @@
 #include "app/curves/MovingAverager.h"
 #include "app/curves/SplineSmoother.h"
 
+namespace curves {
+
 namespace {
 
 std::vector<double> series(int n) {
@@ -106,3 +108,5 @@ TEST(SplineSmoother, OneOrTwoSamplesGiveTwoHundredFiftySixValues) {
     EXPECT_EQ(two.inputYPoints, std::vector<double>{1});
     EXPECT_EQ(v2SplineSmoother({7}, 0.67).smoothedValues, std::vector<double>(256, 7));
 }
+
+} // namespace curves

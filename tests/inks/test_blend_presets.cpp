@@ -9,6 +9,12 @@
 #include "app/inks/TonerColorModel.h"
 #include "platform/Log.h"
 
+namespace inks {
+
+using curves::Inkset;
+using curves::MediaType;
+using curves::TonerType;
+
 namespace {
 
 class ScriptedBlendingScreen : public BlendingScreen {
@@ -244,3 +250,5 @@ TEST(BlendPresets, ResetWritesZeroEverywhere) {
 }
 
 } // namespace
+
+} // namespace inks

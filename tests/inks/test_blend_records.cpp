@@ -10,6 +10,11 @@
 #include "app/inks/InkComponent.h"
 #include "app/inks/TableDrivenInkModels.h"
 
+namespace inks {
+
+using curves::DecodingError;
+using curves::MediaType;
+
 namespace {
 
 TEST(KeyedText, RoundTripsNestedValuesExactly) {
@@ -154,3 +159,5 @@ TEST(BlendRecords, ValueTransformerDescribesComponentLists) {
 }
 
 } // namespace
+
+} // namespace inks

@@ -10,6 +10,12 @@
 #include "app/inks/InkTables.h"
 #include "app/inks/TableDrivenInkModels.h"
 
+namespace inks {
+
+using curves::CIELab;
+using curves::Inkset;
+using curves::MediaType;
+
 namespace {
 
 constexpr MediaType allMedia[] = {MediaType::Gloss, MediaType::Matte, MediaType::Gravure, MediaType::DTPGravure};
@@ -367,3 +373,5 @@ TEST(InkModelFactory, LoadCopiesTheTablesAndKeepsTheCurveName) {
 }
 
 } // namespace
+
+} // namespace inks

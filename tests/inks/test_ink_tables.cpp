@@ -13,6 +13,10 @@
 #include "app/inks/InkTableParser.h"
 #include "app/inks/InkTables.h"
 
+namespace inks {
+
+using curves::CIELab;
+
 namespace {
 
 std::string readDataFile() {
@@ -168,3 +172,5 @@ TEST_F(InkTablesDeathTest, UnknownNamesAndMalformedDataStopTheProgram) {
 }
 
 } // namespace
+
+} // namespace inks

@@ -17,6 +17,10 @@
 
 #include "app/inks/InkTables.h"
 
+namespace inks {
+
+using curves::CIELab;
+
 namespace {
 
 std::string dataPath(const std::string& file) { return std::string(TINTSMITH_SOURCE_DIR) + "/tests/inks/data/" + file; }
@@ -259,3 +263,5 @@ TEST(InkTableCharacteristics, YellowMatteKCurvesDifferOnlyInTheSignOfEntries123A
 }
 
 } // namespace
+
+} // namespace inks

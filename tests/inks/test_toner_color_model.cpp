@@ -5,6 +5,12 @@
 #include "app/inks/FieldDrivenInkModels.h"
 #include "app/inks/TonerColorModel.h"
 
+namespace inks {
+
+using curves::CIELab;
+using curves::Inkset;
+using curves::MediaType;
+
 namespace {
 
 // A channel of hand-made tables: every curve n holds `scale * (n + 1) * i`, the
@@ -268,3 +274,5 @@ TEST(TonerColorModelDeathTest, ShortFractionVectorsStopTheProgram) {
 }
 
 } // namespace
+
+} // namespace inks

@@ -15,6 +15,8 @@
 #include "app/ui/ApplicationShell.h"
 #include "app/ui/MainWindow.h"
 
+namespace appui {
+
 namespace {
 
 QApplication& application() {
@@ -113,3 +115,5 @@ TEST_F(ApplicationShellTest, TheShellInstallsAndRemovesTheServices) {
     EXPECT_EQ(platform::services().openPanel, nullptr);
     EXPECT_TRUE(platform::services().delegate.expired());
 }
+
+} // namespace appui
