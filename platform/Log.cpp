@@ -37,7 +37,7 @@ void devLog(std::string_view line) {
         writeLine(stderr, line);
 }
 
-void printLine(std::string_view line) {
+void printToStandardOutput(std::string_view line) {
     if (auto& sink = standardOutputSink())
         sink(line);
     else

@@ -6,11 +6,14 @@
 
 namespace platform {
 
-// Two separate sinks: the developer's log (diagnostics a developer reads,
-// never shown to the user) and standard output (the lines the program prints).
-// Each takes whole lines; a line feed is added by the sink.
+// Two separate sinks, each taking whole lines (the sink adds the line feed).
+//
+// The developer's log: diagnostics a developer reads, never shown to the user.
 void devLog(std::string_view line);
-void printLine(std::string_view line);
+// Standard output: the lines the program is meant to print as part of its
+// behaviour (such as the "false" of a .quad file that does not parse). Every
+// such line goes through here, so none reads as a leftover debug print.
+void printToStandardOutput(std::string_view line);
 
 using LineSink = std::function<void(std::string_view)>;
 

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <concepts>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -25,5 +27,15 @@ std::string shortestDecimalText(T value) {
     if (!exponent && text.find('.') == std::string::npos) text += ".0";
     return text;
 }
+
+// The whole text as a finite real number in C-locale syntax (optional sign,
+// digits, point, exponent); nothing when any character is left over, the text
+// is empty or starts with white space, or the value is infinite, NaN or out of
+// range.
+std::optional<double> parseFiniteDouble(std::string_view text);
+
+// The whole text as a decimal integer with an optional leading "+" or "-";
+// nothing when empty, out of range or any other character is present.
+std::optional<long long> parseWholeInteger(std::string_view text);
 
 } // namespace platform

@@ -184,7 +184,8 @@ bool ChartData::removeDataSetByIndex(int index) {
 void ChartData::addEntry(const ChartDataEntryPtr& entry, int dataSetIndex) {
     const auto dataSet = dataSetAt(dataSetIndex);
     if (dataSet == nullptr) {
-        platform::printLine("ChartData.addEntry() - Cannot add Entry because dataSetIndex too high or too low.");
+        platform::printToStandardOutput(
+            "ChartData.addEntry() - Cannot add Entry because dataSetIndex too high or too low.");
         return;
     }
     if (entry == nullptr || !dataSet->addEntry(entry)) return;

@@ -4,8 +4,8 @@
 #include <typeinfo>
 
 #include "Charts/foundation/ClassName.h"
-#include "Charts/foundation/NumberText.h"
 #include "platform/FatalError.h"
+#include "platform/NumberText.h"
 
 namespace charts {
 
@@ -36,7 +36,7 @@ std::shared_ptr<ChartDataEntry> ChartDataEntry::copy() const {
 }
 
 std::string ChartDataEntry::description() const {
-    return "ChartDataEntry, x: " + roundTripText(x()) + ", y " + roundTripText(y());
+    return "ChartDataEntry, x: " + platform::shortestDecimalText(x()) + ", y " + platform::shortestDecimalText(y());
 }
 
 bool ChartDataEntry::isEqual(const ChartDataEntryBase* other) const {

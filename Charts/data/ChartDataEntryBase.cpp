@@ -1,10 +1,12 @@
 #include "Charts/data/ChartDataEntryBase.h"
 
-#include "Charts/foundation/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace charts {
 
-std::string ChartDataEntryBase::description() const { return "ChartDataEntryBase, y " + roundTripText(y()); }
+std::string ChartDataEntryBase::description() const {
+    return "ChartDataEntryBase, y " + platform::shortestDecimalText(y());
+}
 
 bool ChartDataEntryBase::isEqual(const ChartDataEntryBase* other) const {
     if (other == nullptr) return false;

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/curves/NumberText.h"
 #include "app/curves/Resampling.h"
 #include "platform/Log.h"
+#include "platform/NumberText.h"
 
 namespace curves {
 
@@ -34,7 +34,7 @@ ZWBezierCurveD::ZWBezierCurveD(const std::vector<double>& xs, const std::vector<
     std::vector<point> samples;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const double dt = 1 / std::fabs(points[i + 1].x - points[i].x) / 20;
-        platform::printLine(shortestDecimalText(dt));
+        platform::printToStandardOutput(platform::shortestDecimalText(dt));
         // dt is added up, not multiplied, so the sample count follows the
         // rounding of the running sum.
         // An unbounded x span would give dt 0 and never end: the samples of one

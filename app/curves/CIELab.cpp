@@ -1,11 +1,12 @@
 #include "app/curves/CIELab.h"
 
-#include "app/curves/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace curves {
 
 std::string CIELab::debugDescription() const {
-    return "(L:" + shortestDecimalText(L) + ", a:" + shortestDecimalText(a) + ", b:" + shortestDecimalText(b) + ")";
+    return "(L:" + platform::shortestDecimalText(L) + ", a:" + platform::shortestDecimalText(a) +
+           ", b:" + platform::shortestDecimalText(b) + ")";
 }
 
 std::string debugDescription(const std::vector<CIELab>& list) {
@@ -15,21 +16,6 @@ std::string debugDescription(const std::vector<CIELab>& list) {
         text += list[i].debugDescription();
     }
     return text + "]";
-}
-
-KeyedDoubles encode(const CIELab& lab) { return {{"L", lab.L}, {"a", lab.a}, {"b", lab.b}}; }
-
-CIELab decodeCIELab(const KeyedDoubles& record) {
-    auto value = [&](const char* key) {
-        auto found = record.find(key);
-        if (found == record.end()) throw DecodingError(std::string("keyNotFound: \"") + key + "\"");
-        return found->second;
-    };
-    CIELab lab;
-    lab.L = value("L");
-    lab.a = value("a");
-    lab.b = value("b");
-    return lab;
 }
 
 std::vector<CIELab> normalizeLabL(const std::vector<CIELab>& list) {

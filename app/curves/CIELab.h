@@ -1,6 +1,4 @@
 #pragma once
-#include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,19 +23,6 @@ struct CIELab {
 
 // The text form of a Lab list: "[" + the entries' debug texts joined by ", " + "]".
 std::string debugDescription(const std::vector<CIELab>& list);
-
-// Keyed-record coding of a Lab value under the keys "L", "a" and "b".
-using KeyedDoubles = std::map<std::string, double>;
-
-// The decoder's error: a required key is missing or a value is out of range.
-class DecodingError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-KeyedDoubles encode(const CIELab& lab);
-// Throws DecodingError when one of the three keys is missing.
-CIELab decodeCIELab(const KeyedDoubles& record);
 
 // Every L becomes (L - L_last) / (L_first - L_last) x 100, so the first entry
 // is 100 and the last 0; a and b unchanged. An empty list stays empty; when the

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/curves/FieldSplitting.h"
-#include "app/curves/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace curves {
 
@@ -33,7 +33,7 @@ long long integerValue(std::string_view text) {
     std::string cleaned;
     for (char c : text)
         if (c != ' ' && c != '\r' && c != '\t') cleaned.push_back(c);
-    return parseWholeInteger(cleaned).value_or(0);
+    return platform::parseWholeInteger(cleaned).value_or(0);
 }
 
 std::optional<std::size_t> fieldNameLineIndex(const std::vector<std::string>& lines) {
@@ -61,8 +61,8 @@ int fieldIndex(const std::vector<std::string>& fields, std::string_view name) {
 
 std::optional<double> realValue(std::string_view field, bool commaIsDecimalPoint) {
     const auto trimmed = trimWhitespace(field);
-    if (!commaIsDecimalPoint) return parseFiniteDouble(trimmed);
-    return parseFiniteDouble(replaceAll(trimmed, ',', '.'));
+    if (!commaIsDecimalPoint) return platform::parseFiniteDouble(trimmed);
+    return platform::parseFiniteDouble(replaceAll(trimmed, ',', '.'));
 }
 
 std::optional<CIELab> labRow(const std::vector<std::string>& row, int labLIndex, const CIELab& defaults,

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/KeyedCoding.h"
 
 namespace curves {
 

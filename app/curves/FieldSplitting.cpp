@@ -1,7 +1,5 @@
 #include "app/curves/FieldSplitting.h"
 
-#include "app/curves/NumberText.h"
-
 namespace curves {
 
 namespace {
@@ -73,6 +71,14 @@ std::string replaceAll(std::string_view text, char from, char to) {
     for (auto& c : result)
         if (c == from) c = to;
     return result;
+}
+
+std::string_view trimWhitespace(std::string_view text) {
+    constexpr std::string_view blanks = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
 }
 
 } // namespace curves

@@ -24,6 +24,9 @@ std::vector<std::string> splitFields(std::string_view line);
 // The fields of a comma-separated row, each trimmed of blanks; empty fields kept.
 std::vector<std::string> splitAtCommas(std::string_view line);
 
+// The text without leading and trailing white space and line ends.
+std::string_view trimWhitespace(std::string_view text);
+
 // True when the line holds nothing but blanks and line ends.
 bool isBlankLine(std::string_view line);
 

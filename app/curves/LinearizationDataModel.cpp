@@ -136,7 +136,7 @@ void v2LinearizationDataModel::sortMeasurements() {
 std::optional<v2LinearizationDataModel::Curves> v2LinearizationDataModel::linearizedQuadCurves() const {
     const auto& correction = correctionCurve->correctionCurveArray;
     if (!correction || correction->empty()) {
-        platform::printLine("Failed to create correction curve");
+        platform::printToStandardOutput("Failed to create correction curve");
         return std::nullopt;
     }
     // A quad without channels (unknown header, nothing loaded) gives nothing to

@@ -63,7 +63,7 @@ int MeasurementData::computeSamplesPerStep() {
             break;
         }
     }
-    platform::printLine(std::to_string(result));
+    platform::printToStandardOutput(std::to_string(result));
     return result;
 }
 

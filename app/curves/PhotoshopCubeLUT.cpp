@@ -36,7 +36,7 @@ std::optional<std::string> PhotoshopCubeLUT::makeCube() const {
         const std::string number = cubeNumberText(value / 100);
         *text += number + " " + number + " " + number + "\n";
     }
-    platform::printLine(*text);
+    platform::printToStandardOutput(*text);
     return text;
 }
 

@@ -19,7 +19,8 @@ void appendRecord(std::vector<std::uint16_t>& words, const std::vector<Photoshop
     // The point count is a 16-bit word; a longer list is cut so that the count
     // and the points that follow it agree and the file stays readable.
     const std::size_t n = std::min(points.size(), maxPointsPerCurve);
-    if (n < points.size()) platform::printLine("Curve has more than 65535 points; only the first 65535 are written");
+    if (n < points.size())
+        platform::printToStandardOutput("Curve has more than 65535 points; only the first 65535 are written");
     words.push_back(static_cast<std::uint16_t>(n));
     for (std::size_t i = 0; i < n; ++i) {
         words.push_back(points[i].first);
@@ -42,15 +43,15 @@ std::vector<std::uint16_t> PhotoshopCurve_UInt16::makeAcvData() {
     std::vector<std::uint16_t> words{4, nChannels};
     switch (nChannels) {
     case 5: {
-        platform::printLine("RGB Curve");
+        platform::printToStandardOutput("RGB Curve");
         const auto records = curvesData();
         words.insert(words.end(), records.begin(), records.end());
-        platform::printLine(wordListText(words));
+        platform::printToStandardOutput(wordListText(words));
         break;
     }
-    case 6: platform::printLine("CMYK Curve"); break;
-    case 2: platform::printLine("Grayscale Curve"); break;
-    default: platform::printLine("unknown curve type"); break;
+    case 6: platform::printToStandardOutput("CMYK Curve"); break;
+    case 2: platform::printToStandardOutput("Grayscale Curve"); break;
+    default: platform::printToStandardOutput("unknown curve type"); break;
     }
     acvData = words;
     return words;

@@ -3,11 +3,11 @@
 #include <array>
 #include <cmath>
 
-#include "app/curves/NumberText.h"
 #include "app/curves/SaveErrorAlert.h"
 #include "app/curves/TextDecoding.h"
 #include "platform/FileIO.h"
 #include "platform/Log.h"
+#include "platform/NumberText.h"
 #include "platform/Services.h"
 
 namespace curves {
@@ -143,7 +143,7 @@ bool QuadDataFile::load(const std::vector<std::string>& lines) {
     // rawQuadData, so this is the same line).
     const int inks = lines.empty() ? 0 : inkCountOfHeader(lines.front());
     if (inks == 0) {
-        platform::printLine("false");
+        platform::printToStandardOutput("false");
         showQuadLoadError("The first line is not a known .quad header line.");
         return false;
     }
@@ -195,7 +195,7 @@ std::optional<std::vector<double>> QuadDataFile::readChannel() {
     std::vector<double> curve;
     curve.reserve(valuesPerChannel);
     for (std::size_t i = 0; i < valuesPerChannel; ++i) {
-        curve.push_back(parseFiniteDouble(quadCurveCopy.front()).value_or(0.0));
+        curve.push_back(platform::parseFiniteDouble(quadCurveCopy.front()).value_or(0.0));
         quadCurveCopy.pop_front();
     }
     return curve;
@@ -238,7 +238,7 @@ std::string QuadDataFile::buildText(const std::string& notes, const Curves& curv
             text += i < curve.size() ? quadValueText(curve[i]) : "0";
         }
     }
-    platform::printLine(inkListText(inkList));
+    platform::printToStandardOutput(inkListText(inkList));
     return text;
 }
 

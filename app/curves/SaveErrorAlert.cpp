@@ -6,7 +6,7 @@
 namespace curves {
 
 void showSaveErrorAlert(const std::string& errorDescription) {
-    platform::printLine(errorDescription);
+    platform::printToStandardOutput(errorDescription);
     platform::showAlert({platform::AlertStyle::critical, "Error Saving Quad File", errorDescription});
 }
 

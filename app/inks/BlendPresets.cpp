@@ -96,7 +96,7 @@ void writePercents(BlendingScreen& screen, const PresetPercents& percents) {
 void applyTonerTable(BlendingScreen& screen, curves::TonerType toner, std::string_view missingLine) {
     const TonerPresetRow* row = findPresetRow(toner, screen.inkset());
     if (!row) {
-        platform::printLine(missingLine);
+        platform::printToStandardOutput(missingLine);
         return;
     }
     const std::optional<std::string> title = screen.selectedMediaTitle();
@@ -140,7 +140,7 @@ void applyTonerPresets(BlendingScreen& screen) {
         case curves::TonerType::k3:
         case curves::TonerType::cool:
         case curves::TonerType::sepia:
-        case curves::TonerType::custom: platform::printLine("set custom"); break;
+        case curves::TonerType::custom: platform::printToStandardOutput("set custom"); break;
         }
     }
     model.updateBlend();

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/curves/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace inks {
 
@@ -86,7 +86,7 @@ void writeValue(std::string& out, const KeyedValue& value) {
     if (value.isNumber()) {
         const double number = value.number();
         if (!std::isfinite(number)) throw EncodingError("invalidValue: a number that is not finite has no keyed form");
-        out += curves::shortestDecimalText(number);
+        out += platform::shortestDecimalText(number);
     } else if (value.isString()) {
         writeString(out, value.string());
     } else if (value.isList()) {
@@ -196,7 +196,7 @@ private:
             }
         }
         if (pos_ == start) fail("unexpected character");
-        const auto number = curves::parseFiniteDouble(text_.substr(start, pos_ - start));
+        const auto number = platform::parseFiniteDouble(text_.substr(start, pos_ - start));
         if (!number) {
             pos_ = start;
             fail("invalid number");

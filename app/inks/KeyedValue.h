@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/curves/CIELab.h"
+#include "app/curves/KeyedCoding.h"
 
 namespace inks {
 

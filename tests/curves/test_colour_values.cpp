@@ -5,6 +5,7 @@
 
 #include "app/curves/CIELab.h"
 #include "app/curves/ColourConversion.h"
+#include "app/curves/KeyedCoding.h"
 
 namespace curves {
 

@@ -5,7 +5,7 @@
 TEST(Log, DeveloperLogAndStandardOutputAreSeparateSinks) {
     platform::LogCapture capture;
     platform::devLog("Invalid Interpolation Type");
-    platform::printLine("set custom");
+    platform::printToStandardOutput("set custom");
     EXPECT_EQ(capture.devLogLines(), std::vector<std::string>{"Invalid Interpolation Type"});
     EXPECT_EQ(capture.standardOutputLines(), std::vector<std::string>{"set custom"});
     EXPECT_TRUE(capture.devLogContains("Interpolation"));
@@ -16,9 +16,9 @@ TEST(Log, CapturesNestAndRestore) {
     platform::LogCapture outer;
     {
         platform::LogCapture inner;
-        platform::printLine("inner");
+        platform::printToStandardOutput("inner");
         EXPECT_EQ(inner.standardOutputLines().size(), 1u);
     }
-    platform::printLine("outer");
+    platform::printToStandardOutput("outer");
     EXPECT_EQ(outer.standardOutputLines(), std::vector<std::string>{"outer"});
 }

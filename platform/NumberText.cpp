@@ -1,13 +1,9 @@
-#include "app/curves/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "platform/NumberText.h"
-
-namespace curves {
-
-std::string shortestDecimalText(double value) { return platform::shortestDecimalText(value); }
+namespace platform {
 
 std::optional<double> parseFiniteDouble(std::string_view text) {
     if (text.empty()) return std::nullopt;
@@ -20,7 +16,7 @@ std::optional<double> parseFiniteDouble(std::string_view text) {
     }
     double value = 0;
     auto result = std::from_chars(begin, end, value, std::chars_format::general);
-    // Out-of-range magnitudes, infinities and NaN are no measurement.
+    // Out-of-range magnitudes, infinities and NaN are no finite number.
     if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -39,12 +35,4 @@ std::optional<long long> parseWholeInteger(std::string_view text) {
     return value;
 }
 
-std::string_view trimWhitespace(std::string_view text) {
-    constexpr std::string_view blanks = " \t\r\n\v\f";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace curves
+} // namespace platform
