@@ -27,14 +27,15 @@ endfunction()
 set(TINTSMITH_TESTDATA_DIR "${PROJECT_SOURCE_DIR}/../shared/testdata" CACHE PATH
     "Folder of the shared real test files")
 
-# A GoogleTest executable from every .cpp in a tests sub-directory.
+# A GoogleTest executable from every .cpp in a tests sub-directory. Every
+# test links the test seams of platform_testing; the application never does.
 function(tintsmith_test name dir)
   file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS "${dir}/*.cpp")
   if(NOT _srcs)
     return()
   endif()
   add_executable(${name} ${_srcs})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARGN} platform_testing GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     TINTSMITH_TESTDATA="${TINTSMITH_TESTDATA_DIR}"
     TINTSMITH_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -2,7 +2,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace platform {
 
@@ -21,25 +20,5 @@ using LineSink = std::function<void(std::string_view)>;
 // developer log, stdout for standard output). Returns the previous sink.
 LineSink setDevLogSink(LineSink sink);
 LineSink setStandardOutputSink(LineSink sink);
-
-// Collects the lines sent to both sinks while it lives (for tests).
-class LogCapture {
-public:
-    LogCapture();
-    ~LogCapture();
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-
-    const std::vector<std::string>& devLogLines() const { return devLog_; }
-    const std::vector<std::string>& standardOutputLines() const { return stdout_; }
-    bool devLogContains(std::string_view text) const;
-    bool standardOutputContains(std::string_view text) const;
-
-private:
-    std::vector<std::string> devLog_;
-    std::vector<std::string> stdout_;
-    LineSink previousDevLog_;
-    LineSink previousStdout_;
-};
 
 } // namespace platform

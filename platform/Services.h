@@ -8,7 +8,8 @@
 
 // The services the models ask of the application: open and save panels,
 // alerts and the Open Recent list. The application installs Qt implementations
-// (platform/qt); tests install the scripted ones of ScriptedServices.h.
+// (platform/qt); tests install the scripted ones of
+// platform/testing/ScriptedServices.h.
 namespace platform {
 
 struct OpenPanelOptions {

@@ -6,7 +6,7 @@
 #include "Charts/data/LineChartData.h"
 #include "Charts/data/LineChartDataSet.h"
 #include "EntryTestSupport.h"
-#include "platform/Log.h"
+#include "platform/testing/LogCapture.h"
 
 namespace charts {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/curves/MeasurementAverager.h"
 #include "app/curves/MeasurementData.h"
-#include "platform/Log.h"
+#include "platform/testing/LogCapture.h"
 #include "test_measurement_helpers.h"
 
 namespace curves {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/curves/BezierCurve.h"
-#include "platform/Log.h"
+#include "platform/testing/LogCapture.h"
 
 namespace curves {
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "app/curves/PhotoshopCubeLUT.h"
-#include "platform/Log.h"
-#include "platform/ScriptedServices.h"
+#include "platform/testing/LogCapture.h"
+#include "platform/testing/ScriptedServices.h"
 #include "test_road_support.h"
 
 namespace curves {

@@ -5,8 +5,8 @@
 #include "app/curves/LinearizationDataModel.h"
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
-#include "platform/Log.h"
-#include "platform/ScriptedServices.h"
+#include "platform/testing/LogCapture.h"
+#include "platform/testing/ScriptedServices.h"
 
 namespace curves {
 

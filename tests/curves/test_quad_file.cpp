@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "app/curves/QuadDataFile.h"
-#include "platform/Log.h"
-#include "platform/ScriptedServices.h"
+#include "platform/testing/LogCapture.h"
+#include "platform/testing/ScriptedServices.h"
 #include "test_road_support.h"
 
 namespace curves {

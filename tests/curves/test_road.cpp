@@ -11,8 +11,8 @@
 #include "app/curves/PhotoshopCubeLUT.h"
 #include "app/curves/PhotoshopCurve.h"
 #include "app/curves/Resampling.h"
-#include "platform/Log.h"
-#include "platform/ScriptedServices.h"
+#include "platform/testing/LogCapture.h"
+#include "platform/testing/ScriptedServices.h"
 #include "test_road_support.h"
 
 namespace curves {

@@ -7,7 +7,7 @@
 
 #include "app/inks/BlendPresets.h"
 #include "app/inks/TonerColorModel.h"
-#include "platform/Log.h"
+#include "platform/testing/LogCapture.h"
 
 namespace inks {
 

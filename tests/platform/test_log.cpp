@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Log.h"
+#include "platform/testing/LogCapture.h"
 
 TEST(Log, DeveloperLogAndStandardOutputAreSeparateSinks) {
     platform::LogCapture capture;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/RecentDocumentList.h"
-#include "platform/ScriptedServices.h"
+#include "platform/testing/ScriptedServices.h"
 
 using platform::RecentDocumentList;
 using Paths = std::vector<std::filesystem::path>;

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStandardPaths>
 #include <QTabWidget>
 
 #include "app/ui/AppDelegate.h"
@@ -19,29 +15,6 @@ namespace appui {
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        // Settings go to a folder of this process alone: tests run in parallel.
-        const auto settings =
-            std::filesystem::temp_directory_path() / ("tintsmith-ui-tests-" + std::to_string(::getpid()));
-        ::setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
-        static const std::filesystem::path folder = settings;
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(folder, ec);
-        });
-        QStandardPaths::setTestModeEnabled(true);
-        auto* a = new QApplication(argc, argv);
-        QApplication::setOrganizationName(QStringLiteral("Vellumcrest"));
-        QApplication::setApplicationName(QStringLiteral("Tintsmith"));
-        return a;
-    }();
-    return *app;
-}
-
 QStringList actionTexts(const QMenu* menu) {
     QStringList texts;
     for (const auto* action : menu->actions())
@@ -51,10 +24,7 @@ QStringList actionTexts(const QMenu* menu) {
 
 class ApplicationShellTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        application();
-        platform::QtRecentDocuments().clearRecentDocuments();
-    }
+    void SetUp() override { platform::QtRecentDocuments().clearRecentDocuments(); }
 };
 
 } // namespace

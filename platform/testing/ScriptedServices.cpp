@@ -1,4 +1,4 @@
-#include "platform/ScriptedServices.h"
+#include "platform/testing/ScriptedServices.h"
 
 namespace platform {
 
