@@ -5,6 +5,7 @@
 // returns scaled magnitudes.
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -123,10 +124,11 @@ std::vector<T> fft(const std::vector<T>& input) {
     std::vector<T> real(input);
     std::vector<T> imag(n, T(0));
 
-    // log2n in single precision for both twins, rounded toward -infinity.
-    const float l = std::floor(std::log2(static_cast<float>(n)));
-    detail::require(std::isfinite(l) && l > -1.0f && l < 18446744073709551616.0f);
-    const auto log2n = static_cast<std::size_t>(l);
+    // The largest power of two not above n, exactly (a single-precision log2
+    // rounds up just below a power of two, and the transform would then run
+    // past the arrays). An empty input has none.
+    detail::require(n > 0);
+    const auto log2n = static_cast<std::size_t>(std::bit_width(n) - 1);
 
     radix2::Setup* setup = radix2::createSetup(log2n, std::is_same_v<T, double>);
     detail::require(setup != nullptr);

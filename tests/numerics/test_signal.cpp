@@ -1,6 +1,7 @@
 // Convolution, correlation and FFT.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -148,6 +149,21 @@ TYPED_TEST(SignalTwins, FftOfFiveValuesTransformsTheFirstFour) {
     EXPECT_EQ(r[3], 0);
     EXPECT_EQ(r[4], T(3) * (T(2) / T(5)));
     EXPECT_EQ(x, (V<T>{1, 1, 1, 1, -3}));
+}
+
+TYPED_TEST(SignalTwins, FftJustBelowAPowerOfTwoTransformsTheLargerHalfOnly) {
+    // 2^21 - 1 rounds up to 2^21 in single precision: the transform must
+    // still cover 2^20 points, not run one element past the arrays.
+    using T = TypeParam;
+    const std::size_t n = (std::size_t(1) << 21) - 1, half = std::size_t(1) << 20;
+    const auto r = fft(V<T>(n, T(1)));
+    ASSERT_EQ(r.size(), n);
+    const T factor = T(2) / T(n);
+    EXPECT_EQ(r[0], T(half) * factor);
+    T largestOtherBin = 0;
+    for (std::size_t k = 1; k < half; ++k) largestOtherBin = std::max(largestOtherBin, r[k]);
+    EXPECT_LT(largestOtherBin, T(1e-4));
+    for (std::size_t k = half; k < n; ++k) ASSERT_EQ(r[k], factor) << k;
 }
 
 TEST(SignalTwinsAgree, FftFloatAndDoubleAgree) {
