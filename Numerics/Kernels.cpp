@@ -52,6 +52,17 @@ inline void map2(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C,
     }
 }
 
+// True when the run has elements and every one is NaN. The extremes skip NaN
+// in their comparisons, so such a run would otherwise answer the infinity of
+// an empty one; it is only asked when the answer is that infinity.
+template <class T>
+bool onlyNaN(const T* A, VectorStride IA, VectorLength N) {
+    if (N == 0) return false;
+    for (VectorLength i = 0; i < N; ++i)
+        if (!std::isnan(A[static_cast<VectorStride>(i) * IA])) return false;
+    return true;
+}
+
 } // namespace
 
 namespace vec {
@@ -80,6 +91,7 @@ void maximum(const T* A, VectorStride IA, T* C, VectorLength N) {
         acc[0] = x > acc[0] ? x : acc[0];
     }
     *C = *std::max_element(acc, acc + 8);
+    if (*C == -std::numeric_limits<T>::infinity() && onlyNaN(A, IA, N)) *C = std::numeric_limits<T>::quiet_NaN();
 }
 
 template <class T>
@@ -96,6 +108,7 @@ void minimum(const T* A, VectorStride IA, T* C, VectorLength N) {
         acc[0] = x < acc[0] ? x : acc[0];
     }
     *C = *std::min_element(acc, acc + 8);
+    if (*C == std::numeric_limits<T>::infinity() && onlyNaN(A, IA, N)) *C = std::numeric_limits<T>::quiet_NaN();
 }
 
 template <class T>

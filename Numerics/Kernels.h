@@ -26,9 +26,9 @@ void sum(const T* A, VectorStride IA, T* C, VectorLength N);
 template <class T>
 void sumOfSquares(const T* A, VectorStride IA, T* C, VectorLength N);
 template <class T>
-void maximum(const T* A, VectorStride IA, T* C, VectorLength N); // -inf if N = 0
+void maximum(const T* A, VectorStride IA, T* C, VectorLength N); // NaN skipped; -inf if N = 0, NaN if all NaN
 template <class T>
-void minimum(const T* A, VectorStride IA, T* C, VectorLength N); // +inf if N = 0
+void minimum(const T* A, VectorStride IA, T* C, VectorLength N); // NaN skipped; +inf if N = 0, NaN if all NaN
 template <class T>
 void mean(const T* A, VectorStride IA, T* C, VectorLength N); // NaN if N = 0
 template <class T>

@@ -51,13 +51,15 @@ ElementOf<C> sumsq(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::sumOfSquares(a...); });
 }
 
-// Largest element (-infinity for an empty collection).
+// Largest element, NaN elements skipped (-infinity for an empty collection,
+// NaN when every element is NaN).
 template <RealCollection C>
 ElementOf<C> max(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::maximum(a...); });
 }
 
-// Smallest element (+infinity for an empty collection).
+// Smallest element, NaN elements skipped (+infinity for an empty collection,
+// NaN when every element is NaN).
 template <RealCollection C>
 ElementOf<C> min(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::minimum(a...); });

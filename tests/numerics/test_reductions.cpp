@@ -62,6 +62,27 @@ TYPED_TEST(ReductionTwins, MaxAndMinFindTheExtremeAnywhere) {
     }
 }
 
+TYPED_TEST(ReductionTwins, MaxAndMinSkipNaNButAnswerNaNWhenNothingElseIsThere) {
+    using T = TypeParam;
+    const T nan = std::numeric_limits<T>::quiet_NaN(), inf = std::numeric_limits<T>::infinity();
+    struct Case {
+        std::vector<T> x;
+        T max, min; // NaN: the answer is NaN
+    };
+    const Case cases[] = {
+        {{nan}, nan, nan},          {std::vector<T>(19, nan), nan, nan}, // past the eight-wide blocks
+        {{nan, 2, nan, -1}, 2, -1}, {{nan, -inf}, -inf, -inf},           {{inf, nan}, inf, inf},
+    };
+    for (const auto& c : cases) {
+        const auto same = [](T got, T expected) { return std::isnan(expected) ? std::isnan(got) : got == expected; };
+        EXPECT_TRUE(same(max(c.x), c.max)) << c.x.size() << " elements, max " << max(c.x);
+        EXPECT_TRUE(same(min(c.x), c.min)) << c.x.size() << " elements, min " << min(c.x);
+    }
+    std::vector<T> storage{nan, 7, nan, 7, nan};
+    EXPECT_TRUE(std::isnan(max(UnsafeMemory<T>(storage.data(), 2, 3))));
+    EXPECT_TRUE(std::isnan(min(UnsafeMemory<T>(storage.data() + 4, -2, 3))));
+}
+
 TYPED_TEST(ReductionTwins, LinregressExact) {
     const std::vector<TypeParam> x{0, 1, 2, 3}, y{1, 3, 5, 7};
     auto r = linregress(x, y);
