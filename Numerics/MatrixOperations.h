@@ -6,8 +6,10 @@
 // Operator spellings: + - * / and += -= are C++'s own; the postfix transpose
 // ′ is transpose(m).
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -166,13 +168,13 @@ Matrix<T> elmul(const Matrix<T>& x, const Matrix<T>& y) {
     return Matrix<T>(x.rows(), x.columns(), numerics::elmul(x.grid(), y.grid()));
 }
 
-// Scalar first: cblas_?scal on a copy of the grid.
+// Scalar first: every element times alpha. Not by cblas_?scal, which writes
+// zeros for alpha = 0 without multiplying (NaN and infinity would become 0,
+// unlike the array and Vector forms).
 template <Real T>
 Matrix<T> mul(std::type_identity_t<T> alpha, const Matrix<T>& x) {
-    std::vector<T> grid = x.grid();
-    const int n = detail::cblasInt(static_cast<int64_t>(grid.size()));
-    blas::scal(n, alpha, grid.data(), 1);
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    detail::cblasInt(static_cast<int64_t>(x.grid().size()));
+    return Matrix<T>(x.rows(), x.columns(), numerics::mul(x.grid(), alpha));
 }
 
 template <Real T>
@@ -243,8 +245,10 @@ Matrix<T> transpose(const Matrix<T>& x) {
 // ---- inverse, division by a matrix, determinant ----
 
 // dgetrf_ then dgetri_ on the row-major grid read as column-major (the inverse
-// of the transpose is the transpose of the inverse). The statuses are not
-// examined: a singular matrix gives whatever the routines leave.
+// of the transpose is the transpose of the inverse). A singular matrix (an
+// exact zero on the factor's diagonal, reported by either routine) has no
+// inverse: the answer is then a matrix of NaN, never the factors the routines
+// leave behind.
 template <Real T>
 Matrix<T> inv(const Matrix<T>& x) {
     detail::require(x.rows() == x.columns());
@@ -259,7 +263,8 @@ Matrix<T> inv(const Matrix<T>& x) {
     if (n > 0) {
         int lda = n, order = n;
         lapack::getrf(&order, &order, grid.data(), &lda, pivots.data(), &status);
-        lapack::getri(&order, grid.data(), &lda, pivots.data(), work.data(), &lwork, &status);
+        if (status == 0) lapack::getri(&order, grid.data(), &lda, pivots.data(), work.data(), &lwork, &status);
+        if (status != 0) std::fill(grid.begin(), grid.end(), std::numeric_limits<T>::quiet_NaN());
     }
     return Matrix<T>(x.rows(), x.rows(), std::move(grid));
 }

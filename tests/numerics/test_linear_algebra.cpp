@@ -78,6 +78,27 @@ TYPED_TEST(LinearAlgebraTwins, SumsDifferencesAndScaling) {
     EXPECT_EQ(shared, a);
 }
 
+TYPED_TEST(LinearAlgebraTwins, ScalingByZeroKeepsNaNAndInfinityLikeTheArrayAndVectorForms) {
+    using T = TypeParam;
+    const T nan = std::numeric_limits<T>::quiet_NaN(), inf = std::numeric_limits<T>::infinity();
+    const Matrix<T> m{{nan, inf}, {-inf, 1}};
+    for (T s : {T(0), T(-0.0), T(2)}) {
+        const auto scaled = s * m;
+        const auto array = mul(s, m.grid());
+        const auto vector = s * Vector<T>(m.grid());
+        ASSERT_EQ(scaled.grid().size(), 4u);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const T expected = s * m.grid()[i];
+            for (T got : {scaled.grid()[i], array[i], vector[std::int64_t(i)]}) {
+                if (std::isnan(expected))
+                    EXPECT_TRUE(std::isnan(got)) << s << " * " << m.grid()[i] << " gave " << got;
+                else
+                    EXPECT_EQ(got, expected) << s << " * " << m.grid()[i];
+            }
+        }
+    }
+}
+
 TYPED_TEST(LinearAlgebraTwins, AxisSumsAndTranspose) {
     using T = TypeParam;
     Matrix<T> a{{1, 2}, {3, 4}};
@@ -100,6 +121,23 @@ TYPED_TEST(LinearAlgebraTwins, InverseAndDivision) {
     Matrix<T> b{{1, 2}, {3, 4}};
     expectNear(inv(b), Matrix<T>{{-2, 1}, {T(1.5), T(-0.5)}}, tolerance<T>());
     EXPECT_EQ(inv(Matrix<T>()).rows(), 0);
+}
+
+TYPED_TEST(LinearAlgebraTwins, InverseOfASingularMatrixIsNaN) {
+    using T = TypeParam;
+    const Matrix<T> singular[] = {
+        {{1, 2}, {2, 4}},
+        {{0}},
+        {{1, 2, 3}, {2, 4, 6}, {1, 0, 1}},
+    };
+    for (const auto& m : singular) {
+        const auto inverse = inv(m);
+        ASSERT_EQ(inverse.rows(), m.rows());
+        ASSERT_EQ(inverse.columns(), m.columns());
+        for (T v : inverse.grid()) EXPECT_TRUE(std::isnan(v)) << m.description() << "inverse has " << v;
+        const auto quotient = Matrix<T>::identity(m.rows()) / m;
+        for (T v : quotient.grid()) EXPECT_TRUE(std::isnan(v)) << m.description() << "quotient has " << v;
+    }
 }
 
 TYPED_TEST(LinearAlgebraTwins, MatrixTimesItsInverseIsTheIdentity) {
