@@ -1,5 +1,6 @@
 #pragma once
 #include "Charts/data/ChartDataSet.h"
+#include "Charts/foundation/DataSetValues.h"
 #include "Charts/foundation/Highlight.h"
 
 namespace charts {
@@ -11,14 +12,14 @@ namespace charts {
 //
 // The bounds are cached: adding a set or an entry widens them, and only
 // setting the sets, removals and an explicit recomputation rescan the sets.
-class ChartData {
+class ChartData : public ChartDataValues {
 public:
     using DataSets = std::vector<IChartDataSetPtr>;
 
     ChartData();
     explicit ChartData(DataSets dataSets);
     explicit ChartData(IChartDataSetPtr dataSet);
-    virtual ~ChartData() = default;
+    ~ChartData() override = default;
     ChartData(const ChartData&) = delete;
     ChartData& operator=(const ChartData&) = delete;
 
@@ -31,12 +32,12 @@ public:
     virtual void calcMinMax(const ChartDataEntry& entry, YAxis::AxisDependency axis);
     virtual void calcMinMax(const IChartDataSet& dataSet);
 
-    virtual int dataSetCount() const { return static_cast<int>(dataSets().size()); }
-    virtual double yMin() const { return yMin_; }
+    int dataSetCount() const override { return static_cast<int>(dataSets().size()); }
+    double yMin() const override { return yMin_; }
     virtual double getYMin() const { return yMin(); }
     // The side's minimum, or the other side's while this side has none.
     virtual double getYMin(YAxis::AxisDependency axis) const;
-    virtual double yMax() const { return yMax_; }
+    double yMax() const override { return yMax_; }
     virtual double getYMax() const { return yMax(); }
     virtual double getYMax(YAxis::AxisDependency axis) const;
     virtual double xMin() const { return xMin_; }
@@ -52,6 +53,8 @@ public:
     virtual ChartDataEntryPtr entryForHighlight(const Highlight& highlight) const;
     virtual IChartDataSetPtr getDataSetByLabel(const QString& label, bool ignoreCase) const;
     virtual IChartDataSetPtr getDataSetByIndex(int index) const;
+    // The foundation's reading of getDataSetByIndex (ChartDataValues).
+    std::shared_ptr<DataSetValues> dataSetValues(int index) const override { return getDataSetByIndex(index); }
     // Widens the bounds by the set, then appends it; a missing set is refused.
     virtual void addDataSet(const IChartDataSetPtr& dataSet);
     // Sets are found by identity.

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/data/ChartDataSetRounding.h"
+#include "Charts/foundation/DataSetValues.h"
 #include "Charts/foundation/Legend.h"
 #include "Charts/foundation/ValueFormatter.h"
 #include "Charts/foundation/YAxis.h"
@@ -22,9 +24,9 @@ namespace charts {
 // legend, highlighters and views. Entry positions are 0-based; lookups that
 // find nothing answer -1, no entry or an empty list, edits that find nothing
 // answer false.
-class IChartDataSet {
+class IChartDataSet : public DataSetValues {
 public:
-    virtual ~IChartDataSet() = default;
+    ~IChartDataSet() override = default;
 
     // Entries and their bounds.
     virtual void notifyDataSetChanged() = 0;
@@ -39,6 +41,17 @@ public:
     virtual ChartDataEntryPtr entryForXValue(double xValue, double closestToY, ChartDataSetRounding rounding) const = 0;
     virtual ChartDataEntryPtr entryForXValue(double xValue, double closestToY) const = 0;
     virtual std::vector<ChartDataEntryPtr> entriesForXValue(double xValue) const = 0;
+    // The foundation's reading of the two searches above (DataSetValues).
+    std::vector<Point> valuesForXValue(double xValue) const override {
+        std::vector<Point> values;
+        for (const ChartDataEntryPtr& entry : entriesForXValue(xValue)) values.push_back(Point{entry->x(), entry->y()});
+        return values;
+    }
+    std::optional<double> closestEntryX(double xValue, ChartDataSetRounding rounding) const override {
+        const ChartDataEntryPtr entry = entryForXValue(xValue, std::numeric_limits<double>::quiet_NaN(), rounding);
+        if (!entry) return std::nullopt;
+        return entry->x();
+    }
     virtual std::int64_t entryIndex(double xValue, double closestToY, ChartDataSetRounding rounding) const = 0;
     virtual std::int64_t entryIndex(const ChartDataEntryPtr& entry) const = 0;
     virtual bool addEntry(const ChartDataEntryPtr& entry) = 0;

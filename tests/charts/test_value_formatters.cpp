@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include <QLocale>
+
+#include "Charts/foundation/AxisValueFormatter.h"
+#include "Charts/foundation/ChartDataProvider.h"
+#include "Charts/foundation/FillFormatter.h"
+#include "Charts/foundation/ValueFormatter.h"
+
+namespace charts {
+namespace {
+
+const double nan = std::numeric_limits<double>::quiet_NaN();
+const double inf = std::numeric_limits<double>::infinity();
+
+struct FormatCase {
+    double value;
+    int minimumDigits;
+    int maximumDigits;
+    bool grouping;
+    const char* expected;
+};
+
+TEST(NumberFormatter, RoundsTheShortestDigitsHalfToEven) {
+    const FormatCase cases[] = {
+        // A new formatter's settings: whole numbers, no grouping.
+        {3.7, 0, 0, false, "4"},
+        {0.5, 0, 0, false, "0"},
+        {1.5, 0, 0, false, "2"},
+        {2.5, 0, 0, false, "2"},
+        {-2.5, 0, 0, false, "-2"},
+        {1234567, 0, 0, false, "1234567"},
+        // Fixed digits with grouping, as an axis's decimals set them.
+        {1234.5, 2, 2, true, "1,234.50"},
+        {-1234567.891, 2, 2, true, "-1,234,567.89"},
+        {999.995, 2, 2, true, "1,000.00"},
+        {0.125, 2, 2, true, "0.12"},
+        {0.375, 2, 2, true, "0.38"},
+        // Half-even works on the decimal digits: 2.675 is stored just below,
+        // but its shortest digits are 2.675, which round up to the even 8.
+        {2.675, 2, 2, false, "2.68"},
+        {0.0001, 3, 3, false, "0.000"},
+        {0.0005, 3, 3, false, "0.000"},
+        {0.0015, 3, 3, false, "0.002"},
+        {1e20, 0, 0, true, "100,000,000,000,000,000,000"},
+        {1.5e-7, 0, 8, false, "0.00000015"},
+        {100, 0, 0, true, "100"},
+        {1000, 0, 0, true, "1,000"},
+        // Trailing zeros drop down to the minimum only.
+        {1.5, 0, 3, false, "1.5"},
+        {1.5, 2, 3, false, "1.50"},
+        {2.0, 1, 4, false, "2.0"},
+        // A minimum above the maximum wins.
+        {1.25, 3, 1, false, "1.250"},
+        // Rounding to zero drops the sign.
+        {-0.001, 0, 2, false, "0"},
+        {-0.0, 0, 0, false, "0"},
+        {0, 2, 2, true, "0.00"},
+        {nan, 2, 2, true, "NaN"},
+        {inf, 0, 0, false, "+\u221e"},
+        {-inf, 0, 0, false, "-\u221e"},
+    };
+    for (const FormatCase& c : cases) {
+        NumberFormatter formatter;
+        formatter.setMaximumFractionDigits(c.maximumDigits);
+        formatter.setMinimumFractionDigits(c.minimumDigits);
+        formatter.setUsesGroupingSeparator(c.grouping);
+        EXPECT_EQ(formatter.string(c.value).toStdString(), c.expected) << c.value;
+    }
+}
+
+TEST(NumberFormatter, IgnoresTheProcessLocaleAndRefusesNegativeCounts) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous != nullptr ? previous : "C";
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const QLocale savedQt;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    NumberFormatter formatter;
+    formatter.setMaximumFractionDigits(2);
+    formatter.setMinimumFractionDigits(2);
+    formatter.setUsesGroupingSeparator(true);
+    EXPECT_EQ(formatter.string(12345.678), "12,345.68");
+    QLocale::setDefault(savedQt);
+    std::setlocale(LC_ALL, saved.c_str());
+
+    formatter.setMinimumFractionDigits(-1);
+    formatter.setMaximumFractionDigits(-3);
+    EXPECT_EQ(formatter.minimumFractionDigits(), 2);
+    EXPECT_EQ(formatter.maximumFractionDigits(), 2);
+    formatter.setMaximumFractionDigits(1 << 30);
+    EXPECT_EQ(formatter.maximumFractionDigits(), NumberFormatter::maximumDigitCount);
+}
+
+TEST(DefaultAxisValueFormatter, DecimalsBlockAndFormatterRules) {
+    DefaultAxisValueFormatter twoDigits(2);
+    EXPECT_TRUE(twoDigits.hasAutoDecimals());
+    EXPECT_EQ(twoDigits.decimals(), 2);
+    EXPECT_EQ(twoDigits.stringForValue(1234.5, nullptr), "1,234.50");
+    // Clearing the decimals leaves the digits where they were.
+    twoDigits.setDecimals(std::nullopt);
+    EXPECT_EQ(twoDigits.stringForValue(1.0, nullptr), "1.00");
+    // A negative count is refused, in the setter and the initialiser.
+    twoDigits.setDecimals(1);
+    twoDigits.setDecimals(-1);
+    EXPECT_EQ(twoDigits.decimals(), 1);
+    EXPECT_EQ(twoDigits.stringForValue(2.25, nullptr), "2.2");
+    EXPECT_EQ(DefaultAxisValueFormatter(-4).stringForValue(2.5, nullptr), "2");
+    EXPECT_EQ(DefaultAxisValueFormatter(-4).decimals(), 0);
+    // Assigning any formatter, none too, ends the automatic decimals.
+    twoDigits.setFormatter(std::make_shared<NumberFormatter>());
+    EXPECT_FALSE(twoDigits.hasAutoDecimals());
+    twoDigits.setFormatter(nullptr);
+    EXPECT_EQ(twoDigits.stringForValue(5, nullptr), "");
+
+    DefaultAxisValueFormatter plain;
+    EXPECT_TRUE(plain.hasAutoDecimals());
+    EXPECT_FALSE(plain.decimals().has_value());
+    EXPECT_EQ(plain.stringForValue(1234.4, nullptr), "1234");
+    EXPECT_FALSE(DefaultAxisValueFormatter(std::make_shared<NumberFormatter>()).hasAutoDecimals());
+
+    const auto blocked =
+        DefaultAxisValueFormatter::with([](double value, const AxisBase*) { return QStringLiteral("v%1").arg(value); });
+    EXPECT_FALSE(blocked->hasAutoDecimals());
+    blocked->setFormatter(std::make_shared<NumberFormatter>());
+    EXPECT_EQ(blocked->stringForValue(3, nullptr), "v3");
+}
+
+TEST(DefaultValueFormatter, SameRulesWithTheEntryBlock) {
+    DefaultValueFormatter oneDigit(1);
+    EXPECT_EQ(oneDigit.stringForValue(9999.95, nullptr, 0, nullptr), "10,000.0");
+    EXPECT_TRUE(oneDigit.hasAutoDecimals());
+    oneDigit.setDecimals(-2);
+    EXPECT_EQ(oneDigit.decimals(), 1);
+    int seenIndex = -1;
+    DefaultValueFormatter blocked([&](double, const ChartDataEntryPtr&, int dataSetIndex, const ViewPortHandler*) {
+        seenIndex = dataSetIndex;
+        return QStringLiteral("x");
+    });
+    EXPECT_EQ(blocked.stringForValue(1, nullptr, 7, nullptr), "x");
+    EXPECT_EQ(seenIndex, 7);
+    EXPECT_EQ(blocked.formatter(), nullptr);
+    EXPECT_EQ(DefaultValueFormatter().stringForValue(0.4, nullptr, 0, nullptr), "0");
+}
+
+TEST(IndexAxisValueFormatter, ShowsTheTextOfTheIndexUpToHalfPastIt) {
+    const auto formatter = IndexAxisValueFormatter::with({"a", "b", "c"});
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {0, "a"},   {1.4, "b"},  {1.5, ""}, {2.9, ""}, {3, ""},    {-0.2, "a"},
+        {-0.6, ""}, {2.49, "c"}, {nan, ""}, {inf, ""}, {1e19, ""}, {-1e30, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatter->stringForValue(c.value, nullptr), c.expected) << c.value;
+    formatter->setValues({"only"});
+    EXPECT_EQ(formatter->stringForValue(1, nullptr), "");
+    EXPECT_EQ(IndexAxisValueFormatter().stringForValue(0, nullptr), "");
+}
+
+class FakeSet : public DataSetValues {
+public:
+    FakeSet(double minimum, double maximum) : min_(minimum), max_(maximum) {}
+    double yMin() const override { return min_; }
+    double yMax() const override { return max_; }
+    bool isHighlightEnabled() const override { return true; }
+    YAxis::AxisDependency axisDependency() const override { return YAxis::AxisDependency::left; }
+    std::vector<Point> valuesForXValue(double) const override { return {}; }
+    std::optional<double> closestEntryX(double, ChartDataSetRounding) const override { return std::nullopt; }
+
+private:
+    double min_;
+    double max_;
+};
+
+class FakeData : public ChartDataValues {
+public:
+    FakeData(double minimum, double maximum) : min_(minimum), max_(maximum) {}
+    int dataSetCount() const override { return 0; }
+    double yMin() const override { return min_; }
+    double yMax() const override { return max_; }
+    std::shared_ptr<DataSetValues> dataSetValues(int) const override { return nullptr; }
+
+private:
+    double min_;
+    double max_;
+};
+
+class FakeLineChart : public LineChartDataProvider {
+public:
+    std::shared_ptr<ChartDataValues> values;
+    double chartXMin() const override { return 0; }
+    double chartXMax() const override { return 0; }
+    double chartYMin() const override { return -7; }
+    double chartYMax() const override { return 70; }
+    double maxHighlightDistance() const override { return 500; }
+    double xRange() const override { return 0; }
+    Point centerOffsets() const override { return {}; }
+    std::shared_ptr<ChartData> data() const override { return nullptr; }
+    std::shared_ptr<ChartDataValues> dataValues() const override { return values; }
+    int maxVisibleCount() const override { return 100; }
+    std::shared_ptr<Transformer> getTransformer(YAxis::AxisDependency) const override { return nullptr; }
+    bool isInverted(YAxis::AxisDependency) const override { return false; }
+    double lowestVisibleX() const override { return 0; }
+    double highestVisibleX() const override { return 0; }
+    std::shared_ptr<LineChartData> lineData() const override { return nullptr; }
+    std::shared_ptr<YAxis> getAxis(YAxis::AxisDependency) const override { return nullptr; }
+};
+
+TEST(DefaultFillFormatter, FillsToZeroOrToTheChartEdgeOnTheSetsSide) {
+    const struct {
+        FakeSet set;
+        std::shared_ptr<ChartDataValues> data;
+        double expected;
+    } cases[] = {
+        {FakeSet(-5, 5), std::make_shared<FakeData>(-5, 5), 0},
+        {FakeSet(2, 9), std::make_shared<FakeData>(2, 9), -7},     // chartYMin
+        {FakeSet(-9, -1), std::make_shared<FakeData>(-9, -1), 70}, // chartYMax
+        {FakeSet(2, 9), std::make_shared<FakeData>(-3, 9), 0},
+        {FakeSet(-9, -1), std::make_shared<FakeData>(-9, 4), 0},
+        {FakeSet(2, 9), nullptr, 0},
+    };
+    for (const auto& c : cases) {
+        FakeLineChart chart;
+        chart.values = c.data;
+        EXPECT_EQ(DefaultFillFormatter().getFillLinePosition(c.set, chart), c.expected);
+    }
+    FakeLineChart chart;
+    const auto blocked = DefaultFillFormatter::with(
+        [](const DataSetValues& set, const LineChartDataProvider&) { return set.yMax() * 2; });
+    EXPECT_EQ(blocked->getFillLinePosition(FakeSet(-5, 5), chart), 10);
+}
+
+} // namespace
+} // namespace charts
