@@ -1,0 +1,41 @@
+#include "Charts/foundation/YAxis.h"
+
+#include <cmath>
+
+namespace charts {
+
+YAxis::YAxis(AxisDependency position) : zeroLineColor_(QColor::fromRgbF(0.5, 0.5, 0.5)), axisDependency_(position) {
+    setYOffset(0.0);
+}
+
+bool YAxis::needsOffset() const {
+    return isEnabled() && isDrawLabelsEnabled() && labelPosition_ == LabelPosition::outsideChart;
+}
+
+void YAxis::calculate(double dataMin, double dataMax) {
+    double minimum = isAxisMinCustom() ? axisMinimum() : dataMin;
+    double maximum = isAxisMaxCustom() ? axisMaximum() : dataMax;
+    if (minimum > maximum) {
+        if (isAxisMinCustom() && isAxisMaxCustom()) {
+            storeRange(axisMinimum(), axisMaximum(), std::fabs(axisMaximum() - axisMinimum()));
+            return;
+        }
+        if (isAxisMaxCustom()) {
+            minimum = maximum < 0 ? maximum * 1.5 : maximum * 0.5;
+        } else if (isAxisMinCustom()) {
+            maximum = minimum < 0 ? minimum * 0.5 : minimum * 1.5;
+        }
+    }
+    // Taken before the widening, so equal values get one unit each side and
+    // no fractional space.
+    const double range = std::fabs(maximum - minimum);
+    if (maximum - minimum == 0) {
+        maximum = maximum + 1;
+        minimum = minimum - 1;
+    }
+    const double newMinimum = isAxisMinCustom() ? axisMinimum() : minimum - range * spaceBottom_;
+    const double newMaximum = isAxisMaxCustom() ? axisMaximum() : maximum + range * spaceTop_;
+    storeRange(newMinimum, newMaximum, std::fabs(newMaximum - newMinimum));
+}
+
+} // namespace charts
