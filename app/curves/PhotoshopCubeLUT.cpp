@@ -2,10 +2,8 @@
 
 #include <charconv>
 
-#include "app/curves/SaveErrorAlert.h"
-#include "platform/FileIO.h"
+#include "app/curves/SaveThroughPanel.h"
 #include "platform/Log.h"
-#include "platform/Services.h"
 
 namespace curves {
 
@@ -41,14 +39,7 @@ std::optional<std::string> PhotoshopCubeLUT::makeCube() const {
 }
 
 void PhotoshopCubeLUT::showSavePanel() const {
-    if (!outputCube) return;
-    platform::SavePanelOptions options;
-    options.allowedFileTypes = {"cube"};
-    options.canCreateDirectories = true;
-    platform::beginSavePanel(options, [text = *outputCube](const std::filesystem::path& file) {
-        if (const auto result = platform::writeFileAtomically(file, text); !result)
-            showSaveErrorAlert(result.errorDescription);
-    });
+    if (outputCube) saveThroughPanel("cube", *outputCube);
 }
 
 } // namespace curves

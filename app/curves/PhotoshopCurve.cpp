@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <limits>
-#include <string_view>
 
-#include "app/curves/SaveErrorAlert.h"
-#include "platform/FileIO.h"
+#include "app/curves/SaveThroughPanel.h"
 #include "platform/Log.h"
-#include "platform/Services.h"
 
 namespace curves {
 
@@ -77,15 +74,8 @@ std::vector<std::uint8_t> PhotoshopCurve_UInt16::acvFileData(const std::vector<s
     return bytes;
 }
 
-void PhotoshopCurve_UInt16::saveAcvFile(std::vector<std::uint8_t> bytes) {
-    platform::SavePanelOptions options;
-    options.allowedFileTypes = {"acv"};
-    options.canCreateDirectories = true;
-    platform::beginSavePanel(options, [bytes = std::move(bytes)](const std::filesystem::path& file) {
-        const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        if (const auto result = platform::writeFileAtomically(file, contents); !result)
-            showSaveErrorAlert(result.errorDescription);
-    });
+void PhotoshopCurve_UInt16::saveAcvFile(const std::vector<std::uint8_t>& bytes) {
+    saveThroughPanel("acv", std::string(bytes.begin(), bytes.end()));
 }
 
 } // namespace curves

@@ -36,7 +36,7 @@ public:
 
     // Offers the bytes in a save panel of type "acv" and writes them whole on
     // confirmation; a failed write is shown as a critical alert.
-    static void saveAcvFile(std::vector<std::uint8_t> bytes);
+    static void saveAcvFile(const std::vector<std::uint8_t>& bytes);
 };
 
 } // namespace curves

@@ -1,5 +1,4 @@
 #pragma once
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -7,16 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "app/curves/QuadText.h"
+
 namespace curves {
 
 // One .quad curve file in memory: the header line, the notes, the channel
 // name lines and one curve of 256 quad values (0 to 65535) per ink.
 class QuadDataFile {
 public:
-    using Curves = std::vector<std::vector<double>>;
+    using Curves = quadtext::Curves;
 
     std::vector<std::string> rawQuadData;
-    std::deque<std::string> quadCurveCopy; // consumed line by line while parsing
     std::string quadHeaders;
     std::optional<std::string> quadNotes = std::string();
     std::optional<Curves> inputQuadCurveArray = Curves();
@@ -38,9 +38,10 @@ public:
     // (a final line feed gives a last empty line).
     static std::vector<std::string> linesFromText(std::string_view text);
 
-    // Parses the lines. A header that is not one of the eight known ones, notes
-    // without a channel line, or text that ends before every channel is
-    // complete fail with an alert and leave this object as it was.
+    // Parses the lines (quadtext::parse). A header that is not one of the
+    // eight known ones ("false" is printed), notes without a channel line, or
+    // text that ends before every channel is complete fail with an alert and
+    // leave this object as it was.
     bool load(const std::vector<std::string>& lines);
 
     bool isKnownHeader() const;
@@ -48,17 +49,9 @@ public:
     static int inkCountOfHeader(std::string_view headerLine);
     static bool isChannelMarker(std::string_view line);
 
-    // Consumes the header and the notes (every line up to the first channel
-    // line); sets `quadNotes` and returns the header. Nothing when no channel
-    // line follows.
-    std::optional<std::string> readNotes();
-    // Consumes one channel: its name line (appended to `inkList`) and 256
-    // values; unparsable values count as 0. Nothing when too few lines remain.
-    std::optional<std::vector<double>> readChannel();
-    std::optional<Curves> readChannels();
-
     // The .quad text of the curves with this file's header, notes and ink
-    // names; lines joined by line feeds, none after the last value.
+    // names; lines joined by line feeds, none after the last value. The ink
+    // list is printed.
     std::string quadText(const Curves& curves) const;
     // The blending screen's save: the text with the maker line, offered in a
     // save panel. Nothing happens without ink names.
@@ -69,10 +62,6 @@ public:
     // One curve value as written: whole quad units, truncated toward zero and
     // kept to 0 to 65535; NaN is written as 0.
     static std::string quadValueText(double value);
-
-private:
-    std::string notesBlock() const;
-    std::string buildText(const std::string& notes, const Curves& curves) const;
 };
 
 } // namespace curves

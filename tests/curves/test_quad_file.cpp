@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <variant>
 
 #include "app/curves/QuadDataFile.h"
+#include "app/curves/QuadText.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 #include "test_road_support.h"
@@ -133,6 +136,41 @@ TEST(QuadFile, FailedLoadsSaySoAndKeepThePreviousCurves) {
     EXPECT_EQ(quad.numInks, 4);
     EXPECT_EQ(quad.quadNotes, "first");
     EXPECT_EQ(quad.inkList.size(), 4u);
+}
+
+// The parser answers a whole file or the fault, never a part of a file.
+TEST(QuadText, ParsesWholeFilesOrNamesTheFault) {
+    using Fault = quadtext::ParseError::Fault;
+    auto halfTheChannels = quadTextOf(header8, {}, 8);
+    halfTheChannels.resize(halfTheChannels.size() / 2);
+    auto lastValueMissing = quadTextOf(header4, {}, 4);
+    lastValueMissing.pop_back();
+    lastValueMissing.erase(lastValueMissing.rfind('\n'));
+    const struct {
+        const char* name;
+        std::string text;
+        std::optional<Fault> fault;
+    } cases[] = {
+        {"four channels", quadTextOf(header4, {"# n"}, 4), std::nullopt},
+        {"eight channels, no notes", quadTextOf(header8, {}, 8), std::nullopt},
+        {"header with a trailing blank", quadTextOf(header4 + " ", {}, 4), Fault::unknownHeader},
+        {"no text", "", Fault::unknownHeader},
+        {"notes only", header4 + "\n# only notes\n# more", Fault::noChannelLine},
+        {"half the channels", halfTheChannels, Fault::endsEarly},
+        {"last value missing", lastValueMissing, Fault::endsEarly},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = quadtext::parse(quadtext::linesFromText(c.text));
+        if (const auto* error = std::get_if<quadtext::ParseError>(&parsed)) {
+            EXPECT_EQ(error->fault, c.fault) << c.name;
+            EXPECT_FALSE(error->reason.empty()) << c.name;
+            continue;
+        }
+        ASSERT_FALSE(c.fault) << c.name;
+        const auto& contents = std::get<quadtext::Contents>(parsed);
+        EXPECT_EQ(contents.inkList.size(), contents.curves.size()) << c.name;
+        for (const auto& curve : contents.curves) EXPECT_EQ(curve.size(), quadtext::channelLength) << c.name;
+    }
 }
 
 TEST(QuadFile, LongNotesAreReadUpToTheFirstChannelLine) {

@@ -1,0 +1,68 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace curves::quadtext {
+
+// Reading and writing .quad text, free of panels, alerts and printing (those
+// belong to QuadDataFile, at the edge).
+
+using Curves = std::vector<std::vector<double>>;
+
+// Values per channel.
+inline constexpr std::size_t channelLength = 256;
+
+// The lines of .quad text: carriage returns removed, split at line feeds (a
+// final line feed gives a last empty line).
+std::vector<std::string> linesFromText(std::string_view text);
+
+// The ink count of one of the eight known header lines; 0 for any other line.
+int inkCountOfHeader(std::string_view headerLine);
+
+// Whether the line is one of the channel lines that end the notes (exact
+// comparison, case as listed).
+bool isChannelMarker(std::string_view line);
+
+// A whole .quad file.
+struct Contents {
+    std::string header;               // the first line
+    std::string notes;                // the lines up to the first channel line, "# " removed
+    std::vector<std::string> inkList; // each channel's name line, as it stands
+    Curves curves;                    // one curve of channelLength values per ink
+};
+
+// Why lines are no .quad file, and the reason the user is shown.
+struct ParseError {
+    enum class Fault { unknownHeader, noChannelLine, endsEarly };
+    Fault fault;
+    std::string reason;
+};
+
+using ParseResult = std::variant<Contents, ParseError>;
+
+// The file the lines hold, or why they hold none; never a part of a file. The
+// header gives the ink count, the notes run up to the first channel line, then
+// each channel is its name line and channelLength value lines. A value line
+// that is not a whole C-locale number counts as 0. Lines after the last
+// channel are not read.
+ParseResult parse(const std::vector<std::string>& lines);
+
+// The notes as written: "# " before every line; without notes, the maker's
+// line.
+std::string notesBlock(const std::optional<std::string>& notes);
+
+// One curve value as written: whole quad units, truncated toward zero and kept
+// to 0 to 65535; NaN is written as 0.
+std::string valueText(double value);
+
+// The .quad text: the header line, the notes block, then for each ink name
+// line that line and the channelLength values of the curve at the same index
+// (a missing curve or value is written as 0, so the file keeps the lines its
+// header promises); lines joined by line feeds, none after the last.
+std::string write(std::string_view header, std::string_view notes, const std::vector<std::string>& inkList,
+                  const Curves& curves);
+
+} // namespace curves::quadtext
