@@ -22,9 +22,9 @@
 #include <utility>
 #include <vector>
 
-#include "Numerics/Format.h"
 #include "Numerics/Memory.h"
 #include "Numerics/Random.h"
+#include "platform/NumberText.h"
 
 namespace numerics {
 
@@ -202,7 +202,7 @@ public:
             text += '\t';
             for (int64_t c = 0; c < columns_; ++c) {
                 if (c > 0) text += '\t';
-                text += scalarText(grid_[static_cast<std::size_t>(i * columns_ + c)]);
+                text += platform::shortestDecimalText(grid_[static_cast<std::size_t>(i * columns_ + c)]);
             }
             text += '\t';
             text += suffix;

@@ -18,11 +18,11 @@
 
 #include "Numerics/Arithmetic.h"
 #include "Numerics/ElementwiseFunctions.h"
-#include "Numerics/Format.h"
 #include "Numerics/Kernels.h"
 #include "Numerics/Matrix.h"
 #include "Numerics/Platform.h"
 #include "Numerics/Random.h"
+#include "platform/NumberText.h"
 
 namespace numerics {
 
@@ -113,7 +113,7 @@ public:
         std::string text;
         for (std::size_t i = 0; i < scalars_.size(); ++i) {
             if (i > 0) text += '\t';
-            text += scalarText(scalars_[i]);
+            text += platform::shortestDecimalText(scalars_[i]);
         }
         return text;
     }

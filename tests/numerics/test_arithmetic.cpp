@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
+using test_support::V;
 
 namespace {
 
 template <class T>
-class ArithmeticTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(ArithmeticTwins, Twins);
-
-template <class T>
-using V = std::vector<T>;
+using ArithmeticTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(ArithmeticTwins, test_support::RealTypes);
 
 TYPED_TEST(ArithmeticTwins, PowOfCollectionAndScalar) {
     const V<TypeParam> x{0, 0.25, 1};

@@ -8,18 +8,16 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
+using test_support::V;
 
 namespace {
 
 template <class T>
-class ElementwiseTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(ElementwiseTwins, Twins);
-
-template <class T>
-using V = std::vector<T>;
+using ElementwiseTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(ElementwiseTwins, test_support::RealTypes);
 
 TYPED_TEST(ElementwiseTwins, ExponentialsAndLogarithms) {
     using T = TypeParam;

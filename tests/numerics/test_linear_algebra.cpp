@@ -7,18 +7,16 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
+using test_support::V;
 
 namespace {
 
 template <class T>
-class LinearAlgebraTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(LinearAlgebraTwins, Twins);
-
-template <class T>
-using V = std::vector<T>;
+using LinearAlgebraTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(LinearAlgebraTwins, test_support::RealTypes);
 
 template <class T>
 T tolerance() {
@@ -89,12 +87,8 @@ TYPED_TEST(LinearAlgebraTwins, ScalingByZeroKeepsNaNAndInfinityLikeTheArrayAndVe
         ASSERT_EQ(scaled.grid().size(), 4u);
         for (std::size_t i = 0; i < 4; ++i) {
             const T expected = s * m.grid()[i];
-            for (T got : {scaled.grid()[i], array[i], vector[std::int64_t(i)]}) {
-                if (std::isnan(expected))
-                    EXPECT_TRUE(std::isnan(got)) << s << " * " << m.grid()[i] << " gave " << got;
-                else
-                    EXPECT_EQ(got, expected) << s << " * " << m.grid()[i];
-            }
+            for (T got : {scaled.grid()[i], array[i], vector[std::int64_t(i)]})
+                EXPECT_TRUE(test_support::sameValue(got, expected)) << s << " * " << m.grid()[i] << " gave " << got;
         }
     }
 }

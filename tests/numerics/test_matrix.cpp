@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
+using test_support::V;
 
 namespace {
 
 template <class T>
-class MatrixTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(MatrixTwins, Twins);
-
-template <class T>
-using V = std::vector<T>;
+using MatrixTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(MatrixTwins, test_support::RealTypes);
 
 TYPED_TEST(MatrixTwins, RepeatedValueAndShape) {
     using T = TypeParam;
@@ -152,19 +150,6 @@ TYPED_TEST(MatrixTwins, RandomMatrices) {
 TEST(MatrixGenericScalar, LongDoubleConstructorsAndText) {
     Matrix<long double> m{{1, 2}};
     EXPECT_EQ(m.description(), "(\t1.0\t2.0\t)\n");
-}
-
-TEST(ScalarText, ShortestRoundTrip) {
-    EXPECT_EQ(scalarText(2.0), "2.0");
-    EXPECT_EQ(scalarText(0.1), "0.1");
-    EXPECT_EQ(scalarText(0.1f), "0.1");
-    EXPECT_EQ(scalarText(-0.0), "-0.0");
-    EXPECT_EQ(scalarText(100000000.0), "100000000.0");
-    EXPECT_EQ(scalarText(1e16), "1e+16");
-    EXPECT_EQ(scalarText(16777216.0f), "1.6777216e+07");
-    EXPECT_EQ(scalarText(0.0001), "0.0001");
-    EXPECT_EQ(scalarText(0.00001), "1e-05");
-    EXPECT_EQ(scalarText(1.0 / 3), "0.3333333333333333");
 }
 
 TEST(MatrixDeathTest, PreconditionsStop) {

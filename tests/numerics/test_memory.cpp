@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
 
 namespace {
 
 template <class T>
-class MemoryTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(MemoryTwins, Twins);
+using MemoryTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(MemoryTwins, test_support::RealTypes);
 
 TYPED_TEST(MemoryTwins, ArrayViewIsTheArraysOwnStorage) {
     std::vector<TypeParam> a{1, 2, 3};

@@ -7,15 +7,15 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
 
 namespace {
 
 template <class T>
-class RandomTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(RandomTwins, Twins);
+using RandomTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(RandomTwins, test_support::RealTypes);
 
 // A generator that counts its draws and returns a fixed value.
 struct Constant {

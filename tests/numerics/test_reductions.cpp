@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
 
 namespace {
 
 template <class T>
-class ReductionTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(ReductionTwins, Twins);
+using ReductionTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(ReductionTwins, test_support::RealTypes);
 
 TYPED_TEST(ReductionTwins, SumAndMeanOfKnownValues) {
     const std::vector<TypeParam> x{1.5, 2.5, -1.0};
@@ -74,9 +74,8 @@ TYPED_TEST(ReductionTwins, MaxAndMinSkipNaNButAnswerNaNWhenNothingElseIsThere) {
         {{nan, 2, nan, -1}, 2, -1}, {{nan, -inf}, -inf, -inf},           {{inf, nan}, inf, inf},
     };
     for (const auto& c : cases) {
-        const auto same = [](T got, T expected) { return std::isnan(expected) ? std::isnan(got) : got == expected; };
-        EXPECT_TRUE(same(max(c.x), c.max)) << c.x.size() << " elements, max " << max(c.x);
-        EXPECT_TRUE(same(min(c.x), c.min)) << c.x.size() << " elements, min " << min(c.x);
+        EXPECT_TRUE(test_support::sameValue(max(c.x), c.max)) << c.x.size() << " elements, max " << max(c.x);
+        EXPECT_TRUE(test_support::sameValue(min(c.x), c.min)) << c.x.size() << " elements, min " << min(c.x);
     }
     std::vector<T> storage{nan, 7, nan, 7, nan};
     EXPECT_TRUE(std::isnan(max(UnsafeMemory<T>(storage.data(), 2, 3))));

@@ -10,18 +10,16 @@
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
+using test_support::V;
 
 namespace {
 
 template <class T>
-class SignalTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(SignalTwins, Twins);
-
-template <class T>
-using V = std::vector<T>;
+using SignalTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(SignalTwins, test_support::RealTypes);
 
 TYPED_TEST(SignalTwins, ConvolutionOfKnownValues) {
     using T = TypeParam;

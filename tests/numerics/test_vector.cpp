@@ -2,20 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
 #include "Numerics/Numerics.h"
+#include "tests/support/real_twins.h"
 
 using namespace numerics;
 
 namespace {
 
 template <class T>
-class VectorTwins : public ::testing::Test {};
-using Twins = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(VectorTwins, Twins);
+using VectorTwins = test_support::RealTwins<T>;
+TYPED_TEST_SUITE(VectorTwins, test_support::RealTypes);
 
 TYPED_TEST(VectorTwins, Constructors) {
     using T = TypeParam;
@@ -115,6 +116,31 @@ TYPED_TEST(VectorTwins, DescriptionAndEquality) {
     EXPECT_FALSE((Vector<T>{1, 2}) == (Vector<T>{2, 1}));
     const Vector<T> v{7, 8};
     EXPECT_EQ(std::vector<T>(v.begin(), v.end()), (std::vector<T>{7, 8}));
+}
+
+TEST(VectorDescription, EachScalarInItsShortestRoundTripText) {
+    // The exponent form starts at 2^24 for float and 2^53 for double.
+    const struct {
+        double value;
+        const char* asDouble;
+        const char* asFloat;
+    } cases[] = {
+        {2.0, "2.0", "2.0"},
+        {0.1, "0.1", "0.1"},
+        {-0.0, "-0.0", "-0.0"},
+        {100000000.0, "100000000.0", "1e+08"},
+        {16777216.0, "16777216.0", "1.6777216e+07"},
+        {1e16, "1e+16", "1e+16"},
+        {0.0001, "0.0001", "0.0001"},
+        {0.00001, "1e-05", "1e-05"},
+        {1.0 / 3, "0.3333333333333333", "0.33333334"},
+        {std::numeric_limits<double>::infinity(), "inf", "inf"},
+        {std::numeric_limits<double>::quiet_NaN(), "nan", "nan"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Vector<double>({c.value}).description(), c.asDouble) << c.value;
+        EXPECT_EQ(Vector<float>({float(c.value)}).description(), c.asFloat) << c.value;
+    }
 }
 
 TYPED_TEST(VectorTwins, RandomVectors) {
