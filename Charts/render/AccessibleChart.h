@@ -1,0 +1,33 @@
+#pragma once
+#include <memory>
+#include <optional>
+
+#include <QString>
+
+#include "Charts/foundation/ChartDataProvider.h"
+#include "Charts/foundation/ChartViewInterface.h"
+
+namespace charts {
+
+class XAxis;
+
+// A chart view as the accessibility elements of its renderers describe it:
+// the elements' container, whose bounds frame the header element and whose
+// description text heads its label. The chart views implement it.
+class AccessibleChart : public virtual ChartViewInterface {
+public:
+    // The text of the chart's description; none when the chart has no
+    // description or the description has no text.
+    virtual std::optional<QString> chartDescriptionText() const = 0;
+};
+
+// The line chart view as the line renderer knows it. The renderer collects
+// accessibility elements only for a chart of this kind: a chart that draws
+// line data among other kinds (a combined chart) makes its own elements.
+class LineChartViewInterface : public virtual LineChartDataProvider, public virtual AccessibleChart {
+public:
+    // The x axis whose formatter names each point's x.
+    virtual std::shared_ptr<XAxis> xAxis() const = 0;
+};
+
+} // namespace charts

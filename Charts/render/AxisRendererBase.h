@@ -1,0 +1,46 @@
+#pragma once
+#include <memory>
+
+#include "Charts/foundation/AxisBase.h"
+#include "Charts/foundation/Transformer.h"
+#include "Charts/render/Renderer.h"
+
+namespace charts {
+
+class DrawingContext;
+
+// The base of the axis renderers. It turns the value range in view into the
+// axis's label values (entries, centred entries and decimals, written into
+// the axis model); subclasses draw. Every member is virtual: the axis
+// renderers of other chart kinds replace any of them.
+class AxisRendererBase : public Renderer {
+public:
+    // The transformer and the axis may be absent; such a renderer computes
+    // and draws nothing that needs them.
+    AxisRendererBase(std::shared_ptr<ViewPortHandler> viewPortHandler, std::shared_ptr<Transformer> transformer,
+                     std::shared_ptr<AxisBase> axis);
+
+    virtual std::shared_ptr<AxisBase> axis() const { return axis_; }
+    virtual void setAxis(std::shared_ptr<AxisBase> axis) { axis_ = std::move(axis); }
+    virtual std::shared_ptr<Transformer> transformer() const { return transformer_; }
+    virtual void setTransformer(std::shared_ptr<Transformer> transformer) { transformer_ = std::move(transformer); }
+
+    // Abstract: every concrete axis renderer overrides all four; the base
+    // stops the program.
+    virtual void renderAxisLabels(DrawingContext& context);
+    virtual void renderGridLines(DrawingContext& context);
+    virtual void renderAxisLine(DrawingContext& context);
+    virtual void renderLimitLines(DrawingContext& context);
+
+    // The visible range of a vertical axis (the given range while fully
+    // zoomed out), then computeAxisValues.
+    virtual void computeAxis(double min, double max, bool inverted);
+    // Fills the axis's entries, centred entries and decimals for the range.
+    virtual void computeAxisValues(double min, double max);
+
+private:
+    std::shared_ptr<AxisBase> axis_;
+    std::shared_ptr<Transformer> transformer_;
+};
+
+} // namespace charts

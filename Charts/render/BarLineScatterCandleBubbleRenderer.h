@@ -1,0 +1,101 @@
+#pragma once
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+#include "Charts/data/ChartDataEntry.h"
+#include "Charts/render/DataRenderer.h"
+
+namespace charts {
+
+class BarLineScatterCandleBubbleChartDataProvider;
+class IBarLineScatterCandleBubbleChartDataSet;
+class IChartDataSet;
+
+// The data renderers of the charts with x and y axes (bar, line, scatter,
+// candle, bubble): they walk only the entries of the visible x range.
+class BarLineScatterCandleBubbleRenderer : public DataRenderer {
+public:
+    // The indices of one data set's entries that lie in the visible x range:
+    // min ... min + range, where range is already scaled by the animation's
+    // x phase. Computed by two searches on x, never by a scan. The bounds
+    // expect a data set sorted by x (max not below min).
+    class XBounds {
+    public:
+        class Iterator {
+        public:
+            using iterator_category = std::forward_iterator_tag;
+            using value_type = std::int64_t;
+            using difference_type = std::int64_t;
+            using pointer = const std::int64_t*;
+            using reference = std::int64_t;
+
+            Iterator() = default;
+            explicit Iterator(std::int64_t index) : index_(index) {}
+            std::int64_t operator*() const { return index_; }
+            Iterator& operator++() {
+                ++index_;
+                return *this;
+            }
+            Iterator operator++(int) {
+                Iterator before = *this;
+                ++index_;
+                return before;
+            }
+            friend bool operator==(const Iterator&, const Iterator&) = default;
+
+        private:
+            std::int64_t index_ = 0;
+        };
+
+        XBounds() = default;
+        // A null animator counts as no animation.
+        XBounds(const BarLineScatterCandleBubbleChartDataProvider& chart,
+                const IBarLineScatterCandleBubbleChartDataSet& dataSet, const Animator* animator);
+
+        void set(const BarLineScatterCandleBubbleChartDataProvider& chart,
+                 const IBarLineScatterCandleBubbleChartDataSet& dataSet, const Animator* animator);
+
+        // The first entry to draw.
+        std::int64_t min() const { return min_; }
+        void setMin(std::int64_t value) { min_ = value; }
+        // The last visible entry before animation.
+        std::int64_t max() const { return max_; }
+        void setMax(std::int64_t value) { max_ = value; }
+        // Steps from min to draw.
+        std::int64_t range() const { return range_; }
+        void setRange(std::int64_t value) { range_ = value; }
+
+        // min through min + range.
+        Iterator begin() const { return Iterator(min_); }
+        Iterator end() const { return Iterator(min_ + range_ + 1); }
+        bool contains(std::int64_t index) const { return min_ <= index && index <= min_ + range_; }
+
+        // "min:<min>, max:<max>, range:<range>".
+        std::string debugDescription() const;
+
+    private:
+        std::int64_t min_ = 0;
+        std::int64_t max_ = 0;
+        std::int64_t range_ = 0;
+    };
+
+    BarLineScatterCandleBubbleRenderer(std::shared_ptr<Animator> animator,
+                                       std::shared_ptr<ViewPortHandler> viewPortHandler);
+
+    XBounds& xBounds() { return xBounds_; }
+    const XBounds& xBounds() const { return xBounds_; }
+
+protected:
+    // Whether the entry's position in the set lies below the set's entry
+    // count times the animation's x phase (compared in floating point).
+    bool isInBoundsX(const ChartDataEntryPtr& entry, const IBarLineScatterCandleBubbleChartDataSet& dataSet) const;
+    // Visible, and drawing values or icons.
+    bool shouldDrawValues(const IChartDataSet& dataSet) const;
+
+    // One object for every data set and every frame, so that computing the
+    // visible range allocates nothing.
+    XBounds xBounds_;
+};
+
+} // namespace charts

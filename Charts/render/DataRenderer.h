@@ -1,0 +1,64 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "Charts/foundation/Highlight.h"
+#include "Charts/render/Renderer.h"
+
+namespace charts {
+
+class Animator;
+class AccessibleChart;
+class ChartData;
+class ChartDataProvider;
+class DrawingContext;
+class NSUIAccessibilityElement;
+
+using NSUIAccessibilityElementPtr = std::shared_ptr<NSUIAccessibilityElement>;
+
+// The base of the renderers that draw a chart's data. A chart view calls the
+// four drawing entry points in every frame (data, highlights, extras,
+// values) and initBuffers() whenever its data changed. The animator's phases
+// limit what is drawn while an animation runs.
+class DataRenderer : public Renderer {
+public:
+    // Both are required.
+    DataRenderer(std::shared_ptr<Animator> animator, std::shared_ptr<ViewPortHandler> viewPortHandler);
+
+    const std::shared_ptr<Animator>& animator() const { return animator_; }
+
+    // Rebuilt by the concrete renderers while they draw; read by the chart
+    // view's accessibility children.
+    std::vector<NSUIAccessibilityElementPtr>& accessibleChartElements() { return accessibleChartElements_; }
+    const std::vector<NSUIAccessibilityElementPtr>& accessibleChartElements() const { return accessibleChartElements_; }
+    void setAccessibleChartElements(std::vector<NSUIAccessibilityElementPtr> elements) {
+        accessibleChartElements_ = std::move(elements);
+    }
+
+    // Abstract: a concrete renderer overrides all four; the base stops the
+    // program.
+    virtual void drawData(DrawingContext& context);
+    virtual void drawValues(DrawingContext& context);
+    virtual void drawExtras(DrawingContext& context);
+    virtual void drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices);
+
+    // Does nothing here.
+    virtual void initBuffers();
+
+    // Whether value labels may be drawn: fewer entries than the chart's
+    // maximum visible count times the horizontal zoom. False without a
+    // provider or without data.
+    virtual bool isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const;
+
+    // The chart's header element: "<description>. <n> dataset(s). <labels>".
+    virtual NSUIAccessibilityElementPtr createAccessibleHeader(const AccessibleChart& chart, const ChartData& data,
+                                                               const QString& defaultDescription) const;
+
+private:
+    std::vector<NSUIAccessibilityElementPtr> accessibleChartElements_;
+    std::shared_ptr<Animator> animator_;
+};
+
+} // namespace charts

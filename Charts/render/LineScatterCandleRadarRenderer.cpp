@@ -1,0 +1,8 @@
+#include "Charts/render/LineScatterCandleRadarRenderer.h"
+
+namespace charts {
+
+void LineScatterCandleRadarRenderer::drawHighlightLines(DrawingContext&, Point,
+                                                        const ILineScatterCandleRadarChartDataSet&) {}
+
+} // namespace charts
