@@ -14,7 +14,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   icc-profiles-free ffmpeg opencolorio-tools
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
+  # benchmarks only: the chart peer measured beside ours
+  qt6-charts-dev
 )
 
 missing=()
