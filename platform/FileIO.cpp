@@ -1,12 +1,12 @@
 #include "platform/FileIO.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <vector>
 
 namespace platform {
@@ -35,6 +35,24 @@ bool writeAll(int fd, std::string_view contents) {
     }
     return true;
 }
+
+// What a path that is no regular file is, in the words of the refusal.
+std::string kindOfSpecialFile(mode_t mode) {
+    if (S_ISDIR(mode)) return "it is a folder.";
+    if (S_ISFIFO(mode)) return "it is a named pipe, not a file.";
+    if (S_ISSOCK(mode)) return "it is a socket, not a file.";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file.";
+    return "it is not a regular file.";
+}
+
+std::string sizeText(std::size_t bytes) {
+    if (bytes >= (std::size_t{1} << 20) && bytes % (std::size_t{1} << 20) == 0)
+        return std::to_string(bytes >> 20) + " MB";
+    if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes >> 10) + " kB";
+    return std::to_string(bytes) + " bytes";
+}
+
+std::string tooLarge(std::size_t maxBytes) { return "it is too large (more than " + sizeText(maxBytes) + ")."; }
 
 } // namespace
 
@@ -76,17 +94,46 @@ FileResult writeFileAtomically(const std::filesystem::path& file, std::string_vi
 
 FileResult readWholeFile(const std::filesystem::path& file, std::string& contents, std::size_t maxBytes) {
     const std::string what = "The file \"" + file.filename().string() + "\" couldn't be opened";
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return {false, what + ": it is a folder."};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return failure(what, errno ? errno : ENOENT);
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0) return failure(what, EIO);
-    if (static_cast<std::size_t>(size) > maxBytes) return {false, what + ": it is too large."};
-    in.seekg(0, std::ios::beg);
-    std::string buffer(static_cast<std::size_t>(size), '\0');
-    if (size > 0 && !in.read(buffer.data(), size)) return failure(what, EIO);
+    // Only regular files are read, and that is settled before opening: opening
+    // a named pipe waits for a writer, and a device never ends.
+    struct stat before {};
+    if (::stat(file.c_str(), &before) != 0) return failure(what, errno);
+    if (!S_ISREG(before.st_mode)) return {false, what + ": " + kindOfSpecialFile(before.st_mode)};
+    if (before.st_size < 0 || static_cast<std::uintmax_t>(before.st_size) > maxBytes)
+        return {false, what + ": " + tooLarge(maxBytes)};
+
+    // Opened without waiting, and checked again on the open file, in case the
+    // path was replaced by something else in between.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return failure(what, errno);
+    auto fail = [&](const std::string& reason) {
+        ::close(fd);
+        return FileResult{false, what + ": " + reason};
+    };
+    auto failWithErrno = [&](int error) {
+        ::close(fd);
+        return failure(what, error);
+    };
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0) return failWithErrno(errno);
+    if (!S_ISREG(opened.st_mode)) return fail(kindOfSpecialFile(opened.st_mode));
+
+    // Read to the end rather than trust the size: a file that grows while it
+    // is read is still held to the limit.
+    std::string buffer;
+    buffer.reserve(static_cast<std::size_t>(opened.st_size));
+    char chunk[65536];
+    while (true) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return failWithErrno(errno);
+        }
+        if (got == 0) break;
+        if (buffer.size() + static_cast<std::size_t>(got) > maxBytes) return fail(tooLarge(maxBytes));
+        buffer.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
     contents = std::move(buffer);
     return {true, {}};
 }

@@ -21,8 +21,10 @@ struct FileResult {
 // An existing target keeps its permissions.
 FileResult writeFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
-// Reads a whole file. Files larger than `maxBytes` are refused rather than
-// loaded.
+// Reads a whole regular file. Anything else (a folder, a named pipe, a
+// device) is refused before it is opened, and so is a file larger than
+// `maxBytes`; the description then says which it was. `contents` is replaced
+// only on success.
 FileResult readWholeFile(const std::filesystem::path& file, std::string& contents,
                          std::size_t maxBytes = std::size_t{256} << 20);
 

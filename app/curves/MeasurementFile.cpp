@@ -7,6 +7,7 @@
 #include "app/curves/RegularExpressionChecks.h"
 #include "app/curves/TextDecoding.h"
 #include "platform/FileIO.h"
+#include "platform/Log.h"
 #include "platform/Services.h"
 
 namespace curves {
@@ -64,7 +65,9 @@ std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes
 
 std::shared_ptr<MeasurementFile> loadMeasurementFile(const std::filesystem::path& file) {
     std::string bytes;
-    if (!platform::readWholeFile(file, bytes, maximumMeasurementFileBytes)) {
+    if (const auto result = platform::readWholeFile(file, bytes, maximumMeasurementFileBytes); !result) {
+        // The alert keeps its one text; the developer's log says why.
+        platform::devLog(result.errorDescription);
         showMeasurementLoadError();
         return nullptr;
     }

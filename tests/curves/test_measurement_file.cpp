@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "test_measurement_helpers.h"
 #include "test_road_support.h"
@@ -75,13 +76,30 @@ TEST_F(MeasurementFileTest, TextThatIsNotUtf8ShowsTheAlertAndYieldsNothing) {
     EXPECT_EQ(env.alertCount(), 2u);
 }
 
-TEST_F(MeasurementFileTest, MissingAndOversizedFilesShowTheAlert) {
-    EXPECT_FALSE(loadMeasurementFile(dir / "vanished.txt"));
-    EXPECT_EQ(env.alertCount(), 1u);
-
-    std::string big(50u << 20, '1');
-    EXPECT_FALSE(loadMeasurementFile(write("big.txt", big)));
-    EXPECT_EQ(env.alertCount(), 2u);
+// Files that cannot be read end in the one load-failure alert, with the
+// reason in the developer's log; a named pipe is refused at once instead of
+// waiting for a writer.
+TEST_F(MeasurementFileTest, UnreadableFilesShowTheAlertAndLogWhy) {
+    const auto pipe = dir / "pipe.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    struct Case {
+        std::filesystem::path path;
+        std::string logged;
+    };
+    const Case cases[] = {
+        {dir / "vanished.txt", "No such file"},
+        {write("big.txt", std::string(maximumMeasurementFileBytes + 1, '1')), "too large"},
+        {pipe, "named pipe"},
+        {dir, "folder"},
+    };
+    for (const auto& c : cases) {
+        MeasurementTestEnvironment local;
+        EXPECT_FALSE(loadMeasurementFile(c.path)) << c.path;
+        ASSERT_EQ(local.alertCount(), 1u) << c.path;
+        EXPECT_EQ(local.services.alerts->shown[0].messageText, "Failed to Load Measurement Data");
+        EXPECT_TRUE(local.log.devLogContains(c.logged)) << c.path;
+        EXPECT_TRUE(local.services.recentDocuments().empty());
+    }
 }
 
 TEST_F(MeasurementFileTest, OpenPanelOptionsAndCancel) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -123,4 +124,56 @@ TEST_F(FileIOTest, ReadsWholeFilesAndRefusesWhatItCannotRead) {
     EXPECT_FALSE(tooLarge);
     EXPECT_FALSE(tooLarge.errorDescription.empty());
     EXPECT_EQ(untouched, "previous");
+}
+
+// Only regular files are read; anything else is refused before it is opened,
+// so that a named pipe without a writer cannot hang the load and a device
+// cannot feed it forever. The description says what the path is.
+TEST_F(FileIOTest, RefusesWhatIsNoRegularFileBeforeOpeningIt) {
+    const auto pipe = dir_ / "wedge.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    struct Case {
+        fs::path path;
+        std::string says;
+    };
+    const Case cases[] = {
+        {pipe, "named pipe"},
+        {"/dev/zero", "device"},
+        {"/dev/null", "device"},
+        {dir_, "folder"},
+    };
+    for (const auto& c : cases) {
+        std::string untouched = "previous";
+        const auto result = platform::readWholeFile(c.path, untouched);
+        EXPECT_FALSE(result) << c.path;
+        EXPECT_NE(result.errorDescription.find(c.says), std::string::npos) << result.errorDescription;
+        EXPECT_EQ(untouched, "previous");
+    }
+}
+
+TEST_F(FileIOTest, SizeLimitIsSaidInTheRefusal) {
+    const auto file = dir_ / "big.quad";
+    ASSERT_TRUE(platform::writeFileAtomically(file, std::string(3000, '0')));
+    struct Case {
+        std::size_t limit;
+        bool reads;
+        std::string says;
+    };
+    const Case cases[] = {
+        {3000, true, ""},
+        {2999, false, "more than 2999 bytes"},
+        {2048, false, "more than 2 kB"},
+        {1, false, "too large"},
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        const auto result = platform::readWholeFile(file, text, c.limit);
+        EXPECT_EQ(result.ok, c.reads) << c.limit;
+        EXPECT_NE(result.errorDescription.find(c.says), std::string::npos) << result.errorDescription;
+        EXPECT_EQ(text.size(), c.reads ? 3000u : 0u);
+    }
+    ASSERT_TRUE(platform::writeFileAtomically(file, std::string((std::size_t{1} << 20) + 1, '0')));
+    std::string text;
+    const auto megabytes = platform::readWholeFile(file, text, std::size_t{1} << 20);
+    EXPECT_NE(megabytes.errorDescription.find("more than 1 MB"), std::string::npos) << megabytes.errorDescription;
 }
