@@ -46,19 +46,20 @@ void showMeasurementLoadError() {
 }
 
 std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes, const std::filesystem::path& file) {
-    if (!isValidUtf8(bytes)) {
-        showMeasurementLoadError();
-        return nullptr;
-    }
-    // A byte-order mark is no part of the first line's text.
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    // Text that is not UTF-8 comes from older programs (Latin-1) or from
+    // editors that save UTF-16; it is read in its own encoding, byte-order
+    // mark dropped, rather than refused.
+    const auto decoded = decodeText(bytes);
+    if (decoded.encoding != TextEncoding::utf8)
+        platform::devLog(file.filename().string() + " is not UTF-8; read as " +
+                         std::string(encodingName(decoded.encoding)));
 
     auto measurementFile = std::make_shared<MeasurementFile>();
     const std::string extension = lowercasedExtension(file);
     measurementFile->isCSV = extension == "csv";
     // The lines keep their spaces: the readers split fields at runs of spaces,
     // so padded columns and mixed separators read as separate numbers.
-    measurementFile->measurementData = splitMeasurementLines(bytes);
+    measurementFile->measurementData = splitMeasurementLines(decoded.text);
     measurementFile->filename = file.filename().string();
     return measurementFile;
 }

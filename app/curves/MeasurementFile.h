@@ -50,15 +50,17 @@ inline constexpr std::size_t maximumMeasurementFileBytes = std::size_t{4} << 20;
 
 // Runs the open panel "Choose a measurement file" (txt, csv, ti3) and reads
 // the chosen file. Nothing when the user cancels; nothing, after the
-// load-failure alert, when the file cannot be read or is not UTF-8.
+// load-failure alert, when the file cannot be read (the reason goes to the
+// developer's log).
 std::shared_ptr<MeasurementFile> chooseMeasurementFile();
 
 // The same reading for a file dropped on the linearization screen.
 std::shared_ptr<MeasurementFile> loadMeasurementFile(const std::filesystem::path& file);
 
 // The reading of file contents already in memory, named by `file` (its
-// extension decides the clean-up). Shows the alert and answers nothing for
-// text that is not UTF-8. Does not touch the Open Recent list.
+// extension decides the clean-up). The bytes are decoded by decodeText
+// (TextDecoding.h): UTF-8, UTF-16 with its byte-order mark, else Latin-1.
+// Does not touch the Open Recent list.
 std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes, const std::filesystem::path& file);
 
 // The modal warning "Failed to Load Measurement Data".

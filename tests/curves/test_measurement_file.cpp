@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 
+#include "app/curves/TextDecoding.h"
 #include "test_measurement_helpers.h"
 #include "test_road_support.h"
 
@@ -65,15 +66,80 @@ TEST_F(MeasurementFileTest, LineEndsOfEveryPlatform) {
     EXPECT_EQ(*measurementFileFromBytes("", "a.txt")->measurementData, (std::vector<std::string>{""}));
 }
 
-TEST_F(MeasurementFileTest, TextThatIsNotUtf8ShowsTheAlertAndYieldsNothing) {
-    EXPECT_FALSE(loadMeasurementFile(write("latin1.txt", "L*\ta*\tb*\n95,1\t0\t\xE9\n")));
-    EXPECT_EQ(env.alertCount(), 1u);
-    EXPECT_TRUE(env.services.recentDocuments().empty());
-    // Binary data.
+namespace {
+
+std::string utf16(std::u16string_view text, bool littleEndian) {
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+} // namespace
+
+// Text that is not UTF-8 is read in the encoding it is in, so that the same
+// wedge loads the same way whatever its editor saved it as.
+TEST_F(MeasurementFileTest, TextInOtherEncodingsReadsLikeUtf8) {
+    const std::string wedge = "L*\ta*\tb*\n95.1\t0\t-1\n50.2\t0\t0\n10.3\t0\t1\n";
+    const std::u16string wedge16 = u"L*\ta*\tb*\n95.1\t0\t-1\n50.2\t0\t0\n10.3\t0\t1\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* logged; // what the developer's log says, "" for nothing
+    };
+    const Case cases[] = {
+        {"utf-8", wedge, ""},
+        {"utf-8 with byte-order mark", "\xEF\xBB\xBF" + wedge, ""},
+        {"utf-16 little-endian", utf16(wedge16, true), "read as UTF-16LE"},
+        {"utf-16 big-endian", utf16(wedge16, false), "read as UTF-16BE"},
+        {"latin-1 in a comment line", "L*\ta*\tb*\xB0\n95.1\t0\t-1\n50.2\t0\t0\n10.3\t0\t1\n", "read as Latin-1"},
+    };
+    for (const auto& c : cases) {
+        MeasurementTestEnvironment local;
+        const auto file = loadMeasurementFile(write("wedge.txt", c.bytes));
+        ASSERT_TRUE(file) << c.name;
+        ASSERT_GE(file->measurementData->size(), 4u) << c.name;
+        EXPECT_EQ((*file->measurementData)[1], "95.1\t0\t-1") << c.name;
+        EXPECT_EQ(file->detectFileType(), "miscWithHeader") << c.name;
+        const auto loaded = loadMeasurementText(c.bytes);
+        ASSERT_TRUE(loaded.ok) << c.name;
+        EXPECT_EQ(loaded.reader->averagedMeasurements, (std::vector<CIELab>{{95.1, 0, -1}, {50.2, 0, 0}, {10.3, 0, 1}}))
+            << c.name;
+        if (*c.logged) {
+            EXPECT_TRUE(local.log.devLogContains(c.logged)) << c.name;
+        }
+        EXPECT_EQ(local.alertCount(), 0u) << c.name;
+    }
+}
+
+TEST_F(MeasurementFileTest, Latin1AndBrokenUtf16DecodeToUtf8) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"latin-1 letters", "Messung \xE9\xFC\xB0", "Messung \xC3\xA9\xC3\xBC\xC2\xB0"},
+        {"utf-16 surrogate pair", std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"},
+        {"utf-16 lone surrogate", std::string("\xFF\xFE\x00\xD8\x41\x00", 6),
+         "\xEF\xBF\xBD"
+         "A"},
+        {"utf-16 odd last byte", std::string("\xFE\xFF\x00\x41\x42", 5), "A\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) {
+        const auto decoded = decodeText(c.bytes);
+        EXPECT_EQ(decoded.text, c.text) << c.name;
+        EXPECT_TRUE(isValidUtf8(decoded.text)) << c.name;
+    }
+    // Noise is Latin-1 text too: it reads, and recognition then refuses it.
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) & 0xFF));
-    EXPECT_FALSE(loadMeasurementFile(write("noise.ti3", binary)));
-    EXPECT_EQ(env.alertCount(), 2u);
+    const auto file = loadMeasurementFile(write("noise.ti3", binary));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->detectFileType(), "Could not load file");
+    EXPECT_EQ(env.alertCount(), 1u);
 }
 
 // Files that cannot be read end in the one load-failure alert, with the

@@ -101,11 +101,18 @@ TEST(RealMeasurementFilesTest, CharacterisationTi3FilesLoadWithoutGarbage) {
     }
     EXPECT_EQ(loadedFiles, 8u) << "icc-profiles-free is a test dependency";
 
-    // TR002.ti3 is Latin-1 text, not UTF-8: the alert, and no file.
+    // TR002.ti3 is Latin-1 text, not UTF-8: it is read as Latin-1.
     if (std::filesystem::exists(dir / "TR002.ti3")) {
         MeasurementTestEnvironment env;
-        EXPECT_FALSE(loadMeasurementFile(dir / "TR002.ti3"));
-        EXPECT_EQ(env.alertCount(), 1u);
+        const auto file = loadMeasurementFile(dir / "TR002.ti3");
+        ASSERT_TRUE(file);
+        EXPECT_EQ(file->detectFileType(), "TI3");
+        EXPECT_TRUE(env.log.devLogContains("TR002.ti3 is not UTF-8; read as Latin-1"));
+        bool dashFound = false;
+        for (const auto& line : *file->measurementData)
+            dashFound = dashFound || line.find("\u0097") != std::string::npos;
+        EXPECT_TRUE(dashFound) << "the Latin-1 byte 0x97 of the comment line becomes U+0097";
+        EXPECT_EQ(env.alertCount(), 0u);
     }
 }
 
