@@ -1,6 +1,8 @@
 #include "app/curves/CgatsKeywords.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <limits>
 
 #include "app/curves/FieldSplitting.h"
@@ -65,13 +67,33 @@ std::optional<double> realValue(std::string_view field, bool commaIsDecimalPoint
     return platform::parseFiniteDouble(replaceAll(trimmed, ',', '.'));
 }
 
+namespace {
+
+bool spellsNonFiniteNumber(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (text.empty() || result.ptr != text.data() + text.size()) return false;
+    return result.ec == std::errc::result_out_of_range || (result.ec == std::errc() && !std::isfinite(value));
+}
+
+} // namespace
+
+double measuredValue(std::string_view field, bool commaIsDecimalPoint, double fallback) {
+    if (const auto value = realValue(field, commaIsDecimalPoint)) return *value;
+    const auto trimmed = trimWhitespace(field);
+    const bool nonFinite =
+        commaIsDecimalPoint ? spellsNonFiniteNumber(replaceAll(trimmed, ',', '.')) : spellsNonFiniteNumber(trimmed);
+    return nonFinite ? std::numeric_limits<double>::quiet_NaN() : fallback;
+}
+
 std::optional<CIELab> labRow(const std::vector<std::string>& row, int labLIndex, const CIELab& defaults,
                              bool commaIsDecimalPoint) {
     if (labLIndex < 0 || row.size() < static_cast<std::size_t>(labLIndex) + 3) return std::nullopt;
     const auto at = static_cast<std::size_t>(labLIndex);
-    return CIELab{realValue(row[at], commaIsDecimalPoint).value_or(defaults.L),
-                  realValue(row[at + 1], commaIsDecimalPoint).value_or(defaults.a),
-                  realValue(row[at + 2], commaIsDecimalPoint).value_or(defaults.b)};
+    return CIELab{measuredValue(row[at], commaIsDecimalPoint, defaults.L),
+                  measuredValue(row[at + 1], commaIsDecimalPoint, defaults.a),
+                  measuredValue(row[at + 2], commaIsDecimalPoint, defaults.b)};
 }
 
 std::optional<Rows> dataRows(const std::vector<std::string>& lines, const Rows& rows, long long count) {

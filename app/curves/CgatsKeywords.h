@@ -48,8 +48,14 @@ int fieldIndex(const std::vector<std::string>& fields, std::string_view name);
 // a C-locale number; nothing otherwise.
 std::optional<double> realValue(std::string_view field, bool commaIsDecimalPoint);
 
-// L*, a*, b* from the fields at labLIndex, +1, +2; a field that is not a
-// number gives the default. Nothing when the row is too short.
+// A measured value: the field's number, or `fallback` when the field holds no
+// number. Text that spells a number no measurement can have ("nan", "inf", a
+// magnitude beyond the range of doubles) reads as NaN rather than the
+// fallback, so that the load is refused instead of taking a made-up value.
+double measuredValue(std::string_view field, bool commaIsDecimalPoint, double fallback);
+
+// L*, a*, b* from the fields at labLIndex, +1, +2 (measuredValue with the
+// defaults). Nothing when the row is too short.
 std::optional<CIELab> labRow(const std::vector<std::string>& row, int labLIndex, const CIELab& defaults,
                              bool commaIsDecimalPoint);
 

@@ -49,7 +49,7 @@ std::vector<double> MiscMeasurementDataFile::singleColumnValues(std::size_t firs
     const auto& rows = measurementData2DArray;
     for (std::size_t r = firstRow; r < rows.size(); ++r) {
         if (isBlankRow(rows[r])) continue;
-        values.push_back(cgats::realValue(rows[r][0], true).value_or(0.02));
+        values.push_back(cgats::measuredValue(rows[r][0], true, 0.02));
     }
     return values;
 }

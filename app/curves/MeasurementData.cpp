@@ -1,10 +1,12 @@
 #include "app/curves/MeasurementData.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/curves/FieldSplitting.h"
 #include "app/curves/MeasurementAverager.h"
 #include "app/curves/MeasurementFile.h"
+#include "app/curves/MeasurementValidity.h"
 #include "app/curves/Resampling.h"
 #include "platform/Log.h"
 
@@ -35,7 +37,18 @@ bool MeasurementData::readMeasurements() {
 
     bool ok = parseMeasurements();
     if (ok) ok = forLinearization ? interpolatedMeasurements.size() >= 2 : !measuredLab.empty();
-    if (ok) ok = allFinite(measuredLab) && allFinite(interpolatedMeasurements);
+    // Values that parse but mean nothing (no finite number, an L* beyond 0 to
+    // 100, a wedge without tonal range) are refused like unreadable ones: a
+    // correction computed from them would ruin the print. The alert keeps
+    // its one text; the developer's log says why.
+    std::optional<std::string> reason;
+    if (ok) reason = unusableMeasurementReason(measuredLab);
+    if (ok && !reason && forLinearization) reason = unlinearizableStepsReason(averagedMeasurements);
+    if (reason) {
+        platform::devLog(*reason);
+        ok = false;
+    }
+    if (ok) ok = allFinite(interpolatedMeasurements);
     if (!ok) {
         measuredLab.clear();
         averagedMeasurements.clear();
@@ -116,6 +129,7 @@ void MeasurementData::finishWithCommonTail(std::vector<CIELab> parsed) {
         MeasurementAverager averager(measuredLab);
         averagedMeasurements = averager.averagedMeasurements;
     }
+    turnRoundWhenBlackFirst();
     interpolatedMeasurements = interpolateToSteps(averagedMeasurements);
 }
 
@@ -124,7 +138,15 @@ void MeasurementData::finishWithoutAveraging(std::vector<CIELab> parsed) {
     if (!forLinearization) return;
     samplesPerStep = 1;
     averagedMeasurements = measuredLab;
+    turnRoundWhenBlackFirst();
     interpolatedMeasurements = interpolateToSteps(averagedMeasurements);
+}
+
+void MeasurementData::turnRoundWhenBlackFirst() {
+    // Everything after loading reads a wedge from paper white to the darkest
+    // step; a list measured from the black end is the same wedge.
+    if (averagedMeasurements.size() >= 2 && averagedMeasurements.front().L < averagedMeasurements.back().L)
+        std::reverse(averagedMeasurements.begin(), averagedMeasurements.end());
 }
 
 } // namespace curves

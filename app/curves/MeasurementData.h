@@ -17,7 +17,10 @@ namespace curves {
 //      splitRows, parses them and runs the common tail (samples per step,
 //      averaging, resampling onto 256 steps).
 //   3. When it returns true, averagedMeasurements holds the step values (two
-//      or more) and interpolatedMeasurements the 256 steps of the grid. When it
+//      or more, lightest first, spanning at least minimumLightnessRange) and
+//      interpolatedMeasurements the 256 steps of the grid. Measurements that
+//      are not finite numbers or whose L* lies outside 0 to 100 fail the load,
+//      with the reason in the developer's log. When it
 //      returns false the load failed: the reader has already shown the
 //      load-failure alert, once, and left its three Lab lists empty; the caller
 //      shows nothing further and keeps its previous measurements.
@@ -72,6 +75,10 @@ protected:
     // The tail without averaging (one sample per step), for readers whose
     // files hold one value per step.
     void finishWithoutAveraging(std::vector<CIELab> parsed);
+
+private:
+    // The step values in the order white to black.
+    void turnRoundWhenBlackFirst();
 };
 
 // Field-only relatives, kept for callers that name them; they add no behaviour.

@@ -55,7 +55,7 @@ TEST(CgatsReaderTest, FieldsThatAreNoNumberTakeTheDefaults) {
     MeasurementTestEnvironment env;
     auto rows = greyRows(21, false);
     rows[3] = "4\t200\t81.5x\t-\t0.5";
-    rows[4] = "5\t190\tnan\tinf\t1e999";
+    rows[4] = "5\t190\tL\tn/a\t1e";
     const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_G\tLAB_L\tLAB_A\tLAB_B"));
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.reader->measuredLab[3], (CIELab{1.0, 0, 0.5}));
@@ -110,7 +110,10 @@ TEST(CgatsReaderTest, RisingRgbRowsAreReorderedLightToDark) {
     for (const auto& row : greyRows(21, true)) rows.push_back(row.substr(row.find('\t') + 1));
     const auto unsorted = loadMeasurementText(cgatsText(rows, "", "RGB_G\tLAB_L\tLAB_A\tLAB_B"));
     ASSERT_TRUE(unsorted.ok);
-    EXPECT_DOUBLE_EQ(unsorted.reader->averagedMeasurements.front().L, 5);
+    EXPECT_DOUBLE_EQ(unsorted.reader->measuredLab.front().L, 5);
+    // The steps, though, are turned round to run from white to black.
+    EXPECT_DOUBLE_EQ(unsorted.reader->averagedMeasurements.front().L, 95);
+    EXPECT_DOUBLE_EQ(unsorted.reader->averagedMeasurements.back().L, 5);
 }
 
 TEST(CgatsReaderTest, PaddedAndMixedSeparatorsReadAsSeparateNumbers) {
