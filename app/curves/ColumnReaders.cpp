@@ -161,8 +161,22 @@ bool DataToolCIELabFile::parseMeasurements() {
     const auto rows = rowsWithField(measurementData2DArray, 1, 1);
     auto labs = labColumns(rows, 0, rows.size(), labLIndex, false);
     if (!labs) return false;
-    finishWithCommonTail(std::move(*labs));
+    finishWithCommonTail(std::move(*labs), grayPositions(rows));
     return true;
+}
+
+std::vector<double> DataToolCIELabFile::grayPositions(const std::vector<std::vector<std::string>>& rows) const {
+    // The GRAY column is the input value each patch was printed at; a tab-
+    // separated file may write it with a decimal comma. One value that does
+    // not read makes the column no guide, and the steps count as even.
+    std::vector<double> positions;
+    for (const auto& row : rows) {
+        if (isBlankRow(row)) continue;
+        const auto value = cgats::realValue(row[0], !isCSV);
+        if (!value) return {};
+        positions.push_back(*value);
+    }
+    return positions;
 }
 
 std::vector<std::vector<std::string>> ColorMunkiCIELabFile::splitRows(const std::vector<std::string>& lines) const {

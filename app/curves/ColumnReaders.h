@@ -58,7 +58,9 @@ protected:
 };
 
 // Data-tool export headed "GRAY": fields 1, 2, 3 hold L*, a*, b*; split at
-// commas when the file is comma-separated.
+// commas when the file is comma-separated. Field 0, the GRAY value, is the
+// input position of each patch: unevenly spaced positions are resampled by
+// where they lie (MeasurementData::finishWithCommonTail).
 class DataToolCIELabFile : public MeasurementData {
 public:
     DataToolCIELabFile(std::optional<std::vector<std::string>> rawData, bool forLinearization, bool isCSV)
@@ -70,6 +72,9 @@ public:
 
 protected:
     bool parseMeasurements() override;
+
+private:
+    std::vector<double> grayPositions(const std::vector<std::vector<std::string>>& rows) const;
 };
 
 // Comma-separated ColorMunki export: recognised, but no reading is defined

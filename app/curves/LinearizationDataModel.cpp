@@ -43,6 +43,7 @@ bool v2LinearizationDataModel::loadMeasurements(const MeasurementFile& file) {
     }
     openedOriginalMeasurments = reader->averagedMeasurements;
     rawMeasurements = reader->averagedMeasurements;
+    rawMeasurementPositions = reader->averagedPositions;
     matteDensityRange = reader->interpolatedMeasurements.back().L > 10;
     takeStepGrid(reader->interpolatedMeasurements);
     measurementDataLoadingError = false;
@@ -118,12 +119,17 @@ std::vector<CIELab> v2LinearizationDataModel::labArrayFromChannels(const std::ve
     return lab;
 }
 
-std::vector<CIELab> v2LinearizationDataModel::interpolateMeasurementsToSteps(const std::vector<CIELab>& list) {
-    return MeasurementData::interpolateToSteps(list);
+std::vector<CIELab> v2LinearizationDataModel::interpolateMeasurementsToSteps(const std::vector<CIELab>& list,
+                                                                             const std::vector<double>& positions) {
+    return MeasurementData::interpolateToSteps(list, positions);
 }
 
 void v2LinearizationDataModel::reloadMeasurements() {
-    takeStepGrid(interpolateMeasurementsToSteps(rawMeasurements));
+    // An edited table keeps its rows where the patches were printed; a table
+    // of another length has lost that link and is taken as even steps.
+    const bool positioned = rawMeasurementPositions.size() == rawMeasurements.size();
+    takeStepGrid(
+        interpolateMeasurementsToSteps(rawMeasurements, positioned ? rawMeasurementPositions : std::vector<double>{}));
     resetTargets();
     updateCorrection();
 }

@@ -28,6 +28,10 @@ public:
     double dmax = 0;
     std::vector<CIELab> openedOriginalMeasurments;
     std::vector<CIELab> rawMeasurements;
+    // Where the steps of rawMeasurements lie on the wedge when the file gave
+    // unevenly spaced positions (MeasurementData::averagedPositions); empty
+    // for even steps. A reload resamples by them while the step count stays.
+    std::vector<double> rawMeasurementPositions;
     std::vector<CIELab> interpolatedMeasurements;
     std::vector<CIELab> smoothedMeasurements;
     std::vector<CIELab> correctedMeasurements;
@@ -67,7 +71,8 @@ public:
     std::vector<CIELab> correctMeasurements(const std::vector<double>& correction,
                                             const std::vector<CIELab>& smoothed) const;
     static std::vector<CIELab> labArrayFromChannels(const std::vector<std::vector<double>>& channels);
-    static std::vector<CIELab> interpolateMeasurementsToSteps(const std::vector<CIELab>& list);
+    static std::vector<CIELab> interpolateMeasurementsToSteps(const std::vector<CIELab>& list,
+                                                              const std::vector<double>& positions = {});
 
     // Density of a step from its L*: -log10 of the relative luminance Y.
     static double densityOfLightness(double L);

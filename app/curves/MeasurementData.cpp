@@ -8,6 +8,7 @@
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/MeasurementValidity.h"
 #include "app/curves/Resampling.h"
+#include "app/curves/StepPositions.h"
 #include "platform/Log.h"
 
 namespace curves {
@@ -30,6 +31,7 @@ bool MeasurementData::readMeasurements() {
     measuredLab.clear();
     averagedMeasurements.clear();
     interpolatedMeasurements.clear();
+    averagedPositions.clear();
     samplesPerStep = 1;
     // Split here rather than in the constructor, so that the reader's own
     // splitRows is the one used.
@@ -53,6 +55,7 @@ bool MeasurementData::readMeasurements() {
         measuredLab.clear();
         averagedMeasurements.clear();
         interpolatedMeasurements.clear();
+        averagedPositions.clear();
         showMeasurementLoadError();
     }
     return ok;
@@ -91,10 +94,12 @@ std::array<std::vector<double>, 3> MeasurementData::separateLab(const std::vecto
     return channels;
 }
 
-std::vector<CIELab> MeasurementData::interpolateToSteps(const std::vector<CIELab>& list) {
+std::vector<CIELab> MeasurementData::interpolateToSteps(const std::vector<CIELab>& list,
+                                                        const std::vector<double>& positions) {
     if (list.size() < 2) return {};
     const auto channels = separateLab(list);
-    const auto xs = normalizeToUnit(ramp(static_cast<int>(list.size()), 0, 1));
+    const auto xs =
+        normalizeToUnit(positions.size() == list.size() ? positions : ramp(static_cast<int>(list.size()), 0, 1));
     std::array<std::vector<double>, 3> resampled;
     for (std::size_t c = 0; c < 3; ++c) {
         ZWInterpolateD interpolator;
@@ -119,18 +124,29 @@ std::vector<CIELab> MeasurementData::regroupInto21Steps(const std::vector<CIELab
     return result;
 }
 
-void MeasurementData::finishWithCommonTail(std::vector<CIELab> parsed) {
+void MeasurementData::finishWithCommonTail(std::vector<CIELab> parsed, const std::vector<double>& positions) {
     measuredLab = std::move(parsed);
+    averagedPositions.clear();
     if (!forLinearization) return;
-    samplesPerStep = computeSamplesPerStep();
-    if (samplesPerStep < 2) {
-        averagedMeasurements = measuredLab;
+    if (positions.size() == measuredLab.size() && positionsAreUsable(positions) && !positionsRunEvenly(positions)) {
+        // Unevenly spaced patches (say 0, 2.5, 5, 7.5, 10, 15 ...) are not
+        // so many even steps: repeats of a position are averaged, and the
+        // steps keep their positions for the resampling.
+        auto grouped = averageByPosition(measuredLab, positions);
+        samplesPerStep = static_cast<int>(measuredLab.size() / grouped.steps.size());
+        averagedMeasurements = std::move(grouped.steps);
+        averagedPositions = std::move(grouped.positions);
     } else {
-        MeasurementAverager averager(measuredLab);
-        averagedMeasurements = averager.averagedMeasurements;
+        samplesPerStep = computeSamplesPerStep();
+        if (samplesPerStep < 2) {
+            averagedMeasurements = measuredLab;
+        } else {
+            MeasurementAverager averager(measuredLab);
+            averagedMeasurements = averager.averagedMeasurements;
+        }
     }
     turnRoundWhenBlackFirst();
-    interpolatedMeasurements = interpolateToSteps(averagedMeasurements);
+    interpolatedMeasurements = interpolateToSteps(averagedMeasurements, averagedPositions);
 }
 
 void MeasurementData::finishWithoutAveraging(std::vector<CIELab> parsed) {
@@ -145,8 +161,13 @@ void MeasurementData::finishWithoutAveraging(std::vector<CIELab> parsed) {
 void MeasurementData::turnRoundWhenBlackFirst() {
     // Everything after loading reads a wedge from paper white to the darkest
     // step; a list measured from the black end is the same wedge.
-    if (averagedMeasurements.size() >= 2 && averagedMeasurements.front().L < averagedMeasurements.back().L)
-        std::reverse(averagedMeasurements.begin(), averagedMeasurements.end());
+    if (averagedMeasurements.size() < 2 || averagedMeasurements.front().L >= averagedMeasurements.back().L) return;
+    std::reverse(averagedMeasurements.begin(), averagedMeasurements.end());
+    // Positions are mirrored so that they still rise from the paper end.
+    if (averagedPositions.empty()) return;
+    const double ends = averagedPositions.front() + averagedPositions.back();
+    std::reverse(averagedPositions.begin(), averagedPositions.end());
+    for (auto& p : averagedPositions) p = ends - p;
 }
 
 } // namespace curves

@@ -41,6 +41,10 @@ public:
     std::vector<std::vector<std::string>> measurementData2DArray;
     std::vector<CIELab> averagedMeasurements;
     std::vector<CIELab> interpolatedMeasurements;
+    // Where each of averagedMeasurements lies on the wedge, ascending from
+    // paper white, when the file gives its patches' input positions and they
+    // are not evenly spaced (StepPositions.h); empty for evenly spaced steps.
+    std::vector<double> averagedPositions;
 
     // The entry operation; see the contract above.
     bool readMeasurements();
@@ -56,8 +60,10 @@ public:
     static std::array<std::vector<double>, 3> separateLab(const std::vector<CIELab>& list);
 
     // The list resampled by spline onto 256 steps (x = k/256); fewer than two
-    // values give an empty list.
-    static std::vector<CIELab> interpolateToSteps(const std::vector<CIELab>& list);
+    // values give an empty list. The values lie at evenly spaced x, or at
+    // `positions` (normalised to 0...1) when there is one per value.
+    static std::vector<CIELab> interpolateToSteps(const std::vector<CIELab>& list,
+                                                  const std::vector<double>& positions = {});
 
     // For partitioning: step s gets the values at s, s + 21, s + 42, ... below
     // floor(n / 21) x 21; fewer than 21 values give an empty list.
@@ -69,15 +75,18 @@ protected:
     virtual bool parseMeasurements();
 
     // The common tail: measuredLab, then samples per step, averaging and
-    // resampling when reading for linearization.
-    void finishWithCommonTail(std::vector<CIELab> parsed);
+    // resampling when reading for linearization. A reader whose file gives
+    // the input position of every patch passes them: when they run evenly the
+    // tail is the same as without them; otherwise the samples are averaged
+    // per position and resampled by their real positions.
+    void finishWithCommonTail(std::vector<CIELab> parsed, const std::vector<double>& positions = {});
 
     // The tail without averaging (one sample per step), for readers whose
     // files hold one value per step.
     void finishWithoutAveraging(std::vector<CIELab> parsed);
 
 private:
-    // The step values in the order white to black.
+    // The step values (and their positions) in the order white to black.
     void turnRoundWhenBlackFirst();
 };
 

@@ -22,8 +22,8 @@ std::optional<std::string> unlinearizableStepsReason(const std::vector<CIELab>& 
     const double range = steps.front().L - steps.back().L;
     if (!(range >= minimumLightnessRange))
         return "The wedge runs from L* " + platform::shortestDecimalText(steps.front().L) + " to L* " +
-               platform::shortestDecimalText(steps.back().L) + ": a range below " + platform::shortestDecimalText(minimumLightnessRange) +
-               " L* is too small to linearize against.";
+               platform::shortestDecimalText(steps.back().L) + ": a range below " +
+               platform::shortestDecimalText(minimumLightnessRange) + " L* is too small to linearize against.";
     return std::nullopt;
 }
 

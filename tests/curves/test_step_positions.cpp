@@ -1,0 +1,206 @@
+// Wedges whose files give the input position of each patch: unevenly spaced
+// positions are resampled by where they lie, evenly spaced ones read exactly
+// as before.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "app/curves/LinearizationDataModel.h"
+#include "app/curves/MeasurementFile.h"
+#include "app/curves/Resampling.h"
+#include "app/curves/StepPositions.h"
+#include "test_measurement_helpers.h"
+#include "test_road_support.h"
+
+namespace curves {
+
+namespace {
+
+// A printer's response: L* falling faster in the shadows.
+double lightnessAt(double position) {
+    const double x = position / 100;
+    return 95 - 80 * x * (0.4 + 0.6 * x);
+}
+
+struct Row {
+    double gray;
+    double L;
+};
+
+std::vector<Row> rowsAt(const std::vector<double>& positions) {
+    std::vector<Row> rows;
+    for (const double p : positions) rows.push_back({p, lightnessAt(p)});
+    return rows;
+}
+
+std::string dataToolText(const std::vector<Row>& rows) {
+    std::string text = "GRAY\tLAB_L\tLAB_A\tLAB_B\n";
+    for (const auto& row : rows) text += std::to_string(row.gray) + "\t" + std::to_string(row.L) + "\t0.25\t-0.5\n";
+    return text;
+}
+
+std::string labListText(const std::vector<Row>& rows) {
+    std::string text = "L*\ta*\tb*\n";
+    for (const auto& row : rows) text += std::to_string(row.L) + "\t0.25\t-0.5\n";
+    return text;
+}
+
+// The positions of the photographer's list: fine steps at both ends.
+std::vector<double> finerAtTheEnds() {
+    std::vector<double> p{0, 2.5, 5, 7.5};
+    for (double g = 10; g <= 90; g += 5) p.push_back(g);
+    for (const double g : {92.5, 95.0, 97.5, 100.0}) p.push_back(g);
+    return p;
+}
+
+std::vector<double> evenly(int steps) {
+    std::vector<double> p;
+    for (int i = 0; i < steps; ++i) p.push_back(100.0 * i / (steps - 1));
+    return p;
+}
+
+} // namespace
+
+TEST(StepPositions, WhichPositionsRunEvenly) {
+    struct Case {
+        const char* name;
+        std::vector<double> positions;
+        bool even;
+    };
+    const Case cases[] = {
+        {"21 even steps", evenly(21), true},
+        {"falling", {100, 75, 50, 25, 0}, true},
+        {"each repeated twice in a row", {0, 0, 50, 50, 100, 100}, true},
+        {"rounded percentages of 256 steps", {0, 0.39, 0.78, 1.18, 1.57, 1.96}, true},
+        {"finer at the ends", finerAtTheEnds(), false},
+        {"one step missing", {0, 10, 20, 40, 50}, false},
+        {"scrambled", {50, 0, 100, 25, 75}, false},
+        {"repeated unequally", {0, 0, 0, 50, 100}, false},
+        {"one position only", {5, 5, 5}, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(positionsRunEvenly(c.positions), c.even) << c.name;
+    EXPECT_FALSE(positionsAreUsable({0, 50, std::nan("")}));
+    EXPECT_FALSE(positionsAreUsable({7, 7}));
+    EXPECT_TRUE(positionsAreUsable({0, 100}));
+}
+
+TEST(StepPositions, RepeatsOfAPositionAreAveragedInOrderOfPosition) {
+    const auto grouped =
+        averageByPosition({{90, 1, 0}, {20, 0, 2}, {88, 3, 0}, {50, 0, 0}, {22, 0, 4}}, {0, 100, 0, 40, 100});
+    EXPECT_EQ(grouped.positions, (std::vector<double>{0, 40, 100}));
+    EXPECT_EQ(grouped.steps, (std::vector<CIELab>{{89, 2, 0}, {50, 0, 0}, {21, 0, 3}}));
+}
+
+// The list of fine and coarse steps lands each measurement at its real
+// position on the 256-step grid: GRAY 25 is step 64, not the eighth of 25
+// even steps.
+TEST(StepPositions, UnevenGrayValuesAreResampledByPosition) {
+    MeasurementTestEnvironment env;
+    const auto rows = rowsAt(finerAtTheEnds());
+    const auto loaded = loadMeasurementText(dataToolText(rows));
+    ASSERT_TRUE(loaded.ok);
+    const auto& reader = *loaded.reader;
+    EXPECT_EQ(reader.averagedMeasurements.size(), rows.size());
+    EXPECT_EQ(reader.averagedPositions, finerAtTheEnds());
+    ASSERT_EQ(reader.interpolatedMeasurements.size(), 256u);
+    for (const int step : {0, 64, 128, 192}) {
+        const double position = step / 2.56; // sampled at x = step / 256
+        EXPECT_NEAR(reader.interpolatedMeasurements[step].L, lightnessAt(position), 0.25) << step;
+    }
+    // Between the measured points the resampled wedge follows the response.
+    for (int step = 0; step < 256; ++step)
+        EXPECT_NEAR(reader.interpolatedMeasurements[step].L, lightnessAt(step / 2.56), 1.0) << step;
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
+// Evenly spaced GRAY values change nothing: the steps, the grid and the
+// correction are exactly those of the same list without positions.
+TEST(StepPositions, EvenlySpacedGrayValuesGiveExactlyTheEvenStepResult) {
+    MeasurementTestEnvironment env;
+    for (const int steps : {11, 21, 51}) {
+        const auto rows = rowsAt(evenly(steps));
+        const auto withGray = loadMeasurementText(dataToolText(rows));
+        const auto without = loadMeasurementText(labListText(rows));
+        ASSERT_TRUE(withGray.ok && without.ok) << steps;
+        EXPECT_TRUE(withGray.reader->averagedPositions.empty()) << steps;
+        EXPECT_EQ(withGray.reader->averagedMeasurements, without.reader->averagedMeasurements) << steps;
+        EXPECT_EQ(withGray.reader->interpolatedMeasurements, without.reader->interpolatedMeasurements) << steps;
+    }
+}
+
+// However the rows are listed, the same patches give the same wedge.
+TEST(StepPositions, ListingOrderDoesNotChangeTheWedge) {
+    MeasurementTestEnvironment env;
+    const auto rows = rowsAt(finerAtTheEnds());
+    const auto reference = loadMeasurementText(dataToolText(rows));
+    ASSERT_TRUE(reference.ok);
+
+    auto blackFirst = rows;
+    std::reverse(blackFirst.begin(), blackFirst.end());
+    auto scrambled = rows;
+    std::rotate(scrambled.begin(), scrambled.begin() + 9, scrambled.end());
+    std::swap(scrambled[2], scrambled[17]);
+    // GRAY as a pixel value, 100 = paper white, listed white first.
+    auto asPixelValue = rows;
+    for (auto& row : asPixelValue) row.gray = 100 - row.gray;
+
+    for (const auto& [name, listed] : {std::pair{"black first", blackFirst}, std::pair{"scrambled", scrambled},
+                                       std::pair{"pixel values", asPixelValue}}) {
+        const auto loaded = loadMeasurementText(dataToolText(listed));
+        ASSERT_TRUE(loaded.ok) << name;
+        EXPECT_EQ(loaded.reader->averagedMeasurements, reference.reader->averagedMeasurements) << name;
+        EXPECT_EQ(loaded.reader->averagedPositions, reference.reader->averagedPositions) << name;
+        for (std::size_t i = 0; i < 256; ++i)
+            EXPECT_NEAR(loaded.reader->interpolatedMeasurements[i].L, reference.reader->interpolatedMeasurements[i].L,
+                        1e-9)
+                << name << " " << i;
+    }
+}
+
+// A table edit keeps the steps where they were printed.
+TEST(StepPositions, ReloadAfterAnEditResamplesByThePositions) {
+    MeasurementTestEnvironment env;
+    v2LinearizationDataModel model;
+    model.stepArray = linspace(256, 0, 100);
+    ASSERT_TRUE(model.loadMeasurements(*measurementFileFromBytes(dataToolText(rowsAt(finerAtTheEnds())), "w.txt")));
+    EXPECT_EQ(model.rawMeasurementPositions, finerAtTheEnds());
+    const auto loaded = model.interpolatedMeasurements;
+    model.reloadMeasurements();
+    EXPECT_EQ(model.interpolatedMeasurements, loaded);
+
+    // A table of another length has no positions any more: even steps.
+    model.rawMeasurements.pop_back();
+    model.reloadMeasurements();
+    EXPECT_EQ(model.interpolatedMeasurements,
+              MeasurementData::interpolateToSteps(model.rawMeasurements, std::vector<double>{}));
+}
+
+// A GRAY column that does not read is no guide: the rows are even steps.
+TEST(StepPositions, UnreadableGrayValuesLeaveEvenSteps) {
+    MeasurementTestEnvironment env;
+    auto text = dataToolText(rowsAt(finerAtTheEnds()));
+    text.replace(text.find("\n2.500000"), 9, "\nA2");
+    const auto loaded = loadMeasurementText(text);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_TRUE(loaded.reader->averagedPositions.empty());
+    EXPECT_EQ(loaded.reader->averagedMeasurements.size(), finerAtTheEnds().size());
+}
+
+TEST(StepPositions, RealLabListIsResampledByItsGrayPositions) {
+    const auto path = curves_test::testData("measurements/gray-lab-list-25rows.txt");
+    if (!std::filesystem::exists(path)) GTEST_SKIP() << "the shared test data folder is missing: " << path;
+    MeasurementTestEnvironment env;
+    const auto file = loadMeasurementFile(path);
+    ASSERT_TRUE(file);
+    const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+    ASSERT_TRUE(reader && reader->readMeasurements());
+    EXPECT_EQ(reader->averagedPositions, finerAtTheEnds());
+    // GRAY 25 and 75 (rows 8 and 18 of the file) are steps 64 and 192.
+    EXPECT_DOUBLE_EQ(reader->interpolatedMeasurements[64].L, 88.47);
+    EXPECT_DOUBLE_EQ(reader->interpolatedMeasurements[192].L, 34.45);
+    EXPECT_DOUBLE_EQ(reader->interpolatedMeasurements[128].L, 64.48);
+}
+
+} // namespace curves
