@@ -13,7 +13,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  icc-profiles-free ffmpeg opencolorio-tools
+  icc-profiles-free ffmpeg opencolorio-tools librsvg2-bin
   xvfb xauth xdotool imagemagick
   # benchmarks only: the chart peer measured beside ours
   qt6-charts-dev

@@ -1,0 +1,324 @@
+#include "Charts/drawing/PainterContext.h"
+
+#include <QBrush>
+#include <QLinearGradient>
+#include <QPaintDevice>
+#include <QRadialGradient>
+#include <cmath>
+
+#include "Charts/drawing/TextLayout.h"
+
+namespace charts {
+
+namespace {
+
+bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+QPointF toQPoint(Point p) { return toQt(p); }
+
+// Rectangles with a negative width or height cover the same area as their
+// standardised form.
+QRectF toQRect(const Rect& rect) { return toQt(standardized(rect)); }
+
+bool finite(const Rect& rect) {
+    return finite(rect.origin) && std::isfinite(rect.size.width) && std::isfinite(rect.size.height);
+}
+
+void setStops(QGradient& target, const Gradient& gradient) {
+    const std::vector<double> stops = gradientStops(gradient);
+    QGradientStops qtStops;
+    qtStops.reserve(static_cast<qsizetype>(stops.size()));
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const double at = std::isfinite(stops[i]) ? std::clamp(stops[i], 0.0, 1.0) : 0.0;
+        qtStops.append({at, gradient.colors[i]});
+    }
+    target.setStops(qtStops);
+    target.setSpread(QGradient::PadSpread);
+    // Components are blended one by one, not premultiplied.
+    target.setInterpolationMode(QGradient::ComponentInterpolation);
+}
+
+} // namespace
+
+PainterContext::PainterContext(QPainter& painter) : painter_(painter), base_(painter.worldTransform()) {
+    painter_.save();
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+PainterContext::~PainterContext() {
+    for (std::size_t i = 0; i < savedCount(); ++i) painter_.restore();
+    painter_.restore();
+}
+
+std::optional<QPen> PainterContext::penFor(const QColor& color, const StrokeStyle& style) {
+    const double width = style.lineWidth;
+    if (!(width > 0) || !std::isfinite(width)) return std::nullopt;
+    QPen pen(color);
+    pen.setWidthF(width);
+    pen.setCosmetic(false);
+    switch (style.cap) {
+    case LineCap::butt: pen.setCapStyle(Qt::FlatCap); break;
+    case LineCap::round: pen.setCapStyle(Qt::RoundCap); break;
+    case LineCap::square: pen.setCapStyle(Qt::SquareCap); break;
+    }
+    switch (style.join) {
+    case LineJoin::miter: pen.setJoinStyle(Qt::SvgMiterJoin); break;
+    case LineJoin::round: pen.setJoinStyle(Qt::RoundJoin); break;
+    case LineJoin::bevel: pen.setJoinStyle(Qt::BevelJoin); break;
+    }
+    pen.setMiterLimit(std::isfinite(style.miterLimit) ? style.miterLimit : 10.0);
+
+    // Dashes: absolute lengths become multiples of the width; an odd list
+    // repeats once to make pairs. A list with a negative or non-finite length,
+    // or with nothing to draw, strokes solid.
+    const std::vector<double>& lengths = style.dashLengths;
+    if (!lengths.empty()) {
+        double sum = 0;
+        bool valid = true;
+        for (double length : lengths) {
+            if (!(length >= 0) || !std::isfinite(length))
+                valid = false;
+            else
+                sum += length;
+        }
+        if (valid && sum > 0) {
+            QList<qreal> pattern;
+            const std::size_t count = lengths.size() % 2 == 0 ? lengths.size() : lengths.size() * 2;
+            pattern.reserve(static_cast<qsizetype>(count));
+            for (std::size_t i = 0; i < count; ++i) pattern.append(lengths[i % lengths.size()] / width);
+            pen.setDashPattern(pattern);
+            pen.setDashOffset(std::isfinite(style.dashPhase) ? style.dashPhase / width : 0.0);
+        }
+    }
+    return pen;
+}
+
+bool PainterContext::prepare() {
+    const AffineTransform& t = state_.transform;
+    const double determinant = t.a * t.d - t.b * t.c;
+    if (!(determinant != 0) || !std::isfinite(determinant) || !std::isfinite(t.tx) || !std::isfinite(t.ty)) {
+        return false;
+    }
+    if (!applied_.transformValid || !(applied_.transform == t)) {
+        painter_.setWorldTransform(t.toQTransform() * base_);
+        applied_.transform = t;
+        applied_.transformValid = true;
+    }
+    if (applied_.opacity != state_.alpha) {
+        painter_.setOpacity(state_.alpha);
+        applied_.opacity = state_.alpha;
+    }
+    const int antialias = state_.antialias ? 1 : 0;
+    if (applied_.antialias != antialias) {
+        painter_.setRenderHint(QPainter::Antialiasing, state_.antialias);
+        applied_.antialias = antialias;
+    }
+    return state_.alpha > 0;
+}
+
+bool PainterContext::preparePen() {
+    if (!strokesAnything()) return false;
+    if (!applied_.penValid || applied_.penColor != state_.strokeColor || !(applied_.stroke == state_.stroke)) {
+        painter_.setPen(*penFor(state_.strokeColor, state_.stroke));
+        applied_.penColor = state_.strokeColor;
+        applied_.stroke = state_.stroke;
+        applied_.penValid = true;
+    }
+    return true;
+}
+
+void PainterContext::didSaveGState() {
+    painter_.save();
+    appliedSaved_.push_back(applied_);
+}
+
+void PainterContext::didRestoreGState() {
+    painter_.restore();
+    if (!appliedSaved_.empty()) {
+        applied_ = appliedSaved_.back();
+        appliedSaved_.pop_back();
+    }
+}
+
+const QPainterPath& PainterContext::toPainterPath(const Path& path, FillRule rule) {
+    scratchPath_.clear();
+    scratchPath_.setFillRule(rule == FillRule::evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+    // Qt refuses points that are not finite with a warning each; they are
+    // left out here, so the path goes on from the last finite point.
+    bool open = false;
+    for (const PathElement& element : path.elements()) {
+        bool usable = true;
+        for (int i = 0; i < element.pointCount(); ++i) usable = usable && finite(element.points[i]);
+        if (!usable) continue;
+        switch (element.kind) {
+        case PathElementKind::moveTo:
+            scratchPath_.moveTo(toQPoint(element.points[0]));
+            open = true;
+            break;
+        case PathElementKind::lineTo:
+            if (open) scratchPath_.lineTo(toQPoint(element.points[0]));
+            break;
+        case PathElementKind::quadCurveTo:
+            if (open) scratchPath_.quadTo(toQPoint(element.points[0]), toQPoint(element.points[1]));
+            break;
+        case PathElementKind::curveTo:
+            if (open) {
+                scratchPath_.cubicTo(toQPoint(element.points[0]), toQPoint(element.points[1]),
+                                     toQPoint(element.points[2]));
+            }
+            break;
+        case PathElementKind::closeSubpath:
+            if (open) scratchPath_.closeSubpath();
+            break;
+        }
+    }
+    return scratchPath_;
+}
+
+void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
+    if (path.isEmpty() || !prepare()) return;
+    const bool fills = mode != PathDrawingMode::stroke;
+    const bool strokes = mode == PathDrawingMode::stroke || mode == PathDrawingMode::fillStroke ||
+                         mode == PathDrawingMode::evenOddFillStroke;
+    const FillRule rule = mode == PathDrawingMode::evenOddFill || mode == PathDrawingMode::evenOddFillStroke
+                              ? FillRule::evenOdd
+                              : FillRule::winding;
+    const QPainterPath& qtPath = toPainterPath(path, rule);
+    if (fills) painter_.fillPath(qtPath, QBrush(state_.fillColor));
+    if (strokes && preparePen()) painter_.strokePath(qtPath, painter_.pen());
+}
+
+bool PainterContext::prepareClip() {
+    // A clip needs the transform even where nothing is painted now; under a
+    // transform that flattens everything the clip holds nothing.
+    prepare();
+    if (applied_.transformValid && applied_.transform == state_.transform) return true;
+    painter_.setClipRect(QRectF(), Qt::IntersectClip);
+    return false;
+}
+
+void PainterContext::clipToPath(const Path& path, FillRule rule) {
+    if (prepareClip()) painter_.setClipPath(toPainterPath(path, rule), Qt::IntersectClip);
+}
+
+void PainterContext::clipToRect(const Rect& rect) {
+    if (prepareClip()) painter_.setClipRect(finite(rect) ? toQRect(rect) : QRectF(), Qt::IntersectClip);
+}
+
+void PainterContext::fillRect(const Rect& rect) {
+    if (!finite(rect) || !prepare()) return;
+    painter_.fillRect(toQRect(rect), state_.fillColor);
+}
+
+void PainterContext::strokeRect(const Rect& rect) {
+    Path outline;
+    outline.addRect(rect);
+    paintPath(outline, PathDrawingMode::stroke);
+}
+
+void PainterContext::clearRect(const Rect& rect) {
+    if (!finite(rect)) return;
+    prepare();
+    if (!applied_.transformValid || !(applied_.transform == state_.transform)) return;
+    painter_.save();
+    painter_.setOpacity(1);
+    painter_.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter_.fillRect(toQRect(rect), Qt::transparent);
+    painter_.restore();
+}
+
+void PainterContext::strokeLineSegments(std::span<const Point> points) {
+    beginPath();
+    if (points.size() < 2 || !prepare() || !preparePen()) return;
+    scratchLines_.clear();
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
+        if (finite(points[i]) && finite(points[i + 1])) {
+            scratchLines_.emplace_back(toQPoint(points[i]), toQPoint(points[i + 1]));
+        }
+    }
+    painter_.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
+}
+
+QRectF PainterContext::paintArea() const {
+    if (painter_.hasClipping()) return painter_.clipBoundingRect();
+    const QPaintDevice* device = painter_.device();
+    const QRectF deviceRect(0, 0, device->width(), device->height());
+    bool invertible = false;
+    const QTransform inverse = painter_.deviceTransform().inverted(&invertible);
+    return invertible ? inverse.mapRect(deviceRect) : QRectF();
+}
+
+void PainterContext::drawLinearGradient(const Gradient& gradient, Point start, Point end) {
+    if (gradient.colors.empty() || !finite(start) || !finite(end) || start == end || !prepare()) return;
+    QLinearGradient linear(toQPoint(start), toQPoint(end));
+    setStops(linear, gradient);
+    painter_.fillRect(paintArea(), QBrush(linear));
+}
+
+void PainterContext::drawRadialGradient(const Gradient& gradient, Point startCenter, double startRadius,
+                                        Point endCenter, double endRadius) {
+    if (gradient.colors.empty() || !finite(startCenter) || !finite(endCenter) || !std::isfinite(startRadius) ||
+        !std::isfinite(endRadius) || !prepare()) {
+        return;
+    }
+    // The start circle is Qt's focal circle, the end circle its outer one.
+    QRadialGradient radial(toQPoint(endCenter), std::max(endRadius, 0.0), toQPoint(startCenter),
+                           std::max(startRadius, 0.0));
+    setStops(radial, gradient);
+    painter_.fillRect(paintArea(), QBrush(radial));
+}
+
+void PainterContext::drawImage(const QImage& image, const Rect& rect) {
+    if (image.isNull() || !finite(rect) || !prepare()) return;
+    painter_.drawImage(toQRect(rect), image, QRectF(image.rect()));
+}
+
+void PainterContext::drawTiledImage(const QImage& image, const Rect& tile) {
+    if (image.isNull() || !finite(tile) || tile.size.width == 0 || tile.size.height == 0 || !prepare()) return;
+    QBrush brush(image);
+    const QRectF target = toQRect(tile);
+    // Image pixels scaled to the tile, then moved to its corner.
+    QTransform pixels;
+    pixels.scale(target.width() / image.width(), target.height() / image.height());
+    pixels *= QTransform::fromTranslate(target.x(), target.y());
+    brush.setTransform(pixels);
+    painter_.fillRect(paintArea(), brush);
+}
+
+void PainterContext::drawTextLines(const QString& text, Point origin, double width, double height,
+                                   const TextAttributes& attributes, TextDrawOptions options) {
+    if (text.isEmpty() || !finite(origin) || !prepare()) return;
+    const TextLayoutResult layout = layOutText(text, attributes, width, height, options);
+    painter_.setFont(attributes.font);
+    painter_.setPen(QPen(attributes.resolvedColor()));
+    forgetPen();
+    for (const TextLine& line : layout.lines) {
+        if (line.text.isEmpty()) continue;
+        painter_.drawText(QPointF(origin.x + line.x, origin.y + line.y + line.ascent), line.text);
+    }
+}
+
+void PainterContext::drawText(const QString& text, Point topLeft, const TextAttributes& attributes) {
+    drawTextLines(text, topLeft, 0, 0, attributes, {});
+}
+
+void PainterContext::drawText(const QString& text, const Rect& rect, const TextAttributes& attributes,
+                              TextDrawOptions options) {
+    if (!finite(rect)) return;
+    const QRectF box = toQRect(rect);
+    const bool clips = attributes.resolvedParagraphStyle().lineBreakMode == LineBreakMode::byClipping &&
+                       box.width() > 0 && box.height() > 0;
+    if (clips) {
+        prepare();
+        painter_.save();
+        painter_.setClipRect(box, Qt::IntersectClip);
+    }
+    drawTextLines(text, {box.x(), box.y()}, box.width(), box.height(), attributes, options);
+    if (clips) {
+        painter_.restore();
+        forgetPen();
+    }
+}
+
+} // namespace charts

@@ -1,0 +1,85 @@
+#pragma once
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QTransform>
+#include <vector>
+
+#include "Charts/drawing/DrawingContextBase.h"
+#include "Charts/drawing/FontMetricsTextMeasurer.h"
+
+namespace charts {
+
+// Draws on a QPainter that is already active (a widget's paint event, an
+// image). The painter's transform at construction is the base of the user
+// space; the painter is given back as it was when the context ends.
+// State reaches the painter only when something is painted, so runs of
+// strokes with one style set up the pen once.
+class PainterContext : public DrawingContextBase {
+public:
+    explicit PainterContext(QPainter& painter);
+    ~PainterContext() override;
+
+    QPainter& painter() { return painter_; }
+
+    void clipToRect(const Rect& rect) override;
+    void fillRect(const Rect& rect) override;
+    void strokeRect(const Rect& rect) override;
+    void clearRect(const Rect& rect) override;
+    void strokeLineSegments(std::span<const Point> points) override;
+    void drawLinearGradient(const Gradient& gradient, Point start, Point end) override;
+    void drawRadialGradient(const Gradient& gradient, Point startCenter, double startRadius, Point endCenter,
+                            double endRadius) override;
+    void drawImage(const QImage& image, const Rect& rect) override;
+    void drawTiledImage(const QImage& image, const Rect& tile) override;
+    void drawText(const QString& text, Point topLeft, const TextAttributes& attributes) override;
+    void drawText(const QString& text, const Rect& rect, const TextAttributes& attributes,
+                  TextDrawOptions options = {}) override;
+    const TextMeasurer& textMeasurer() const override { return measurer_; }
+
+    // The QPen that strokes with a style: flat, round or square caps, miter
+    // joins that turn to bevels past the limit, dash lengths and phase in
+    // units of the width. None for a width that strokes nothing.
+    static std::optional<QPen> penFor(const QColor& color, const StrokeStyle& style);
+
+protected:
+    void paintPath(const Path& path, PathDrawingMode mode) override;
+    void clipToPath(const Path& path, FillRule rule) override;
+    void didSaveGState() override;
+    void didRestoreGState() override;
+
+private:
+    // What the painter was last given; compared with the state before each
+    // painting.
+    struct Applied {
+        bool penValid = false;
+        QColor penColor;
+        StrokeStyle stroke;
+        bool transformValid = false;
+        AffineTransform transform;
+        double opacity = -1;
+        int antialias = -1;
+    };
+
+    // Brings the painter's transform, opacity and hints up to date; false
+    // when the transform cannot show anything.
+    bool prepare();
+    bool preparePen();
+    bool prepareClip();
+    void forgetPen() { applied_.penValid = false; }
+    const QPainterPath& toPainterPath(const Path& path, FillRule rule);
+    // The clip area (or the whole device) in user space.
+    QRectF paintArea() const;
+    void drawTextLines(const QString& text, Point origin, double width, double height, const TextAttributes& attributes,
+                       TextDrawOptions options);
+
+    QPainter& painter_;
+    QTransform base_;
+    Applied applied_;
+    std::vector<Applied> appliedSaved_;
+    QPainterPath scratchPath_;
+    std::vector<QLineF> scratchLines_;
+    FontMetricsTextMeasurer measurer_;
+};
+
+} // namespace charts
