@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "Charts/drawing/TextAttributes.h"
+
 namespace charts {
 
 QColor labelColor() {
@@ -11,12 +13,11 @@ QColor labelColor() {
     return QGuiApplication::palette().color(QPalette::WindowText);
 }
 
-QFont systemFont(double pointSize) {
+QFont systemFont(double size) {
     // The font database needs a GUI application; without one the default font
     // is the closest stand-in.
-    QFont font = qGuiApp != nullptr ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont();
-    font.setPointSizeF(pointSize);
-    return font;
+    const QFont font = qGuiApp != nullptr ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont();
+    return pixelSizedFont(font, size);
 }
 
 } // namespace charts

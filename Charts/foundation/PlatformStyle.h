@@ -8,7 +8,9 @@ namespace charts {
 // text; black while no GUI application exists).
 QColor labelColor();
 
-// The desktop's general font at the given point size.
-QFont systemFont(double pointSize);
+// The desktop's general font at the given size. Chart sizes are
+// device-independent pixels, so the font is sized in pixels (whole ones, at
+// least 1), never in typographic points.
+QFont systemFont(double size);
 
 } // namespace charts

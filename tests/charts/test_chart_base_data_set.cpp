@@ -27,7 +27,7 @@ TEST(ChartBaseDataSetTest, Defaults) {
     EXPECT_EQ(set.form(), Legend::Form::standard);
     EXPECT_TRUE(std::isnan(set.formSize()));
     EXPECT_TRUE(std::isnan(set.formLineWidth()));
-    EXPECT_EQ(set.valueFont().pointSizeF(), 7.0);
+    EXPECT_EQ(set.valueFont().pixelSize(), 7);
     EXPECT_TRUE(set.isHighlightEnabled() && set.isDrawValuesEnabled() && set.isDrawIconsEnabled() && set.isVisible());
     EXPECT_EQ(set.iconsOffset(), QPointF(0, 0));
 }
