@@ -176,8 +176,27 @@ const QPainterPath& PainterContext::toPainterPath(const Path& path, FillRule rul
     return scratchPath_;
 }
 
+// An open polyline of finite points (one move, then lines) into `points`.
+bool PainterContext::asPolyline(const Path& path) {
+    const std::vector<PathElement>& elements = path.elements();
+    if (elements.size() < 2 || elements.front().kind != PathElementKind::moveTo) return false;
+    scratchPoints_.clear();
+    for (const PathElement& element : elements) {
+        if ((element.kind != PathElementKind::lineTo && &element != &elements.front()) || !finite(element.points[0])) {
+            return false;
+        }
+        scratchPoints_.push_back(toQPoint(element.points[0]));
+    }
+    return true;
+}
+
 void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
     if (path.isEmpty() || !prepare()) return;
+    // A stroked polyline, the common line of a chart, goes to Qt as one.
+    if (mode == PathDrawingMode::stroke && asPolyline(path)) {
+        if (preparePen()) painter_.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
+        return;
+    }
     const bool fills = mode != PathDrawingMode::stroke;
     const bool strokes = mode == PathDrawingMode::stroke || mode == PathDrawingMode::fillStroke ||
                          mode == PathDrawingMode::evenOddFillStroke;

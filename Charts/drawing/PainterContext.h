@@ -68,6 +68,7 @@ private:
     bool prepareClip();
     void forgetPen() { applied_.penValid = false; }
     const QPainterPath& toPainterPath(const Path& path, FillRule rule);
+    bool asPolyline(const Path& path);
     // The clip area (or the whole device) in user space.
     QRectF paintArea() const;
     void drawTextLines(const QString& text, Point origin, double width, double height, const TextAttributes& attributes,
@@ -79,6 +80,7 @@ private:
     std::vector<Applied> appliedSaved_;
     QPainterPath scratchPath_;
     std::vector<QLineF> scratchLines_;
+    std::vector<QPointF> scratchPoints_;
     FontMetricsTextMeasurer measurer_;
 };
 
