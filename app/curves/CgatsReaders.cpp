@@ -1,6 +1,7 @@
 #include "app/curves/CgatsReaders.h"
 
 #include "app/curves/CgatsKeywords.h"
+#include "app/curves/DeviceColumns.h"
 #include "platform/Log.h"
 
 namespace curves {
@@ -38,11 +39,11 @@ bool CgatsCIELab::parseMeasurements() {
         platform::devLog(partitioningCustomCurveNote);
         return true;
     }
-    if (lumIndex >= 0) {
-        cgats::sortByThirdFieldDescending(dataSets);
-        labs = cgats::labRows(dataSets, labLIndex);
-    }
-    finishWithCommonTail(std::move(*labs));
+    const auto device = cgats::DeviceColumns::of(rows[*names]);
+    if (!cgats::keepGreyRampOfAChart(dataSets, device)) return false;
+    if (lumIndex >= 0) cgats::sortByThirdFieldDescending(dataSets);
+    labs = cgats::labRows(dataSets, labLIndex);
+    finishWithCommonTail(std::move(*labs), cgats::devicePositions(dataSets, device));
     return true;
 }
 
@@ -58,7 +59,7 @@ bool SpyderPrintCgatsCIELab::parseMeasurements() {
     totalSamples = cgats::integerValue(cgats::valueOf(lines, rows, cgats::numberOfSets).value_or(""));
     platform::devLog("Number of CGATS data fields: " + std::to_string(numOfFields));
 
-    const auto data = cgats::dataRows(lines, rows, totalSamples);
+    auto data = cgats::dataRows(lines, rows, totalSamples);
     if (!data) return false;
     auto labs = cgats::labRows(*data, labLIndex);
     if (!labs) return false;
@@ -67,7 +68,10 @@ bool SpyderPrintCgatsCIELab::parseMeasurements() {
         platform::devLog(partitioningCustomCurveNote);
         return true;
     }
-    finishWithCommonTail(std::move(*labs));
+    const auto device = cgats::DeviceColumns::of(rows[*names]);
+    if (!cgats::keepGreyRampOfAChart(*data, device)) return false;
+    labs = cgats::labRows(*data, labLIndex);
+    finishWithCommonTail(std::move(*labs), cgats::devicePositions(*data, device));
     return true;
 }
 
@@ -114,11 +118,11 @@ bool ArgyllCIELab::parseMeasurements() {
         measuredLab = regroupInto21Steps(measuredLab);
         return true;
     }
-    if (lumIndex >= 0) {
-        cgats::sortByThirdFieldDescending(dataSets);
-        labs = cgats::labRows(dataSets, labLIndex);
-    }
-    finishWithCommonTail(std::move(*labs));
+    const auto device = cgats::DeviceColumns::of(names);
+    if (!cgats::keepGreyRampOfAChart(dataSets, device)) return false;
+    if (lumIndex >= 0) cgats::sortByThirdFieldDescending(dataSets);
+    labs = cgats::labRows(dataSets, labLIndex);
+    finishWithCommonTail(std::move(*labs), cgats::devicePositions(dataSets, device));
     return true;
 }
 

@@ -10,6 +10,11 @@ namespace curves {
 // of data rows comes from NUMBER_OF_SETS; L*, a*, b* from the LAB_L column and
 // the two after it. A file without LAB_L, without the rows NUMBER_OF_SETS
 // announces, or with rows too short for the Lab columns fails to load.
+//
+// For linearization every reader looks at the device values (RGB or CMYK
+// columns, DeviceColumns.h): a colour characterisation chart loads only its
+// grey ramp, or is refused without one, and the device values are the input
+// positions of the patches (MeasurementData::finishWithCommonTail).
 
 // Plain CGATS text (kind "CGATS"). With an RGB_R column the rows are ordered
 // by their third field, greatest first, so a wedge reads from light to dark.

@@ -81,15 +81,18 @@ TEST(CgatsReaderTest, EmptyFieldsAndAnEmptySetCount) {
 
 TEST(CgatsReaderTest, SortingUsesTheThirdFieldWhateverTheRgbColumn) {
     MeasurementTestEnvironment env;
-    // SAMPLE_ID, RGB_R, RGB_G, RGB_B: index 2 is G. R runs against G here, so
-    // an order by R would put the darkest step first.
+    // SAMPLE_ID, RGB_R, then two more device columns: index 2 is the first of
+    // them. R runs against it here, so an order by R would put the darkest
+    // step first. (With RGB_G and RGB_B, unequal channels would make the file
+    // a colour chart: test_colour_charts.cpp.)
     std::vector<std::string> rows;
     for (int s = 0; s < 21; ++s) {
         const int g = s * 12;
         rows.push_back(std::to_string(s + 1) + "\t" + std::to_string(255 - g) + "\t" + std::to_string(g) + "\t" +
                        std::to_string(g) + "\t" + std::to_string(5.0 + s * 4) + "\t0\t0");
     }
-    const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tRGB_G\tRGB_B\tLAB_L\tLAB_A\tLAB_B"));
+    const auto loaded =
+        loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tDEVICE_G\tDEVICE_B\tLAB_L\tLAB_A\tLAB_B"));
     ASSERT_TRUE(loaded.ok);
     auto* reader = dynamic_cast<CgatsCIELab*>(loaded.reader.get());
     EXPECT_EQ(reader->lumIndex, 1);

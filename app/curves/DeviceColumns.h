@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/curves/CgatsKeywords.h"
+
+namespace curves::cgats {
+
+// The device values of a CGATS-family file: the RGB or CMYK numbers each
+// patch was printed with (RGB_R, RGB_G, RGB_B; CMYK_C, CMYK_M, CMYK_Y,
+// CMYK_K). Indices are -1 for columns the file does not have.
+struct DeviceColumns {
+    int r = -1, g = -1, b = -1;
+    int c = -1, m = -1, y = -1, k = -1;
+
+    static DeviceColumns of(const std::vector<std::string>& fieldNames);
+
+    // Whether the file says which patches are neutral: all three RGB columns,
+    // or the C, M and Y columns.
+    bool tellGreyPatches() const;
+};
+
+// A grey patch is printed with one channel only: R = G = B, or C = M = Y = 0.
+// A row whose device values do not read is no grey patch.
+bool isGreyPatch(const std::vector<std::string>& row, const DeviceColumns& columns);
+
+// The input position of every row: the R value of an RGB file (the paper at
+// the top of its scale), the K value of a CMYK file (the paper at 0). Empty
+// when the file has neither column or a value does not read.
+std::vector<double> devicePositions(const Rows& rows, const DeviceColumns& columns);
+
+// A colour characterisation chart is no step wedge: when the device values
+// vary in more than one channel (some patch is not grey), only the grey
+// ramp is kept, the patches printed with one channel. Answers false, with the
+// reason in the developer's log, for a chart with fewer than two of them.
+// Rows of a file that does not tell its grey patches, or whose device values
+// do not read, are kept as they are.
+bool keepGreyRampOfAChart(Rows& rows, const DeviceColumns& columns);
+
+} // namespace curves::cgats

@@ -1,0 +1,218 @@
+// Colour characterisation charts are no step wedges: only their grey ramp is
+// read, ordered by its device value, or the file is refused without one.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/curves/LinearizationDataModel.h"
+#include "app/curves/MeasurementFile.h"
+#include "app/curves/Resampling.h"
+#include "test_measurement_helpers.h"
+#include "test_road_support.h"
+
+namespace curves {
+
+namespace {
+
+const std::filesystem::path iccProfiles = "/usr/share/color/icc";
+
+// How often a curve turns from rising to falling or back.
+int reversals(const std::vector<double>& curve) {
+    int turns = 0, direction = 0;
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        const int now = curve[i] > curve[i - 1] ? 1 : curve[i] < curve[i - 1] ? -1 : 0;
+        if (now != 0 && direction != 0 && now != direction) ++turns;
+        if (now != 0) direction = now;
+    }
+    return turns;
+}
+
+// A straight K ramp to 65535 in an 8-ink .quad file.
+std::shared_ptr<QuadDataFile> straightKQuad() {
+    std::string text = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n# a straight K ramp";
+    for (const char* ink : {"K", "C", "M", "Y", "LC", "LM", "LK", "LLK"}) {
+        text += std::string("\n# ") + ink + " Curve";
+        for (int i = 0; i < 256; ++i) text += "\n" + std::to_string(ink == std::string("K") ? i * 257 : 0);
+    }
+    auto quad = std::make_shared<QuadDataFile>();
+    quad->rawQuadData = QuadDataFile::linesFromText(text);
+    EXPECT_TRUE(quad->load(quad->rawQuadData));
+    return quad;
+}
+
+// The K curve written after linearizing a straight ramp by the file.
+std::vector<double> linearizedK(const MeasurementFile& file) {
+    v2LinearizationDataModel model;
+    model.stepArray = linspace(256, 0, 100);
+    if (!model.loadMeasurements(file)) return {};
+    model.resetTargets();
+    model.avgWindowSize = 33;
+    model.splinePercent = 0.67;
+    model.updateCorrection();
+    model.quadData = straightKQuad();
+    const auto curves = model.linearizedQuadCurves();
+    if (!curves) return {};
+    QuadDataFile written;
+    EXPECT_TRUE(written.load(QuadDataFile::linesFromText(model.quadData->quadText(*curves))));
+    return written.inputQuadCurveArray->front();
+}
+
+// A CGATS file of RGB patches with the given device values and L*.
+std::string rgbChart(const std::vector<std::array<double, 4>>& patches) {
+    std::string text =
+        "CGATS.17\nNUMBER_OF_FIELDS\t7\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tRGB_R\tRGB_G\tRGB_B\tLAB_L\tLAB_A\t"
+        "LAB_B\nEND_DATA_FORMAT\nNUMBER_OF_SETS\t" +
+        std::to_string(patches.size()) + "\nBEGIN_DATA\n";
+    int id = 1;
+    for (const auto& [r, g, b, L] : patches)
+        text += std::to_string(id++) + "\t" + std::to_string(r) + "\t" + std::to_string(g) + "\t" + std::to_string(b) +
+                "\t" + std::to_string(L) + "\t0\t0\n";
+    return text + "END_DATA\n";
+}
+
+// An Argyll CMYK file: SAMPLE_ID, C, M, Y, K, then L*, a*, b*.
+std::string cmykTi3(const std::vector<std::array<double, 5>>& patches) {
+    std::string text = "CTI3\n\nNUMBER_OF_FIELDS 8\nBEGIN_DATA_FORMAT\nSAMPLE_ID CMYK_C CMYK_M CMYK_Y CMYK_K LAB_L "
+                       "LAB_A LAB_B\nEND_DATA_FORMAT\n\nNUMBER_OF_SETS " +
+                       std::to_string(patches.size()) + "\nBEGIN_DATA\n";
+    int id = 1;
+    for (const auto& [c, m, y, k, L] : patches)
+        text += std::to_string(id++) + " " + std::to_string(c) + " " + std::to_string(m) + " " + std::to_string(y) +
+                " " + std::to_string(k) + " " + std::to_string(L) + " 0.0 0.0\n";
+    return text + "END_DATA\n";
+}
+
+} // namespace
+
+// Every chart of icc-profiles-free loads its K ramp (C = M = Y = 0), repeats
+// of a K value averaged, and linearizes into a K curve that never turns back.
+TEST(ColourCharts, ChartsOfIccProfilesFreeLoadTheirKRamp) {
+    struct Case {
+        const char* file;
+        std::size_t greyPatches;
+        std::size_t steps;
+    };
+    const Case cases[] = {
+        {"FOGRA28L.ti3", 27, 21}, {"FOGRA29L.ti3", 27, 21}, {"FOGRA30L.ti3", 27, 21},
+        {"FOGRA39L.ti3", 28, 21}, {"FOGRA40L.ti3", 28, 21}, {"TR002.ti3", 20, 15},
+        {"TR003.ti3", 28, 21},    {"TR005.ti3", 28, 21},    {"TR006.ti3", 28, 21},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        if (!std::filesystem::exists(iccProfiles / c.file)) GTEST_SKIP() << "icc-profiles-free is not installed";
+        MeasurementTestEnvironment env;
+        const auto file = loadMeasurementFile(iccProfiles / c.file);
+        ASSERT_TRUE(file);
+        const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+        ASSERT_TRUE(reader && reader->readMeasurements());
+        EXPECT_EQ(reader->measuredLab.size(), c.greyPatches);
+        ASSERT_EQ(reader->averagedMeasurements.size(), c.steps);
+        ASSERT_EQ(reader->averagedPositions.size(), c.steps);
+        EXPECT_EQ(reader->averagedPositions.front(), 0);
+        EXPECT_EQ(reader->averagedPositions.back(), 100);
+        for (std::size_t s = 1; s < c.steps; ++s)
+            EXPECT_LT(reader->averagedMeasurements[s].L, reader->averagedMeasurements[s - 1].L) << s;
+        EXPECT_TRUE(env.log.devLogContains("grey patches (C = M = Y = 0)"));
+
+        const auto k = linearizedK(*file);
+        ASSERT_EQ(k.size(), 256u);
+        EXPECT_EQ(reversals(k), 0);
+        EXPECT_EQ(k.front(), 0);
+        EXPECT_GT(k.back(), 60000);
+        EXPECT_EQ(env.alertCount(), 0u);
+    }
+}
+
+TEST(ColourCharts, Fogra39KRampAtItsOwnPositions) {
+    if (!std::filesystem::exists(iccProfiles / "FOGRA39L.ti3")) GTEST_SKIP() << "icc-profiles-free is not installed";
+    MeasurementTestEnvironment env;
+    const auto file = loadMeasurementFile(iccProfiles / "FOGRA39L.ti3");
+    ASSERT_TRUE(file);
+    const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+    ASSERT_TRUE(reader && reader->readMeasurements());
+    EXPECT_EQ(reader->averagedPositions,
+              (std::vector<double>{0, 2, 3, 5, 7, 10, 15, 20, 25, 30, 40, 50, 60, 70, 75, 80, 85, 90, 95, 98, 100}));
+    // K 0 and K 100 are each measured twice with the same values.
+    EXPECT_EQ(reader->averagedMeasurements.front(), (CIELab{95.0, 0.0, -2.0}));
+    EXPECT_EQ(reader->averagedMeasurements.back(), (CIELab{16.0, 0.0, 0.0}));
+    // K 50 lies at the middle of the grid: L* 61.82 measured there.
+    EXPECT_NEAR(reader->interpolatedMeasurements[128].L, 61.82, 1e-9);
+}
+
+TEST(ColourCharts, CraftedCharts) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string fileName;
+        bool loads;
+        std::vector<double> stepLightness; // when it loads
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"RGB chart with a grey ramp in it",
+         rgbChart({{255, 0, 0, 54},
+                   {64, 64, 64, 30},
+                   {0, 255, 0, 88},
+                   {255, 255, 255, 95},
+                   {128, 128, 128, 60},
+                   {0, 0, 255, 30},
+                   {0, 0, 0, 8}}),
+         "chart.txt",
+         true,
+         {95, 60, 30, 8},
+         "4 grey patches (R = G = B) of 7"},
+        {"RGB chart with one grey patch",
+         rgbChart({{255, 0, 0, 54}, {0, 255, 0, 88}, {128, 128, 128, 60}}),
+         "chart.txt",
+         false,
+         {},
+         "1 of its 3 patches are grey"},
+        {"CMYK chart without a K ramp",
+         cmykTi3({{100, 0, 0, 0, 55}, {0, 100, 0, 0, 48}, {0, 0, 100, 0, 89}, {50, 50, 50, 0, 40}}),
+         "chart.ti3",
+         false,
+         {},
+         "0 of its 4 patches are grey"},
+        {"CMYK chart, K ramp listed out of order",
+         cmykTi3({{0, 0, 0, 100, 16}, {100, 0, 0, 0, 55}, {0, 0, 0, 0, 95}, {0, 0, 0, 50, 62}, {0, 40, 0, 0, 70}}),
+         "chart.ti3",
+         true,
+         {95, 62, 16},
+         "3 grey patches (C = M = Y = 0) of 5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MeasurementTestEnvironment env;
+        const auto loaded = loadMeasurementText(c.text, c.fileName);
+        ASSERT_TRUE(loaded.reader);
+        EXPECT_EQ(loaded.ok, c.loads);
+        EXPECT_EQ(env.alertCount(), c.loads ? 0u : 1u);
+        EXPECT_TRUE(env.log.devLogContains(c.logged));
+        std::vector<double> lightness;
+        for (const auto& lab : loaded.reader->averagedMeasurements) lightness.push_back(lab.L);
+        EXPECT_EQ(lightness, c.stepLightness);
+    }
+}
+
+// A K-only wedge (every patch grey) and a grey RGB wedge read as before.
+TEST(ColourCharts, WedgesThatAreAllGreyAreNoCharts) {
+    MeasurementTestEnvironment env;
+    std::vector<std::array<double, 5>> kOnly;
+    std::vector<std::array<double, 4>> greyRgb;
+    for (int s = 0; s < 21; ++s) {
+        kOnly.push_back({0, 0, 0, s * 5.0, 95 - s * 4.0});
+        greyRgb.push_back({255 - s * 12.75, 255 - s * 12.75, 255 - s * 12.75, 95 - s * 4.0});
+    }
+    for (const auto& loaded :
+         {loadMeasurementText(cmykTi3(kOnly), "k.ti3"), loadMeasurementText(rgbChart(greyRgb), "rgb.txt")}) {
+        ASSERT_TRUE(loaded.ok);
+        EXPECT_EQ(loaded.reader->averagedMeasurements.size(), 21u);
+        EXPECT_TRUE(loaded.reader->averagedPositions.empty()); // even steps
+        EXPECT_DOUBLE_EQ(loaded.reader->averagedMeasurements.front().L, 95);
+        EXPECT_DOUBLE_EQ(loaded.reader->averagedMeasurements.back().L, 15);
+    }
+    EXPECT_FALSE(env.log.devLogContains("colour chart"));
+    EXPECT_EQ(env.alertCount(), 0u);
+}
+
+} // namespace curves
