@@ -2,6 +2,7 @@
 // recognition of the first line, every reader and the step averaging. Any
 // input must end in a clean load or a failure, never a crash, a sanitizer
 // report, a hang or a huge allocation.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "app/curves/ColumnReaders.h"
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/MeasurementReaderFactory.h"
+#include "app/curves/MeasurementValidity.h"
 #include "platform/Log.h"
 
 namespace {
@@ -25,9 +27,18 @@ void checkContract(curves::MeasurementData& reader, bool ok) {
               reader.interpolatedMeasurements.empty());
         return;
     }
+    for (const auto& lab : reader.measuredLab)
+        check(std::isfinite(lab.L) && std::isfinite(lab.a) && std::isfinite(lab.b) && lab.L >= 0 && lab.L <= 100);
     if (reader.forLinearization) {
-        check(reader.averagedMeasurements.size() >= 2);
+        const auto& steps = reader.averagedMeasurements;
+        check(steps.size() >= 2);
         check(reader.interpolatedMeasurements.size() == 256);
+        // Lightest first, with a range to linearize against.
+        check(steps.front().L - steps.back().L >= curves::minimumLightnessRange);
+        // Positions, when given, one per step and rising from the paper end.
+        const auto& positions = reader.averagedPositions;
+        check(positions.empty() || positions.size() == steps.size());
+        for (std::size_t i = 1; i < positions.size(); ++i) check(positions[i] >= positions[i - 1]);
     } else {
         check(!reader.measuredLab.empty());
     }

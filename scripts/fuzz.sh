@@ -3,9 +3,10 @@
 # own build directory and runs each for SECONDS seconds.
 #
 # Seed corpus of a target fuzz_NAME: the files of fuzz/seeds/fuzz_NAME/, plus
-# the files of every directory listed (one per line, relative to the
-# repository root) in fuzz/fuzz_NAME.seeds. Seeds are copied to a temporary
-# directory, which libFuzzer grows; nothing is written beside the seeds.
+# every file and the files of every directory listed (one per line, relative
+# to the repository root or absolute) in fuzz/fuzz_NAME.seeds. Seeds are
+# copied to a temporary directory, which libFuzzer grows; nothing is written
+# beside the seeds.
 # Inputs that fail are kept in build/fuzz/artifacts/.
 #
 # Usage: scripts/fuzz.sh [SECONDS]   (default 60)
@@ -37,10 +38,13 @@ for source in "$root"/fuzz/fuzz_*.cpp; do
     while IFS= read -r dir || [ -n "$dir" ]; do
       [ -z "$dir" ] && continue
       case "$dir" in \#*) continue ;; esac
-      if [ -d "$root/$dir" ]; then
-        find "$root/$dir" -maxdepth 1 -type f -exec cp {} "$corpus/" \;
+      case "$dir" in /*) place="$dir" ;; *) place="$root/$dir" ;; esac
+      if [ -d "$place" ]; then
+        find "$place" -maxdepth 1 -type f -exec cp {} "$corpus/" \;
+      elif [ -f "$place" ]; then
+        cp "$place" "$corpus/"
       else
-        echo "fuzz.sh: seed directory $dir of $name is missing" >&2
+        echo "fuzz.sh: seed $dir of $name is missing" >&2
       fi
     done < "$root/fuzz/$name.seeds"
   fi
