@@ -47,9 +47,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (!curves::isValidUtf8(bytes)) return 0;
+    // As the file reader does: any bytes are text in some encoding.
+    const auto decoded = curves::decodeText(bytes);
+    check(curves::isValidUtf8(decoded.text));
     curves::QuadDataFile quad;
-    quad.rawQuadData = curves::QuadDataFile::linesFromText(bytes);
+    quad.rawQuadData = curves::QuadDataFile::linesFromText(decoded.text);
     if (!quad.load(quad.rawQuadData)) {
         check(quad.numInks == 0 && quad.inputQuadCurveArray->empty() && quad.inkList.empty());
         return 0;

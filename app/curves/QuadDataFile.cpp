@@ -34,16 +34,17 @@ std::string withMakerLine(std::string notesBlock) {
 
 std::shared_ptr<QuadDataFile> readQuadFile(const std::filesystem::path& file) {
     std::string contents;
-    if (const auto result = platform::readWholeFile(file, contents); !result) {
+    if (const auto result = platform::readWholeFile(file, contents, maximumQuadFileBytes); !result) {
         showQuadLoadError("The file could not be read: " + result.errorDescription);
         return nullptr;
     }
-    if (!isValidUtf8(contents)) {
-        showQuadLoadError("The file is not UTF-8 text.");
-        return nullptr;
-    }
+    // Text saved as UTF-16 or Latin-1 is read in its own encoding.
+    const auto decoded = decodeText(contents);
+    if (decoded.encoding != TextEncoding::utf8)
+        platform::devLog(file.filename().string() + " is not UTF-8; read as " +
+                         std::string(encodingName(decoded.encoding)));
     auto quad = std::make_shared<QuadDataFile>();
-    quad->rawQuadData = QuadDataFile::linesFromText(contents);
+    quad->rawQuadData = QuadDataFile::linesFromText(decoded.text);
     quad->fileName = file.filename().string();
     platform::noteNewRecentDocument(file);
     return quad;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -9,6 +10,10 @@
 #include "app/curves/QuadText.h"
 
 namespace curves {
+
+// Real .quad files are 5 to 20 kB (10 channels of 256 short lines and a few
+// notes); larger files are refused rather than read and split into lines.
+inline constexpr std::size_t maximumQuadFileBytes = std::size_t{1} << 20;
 
 // One .quad curve file in memory: the header line, the notes, the channel
 // name lines and one curve of 256 quad values (0 to 65535) per ink.
@@ -30,8 +35,10 @@ public:
     // Open panel "Choose a quad file"; the file is read but not parsed (the
     // caller calls `load`). Nothing when cancelled or unreadable.
     static std::shared_ptr<QuadDataFile> chooseQuadFile();
-    // The same for a dropped file. Nothing, after an alert, when the file
-    // cannot be read or is not UTF-8 text.
+    // The same for a dropped file. Nothing, after an alert that says why,
+    // when the file cannot be read: missing, not a regular file (a folder, a
+    // named pipe), or larger than maximumQuadFileBytes. Text that is not
+    // UTF-8 is decoded by decodeText (TextDecoding.h).
     static std::shared_ptr<QuadDataFile> openQuadFile(const std::filesystem::path& file);
 
     // The lines of .quad text: carriage returns removed, split at line feeds
@@ -39,9 +46,10 @@ public:
     static std::vector<std::string> linesFromText(std::string_view text);
 
     // Parses the lines (quadtext::parse). A header that is not one of the
-    // eight known ones ("false" is printed), notes without a channel line, or
-    // text that ends before every channel is complete fail with an alert and
-    // leave this object as it was.
+    // eight known ones ("false" is printed), notes without a channel line, a
+    // channel of more or fewer than 256 values, text after the last channel,
+    // or text that ends before every channel is complete fail with an alert
+    // that says why and leave this object as it was.
     bool load(const std::vector<std::string>& lines);
 
     bool isKnownHeader() const;

@@ -1,6 +1,7 @@
 #include "app/curves/QuadText.h"
 
 #include <array>
+#include <cctype>
 #include <cmath>
 
 #include "platform/NumberText.h"
@@ -61,15 +62,33 @@ struct HeaderAndNotes {
 struct Channel {
     std::string name;
     std::vector<double> values;
+    std::size_t nameLine = 0; // 0-based index of the name line
 };
+
+bool isBlank(std::string_view line) { return line.find_first_not_of(" \t\v\f") == std::string_view::npos; }
+
+// Whether the line, blanks around it ignored, is a number: where a channel
+// line belongs, that is one value too many.
+bool isNumberLine(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    const auto last = line.find_last_not_of(" \t");
+    return platform::parseFiniteDouble(line.substr(first, last - first + 1)).has_value();
+}
 
 // Reads the parts of a .quad file front to back. Each read takes a whole part
 // or, when the part is not all there, takes nothing and answers nothing.
 class LineReader {
 public:
-    explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
+    // Blank lines at the end of the text (the final line feed leaves one)
+    // are no values: a channel cut short there is incomplete, not padded.
+    explicit LineReader(const std::vector<std::string>& lines) : lines_(lines), end_(lines.size()) {
+        while (end_ > 0 && isBlank(lines_[end_ - 1])) --end_;
+    }
 
     std::size_t remaining() const { return lines_.size() - next_; }
+    std::size_t next() const { return next_; }
+    const std::string& line(std::size_t index) const { return lines_[index]; }
 
     // The header line and the note lines up to the first channel line; the
     // channel line stays unread. Nothing when no channel line follows.
@@ -89,26 +108,43 @@ public:
         return part;
     }
 
-    // One channel: its name line and channelLength value lines. Nothing when
-    // fewer lines remain.
+    // One channel: its name line and the value lines after it, up to
+    // channelLength of them; a channel line among them ends the channel
+    // early (the caller sees fewer values). Nothing when the text ends first.
     std::optional<Channel> readChannel() {
-        if (remaining() < channelLength + 1) return std::nullopt;
-        Channel channel{lines_[next_], {}};
+        if (next_ >= end_) return std::nullopt;
+        Channel channel{lines_[next_], {}, next_};
         channel.values.reserve(channelLength);
-        for (std::size_t i = 1; i <= channelLength; ++i)
-            channel.values.push_back(platform::parseFiniteDouble(lines_[next_ + i]).value_or(0.0));
-        next_ += channelLength + 1;
+        std::size_t at = next_ + 1;
+        for (; at < end_ && channel.values.size() < channelLength; ++at) {
+            if (looksLikeChannelLine(lines_[at])) break;
+            channel.values.push_back(platform::parseFiniteDouble(lines_[at]).value_or(0.0));
+        }
+        if (channel.values.size() < channelLength && at == end_) return std::nullopt;
+        next_ = at;
         return channel;
+    }
+
+    // The first line from here on that is not blank; nothing when none is.
+    std::optional<std::size_t> nextTextLine() const {
+        for (std::size_t i = next_; i < end_; ++i)
+            if (!isBlank(lines_[i])) return i;
+        return std::nullopt;
     }
 
 private:
     const std::vector<std::string>& lines_;
+    std::size_t end_;
     std::size_t next_ = 0;
 };
+
+std::string lineNumber(std::size_t index) { return "line " + std::to_string(index + 1); }
 
 } // namespace
 
 std::vector<std::string> linesFromText(std::string_view text) {
+    // Editors that save "UTF-8 with BOM" put one before the header line.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::vector<std::string> lines(1);
     for (const char c : text) {
         if (c == '\r') continue;
@@ -132,6 +168,16 @@ bool isChannelMarker(std::string_view line) {
     return false;
 }
 
+bool looksLikeChannelLine(std::string_view line) {
+    if (line.starts_with('#')) return true;
+    constexpr std::string_view curve = "curve";
+    if (line.size() < curve.size()) return false;
+    const auto end = line.substr(line.size() - curve.size());
+    for (std::size_t i = 0; i < curve.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(end[i])) != curve[i]) return false;
+    return true;
+}
+
 ParseResult parse(const std::vector<std::string>& lines) {
     using Fault = ParseError::Fault;
     const int inks = lines.empty() ? 0 : inkCountOfHeader(lines.front());
@@ -141,13 +187,33 @@ ParseResult parse(const std::vector<std::string>& lines) {
     auto head = reader.readHeaderAndNotes();
     if (!head) return ParseError{Fault::noChannelLine, "No channel line follows the notes."};
     Contents contents{std::move(head->header), std::move(head->notes), {}, {}};
+    const auto endsEarly = [&] {
+        return ParseError{Fault::endsEarly,
+                          "The file ends before all " + std::to_string(inks) + " channels are complete."};
+    };
     for (int i = 0; i < inks; ++i) {
+        if (i > 0 && reader.remaining() > 0 && isNumberLine(reader.line(reader.next())))
+            return ParseError{Fault::longChannel, "The channel \"" + contents.inkList.back() + "\" has more than " +
+                                                      std::to_string(channelLength) + " values (" +
+                                                      lineNumber(reader.next()) +
+                                                      " holds a value where the next channel line belongs)."};
         auto channel = reader.readChannel();
-        if (!channel)
-            return ParseError{Fault::endsEarly,
-                              "The file ends before all " + std::to_string(inks) + " channels are complete."};
+        if (!channel) return endsEarly();
+        if (channel->values.size() < channelLength)
+            return ParseError{Fault::shortChannel,
+                              "The channel \"" + channel->name + "\" has " + std::to_string(channel->values.size()) +
+                                  " values before the next channel line (" + lineNumber(reader.next()) + "); " +
+                                  std::to_string(channelLength) + " are needed."};
         contents.inkList.push_back(std::move(channel->name));
         contents.curves.push_back(std::move(channel->values));
+    }
+    if (const auto extra = reader.nextTextLine()) {
+        if (isNumberLine(reader.line(*extra)))
+            return ParseError{Fault::longChannel, "The channel \"" + contents.inkList.back() + "\" has more than " +
+                                                      std::to_string(channelLength) + " values (" + lineNumber(*extra) +
+                                                      ")."};
+        return ParseError{Fault::linesAfterLastChannel, "Lines follow the last channel, from " + lineNumber(*extra) +
+                                                            ": \"" + reader.line(*extra) + "\"."};
     }
     return contents;
 }

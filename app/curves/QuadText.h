@@ -15,8 +15,9 @@ using Curves = std::vector<std::vector<double>>;
 // Values per channel.
 inline constexpr std::size_t channelLength = 256;
 
-// The lines of .quad text: carriage returns removed, split at line feeds (a
-// final line feed gives a last empty line).
+// The lines of .quad text: a leading byte-order mark dropped, carriage
+// returns removed, split at line feeds (a final line feed gives a last empty
+// line).
 std::vector<std::string> linesFromText(std::string_view text);
 
 // The ink count of one of the eight known header lines; 0 for any other line.
@@ -36,7 +37,7 @@ struct Contents {
 
 // Why lines are no .quad file, and the reason the user is shown.
 struct ParseError {
-    enum class Fault { unknownHeader, noChannelLine, endsEarly };
+    enum class Fault { unknownHeader, noChannelLine, endsEarly, shortChannel, longChannel, linesAfterLastChannel };
     Fault fault;
     std::string reason;
 };
@@ -45,10 +46,16 @@ using ParseResult = std::variant<Contents, ParseError>;
 
 // The file the lines hold, or why they hold none; never a part of a file. The
 // header gives the ink count, the notes run up to the first channel line, then
-// each channel is its name line and channelLength value lines. A value line
-// that is not a whole C-locale number counts as 0. Lines after the last
-// channel are not read.
+// each channel is its name line and exactly channelLength value lines. A value
+// line that is not a whole C-locale number counts as 0, but a channel line
+// among the values (too few values) or a number where the next channel line
+// belongs (too many) is a fault, since reading on would shift every later
+// channel. After the last channel only blank lines may follow.
 ParseResult parse(const std::vector<std::string>& lines);
+
+// Whether a line reads as a channel's name line rather than a value: it
+// begins with "#" or ends with "curve" in any case ("# LK curve", "K Curve").
+bool looksLikeChannelLine(std::string_view line);
 
 // The notes as written: "# " before every line; without notes, the maker's
 // line.
