@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <sstream>
 
+#include "app/curves/CorrectionExport.h"
 #include "app/curves/LinearizationDataModel.h"
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/PhotoshopCubeLUT.h"
@@ -225,30 +227,94 @@ TEST(Road, QuadWithoutChannelsShowsFailedToLinearize) {
     EXPECT_TRUE(services.savePanel->requests.empty());
 }
 
+// The screen's two image exports, as it makes them: the image-space curve of
+// the correction, as a .cube table and as .acv points, through the save
+// panel.
+struct ImageExports {
+    std::filesystem::path cube, acv;
+    PhotoshopCurve_UInt16 acvCurve;
+};
+
+ImageExports exportForImages(platform::ScriptedServices& services, const ScratchDirectory& dir,
+                             const std::vector<double>& correction) {
+    ImageExports files{dir.file("c.cube"), dir.file("c.acv"), {}};
+    const auto image = imageSpaceCurve(correction);
+    PhotoshopCubeLUT lut(image);
+    lut.outputCube = lut.makeCube();
+    services.savePanel->answers.push_back(files.cube);
+    lut.showSavePanel();
+    files.acvCurve = makeAcvCurvePoints(image);
+    services.savePanel->answers.push_back(files.acv);
+    PhotoshopCurve_UInt16::saveAcvFile(PhotoshopCurve_UInt16::acvFileData(files.acvCurve.makeAcvData()));
+    return files;
+}
+
 TEST(Road, CorrectionExportsAsAcvAndCube) {
     platform::LogCapture log;
     ScratchDirectory dir;
     platform::ScriptedServices services;
     const auto road = travel(services, dir, measurementFiles[1], quadFiles[0]);
-    const auto& correction = *road.model.correctionCurve->correctionCurveArray;
-
-    PhotoshopCubeLUT lut(correction);
-    lut.outputCube = lut.makeCube();
-    services.savePanel->answers.push_back(dir.file("c.cube"));
-    lut.showSavePanel();
-    const auto cube = curves_test::readBytes(dir.file("c.cube"));
+    const auto files = exportForImages(services, dir, *road.model.correctionCurve->correctionCurveArray);
+    const auto cube = curves_test::readBytes(files.cube);
     EXPECT_NE(cube.find("LUT_1D_SIZE 256\n"), std::string::npos);
     EXPECT_EQ(std::count(cube.begin(), cube.end(), '\n'), 5 + 256);
-
-    PhotoshopCurve_UInt16 acv;
-    acv.compCurvePoints.clear();
-    for (const int x : {0, 51, 102, 153, 204, 255})
-        acv.compCurvePoints.push_back(
-            {static_cast<std::uint16_t>(std::lround(correction[x] * 2.55)), static_cast<std::uint16_t>(x)});
-    PhotoshopCurve_UInt16::saveAcvFile(PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData()));
-    services.savePanel->confirm(dir.file("c.acv"));
-    EXPECT_EQ(curves_test::readBytes(dir.file("c.acv")).size(), 2u * (2 + 1 + 12 + 15 + 5));
+    const auto points = files.acvCurve.compCurvePoints.size();
+    EXPECT_GE(points, 3u);
+    EXPECT_LE(points, 16u);
+    EXPECT_EQ(curves_test::readBytes(files.acv).size(), 2u * (2 + (1 + 2 * points) + 3 * 5 + 5));
     EXPECT_TRUE(services.alerts->shown.empty());
+}
+
+// The image exports correct the print as the linearized .quad does: a grey
+// ramp mapped through each (by ffmpeg, as an image editor would) and printed
+// with the straight K curve through the measured response comes closer to
+// the linear target than the ramp printed as it is.
+TEST(Road, ImageExportsBringThePrintCloserToTheLinearTarget) {
+    if (!curves_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    platform::LogCapture log;
+    for (const auto& measurement : measurementFiles) {
+        SCOPED_TRACE(measurement);
+        ScratchDirectory dir;
+        platform::ScriptedServices services;
+        const auto road = travel(services, dir, measurement, quadFiles[0]);
+        ASSERT_TRUE(road.model.correctionCurve->correctionCurveArray);
+        const auto response = printerResponse(measurement, road.model);
+        const auto& correction = *road.model.correctionCurve->correctionCurveArray;
+        const auto files = exportForImages(services, dir, correction);
+        std::map<std::string, std::string> mappedBy;
+
+        // Pixel level p asks for the ink fraction (255 - p) / 255; the
+        // target of that ink amount is the same as for the .quad.
+        const auto asked = [](int level) { return level / 255.0; }; // level counted from white
+        const auto before = fromLinearTarget(response, asked);
+        std::printf("%s: mean %.2f, worst %.2f L* uncorrected", measurement.c_str(), before.mean, before.worst);
+        for (const char* filter : {"lut1d=file=c.cube", "curves=psfile=c.acv"}) {
+            std::string output;
+            const auto mapped = curves_test::ffmpegOnGreyRamp(dir, filter, output);
+            ASSERT_EQ(mapped.size(), 768u) << output;
+            const auto after = fromLinearTarget(response, [&](int level) {
+                const int pixel = 255 - level;
+                return (255 - static_cast<unsigned char>(mapped[3 * pixel + 1])) / 255.0;
+            });
+            mappedBy[filter] = mapped;
+            EXPECT_LT(after.mean, before.mean) << filter;
+            EXPECT_LT(after.worst, before.worst) << filter;
+            std::printf("; %s: mean %.2f, worst %.2f (128 -> %d)", filter, after.mean, after.worst,
+                        static_cast<unsigned char>(mapped[3 * 128 + 1]));
+        }
+        std::printf("\n");
+
+        // The .cube maps pixel x to 255 - 2.55 c[255 - x]; the .acv agrees
+        // with it at its own points.
+        const auto level = [&](const char* filter, int x) {
+            return static_cast<unsigned char>(mappedBy[filter][3 * static_cast<std::size_t>(x) + 1]);
+        };
+        for (int x = 0; x < 256; ++x)
+            EXPECT_NEAR(level("lut1d=file=c.cube", x), 255 - 2.55 * correction[255 - x], 1.0) << x;
+        for (const auto& point : files.acvCurve.compCurvePoints)
+            EXPECT_NEAR(level("curves=psfile=c.acv", point.second), level("lut1d=file=c.cube", point.second), 3.0)
+                << point.second;
+    }
 }
 
 } // namespace curves
