@@ -1,0 +1,48 @@
+#include "app/ui/v2LinearizationInkRampViewController.h"
+
+#include "app/curves/NotificationNames.h"
+#include "app/ui/ColorRamps.h"
+#include "app/ui/ColorSampleView.h"
+#include "app/ui/NeutralRamp.h"
+#include "ui_v2LinearizationInkRampViewController.h"
+
+namespace appui {
+
+v2LinearizationInkRampViewController::v2LinearizationInkRampViewController(QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::v2LinearizationInkRampViewController>()) {
+    ui_->setupUi(this);
+    originalColorSamplesView = ui_->originalColorSamplesView;
+    correctedColorSamplesView = ui_->correctedColorSamplesView;
+    viewDidLoad();
+}
+
+v2LinearizationInkRampViewController::~v2LinearizationInkRampViewController() = default;
+
+void v2LinearizationInkRampViewController::viewDidLoad() {
+    originalColorSamplesView->colorSamples = moclLab();
+    correctedColorSamplesView->colorSamples = moclLab();
+    auto& center = platform::NotificationCenter::defaultCenter();
+    colorRamps_ = platform::ObserverRegistration(
+        center, center.addObserver(curves::NotificationName::updatedColorInkArrays(),
+                                   [this](const platform::Notification& n) { updateColorRampsWithNotification(n); }));
+}
+
+void v2LinearizationInkRampViewController::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    originalColorSamplesView->update();
+    correctedColorSamplesView->update();
+}
+
+void v2LinearizationInkRampViewController::updateColorRampsWithNotification(
+    const platform::Notification& notification) {
+    const auto* payload = std::any_cast<LabRampsPayload>(&notification.object);
+    if (payload == nullptr) return;
+    auto ramps = rampsToShow(*payload);
+    originalColorSamplesView->colorSamples = std::move(ramps.original);
+    correctedColorSamplesView->colorSamples = std::move(ramps.corrected);
+    originalColorSamplesView->update();
+    correctedColorSamplesView->update();
+}
+
+} // namespace appui
