@@ -47,12 +47,6 @@ double fieldDoubleValue(const QString& text) {
     return value;
 }
 
-QString doubleFieldText(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
-}
-
 QString twoDecimals(double value) { return QString::asprintf("%.2f", value); }
 
 } // namespace appui

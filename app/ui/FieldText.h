@@ -8,11 +8,7 @@ namespace appui {
 // does not start with a number. C-locale syntax whatever the process locale.
 double fieldDoubleValue(const QString& text);
 
-// The text a field shows for a double value: the shortest form that reads
-// back exactly, without a trailing ".0" ("50", "12.5").
-QString doubleFieldText(double value);
-
-// "%.2f" in the C locale.
+// A number as shown on screen: "%.2f" in the C locale.
 QString twoDecimals(double value);
 
 } // namespace appui

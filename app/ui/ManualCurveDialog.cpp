@@ -85,8 +85,8 @@ void ManualCurveDialog::moveCurrentPointToFields() {
 void ManualCurveDialog::pointDidChange(double x, double y) {
     currentInputValue = x / curveEditor->maxX() * 100;
     currentOutputValue = y / curveEditor->maxY() * 100;
-    inputValueLabel->setText(doubleFieldText(currentInputValue));
-    outputValueLabel->setText(doubleFieldText(currentOutputValue));
+    inputValueLabel->setText(twoDecimals(currentInputValue));
+    outputValueLabel->setText(twoDecimals(currentOutputValue));
 }
 
 void ManualCurveDialog::curveDidChange() { postCurve(); }

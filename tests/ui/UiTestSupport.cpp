@@ -56,4 +56,3 @@ PostedObjects::PostedObjects(const std::string& name) {
 }
 
 } // namespace appui::uitest
-

@@ -99,11 +99,11 @@ TEST_P(ManualCurveDialogTest, DraggingAPointShowsItsPercentagesAndPostsTheBentCu
     const double w = editor->width();
     const double h = editor->height();
     press({0.5 * w, 0.5 * h});
-    EXPECT_EQ(input->text(), QStringLiteral("50"));
-    EXPECT_EQ(output->text(), QStringLiteral("50"));
+    EXPECT_EQ(input->text(), QStringLiteral("50.00"));
+    EXPECT_EQ(output->text(), QStringLiteral("50.00"));
     drag({0.5 * w, 0.75 * h});
     release({0.5 * w, 0.75 * h});
-    EXPECT_EQ(output->text(), QStringLiteral("75"));
+    EXPECT_EQ(output->text(), QStringLiteral("75.00"));
     editor->repaint();
     const auto curve = lastCurve();
     EXPECT_GT(curve[128], 70);

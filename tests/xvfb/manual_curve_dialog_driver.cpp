@@ -1,0 +1,119 @@
+// Shows one of the curve-editing windows on a real display and prints, one
+// line each, where its parts are on screen and every curve it reports, so
+// that a script can drive it with real X input and check what it posts.
+//
+//   manual_curve_dialog_driver linearization|v2   the manual-curve dialog
+//   manual_curve_dialog_driver editor             the point editor alone
+//
+// Lines: "ready <name> <x> <y> <w> <h>" per part (screen pixels, y down);
+// "curve <count> <value at 0, 1/4, 1/2, 3/4 and the end>" per posted curve,
+// followed by "fields <input> <output>" for the dialog and
+// "points <count>" for the editor; "title <text>" when the OK button's
+// title changes. The program ends when the window closes.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/curves/NotificationNames.h"
+#include "app/ui/ManualCurveEditorDelegate.h"
+#include "app/ui/ManualCurveEditorView.h"
+#include "app/ui/NotificationPayloads.h"
+#include "app/ui/v2CurveEditorView.h"
+#include "app/ui/v2LinearizationManualCurveViewController.h"
+#include "app/ui/v2ManualCurveViewController.h"
+#include "platform/NotificationCenter.h"
+
+namespace {
+
+void printLine(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void printGeometry(const char* name, const QWidget* widget) {
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    printLine(QString::asprintf("ready %s %d %d %d %d", name, origin.x(), origin.y(), widget->width(), widget->height())
+                  .toStdString());
+}
+
+void printCurve(const std::vector<double>& curve) {
+    std::string line = "curve " + std::to_string(curve.size());
+    if (!curve.empty())
+        for (std::size_t i :
+             {std::size_t{0}, curve.size() / 4, curve.size() / 2, 3 * curve.size() / 4, curve.size() - 1})
+            line += QString::asprintf(" %.3f", curve[i]).toStdString();
+    printLine(line);
+}
+
+// Prints what the point editor reports.
+struct EditorReporter : appui::ManualCurveEditorDelegate {
+    appui::ManualCurveEditorView* editor = nullptr;
+    void curveDidChange() override {
+        printCurve(editor->outputCurveValues);
+        printLine("points " + std::to_string(editor->inputCurveValues.size()));
+    }
+    void pointDidChange(double, double) override {
+        printLine("points " + std::to_string(editor->inputCurveValues.size()));
+    }
+};
+
+int runDialog(bool linearization) {
+    std::unique_ptr<appui::ManualCurveDialog> dialog;
+    if (linearization)
+        dialog = std::make_unique<appui::v2LinearizationManualCurveViewController>();
+    else
+        dialog = std::make_unique<appui::v2ManualCurveViewController>();
+    const auto& name = linearization ? curves::NotificationName::updatedManualCurveControl()
+                                     : curves::NotificationName::updatedV2ManualCurveControl();
+    auto& center = platform::NotificationCenter::defaultCenter();
+    const platform::ObserverRegistration posted(center, center.addObserver(name, [&](const platform::Notification& n) {
+        printCurve(std::any_cast<appui::ManualCurvePayload>(n.object));
+        printLine(("fields " + dialog->inputValueLabel->text() + " " + dialog->outputValueLabel->text()).toStdString());
+    }));
+    QString title = dialog->okButton->text();
+    QTimer titleWatch;
+    QObject::connect(&titleWatch, &QTimer::timeout, [&] {
+        if (dialog->okButton->text() == title) return;
+        title = dialog->okButton->text();
+        printLine("title " + title.toStdString());
+    });
+    titleWatch.start(20);
+
+    QObject::connect(dialog.get(), &QDialog::finished, qApp, &QApplication::quit);
+    dialog->move(0, 0);
+    dialog->show();
+    QTimer::singleShot(300, [&] {
+        printGeometry("editor", dialog->curveEditor);
+        printGeometry("ok", dialog->okButton);
+        printGeometry("output", dialog->outputValueLabel);
+    });
+    return QApplication::exec();
+}
+
+int runEditor() {
+    appui::ManualCurveEditorView editor;
+    EditorReporter reporter;
+    reporter.editor = &editor;
+    editor.delegate = &reporter;
+    editor.resize(300, 300);
+    editor.setWindowTitle(QStringLiteral("Point editor"));
+    editor.move(0, 0);
+    editor.show();
+    QTimer::singleShot(300, [&] { printGeometry("editor", &editor); });
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const std::string mode = argc > 1 ? argv[1] : "linearization";
+    if (mode == "editor") return runEditor();
+    return runDialog(mode == "linearization");
+}
