@@ -23,6 +23,8 @@ struct DialogKind {
     const std::string& (*notification)();
 };
 
+void PrintTo(const DialogKind& kind, std::ostream* os) { *os << kind.name; }
+
 const DialogKind dialogKinds[] = {
     {"v2ManualCurveViewController", [] { return std::make_unique<v2ManualCurveViewController>(); },
      curves::NotificationName::updatedV2ManualCurveControl},
