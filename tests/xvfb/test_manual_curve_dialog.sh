@@ -14,13 +14,7 @@ work=$(pwd)/xvfb-manual-curve
 rm -rf "$work"
 mkdir -p "$work"
 
-# A display number nobody uses: no socket and no lock file.
-display=""
-for n in $(seq 90 190); do
-  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=":$n"; break; fi
-done
-[[ -n "$display" ]] || { echo "no free X display" >&2; exit 1; }
-
+out=/dev/null
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -28,9 +22,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-pids+=("$xvfb")
+# Xvfb picks a free display itself and writes its number to descriptor 3, so
+# that runs side by side never race for one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=("$!")
+for _ in $(seq 200); do
+  [[ -s "$work/display" ]] && break
+  sleep 0.05
+done
+[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+display=":$(head -n 1 "$work/display")"
 for _ in $(seq 100); do
   xdotool getmouselocation --display "$display" >/dev/null 2>&1 && break
   sleep 0.1
