@@ -1,11 +1,25 @@
 #include "Charts/foundation/YAxis.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "Charts/drawing/TextMeasurer.h"
 
 namespace charts {
 
 YAxis::YAxis(AxisDependency position) : zeroLineColor_(QColor::fromRgbF(0.5, 0.5, 0.5)), axisDependency_(position) {
     setYOffset(0.0);
+}
+
+Size YAxis::requiredSize() {
+    const Size label = textMeasurer().size(getLongestLabel(), labelFont());
+    double width = label.width + xOffset() * 2;
+    const double height = label.height + yOffset() * 2;
+    const double limit = maxWidth_ > 0 ? maxWidth_ : width;
+    width = std::min(width, limit);
+    // Written out so that an incomparable (NaN) width takes the minimum.
+    width = minWidth_ < width ? width : minWidth_;
+    return Size{width, height};
 }
 
 bool YAxis::needsOffset() const {

@@ -6,6 +6,7 @@
 #include <QColor>
 
 #include "Charts/drawing/Geometry.h"
+#include "Charts/drawing/TextAttributes.h"
 #include "Charts/foundation/AxisBase.h"
 
 namespace charts {
@@ -65,6 +66,9 @@ public:
     void setSpaceBottom(double space) { spaceBottom_ = space; }
     LabelPosition labelPosition() const { return labelPosition_; }
     void setLabelPosition(LabelPosition position) { labelPosition_ = position; }
+    // Where a renderer asks for it (the radar chart's y axis).
+    TextAlignment labelAlignment() const { return labelAlignment_; }
+    void setLabelAlignment(TextAlignment alignment) { labelAlignment_ = alignment; }
     double labelXOffset() const { return labelXOffset_; }
     void setLabelXOffset(double offset) { labelXOffset_ = offset; }
     double minWidth() const { return minWidth_; }
@@ -72,6 +76,11 @@ public:
     // 0 or less: no limit.
     double maxWidth() const { return maxWidth_; }
     void setMaxWidth(double width) { maxWidth_ = width; }
+
+    // The room the longest label needs with the offsets on both sides; the
+    // width kept within minWidth and maxWidth (a NaN width gives minWidth).
+    virtual Size requiredSize();
+    virtual double getRequiredHeightSpace() { return requiredSize().height; }
 
     // Enabled, labels on and outside the content: the chart reserves the
     // labels' width beside the content.
@@ -91,6 +100,7 @@ private:
     double spaceTop_ = 0.1;
     double spaceBottom_ = 0.1;
     LabelPosition labelPosition_ = LabelPosition::outsideChart;
+    TextAlignment labelAlignment_ = TextAlignment::left;
     double labelXOffset_ = 0;
     AxisDependency axisDependency_ = AxisDependency::left;
     double minWidth_ = 0;

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "Charts/drawing/FixedTextMeasurer.h"
+#include "Charts/foundation/Description.h"
+#include "Charts/foundation/PlatformStyle.h"
 #include "Charts/foundation/XAxis.h"
 #include "Charts/foundation/YAxis.h"
 
@@ -250,6 +253,53 @@ TEST(ChartLimitLine, WidthIsClampedAndDefaultsHold) {
     EXPECT_EQ(line.xOffset(), 5.0);
     EXPECT_TRUE(ChartLimitLine().label().isEmpty());
     EXPECT_FALSE(line.lineDashLengths().has_value());
+}
+
+} // namespace
+} // namespace charts
+
+namespace charts {
+namespace {
+
+// Fixed metrics: 10 px labels are 5 px a character and 12.5 px tall.
+TEST(YAxis, RequiredSizeMeasuresTheLongestLabelWithinTheWidthLimits) {
+    const ScopedTextMeasurer metrics(std::make_shared<FixedTextMeasurer>(0.5, 1.25));
+    struct Case {
+        double minWidth, maxWidth;
+        double expectedWidth;
+    };
+    // "1,000" is 25 px wide; with xOffset 5 on both sides 35.
+    const Case cases[] = {
+        {0, std::numeric_limits<double>::infinity(), 35},
+        {0, 0, 35},  // 0 means no upper limit
+        {0, -4, 35}, // nor does a negative one
+        {0, 25, 25},
+        {40, 0, 40},
+        {40, 25, 40}, // crossed: the minimum wins
+    };
+    for (const Case& c : cases) {
+        YAxis axis;
+        axis.setLabelFont(systemFont(10));
+        axis.setEntries({5, 1000, 20});
+        axis.setMinWidth(c.minWidth);
+        axis.setMaxWidth(c.maxWidth);
+        const Size size = axis.requiredSize();
+        EXPECT_EQ(size.width, c.expectedWidth) << c.minWidth << " " << c.maxWidth;
+        // The height ignores the width limits: yOffset is 0 on a y axis.
+        EXPECT_EQ(size.height, 12.5);
+        EXPECT_EQ(axis.getRequiredHeightSpace(), 12.5);
+    }
+    EXPECT_EQ(YAxis().labelAlignment(), TextAlignment::left);
+}
+
+TEST(Description, StartsWithoutTextOrPosition) {
+    const Description description;
+    EXPECT_FALSE(description.text().has_value());
+    EXPECT_FALSE(description.position().has_value());
+    EXPECT_EQ(description.textAlign(), TextAlignment::right);
+    EXPECT_TRUE(description.isEnabled());
+    EXPECT_EQ(description.xOffset(), 5.0);
+    EXPECT_EQ(description.yOffset(), 5.0);
 }
 
 } // namespace
