@@ -1,0 +1,30 @@
+#include "Charts/foundation/MarkerView.h"
+
+#include <QImage>
+
+namespace charts {
+
+MarkerView::MarkerView(QWidget* parent) : ChartWidgetBase(parent) {}
+
+Point MarkerView::offsetForDrawing(const Point& point) const {
+    const std::shared_ptr<ChartViewInterface> view = chartView_.lock();
+    if (!view) return offset_;
+    return markerOffsetInside(offset_, point, Size{static_cast<double>(width()), static_cast<double>(height())},
+                              view->bounds().size);
+}
+
+void MarkerView::draw(DrawingContext& context, const Point& point) {
+    const Point shift = offsetForDrawing(point);
+    const GStateSaver saved(context);
+    context.translateBy(point.x + shift.x, point.y + shift.y);
+    if (width() <= 0 || height() <= 0) return;
+    // Rendered at twice the size so that it stays sharp on dense screens.
+    const qreal scale = 2;
+    QImage image(size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    context.drawImage(image, Rect(0, 0, width(), height()));
+}
+
+} // namespace charts
