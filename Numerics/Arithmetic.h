@@ -18,6 +18,7 @@
 // `using namespace numerics;` (or a using-declaration), since std::vector's
 // own namespace is std. Precedence and associativity are C++'s.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -35,22 +36,14 @@ namespace detail {
 // computes the same elements, and no second array of the operand's size is
 // made.
 // routine(const T* repeated, int offset, int length).
+// Only as much of the buffer is filled as the first chunk uses.
 template <Real T, class Routine>
 void againstRepeated(T value, int count, Routine routine) {
     constexpr int kChunk = 1024;
     T repeated[kChunk];
-    for (int i = 0; i < kChunk; ++i) repeated[i] = value;
+    std::fill(repeated, repeated + (count < kChunk ? count : kChunk), value);
     for (int offset = 0; offset < count; offset += kChunk)
         routine(static_cast<const T*>(repeated), offset, count - offset < kChunk ? count - offset : kChunk);
-}
-
-// The in-place element-wise product used by the scalar-first product.
-template <Real T, RealCollection C>
-void elmulInPlace(std::vector<T>& r, const C& y) {
-    withUnsafeMemory(y, [&](UnsafeMemory<T> vy) {
-        require(static_cast<int64_t>(r.size()) == vy.count);
-        vec::multiply(r.data(), 1, vy.pointer, vy.stride, r.data(), 1, vectorLength(vy.count));
-    });
 }
 
 // In-place forms on a write view (shape 4).
@@ -58,8 +51,26 @@ template <Real T>
 void addScalar(UnsafeMutableMemory<T> v, T s) {
     vec::addScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
+// Below this many elements the BLAS routines cost more to call than the
+// library's own kernels take to finish.
+inline constexpr int64_t kBlasFromCount = 32;
+
+// x *= s. The BLAS scale is the faster routine, and its products are the
+// kernel's (one rounding each). It is not used for s = 0, where it writes
+// zeros without multiplying (NaN and infinity would become 0, -x would lose
+// its sign), nor where its 32-bit count and stride do not reach; a stride of
+// 0 (one element seen count times) is scaled count times by the kernel, as
+// BLAS would not.
 template <Real T>
 void mulScalar(UnsafeMutableMemory<T> v, T s) {
+    if (v.count >= kBlasFromCount && s != T(0) && v.stride != 0 && fitsInt32(v.count) && fitsInt32(v.stride) &&
+        v.stride != kInt32Min) {
+        // BLAS scales nothing for a negative increment; the same elements
+        // read forward from the lowest address are scaled alike.
+        const int increment = static_cast<int>(v.stride < 0 ? -v.stride : v.stride);
+        blas::scal(static_cast<int>(v.count), s, blasBase(v.pointer, v.stride, v.count), increment);
+        return;
+    }
     vec::multiplyScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
 template <Real T>
@@ -115,14 +126,17 @@ void powInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     vmath::pow(x.pointer, y.pointer, x.pointer, mathCount(x.count));
 }
 
-// Two-operand copying shape: copy x, compare counts, apply the in-place form.
+// Two-operand copying shape: compare counts, copy x, apply the in-place form
+// to the copy. The copy is the function's own fresh array, so its write view
+// is made from the count already known: reading the new array's size back at
+// once would stall on the stores that just made it.
 template <class A, class B, class Op>
 std::vector<ElementOf<A>> copyThen(const A& x, const B& y, Op op) {
+    const int64_t n = countOf(x);
+    require(n == countOf(y));
     auto r = copyToArray(x);
-    require(static_cast<int64_t>(r.size()) == countOf(y));
-    withUnsafeMutableMemory(r, [&](UnsafeMutableMemory<ElementOf<A>> vr) {
-        withUnsafeMemory(y, [&](UnsafeMemory<ElementOf<A>> vy) { op(vr, vy); });
-    });
+    withUnsafeMemory(y,
+                     [&](UnsafeMemory<ElementOf<A>> vy) { op(UnsafeMutableMemory<ElementOf<A>>(r.data(), 1, n), vy); });
     return r;
 }
 
@@ -132,37 +146,35 @@ std::vector<ElementOf<A>> copyThen(const A& x, const B& y, Op op) {
 // Collection and scalar, returning a new array
 
 template <RealCollection C>
-std::vector<ElementOf<C>> add(const C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> add(const C& x, ElementOf<C> s) {
     return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::addScalar(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
-std::vector<ElementOf<C>> sub(const C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> sub(const C& x, ElementOf<C> s) {
     const ElementOf<C> negated = -s;
     return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::addScalar(a, ia, &negated, c, 1, n); });
 }
 
 template <RealCollection C>
-std::vector<ElementOf<C>> mul(const C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> mul(const C& x, ElementOf<C> s) {
     return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::multiplyScalar(a, ia, &s, c, 1, n); });
 }
 
+// Scalar first: the products s * x[i], the same values as mul(x, s), made in
+// one pass.
 template <RealCollection C>
-std::vector<ElementOf<C>> mul(ElementOf<C> s, const C& x) {
-    const int64_t n = detail::countOf(x);
-    detail::require(n >= 0);
-    std::vector<ElementOf<C>> r(static_cast<std::size_t>(n), s);
-    detail::elmulInPlace(r, x);
-    return r;
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> mul(ElementOf<C> s, const C& x) {
+    return mul(x, s);
 }
 
 template <RealCollection C>
-std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> div(const C& x, ElementOf<C> s) {
     return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::divideScalar(a, ia, &s, c, 1, n); });
 }
 
 template <RealCollection C>
-std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
         detail::againstRepeated(
             s, n, [&](const auto* divisors, int at, int length) { vmath::fmod(z + at, a + at, divisors, length); });
@@ -171,7 +183,7 @@ std::vector<ElementOf<C>> mod(const C& x, ElementOf<C> s) {
 
 // x[i] raised to e: the application's gamma ramp.
 template <RealCollection C>
-std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
         detail::againstRepeated(
             e, n, [&](const auto* exponents, int at, int length) { vmath::pow(z + at, exponents, a + at, length); });
@@ -218,24 +230,24 @@ std::vector<ElementOf<A>> mapContiguous2(const A& x, const B& y, Routine routine
 } // namespace detail
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> add(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> add(const A& x, const B& y) {
     return detail::copyThen(x, y, [](auto vx, auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); });
 }
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> sub(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> sub(const A& x, const B& y) {
     return detail::copyThen(x, y, [](auto vx, auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); });
 }
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> elmul(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
         vec::multiply(vx.pointer, vx.stride, vy.pointer, vy.stride, r, 1, n);
     });
 }
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> div(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> div(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
         // Divisor y first, then dividend x: x[i] / y[i].
         vec::divide(vy.pointer, vy.stride, vx.pointer, vx.stride, r, 1, n);
@@ -243,21 +255,21 @@ requires SameElement<A, B> std::vector<ElementOf<A>> div(const A& x, const B& y)
 }
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> mod(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> mod(const A& x, const B& y) {
     return detail::mapContiguous2(
         x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::fmod(r, a, b, n); },
         [](auto vx, auto vy) { detail::fmodInto(vx, vy); });
 }
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> remainder(const A& x, const B& y) {
     return detail::mapContiguous2(
         x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::remainder(r, a, b, n); },
         [](auto vx, auto vy) { detail::remainderInto(vx, vy); });
 }
 
 template <class A, class B>
-requires SameElement<A, B> std::vector<ElementOf<A>> pow(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> pow(const A& x, const B& y) {
     return detail::mapContiguous2(
         x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::pow(r, b, a, n); },
         [](auto vx, auto vy) { detail::powInto(vx, vy); });
@@ -266,19 +278,34 @@ requires SameElement<A, B> std::vector<ElementOf<A>> pow(const A& x, const B& y)
 // ---------------------------------------------------------------------------
 // Scalar results
 
+namespace detail {
+
+// The dot product of two views of one count: the BLAS dot, the faster
+// routine, from kBlasFromCount elements where its 32-bit count and strides
+// reach (a stride of 0 stays with the kernel); the kernel otherwise.
+template <Real T>
+T dotOfViews(UnsafeMemory<T> x, UnsafeMemory<T> y) {
+    require(x.count == y.count);
+    const auto blasStride = [](int64_t stride) { return stride != 0 && fitsInt32(stride); };
+    if (x.count >= kBlasFromCount && fitsInt32(x.count) && blasStride(x.stride) && blasStride(y.stride))
+        return blas::dot(static_cast<int>(x.count), blasBase(x.pointer, x.stride, x.count), static_cast<int>(x.stride),
+                         blasBase(y.pointer, y.stride, y.count), static_cast<int>(y.stride));
+    T result = 0;
+    vec::dotProduct(x.pointer, x.stride, y.pointer, y.stride, &result, vectorLength(x.count));
+    return result;
+}
+
+} // namespace detail
+
 // The dot product (the • operator).
 template <class A, class B>
-requires SameElement<A, B> ElementOf<A> dot(const A& x, const B& y) {
-    return withUnsafeMemory(x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) {
-        detail::require(vx.count == vy.count);
-        ElementOf<A> result = 0;
-        vec::dotProduct(vx.pointer, vx.stride, vy.pointer, vy.stride, &result, detail::vectorLength(vx.count));
-        return result;
-    });
+requires SameElement<A, B> NUMERICS_ONE_BODY ElementOf<A> dot(const A& x, const B& y) {
+    return withUnsafeMemory(
+        x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) { return detail::dotOfViews(vx, vy); });
 }
 
 template <class A, class B>
-requires SameElement<A, B> ElementOf<A> distSq(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY ElementOf<A> distSq(const A& x, const B& y) {
     detail::require(detail::countOf(x) == detail::countOf(y));
     auto d = sub(x, y);
     const auto n = detail::vectorLength(static_cast<int64_t>(d.size()));
@@ -295,58 +322,58 @@ requires SameElement<A, B> ElementOf<A> dist(const A& x, const B& y) { return st
 // In-place forms (left operand modified)
 
 template <MutableRealCollection C>
-C& operator+=(C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY C& operator+=(C& x, ElementOf<C> s) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::addScalar(v, s); });
     return x;
 }
 
 template <MutableRealCollection C>
-C& operator-=(C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY C& operator-=(C& x, ElementOf<C> s) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::addScalar(v, -s); });
     return x;
 }
 
 template <MutableRealCollection C>
-C& operator*=(C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY C& operator*=(C& x, ElementOf<C> s) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::mulScalar(v, s); });
     return x;
 }
 
 template <MutableRealCollection C>
-C& operator/=(C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY C& operator/=(C& x, ElementOf<C> s) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) { detail::divScalar(v, s); });
     return x;
 }
 
 // .+= .-= .*= ./= .%=: in place, with a collection operand.
 template <MutableRealCollection A, RealCollection B>
-requires SameElement<A, B> A& operator+=(A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY A& operator+=(A& x, const B& y) {
     withUnsafeMutableMemory(
         x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(1)); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-requires SameElement<A, B> A& operator-=(A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY A& operator-=(A& x, const B& y) {
     withUnsafeMutableMemory(
         x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::axpyInto(vx, vy, ElementOf<A>(-1)); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-requires SameElement<A, B> A& operator*=(A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY A& operator*=(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::elmulInto(vx, vy); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-requires SameElement<A, B> A& operator/=(A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY A& operator/=(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::divInto(vx, vy); }); });
     return x;
 }
 
 template <MutableRealCollection A, RealCollection B>
-requires SameElement<A, B> A& operator%=(A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY A& operator%=(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::fmodInto(vx, vy); }); });
     return x;
 }
@@ -354,7 +381,7 @@ requires SameElement<A, B> A& operator%=(A& x, const B& y) {
 // .%= with a scalar: against count(x) copies of s (the collection form's
 // checks: contiguous, 32-bit count).
 template <MutableRealCollection C>
-C& operator%=(C& x, ElementOf<C> s) {
+NUMERICS_ONE_BODY C& operator%=(C& x, ElementOf<C> s) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) {
         detail::requireUnitStride(v.stride);
         const int n = detail::mathCount(v.count);
@@ -367,7 +394,7 @@ C& operator%=(C& x, ElementOf<C> s) {
 
 // .**=: x[i] raised to y[i], both contiguous.
 template <MutableRealCollection A, RealCollection B>
-requires SameElement<A, B> A& powAssign(A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY A& powAssign(A& x, const B& y) {
     withUnsafeMutableMemory(x, [&](auto vx) { withUnsafeMemory(y, [&](auto vy) { detail::powInto(vx, vy); }); });
     return x;
 }
@@ -375,7 +402,7 @@ requires SameElement<A, B> A& powAssign(A& x, const B& y) {
 // **=: against count(x) copies of e (the collection form's
 // checks: contiguous, 32-bit count).
 template <MutableRealCollection C>
-C& powAssign(C& x, ElementOf<C> e) {
+NUMERICS_ONE_BODY C& powAssign(C& x, ElementOf<C> e) {
     withUnsafeMutableMemory(x, [&](UnsafeMutableMemory<ElementOf<C>> v) {
         detail::requireUnitStride(v.stride);
         const int n = detail::mathCount(v.count);

@@ -22,7 +22,7 @@ std::vector<ElementOf<C>> mathCopy(const C& x, Routine routine) {
 
 #define NUMERICS_MATH_FUNCTION(name, routine)                                                                          \
     template <RealCollection C>                                                                                        \
-    std::vector<ElementOf<C>> name(const C& x) {                                                                       \
+    NUMERICS_ONE_BODY std::vector<ElementOf<C>> name(const C& x) {                                                     \
         return detail::mathCopy(x, [](auto* y, const auto* s, int n) { vmath::routine(y, s, n); });                    \
     }
 
@@ -57,26 +57,26 @@ NUMERICS_MATH_FUNCTION(rec, reciprocal)
 // round); `low` is not read. Kept as it is because callers may rely on it;
 // nothing here calls it.
 template <RealCollection C>
-std::vector<ElementOf<C>> threshold(const C& x, ElementOf<C> /*low*/) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> threshold(const C& x, ElementOf<C> /*low*/) {
     return round(x);
 }
 
 // x squared.
 template <RealCollection C>
-std::vector<ElementOf<C>> sq(const C& x) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> sq(const C& x) {
     return detail::mapStrided(x, [](auto* a, auto ia, auto* c, auto n) { vec::square(a, ia, c, 1, n); });
 }
 
 // -x.
 template <RealCollection C>
-std::vector<ElementOf<C>> neg(const C& x) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> neg(const C& x) {
     return detail::mapStrided(x, [](auto* a, auto ia, auto* c, auto n) { vec::negate(a, ia, c, 1, n); });
 }
 
 // low where x < low, high where x > high, else x; low and high are not
 // checked against each other.
 template <RealCollection C>
-std::vector<ElementOf<C>> clip(const C& x, ElementOf<C> low, ElementOf<C> high) {
+NUMERICS_ONE_BODY std::vector<ElementOf<C>> clip(const C& x, ElementOf<C> low, ElementOf<C> high) {
     return detail::mapStrided(x, [&](auto* a, auto ia, auto* c, auto n) { vec::clip(a, ia, &low, &high, c, 1, n); });
 }
 
@@ -88,7 +88,7 @@ struct SinCos {
 
 // Sines and cosines in one call; the view must be contiguous.
 template <RealCollection C>
-SinCos<ElementOf<C>> sincos(const C& x) {
+NUMERICS_ONE_BODY SinCos<ElementOf<C>> sincos(const C& x) {
     using T = ElementOf<C>;
     return withUnsafeMemory(x, [](UnsafeMemory<T> v) {
         detail::requireUnitStride(v.stride);
@@ -105,8 +105,7 @@ SinCos<ElementOf<C>> sincos(const C& x) {
 // sqrt(x, results): results[i] = sqrt(x[i]) for i < count(x); the rest of
 // results is untouched. results may be an array, a span or a write view.
 template <RealCollection A, class B>
-requires MutableRealCollection<B> && SameElement<A, B>
-void sqrt(const A& x, B&& results) {
+requires MutableRealCollection<B> && SameElement<A, B> NUMERICS_ONE_BODY void sqrt(const A& x, B&& results) {
     using T = ElementOf<A>;
     withUnsafeMemory(x, [&](UnsafeMemory<T> vx) {
         withUnsafeMutableMemory(results, [&](UnsafeMutableMemory<T> vr) {
@@ -121,7 +120,7 @@ void sqrt(const A& x, B&& results) {
 
 // |magnitude[i]| with the sign of sign[i].
 template <RealCollection S, RealCollection M>
-requires SameElement<S, M> std::vector<ElementOf<M>> copysign(const S& sign, const M& magnitude) {
+requires SameElement<S, M> NUMERICS_ONE_BODY std::vector<ElementOf<M>> copysign(const S& sign, const M& magnitude) {
     using T = ElementOf<M>;
     return withUnsafeMemory(magnitude, sign, [](UnsafeMemory<T> vm, UnsafeMemory<T> vs) {
         detail::require(vs.count == vm.count);

@@ -27,11 +27,17 @@ inline T accumulate(const T* A, VectorStride IA, VectorLength N, F f) {
 }
 
 // C[i*IC] = f(A[i*IA]); the contiguous case is a plain loop the compiler
-// vectorises.
+// vectorises. In place (C = A) the loop reads and writes one array, so the
+// vectorised loop runs without the overlap check that would otherwise send
+// it to its element-by-element fallback.
 template <class T, class F>
 inline void map1(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N, F f) {
     if (IA == 1 && IC == 1) {
-        for (VectorLength i = 0; i < N; ++i) C[i] = f(A[i]);
+        if (C == A) {
+            for (VectorLength i = 0; i < N; ++i) C[i] = f(C[i]);
+        } else {
+            for (VectorLength i = 0; i < N; ++i) C[i] = f(A[i]);
+        }
     } else {
         for (VectorLength i = 0; i < N; ++i) {
             auto k = static_cast<VectorStride>(i);
@@ -43,7 +49,11 @@ inline void map1(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLengt
 template <class T, class F>
 inline void map2(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorStride IC, VectorLength N, F f) {
     if (IA == 1 && IB == 1 && IC == 1) {
-        for (VectorLength i = 0; i < N; ++i) C[i] = f(A[i], B[i]);
+        if (C == A) {
+            for (VectorLength i = 0; i < N; ++i) C[i] = f(C[i], B[i]);
+        } else {
+            for (VectorLength i = 0; i < N; ++i) C[i] = f(A[i], B[i]);
+        }
     } else {
         for (VectorLength i = 0; i < N; ++i) {
             auto k = static_cast<VectorStride>(i);
@@ -66,6 +76,11 @@ bool onlyNaN(const T* A, VectorStride IA, VectorLength N) {
 } // namespace
 
 namespace vec {
+
+template <class T>
+void copy(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
+    map1(A, IA, C, IC, N, [](T x) { return x; });
+}
 
 template <class T>
 void sum(const T* A, VectorStride IA, T* C, VectorLength N) {
@@ -218,8 +233,15 @@ void correlate(const T* A, VectorStride IA, const T* F, VectorStride IF, T* C, V
 }
 
 template <class T>
-void squaredMagnitudes(const T* re, const T* im, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
-    map2(re, IA, im, IA, C, IC, N, [](T r, T i) { return r * r + i * i; });
+void scaledMagnitudes(const T* re, const T* im, const T* scale, T* C, VectorLength N) {
+    const T s = *scale;
+    for (VectorLength i = 0; i < N; ++i) C[i] = std::sqrt(re[i] * re[i] + im[i] * im[i]) * s;
+}
+
+template <class T>
+void scaledRealMagnitudes(const T* A, const T* scale, T* C, VectorLength N) {
+    const T s = *scale;
+    for (VectorLength i = 0; i < N; ++i) C[i] = std::sqrt(A[i] * A[i]) * s;
 }
 
 template <class T>
@@ -238,6 +260,7 @@ void transpose(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength 
 }
 
 #define NUMERICS_INSTANTIATE(T)                                                                                        \
+    template void copy<T>(const T*, VectorStride, T*, VectorStride, VectorLength);                                     \
     template void sum<T>(const T*, VectorStride, T*, VectorLength);                                                    \
     template void sumOfSquares<T>(const T*, VectorStride, T*, VectorLength);                                           \
     template void maximum<T>(const T*, VectorStride, T*, VectorLength);                                                \
@@ -257,7 +280,8 @@ void transpose(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength 
     template void clip<T>(const T*, VectorStride, const T*, const T*, T*, VectorStride, VectorLength);                 \
     template void correlate<T>(const T*, VectorStride, const T*, VectorStride, T*, VectorStride, VectorLength,         \
                                VectorLength);                                                                          \
-    template void squaredMagnitudes<T>(const T*, const T*, VectorStride, T*, VectorStride, VectorLength);              \
+    template void scaledMagnitudes<T>(const T*, const T*, const T*, T*, VectorLength);                                 \
+    template void scaledRealMagnitudes<T>(const T*, const T*, T*, VectorLength);                                       \
     template void transpose<T>(const T*, VectorStride, T*, VectorStride, VectorLength, VectorLength);
 NUMERICS_INSTANTIATE(float)
 NUMERICS_INSTANTIATE(double)

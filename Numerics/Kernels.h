@@ -20,6 +20,10 @@ using VectorLength = std::size_t;
 
 namespace vec {
 
+// C[i*IC] = A[i*IA]: gathers a strided run (or spreads one).
+template <class T>
+void copy(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);
+
 // Reductions: C = f(A[0], A[IA], ..., A[(N-1)*IA]).
 template <class T>
 void sum(const T* A, VectorStride IA, T* C, VectorLength N);
@@ -69,9 +73,13 @@ template <class T>
 void correlate(const T* A, VectorStride IA, const T* F, VectorStride IF, T* C, VectorStride IC, VectorLength N,
                VectorLength P);
 
-// Squared magnitudes of a split-complex vector: C[i] = re[i]^2 + im[i]^2.
+// Scaled magnitudes of a split-complex vector, contiguous:
+// C[i] = sqrt(re[i]^2 + im[i]^2) * *scale.
 template <class T>
-void squaredMagnitudes(const T* re, const T* im, VectorStride IA, T* C, VectorStride IC, VectorLength N);
+void scaledMagnitudes(const T* re, const T* im, const T* scale, T* C, VectorLength N);
+// The same for points whose imaginary parts are zero: C[i] = sqrt(A[i]^2) * *scale.
+template <class T>
+void scaledRealMagnitudes(const T* A, const T* scale, T* C, VectorLength N);
 
 // Transpose: C (M rows, N columns) = transpose of A (N rows, M columns).
 template <class T>

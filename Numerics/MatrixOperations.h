@@ -95,10 +95,11 @@ void requireSameShape(const Matrix<T>& a, const Matrix<T>& b) {
     require(a.rows() == b.rows() && a.columns() == b.columns());
 }
 
+// into += alpha * from, grids of one shape (checked by the caller); the count
+// is read from `from`, not from a grid the caller may just have made.
 template <Real T>
 void axpyGrid(std::vector<T>& into, const std::vector<T>& from, T alpha) {
-    require(into.size() == from.size());
-    const int n = cblasInt(static_cast<int64_t>(into.size()));
+    const int n = cblasInt(static_cast<int64_t>(from.size()));
     blas::axpy(n, alpha, from.data(), 1, into.data(), 1);
 }
 
@@ -106,31 +107,32 @@ void axpyGrid(std::vector<T>& into, const std::vector<T>& from, T alpha) {
 
 // ---- sums and differences ----
 
+// The result starts as a copy of x, whose grid the axpy then changes.
 template <Real T>
-Matrix<T> add(const Matrix<T>& x, const Matrix<T>& y) {
+NUMERICS_ONE_BODY Matrix<T> add(const Matrix<T>& x, const Matrix<T>& y) {
     detail::requireSameShape(x, y);
-    std::vector<T> grid = x.grid();
-    detail::axpyGrid(grid, y.grid(), T(1));
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    Matrix<T> result = x;
+    detail::axpyGrid(result.mutableGrid(), y.grid(), T(1));
+    return result;
 }
 
 template <Real T>
-Matrix<T> sub(const Matrix<T>& x, const Matrix<T>& y) {
+NUMERICS_ONE_BODY Matrix<T> sub(const Matrix<T>& x, const Matrix<T>& y) {
     detail::requireSameShape(x, y);
-    std::vector<T> grid = x.grid();
-    detail::axpyGrid(grid, y.grid(), T(-1));
-    return Matrix<T>(x.rows(), x.columns(), std::move(grid));
+    Matrix<T> result = x;
+    detail::axpyGrid(result.mutableGrid(), y.grid(), T(-1));
+    return result;
 }
 
 template <Real T>
-Matrix<T>& operator+=(Matrix<T>& x, const Matrix<T>& y) {
+NUMERICS_ONE_BODY Matrix<T>& operator+=(Matrix<T>& x, const Matrix<T>& y) {
     detail::requireSameShape(x, y);
     detail::axpyGrid(x.mutableGrid(), y.grid(), T(1));
     return x;
 }
 
 template <Real T>
-Matrix<T>& operator-=(Matrix<T>& x, const Matrix<T>& y) {
+NUMERICS_ONE_BODY Matrix<T>& operator-=(Matrix<T>& x, const Matrix<T>& y) {
     detail::requireSameShape(x, y);
     detail::axpyGrid(x.mutableGrid(), y.grid(), T(-1));
     return x;
@@ -149,7 +151,7 @@ Matrix<T> operator-(const Matrix<T>& x, const Matrix<T>& y) {
 
 // Row-major M x K times K x N by cblas_?gemm.
 template <Real T>
-Matrix<T> mul(const Matrix<T>& x, const Matrix<T>& y) {
+NUMERICS_ONE_BODY Matrix<T> mul(const Matrix<T>& x, const Matrix<T>& y) {
     const int64_t M = x.rows(), K = x.columns(), N = y.columns();
     detail::require(K == y.rows());
     detail::checkedMul(M, N);
@@ -162,7 +164,7 @@ Matrix<T> mul(const Matrix<T>& x, const Matrix<T>& y) {
 }
 
 template <Real T>
-Matrix<T> elmul(const Matrix<T>& x, const Matrix<T>& y) {
+NUMERICS_ONE_BODY Matrix<T> elmul(const Matrix<T>& x, const Matrix<T>& y) {
     detail::requireSameShape(x, y);
     detail::require(x.grid().size() == y.grid().size());
     return Matrix<T>(x.rows(), x.columns(), numerics::elmul(x.grid(), y.grid()));
@@ -172,13 +174,13 @@ Matrix<T> elmul(const Matrix<T>& x, const Matrix<T>& y) {
 // zeros for alpha = 0 without multiplying (NaN and infinity would become 0,
 // unlike the array and Vector forms).
 template <Real T>
-Matrix<T> mul(std::type_identity_t<T> alpha, const Matrix<T>& x) {
+NUMERICS_ONE_BODY Matrix<T> mul(std::type_identity_t<T> alpha, const Matrix<T>& x) {
     detail::cblasInt(static_cast<int64_t>(x.grid().size()));
     return Matrix<T>(x.rows(), x.columns(), numerics::mul(x.grid(), alpha));
 }
 
 template <Real T>
-Matrix<T> div(const Matrix<T>& x, std::type_identity_t<T> divisor) {
+NUMERICS_ONE_BODY Matrix<T> div(const Matrix<T>& x, std::type_identity_t<T> divisor) {
     return Matrix<T>(x.rows(), x.columns(), numerics::div(x.grid(), divisor));
 }
 
@@ -198,44 +200,39 @@ Matrix<T> operator/(const Matrix<T>& x, std::type_identity_t<T> divisor) {
 // ---- power, exponential, sums, transpose ----
 
 template <Real T>
-Matrix<T> pow(const Matrix<T>& x, std::type_identity_t<T> exponent) {
+NUMERICS_ONE_BODY Matrix<T> pow(const Matrix<T>& x, std::type_identity_t<T> exponent) {
     // The array power of Arithmetic.h (count limit 2^31 - 1).
     return Matrix<T>(x.rows(), x.columns(), numerics::pow(x.grid(), exponent));
 }
 
 template <Real T>
-Matrix<T> exp(const Matrix<T>& x) {
+NUMERICS_ONE_BODY Matrix<T> exp(const Matrix<T>& x) {
     // The array exponential of ElementwiseFunctions.h (count limit 2^31 - 1).
     return Matrix<T>(x.rows(), x.columns(), numerics::exp(x.grid()));
 }
 
-// Row sums (a rows x 1 matrix) or column sums (a 1 x columns matrix).
+// Row sums (a rows x 1 matrix) or column sums (a 1 x columns matrix). A
+// column is summed where it lies, the grid's row length as its stride: the
+// sum kernel adds a strided run in the same order as a gathered copy of it.
 template <Real T>
-Matrix<T> sum(const Matrix<T>& x, MatrixAxies axies) {
+NUMERICS_ONE_BODY Matrix<T> sum(const Matrix<T>& x, MatrixAxies axies) {
     const int64_t rows = x.rows(), columns = x.columns();
     const T* g = x.grid().data();
     if (axies == MatrixAxies::column) {
-        Matrix<T> result(1, columns, T(0));
-        std::vector<T> gathered(static_cast<std::size_t>(rows));
-        for (int64_t j = 0; j < columns; ++j) {
-            for (int64_t i = 0; i < rows; ++i) gathered[static_cast<std::size_t>(i)] = g[i * columns + j];
-            T s = 0;
-            vec::sum(gathered.data(), 1, &s, detail::vectorLength(rows));
-            result(0, j) = s;
-        }
-        return result;
+        std::vector<T> sums(static_cast<std::size_t>(columns), T(0));
+        if (rows > 0)
+            for (int64_t j = 0; j < columns; ++j)
+                vec::sum(g + j, columns, &sums[static_cast<std::size_t>(j)], detail::vectorLength(rows));
+        return Matrix<T>(1, columns, std::move(sums));
     }
-    Matrix<T> result(rows, 1, T(0));
-    for (int64_t i = 0; i < rows; ++i) {
-        T s = 0;
-        vec::sum(g + i * columns, 1, &s, detail::vectorLength(columns));
-        result(i, 0) = s;
-    }
-    return result;
+    std::vector<T> sums(static_cast<std::size_t>(rows), T(0));
+    for (int64_t i = 0; i < rows; ++i)
+        vec::sum(g + i * columns, 1, &sums[static_cast<std::size_t>(i)], detail::vectorLength(columns));
+    return Matrix<T>(rows, 1, std::move(sums));
 }
 
 template <Real T>
-Matrix<T> transpose(const Matrix<T>& x) {
+NUMERICS_ONE_BODY Matrix<T> transpose(const Matrix<T>& x) {
     Matrix<T> result(x.columns(), x.rows(), T(0));
     vec::transpose(x.grid().data(), 1, result.mutableGrid().data(), 1, detail::vectorLength(x.columns()),
                    detail::vectorLength(x.rows()));

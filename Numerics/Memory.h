@@ -35,7 +35,16 @@
 #include <utility>
 #include <vector>
 
+#include "Numerics/Kernels.h"
 #include "platform/FatalError.h"
+
+// The public functions of the library are thin: open views, check limits,
+// call one routine. Each is compiled as one body, every step it takes inlined
+// up to the routines of other translation units: left to itself the compiler
+// keeps some steps out of line, hands the three-word views and the fresh
+// arrays' bookkeeping through the stack and stalls reading them back, which
+// costs a fifth of a call at 64 elements.
+#define NUMERICS_ONE_BODY [[gnu::flatten]]
 
 namespace numerics {
 
@@ -442,15 +451,15 @@ decltype(auto) withUnsafeMutablePointers(A& a, B& b, C& c, F&& body) {
 namespace detail {
 
 // Copying shape, step 1: the input's elements, in its iteration order, in a
-// fresh array that shares storage with nothing.
+// fresh array that shares storage with nothing. A strided view is gathered by
+// the strided copy kernel into the array made at its full size.
 template <RealCollection C>
 std::vector<ElementOf<C>> copyToArray(const C& x) {
     return withUnsafeMemory(x, [](UnsafeMemory<ElementOf<C>> v) {
         require(v.count >= 0);
         if (v.stride == 1) return std::vector<ElementOf<C>>(v.pointer, v.pointer + v.count);
-        std::vector<ElementOf<C>> r;
-        r.reserve(static_cast<std::size_t>(v.count));
-        for (int64_t i = 0; i < v.count; ++i) r.push_back(v.pointer[i * v.stride]);
+        std::vector<ElementOf<C>> r(static_cast<std::size_t>(v.count));
+        vec::copy(v.pointer, v.stride, r.data(), 1, static_cast<VectorLength>(v.count));
         return r;
     });
 }

@@ -4,6 +4,8 @@
 #include <fftw3.h>
 #include <lapack.h>
 
+#include <atomic>
+#include <cstddef>
 #include <mutex>
 
 namespace numerics {
@@ -21,6 +23,9 @@ void axpy(int n, double alpha, const double* x, int incx, double* y, int incy) {
 
 float asum(int n, const float* x, int incx) { return cblas_sasum(n, x, incx); }
 double asum(int n, const double* x, int incx) { return cblas_dasum(n, x, incx); }
+
+float dot(int n, const float* x, int incx, const float* y, int incy) { return cblas_sdot(n, x, incx, y, incy); }
+double dot(int n, const double* x, int incx, const double* y, int incy) { return cblas_ddot(n, x, incx, y, incy); }
 
 void scal(int n, float alpha, float* x, int incx) { cblas_sscal(n, alpha, x, incx); }
 void scal(int n, double alpha, double* x, int incx) { cblas_dscal(n, alpha, x, incx); }
@@ -66,55 +71,97 @@ void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, dou
 
 namespace radix2 {
 
-// FFTW's planner is not thread-safe; planning and destroying plans happen
-// under this lock, execution does not need it. Each call still owns its
-// setup and plan, so concurrent transforms are independent.
 namespace {
+
+// FFTW's planner is not thread-safe: plans are made (and, for the rare block
+// whose alignment the kept plans do not cover, destroyed) under this lock.
+// Running a plan needs no lock.
 std::mutex& plannerMutex() {
     static std::mutex m;
     return m;
 }
-} // namespace
 
-struct Setup {
-    std::size_t log2n;
-    bool doublePrecision;
+// The two precisions of FFTW's split-array interface.
+struct DoubleFftw {
+    using Real = double;
+    using Plan = fftw_plan;
+    static std::size_t alignmentOf(double* p) { return static_cast<std::size_t>(fftw_alignment_of(p)); }
+    static Plan plan(int n, double* re, double* im) {
+        fftw_iodim dim{n, 1, 1};
+        // FFTW's split arrays compute the forward (sign -1) DFT. An estimated
+        // plan leaves the arrays untouched while it is made.
+        return fftw_plan_guru_split_dft(1, &dim, 0, nullptr, re, im, re, im, FFTW_ESTIMATE);
+    }
+    static void execute(Plan p, double* re, double* im) { fftw_execute_split_dft(p, re, im, re, im); }
+    static void destroy(Plan p) { fftw_destroy_plan(p); }
 };
 
-Setup* createSetup(std::size_t log2n, bool doublePrecision) {
-    // 2^log2n points must be addressable (and FFTW takes an int size).
-    if (log2n > 30) return nullptr;
-    return new Setup{log2n, doublePrecision};
-}
-
-void destroySetup(Setup* setup) { delete setup; }
-
-void zipForward(Setup* setup, double* re, double* im, std::ptrdiff_t stride, std::size_t log2n) {
-    if (setup == nullptr || log2n > setup->log2n) return;
-    fftw_iodim dim{1 << log2n, static_cast<int>(stride), static_cast<int>(stride)};
-    fftw_plan plan;
-    {
-        std::lock_guard<std::mutex> lock(plannerMutex());
-        // FFTW's split-array interface computes the forward (sign -1) DFT.
-        plan = fftw_plan_guru_split_dft(1, &dim, 0, nullptr, re, im, re, im, FFTW_ESTIMATE);
+struct FloatFftw {
+    using Real = float;
+    using Plan = fftwf_plan;
+    static std::size_t alignmentOf(float* p) { return static_cast<std::size_t>(fftwf_alignment_of(p)); }
+    static Plan plan(int n, float* re, float* im) {
+        fftwf_iodim dim{n, 1, 1};
+        return fftwf_plan_guru_split_dft(1, &dim, 0, nullptr, re, im, re, im, FFTW_ESTIMATE);
     }
-    fftw_execute_split_dft(plan, re, im, re, im);
-    std::lock_guard<std::mutex> lock(plannerMutex());
-    fftw_destroy_plan(plan);
+    static void execute(Plan p, float* re, float* im) { fftwf_execute_split_dft(p, re, im, re, im); }
+    static void destroy(Plan p) { fftwf_destroy_plan(p); }
+};
+
+// The kept plans of one precision, by size and by the offsets of the two
+// halves from FFTW's SIMD alignment (16 bytes: 2 offsets for double, 4 for
+// float). A plan is published once, after it is made; readers take it without
+// the lock.
+template <class Fftw>
+struct KeptPlans {
+    static constexpr std::size_t kSlots = 16 / sizeof(typename Fftw::Real);
+    std::atomic<typename Fftw::Plan> plans[kLargestLog2 + 1][kSlots][kSlots];
+};
+
+KeptPlans<DoubleFftw> keptDouble;
+KeptPlans<FloatFftw> keptFloat;
+
+template <class Fftw>
+bool transform(KeptPlans<Fftw>& kept, typename Fftw::Real* points, std::size_t log2n) {
+    using Real = typename Fftw::Real;
+    if (log2n > kLargestLog2) return false;
+    const int n = 1 << log2n;
+    Real* re = points;
+    Real* im = points + n;
+    const std::size_t reSlot = Fftw::alignmentOf(re) / sizeof(Real);
+    const std::size_t imSlot = Fftw::alignmentOf(im) / sizeof(Real);
+    if (reSlot >= KeptPlans<Fftw>::kSlots || imSlot >= KeptPlans<Fftw>::kSlots) {
+        // An alignment rule wider than the table: a plan for this call alone.
+        typename Fftw::Plan plan;
+        {
+            std::lock_guard<std::mutex> lock(plannerMutex());
+            plan = Fftw::plan(n, re, im);
+        }
+        if (plan == nullptr) return false;
+        Fftw::execute(plan, re, im);
+        std::lock_guard<std::mutex> lock(plannerMutex());
+        Fftw::destroy(plan);
+        return true;
+    }
+    auto& slot = kept.plans[log2n][reSlot][imSlot];
+    auto plan = slot.load(std::memory_order_acquire);
+    if (plan == nullptr) {
+        std::lock_guard<std::mutex> lock(plannerMutex());
+        plan = slot.load(std::memory_order_relaxed);
+        if (plan == nullptr) {
+            plan = Fftw::plan(n, re, im);
+            if (plan == nullptr) return false;
+            slot.store(plan, std::memory_order_release);
+        }
+    }
+    Fftw::execute(plan, re, im);
+    return true;
 }
 
-void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::size_t log2n) {
-    if (setup == nullptr || log2n > setup->log2n) return;
-    fftwf_iodim dim{1 << log2n, static_cast<int>(stride), static_cast<int>(stride)};
-    fftwf_plan plan;
-    {
-        std::lock_guard<std::mutex> lock(plannerMutex());
-        plan = fftwf_plan_guru_split_dft(1, &dim, 0, nullptr, re, im, re, im, FFTW_ESTIMATE);
-    }
-    fftwf_execute_split_dft(plan, re, im, re, im);
-    std::lock_guard<std::mutex> lock(plannerMutex());
-    fftwf_destroy_plan(plan);
-}
+} // namespace
+
+bool forward(double* points, std::size_t log2n) { return transform(keptDouble, points, log2n); }
+bool forward(float* points, std::size_t log2n) { return transform(keptFloat, points, log2n); }
 
 } // namespace radix2
 

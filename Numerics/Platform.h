@@ -23,6 +23,10 @@ void axpy(int n, double alpha, const double* x, int incx, double* y, int incy);
 float asum(int n, const float* x, int incx);
 double asum(int n, const double* x, int incx);
 
+// Sum of x[i] * y[i] (cblas_?dot); pointers as for axpy.
+float dot(int n, const float* x, int incx, const float* y, int incy);
+double dot(int n, const double* x, int incx, const double* y, int incy);
+
 // x = alpha * x (cblas_?scal).
 void scal(int n, float alpha, float* x, int incx);
 void scal(int n, double alpha, double* x, int incx);
@@ -59,16 +63,20 @@ void geev(const char* jobvl, const char* jobvr, int* n, double* a, int* lda, dou
 
 namespace radix2 {
 
-// Create and destroy the setup of radix-2 transforms up to 2^log2n points;
-// createSetup returns nullptr when none can be made.
-struct Setup;
-Setup* createSetup(std::size_t log2n, bool doublePrecision);
-void destroySetup(Setup* setup);
+// The largest transform: 2^30 points (FFTW takes an int size).
+inline constexpr std::size_t kLargestLog2 = 30;
 
-// In-place forward unnormalised complex DFT (no inverse is offered) of the
-// 2^log2n points of the split-complex signal (re[i * stride], im[i * stride]).
-void zipForward(Setup* setup, float* re, float* im, std::ptrdiff_t stride, std::size_t log2n);
-void zipForward(Setup* setup, double* re, double* im, std::ptrdiff_t stride, std::size_t log2n);
+// In-place forward unnormalised complex DFT (no inverse is offered) of
+// 2^log2n points held split in one block: the 2^log2n real parts, then the
+// 2^log2n imaginary parts. One FFTW plan per size, precision and alignment of
+// the two halves is made on first use, behind FFTW's planner lock, and kept
+// for the life of the process; running a kept plan takes no lock, so
+// transforms on different threads run side by side. (A kept plan also
+// remembers the distance from the real to the imaginary parts, which the one
+// block fixes.) Returns false, transforming nothing, when log2n is above
+// kLargestLog2 or FFTW makes no plan.
+bool forward(float* points, std::size_t log2n);
+bool forward(double* points, std::size_t log2n);
 
 } // namespace radix2
 

@@ -89,9 +89,8 @@ std::vector<T> random(int64_t count, ClosedRange<T> range, G& generator) {
     if (count == 0) return r;
     const T width = range.upperBound - range.lowerBound;
     detail::require(std::isfinite(width));
-    r.reserve(static_cast<std::size_t>(count));
-    for (int64_t i = 0; i < count; ++i)
-        r.push_back(detail::drawUniform<T>(generator, range.lowerBound, range.upperBound, width));
+    r.resize(static_cast<std::size_t>(count));
+    for (auto& element : r) element = detail::drawUniform<T>(generator, range.lowerBound, range.upperBound, width);
     return r;
 }
 

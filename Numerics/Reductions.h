@@ -29,13 +29,13 @@ ElementOf<C> reduce(const C& x, Routine routine) {
 
 // Sum of the elements.
 template <RealCollection C>
-ElementOf<C> sum(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> sum(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::sum(a...); });
 }
 
 // Sum of magnitudes (cblas_dasum / cblas_sasum; 32-bit count and stride).
 template <RealCollection C>
-ElementOf<C> asum(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> asum(const C& x) {
     return withUnsafeMemory(x, [](UnsafeMemory<ElementOf<C>> v) {
         const int n = detail::cblasInt(v.count);
         const int inc = detail::cblasInt(v.stride);
@@ -47,48 +47,48 @@ ElementOf<C> asum(const C& x) {
 }
 
 template <RealCollection C>
-ElementOf<C> sumsq(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> sumsq(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::sumOfSquares(a...); });
 }
 
 // Largest element, NaN elements skipped (-infinity for an empty collection,
 // NaN when every element is NaN).
 template <RealCollection C>
-ElementOf<C> max(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> max(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::maximum(a...); });
 }
 
 // Smallest element, NaN elements skipped (+infinity for an empty collection,
 // NaN when every element is NaN).
 template <RealCollection C>
-ElementOf<C> min(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> min(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::minimum(a...); });
 }
 
 // Sum / N (NaN for an empty collection): the moving averager.
 template <RealCollection C>
-ElementOf<C> mean(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> mean(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::mean(a...); });
 }
 
 template <RealCollection C>
-ElementOf<C> meamg(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> meamg(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::meanMagnitude(a...); });
 }
 
 template <RealCollection C>
-ElementOf<C> measq(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> measq(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::meanSquare(a...); });
 }
 
 template <RealCollection C>
-ElementOf<C> rmsq(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> rmsq(const C& x) {
     return detail::reduce(x, [](auto... a) { vec::rootMeanSquare(a...); });
 }
 
 // Population variance about the given mean (not checked against the data).
 template <RealCollection C>
-ElementOf<C> variance(const C& x, ElementOf<C> mean) {
+NUMERICS_ONE_BODY ElementOf<C> variance(const C& x, ElementOf<C> mean) {
     const auto d = sub(x, mean);
     ElementOf<C> result = 0;
     vec::meanSquare(d.data(), 1, &result, detail::vectorLength(static_cast<int64_t>(d.size())));
@@ -96,7 +96,7 @@ ElementOf<C> variance(const C& x, ElementOf<C> mean) {
 }
 
 template <RealCollection C>
-ElementOf<C> variance(const C& x) {
+NUMERICS_ONE_BODY ElementOf<C> variance(const C& x) {
     return variance(x, mean(x));
 }
 
@@ -133,7 +133,7 @@ struct LinearRegression {
 // operations (the build has no contraction into fused multiply-adds), so the
 // results repeat bit for bit.
 template <class A, class B>
-requires SameElement<A, B> LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
+requires SameElement<A, B> NUMERICS_ONE_BODY LinearRegression<ElementOf<A>> linregress(const A& x, const B& y) {
     using T = ElementOf<A>;
     detail::require(detail::countOf(x) == detail::countOf(y));
     const T mx = mean(x);

@@ -1,16 +1,16 @@
 #pragma once
 // Convolution, correlation and FFT. conv and xcorr run on the correlation
 // kernel (vec::correlate) over a zero-padded copy of the signal; fft runs the
-// radix-2 complex FFT (FFTW3) over the first 2^floor(log2 n) points and
-// returns scaled magnitudes.
+// radix-2 complex FFT (FFTW3, Platform.h) over the first 2^floor(log2 n)
+// points and returns scaled magnitudes.
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <vector>
 
-#include "Numerics/ElementwiseFunctions.h"
 #include "Numerics/Kernels.h"
 #include "Numerics/Memory.h"
 #include "Numerics/Platform.h"
@@ -118,30 +118,34 @@ std::vector<ElementOf<C>> xcorr(const C& x) {
 
 // Scaled magnitudes of the forward transform: |X[k]| * 2 / n over the first
 // 2^floor(log2 n) points; the points beyond keep |x[k]| * 2 / n.
+//
+// The transformed points are the only scratch: one block of their real parts
+// (the input's first 2^floor(log2 n) elements) and zero imaginary parts,
+// transformed in place by the kept plan of its size; the magnitudes go
+// straight into the result. Each magnitude is the square root of re^2 + im^2,
+// then scaled, as three separate passes would compute it.
 template <Real T>
 std::vector<T> fft(const std::vector<T>& input) {
     const std::size_t n = input.size();
-    std::vector<T> real(input);
-    std::vector<T> imag(n, T(0));
-
     // The largest power of two not above n, exactly (a single-precision log2
     // rounds up just below a power of two, and the transform would then run
     // past the arrays). An empty input has none.
     detail::require(n > 0);
     const auto log2n = static_cast<std::size_t>(std::bit_width(n) - 1);
+    detail::require(log2n <= radix2::kLargestLog2);
+    const std::size_t m = std::size_t(1) << log2n;
 
-    radix2::Setup* setup = radix2::createSetup(log2n, std::is_same_v<T, double>);
-    detail::require(setup != nullptr);
-    radix2::zipForward(setup, real.data(), imag.data(), 1, log2n);
+    std::unique_ptr<T[]> points(new T[2 * m]);
+    T* re = points.get();
+    T* im = re + m;
+    std::copy(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(m), re);
+    std::fill(im, im + m, T(0));
+    detail::require(radix2::forward(points.get(), log2n));
 
-    const auto length = detail::vectorLength(static_cast<int64_t>(n));
-    std::vector<T> magnitudes(n, T(0));
-    vec::squaredMagnitudes(real.data(), imag.data(), 1, magnitudes.data(), 1, length);
-    const auto roots = sqrt(magnitudes);
-    std::vector<T> result(n, T(0));
     const T factor = T(2) / static_cast<T>(n);
-    vec::multiplyScalar(roots.data(), 1, &factor, result.data(), 1, length);
-    radix2::destroySetup(setup);
+    std::vector<T> result(n);
+    vec::scaledMagnitudes(re, im, &factor, result.data(), m);
+    vec::scaledRealMagnitudes(input.data() + m, &factor, result.data() + m, n - m);
     return result;
 }
 

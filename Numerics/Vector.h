@@ -144,8 +144,8 @@ void requireSameDimensions(const Vector<T>& v, const Vector<T>& w) {
 template <Real T>
 Vector<T> axpyVector(const Vector<T>& v, const Vector<T>& w, T alpha) {
     requireSameDimensions(v, w);
+    const int n = cblasInt(static_cast<int64_t>(v.scalars().size()));
     std::vector<T> r = v.scalars();
-    const int n = cblasInt(static_cast<int64_t>(r.size()));
     blas::axpy(n, alpha, w.scalars().data(), 1, r.data(), 1);
     return Vector<T>(std::move(r));
 }
@@ -172,21 +172,21 @@ void scalarInPlace(Vector<T>& v, T s, Routine routine) {
 // ---- sums and differences ----
 
 template <Real T>
-Vector<T> add(const Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T> add(const Vector<T>& v, const Vector<T>& w) {
     return detail::axpyVector(v, w, T(1));
 }
 template <Real T>
-Vector<T> sub(const Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T> sub(const Vector<T>& v, const Vector<T>& w) {
     return detail::axpyVector(v, w, T(-1));
 }
 // v + s * w.
 template <Real T>
-Vector<T> muladd(const Vector<T>& v, const Vector<T>& w, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T> muladd(const Vector<T>& v, const Vector<T>& w, std::type_identity_t<T> s) {
     return detail::axpyVector(v, w, s);
 }
 
 template <Real T>
-Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     const int n = detail::cblasInt(v.dimensions());
     v.modifyScalars([&](std::vector<T>& r) { blas::axpy(n, T(1), w.scalars().data(), 1, r.data(), 1); });
@@ -194,7 +194,7 @@ Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
 }
 
 template <Real T>
-Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     const int n = detail::cblasInt(v.dimensions());
     v.modifyScalars([&](std::vector<T>& r) { blas::axpy(n, T(-1), w.scalars().data(), 1, r.data(), 1); });
@@ -202,69 +202,67 @@ Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
 }
 
 template <Real T>
-Vector<T> add(const Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T> add(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, s, [](auto... a) { vec::addScalar(a...); });
 }
 template <Real T>
-Vector<T> sub(const Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T> sub(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, -s, [](auto... a) { vec::addScalar(a...); });
 }
 template <Real T>
-Vector<T> mul(const Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T> mul(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, s, [](auto... a) { vec::multiplyScalar(a...); });
 }
 template <Real T>
-Vector<T> div(const Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T> div(const Vector<T>& v, std::type_identity_t<T> s) {
     return detail::scalarVector(v, s, [](auto... a) { vec::divideScalar(a...); });
 }
 
 template <Real T>
-Vector<T>& operator+=(Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T>& operator+=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, s, [](auto... a) { vec::addScalar(a...); });
     return v;
 }
 template <Real T>
-Vector<T>& operator-=(Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T>& operator-=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, -s, [](auto... a) { vec::addScalar(a...); });
     return v;
 }
 template <Real T>
-Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
-    detail::scalarInPlace(v, s, [](auto... a) { vec::multiplyScalar(a...); });
+NUMERICS_ONE_BODY Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
+    // The array form's scaling (Arithmetic.h).
+    v.modifyScalars([&](std::vector<T>& r) { r *= s; });
     return v;
 }
 template <Real T>
-Vector<T>& operator/=(Vector<T>& v, std::type_identity_t<T> s) {
+NUMERICS_ONE_BODY Vector<T>& operator/=(Vector<T>& v, std::type_identity_t<T> s) {
     detail::scalarInPlace(v, s, [](auto... a) { vec::divideScalar(a...); });
     return v;
 }
 
-// Scalar first: dimensions copies of s multiplied element by element by v.
+// Scalar first: the products s * v[i], the same values as v * s, made in one
+// pass.
 template <Real T>
-Vector<T> mul(std::type_identity_t<T> s, const Vector<T>& v) {
-    std::vector<T> r(static_cast<std::size_t>(v.dimensions()), s);
-    detail::require(r.size() == v.scalars().size());
-    vec::multiply(r.data(), 1, v.scalars().data(), 1, r.data(), 1,
-                  detail::vectorLength(static_cast<int64_t>(r.size())));
-    return Vector<T>(std::move(r));
+NUMERICS_ONE_BODY Vector<T> mul(std::type_identity_t<T> s, const Vector<T>& v) {
+    return mul(v, s);
 }
 
 // ---- element-wise product and quotient, dot product ----
 
 template <Real T>
-Vector<T> elmul(const Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T> elmul(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     return Vector<T>(numerics::elmul(v.scalars(), w.scalars()));
 }
 
 template <Real T>
-Vector<T> eldiv(const Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T> eldiv(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     return Vector<T>(numerics::div(v.scalars(), w.scalars())); // v[i] / w[i], w the divisor
 }
 
 template <Real T>
-Vector<T>& operator*=(Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T>& operator*=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     v.modifyScalars([&](std::vector<T>& r) {
         vec::multiply(r.data(), 1, w.scalars().data(), 1, r.data(), 1,
@@ -274,7 +272,7 @@ Vector<T>& operator*=(Vector<T>& v, const Vector<T>& w) {
 }
 
 template <Real T>
-Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     v.modifyScalars([&](std::vector<T>& r) {
         vec::divide(w.scalars().data(), 1, r.data(), 1, r.data(), 1,
@@ -283,30 +281,28 @@ Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
     return v;
 }
 
+// The array form's dot product (Arithmetic.h).
 template <Real T>
-T dot(const Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY T dot(const Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
-    T result = 0;
-    vec::dotProduct(v.scalars().data(), 1, w.scalars().data(), 1, &result,
-                    detail::vectorLength(static_cast<int64_t>(v.scalars().size())));
-    return result;
+    return numerics::dot(v.scalars(), w.scalars());
 }
 
 // ---- power, exponential, distance ----
 
 template <Real T>
-Vector<T> pow(const Vector<T>& v, std::type_identity_t<T> exponent) {
+NUMERICS_ONE_BODY Vector<T> pow(const Vector<T>& v, std::type_identity_t<T> exponent) {
     // The array power of Arithmetic.h (count limit 2^31 - 1).
     return Vector<T>(numerics::pow(v.scalars(), exponent));
 }
 
 template <Real T>
-Vector<T> exp(const Vector<T>& v) {
+NUMERICS_ONE_BODY Vector<T> exp(const Vector<T>& v) {
     return Vector<T>(numerics::exp(v.scalars()));
 }
 
 template <Real T>
-T distSq(const Vector<T>& v, const Vector<T>& w) {
+NUMERICS_ONE_BODY T distSq(const Vector<T>& v, const Vector<T>& w) {
     // v - w by axpy on a copy of v, squared in place, summed.
     detail::requireSameDimensions(v, w);
     std::vector<T> d = v.scalars();
@@ -328,7 +324,7 @@ T dist(const Vector<T>& v, const Vector<T>& w) {
 
 // M (rows x columns) times v (columns): cblas_?gemv, row-major, no transpose.
 template <Real T>
-Vector<T> mul(const Matrix<T>& m, const Vector<T>& v) {
+NUMERICS_ONE_BODY Vector<T> mul(const Matrix<T>& m, const Vector<T>& v) {
     detail::require(m.columns() == v.dimensions());
     const int rows = detail::cblasInt(m.rows());
     const int columns = detail::cblasInt(m.columns());
@@ -341,7 +337,7 @@ Vector<T> mul(const Matrix<T>& m, const Vector<T>& v) {
 
 // The row vector v (rows) times M: gemv with M transposed.
 template <Real T>
-Vector<T> mul(const Vector<T>& v, const Matrix<T>& m) {
+NUMERICS_ONE_BODY Vector<T> mul(const Vector<T>& v, const Matrix<T>& m) {
     detail::require(v.dimensions() == m.rows());
     const int rows = detail::cblasInt(m.rows());
     const int columns = detail::cblasInt(m.columns());

@@ -1,7 +1,11 @@
-// Matrix, matrix operations and Vector on 512 x 512 matrices (and
-// 512-vectors): each operation next to the raw CBLAS/LAPACK call (or kernel)
-// it wraps.
+// Matrix, matrix operations and Vector: each operation next to the raw
+// CBLAS/LAPACK call (or kernel) it wraps, with the allocation of its result.
+// The element-wise forms run at 64, 1e3 and 1e6 elements (8 x 8, 32 x 32 and
+// 1000 x 1000 matrices); products, inverse, determinant and eigen
+// decomposition on 512 x 512 matrices (256 x 256 for the eigen decomposition).
+#include <cstddef>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <cblas.h>
@@ -9,6 +13,7 @@
 
 #include "Numerics/Numerics.h"
 #include "harness.h"
+#include "inputs.h"
 #include "plain_loops.h"
 
 namespace {
@@ -18,199 +23,316 @@ using bench::keep;
 using numerics::Matrix;
 using numerics::Vector;
 
-constexpr int kN = 512;
-
-const Matrix<double>& matrixA() {
-    static const Matrix<double> a = [] {
-        std::mt19937_64 g(10);
-        auto m = Matrix<double>::random(kN, kN, numerics::ClosedRange<double>{-1, 1}, g);
-        for (int i = 0; i < kN; ++i) m(i, i) += kN; // well conditioned
-        return m;
-    }();
-    return a;
-}
-const Matrix<double>& matrixB() {
-    static const Matrix<double> b = [] {
-        std::mt19937_64 g(11);
-        return Matrix<double>::random(kN, kN, numerics::ClosedRange<double>{-1, 1}, g);
-    }();
-    return b;
-}
-const Matrix<float>& matrixAf() {
-    static const Matrix<float> a(kN, kN, std::vector<float>(matrixA().grid().begin(), matrixA().grid().end()));
-    return a;
-}
-const Vector<double>& vectorV() {
-    static const Vector<double> v = [] {
-        std::mt19937_64 g(12);
-        return Vector<double>::random(kN, numerics::ClosedRange<double>{-1, 1}, g);
-    }();
-    return v;
+template <class F>
+Array fresh(std::size_t n, F routine) {
+    Array r(n);
+    routine(r.data());
+    return r;
 }
 
-const bool registered = [] {
+const Matrix<double>& squareMatrix(int n, uint64_t seed) {
+    static std::map<std::pair<int, uint64_t>, Matrix<double>> made;
+    const auto key = std::make_pair(n, seed);
+    if (auto it = made.find(key); it != made.end()) return it->second;
+    Matrix<double> m(n, n, bench::uniform<double>(std::size_t(n) * std::size_t(n), -1, 1, seed));
+    for (int i = 0; i < n; ++i) m(i, i) += n; // well conditioned
+    return made.emplace(key, std::move(m)).first->second;
+}
+
+const Vector<double>& vectorOf(std::size_t n, uint64_t seed) {
+    static std::map<std::pair<std::size_t, uint64_t>, Vector<double>> made;
+    const auto key = std::make_pair(n, seed);
+    if (auto it = made.find(key); it != made.end()) return it->second;
+    return made.emplace(key, Vector<double>(bench::uniform<double>(n, 0.5, 2.0, seed))).first->second;
+}
+
+struct Side {
+    int n;
+    const char* label;
+};
+constexpr Side kSides[] = {{8, "8x8"}, {32, "32x32"}, {1000, "1e3x1e3"}};
+
+void registerElementwiseMatrixForms() {
     using namespace numerics;
-    const auto& A = matrixA;
-    const auto& B = matrixB;
-    const int nn = kN * kN;
+    for (const auto& side : kSides) {
+        const Matrix<double>& a = squareMatrix(side.n, 10);
+        const Matrix<double>& b = squareMatrix(side.n, 11);
+        const std::size_t nn = a.grid().size();
+        const int nn32 = static_cast<int>(nn);
+        const int n = side.n;
+        auto named = [&](const char* operation) { return bench::Row{operation, side.label}; };
+        bench::add(
+            named("Matrix A + B"), [&a, &b] { keep(a + b); },
+            [&a, &b, nn32] {
+                Array r = a.grid();
+                cblas_daxpy(nn32, 1.0, b.grid().data(), 1, r.data(), 1);
+                keep(r);
+            });
+        bench::add(
+            named("Matrix A - B"), [&a, &b] { keep(a - b); },
+            [&a, &b, nn32] {
+                Array r = a.grid();
+                cblas_daxpy(nn32, -1.0, b.grid().data(), 1, r.data(), 1);
+                keep(r);
+            });
+        bench::add(
+            named("Matrix elmul(A, B)"), [&a, &b] { keep(elmul(a, b)); },
+            [&a, &b, nn] {
+                keep(fresh(nn, [&](double* r) { vec::multiply(a.grid().data(), 1, b.grid().data(), 1, r, 1, nn); }));
+            });
+        bench::add(
+            named("Matrix s * A"), [&a] { keep(2.5 * a); },
+            [&a, nn] {
+                static constexpr double s = 2.5;
+                keep(fresh(nn, [&](double* r) { vec::multiplyScalar(a.grid().data(), 1, &s, r, 1, nn); }));
+            });
+        bench::add(
+            named("Matrix A / s"), [&a] { keep(a / 2.5); },
+            [&a, nn] {
+                static constexpr double s = 2.5;
+                keep(fresh(nn, [&](double* r) { vec::divideScalar(a.grid().data(), 1, &s, r, 1, nn); }));
+            });
+        bench::add(
+            named("Matrix pow(A, s)"), [&b] { keep(pow(b, 2.2)); },
+            [&b, nn, nn32, &e = bench::repeated(nn, 2.2)] {
+                keep(fresh(nn, [&](double* r) { vmath::pow(r, e.data(), b.grid().data(), nn32); }));
+            });
+        bench::add(
+            named("Matrix exp(A)"), [&b] { keep(exp(b)); },
+            [&b, nn, nn32] { keep(fresh(nn, [&](double* r) { vmath::exp(r, b.grid().data(), nn32); })); });
+        bench::add(
+            named("Matrix transpose(A)"), [&a] { keep(transpose(a)); },
+            [&a, nn, n] { keep(fresh(nn, [&](double* r) { vec::transpose(a.grid().data(), 1, r, 1, n, n); })); });
+        bench::add(
+            named("Matrix sum(A, row)"), [&a] { keep(sum(a, MatrixAxies::row)); },
+            [&a, n] {
+                keep(fresh(std::size_t(n), [&](double* r) {
+                    for (int i = 0; i < n; ++i) vec::sum(a.grid().data() + i * n, 1, r + i, std::size_t(n));
+                }));
+            });
+        auto ours = std::make_shared<Matrix<double>>(a);
+        auto raw = std::make_shared<Array>(a.grid());
+        bench::add(
+            named("Matrix A += B (in place)"),
+            [ours, &b] {
+                *ours += b;
+                keep(*ours);
+            },
+            [raw, &b, nn32] {
+                cblas_daxpy(nn32, 1.0, b.grid().data(), 1, raw->data(), 1);
+                keep(*raw);
+            });
+    }
+}
 
+void registerVectorForms() {
+    using namespace numerics;
+    for (const auto& size : bench::kWrapperSizes) {
+        const std::size_t n = size.n;
+        const int n32 = static_cast<int>(n);
+        const Vector<double>& v = vectorOf(n, 12);
+        const Vector<double>& w = vectorOf(n, 13);
+        const double* pv = v.scalars().data();
+        const double* pw = w.scalars().data();
+        auto named = [&](const char* operation, double goal = 1.10) { return bench::Row{operation, size.label, goal}; };
+        bench::add(
+            named("Vector v + w"), [&v, &w] { keep(v + w); },
+            [&v, pw, n32] {
+                Array r = v.scalars();
+                cblas_daxpy(n32, 1.0, pw, 1, r.data(), 1);
+                keep(r);
+            });
+        bench::add(
+            named("Vector v - w"), [&v, &w] { keep(v - w); },
+            [&v, pw, n32] {
+                Array r = v.scalars();
+                cblas_daxpy(n32, -1.0, pw, 1, r.data(), 1);
+                keep(r);
+            });
+        bench::add(
+            named("Vector muladd(v, w, s)"), [&v, &w] { keep(muladd(v, w, 0.5)); },
+            [&v, pw, n32] {
+                Array r = v.scalars();
+                cblas_daxpy(n32, 0.5, pw, 1, r.data(), 1);
+                keep(r);
+            });
+        static constexpr double s = 1.7, negated = -1.7;
+        bench::add(
+            named("Vector v + s"), [&v] { keep(v + s); },
+            [pv, n] { keep(fresh(n, [&](double* r) { vec::addScalar(pv, 1, &s, r, 1, n); })); });
+        bench::add(
+            named("Vector v - s"), [&v] { keep(v - s); },
+            [pv, n] { keep(fresh(n, [&](double* r) { vec::addScalar(pv, 1, &negated, r, 1, n); })); });
+        bench::add(
+            named("Vector v * s"), [&v] { keep(v * s); },
+            [pv, n] { keep(fresh(n, [&](double* r) { vec::multiplyScalar(pv, 1, &s, r, 1, n); })); });
+        bench::add(
+            named("Vector s * v"), [&v] { keep(s * v); },
+            [pv, n] { keep(fresh(n, [&](double* r) { vec::multiplyScalar(pv, 1, &s, r, 1, n); })); });
+        bench::add(
+            named("Vector v / s"), [&v] { keep(v / s); },
+            [pv, n] { keep(fresh(n, [&](double* r) { vec::divideScalar(pv, 1, &s, r, 1, n); })); });
+        bench::add(
+            named("Vector elmul(v, w)"), [&v, &w] { keep(elmul(v, w)); },
+            [pv, pw, n] { keep(fresh(n, [&](double* r) { vec::multiply(pv, 1, pw, 1, r, 1, n); })); });
+        bench::add(
+            named("Vector eldiv(v, w)"), [&v, &w] { keep(eldiv(v, w)); },
+            [pv, pw, n] { keep(fresh(n, [&](double* r) { vec::divide(pw, 1, pv, 1, r, 1, n); })); });
+        bench::add(
+            named("Vector pow(v, s)"), [&v] { keep(pow(v, 2.2)); },
+            [pv, n, n32, &e = bench::repeated(n, 2.2)] {
+                keep(fresh(n, [&](double* r) { vmath::pow(r, e.data(), pv, n32); }));
+            });
+        bench::add(
+            named("Vector exp(v)"), [&v] { keep(exp(v)); },
+            [pv, n, n32] { keep(fresh(n, [&](double* r) { vmath::exp(r, pv, n32); })); });
+        bench::add(
+            named("Vector distSq(v, w)"), [&v, &w] { keep(distSq(v, w)); },
+            [&v, pw, n, n32] {
+                Array d = v.scalars();
+                cblas_daxpy(n32, -1.0, pw, 1, d.data(), 1);
+                vec::square(d.data(), 1, d.data(), 1, n);
+                double r = 0;
+                vec::sum(d.data(), 1, &r, n);
+                keep(r);
+            });
+        bench::add(
+            named("Vector dot(v, w)", 1.0), [&v, &w] { keep(dot(v, w)); },
+            [pv, pw, n32] { keep(cblas_ddot(n32, pv, 1, pw, 1)); });
+        auto ours = std::make_shared<Vector<double>>(v);
+        auto raw = std::make_shared<Array>(v.scalars());
+        bench::add(
+            named("Vector v += w (in place)"),
+            [ours, &w] {
+                *ours += w;
+                keep(*ours);
+            },
+            [raw, pw, n32] {
+                cblas_daxpy(n32, 1.0, pw, 1, raw->data(), 1);
+                keep(*raw);
+            });
+        auto oursScaled = std::make_shared<Vector<double>>(v);
+        auto rawScaled = std::make_shared<Array>(v.scalars());
+        bench::add(
+            named("Vector v *= s (in place)", 1.0),
+            [oursScaled] {
+                *oursScaled *= 1.0000001;
+                keep(*oursScaled);
+            },
+            [rawScaled, n32] {
+                cblas_dscal(n32, 1.0000001, rawScaled->data(), 1);
+                keep(*rawScaled);
+            });
+    }
+}
+
+void registerProducts() {
+    using namespace numerics;
+    for (const auto& side : kSides) {
+        const Matrix<double>& a = squareMatrix(side.n, 10);
+        const Vector<double>& v = vectorOf(std::size_t(side.n), 12);
+        const int n = side.n;
+        bench::add(
+            bench::Row{"Vector M * v (gemv)", side.label}, [&a, &v] { keep(a * v); },
+            [&a, &v, n] {
+                Array r(std::size_t(n), 0.0);
+                cblas_dgemv(CblasRowMajor, CblasNoTrans, n, n, 1.0, a.grid().data(), n, v.scalars().data(), 1, 0.0,
+                            r.data(), 1);
+                keep(r);
+            });
+        bench::add(
+            bench::Row{"Vector v * M (gemv)", side.label}, [&a, &v] { keep(v * a); },
+            [&a, &v, n] {
+                Array r(std::size_t(n), 0.0);
+                cblas_dgemv(CblasRowMajor, CblasTrans, n, n, 1.0, a.grid().data(), n, v.scalars().data(), 1, 0.0,
+                            r.data(), 1);
+                keep(r);
+            });
+    }
+}
+
+void registerLinearAlgebra() {
+    using namespace numerics;
+    constexpr int kN = 512;
+    const int nn = kN * kN;
+    const Matrix<double>& a = squareMatrix(kN, 10);
+    const Matrix<double>& b = squareMatrix(kN, 11);
+    static const Matrix<float> af(kN, kN, std::vector<float>(a.grid().begin(), a.grid().end()));
+    auto named = [](const char* operation) { return bench::Row{operation, "512x512"}; };
     bench::add(
-        "Matrix add (512x512)", "matrix", [&] { keep(A() + B()); },
-        [&] {
-            Array r = A().grid();
-            cblas_daxpy(nn, 1.0, B().grid().data(), 1, r.data(), 1);
-            keep(r);
-        },
-        [&] { keep(loops::add(A().grid(), B().grid())); });
-    bench::add(
-        "Matrix sub (512x512)", "matrix", [&] { keep(A() - B()); },
-        [&] {
-            Array r = A().grid();
-            cblas_daxpy(nn, -1.0, B().grid().data(), 1, r.data(), 1);
-            keep(r);
-        });
-    bench::add(
-        "Matrix mul (512x512 gemm)", "matrix", [&] { keep(A() * B()); },
-        [&] {
+        named("Matrix A * B (gemm)"), [&a, &b] { keep(a * b); },
+        [&a, &b] {
             Array r(nn, 0.0);
-            cblas_dgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, kN, kN, kN, 1.0, A().grid().data(), kN,
-                        B().grid().data(), kN, 0.0, r.data(), kN);
+            cblas_dgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, kN, kN, kN, 1.0, a.grid().data(), kN,
+                        b.grid().data(), kN, 0.0, r.data(), kN);
             keep(r);
         });
     bench::add(
-        "Matrix<float> mul (512x512 gemm)", "matrix", [&] { keep(matrixAf() * matrixAf()); },
-        [&] {
+        named("Matrix<float> A * A (gemm)"), [] { keep(af * af); },
+        [] {
             std::vector<float> r(nn, 0.0f);
-            cblas_sgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, kN, kN, kN, 1.0f, matrixAf().grid().data(), kN,
-                        matrixAf().grid().data(), kN, 0.0f, r.data(), kN);
+            cblas_sgemm(CblasRowMajor, CblasNoTrans, CblasNoTrans, kN, kN, kN, 1.0f, af.grid().data(), kN,
+                        af.grid().data(), kN, 0.0f, r.data(), kN);
             keep(r);
         });
     bench::add(
-        "Matrix elmul (512x512)", "matrix", [&] { keep(elmul(A(), B())); },
-        [&] {
+        named("Matrix transpose(A)"), [&a] { keep(transpose(a)); },
+        [&a] {
             Array r(nn);
-            vec::multiply(A().grid().data(), 1, B().grid().data(), 1, r.data(), 1, nn);
+            vec::transpose(a.grid().data(), 1, r.data(), 1, kN, kN);
             keep(r);
         },
-        [&] { keep(loops::mul(A().grid(), B().grid())); });
+        [&a] { keep(loops::transpose(a.grid(), kN, kN)); });
     bench::add(
-        "Matrix scale s*A (512x512)", "matrix", [&] { keep(2.5 * A()); },
-        [&] {
-            Array r = A().grid();
-            cblas_dscal(nn, 2.5, r.data(), 1);
-            keep(r);
-        },
-        [&] { keep(loops::mulScalar(A().grid(), 2.5)); });
-    bench::add(
-        "Matrix div A/s (512x512)", "matrix", [&] { keep(A() / 2.5); },
-        [&] {
-            Array r(nn);
-            const double s = 2.5;
-            vec::divideScalar(A().grid().data(), 1, &s, r.data(), 1, nn);
-            keep(r);
-        });
-    bench::add(
-        "Matrix transpose (512x512)", "matrix", [&] { keep(transpose(A())); },
-        [&] {
-            Array r(nn);
-            vec::transpose(A().grid().data(), 1, r.data(), 1, kN, kN);
-            keep(r);
-        },
-        [&] { keep(loops::transpose(A().grid(), kN, kN)); });
-    bench::add(
-        "Matrix sum rows (512x512)", "matrix", [&] { keep(sum(A(), MatrixAxies::row)); },
-        [&] {
-            Array r(kN);
-            for (int i = 0; i < kN; ++i) vec::sum(A().grid().data() + i * kN, 1, &r[i], kN);
-            keep(r);
-        });
-    bench::add(
-        "Matrix exp (512x512)", "matrix", [&] { keep(exp(B())); },
-        [&] {
-            Array r(nn);
-            vmath::exp(r.data(), B().grid().data(), nn);
-            keep(r);
-        },
-        [&] { keep(loops::exp(B().grid())); });
-    bench::add(
-        "Matrix inv (512x512)", "matrix", [&] { keep(inv(A())); },
-        [&] {
-            Array a = A().grid();
-            std::vector<int> piv(kN);
+        named("Matrix inv(A)"), [&a] { keep(inv(a)); },
+        [&a] {
+            Array m = a.grid();
+            std::vector<int> pivots(nn);
             int n = kN, lda = kN, info = 0, lwork = nn;
             Array work(nn);
-            LAPACK_dgetrf(&n, &n, a.data(), &lda, piv.data(), &info);
-            LAPACK_dgetri(&n, a.data(), &lda, piv.data(), work.data(), &lwork, &info);
-            keep(a);
+            LAPACK_dgetrf(&n, &n, m.data(), &lda, pivots.data(), &info);
+            LAPACK_dgetri(&n, m.data(), &lda, pivots.data(), work.data(), &lwork, &info);
+            keep(m);
         });
     bench::add(
-        "Matrix det (512x512)", "matrix", [&] { keep(det(A())); },
-        [&] {
-            Array a = A().grid();
-            std::vector<int> piv(kN);
+        named("Matrix det(A)"), [&a] { keep(det(a)); },
+        [&a] {
+            Array m = a.grid();
+            std::vector<int> pivots(kN);
             int n = kN, lda = kN, info = 0;
-            LAPACK_dgetrf(&n, &n, a.data(), &lda, piv.data(), &info);
+            LAPACK_dgetrf(&n, &n, m.data(), &lda, pivots.data(), &info);
             double d = 1;
             for (int i = 0; i < kN; ++i) {
-                if (piv[i] != i + 1) d = -d;
-                d *= a[i * kN + i];
+                if (pivots[i] != i + 1) d = -d;
+                d *= m[i * kN + i];
             }
             keep(d);
         });
+    const Matrix<double>& e = squareMatrix(256, 11);
     bench::add(
-        "Matrix eigenDecompose (512x512)", "matrix", [&] { keep(eigenDecompose(B()).eigenValues); },
-        [&] {
-            Array a(nn);
-            vec::transpose(B().grid().data(), 1, a.data(), 1, kN, kN);
-            Array wr(kN), wi(kN), vl(nn), vr(nn);
-            int n = kN, ld = kN, lwork = -1, info = 0;
+        bench::Row{"Matrix eigenDecompose(A)", "256x256"}, [&e] { keep(eigenDecompose(e).eigenValues); },
+        [&e] {
+            constexpr int kE = 256, ee = kE * kE;
+            Array m(ee);
+            vec::transpose(e.grid().data(), 1, m.data(), 1, kE, kE);
+            Array wr(kE), wi(kE), vl(ee), vr(ee);
+            int n = kE, ld = kE, lwork = -1, info = 0;
             double query = 0;
-            LAPACK_dgeev("V", "V", &n, a.data(), &ld, wr.data(), wi.data(), vl.data(), &ld, vr.data(), &ld, &query,
+            LAPACK_dgeev("V", "V", &n, m.data(), &ld, wr.data(), wi.data(), vl.data(), &ld, vr.data(), &ld, &query,
                          &lwork, &info);
             lwork = static_cast<int>(query);
             Array work(static_cast<std::size_t>(lwork));
-            LAPACK_dgeev("V", "V", &n, a.data(), &ld, wr.data(), wi.data(), vl.data(), &ld, vr.data(), &ld, work.data(),
+            LAPACK_dgeev("V", "V", &n, m.data(), &ld, wr.data(), wi.data(), vl.data(), &ld, vr.data(), &ld, work.data(),
                          &lwork, &info);
             keep(wr);
-        },
-        {}, 3);
+        });
+}
 
-    bench::add(
-        "Vector M*v (512x512 gemv)", "vector", [&] { keep(A() * vectorV()); },
-        [&] {
-            Array r(kN, 0.0);
-            cblas_dgemv(CblasRowMajor, CblasNoTrans, kN, kN, 1.0, A().grid().data(), kN, vectorV().scalars().data(), 1,
-                        0.0, r.data(), 1);
-            keep(r);
-        });
-    bench::add(
-        "Vector v*M (512x512 gemv)", "vector", [&] { keep(vectorV() * A()); },
-        [&] {
-            Array r(kN, 0.0);
-            cblas_dgemv(CblasRowMajor, CblasTrans, kN, kN, 1.0, A().grid().data(), kN, vectorV().scalars().data(), 1,
-                        0.0, r.data(), 1);
-            keep(r);
-        });
-    {
-        static const Vector<double> big1(numerics::random(1 << 20, ClosedRange<double>{-1, 1}));
-        static const Vector<double> big2(numerics::random(1 << 20, ClosedRange<double>{-1, 1}));
-        bench::add(
-            "Vector add (1M)", "vector", [&] { keep(big1 + big2); },
-            [&] {
-                Array r = big1.scalars();
-                cblas_daxpy(1 << 20, 1.0, big2.scalars().data(), 1, r.data(), 1);
-                keep(r);
-            },
-            [&] { keep(loops::add(big1.scalars(), big2.scalars())); });
-        bench::add(
-            "Vector dot (1M)", "vector", [&] { keep(dot(big1, big2)); },
-            [&] {
-                double r = 0;
-                vec::dotProduct(big1.scalars().data(), 1, big2.scalars().data(), 1, &r, 1 << 20);
-                keep(r);
-            },
-            [&] { keep(loops::dot(big1.scalars(), big2.scalars())); });
-    }
+const bool registered = [] {
+    registerElementwiseMatrixForms();
+    registerVectorForms();
+    registerProducts();
+    registerLinearAlgebra();
     return true;
 }();
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -124,6 +125,50 @@ TYPED_TEST(ArithmeticTwins, DotAndDistance) {
     EXPECT_EQ(dot(V<TypeParam>{1, 2, 3}, V<TypeParam>{4, 5, 6}), 32);
     EXPECT_EQ(dist(V<TypeParam>{0, 0}, V<TypeParam>{3, 4}), 5);
     EXPECT_EQ(distSq(V<TypeParam>{0, 0}, V<TypeParam>{3, 4}), 25);
+}
+
+TYPED_TEST(ArithmeticTwins, DotAndScalingAtEveryLengthAndStride) {
+    // Short runs and long ones take different routines; every stride (backward
+    // ones too) must pair and scale the same elements, and scaling by zero
+    // must still multiply (NaN and infinity give NaN, -x gives -0).
+    using T = TypeParam;
+    const T nan = std::numeric_limits<T>::quiet_NaN(), inf = std::numeric_limits<T>::infinity();
+    for (int64_t count : {1, 31, 32, 33, 200})
+        for (int64_t stride : {1, 3, -1, -2}) {
+            const int64_t span = (count - 1) * (stride < 0 ? -stride : stride) + 1;
+            V<T> xs(std::size_t(span), T(-7)), ys(std::size_t(span), T(5));
+            T* x0 = xs.data() + (stride < 0 ? span - 1 : 0);
+            T* y0 = ys.data() + (stride < 0 ? span - 1 : 0);
+            T expected = 0;
+            for (int64_t i = 0; i < count; ++i) {
+                x0[i * stride] = T(i % 7 - 3); // small integers: every sum is exact
+                y0[i * stride] = T(i % 5 + 1);
+                expected += x0[i * stride] * y0[i * stride];
+            }
+            const UnsafeMemory<T> x(x0, stride, count), y(y0, stride, count);
+            EXPECT_EQ(dot(x, y), expected) << count << " elements, stride " << stride;
+            EXPECT_EQ(dot(V<T>(x.begin(), x.end()), y), expected) << count << " elements, stride " << stride;
+
+            x0[0] = nan;
+            if (count > 1) x0[stride] = -inf;
+            const V<T> before = xs;
+            for (T s : {T(2), T(0), T(-0.5)}) {
+                xs = before;
+                UnsafeMutableMemory<T> view(x0, stride, count);
+                view *= s;
+                std::vector<bool> inView(xs.size(), false);
+                for (int64_t i = 0; i < count; ++i) {
+                    const auto k = std::size_t(x0 + i * stride - xs.data());
+                    inView[k] = true;
+                    const T product = before[k] * s;
+                    EXPECT_TRUE(test_support::sameValue(xs[k], product) && std::signbit(xs[k]) == std::signbit(product))
+                        << before[k] << " * " << s << " gave " << xs[k] << " (" << count << " elements, stride "
+                        << stride << ")";
+                }
+                for (std::size_t k = 0; k < xs.size(); ++k)
+                    EXPECT_TRUE(inView[k] || xs[k] == T(-7)) << "element " << k << " between the view's elements";
+            }
+        }
 }
 
 TYPED_TEST(ArithmeticTwins, EmptyOperands) {

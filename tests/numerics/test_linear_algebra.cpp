@@ -102,6 +102,16 @@ TYPED_TEST(LinearAlgebraTwins, AxisSumsAndTranspose) {
     EXPECT_EQ(noColumns.rows(), 1);
     EXPECT_EQ(noColumns.columns(), 0);
     EXPECT_EQ(sum(Matrix<T>(2, 0, T(0)), MatrixAxies::row), Matrix<T>::fromColumn({0, 0}));
+    EXPECT_EQ(sum(Matrix<T>(0, 3, T(0)), MatrixAxies::column), Matrix<T>::fromRow({0, 0, 0}));
+    EXPECT_EQ(sum(Matrix<T>(0, 3, T(0)), MatrixAxies::row).rows(), 0);
+    // Every column and row sums to exactly the sum of its own elements in
+    // order, however the sums are formed (19 rows: past the 8-wide blocks).
+    const auto r = randomMatrix<T>(19, 7);
+    const auto columnSums = sum(r, MatrixAxies::column), rowSums = sum(r, MatrixAxies::row);
+    for (int64_t j = 0; j < 19; ++j) {
+        EXPECT_EQ(columnSums(0, j), sum(r.column(j))) << "column " << j;
+        EXPECT_EQ(rowSums(j, 0), sum(r.row(j))) << "row " << j;
+    }
     EXPECT_EQ(transpose(Matrix<T>{{1, 2, 3}, {4, 5, 6}}), (Matrix<T>{{1, 4}, {2, 5}, {3, 6}}));
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -174,6 +175,59 @@ TEST(SignalTwinsAgree, FftFloatAndDoubleAgree) {
     const auto a = fft(f);
     const auto b = fft(fd);
     for (std::size_t i = 0; i < a.size(); ++i) EXPECT_NEAR(a[i], b[i], 1e-5) << i;
+}
+
+TYPED_TEST(SignalTwins, FftAtEveryLengthMatchesADirectTransform) {
+    // Every length up to 130: the kept plans of each size (and of each
+    // alignment of its arrays) transform the first 2^floor(log2 n) points;
+    // the points beyond keep their scaled magnitudes.
+    using T = TypeParam;
+    std::mt19937_64 gen(11);
+    std::uniform_real_distribution<double> u(-1, 1);
+    for (std::size_t n = 1; n <= 130; ++n) {
+        V<T> x(n);
+        for (auto& v : x) v = T(u(gen));
+        const std::size_t m = std::size_t(1) << (std::bit_width(n) - 1);
+        const auto spectrum = fft(x);
+        ASSERT_EQ(spectrum.size(), n);
+        for (std::size_t k = 0; k < m; ++k) {
+            std::complex<double> sum = 0;
+            for (std::size_t j = 0; j < m; ++j)
+                sum += double(x[j]) * std::polar(1.0, -2 * std::numbers::pi * double(k * j) / double(m));
+            ASSERT_NEAR(spectrum[k], std::abs(sum) * 2 / double(n), 1e-5) << n << " points, bin " << k;
+        }
+        for (std::size_t k = m; k < n; ++k) ASSERT_EQ(spectrum[k], std::fabs(x[k]) * (T(2) / T(n))) << n << ", " << k;
+    }
+}
+
+TEST(SignalConcurrency, FirstTransformsOfNewSizesOnManyThreadsAgree) {
+    // Sizes no other test uses, so that the threads make their plans at once.
+    const std::vector<std::size_t> sizes{(1 << 13) + 3, (1 << 14) + 5, (1 << 15) + 7};
+    std::vector<std::vector<double>> inputs;
+    for (std::size_t n : sizes) {
+        std::vector<double> x(n);
+        for (std::size_t i = 0; i < n; ++i) x[i] = std::cos(0.01 * double(i * i % 977));
+        inputs.push_back(std::move(x));
+    }
+    std::vector<std::vector<std::vector<double>>> got(8);
+    std::vector<std::vector<std::vector<float>>> gotFloat(8);
+    std::vector<std::thread> threads;
+    for (std::size_t t = 0; t < 8; ++t)
+        threads.emplace_back([&, t] {
+            for (std::size_t k = 0; k < sizes.size(); ++k) {
+                const auto& x = inputs[(k + t) % sizes.size()];
+                got[t].push_back(fft(x));
+                gotFloat[t].push_back(fft(std::vector<float>(x.begin(), x.end())));
+            }
+        });
+    for (auto& t : threads) t.join();
+    for (std::size_t t = 0; t < 8; ++t)
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            const auto& x = inputs[(k + t) % sizes.size()];
+            EXPECT_EQ(got[t][k], fft(x)) << "thread " << t << ", " << x.size() << " points";
+            EXPECT_EQ(gotFloat[t][k], fft(std::vector<float>(x.begin(), x.end())))
+                << "thread " << t << ", " << x.size() << " points";
+        }
 }
 
 TEST(SignalConcurrency, ConcurrentTransformsAreIndependent) {

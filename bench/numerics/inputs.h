@@ -1,0 +1,45 @@
+#pragma once
+// Inputs of the numerics benchmarks: uniform random arrays, made once per
+// element type, count, range and seed, and kept for the whole run (the calls
+// hold references to them).
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <random>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace bench {
+
+template <class T>
+const std::vector<T>& uniform(std::size_t n, double low, double high, uint64_t seed) {
+    static std::map<std::tuple<std::size_t, double, double, uint64_t>, std::vector<T>> made;
+    const auto key = std::make_tuple(n, low, high, seed);
+    if (auto it = made.find(key); it != made.end()) return it->second;
+    std::mt19937_64 generator(seed);
+    std::uniform_real_distribution<double> u(low, high);
+    std::vector<T> values(n);
+    for (auto& v : values) v = static_cast<T>(u(generator));
+    return made.emplace(key, std::move(values)).first->second;
+}
+
+// n copies of one value: the repeated operand that a raw routine needs where
+// the library takes a scalar.
+template <class T>
+const std::vector<T>& repeated(std::size_t n, T value) {
+    static std::map<std::pair<std::size_t, T>, std::vector<T>> made;
+    const auto key = std::make_pair(n, value);
+    if (auto it = made.find(key); it != made.end()) return it->second;
+    return made.emplace(key, std::vector<T>(n, value)).first->second;
+}
+
+// The sizes of the copying-wrapper comparisons, with their labels.
+struct Size {
+    std::size_t n;
+    const char* label;
+};
+inline constexpr Size kWrapperSizes[] = {{64, "64"}, {1000, "1e3"}, {1000000, "1e6"}};
+
+} // namespace bench
