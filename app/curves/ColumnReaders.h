@@ -63,9 +63,9 @@ protected:
 // where they lie (MeasurementData::finishWithCommonTail).
 class DataToolCIELabFile : public MeasurementData {
 public:
-    DataToolCIELabFile(std::optional<std::vector<std::string>> rawData, bool forLinearization, bool isCSV)
-        : MeasurementData(std::move(rawData), forLinearization),
-          isCSV(isCSV) {}
+    DataToolCIELabFile(std::optional<std::vector<std::string>> lines, bool linearizing, bool commaSeparated)
+        : MeasurementData(std::move(lines), linearizing),
+          isCSV(commaSeparated) {}
     bool isCSV;
 
     std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const override;

@@ -23,9 +23,9 @@ bool allFinite(const std::vector<CIELab>& list) {
 
 } // namespace
 
-MeasurementData::MeasurementData(std::optional<std::vector<std::string>> rawData, bool forLinearization)
-    : forLinearization(forLinearization),
-      rawData(std::move(rawData)) {}
+MeasurementData::MeasurementData(std::optional<std::vector<std::string>> lines, bool linearizing)
+    : forLinearization(linearizing),
+      rawData(std::move(lines)) {}
 
 bool MeasurementData::readMeasurements() {
     measuredLab.clear();

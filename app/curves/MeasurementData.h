@@ -28,7 +28,7 @@ namespace curves {
 // resampling); readMeasurements then answers whether measuredLab has values.
 class MeasurementData {
 public:
-    MeasurementData(std::optional<std::vector<std::string>> rawData, bool forLinearization);
+    MeasurementData(std::optional<std::vector<std::string>> lines, bool linearizing);
     virtual ~MeasurementData() = default;
     MeasurementData(const MeasurementData&) = delete;
     MeasurementData& operator=(const MeasurementData&) = delete;

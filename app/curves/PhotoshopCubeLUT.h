@@ -13,7 +13,7 @@ public:
     std::optional<std::string> outputCube;
 
     PhotoshopCubeLUT() = default;
-    explicit PhotoshopCubeLUT(std::vector<double> curve) : curve(std::move(curve)) {}
+    explicit PhotoshopCubeLUT(std::vector<double> percentages) : curve(std::move(percentages)) {}
 
     // The five header lines; nothing for an empty curve.
     std::optional<std::string> header() const;

@@ -35,8 +35,9 @@ static_assert(std::size(fieldTables) == static_cast<std::size_t>(FieldDrivenKind
 
 } // namespace
 
-FieldDrivenInkComponent::FieldDrivenInkComponent(FieldDrivenKind kind, std::string name, curves::MediaType mediaType)
-    : BuiltInInkComponent(kind == FieldDrivenKind::Empty ? std::string("Empty") : std::move(name), mediaType) {
+FieldDrivenInkComponent::FieldDrivenInkComponent(FieldDrivenKind kind, std::string componentName,
+                                                 curves::MediaType mediaType)
+    : BuiltInInkComponent(kind == FieldDrivenKind::Empty ? std::string("Empty") : std::move(componentName), mediaType) {
     const FieldTables& tables = fieldTables[static_cast<std::size_t>(kind)];
     QuadCurves starting = curvesFromTables(tables.fields);
     k = std::move(starting[0]);

@@ -29,14 +29,14 @@ public:
     QuadCurves makeCurveArray() const;
 
 protected:
-    FieldDrivenInkComponent(FieldDrivenKind kind, std::string name, curves::MediaType mediaType);
+    FieldDrivenInkComponent(FieldDrivenKind kind, std::string componentName, curves::MediaType mediaType);
 };
 
 template <FieldDrivenKind Kind>
 class FieldDrivenInkModel final : public FieldDrivenInkComponent {
 public:
-    FieldDrivenInkModel(std::string name, curves::MediaType mediaType)
-        : FieldDrivenInkComponent(Kind, std::move(name), mediaType) {}
+    FieldDrivenInkModel(std::string componentName, curves::MediaType mediaType)
+        : FieldDrivenInkComponent(Kind, std::move(componentName), mediaType) {}
 };
 
 using k5CMYBlackInkModel = FieldDrivenInkModel<FieldDrivenKind::k5CMYBlack>;

@@ -48,7 +48,9 @@ public:
 
 protected:
     // A component exists only as one of the built-in classes or by decoding.
-    InkComponent(std::string name, curves::MediaType mediaType) : name(std::move(name)), blackInkType(mediaType) {}
+    InkComponent(std::string componentName, curves::MediaType mediaType)
+        : name(std::move(componentName)),
+          blackInkType(mediaType) {}
     InkComponent(const InkComponent&) = default;
     InkComponent& operator=(const InkComponent&) = default;
 };
@@ -69,7 +71,7 @@ class InkComponents {
 public:
     std::vector<std::shared_ptr<InkComponent>> profiles;
 
-    explicit InkComponents(std::vector<std::shared_ptr<InkComponent>> profiles) : profiles(std::move(profiles)) {}
+    explicit InkComponents(std::vector<std::shared_ptr<InkComponent>> components) : profiles(std::move(components)) {}
 
     KeyedValue archive() const;
     // Nothing when the archive holds no readable list under "inkComponents".

@@ -16,7 +16,7 @@ public:
     QuadCurves quad;
     std::vector<curves::CIELab> lab;
 
-    explicit InkCurve(std::string curveName) : curveName(std::move(curveName)) {}
+    explicit InkCurve(std::string name) : curveName(std::move(name)) {}
 };
 
 // One channel of a blend (black, cyan, magenta or yellow). It keeps only the

@@ -155,8 +155,9 @@ std::vector<curves::CIELab> TableDrivenInkComponent::makeLabArray(TableDrivenKin
     return labFromTable(sets.glossLab);
 }
 
-TableDrivenInkComponent::TableDrivenInkComponent(TableDrivenKind kind, std::string name, curves::MediaType mediaType)
-    : BuiltInInkComponent(std::move(name), mediaType) {
+TableDrivenInkComponent::TableDrivenInkComponent(TableDrivenKind kind, std::string componentName,
+                                                 curves::MediaType mediaType)
+    : BuiltInInkComponent(std::move(componentName), mediaType) {
     labArray = makeLabArray(kind, blackInkType);
     curveArray = makeCurveArray(kind, blackInkType);
 }

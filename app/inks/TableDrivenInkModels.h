@@ -36,14 +36,14 @@ public:
     static std::vector<curves::CIELab> makeLabArray(TableDrivenKind kind, curves::MediaType mediaType);
 
 protected:
-    TableDrivenInkComponent(TableDrivenKind kind, std::string name, curves::MediaType mediaType);
+    TableDrivenInkComponent(TableDrivenKind kind, std::string componentName, curves::MediaType mediaType);
 };
 
 template <TableDrivenKind Kind>
 class TableDrivenInkModel final : public TableDrivenInkComponent {
 public:
-    TableDrivenInkModel(std::string name, curves::MediaType mediaType)
-        : TableDrivenInkComponent(Kind, std::move(name), mediaType) {}
+    TableDrivenInkModel(std::string componentName, curves::MediaType mediaType)
+        : TableDrivenInkComponent(Kind, std::move(componentName), mediaType) {}
 
     static QuadCurves makeCurveArray(curves::MediaType mediaType) {
         return TableDrivenInkComponent::makeCurveArray(Kind, mediaType);

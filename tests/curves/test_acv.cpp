@@ -4,13 +4,13 @@
 
 #include "app/curves/CorrectionCurve.h"
 #include "app/curves/PhotoshopCurve.h"
+#include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "test_road_support.h"
 
 namespace curves {
 
-using curves_test::ScratchDirectory;
+using test_support::ScratchDirectory;
 
 TEST(AcvExport, DefaultCurvesGiveFiveIdentityRecords) {
     platform::LogCapture log;
@@ -73,7 +73,7 @@ TEST(AcvExport, SaveWritesWholeFileOrShowsTheError) {
     PhotoshopCurve_UInt16::saveAcvFile({0x00, 0x04, 0x00, 0x05});
     ASSERT_EQ(services.savePanel->requests.size(), 1u);
     EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"acv"});
-    EXPECT_EQ(curves_test::readBytes(target), std::string("\x00\x04\x00\x05", 4));
+    EXPECT_EQ(test_support::readBytes(target), std::string("\x00\x04\x00\x05", 4));
     EXPECT_TRUE(services.alerts->shown.empty());
 
     services.savePanel->answers.push_back(dir.file("missing-folder") / "curve.acv");
@@ -87,7 +87,7 @@ TEST(AcvExport, SaveWritesWholeFileOrShowsTheError) {
 // ffmpeg's curves filter reads the file and must map a grey ramp through the
 // correction's points.
 TEST(AcvExport, FfmpegCurvesFilterMapsGreyRampThroughTheCorrection) {
-    if (!curves_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
     platform::LogCapture log;
 
     // A correction from a print that is too dark in the midtones.
@@ -110,7 +110,7 @@ TEST(AcvExport, FfmpegCurvesFilterMapsGreyRampThroughTheCorrection) {
     const auto bytes = PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData());
 
     ScratchDirectory dir;
-    curves_test::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
+    test_support::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
     std::string output;
     const std::string mapped = curves_test::ffmpegOnGreyRamp(dir, "curves=psfile=c.acv", output);
     ASSERT_EQ(mapped.size(), 768u) << output;

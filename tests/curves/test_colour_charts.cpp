@@ -8,7 +8,7 @@
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
 #include "test_measurement_helpers.h"
-#include "test_road_support.h"
+
 
 namespace curves {
 

@@ -8,7 +8,9 @@
 #include "app/curves/CorrectionExport.h"
 #include "app/curves/PhotoshopCubeLUT.h"
 #include "platform/testing/LogCapture.h"
-#include "test_road_support.h"
+#include "tests/support/scratch_files.h"
+#include "tests/support/shell_commands.h"
+#include "ffmpeg_filters.h"
 
 namespace curves {
 
@@ -113,15 +115,15 @@ TEST(CorrectionExport, CubeRowsAreOneMinusTheReversedCorrection) {
 // pixel x to 255 - 2.55 c[255 - x] within one level, and the .acv (curves
 // from a Photoshop file) agrees with it within 3 levels at its own points.
 TEST(CorrectionExport, FfmpegAppliesBothExportsTheSameWay) {
-    if (!curves_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
     platform::LogCapture log;
     const auto correction = darkMidtoneCorrection();
     const auto image = imageSpaceCurve(correction);
-    curves_test::ScratchDirectory dir;
-    curves_test::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(image).makeCube());
+    test_support::ScratchDirectory dir;
+    test_support::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(image).makeCube());
     auto acv = makeAcvCurvePoints(image);
     const auto bytes = PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData());
-    curves_test::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
+    test_support::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
 
     std::string output;
     const auto cube = curves_test::ffmpegOnGreyRamp(dir, "lut1d=file=c.cube", output);

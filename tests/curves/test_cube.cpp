@@ -5,13 +5,13 @@
 #include <sstream>
 
 #include "app/curves/PhotoshopCubeLUT.h"
+#include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "test_road_support.h"
 
 namespace curves {
 
-using curves_test::ScratchDirectory;
+using test_support::ScratchDirectory;
 
 namespace {
 
@@ -80,7 +80,7 @@ TEST(CubeExport, SaveWritesTheTextOrShowsTheError) {
     ASSERT_EQ(services.savePanel->requests.size(), 1u);
     EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"cube"});
     EXPECT_TRUE(services.savePanel->requests[0].canCreateDirectories);
-    EXPECT_EQ(curves_test::readBytes(dir.file("lut.cube")), *lut.outputCube);
+    EXPECT_EQ(test_support::readBytes(dir.file("lut.cube")), *lut.outputCube);
 
     // A write into a missing folder fails: the user is told, nothing is left.
     const auto bad = dir.file("no-such-folder") / "lut.cube";
@@ -96,11 +96,11 @@ TEST(CubeExport, SaveWritesTheTextOrShowsTheError) {
 // ffmpeg's lut1d filter must read the table and give its values (linear
 // interpolation between entries) within one 8-bit step.
 TEST(CubeExport, FfmpegLut1dAppliesTheTable) {
-    if (!curves_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
     platform::LogCapture log;
     const auto curve = sampleCurve();
     ScratchDirectory dir;
-    curves_test::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(curve).makeCube());
+    test_support::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(curve).makeCube());
     std::string output;
     const std::string mapped = curves_test::ffmpegOnGreyRamp(dir, "lut1d=file=c.cube", output);
     ASSERT_EQ(mapped.size(), 768u) << output;
@@ -110,19 +110,19 @@ TEST(CubeExport, FfmpegLut1dAppliesTheTable) {
 }
 
 TEST(CubeExport, OpenColorIOReadsTheTable) {
-    if (!curves_test::toolInstalled("ociochecklut")) GTEST_SKIP() << "ociochecklut is not installed";
+    if (!test_support::toolInstalled("ociochecklut")) GTEST_SKIP() << "ociochecklut is not installed";
     platform::LogCapture log;
     const auto curve = sampleCurve();
     ScratchDirectory dir;
     const auto file = dir.file("c.cube");
-    curves_test::writeBytes(file, *PhotoshopCubeLUT(curve).makeCube());
+    test_support::writeBytes(file, *PhotoshopCubeLUT(curve).makeCube());
     for (const int index : {0, 37, 128, 200, 255}) {
         const double in = index / 255.0;
         std::string output;
         std::ostringstream command;
         command.precision(17);
-        command << "ociochecklut " << curves_test::quoted(file) << " " << in << " " << in << " " << in << " 2>&1";
-        ASSERT_EQ(curves_test::runCommand(command.str(), output), 0) << output;
+        command << "ociochecklut " << test_support::quoted(file) << " " << in << " " << in << " " << in << " 2>&1";
+        ASSERT_EQ(test_support::runCommand(command.str(), output), 0) << output;
         // The last three numbers printed are the output R, G, B.
         std::istringstream words(output);
         std::vector<double> numbers;

@@ -10,7 +10,7 @@
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
 #include "test_measurement_helpers.h"
-#include "test_road_support.h"
+#include "tests/support/scratch_files.h"
 
 namespace curves {
 
@@ -53,10 +53,10 @@ std::string flatList(double from, double to) {
     return labList(L);
 }
 
-v2LinearizationDataModel loadedModel(const curves_test::ScratchDirectory& dir) {
+v2LinearizationDataModel loadedModel(const test_support::ScratchDirectory& dir) {
     v2LinearizationDataModel model;
     model.stepArray = linspace(256, 0, 100);
-    curves_test::writeBytes(dir.file("good.txt"), labList(wedgeLightness()));
+    test_support::writeBytes(dir.file("good.txt"), labList(wedgeLightness()));
     const auto good = loadMeasurementFile(dir.file("good.txt"));
     EXPECT_TRUE(good && model.loadMeasurements(*good));
     model.resetTargets();
@@ -91,7 +91,7 @@ TEST(MeaninglessMeasurements, AreRefusedAndThePreviousMeasurementsKept) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MeasurementTestEnvironment env;
-        curves_test::ScratchDirectory dir;
+        test_support::ScratchDirectory dir;
         auto model = loadedModel(dir);
         const auto raw = model.rawMeasurements;
         const auto stepped = model.interpolatedMeasurements;
@@ -99,7 +99,7 @@ TEST(MeaninglessMeasurements, AreRefusedAndThePreviousMeasurementsKept) {
         const double dmax = model.dmax;
         ASSERT_EQ(env.alertCount(), 0u);
 
-        curves_test::writeBytes(dir.file(c.file), c.text);
+        test_support::writeBytes(dir.file(c.file), c.text);
         const auto file = loadMeasurementFile(dir.file(c.file));
         ASSERT_TRUE(file);
         EXPECT_FALSE(model.loadMeasurements(*file));

@@ -5,7 +5,7 @@
 
 #include "app/curves/TextDecoding.h"
 #include "test_measurement_helpers.h"
-#include "test_road_support.h"
+#include "tests/support/scratch_files.h"
 
 namespace curves {
 
@@ -14,11 +14,11 @@ namespace {
 class MeasurementFileTest : public ::testing::Test {
 protected:
     MeasurementTestEnvironment env;
-    curves_test::ScratchDirectory scratch;
+    test_support::ScratchDirectory scratch;
     const std::filesystem::path dir = scratch.path();
 
     std::filesystem::path write(const std::string& name, const std::string& bytes) {
-        curves_test::writeBytes(scratch.file(name), bytes);
+        test_support::writeBytes(scratch.file(name), bytes);
         return scratch.file(name);
     }
 };

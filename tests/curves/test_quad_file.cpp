@@ -9,11 +9,12 @@
 #include "app/curves/QuadText.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "test_road_support.h"
+#include "tests/support/scratch_files.h"
+#include "tests/support/shared_test_data.h"
 
 namespace curves {
 
-using curves_test::ScratchDirectory;
+using test_support::ScratchDirectory;
 
 namespace {
 
@@ -269,7 +270,7 @@ TEST(QuadFile, BlendingSaveAddsTheMakerLineAndWritesAtomically) {
     quad.saveQuadFile(std::vector<std::vector<double>>(4, std::vector<double>(256, 100.5)));
     ASSERT_EQ(services.savePanel->requests.size(), 1u);
     EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"quad"});
-    const auto lines = splitLinesOf(curves_test::readBytes(dir.file("blend.quad")));
+    const auto lines = splitLinesOf(test_support::readBytes(dir.file("blend.quad")));
     EXPECT_EQ(lines[0], header4);
     EXPECT_EQ(lines[1], "# Silvermark Tintsmith v2");
     EXPECT_EQ(lines[2], "# Blend: warm");
@@ -279,7 +280,7 @@ TEST(QuadFile, BlendingSaveAddsTheMakerLineAndWritesAtomically) {
     quad.quadNotes = "Silvermark own notes";
     services.savePanel->answers.push_back(dir.file("own.quad"));
     quad.saveQuadFile(std::vector<std::vector<double>>(4, std::vector<double>(256, 0)));
-    EXPECT_EQ(splitLinesOf(curves_test::readBytes(dir.file("own.quad")))[1], "# Silvermark own notes");
+    EXPECT_EQ(splitLinesOf(test_support::readBytes(dir.file("own.quad")))[1], "# Silvermark own notes");
 
     // A failed write is shown, not only printed, and leaves no file.
     const auto bad = dir.file("missing") / "x.quad";
@@ -297,7 +298,7 @@ TEST(QuadFile, SaveQuadTextShowsWriteErrors) {
     platform::LogCapture log;
     services.savePanel->answers.push_back(dir.file("out.quad"));
     QuadDataFile::saveQuadText("abc\n1");
-    EXPECT_EQ(curves_test::readBytes(dir.file("out.quad")), "abc\n1");
+    EXPECT_EQ(test_support::readBytes(dir.file("out.quad")), "abc\n1");
     QuadDataFile::saveQuadText("abc");
     ASSERT_TRUE(services.savePanel->hasPending()); // the panel does not block
     services.savePanel->confirm(dir.path());       // a directory cannot be written as a file
@@ -311,7 +312,7 @@ TEST(QuadFile, OpenPanelsReadAndNoteTheFile) {
     platform::ScriptedServices services;
     platform::LogCapture log;
     const auto file = dir.file("curve.quad");
-    curves_test::writeBytes(file, quadTextOf(header4, {"# n"}, 4));
+    test_support::writeBytes(file, quadTextOf(header4, {"# n"}, 4));
 
     services.openPanel->answers.push_back(std::nullopt);
     EXPECT_EQ(QuadDataFile::chooseQuadFile(), nullptr);
@@ -336,8 +337,9 @@ TEST(QuadFile, OpenPanelsReadAndNoteTheFile) {
 }
 
 TEST(QuadFile, RealFilesReadAndWriteBack) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
     platform::LogCapture log;
-    const auto k = QuadDataFile::openQuadFile(curves_test::testData("quad/k-only-8ink-lowercase-labels.quad"));
+    const auto k = QuadDataFile::openQuadFile(test_support::sharedTestFile("quad/k-only-8ink-lowercase-labels.quad"));
     ASSERT_NE(k, nullptr);
     ASSERT_TRUE(k->load(k->rawQuadData));
     EXPECT_EQ(k->numInks, 8);
@@ -346,7 +348,7 @@ TEST(QuadFile, RealFilesReadAndWriteBack) {
     EXPECT_EQ((*k->inputQuadCurveArray)[1], std::vector<double>(256, 0));
     EXPECT_EQ(splitLinesOf(*k->quadNotes).size(), 12u);
 
-    const auto mk = QuadDataFile::openQuadFile(curves_test::testData("quad/mk-only-10ink.quad"));
+    const auto mk = QuadDataFile::openQuadFile(test_support::sharedTestFile("quad/mk-only-10ink.quad"));
     ASSERT_NE(mk, nullptr);
     ASSERT_TRUE(mk->load(mk->rawQuadData));
     EXPECT_EQ(mk->numInks, 10);

@@ -9,7 +9,7 @@
 #include "app/curves/QuadDataFile.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "test_road_support.h"
+#include "tests/support/scratch_files.h"
 
 namespace curves {
 
@@ -43,7 +43,7 @@ std::vector<double> expectedChannel(int c) {
 } // namespace
 
 TEST(QuadRealWorld, EveryFileEndsInACorrectLoadOrTheAlertWithThePreviousCurvesKept) {
-    curves_test::ScratchDirectory dir;
+    test_support::ScratchDirectory dir;
     const auto pipe = dir.file("pipe.quad");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     struct Case {
@@ -84,7 +84,7 @@ TEST(QuadRealWorld, EveryFileEndsInACorrectLoadOrTheAlertWithThePreviousCurvesKe
         ASSERT_TRUE(current.load(QuadDataFile::linesFromText(before)));
         const auto previous = current.inputQuadCurveArray;
 
-        if (c.bytes) curves_test::writeBytes(c.path, *c.bytes);
+        if (c.bytes) test_support::writeBytes(c.path, *c.bytes);
         const auto opened = QuadDataFile::openQuadFile(c.path);
         const bool loaded = opened && current.load(opened->rawQuadData);
         if (!c.says) {
@@ -107,12 +107,12 @@ TEST(QuadRealWorld, EveryFileEndsInACorrectLoadOrTheAlertWithThePreviousCurvesKe
 }
 
 TEST(QuadRealWorld, Latin1NotesReadAsTheirLetters) {
-    curves_test::ScratchDirectory dir;
+    test_support::ScratchDirectory dir;
     platform::ScriptedServices services;
     platform::LogCapture log;
     std::string text = quadText();
     text.replace(text.find("a test"), 6, "\xE9t\xE9");
-    curves_test::writeBytes(dir.file("latin1.quad"), text);
+    test_support::writeBytes(dir.file("latin1.quad"), text);
     const auto quad = QuadDataFile::openQuadFile(dir.file("latin1.quad"));
     ASSERT_TRUE(quad && quad->load(quad->rawQuadData));
     EXPECT_EQ(quad->quadNotes, "Printer: \xC3\xA9t\xC3\xA9");

@@ -6,6 +6,7 @@
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/MeasurementReaderFactory.h"
 #include "test_measurement_helpers.h"
+#include "tests/support/shared_test_data.h"
 
 namespace curves {
 
@@ -40,7 +41,8 @@ void expectPlausibleLab(const std::vector<CIELab>& list, const std::string& name
 } // namespace
 
 TEST(RealMeasurementFilesTest, EveryTestFileLoads) {
-    const std::filesystem::path dir = std::filesystem::path(TINTSMITH_TESTDATA) / "measurements";
+    SKIP_WITHOUT_SHARED_TEST_DATA();
+    const std::filesystem::path dir = test_support::sharedTestFile("measurements");
     const Expected expected[] = {
         {"argyll-grey21-coated-konly.ti3", "TI3", 21, 21, 95.0029, 15.9879},
         {"argyll-grey51-uncoated-konly.ti3", "TI3", 51, 51, 95.7612, 31.8089},
@@ -72,9 +74,10 @@ TEST(RealMeasurementFilesTest, EveryTestFileLoads) {
 }
 
 TEST(RealMeasurementFilesTest, MatteFileWithMixedSeparatorsReadsItsLabColumns) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
     MeasurementTestEnvironment env;
     const auto loaded =
-        loadFile(std::filesystem::path(TINTSMITH_TESTDATA) / "measurements/i1profiler-matte-52x5-mixed-separators.txt");
+        loadFile(test_support::sharedTestFile("measurements/i1profiler-matte-52x5-mixed-separators.txt"));
     ASSERT_TRUE(loaded.ok);
     // Sorted by RGB, each level's five repeats lie together and fall step by step.
     const auto& labs = loaded.reader->averagedMeasurements;

@@ -1,10 +1,13 @@
-// The whole road of a linearization on real files, without a window: a
-// measurement file and a .quad file through the scripted panels give the
-// linearized curves and the written .quad, .acv and .cube files.
+// The whole road of a linearization, without a window: a measurement file and
+// a .quad file through the scripted panels give the linearized curves and the
+// written .quad, .acv and .cube files. On files the test makes, and on the
+// shared real files when they are there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -15,14 +18,17 @@
 #include "app/curves/PhotoshopCubeLUT.h"
 #include "app/curves/PhotoshopCurve.h"
 #include "app/curves/Resampling.h"
+#include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "test_road_support.h"
+#include "tests/support/scratch_files.h"
+#include "tests/support/shared_test_data.h"
+#include "tests/support/shell_commands.h"
 
 namespace curves {
 
-using curves_test::ScratchDirectory;
-using curves_test::testData;
+using test_support::ScratchDirectory;
+using test_support::sharedTestFile;
 
 namespace {
 
@@ -32,6 +38,32 @@ const std::vector<std::string> measurementFiles{
     "measurements/i1profiler-matte-52x5-mixed-separators.txt"};
 const std::vector<std::string> quadFiles{"quad/k-only-8ink-lowercase-labels.quad", "quad/mk-only-10ink.quad"};
 
+// A 21-step K wedge of a printer that prints the midtones too dark, as a
+// photographer's Lab list.
+std::filesystem::path madeWedge(const ScratchDirectory& dir) {
+    std::string text = "GRAY\tLAB_L\tLAB_A\tLAB_B\n";
+    for (int step = 0; step <= 20; ++step) {
+        const double gray = step * 5.0;
+        const double L = 95 - 80 * std::pow(gray / 100, 0.75);
+        text += std::to_string(gray) + "\t" + std::to_string(L) + "\t0.10\t-1.00\n";
+    }
+    const auto file = dir.file("wedge.txt");
+    test_support::writeBytes(file, text);
+    return file;
+}
+
+// An eight-ink .quad with K a straight ramp to 13762 and the other inks unused.
+std::filesystem::path madeQuad(const ScratchDirectory& dir) {
+    std::string text = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK\n# made by the test\n";
+    for (const char* ink : {"K", "C", "M", "Y", "LC", "LM", "LK", "LLK"}) {
+        text += std::string("# ") + ink + " Curve\n";
+        for (int i = 0; i < 256; ++i) text += std::to_string(ink == std::string("K") ? i * 13762 / 255 : 0) + "\n";
+    }
+    const auto file = dir.file("ramp.quad");
+    test_support::writeBytes(file, text);
+    return file;
+}
+
 struct Road {
     v2LinearizationDataModel model;
     std::optional<QuadDataFile::Curves> linearized;
@@ -40,13 +72,13 @@ struct Road {
 
 // What the linearization screen does: load (sliders at 33), open the quad,
 // linearize, and export through the save panel.
-Road travel(platform::ScriptedServices& services, const ScratchDirectory& dir, const std::string& measurement,
-            const std::string& quadFile) {
+Road travel(platform::ScriptedServices& services, const ScratchDirectory& dir, const std::filesystem::path& measurement,
+            const std::filesystem::path& quadFile) {
     Road road;
     auto& model = road.model;
     model.stepArray = linspace(256, 0, 100);
 
-    services.openPanel->answers.push_back(testData(measurement));
+    services.openPanel->answers.push_back(measurement);
     const auto file = chooseMeasurementFile();
     EXPECT_NE(file, nullptr) << measurement;
     if (!file) return road;
@@ -56,7 +88,7 @@ Road travel(platform::ScriptedServices& services, const ScratchDirectory& dir, c
     model.splinePercent = (100 - 33) / 100.0;
     model.updateCorrection();
 
-    services.openPanel->answers.push_back(testData(quadFile));
+    services.openPanel->answers.push_back(quadFile);
     model.quadData = QuadDataFile::chooseQuadFile();
     EXPECT_NE(model.quadData, nullptr);
     if (!model.quadData) return road;
@@ -68,11 +100,44 @@ Road travel(platform::ScriptedServices& services, const ScratchDirectory& dir, c
         const auto out = dir.file("linearized.quad");
         services.savePanel->answers.push_back(out);
         QuadDataFile::saveQuadText(model.quadData->quadText(*model.quadData->outputQuadCurveArray));
-        road.writtenQuad = curves_test::readBytes(out);
+        road.writtenQuad = test_support::readBytes(out);
     } else {
         v2LinearizationDataModel::showLinearizeFailedAlert();
     }
     return road;
+}
+
+// Every linearized value is a quad value, unused inks stay unused, and the
+// written file reads back to the written curves.
+void expectValidCurvesThatReadBack(const Road& road) {
+    ASSERT_TRUE(road.linearized);
+    const auto& input = *road.model.quadData->inputQuadCurveArray;
+    ASSERT_EQ(road.linearized->size(), input.size());
+    for (std::size_t c = 0; c < input.size(); ++c) {
+        ASSERT_EQ((*road.linearized)[c].size(), 256u);
+        const bool unused = std::all_of(input[c].begin(), input[c].end(), [](double v) { return v == 0; });
+        for (const double v : (*road.linearized)[c]) {
+            EXPECT_GE(v, 0);
+            EXPECT_LE(v, 65535);
+            if (unused) {
+                EXPECT_EQ(v, 0);
+            }
+        }
+    }
+    ASSERT_FALSE(road.writtenQuad.empty());
+    EXPECT_NE(road.writtenQuad.back(), '\n');
+    QuadDataFile back;
+    ASSERT_TRUE(back.load(QuadDataFile::linesFromText(road.writtenQuad)));
+    ASSERT_EQ(back.inputQuadCurveArray->size(), input.size());
+    EXPECT_EQ(back.inkList, road.model.quadData->inkList);
+    EXPECT_EQ(back.printerInfo, road.model.quadData->printerInfo);
+    for (std::size_t c = 0; c < input.size(); ++c)
+        for (std::size_t i = 0; i < 256; ++i) {
+            const double v = (*back.inputQuadCurveArray)[c][i];
+            EXPECT_GE(v, 0);
+            EXPECT_LE(v, 65535);
+            EXPECT_EQ(v, std::stod(QuadDataFile::quadValueText((*road.linearized)[c][i])));
+        }
 }
 
 // The printer's lightness at an ink amount from 0 (paper) to 1 (the limit of
@@ -93,9 +158,9 @@ double piecewiseLinear(const std::vector<double>& xs, const std::vector<double>&
 // taken at those positions, so that the result is judged against where the
 // patches really lie; the other wedges, measured at even steps, through the
 // model's 256 steps.
-Response printerResponse(const std::string& measurement, const v2LinearizationDataModel& model) {
-    if (measurement.find("gray-lab-list") != std::string::npos) {
-        std::istringstream lines(curves_test::readBytes(testData(measurement)));
+Response printerResponse(const std::filesystem::path& measurement, const v2LinearizationDataModel& model) {
+    if (measurement.filename().string().find("gray-lab-list") != std::string::npos) {
+        std::istringstream lines(test_support::readBytes(measurement));
         std::vector<double> positions, lightness;
         std::string line;
         std::getline(lines, line); // GRAY LAB_L LAB_A LAB_B
@@ -137,70 +202,60 @@ Deviation fromLinearTarget(const Response& response, const std::function<double(
     return d;
 }
 
+// Printing the linearized K curve (K a straight ramp in the .quad) through
+// the measured response must bring the print closer to the linear target than
+// the straight K curve did.
+void expectCloserToTheLinearTarget(const Road& road, const std::filesystem::path& measurement) {
+    ASSERT_TRUE(road.linearized);
+    const auto response = printerResponse(measurement, road.model);
+    const auto& k = (*road.model.quadData->inputQuadCurveArray)[0]; // K: straight ramp to its limit
+    const auto& linearizedK = (*road.linearized)[0];
+    const auto before = fromLinearTarget(response, [](int level) { return level / 255.0; });
+    const auto after = fromLinearTarget(response, [&](int level) { return linearizedK[level] / k[255]; });
+    EXPECT_LT(after.mean, before.mean);
+    EXPECT_LT(after.worst, before.worst);
+    // A correction worth the name: within a step of the wedge's 21 to 51.
+    EXPECT_LT(after.mean, 1.0);
+    std::printf("%s: mean %.2f -> %.2f, worst %.2f -> %.2f L*\n", measurement.filename().c_str(), before.mean,
+                after.mean, before.worst, after.worst);
+}
+
 } // namespace
 
+TEST(Road, MadeWedgeAndQuadGiveCurvesThatReadBackAndLinearize) {
+    platform::LogCapture log;
+    ScratchDirectory dir;
+    platform::ScriptedServices services;
+    const auto wedge = madeWedge(dir);
+    const auto road = travel(services, dir, wedge, madeQuad(dir));
+    EXPECT_TRUE(services.alerts->shown.empty());
+    expectValidCurvesThatReadBack(road);
+    expectCloserToTheLinearTarget(road, wedge);
+}
+
 TEST(Road, EveryMeasurementWithEveryQuadGivesValidCurvesThatReadBack) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
     platform::LogCapture log;
     for (const auto& measurement : measurementFiles)
         for (const auto& quadFile : quadFiles) {
             SCOPED_TRACE(measurement + " + " + quadFile);
             ScratchDirectory dir;
             platform::ScriptedServices services;
-            const auto road = travel(services, dir, measurement, quadFile);
+            const auto road = travel(services, dir, sharedTestFile(measurement), sharedTestFile(quadFile));
             EXPECT_TRUE(services.alerts->shown.empty());
-            ASSERT_TRUE(road.linearized);
-            const auto& input = *road.model.quadData->inputQuadCurveArray;
-            ASSERT_EQ(road.linearized->size(), input.size());
-            for (std::size_t c = 0; c < input.size(); ++c) {
-                ASSERT_EQ((*road.linearized)[c].size(), 256u);
-                const bool unused = std::all_of(input[c].begin(), input[c].end(), [](double v) { return v == 0; });
-                for (const double v : (*road.linearized)[c]) {
-                    EXPECT_GE(v, 0);
-                    EXPECT_LE(v, 65535);
-                    if (unused) {
-                        EXPECT_EQ(v, 0);
-                    }
-                }
-            }
-            // The written file reads back to the written curves.
-            ASSERT_FALSE(road.writtenQuad.empty());
-            EXPECT_NE(road.writtenQuad.back(), '\n');
-            QuadDataFile back;
-            ASSERT_TRUE(back.load(QuadDataFile::linesFromText(road.writtenQuad)));
-            ASSERT_EQ(back.inputQuadCurveArray->size(), input.size());
-            EXPECT_EQ(back.inkList, road.model.quadData->inkList);
-            EXPECT_EQ(back.printerInfo, road.model.quadData->printerInfo);
-            for (std::size_t c = 0; c < input.size(); ++c)
-                for (std::size_t i = 0; i < 256; ++i) {
-                    const double v = (*back.inputQuadCurveArray)[c][i];
-                    EXPECT_GE(v, 0);
-                    EXPECT_LE(v, 65535);
-                    EXPECT_EQ(v, std::stod(QuadDataFile::quadValueText((*road.linearized)[c][i])));
-                }
+            expectValidCurvesThatReadBack(road);
         }
 }
 
-// Printing the linearized K curve through the measured response must bring
-// the print closer to the linear target than the straight K curve did.
 TEST(Road, LinearizationBringsTheWedgeCloserToTheLinearTarget) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
     platform::LogCapture log;
     for (const auto& measurement : measurementFiles) {
         SCOPED_TRACE(measurement);
         ScratchDirectory dir;
         platform::ScriptedServices services;
-        const auto road = travel(services, dir, measurement, quadFiles[0]);
-        ASSERT_TRUE(road.linearized);
-        const auto response = printerResponse(measurement, road.model);
-        const auto& k = (*road.model.quadData->inputQuadCurveArray)[0]; // K: straight ramp to its limit
-        const auto& linearizedK = (*road.linearized)[0];
-        const auto before = fromLinearTarget(response, [](int level) { return level / 255.0; });
-        const auto after = fromLinearTarget(response, [&](int level) { return linearizedK[level] / k[255]; });
-        EXPECT_LT(after.mean, before.mean);
-        EXPECT_LT(after.worst, before.worst);
-        // A correction worth the name: within a step of the wedge's 21 to 51.
-        EXPECT_LT(after.mean, 1.0);
-        std::printf("%s: mean %.2f -> %.2f, worst %.2f -> %.2f L*\n", measurement.c_str(), before.mean, after.mean,
-                    before.worst, after.worst);
+        const auto file = sharedTestFile(measurement);
+        expectCloserToTheLinearTarget(travel(services, dir, file, sharedTestFile(quadFiles[0])), file);
     }
 }
 
@@ -208,11 +263,11 @@ TEST(Road, QuadWithoutChannelsShowsFailedToLinearize) {
     platform::LogCapture log;
     ScratchDirectory dir;
     const auto broken = dir.file("broken.quad");
-    curves_test::writeBytes(broken, "## QuadToneRIP K,C,M,Y,Q\n# K Curve\n0\n");
+    test_support::writeBytes(broken, "## QuadToneRIP K,C,M,Y,Q\n# K Curve\n0\n");
     platform::ScriptedServices services;
     v2LinearizationDataModel model;
     model.stepArray = linspace(256, 0, 100);
-    services.openPanel->answers.push_back(testData(measurementFiles[0]));
+    services.openPanel->answers.push_back(madeWedge(dir));
     ASSERT_TRUE(model.loadMeasurements(*chooseMeasurementFile()));
     model.resetTargets();
     model.updateCorrection();
@@ -253,15 +308,16 @@ TEST(Road, CorrectionExportsAsAcvAndCube) {
     platform::LogCapture log;
     ScratchDirectory dir;
     platform::ScriptedServices services;
-    const auto road = travel(services, dir, measurementFiles[1], quadFiles[0]);
+    const auto road = travel(services, dir, madeWedge(dir), madeQuad(dir));
+    ASSERT_TRUE(road.model.correctionCurve->correctionCurveArray);
     const auto files = exportForImages(services, dir, *road.model.correctionCurve->correctionCurveArray);
-    const auto cube = curves_test::readBytes(files.cube);
+    const auto cube = test_support::readBytes(files.cube);
     EXPECT_NE(cube.find("LUT_1D_SIZE 256\n"), std::string::npos);
     EXPECT_EQ(std::count(cube.begin(), cube.end(), '\n'), 5 + 256);
     const auto points = files.acvCurve.compCurvePoints.size();
     EXPECT_GE(points, 3u);
     EXPECT_LE(points, 16u);
-    EXPECT_EQ(curves_test::readBytes(files.acv).size(), 2u * (2 + (1 + 2 * points) + 3 * 5 + 5));
+    EXPECT_EQ(test_support::readBytes(files.acv).size(), 2u * (2 + (1 + 2 * points) + 3 * 5 + 5));
     EXPECT_TRUE(services.alerts->shown.empty());
 }
 
@@ -269,52 +325,64 @@ TEST(Road, CorrectionExportsAsAcvAndCube) {
 // ramp mapped through each (by ffmpeg, as an image editor would) and printed
 // with the straight K curve through the measured response comes closer to
 // the linear target than the ramp printed as it is.
-TEST(Road, ImageExportsBringThePrintCloserToTheLinearTarget) {
-    if (!curves_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
-    platform::LogCapture log;
-    for (const auto& measurement : measurementFiles) {
-        SCOPED_TRACE(measurement);
-        ScratchDirectory dir;
-        platform::ScriptedServices services;
-        const auto road = travel(services, dir, measurement, quadFiles[0]);
-        ASSERT_TRUE(road.model.correctionCurve->correctionCurveArray);
-        const auto response = printerResponse(measurement, road.model);
-        const auto& correction = *road.model.correctionCurve->correctionCurveArray;
-        const auto files = exportForImages(services, dir, correction);
-        std::map<std::string, std::string> mappedBy;
+void expectImageExportsCloserToTheLinearTarget(const std::filesystem::path& measurement,
+                                               const std::filesystem::path& quadFile) {
+    SCOPED_TRACE(measurement.filename().string());
+    ScratchDirectory dir;
+    platform::ScriptedServices services;
+    const auto road = travel(services, dir, measurement, quadFile);
+    ASSERT_TRUE(road.model.correctionCurve->correctionCurveArray);
+    const auto response = printerResponse(measurement, road.model);
+    const auto& correction = *road.model.correctionCurve->correctionCurveArray;
+    const auto files = exportForImages(services, dir, correction);
+    std::map<std::string, std::string> mappedBy;
 
-        // Pixel level p asks for the ink fraction (255 - p) / 255; the
-        // target of that ink amount is the same as for the .quad.
-        const auto asked = [](int level) { return level / 255.0; }; // level counted from white
-        const auto before = fromLinearTarget(response, asked);
-        std::printf("%s: mean %.2f, worst %.2f L* uncorrected", measurement.c_str(), before.mean, before.worst);
-        for (const char* filter : {"lut1d=file=c.cube", "curves=psfile=c.acv"}) {
-            std::string output;
-            const auto mapped = curves_test::ffmpegOnGreyRamp(dir, filter, output);
-            ASSERT_EQ(mapped.size(), 768u) << output;
-            const auto after = fromLinearTarget(response, [&](int level) {
-                const int pixel = 255 - level;
-                return (255 - static_cast<unsigned char>(mapped[3 * pixel + 1])) / 255.0;
-            });
-            mappedBy[filter] = mapped;
-            EXPECT_LT(after.mean, before.mean) << filter;
-            EXPECT_LT(after.worst, before.worst) << filter;
-            std::printf("; %s: mean %.2f, worst %.2f (128 -> %d)", filter, after.mean, after.worst,
-                        static_cast<unsigned char>(mapped[3 * 128 + 1]));
-        }
-        std::printf("\n");
-
-        // The .cube maps pixel x to 255 - 2.55 c[255 - x]; the .acv agrees
-        // with it at its own points.
-        const auto level = [&](const char* filter, int x) {
-            return static_cast<unsigned char>(mappedBy[filter][3 * static_cast<std::size_t>(x) + 1]);
-        };
-        for (int x = 0; x < 256; ++x)
-            EXPECT_NEAR(level("lut1d=file=c.cube", x), 255 - 2.55 * correction[255 - x], 1.0) << x;
-        for (const auto& point : files.acvCurve.compCurvePoints)
-            EXPECT_NEAR(level("curves=psfile=c.acv", point.second), level("lut1d=file=c.cube", point.second), 3.0)
-                << point.second;
+    // Pixel level p asks for the ink fraction (255 - p) / 255; the
+    // target of that ink amount is the same as for the .quad.
+    const auto asked = [](int level) { return level / 255.0; }; // level counted from white
+    const auto before = fromLinearTarget(response, asked);
+    std::printf("%s: mean %.2f, worst %.2f L* uncorrected", measurement.filename().c_str(), before.mean, before.worst);
+    for (const char* filter : {"lut1d=file=c.cube", "curves=psfile=c.acv"}) {
+        std::string output;
+        const auto mapped = curves_test::ffmpegOnGreyRamp(dir, filter, output);
+        ASSERT_EQ(mapped.size(), 768u) << output;
+        const auto after = fromLinearTarget(response, [&](int level) {
+            const int pixel = 255 - level;
+            return (255 - static_cast<unsigned char>(mapped[3 * pixel + 1])) / 255.0;
+        });
+        mappedBy[filter] = mapped;
+        EXPECT_LT(after.mean, before.mean) << filter;
+        EXPECT_LT(after.worst, before.worst) << filter;
+        std::printf("; %s: mean %.2f, worst %.2f (128 -> %d)", filter, after.mean, after.worst,
+                    static_cast<unsigned char>(mapped[3 * 128 + 1]));
     }
+    std::printf("\n");
+
+    // The .cube maps pixel x to 255 - 2.55 c[255 - x]; the .acv agrees
+    // with it at its own points.
+    const auto level = [&](const char* filter, int x) {
+        return static_cast<unsigned char>(mappedBy[filter][3 * static_cast<std::size_t>(x) + 1]);
+    };
+    for (int x = 0; x < 256; ++x)
+        EXPECT_NEAR(level("lut1d=file=c.cube", x), 255 - 2.55 * correction[255 - x], 1.0) << x;
+    for (const auto& point : files.acvCurve.compCurvePoints)
+        EXPECT_NEAR(level("curves=psfile=c.acv", point.second), level("lut1d=file=c.cube", point.second), 3.0)
+            << point.second;
+}
+
+TEST(Road, ImageExportsBringThePrintCloserToTheLinearTarget) {
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    platform::LogCapture log;
+    ScratchDirectory dir;
+    expectImageExportsCloserToTheLinearTarget(madeWedge(dir), madeQuad(dir));
+}
+
+TEST(Road, ImageExportsBringThePrintOfRealWedgesCloserToTheLinearTarget) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    platform::LogCapture log;
+    for (const auto& measurement : measurementFiles)
+        expectImageExportsCloserToTheLinearTarget(sharedTestFile(measurement), sharedTestFile(quadFiles[0]));
 }
 
 } // namespace curves

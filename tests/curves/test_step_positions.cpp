@@ -12,7 +12,7 @@
 #include "app/curves/Resampling.h"
 #include "app/curves/StepPositions.h"
 #include "test_measurement_helpers.h"
-#include "test_road_support.h"
+#include "tests/support/shared_test_data.h"
 
 namespace curves {
 
@@ -189,8 +189,8 @@ TEST(StepPositions, UnreadableGrayValuesLeaveEvenSteps) {
 }
 
 TEST(StepPositions, RealLabListIsResampledByItsGrayPositions) {
-    const auto path = curves_test::testData("measurements/gray-lab-list-25rows.txt");
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << "the shared test data folder is missing: " << path;
+    SKIP_WITHOUT_SHARED_TEST_DATA();
+    const auto path = test_support::sharedTestFile("measurements/gray-lab-list-25rows.txt");
     MeasurementTestEnvironment env;
     const auto file = loadMeasurementFile(path);
     ASSERT_TRUE(file);

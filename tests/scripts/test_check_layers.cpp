@@ -1,0 +1,110 @@
+// The layering check (scripts/check_layers.sh) on scratch trees with one
+// include each, and on the real tree.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/scratch_files.h"
+#include "tests/support/shell_commands.h"
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string output;
+};
+
+Outcome checkLayers(const std::filesystem::path& root) {
+    Outcome outcome;
+    const std::string script = std::string(TINTSMITH_SOURCE_DIR) + "/scripts/check_layers.sh";
+    outcome.status = test_support::runCommand(
+        "bash " + test_support::quoted(script) + " " + test_support::quoted(root) + " 2>&1", outcome.output);
+    return outcome;
+}
+
+TEST(LayerCheck, RealTreeKeepsTheLayering) {
+    const auto outcome = checkLayers(TINTSMITH_SOURCE_DIR);
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+}
+
+// One file including another; a failure names the file, the line and the rule.
+TEST(LayerCheck, IncludesOfHigherLayersFail) {
+    const struct {
+        const char* name;
+        const char* file;
+        const char* include; // the header the file includes, made in the tree
+        bool keepsLayering;
+        const char* message; // part of the failure
+    } cases[] = {
+        {"curves on numerics", "app/curves/A.cpp", "Numerics/B.h", true, ""},
+        {"inks on platform", "app/inks/A.h", "platform/B.h", true, ""},
+        {"numerics on curves", "Numerics/A.h", "app/curves/B.h", false, "Numerics may not include app/curves"},
+        {"platform on numerics", "platform/A.cpp", "Numerics/B.h", false, "platform may not include Numerics"},
+        {"curves on inks", "app/curves/A.h", "app/inks/B.h", false, "app/curves may not include app/inks"},
+        {"data on foundation", "Charts/data/A.h", "Charts/foundation/B.h", true, ""},
+        {"foundation on data", "Charts/foundation/A.h", "Charts/data/B.h", false,
+         "Charts/foundation may not include Charts/data"},
+        {"drawing on views", "Charts/drawing/A.h", "Charts/views/B.h", false,
+         "Charts/drawing may not include Charts/views"},
+        {"charts on platform", "Charts/drawing/A.h", "platform/B.h", true, ""},
+        {"charts on numerics", "Charts/data/A.h", "Numerics/B.h", false, "Charts/data may not include Numerics"},
+        {"curves on charts", "app/curves/A.h", "Charts/data/B.h", false, "app/curves may not include Charts/data"},
+        {"a chart kind on views", "Charts/types/line/A.h", "Charts/views/B.h", true, ""},
+        {"a chart kind on another", "Charts/types/line/A.h", "Charts/types/bar/B.h", false,
+         "Charts/types/line may not include Charts/types/bar"},
+        {"views on a chart kind", "Charts/views/A.h", "Charts/types/line/B.h", false,
+         "Charts/views may not include Charts/types/line"},
+        {"ui on everything", "app/ui/A.cpp", "Charts/types/line/B.h", true, ""},
+        {"ui on the Qt services", "app/ui/A.cpp", "platform/qt/B.h", true, ""},
+        {"curves on the Qt services", "app/curves/A.cpp", "platform/qt/B.h", false,
+         "app/curves may not include platform/qt"},
+        {"inks on the ui", "app/inks/A.h", "app/ui/B.h", false, "app/inks may not include app/ui"},
+        {"the product on test seams", "app/ui/A.cpp", "platform/testing/B.h", false,
+         "app/ui may not include platform/testing"},
+        {"the product on tests", "platform/A.cpp", "tests/support/b.h", false, "no layer includes tests"},
+        {"tests on anything", "tests/curves/test_a.cpp", "platform/testing/B.h", true, ""},
+        {"benchmarks on anything", "bench/inks/bench_a.cpp", "app/ui/B.h", true, ""},
+        {"a folder that is no layer", "Extras/A.h", "platform/B.h", false, "is in no layer"},
+    };
+    for (const auto& c : cases) {
+        test_support::ScratchDirectory tree;
+        test_support::writeBytes(tree.file(c.include), "#pragma once\n");
+        test_support::writeBytes(tree.file(c.file),
+                                 std::string("#include <vector>\n\n#include \"") + c.include + "\"\n");
+        const auto outcome = checkLayers(tree.path());
+        EXPECT_EQ(outcome.status == 0, c.keepsLayering) << c.name << "\n" << outcome.output;
+        if (!c.keepsLayering) {
+            EXPECT_NE(outcome.output.find(std::string(c.file) + ":3:"), std::string::npos) << c.name << "\n"
+                                                                                           << outcome.output;
+            EXPECT_NE(outcome.output.find(c.message), std::string::npos) << c.name << "\n" << outcome.output;
+        }
+    }
+}
+
+// Includes are found beside the including file first; "../" is followed, and
+// headers that are no file of the tree (system, generated) are left alone.
+TEST(LayerCheck, IncludesResolveBesideTheFileThenFromTheRoot) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> files; // path, text
+        bool keepsLayering;
+    } cases[] = {
+        {"a header beside it", {{"Numerics/B.h", ""}, {"Numerics/A.cpp", "#include \"B.h\"\n"}}, true},
+        {"up and over", {{"app/curves/B.h", ""}, {"Numerics/A.cpp", "#include \"../app/curves/B.h\"\n"}}, false},
+        {"generated and system headers", {{"app/ui/A.cpp", "#include \"ui_Window.h\"\n#include <QWidget>\n"}}, true},
+        {"angle brackets", {{"app/inks/B.h", ""}, {"app/curves/A.cpp", "#include <app/inks/B.h>\n"}}, false},
+        {"an indented include",
+         {{"app/inks/B.h", ""}, {"app/curves/A.cpp", "#if 1\n  #  include \"app/inks/B.h\"\n#endif\n"}},
+         false},
+    };
+    for (const auto& c : cases) {
+        test_support::ScratchDirectory tree;
+        for (const auto& [path, text] : c.files) test_support::writeBytes(tree.file(path), text);
+        const auto outcome = checkLayers(tree.path());
+        EXPECT_EQ(outcome.status == 0, c.keepsLayering) << c.name << "\n" << outcome.output;
+    }
+}
+
+} // namespace
