@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,12 +15,37 @@ namespace {
 
 FileResult failure(const std::string& what, int error) { return {false, what + ": " + std::strerror(error)}; }
 
-// Mode for a new file: what open(2) would give it under the current umask.
-mode_t defaultMode() {
+// The process's umask. The kernel reports it in /proc/self/status; where it
+// does not, the only way to read it is to set it and put it back, which is
+// safe only while no other thread creates files.
+mode_t readProcessUmask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned int mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status) != nullptr)
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(mask & 0777);
+    }
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return mask;
 }
+
+// Read once rather than set and put back on every write, where a file another
+// thread created in between would get no umask at all. The program never
+// changes its umask.
+mode_t processUmask() {
+    static const mode_t mask = readProcessUmask();
+    return mask;
+}
+
+// Read while the program starts, before it has threads, not at the first write.
+[[maybe_unused]] const mode_t umaskAtStartUp = processUmask();
+
+// Mode for a new file: what open(2) would give it (0666 under the umask).
+mode_t newFileMode() { return 0666 & ~processUmask(); }
 
 bool writeAll(int fd, std::string_view contents) {
     const char* data = contents.data();
@@ -67,7 +93,7 @@ FileResult writeFileAtomically(const std::filesystem::path& file, std::string_vi
     if (fd < 0) return failure("The file \"" + file.filename().string() + "\" couldn't be saved", errno);
 
     struct stat existing {};
-    const mode_t mode = ::stat(file.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : defaultMode();
+    const mode_t mode = ::stat(file.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : newFileMode();
 
     auto abandon = [&](const std::string& what) {
         const int error = errno;

@@ -18,7 +18,8 @@ struct FileResult {
 // Writes the bytes whole or not at all: they go to a temporary file beside
 // the target, are flushed to disk and then renamed over the target. On any
 // failure the target is left as it was and the temporary file is removed.
-// An existing target keeps its permissions.
+// An existing target keeps its permissions; a new one gets 0666 under the
+// process's umask, as open(2) would give it. Safe to call from any thread.
 FileResult writeFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
 // Reads a whole regular file. Anything else (a folder, a named pipe, a

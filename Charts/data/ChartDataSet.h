@@ -18,6 +18,10 @@ struct DeferBounds {};
 //
 // Positions handed to the list operations are checked: a position or range
 // outside the list is refused (false, no entry) and changes nothing.
+//
+// One thread: the lookups by x are const but keep samples of the list (see
+// xSamples_) in the set, so a set is used from one thread at a time, reads
+// included.
 class ChartDataSet : public ChartBaseDataSet {
 public:
     using Entries = std::vector<ChartDataEntryPtr>;

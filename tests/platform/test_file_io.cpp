@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
@@ -72,6 +73,23 @@ TEST_F(FileIOTest, KeepsThePermissionsOfTheFileItReplaces) {
     ASSERT_TRUE(platform::writeFileAtomically(file, "b"));
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// A new file gets what open(2) gives one under the process's umask, and the
+// umask itself is left alone.
+TEST_F(FileIOTest, NewFilesGetTheModeOpenWouldGiveThem) {
+    const mode_t umaskBefore = ::umask(022);
+    ::umask(umaskBefore);
+    const auto made = dir_ / "made-by-open";
+    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const auto file = dir_ / "new.quad";
+    ASSERT_TRUE(platform::writeFileAtomically(file, "x"));
+    EXPECT_EQ(fs::status(file).permissions(), fs::status(made).permissions());
+    const mode_t umaskAfter = ::umask(022);
+    ::umask(umaskAfter);
+    EXPECT_EQ(umaskAfter, umaskBefore);
 }
 
 TEST_F(FileIOTest, AFailedWriteLeavesTheOldFileIntactAndSaysWhy) {
