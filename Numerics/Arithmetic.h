@@ -51,20 +51,15 @@ template <Real T>
 void addScalar(UnsafeMutableMemory<T> v, T s) {
     vec::addScalar(v.pointer, v.stride, &s, v.pointer, v.stride, vectorLength(v.count));
 }
-// Below this many elements the BLAS routines cost more to call than the
-// library's own kernels take to finish.
-inline constexpr int64_t kBlasFromCount = 32;
-
-// x *= s. The BLAS scale is the faster routine, and its products are the
-// kernel's (one rounding each). It is not used for s = 0, where it writes
-// zeros without multiplying (NaN and infinity would become 0, -x would lose
-// its sign), nor where its 32-bit count and stride do not reach; a stride of
-// 0 (one element seen count times) is scaled count times by the kernel, as
-// BLAS would not.
+// x *= s. The BLAS scale is the faster routine at every length (its kernels
+// use the machine's widest vectors), and its products are the kernel's (one
+// rounding each). It is not used for s = 0, where it writes zeros without
+// multiplying (NaN and infinity would become 0, -x would lose its sign), nor
+// where its 32-bit count and stride do not reach; a stride of 0 (one element
+// seen count times) is scaled count times by the kernel, as BLAS would not.
 template <Real T>
 void mulScalar(UnsafeMutableMemory<T> v, T s) {
-    if (v.count >= kBlasFromCount && s != T(0) && v.stride != 0 && fitsInt32(v.count) && fitsInt32(v.stride) &&
-        v.stride != kInt32Min) {
+    if (s != T(0) && v.stride != 0 && fitsInt32(v.count) && fitsInt32(v.stride) && v.stride != kInt32Min) {
         // BLAS scales nothing for a negative increment; the same elements
         // read forward from the lowest address are scaled alike.
         const int increment = static_cast<int>(v.stride < 0 ? -v.stride : v.stride);
@@ -280,14 +275,18 @@ requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> pow(const
 
 namespace detail {
 
+// Below this many elements the BLAS dot costs more to call than the library's
+// own kernel takes to finish.
+inline constexpr int64_t kBlasDotFromCount = 32;
+
 // The dot product of two views of one count: the BLAS dot, the faster
-// routine, from kBlasFromCount elements where its 32-bit count and strides
+// routine, from kBlasDotFromCount elements where its 32-bit count and strides
 // reach (a stride of 0 stays with the kernel); the kernel otherwise.
 template <Real T>
 T dotOfViews(UnsafeMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     const auto blasStride = [](int64_t stride) { return stride != 0 && fitsInt32(stride); };
-    if (x.count >= kBlasFromCount && fitsInt32(x.count) && blasStride(x.stride) && blasStride(y.stride))
+    if (x.count >= kBlasDotFromCount && fitsInt32(x.count) && blasStride(x.stride) && blasStride(y.stride))
         return blas::dot(static_cast<int>(x.count), blasBase(x.pointer, x.stride, x.count), static_cast<int>(x.stride),
                          blasBase(y.pointer, y.stride, y.count), static_cast<int>(y.stride));
     T result = 0;

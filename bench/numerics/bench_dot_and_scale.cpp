@@ -51,7 +51,7 @@ void registerTwin(const char* twin) {
         const auto& y = uniform<T>(size.n, -1, 1, 21);
         const std::string suffix = std::string(twin);
         bench::add(
-            bench::Row{"dot(x, y)" + suffix, size.label, 1.0}, [&x, &y] { keep(dot(x, y)); },
+            bench::Row{"dot(x, y)" + suffix, size.label, bench::kNoSlower}, [&x, &y] { keep(dot(x, y)); },
             [&x, &y, n32] { keep(blasDot(n32, x.data(), y.data())); });
         // Each side scales its own copy, both placed alike on cache lines (the
         // BLAS kernels run at different speeds on differently aligned data); a
@@ -61,7 +61,7 @@ void registerTwin(const char* twin) {
         auto raw = std::make_shared<std::vector<T, LineAligned<T>>>(x.begin(), x.end());
         const T factor = T(1.0000001);
         bench::add(
-            bench::Row{"x *= s" + suffix, size.label, 1.0},
+            bench::Row{"x *= s" + suffix, size.label, bench::kNoSlower},
             [ours, factor] {
                 *ours *= factor;
                 keep(*ours);

@@ -30,6 +30,10 @@
 
 namespace bench {
 
+// The goal of the rows that must be no slower than their raw call: equal
+// within what the medians resolve on a shared machine.
+inline constexpr double kNoSlower = 1.02;
+
 struct Row {
     std::string operation; // "add(x, s)"
     std::string size;      // "64", "1e6", "2^16", "512x512"

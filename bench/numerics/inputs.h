@@ -3,6 +3,7 @@
 // element type, count, range and seed, and kept for the whole run (the calls
 // hold references to them).
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -34,6 +35,27 @@ const std::vector<T>& repeated(std::size_t n, T value) {
     if (auto it = made.find(key); it != made.end()) return it->second;
     return made.emplace(key, std::vector<T>(n, value)).first->second;
 }
+
+// A copy of values at the same offset within a 64-byte cache line as `like`:
+// an in-place raw call then works on storage placed as the library's (the
+// BLAS kernels run at different speeds on differently placed data).
+template <class T>
+class PlacedCopy {
+public:
+    PlacedCopy(const std::vector<T>& values, const T* like) : buffer_(values.size() + 64 / sizeof(T)) {
+        const auto offset = reinterpret_cast<std::uintptr_t>(like) % 64;
+        T* start = buffer_.data();
+        while (reinterpret_cast<std::uintptr_t>(start) % 64 != offset) ++start;
+        std::copy(values.begin(), values.end(), start);
+        data_ = start;
+    }
+    T* data() { return data_; }
+    const T* data() const { return data_; }
+
+private:
+    std::vector<T> buffer_;
+    T* data_ = nullptr;
+};
 
 // The sizes of the copying-wrapper comparisons, with their labels.
 struct Size {
