@@ -10,6 +10,11 @@
 namespace charts {
 
 class XAxis;
+}
+
+class QWidget;
+
+namespace charts {
 
 // A chart view as the accessibility elements of its renderers describe it:
 // the elements' container, whose bounds frame the header element and whose
@@ -19,6 +24,9 @@ public:
     // The text of the chart's description; none when the chart has no
     // description or the description has no text.
     virtual std::optional<QString> chartDescriptionText() const = 0;
+    // The chart's widget, the container its elements name (they hold it
+    // weakly and never draw into it).
+    virtual QWidget* accessibilityContainer() const = 0;
 };
 
 // The line chart view as the line renderer knows it. The renderer collects

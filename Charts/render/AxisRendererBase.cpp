@@ -1,6 +1,19 @@
 #include "Charts/render/AxisRendererBase.h"
 
+#include <cmath>
+
+#include "Charts/render/AxisValues.h"
+#include "platform/FatalError.h"
+
 namespace charts {
+
+namespace {
+
+[[noreturn]] void abstractOperation(const char* operation) {
+    platform::fatalError(std::string(operation) + " cannot be called on AxisRendererBase");
+}
+
+} // namespace
 
 AxisRendererBase::AxisRendererBase(std::shared_ptr<ViewPortHandler> viewPortHandler,
                                    std::shared_ptr<Transformer> transformer, std::shared_ptr<AxisBase> axis)
@@ -8,11 +21,74 @@ AxisRendererBase::AxisRendererBase(std::shared_ptr<ViewPortHandler> viewPortHand
       axis_(std::move(axis)),
       transformer_(std::move(transformer)) {}
 
-void AxisRendererBase::renderAxisLabels(DrawingContext&) {}
-void AxisRendererBase::renderGridLines(DrawingContext&) {}
-void AxisRendererBase::renderAxisLine(DrawingContext&) {}
-void AxisRendererBase::renderLimitLines(DrawingContext&) {}
-void AxisRendererBase::computeAxis(double min, double max, bool) { computeAxisValues(min, max); }
-void AxisRendererBase::computeAxisValues(double, double) {}
+void AxisRendererBase::renderAxisLabels(DrawingContext&) { abstractOperation("renderAxisLabels()"); }
+void AxisRendererBase::renderGridLines(DrawingContext&) { abstractOperation("renderGridLines()"); }
+void AxisRendererBase::renderAxisLine(DrawingContext&) { abstractOperation("renderAxisLine()"); }
+void AxisRendererBase::renderLimitLines(DrawingContext&) { abstractOperation("renderLimitLines()"); }
+
+void AxisRendererBase::computeAxis(double min, double max, bool inverted) {
+    const ViewPortHandler& port = *viewPortHandler();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (trans && port.contentWidth() > 10 && !port.isFullyZoomedOutY()) {
+        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
+        const Point p2 = trans->valueForTouchPoint(port.contentLeft(), port.contentBottom());
+        // A matrix that cannot map back (an empty content rectangle) leaves
+        // the full range in place.
+        if (std::isfinite(p1.y) && std::isfinite(p2.y)) {
+            min = inverted ? p1.y : p2.y;
+            max = inverted ? p2.y : p1.y;
+        }
+    }
+    computeAxisValues(min, max);
+}
+
+void AxisRendererBase::computeAxisValues(double min, double max) {
+    const std::shared_ptr<AxisBase> target = axis();
+    if (!target) return;
+    AxisBase& model = *target;
+
+    const double yMin = min;
+    const double yMax = max;
+    const std::int64_t labelCount = model.labelCount();
+    const double range = std::fabs(yMax - yMin);
+
+    if (labelCount == 0 || range == 0 || !std::isfinite(range)) {
+        model.entries().clear();
+        model.centeredEntries().clear();
+        return;
+    }
+
+    double interval = axisLabelInterval(range, labelCount, model.granularityEnabled(), model.granularity());
+    // Centring as the axis asks it before its entries are rebuilt.
+    const bool centering = model.centerAxisLabelsEnabled();
+
+    std::int64_t count = 0;
+    if (model.isForceLabelsEnabled()) {
+        interval = fillForcedAxisEntries(model.entries(), yMin, range, labelCount);
+        count = labelCount;
+    } else {
+        if (!std::isfinite(interval)) {
+            model.entries().clear();
+            model.centeredEntries().clear();
+            return;
+        }
+        const AxisStride stride = axisStride(yMin, yMax, interval, centering);
+        count = stride.count;
+        fillAxisEntries(model.entries(), stride.first, interval, count, labelCount);
+    }
+
+    model.setDecimals(axisLabelDecimals(interval));
+
+    // Asked again now that the entries exist: an axis that held none before
+    // this call still gets its centred entries.
+    if (model.centerAxisLabelsEnabled()) {
+        std::vector<double>& centered = model.centeredEntries();
+        centered.clear();
+        centered.reserve(static_cast<std::size_t>(count));
+        const std::vector<double>& entries = model.entries();
+        for (std::int64_t i = 0; i < count && i < static_cast<std::int64_t>(entries.size()); ++i)
+            centered.push_back(entries[static_cast<std::size_t>(i)] + interval / 2);
+    }
+}
 
 } // namespace charts

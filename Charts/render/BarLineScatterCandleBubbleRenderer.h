@@ -66,9 +66,10 @@ public:
         std::int64_t range() const { return range_; }
         void setRange(std::int64_t value) { range_ = value; }
 
-        // min through min + range.
+        // min through min + range; nothing when range is negative (a set
+        // that is not sorted by x).
         Iterator begin() const { return Iterator(min_); }
-        Iterator end() const { return Iterator(min_ + range_ + 1); }
+        Iterator end() const { return Iterator(range_ < 0 ? min_ : min_ + range_ + 1); }
         bool contains(std::int64_t index) const { return min_ <= index && index <= min_ + range_; }
 
         // "min:<min>, max:<max>, range:<range>".

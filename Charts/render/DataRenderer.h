@@ -14,9 +14,9 @@ class AccessibleChart;
 class ChartData;
 class ChartDataProvider;
 class DrawingContext;
-class NSUIAccessibilityElement;
+class AccessibilityElement;
 
-using NSUIAccessibilityElementPtr = std::shared_ptr<NSUIAccessibilityElement>;
+using AccessibilityElementPtr = std::shared_ptr<AccessibilityElement>;
 
 // The base of the renderers that draw a chart's data. A chart view calls the
 // four drawing entry points in every frame (data, highlights, extras,
@@ -31,9 +31,9 @@ public:
 
     // Rebuilt by the concrete renderers while they draw; read by the chart
     // view's accessibility children.
-    std::vector<NSUIAccessibilityElementPtr>& accessibleChartElements() { return accessibleChartElements_; }
-    const std::vector<NSUIAccessibilityElementPtr>& accessibleChartElements() const { return accessibleChartElements_; }
-    void setAccessibleChartElements(std::vector<NSUIAccessibilityElementPtr> elements) {
+    std::vector<AccessibilityElementPtr>& accessibleChartElements() { return accessibleChartElements_; }
+    const std::vector<AccessibilityElementPtr>& accessibleChartElements() const { return accessibleChartElements_; }
+    void setAccessibleChartElements(std::vector<AccessibilityElementPtr> elements) {
         accessibleChartElements_ = std::move(elements);
     }
 
@@ -53,11 +53,11 @@ public:
     virtual bool isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const;
 
     // The chart's header element: "<description>. <n> dataset(s). <labels>".
-    virtual NSUIAccessibilityElementPtr createAccessibleHeader(const AccessibleChart& chart, const ChartData& data,
-                                                               const QString& defaultDescription) const;
+    virtual AccessibilityElementPtr createAccessibleHeader(const AccessibleChart& chart, const ChartData& data,
+                                                           const QString& defaultDescription) const;
 
 private:
-    std::vector<NSUIAccessibilityElementPtr> accessibleChartElements_;
+    std::vector<AccessibilityElementPtr> accessibleChartElements_;
     std::shared_ptr<Animator> animator_;
 };
 

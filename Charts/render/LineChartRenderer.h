@@ -31,7 +31,7 @@ public:
                       std::shared_ptr<ViewPortHandler> viewPortHandler);
 
     // One list of point elements per data set, rebuilt by every circle pass.
-    virtual std::vector<std::vector<NSUIAccessibilityElementPtr>>& accessibilityOrderedElements();
+    virtual std::vector<std::vector<AccessibilityElementPtr>>& accessibilityOrderedElements();
     virtual std::shared_ptr<LineChartDataProvider> dataProvider() const { return dataProvider_.lock(); }
     virtual void setDataProvider(std::weak_ptr<LineChartDataProvider> dataProvider) {
         dataProvider_ = std::move(dataProvider);
@@ -65,7 +65,7 @@ private:
     // none otherwise.
     void resetAccessibilityOrderedElements();
 
-    std::vector<std::vector<NSUIAccessibilityElementPtr>> accessibilityOrderedElements_;
+    std::vector<std::vector<AccessibilityElementPtr>> accessibilityOrderedElements_;
     bool accessibilityOrderedElementsMade_ = false;
     std::weak_ptr<LineChartDataProvider> dataProvider_;
     // Segment ends of straight and stepped lines awaiting one stroke call.

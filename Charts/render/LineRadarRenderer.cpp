@@ -1,8 +1,27 @@
 #include "Charts/render/LineRadarRenderer.h"
 
+#include "Charts/drawing/DrawingContext.h"
+#include "Charts/drawing/Path.h"
+#include "Charts/foundation/Fill.h"
+
 namespace charts {
 
-void LineRadarRenderer::drawFilledPath(DrawingContext&, const Path&, const Fill&, double) {}
-void LineRadarRenderer::drawFilledPath(DrawingContext&, const Path&, const QColor&, double) {}
+void LineRadarRenderer::drawFilledPath(DrawingContext& context, const Path& path, const Fill& fill, double fillAlpha) {
+    GStateSaver saver(context);
+    context.beginPath();
+    context.addPath(path);
+    context.setAlpha(fillAlpha);
+    fill.fillPath(context, viewPortHandler()->contentRect());
+}
+
+void LineRadarRenderer::drawFilledPath(DrawingContext& context, const Path& path, const QColor& fillColor,
+                                       double fillAlpha) {
+    GStateSaver saver(context);
+    context.beginPath();
+    context.addPath(path);
+    context.setAlpha(fillAlpha);
+    context.setFillColor(fillColor);
+    context.fillPath(FillRule::winding);
+}
 
 } // namespace charts
