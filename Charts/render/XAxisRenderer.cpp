@@ -1,28 +1,223 @@
 #include "Charts/render/XAxisRenderer.h"
 
+#include <cmath>
+#include <numbers>
+
+#include "Charts/drawing/DrawingContext.h"
+#include "Charts/drawing/TextAttributes.h"
+#include "Charts/drawing/TextMeasurer.h"
+#include "Charts/render/AxisLabelGeometry.h"
+#include "Charts/render/StrokeStyling.h"
+
 namespace charts {
+
+namespace {
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+
+} // namespace
 
 XAxisRenderer::XAxisRenderer(std::shared_ptr<ViewPortHandler> viewPortHandler, std::shared_ptr<XAxis> xAxis,
                              std::shared_ptr<Transformer> transformer)
     : AxisRendererBase(std::move(viewPortHandler), std::move(transformer), std::move(xAxis)) {}
 
-void XAxisRenderer::computeAxis(double min, double max, bool) { computeAxisValues(min, max); }
+std::shared_ptr<XAxis> XAxisRenderer::xAxisModel() const { return std::dynamic_pointer_cast<XAxis>(axis()); }
+
+void XAxisRenderer::computeAxis(double min, double max, bool inverted) {
+    const ViewPortHandler& port = *viewPortHandler();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (trans && port.contentWidth() > 10 && !port.isFullyZoomedOutX()) {
+        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
+        const Point p2 = trans->valueForTouchPoint(port.contentRight(), port.contentTop());
+        // A matrix that cannot map back leaves the full range in place.
+        if (std::isfinite(p1.x) && std::isfinite(p2.x)) {
+            min = inverted ? p2.x : p1.x;
+            max = inverted ? p1.x : p2.x;
+        }
+    }
+    computeAxisValues(min, max);
+}
+
 void XAxisRenderer::computeAxisValues(double min, double max) {
     AxisRendererBase::computeAxisValues(min, max);
     computeSize();
 }
-void XAxisRenderer::computeSize() {}
-void XAxisRenderer::renderAxisLabels(DrawingContext&) {}
-void XAxisRenderer::renderAxisLine(DrawingContext&) {}
-void XAxisRenderer::renderGridLines(DrawingContext&) {}
-void XAxisRenderer::renderLimitLines(DrawingContext&) {}
-void XAxisRenderer::drawLabels(DrawingContext&, double, Point) {}
-void XAxisRenderer::drawLabel(DrawingContext&, const QString&, double, double, const TextAttributes&, Size, Point,
-                              double) {}
-Rect XAxisRenderer::gridClippingRect() const { return viewPortHandler()->contentRect(); }
-void XAxisRenderer::drawGridLine(DrawingContext&, double, double) {}
-void XAxisRenderer::renderLimitLineLine(DrawingContext&, const ChartLimitLine&, Point) {}
-void XAxisRenderer::renderLimitLineLabel(DrawingContext&, const ChartLimitLine&, Point, double) {}
-std::shared_ptr<XAxis> XAxisRenderer::xAxisModel() const { return std::dynamic_pointer_cast<XAxis>(axis()); }
+
+void XAxisRenderer::computeSize() {
+    const std::shared_ptr<XAxis> xAxis = xAxisModel();
+    if (!xAxis) return;
+    const QString longest = xAxis->getLongestLabel();
+    // Layout outside a drawing pass: the measurer the layout code shares.
+    const Size size = textMeasurer().size(longest, xAxis->labelFont());
+    const Size rotated = rotatedSize(size, radians(xAxis->labelRotationAngle()));
+    xAxis->setLabelWidth(size.width);
+    xAxis->setLabelHeight(size.height);
+    xAxis->setLabelRotatedWidth(rotated.width);
+    xAxis->setLabelRotatedHeight(rotated.height);
+}
+
+void XAxisRenderer::renderAxisLabels(DrawingContext& context) {
+    const std::shared_ptr<XAxis> xAxis = xAxisModel();
+    if (!xAxis || !xAxis->isEnabled() || !xAxis->isDrawLabelsEnabled()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    for (const LabelRow& row : xAxisLabelRows(xAxis->labelPosition(), port.contentTop(), port.contentBottom(),
+                                              xAxis->yOffset(), xAxis->labelRotatedHeight()))
+        drawLabels(context, row.pos, row.anchor);
+}
+
+void XAxisRenderer::drawLabels(DrawingContext& context, double pos, Point anchor) {
+    const std::shared_ptr<XAxis> xAxis = xAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!xAxis || !trans) return;
+    const ViewPortHandler& port = *viewPortHandler();
+
+    ParagraphStyle paragraph;
+    paragraph.alignment = TextAlignment::center;
+    TextAttributes attributes;
+    attributes.font = xAxis->labelFont();
+    attributes.foregroundColor = xAxis->labelTextColor();
+    attributes.paragraphStyle = paragraph;
+
+    const double angle = radians(xAxis->labelRotationAngle());
+    const bool centered = xAxis->isCenterAxisLabelsEnabled();
+    const AffineTransform matrix = trans->valueToPixelMatrix();
+    const Size labelMaxSize{xAxis->isWordWrapEnabled() ? xAxis->wordWrapWidthPercent() * matrix.a : 0, 0};
+
+    const std::vector<double>& entries = xAxis->entries();
+    const std::vector<double>& centeredEntries = xAxis->centeredEntries();
+    const auto entryCount = static_cast<std::int64_t>(entries.size());
+    const std::shared_ptr<IAxisValueFormatter> formatter = xAxis->valueFormatter();
+    for (std::int64_t i = 0; i < entryCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const double value = centered && index < centeredEntries.size() ? centeredEntries[index] : entries[index];
+        double x = matrix.apply(Point{value, 0}).x;
+        if (!port.isInBoundsX(x)) continue;
+
+        const QString label = formatter ? formatter->stringForValue(entries[index], xAxis.get()) : QString();
+        if (xAxis->isAvoidFirstLastClippingEnabled() && (i == 0 || (i == entryCount - 1 && entryCount > 1))) {
+            const double width = context.textMeasurer().boundingSize(label, attributes, labelMaxSize).width;
+            x += avoidClippingShift(i, entryCount, x, width, port.offsetRight(), port.chartWidth());
+        }
+        drawLabel(context, label, x, pos, attributes, labelMaxSize, anchor, angle);
+    }
+}
+
+void XAxisRenderer::drawLabel(DrawingContext& context, const QString& formattedLabel, double x, double y,
+                              const TextAttributes& attributes, Size constrainedToSize, Point anchor,
+                              double angleRadians) {
+    const Size size = context.textMeasurer().boundingSize(formattedLabel, attributes, constrainedToSize);
+    if (angleRadians != 0) {
+        const Point center = rotatedLabelCenter(x, y, size, anchor, angleRadians);
+        GStateSaver saver(context);
+        context.translateBy(center.x, center.y);
+        context.rotateBy(angleRadians);
+        context.drawText(formattedLabel, Rect(Point{-size.width / 2, -size.height / 2}, size), attributes);
+        return;
+    }
+    context.drawText(formattedLabel, Rect(anchoredLabelOrigin(x, y, size, anchor), size), attributes);
+}
+
+void XAxisRenderer::renderAxisLine(DrawingContext& context) {
+    const std::shared_ptr<XAxis> xAxis = xAxisModel();
+    if (!xAxis || !xAxis->isEnabled() || !xAxis->isDrawAxisLineEnabled()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    GStateSaver saver(context);
+    setChartLineStyle(context, xAxis->axisLineColor(), xAxis->axisLineWidth(), xAxis->axisLineDashLengths(),
+                      xAxis->axisLineDashPhase());
+    const XAxis::LabelPosition position = xAxis->labelPosition();
+    if (position == XAxis::LabelPosition::top || position == XAxis::LabelPosition::topInside ||
+        position == XAxis::LabelPosition::bothSided) {
+        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentTop()},
+                                   Point{port.contentRight(), port.contentTop()}};
+        context.strokeLineSegments(axisLineSegmentsBuffer_);
+    }
+    if (position == XAxis::LabelPosition::bottom || position == XAxis::LabelPosition::bottomInside ||
+        position == XAxis::LabelPosition::bothSided) {
+        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentBottom()},
+                                   Point{port.contentRight(), port.contentBottom()}};
+        context.strokeLineSegments(axisLineSegmentsBuffer_);
+    }
+}
+
+Rect XAxisRenderer::gridClippingRect() const {
+    Rect rect = viewPortHandler()->contentRect();
+    const std::shared_ptr<AxisBase> model = axis();
+    const double width = model ? model->gridLineWidth() : 0;
+    rect.origin.x -= width / 2;
+    rect.size.width += width;
+    return rect;
+}
+
+void XAxisRenderer::renderGridLines(DrawingContext& context) {
+    const std::shared_ptr<XAxis> xAxis = xAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!xAxis || !trans || !xAxis->isDrawGridLinesEnabled() || !xAxis->isEnabled()) return;
+    GStateSaver saver(context);
+    context.clipToRect(gridClippingRect());
+    context.setShouldAntialias(xAxis->gridAntialiasEnabled());
+    context.setStrokeColor(xAxis->gridColor());
+    context.setLineWidth(xAxis->gridLineWidth());
+    context.setLineCap(lineCapOf(xAxis->gridLineCap()));
+    setChartLineDash(context, xAxis->gridLineDashLengths(), xAxis->gridLineDashPhase());
+    const AffineTransform matrix = trans->valueToPixelMatrix();
+    for (const double value : xAxis->entries()) {
+        const Point position = matrix.apply(Point{value, value});
+        drawGridLine(context, position.x, position.y);
+    }
+}
+
+void XAxisRenderer::drawGridLine(DrawingContext& context, double x, double) {
+    const ViewPortHandler& port = *viewPortHandler();
+    if (!(x >= port.offsetLeft() && x <= port.chartWidth())) return;
+    context.beginPath();
+    context.moveTo(Point{x, port.contentTop()});
+    context.lineTo(Point{x, port.contentBottom()});
+    context.strokePath();
+}
+
+void XAxisRenderer::renderLimitLines(DrawingContext& context) {
+    const std::shared_ptr<XAxis> xAxis = xAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!xAxis || !trans || xAxis->limitLines().empty()) return;
+    const AffineTransform matrix = trans->valueToPixelMatrix();
+    for (const ChartLimitLinePtr& line : xAxis->limitLines()) {
+        if (!line || !line->isEnabled()) continue;
+        GStateSaver saver(context);
+        Rect clip = viewPortHandler()->contentRect();
+        clip.origin.x -= line->lineWidth() / 2;
+        clip.size.width += line->lineWidth();
+        context.clipToRect(clip);
+        const Point position = matrix.apply(Point{line->limit(), 0});
+        renderLimitLineLine(context, *line, position);
+        renderLimitLineLabel(context, *line, position, 2.0 + line->yOffset());
+    }
+}
+
+void XAxisRenderer::renderLimitLineLine(DrawingContext& context, const ChartLimitLine& limitLine, Point position) {
+    const ViewPortHandler& port = *viewPortHandler();
+    context.beginPath();
+    context.moveTo(Point{position.x, port.contentTop()});
+    context.lineTo(Point{position.x, port.contentBottom()});
+    setChartLineStyle(context, limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashLengths(),
+                      limitLine.lineDashPhase());
+    context.strokePath();
+}
+
+void XAxisRenderer::renderLimitLineLabel(DrawingContext& context, const ChartLimitLine& limitLine, Point position,
+                                         double yOffset) {
+    const QString& label = limitLine.label();
+    if (!limitLine.drawLabelEnabled() || label.isEmpty()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    const TextMeasurer& measurer = context.textMeasurer();
+    const double labelLineHeight = measurer.lineHeight(limitLine.valueFont());
+    const double xOffset = limitLine.lineWidth() + limitLine.xOffset();
+    TextAttributes attributes;
+    attributes.font = limitLine.valueFont();
+    attributes.foregroundColor = limitLine.valueTextColor();
+    const double textWidth = measurer.size(label, attributes.font).width;
+    const Point origin = xLimitLineLabelOrigin(limitLine.labelPosition(), position.x, xOffset, yOffset, textWidth,
+                                               labelLineHeight, port.contentTop(), port.contentBottom());
+    context.drawText(label, origin, attributes);
+}
 
 } // namespace charts

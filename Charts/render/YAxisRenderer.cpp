@@ -1,20 +1,165 @@
 #include "Charts/render/YAxisRenderer.h"
 
+#include "Charts/drawing/DrawingContext.h"
+#include "Charts/drawing/TextAttributes.h"
+#include "Charts/foundation/ChartUtils.h"
+#include "Charts/render/AxisLabelGeometry.h"
+#include "Charts/render/StrokeStyling.h"
+
 namespace charts {
 
 YAxisRenderer::YAxisRenderer(std::shared_ptr<ViewPortHandler> viewPortHandler, std::shared_ptr<YAxis> yAxis,
                              std::shared_ptr<Transformer> transformer)
     : AxisRendererBase(std::move(viewPortHandler), std::move(transformer), std::move(yAxis)) {}
 
-void YAxisRenderer::renderAxisLabels(DrawingContext&) {}
-void YAxisRenderer::renderAxisLine(DrawingContext&) {}
-void YAxisRenderer::renderGridLines(DrawingContext&) {}
-void YAxisRenderer::renderLimitLines(DrawingContext&) {}
-void YAxisRenderer::drawYLabels(DrawingContext&, double, const std::vector<Point>&, double, TextAlignment) {}
-Rect YAxisRenderer::gridClippingRect() const { return viewPortHandler()->contentRect(); }
-void YAxisRenderer::drawGridLine(DrawingContext&, Point) {}
-std::vector<Point> YAxisRenderer::transformedPositions() const { return {}; }
-void YAxisRenderer::drawZeroLine(DrawingContext&) {}
 std::shared_ptr<YAxis> YAxisRenderer::yAxisModel() const { return std::dynamic_pointer_cast<YAxis>(axis()); }
+
+void YAxisRenderer::renderAxisLabels(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis || !yAxis->isEnabled() || !yAxis->isDrawLabelsEnabled()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    const double lineHeight = context.textMeasurer().lineHeight(yAxis->labelFont());
+    const double yoffset = lineHeight / 2.5 + yAxis->yOffset();
+    const LabelColumn column = yAxisLabelColumn(yAxis->axisDependency(), yAxis->labelPosition(), port.offsetLeft(),
+                                                port.contentRight(), yAxis->xOffset());
+    drawYLabels(context, column.x, transformedPositions(), yoffset - lineHeight, column.alignment);
+}
+
+void YAxisRenderer::drawYLabels(DrawingContext& context, double fixedPosition, const std::vector<Point>& positions,
+                                double offset, TextAlignment textAlign) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis) return;
+    TextAttributes attributes;
+    attributes.font = yAxis->labelFont();
+    attributes.foregroundColor = yAxis->labelTextColor();
+    const std::int64_t from = yAxis->isDrawBottomYLabelEntryEnabled() ? 0 : 1;
+    const std::int64_t to = yAxis->isDrawTopYLabelEntryEnabled() ? yAxis->entryCount() : yAxis->entryCount() - 1;
+    // A caller's list shorter than the labels draws the labels it has
+    // positions for.
+    const auto available = static_cast<std::int64_t>(positions.size());
+    for (std::int64_t i = from; i < to && i < available; ++i) {
+        const QString text = yAxis->getFormattedLabel(i);
+        const Point point{fixedPosition + yAxis->labelXOffset(), positions[static_cast<std::size_t>(i)].y + offset};
+        ChartUtils::drawText(context, text, point, textAlign, attributes);
+    }
+}
+
+std::vector<Point> YAxisRenderer::transformedPositions() const {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!yAxis || !trans) return {};
+    const std::vector<double>& entries = yAxis->entries();
+    std::vector<Point> positions;
+    positions.reserve(entries.size());
+    for (const double value : entries) positions.push_back(Point{0, value});
+    trans->pointValuesToPixel(positions);
+    return positions;
+}
+
+void YAxisRenderer::renderAxisLine(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis || !yAxis->isEnabled() || !yAxis->drawAxisLineEnabled()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    GStateSaver saver(context);
+    setChartLineStyle(context, yAxis->axisLineColor(), yAxis->axisLineWidth(), yAxis->axisLineDashLengths(),
+                      yAxis->axisLineDashPhase());
+    const double x = yAxis->axisDependency() == YAxis::AxisDependency::left ? port.contentLeft() : port.contentRight();
+    context.beginPath();
+    context.moveTo(Point{x, port.contentTop()});
+    context.lineTo(Point{x, port.contentBottom()});
+    context.strokePath();
+}
+
+Rect YAxisRenderer::gridClippingRect() const {
+    Rect rect = viewPortHandler()->contentRect();
+    const std::shared_ptr<AxisBase> model = axis();
+    const double width = model ? model->gridLineWidth() : 0;
+    rect.origin.y -= width / 2;
+    rect.size.height += width;
+    return rect;
+}
+
+void YAxisRenderer::renderGridLines(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis || !yAxis->isEnabled()) return;
+    if (yAxis->drawGridLinesEnabled()) {
+        const std::vector<Point> positions = transformedPositions();
+        GStateSaver saver(context);
+        context.clipToRect(gridClippingRect());
+        context.setShouldAntialias(yAxis->gridAntialiasEnabled());
+        context.setStrokeColor(yAxis->gridColor());
+        context.setLineWidth(yAxis->gridLineWidth());
+        context.setLineCap(lineCapOf(yAxis->gridLineCap()));
+        setChartLineDash(context, yAxis->gridLineDashLengths(), yAxis->gridLineDashPhase());
+        for (const Point& position : positions) drawGridLine(context, position);
+    }
+    if (yAxis->drawZeroLineEnabled()) drawZeroLine(context);
+}
+
+void YAxisRenderer::drawGridLine(DrawingContext& context, Point position) {
+    const ViewPortHandler& port = *viewPortHandler();
+    context.beginPath();
+    context.moveTo(Point{port.contentLeft(), position.y});
+    context.lineTo(Point{port.contentRight(), position.y});
+    context.strokePath();
+}
+
+void YAxisRenderer::drawZeroLine(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!yAxis || !trans || !yAxis->zeroLineColor()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    GStateSaver saver(context);
+    Rect clip = port.contentRect();
+    clip.origin.y -= yAxis->zeroLineWidth() / 2;
+    clip.size.height += yAxis->zeroLineWidth();
+    context.clipToRect(clip);
+    context.setStrokeColor(*yAxis->zeroLineColor());
+    context.setLineWidth(yAxis->zeroLineWidth());
+    const Point pos = trans->pixelForValues(0, 0);
+    setChartLineDash(context, yAxis->zeroLineDashLengths(), yAxis->zeroLineDashPhase());
+    context.beginPath();
+    context.moveTo(Point{port.contentLeft(), pos.y});
+    context.lineTo(Point{port.contentRight(), pos.y});
+    context.drawPath(PathDrawingMode::stroke);
+}
+
+void YAxisRenderer::renderLimitLines(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!yAxis || !trans || yAxis->limitLines().empty()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    const TextMeasurer& measurer = context.textMeasurer();
+    GStateSaver outer(context);
+    const AffineTransform matrix = trans->valueToPixelMatrix();
+    for (const ChartLimitLinePtr& line : yAxis->limitLines()) {
+        if (!line || !line->isEnabled()) continue;
+        GStateSaver saver(context);
+        Rect clip = port.contentRect();
+        clip.origin.y -= line->lineWidth() / 2;
+        clip.size.height += line->lineWidth();
+        context.clipToRect(clip);
+        const double y = matrix.apply(Point{0, line->limit()}).y;
+        context.beginPath();
+        context.moveTo(Point{port.contentLeft(), y});
+        context.lineTo(Point{port.contentRight(), y});
+        setChartLineStyle(context, line->lineColor(), line->lineWidth(), line->lineDashLengths(),
+                          line->lineDashPhase());
+        context.strokePath();
+
+        const QString& label = line->label();
+        if (!line->drawLabelEnabled() || label.isEmpty()) continue;
+        const double labelLineHeight = measurer.lineHeight(line->valueFont());
+        const double xOffset = 4.0 + line->xOffset();
+        const double yOffset = line->yOffset() + line->lineWidth() + labelLineHeight;
+        TextAttributes attributes;
+        attributes.font = line->valueFont();
+        attributes.foregroundColor = line->valueTextColor();
+        const double textWidth = measurer.size(label, attributes.font).width;
+        const Point origin = yLimitLineLabelOrigin(line->labelPosition(), y, xOffset, yOffset, textWidth,
+                                                   labelLineHeight, port.contentLeft(), port.contentRight());
+        context.drawText(label, origin, attributes);
+    }
+}
 
 } // namespace charts
