@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <vector>
 
 #include <QColor>
 #include <QFont>
@@ -12,6 +13,7 @@
 namespace charts {
 
 class ChartData;
+class IChartDataSet;
 class DrawingContext;
 class Legend;
 class LegendEntry;
@@ -40,6 +42,9 @@ public:
                            const QColor& textColor);
 
 private:
+    // The entries one data set contributes.
+    void appendEntries(std::vector<std::shared_ptr<LegendEntry>>& entries, const IChartDataSet& dataSet) const;
+
     std::shared_ptr<Legend> legend_;
     // The two ends of a line shape, reused for every line drawn.
     std::array<Point, 2> formLineSegmentsBuffer_{};
