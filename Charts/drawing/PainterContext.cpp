@@ -124,8 +124,31 @@ bool PainterContext::preparePen() {
         applied_.penColor = state_.strokeColor;
         applied_.stroke = state_.stroke;
         applied_.penValid = true;
+        applied_.noPen = false;
     }
     return true;
+}
+
+void PainterContext::useNoPen() {
+    if (applied_.noPen) return;
+    painter_.setPen(Qt::NoPen);
+    applied_.noPen = true;
+    applied_.penValid = false;
+}
+
+void PainterContext::useBrush(const QColor& color) {
+    if (applied_.brushValid && !applied_.noBrush && applied_.brushColor == color) return;
+    painter_.setBrush(color);
+    applied_.brushColor = color;
+    applied_.brushValid = true;
+    applied_.noBrush = false;
+}
+
+void PainterContext::useNoBrush() {
+    if (applied_.brushValid && applied_.noBrush) return;
+    painter_.setBrush(Qt::NoBrush);
+    applied_.brushValid = true;
+    applied_.noBrush = true;
 }
 
 void PainterContext::didSaveGState() {
@@ -176,15 +199,16 @@ const QPainterPath& PainterContext::toPainterPath(const Path& path, FillRule rul
     return scratchPath_;
 }
 
-// An open polyline of finite points (one move, then lines) into `points`.
+// Whether the path is one open polyline of finite points (a move, then only
+// lines); if so its points are left in scratchPoints_.
 bool PainterContext::asPolyline(const Path& path) {
     const std::vector<PathElement>& elements = path.elements();
-    if (elements.size() < 2 || elements.front().kind != PathElementKind::moveTo) return false;
+    if (elements.size() < 2) return false;
     scratchPoints_.clear();
-    for (const PathElement& element : elements) {
-        if ((element.kind != PathElementKind::lineTo && &element != &elements.front()) || !finite(element.points[0])) {
-            return false;
-        }
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const PathElement& element = elements[i];
+        const PathElementKind expected = i == 0 ? PathElementKind::moveTo : PathElementKind::lineTo;
+        if (element.kind != expected || !finite(element.points[0])) return false;
         scratchPoints_.push_back(toQPoint(element.points[0]));
     }
     return true;
@@ -204,8 +228,18 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
                               ? FillRule::evenOdd
                               : FillRule::winding;
     const QPainterPath& qtPath = toPainterPath(path, rule);
-    if (fills) painter_.fillPath(qtPath, QBrush(state_.fillColor));
-    if (strokes && preparePen()) painter_.strokePath(qtPath, painter_.pen());
+    // Qt fills first and strokes over the fill, each blended on its own.
+    const bool stroked = strokes && preparePen();
+    if (!stroked) {
+        if (!fills) return;
+        useNoPen();
+    }
+    if (fills) {
+        useBrush(state_.fillColor);
+    } else {
+        useNoBrush();
+    }
+    painter_.drawPath(qtPath);
 }
 
 bool PainterContext::prepareClip() {
@@ -250,6 +284,10 @@ void PainterContext::clearRect(const Rect& rect) {
 void PainterContext::strokeLineSegments(std::span<const Point> points) {
     beginPath();
     if (points.size() < 2 || !prepare() || !preparePen()) return;
+    if (points.size() < 4) {
+        if (finite(points[0]) && finite(points[1])) painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
+        return;
+    }
     scratchLines_.clear();
     for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
         if (finite(points[i]) && finite(points[i + 1])) {

@@ -52,9 +52,13 @@ private:
     // What the painter was last given; compared with the state before each
     // painting.
     struct Applied {
-        bool penValid = false;
+        bool penValid = false; // the painter's pen strokes with penColor and stroke
+        bool noPen = false;    // the painter's pen is Qt::NoPen
         QColor penColor;
         StrokeStyle stroke;
+        bool brushValid = false; // the painter's brush is brushColor, or none when noBrush
+        bool noBrush = false;
+        QColor brushColor;
         bool transformValid = false;
         AffineTransform transform;
         double opacity = -1;
@@ -65,8 +69,11 @@ private:
     // when the transform cannot show anything.
     bool prepare();
     bool preparePen();
+    void useNoPen();
+    void useBrush(const QColor& color);
+    void useNoBrush();
     bool prepareClip();
-    void forgetPen() { applied_.penValid = false; }
+    void forgetPen() { applied_.penValid = applied_.noPen = false; }
     const QPainterPath& toPainterPath(const Path& path, FillRule rule);
     bool asPolyline(const Path& path);
     // The clip area (or the whole device) in user space.

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "Charts/drawing/DrawingContextBase.h"
-#include "Charts/drawing/FixedTextMeasurer.h"
 
 namespace charts {
 
@@ -97,11 +96,12 @@ struct RecordedOperation {
 };
 
 // Keeps every call for tests to inspect, following the same state and path
-// rules as the painter back end. Measures text with the given measurer
-// (fixed metrics by default, so layouts do not depend on installed fonts).
+// rules as the painter back end. Measures text with the given measurer, or
+// without one with the installed measurer (textMeasurer()), so that a test
+// putting fixed metrics in place gets them in layout and drawing alike.
 class RecordingContext : public DrawingContextBase {
 public:
-    explicit RecordingContext(std::shared_ptr<const TextMeasurer> measurer = std::make_shared<FixedTextMeasurer>());
+    explicit RecordingContext(std::shared_ptr<const TextMeasurer> measurer = nullptr);
 
     const std::vector<RecordedOperation>& operations() const { return operations_; }
     // Only the painting calls, in order.
@@ -157,7 +157,7 @@ public:
     void drawText(const QString& text, Point topLeft, const TextAttributes& attributes) override;
     void drawText(const QString& text, const Rect& rect, const TextAttributes& attributes,
                   TextDrawOptions options = {}) override;
-    const TextMeasurer& textMeasurer() const override { return *measurer_; }
+    const TextMeasurer& textMeasurer() const override;
 
 protected:
     void paintPath(const Path& path, PathDrawingMode mode) override;

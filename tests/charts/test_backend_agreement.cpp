@@ -203,6 +203,18 @@ std::vector<Drawn> drawings() {
                         c.setFillColor(QColor(220, 120, 0));
                         c.fillEllipse(Rect(20, 120, 160, 60));
                     }});
+    list.push_back({"filled and stroked at once, the stroke translucent", [](DrawingContext& c) {
+                        c.setFillColor(QColor(250, 210, 0));
+                        c.setStrokeColor(QColor(0, 0, 255, 128));
+                        c.setLineWidth(16);
+                        c.setLineJoin(LineJoin::round);
+                        c.addRect(Rect(30, 30, 140, 60));
+                        c.drawPath(PathDrawingMode::fillStroke);
+                        c.addEllipse(Rect(30, 110, 140, 70));
+                        c.addEllipse(Rect(70, 125, 60, 40));
+                        c.setLineJoin(LineJoin::bevel);
+                        c.drawPath(PathDrawingMode::evenOddFillStroke);
+                    }});
     list.push_back(
         {"text at a point and in a rectangle", [](DrawingContext& c) {
              TextAttributes big;

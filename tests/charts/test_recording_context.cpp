@@ -4,6 +4,7 @@
 #include <numbers>
 #include <vector>
 
+#include "Charts/drawing/FixedTextMeasurer.h"
 #include "Charts/drawing/RecordingContext.h"
 
 namespace charts {
@@ -207,6 +208,13 @@ TEST(RecordingContext, RecordsArgumentsAsGiven) {
     EXPECT_TRUE(ops[6].textOptions.truncatesLastVisibleLine);
     EXPECT_EQ(context.graphicsState().alpha, 0);
     EXPECT_EQ(context.count(Op::drawText), 1u);
+}
+
+TEST(RecordingContext, MeasuresWithTheInstalledMeasurerUnlessGivenOne) {
+    const QFont font = pixelSizedFont(QFont(), 10);
+    const ScopedTextMeasurer installed(std::make_shared<FixedTextMeasurer>(1, 2));
+    EXPECT_EQ(RecordingContext().textMeasurer().lineHeight(font), 20);
+    EXPECT_EQ(RecordingContext(std::make_shared<FixedTextMeasurer>(1, 3)).textMeasurer().lineHeight(font), 30);
 }
 
 } // namespace
