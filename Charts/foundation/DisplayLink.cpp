@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Charts/foundation/MediaClock.h"
+#include "platform/Log.h"
 
 namespace charts {
 
@@ -37,7 +38,11 @@ QPointer<QTimer>& sharedTimer() {
 
 void startTimerIfNeeded() {
     QCoreApplication* application = QCoreApplication::instance();
-    if (application == nullptr || QThread::currentThread() != application->thread()) return;
+    if (application == nullptr) return; // no event loop: ticks come only by hand
+    if (QThread::currentThread() != application->thread()) {
+        platform::devLog("Display link started off the main thread; it ticks once the main thread starts a link");
+        return;
+    }
     QPointer<QTimer>& timer = sharedTimer();
     if (timer.isNull()) {
         timer = new QTimer(application);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <locale>
 #include <string>
 
 #include "Charts/foundation/ChartColorTemplates.h"
@@ -101,12 +102,22 @@ TEST(ChartColorTemplates, MalformedTextsGiveSoundColours) {
     }
 }
 
+// A decimal comma, as in many user locales.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
 TEST(ChartColorTemplates, DecimalPointIsThePeriodWhateverTheLocale) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    // The C++ global locale always, the C locale too where one is installed.
+    const std::locale previousCpp = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    const std::string previousC = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) break;
+    }
     expectColor(ChartColorTemplates::colorFromString("rgba(0, 0, 0, 0.5)"), {0, 0, 0, 127.5}, "rgba");
-    std::setlocale(LC_ALL, previous.c_str());
-    if (!german) GTEST_SKIP() << "no German locale installed; checked under the C locale only";
+    expectColor(ChartColorTemplates::colorFromString("argb(0.25, 1, 2, 3)"), {1, 2, 3, 63.75}, "argb");
+    std::setlocale(LC_ALL, previousC.c_str());
+    std::locale::global(previousCpp);
 }
 
 } // namespace
