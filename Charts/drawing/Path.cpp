@@ -192,6 +192,7 @@ Rect Path::boundingBox() const {
             maxY = std::max(maxY, p.y);
         }
     }
+    if (!any) return nullRect();
     return Rect(minX, minY, maxX - minX, maxY - minY);
 }
 

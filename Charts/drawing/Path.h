@@ -62,7 +62,7 @@ public:
     std::optional<Point> currentPoint() const { return current_; }
 
     // The smallest rectangle holding every point of the path, control points
-    // included; the zero rectangle for an empty path.
+    // included; the null rectangle (nullRect()) for a path without points.
     Rect boundingBox() const;
 
     friend bool operator==(const Path& a, const Path& b) { return a.elements_ == b.elements_; }

@@ -193,7 +193,10 @@ TEST(Path, LinesAppendedPathsAndBounds) {
     // Control points count towards the box.
     EXPECT_EQ(path.boundingBox(), Rect(-3, -10, 33, 35));
 
-    EXPECT_EQ(Path().boundingBox(), Rect(0, 0, 0, 0));
+    EXPECT_TRUE(isNull(Path().boundingBox()));
+    Path closeOnly;
+    closeOnly.moveTo({3, 4});
+    EXPECT_EQ(closeOnly.boundingBox(), Rect(3, 4, 0, 0));
     path.clear();
     EXPECT_TRUE(path.isEmpty());
     EXPECT_FALSE(path.currentPoint().has_value());
