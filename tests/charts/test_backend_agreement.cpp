@@ -15,8 +15,9 @@
 
 #include "Charts/drawing/FontMetricsTextMeasurer.h"
 #include "Charts/drawing/PainterContext.h"
-#include "support/ExternalTools.h"
 #include "support/SvgWriter.h"
+#include "tests/support/scratch_files.h"
+#include "tests/support/shell_commands.h"
 
 namespace charts {
 namespace {
@@ -44,12 +45,13 @@ QImage painted(const Drawing& draw) {
 QImage rasterisedBySvg(const Drawing& draw, std::string& problem) {
     RecordingContext recording(std::make_shared<FontMetricsTextMeasurer>());
     draw(recording);
-    charts_test::ScratchDirectory dir;
-    charts_test::writeBytes(dir.file("drawing.svg"), charts_test::svgDocument(recording, canvas, canvas));
+    test_support::ScratchDirectory dir;
+    test_support::writeBytes(dir.file("drawing.svg"), charts_test::svgDocument(recording, canvas, canvas));
     std::string output;
-    const int status = charts_test::runCommand("rsvg-convert -b white -o " + charts_test::quoted(dir.file("out.png")) +
-                                                   " " + charts_test::quoted(dir.file("drawing.svg")) + " 2>&1",
-                                               output);
+    const int status =
+        test_support::runCommand("rsvg-convert -b white -o " + test_support::quoted(dir.file("out.png")) + " " +
+                                     test_support::quoted(dir.file("drawing.svg")) + " 2>&1",
+                                 output);
     if (status != 0) {
         problem = "rsvg-convert failed: " + output;
         return {};
@@ -232,7 +234,7 @@ std::vector<Drawn> drawings() {
 }
 
 TEST(BackEndAgreement, RecordedDrawingsRasteriseAsThePainterPaints) {
-    if (!charts_test::toolInstalled("rsvg-convert")) GTEST_SKIP() << "rsvg-convert is not installed";
+    if (!test_support::toolInstalled("rsvg-convert")) GTEST_SKIP() << "rsvg-convert is not installed";
     for (const Drawn& drawing : drawings()) {
         std::string problem;
         const QImage reference = rasterisedBySvg(drawing.draw, problem);

@@ -8,13 +8,14 @@
 
 #include "Charts/foundation/ImageContext.h"
 #include "Charts/foundation/ImageEncoding.h"
-#include "support/ExternalTools.h"
+#include "tests/support/scratch_files.h"
+#include "tests/support/shell_commands.h"
 
 namespace charts {
 namespace {
 
-using charts_test::quoted;
-using charts_test::runCommand;
+using test_support::quoted;
+using test_support::runCommand;
 
 // Prints "width height bitdepth colortype" and then r g b a of each pixel
 // asked for on the command line as x,y pairs; fails on a bad CRC.
@@ -64,9 +65,9 @@ QImage picture(bool opaque) {
 }
 
 TEST(ImageEncoding, PngBytesReadBackWithTheirAlpha) {
-    if (!charts_test::toolInstalled("python3")) GTEST_SKIP() << "python3 is not installed";
-    charts_test::ScratchDirectory dir;
-    charts_test::writeBytes(dir.file("reader.py"), pngReader);
+    if (!test_support::toolInstalled("python3")) GTEST_SKIP() << "python3 is not installed";
+    test_support::ScratchDirectory dir;
+    test_support::writeBytes(dir.file("reader.py"), pngReader);
     struct Case {
         bool opaque;
         const char* header;
@@ -76,7 +77,7 @@ TEST(ImageEncoding, PngBytesReadBackWithTheirAlpha) {
     for (const Case& c : cases) {
         const std::optional<QByteArray> png = imagePNGData(picture(c.opaque));
         ASSERT_TRUE(png.has_value());
-        charts_test::writeBytes(dir.file("image.png"), png->toStdString());
+        test_support::writeBytes(dir.file("image.png"), png->toStdString());
         std::string output;
         const int status = runCommand("python3 " + quoted(dir.file("reader.py")) + " " + quoted(dir.file("image.png")) +
                                           " 5,5 30,10 2>&1",
@@ -94,17 +95,17 @@ TEST(ImageEncoding, PngBytesReadBackWithTheirAlpha) {
 }
 
 // Decodes with ffmpeg into raw RGB; answers the bytes (empty on failure).
-std::string decodedByFfmpeg(const charts_test::ScratchDirectory& dir, const std::string& name, std::string& output) {
-    const int status = runCommand("cd " + quoted(dir.file("")) + " && ffmpeg -v error -y -i " + name +
+std::string decodedByFfmpeg(const test_support::ScratchDirectory& dir, const std::string& name, std::string& output) {
+    const int status = runCommand("cd " + quoted(dir.path()) + " && ffmpeg -v error -y -i " + name +
                                       " -f rawvideo -pix_fmt rgb24 out.rgb 2>&1",
                                   output);
     if (status != 0) return {};
-    return charts_test::readBytes(dir.file("out.rgb"));
+    return test_support::readBytes(dir.file("out.rgb"));
 }
 
 TEST(ImageEncoding, JpegBytesDecodeWithTheQualityAsked) {
-    if (!charts_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
-    charts_test::ScratchDirectory dir;
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    test_support::ScratchDirectory dir;
     QImage image(64, 32, QImage::Format_RGB32);
     image.fill(QColor(30, 160, 90));
     // Detail that lower qualities keep less of.
@@ -117,7 +118,7 @@ TEST(ImageEncoding, JpegBytesDecodeWithTheQualityAsked) {
         ASSERT_TRUE(jpeg.has_value());
         EXPECT_GT(static_cast<std::size_t>(jpeg->size()), previousSize) << quality;
         previousSize = static_cast<std::size_t>(jpeg->size());
-        charts_test::writeBytes(dir.file("image.jpg"), jpeg->toStdString());
+        test_support::writeBytes(dir.file("image.jpg"), jpeg->toStdString());
         std::string output;
         const std::string rgb = decodedByFfmpeg(dir, "image.jpg", output);
         ASSERT_EQ(rgb.size(), 64u * 32u * 3u) << output;
@@ -126,7 +127,7 @@ TEST(ImageEncoding, JpegBytesDecodeWithTheQualityAsked) {
     // A flat colour survives the best quality within a few levels.
     QImage flat(16, 16, QImage::Format_RGB32);
     flat.fill(QColor(30, 160, 90));
-    charts_test::writeBytes(dir.file("flat.jpg"), imageJPEGData(flat, 1.0)->toStdString());
+    test_support::writeBytes(dir.file("flat.jpg"), imageJPEGData(flat, 1.0)->toStdString());
     std::string output;
     const std::string rgb = decodedByFfmpeg(dir, "flat.jpg", output);
     ASSERT_EQ(rgb.size(), 16u * 16u * 3u) << output;
@@ -147,14 +148,14 @@ TEST(ImageEncoding, NothingToEncodeGivesNoBytes) {
 // An image context's picture through the encoder: the bitmap's pixels, at the
 // context's scale.
 TEST(ImageEncoding, ImageContextPicturesEncodeTheirPixels) {
-    if (!charts_test::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
+    if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
     ASSERT_TRUE(beginImageContext(Size{30, 10}, false, 2));
     currentImageContext()->setFillColor(QColor(0, 200, 0));
     currentImageContext()->fillRect(Rect(0, 0, 15, 10));
     const QImage image = *imageFromCurrentImageContext();
     endImageContext();
-    charts_test::ScratchDirectory dir;
-    charts_test::writeBytes(dir.file("context.png"), imagePNGData(image)->toStdString());
+    test_support::ScratchDirectory dir;
+    test_support::writeBytes(dir.file("context.png"), imagePNGData(image)->toStdString());
     std::string output;
     const std::string rgb = decodedByFfmpeg(dir, "context.png", output);
     ASSERT_EQ(rgb.size(), 60u * 20u * 3u) << output;
