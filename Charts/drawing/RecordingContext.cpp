@@ -76,9 +76,8 @@ bool RecordedOperation::isPainting() const {
     }
 }
 
-RecordingContext::RecordingContext(std::shared_ptr<const TextMeasurer> measurer) : measurer_(std::move(measurer)) {}
-
-const TextMeasurer& RecordingContext::textMeasurer() const { return measurer_ ? *measurer_ : charts::textMeasurer(); }
+RecordingContext::RecordingContext(std::shared_ptr<const TextMeasurer> measurer)
+    : measurer_(measurer ? std::move(measurer) : std::make_shared<FixedTextMeasurer>()) {}
 
 RecordedOperation& RecordingContext::record(DrawingOperation kind) {
     static thread_local RecordedOperation discarded;

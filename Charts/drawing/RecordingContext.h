@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Charts/drawing/DrawingContextBase.h"
+#include "Charts/drawing/FixedTextMeasurer.h"
 
 namespace charts {
 
@@ -96,12 +97,11 @@ struct RecordedOperation {
 };
 
 // Keeps every call for tests to inspect, following the same state and path
-// rules as the painter back end. Measures text with the given measurer, or
-// without one with the installed measurer (textMeasurer()), so that a test
-// putting fixed metrics in place gets them in layout and drawing alike.
+// rules as the painter back end. Measures text with the given measurer
+// (fixed metrics by default, so layouts do not depend on installed fonts).
 class RecordingContext : public DrawingContextBase {
 public:
-    explicit RecordingContext(std::shared_ptr<const TextMeasurer> measurer = nullptr);
+    explicit RecordingContext(std::shared_ptr<const TextMeasurer> measurer = std::make_shared<FixedTextMeasurer>());
 
     const std::vector<RecordedOperation>& operations() const { return operations_; }
     // Only the painting calls, in order.
@@ -157,7 +157,7 @@ public:
     void drawText(const QString& text, Point topLeft, const TextAttributes& attributes) override;
     void drawText(const QString& text, const Rect& rect, const TextAttributes& attributes,
                   TextDrawOptions options = {}) override;
-    const TextMeasurer& textMeasurer() const override;
+    const TextMeasurer& textMeasurer() const override { return *measurer_; }
 
 protected:
     void paintPath(const Path& path, PathDrawingMode mode) override;

@@ -210,10 +210,10 @@ TEST(RecordingContext, RecordsArgumentsAsGiven) {
     EXPECT_EQ(context.count(Op::drawText), 1u);
 }
 
-TEST(RecordingContext, MeasuresWithTheInstalledMeasurerUnlessGivenOne) {
+TEST(RecordingContext, MeasuresWithFixedMetricsUnlessGivenAMeasurer) {
     const QFont font = pixelSizedFont(QFont(), 10);
-    const ScopedTextMeasurer installed(std::make_shared<FixedTextMeasurer>(1, 2));
-    EXPECT_EQ(RecordingContext().textMeasurer().lineHeight(font), 20);
+    EXPECT_EQ(RecordingContext().textMeasurer().lineHeight(font), 12.5);
+    EXPECT_EQ(RecordingContext().textMeasurer().size("abcd", font).width, 20);
     EXPECT_EQ(RecordingContext(std::make_shared<FixedTextMeasurer>(1, 3)).textMeasurer().lineHeight(font), 30);
 }
 
