@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/AppDelegate.h"
+#include "platform/Log.h"
 
 namespace appui {
 
@@ -36,6 +37,25 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
 
     buildMenus();
     delegate_->dc->addChangeListener([this] { rebuildOpenRecentMenu(); });
+    connect(this, &MainWindow::recentDocumentChosen, this,
+            [this](const QString& file) { openRecentDocument(std::filesystem::path(file.toStdU16String())); });
+}
+
+void MainWindow::openRecentDocument(const std::filesystem::path& file) {
+    const auto* route = router_.routeFor(file);
+    if (!route || !route->open) {
+        platform::devLog("No screen opens " + file.filename().string());
+        return;
+    }
+    if (route->screen) {
+        for (int i = 0; i < screens_->count(); ++i) {
+            auto* page = screens_->widget(i);
+            if (page == route->screen || page->isAncestorOf(route->screen)) screens_->setCurrentIndex(i);
+        }
+    }
+    // The route is copied: opening may register routes anew.
+    const auto open = route->open;
+    open(file);
 }
 
 void MainWindow::buildMenus() {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/ui/RecentDocumentRouter.h"
+
 class QMenu;
 class QTabWidget;
 
@@ -21,6 +23,12 @@ public:
     QWidget* linearizationScreenPlace() const { return linearizationPlace_; }
     QMenu* openRecentMenu() const { return openRecentMenu_; }
 
+    // The screens register here what File > Open Recent hands them.
+    RecentDocumentRouter& recentDocumentRouter() { return router_; }
+    // Brings the screen that opens the file's kind to the front and lets it
+    // open the file; a kind no screen opens goes to the developer's log.
+    void openRecentDocument(const std::filesystem::path& file);
+
 signals:
     // The user picked a file from Open Recent.
     void recentDocumentChosen(const QString& file);
@@ -34,6 +42,7 @@ private:
     QWidget* blendingPlace_ = nullptr;
     QWidget* linearizationPlace_ = nullptr;
     QMenu* openRecentMenu_ = nullptr;
+    RecentDocumentRouter router_;
 };
 
 } // namespace appui
