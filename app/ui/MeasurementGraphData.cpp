@@ -1,0 +1,109 @@
+#include "app/ui/MeasurementGraphData.h"
+
+#include <cmath>
+
+#include "Charts/data/ChartDataEntry.h"
+#include "Charts/data/LineChartDataSet.h"
+#include "Charts/drawing/NamedColors.h"
+#include "Charts/foundation/Fill.h"
+
+namespace appui {
+
+namespace {
+
+using Entries = charts::LineChartDataSet::Entries;
+
+Entries indexedPoints(const std::vector<double>& values) {
+    Entries points;
+    points.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(i), values[i]));
+    return points;
+}
+
+// Every second measured value, then the last one at the step before the even
+// count, so a wedge of 256 ends at x = 255.
+Entries measuredPoints(const std::vector<double>& measured) {
+    const std::size_t even = measured.size() / 2 * 2;
+    Entries points;
+    for (std::size_t i = 0; i < even; i += 2)
+        points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(i), measured[i]));
+    if (!measured.empty())
+        points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(even) - 1, measured.back()));
+    return points;
+}
+
+std::shared_ptr<charts::Fill> shadeToward(const QColor& to, std::vector<double> locations) {
+    return charts::Fill::withLinearGradient(charts::Gradient{{charts::named::clear(), to}, std::move(locations)}, 270);
+}
+
+std::shared_ptr<charts::LineChartDataSet> dataSet(Entries points, const char* label) {
+    auto set = std::make_shared<charts::LineChartDataSet>(std::move(points), QString::fromUtf8(label));
+    set->setDrawValuesEnabled(false);
+    return set;
+}
+
+} // namespace
+
+std::shared_ptr<charts::LineChartData> measurementChartData(const std::vector<double>& targetValues,
+                                                            const std::vector<double>& measuredValues,
+                                                            const std::vector<double>& smoothedValues) {
+    auto measuredEntries = measuredPoints(measuredValues);
+    Entries linearEntries;
+    if (measuredEntries.empty()) {
+        linearEntries = {std::make_shared<charts::ChartDataEntry>(0, 100),
+                         std::make_shared<charts::ChartDataEntry>(255, 0)};
+    } else {
+        const auto& first = measuredEntries.front();
+        const auto& last = measuredEntries.back();
+        linearEntries = {std::make_shared<charts::ChartDataEntry>(first->x(), first->y()),
+                         std::make_shared<charts::ChartDataEntry>(last->x(), last->y())};
+    }
+
+    auto measured = dataSet(std::move(measuredEntries), "Measured Lab L*");
+    measured->setLineWidth(0);
+    measured->setDrawCirclesEnabled(true);
+    measured->setCircleRadius(1.25);
+    measured->setCircleColors({charts::named::darkGray()});
+
+    auto linear = dataSet(std::move(linearEntries), "Linear Lab L*");
+    linear->setColors({charts::named::black()});
+    linear->setDrawCirclesEnabled(false);
+    linear->setFill(shadeToward(charts::named::black(), {0.05, 0.95}));
+    linear->setDrawFilledEnabled(true);
+
+    auto target = dataSet(indexedPoints(targetValues), "Target Lab L*");
+    target->setColors({charts::named::green()});
+    target->setLineWidth(2);
+    target->setDrawCirclesEnabled(false);
+    target->setFill(shadeToward(charts::named::darkGray(), {0, 1}));
+    target->setDrawFilledEnabled(false);
+
+    auto smoothed = dataSet(indexedPoints(smoothedValues), "Smoothed Lab L*");
+    smoothed->setColors({charts::named::red()});
+    smoothed->setLineWidth(2);
+    smoothed->setDrawCirclesEnabled(false);
+    smoothed->setCircleColors({charts::named::red()});
+    smoothed->setFill(shadeToward(charts::named::black(), {0.05, 0.95}));
+    smoothed->setDrawFilledEnabled(true);
+
+    auto data = std::make_shared<charts::LineChartData>();
+    for (const auto& set : {measured, linear, target, smoothed}) data->addDataSet(set);
+    return data;
+}
+
+StepPercentAxisValueFormatter::StepPercentAxisValueFormatter()
+    : percentTexts_({QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+                     QStringLiteral("40"), QStringLiteral("50"), QStringLiteral("60"), QStringLiteral("70"),
+                     QStringLiteral("80"), QStringLiteral("90"), QStringLiteral("100")}) {}
+
+QString StepPercentAxisValueFormatter::stringForValue(double value, const charts::AxisBase* axis) {
+    // Label positions are sums of the step, so they may miss a multiple by an
+    // ulp or two; a label further off than that is not one of ours.
+    const double index = value / stepsPerLabel;
+    const double nearest = std::round(index);
+    if (!(std::fabs(index - nearest) < 1e-9)) return QString();
+    return percentTexts_.stringForValue(nearest, axis);
+}
+
+} // namespace appui
