@@ -17,12 +17,13 @@ const std::vector<curves::CIELab>& placeholderMeasurements() {
     return steps;
 }
 
-int movingAverageWindowOf(double value) {
-    const double window = value * 0.64;
-    if (!std::isfinite(window)) return 0;
+int integerValueOf(double value) {
+    if (!std::isfinite(value)) return 0;
     // Kept within int before the truncation; no slider or sane entry comes near.
-    return static_cast<int>(std::clamp(window, -1e9, 1e9));
+    return static_cast<int>(std::clamp(value, -1e9, 1e9));
 }
+
+int movingAverageWindowOf(double value) { return integerValueOf(value * 0.64); }
 
 double clampedSplineStrength(double value) {
     if (std::isnan(value)) return 0;

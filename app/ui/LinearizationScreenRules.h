@@ -29,6 +29,10 @@ const std::vector<curves::CIELab>& placeholderMeasurements();
 // x 0.64, truncated toward zero; 0 for a value that is not finite.
 int movingAverageWindowOf(double value);
 
+// A text field's integer value: its number truncated toward zero; 0 for a
+// number that is not finite, and kept within int.
+int integerValueOf(double value);
+
 // A typed spline strength kept to 0 ... 100 (not a number reads as 0).
 double clampedSplineStrength(double value);
 

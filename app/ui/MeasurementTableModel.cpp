@@ -1,0 +1,104 @@
+#include "app/ui/MeasurementTableModel.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPainter>
+#include <algorithm>
+
+#include "app/ui/FieldText.h"
+#include "app/ui/LinearizationScreenRules.h"
+
+namespace appui {
+
+MeasurementTableModel::MeasurementTableModel(const std::vector<curves::CIELab>* rows,
+                                             const std::vector<int>* flaggedRows, EditHandler onEdit, QObject* parent)
+    : QAbstractTableModel(parent),
+      rows_(rows),
+      flaggedRows_(flaggedRows),
+      onEdit_(std::move(onEdit)) {}
+
+void MeasurementTableModel::reloadData() {
+    beginResetModel();
+    endResetModel();
+}
+
+int MeasurementTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_->size());
+}
+
+int MeasurementTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columnCount_; }
+
+double MeasurementTableModel::valueAt(int row, int column) const {
+    const auto& lab = (*rows_)[static_cast<std::size_t>(row)];
+    switch (column) {
+    case stepColumn: return linearization::stepPercentOfRow(row, rowCount());
+    case labLColumn: return lab.L;
+    case labAColumn: return lab.a;
+    default: return lab.b;
+    }
+}
+
+bool MeasurementTableModel::isFlagged(int row) const {
+    return std::find(flaggedRows_->begin(), flaggedRows_->end(), row) != flaggedRows_->end();
+}
+
+QVariant MeasurementTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount_) return {};
+    const bool flagged = index.column() == labLColumn && isFlagged(index.row());
+    switch (role) {
+    case Qt::DisplayRole: return twoDecimals(valueAt(index.row(), index.column()));
+    case Qt::EditRole:
+        return QString::number(valueAt(index.row(), index.column()), 'g', QLocale::FloatingPointShortest);
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (flagged) return QBrush(Qt::red);
+        return {};
+    case Qt::FontRole:
+        if (flagged) {
+            QFont bold;
+            bold.setPointSizeF(13);
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case FlaggedRole: return flagged;
+    default: return {};
+    }
+}
+
+QVariant MeasurementTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
+    static const char* const titles[] = {"Step", "L*", "a*", "b*"};
+    static const char* const identifiers[] = {"idStepColumn", "idLabLColumn", "idLabAColumn", "idLabBColumn"};
+    if (section < 0 || section >= columnCount_) return {};
+    if (role == Qt::DisplayRole) return QString::fromUtf8(titles[section]);
+    if (role == ColumnIdentifierRole) return QString::fromUtf8(identifiers[section]);
+    return {};
+}
+
+Qt::ItemFlags MeasurementTableModel::flags(const QModelIndex& index) const {
+    auto f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() != stepColumn) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool MeasurementTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
+    if (index.column() == stepColumn || index.column() >= columnCount_) return false;
+    const double number = fieldDoubleValue(value.toString());
+    if (onEdit_) onEdit_(index.row(), index.column(), number);
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount_ - 1));
+    return true;
+}
+
+void MeasurementCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!index.data(MeasurementTableModel::FlaggedRole).toBool()) return;
+    painter->save();
+    painter->setPen(QPen(Qt::red, 1));
+    painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+    painter->restore();
+}
+
+} // namespace appui
