@@ -1,0 +1,25 @@
+#include "Charts/views/LineChartView.h"
+
+#include "Charts/render/LineChartRenderer.h"
+
+namespace charts {
+
+void LineChartView::initialize() {
+    BarLineChartViewBase::initialize();
+    const std::weak_ptr<ChartViewBase> self = weakView();
+    setRenderer(std::make_shared<LineChartRenderer>(
+        std::weak_ptr<LineChartDataProvider>(std::dynamic_pointer_cast<LineChartView>(self.lock())), chartAnimator(),
+        viewPortHandler()));
+}
+
+std::shared_ptr<LineChartData> LineChartView::lineData() const {
+    return std::dynamic_pointer_cast<LineChartData>(data());
+}
+
+std::optional<QString> LineChartView::chartDescriptionText() const {
+    const auto& description = chartDescription();
+    if (!description || !description->text()) return std::nullopt;
+    return description->text();
+}
+
+} // namespace charts

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "ChartViewTestSupport.h"
+#include "Charts/foundation/DisplayLink.h"
+#include "Charts/foundation/MediaClock.h"
+
+namespace charts {
+namespace {
+
+using namespace charts::testing;
+using Axis = YAxis::AxisDependency;
+
+// x 0 to 100; y padded by the axis to a range of 120 (-10 to 110).
+std::unique_ptr<LineChartView> rampChart() {
+    auto view = makeLineChart(400, 300);
+    view->setData(lineData({lineSet(ramp(11))}));
+    return view;
+}
+
+Point valueAt(const LineChartView& view, Point pixel) { return view.valueForTouchPoint(pixel, Axis::left); }
+
+TEST(BarLineZoom, ZoomInAndOutWorkAboutTheContentCentreUpToTheLimits) {
+    const auto view = rampChart();
+    view->viewPortHandler()->setMaximumScaleX(3);
+    view->viewPortHandler()->setMaximumScaleY(3);
+    const Point centre = view->viewPortHandler()->contentCenter();
+    const Point before = valueAt(*view, centre);
+    view->zoomIn();
+    EXPECT_DOUBLE_EQ(view->scaleX(), 1.4);
+    EXPECT_NEAR(valueAt(*view, centre).x, before.x, 1e-9);
+    EXPECT_NEAR(valueAt(*view, centre).y, before.y, 1e-9);
+    view->zoomOut();
+    view->zoomToCenter(1.5, 1.5);
+    EXPECT_NEAR(valueAt(*view, centre).x, before.x, 1e-9);
+    EXPECT_NEAR(valueAt(*view, centre).y, before.y, 1e-9);
+    view->fitScreen();
+    for (int i = 0; i < 10; ++i) view->zoomIn();
+    EXPECT_DOUBLE_EQ(view->scaleX(), 3);
+    const AffineTransform atLimit = view->viewPortHandler()->touchMatrix();
+    view->zoomIn();
+    EXPECT_EQ(view->viewPortHandler()->touchMatrix(), atLimit);
+    for (int i = 0; i < 10; ++i) view->zoomOut();
+    EXPECT_DOUBLE_EQ(view->scaleX(), 1);
+    EXPECT_TRUE(view->isFullyZoomedOut());
+    view->setScaleMinima(2, 3);
+    EXPECT_DOUBLE_EQ(view->scaleX(), 2);
+    EXPECT_DOUBLE_EQ(view->scaleY(), 3);
+    view->fitScreen();
+    EXPECT_DOUBLE_EQ(view->scaleX(), 1);
+    view->zoomToCenter(2, 1);
+    EXPECT_DOUBLE_EQ(view->scaleX(), 2);
+}
+
+TEST(BarLineZoom, VisibleRangesBecomeScaleLimits) {
+    const auto view = rampChart();
+    const double yRange = view->getAxisRange(Axis::left);
+    view->setVisibleXRangeMaximum(10);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->minScaleX(), 10);
+    view->setVisibleXRangeMinimum(5);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->maxScaleX(), 20);
+    view->setVisibleXRange(20, 50);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->minScaleX(), 2);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->maxScaleX(), 5);
+    view->setVisibleYRange(5, 50, Axis::left);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->minScaleY(), yRange / 50);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->maxScaleY(), yRange / 5);
+    view->setVisibleYRangeMaximum(yRange / 4, Axis::left);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->minScaleY(), 4);
+    view->setVisibleYRangeMinimum(yRange / 8, Axis::left);
+    EXPECT_DOUBLE_EQ(view->viewPortHandler()->maxScaleY(), 8);
+}
+
+TEST(BarLineZoom, MovesPutTheValueAtTheEdgeOrTheCentre) {
+    const auto view = rampChart();
+    view->zoom(4, 4, 0, 0);
+    const auto& handler = view->viewPortHandler();
+    view->moveViewTo(40, 60, Axis::left);
+    const Point leftMiddle = valueAt(*view, Point{handler->contentLeft(), handler->contentCenter().y});
+    EXPECT_NEAR(leftMiddle.x, 40, 1e-9);
+    EXPECT_NEAR(leftMiddle.y, 60, 1e-9);
+    view->centerViewTo(50, 30, Axis::left);
+    const Point centre = valueAt(*view, handler->contentCenter());
+    EXPECT_NEAR(centre.x, 50, 1e-9);
+    EXPECT_NEAR(centre.y, 30, 1e-9);
+    view->moveViewToX(20);
+    EXPECT_NEAR(valueAt(*view, Point{handler->contentLeft(), 0}).x, 20, 1e-9);
+    view->moveViewToY(70, Axis::left);
+    EXPECT_NEAR(valueAt(*view, Point{0, handler->contentCenter().y}).y, 70, 1e-9);
+}
+
+TEST(BarLineZoom, AZoomAboutAValueIsAJobThatWaitsForTheSize) {
+    const auto view = makeLineChart(0, 0);
+    view->setData(lineData({lineSet(ramp(11))}));
+    view->zoom(2, 2, 50, 50, Axis::left);
+    EXPECT_EQ(view->pendingViewportJobCount(), 1u);
+    EXPECT_EQ(view->scaleX(), 1);
+    view->setChartSize(400, 300);
+    EXPECT_EQ(view->pendingViewportJobCount(), 0u);
+    EXPECT_DOUBLE_EQ(view->scaleX(), 2);
+    EXPECT_NEAR(valueAt(*view, view->viewPortHandler()->contentCenter()).x, 50, 1e-9);
+}
+
+TEST(BarLineZoom, AnimatedMovesRunOnTicksAndTheViewKeepsThemUntilTheyStop) {
+    ManualMediaClock clock(10);
+    const auto view = rampChart();
+    view->zoom(4, 4, 0, 0);
+    view->centerViewToAnimated(60, 40, Axis::left, 1.0, ChartEasingOption::linear);
+    EXPECT_EQ(view->runningAnimatedJobCount(), 1u);
+    clock.advance(0.5);
+    DisplayLink::tickAllRunning();
+    EXPECT_EQ(view->runningAnimatedJobCount(), 1u);
+    clock.advance(0.6);
+    DisplayLink::tickAllRunning();
+    EXPECT_EQ(view->runningAnimatedJobCount(), 0u);
+    const Point centre = valueAt(*view, view->viewPortHandler()->contentCenter());
+    EXPECT_NEAR(centre.x, 60, 1e-9);
+    EXPECT_NEAR(centre.y, 40, 1e-9);
+
+    view->zoomAndCenterViewAnimated(2, 2, 30, 30, Axis::left, 0.25);
+    view->moveViewToAnimated(10, 10, Axis::left, 0.25, ChartEasingOption::easeOutQuad);
+    EXPECT_EQ(view->runningAnimatedJobCount(), 2u);
+    for (int i = 0; i < 30; ++i) {
+        clock.advance(0.016);
+        DisplayLink::tickAllRunning();
+    }
+    EXPECT_EQ(view->runningAnimatedJobCount(), 0u);
+    EXPECT_DOUBLE_EQ(view->scaleX(), 2);
+}
+
+TEST(BarLineZoom, TouchPointsEntriesAndDataSets) {
+    const auto view = rampChart();
+    const auto set = std::dynamic_pointer_cast<IChartDataSet>(view->data()->getDataSetByIndex(0));
+    const auto entry = set->entryForIndex(3);
+    const Point pixel = view->getPosition(*entry, Axis::left);
+    EXPECT_EQ(pixel, view->pixelForValues(30, 30, Axis::left));
+    EXPECT_EQ(view->getEntryByTouchPoint(pixel), entry);
+    EXPECT_NE(view->getDataSetByTouchPoint(pixel), nullptr);
+    view->setMaxHighlightDistance(1);
+    EXPECT_EQ(view->getDataSetByTouchPoint(Point{pixel.x, pixel.y + 100}), nullptr);
+    EXPECT_EQ(view->getEntryByTouchPoint(Point{pixel.x, pixel.y + 100}), nullptr);
+}
+
+} // namespace
+} // namespace charts
