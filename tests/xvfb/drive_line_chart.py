@@ -1,0 +1,258 @@
+#!/usr/bin/env python3
+"""Drives the line chart window with real X input under Xvfb.
+
+Starts Xvfb on a free display, starts the window (given as the first
+argument), and with xdotool: clicks a value (highlighted), clicks it again
+(cleared), double-clicks (zoom in by 1.4 about the pointer) and drags (pans,
+then glides on after the release). Each step is checked on the chart's state,
+which the window prints on request, and on a screenshot of the screen taken
+with ImageMagick's import. Screenshots are kept in the folder named by the
+second argument. Exits 0 when every check holds.
+"""
+import os
+import select
+import signal
+import subprocess
+import sys
+import time
+
+HIGHLIGHT = (255, 187, 115)  # the data set's highlight colour
+CIRCLE = (140, 234, 255)  # the data set's circle colour
+X_ENTRY = 5.0  # entry i sits at x = 5 i
+
+
+class Failure(Exception):
+    pass
+
+
+def start_xvfb():
+    # Xvfb picks a free display itself and writes its number to the pipe, so
+    # runs side by side never race for one.
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    ready, _, _ = select.select([read_end], [], [], 20)
+    number = os.read(read_end, 32).decode().strip() if ready else ""
+    os.close(read_end)
+    if not number:
+        server.kill()
+        server.wait()
+        raise Failure("Xvfb did not start")
+    display = f":{number}"
+    for _ in range(100):
+        probe = subprocess.run(["xdotool", "getmouselocation"], env=dict(os.environ, DISPLAY=display),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if probe.returncode == 0:
+            break
+        time.sleep(0.1)
+    return server, display
+
+
+class Window:
+    def __init__(self, program, env):
+        self.process = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
+                                        text=True, bufsize=1)
+        self.expect("ready", 60)
+
+    def line(self, timeout):
+        ready, _, _ = select.select([self.process.stdout], [], [], timeout)
+        if not ready:
+            raise Failure("the window did not answer")
+        text = self.process.stdout.readline()
+        if not text:
+            raise Failure("the window closed")
+        return text.strip()
+
+    def expect(self, word, timeout):
+        got = self.line(timeout)
+        if got != word:
+            raise Failure(f"expected {word!r}, got {got!r}")
+
+    def ask(self, command):
+        self.process.stdin.write(command + "\n")
+        self.process.stdin.flush()
+        return self.line(20)
+
+    def numbers(self, command):
+        return [float(v) for v in self.ask(command).split()]
+
+    def state(self):
+        words = self.ask("state").split()
+        state = {}
+        state["highlight"] = None if words[1] == "none" else (float(words[1]), float(words[2]))
+        for i in range(3, len(words), 2):
+            state[words[i]] = float(words[i + 1])
+        return state
+
+    def close(self):
+        if self.process.poll() is None:
+            try:
+                self.ask("quit")
+                self.process.wait(20)
+            except Exception:
+                self.process.kill()
+                self.process.wait()
+
+
+class Screen:
+    def __init__(self, env, folder):
+        self.env = env
+        self.folder = folder
+        os.makedirs(folder, exist_ok=True)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *[str(a) for a in args]], env=self.env, check=True)
+
+    def shot(self, name):
+        path = os.path.join(self.folder, name + ".png")
+        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", path], env=self.env,
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, stdout=subprocess.PIPE).stdout
+        return Image(ppm)
+
+
+class Image:
+    def __init__(self, ppm):
+        fields = []
+        position = 0
+        while len(fields) < 4:
+            while ppm[position:position + 1].isspace():
+                position += 1
+            start = position
+            while not ppm[position:position + 1].isspace():
+                position += 1
+            fields.append(ppm[start:position])
+        position += 1
+        if fields[0] != b"P6" or int(fields[3]) != 255:
+            raise Failure("unexpected screenshot format")
+        self.width = int(fields[1])
+        self.height = int(fields[2])
+        self.pixels = ppm[position:]
+
+    def at(self, x, y):
+        offset = (y * self.width + x) * 3
+        return tuple(self.pixels[offset:offset + 3])
+
+    def count_near(self, colour, x0, y0, x1, y1, tolerance=40):
+        count = 0
+        for y in range(max(0, y0), min(self.height, y1)):
+            for x in range(max(0, x0), min(self.width, x1)):
+                if all(abs(a - b) <= tolerance for a, b in zip(self.at(x, y), colour)):
+                    count += 1
+        return count
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+    print("ok:", message)
+
+
+def run(program, folder):
+    server, display = start_xvfb()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.pop("WAYLAND_DISPLAY", None)
+    window = None
+    try:
+        window = Window(program, env)
+        screen = Screen(env, folder)
+        left, top, width, height = window.numbers("geometry")
+
+        # A click on a value highlights it; the highlight lines show.
+        px, py = (int(v) for v in window.numbers("pixel 8"))
+        screen.xdotool("mousemove", px, py + 3, "click", "1")
+        time.sleep(0.6)
+        state = window.state()
+        check(state["highlight"] is not None and state["highlight"][0] == 8 * X_ENTRY,
+              f"a click highlights the nearest value (x {8 * X_ENTRY}): {state['highlight']}")
+        image = screen.shot("1-highlighted")
+        lit = image.count_near(HIGHLIGHT, px - 3, int(top), px + 4, int(top + height))
+        check(lit > 100, f"the screenshot shows the vertical highlight line ({lit} pixels)")
+
+        # A second click on it clears the highlight (after the double-click
+        # interval, so it is a click of its own).
+        time.sleep(0.8)
+        screen.xdotool("click", "1")
+        time.sleep(0.6)
+        state = window.state()
+        check(state["highlight"] is None, "a second click clears the highlight")
+        image = screen.shot("2-cleared")
+        lit = image.count_near(HIGHLIGHT, px - 3, int(top), px + 4, int(top + height))
+        check(lit < 10, f"the screenshot shows no highlight line ({lit} pixels)")
+
+        # A double click zooms in by 1.4 about the pointer: the value under
+        # the pointer stays there, the other points move away from it.
+        time.sleep(0.8)
+        cx, cy = (int(v) for v in window.numbers("pixel 10"))
+        cy += 20
+        before_value = window.numbers(f"value {cx} {cy}")
+        far_before = window.numbers("pixel 6")
+        screen.xdotool("mousemove", cx, cy, "click", "--repeat", "2", "--delay", "80", "1")
+        time.sleep(0.8)
+        state = window.state()
+        check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
+              f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
+        pinned = window.numbers(f"value {cx} {cy}")
+        check(abs(pinned[0] - before_value[0]) < 0.5 and abs(pinned[1] - before_value[1]) < 0.5,
+              f"the value under the pointer stays under it ({before_value} -> {pinned})")
+        far_after = window.numbers("pixel 6")
+        ratio = (cx - far_after[0]) / (cx - far_before[0])
+        check(abs(ratio - 1.4) < 0.02, f"a point 4 entries away moves 1.4 times as far from the pointer ({ratio:.3f})")
+        image = screen.shot("3-zoomed")
+        fx, fy = int(far_after[0]), int(far_after[1])
+        circle = image.count_near(CIRCLE, fx - 5, fy - 5, fx + 6, fy + 6)
+        check(circle > 5, f"the screenshot shows that point's circle where the state says ({circle} pixels)")
+
+        # A drag pans the content and, released while moving, glides on.
+        time.sleep(0.8)
+        start_tx = window.state()["transX"]
+        sx, sy = int(left + width * 0.5), int(top + height * 0.5)
+        steps = ["mousemove", sx, sy, "mousedown", "1"]
+        for _ in range(8):
+            steps += ["sleep", "0.01", "mousemove_relative", "--", "6", "0"]
+        steps += ["mouseup", "1"]
+        screen.xdotool(*steps)
+        released = window.state()
+        # The glide slows by the friction on every display tick: from a quick
+        # flick that takes a couple of seconds, longer on a busy machine.
+        deadline = time.time() + 20
+        settled = window.state()
+        while settled["decelerating"] == 1 and time.time() < deadline:
+            time.sleep(0.2)
+            settled = window.state()
+        moved_at_release = released["transX"] - start_tx
+        moved_in_all = settled["transX"] - start_tx
+        check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
+        check(moved_in_all > moved_at_release + 5,
+              f"after the release it glides on ({moved_at_release:.1f} -> {moved_in_all:.1f} px)")
+        check(settled["decelerating"] == 0, "and the glide comes to rest")
+        image = screen.shot("4-panned")
+        gx, gy = (int(v) for v in window.numbers("pixel 10"))
+        circle = image.count_near(CIRCLE, gx - 5, gy - 5, gx + 6, gy + 6)
+        check(circle > 5, f"the screenshot shows the panned point where the state says ({circle} pixels)")
+        return 0
+    finally:
+        if window:
+            window.close()
+        server.terminate()
+        try:
+            server.wait(10)
+        except subprocess.TimeoutExpired:
+            server.kill()
+
+
+def main():
+    if len(sys.argv) != 3:
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER", file=sys.stderr)
+        return 2
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        return run(sys.argv[1], sys.argv[2])
+    except Failure as failure:
+        print("FAILED:", failure)
+        return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
