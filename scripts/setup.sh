@@ -16,7 +16,7 @@ packages=(
   icc-profiles-free ffmpeg opencolorio-tools librsvg2-bin
   xvfb xauth xdotool imagemagick
   # benchmarks only: the chart peer measured beside ours
-  qt6-charts-dev
+  qt6-charts-dev libqt6opengl6-dev
 )
 
 missing=()
