@@ -17,6 +17,8 @@ packages=(
   xvfb xauth xdotool imagemagick
   # benchmarks only: the chart peer measured beside ours
   qt6-charts-dev libqt6opengl6-dev
+  # benchmarks only: the image-processing peer measured beside the preview map
+  libvips-dev
 )
 
 missing=()

@@ -1,0 +1,117 @@
+#include "app/ui/ColorPreviewImageView.h"
+
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+#include <QUrl>
+
+#include "app/ui/PreviewImageFile.h"
+#include "platform/NotificationCenter.h"
+
+namespace appui {
+
+const std::string& didDragImageNotification() {
+    static const std::string name = "DidDragImage";
+    return name;
+}
+
+ColorPreviewImageView::ColorPreviewImageView(QWidget* parent) : QWidget(parent) {
+    setAcceptDrops(true);
+    setMinimumSize(64, 64);
+}
+
+QSize ColorPreviewImageView::displayPixelSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return QSize(qMax(1, qRound(width() * ratio)), qMax(1, qRound(height() * ratio)));
+}
+
+QImage ColorPreviewImageView::fittedCopy(const QImage& picture, QSize bounds) {
+    if (picture.isNull() || bounds.isEmpty()) return {};
+    if (picture.width() <= bounds.width() && picture.height() <= bounds.height()) return picture;
+    const QSize fitted = picture.size().scaled(bounds, Qt::KeepAspectRatio);
+    // A smooth scale of a large picture reads every source pixel; a fast one
+    // to twice the size first keeps that cost small and the result as smooth.
+    const QSize twice = fitted * 2;
+    const QImage first = picture.width() > 2 * twice.width()
+                             ? picture.scaled(twice, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                             : picture;
+    return first.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void ColorPreviewImageView::setImage(QImage picture, const QImage& displayCopy) {
+    image_ = std::move(picture);
+    rebuildShown(displayCopy);
+    update();
+}
+
+void ColorPreviewImageView::rebuildShown(const QImage& displayCopy) {
+    if (!image_) {
+        shown_ = QPixmap();
+        return;
+    }
+    const QSize bounds = displayPixelSize();
+    const bool copyFits =
+        !displayCopy.isNull() && displayCopy.size() == image_->size().scaled(bounds, Qt::KeepAspectRatio);
+    QImage fitted = copyFits ? displayCopy : fittedCopy(*image_, bounds);
+    shown_ = QPixmap::fromImage(std::move(fitted));
+    shown_.setDevicePixelRatio(devicePixelRatioF());
+}
+
+void ColorPreviewImageView::paintEvent(QPaintEvent*) {
+    if (shown_.isNull()) return;
+    QPainter painter(this);
+    const QSizeF size = shown_.deviceIndependentSize();
+    const QPointF origin((width() - size.width()) / 2, (height() - size.height()) / 2);
+    painter.drawPixmap(origin, shown_);
+}
+
+void ColorPreviewImageView::resizeEvent(QResizeEvent*) { rebuildShown({}); }
+
+std::optional<std::filesystem::path> ColorPreviewImageView::acceptableDrop(const QMimeData* mime) const {
+    if (mime == nullptr) return std::nullopt;
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return std::nullopt;
+    const QString file = urls.front().toLocalFile();
+    if (!fileTypes.contains(QFileInfo(file).suffix().toLower())) return std::nullopt;
+    return std::filesystem::path(file.toStdU16String());
+}
+
+void ColorPreviewImageView::dragEnterEvent(QDragEnterEvent* event) {
+    fileTypeIsOk = acceptableDrop(event->mimeData()).has_value();
+    if (fileTypeIsOk) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void ColorPreviewImageView::dragMoveEvent(QDragMoveEvent* event) {
+    if (fileTypeIsOk) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void ColorPreviewImageView::dropEvent(QDropEvent* event) {
+    const auto file = acceptableDrop(event->mimeData());
+    if (!file) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // A file that gives no image changes nothing (a too large one is
+    // refused with an alert).
+    auto picture = readPreviewImage(*file);
+    if (!picture) return;
+    droppedFilePath = file;
+    droppedCIImage = *picture;
+    setImage(std::move(*picture));
+    platform::NotificationCenter::defaultCenter().post(didDragImageNotification(), this);
+}
+
+} // namespace appui

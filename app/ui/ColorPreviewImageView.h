@@ -1,0 +1,62 @@
+#pragma once
+#include <QImage>
+#include <QPixmap>
+#include <QStringList>
+#include <QWidget>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QMimeData;
+
+namespace appui {
+
+// "DidDragImage": posted by a ColorPreviewImageView, with itself as the
+// object, when an image file has been dropped on it.
+const std::string& didDragImageNotification();
+
+// The preview's image view: shows an image scaled down to fit (never up),
+// centred, keeping its proportions, and takes a single image file dropped on
+// it.
+class ColorPreviewImageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ColorPreviewImageView(QWidget* parent = nullptr);
+
+    // Lower-case extensions a dropped file may have.
+    QStringList fileTypes{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"), QStringLiteral("png"),
+                          QStringLiteral("gif"), QStringLiteral("tif"),  QStringLiteral("tiff")};
+    bool fileTypeIsOk = false;
+    std::optional<std::filesystem::path> droppedFilePath;
+    // The image of the last dropped file, which the preview renders after a drop.
+    std::optional<QImage> droppedCIImage;
+
+    // The picture shown; none at first.
+    const std::optional<QImage>& image() const { return image_; }
+    bool hasImage() const { return image_.has_value(); }
+    // Shows the picture; `displayCopy`, when given, is the picture already
+    // scaled for the view (made off the GUI thread) and saves scaling it here.
+    void setImage(QImage picture, const QImage& displayCopy = {});
+
+    // The size, in device pixels, the view shows a picture at.
+    QSize displayPixelSize() const;
+    // The picture scaled down to fit `bounds`, proportions kept; the picture
+    // itself when it fits. Smooth, in two steps for large pictures.
+    static QImage fittedCopy(const QImage& picture, QSize bounds);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    std::optional<std::filesystem::path> acceptableDrop(const QMimeData* mime) const;
+    void rebuildShown(const QImage& displayCopy);
+
+    std::optional<QImage> image_;
+    QPixmap shown_;
+};
+
+} // namespace appui

@@ -1,0 +1,72 @@
+#include "app/ui/TonedPreviewRenderer.h"
+
+#include <QThreadPool>
+#include <atomic>
+#include <mutex>
+
+#include "app/ui/ColorPreviewImageView.h"
+
+namespace appui {
+
+// What the jobs share with the renderer: the newest request's number and the
+// way back to the GUI thread, closed when the renderer goes.
+struct TonedPreviewRenderer::Mailbox {
+    std::atomic<std::uint64_t> latest{0};
+    std::mutex mutex;
+    TonedPreviewRenderer* owner = nullptr;
+
+    // From a job's thread. Posting under the lock keeps the owner alive
+    // until the call is queued; Qt drops a queued call whose receiver has
+    // been destroyed since.
+    void post(std::uint64_t generation, QImage toned, QImage display) {
+        const std::lock_guard lock(mutex);
+        if (owner == nullptr) return;
+        TonedPreviewRenderer* receiver = owner;
+        QMetaObject::invokeMethod(
+            receiver,
+            [receiver, generation, toned = std::move(toned), display = std::move(display)] {
+                receiver->deliver(generation, toned, display);
+            },
+            Qt::QueuedConnection);
+    }
+};
+
+TonedPreviewRenderer::TonedPreviewRenderer(std::shared_ptr<ZWGradientMapFilter::MapFilter> mapFilter, QObject* parent)
+    : QObject(parent),
+      mapFilter_(std::move(mapFilter)),
+      mailbox_(std::make_shared<Mailbox>()),
+      runJob_([](std::function<void()> job) { QThreadPool::globalInstance()->start(std::move(job)); }) {
+    mailbox_->owner = this;
+}
+
+TonedPreviewRenderer::~TonedPreviewRenderer() {
+    const std::lock_guard lock(mailbox_->mutex);
+    mailbox_->owner = nullptr;
+}
+
+std::uint64_t TonedPreviewRenderer::latestGeneration() const { return mailbox_->latest.load(); }
+
+std::uint64_t TonedPreviewRenderer::render(std::vector<curves::CIELab> samples, QImage image, QSize displaySize) {
+    const std::uint64_t generation = mailbox_->latest.fetch_add(1) + 1;
+    runJob_([mailbox = mailbox_, mapFilter = mapFilter_, generation, samples = std::move(samples),
+             image = std::move(image), displaySize]() mutable {
+        // A newer request has been made: its job will show the newer blend.
+        if (mailbox->latest.load() != generation) return;
+        ZWGradientMapFilter filter(std::move(mapFilter));
+        filter.inputLabArray = std::move(samples);
+        filter.inputImage = std::move(image);
+        filter.applyGradientMap();
+        if (!filter.outputImage) return;
+        QImage display = ColorPreviewImageView::fittedCopy(*filter.outputImage, displaySize);
+        mailbox->post(generation, std::move(*filter.outputImage), std::move(display));
+    });
+    return generation;
+}
+
+void TonedPreviewRenderer::deliver(std::uint64_t generation, const QImage& toned, const QImage& display) {
+    if (generation < shown_) return;
+    shown_ = generation;
+    if (onResult_) onResult_(toned, display, generation);
+}
+
+} // namespace appui
