@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/AppDelegate.h"
+#include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
 
 namespace appui {
@@ -30,6 +31,9 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
     screens_ = new QTabWidget(this);
     blendingPlace_ = makeScreenPlace(QStringLiteral("blendingScreen"));
     linearizationPlace_ = makeScreenPlace(QStringLiteral("linearizationScreen"));
+    blendingScreen_ = new v2InkModelBlendingViewController(blendingPlace_);
+    blendingPlace_->layout()->addWidget(blendingScreen_);
+    blendingScreen_->registerRecentDocumentKinds(router_);
     screens_->addTab(blendingPlace_, tr("Blending"));
     screens_->addTab(linearizationPlace_, tr("Linearization"));
     setCentralWidget(screens_);

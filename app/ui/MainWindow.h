@@ -11,6 +11,7 @@ class QTabWidget;
 namespace appui {
 
 class AppDelegate;
+class v2InkModelBlendingViewController;
 
 // The main window: the blending and linearization screens side by side in
 // tabs, and the File menu with Open Recent.
@@ -20,6 +21,7 @@ public:
     explicit MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent = nullptr);
 
     QWidget* blendingScreenPlace() const { return blendingPlace_; }
+    v2InkModelBlendingViewController* blendingScreen() const { return blendingScreen_; }
     QWidget* linearizationScreenPlace() const { return linearizationPlace_; }
     QMenu* openRecentMenu() const { return openRecentMenu_; }
 
@@ -40,6 +42,7 @@ private:
     std::shared_ptr<AppDelegate> delegate_;
     QTabWidget* screens_ = nullptr;
     QWidget* blendingPlace_ = nullptr;
+    v2InkModelBlendingViewController* blendingScreen_ = nullptr;
     QWidget* linearizationPlace_ = nullptr;
     QMenu* openRecentMenu_ = nullptr;
     RecentDocumentRouter router_;

@@ -1,0 +1,62 @@
+// The blending screen's toned preview: the image it tones, from the open
+// panel, Open Recent or a drop, and the background render of every refresh.
+#include "app/ui/ColorPreviewImageView.h"
+#include "app/ui/PreviewImageFile.h"
+#include "app/ui/RecentDocumentRouter.h"
+#include "app/ui/TonedPreviewRenderer.h"
+#include "app/ui/v2InkModelBlendingViewController.h"
+#include "platform/Services.h"
+
+namespace appui {
+
+void v2InkModelBlendingViewController::renderBlendPreview() {
+    if (!mainImageView->hasImage() || !inkBlendPreviewFilter->inputImage) return;
+    previewRenderer_->render(KCMYtoningBlend->blendedCIELab, *inkBlendPreviewFilter->inputImage,
+                             mainImageView->displayPixelSize());
+}
+
+void v2InkModelBlendingViewController::showPreviewImage(const QImage& toned, const QImage& display) {
+    if (previewView_.isNull()) return;
+    previewView_->setImage(toned, display);
+}
+
+void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
+    imageSize = picture.size();
+    inkBlendPreviewFilter->inputImage = picture;
+    mainImageView->setImage(std::move(picture));
+    renderBlendPreview();
+}
+
+void v2InkModelBlendingViewController::loadImagePressed() {
+    // A cancelled panel or a file that gives no image changes nothing.
+    auto chosen = chooseImageFile();
+    if (!chosen) return;
+    showOpenedImage(std::move(chosen->image));
+}
+
+bool v2InkModelBlendingViewController::openPreviewImage(const std::filesystem::path& file) {
+    platform::noteNewRecentDocument(file);
+    auto picture = readPreviewImage(file);
+    if (!picture) return false;
+    showOpenedImage(std::move(*picture));
+    return true;
+}
+
+void v2InkModelBlendingViewController::updateFromDraggedImage(const platform::Notification& notification) {
+    // Only drops on this screen's own image view: another view's drop says
+    // nothing about the picture shown here.
+    const auto* sender = std::any_cast<ColorPreviewImageView*>(&notification.object);
+    if (sender == nullptr || *sender != mainImageView) return;
+    const std::optional<QImage> dropped = mainImageView->droppedCIImage;
+    imageSize = mainImageView->hasImage() ? std::optional<QSize>(mainImageView->image()->size()) : std::nullopt;
+    inkBlendPreviewFilter->inputImage = dropped;
+    renderBlendPreview();
+}
+
+void v2InkModelBlendingViewController::registerRecentDocumentKinds(RecentDocumentRouter& router) {
+    QStringList kinds;
+    for (const auto& type : previewImageFileTypes()) kinds << QString::fromStdString(type);
+    router.registerScreen(this, kinds, [this](const std::filesystem::path& file) { openPreviewImage(file); });
+}
+
+} // namespace appui

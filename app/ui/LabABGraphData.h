@@ -1,0 +1,20 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "Charts/data/LineChartData.h"
+#include "app/curves/CIELab.h"
+
+namespace appui {
+
+// The a* values (series 0) and the b* values (series 1) of a blended ramp, in
+// sample order.
+std::array<std::vector<double>, 2> collectBlendABValues(const std::vector<curves::CIELab>& ramp);
+
+// The blending screen's a*/b* chart data: per series one point per value at
+// x = 5 x index, as the line "Lab_A" in red and then "Lab_B" in blue (the a*
+// and b* graph colours), two points wide, without circles or value labels.
+std::shared_ptr<charts::LineChartData> labABChartData(const std::array<std::vector<double>, 2>& series);
+
+} // namespace appui

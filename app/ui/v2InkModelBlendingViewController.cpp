@@ -1,0 +1,213 @@
+#include "app/ui/v2InkModelBlendingViewController.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include "app/inks/BlendPresets.h"
+#include "app/ui/ColorPreviewImageView.h"
+#include "app/ui/ColorSampleView.h"
+#include "app/ui/PopUpItems.h"
+#include "app/ui/TonedPreviewRenderer.h"
+#include "app/ui/UserActions.h"
+#include "platform/FatalError.h"
+#include "ui_v2InkModelBlendingViewController.h"
+
+namespace appui {
+
+v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::v2InkModelBlendingViewController>()) {
+    ui_->setupUi(this);
+    previewRenderer_ = new TonedPreviewRenderer(inkBlendPreviewFilter->mapFilter, this);
+    previewRenderer_->setResultHandler(
+        [this](const QImage& toned, const QImage& display, std::uint64_t) { showPreviewImage(toned, display); });
+    takeOutlets();
+    wireActions();
+    viewDidLoad();
+}
+
+v2InkModelBlendingViewController::~v2InkModelBlendingViewController() = default;
+
+void v2InkModelBlendingViewController::takeOutlets() {
+    auto& u = *ui_;
+    kcmyToneCotrolStackView = u.kcmyToneCotrolStackView;
+    DualQuadToneControlStackView = u.DualQuadToneControlStackView;
+    mainImageView = u.mainImageView;
+    previewView_ = mainImageView;
+    printerModelSelectionMenu = u.printerModelSelectionMenu;
+    inkSetPopupSelectionMenu = u.inkSetPopupSelectionMenu;
+    mediaTypePopupMenu = u.mediaTypePopupMenu;
+    tonerSelectionPopupMenu = u.tonerSelectionPopupMenu;
+    highlightLabLLabel = u.highlightLabLLabel;
+    highlightLabALabel = u.highlightLabALabel;
+    highlightLabBLabel = u.highlightLabBLabel;
+    midtoneLabLLabel = u.midtoneLabLLabel;
+    midtoneLabALabel = u.midtoneLabALabel;
+    midtoneLabBLabel = u.midtoneLabBLabel;
+    shadowLabLLabel = u.shadowLabLLabel;
+    shadowLabALabel = u.shadowLabALabel;
+    shadowLabBLabel = u.shadowLabBLabel;
+    c0HighlightSlider = u.c0HighlightSlider;
+    c0MidtoneSlider = u.c0MidtoneSlider;
+    c0ShadowSlider = u.c0ShadowSlider;
+    c1HighlightSlider = u.c1HighlightSlider;
+    c1MidtoneSlider = u.c1MidtoneSlider;
+    c1ShadowSlider = u.c1ShadowSlider;
+    c0HighlightLimitLabel = u.c0HighlightLimitLabel;
+    c0MidtoneLimitLabel = u.c0MidtoneLimitLabel;
+    c0ShadowLimitLabel = u.c0ShadowLimitLabel;
+    c1HighlightLimitLabel = u.c1HighlightLimitLabel;
+    c1MidtoneLimitLabel = u.c1MidtoneLimitLabel;
+    c1ShadowLimitLabel = u.c1ShadowLimitLabel;
+    cyanHighlightSlider = u.cyanHighlightSlider;
+    cyanMidtoneSlider = u.cyanMidtoneSlider;
+    cyanShadowSlider = u.cyanShadowSlider;
+    magentaHighlightSlider = u.magentaHighlightSlider;
+    magentaMidtoneSlider = u.magentaMidtoneSlider;
+    magentaShadowSlider = u.magentaShadowSlider;
+    yellowHighlightSlider = u.yellowHighlightSlider;
+    yellowMidtoneSlider = u.yellowMidtoneSlider;
+    yellowShadowSlider = u.yellowShadowSlider;
+    cyanHighlightLimitLabel = u.cyanHighlightLimitLabel;
+    cyanMidtoneLimitLabel = u.cyanMidtoneLimitLabel;
+    cyanShadowLimitLabel = u.cyanShadowLimitLabel;
+    mHighlightLabel = u.mHighlightLabel;
+    mMidtoneLabel = u.mMidtoneLabel;
+    mShadowLabel = u.mShadowLabel;
+    yHighlightLabel = u.yHighlightLabel;
+    yMidtoneLabel = u.yMidtoneLabel;
+    yShadowLabel = u.yShadowLabel;
+    blendedSampleView = u.blendedSampleView;
+
+    // In TonerPosition order.
+    tone_ = {{
+        {cyanHighlightSlider, cyanHighlightLimitLabel, &cHP},
+        {cyanMidtoneSlider, cyanMidtoneLimitLabel, &cMP},
+        {cyanShadowSlider, cyanShadowLimitLabel, &cSP},
+        {magentaHighlightSlider, mHighlightLabel, &mHP},
+        {magentaMidtoneSlider, mMidtoneLabel, &mMP},
+        {magentaShadowSlider, mShadowLabel, &mSP},
+        {yellowHighlightSlider, yHighlightLabel, &yHP},
+        {yellowMidtoneSlider, yMidtoneLabel, &yMP},
+        {yellowShadowSlider, yShadowLabel, &ySP},
+    }};
+    dual_ = {{
+        {c0HighlightSlider, c1HighlightSlider, c0HighlightLimitLabel, c1HighlightLimitLabel, &c0HP, &c1HP},
+        {c0MidtoneSlider, c1MidtoneSlider, c0MidtoneLimitLabel, c1MidtoneLimitLabel, &c0MP, &c1MP},
+        {c0ShadowSlider, c1ShadowSlider, c0ShadowLimitLabel, c1ShadowLimitLabel, &c0SP, &c1SP},
+    }};
+
+    // A control missing from the resource is a fault of the resource.
+    for (const auto& control : tone_) platform::precondition(control.slider != nullptr && control.label != nullptr);
+    for (const auto& point : dual_)
+        platform::precondition(point.c0Slider != nullptr && point.c1Slider != nullptr && point.c0Label != nullptr &&
+                               point.c1Label != nullptr);
+    platform::precondition(kcmyToneCotrolStackView != nullptr && DualQuadToneControlStackView != nullptr &&
+                           mainImageView != nullptr && printerModelSelectionMenu != nullptr &&
+                           inkSetPopupSelectionMenu != nullptr && mediaTypePopupMenu != nullptr &&
+                           tonerSelectionPopupMenu != nullptr && blendedSampleView != nullptr);
+    for (QLabel* label : {highlightLabLLabel, highlightLabALabel, highlightLabBLabel, midtoneLabLLabel,
+                          midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
+        platform::precondition(label != nullptr);
+}
+
+void v2InkModelBlendingViewController::wireActions() {
+    connect(printerModelSelectionMenu, &QComboBox::activated, this,
+            [this] { printerModelPopupSelection(printerModelSelectionMenu); });
+    connect(inkSetPopupSelectionMenu, &QComboBox::activated, this,
+            [this] { inksetPopupSelection(inkSetPopupSelectionMenu); });
+    connect(mediaTypePopupMenu, &QComboBox::activated, this, [this] { setMediaTypeSelection(mediaTypePopupMenu); });
+    connect(tonerSelectionPopupMenu, &QComboBox::activated, this,
+            [this] { tonerTypeSelected(tonerSelectionPopupMenu); });
+    for (inks::TonerPosition position : inks::tonerPositions)
+        onUserSliderMove(toneControl(position).slider, [this, position](int) { applyToneSlider(position); });
+    for (int point = 0; point < 3; ++point) {
+        const auto& controls = dual_[static_cast<std::size_t>(point)];
+        onUserSliderMove(controls.c0Slider, [this, point](int) { c0SliderChanged(point); });
+        onUserSliderMove(controls.c1Slider, [this, point](int) { c1SliderChanged(point); });
+    }
+    connect(ui_->saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
+    connect(ui_->loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
+    connect(ui_->customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
+}
+
+void v2InkModelBlendingViewController::viewDidLoad() {
+    for (QComboBox* popUp : {printerModelSelectionMenu, inkSetPopupSelectionMenu, mediaTypePopupMenu})
+        takeItemTags(popUp);
+    tonerSelectionPopupMenu->addItems(tonerTitles);
+    tonerSelectionPopupMenu->setCurrentIndex(1);
+    printerModelSelection = 8;
+    updateMediaTypeMenu();
+    auto& center = platform::NotificationCenter::defaultCenter();
+    draggedImage_ = platform::ObserverRegistration(
+        center, center.addObserver(didDragImageNotification(),
+                                   [this](const platform::Notification& n) { updateFromDraggedImage(n); }));
+    configureForPrinterModel();
+}
+
+void v2InkModelBlendingViewController::configureForPrinterModel() {
+    inkset_ = curves::Inkset::UCK3;
+    inksetType = curves::InksetType::KCMY;
+    printerModelSelectionMenu->setCurrentIndex(0);
+    setItemEnabled(mediaTypePopupMenu, 1, true);
+    setItemEnabled(mediaTypePopupMenu, 3, true);
+    // As choosing the first printer model does: the ink list is there from
+    // the start, so the quad-curve panel and the curve editor have channel
+    // names before any pop-up is touched.
+    chooseInkList(inkList.inkListfor8Ink);
+    KCMYtoningBlend->inkset = inkset_;
+    KCMYtoningBlend->buildInkModels(inkset_);
+    if (kcmyToneCotrolStackView->isHidden()) {
+        kcmyToneCotrolStackView->show();
+        DualQuadToneControlStackView->hide();
+    }
+    for (QSlider* slider : {yellowHighlightSlider, yellowMidtoneSlider, yellowShadowSlider}) slider->setEnabled(true);
+    inks::applyTonerPresets(*this);
+    KCMYtoningBlend->updateBlend();
+    renderBlendPreview();
+    refreshBlend();
+}
+
+void v2InkModelBlendingViewController::updateMediaTypeMenu() {
+    switch (printerModelSelection) {
+    case 11: quadData->inkList = inkList.inkListforPro10Ink; break;
+    case 10: quadData->inkList = inkList.inkListfor10Ink; break;
+    case 8: quadData->inkList = inkList.inkListfor8Ink; break;
+    default: break;
+    }
+    // Every printer model takes every media type.
+    for (int i = 0; i < mediaTypePopupMenu->count(); ++i) setItemEnabled(mediaTypePopupMenu, i, true);
+}
+
+void v2InkModelBlendingViewController::chooseInkList(const std::vector<std::string>& list) { quadData->inkList = list; }
+
+std::optional<std::string> v2InkModelBlendingViewController::selectedMediaTitle() const {
+    if (mediaTypePopupMenu->currentIndex() < 0) return std::nullopt;
+    return mediaTypePopupMenu->currentText().toStdString();
+}
+
+const v2InkModelBlendingViewController::ToneControl&
+v2InkModelBlendingViewController::toneControl(inks::TonerPosition position) const {
+    return tone_[static_cast<std::size_t>(position)];
+}
+
+void v2InkModelBlendingViewController::setLimitLabelValue(inks::TonerPosition position, int percent) {
+    toneControl(position).label->setText(QString::number(percent));
+}
+
+void v2InkModelBlendingViewController::setSliderValue(inks::TonerPosition position, int percent) {
+    toneControl(position).slider->setValue(percent);
+}
+
+void v2InkModelBlendingViewController::setFraction(inks::TonerPosition position, double fraction) {
+    *toneControl(position).fraction = fraction;
+}
+
+std::array<double, 9> v2InkModelBlendingViewController::toneFractions() const {
+    return {cHP, cMP, cSP, mHP, mMP, mSP, yHP, yMP, ySP};
+}
+
+} // namespace appui

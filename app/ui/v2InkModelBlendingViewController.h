@@ -1,0 +1,188 @@
+#pragma once
+#include <QImage>
+#include <QPointer>
+#include <QSize>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/curves/Enumerations.h"
+#include "app/curves/InkList.h"
+#include "app/curves/QuadDataFile.h"
+#include "app/inks/BlendingScreen.h"
+#include "app/inks/TonerColorModel.h"
+#include "app/ui/CustomCurveEditorDelegate.h"
+#include "app/ui/ZWGradientMapFilter.h"
+#include "platform/NotificationCenter.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QSlider;
+
+namespace Ui {
+class v2InkModelBlendingViewController;
+}
+
+namespace charts {
+class LineChartData;
+}
+
+namespace appui {
+
+class ColorPreviewImageView;
+class ColorSampleView;
+class CustomCurveEditorVC;
+class RecentDocumentRouter;
+class TonedPreviewRenderer;
+
+// The ink-blending screen: printer model, ink set, media and toner pop-ups,
+// the cyan, magenta and yellow tone sliders at highlight, midtone and shadow,
+// the Lab read-outs and blend summary, the blended samples, the a*/b* graph,
+// the toned preview of a loaded greyscale image and the .quad save. Its
+// controls come from its Designer resource; the actions are wired to the
+// user's own changes only, so presets setting sliders in code never flip the
+// toner pop-up to "Custom" or start another refresh.
+class v2InkModelBlendingViewController final : public QWidget,
+                                               public inks::BlendingScreen,
+                                               public CustomCurveEditorDelegate {
+    Q_OBJECT
+public:
+    explicit v2InkModelBlendingViewController(QWidget* parent = nullptr);
+    ~v2InkModelBlendingViewController() override;
+
+    // Owned state, in the order it is made.
+    std::shared_ptr<curves::QuadDataFile> quadData = std::make_shared<curves::QuadDataFile>();
+    std::shared_ptr<ZWGradientMapFilter> inkBlendPreviewFilter = std::make_shared<ZWGradientMapFilter>();
+    curves::InksetType inksetType = curves::InksetType::KCMY;
+    curves::InkList inkList;
+    std::shared_ptr<inks::TonerColorModel> KCMYtoningBlend = std::make_shared<inks::TonerColorModel>();
+    std::optional<QSize> imageSize;
+    // The printer model as the number of channels written: 8, 10 or 11 (the
+    // ten-channel list with V and MK).
+    int printerModelSelection = 8;
+    // Cyan, magenta and yellow fractions (0 to 1) at highlight, midtone, shadow.
+    double cHP = 0, cMP = 0, cSP = 0, mHP = 0, mMP = 0, mSP = 0, yHP = 0, yMP = 0, ySP = 0;
+    // The paired c0/c1 fractions per point (c0 + c1 = 1); they feed nothing.
+    double c0HP = 0.5, c0MP = 0.5, c0SP = 0.5, c1HP = 0.5, c1MP = 0.5, c1SP = 0.5;
+    bool showCurve = false;
+    const QStringList tonerTitles{QStringLiteral("Custom"), QStringLiteral("Neutral"), QStringLiteral("Warm Neutral"),
+                                  QStringLiteral("Warm"), QStringLiteral("Selenium")};
+
+    // Outlets, from the resource.
+    QGroupBox* kcmyToneCotrolStackView = nullptr;
+    QGroupBox* DualQuadToneControlStackView = nullptr;
+    ColorPreviewImageView* mainImageView = nullptr;
+    QComboBox* printerModelSelectionMenu = nullptr;
+    QComboBox* inkSetPopupSelectionMenu = nullptr;
+    QComboBox* mediaTypePopupMenu = nullptr;
+    QComboBox* tonerSelectionPopupMenu = nullptr;
+    QLabel *highlightLabLLabel = nullptr, *highlightLabALabel = nullptr, *highlightLabBLabel = nullptr;
+    QLabel *midtoneLabLLabel = nullptr, *midtoneLabALabel = nullptr, *midtoneLabBLabel = nullptr;
+    QLabel *shadowLabLLabel = nullptr, *shadowLabALabel = nullptr, *shadowLabBLabel = nullptr;
+    QSlider *c0HighlightSlider = nullptr, *c0MidtoneSlider = nullptr, *c0ShadowSlider = nullptr;
+    QSlider *c1HighlightSlider = nullptr, *c1MidtoneSlider = nullptr, *c1ShadowSlider = nullptr;
+    QLabel *c0HighlightLimitLabel = nullptr, *c0MidtoneLimitLabel = nullptr, *c0ShadowLimitLabel = nullptr;
+    QLabel *c1HighlightLimitLabel = nullptr, *c1MidtoneLimitLabel = nullptr, *c1ShadowLimitLabel = nullptr;
+    QSlider *cyanHighlightSlider = nullptr, *cyanMidtoneSlider = nullptr, *cyanShadowSlider = nullptr;
+    QSlider *magentaHighlightSlider = nullptr, *magentaMidtoneSlider = nullptr, *magentaShadowSlider = nullptr;
+    QSlider *yellowHighlightSlider = nullptr, *yellowMidtoneSlider = nullptr, *yellowShadowSlider = nullptr;
+    QLabel *cyanHighlightLimitLabel = nullptr, *cyanMidtoneLimitLabel = nullptr, *cyanShadowLimitLabel = nullptr;
+    QLabel *mHighlightLabel = nullptr, *mMidtoneLabel = nullptr, *mShadowLabel = nullptr;
+    QLabel *yHighlightLabel = nullptr, *yMidtoneLabel = nullptr, *yShadowLabel = nullptr;
+    ColorSampleView* blendedSampleView = nullptr;
+
+    // Pop-up actions, each reading its sender's selected item.
+    void printerModelPopupSelection(QComboBox* sender);
+    void inksetPopupSelection(QComboBox* sender);
+    void setMediaTypeSelection(QComboBox* sender);
+    void tonerTypeSelected(QComboBox* sender);
+    void saveQuadButtonPressed();
+
+    // A tone slider's action: toner pop-up to "Custom", read-out, fraction, refresh.
+    void applyToneSlider(inks::TonerPosition position);
+    // The c0 or c1 slider of a point (0 highlight, 1 midtone, 2 shadow) moved.
+    void c0SliderChanged(int point);
+    void c1SliderChanged(int point);
+
+    // The preview image: the open panel, a file given by name (Open Recent:
+    // the same road as the panel, noted in Open Recent too), and a drop on
+    // the preview's image view. Answers whether a picture was opened.
+    void loadImagePressed();
+    bool openPreviewImage(const std::filesystem::path& file);
+    void updateFromDraggedImage(const platform::Notification& notification);
+    // File > Open Recent sends this screen its image kinds (jpg, jpeg, tif, tiff).
+    void registerRecentDocumentKinds(RecentDocumentRouter& router);
+
+    // The custom curve editor: the "CustomCurveEditor" segue hands it the
+    // blend's curves and the ink list; the edited set comes back through
+    // didUpdateCurves and stays until the next refresh blends afresh.
+    void prepareForSegue(const QString& identifier, QWidget* destination);
+    void editCurvesPressed();
+    void didUpdateCurves(const std::vector<std::vector<double>>& curves) override;
+
+    // The refresh chain and its steps.
+    void refreshBlend() override;
+    void renderBlendPreview() override;
+    void updateMediaTypeMenu();
+    void postBlendedQuadValues();
+
+    // The last a*/b* chart data plotted.
+    const std::shared_ptr<charts::LineChartData>& inkPercentData() const { return inkPercentData_; }
+    TonedPreviewRenderer& previewRenderer() const { return *previewRenderer_; }
+
+    // What the toner presets see of the screen.
+    inks::TonerColorModel& blendModel() override { return *KCMYtoningBlend; }
+    curves::Inkset inkset() const override { return inkset_; }
+    curves::TonerType toner() const override { return toner_; }
+    std::optional<std::string> selectedMediaTitle() const override;
+    void setLimitLabelValue(inks::TonerPosition position, int percent) override;
+    void setSliderValue(inks::TonerPosition position, int percent) override;
+    void setFraction(inks::TonerPosition position, double fraction) override;
+
+private:
+    struct ToneControl {
+        QSlider* slider;
+        QLabel* label;
+        double* fraction;
+    };
+    struct DualPoint {
+        QSlider* c0Slider;
+        QSlider* c1Slider;
+        QLabel* c0Label;
+        QLabel* c1Label;
+        double* c0;
+        double* c1;
+    };
+
+    void takeOutlets();
+    void wireActions();
+    void viewDidLoad();
+    void configureForPrinterModel();
+    void chooseInkList(const std::vector<std::string>& list);
+    void recomputeChain();
+    void modelUpdate();
+    void pushFractionsToModel();
+    void updateLabLabels();
+    void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
+    void showOpenedImage(QImage picture);
+    void showPreviewImage(const QImage& toned, const QImage& display);
+    const ToneControl& toneControl(inks::TonerPosition position) const;
+    std::array<double, 9> toneFractions() const;
+
+    std::unique_ptr<Ui::v2InkModelBlendingViewController> ui_;
+    TonedPreviewRenderer* previewRenderer_ = nullptr;
+    // The preview is handed back later; the view may be gone by then.
+    QPointer<ColorPreviewImageView> previewView_;
+    curves::Inkset inkset_ = curves::Inkset::UCK3;
+    curves::TonerType toner_ = curves::TonerType::neutral;
+    std::array<ToneControl, 9> tone_{};
+    std::array<DualPoint, 3> dual_{};
+    std::shared_ptr<charts::LineChartData> inkPercentData_;
+    platform::ObserverRegistration draggedImage_;
+};
+
+} // namespace appui
