@@ -10,6 +10,7 @@
 #include "app/ui/BlendSummary.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/CustomCurveEditorVC.h"
+#include "app/ui/InkPercentGraph.h"
 #include "app/ui/LabABGraphData.h"
 #include "app/ui/NotificationPayloads.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
@@ -102,6 +103,8 @@ void v2InkModelBlendingViewController::postBlendedQuadValues() {
 
 void v2InkModelBlendingViewController::plotInkPercentGraph(const std::array<std::vector<double>, 2>& series) {
     inkPercentData_ = labABChartData(series);
+    configureInkPercentGraph(*inkPercentGraph);
+    showInkPercentData(*inkPercentGraph, inkPercentData_);
 }
 
 void v2InkModelBlendingViewController::prepareForSegue(const QString& identifier, QWidget* destination) {

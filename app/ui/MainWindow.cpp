@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/AppDelegate.h"
+#include "app/ui/ImagePreviewPanelController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
 
@@ -38,6 +39,9 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
     screens_->addTab(linearizationPlace_, tr("Linearization"));
     setCentralWidget(screens_);
     resize(1200, 800);
+    // Made with the window so that it follows the linearization's samples
+    // before it is first shown.
+    imagePreviewPanel_ = new ImagePreviewPanelController(this);
 
     buildMenus();
     delegate_->dc->addChangeListener([this] { rebuildOpenRecentMenu(); });
@@ -71,6 +75,15 @@ void MainWindow::buildMenus() {
     auto* quit = fileMenu->addAction(tr("Quit"), qApp, &QApplication::closeAllWindows);
     quit->setShortcut(QKeySequence::Quit);
     rebuildOpenRecentMenu();
+
+    auto* windowMenu = menuBar()->addMenu(tr("&Window"));
+    windowMenu->setObjectName(QStringLiteral("windowMenu"));
+    auto* imagePreview = windowMenu->addAction(tr("Image Preview"), this, [this] {
+        imagePreviewPanel_->show();
+        imagePreviewPanel_->raise();
+        imagePreviewPanel_->activateWindow();
+    });
+    imagePreview->setObjectName(QStringLiteral("showImagePreviewPanel"));
 }
 
 void MainWindow::rebuildOpenRecentMenu() {

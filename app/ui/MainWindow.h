@@ -11,6 +11,7 @@ class QTabWidget;
 namespace appui {
 
 class AppDelegate;
+class ImagePreviewPanelController;
 class v2InkModelBlendingViewController;
 
 // The main window: the blending and linearization screens side by side in
@@ -24,6 +25,8 @@ public:
     v2InkModelBlendingViewController* blendingScreen() const { return blendingScreen_; }
     QWidget* linearizationScreenPlace() const { return linearizationPlace_; }
     QMenu* openRecentMenu() const { return openRecentMenu_; }
+    // The image-preview panel, shown by Window > Image Preview.
+    ImagePreviewPanelController* imagePreviewPanel() const { return imagePreviewPanel_; }
 
     // The screens register here what File > Open Recent hands them.
     RecentDocumentRouter& recentDocumentRouter() { return router_; }
@@ -45,6 +48,7 @@ private:
     v2InkModelBlendingViewController* blendingScreen_ = nullptr;
     QWidget* linearizationPlace_ = nullptr;
     QMenu* openRecentMenu_ = nullptr;
+    ImagePreviewPanelController* imagePreviewPanel_ = nullptr;
     RecentDocumentRouter router_;
 };
 

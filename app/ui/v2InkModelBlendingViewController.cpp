@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "Charts/views/LineChartView.h"
 #include "app/inks/BlendPresets.h"
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/ColorSampleView.h"
@@ -81,6 +82,11 @@ void v2InkModelBlendingViewController::takeOutlets() {
     yMidtoneLabel = u.yMidtoneLabel;
     yShadowLabel = u.yShadowLabel;
     blendedSampleView = u.blendedSampleView;
+    // A chart view is made in two steps (create, then initialise), which a
+    // Designer resource cannot do: the resource holds its place.
+    inkPercentGraph = charts::ChartViewBase::create<charts::LineChartView>(u.inkPercentGraphPlace);
+    inkPercentGraph->setObjectName(QStringLiteral("inkPercentGraph"));
+    u.inkPercentGraphLayout->addWidget(inkPercentGraph);
 
     // In TonerPosition order.
     tone_ = {{

@@ -29,7 +29,8 @@ class v2InkModelBlendingViewController;
 
 namespace charts {
 class LineChartData;
-}
+class LineChartView;
+} // namespace charts
 
 namespace appui {
 
@@ -94,6 +95,8 @@ public:
     QLabel *mHighlightLabel = nullptr, *mMidtoneLabel = nullptr, *mShadowLabel = nullptr;
     QLabel *yHighlightLabel = nullptr, *yMidtoneLabel = nullptr, *yShadowLabel = nullptr;
     ColorSampleView* blendedSampleView = nullptr;
+    // The a*/b* graph, made in the resource's "inkPercentGraphPlace".
+    charts::LineChartView* inkPercentGraph = nullptr;
 
     // Pop-up actions, each reading its sender's selected item.
     void printerModelPopupSelection(QComboBox* sender);

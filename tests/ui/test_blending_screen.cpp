@@ -9,9 +9,12 @@
 
 #include "Charts/data/LineChartData.h"
 #include "Charts/data/LineChartDataSet.h"
+#include "Charts/views/LineChartView.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/CustomCurveEditorVC.h"
 #include "app/ui/InkDisplayColors.h"
+#include "app/ui/InkPercentGraph.h"
+#include "app/ui/LabABGraphData.h"
 #include "app/ui/PopUpItems.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/BlendingScreenTestSupport.h"
@@ -390,6 +393,38 @@ TEST(BlendingScreenCurveEditor, TheEditButtonOpensTheEditorOnTheBlend) {
     EXPECT_EQ(editor->inkList, curves::InkList().inkListfor8Ink);
     EXPECT_EQ(editor->manualQuadInput, f.screen->KCMYtoningBlend->blendedCurve);
     editor->close();
+}
+
+} // namespace
+} // namespace appui
+
+namespace appui {
+namespace {
+
+TEST(BlendingScreenGraph, SpansZeroToHundredAndMinusToPlusFifteenWhateverTheValues) {
+    uitest::BlendingScreenFixture f;
+    auto* graph = f.find<charts::LineChartView>("inkPercentGraph");
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(graph->data(), f.screen->inkPercentData());
+    EXPECT_EQ(graph->xAxis()->axisMaximum(), 100);
+    EXPECT_EQ(graph->xAxis()->labelCount(), 11);
+    EXPECT_TRUE(graph->xAxis()->isForceLabelsEnabled());
+    EXPECT_FALSE(graph->isScaleXEnabled());
+    EXPECT_FALSE(graph->isScaleYEnabled());
+    EXPECT_TRUE(graph->isDrawGridBackgroundEnabled());
+    EXPECT_TRUE(graph->legend()->isEnabled());
+    EXPECT_EQ(graph->rightAxis()->labelCount(), 11);
+    EXPECT_FALSE(graph->leftAxis()->drawTopYLabelEntryEnabled());
+    EXPECT_FALSE(graph->rightAxis()->drawTopYLabelEntryEnabled());
+    EXPECT_FALSE(graph->leftAxis()->drawBottomYLabelEntryEnabled());
+
+    // Values far beyond the range do not widen it.
+    showInkPercentData(*graph, labABChartData({std::vector<double>(21, 40.0), std::vector<double>(21, -40.0)}));
+    for (const auto& axis : {graph->leftAxis(), graph->rightAxis()}) {
+        EXPECT_EQ(axis->axisMinimum(), -15);
+        EXPECT_EQ(axis->axisMaximum(), 15);
+    }
+    EXPECT_EQ(graph->chartDescription()->text(), QString());
 }
 
 } // namespace

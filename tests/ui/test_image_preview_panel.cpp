@@ -1,0 +1,190 @@
+// The image-preview panel: a picture toned with the linearization's ramps
+// by the segmented control and the Dmax switch, opened from the panel or
+// dropped on it.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QImageWriter>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include "app/curves/NotificationNames.h"
+#include "app/ui/ApplicationShell.h"
+#include "app/ui/ColorPreviewImageView.h"
+#include "app/ui/GradientColors.h"
+#include "app/ui/GreyLevelMapping.h"
+#include "app/ui/ImagePreviewPanelController.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/NeutralRamp.h"
+#include "app/ui/NotificationPayloads.h"
+#include "app/ui/SegmentedControl.h"
+#include "platform/testing/LogCapture.h"
+#include "platform/testing/ScriptedServices.h"
+#include "tests/support/scratch_files.h"
+
+namespace appui {
+namespace {
+
+using curves::CIELab;
+using test_support::ScratchDirectory;
+
+QImage greyRamp() {
+    QImage image(256, 4, QImage::Format_Grayscale8);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 256; ++x) image.scanLine(y)[x] = static_cast<uchar>(x);
+    return image;
+}
+
+std::filesystem::path writeImage(const ScratchDirectory& dir, const std::string& name, const QImage& image) {
+    const auto file = dir.file(name);
+    EXPECT_TRUE(QImageWriter(QString::fromStdString(file.string())).write(image));
+    return file;
+}
+
+// A warm ramp from L* `first` down to `last`.
+std::vector<CIELab> ramp(double first, double last, double b) {
+    std::vector<CIELab> r;
+    for (int i = 0; i < 21; ++i) r.push_back({first + (last - first) * i / 20, 1, b});
+    return r;
+}
+
+QRgb toned(const std::vector<CIELab>& samples, int level) {
+    return (*gradientMapTable(*gradientImage(gradientColors(samples))))[static_cast<std::size_t>(level)];
+}
+
+void post(LabRampsPayload payload) {
+    platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedColorInkArrays(),
+                                                       std::move(payload));
+}
+
+struct PanelFixture {
+    platform::ScriptedServices services;
+    platform::LogCapture log;
+    ScratchDirectory dir;
+    ImagePreviewPanelController panel;
+
+    QRgb shownAt(int level) const { return panel.mainImageView->image()->pixel(level, 1); }
+    void open() {
+        services.openPanel->answers.push_back(writeImage(dir, "wedge.tif", greyRamp()));
+        panel.findChild<QPushButton*>(QStringLiteral("openImageButton"))->click();
+    }
+    void select(int segment) {
+        panel.colorPreviewSelectionContro->setSelectedSegment(segment);
+        emit panel.colorPreviewSelectionContro->segmentClicked(segment);
+    }
+};
+
+TEST(ImagePreviewPanel, IsAToolWindowWhoseDropViewTakesTiffAndJpegOnly) {
+    PanelFixture f;
+    EXPECT_TRUE(f.panel.windowFlags() & Qt::Tool);
+    for (const char* name : {"mainImageView", "dropView", "colorPreviewSelectionContro", "simulateDmaxCheckBox"})
+        EXPECT_NE(f.panel.findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(f.panel.dropView->acceptedFileExtensions, QStringList({QStringLiteral("tiff"), QStringLiteral("jpeg"),
+                                                                     QStringLiteral("jpg"), QStringLiteral("tif")}));
+    EXPECT_EQ(f.panel.dropView->delegate, &f.panel);
+    EXPECT_EQ(f.panel.colorPreviewSelectionContro->segmentCount(), 3);
+    EXPECT_TRUE(f.panel.originalMeasurements.empty());
+    EXPECT_TRUE(f.panel.correctedMeasurents.empty());
+}
+
+TEST(ImagePreviewPanel, ShowsThePictureUntonedUntilRampsArriveAndACancelChangesNothing) {
+    PanelFixture f;
+    f.panel.openImageButtonPressed(); // cancelled
+    EXPECT_FALSE(f.panel.mainImageView->hasImage());
+    EXPECT_FALSE(f.panel.imageSize);
+
+    f.open();
+    ASSERT_TRUE(f.panel.mainImageView->hasImage());
+    EXPECT_EQ(f.panel.imageSize, QSize(256, 4));
+    EXPECT_EQ(f.shownAt(100), qRgb(100, 100, 100)) << "no linearization yet: the picture as opened";
+    EXPECT_EQ(f.services.recentDocuments().size(), 1u);
+}
+
+TEST(ImagePreviewPanel, TonesWithTheChosenRampStretchedUnlessDmaxIsSimulated) {
+    PanelFixture f;
+    f.open();
+    const auto measured = ramp(95, 20, 8);
+    const auto corrected = ramp(90, 10, -6);
+    post(LabRampsPayload{measured, corrected});
+    std::vector<CIELab> correctedReversed(corrected.rbegin(), corrected.rend());
+    EXPECT_EQ(f.panel.originalMeasurements, measured);
+    EXPECT_EQ(f.panel.correctedMeasurents, correctedReversed);
+
+    struct ChoiceCase {
+        const char* name;
+        int segment;
+        bool simulateDmax;
+        std::vector<CIELab> expected;
+    };
+    const ChoiceCase cases[] = {
+        {"original, stretched to 100 .. 0", 1, false, curves::normalizeLabL(measured)},
+        {"original as posted", 1, true, measured},
+        {"corrected, reversed, as posted", 2, true, correctedReversed},
+        {"corrected, reversed and stretched", 2, false, curves::normalizeLabL(correctedReversed)},
+        {"segment 0: the neutral ramp whatever was posted", 0, false, moclLab()},
+        {"segment 0 ignores the Dmax switch too", 0, true, moclLab()},
+    };
+    for (const auto& c : cases) {
+        f.select(c.segment);
+        if (f.panel.simulateDmaxCheckBox->isChecked() != c.simulateDmax) f.panel.simulateDmaxCheckBox->click();
+        EXPECT_EQ(f.panel.simulateDmax, c.simulateDmax) << c.name;
+        for (int level : {0, 64, 200, 255}) EXPECT_EQ(f.shownAt(level), toned(c.expected, level)) << c.name;
+    }
+    const auto stretched = curves::normalizeLabL(measured);
+    EXPECT_DOUBLE_EQ(stretched.front().L, 100);
+    EXPECT_DOUBLE_EQ(stretched.back().L, 0);
+
+    // An empty payload puts the neutral ramp in both; an object of another kind is ignored.
+    post(LabRampsPayload{});
+    EXPECT_EQ(f.panel.originalMeasurements, moclLab());
+    EXPECT_EQ(f.panel.correctedMeasurents, moclLab());
+    platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedColorInkArrays(),
+                                                       std::string("not ramps"));
+    EXPECT_EQ(f.panel.originalMeasurements, moclLab());
+}
+
+void drop(ZWDropView* view, const std::vector<std::filesystem::path>& files) {
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const auto& file : files) urls << QUrl::fromLocalFile(QString::fromStdString(file.string()));
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &enter);
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &dropped);
+}
+
+TEST(ImagePreviewPanel, OneDroppedTiffOpensWithoutNotingItButPngAndPairsAreRefused) {
+    PanelFixture f;
+    drop(f.panel.dropView, {writeImage(f.dir, "photo.png", greyRamp())});
+    EXPECT_FALSE(f.panel.mainImageView->hasImage()) << "png is not taken on the drop view";
+    drop(f.panel.dropView, {writeImage(f.dir, "a.tif", greyRamp()), writeImage(f.dir, "b.tif", greyRamp())});
+    EXPECT_FALSE(f.panel.mainImageView->hasImage()) << "two files change nothing";
+    drop(f.panel.dropView, {writeImage(f.dir, "one.TIF", greyRamp())});
+    ASSERT_TRUE(f.panel.mainImageView->hasImage());
+    EXPECT_EQ(f.panel.imageSize, QSize(256, 4));
+    EXPECT_TRUE(f.services.recentDocuments().empty());
+    EXPECT_FALSE(f.panel.mainImageView->acceptDrops()) << "drops go to the drop view around the picture";
+}
+
+TEST(ImagePreviewPanel, TheWindowMenuShowsIt) {
+    platform::LogCapture log;
+    ApplicationShell shell;
+    auto* action = shell.mainWindow().menuBar()->findChild<QAction*>(QStringLiteral("showImagePreviewPanel"));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), QStringLiteral("Image Preview"));
+    auto* panel = shell.mainWindow().imagePreviewPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isVisible());
+    action->trigger();
+    EXPECT_TRUE(panel->isVisible());
+}
+
+} // namespace
+} // namespace appui
