@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/curves/Resampling.h"
 
@@ -30,7 +31,98 @@ BinaryLinearization::BinaryLinearization(std::vector<double> correctionCurve,
     stepArray = ramp(256, 0, 0.3921568627);
     step256 = stepArray;
     stepArray1024 = ramp(1024, 0, 100.0 / 1023);
-    linearizedOutputQuadArray = reduceTo256(linearize(quadToLinearize, targetArray));
+    linearizedOutputQuadArray = linearizeTo256(quadToLinearize, targetArray);
+}
+
+// One curve as resampleTo1024 gives it, read one grid point at a time.
+class BinaryLinearization::Resampled {
+public:
+    // `grid256` is the 256 grid normalised to 0 ... 1, the positions of
+    // curves of 256 values.
+    Resampled(const std::vector<double>& grid256, const std::vector<double>& curve) {
+        if (curve.empty()) {
+            constant_ = 0.0;
+        } else if (curve.size() == 1) {
+            constant_ = curve.front();
+        } else {
+            if (curve.size() == grid256.size())
+                keys_.emplace(grid256, curve, true);
+            else
+                keys_.emplace(normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1)), curve, true);
+            // Without one finite keyframe the resampler gives nothing, and the
+            // grid is filled with zeros.
+            if (keys_->empty()) constant_ = 0.0;
+        }
+    }
+
+    // Point k (0 ... 1023) of the 1024 samples.
+    double at(std::size_t k) const {
+        if (constant_) return *constant_;
+        return keys_->valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024));
+    }
+
+private:
+    std::optional<double> constant_;
+    std::optional<KeyframeCurve> keys_;
+};
+
+std::size_t BinaryLinearization::gridIndexOf(double position) const {
+    const auto& grid = stepArray1024;
+    const std::size_t last = grid.size() - 1;
+    // The grid rises strictly, so binarySearchIndex answers the last point at
+    // or below the position (0 below the first); the step gives a guess one
+    // or two points off at most, which the grid itself then settles.
+    const double guess = position / (100.0 / 1023);
+    std::size_t i = guess > 0 ? static_cast<std::size_t>(std::min(guess, static_cast<double>(last))) : 0;
+    while (i < last && grid[i + 1] <= position) ++i;
+    while (i > 0 && grid[i] > position) --i;
+    return i;
+}
+
+std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::vector<std::vector<double>>& quadCurves,
+                                                                     const std::vector<double>& target) const {
+    const auto& grid = stepArray1024;
+    const std::size_t last = grid.size() - 1;
+    // The points reduceTo256 keeps: 0, then 4 b + 4 for b = 1 ... 254; the
+    // last one (1023) is the curve's own last sample.
+    struct Reading {
+        double c, w, f;
+        std::size_t i;
+    };
+    std::vector<std::size_t> kept{0};
+    for (std::size_t b = 1; b < 255; ++b) kept.push_back(4 * b + 4);
+
+    const auto grid256 = normalizeToUnit(step256);
+    const Resampled t(grid256, target);
+    std::vector<Reading> readings;
+    readings.reserve(kept.size());
+    for (const std::size_t j : kept) {
+        const double tj = t.at(j);
+        const double c = std::isnan(tj) ? 0.0 : std::clamp(tj, 0.0, 100.0);
+        const std::size_t i = gridIndexOf(c);
+        readings.push_back({c, grid[i], i + 1 < grid.size() ? grid[i + 1] : 1023, i});
+    }
+
+    std::vector<std::vector<double>> result;
+    result.reserve(quadCurves.size());
+    for (const auto& curve : quadCurves) {
+        const Resampled q(grid256, curve);
+        std::vector<double> reduced(256, 0.0);
+        // An empty channel (every value zero) reads zero wherever it is read,
+        // and a reading between two zeros gives 0; only a reading at the grid's
+        // last point (whose right-hand value is 1023) is worked out.
+        const bool unused = std::all_of(curve.begin(), curve.end(), [](double v) { return v == 0; });
+        for (std::size_t r = 0; r < readings.size(); ++r) {
+            const auto& [c, w, f, i] = readings[r];
+            if (unused && i + 1 < grid.size()) continue;
+            const double m = q.at(i);
+            const double g = i + 1 < grid.size() ? q.at(i + 1) : 1023;
+            reduced[r] = (m == 0 && g == 0) ? 0.0 : (g - m) / (f - w) * (c - w) + m;
+        }
+        reduced[255] = q.at(last);
+        result.push_back(std::move(reduced));
+    }
+    return result;
 }
 
 std::vector<double> BinaryLinearization::resampleTo1024(const std::vector<double>& curve) const {

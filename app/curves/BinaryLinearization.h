@@ -24,11 +24,23 @@ public:
 
     BinaryLinearization(std::vector<double> correctionCurve, std::vector<std::vector<double>> quadCurves);
 
+    // Every curve on the 1024-point grid, read at the positions the target
+    // asks for.
     std::vector<std::vector<double>> linearize(const std::vector<std::vector<double>>& quadCurves,
                                                const std::vector<double>& target) const;
     static std::vector<std::vector<double>> reduceTo256(const std::vector<std::vector<double>>& curves);
+    // reduceTo256(linearize(quadCurves, target)) to the last bit, working out
+    // only the 256 grid points the reduction keeps and reading each curve only
+    // where those points need it.
+    std::vector<std::vector<double>> linearizeTo256(const std::vector<std::vector<double>>& quadCurves,
+                                                    const std::vector<double>& target) const;
+
+    // The grid index binarySearchIndex finds for a position on the 1024 grid
+    // (0 ... 100), worked out from the grid's step and checked against it.
+    std::size_t gridIndexOf(double position) const;
 
 private:
+    class Resampled;
     std::vector<double> resampleTo1024(const std::vector<double>& curve) const;
 };
 

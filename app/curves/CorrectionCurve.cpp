@@ -1,6 +1,8 @@
 #include "app/curves/CorrectionCurve.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/curves/Resampling.h"
 
@@ -38,6 +40,66 @@ std::size_t firstIndexOf(const std::vector<double>& values, double v) {
 
 } // namespace
 
+namespace {
+
+// indexOfValue over a list whose values are all finite and run one way
+// (never rising, or never falling), answered by search instead of scans.
+// Along such a list the computed distance |v - x| falls and then rises (it
+// may stand still on the way), so the nearest value lies where v - x changes
+// sign, and the first of equally near values is found by stepping back over
+// equal distances: the same value and index the scans give.
+class MonotoneLookup {
+public:
+    static std::optional<MonotoneLookup> of(const std::vector<double>& values) {
+        if (values.empty()) return std::nullopt;
+        bool falling = true;
+        bool rising = true;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (!std::isfinite(values[i])) return std::nullopt;
+            if (i > 0) {
+                falling = falling && values[i] <= values[i - 1];
+                rising = rising && values[i] >= values[i - 1];
+            }
+        }
+        if (!falling && !rising) return std::nullopt;
+        return MonotoneLookup(values, falling);
+    }
+
+    CorrectionCurve::Bracket indexOfValue(double x) const {
+        const auto& v = *values_;
+        const std::size_t n = v.size();
+        const auto distance = [&](std::size_t i) { return std::fabs(v[i] - x); };
+        // k: the first value on the far side of x (at or below it in a falling
+        // list, at or above it in a rising one).
+        const auto far = falling_ ? std::partition_point(v.begin(), v.end(), [&](double e) { return !(e <= x); })
+                                  : std::partition_point(v.begin(), v.end(), [&](double e) { return e < x; });
+        const std::size_t k = static_cast<std::size_t>(far - v.begin());
+        std::size_t p;
+        if (k == 0) {
+            p = 0;
+        } else if (k < n && distance(k) < distance(k - 1)) {
+            p = k;
+        } else {
+            p = k - 1;
+            while (p > 0 && distance(p - 1) == distance(p)) --p;
+        }
+        const double b = v[p];
+        if (b > x) return {p, p + 1 < n ? v[p + 1] : v[p], b};
+        if (p == 0) return {0, b, b};
+        const double c = v[p - 1];
+        std::size_t first = p - 1;
+        while (first > 0 && v[first - 1] == c) --first;
+        return {first, b, c};
+    }
+
+private:
+    MonotoneLookup(const std::vector<double>& values, bool falling) : values_(&values), falling_(falling) {}
+    const std::vector<double>* values_;
+    bool falling_;
+};
+
+} // namespace
+
 CorrectionCurve::Bracket CorrectionCurve::indexOfValue(const std::vector<double>& values, double x) {
     if (values.empty()) return {};
     const double b = nearestValue(values, x);
@@ -56,13 +118,14 @@ std::vector<double> CorrectionCurve::makeCorrectionCurve() const {
     const double g = 100.0 / static_cast<double>(densitiesToCorrect.size() - 1);
     std::vector<double> out{0};
     out.reserve(n);
+    const auto lookup = MonotoneLookup::of(densitiesToCorrect);
     for (std::size_t k = 1; k + 1 < n; ++k) {
         const double d = finalTargetArray[k];
         if (!std::isfinite(d)) {
             out.push_back(100);
             continue;
         }
-        const auto [i, v, u] = indexOfValue(densitiesToCorrect, d);
+        const auto [i, v, u] = lookup ? lookup->indexOfValue(d) : indexOfValue(densitiesToCorrect, d);
         // A target beyond either end of the measurements (or on a flat run of
         // equal steps) has no interval to interpolate in: it takes the grid
         // position of its own step.

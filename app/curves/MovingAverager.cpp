@@ -1,13 +1,16 @@
 #include "app/curves/MovingAverager.h"
 
+#include <span>
+
 #include "Numerics/Numerics.h"
 
 namespace curves {
 
 namespace {
 
+// The mean of values[first ... last], read in place.
 double meanOf(const std::vector<double>& values, std::size_t first, std::size_t last) {
-    return numerics::mean(std::vector<double>(values.begin() + first, values.begin() + last + 1));
+    return numerics::mean(std::span<const double>(values.data() + first, last - first + 1));
 }
 
 } // namespace

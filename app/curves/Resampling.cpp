@@ -9,77 +9,104 @@ namespace curves {
 
 namespace {
 
-struct Keyframes {
-    std::vector<double> x;
-    std::vector<double> y;
-};
+double secant(const std::vector<double>& x, const std::vector<double>& y, std::size_t i, std::size_t j) {
+    const double h = x[j] - x[i];
+    return h == 0 ? 0.0 : (y[j] - y[i]) / h;
+}
 
-Keyframes finiteKeyframesByTime(const std::vector<double>& xs, const std::vector<double>& ys) {
-    struct Key {
-        double x, y;
-    };
-    std::vector<Key> keys;
+} // namespace
+
+KeyframeCurve::KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, bool spline)
+    : spline_(spline) {
     const std::size_t count = std::min(xs.size(), ys.size());
-    keys.reserve(count);
-    for (std::size_t i = 0; i < count; ++i)
-        if (std::isfinite(xs[i]) && std::isfinite(ys[i])) keys.push_back({xs[i], ys[i]});
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& l, const Key& r) { return l.x < r.x; });
-    Keyframes frames;
-    for (const auto& key : keys) {
-        frames.x.push_back(key.x);
-        frames.y.push_back(key.y);
+    // Curves come with finite keyframes in order almost always; those are
+    // taken as they are, the others filtered and put in order (stably, so
+    // keyframes of equal x keep their order).
+    bool ordered = true;
+    for (std::size_t i = 0; i < count && ordered; ++i)
+        ordered = std::isfinite(xs[i]) && std::isfinite(ys[i]) && (i == 0 || xs[i - 1] <= xs[i]);
+    if (ordered) {
+        x_.assign(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(count));
+        y_.assign(ys.begin(), ys.begin() + static_cast<std::ptrdiff_t>(count));
+    } else {
+        struct Key {
+            double x, y;
+        };
+        std::vector<Key> keys;
+        keys.reserve(count);
+        for (std::size_t i = 0; i < count; ++i)
+            if (std::isfinite(xs[i]) && std::isfinite(ys[i])) keys.push_back({xs[i], ys[i]});
+        std::stable_sort(keys.begin(), keys.end(), [](const Key& l, const Key& r) { return l.x < r.x; });
+        x_.reserve(keys.size());
+        y_.reserve(keys.size());
+        for (const auto& key : keys) {
+            x_.push_back(key.x);
+            y_.push_back(key.y);
+        }
     }
-    return frames;
+    if (!spline_ || x_.size() < 2) return;
+    // Central difference inside, one-sided secant at the ends.
+    const std::size_t last = x_.size() - 1;
+    tangent_.resize(x_.size());
+    tangent_[0] = secant(x_, y_, 0, 1);
+    for (std::size_t i = 1; i < last; ++i) tangent_[i] = secant(x_, y_, i - 1, i + 1);
+    tangent_[last] = secant(x_, y_, last - 1, last);
 }
 
-// Index i of the segment [x[i], x[i+1]] holding t; requires 2 or more keyframes
-// and x[0] < t < x[last].
-std::size_t segmentIndex(const std::vector<double>& x, double t) {
-    auto upper = std::upper_bound(x.begin(), x.end(), t);
-    return static_cast<std::size_t>(upper - x.begin()) - 1;
-}
-
-double linearAt(const Keyframes& k, std::size_t i, double t) {
-    const double h = k.x[i + 1] - k.x[i];
-    if (h == 0) return k.y[i + 1];
-    return k.y[i] + (k.y[i + 1] - k.y[i]) * ((t - k.x[i]) / h);
-}
-
-double secant(const Keyframes& k, std::size_t i, std::size_t j) {
-    const double h = k.x[j] - k.x[i];
-    return h == 0 ? 0.0 : (k.y[j] - k.y[i]) / h;
-}
-
-// Central difference inside, one-sided secant at the ends.
-double tangent(const Keyframes& k, std::size_t i) {
-    const std::size_t last = k.x.size() - 1;
-    if (i == 0) return secant(k, 0, 1);
-    if (i == last) return secant(k, last - 1, last);
-    return secant(k, i - 1, i + 1);
-}
-
-double hermiteAt(const Keyframes& k, std::size_t i, double t) {
-    const double h = k.x[i + 1] - k.x[i];
-    if (h == 0) return k.y[i + 1];
-    const double u = (t - k.x[i]) / h;
+double KeyframeCurve::between(std::size_t i, double t) const {
+    if (t == x_[i]) return y_[i];
+    const double h = x_[i + 1] - x_[i];
+    if (h == 0) return y_[i + 1];
+    if (!spline_) return y_[i] + (y_[i + 1] - y_[i]) * ((t - x_[i]) / h);
+    const double u = (t - x_[i]) / h;
     const double u2 = u * u;
     const double u3 = u2 * u;
     const double h00 = 2 * u3 - 3 * u2 + 1;
     const double h10 = u3 - 2 * u2 + u;
     const double h01 = -2 * u3 + 3 * u2;
     const double h11 = u3 - u2;
-    return h00 * k.y[i] + h10 * h * tangent(k, i) + h01 * k.y[i + 1] + h11 * h * tangent(k, i + 1);
+    return h00 * y_[i] + h10 * h * tangent_[i] + h01 * y_[i + 1] + h11 * h * tangent_[i + 1];
 }
 
-double valueAt(const Keyframes& k, double t, bool spline) {
-    if (t <= k.x.front()) return k.y.front();
-    if (t >= k.x.back()) return k.y.back();
-    const std::size_t i = segmentIndex(k.x, t);
-    if (t == k.x[i]) return k.y[i];
-    return spline ? hermiteAt(k, i, t) : linearAt(k, i, t);
+std::size_t KeyframeCurve::segmentOf(double t) const {
+    // The segment [x[i], x[i+1]] holding t (x[0] < t < x[last]): the last
+    // keyframe at or before it. Keyframes are mostly about evenly spaced, so
+    // t's share of the range lands on or next to it; a few steps settle it,
+    // a search otherwise.
+    const std::size_t last = x_.size() - 1;
+    const double share = (t - x_.front()) / (x_.back() - x_.front()) * static_cast<double>(last);
+    std::size_t i = share > 0 ? std::min(static_cast<std::size_t>(share), last - 1) : 0;
+    for (int steps = 0; steps < 4; ++steps) {
+        if (x_[i] > t)
+            --i; // x[0] < t, so i stays in the list
+        else if (x_[i + 1] <= t)
+            ++i; // x[last] > t, so i + 1 stays in the list
+        else
+            return i;
+    }
+    const auto upper = std::upper_bound(x_.begin(), x_.end(), t);
+    return static_cast<std::size_t>(upper - x_.begin()) - 1;
 }
 
-} // namespace
+double KeyframeCurve::valueAt(double t) const {
+    if (t <= x_.front()) return y_.front();
+    if (t >= x_.back()) return y_.back();
+    return between(segmentOf(t), t);
+}
+
+double KeyframeCurve::valueAt(double t, std::size_t& segment) const {
+    if (t <= x_.front()) return y_.front();
+    if (t >= x_.back()) return y_.back();
+    std::size_t i = segment;
+    if (i >= x_.size() - 1 || x_[i] > t) {
+        i = segmentOf(t);
+    } else {
+        // t lies before the last keyframe, so the walk stops inside the list.
+        while (x_[i + 1] <= t) ++i;
+    }
+    segment = i;
+    return between(i, t);
+}
 
 void ZWInterpolateD::interpolate(const std::vector<double>& xs, const std::vector<double>& ys,
                                  const std::string& type) {
@@ -92,15 +119,16 @@ void ZWInterpolateD::interpolate(const std::vector<double>& xs, const std::vecto
     }
     inputXs = xs;
     inputYs = ys;
-    const Keyframes keys = finiteKeyframesByTime(xs, ys);
+    const KeyframeCurve curve(xs, ys, spline);
     const double step = interpolationStepValue;
     std::vector<double> samples;
-    if (!keys.x.empty() && step > 0) {
-        samples.push_back(valueAt(keys, 0.0, spline));
-        for (double k = 1;; ++k) {
-            const double t = k * step;
+    if (!curve.empty() && step > 0) {
+        std::size_t segment = 0;
+        samples.push_back(curve.valueAt(0.0, segment));
+        for (std::size_t k = 1;; ++k) {
+            const double t = KeyframeCurve::sampleTime(k, step);
             if (!(t < 1)) break;
-            samples.push_back(valueAt(keys, t, spline));
+            samples.push_back(curve.valueAt(t, segment));
         }
     }
     outputArray = std::move(samples);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,34 @@ public:
     // that is not above 0 samples nothing. Keyframes whose x or y is not a
     // finite number are left out; without keyframes nothing is sampled.
     void interpolate(const std::vector<double>& xs, const std::vector<double>& ys, const std::string& type);
+};
+
+// The curve ZWInterpolateD samples, made once and read at any time: the
+// finite keyframes in order of x, with the tangent of every keyframe worked
+// out beforehand. Reading it at sample k of a step s (t = k x s) gives
+// exactly the value ZWInterpolateD puts at position k.
+class KeyframeCurve {
+public:
+    KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, bool spline);
+
+    bool empty() const { return x_.empty(); }
+    // The value at t, the segment found by search.
+    double valueAt(double t) const;
+    // The same for times that never fall: `segment` carries where the last
+    // read found its segment, so a run of rising times walks forward instead
+    // of searching. Start it at unknownSegment (or 0).
+    double valueAt(double t, std::size_t& segment) const;
+    static constexpr std::size_t unknownSegment = static_cast<std::size_t>(-1);
+    static double sampleTime(std::size_t k, double step) { return static_cast<double>(k) * step; }
+
+private:
+    std::size_t segmentOf(double t) const;
+    double between(std::size_t i, double t) const;
+
+    std::vector<double> x_;
+    std::vector<double> y_;
+    std::vector<double> tangent_;
+    bool spline_;
 };
 
 // Resample ys over xs (any range; normalised to 0...1 first) into n steps.

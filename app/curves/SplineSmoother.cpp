@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "Numerics/Numerics.h"
 #include "app/curves/Resampling.h"
@@ -21,7 +22,7 @@ v2SplineSmoother::v2SplineSmoother(std::vector<double> input, double fraction) :
 
     inputYPoints = {in[0]};
     for (int i = 0; i + 1 < count - 1; i += stride)
-        inputYPoints.push_back(numerics::mean(std::vector<double>{in[i], in[i + 1], in[i + 2]}));
+        inputYPoints.push_back(numerics::mean(std::span<const double>(in.data() + i, 3)));
     inputXPoints = linspace(static_cast<int>(inputYPoints.size()), 0, 1);
 
     ZWInterpolateD interpolator;

@@ -1,6 +1,8 @@
 // One full recomputation of the linearization screen, as on every slider
 // move: smoothing of the three channels, correction curve, corrected
-// measurements and the linearization of ten ink curves.
+// measurements and the linearization of ten ink curves; beside it the same
+// work in the straightforward form it replaced (tests/support), whose result
+// it must match to the last bit.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,6 +12,7 @@
 #include "app/curves/MeasurementData.h"
 #include "app/curves/Resampling.h"
 #include "platform/Log.h"
+#include "tests/support/reference_recompute.h"
 
 namespace {
 
@@ -50,6 +53,19 @@ void FullRecomputationTenChannels(benchmark::State& state) {
     platform::setStandardOutputSink({});
 }
 
+void StraightforwardRecomputationTenChannels(benchmark::State& state) {
+    platform::setStandardOutputSink([](std::string_view) {});
+    auto model = preparedModel();
+    if (!reference::sameBits(reference::recomputeWithModel(model), reference::recompute(model)))
+        state.SkipWithError("the recomputation differs from the straightforward one");
+    for (auto _ : state) {
+        auto result = reference::recompute(model);
+        benchmark::DoNotOptimize(result);
+    }
+    platform::setStandardOutputSink({});
+}
+
 } // namespace
 
 BENCHMARK(FullRecomputationTenChannels)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StraightforwardRecomputationTenChannels)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,46 @@
+#pragma once
+// The linearization screen's recomputation as it was computed before its
+// searches replaced the scans and the grid walks: the straightforward form,
+// kept beside the fast one so that tests can check the two agree to the last
+// bit and the benchmark can time them side by side.
+#include <vector>
+
+#include "app/curves/CIELab.h"
+#include "app/curves/LinearizationDataModel.h"
+
+namespace reference {
+
+// ZWInterpolateD's samples: every sample searches its segment and works out
+// both tangents afresh.
+std::vector<double> interpolate(const std::vector<double>& xs, const std::vector<double>& ys, bool spline, double step);
+
+// CorrectionCurve::makeCorrectionCurve with the scanning indexOfValue.
+std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve);
+
+// BinaryLinearization's result: all 1024 points of every curve, searched
+// point by point, then reduced to 256.
+std::vector<std::vector<double>> linearize(const std::vector<double>& correction,
+                                           const std::vector<std::vector<double>>& quadCurves);
+
+// Moving average and spline smoothing, copying every window.
+std::vector<double> movingAverage(const std::vector<double>& values, int window);
+std::vector<double> splineSmooth(const std::vector<double>& values, double fraction);
+
+// What one slider move recomputes: the smoothed channels, the correction,
+// the corrected samples and the linearized curves of the loaded quad.
+struct Recomputation {
+    std::vector<std::vector<double>> smoothed;
+    std::vector<double> correction;
+    std::vector<curves::CIELab> corrected;
+    std::vector<std::vector<double>> linearized;
+};
+Recomputation recompute(const curves::v2LinearizationDataModel& model);
+// The same through the model itself.
+Recomputation recomputeWithModel(curves::v2LinearizationDataModel& model);
+
+// Whether two lists hold the same doubles bit for bit.
+bool sameBits(const std::vector<double>& x, const std::vector<double>& y);
+bool sameBits(const std::vector<std::vector<double>>& x, const std::vector<std::vector<double>>& y);
+bool sameBits(const Recomputation& x, const Recomputation& y);
+
+} // namespace reference
