@@ -1,0 +1,38 @@
+#include "app/ui/MeasurementGraph.h"
+
+#include "Charts/drawing/NamedColors.h"
+#include "Charts/foundation/Description.h"
+#include "app/ui/MeasurementGraphData.h"
+
+namespace appui {
+
+void MeasurementGraph::plotMeasurements() {
+    auto chartData = measurementChartData(targetValues, measuredValues, smoothedValues);
+    configureAxes();
+    setData(std::move(chartData));
+    chartDescription()->setText(QString());
+}
+
+void MeasurementGraph::configureAxes() {
+    const auto& x = xAxis();
+    x->setValueFormatter(std::make_shared<StepPercentAxisValueFormatter>());
+    x->setGranularity(StepPercentAxisValueFormatter::stepsPerLabel);
+    x->setGranularityEnabled(true);
+    x->setLabelCount(11);
+    x->setDrawLabelsEnabled(true);
+    setScaleXEnabled(false);
+    setScaleYEnabled(false);
+    for (const auto& axis : {leftAxis(), rightAxis()}) {
+        axis->setAxisMaximum(100);
+        axis->setAxisMinimum(0);
+    }
+    for (const auto& axis : {rightAxis(), leftAxis()}) {
+        axis->setGranularity(25);
+        axis->setGranularityEnabled(true);
+        axis->setLabelCount(5);
+    }
+    setDrawGridBackgroundEnabled(true);
+    setGridBackgroundColor(charts::named::white());
+}
+
+} // namespace appui

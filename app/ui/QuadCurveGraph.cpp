@@ -1,0 +1,45 @@
+#include "app/ui/QuadCurveGraph.h"
+
+#include <string>
+
+#include "Charts/foundation/Description.h"
+#include "Charts/foundation/Legend.h"
+#include "app/ui/QuadCurveGraphData.h"
+#include "platform/Log.h"
+
+namespace appui {
+
+void QuadCurveGraph::plotQuadCurves() {
+    if (quadCurve.empty()) return;
+    auto chartData = quadCurveChartData(quadCurve, inkList, showTotalInkLoad ? &totalInkLoad : nullptr);
+    configureAxes();
+    setData(std::move(chartData));
+    legend()->setEnabled(drawLegend);
+    chartDescription()->setText(QString());
+}
+
+void QuadCurveGraph::configureAxes() {
+    xAxis()->setAxisMaximum(100);
+    xAxis()->setLabelCount(11, true);
+    setScaleXEnabled(false);
+    setScaleYEnabled(false);
+    leftAxis()->setAxisMaximum(100);
+    rightAxis()->setAxisMaximum(100);
+    leftAxis()->setAxisMinimum(0);
+    rightAxis()->setAxisMinimum(0);
+    rightAxis()->setLabelCount(11, true);
+    leftAxis()->setLabelCount(11, true);
+    setDrawGridBackgroundEnabled(true);
+    setGridBackgroundColor(gridColor);
+}
+
+void ACQuadCurveGraph::plotQuadCurves() {
+    platform::printToStandardOutput("Curve Count: " + std::to_string(quadCurve.size()));
+    platform::printToStandardOutput("InkList Count: " + std::to_string(inkList.size()));
+    auto chartData = allQuadCurvesChartData(quadCurve, inkList);
+    configureAxes();
+    setData(std::move(chartData));
+    chartDescription()->setText(QString());
+}
+
+} // namespace appui
