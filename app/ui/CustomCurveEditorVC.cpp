@@ -16,6 +16,7 @@
 #include "app/ui/HoverTracker.h"
 #include "app/ui/InkDisplayColors.h"
 #include "app/ui/QuadCurveEditorView.h"
+#include "app/ui/QuadCurveGraph.h"
 #include "ui_CustomCurveEditorVC.h"
 
 namespace appui {
@@ -47,6 +48,9 @@ CustomCurveEditorVC::CustomCurveEditorVC(QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::CustomCurveEditorVC>()) {
     ui_->setupUi(this);
+    quadCurveGraph = charts::ChartViewBase::create<QuadCurveGraph>(ui_->quadCurveGraphPlace);
+    quadCurveGraph->setObjectName(QStringLiteral("quadCurveGraph"));
+    ui_->quadCurveGraphPlace->layout()->addWidget(quadCurveGraph);
     quadEditor = ui_->quadEditor;
     gammaSlider = ui_->gammaSlider;
     gammaLabel = ui_->gammaLabel;
@@ -122,6 +126,7 @@ void CustomCurveEditorVC::viewWillAppear() {
     manualQuadOutput = boost.outputInksArray;
 
     manualQuadOutput = gammaAdjusted(manualQuadOutput, gamma.gammaAdjustment);
+    quadCurveGraph->inkList = inkList;
     showOutput();
     showBoostedEndValue();
     quadEditor->hide();
@@ -290,7 +295,8 @@ void CustomCurveEditorVC::fill75() { quadEditor->fillToStepPoint(quadEditor->ste
 void CustomCurveEditorVC::zeroCurve() { quadEditor->zeroCurve(); }
 
 void CustomCurveEditorVC::showOutput() {
-    // The preview graph joins when the chart views do.
+    quadCurveGraph->quadCurve = manualQuadOutput;
+    quadCurveGraph->plotQuadCurves();
 }
 
 } // namespace appui
