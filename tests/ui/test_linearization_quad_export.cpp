@@ -1,0 +1,404 @@
+// The linearization screen offscreen: the .quad side with its channel
+// switches, the custom curve editor's hand-over, the exports, drops and
+// File > Open Recent.
+#include <QAction>
+#include <QMenu>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "app/curves/CorrectionExport.h"
+#include "app/curves/PhotoshopCubeLUT.h"
+#include "app/curves/PhotoshopCurve.h"
+#include "app/curves/QuadDataFile.h"
+#include "app/curves/Resampling.h"
+#include "app/ui/AppDelegate.h"
+#include "app/ui/ApplicationShell.h"
+#include "app/ui/ColorSampleView.h"
+#include "app/ui/CustomCurveEditorVC.h"
+#include "app/ui/InkSampleViewPanelController.h"
+#include "app/ui/NotificationPayloads.h"
+#include "app/ui/MainWindow.h"
+#include "tests/support/shared_test_data.h"
+#include "tests/ui/LinearizationScreenSupport.h"
+
+namespace appui::uitest {
+
+namespace {
+
+std::vector<double> yValues(const charts::IChartDataSet& set) {
+    std::vector<double> ys;
+    for (std::int64_t i = 0; i < set.entryCount(); ++i) ys.push_back(set.entryForIndex(i)->y());
+    return ys;
+}
+
+std::shared_ptr<curves::QuadDataFile> readBack(const std::filesystem::path& file) {
+    auto quad = curves::QuadDataFile::openQuadFile(file);
+    if (!quad || !quad->load(quad->rawQuadData)) return nullptr;
+    return quad;
+}
+
+curves::QuadDataFile::Curves wholeUnits(curves::QuadDataFile::Curves curves) {
+    for (auto& curve : curves)
+        for (auto& v : curve) v = std::stod(curves::QuadDataFile::quadValueText(v));
+    return curves;
+}
+
+} // namespace
+
+using LinearizationQuadSide = LinearizationScreenTest;
+
+TEST_F(LinearizationQuadSide, AQuadWithoutCorrectionShowsItsCurvesNotesAndName) {
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    ASSERT_EQ(services.openPanel->requests.size(), 1u);
+    EXPECT_EQ(services.openPanel->requests[0].title, "Choose a quad file");
+    EXPECT_EQ(services.openPanel->requests[0].allowedFileTypes, std::vector<std::string>{"quad"});
+    EXPECT_EQ(text("quadCurveFileNameLabel"), QStringLiteral("ramp.quad"));
+    EXPECT_EQ(find<QPlainTextEdit>("quadNotesOutlet")->toPlainText(),
+              QString::fromStdString(model().quadData->quadNotes.value_or("")));
+    EXPECT_FALSE(model().quadData->outputQuadCurveArray);
+    ASSERT_EQ(quadChart()->dataSetCount(), 8);
+    EXPECT_EQ(chartLabels(quadChart()).front(), QStringLiteral("# K Curve"));
+    EXPECT_NEAR(yValues(*quadChart()->getDataSetByIndex(0)).back(), 13762 / 655.35, 1e-9);
+}
+
+TEST_F(LinearizationQuadSide, WhicheverComesSecondMakesTheCorrectedCurves) {
+    for (bool quadFirst : {true, false}) {
+        SCOPED_TRACE(quadFirst);
+        screen = std::make_unique<qcv2LinearizationViewController>();
+        const auto wedge = labListFile(dir, "wedge.txt", darkMidtones());
+        const auto quad = quadFile(dir, "ramp.quad", eightInks);
+        if (quadFirst) loadQuad(quad);
+        loadMeasurements(wedge);
+        if (!quadFirst) loadQuad(quad);
+        ASSERT_TRUE(model().quadData->outputQuadCurveArray);
+        EXPECT_EQ(*model().quadData->outputQuadCurveArray, *model().linearizedQuadCurves());
+        EXPECT_EQ(screen->quadCurveArrayForGraph, *model().quadData->outputQuadCurveArray);
+        EXPECT_EQ(screen->quadCurveGraph->quadCurve, screen->quadCurveArrayForGraph);
+    }
+}
+
+TEST_F(LinearizationQuadSide, TheLastTwoChannelButtonsFollowTheInksOfTheFile) {
+    struct Case {
+        const std::vector<std::string>* inks;
+        bool shown;
+        const char* ninth;
+        const char* tenth;
+    };
+    for (const auto& c : {Case{&eightInks, false, "", ""}, Case{&tenInksOrange, true, "OR", "GR"},
+                          Case{&tenInksViolet, true, "V", "MK"}, Case{&fourInks, false, "", ""}}) {
+        SCOPED_TRACE(c.inks->size());
+        loadQuad(quadFile(dir, "inks.quad", *c.inks));
+        EXPECT_EQ(screen->OrVLabel->isVisible(), c.shown);
+        EXPECT_EQ(screen->GrMkLabel->isVisible(), c.shown);
+        if (c.shown) {
+            EXPECT_EQ(screen->OrVLabel->text(), QString::fromUtf8(c.ninth));
+            EXPECT_EQ(screen->GrMkLabel->text(), QString::fromUtf8(c.tenth));
+        }
+    }
+}
+
+TEST_F(LinearizationQuadSide, AChannelSwitchedOffIsDrawnFlatAndStaysOffAcrossRecomputations) {
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", tenInksViolet));
+    auto* k = button("showKCurve");
+    k->click();
+    EXPECT_FALSE(k->isChecked());
+    EXPECT_EQ(screen->quadCurveArrayForGraph[0], std::vector<double>(256, 0.0));
+    EXPECT_EQ(yValues(*quadChart()->getDataSetByIndex(0)), std::vector<double>(256, 0.0));
+    EXPECT_NE(screen->quadCurveArrayForGraph[1], std::vector<double>(256, 0.0));
+    EXPECT_NE((*model().quadData->outputQuadCurveArray)[0], std::vector<double>(256, 0.0)) << "the output keeps K";
+
+    moveSlider("movingAverageSmoothingSlider", 60);
+    EXPECT_EQ(screen->quadCurveArrayForGraph[0], std::vector<double>(256, 0.0));
+    EXPECT_FALSE(k->isChecked());
+    button("GrMkLabel")->click();
+    EXPECT_EQ(screen->quadCurveArrayForGraph[9], std::vector<double>(256, 0.0));
+    k->click();
+    EXPECT_EQ(screen->quadCurveArrayForGraph[0], (*model().quadData->outputQuadCurveArray)[0]);
+
+    find<QAbstractButton>("toggleQuadCurveVisibilityStackView")->click();
+    EXPECT_FALSE(screen->quadChannelVisibilityStackView->isVisible());
+    find<QAbstractButton>("toggleQuadCurveVisibilityStackView")->click();
+    EXPECT_TRUE(screen->quadChannelVisibilityStackView->isVisible());
+}
+
+TEST_F(LinearizationQuadSide, SwitchesReadOnlyTheChannelsThereAre) {
+    // Before any correction the switches act on the loaded curves; a quad of
+    // four inks has no fifth to switch; no quad at all, nothing to draw.
+    button("showLLKCurve")->click();
+    EXPECT_EQ(screen->quadCurveGraph->data(), nullptr);
+    loadQuad(quadFile(dir, "four.quad", fourInks));
+    button("showCCurve")->click();
+    ASSERT_EQ(quadChart()->dataSetCount(), 4);
+    EXPECT_EQ(yValues(*quadChart()->getDataSetByIndex(1)), std::vector<double>(256, 0.0));
+    EXPECT_NE(yValues(*quadChart()->getDataSetByIndex(0)), std::vector<double>(256, 0.0));
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    EXPECT_EQ(screen->quadCurveArrayForGraph.size(), 4u);
+    EXPECT_EQ(screen->quadCurveArrayForGraph[1], std::vector<double>(256, 0.0));
+}
+
+TEST_F(LinearizationQuadSide, AQuadThatDoesNotParseKeepsTheLoadedOne) {
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    const auto loaded = model().quadData;
+    test_support::writeBytes(dir.file("broken.quad"), "## QuadToneRIP K,C,M,Y\n# K Curve\n1\n2\n");
+    loadQuad(dir.file("broken.quad"));
+    EXPECT_FALSE(services.alerts->shown.empty());
+    EXPECT_EQ(model().quadData, loaded);
+    EXPECT_EQ(text("quadCurveFileNameLabel"), QStringLiteral("ramp.quad"));
+    EXPECT_TRUE(model().quadData->outputQuadCurveArray);
+}
+
+TEST_F(LinearizationQuadSide, TheSamplePanelShowsTheSmoothedAndCorrectedRamps) {
+    button("showSampleViewPanelButtonPressed")->click();
+    EXPECT_TRUE(screen->inkSamplePanel->isVisible());
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones(51)));
+    screen->inkSamplePanel->hide();
+    button("showSampleViewPanelButtonPressed")->click();
+    EXPECT_TRUE(screen->inkSamplePanel->isVisible());
+    EXPECT_EQ(screen->inkSamplePanel->orginalSampleView->colorSamples,
+              linearization::resampleLabTo21(model().smoothedMeasurements));
+    screen->inkSamplePanel->hide();
+}
+
+TEST_F(LinearizationQuadSide, TheCustomEditorGetsTheCorrectedCurvesAndGivesThemBack) {
+    // Before a correction it opens with nothing handed over.
+    auto* empty = qobject_cast<CustomCurveEditorVC*>(screen->performSegue(CustomCurveEditorVC::segueIdentifier));
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->editorDelegate, nullptr);
+    EXPECT_TRUE(empty->inkList.empty());
+    EXPECT_EQ(empty->manualQuadInput.size(), 8u) << "the editor's own default set";
+    empty->close();
+
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    const auto corrected = *model().quadData->outputQuadCurveArray;
+    auto* editor = qobject_cast<CustomCurveEditorVC*>(screen->performSegue(CustomCurveEditorVC::segueIdentifier));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->editorDelegate, screen.get());
+    EXPECT_EQ(editor->inkList, model().quadData->inkList);
+    EXPECT_EQ(editor->manualQuadInput, corrected);
+    editor->findChild<QPushButton*>(QStringLiteral("finishEditingButton"))->click();
+    ASSERT_TRUE(model().quadData->outputQuadCurveArray);
+    EXPECT_EQ(model().quadData->outputQuadCurveArray->size(), 8u);
+    EXPECT_EQ(screen->quadCurveGraph->quadCurve, *model().quadData->outputQuadCurveArray);
+
+    // A set of another channel count would not fit the file's header.
+    const auto kept = *model().quadData->outputQuadCurveArray;
+    screen->didUpdateCurves(curves::QuadDataFile::Curves(3, std::vector<double>(256, 1.0)));
+    EXPECT_EQ(*model().quadData->outputQuadCurveArray, kept);
+    screen->didUpdateCurves(curves::QuadDataFile::Curves(8, std::vector<double>(256, 7.0)));
+    EXPECT_EQ(*model().quadData->outputQuadCurveArray, curves::QuadDataFile::Curves(8, std::vector<double>(256, 7.0)));
+}
+
+using LinearizationExport = LinearizationScreenTest;
+
+TEST_F(LinearizationExport, WithoutInputsEachKindSaysSoItsOwnWayAndWritesNothing) {
+    struct Case {
+        int item;
+        const char* logLine;
+        const char* devLine;
+        bool alert;
+    };
+    const Case cases[] = {{0, "Exporting as .quad file", nullptr, true},
+                          {1, "Exporting as .acv Photoshop Curve file", nullptr, false},
+                          {2, "Exporting as .cube Photoshop LUT file", "Can't get valid correction curve", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.logLine);
+        services.alerts->shown.clear();
+        screen->exportOptionsPopupSelectionDidChange(c.item);
+        button("saveButtonPressed")->click();
+        EXPECT_TRUE(log.devLogContains(c.logLine));
+        if (c.devLine) {
+            EXPECT_TRUE(log.devLogContains(c.devLine));
+        }
+        ASSERT_EQ(services.alerts->shown.size(), c.alert ? 1u : 0u);
+        if (c.alert) {
+            EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Linearize");
+            EXPECT_EQ(services.alerts->shown[0].informativeText,
+                      "Please load a valid quad curve file and measurement data file and try again");
+        }
+        EXPECT_TRUE(services.savePanel->requests.empty());
+    }
+    // Measurements alone still cannot make a .quad.
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    services.alerts->shown.clear();
+    screen->exportOptionsPopupSelectionDidChange(0);
+    button("saveButtonPressed")->click();
+    EXPECT_EQ(services.alerts->shown.size(), 1u);
+    EXPECT_TRUE(services.savePanel->requests.empty());
+}
+
+TEST_F(LinearizationExport, ThePopupChoosesTheKindAndOtherKindsAreNotExported) {
+    auto* popup = find<QComboBox>("exportFileOptionsPopupButton");
+    popup->setFocus();
+    QTest::keyClick(popup, Qt::Key_Down);
+    EXPECT_EQ(screen->exportFormat, curves::ExportType::acv);
+    QTest::keyClick(popup, Qt::Key_Down);
+    EXPECT_EQ(screen->exportFormat, curves::ExportType::lut);
+    screen->exportOptionsPopupSelectionDidChange(3);
+    EXPECT_EQ(screen->exportFormat, curves::ExportType::quad);
+    screen->exportFormat = curves::ExportType::icc;
+    button("saveButtonPressed")->click();
+    EXPECT_TRUE(log.devLogContains("Unable to export as additional file types"));
+    EXPECT_TRUE(services.savePanel->requests.empty());
+}
+
+TEST_F(LinearizationExport, EachKindWritesItsFileThroughTheSavePanel) {
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    find<QPlainTextEdit>("quadNotesOutlet")->setPlainText(QStringLiteral("edited note\nsecond line"));
+
+    const auto quadOut = dir.file("out/linearized.quad");
+    std::filesystem::create_directories(quadOut.parent_path());
+    services.savePanel->answers = {quadOut, dir.file("out/correction.acv"), dir.file("out/correction.cube")};
+    for (int item : {0, 1, 2}) {
+        screen->exportOptionsPopupSelectionDidChange(item);
+        button("saveButtonPressed")->click();
+    }
+    ASSERT_EQ(services.savePanel->requests.size(), 3u);
+    EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"quad"});
+    EXPECT_EQ(services.savePanel->requests[1].allowedFileTypes, std::vector<std::string>{"acv"});
+    EXPECT_EQ(services.savePanel->requests[2].allowedFileTypes, std::vector<std::string>{"cube"});
+    EXPECT_TRUE(services.alerts->shown.empty());
+
+    const auto written = readBack(quadOut);
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(*written->inputQuadCurveArray, wholeUnits(*model().quadData->outputQuadCurveArray));
+    EXPECT_EQ(written->quadNotes, std::optional<std::string>("edited note\nsecond line"));
+    EXPECT_EQ(written->inkList, model().quadData->inkList);
+
+    const auto image = curves::imageSpaceCurve(correction());
+    auto acv = curves::makeAcvCurvePoints(image);
+    const auto acvBytes = curves::PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData());
+    EXPECT_EQ(test_support::readBytes(dir.file("out/correction.acv")), std::string(acvBytes.begin(), acvBytes.end()));
+    EXPECT_EQ(test_support::readBytes(dir.file("out/correction.cube")),
+              curves::PhotoshopCubeLUT(image).makeCube().value());
+}
+
+TEST_F(LinearizationExport, AQuadExportAfterTheEditorWritesTheEditedCurves) {
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", fourInks));
+    const curves::QuadDataFile::Curves edited(4, curves::linspace(256, 0, 30000));
+    screen->didUpdateCurves(edited);
+    services.savePanel->answers = {dir.file("edited.quad")};
+    button("saveButtonPressed")->click();
+    const auto written = readBack(dir.file("edited.quad"));
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(*written->inputQuadCurveArray, wholeUnits(edited));
+}
+
+TEST_F(LinearizationExport, AFailedWriteShowsTheSaveErrorAndLeavesNoFile) {
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    for (int item : {0, 1, 2}) {
+        SCOPED_TRACE(item);
+        services.alerts->shown.clear();
+        services.savePanel->answers = {dir.file("no-such-folder/out.file")};
+        screen->exportOptionsPopupSelectionDidChange(item);
+        button("saveButtonPressed")->click();
+        ASSERT_EQ(services.alerts->shown.size(), 1u);
+        EXPECT_EQ(services.alerts->shown[0].messageText, "Error Saving Quad File");
+        EXPECT_FALSE(std::filesystem::exists(dir.file("no-such-folder")));
+    }
+}
+
+using LinearizationDrops = LinearizationScreenTest;
+
+TEST_F(LinearizationDrops, ASingleDroppedFileOfAnyMeasurementKindLoadsAndRefreshesEverything) {
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    for (const char* name : {"wedge.txt", "wedge.csv", "WEDGE.TXT"}) {
+        SCOPED_TRACE(name);
+        auto L = darkMidtones();
+        L[10] += std::string(name) == "wedge.csv" ? 3 : 0;
+        const auto file = labListFile(dir, name, L);
+        const auto posts = ramps.objects().size();
+        screen->handleDroppedFile(file);
+        EXPECT_EQ(text("measurementFileNameLabel"), QString::fromUtf8(name));
+        EXPECT_EQ(screen->measurementGraph->measuredValues, model().separatedLABArrays[0]);
+        EXPECT_EQ(screen->measurementGraph->smoothedValues, model().smoothedMeasuredValues[0])
+            << "the graph never mixes two files";
+        EXPECT_GE(ramps.objects().size(), posts + 2);
+        EXPECT_EQ(*model().quadData->outputQuadCurveArray, *model().linearizedQuadCurves())
+            << "the corrected curves follow the new measurements";
+    }
+    SKIP_WITHOUT_SHARED_TEST_DATA();
+    screen->handleDroppedFile(test_support::sharedTestFile("measurements/argyll-grey21-coated-konly.ti3"));
+    EXPECT_EQ(text("measurementFileNameLabel"), QStringLiteral("argyll-grey21-coated-konly.ti3"));
+}
+
+TEST_F(LinearizationDrops, ADropOnTheDropViewReachesTheScreen) {
+    const auto file = labListFile(dir, "wedge.txt", darkMidtones());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(screen->dropView, &enter);
+    QDragMoveEvent move(QPoint(6, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(screen->dropView, &move);
+    QDropEvent drop(QPointF(6, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(screen->dropView, &drop);
+    EXPECT_EQ(text("measurementFileNameLabel"), QStringLiteral("wedge.txt"));
+}
+
+TEST_F(LinearizationDrops, SeveralFilesAreTakenInOrderSkippingWhatCannotBeUsed) {
+    const auto quad = quadFile(dir, "ramp.quad", eightInks);
+    const auto first = labListFile(dir, "first.txt", darkMidtones());
+    auto L = darkMidtones();
+    L[8] -= 4;
+    const auto second = labListFile(dir, "second.ti3", L);
+    test_support::writeBytes(dir.file("empty.csv"), "");
+    // The quad comes first, before any correction: the files after it are
+    // taken all the same.
+    screen->handleDroppedFiles({quad, first, dir.file("empty.csv"), dir.file("missing.txt"), second});
+    EXPECT_EQ(text("quadCurveFileNameLabel"), QStringLiteral("ramp.quad"));
+    EXPECT_EQ(text("measurementFileNameLabel"), QStringLiteral("second.ti3"));
+    EXPECT_EQ(services.alerts->shown.size(), 2u) << "one alert per file that could not be used";
+    ASSERT_TRUE(model().quadData->outputQuadCurveArray);
+    EXPECT_EQ(*model().quadData->outputQuadCurveArray, *model().linearizedQuadCurves());
+    EXPECT_EQ(screen->measurementGraph->measuredValues, model().separatedLABArrays[0]);
+    EXPECT_EQ(screen->measurementGraph->smoothedValues, model().smoothedMeasuredValues[0]);
+    const auto posted = ramps.last<LabRampsPayload>();
+    EXPECT_EQ(posted[0], linearization::resampleLabTo21(model().smoothedMeasurements));
+}
+
+TEST(LinearizationOpenRecent, RecentFilesOpenOnTheLinearizationScreenAndMissingOnesAlert) {
+    test_support::ScratchDirectory dir;
+    platform::QtRecentDocuments().clearRecentDocuments();
+    ApplicationShell shell;
+    auto alerts = std::make_shared<platform::RecordingAlertPresenter>();
+    platform::services().alerts = alerts;
+    auto& window = shell.mainWindow();
+    auto* screen = window.linearizationScreenPlace()->findChild<qcv2LinearizationViewController*>();
+    ASSERT_NE(screen, nullptr);
+    const auto wedge = labListFile(dir, "recent.txt", darkMidtones());
+    const auto quad = quadFile(dir, "recent.quad", eightInks);
+    platform::noteNewRecentDocument(quad);
+    platform::noteNewRecentDocument(wedge);
+    window.findChild<QTabWidget*>()->setCurrentIndex(0);
+
+    const auto trigger = [&](const std::string& name) {
+        for (auto* action : window.openRecentMenu()->actions())
+            if (action->text() == QString::fromStdString(name)) return action->trigger(), true;
+        return false;
+    };
+    ASSERT_TRUE(trigger("recent.txt"));
+    EXPECT_EQ(window.findChild<QTabWidget*>()->currentIndex(), 1);
+    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("measurementFileNameLabel"))->text(),
+              QStringLiteral("recent.txt"));
+    ASSERT_TRUE(trigger("recent.quad"));
+    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("quadCurveFileNameLabel"))->text(),
+              QStringLiteral("recent.quad"));
+    EXPECT_TRUE(screen->model.quadData->outputQuadCurveArray);
+
+    // A file gone since: the screen's load-failure alert, the list as it was.
+    std::filesystem::remove(wedge);
+    const auto before = shell.delegate().dc->recentDocuments();
+    ASSERT_TRUE(trigger("recent.txt"));
+    ASSERT_EQ(alerts->shown.size(), 1u);
+    EXPECT_EQ(alerts->shown[0].messageText, "Failed to Load Measurement Data");
+    EXPECT_EQ(shell.delegate().dc->recentDocuments(), before);
+    platform::QtRecentDocuments().clearRecentDocuments();
+}
+
+} // namespace appui::uitest
