@@ -20,9 +20,6 @@ public:
     MainWindow& mainWindow() const { return *window_; }
 
 private:
-    // The linearization screen in its tab, opening its kinds from Open Recent.
-    void installLinearizationScreen();
-
     std::shared_ptr<AppDelegate> delegate_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -10,6 +10,7 @@
 
 #include "app/ui/AppDelegate.h"
 #include "app/ui/ImagePreviewPanelController.h"
+#include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
 
@@ -35,6 +36,11 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
     blendingScreen_ = new v2InkModelBlendingViewController(blendingPlace_);
     blendingPlace_->layout()->addWidget(blendingScreen_);
     blendingScreen_->registerRecentDocumentKinds(router_);
+    linearizationScreen_ = new qcv2LinearizationViewController(linearizationPlace_);
+    linearizationPlace_->layout()->addWidget(linearizationScreen_);
+    router_.registerScreen(
+        linearizationScreen_, qcv2LinearizationViewController::openedFileExtensions,
+        [screen = linearizationScreen_](const std::filesystem::path& file) { screen->openFile(file); });
     screens_->addTab(blendingPlace_, tr("Blending"));
     screens_->addTab(linearizationPlace_, tr("Linearization"));
     setCentralWidget(screens_);

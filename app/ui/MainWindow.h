@@ -12,6 +12,7 @@ namespace appui {
 
 class AppDelegate;
 class ImagePreviewPanelController;
+class qcv2LinearizationViewController;
 class v2InkModelBlendingViewController;
 
 // The main window: the blending and linearization screens side by side in
@@ -23,6 +24,7 @@ public:
 
     QWidget* blendingScreenPlace() const { return blendingPlace_; }
     v2InkModelBlendingViewController* blendingScreen() const { return blendingScreen_; }
+    qcv2LinearizationViewController* linearizationScreen() const { return linearizationScreen_; }
     QWidget* linearizationScreenPlace() const { return linearizationPlace_; }
     QMenu* openRecentMenu() const { return openRecentMenu_; }
     // The image-preview panel, shown by Window > Image Preview.
@@ -46,6 +48,7 @@ private:
     QTabWidget* screens_ = nullptr;
     QWidget* blendingPlace_ = nullptr;
     v2InkModelBlendingViewController* blendingScreen_ = nullptr;
+    qcv2LinearizationViewController* linearizationScreen_ = nullptr;
     QWidget* linearizationPlace_ = nullptr;
     QMenu* openRecentMenu_ = nullptr;
     ImagePreviewPanelController* imagePreviewPanel_ = nullptr;

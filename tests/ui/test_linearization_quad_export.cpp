@@ -369,7 +369,7 @@ TEST(LinearizationOpenRecent, RecentFilesOpenOnTheLinearizationScreenAndMissingO
     auto alerts = std::make_shared<platform::RecordingAlertPresenter>();
     platform::services().alerts = alerts;
     auto& window = shell.mainWindow();
-    auto* screen = window.linearizationScreenPlace()->findChild<qcv2LinearizationViewController*>();
+    auto* screen = window.linearizationScreen();
     ASSERT_NE(screen, nullptr);
     const auto wedge = labListFile(dir, "recent.txt", darkMidtones());
     const auto quad = quadFile(dir, "recent.quad", eightInks);
