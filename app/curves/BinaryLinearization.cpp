@@ -60,6 +60,13 @@ public:
         if (constant_) return *constant_;
         return keys_->valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024));
     }
+    // The same, the segment found beforehand on keyframes at `times`; used
+    // when this curve's keyframes lie at those times.
+    double at(std::size_t k, std::optional<std::size_t> segment) const {
+        if (constant_) return *constant_;
+        return keys_->valueInSegment(segment, KeyframeCurve::sampleTime(k, 1.0 / 1024));
+    }
+    bool hasTimes(const std::vector<double>& times) const { return keys_ && !constant_ && keys_->times() == times; }
 
 private:
     std::optional<double> constant_;
@@ -88,19 +95,28 @@ std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::
     struct Reading {
         double c, w, f;
         std::size_t i;
+        // Segments of points i and i + 1 on the 256 grid's keyframes.
+        std::optional<std::size_t> segment, nextSegment;
     };
     std::vector<std::size_t> kept{0};
     for (std::size_t b = 1; b < 255; ++b) kept.push_back(4 * b + 4);
 
     const auto grid256 = normalizeToUnit(step256);
     const Resampled t(grid256, target);
+    // Every curve of 256 finite values has its keyframes at the 256 grid's
+    // times, so the segments of the points read are found once for all.
+    const KeyframeCurve gridTimes(grid256, grid256, false);
+    const auto segmentOfPoint = [&](std::size_t k) {
+        return gridTimes.insideSegment(KeyframeCurve::sampleTime(k, 1.0 / 1024));
+    };
     std::vector<Reading> readings;
     readings.reserve(kept.size());
     for (const std::size_t j : kept) {
         const double tj = t.at(j);
         const double c = std::isnan(tj) ? 0.0 : std::clamp(tj, 0.0, 100.0);
         const std::size_t i = gridIndexOf(c);
-        readings.push_back({c, grid[i], i + 1 < grid.size() ? grid[i + 1] : 1023, i});
+        readings.push_back({c, grid[i], i + 1 < grid.size() ? grid[i + 1] : 1023, i, segmentOfPoint(i),
+                            i + 1 < grid.size() ? segmentOfPoint(i + 1) : std::nullopt});
     }
 
     std::vector<std::vector<double>> result;
@@ -112,11 +128,12 @@ std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::
         // and a reading between two zeros gives 0; only a reading at the grid's
         // last point (whose right-hand value is 1023) is worked out.
         const bool unused = std::all_of(curve.begin(), curve.end(), [](double v) { return v == 0; });
+        const bool onGrid = q.hasTimes(gridTimes.times());
         for (std::size_t r = 0; r < readings.size(); ++r) {
-            const auto& [c, w, f, i] = readings[r];
+            const auto& [c, w, f, i, segment, nextSegment] = readings[r];
             if (unused && i + 1 < grid.size()) continue;
-            const double m = q.at(i);
-            const double g = i + 1 < grid.size() ? q.at(i + 1) : 1023;
+            const double m = onGrid ? q.at(i, segment) : q.at(i);
+            const double g = i + 1 < grid.size() ? (onGrid ? q.at(i + 1, nextSegment) : q.at(i + 1)) : 1023;
             reduced[r] = (m == 0 && g == 0) ? 0.0 : (g - m) / (f - w) * (c - w) + m;
         }
         reduced[255] = q.at(last);

@@ -88,6 +88,16 @@ std::size_t KeyframeCurve::segmentOf(double t) const {
     return static_cast<std::size_t>(upper - x_.begin()) - 1;
 }
 
+std::optional<std::size_t> KeyframeCurve::insideSegment(double t) const {
+    if (x_.empty() || t <= x_.front() || t >= x_.back()) return std::nullopt;
+    return segmentOf(t);
+}
+
+double KeyframeCurve::valueInSegment(std::optional<std::size_t> segment, double t) const {
+    if (segment) return between(*segment, t);
+    return t <= x_.front() ? y_.front() : y_.back();
+}
+
 double KeyframeCurve::valueAt(double t) const {
     if (t <= x_.front()) return y_.front();
     if (t >= x_.back()) return y_.back();

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,14 @@ public:
     double valueAt(double t, std::size_t& segment) const;
     static constexpr std::size_t unknownSegment = static_cast<std::size_t>(-1);
     static double sampleTime(std::size_t k, double step) { return static_cast<double>(k) * step; }
+
+    // The segment holding t when t lies strictly inside the keyframes' span;
+    // none at or beyond either end. Curves with the same keyframe times share
+    // it, so one search serves them all:
+    // valueInSegment(insideSegment(t), t) is valueAt(t).
+    std::optional<std::size_t> insideSegment(double t) const;
+    double valueInSegment(std::optional<std::size_t> segment, double t) const;
+    const std::vector<double>& times() const { return x_; }
 
 private:
     std::size_t segmentOf(double t) const;
