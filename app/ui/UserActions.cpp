@@ -1,20 +1,17 @@
 #include "app/ui/UserActions.h"
 
 #include <QAbstractSlider>
-#include <QSignalBlocker>
 
 namespace appui {
 
 void onUserSliderMove(QAbstractSlider* slider, std::function<void(int)> action) {
     // actionTriggered comes only from user input, with the new position
-    // already set but not yet the value: the value is taken over quietly so
-    // that the action reads the slider as the user left it.
+    // already set but not yet the value: the value is taken over first, so
+    // that the action reads the slider as the user left it (the slider's own
+    // setValue that follows then changes nothing).
     QObject::connect(slider, &QAbstractSlider::actionTriggered, slider, [slider, action = std::move(action)](int) {
         const int position = slider->sliderPosition();
-        {
-            const QSignalBlocker quiet(slider);
-            slider->setValue(position);
-        }
+        slider->setValue(position);
         action(position);
     });
 }

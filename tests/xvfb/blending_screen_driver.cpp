@@ -1,0 +1,189 @@
+// The application's main window on a real display, reporting what a script
+// driving it with real X input needs to know, one line each:
+//
+//   ready <name> <x> <y> <w> <h>      where a control is on screen (global pixels)
+//   handle <slider> <x> <y>           the centre of a slider's knob
+//   popup <name> <index> <text>       a pop-up's selected item, when it changes
+//   slider <name> <value>             a tone slider's value, when it changes
+//   state printer=<n> inkset=<name> media=<name> toner=<name> channels=<n>
+//   notes <the summary's cyan line>   when the blend summary changes
+//   preview <generation> <w> <h> <dark rgb> <mid rgb> <light rgb>
+//   dialog <title>                    a file dialog has opened
+//
+//   blending_screen_driver window          the window, until it closes
+//   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
+//       "quad <header> <channels> <K at 0, 128, 255> <sum of the last two channels>"
+//       or "unreadable"
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTimer>
+#include <cstdio>
+#include <numeric>
+#include <string>
+
+#include "app/curves/QuadDataFile.h"
+#include "app/ui/ApplicationShell.h"
+#include "app/ui/ColorPreviewImageView.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/TonedPreviewRenderer.h"
+#include "app/ui/v2InkModelBlendingViewController.h"
+#include "platform/FileIO.h"
+
+namespace {
+
+void printLine(const QString& line) {
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void printGeometry(const QWidget* widget) {
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    printLine(QStringLiteral("ready %1 %2 %3 %4 %5")
+                  .arg(widget->objectName())
+                  .arg(origin.x())
+                  .arg(origin.y())
+                  .arg(widget->width())
+                  .arg(widget->height()));
+}
+
+void printHandle(QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.subControls = QStyle::SC_SliderHandle;
+    const QRect knob = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    const QPoint centre = slider->mapToGlobal(knob.center());
+    printLine(QStringLiteral("handle %1 %2 %3").arg(slider->objectName()).arg(centre.x()).arg(centre.y()));
+}
+
+QString rgb(QRgb c) { return QStringLiteral("%1,%2,%3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)); }
+
+int readQuad(const char* file) {
+    std::string bytes;
+    curves::QuadDataFile quad;
+    if (!platform::readWholeFile(file, bytes, curves::maximumQuadFileBytes) ||
+        !quad.load(curves::QuadDataFile::linesFromText(bytes)) || !quad.inputQuadCurveArray) {
+        printLine(QStringLiteral("unreadable"));
+        return 1;
+    }
+    const auto& curves = *quad.inputQuadCurveArray;
+    double lastTwo = 0;
+    for (std::size_t c = curves.size() >= 2 ? curves.size() - 2 : 0; c < curves.size(); ++c)
+        lastTwo += std::accumulate(curves[c].begin(), curves[c].end(), 0.0);
+    printLine(QStringLiteral("quad %1 %2 %3 %4 %5 %6")
+                  .arg(QString::fromStdString(quad.printerInfo).replace(' ', '_'))
+                  .arg(curves.size())
+                  .arg(curves[0][0])
+                  .arg(curves[0][128])
+                  .arg(curves[0][255])
+                  .arg(lastTwo));
+    return 0;
+}
+
+int runWindow() {
+    // The dialogs drawn by Qt itself, the same on every desktop.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    appui::ApplicationShell shell;
+    auto& window = shell.mainWindow();
+    window.move(0, 0);
+    window.resize(1200, 800);
+    window.show();
+    auto* screen = window.blendingScreen();
+
+    const QList<QComboBox*> popUps{screen->printerModelSelectionMenu, screen->inkSetPopupSelectionMenu,
+                                   screen->mediaTypePopupMenu, screen->tonerSelectionPopupMenu};
+    const QList<QSlider*> sliders{
+        screen->cyanHighlightSlider,    screen->cyanMidtoneSlider,    screen->cyanShadowSlider,
+        screen->magentaHighlightSlider, screen->magentaMidtoneSlider, screen->magentaShadowSlider,
+        screen->yellowHighlightSlider,  screen->yellowMidtoneSlider,  screen->yellowShadowSlider};
+    const auto printState = [=] {
+        printLine(QStringLiteral("state printer=%1 inkset=%2 media=%3 toner=%4 channels=%5")
+                      .arg(screen->printerModelSelectionMenu->currentIndex())
+                      .arg(screen->inkSetPopupSelectionMenu->currentText().replace(' ', '_'))
+                      .arg(screen->mediaTypePopupMenu->currentText().replace(' ', '_'))
+                      .arg(screen->tonerSelectionPopupMenu->currentText().replace(' ', '_'))
+                      .arg(screen->printerModelSelection));
+    };
+    for (QComboBox* popUp : popUps)
+        QObject::connect(popUp, &QComboBox::currentIndexChanged, popUp, [=](int index) {
+            printLine(QStringLiteral("popup %1 %2 %3").arg(popUp->objectName()).arg(index).arg(popUp->currentText()));
+            QTimer::singleShot(0, printState);
+        });
+    for (QSlider* slider : sliders)
+        QObject::connect(slider, &QSlider::valueChanged, slider, [=](int value) {
+            printLine(QStringLiteral("slider %1 %2").arg(slider->objectName()).arg(value));
+        });
+
+    // What changes later than an action: the summary, the preview, dialogs.
+    QString lastNotes;
+    std::uint64_t lastPreview = 0;
+    QWidget* lastDialog = nullptr;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString notes = QString::fromStdString(screen->quadData->quadNotes.value_or(""));
+        if (notes != lastNotes) {
+            lastNotes = notes;
+            for (const QString& line : notes.split('\n'))
+                if (line.startsWith(QStringLiteral("Cyan"))) printLine(QStringLiteral("notes ") + line);
+        }
+        const std::uint64_t shown = screen->previewRenderer().shownGeneration();
+        if (shown != lastPreview && screen->mainImageView->hasImage()) {
+            lastPreview = shown;
+            const QImage& picture = *screen->mainImageView->image();
+            const int y = picture.height() / 2;
+            // A top-to-bottom gradient picture: dark top, light bottom.
+            const int x = picture.width() / 2;
+            printLine(QStringLiteral("preview %1 %2 %3 %4 %5 %6")
+                          .arg(shown)
+                          .arg(picture.width())
+                          .arg(picture.height())
+                          .arg(rgb(picture.pixel(x, picture.height() / 10)))
+                          .arg(rgb(picture.pixel(x, y)))
+                          .arg(rgb(picture.pixel(x, picture.height() * 9 / 10))));
+        }
+        QWidget* dialog = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<QFileDialog*>(top) && top->isVisible()) dialog = top;
+        if (dialog != lastDialog) {
+            lastDialog = dialog;
+            if (dialog) printLine(QStringLiteral("dialog ") + dialog->windowTitle());
+        }
+    });
+    watch.start(30);
+
+    QTimer::singleShot(500, [=] {
+        for (QComboBox* popUp : popUps) printGeometry(popUp);
+        for (QSlider* slider : sliders) {
+            printGeometry(slider);
+            printHandle(slider);
+        }
+        for (const char* name :
+             {"loadImageButton", "saveQuadButton", "mainImageView", "blendedSampleView", "inkPercentGraph"})
+            printGeometry(screen->findChild<QWidget*>(QString::fromLatin1(name)));
+        printState();
+    });
+    // Knob positions follow the values.
+    for (QSlider* slider : sliders)
+        QObject::connect(slider, &QSlider::valueChanged, slider, [slider] { printHandle(slider); });
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Vellumcrest"));
+    QApplication::setApplicationName(QStringLiteral("Tintsmith"));
+    const std::string mode = argc > 1 ? argv[1] : "window";
+    if (mode == "read-quad" && argc > 2) return readQuad(argv[2]);
+    return runWindow();
+}

@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# The blending screen in the real main window on a private Xvfb display,
+# driven by real X input the way a user goes:
+#   - picks a printer model, an ink set, a media type and a toner from the
+#     pop-ups (click, arrow keys, Return) and drags two tone sliders;
+#   - opens a greyscale TIFF made by ImageMagick through the open dialog
+#     (typing its path) and sees the toned preview, then drags a slider again
+#     and sees the preview follow;
+#   - saves the .quad through the save dialog and reads it back with the
+#     product's .quad reader.
+# Screenshots go to the working directory's xvfb-blending folder.
+# Usage: test_blending_screen.sh <driver executable>
+set -euo pipefail
+driver=$1
+work=$(pwd)/xvfb-blending
+rm -rf "$work"
+mkdir -p "$work"
+
+out="$work/driver.out"
+: >"$out"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=("$!")
+for _ in $(seq 200); do
+  [[ -s "$work/display" ]] && break
+  sleep 0.05
+done
+[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+display=":$(head -n 1 "$work/display")"
+for _ in $(seq 100); do
+  xdotool getmouselocation --display "$display" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+export DISPLAY=$display
+export QT_QPA_PLATFORM=xcb
+# The settings (Open Recent) of this run only.
+export XDG_CONFIG_HOME="$work/config"
+
+fail() { echo "FAIL: $*" >&2; echo "--- driver output" >&2; tail -n 40 "$out" >&2; exit 1; }
+
+# Waits until the output has a line matching the pattern (ERE) after line
+# $2 (default 0); prints the last such line.
+await() {
+  local pattern=$1 after=${2:-0} line
+  for _ in $(seq 300); do
+    line=$(tail -n +"$((after + 1))" "$out" | grep -E "$pattern" | tail -n 1 || true)
+    [[ -n "$line" ]] && { echo "$line"; return 0; }
+    sleep 0.05
+  done
+  fail "no line matching '$pattern'"
+}
+mark() { wc -l <"$out"; }
+shot() { ffmpeg -loglevel error -f x11grab -video_size 1280x1024 -i "$display" -frames:v 1 -y "$work/$1.png"; }
+centre() { # name -> "x y" of the control's centre
+  local x y w h
+  read -r _ _ x y w h < <(grep "^ready $1 " "$out" | tail -n 1)
+  echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+# A pop-up: click it open, move down to the item, take it.
+choose() { # pop-up name, number of items down from the current one
+  local at keys=()
+  at=$(mark)
+  xdotool mousemove $(centre "$1") click 1
+  sleep 0.4
+  for _ in $(seq "$2"); do keys+=(Down); done
+  xdotool key "${keys[@]}" Return
+  await "^popup $1 " "$at" >/dev/null
+  sleep 0.2
+}
+
+# A slider: press on its knob, drag by a number of pixels, release.
+drag_slider() { # name, pixels
+  local hx hy i steps=6
+  read -r _ _ hx hy < <(grep "^handle $1 " "$out" | tail -n 1)
+  xdotool mousemove "$hx" "$hy" mousedown 1
+  sleep 0.1
+  for i in $(seq $steps); do
+    xdotool mousemove $((hx + $2 * i / steps)) "$hy"
+    sleep 0.03
+  done
+  xdotool mouseup 1
+  sleep 0.3
+}
+
+state_field() { await '^state ' | tr ' ' '\n' | sed -n "s/^$1=//p"; }
+
+"$driver" window >>"$out" 2>"$work/driver.err" &
+pids+=("$!")
+await '^state ' >/dev/null
+await '^ready inkPercentGraph ' >/dev/null
+shot start
+
+# --- printer, ink set, media, toner ----------------------------------------
+choose printerModelSelectionMenu 3 # the ten-channel model with V and MK
+[[ $(state_field printer) == 3 && $(state_field channels) == 11 ]] || fail "printer model not taken"
+[[ $(state_field inkset) == PSeries_Pro10 ]] || fail "the printer did not bring its ink set"
+choose inkSetPopupSelectionMenu 1 # from PSeries Pro10 down to CCPro HDM K3
+[[ $(state_field inkset) == CCPro_HDM_K3 ]] || fail "ink set not taken"
+[[ $(state_field printer) == 0 ]] || fail "this ink set moves the printer pop-up to the first model"
+choose printerModelSelectionMenu 1 # the ten-channel K3 model again: OR and GR
+[[ $(state_field channels) == 10 ]] || fail "ten-channel model not taken"
+choose mediaTypePopupMenu 1 # Matte
+[[ $(state_field media) == Matte ]] || fail "media not taken"
+choose tonerSelectionPopupMenu 2 # from Neutral down to Warm
+[[ $(state_field toner) == Warm ]] || fail "toner not taken"
+# The warm matte preset of the first ink set: yellow shadow at 64.
+await '^slider yellowShadowSlider 64$' >/dev/null
+
+# --- sliders: the toner turns Custom, the summary follows -------------------
+at=$(mark)
+drag_slider cyanHighlightSlider 40
+await '^popup tonerSelectionPopupMenu 0 Custom' "$at" >/dev/null
+line=$(await '^slider cyanHighlightSlider ' "$at")
+cyan=${line##* }
+[[ $cyan -gt 20 ]] || fail "the cyan highlight slider did not follow the drag ($cyan)"
+await "^notes Cyan Settings: $(printf '%d.%02d' $((cyan / 100)) $((cyan % 100)))," "$at" >/dev/null
+drag_slider magentaMidtoneSlider 25
+shot sliders
+
+# --- a greyscale TIFF through the open dialog -------------------------------
+convert -size 900x600 gradient:black-white -colorspace Gray -depth 8 "$work/wedge.tif"
+[[ $(identify -format '%[colorspace] %z' "$work/wedge.tif") == "Gray 8" ]] || fail "ImageMagick made no 8-bit grey TIFF"
+at=$(mark)
+xdotool mousemove $(centre loadImageButton) click 1
+await '^dialog Open an image file' "$at" >/dev/null
+sleep 0.3
+shot open-dialog
+xdotool type --delay 15 "$work/wedge.tif"
+xdotool key Return
+line=$(await '^preview [0-9]+ 900 600 ' "$at")
+read -r _ _ _ _ dark mid light <<<"$line"
+IFS=, read -r dr dg db <<<"$dark"
+IFS=, read -r mr mg mb <<<"$mid"
+IFS=, read -r lr lg lb <<<"$light"
+[[ $dr -lt $mr && $mr -lt $lr ]] || fail "the toned picture does not run dark to light ($line)"
+# Warm with added cyan: the tone is not a neutral grey in the midtones.
+[[ $mr -ne $mb || $mg -ne $mb ]] || fail "the preview is not toned ($line)"
+sleep 0.3
+shot toned-preview
+
+at=$(mark)
+drag_slider yellowShadowSlider -60
+line2=$(await '^preview [0-9]+ 900 600 ' "$at")
+[[ "${line2#* * }" != "${line#* * }" ]] || fail "the preview did not follow the slider ($line2)"
+sleep 0.3
+shot toned-preview-after-slider
+
+# --- the .quad through the save dialog, read back ---------------------------
+at=$(mark)
+xdotool mousemove $(centre saveQuadButton) click 1
+await '^dialog ' "$at" >/dev/null
+sleep 0.3
+shot save-dialog
+xdotool type --delay 15 "$work/blend.quad"
+xdotool key Return
+for _ in $(seq 100); do [[ -s "$work/blend.quad" ]] && break; sleep 0.05; done
+[[ -s "$work/blend.quad" ]] || fail "the save dialog wrote no file"
+[[ $(head -n 1 "$work/blend.quad") == "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR" ]] || fail "wrong header"
+[[ -n $(tail -c 1 "$work/blend.quad") ]] || fail "the file ends in a line feed"
+grep -q "^# Cyan Settings: $(printf '%d.%02d' $((cyan / 100)) $((cyan % 100)))," "$work/blend.quad" ||
+  fail "the blend summary is not in the notes"
+read -r word header channels k0 k128 k255 zeros < <("$driver" read-quad "$work/blend.quad" 2>/dev/null)
+[[ $word == quad && $channels == 10 ]] || fail "the product's reader did not take the file ($word $channels)"
+[[ $zeros == 0 ]] || fail "the OR and GR channels are not empty ($zeros)"
+awk -v a="$k0" -v b="$k255" 'BEGIN { exit !(a == 0 && b > 10000) }' || fail "the K channel is not a ramp ($k0 .. $k255)"
+
+echo "blending screen under X: all checks passed"
