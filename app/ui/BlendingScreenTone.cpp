@@ -13,6 +13,7 @@
 #include "app/ui/InkPercentGraph.h"
 #include "app/ui/LabABGraphData.h"
 #include "app/ui/NotificationPayloads.h"
+#include "app/ui/QuadCurveGraphPanelController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
 
@@ -132,6 +133,14 @@ void v2InkModelBlendingViewController::didUpdateCurves(const std::vector<std::ve
     quadData->outputQuadCurveArray = curves;
     KCMYtoningBlend->blendedCurve = curves;
     postBlendedQuadValues();
+}
+
+void v2InkModelBlendingViewController::showQuadCurvePanel() {
+    quadCurveWindowPanel->inklist = quadData->inkList;
+    // The panel plots what it is handed as it does every posted blend.
+    quadCurveWindowPanel->updateInkGraphsWithNotification(
+        {curves::NotificationName::didUpdateBlendedQuadValues(), BlendedCurvesPayload(KCMYtoningBlend->blendedCurve)});
+    quadCurveWindowPanel->showWindow();
 }
 
 } // namespace appui

@@ -11,6 +11,7 @@
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/PopUpItems.h"
+#include "app/ui/QuadCurveGraphPanelController.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/UserActions.h"
 #include "platform/FatalError.h"
@@ -20,6 +21,7 @@ namespace appui {
 
 v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* parent)
     : QWidget(parent),
+      quadCurveWindowPanel(std::make_unique<QuadCurveGraphPanelController>(this)),
       ui_(std::make_unique<Ui::v2InkModelBlendingViewController>()) {
     ui_->setupUi(this);
     previewRenderer_ = new TonedPreviewRenderer(inkBlendPreviewFilter->mapFilter, this);
@@ -138,6 +140,7 @@ void v2InkModelBlendingViewController::wireActions() {
     connect(ui_->saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
     connect(ui_->loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
     connect(ui_->customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
+    connect(ui_->showQuadCurvePanelButton, &QPushButton::clicked, this, [this] { showQuadCurvePanel(); });
 }
 
 void v2InkModelBlendingViewController::viewDidLoad() {
@@ -188,7 +191,10 @@ void v2InkModelBlendingViewController::updateMediaTypeMenu() {
     for (int i = 0; i < mediaTypePopupMenu->count(); ++i) setItemEnabled(mediaTypePopupMenu, i, true);
 }
 
-void v2InkModelBlendingViewController::chooseInkList(const std::vector<std::string>& list) { quadData->inkList = list; }
+void v2InkModelBlendingViewController::chooseInkList(const std::vector<std::string>& list) {
+    quadData->inkList = list;
+    quadCurveWindowPanel->inklist = list;
+}
 
 std::optional<std::string> v2InkModelBlendingViewController::selectedMediaTitle() const {
     if (mediaTypePopupMenu->currentIndex() < 0) return std::nullopt;

@@ -37,6 +37,7 @@ namespace appui {
 class ColorPreviewImageView;
 class ColorSampleView;
 class CustomCurveEditorVC;
+class QuadCurveGraphPanelController;
 class RecentDocumentRouter;
 class TonedPreviewRenderer;
 
@@ -61,6 +62,8 @@ public:
     curves::InksetType inksetType = curves::InksetType::KCMY;
     curves::InkList inkList;
     std::shared_ptr<inks::TonerColorModel> KCMYtoningBlend = std::make_shared<inks::TonerColorModel>();
+    // The ink-curve panel, a tool window of its own; it follows every posted blend.
+    std::unique_ptr<QuadCurveGraphPanelController> quadCurveWindowPanel;
     std::optional<QSize> imageSize;
     // The printer model as the number of channels written: 8, 10 or 11 (the
     // ten-channel list with V and MK).
@@ -126,6 +129,10 @@ public:
     void prepareForSegue(const QString& identifier, QWidget* destination);
     void editCurvesPressed();
     void didUpdateCurves(const std::vector<std::vector<double>>& curves) override;
+
+    // Shows the ink-curve panel with the blend's curves under the ink list
+    // as it then stands.
+    void showQuadCurvePanel();
 
     // The refresh chain and its steps.
     void refreshBlend() override;

@@ -16,6 +16,8 @@
 #include "app/ui/InkPercentGraph.h"
 #include "app/ui/LabABGraphData.h"
 #include "app/ui/PopUpItems.h"
+#include "app/ui/QuadCurveGraph.h"
+#include "app/ui/QuadCurveGraphPanelController.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/BlendingScreenTestSupport.h"
 
@@ -425,6 +427,34 @@ TEST(BlendingScreenGraph, SpansZeroToHundredAndMinusToPlusFifteenWhateverTheValu
         EXPECT_EQ(axis->axisMaximum(), 15);
     }
     EXPECT_EQ(graph->chartDescription()->text(), QString());
+}
+
+} // namespace
+} // namespace appui
+
+namespace appui {
+namespace {
+
+TEST(BlendingScreenQuadCurvePanel, HasTheChannelNamesFromTheStartAndShowsTheBlendAsItThenStands) {
+    uitest::BlendingScreenFixture f;
+    auto& panel = *f.screen->quadCurveWindowPanel;
+    EXPECT_EQ(panel.inklist, curves::InkList().inkListfor8Ink);
+    EXPECT_TRUE(panel.windowFlags() & Qt::Tool);
+    EXPECT_FALSE(panel.isVisible());
+
+    f.choose("printerModelSelectionMenu", 3);
+    EXPECT_EQ(panel.inklist, curves::InkList().inkListforPro10Ink) << "the panel follows the chosen list";
+    f.find<QPushButton>("showQuadCurvePanelButton")->click();
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.quadCurveGraphView->quadCurve, f.screen->KCMYtoningBlend->blendedCurve);
+    EXPECT_EQ(panel.quadCurveGraphView->inkList, f.screen->quadData->inkList);
+    ASSERT_TRUE(panel.quadCurveGraphView->data());
+    EXPECT_GE(panel.quadCurveGraphView->data()->dataSetCount(), 1);
+
+    // It keeps following later blends.
+    f.drag("magentaHighlightSlider", 66);
+    EXPECT_EQ(panel.quadCurveGraphView->quadCurve, f.screen->KCMYtoningBlend->blendedCurve);
+    panel.close();
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 //   notes <the summary's cyan line>   when the blend summary changes
 //   preview <generation> <w> <h> <dark rgb> <mid rgb> <light rgb>
 //   dialog <title>                    a file dialog has opened
+//   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
+//                                     the linearization screen, when it changes
 //
 //   blending_screen_driver window          the window, until it closes
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
@@ -17,9 +19,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 #include <numeric>
@@ -30,6 +35,7 @@
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/TonedPreviewRenderer.h"
+#include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/FileIO.h"
 
@@ -94,6 +100,7 @@ int runWindow() {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     appui::ApplicationShell shell;
     auto& window = shell.mainWindow();
+    auto* tabs = window.findChild<QTabWidget*>();
     window.move(0, 0);
     window.resize(1200, 800);
     window.show();
@@ -127,6 +134,8 @@ int runWindow() {
     QString lastNotes;
     std::uint64_t lastPreview = 0;
     QWidget* lastDialog = nullptr;
+    QString lastLinearization;
+    auto* linearization = window.linearizationScreen();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         const QString notes = QString::fromStdString(screen->quadData->quadNotes.value_or(""));
@@ -157,6 +166,18 @@ int runWindow() {
             lastDialog = dialog;
             if (dialog) printLine(QStringLiteral("dialog ") + dialog->windowTitle());
         }
+        const auto& model = linearization->model;
+        const QString now = QStringLiteral("linearization quad=%1 channels=%2 measured=%3 linearized=%4")
+                                .arg(linearization->quadCurveFileNameLabel->text().replace(' ', '_'))
+                                .arg(model.quadData ? model.quadData->inkList.size() : 0)
+                                .arg(linearization->measurementFileNameLabel->text().replace(' ', '_'))
+                                .arg(model.quadData && model.quadData->outputQuadCurveArray
+                                         ? model.quadData->outputQuadCurveArray->size()
+                                         : 0);
+        if (now != lastLinearization) {
+            lastLinearization = now;
+            printLine(now);
+        }
     });
     watch.start(30);
 
@@ -169,7 +190,21 @@ int runWindow() {
         for (const char* name :
              {"loadImageButton", "saveQuadButton", "mainImageView", "blendedSampleView", "inkPercentGraph"})
             printGeometry(screen->findChild<QWidget*>(QString::fromLatin1(name)));
+        const QRect tab = tabs->tabBar()->tabRect(1);
+        const QPoint at = tabs->tabBar()->mapToGlobal(tab.topLeft());
+        printLine(QStringLiteral("ready linearizationTab %1 %2 %3 %4")
+                      .arg(at.x())
+                      .arg(at.y())
+                      .arg(tab.width())
+                      .arg(tab.height()));
         printState();
+    });
+    // The linearization screen's buttons are placed once its tab is shown.
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [=] {
+        QTimer::singleShot(300, [=] {
+            for (const char* name : {"loadQuadFilePressed", "loadMeasurmentData"})
+                if (auto* button = linearization->findChild<QWidget*>(QString::fromLatin1(name))) printGeometry(button);
+        });
     });
     // Knob positions follow the values.
     for (QSlider* slider : sliders)

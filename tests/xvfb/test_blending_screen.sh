@@ -7,7 +7,9 @@
 #     (typing its path) and sees the toned preview, then drags a slider again
 #     and sees the preview follow;
 #   - saves the .quad through the save dialog and reads it back with the
-#     product's .quad reader.
+#     product's .quad reader;
+#   - loads that .quad and a measured wedge on the linearization screen
+#     through its open dialogs and sees it linearize the blend's channels.
 # Screenshots go to the working directory's xvfb-blending folder.
 # Usage: test_blending_screen.sh <driver executable>
 set -euo pipefail
@@ -171,5 +173,34 @@ read -r word header channels k0 k128 k255 zeros < <("$driver" read-quad "$work/b
 [[ $word == quad && $channels == 10 ]] || fail "the product's reader did not take the file ($word $channels)"
 [[ $zeros == 0 ]] || fail "the OR and GR channels are not empty ($zeros)"
 awk -v a="$k0" -v b="$k255" 'BEGIN { exit !(a == 0 && b > 10000) }' || fail "the K channel is not a ramp ($k0 .. $k255)"
+
+# --- the saved .quad on the linearization screen ----------------------------
+# A 21-step wedge whose midtones print too dark, as a photographer's Lab list.
+{
+  printf 'GRAY\tLAB_L\tLAB_A\tLAB_B\n'
+  for step in $(seq 0 20); do
+    awk -v s="$step" 'BEGIN { g = s * 5; printf "%.1f\t%.3f\t0.10\t-1.00\n", g, 95 - 80 * (g / 100) ^ 0.75 }'
+  done
+} >"$work/wedge.txt"
+at=$(mark)
+xdotool mousemove $(centre linearizationTab) click 1
+await '^ready loadQuadFilePressed ' "$at" >/dev/null
+sleep 0.3
+at=$(mark)
+xdotool mousemove $(centre loadQuadFilePressed) click 1
+await '^dialog Choose a quad file' "$at" >/dev/null
+sleep 0.3
+xdotool type --delay 15 "$work/blend.quad"
+xdotool key Return
+await '^linearization quad=blend.quad channels=10 ' "$at" >/dev/null
+at=$(mark)
+xdotool mousemove $(centre loadMeasurmentData) click 1
+await '^dialog Choose a measurement file' "$at" >/dev/null
+sleep 0.3
+xdotool type --delay 15 "$work/wedge.txt"
+xdotool key Return
+await '^linearization quad=blend.quad channels=10 measured=wedge.txt linearized=10$' "$at" >/dev/null
+sleep 0.5
+shot linearization-screen
 
 echo "blending screen under X: all checks passed"
