@@ -148,13 +148,14 @@ void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N) {
 
 template <class T>
 void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorLength N) {
-    T acc[8] = {};
-    VectorLength i = 0;
     if (IA == 1 && IB == 1) {
-        for (; i + 8 <= N; i += 8)
-            for (int k = 0; k < 8; ++k) acc[k] += A[i + k] * B[i + k];
+        *C = dotProductContiguous(A, B, N);
+        return;
     }
-    for (; i < N; ++i) {
+    // Strided: every product added to the first running sum, the other seven
+    // staying 0, combined as in the contiguous loop.
+    T acc[8] = {};
+    for (VectorLength i = 0; i < N; ++i) {
         auto k = static_cast<VectorStride>(i);
         acc[0] += A[k * IA] * B[k * IB];
     }

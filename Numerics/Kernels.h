@@ -5,13 +5,15 @@
 // are taken as the kernels need them (vec: signed strides, unsigned length;
 // vmath: a 32-bit count). The library's call frame (Memory.h) checks the
 // limits before calling them. Every function exists for float and double
-// (explicit instances in Kernels.cpp).
+// (explicit instances in Kernels.cpp; the in-line dot loop here, and the
+// scaling kernel of WideKernels.cpp, built for each vector width).
 //
 // The BLAS and LAPACK routines are OpenBLAS's own (cblas.h, lapack.h), reached
 // through Platform.h; the FFT is FFTW3's (Platform.cpp).
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace numerics {
 
@@ -43,6 +45,38 @@ template <class T>
 void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N); // sqrt(sum x^2 / N)
 template <class T>
 void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorLength N); // sum A*B
+
+// dotProduct's loop for two contiguous runs, in line for the short dot
+// products that a call would otherwise dominate: eight running sums of
+// A[i + k] * B[i + k] over whole blocks of eight, the rest added to the
+// first, the eight combined pairwise. The sums are held in 16-byte vectors
+// (sum k in lane k % L of vector k / L; SSE2 on every x86-64 processor),
+// each lane added to in the order of the plain loop, so the result is the
+// same.
+template <class T>
+inline T dotProductContiguous(const T* A, const T* B, VectorLength N) {
+    typedef T Lanes __attribute__((vector_size(16)));
+    constexpr int L = 16 / sizeof(T);
+    Lanes acc[8 / L] = {};
+    VectorLength i = 0;
+    for (; i + 8 <= N; i += 8)
+        for (int j = 0; j < 8 / L; ++j) {
+            Lanes a, b;
+            std::memcpy(&a, A + i + j * L, sizeof a);
+            std::memcpy(&b, B + i + j * L, sizeof b);
+            acc[j] += a * b;
+        }
+    T sum[8];
+    std::memcpy(sum, acc, sizeof sum);
+    for (; i < N; ++i) sum[0] += A[i] * B[i];
+    return ((sum[0] + sum[1]) + (sum[2] + sum[3])) + ((sum[4] + sum[5]) + (sum[6] + sum[7]));
+}
+
+// X[i] *= s over a contiguous run, built for the machine's widest vectors
+// (WideKernels.cpp); the products are those of multiplyScalar and of the
+// BLAS scale, 0 * NaN and 0 * infinity included (NaN).
+void scaleInPlace(float* X, VectorLength N, float s);
+void scaleInPlace(double* X, VectorLength N, double s);
 
 // Scalar forms: C[i] = A[i] op *B.
 template <class T>

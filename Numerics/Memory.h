@@ -46,6 +46,14 @@
 // costs a fifth of a call at 64 elements.
 #define NUMERICS_ONE_BODY [[gnu::flatten]]
 
+// The dot product and scaling in place are called at a few dozen elements,
+// where the routine itself takes 5 to 20 ns and each instruction around it
+// adds about a percent: their common case (the checks, then the routine) is
+// inlined into the caller, so that the library adds no call of its own; every
+// other case is one out-of-line body.
+#define NUMERICS_INLINE_FRONT [[gnu::always_inline, gnu::flatten]] inline
+#define NUMERICS_OUT_OF_LINE [[gnu::noinline, gnu::flatten]]
+
 namespace numerics {
 
 // The two element types of the library. Every public function is one template
@@ -287,14 +295,16 @@ struct MemoryAccess<std::vector<T, Alloc>> {
     template <class F>
     static decltype(auto) withUnsafeMemory(const std::vector<T, Alloc>& array, F&& body) {
         const T* p = array.data();
-        if (p == nullptr && !array.empty()) platform::fatalError("Fatal error: Array is missing its pointer");
+        if (p == nullptr && !array.empty()) [[unlikely]]
+            platform::fatalError("Fatal error: Array is missing its pointer");
         return std::forward<F>(body)(UnsafeMemory<T>(p, 1, static_cast<int64_t>(array.size())));
     }
 
     template <class F>
     static decltype(auto) withUnsafeMutableMemory(std::vector<T, Alloc>& array, F&& body) {
         T* p = array.data();
-        if (p == nullptr && !array.empty()) platform::fatalError("Fatal error: Array is missing its pointer");
+        if (p == nullptr && !array.empty()) [[unlikely]]
+            platform::fatalError("Fatal error: Array is missing its pointer");
         const auto n = static_cast<int64_t>(array.size());
         return detail::callThenCheck(std::forward<F>(body), UnsafeMutableMemory<T>(p, 1, n), [&] {
             // The action may overwrite elements but must leave the storage in place.
@@ -311,7 +321,8 @@ struct MemoryAccess<std::span<T, Extent>> {
     template <class F>
     static decltype(auto) withUnsafeMemory(const std::span<T, Extent>& slice, F&& body) {
         const Element* p = slice.data();
-        if (p == nullptr && !slice.empty()) platform::fatalError("Fatal error: ArraySlice is missing its pointer");
+        if (p == nullptr && !slice.empty()) [[unlikely]]
+            platform::fatalError("Fatal error: ArraySlice is missing its pointer");
         return std::forward<F>(body)(UnsafeMemory<Element>(p, 1, static_cast<int64_t>(slice.size())));
     }
 
@@ -319,7 +330,8 @@ struct MemoryAccess<std::span<T, Extent>> {
     requires(!std::is_const_v<T>) static decltype(auto)
         withUnsafeMutableMemory(const std::span<T, Extent>& slice, F&& body) {
         T* p = slice.data();
-        if (p == nullptr && !slice.empty()) platform::fatalError("Fatal error: ArraySlice is missing its pointer");
+        if (p == nullptr && !slice.empty()) [[unlikely]]
+            platform::fatalError("Fatal error: ArraySlice is missing its pointer");
         return std::forward<F>(body)(UnsafeMutableMemory<T>(p, 1, static_cast<int64_t>(slice.size())));
     }
 };

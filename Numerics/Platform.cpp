@@ -7,10 +7,18 @@
 #include <atomic>
 #include <cstddef>
 #include <mutex>
+#include <type_traits>
 
 namespace numerics {
 
 namespace blas {
+
+// The inline doors' own declarations of the CBLAS functions are those of
+// cblas.h.
+static_assert(std::is_same_v<decltype(cblas::sdot), decltype(cblas_sdot)>);
+static_assert(std::is_same_v<decltype(cblas::ddot), decltype(cblas_ddot)>);
+static_assert(std::is_same_v<decltype(cblas::sscal), decltype(cblas_sscal)>);
+static_assert(std::is_same_v<decltype(cblas::dscal), decltype(cblas_dscal)>);
 
 namespace {
 CBLAS_TRANSPOSE toCblas(BlasTranspose t) { return t == BlasTranspose::none ? CblasNoTrans : CblasTrans; }
@@ -23,12 +31,6 @@ void axpy(int n, double alpha, const double* x, int incx, double* y, int incy) {
 
 float asum(int n, const float* x, int incx) { return cblas_sasum(n, x, incx); }
 double asum(int n, const double* x, int incx) { return cblas_dasum(n, x, incx); }
-
-float dot(int n, const float* x, int incx, const float* y, int incy) { return cblas_sdot(n, x, incx, y, incy); }
-double dot(int n, const double* x, int incx, const double* y, int incy) { return cblas_ddot(n, x, incx, y, incy); }
-
-void scal(int n, float alpha, float* x, int incx) { cblas_sscal(n, alpha, x, incx); }
-void scal(int n, double alpha, double* x, int incx) { cblas_dscal(n, alpha, x, incx); }
 
 void gemm(BlasTranspose ta, BlasTranspose tb, int m, int n, int k, float alpha, const float* a, int lda, const float* b,
           int ldb, float beta, float* c, int ldc) {

@@ -229,8 +229,8 @@ NUMERICS_ONE_BODY Vector<T>& operator-=(Vector<T>& v, std::type_identity_t<T> s)
     return v;
 }
 template <Real T>
-NUMERICS_ONE_BODY Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
-    // The array form's scaling (Arithmetic.h).
+NUMERICS_INLINE_FRONT Vector<T>& operator*=(Vector<T>& v, std::type_identity_t<T> s) {
+    // The array form's scaling (Arithmetic.h), in line like it.
     v.modifyScalars([&](std::vector<T>& r) { r *= s; });
     return v;
 }
@@ -281,10 +281,11 @@ NUMERICS_ONE_BODY Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
     return v;
 }
 
-// The array form's dot product (Arithmetic.h).
+// The array form's dot product (Arithmetic.h), in line like it. Its count
+// check is the check of the dimensions: a vector's dimensions are the count of
+// its scalars, checked whenever they change.
 template <Real T>
-NUMERICS_ONE_BODY T dot(const Vector<T>& v, const Vector<T>& w) {
-    detail::requireSameDimensions(v, w);
+NUMERICS_INLINE_FRONT T dot(const Vector<T>& v, const Vector<T>& w) {
     return numerics::dot(v.scalars(), w.scalars());
 }
 

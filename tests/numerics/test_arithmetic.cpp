@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <span>
 #include <vector>
@@ -171,6 +172,56 @@ TYPED_TEST(ArithmeticTwins, DotAndScalingAtEveryLengthAndStride) {
         }
 }
 
+TYPED_TEST(ArithmeticTwins, ContiguousDotAndScalingAtEveryLengthAndPlacement) {
+    // Contiguous runs go to routines that work in blocks of 8 to 64 bytes and
+    // line the run up on a cache line first: every length around a block or a
+    // routine's limit, starting anywhere in a line, must pair and scale each
+    // element once and leave the elements beside the run alone. Scaling by
+    // zero must still multiply.
+    using T = TypeParam;
+    const T nan = std::numeric_limits<T>::quiet_NaN(), inf = std::numeric_limits<T>::infinity();
+    constexpr int64_t perLine = 64 / sizeof(T);
+    constexpr int64_t kLongest = detail::kLongestOwnScale<T>;
+    const int64_t counts[] = {0,  1,  7,  8,  9,   15,  16,  17,   31,       32,
+                              33, 63, 64, 65, 127, 128, 129, 1000, kLongest, kLongest + 1};
+    for (int64_t count : counts) {
+        const int64_t step = count <= 1000 ? 1 : perLine - 1; // the longest: at a line's start and end only
+        for (int64_t offset = 0; offset < perLine; offset += step) {
+            V<T> xs(std::size_t(count + 2 * perLine), T(-7)), ys(xs.size(), T(5));
+            int64_t lead = 0; // elements up to the storage's first cache-line boundary
+            while ((reinterpret_cast<std::uintptr_t>(xs.data() + lead) % 64) != 0) ++lead;
+            const int64_t ylead = lead + (offset % 3); // y placed unlike x
+            T* x0 = xs.data() + lead + offset;
+            T* y0 = ys.data() + ylead;
+            T expected = 0;
+            for (int64_t i = 0; i < count; ++i) {
+                x0[i] = T(i % 7 - 3); // small integers: every sum is exact
+                y0[i] = T(i % 5 + 1);
+                expected += x0[i] * y0[i];
+            }
+            const std::span<const T> x(x0, std::size_t(count)), y(y0, std::size_t(count));
+            ASSERT_EQ(dot(x, y), expected) << count << " elements at " << offset;
+
+            if (count > 0) x0[0] = nan;
+            if (count > 1) x0[count - 1] = -inf;
+            if (count > 2) x0[count / 2] = T(-0.0);
+            const V<T> before = xs;
+            for (T s : {T(2), T(0), T(-0.5)}) {
+                xs = before;
+                std::span<T> view(x0, std::size_t(count));
+                view *= s;
+                for (std::size_t k = 0; k < xs.size(); ++k) {
+                    const bool inRun = xs.data() + k >= x0 && xs.data() + k < x0 + count;
+                    const T want = inRun ? before[k] * s : before[k];
+                    ASSERT_TRUE(test_support::sameValue(xs[k], want) && std::signbit(xs[k]) == std::signbit(want))
+                        << before[k] << " * " << s << " gave " << xs[k] << " at " << k << " (" << count
+                        << " elements at " << offset << ")";
+                }
+            }
+        }
+    }
+}
+
 TYPED_TEST(ArithmeticTwins, EmptyOperands) {
     const V<TypeParam> e;
     EXPECT_EQ(add(e, e), e);
@@ -239,6 +290,17 @@ TEST(ArithmeticDeathTest, DifferentCountsStopAndChangeNothing) {
     EXPECT_DEATH(distSq(x, y), "");
     EXPECT_EQ(x, (V<double>{1, 2, 3, 4}));
     EXPECT_EQ(y, (V<double>{1, 2, 3, 4, 5}));
+}
+
+TEST(ArithmeticDeathTest, NegativeCountsStop) {
+    // A view of a negative count is a caller's fault on every route, the
+    // in-line ones included.
+    V<double> s{1, 2};
+    EXPECT_DEATH(dot(UnsafeMemory<double>(s.data(), 1, -1), UnsafeMemory<double>(s.data(), 1, -1)), "");
+    UnsafeMutableMemory<double> negative(s.data(), 1, -1);
+    EXPECT_DEATH(negative *= 2.0, "");
+    EXPECT_DEATH(negative *= 0.0, "");
+    EXPECT_EQ(s, (V<double>{1, 2}));
 }
 
 TEST(ArithmeticDeathTest, StridedOperandOfPowStops) {

@@ -95,6 +95,23 @@ TYPED_TEST(VectorTwins, ElementWiseDotPowExpDistance) {
     EXPECT_EQ(x, (Vector<T>{3, 3}));
 }
 
+TYPED_TEST(VectorTwins, ScalingByZeroStillMultiplies) {
+    // NaN and infinity times 0 are NaN, -x times 0 is -0, at a length the
+    // vector kernels take in whole blocks and a tail.
+    using T = TypeParam;
+    std::vector<T> values(100);
+    for (std::size_t i = 0; i < values.size(); ++i) values[i] = T(i % 9) - T(4);
+    values[3] = std::numeric_limits<T>::quiet_NaN();
+    values[99] = -std::numeric_limits<T>::infinity();
+    Vector<T> v(values);
+    v *= T(0);
+    EXPECT_TRUE(std::isnan(v[3]));
+    EXPECT_TRUE(std::isnan(v[99]));
+    EXPECT_TRUE(v[0] == 0 && std::signbit(v[0])); // -4 * 0
+    EXPECT_TRUE(v[5] == 0 && !std::signbit(v[5]));
+    EXPECT_EQ(v.dimensions(), 100);
+}
+
 TYPED_TEST(VectorTwins, MatrixProducts) {
     using T = TypeParam;
     const Matrix<T> m{{1, 2}, {3, 4}};
