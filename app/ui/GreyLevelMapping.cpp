@@ -3,6 +3,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "app/ui/ParallelBands.h"
 
@@ -24,44 +25,45 @@ std::uint32_t luminanceOf(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
 // A 16-bit level to the nearest 8-bit level (halves up).
 std::uint32_t to8Bit(std::uint32_t level16) { return (level16 * 2 + 257) / 514; }
 
-using Row = std::uint32_t*;
+// One row of a picture as 8-bit levels. Eight-bit grey and indexed rows are
+// their own levels; the others are written into `levels`.
+using LevelReader = const uchar* (*)(const uchar* row, uchar* levels, int width);
 
-void mapGrey8(const uchar* in, Row out, int width, const GradientMapTable& table) {
-    for (int x = 0; x < width; ++x) out[x] = table[in[x]];
-}
+const uchar* ownLevels(const uchar* row, uchar*, int) { return row; }
 
-void mapGrey16(const uchar* bytes, Row out, int width, const GradientMapTable& table) {
+const uchar* grey16Levels(const uchar* bytes, uchar* levels, int width) {
     const auto* in = reinterpret_cast<const std::uint16_t*>(bytes);
-    for (int x = 0; x < width; ++x) out[x] = table[to8Bit(in[x])];
+    for (int x = 0; x < width; ++x) levels[x] = static_cast<uchar>(to8Bit(in[x]));
+    return levels;
 }
 
-void mapRgb32(const uchar* bytes, Row out, int width, const GradientMapTable& table) {
+const uchar* rgb32Levels(const uchar* bytes, uchar* levels, int width) {
     const auto* in = reinterpret_cast<const QRgb*>(bytes);
     for (int x = 0; x < width; ++x) {
         const QRgb p = in[x];
-        out[x] = table[luminanceOf(qRed(p), qGreen(p), qBlue(p))];
+        levels[x] = static_cast<uchar>(luminanceOf(qRed(p), qGreen(p), qBlue(p)));
     }
+    return levels;
 }
 
-void mapRgb64(const uchar* bytes, Row out, int width, const GradientMapTable& table) {
+const uchar* rgb64Levels(const uchar* bytes, uchar* levels, int width) {
     const auto* in = reinterpret_cast<const QRgba64*>(bytes);
     for (int x = 0; x < width; ++x) {
         const QRgba64 p = in[x];
-        out[x] = table[to8Bit(luminanceOf(p.red(), p.green(), p.blue()))];
+        levels[x] = static_cast<uchar>(to8Bit(luminanceOf(p.red(), p.green(), p.blue())));
     }
+    return levels;
 }
 
-using RowMapper = void (*)(const uchar*, Row, int, const GradientMapTable&);
-
-RowMapper rowMapperFor(QImage::Format format) {
+LevelReader levelReaderFor(QImage::Format format) {
     switch (format) {
     case QImage::Format_Grayscale8:
-    case QImage::Format_Indexed8: return mapGrey8; // indexed: through a table of its palette
-    case QImage::Format_Grayscale16: return mapGrey16;
+    case QImage::Format_Indexed8: return ownLevels; // indexed: through a table of its palette
+    case QImage::Format_Grayscale16: return grey16Levels;
     case QImage::Format_RGB32:
-    case QImage::Format_ARGB32: return mapRgb32;
+    case QImage::Format_ARGB32: return rgb32Levels;
     case QImage::Format_RGBX64:
-    case QImage::Format_RGBA64: return mapRgb64;
+    case QImage::Format_RGBA64: return rgb64Levels;
     default: return nullptr;
     }
 }
@@ -69,7 +71,7 @@ RowMapper rowMapperFor(QImage::Format format) {
 // Formats read directly stay; deep or floating-point ones become 64-bit RGB,
 // the rest (premultiplied, packed, mono, ...) 32-bit ARGB.
 QImage inDirectFormat(const QImage& input) {
-    if (rowMapperFor(input.format()) != nullptr) return input;
+    if (levelReaderFor(input.format()) != nullptr) return input;
     const QPixelFormat pixel = input.pixelFormat();
     const bool deep = pixel.typeInterpretation() == QPixelFormat::FloatingPoint || pixel.redSize() > 8 ||
                       pixel.greenSize() > 8 || pixel.blueSize() > 8;
@@ -113,12 +115,14 @@ std::optional<GradientMapTable> gradientMapTable(const QImage& gradient) {
 
 int rowsPerMappingBand(int width) { return std::max(1, (1 << 18) / std::max(1, width)); }
 
-bool mapGreyLevels(const QImage& input, const GradientMapTable& table, QImage& output, QThreadPool& pool) {
+bool mapGreyLevels(const QImage& input, const GradientMapTable& table, QImage& output, QThreadPool& pool,
+                   GreyLevelKernel kernel) {
     if (input.isNull()) return false;
     const QImage source = inDirectFormat(input);
-    const RowMapper mapRow = rowMapperFor(source.format());
-    if (mapRow == nullptr) return false;
-    const GradientMapTable& lookup = source.format() == QImage::Format_Indexed8 ? paletteTable(source, table) : table;
+    const LevelReader readLevels = levelReaderFor(source.format());
+    if (readLevels == nullptr) return false;
+    const PreparedTable prepared(source.format() == QImage::Format_Indexed8 ? paletteTable(source, table) : table,
+                                 kernel);
 
     const bool reusable =
         output.size() == source.size() && output.format() == QImage::Format_RGB32 && output.isDetached();
@@ -134,8 +138,11 @@ bool mapGreyLevels(const QImage& input, const GradientMapTable& table, QImage& o
     uchar* outBits = target.bits();
     const qsizetype outStride = target.bytesPerLine();
     forEachBand(source.height(), rowsPerMappingBand(width), pool, [&](int first, int count) {
-        for (int y = first; y < first + count; ++y)
-            mapRow(inBits + y * inStride, reinterpret_cast<Row>(outBits + y * outStride), width, lookup);
+        std::vector<uchar> levels(readLevels == ownLevels ? 0 : static_cast<std::size_t>(width));
+        for (int y = first; y < first + count; ++y) {
+            const uchar* rowLevels = readLevels(inBits + y * inStride, levels.data(), width);
+            prepared.mapRow(rowLevels, reinterpret_cast<std::uint32_t*>(outBits + y * outStride), width);
+        }
     });
     output = std::move(target);
     return true;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/ui/GreyLevelKernels.h"
+
 class QThreadPool;
 
 namespace appui {
@@ -26,9 +28,11 @@ std::optional<GradientMapTable> gradientMapTable(const QImage& gradient);
 //
 // `output` is written in place when it already has that size and format and
 // shares its pixels with no other image; otherwise it is replaced by a new
-// image. The rows are mapped in bands on the pool's threads. False, with
-// `output` untouched, for a null input or when the output cannot be made.
-bool mapGreyLevels(const QImage& input, const GradientMapTable& table, QImage& output, QThreadPool& pool);
+// image. The rows are mapped in bands on the pool's threads, by the given row
+// kernel (the fastest this processor has unless told). False, with `output`
+// untouched, for a null input or when the output cannot be made.
+bool mapGreyLevels(const QImage& input, const GradientMapTable& table, QImage& output, QThreadPool& pool,
+                   GreyLevelKernel kernel = fastestGreyLevelKernel());
 
 // Rows per band for an image of the given width: about a megabyte of output.
 int rowsPerMappingBand(int width);

@@ -2,7 +2,8 @@
 // read-outs, the blended samples and the a*/b* graph drawn again: the work
 // that must fit in one 60 Hz frame (16.7 ms) for a drag to keep up. The
 // preview's background job is excluded (scheduled, never run); the queued
-// read-out update runs, and the changed views paint synchronously.
+// read-out update runs, the hidden ink-curve panel replots as it does on
+// every blend, and the changed views paint synchronously.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -65,6 +66,6 @@ void BM_ToneSliderMoveToReadOutsSamplesAndGraph(benchmark::State& state) {
     state.counters["median_ms"] = median;
     state.counters["share_of_frame"] = median / frame;
 }
-BENCHMARK(BM_ToneSliderMoveToReadOutsSamplesAndGraph)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ToneSliderMoveToReadOutsSamplesAndGraph)->Iterations(300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

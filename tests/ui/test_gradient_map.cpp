@@ -5,9 +5,11 @@
 
 #include <QThreadPool>
 #include <atomic>
+#include <cstring>
 #include <vector>
 
 #include "app/ui/GradientColors.h"
+#include "app/ui/GreyLevelKernels.h"
 #include "app/ui/GreyLevelMapping.h"
 #include "app/ui/NeutralRamp.h"
 #include "app/ui/ParallelBands.h"
@@ -333,6 +335,59 @@ TEST(GradientMapFilter, CopiesShareTheOutputBuffersAndReuseOneOnceItIsReleased) 
     overlapping.applyGradientMap();
     ASSERT_TRUE(overlapping.outputImage);
     EXPECT_NE(overlapping.outputImage->constBits(), next.outputImage->constBits());
+}
+
+} // namespace
+} // namespace appui
+
+namespace appui {
+namespace {
+
+TEST(GreyLevelKernels, EveryKernelTheProcessorHasWritesWhatThePlainLoopWrites) {
+    std::vector<std::uint8_t> levels(1100);
+    std::uint32_t noise = 99;
+    for (auto& level : levels) level = static_cast<std::uint8_t>((noise = noise * 1664525u + 1013904223u) >> 24);
+    GradientMapTable table{};
+    for (int i = 0; i < 256; ++i) table[static_cast<std::size_t>(i)] = qRgb(i, (i * 37) & 0xff, 255 - i);
+    const PreparedTable plain(table, GreyLevelKernel::plain);
+    int kernelsRun = 0;
+    for (GreyLevelKernel kernel : {GreyLevelKernel::streaming, GreyLevelKernel::bytePermute}) {
+        if (!kernelAvailable(kernel)) continue;
+        ++kernelsRun;
+        const PreparedTable prepared(table, kernel);
+        EXPECT_EQ(prepared.kernel(), kernel);
+        // Rows of every length around the vector widths, starting at every
+        // alignment of the output within a cache line.
+        for (int width : {0, 1, 3, 4, 15, 16, 17, 63, 64, 65, 127, 128, 129, 200, 1000}) {
+            for (int offset = 0; offset < 16; ++offset) {
+                std::vector<std::uint32_t> expected(static_cast<std::size_t>(width) + 32, 7),
+                    got(static_cast<std::size_t>(width) + 32, 7);
+                plain.mapRow(levels.data() + offset, expected.data() + offset, width);
+                prepared.mapRow(levels.data() + offset, got.data() + offset, width);
+                ASSERT_EQ(got, expected) << "kernel " << static_cast<int>(kernel) << ", width " << width << ", offset "
+                                         << offset;
+            }
+        }
+        // Whole pictures through the map give the plain map's pixels.
+        QImage picture(333, 7, QImage::Format_Grayscale8);
+        for (int y = 0; y < 7; ++y) std::memcpy(picture.scanLine(y), levels.data() + y * 50, 333);
+        QImage withKernel, withPlain;
+        ASSERT_TRUE(mapGreyLevels(picture, table, withKernel, *QThreadPool::globalInstance(), kernel));
+        ASSERT_TRUE(mapGreyLevels(picture, table, withPlain, *QThreadPool::globalInstance(), GreyLevelKernel::plain));
+        EXPECT_EQ(withKernel, withPlain);
+    }
+    EXPECT_TRUE(kernelAvailable(fastestGreyLevelKernel()));
+    RecordProperty("vector kernels run", kernelsRun);
+
+    // A table with alpha of its own is never given to the opaque-only kernel.
+    GradientMapTable translucent = table;
+    translucent[3] = qRgba(1, 2, 3, 4);
+    const PreparedTable keepsAlpha(translucent, GreyLevelKernel::bytePermute);
+    EXPECT_NE(keepsAlpha.kernel(), GreyLevelKernel::bytePermute);
+    std::uint32_t pixel = 0;
+    const std::uint8_t three = 3;
+    keepsAlpha.mapRow(&three, &pixel, 1);
+    EXPECT_EQ(pixel, qRgba(1, 2, 3, 4));
 }
 
 } // namespace
