@@ -123,8 +123,8 @@ inline Rect unionRect(const Rect& a, const Rect& b) {
     return Rect(left, top, std::max(maxX(a), maxX(b)) - left, std::max(maxY(a), maxY(b)) - top);
 }
 
-// The rectangle grown by dx on the left and right and dy on top and bottom
-// (shrunk for negative values), standardised first.
+// The rectangle shrunk by dx on the left and right and dy on top and bottom
+// (grown for negative values), standardised first.
 inline Rect insetBy(const Rect& r, double dx, double dy) {
     const Rect s = standardized(r);
     return Rect(s.origin.x + dx, s.origin.y + dy, s.size.width - 2 * dx, s.size.height - 2 * dy);

@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "Charts/drawing/DashCutter.h"
 #include "Charts/drawing/TextLayout.h"
 
 namespace charts {
@@ -74,15 +75,7 @@ std::optional<QPen> PainterContext::penFor(const QColor& color, const StrokeStyl
     // or with nothing to draw, strokes solid.
     const std::vector<double>& lengths = style.dashLengths;
     if (!lengths.empty()) {
-        double sum = 0;
-        bool valid = true;
-        for (double length : lengths) {
-            if (!(length >= 0) || !std::isfinite(length))
-                valid = false;
-            else
-                sum += length;
-        }
-        if (valid && sum > 0) {
+        if (usableDashLengths(lengths)) {
             QList<qreal> pattern;
             const std::size_t count = lengths.size() % 2 == 0 ? lengths.size() : lengths.size() * 2;
             pattern.reserve(static_cast<qsizetype>(count));
@@ -119,13 +112,45 @@ bool PainterContext::prepare() {
 
 bool PainterContext::preparePen() {
     if (!strokesAnything()) return false;
-    if (!applied_.penValid || applied_.penColor != state_.strokeColor || !(applied_.stroke == state_.stroke)) {
-        painter_.setPen(*penFor(state_.strokeColor, state_.stroke));
+    usePen(state_.stroke);
+    return true;
+}
+
+void PainterContext::usePen(const StrokeStyle& style) {
+    if (!applied_.penValid || applied_.penColor != state_.strokeColor || !(applied_.stroke == style)) {
+        painter_.setPen(*penFor(state_.strokeColor, style));
         applied_.penColor = state_.strokeColor;
-        applied_.stroke = state_.stroke;
+        applied_.stroke = style;
         applied_.penValid = true;
         applied_.noPen = false;
     }
+}
+
+bool PainterContext::cutsOwnDashes() const {
+    const StrokeStyle& stroke = state_.stroke;
+    if (stroke.dashLengths.empty() || !usableDashLengths(stroke.dashLengths)) return false;
+    return stroke.lineWidth * penWidthScale(painter_.deviceTransform()) <= 1;
+}
+
+bool PainterContext::strokeCutDashes(const QPainterPath& path) {
+    // Flattened in device pixels, so that curves are as smooth as Qt strokes
+    // them, and cut in user space, where the lengths are measured.
+    const QTransform toDevice = painter_.deviceTransform();
+    bool invertible = false;
+    const QTransform toUser = toDevice.inverted(&invertible);
+    if (!invertible) return false;
+    QList<QPolygonF> subpaths = path.toSubpathPolygons(toDevice);
+    for (QPolygonF& polygon : subpaths) polygon = toUser.map(polygon);
+    const StrokeStyle& stroke = state_.stroke;
+    const std::optional<QPainterPath> dashes =
+        cutDashes(subpaths, stroke.dashLengths, stroke.dashPhase, maximumCutDashes);
+    if (!dashes) return false;
+    StrokeStyle solid = stroke;
+    solid.dashLengths.clear();
+    solid.dashPhase = 0;
+    usePen(solid);
+    useNoBrush();
+    painter_.drawPath(*dashes);
     return true;
 }
 
@@ -218,7 +243,14 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
     if (path.isEmpty() || !prepare()) return;
     // A stroked polyline, the common line of a chart, goes to Qt as one.
     if (mode == PathDrawingMode::stroke && asPolyline(path)) {
-        if (preparePen()) painter_.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
+        if (!preparePen()) return;
+        if (cutsOwnDashes()) {
+            QPainterPath polyline;
+            polyline.addPolygon(QPolygonF(QList<QPointF>(scratchPoints_.begin(), scratchPoints_.end())));
+            if (strokeCutDashes(polyline)) return;
+            preparePen();
+        }
+        painter_.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
         return;
     }
     const bool fills = mode != PathDrawingMode::stroke;
@@ -233,6 +265,19 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
     if (!stroked) {
         if (!fills) return;
         useNoPen();
+    }
+    if (stroked && cutsOwnDashes()) {
+        // The fill first, as Qt paints both, then the dashes cut here.
+        if (fills) {
+            useNoPen();
+            useBrush(state_.fillColor);
+            painter_.drawPath(qtPath);
+        }
+        if (strokeCutDashes(qtPath)) return;
+        if (fills) useNoBrush();
+        preparePen();
+        painter_.drawPath(qtPath);
+        return;
     }
     if (fills) {
         useBrush(state_.fillColor);
@@ -284,7 +329,7 @@ void PainterContext::clearRect(const Rect& rect) {
 void PainterContext::strokeLineSegments(std::span<const Point> points) {
     beginPath();
     if (points.size() < 2 || !prepare() || !preparePen()) return;
-    if (points.size() < 4) {
+    if (points.size() < 4 && !cutsOwnDashes()) {
         if (finite(points[0]) && finite(points[1])) painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
         return;
     }
@@ -293,6 +338,17 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
         if (finite(points[i]) && finite(points[i + 1])) {
             scratchLines_.emplace_back(toQPoint(points[i]), toQPoint(points[i + 1]));
         }
+    }
+    if (cutsOwnDashes()) {
+        // Each segment is a subpath of its own: the pattern starts again on
+        // each.
+        QPainterPath segments;
+        for (const QLineF& line : scratchLines_) {
+            segments.moveTo(line.p1());
+            segments.lineTo(line.p2());
+        }
+        if (strokeCutDashes(segments)) return;
+        preparePen();
     }
     painter_.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
 }

@@ -69,6 +69,16 @@ private:
     // when the transform cannot show anything.
     bool prepare();
     bool preparePen();
+    void usePen(const StrokeStyle& style);
+    // Qt's raster engine strokes a pen no wider than one device pixel with
+    // its cosmetic stroker, which measures the dash pattern in device pixels
+    // instead of pen widths; such dashes are cut here and stroked solid, so
+    // the lengths hold at every width.
+    bool cutsOwnDashes() const;
+    // Strokes the path in the current style's dashes, cut here; false (and
+    // nothing drawn) when they would be too many, the caller then strokes
+    // with Qt's dashes.
+    bool strokeCutDashes(const QPainterPath& path);
     void useNoPen();
     void useBrush(const QColor& color);
     void useNoBrush();
@@ -80,6 +90,10 @@ private:
     QRectF paintArea() const;
     void drawTextLines(const QString& text, Point origin, double width, double height, const TextAttributes& attributes,
                        TextDrawOptions options);
+
+    // Beyond this many dashes (a long path in very short ones) the cutting is
+    // left to Qt.
+    static constexpr std::size_t maximumCutDashes = 200000;
 
     QPainter& painter_;
     QTransform base_;

@@ -16,9 +16,29 @@ Animator::~Animator() {
     displayLink_.reset();
 }
 
-void Animator::reportUpdate() {
+// The owner may destroy the animator inside any report. So a block runs from
+// a copy (destroying the animator frees the stored one), and nothing of the
+// animator is read after a report unless `alive` still holds.
+bool Animator::reportUpdate() {
+    const std::shared_ptr<bool> alive = alive_;
     if (const std::shared_ptr<ChartAnimatorDelegate> delegate = delegate_.lock()) delegate->animatorUpdated(*this);
-    if (updateBlock_) updateBlock_();
+    if (!*alive) return false;
+    if (updateBlock_) {
+        const Block block = updateBlock_;
+        block();
+    }
+    return *alive;
+}
+
+bool Animator::reportStop() {
+    const std::shared_ptr<bool> alive = alive_;
+    if (const std::shared_ptr<ChartAnimatorDelegate> delegate = delegate_.lock()) delegate->animatorStopped(*this);
+    if (!*alive) return false;
+    if (stopBlock_) {
+        const Block block = stopBlock_;
+        block();
+    }
+    return *alive;
 }
 
 void Animator::stop() {
@@ -27,16 +47,12 @@ void Animator::stop() {
     displayLink_.reset();
     enabledX_ = false;
     enabledY_ = false;
-    const std::shared_ptr<bool> alive = alive_;
     if (phaseX_ != 1.0 || phaseY_ != 1.0) {
         setPhaseX(1.0);
         setPhaseY(1.0);
-        reportUpdate();
-        if (!*alive) return;
+        if (!reportUpdate()) return;
     }
-    if (const std::shared_ptr<ChartAnimatorDelegate> delegate = delegate_.lock()) delegate->animatorStopped(*this);
-    if (!*alive) return;
-    if (stopBlock_) stopBlock_();
+    reportStop();
 }
 
 void Animator::startDisplayLink() {
@@ -130,11 +146,9 @@ void Animator::updateAnimationPhases(double currentTime) {
 }
 
 void Animator::animationLoop() {
-    const std::shared_ptr<bool> alive = alive_;
     const double currentTime = mediaTime();
     updateAnimationPhases(currentTime);
-    reportUpdate();
-    if (!*alive) return;
+    if (!reportUpdate()) return;
     if (currentTime >= endTime_) stop();
 }
 

@@ -28,7 +28,9 @@ protected:
 // redraws on every update.
 //
 // Destroying an animator stops its link without reporting anything: the
-// delegate and the blocks usually belong to the owner being destroyed.
+// delegate and the blocks usually belong to the owner being destroyed. The
+// owner may destroy the animator inside any of its reports (delegate or
+// block); the animator then touches nothing of itself afterwards.
 class Animator {
 public:
     using Block = std::function<void()>;
@@ -77,7 +79,10 @@ protected:
 
 private:
     void startDisplayLink();
-    void reportUpdate();
+    // The delegate, then the block; false when a report destroyed the
+    // animator (nothing of it may be touched then).
+    bool reportUpdate();
+    bool reportStop();
 
     std::weak_ptr<ChartAnimatorDelegate> delegate_;
     Block updateBlock_;

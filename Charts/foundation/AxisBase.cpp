@@ -5,13 +5,12 @@
 
 #include <QTextBoundaryFinder>
 
+#include "Charts/drawing/NamedColors.h"
 #include "Charts/foundation/PlatformStyle.h"
 
 namespace charts {
 
 namespace {
-
-QColor gray(double alpha = 1.0) { return QColor::fromRgbF(0.5, 0.5, 0.5, alpha); }
 
 // User-perceived characters: "e" with a combining accent, or a flag made of
 // two regional indicators, count once.
@@ -27,8 +26,8 @@ std::int64_t graphemeCount(const QString& text) {
 AxisBase::AxisBase()
     : labelFont_(systemFont(10)),
       labelTextColor_(labelColor()),
-      axisLineColor_(gray()),
-      gridColor_(gray(0.9)) {}
+      axisLineColor_(named::gray()),
+      gridColor_(named::white(0.5, 0.9)) {}
 
 void AxisBase::setLabelCount(std::int64_t count) {
     if (count > axisMaxLabels_) {
@@ -100,12 +99,18 @@ QString AxisBase::getFormattedLabel(std::int64_t index) {
     return valueFormatter()->stringForValue(entries_[static_cast<std::size_t>(index)], this);
 }
 
-bool AxisBase::storeRange(double minimum, double maximum, double range) {
-    if (!std::isfinite(minimum) || !std::isfinite(maximum) || !std::isfinite(range)) return false;
+void AxisBase::storeRange(double minimum, double maximum) {
+    if (!std::isfinite(minimum) || !std::isfinite(maximum) || !std::isfinite(std::fabs(maximum - minimum))) {
+        // No range from the data (empty data reports the largest doubles as
+        // its bounds, which the spaces push past them): the bounds taken from
+        // the data become 0, so the axis shows no labels rather than those of
+        // the data it showed before. Custom bounds are finite and stay.
+        if (!customAxisMin_ || !std::isfinite(minimum)) minimum = 0;
+        if (!customAxisMax_ || !std::isfinite(maximum)) maximum = 0;
+    }
     axisMinimum_ = minimum;
     axisMaximum_ = maximum;
-    axisRange_ = range;
-    return true;
+    axisRange_ = std::fabs(maximum - minimum);
 }
 
 void AxisBase::calculate(double dataMin, double dataMax) {
@@ -115,7 +120,7 @@ void AxisBase::calculate(double dataMin, double dataMax) {
         maximum = maximum + 1;
         minimum = minimum - 1;
     }
-    storeRange(minimum, maximum, std::fabs(maximum - minimum));
+    storeRange(minimum, maximum);
 }
 
 } // namespace charts

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QString>
 
+#include "Charts/drawing/StrokeStyle.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/foundation/ChartLimitLine.h"
 #include "Charts/foundation/ComponentBase.h"
@@ -18,10 +19,11 @@ namespace charts {
 // lines, the settings that steer the choice of label values, the label values
 // the axis renderer writes back, and the range with optional custom bounds.
 //
-// The range never holds a non-finite value: a custom bound that is not
-// finite is refused, and a calculation whose bounds or range would not be
-// finite leaves the axis as it was (the renderer takes logarithms of the
-// range and converts it to integers).
+// The bounds never hold a non-finite value (the renderer takes logarithms of
+// the range and converts it to integers): a custom bound that is not finite
+// is refused, and a calculation whose bounds or range would not be finite,
+// as for data without entries, sets the bounds it took from the data to 0,
+// so the axis shows no labels rather than those of earlier data.
 class AxisBase : public ComponentBase {
 public:
     AxisBase();
@@ -51,8 +53,8 @@ public:
     void setGridLineDashLengths(std::optional<std::vector<double>> lengths) {
         gridLineDashLengths_ = std::move(lengths);
     }
-    Qt::PenCapStyle gridLineCap() const { return gridLineCap_; }
-    void setGridLineCap(Qt::PenCapStyle cap) { gridLineCap_ = cap; }
+    LineCap gridLineCap() const { return gridLineCap_; }
+    void setGridLineCap(LineCap cap) { gridLineCap_ = cap; }
 
     bool drawGridLinesEnabled() const { return drawGridLinesEnabled_; }
     void setDrawGridLinesEnabled(bool enabled) { drawGridLinesEnabled_ = enabled; }
@@ -156,9 +158,9 @@ public:
     virtual void calculate(double dataMin, double dataMax);
 
 protected:
-    // Stores a calculated range; refused (the axis is left as it was) when a
-    // bound or the range is not finite.
-    bool storeRange(double minimum, double maximum, double range);
+    // Stores calculated bounds and their distance as the range. Bounds or a
+    // range that would not be finite make each bound that is not custom 0.
+    void storeRange(double minimum, double maximum);
 
 private:
     std::shared_ptr<IAxisValueFormatter> axisValueFormatter_;
@@ -172,7 +174,7 @@ private:
     double gridLineWidth_ = 0.5;
     double gridLineDashPhase_ = 0;
     std::optional<std::vector<double>> gridLineDashLengths_;
-    Qt::PenCapStyle gridLineCap_ = Qt::FlatCap;
+    LineCap gridLineCap_ = LineCap::butt;
     bool drawGridLinesEnabled_ = true;
     bool drawAxisLineEnabled_ = true;
     bool drawLabelsEnabled_ = true;

@@ -33,7 +33,7 @@ public:
 
     DefaultAxisValueFormatter();
     explicit DefaultAxisValueFormatter(std::shared_ptr<NumberFormatter> formatter);
-    // A negative count is refused and gives 0 digits.
+    // A negative count gives 0 digits.
     explicit DefaultAxisValueFormatter(int decimals);
     explicit DefaultAxisValueFormatter(Block block);
     static std::shared_ptr<DefaultAxisValueFormatter> with(Block block);
@@ -46,6 +46,8 @@ public:
     void setHasAutoDecimals(bool value) { hasAutoDecimals_ = value; }
     const std::shared_ptr<NumberFormatter>& formatter() const { return formatter_; }
     void setFormatter(std::shared_ptr<NumberFormatter> formatter);
+    // As the value formatter's: a count sets exactly that many fraction
+    // digits with grouping, a negative one 0 digits; none changes nothing.
     std::optional<int> decimals() const { return decimals_; }
     void setDecimals(std::optional<int> decimals);
 

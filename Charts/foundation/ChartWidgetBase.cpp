@@ -62,7 +62,9 @@ private:
 
 // The chart widget: a list named "Chart View" whose children are the chart's
 // elements. Element interfaces are registered once per element and dropped
-// when the element goes.
+// when the element goes; the lookups, const for Qt, keep that cache up to
+// date as they go. Used from one thread only, the main thread, as Qt's
+// accessibility is: the cache has no lock.
 class ChartAccessible : public QAccessibleWidget {
 public:
     explicit ChartAccessible(ChartWidgetBase* chart) : QAccessibleWidget(chart, QAccessible::List), chart_(chart) {}

@@ -41,9 +41,11 @@ public:
     // Media time of the last tick; 0 before the first.
     double timestamp() const { return timestamp_; }
 
-    // One tick of every running link now, in the order they were started,
-    // exactly as the timer delivers them. For tests on a manual clock.
+    // A seam for tests on a manual media clock: one tick of every running
+    // link now, in the order they were started, exactly as the timer delivers
+    // them. The product leaves the ticks to the timer.
     static void tickAllRunning();
+    // How many links are running (tests check that owners stop theirs).
     static std::size_t runningCount();
 
 private:

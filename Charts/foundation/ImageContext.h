@@ -33,12 +33,14 @@ void endImageContext();
 // The current context to draw into; none when no valid one is open.
 DrawingContext* currentImageContext();
 
-// How many contexts this thread has open.
+// How many contexts this thread has open (tests check that begins and ends
+// pair up).
 std::size_t imageContextDepth();
 
-// Makes the bitmaps of new image contexts (a null image is a failed
-// creation). Answers the allocator it replaced; an empty function puts the
-// standard one back. For tests.
+// A seam for tests: makes the bitmaps of new image contexts (a null image is
+// a failed creation), so that a test can make a creation fail. Answers the
+// allocator it replaced; an empty function puts the standard one back. The
+// product always uses the standard one.
 using ImageAllocator = std::function<QImage(int width, int height, QImage::Format format)>;
 ImageAllocator setImageAllocator(ImageAllocator allocator);
 

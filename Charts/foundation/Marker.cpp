@@ -19,8 +19,11 @@ Point markerOffsetInside(Point offset, const Point& point, const Size& size, con
 Size MarkerImage::drawnSize() const {
     Size size = size_;
     if (image_) {
-        if (size.width == 0) size.width = image_->width();
-        if (size.height == 0) size.height = image_->height();
+        // Points, as everywhere in a chart: an image of device pixel ratio 2
+        // measures half its pixels.
+        const QSizeF own = image_->deviceIndependentSize();
+        if (size.width == 0) size.width = own.width();
+        if (size.height == 0) size.height = own.height();
     }
     return size;
 }

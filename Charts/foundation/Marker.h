@@ -40,7 +40,7 @@ protected:
 Point markerOffsetInside(Point offset, const Point& point, const Size& size, const std::optional<Size>& chartBounds);
 
 // A marker that draws a fixed image. A size component of 0 takes the
-// image's own.
+// image's own, in points (its device-independent size).
 class MarkerImage : public IMarker {
 public:
     MarkerImage() = default;

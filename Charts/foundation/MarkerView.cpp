@@ -27,4 +27,15 @@ void MarkerView::draw(DrawingContext& context, const Point& point) {
     context.drawImage(image, Rect(0, 0, width(), height()));
 }
 
+std::shared_ptr<MarkerView> MarkerView::viewFromXib(const QMetaObject& type, const FormBundle& bundle) {
+    QString name = QString::fromLatin1(type.className());
+    const qsizetype scope = name.lastIndexOf(QLatin1String("::"));
+    if (scope >= 0) name = name.mid(scope + 2);
+    std::unique_ptr<QWidget> loaded = bundle.load(name);
+    MarkerView* view = qobject_cast<MarkerView*>(loaded.get());
+    if (view == nullptr) return nullptr;
+    loaded.release();
+    return std::shared_ptr<MarkerView>(view);
+}
+
 } // namespace charts

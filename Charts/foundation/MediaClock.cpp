@@ -25,6 +25,4 @@ ScopedMediaClock::ScopedMediaClock(MediaClock clock) : previous_(installedClock(
 
 ScopedMediaClock::~ScopedMediaClock() { installedClock() = std::move(previous_); }
 
-ManualMediaClock::ManualMediaClock(double start) : now_(start), installed_([this] { return now_; }) {}
-
 } // namespace charts

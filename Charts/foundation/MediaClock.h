@@ -10,7 +10,9 @@ double mediaTime();
 
 using MediaClock = std::function<double()>;
 
-// Puts a clock in place for its lifetime and restores the previous one.
+// A seam for tests: puts a clock in place for its lifetime and restores the
+// previous one, so that time moves only when a test moves it. The product
+// never replaces the steady clock.
 class ScopedMediaClock {
 public:
     explicit ScopedMediaClock(MediaClock clock);
@@ -20,21 +22,6 @@ public:
 
 private:
     MediaClock previous_;
-};
-
-// A clock that moves only when told to, installed for its lifetime: for
-// tests that fire display-link ticks by hand.
-class ManualMediaClock {
-public:
-    explicit ManualMediaClock(double start = 0);
-
-    double now() const { return now_; }
-    void set(double seconds) { now_ = seconds; }
-    void advance(double seconds) { now_ += seconds; }
-
-private:
-    double now_;
-    ScopedMediaClock installed_;
 };
 
 } // namespace charts

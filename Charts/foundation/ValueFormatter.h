@@ -39,7 +39,7 @@ public:
     DefaultValueFormatter();
     explicit DefaultValueFormatter(std::shared_ptr<NumberFormatter> formatter);
     // Exactly `decimals` fraction digits with grouping; the decimals follow
-    // the owner. A negative count is refused and gives 0 digits.
+    // the owner. A negative count gives 0 digits.
     explicit DefaultValueFormatter(int decimals);
     explicit DefaultValueFormatter(Block block);
     static std::shared_ptr<DefaultValueFormatter> with(Block block);
@@ -59,8 +59,8 @@ public:
     void setFormatter(std::shared_ptr<NumberFormatter> formatter);
 
     // A count gives the number formatter exactly that many fraction digits
-    // and grouping; none changes nothing else. A negative count is refused:
-    // nothing changes.
+    // and grouping; none changes nothing else. A negative count is stored
+    // and applied as 0: no fraction digits, never the previous ones.
     std::optional<int> decimals() const { return decimals_; }
     void setDecimals(std::optional<int> decimals);
 

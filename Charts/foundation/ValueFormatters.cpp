@@ -7,7 +7,7 @@ namespace charts {
 
 namespace {
 
-// The digits a decimals count gives a number formatter; refused when negative.
+// The digits a decimals count gives a number formatter.
 void applyDecimals(NumberFormatter& formatter, int decimals) {
     formatter.setMinimumFractionDigits(decimals);
     formatter.setMaximumFractionDigits(decimals);
@@ -18,6 +18,13 @@ std::shared_ptr<NumberFormatter> groupedFormatter() {
     auto formatter = std::make_shared<NumberFormatter>();
     formatter->setUsesGroupingSeparator(true);
     return formatter;
+}
+
+// A count below 0 (the decimals of a reference of 950 or more come out
+// negative) means no fraction digits.
+std::optional<int> nonNegative(std::optional<int> decimals) {
+    if (decimals && *decimals < 0) return 0;
+    return decimals;
 }
 
 } // namespace
@@ -36,7 +43,7 @@ DefaultValueFormatter::DefaultValueFormatter(std::shared_ptr<NumberFormatter> fo
 
 DefaultValueFormatter::DefaultValueFormatter(int decimals) {
     setFormatter(groupedFormatter());
-    setDecimals(decimals < 0 ? 0 : decimals);
+    setDecimals(decimals);
     hasAutoDecimals_ = true;
 }
 
@@ -52,9 +59,8 @@ void DefaultValueFormatter::setFormatter(std::shared_ptr<NumberFormatter> format
 }
 
 void DefaultValueFormatter::setDecimals(std::optional<int> decimals) {
-    if (decimals && *decimals < 0) return;
-    decimals_ = decimals;
-    if (decimals && formatter_) applyDecimals(*formatter_, *decimals);
+    decimals_ = nonNegative(decimals);
+    if (decimals_ && formatter_) applyDecimals(*formatter_, *decimals_);
 }
 
 QString DefaultValueFormatter::stringForValue(double value, const ChartDataEntryPtr& entry, int dataSetIndex,
@@ -75,7 +81,7 @@ DefaultAxisValueFormatter::DefaultAxisValueFormatter(std::shared_ptr<NumberForma
 
 DefaultAxisValueFormatter::DefaultAxisValueFormatter(int decimals) {
     setFormatter(groupedFormatter());
-    setDecimals(decimals < 0 ? 0 : decimals);
+    setDecimals(decimals);
     hasAutoDecimals_ = true;
 }
 
@@ -91,9 +97,8 @@ void DefaultAxisValueFormatter::setFormatter(std::shared_ptr<NumberFormatter> fo
 }
 
 void DefaultAxisValueFormatter::setDecimals(std::optional<int> decimals) {
-    if (decimals && *decimals < 0) return;
-    decimals_ = decimals;
-    if (decimals && formatter_) applyDecimals(*formatter_, *decimals);
+    decimals_ = nonNegative(decimals);
+    if (decimals_ && formatter_) applyDecimals(*formatter_, *decimals_);
 }
 
 QString DefaultAxisValueFormatter::stringForValue(double value, const AxisBase* axis) {

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Charts/drawing/NamedColors.h"
 #include "Charts/drawing/TextMeasurer.h"
 
 namespace charts {
 
-YAxis::YAxis(AxisDependency position) : zeroLineColor_(QColor::fromRgbF(0.5, 0.5, 0.5)), axisDependency_(position) {
-    setYOffset(0.0);
-}
+YAxis::YAxis(AxisDependency position) : zeroLineColor_(named::gray()), axisDependency_(position) { setYOffset(0.0); }
 
 Size YAxis::requiredSize() {
     const Size label = textMeasurer().size(getLongestLabel(), labelFont());
@@ -31,7 +30,7 @@ void YAxis::calculate(double dataMin, double dataMax) {
     double maximum = isAxisMaxCustom() ? axisMaximum() : dataMax;
     if (minimum > maximum) {
         if (isAxisMinCustom() && isAxisMaxCustom()) {
-            storeRange(axisMinimum(), axisMaximum(), std::fabs(axisMaximum() - axisMinimum()));
+            storeRange(axisMinimum(), axisMaximum());
             return;
         }
         if (isAxisMaxCustom()) {
@@ -49,7 +48,7 @@ void YAxis::calculate(double dataMin, double dataMax) {
     }
     const double newMinimum = isAxisMinCustom() ? axisMinimum() : minimum - range * spaceBottom_;
     const double newMaximum = isAxisMaxCustom() ? axisMaximum() : maximum + range * spaceTop_;
-    storeRange(newMinimum, newMaximum, std::fabs(newMaximum - newMinimum));
+    storeRange(newMinimum, newMaximum);
 }
 
 } // namespace charts

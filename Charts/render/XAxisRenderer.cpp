@@ -157,7 +157,7 @@ void XAxisRenderer::renderGridLines(DrawingContext& context) {
     context.setShouldAntialias(xAxis->gridAntialiasEnabled());
     context.setStrokeColor(xAxis->gridColor());
     context.setLineWidth(xAxis->gridLineWidth());
-    context.setLineCap(lineCapOf(xAxis->gridLineCap()));
+    context.setLineCap(xAxis->gridLineCap());
     setChartLineDash(context, xAxis->gridLineDashLengths(), xAxis->gridLineDashPhase());
     const AffineTransform matrix = trans->valueToPixelMatrix();
     for (const double value : xAxis->entries()) {

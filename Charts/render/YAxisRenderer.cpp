@@ -89,7 +89,7 @@ void YAxisRenderer::renderGridLines(DrawingContext& context) {
         context.setShouldAntialias(yAxis->gridAntialiasEnabled());
         context.setStrokeColor(yAxis->gridColor());
         context.setLineWidth(yAxis->gridLineWidth());
-        context.setLineCap(lineCapOf(yAxis->gridLineCap()));
+        context.setLineCap(yAxis->gridLineCap());
         setChartLineDash(context, yAxis->gridLineDashLengths(), yAxis->gridLineDashPhase());
         for (const Point& position : positions) drawGridLine(context, position);
     }

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "Charts/foundation/Animator.h"
-#include "Charts/foundation/MediaClock.h"
+#include "tests/support/manual_media_clock.h"
 
 namespace charts {
 namespace {
+
+using testing::ManualMediaClock;
 
 // Every report of an animator, in order: 'u' an update, 's' a stop, from the
 // delegate; 'U' and 'S' from the blocks.
@@ -155,6 +157,89 @@ TEST_F(AnimatorTest, AGoneDelegateIsSkipped) {
     EXPECT_TRUE(gone.expired());
     tickAt(101);
     EXPECT_EQ(blocks, "US");
+}
+
+// The owner may destroy the animator inside any of its reports. Each row
+// destroys it in one report on one path and checks that no report follows
+// and nothing of the animator is touched (AddressSanitizer sees a read of the
+// freed animator or of a block freed with it).
+class AnimatorDestroyedInsideAReport : public ChartAnimatorDelegate {
+public:
+    std::unique_ptr<Animator> animator = std::make_unique<Animator>();
+    std::string events;
+    char destroyOn = 0;
+    char lastBlock = 0; // what the last block read after its report
+
+    void animatorUpdated(Animator&) override { note('u'); }
+    void animatorStopped(Animator&) override { note('s'); }
+
+    // Blocks that read what they hold after the report that destroys the
+    // animator, as a capturing owner's block would.
+    void installBlocks() {
+        animator->setUpdateBlock([this, tag = std::make_shared<const char>('U')] {
+            note(*tag);
+            lastBlock = *tag;
+        });
+        animator->setStopBlock([this, tag = std::make_shared<const char>('S')] {
+            note(*tag);
+            lastBlock = *tag;
+        });
+    }
+
+private:
+    void note(char event) {
+        events += event;
+        if (event == destroyOn) animator.reset();
+    }
+};
+
+TEST(AnimatorOwner, DestroyingItInsideAnyReportEndsTheReports) {
+    enum class Path { tickMidway, lastTick, stopCall, restart };
+    const struct {
+        const char* what;
+        char destroyOn;
+        Path path;
+        std::string events; // up to and including the destroying report
+    } cases[] = {
+        {"update delegate on a tick", 'u', Path::tickMidway, "u"},
+        {"update block on a tick", 'U', Path::tickMidway, "uU"},
+        {"update delegate on the last tick", 'u', Path::lastTick, "u"},
+        {"stop delegate on the last tick", 's', Path::lastTick, "uUs"},
+        {"stop block on the last tick", 'S', Path::lastTick, "uUsS"},
+        {"update delegate in stop()", 'u', Path::stopCall, "u"},
+        {"update block in stop()", 'U', Path::stopCall, "uU"},
+        {"stop delegate in stop()", 's', Path::stopCall, "uUs"},
+        {"stop block in stop()", 'S', Path::stopCall, "uUsS"},
+        {"update block in the stop of a restart", 'U', Path::restart, "uU"},
+        {"stop block in the stop of a restart", 'S', Path::restart, "uUsS"},
+    };
+    for (const auto& c : cases) {
+        ManualMediaClock clock{10};
+        auto owner = std::make_shared<AnimatorDestroyedInsideAReport>();
+        owner->animator->setDelegate(owner);
+        owner->installBlocks();
+        owner->animator->animate(2, 2);
+        owner->destroyOn = c.destroyOn;
+        switch (c.path) {
+        case Path::tickMidway:
+            clock.set(11);
+            DisplayLink::tickAllRunning();
+            break;
+        case Path::lastTick:
+            clock.set(12);
+            DisplayLink::tickAllRunning();
+            break;
+        case Path::stopCall: owner->animator->stop(); break;
+        case Path::restart: owner->animator->animate(3, 3); break;
+        }
+        EXPECT_EQ(owner->animator, nullptr) << c.what;
+        EXPECT_EQ(owner->events, c.events) << c.what;
+        EXPECT_EQ(DisplayLink::runningCount(), 0u) << c.what;
+        // Later ticks reach no one.
+        clock.set(20);
+        DisplayLink::tickAllRunning();
+        EXPECT_EQ(owner->events, c.events) << c.what;
+    }
 }
 
 } // namespace

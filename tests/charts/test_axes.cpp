@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <optional>
 
 #include "Charts/drawing/FixedTextMeasurer.h"
 #include "Charts/foundation/Description.h"
@@ -34,7 +36,7 @@ TEST(AxisBase, FreshAxisDefaults) {
     EXPECT_EQ(YAxis().xOffset(), 5.0);
     EXPECT_EQ(YAxis().axisDependency(), YAxis::AxisDependency::left);
     EXPECT_EQ(YAxis(YAxis::AxisDependency::right).axisDependency(), YAxis::AxisDependency::right);
-    EXPECT_EQ(axis.gridLineCap(), Qt::FlatCap);
+    EXPECT_EQ(axis.gridLineCap(), LineCap::butt);
     EXPECT_TRUE(axis.isDrawGridLinesBehindDataEnabled());
     EXPECT_FALSE(axis.isDrawLimitLinesBehindDataEnabled());
 }
@@ -86,9 +88,10 @@ TEST(AxisBase, LabelsComeFromTheFormatterWithTheAxisDecimals) {
     axis.setDecimals(1);
     axis.setValueFormatter(nullptr);
     EXPECT_EQ(axis.getFormattedLabel(0), "10.0");
-    // A negative count from a careless renderer never reaches the labels.
+    // A negative count from a careless renderer means no fraction digits,
+    // never those of the earlier count.
     axis.setDecimals(-3);
-    EXPECT_EQ(axis.getFormattedLabel(0), "10.0");
+    EXPECT_EQ(axis.getFormattedLabel(0), "10");
 }
 
 TEST(AxisBase, LongestLabelCountsUserPerceivedCharacters) {
@@ -158,28 +161,68 @@ TEST(AxisBase, CustomBoundsAndTheirReset) {
     EXPECT_EQ(axis.axisMaximum(), 4);
 }
 
-TEST(AxisBase, NonFiniteValuesNeverReachTheRange) {
+TEST(AxisBase, NonFiniteCustomBoundsAreRefused) {
     XAxis axis;
     axis.calculate(0, 10);
     for (double bad : {nan, inf, -inf}) {
         axis.setAxisMinimum(bad);
         axis.setAxisMaximum(bad);
         EXPECT_FALSE(axis.isAxisMinCustom());
-        axis.calculate(bad, 5);
-        axis.calculate(0, bad);
+        EXPECT_FALSE(axis.isAxisMaxCustom());
         EXPECT_EQ(axis.axisMinimum(), 0);
         EXPECT_EQ(axis.axisMaximum(), 10);
-        EXPECT_EQ(axis.axisRange(), 10);
     }
-    // The bounds of empty chart data are finite, but their range is not.
-    axis.calculate(greatest, -greatest);
-    EXPECT_EQ(axis.axisRange(), 10);
-    YAxis y;
-    y.calculate(0, 100);
-    y.calculate(-greatest, greatest);
-    y.calculate(nan, 3);
-    EXPECT_EQ(y.axisMinimum(), -10);
-    EXPECT_EQ(y.axisRange(), 120);
+}
+
+// Data whose bounds give no finite range (empty chart data reports the
+// largest doubles, crossed) leaves no range from the data: the bounds taken
+// from it become 0, so the axis shows no labels instead of keeping those of
+// the data it showed before. Custom bounds stay; nothing non-finite is
+// stored.
+TEST(Axes, DataWithoutAFiniteRangeLeavesNoRangeFromTheData) {
+    const struct {
+        const char* what;
+        bool yAxis;
+        std::optional<double> customMin, customMax;
+        double dataMin, dataMax;
+        double expectedMin, expectedMax, expectedRange;
+    } cases[] = {
+        {"x, empty data", false, {}, {}, greatest, -greatest, 0, 0, 0},
+        {"x, a NaN bound", false, {}, {}, nan, 5, 0, 0, 0},
+        {"x, an infinite bound", false, {}, {}, 0, inf, 0, 0, 0},
+        {"x, bounds too far apart", false, {}, {}, -greatest, greatest, 0, 0, 0},
+        {"x, a custom maximum stays", false, {}, 7.0, nan, 5, 0, 7, 7},
+        {"y, empty data", true, {}, {}, greatest, -greatest, 0, 0, 0},
+        {"y, bounds too far apart", true, {}, {}, -greatest, greatest, 0, 0, 0},
+        {"y, a NaN bound", true, {}, {}, nan, 3, 0, 0, 0},
+        {"y, an infinite bound", true, {}, {}, -inf, 3, 0, 0, 0},
+        // Custom bounds give empty data a finite range of their own.
+        {"y, empty data under a custom minimum", true, 0.0, {}, greatest, -greatest, 0, 1, 1},
+        {"y, empty data under both custom bounds", true, 0.0, 100.0, greatest, -greatest, 0, 100, 100},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<AxisBase> axis;
+        if (c.yAxis)
+            axis = std::make_unique<YAxis>();
+        else
+            axis = std::make_unique<XAxis>();
+        axis->setSpaceMin(0.5);
+        axis->setSpaceMax(1);
+        // The range of earlier data, which must not survive.
+        axis->calculate(20, 80);
+        if (c.customMin) axis->setAxisMinimum(*c.customMin);
+        if (c.customMax) axis->setAxisMaximum(*c.customMax);
+        axis->calculate(c.dataMin, c.dataMax);
+        EXPECT_EQ(axis->axisMinimum(), c.expectedMin) << c.what;
+        EXPECT_EQ(axis->axisMaximum(), c.expectedMax) << c.what;
+        EXPECT_EQ(axis->axisRange(), c.expectedRange) << c.what;
+        // Data again brings its range back.
+        axis->resetCustomAxisMin();
+        axis->resetCustomAxisMax();
+        axis->calculate(1, 3);
+        EXPECT_GT(axis->axisRange(), 2) << c.what;
+        EXPECT_TRUE(std::isfinite(axis->axisMinimum()) && std::isfinite(axis->axisMaximum())) << c.what;
+    }
 }
 
 TEST(YAxis, RangePadsByFractionsOfTheDataRange) {

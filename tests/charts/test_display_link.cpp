@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "Charts/foundation/DisplayLink.h"
-#include "Charts/foundation/MediaClock.h"
+#include "tests/support/manual_media_clock.h"
 
 namespace charts {
 namespace {
+
+using testing::ManualMediaClock;
 
 TEST(MediaClock, ManualClocksReplaceTheSteadyOneWhileTheyLive) {
     const double before = mediaTime();

@@ -58,6 +58,37 @@ TEST(Markers, ImageMarkerTakesMissingSizesFromItsImage) {
     EXPECT_EQ(marker.offsetForDrawing(Point{290, 195}), (Point{0, 0}));
 }
 
+// An image's own size counts in points, whatever its pixel density: a
+// 32 x 32 pixel image of device pixel ratio 2 is 16 x 16, as the chart
+// utilities draw it.
+TEST(Markers, ImageMarkerMeasuresItsImageInPoints) {
+    const struct {
+        double ratio;
+        Size size;    // set on the marker
+        Rect drawnAt; // at (290, 195) in the 300 x 200 chart
+    } cases[] = {
+        {1, {0, 0}, Rect(268, 168, 32, 32)},
+        {2, {0, 0}, Rect(284, 184, 16, 16)},
+        {4, {0, 0}, Rect(290, 192, 8, 8)},
+        {2, {40, 0}, Rect(260, 184, 40, 16)},
+    };
+    auto view = std::make_shared<FakeChartView>();
+    for (const auto& c : cases) {
+        QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::red);
+        image.setDevicePixelRatio(c.ratio);
+        MarkerImage marker;
+        marker.setChartView(view);
+        marker.setImage(image);
+        marker.setSize(c.size);
+        RecordingContext context;
+        marker.draw(context, Point{290, 195});
+        const std::vector<RecordedOperation> paintings = context.paintings();
+        ASSERT_EQ(paintings.size(), 1u) << c.ratio;
+        EXPECT_EQ(paintings.front().rect, c.drawnAt) << c.ratio;
+    }
+}
+
 TEST(Markers, ImageMarkerWithoutAnImageDrawsNothing) {
     MarkerImage marker;
     RecordingContext context;

@@ -5,8 +5,12 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <functional>
 #include <numbers>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "Charts/drawing/PainterContext.h"
 
@@ -127,6 +131,92 @@ TEST(PainterContext, DashLengthsAndPhaseAreAbsolute) {
         });
         for (int x : c.inkedAt) EXPECT_TRUE(inked(image, x, 10)) << "width " << c.width << " x " << x;
         for (int x : c.clearAt) EXPECT_FALSE(inked(image, x, 10)) << "width " << c.width << " x " << x;
+    }
+}
+
+// Runs of ink along a horizontal line, in device pixels: the columns whose
+// ink, summed down the column, reaches half that of the darkest column.
+// Columns from `fromX` up to `toX` only.
+std::vector<std::pair<int, int>> inkRuns(const QImage& image, int fromX, int toX) {
+    std::vector<long> ink(static_cast<std::size_t>(image.width()), 0);
+    long darkest = 0;
+    for (int x = fromX; x < toX; ++x) {
+        for (int y = 0; y < image.height(); ++y) ink[static_cast<std::size_t>(x)] += 255 - qGray(image.pixel(x, y));
+        darkest = std::max(darkest, ink[static_cast<std::size_t>(x)]);
+    }
+    std::vector<std::pair<int, int>> runs;
+    int start = -1;
+    for (int x = fromX; x <= toX; ++x) {
+        const bool inked = x < toX && darkest > 0 && 2 * ink[static_cast<std::size_t>(x)] >= darkest;
+        if (inked && start < 0) start = x;
+        if (!inked && start >= 0) {
+            runs.emplace_back(start, x);
+            start = -1;
+        }
+    }
+    return runs;
+}
+
+// Dash lengths and phase are absolute at every width, also for lines no
+// wider than a device pixel, which Qt's raster engine strokes another way.
+// Measured in device pixels along a dashed line from x = 10.
+TEST(PainterContext, ThinDashesKeepTheirLengths) {
+    enum class How { polyline, segments, curvedPath };
+    const struct {
+        double width;
+        double ratio;     // device pixels per point
+        double userScale; // a scale of the drawing's user space
+        double phase;
+        How how;
+    } cases[] = {
+        {0.5, 1, 1, 0, How::polyline},   {0.5, 1, 1, 0, How::segments}, {0.5, 1, 1, 0, How::curvedPath},
+        {1, 1, 1, 0, How::polyline},     {1, 1, 1, 3, How::segments},   {0.5, 2, 1, 0, How::polyline},
+        {0.5, 2, 1, 3, How::curvedPath}, {1, 2, 1, 0, How::segments},   {0.25, 2, 1, 0, How::polyline},
+        {0.75, 1, 1, 3, How::polyline},  {1, 1, 0.5, 0, How::polyline}, {2, 1, 1, 3, How::polyline},
+    };
+    // In points; under a user scale the drawing gives them in its own units.
+    const double dash = 6, gap = 4;
+    for (const auto& c : cases) {
+        QImage image(static_cast<int>(200 * c.ratio), static_cast<int>(20 * c.ratio),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(c.ratio);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            PainterContext context(painter);
+            context.scaleBy(c.userScale, c.userScale);
+            const double unit = 1 / c.userScale; // user units per point
+            context.setLineWidth(c.width * unit);
+            const double lengths[] = {dash * unit, gap * unit};
+            context.setLineDash(c.phase * unit, lengths);
+            const Point line[] = {{10 * unit, 10 * unit}, {190 * unit, 10 * unit}};
+            switch (c.how) {
+            case How::polyline:
+                context.addLines(line);
+                context.strokePath();
+                break;
+            case How::segments: context.strokeLineSegments(line); break;
+            case How::curvedPath:
+                context.addLines(line);
+                context.quadCurveTo({195 * unit, 10 * unit}, {195 * unit, 19 * unit});
+                context.strokePath();
+                break;
+            }
+        }
+        std::ostringstream what;
+        what << "width " << c.width << " ratio " << c.ratio << " scale " << c.userScale << " phase " << c.phase
+             << " how " << static_cast<int>(c.how);
+        const std::vector<std::pair<int, int>> runs = inkRuns(image, 0, static_cast<int>(180 * c.ratio));
+        ASSERT_GE(runs.size(), 10u) << what.str();
+        // The first dash starts at the line's start, shortened by the phase.
+        const double tolerance = 1.0;
+        EXPECT_NEAR(runs[0].first, 10 * c.ratio, tolerance) << what.str();
+        EXPECT_NEAR(runs[0].second, (10 + dash - c.phase) * c.ratio, tolerance) << what.str();
+        for (std::size_t i = 1; i + 1 < runs.size(); ++i) {
+            EXPECT_NEAR(runs[i].second - runs[i].first, dash * c.ratio, tolerance) << what.str() << " dash " << i;
+            EXPECT_NEAR(runs[i].first - runs[i - 1].second, gap * c.ratio, tolerance) << what.str() << " gap " << i;
+        }
     }
 }
 

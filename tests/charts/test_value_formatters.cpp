@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -8,6 +9,7 @@
 
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/foundation/ChartDataProvider.h"
+#include "Charts/foundation/ChartUtils.h"
 #include "Charts/foundation/FillFormatter.h"
 #include "Charts/foundation/ValueFormatter.h"
 
@@ -103,11 +105,13 @@ TEST(DefaultAxisValueFormatter, DecimalsBlockAndFormatterRules) {
     // Clearing the decimals leaves the digits where they were.
     twoDigits.setDecimals(std::nullopt);
     EXPECT_EQ(twoDigits.stringForValue(1.0, nullptr), "1.00");
-    // A negative count is refused, in the setter and the initialiser.
+    // A negative count means no fraction digits, in the setter and the
+    // initialiser.
     twoDigits.setDecimals(1);
-    twoDigits.setDecimals(-1);
-    EXPECT_EQ(twoDigits.decimals(), 1);
     EXPECT_EQ(twoDigits.stringForValue(2.25, nullptr), "2.2");
+    twoDigits.setDecimals(-1);
+    EXPECT_EQ(twoDigits.decimals(), 0);
+    EXPECT_EQ(twoDigits.stringForValue(2.25, nullptr), "2");
     EXPECT_EQ(DefaultAxisValueFormatter(-4).stringForValue(2.5, nullptr), "2");
     EXPECT_EQ(DefaultAxisValueFormatter(-4).decimals(), 0);
     // Assigning any formatter, none too, ends the automatic decimals.
@@ -134,7 +138,8 @@ TEST(DefaultValueFormatter, SameRulesWithTheEntryBlock) {
     EXPECT_EQ(oneDigit.stringForValue(9999.95, nullptr, 0, nullptr), "10,000.0");
     EXPECT_TRUE(oneDigit.hasAutoDecimals());
     oneDigit.setDecimals(-2);
-    EXPECT_EQ(oneDigit.decimals(), 1);
+    EXPECT_EQ(oneDigit.decimals(), 0);
+    EXPECT_EQ(oneDigit.stringForValue(9999.95, nullptr, 0, nullptr), "10,000");
     int seenIndex = -1;
     DefaultValueFormatter blocked([&](double, const ChartDataEntryPtr&, int dataSetIndex, const ViewPortHandler*) {
         seenIndex = dataSetIndex;
@@ -144,6 +149,38 @@ TEST(DefaultValueFormatter, SameRulesWithTheEntryBlock) {
     EXPECT_EQ(seenIndex, 7);
     EXPECT_EQ(blocked.formatter(), nullptr);
     EXPECT_EQ(DefaultValueFormatter().stringForValue(0.4, nullptr, 0, nullptr), "0");
+}
+
+// A chart sets the decimals its data's range needs each time the data
+// changes (the chart utilities' decimals, which turn negative for references
+// of 950 and more). Each label follows the latest count: a negative one gives
+// no fraction digits, never the digits of an earlier range.
+TEST(DefaultValueFormatters, DecimalsFollowEachNewRangeOfTheData) {
+    const struct {
+        double reference; // the range of the data
+        double value;     // a label of that data
+        const char* expected;
+    } steps[] = {
+        {0.5, 0.125, "0.125"},
+        {5000, 4250.75, "4,251"},
+        {0.05, 0.0125, "0.0125"},
+        {950, 875.25, "875"},
+        {1e300, 12345.5, "12,346"},
+        {9, 3.5, "3.50"},
+        // Empty data: the chart's references are the largest doubles.
+        {std::numeric_limits<double>::max(), 7.5, "8"},
+        {2, 1.5, "1.50"},
+    };
+    DefaultValueFormatter values(0);
+    DefaultAxisValueFormatter axis(0);
+    for (const auto& step : steps) {
+        const int decimals = ChartUtils::decimals(step.reference);
+        values.setDecimals(decimals);
+        axis.setDecimals(decimals);
+        EXPECT_EQ(values.decimals(), std::max(decimals, 0)) << step.reference;
+        EXPECT_EQ(values.stringForValue(step.value, nullptr, 0, nullptr), step.expected) << step.reference;
+        EXPECT_EQ(axis.stringForValue(step.value, nullptr), step.expected) << step.reference;
+    }
 }
 
 TEST(IndexAxisValueFormatter, ShowsTheTextOfTheIndexUpToHalfPastIt) {

@@ -3,14 +3,15 @@
 #include <memory>
 #include <vector>
 
-#include "Charts/foundation/MediaClock.h"
 #include "Charts/foundation/ViewPortJob.h"
 #include "support/FakeChartView.h"
+#include "tests/support/manual_media_clock.h"
 
 namespace charts {
 namespace {
 
 using testing::FakeChartView;
+using testing::ManualMediaClock;
 
 // A 100 x 100 chart of values 0..10 both ways: value (x, y) lies at pixel
 // (10 x, 100 - 10 y) before zooming.

@@ -227,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, XAxisLineTest,
 TEST_F(XAxisRendererTest, GridLinesAreClippedToTheWidenedContent) {
     axis->setGridLineWidth(2);
     axis->setGridColor(QColor(4, 5, 6));
-    axis->setGridLineCap(Qt::SquareCap);
+    axis->setGridLineCap(LineCap::square);
     axis->setGridAntialiasEnabled(false);
     renderer.renderGridLines(context);
     EXPECT_EQ(renderer.gridClippingRect(), Rect(39, 20, 332, 240));
