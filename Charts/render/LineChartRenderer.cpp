@@ -479,6 +479,9 @@ void LineChartRenderer::drawHighlighted(DrawingContext& context, const std::vect
         const IChartDataSetPtr found = data->getDataSetByIndex(high->dataSetIndex());
         const auto* set = dynamic_cast<const ILineChartDataSet*>(found.get());
         if (!set || !set->isHighlightEnabled()) continue;
+        // An x that is not finite marks nothing (the nearest entry to an
+        // infinity would be an end entry nobody chose).
+        if (!std::isfinite(high->x())) continue;
         const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
         if (!e || !isInBoundsX(e, *set)) continue;
 

@@ -20,10 +20,10 @@ void BarLineChartViewBase::initialize() {
 
     gestures_.onTap = [this](const GestureStep& step) { tapGestureRecognized(step); };
     gestures_.onDoubleTap = [this](const GestureStep& step) { doubleTapGestureRecognized(step); };
-    gestures_.onPan = [this](const GestureStep& step) {
-        if (step.state == GestureState::began && !gestureRecognizerShouldBegin(step, true)) return;
-        panGestureRecognized(step);
-    };
+    // The pan reaches its handler at every step, began included: the handler
+    // makes its own checks there and first stops a running glide, which a
+    // began refused by gestureRecognizerShouldBegin would leave going.
+    gestures_.onPan = [this](const GestureStep& step) { panGestureRecognized(step); };
     gestures_.setDoubleTapEnabled(doubleTapToZoomEnabled_);
     gestures_.setPanEnabled(dragXEnabled_ || dragYEnabled_);
     updatePinchGestureEnabled();

@@ -166,6 +166,9 @@ public:
     virtual void zoomOut();
     virtual void resetZoom();
     virtual void fitScreen();
+    // Zooms about (x, y): x from the content's left edge, y upward from its
+    // bottom edge. The value shown there stays there, whatever the zoom and
+    // pan before.
     virtual void zoom(double scaleX, double scaleY, double x, double y);
     virtual void zoomToCenter(double scaleX, double scaleY);
     // Zoom about a value point, as a job.
@@ -235,7 +238,8 @@ protected:
     // The pan's inversion test for the horizontal bar view: true when a pan
     // on an inverted axis reverses x instead of y.
     virtual bool reversesHorizontalPanOnInvertedAxis() const { return false; }
-    // Whether one of the view's recognisers may begin; the pan and pinch
+    // Whether one of the view's recognisers may begin, for callers that ask;
+    // the recognisers themselves begin without it, and the pan and pinch
     // handlers make their own checks at began.
     virtual bool gestureRecognizerShouldBegin(const GestureStep& step, bool pan);
 
@@ -255,6 +259,8 @@ private:
     // set's axis is inverted.
     Point touchZoomCentre(Point location, double height) const;
     Point contentCentreForZoom(Point centre) const;
+    // The point before the touch matrix that the matrix puts at the given one.
+    Point zoomFixedPoint(Point touchPoint) const;
     bool touchedSetIsOnInvertedAxis() const;
     Point limitedByDragFlags(Point translation) const;
     void updatePinchGestureEnabled();

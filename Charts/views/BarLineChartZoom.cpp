@@ -23,15 +23,24 @@ Point BarLineChartViewBase::contentCentreForZoom(Point centre) const {
     return Point{centre.x - handler->offsetLeft(), -(centre.y - handler->offsetTop())};
 }
 
+// The handler's zoom keeps in place the point it is given as it lies before
+// the touch matrix. The pointer and the centre are where the content shows
+// now, after the matrix: carried back through its inverse, the value there
+// stays put from any zoom and pan, where handing them over as they are only
+// holds on an unzoomed, unpanned chart.
+Point BarLineChartViewBase::zoomFixedPoint(Point touchPoint) const {
+    return viewPortHandler()->touchMatrix().inverted().apply(touchPoint);
+}
+
 void BarLineChartViewBase::zoomIn() {
-    const Point c = contentCentreForZoom(viewPortHandler()->contentCenter());
+    const Point c = zoomFixedPoint(contentCentreForZoom(viewPortHandler()->contentCenter()));
     viewPortHandler()->refresh(viewPortHandler()->zoomIn(c.x, c.y), this, false);
     calculateOffsets();
     setNeedsDisplay(bounds());
 }
 
 void BarLineChartViewBase::zoomOut() {
-    const Point c = contentCentreForZoom(viewPortHandler()->contentCenter());
+    const Point c = zoomFixedPoint(contentCentreForZoom(viewPortHandler()->contentCenter()));
     viewPortHandler()->refresh(viewPortHandler()->zoomOut(c.x, c.y), this, false);
     calculateOffsets();
     setNeedsDisplay(bounds());
@@ -50,13 +59,14 @@ void BarLineChartViewBase::fitScreen() {
 }
 
 void BarLineChartViewBase::zoom(double scaleX, double scaleY, double x, double y) {
-    viewPortHandler()->refresh(viewPortHandler()->zoom(scaleX, scaleY, x, -y), this, false);
+    const Point c = zoomFixedPoint(Point{x, -y});
+    viewPortHandler()->refresh(viewPortHandler()->zoom(scaleX, scaleY, c.x, c.y), this, false);
     calculateOffsets();
     setNeedsDisplay(bounds());
 }
 
 void BarLineChartViewBase::zoomToCenter(double scaleX, double scaleY) {
-    const Point c = contentCentreForZoom(centerOffsets());
+    const Point c = zoomFixedPoint(contentCentreForZoom(centerOffsets()));
     viewPortHandler()->refresh(viewPortHandler()->zoom(scaleX, scaleY, c.x, c.y), this, false);
 }
 
@@ -241,8 +251,8 @@ Point BarLineChartViewBase::getPosition(const ChartDataEntry& entry, YAxis::Axis
 
 ChartDataEntryPtr BarLineChartViewBase::getEntryByTouchPoint(Point point) {
     const HighlightPtr h = getHighlightByTouchPoint(point);
-    if (!h || !data()) return nullptr;
-    return data()->entryForHighlight(*h);
+    if (!h) return nullptr;
+    return entryForHighlight(*h);
 }
 
 std::shared_ptr<IBarLineScatterCandleBubbleChartDataSet> BarLineChartViewBase::getDataSetByTouchPoint(Point point) {

@@ -117,9 +117,7 @@ void ChartViewBase::highlightValues(const std::optional<std::vector<HighlightPtr
     setNeedsDisplay(bounds());
 }
 
-void ChartViewBase::highlightValue(double x, int dataSetIndex, int dataIndex) {
-    highlightValue(x, dataSetIndex, dataIndex, true);
-}
+void ChartViewBase::highlightValue(double x, int dataSetIndex) { highlightValue(x, dataSetIndex, -1, true); }
 
 void ChartViewBase::highlightValue(double x, double y, int dataSetIndex, int dataIndex) {
     highlightValue(x, y, dataSetIndex, dataIndex, true);
@@ -150,7 +148,7 @@ void ChartViewBase::highlightValue(const HighlightPtr& highlight, bool callDeleg
         lastHighlighted_.reset();
         indicesToHighlight_.clear();
     } else if (data_) {
-        entry = data_->entryForHighlight(*highlight);
+        entry = entryForHighlight(*highlight);
         if (entry) {
             indicesToHighlight_ = {highlight};
             reported = highlight;
@@ -170,6 +168,15 @@ void ChartViewBase::highlightValue(const HighlightPtr& highlight, bool callDeleg
         }
     }
     setNeedsDisplay(bounds());
+}
+
+// An x that is not finite names no place in the data: the nearest entry by x
+// of an infinity would be the first or last one, which nobody pointed at.
+// A finite x, however far out, finds the nearest entry as the data's own
+// search does for a touch.
+ChartDataEntryPtr ChartViewBase::entryForHighlight(const Highlight& highlight) const {
+    if (!data_ || !std::isfinite(highlight.x())) return nullptr;
+    return data_->entryForHighlight(highlight);
 }
 
 HighlightPtr ChartViewBase::getHighlightByTouchPoint(Point point) {
@@ -215,7 +222,7 @@ void ChartViewBase::drawMarkers(DrawingContext& context) {
     for (const HighlightPtr& highlight : indicesToHighlight_) {
         if (!highlight || !data_) continue;
         const auto set = data_->getDataSetByIndex(highlight->dataSetIndex());
-        const ChartDataEntryPtr entry = data_->entryForHighlight(*highlight);
+        const ChartDataEntryPtr entry = entryForHighlight(*highlight);
         if (!set || !entry) continue;
         const double drawnCount = static_cast<double>(set->entryCount()) * animator_->phaseX();
         // Only entries the x animation has reached get a marker. The count
@@ -315,12 +322,20 @@ std::optional<QImage> ChartViewBase::getChartImage(bool transparent) {
     if (!beginImageContext(b.size, opaque, scale)) return std::nullopt;
     std::optional<QImage> image;
     if (DrawingContext* context = currentImageContext()) {
-        if (opaque) {
-            const Rect all(0, 0, b.width(), b.height());
+        const Rect all(0, 0, b.width(), b.height());
+        const std::optional<QColor> background = backgroundColor();
+        // An opaque image is white, then the background colour. The view as
+        // it shows comes next: its background colour (once: an opaque image
+        // has it already, and a translucent colour must not darken twice),
+        // then the chart. So a transparent image keeps the view's background
+        // where it has one and is see-through where it has none.
+        if (opaque || background) {
             context->saveGState();
-            context->setFillColor(QColor(255, 255, 255));
-            context->fillRect(all);
-            if (const auto background = backgroundColor()) {
+            if (opaque) {
+                context->setFillColor(QColor(255, 255, 255));
+                context->fillRect(all);
+            }
+            if (background) {
                 context->setFillColor(*background);
                 context->fillRect(all);
             }
@@ -438,6 +453,11 @@ void ChartViewBase::runViewportJob(const std::shared_ptr<ViewPortJob>& job) {
 std::vector<std::shared_ptr<AccessibilityElement>> ChartViewBase::accessibilityChildren() const {
     if (!renderer_) return {};
     return renderer_->accessibleChartElements();
+}
+
+std::optional<QString> ChartViewBase::chartDescriptionText() const {
+    if (!chartDescription_ || !chartDescription_->text()) return std::nullopt;
+    return chartDescription_->text();
 }
 
 Rect ChartViewBase::bounds() const { return Rect(0, 0, width(), height()); }

@@ -22,6 +22,7 @@
 #include "Charts/foundation/ViewPortHandler.h"
 #include "Charts/foundation/ViewPortJob.h"
 #include "Charts/foundation/XAxis.h"
+#include "Charts/render/AccessibleChart.h"
 #include "Charts/render/DataRenderer.h"
 #include "Charts/render/LegendRenderer.h"
 #include "Charts/views/ChartViewDelegate.h"
@@ -43,6 +44,7 @@ namespace charts {
 class ChartViewBase : public ChartWidgetBase,
                       public virtual ChartViewInterface,
                       public virtual ChartDataProvider,
+                      public virtual AccessibleChart,
                       public ChartAnimatorDelegate {
 protected:
     class ConstructionKey {
@@ -139,13 +141,21 @@ public:
     const std::vector<HighlightPtr>& indicesToHighlight() const { return indicesToHighlight_; }
     virtual bool valuesToHighlight() const { return !indicesToHighlight_.empty(); }
     virtual void highlightValues(const std::optional<std::vector<HighlightPtr>>& highlights);
-    virtual void highlightValue(double x, int dataSetIndex, int dataIndex = -1);
+    // Both short forms take three numbers, and highlightValue(5.0, 3, 0)
+    // would read as data set 3 where (x, y 3, set 0) was meant. So the form
+    // without y takes x and the data set only; the data index goes with the
+    // callDelegate form, and three numbers with an integer second are refused.
+    virtual void highlightValue(double x, int dataSetIndex);
     virtual void highlightValue(double x, double y, int dataSetIndex, int dataIndex = -1);
+    void highlightValue(double x, int dataSetIndex, int dataIndex) = delete;
     virtual void highlightValue(double x, int dataSetIndex, int dataIndex, bool callDelegate);
     virtual void highlightValue(double x, double y, int dataSetIndex, int dataIndex, bool callDelegate);
     virtual void highlightValue(const HighlightPtr& highlight);
     virtual void highlightValue(const HighlightPtr& highlight, bool callDelegate);
     virtual HighlightPtr getHighlightByTouchPoint(Point point);
+    // The entry a highlight names; none without data, for an x that is not
+    // finite or a data set that is not there.
+    ChartDataEntryPtr entryForHighlight(const Highlight& highlight) const;
     const HighlightPtr& lastHighlighted() const { return lastHighlighted_; }
     void setLastHighlighted(HighlightPtr highlight) { lastHighlighted_ = std::move(highlight); }
 
@@ -206,6 +216,11 @@ public:
 
     // The data renderer's elements; none without a renderer.
     std::vector<std::shared_ptr<AccessibilityElement>> accessibilityChildren() const override;
+    // AccessibleChart, for the header element every kind's renderer makes:
+    // the description's text, none without a description or its text; and
+    // this widget as the elements' container.
+    std::optional<QString> chartDescriptionText() const override;
+    QWidget* accessibilityContainer() const override { return const_cast<ChartViewBase*>(this); }
 
     // A weak reference to this view, for the renderers, highlighters and
     // jobs that hold their chart weakly; it expires when the view goes.

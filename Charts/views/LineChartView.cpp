@@ -16,10 +16,4 @@ std::shared_ptr<LineChartData> LineChartView::lineData() const {
     return std::dynamic_pointer_cast<LineChartData>(data());
 }
 
-std::optional<QString> LineChartView::chartDescriptionText() const {
-    const auto& description = chartDescription();
-    if (!description || !description->text()) return std::nullopt;
-    return description->text();
-}
-
 } // namespace charts

@@ -22,9 +22,6 @@ public:
     std::shared_ptr<YAxis> getAxis(YAxis::AxisDependency axis) const override {
         return BarLineChartViewBase::getAxis(axis);
     }
-    std::optional<QString> chartDescriptionText() const override;
-    // The widget its accessibility elements belong to.
-    QWidget* accessibilityContainer() const override { return const_cast<LineChartView*>(this); }
 
 protected:
     void initialize() override;

@@ -2,9 +2,12 @@
 // beside Qt Charts drawing the same data (11 data sets of 256 points, axes,
 // grid lines and a legend), and a pan frame of one 100,000-point set zoomed
 // to 1 % of its x range beside a frame of the points that are then visible.
+// One benchmark times all four side by side and prints the two ratios.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +19,7 @@
 #include <QPainter>
 #include <QValueAxis>
 
+#include "bench/support/side_by_side.h"
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/data/LineChartData.h"
 #include "Charts/data/LineChartDataSet.h"
@@ -97,42 +101,56 @@ void BM_LineChartFrameOurs(benchmark::State& state) {
 }
 BENCHMARK(BM_LineChartFrameOurs)->Unit(benchmark::kMillisecond);
 
-void BM_LineChartFrameQtCharts(benchmark::State& state) {
-    ensureApplication();
-    QGraphicsScene scene;
-    auto* chart = new QChart();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    auto* axisX = new QValueAxis();
-    auto* axisY = new QValueAxis();
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    for (int s = 0; s < setCount; ++s) {
-        auto* series = new QLineSeries();
-        series->setName(QStringLiteral("Set %1").arg(s));
-        QList<QPointF> points;
-        points.reserve(pointsPerSet);
-        for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, curve(s, i)));
-        series->replace(points);
-        QPen pen(setColours[s]);
-        pen.setWidthF(1.0);
-        series->setPen(pen);
-        chart->addSeries(series);
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
+// Qt Charts drawing the same eleven sets with its axes and legend.
+class QtChartsFrame {
+public:
+    QtChartsFrame() {
+        auto* chart = new QChart();
+        chart->setAnimationOptions(QChart::NoAnimation);
+        auto* axisX = new QValueAxis();
+        auto* axisY = new QValueAxis();
+        chart->addAxis(axisX, Qt::AlignBottom);
+        chart->addAxis(axisY, Qt::AlignLeft);
+        for (int s = 0; s < setCount; ++s) {
+            auto* series = new QLineSeries();
+            series->setName(QStringLiteral("Set %1").arg(s));
+            QList<QPointF> points;
+            points.reserve(pointsPerSet);
+            for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, curve(s, i)));
+            series->replace(points);
+            QPen pen(setColours[s]);
+            pen.setWidthF(1.0);
+            series->setPen(pen);
+            chart->addSeries(series);
+            series->attachAxis(axisX);
+            series->attachAxis(axisY);
+        }
+        chart->legend()->setVisible(true);
+        chart->legend()->setAlignment(Qt::AlignBottom);
+        scene_.addItem(chart);
+        chart->setGeometry(0, 0, imageWidth, imageHeight);
+        scene_.setSceneRect(0, 0, imageWidth, imageHeight);
     }
-    chart->legend()->setVisible(true);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    scene.addItem(chart);
-    chart->setGeometry(0, 0, imageWidth, imageHeight);
-    scene.setSceneRect(0, 0, imageWidth, imageHeight);
-    QImage image = blankImage();
-    for (auto _ : state) {
+
+    void draw(QImage& image) {
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
-        scene.render(&painter, QRectF(0, 0, imageWidth, imageHeight), QRectF(0, 0, imageWidth, imageHeight));
-        painter.end();
+        scene_.render(&painter, QRectF(0, 0, imageWidth, imageHeight), QRectF(0, 0, imageWidth, imageHeight));
+    }
+
+private:
+    // The application exists before the scene is made.
+    bool applicationMade_ = (ensureApplication(), true);
+    QGraphicsScene scene_;
+};
+
+void BM_LineChartFrameQtCharts(benchmark::State& state) {
+    QtChartsFrame frame;
+    QImage image = blankImage();
+    for (auto _ : state) {
+        frame.draw(image);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations() * setCount * pointsPerSet);
@@ -157,15 +175,28 @@ std::unique_ptr<charts::LineChartView> singleSetChart(int count) {
 
 // 100,000 points, 1 % of them visible, panned a pixel each frame (back and
 // forth so the visible range stays inside the data).
+class PanFrame {
+public:
+    PanFrame() : view_(singleSetChart(100'000)) {
+        view_->zoom(100.0, 1.0, 0.0, 0.0);
+        view_->moveViewToX(50'000);
+    }
+
+    void draw(QImage& image) {
+        view_->performPanChange(charts::Point{(step_++ / 50) % 2 == 0 ? -1.0 : 1.0, 0});
+        drawFrame(*view_, image);
+    }
+
+private:
+    std::unique_ptr<charts::LineChartView> view_;
+    int step_ = 0;
+};
+
 void BM_LineChartPanFrame100kZoomed(benchmark::State& state) {
-    const auto view = singleSetChart(100'000);
-    view->zoom(100.0, 1.0, 0.0, 0.0);
-    view->moveViewToX(50'000);
+    PanFrame frame;
     QImage image = blankImage();
-    int step = 0;
     for (auto _ : state) {
-        view->performPanChange(charts::Point{(step++ / 50) % 2 == 0 ? -1.0 : 1.0, 0});
-        drawFrame(*view, image);
+        frame.draw(image);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -181,5 +212,47 @@ void BM_LineChartFrame1kVisible(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LineChartFrame1kVisible)->Unit(benchmark::kMillisecond);
+
+// The four frames in interleaved rounds, each into its own image, with the
+// medians and the two ratios the chart is held to: our full frame against
+// Qt Charts' (goal below 1), and the zoomed 100,000-point pan frame against
+// the frame of the 1,000 points it shows (goal about 1: culling leaves only
+// the visible points to draw).
+void BM_LineChartFramesSideBySide(benchmark::State& state) {
+    const auto ours = elevenSetChart();
+    QtChartsFrame peer;
+    PanFrame pan;
+    const auto visible = singleSetChart(1'000);
+    QImage oursImage = blankImage();
+    QImage peerImage = blankImage();
+    QImage panImage = blankImage();
+    QImage visibleImage = blankImage();
+    const std::vector<bench::Variant> variants{
+        {"ours, 11 x 256 points", [&] { drawFrame(*ours, oursImage); }},
+        {"Qt Charts, 11 x 256", [&] { peer.draw(peerImage); }},
+        {"pan, 100k zoomed to 1 %", [&] { pan.draw(panImage); }},
+        {"1k points, unzoomed", [&] { drawFrame(*visible, visibleImage); }},
+    };
+    std::vector<std::vector<double>> all(variants.size());
+    std::size_t round = 0;
+    for (auto _ : state) {
+        const auto times = bench::timeSideBySide(variants, 1, round++);
+        for (std::size_t v = 0; v < variants.size(); ++v) all[v].push_back(times[v].front());
+    }
+    std::vector<double> medians;
+    std::printf("\n%-26s %10s\n", "800 x 600 frame", "median ms");
+    for (std::size_t v = 0; v < variants.size(); ++v) {
+        medians.push_back(bench::median(all[v]));
+        std::printf("%-26s %10.3f\n", variants[v].name.c_str(), medians.back());
+    }
+    const double oursOverPeer = medians[0] / medians[1];
+    const double panOverVisible = medians[2] / medians[3];
+    std::printf("ours / Qt Charts: %.2fx (goal below 1)\n", oursOverPeer);
+    std::printf("pan 100k zoomed / 1k visible: %.2fx (goal about 1)\n\n", panOverVisible);
+    state.counters["ours_ms"] = medians[0];
+    state.counters["ours_over_qtcharts"] = oursOverPeer;
+    state.counters["pan_over_visible"] = panOverVisible;
+}
+BENCHMARK(BM_LineChartFramesSideBySide)->Iterations(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

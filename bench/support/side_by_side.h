@@ -1,12 +1,14 @@
 #pragma once
 // Variants of one operation timed side by side: each round runs every variant
-// once, in an order that rotates from round to round so that none always
-// finds the caches the previous one left; the medians of the rounds are kept.
-// On a shared machine medians of interleaved rounds are what stays usable.
+// once, in an order that changes from round to round so that none always
+// starts the round or always finds the caches the same neighbour left; the
+// medians of the rounds are kept. On a shared machine medians of interleaved
+// rounds are what stays usable.
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -24,12 +26,30 @@ inline double median(std::vector<double> v) {
     return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
 }
 
-// Milliseconds per round of each variant, in the variants' order.
-inline std::vector<std::vector<double>> timeSideBySide(const std::vector<Variant>& variants, int rounds) {
+// The order of round `round` over `count` variants: from a starting variant
+// in steps of a stride prime to the count. Both change from round to round:
+// the start walks through every variant, and the stride through every step
+// that visits them all, so each variant follows a different neighbour from
+// one round to the next (with three or more variants).
+inline std::vector<std::size_t> roundOrder(std::size_t count, std::size_t round) {
+    std::vector<std::size_t> strides;
+    for (std::size_t s = 1; s < std::max<std::size_t>(count, 2); ++s)
+        if (std::gcd(s, count) == 1) strides.push_back(s);
+    const std::size_t stride = strides[round % strides.size()];
+    const std::size_t start = count == 0 ? 0 : round % count;
+    std::vector<std::size_t> order;
+    for (std::size_t k = 0; k < count; ++k) order.push_back((start + k * stride) % count);
+    return order;
+}
+
+// Milliseconds per round of each variant, in the variants' order. Rounds are
+// numbered from `firstRound`, so that a caller timing one round at a time
+// still gets a new order each time.
+inline std::vector<std::vector<double>> timeSideBySide(const std::vector<Variant>& variants, int rounds,
+                                                       std::size_t firstRound = 0) {
     std::vector<std::vector<double>> times(variants.size());
-    for (int round = 0; round < rounds; ++round) {
-        for (std::size_t k = 0; k < variants.size(); ++k) {
-            const std::size_t v = (k + static_cast<std::size_t>(round)) % variants.size();
+    for (int r = 0; r < rounds; ++r) {
+        for (const std::size_t v : roundOrder(variants.size(), firstRound + static_cast<std::size_t>(r))) {
             const auto start = std::chrono::steady_clock::now();
             variants[v].run();
             const auto end = std::chrono::steady_clock::now();

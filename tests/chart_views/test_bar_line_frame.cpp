@@ -2,6 +2,8 @@
 // text metrics: which layer paints when, the state stack, and the clips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -124,6 +126,101 @@ TEST(BarLineFrame, PaintsItsLayersInTheFixedOrder) {
                                                "limit lines in front", "axis labels", "values",     "legend",
                                                "description"};
     EXPECT_EQ(layers(context), expected) << context.describe();
+}
+
+// The paintings of one layer and kind.
+std::vector<RecordedOperation> paintingsOf(const RecordingContext& context, const std::string& layer,
+                                           DrawingOperation kind) {
+    std::vector<RecordedOperation> found;
+    for (const RecordedOperation& op : context.paintings())
+        if (op.kind == kind && layerOf(op) == layer) found.push_back(op);
+    return found;
+}
+
+// The same frame's items at their places, from the view's own geometry, the
+// components' settings and the fixed text metrics (a character half the
+// font's size wide, a line 1.25 times it tall).
+TEST(BarLineFrame, ItsItemsSitWhereTheGeometryPutsThem) {
+    FixedMetrics metrics;
+    const Frame frame = styledChart();
+    RecordingContext context;
+    frame.view->draw(context);
+    const LineChartView& view = *frame.view;
+    const auto& port = view.viewPortHandler();
+    const auto px = [&](double x, double y) { return view.pixelForValues(x, y, YAxis::AxisDependency::left); };
+    const auto near = [](Point a, Point b) { return std::fabs(a.x - b.x) < 1e-9 && std::fabs(a.y - b.y) < 1e-9; };
+
+    // The data line: one segment from each entry to the next.
+    std::vector<Point> ends;
+    for (const RecordedOperation& op : paintingsOf(context, "data", DrawingOperation::strokeLineSegments))
+        ends.insert(ends.end(), op.points.begin(), op.points.end());
+    const std::vector<Point> points{{0, 10}, {25, 80}, {50, 30}, {75, 60}, {100, 20}};
+    ASSERT_EQ(ends.size(), 2 * (points.size() - 1)) << context.describe();
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        EXPECT_TRUE(near(ends[2 * i], px(points[i].x, points[i].y))) << "segment " << i;
+        EXPECT_TRUE(near(ends[2 * i + 1], px(points[i + 1].x, points[i + 1].y))) << "segment " << i;
+    }
+
+    // The x label of 40, on top of the content by default: centred over its
+    // value, its bottom the axis' y offset above the content (a 10-pixel font:
+    // 5 pixels a character, 12.5 a line).
+    const auto xTexts = paintingsOf(context, "axis labels", DrawingOperation::drawTextInRect);
+    const auto forty = std::find_if(xTexts.begin(), xTexts.end(), [](const RecordedOperation& op) {
+        return op.text == QLatin1String("40") && same(op.attributes.resolvedColor(), xLabels);
+    });
+    ASSERT_NE(forty, xTexts.end()) << context.describe();
+    ASSERT_EQ(view.xAxis()->labelPosition(), XAxis::LabelPosition::top);
+    const double fontSize = FixedTextMeasurer::fontSize(view.xAxis()->labelFont());
+    EXPECT_EQ(forty->rect,
+              Rect(px(40, 0).x - fontSize / 2, port->contentTop() - view.xAxis()->yOffset() - 1.25 * fontSize, fontSize,
+                   1.25 * fontSize));
+
+    // The left axis' second label: right-aligned the axis' x offset left of
+    // the content, raised from its value by a line less a 2.5th of one.
+    YAxis& left = *view.leftAxis();
+    ASSERT_GE(left.entries().size(), 2u);
+    const QString text = left.getFormattedLabel(1);
+    const double lineHeight = 1.25 * FixedTextMeasurer::fontSize(left.labelFont());
+    const double width = text.size() * FixedTextMeasurer::fontSize(left.labelFont()) / 2;
+    const Point expected{port->offsetLeft() - left.xOffset() - width,
+                         px(0, left.entries()[1]).y + lineHeight / 2.5 + left.yOffset() - lineHeight};
+    bool found = false;
+    for (const RecordedOperation& op : paintingsOf(context, "axis labels", DrawingOperation::drawText)) {
+        if (op.text != text || !same(op.attributes.resolvedColor(), leftLabels)) continue;
+        found = true;
+        ASSERT_EQ(op.points.size(), 1u);
+        EXPECT_TRUE(near(op.points.front(), expected))
+            << op.points.front().x << ", " << op.points.front().y << " for " << expected.x << ", " << expected.y;
+    }
+    EXPECT_TRUE(found) << text.toStdString() << "\n" << context.describe();
+
+    // The x axis' grid line at its second value: top to bottom of the content.
+    const auto& xAxis = *view.xAxis();
+    ASSERT_GE(xAxis.entries().size(), 2u);
+    Path grid;
+    grid.moveTo(Point{px(xAxis.entries()[1], 0).x, port->contentTop()});
+    grid.lineTo(Point{px(xAxis.entries()[1], 0).x, port->contentBottom()});
+    const auto gridLines = paintingsOf(context, "grid lines", DrawingOperation::drawPath);
+    EXPECT_NE(
+        std::find_if(gridLines.begin(), gridLines.end(), [&](const RecordedOperation& op) { return op.path == grid; }),
+        gridLines.end())
+        << context.describe();
+
+    // The legend's one entry, at the bottom left of the content: its square
+    // centred on the label's line, the label the form-to-text space after it.
+    const auto& legend = *view.legend();
+    const double legendLine = 1.25 * FixedTextMeasurer::fontSize(legend.font());
+    const double top = port->chartHeight() - legend.yOffset() - legend.neededHeight();
+    const double x = port->contentLeft() + legend.xOffset();
+    const auto squares = paintingsOf(context, "legend", DrawingOperation::fillRect);
+    ASSERT_EQ(squares.size(), 1u) << context.describe();
+    EXPECT_EQ(squares.front().rect,
+              Rect(x, top + legendLine / 2 - legend.formSize() / 2, legend.formSize(), legend.formSize()));
+    const auto labels = paintingsOf(context, "legend", DrawingOperation::drawText);
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels.front().text, QStringLiteral("Curve"));
+    ASSERT_EQ(labels.front().points.size(), 1u);
+    EXPECT_TRUE(near(labels.front().points.front(), Point{x + legend.formSize() + legend.formToTextSpace(), top}));
 }
 
 TEST(BarLineFrame, GridLinesInFrontOfTheDataComeAfterIt) {

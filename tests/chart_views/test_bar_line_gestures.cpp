@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include <QCoreApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -14,7 +16,7 @@
 
 #include "ChartViewTestSupport.h"
 #include "Charts/foundation/DisplayLink.h"
-#include "Charts/foundation/MediaClock.h"
+#include "tests/support/manual_media_clock.h"
 
 namespace charts {
 namespace {
@@ -329,6 +331,63 @@ TEST(BarLinePan, AChartThatCannotMoveHandsThePanToItsScrollArea) {
     EXPECT_FALSE(view->isDecelerating());
 }
 
+// The recogniser check callers may ask.
+class AskingView : public LineChartView {
+public:
+    explicit AskingView(ConstructionKey key) : LineChartView(key) {}
+    using BarLineChartViewBase::gestureRecognizerShouldBegin;
+};
+
+TEST(BarLineRecognisers, WhetherAPanOrPinchMayBegin) {
+    struct Case {
+        const char* name;
+        std::function<void(AskingView&)> set;
+        Point velocity;
+        bool pan;
+        bool pinch;
+    };
+    const Case cases[] = {
+        {"zoomed in", [](AskingView& v) { v.zoom(2, 2, 0, 0); }, {5, 1}, true, true},
+        {"no data", [](AskingView& v) { v.setData(nullptr); }, {5, 1}, false, false},
+        {"drag off", [](AskingView& v) { v.setDragEnabled(false); }, {5, 1}, false, true},
+        {"full zoom-out, highlight by drag", [](AskingView&) {}, {5, 1}, true, true},
+        {"full zoom-out, no highlight by drag",
+         [](AskingView& v) { v.setHighlightPerDragEnabled(false); },
+         {5, 1},
+         false,
+         true},
+        {"full zoom-out with drag offset",
+         [](AskingView& v) {
+             v.setHighlightPerDragEnabled(false);
+             v.setDragOffsetX(10);
+         },
+         {5, 1},
+         true,
+         true},
+        {"mostly vertical, y drag off", [](AskingView& v) { v.setDragYEnabled(false); }, {1, 5}, false, true},
+        {"mostly horizontal, y drag off", [](AskingView& v) { v.setDragYEnabled(false); }, {5, 1}, true, true},
+        {"mostly horizontal, x drag off", [](AskingView& v) { v.setDragXEnabled(false); }, {5, 1}, false, true},
+        {"no scaling", [](AskingView& v) { v.setScaleEnabled(false); }, {5, 1}, true, false},
+        {"pinch zoom only",
+         [](AskingView& v) {
+             v.setScaleEnabled(false);
+             v.setPinchZoomEnabled(true);
+         },
+         {5, 1},
+         true,
+         true},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<AskingView> view(ChartViewBase::create<AskingView>());
+        view->setChartSize(400, 300);
+        view->setData(lineData({lineSet(ramp(11))}));
+        c.set(*view);
+        const GestureStep s = step(S::began, Point{200, 150}, {}, c.velocity);
+        EXPECT_EQ(view->gestureRecognizerShouldBegin(s, true), c.pan) << c.name;
+        EXPECT_EQ(view->gestureRecognizerShouldBegin(s, false), c.pinch) << c.name;
+    }
+}
+
 // The same gestures from Qt's own events, as the window delivers them.
 struct MouseScript {
     LineChartView& view;
@@ -385,6 +444,74 @@ TEST(BarLineQtInput, EscapeCancelsAPanAndTheWheelIsLeftToTheParent) {
     QCoreApplication::sendEvent(view.get(), &wheel);
     EXPECT_FALSE(wheel.isAccepted());
     EXPECT_EQ(view->scaleX(), 4);
+}
+
+// Losing the pointer mid-pan (another window grabs it, the window is
+// deactivated, the chart is hidden) cancels the pan: the content stays where
+// the pan left it, nothing glides, and the rest of the drag moves nothing.
+TEST(BarLineQtInput, LosingThePointerCancelsThePan) {
+    const QEvent::Type types[] = {QEvent::UngrabMouse, QEvent::WindowDeactivate, QEvent::Hide};
+    for (const QEvent::Type type : types) {
+        const auto view = rampChart();
+        const auto delegate = std::make_shared<RecordingDelegate>();
+        view->setDelegate(delegate);
+        view->zoom(4, 1, 0, 0);
+        const double start = view->viewPortHandler()->transX();
+        MouseScript mouse{*view};
+        mouse.press(Point{200, 150}, 10);
+        mouse.move(Point{190, 150}, 20);
+        mouse.move(Point{170, 150}, 30);
+        ASSERT_TRUE(view->isDragging()) << type;
+        if (type == QEvent::Hide) {
+            QHideEvent hidden;
+            QCoreApplication::sendEvent(view.get(), &hidden);
+        } else {
+            QEvent lost(type);
+            QCoreApplication::sendEvent(view.get(), &lost);
+        }
+        EXPECT_FALSE(view->isDragging()) << type;
+        EXPECT_DOUBLE_EQ(view->viewPortHandler()->transX(), start - 30) << type;
+        EXPECT_EQ(delegate->messages.back(), "endPanning") << type;
+        mouse.move(Point{120, 150}, 40);
+        mouse.release(Point{100, 150}, 45);
+        EXPECT_DOUBLE_EQ(view->viewPortHandler()->transX(), start - 30) << type;
+        EXPECT_FALSE(view->isDecelerating()) << type;
+        EXPECT_FALSE(view->isDragging()) << type;
+    }
+}
+
+// A new pan stops a running glide at its start, also when it cannot drag the
+// chart itself (dragging switched off, or nothing to drag and no highlighting
+// by drag).
+TEST(BarLineQtInput, ANewPanStopsTheGlideWhateverItGoesOnToDo) {
+    struct Case {
+        const char* name;
+        std::function<void(LineChartView&)> meanwhile;
+    };
+    const Case cases[] = {
+        {"dragging on", [](LineChartView&) {}},
+        {"dragging off", [](LineChartView& v) { v.setDragEnabled(false); }},
+        {"fully zoomed out, no highlight by drag",
+         [](LineChartView& v) {
+             v.setHighlightPerDragEnabled(false);
+             v.fitScreen();
+         }},
+    };
+    for (const Case& c : cases) {
+        ManualMediaClock clock(1);
+        const auto view = rampChart();
+        view->zoom(4, 1, 0, 0);
+        MouseScript mouse{*view};
+        mouse.press(Point{200, 150}, 1000);
+        for (int i = 1; i <= 5; ++i) mouse.move(Point{200.0 - 8 * i, 150}, 1000 + 10 * i);
+        mouse.release(Point{160, 150}, 1060);
+        ASSERT_TRUE(view->isDecelerating()) << c.name;
+        c.meanwhile(*view);
+        mouse.press(Point{100, 100}, 2000);
+        mouse.move(Point{100, 110}, 2010);
+        EXPECT_FALSE(view->isDecelerating()) << c.name;
+        mouse.release(Point{100, 110}, 2500);
+    }
 }
 
 TEST(BarLineQtInput, APressAfterALostReleaseCancelsTheOldPan) {

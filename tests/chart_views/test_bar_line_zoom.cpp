@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <vector>
+
 #include "ChartViewTestSupport.h"
 #include "Charts/foundation/DisplayLink.h"
-#include "Charts/foundation/MediaClock.h"
+#include "tests/support/manual_media_clock.h"
 
 namespace charts {
 namespace {
@@ -49,6 +54,86 @@ TEST(BarLineZoom, ZoomInAndOutWorkAboutTheContentCentreUpToTheLimits) {
     EXPECT_DOUBLE_EQ(view->scaleX(), 1);
     view->zoomToCenter(2, 1);
     EXPECT_DOUBLE_EQ(view->scaleX(), 2);
+}
+
+// Every zoom about a point keeps the value under that point where it is, from
+// whatever zoom and pan the chart had before, not only from the first zoom of
+// an untouched chart.
+TEST(BarLineZoom, TheValueUnderTheZoomPointStaysPutFromAnyZoomAndPan) {
+    using Step = std::function<void(LineChartView&)>;
+    const auto doubleClick = [](Point at) {
+        return [at](LineChartView& view) { view.doubleTapGestureRecognized(step(GestureState::ended, at)); };
+    };
+    const auto pan = [](Point by) { return [by](LineChartView& view) { view.performPanChange(by); }; };
+    const auto pinch = [](Point at, double magnification) {
+        return [at, magnification](LineChartView& view) {
+            view.setPinchZoomEnabled(true);
+            GestureStep began = step(GestureState::began, at);
+            view.pinchGestureRecognized(began);
+            GestureStep changed = step(GestureState::changed, at, {}, {}, magnification);
+            view.pinchGestureRecognized(changed);
+            GestureStep ended = step(GestureState::ended, at);
+            view.pinchGestureRecognized(ended);
+        };
+    };
+    // zoom(x, y) takes x from the content's left edge and y up from its
+    // bottom edge.
+    const auto zoomAbout = [](Point at, double scale) {
+        return [at, scale](LineChartView& view) {
+            const auto& handler = view.viewPortHandler();
+            view.zoom(scale, scale, at.x - handler->contentLeft(), handler->contentBottom() - at.y);
+        };
+    };
+    const Point a{120, 90};
+    const Point b{260, 180};
+    struct Case {
+        const char* name;
+        std::vector<Step> before;
+        Step zoom;
+        std::optional<Point> at; // none: the content's centre
+    };
+    const std::vector<Case> cases = {
+        {"second double click elsewhere", {doubleClick(a)}, doubleClick(b), b},
+        {"double click after a pan at full zoom-out",
+         {[](LineChartView& v) {
+              v.setDragOffsetX(60);
+              v.setDragOffsetY(60);
+          },
+          pan({-30, 20})},
+         doubleClick(b),
+         b},
+        {"double click after zoom and pan", {doubleClick(a), pan({40, -30})}, doubleClick(b), b},
+        {"third double click", {doubleClick(a), doubleClick(b)}, doubleClick(a), a},
+        {"zoom in after a pinch elsewhere", {pinch(a, 1.0)}, [](LineChartView& v) { v.zoomIn(); }, std::nullopt},
+        {"zoom in after zoom and pan",
+         {doubleClick(b), pan({-25, 15})},
+         [](LineChartView& v) { v.zoomIn(); },
+         std::nullopt},
+        {"zoom out after zoom and pan",
+         {zoomAbout(a, 4), pan({30, -20})},
+         [](LineChartView& v) { v.zoomOut(); },
+         std::nullopt},
+        {"zoom to centre after zoom and pan",
+         {doubleClick(a), pan({35, 25})},
+         [](LineChartView& v) { v.zoomToCenter(1.5, 1.2); },
+         std::nullopt},
+        {"zoom about a point after zoom and pan", {doubleClick(b), pan({-20, -20})}, zoomAbout(a, 1.7), a},
+        {"pinch after zoom and pan", {doubleClick(a), pan({30, 10})}, pinch(b, 0.5), b},
+    };
+    for (const Case& c : cases) {
+        const auto view = rampChart();
+        for (const Step& s : c.before) s(*view);
+        ASSERT_FALSE(view->viewPortHandler()->touchMatrix().isIdentity()) << c.name;
+        const double scaleX = view->scaleX();
+        const Point at = c.at.value_or(view->viewPortHandler()->contentCenter());
+        ASSERT_TRUE(view->viewPortHandler()->isInBounds(at)) << c.name;
+        const Point before = valueAt(*view, at);
+        c.zoom(*view);
+        EXPECT_GT(std::fabs(std::log(view->scaleX() / scaleX)), 0.1) << c.name;
+        const Point after = valueAt(*view, at);
+        EXPECT_NEAR(after.x, before.x, 1e-9) << c.name;
+        EXPECT_NEAR(after.y, before.y, 1e-9) << c.name;
+    }
 }
 
 TEST(BarLineZoom, VisibleRangesBecomeScaleLimits) {

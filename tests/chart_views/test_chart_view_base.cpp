@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <limits>
+#include <optional>
 
 #include "ChartViewTestSupport.h"
 #include "Charts/drawing/RecordingContext.h"
@@ -85,6 +88,52 @@ TEST(ChartViewBase, ASetWithAFormatterOfItsOwnKeepsIt) {
     EXPECT_EQ(plain->valueFormatter(), first);
 }
 
+// The highlightValue forms a call of numbers can reach. Three numbers with an
+// integer second (x, y 3, set 0 or x, set 3, data index 0?) do not compile,
+// nor does an integer y before two indices; every other form does.
+template <class... Args>
+concept CanHighlight = requires(ChartViewBase& view, Args... args) {
+    view.highlightValue(args...);
+};
+static_assert(!CanHighlight<double, int, int>);
+static_assert(!CanHighlight<double, int, int, int>);
+static_assert(CanHighlight<double, int>);
+static_assert(CanHighlight<double, double, int>);
+static_assert(CanHighlight<double, double, int, int>);
+static_assert(CanHighlight<double, int, int, bool>);
+static_assert(CanHighlight<double, double, int, int, bool>);
+
+TEST(ChartViewBase, TheHighlightFormsReadTheirNumbersAsMeant) {
+    struct Case {
+        std::function<void(ChartViewBase&)> call;
+        double y;         // of the highlight; NaN when none was given
+        int dataSetIndex; // of the highlight
+        int dataIndex;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {[](ChartViewBase& v) { v.highlightValue(20.0, 1); }, nan, 1, -1},
+        {[](ChartViewBase& v) { v.highlightValue(20.0, 3.0, 1); }, 3.0, 1, -1},
+        {[](ChartViewBase& v) { v.highlightValue(20.0, 3.0, 0, 2); }, 3.0, 0, 2},
+        {[](ChartViewBase& v) { v.highlightValue(20.0, 1, 2, false); }, nan, 1, 2},
+        {[](ChartViewBase& v) { v.highlightValue(20.0, 3.0, 1, 2, false); }, 3.0, 1, 2},
+    };
+    for (const Case& c : cases) {
+        const auto view = makeLineChart();
+        view->setData(lineData({lineSet(ramp(5)), lineSet(ramp(5))}));
+        c.call(*view);
+        ASSERT_EQ(view->highlighted().size(), 1u);
+        const Highlight& h = *view->highlighted().front();
+        EXPECT_EQ(h.x(), 20.0);
+        if (std::isnan(c.y))
+            EXPECT_TRUE(std::isnan(h.y()));
+        else
+            EXPECT_EQ(h.y(), c.y);
+        EXPECT_EQ(h.dataSetIndex(), c.dataSetIndex);
+        EXPECT_EQ(h.dataIndex(), c.dataIndex);
+    }
+}
+
 TEST(ChartViewBase, HighlightingTellsTheDelegateOnlyWhenAsked) {
     const auto view = makeLineChart();
     const auto delegate = std::make_shared<RecordingDelegate>();
@@ -92,9 +141,9 @@ TEST(ChartViewBase, HighlightingTellsTheDelegateOnlyWhenAsked) {
     view->setData(lineData({lineSet(ramp(5)), lineSet(ramp(5))}));
 
     // A data-set index past the sets clears and reports nothing selected.
-    view->highlightValue(20, 0, -1);
+    view->highlightValue(20, 0);
     ASSERT_EQ(view->highlighted().size(), 1u);
-    view->highlightValue(20, 5, -1);
+    view->highlightValue(20, 5);
     EXPECT_TRUE(view->highlighted().empty());
     EXPECT_EQ(delegate->messages, (std::vector<std::string>{"selected", "nothing"}));
 
@@ -119,21 +168,71 @@ TEST(ChartViewBase, HighlightingTellsTheDelegateOnlyWhenAsked) {
     EXPECT_EQ(view->lastHighlighted()->x(), 40);
 }
 
-TEST(ChartViewBase, AHighlightWhoseXFindsNoEntryHighlightsNothing) {
+// Notes where it is drawn and for which entry.
+class RecordingMarker : public IMarker {
+public:
+    std::vector<double> drawnX;
+    std::vector<Point> positions;
+    Point offset() const override { return {}; }
+    Point offsetForDrawing(const Point&) const override { return {}; }
+    void refreshContent(const ChartDataEntryPtr& entry, const Highlight&) override {
+        drawnX.push_back(entry ? entry->x() : -1);
+    }
+    void draw(DrawingContext&, const Point& point) override { positions.push_back(point); }
+};
+
+// A highlight's x that is not finite names no entry; a finite x however far
+// out finds the nearest entry, as a touch there would; a data set that is not
+// there finds nothing. The same rule decides the marker.
+TEST(ChartViewBase, AHighlightFindsItsEntryOnlyFromAFiniteXAndAnExistingSet) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
-    for (const double x : {nan, infinity, -infinity, 1e300}) {
+    struct Case {
+        double x;
+        int dataSetIndex;
+        std::optional<double> foundX; // none: nothing highlighted
+    };
+    const Case cases[] = {{nan, 0, std::nullopt},
+                          {infinity, 0, std::nullopt},
+                          {-infinity, 0, std::nullopt},
+                          {1e300, 0, 100.0},
+                          {-1e300, 0, 0.0},
+                          {33, 0, 30.0},
+                          {30, 1, std::nullopt},
+                          {30, -1, std::nullopt},
+                          {infinity, 1, std::nullopt}};
+    for (const Case& c : cases) {
+        FixedMetrics metrics;
         const auto view = makeLineChart();
-        view->setData(lineData({lineSet({})}));
-        view->highlightValue(std::make_shared<Highlight>(x, nan, 0), false);
-        EXPECT_TRUE(view->highlighted().empty()) << x;
+        const auto delegate = std::make_shared<RecordingDelegate>();
+        view->setDelegate(delegate);
+        view->setData(lineData({lineSet(ramp(11))})); // x 0 to 100
+        const auto highlight = std::make_shared<Highlight>(c.x, nan, c.dataSetIndex);
+        highlight->setDraw(200, 150);
+        EXPECT_EQ(view->entryForHighlight(*highlight) != nullptr, c.foundX.has_value()) << c.x << " " << c.dataSetIndex;
+        view->highlightValue(highlight, true);
+        if (c.foundX) {
+            ASSERT_EQ(view->highlighted().size(), 1u) << c.x;
+            EXPECT_EQ(delegate->messages, (std::vector<std::string>{"selected"})) << c.x;
+            EXPECT_EQ(view->entryForHighlight(*highlight)->x(), *c.foundX);
+        } else {
+            EXPECT_TRUE(view->highlighted().empty()) << c.x << " " << c.dataSetIndex;
+            EXPECT_EQ(delegate->messages, (std::vector<std::string>{"nothing"})) << c.x;
+        }
+        // Set as it is, without the entry check: the marker looks for itself.
+        const auto marker = std::make_shared<RecordingMarker>();
+        view->setMarker(marker);
+        view->highlightValues(std::vector<HighlightPtr>{highlight});
+        RecordingContext context;
+        view->draw(context);
+        EXPECT_EQ(marker->drawnX, c.foundX ? std::vector<double>{*c.foundX} : std::vector<double>{}) << c.x;
     }
 }
 
 TEST(ChartViewBase, MisuseWithoutDataPrintsOneLineAndChangesNothing) {
     platform::LogCapture log;
     const auto view = makeLineChart();
-    view->highlightValue(1.0, 0, -1);
+    view->highlightValue(1.0, 0);
     EXPECT_EQ(view->getHighlightByTouchPoint(Point{10, 10}), nullptr);
     EXPECT_EQ(log.standardOutputLines(), (std::vector<std::string>{"Value not highlighted because data is nil",
                                                                    "Can't select by touch. No data set."}));
@@ -209,19 +308,6 @@ TEST(ChartViewBase, ClearingDropsDataAndHighlights) {
     EXPECT_TRUE(view->isEmpty());
 }
 
-// Notes where it is drawn and for which entry.
-class RecordingMarker : public IMarker {
-public:
-    std::vector<double> drawnX;
-    std::vector<Point> positions;
-    Point offset() const override { return {}; }
-    Point offsetForDrawing(const Point&) const override { return {}; }
-    void refreshContent(const ChartDataEntryPtr& entry, const Highlight&) override {
-        drawnX.push_back(entry ? entry->x() : -1);
-    }
-    void draw(DrawingContext&, const Point& point) override { positions.push_back(point); }
-};
-
 TEST(ChartViewBase, MarkersAppearOnlyForEntriesTheXAnimationHasReached) {
     struct Case {
         double phaseX;
@@ -290,6 +376,45 @@ namespace charts {
 namespace {
 
 using namespace charts::testing;
+
+// A chart kind of its own (neither a line chart nor anything that re-states
+// the accessible chart) gets its header element from the base view.
+class OtherKindView : public BarLineChartViewBase {
+public:
+    explicit OtherKindView(ConstructionKey key) : BarLineChartViewBase(key) {}
+};
+
+TEST(ChartViewBase, EveryKindOfChartViewIsAnAccessibleChart) {
+    struct Case {
+        std::optional<QString> description;
+        QStringList labels;
+        QString header;
+    };
+    const Case cases[] = {{QStringLiteral("Curves"), {"K", "C"}, "Curves. 2 datasets. K, C"},
+                          {std::nullopt, {"K"}, "Other Chart. 1 dataset. K"},
+                          {QStringLiteral(""), {"K", "C", "M"}, ". 3 datasets. K, C, M"}};
+    for (const Case& c : cases) {
+        std::unique_ptr<OtherKindView> view(ChartViewBase::create<OtherKindView>());
+        view->setChartSize(320, 200);
+        std::vector<std::shared_ptr<LineChartDataSet>> sets;
+        for (const QString& label : c.labels) sets.push_back(lineSet(ramp(3), label));
+        view->setData(lineData(sets));
+        if (c.description)
+            view->chartDescription()->setText(*c.description);
+        else
+            view->setChartDescription(nullptr);
+        const AccessibleChart& chart = *view;
+        EXPECT_EQ(chart.chartDescriptionText(), c.description);
+        EXPECT_EQ(chart.accessibilityContainer(), view.get());
+        const LineChartRenderer renderer(std::weak_ptr<LineChartDataProvider>{}, view->chartAnimator(),
+                                         view->viewPortHandler());
+        const auto header = renderer.createAccessibleHeader(chart, *view->data(), QStringLiteral("Other Chart"));
+        EXPECT_EQ(header->label(), c.header);
+        EXPECT_EQ(header->container(), view.get());
+        EXPECT_EQ(header->frame(), Rect(0, 0, 320, 200));
+        EXPECT_TRUE(header->isHeader());
+    }
+}
 
 TEST(ChartViewBase, AssistiveTechnologySeesTheRenderersElements) {
     FixedMetrics metrics;

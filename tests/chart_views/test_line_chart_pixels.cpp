@@ -2,6 +2,14 @@
 // its image export read back by ImageMagick.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include <QImage>
 #include <QPainter>
 
@@ -157,6 +165,79 @@ TEST(ChartImageExport, PngAndJpegFilesReadBackAsWritten) {
     // The JPEG is painted on white.
     ASSERT_EQ(runCommand("convert " + quoted(jpeg) + " -format '%[fx:int(255*p{1,1}.r)]' info:", output), 0);
     EXPECT_GE(std::stoi(output), 250);
+}
+
+// Red, green, blue and alpha (0 to 255) of the pixels at the points, as
+// ImageMagick reads the file.
+std::vector<std::array<int, 4>> decodedPixels(const std::filesystem::path& file, const std::vector<QPoint>& at) {
+    std::string format;
+    for (const QPoint& p : at) {
+        const std::string where = "p{" + std::to_string(p.x()) + "," + std::to_string(p.y()) + "}";
+        for (const char* channel : {".r", ".g", ".b", ".a"}) format += "%[fx:int(255*" + where + channel + "+0.5)] ";
+    }
+    std::string output;
+    EXPECT_EQ(runCommand("convert " + quoted(file) + " -format '" + format + "' info:", output), 0) << output;
+    std::istringstream words(output);
+    std::vector<std::array<int, 4>> pixels(at.size());
+    for (auto& pixel : pixels)
+        for (int& channel : pixel) words >> channel;
+    return pixels;
+}
+
+// The exported file holds the chart, its line in its colour where the values
+// put it, on white and then the view's background colour for a JPEG, and on
+// the view's background colour or nothing for a PNG.
+TEST(ChartImageExport, TheFileShowsTheChartOnItsBackground) {
+    struct Case {
+        ChartViewBase::ImageFormat format;
+        std::optional<QColor> background;
+        std::array<int, 4> corner;
+        int tolerance; // JPEG is lossy
+    };
+    const auto png = ChartViewBase::ImageFormat::png;
+    const auto jpeg = ChartViewBase::ImageFormat::jpeg;
+    const Case cases[] = {
+        {png, std::nullopt, {0, 0, 0, 0}, 0},
+        {png, QColor(0, 0, 200), {0, 0, 200, 255}, 0},
+        {png, QColor(0, 0, 255, 128), {0, 0, 255, 128}, 1},
+        {jpeg, std::nullopt, {255, 255, 255, 255}, 3},
+        // White, then the half-transparent blue over it once.
+        {jpeg, QColor(0, 0, 255, 128), {127, 127, 255, 255}, 6},
+    };
+    for (const Case& c : cases) {
+        ScratchDirectory scratch;
+        auto view = makeLineChart(320, 240);
+        auto set = lineSet({{0, 50}, {100, 50}}, "flat");
+        set->setColor(lineColour);
+        set->setLineWidth(5);
+        set->setDrawCirclesEnabled(false);
+        set->setDrawValuesEnabled(false);
+        view->legend()->setEnabled(false);
+        view->leftAxis()->setAxisMinimum(0);
+        view->leftAxis()->setAxisMaximum(100);
+        view->setData(lineData({set}));
+        view->setBackgroundColor(c.background);
+        const auto file = scratch.file(c.format == png ? "chart.png" : "chart.jpg");
+        ASSERT_TRUE(view->save(QString::fromStdString(file.string()), c.format, 1.0));
+        const auto at = [&](double x, double y) {
+            const Point p = view->pixelForValues(x, y, YAxis::AxisDependency::left);
+            return QPoint(int(std::lround(p.x)), int(std::lround(p.y)));
+        };
+        const std::vector<QPoint> points{QPoint(1, 1), at(25, 50), at(50, 50), at(75, 50), at(50, 80)};
+        const auto pixels = decodedPixels(file, points);
+        ASSERT_EQ(pixels.size(), points.size());
+        const std::string label = std::string(c.format == png ? "png" : "jpeg") + " " +
+                                  (c.background ? c.background->name(QColor::HexArgb).toStdString() : "none");
+        for (int channel = 0; channel < 4; ++channel)
+            EXPECT_NEAR(pixels[0][std::size_t(channel)], c.corner[std::size_t(channel)], c.tolerance)
+                << label << " corner channel " << channel;
+        for (std::size_t i = 1; i <= 3; ++i) {
+            EXPECT_TRUE(isLineColour(qRgb(pixels[i][0], pixels[i][1], pixels[i][2])) && pixels[i][3] == 255)
+                << label << " line at (" << points[i].x() << ", " << points[i].y() << "): " << pixels[i][0] << " "
+                << pixels[i][1] << " " << pixels[i][2] << " " << pixels[i][3];
+        }
+        EXPECT_FALSE(isLineColour(qRgb(pixels[4][0], pixels[4][1], pixels[4][2]))) << label << " above the line";
+    }
 }
 
 TEST(ChartImageExport, AFailedSaveAnswersFalseAndLeavesNoFile) {

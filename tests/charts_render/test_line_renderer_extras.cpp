@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/ValueFormatter.h"
@@ -309,16 +310,35 @@ TEST_F(HighlightTest, AHighlightPastTheAnimatedEndKeepsItsPosition) {
     EXPECT_TRUE(balancedSaves(context));
 }
 
-TEST_F(HighlightTest, HighlightsThatFindNothingDrawNothing) {
+// An x that is not finite, or a data set that is not there, marks nothing and
+// leaves the drawing position alone; a finite x however far out marks the
+// nearest entry, as a touch there would find it.
+TEST_F(HighlightTest, OnlyAFiniteXOnAnExistingSetMarksAnEntry) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    std::vector<HighlightPtr> highlights{std::make_shared<Highlight>(nan, 10, 0), std::make_shared<Highlight>(2, 50, 5),
-                                         std::make_shared<Highlight>(2, 50, -1), nullptr};
-    renderer.drawHighlighted(context, highlights);
-    EXPECT_TRUE(strokes().empty());
-    // An infinite x finds the nearest entry by the set's own rules.
-    renderer.drawHighlighted(context, {std::make_shared<Highlight>(inf, 10, 0)});
-    EXPECT_TRUE(balancedSaves(context));
+    struct Case {
+        double x;
+        int dataSetIndex;
+        std::optional<Point> marked; // the entry's value point; none: nothing drawn
+    };
+    const Case cases[] = {{nan, 0, std::nullopt},   {inf, 0, std::nullopt},    {-inf, 0, std::nullopt},
+                          {1e300, 0, Point{8, 20}}, {-1e300, 0, Point{1, 10}}, {7, 0, Point{8, 20}},
+                          {2, 5, std::nullopt},     {2, -1, std::nullopt},     {inf, 5, std::nullopt}};
+    for (const Case& c : cases) {
+        context.clearOperations();
+        auto high = std::make_shared<Highlight>(c.x, nan, c.dataSetIndex);
+        high->setDraw(-5, -5);
+        renderer.drawHighlighted(context, {high, nullptr});
+        if (c.marked) {
+            EXPECT_EQ(strokes().size(), 2u) << c.x;
+            EXPECT_DOUBLE_EQ(high->drawX(), pixel(c.marked->x, c.marked->y).x) << c.x;
+            EXPECT_DOUBLE_EQ(high->drawY(), pixel(c.marked->x, c.marked->y).y) << c.x;
+        } else {
+            EXPECT_TRUE(strokes().empty()) << c.x << " " << c.dataSetIndex;
+            EXPECT_EQ(high->drawX(), -5) << c.x;
+        }
+        EXPECT_TRUE(balancedSaves(context));
+    }
 }
 
 TEST_F(HighlightTest, ASetWithoutHighlightingIsSkipped) {

@@ -3,8 +3,10 @@
 
 Starts Xvfb on a free display, starts the window (given as the first
 argument), and with xdotool: clicks a value (highlighted), clicks it again
-(cleared), double-clicks (zoom in by 1.4 about the pointer) and drags (pans,
-then glides on after the release). Each step is checked on the chart's state,
+(cleared), double-clicks (zoom in by 1.4 about the pointer), drags (pans,
+then glides on after the release) and double-clicks elsewhere on the zoomed
+and panned chart (zoom in by 1.4 again, the value under the pointer staying
+under it). Each step is checked on the chart's state,
 which the window prints on request, and on a screenshot of the screen taken
 with ImageMagick's import. Screenshots are kept in the folder named by the
 second argument. Exits 0 when every check holds.
@@ -231,6 +233,39 @@ def run(program, folder):
         gx, gy = (int(v) for v in window.numbers("pixel 10"))
         circle = image.count_near(CIRCLE, gx - 5, gy - 5, gx + 6, gy + 6)
         check(circle > 5, f"the screenshot shows the panned point where the state says ({circle} pixels)")
+
+        # A second double click elsewhere, on the zoomed and panned chart,
+        # zooms in by 1.4 again about the pointer: the value under it stays.
+        time.sleep(0.8)
+        zoomed = window.state()
+        check(zoomed["scaleX"] > 1.3 and zoomed["transX"] != start_tx and (zoomed["transX"], zoomed["transY"]) != (0, 0),
+              f"the chart is zoomed and panned before the next zoom (translation {zoomed['transX']:.1f}, "
+              f"{zoomed['transY']:.1f})")
+        qx, qy = int(left + width * 0.3), int(top + height * 0.45)
+        under = window.numbers(f"value {qx} {qy}")
+        screen.xdotool("mousemove", qx, qy, "click", "--repeat", "2", "--delay", "80", "1")
+        time.sleep(0.8)
+        state = window.state()
+        check(abs(state["scaleX"] - zoomed["scaleX"] * 1.4) < 1e-9 and
+              abs(state["scaleY"] - zoomed["scaleY"] * 1.4) < 1e-9,
+              f"a second double click zooms in by 1.4 again ({state['scaleX']}, {state['scaleY']})")
+        spot = window.numbers(f"spot {under[0]} {under[1]}")
+        check(abs(spot[0] - qx) < 0.5 and abs(spot[1] - qy) < 0.5,
+              f"the value under the pointer ({under[0]:.3f}, {under[1]:.3f}) stays under it at ({qx}, {qy}): "
+              f"now at ({spot[0]:.2f}, {spot[1]:.2f})")
+        image = screen.shot("5-zoomed-again")
+        nearest = None
+        for i in range(21):
+            answer = window.ask(f"pixel {i}")
+            if answer == "none":
+                continue
+            ex, ey = (int(float(v)) for v in answer.split())
+            inside = left + 40 <= ex < left + width - 40 and top + 20 <= ey < top + height - 50
+            if inside and (nearest is None or abs(ex - qx) < abs(nearest[0] - qx)):
+                nearest = (ex, ey)
+        check(nearest is not None, "a point is in view after the second zoom")
+        circle = image.count_near(CIRCLE, nearest[0] - 5, nearest[1] - 5, nearest[0] + 6, nearest[1] + 6)
+        check(circle > 5, f"the screenshot shows the point nearest the pointer where the state says ({circle} pixels)")
         return 0
     finally:
         if window:

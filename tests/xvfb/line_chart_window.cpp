@@ -4,6 +4,8 @@
 //   geometry        the chart's rectangle on the screen: "x y width height"
 //   pixel I         where entry I of the first data set is on the screen: "x y"
 //   value X Y       the chart value under the screen point (X, Y): "x y"
+//   spot X Y        where the chart value (X, Y) is on the screen, unrounded:
+//                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
 //   quit            closes the window
@@ -101,6 +103,11 @@ private:
             const Point v =
                 chart_->valueForTouchPoint(Point{double(local.x()), double(local.y())}, YAxis::AxisDependency::left);
             reply(number(v.x) + " " + number(v.y));
+        } else if (command == QLatin1String("spot") && words.size() == 3) {
+            const Point p =
+                chart_->pixelForValues(words[1].toDouble(), words[2].toDouble(), YAxis::AxisDependency::left);
+            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
+            reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
         } else if (command == QLatin1String("state")) {
             std::string line = "highlight ";
             if (chart_->highlighted().empty()) {
