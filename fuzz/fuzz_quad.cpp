@@ -31,7 +31,7 @@ void checkWritten(const curves::QuadDataFile& quad, const curves::QuadDataFile::
     const std::string text = quad.quadText(curves);
     check(text.empty() || text.back() != '\n');
     curves::QuadDataFile back;
-    if (!back.load(curves::QuadDataFile::linesFromText(text))) return;
+    if (!back.load(curves::quadtext::linesFromText(text))) return;
     checkLoaded(back);
     for (const auto& curve : *back.inputQuadCurveArray)
         for (const double v : curve) check(v >= 0 && v <= 65535 && v == std::trunc(v));
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto decoded = curves::decodeText(bytes);
     check(curves::isValidUtf8(decoded.text));
     curves::QuadDataFile quad;
-    quad.rawQuadData = curves::QuadDataFile::linesFromText(decoded.text);
+    quad.rawQuadData = curves::quadtext::linesFromText(decoded.text);
     if (!quad.load(quad.rawQuadData)) {
         check(quad.numInks == 0 && quad.inputQuadCurveArray->empty() && quad.inkList.empty());
         return 0;

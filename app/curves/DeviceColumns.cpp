@@ -17,13 +17,29 @@ std::optional<double> valueAt(const std::vector<std::string>& row, int index) {
 
 bool rgbTellsGrey(const DeviceColumns& columns) { return columns.r >= 0 && columns.g >= 0 && columns.b >= 0; }
 
-// Whether every row's device values for the grey test read as numbers.
-bool deviceValuesRead(const Rows& rows, const DeviceColumns& columns) {
-    const std::vector<int> used = rgbTellsGrey(columns) ? std::vector<int>{columns.r, columns.g, columns.b}
-                                                        : std::vector<int>{columns.c, columns.m, columns.y};
-    return std::all_of(rows.begin(), rows.end(), [&](const auto& row) {
-        return std::all_of(used.begin(), used.end(), [&](int index) { return valueAt(row, index).has_value(); });
-    });
+// The column that places a patch on the wedge: R of an RGB file, else K.
+int positionColumn(const DeviceColumns& columns) { return columns.r >= 0 ? columns.r : columns.k; }
+
+// The device columns a patch is judged and placed by: those that tell a grey
+// patch, and the position column.
+std::vector<int> usedColumns(const DeviceColumns& columns) {
+    std::vector<int> used;
+    if (rgbTellsGrey(columns))
+        used = {columns.r, columns.g, columns.b};
+    else if (columns.tellGreyPatches())
+        used = {columns.c, columns.m, columns.y};
+    if (const int position = positionColumn(columns);
+        position >= 0 && std::find(used.begin(), used.end(), position) == used.end())
+        used.push_back(position);
+    return used;
+}
+
+bool deviceValuesRead(const std::vector<std::string>& row, const std::vector<int>& used) {
+    return std::all_of(used.begin(), used.end(), [&](int index) { return valueAt(row, index).has_value(); });
+}
+
+std::string patchesOf(std::size_t count, std::size_t of) {
+    return std::to_string(count) + " of its " + std::to_string(of) + " patches";
 }
 
 } // namespace
@@ -52,7 +68,7 @@ bool isGreyPatch(const std::vector<std::string>& row, const DeviceColumns& colum
 }
 
 std::vector<double> devicePositions(const Rows& rows, const DeviceColumns& columns) {
-    const int index = columns.r >= 0 ? columns.r : columns.k;
+    const int index = positionColumn(columns);
     if (index < 0) return {};
     std::vector<double> positions;
     positions.reserve(rows.size());
@@ -65,20 +81,39 @@ std::vector<double> devicePositions(const Rows& rows, const DeviceColumns& colum
 }
 
 bool keepGreyRampOfAChart(Rows& rows, const DeviceColumns& columns) {
-    if (!columns.tellGreyPatches() || !deviceValuesRead(rows, columns)) return true;
-    const auto grey = [&](const auto& row) { return isGreyPatch(row, columns); };
-    if (std::all_of(rows.begin(), rows.end(), grey)) return true;
+    const auto used = usedColumns(columns);
+    if (used.empty()) return true;
+    const bool tellsGrey = columns.tellGreyPatches();
+    const auto readable = [&](const auto& row) { return deviceValuesRead(row, used); };
+    const auto inRamp = [&](const auto& row) { return readable(row) && (!tellsGrey || isGreyPatch(row, columns)); };
+    if (std::all_of(rows.begin(), rows.end(), inRamp)) return true;
+
+    // A patch whose device values do not read can be neither told grey nor
+    // placed on the wedge, so it is no part of the grey ramp: keeping it
+    // would take a chart for a wedge, or a wedge's positions for even steps.
+    const auto unreadable = static_cast<std::size_t>(
+        std::count_if(rows.begin(), rows.end(), [&](const auto& row) { return !readable(row); }));
+    if (unreadable > 0)
+        platform::devLog("The device values of " + patchesOf(unreadable, rows.size()) +
+                         " do not read as numbers; those patches are left out.");
+    const auto kept = static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), inRamp));
+    const bool chart = tellsGrey && std::any_of(rows.begin(), rows.end(), [&](const auto& row) {
+                           return readable(row) && !isGreyPatch(row, columns);
+                       });
     const std::string patches = rgbTellsGrey(columns) ? "R = G = B" : "C = M = Y = 0";
-    const auto kept = static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), grey));
     if (kept < 2) {
-        platform::devLog("A colour chart, not a step wedge: its device values vary in more than one channel, and " +
-                         std::to_string(kept) + " of its " + std::to_string(rows.size()) + " patches are grey (" +
-                         patches + "); at least two are needed.");
+        platform::devLog(chart ? "A colour chart, not a step wedge: its device values vary in more than one channel, "
+                                 "and " +
+                                     patchesOf(kept, rows.size()) + " are grey (" + patches +
+                                     ") with device values that read; at least two are needed."
+                               : patchesOf(kept, rows.size()) +
+                                     " have device values that read; at least two are needed.");
         return false;
     }
-    platform::devLog("A colour chart: its " + std::to_string(kept) + " grey patches (" + patches + ") of " +
-                     std::to_string(rows.size()) + " are read as the wedge.");
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [&](const auto& row) { return !grey(row); }), rows.end());
+    platform::devLog(chart ? "A colour chart: its " + std::to_string(kept) + " grey patches (" + patches + ") of " +
+                                 std::to_string(rows.size()) + " are read as the wedge."
+                           : patchesOf(kept, rows.size()) + " are read as the wedge.");
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [&](const auto& row) { return !inRamp(row); }), rows.end());
     return true;
 }
 

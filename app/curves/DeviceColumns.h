@@ -26,15 +26,18 @@ bool isGreyPatch(const std::vector<std::string>& row, const DeviceColumns& colum
 
 // The input position of every row: the R value of an RGB file (the paper at
 // the top of its scale), the K value of a CMYK file (the paper at 0). Empty
-// when the file has neither column or a value does not read.
+// when the file has neither column or a value does not read (after
+// keepGreyRampOfAChart every kept row's value reads).
 std::vector<double> devicePositions(const Rows& rows, const DeviceColumns& columns);
 
 // A colour characterisation chart is no step wedge: when the device values
 // vary in more than one channel (some patch is not grey), only the grey
-// ramp is kept, the patches printed with one channel. Answers false, with the
-// reason in the developer's log, for a chart with fewer than two of them.
-// Rows of a file that does not tell its grey patches, or whose device values
-// do not read, are kept as they are.
+// ramp is kept, the patches printed with one channel. A patch whose device
+// values (those that tell a grey patch, and its position) do not read as
+// numbers is no part of the ramp either, in a chart or in a wedge: it is left
+// out. Answers false, with the reason in the developer's log, when fewer than
+// two patches are left. Rows of a file without device columns, and rows whose
+// device values all read and tell a wedge, are kept as they are.
 bool keepGreyRampOfAChart(Rows& rows, const DeviceColumns& columns);
 
 } // namespace curves::cgats

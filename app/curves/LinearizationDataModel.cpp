@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "app/curves/BinaryLinearization.h"
 #include "app/curves/MeasurementData.h"
@@ -32,8 +33,18 @@ bool v2LinearizationDataModel::loadMeasurements(const MeasurementFile& file) {
         showMeasurementLoadError();
         return false;
     }
-    const auto reader = makeMeasurementReader(file.detectFileType(), file);
-    if (!reader) return false;
+    const std::string kind = file.detectFileType();
+    const auto reader = makeMeasurementReader(kind, file);
+    if (!reader) {
+        // Recognition has shown the alert for text it does not know. A kind
+        // it knows but nothing reads is a failed load too, and says so rather
+        // than leave the user looking at the previous measurements.
+        if (kind != MeasurementKind::unrecognised) {
+            platform::devLog("Measurement files of the kind \"" + kind + "\" are recognised but cannot be read.");
+            showMeasurementLoadError();
+        }
+        return false;
+    }
     if (!reader->readMeasurements()) return false;
     if (reader->interpolatedMeasurements.empty()) {
         // A reader that answers success without a step grid has nothing the
@@ -132,6 +143,17 @@ void v2LinearizationDataModel::reloadMeasurements() {
         interpolateMeasurementsToSteps(rawMeasurements, positioned ? rawMeasurementPositions : std::vector<double>{}));
     resetTargets();
     updateCorrection();
+}
+
+double v2LinearizationDataModel::stepInputPercentage(std::size_t row) const {
+    // The same test reloadMeasurements makes: positions count while the table
+    // keeps the length they came with.
+    if (rawMeasurementPositions.size() == rawMeasurements.size() && row < rawMeasurementPositions.size()) {
+        const auto [low, high] = std::minmax_element(rawMeasurementPositions.begin(), rawMeasurementPositions.end());
+        if (*high > *low) return (rawMeasurementPositions[row] - *low) / (*high - *low) * 100;
+    }
+    if (rawMeasurements.size() < 2) return 0;
+    return static_cast<double>(row) * 100 / static_cast<double>(rawMeasurements.size() - 1);
 }
 
 void v2LinearizationDataModel::sortMeasurements() {

@@ -44,8 +44,9 @@ public:
     std::vector<double> stepArray;
 
     // Reads the file through the reader its kind chooses. Answers whether the
-    // measurements were replaced; a failed or ignored load changes nothing
-    // (the failure has been shown once, by recognition or the reader).
+    // measurements were replaced; a failed load changes nothing and shows the
+    // load-failure alert once (recognition, the reader or the model shows it;
+    // the model for a recognised kind without a reader).
     bool loadMeasurements(const MeasurementFile& file);
     // Smoothing with the current settings, a straight manual curve, the
     // linear target.
@@ -56,6 +57,13 @@ public:
     void reloadMeasurements();
     // rawMeasurements by L*, lightest first.
     void sortMeasurements();
+
+    // The input percentage (0 to 100) of row `row` of rawMeasurements: where
+    // that step was printed on the wedge, as the model resamples it. An
+    // unevenly spaced wedge gives its real positions (rawMeasurementPositions
+    // spread over 0 to 100, as the resampling does); even steps give
+    // row x 100 / (count - 1), and a single row 0.
+    double stepInputPercentage(std::size_t row) const;
 
     // The quad's curves linearized by the correction curve. Nothing without a
     // correction curve, without a quad or when the quad has no channels.

@@ -44,7 +44,7 @@ std::shared_ptr<QuadDataFile> readQuadFile(const std::filesystem::path& file) {
         platform::devLog(file.filename().string() + " is not UTF-8; read as " +
                          std::string(encodingName(decoded.encoding)));
     auto quad = std::make_shared<QuadDataFile>();
-    quad->rawQuadData = QuadDataFile::linesFromText(decoded.text);
+    quad->rawQuadData = quadtext::linesFromText(decoded.text);
     quad->fileName = file.filename().string();
     platform::noteNewRecentDocument(file);
     return quad;
@@ -70,15 +70,9 @@ std::shared_ptr<QuadDataFile> QuadDataFile::openQuadFile(const std::filesystem::
     return readQuadFile(file);
 }
 
-std::vector<std::string> QuadDataFile::linesFromText(std::string_view text) { return quadtext::linesFromText(text); }
-
-int QuadDataFile::inkCountOfHeader(std::string_view headerLine) { return quadtext::inkCountOfHeader(headerLine); }
-
 bool QuadDataFile::isKnownHeader() const { return inkCount() > 0; }
 
-int QuadDataFile::inkCount() const { return rawQuadData.empty() ? 0 : inkCountOfHeader(rawQuadData.front()); }
-
-bool QuadDataFile::isChannelMarker(std::string_view line) { return quadtext::isChannelMarker(line); }
+int QuadDataFile::inkCount() const { return rawQuadData.empty() ? 0 : quadtext::inkCountOfHeader(rawQuadData.front()); }
 
 bool QuadDataFile::load(const std::vector<std::string>& lines) {
     auto parsed = quadtext::parse(lines);
@@ -96,8 +90,6 @@ bool QuadDataFile::load(const std::vector<std::string>& lines) {
     inkList = std::move(contents.inkList);
     return true;
 }
-
-std::string QuadDataFile::quadValueText(double value) { return quadtext::valueText(value); }
 
 std::string QuadDataFile::quadText(const Curves& curves) const {
     platform::printToStandardOutput(inkListText(inkList));

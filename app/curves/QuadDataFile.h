@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/curves/QuadText.h"
@@ -16,7 +15,9 @@ namespace curves {
 inline constexpr std::size_t maximumQuadFileBytes = std::size_t{1} << 20;
 
 // One .quad curve file in memory: the header line, the notes, the channel
-// name lines and one curve of 256 quad values (0 to 65535) per ink.
+// name lines and one curve of 256 quad values (0 to 65535) per ink. The text
+// itself (its lines, header ink counts, channel lines, value text) is read
+// and written by quadtext (QuadText.h); this class adds panels and alerts.
 class QuadDataFile {
 public:
     using Curves = quadtext::Curves;
@@ -41,10 +42,6 @@ public:
     // UTF-8 is decoded by decodeText (TextDecoding.h).
     static std::shared_ptr<QuadDataFile> openQuadFile(const std::filesystem::path& file);
 
-    // The lines of .quad text: carriage returns removed, split at line feeds
-    // (a final line feed gives a last empty line).
-    static std::vector<std::string> linesFromText(std::string_view text);
-
     // Parses the lines (quadtext::parse). A header that is not one of the
     // eight known ones ("false" is printed), notes without a channel line, a
     // channel of more or fewer than 256 values, text after the last channel,
@@ -54,8 +51,6 @@ public:
 
     bool isKnownHeader() const;
     int inkCount() const;
-    static int inkCountOfHeader(std::string_view headerLine);
-    static bool isChannelMarker(std::string_view line);
 
     // The .quad text of the curves with this file's header, notes and ink
     // names; lines joined by line feeds, none after the last value. The ink
@@ -66,10 +61,6 @@ public:
     void saveQuadFile(const Curves& curves) const;
     // The linearization export's save panel for finished text.
     static void saveQuadText(std::string text);
-
-    // One curve value as written: whole quad units, truncated toward zero and
-    // kept to 0 to 65535; NaN is written as 0.
-    static std::string quadValueText(double value);
 };
 
 } // namespace curves

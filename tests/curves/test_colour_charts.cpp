@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "app/curves/LinearizationDataModel.h"
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
 #include "test_measurement_helpers.h"
-
+#include "tests/support/scratch_files.h"
 
 namespace curves {
 
@@ -35,7 +36,7 @@ std::shared_ptr<QuadDataFile> straightKQuad() {
         for (int i = 0; i < 256; ++i) text += "\n" + std::to_string(ink == std::string("K") ? i * 257 : 0);
     }
     auto quad = std::make_shared<QuadDataFile>();
-    quad->rawQuadData = QuadDataFile::linesFromText(text);
+    quad->rawQuadData = quadtext::linesFromText(text);
     EXPECT_TRUE(quad->load(quad->rawQuadData));
     return quad;
 }
@@ -53,33 +54,73 @@ std::vector<double> linearizedK(const MeasurementFile& file) {
     const auto curves = model.linearizedQuadCurves();
     if (!curves) return {};
     QuadDataFile written;
-    EXPECT_TRUE(written.load(QuadDataFile::linesFromText(model.quadData->quadText(*curves))));
+    EXPECT_TRUE(written.load(quadtext::linesFromText(model.quadData->quadText(*curves))));
     return written.inputQuadCurveArray->front();
 }
 
-// A CGATS file of RGB patches with the given device values and L*.
-std::string rgbChart(const std::vector<std::array<double, 4>>& patches) {
+// A CGATS file of RGB patches, one row of fields (R, G, B, L*) each, as
+// written; a field may be anything, even empty.
+std::string rgbChartFields(const std::vector<std::array<std::string, 4>>& patches) {
     std::string text =
         "CGATS.17\nNUMBER_OF_FIELDS\t7\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tRGB_R\tRGB_G\tRGB_B\tLAB_L\tLAB_A\t"
         "LAB_B\nEND_DATA_FORMAT\nNUMBER_OF_SETS\t" +
         std::to_string(patches.size()) + "\nBEGIN_DATA\n";
     int id = 1;
     for (const auto& [r, g, b, L] : patches)
-        text += std::to_string(id++) + "\t" + std::to_string(r) + "\t" + std::to_string(g) + "\t" + std::to_string(b) +
-                "\t" + std::to_string(L) + "\t0\t0\n";
+        text += std::to_string(id++) + "\t" + r + "\t" + g + "\t" + b + "\t" + L + "\t0\t0\n";
     return text + "END_DATA\n";
 }
 
-// An Argyll CMYK file: SAMPLE_ID, C, M, Y, K, then L*, a*, b*.
-std::string cmykTi3(const std::vector<std::array<double, 5>>& patches) {
+// A CGATS file of RGB patches with the given device values and L*.
+std::string rgbChart(const std::vector<std::array<double, 4>>& patches) {
+    std::vector<std::array<std::string, 4>> fields;
+    for (const auto& [r, g, b, L] : patches)
+        fields.push_back({std::to_string(r), std::to_string(g), std::to_string(b), std::to_string(L)});
+    return rgbChartFields(fields);
+}
+
+// An Argyll CMYK file: SAMPLE_ID, C, M, Y, K, then L*, a*, b*; the fields
+// C, M, Y, K and L* as written.
+std::string cmykTi3Fields(const std::vector<std::array<std::string, 5>>& patches) {
     std::string text = "CTI3\n\nNUMBER_OF_FIELDS 8\nBEGIN_DATA_FORMAT\nSAMPLE_ID CMYK_C CMYK_M CMYK_Y CMYK_K LAB_L "
                        "LAB_A LAB_B\nEND_DATA_FORMAT\n\nNUMBER_OF_SETS " +
                        std::to_string(patches.size()) + "\nBEGIN_DATA\n";
     int id = 1;
     for (const auto& [c, m, y, k, L] : patches)
-        text += std::to_string(id++) + " " + std::to_string(c) + " " + std::to_string(m) + " " + std::to_string(y) +
-                " " + std::to_string(k) + " " + std::to_string(L) + " 0.0 0.0\n";
+        text += std::to_string(id++) + " " + c + " " + m + " " + y + " " + k + " " + L + " 0.0 0.0\n";
     return text + "END_DATA\n";
+}
+
+// The same with numbers.
+std::string cmykTi3(const std::vector<std::array<double, 5>>& patches) {
+    std::vector<std::array<std::string, 5>> fields;
+    for (const auto& [c, m, y, k, L] : patches)
+        fields.push_back(
+            {std::to_string(c), std::to_string(m), std::to_string(y), std::to_string(k), std::to_string(L)});
+    return cmykTi3Fields(fields);
+}
+
+// The text with field `field` (0 = SAMPLE_ID) of the data row whose sample
+// id is `sample` replaced; the fields of that row joined by single spaces.
+std::string withSpoiledField(const std::string& text, const std::string& sample, std::size_t field,
+                             const std::string& replacement) {
+    std::istringstream in(text);
+    std::string result, line;
+    bool spoiled = false;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::vector<std::string> row;
+        for (std::string f; fields >> f;) row.push_back(f);
+        if (!spoiled && row.size() > field && row.front() == sample) {
+            row[field] = replacement;
+            line.clear();
+            for (const auto& f : row) line += (line.empty() ? "" : " ") + f;
+            spoiled = true;
+        }
+        result += line + "\n";
+    }
+    EXPECT_TRUE(spoiled) << "no data row " << sample;
+    return result;
 }
 
 } // namespace
@@ -213,6 +254,175 @@ TEST(ColourCharts, WedgesThatAreAllGreyAreNoCharts) {
     }
     EXPECT_FALSE(env.log.devLogContains("colour chart"));
     EXPECT_EQ(env.alertCount(), 0u);
+}
+
+// A patch whose device values do not read is no part of the grey ramp, in a
+// chart or in a wedge: it is left out, and the rest is read as it would be
+// without it. Before, one such field made the whole file read as a wedge.
+TEST(ColourCharts, PatchesWhoseDeviceValuesDoNotReadAreLeftOut) {
+    std::vector<std::array<std::string, 5>> kWedge;
+    std::vector<double> kWedgeLightness, kWedgePositions;
+    for (int s = 0; s <= 20; ++s) {
+        kWedge.push_back({"0", "0", "0", s == 10 ? "n/a" : std::to_string(s * 5), std::to_string(95 - s * 4)});
+        if (s == 10) continue;
+        kWedgeLightness.push_back(95 - s * 4);
+        kWedgePositions.push_back(s * 5);
+    }
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string fileName;
+        bool loads;
+        std::vector<double> stepLightness; // when it loads
+        std::vector<double> positions;     // empty for even steps
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"CMYK chart, C of a colour patch n/a",
+         cmykTi3Fields({{"0", "0", "0", "100", "16"},
+                        {"n/a", "0", "0", "0", "55"},
+                        {"0", "0", "0", "0", "95"},
+                        {"0", "0", "0", "30", "62"},
+                        {"0", "40", "0", "0", "70"}}),
+         "chart.ti3",
+         true,
+         {95, 62, 16},
+         {0, 30, 100},
+         "1 of its 5 patches do not read"},
+        {"CMYK chart, K of a grey patch n/a",
+         cmykTi3Fields({{"0", "0", "0", "0", "95"},
+                        {"0", "0", "0", "n/a", "80"},
+                        {"0", "0", "0", "30", "62"},
+                        {"0", "0", "0", "100", "16"},
+                        {"100", "0", "0", "0", "55"}}),
+         "chart.ti3",
+         true,
+         {95, 62, 16},
+         {0, 30, 100},
+         "3 grey patches (C = M = Y = 0) of 5"},
+        {"CMYK chart whose other grey patch does not read",
+         cmykTi3Fields({{"0", "0", "0", "0", "95"},
+                        {"0", "0", "-", "100", "16"},
+                        {"100", "0", "0", "0", "55"},
+                        {"0", "100", "0", "0", "48"}}),
+         "chart.ti3",
+         false,
+         {},
+         {},
+         "1 of its 4 patches are grey"},
+        {"K wedge, the K of its middle step n/a", cmykTi3Fields(kWedge), "wedge.ti3", true, kWedgeLightness,
+         kWedgePositions, "20 of its 21 patches are read as the wedge"},
+        {"RGB chart, G of a colour patch empty",
+         rgbChartFields({{"255", "", "0", "54"},
+                         {"255", "255", "255", "95"},
+                         {"128", "128", "128", "60"},
+                         {"0", "0", "0", "8"},
+                         {"0", "0", "255", "30"}}),
+         "chart.txt",
+         true,
+         {95, 60, 8},
+         {},
+         "3 grey patches (R = G = B) of 5"},
+        {"RGB wedge, R of a step empty",
+         rgbChartFields({{"255", "255", "255", "95"},
+                         {"", "200", "200", "80"},
+                         {"128", "128", "128", "60"},
+                         {"0", "0", "0", "8"}}),
+         "wedge.txt",
+         true,
+         {95, 60, 8},
+         {},
+         "3 of its 4 patches are read as the wedge"},
+        {"no device value reads",
+         cmykTi3Fields({{"n/a", "0", "0", "0", "95"}, {"n/a", "0", "0", "50", "60"}, {"n/a", "0", "0", "100", "16"}}),
+         "wedge.ti3",
+         false,
+         {},
+         {},
+         "0 of its 3 patches have device values that read"},
+        {"a K column alone, one K n/a",
+         "CTI3\n\nNUMBER_OF_FIELDS 5\nBEGIN_DATA_FORMAT\nSAMPLE_ID CMYK_K LAB_L LAB_A LAB_B\nEND_DATA_FORMAT\n\n"
+         "NUMBER_OF_SETS 4\nBEGIN_DATA\n1 0 95 0 0\n2 n/a 80 0 0\n3 30 62 0 0\n4 100 16 0 0\nEND_DATA\n",
+         "k.ti3",
+         true,
+         {95, 62, 16},
+         {0, 30, 100},
+         "3 of its 4 patches are read as the wedge"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MeasurementTestEnvironment env;
+        const auto loaded = loadMeasurementText(c.text, c.fileName);
+        ASSERT_TRUE(loaded.reader);
+        EXPECT_EQ(loaded.ok, c.loads);
+        EXPECT_EQ(env.alertCount(), c.loads ? 0u : 1u);
+        EXPECT_TRUE(env.log.devLogContains(c.logged));
+        std::vector<double> lightness;
+        for (const auto& lab : loaded.reader->averagedMeasurements) lightness.push_back(lab.L);
+        EXPECT_EQ(lightness, c.stepLightness);
+        EXPECT_EQ(loaded.reader->averagedPositions, c.positions);
+    }
+}
+
+// FOGRA39L with one field spoiled, written to a scratch folder: the chart
+// still loads its K ramp, less the spoiled patch when it was part of it.
+TEST(ColourCharts, Fogra39WithOneSpoiledFieldLoadsItsKRamp) {
+    const auto original = iccProfiles / "FOGRA39L.ti3";
+    if (!std::filesystem::exists(original)) GTEST_SKIP() << "icc-profiles-free is not installed";
+    const std::string text = test_support::readBytes(original);
+    const std::vector<double> positions{0, 2, 3, 5, 7, 10, 15, 20, 25, 30, 40, 50, 60, 70, 75, 80, 85, 90, 95, 98, 100};
+    std::vector<double> withoutK5 = positions;
+    withoutK5.erase(std::find(withoutK5.begin(), withoutK5.end(), 5.0));
+
+    std::vector<CIELab> unspoiledSteps;
+    {
+        MeasurementTestEnvironment env;
+        const auto file = loadMeasurementFile(original);
+        ASSERT_TRUE(file);
+        const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+        ASSERT_TRUE(reader && reader->readMeasurements());
+        unspoiledSteps = reader->averagedMeasurements;
+    }
+
+    struct Case {
+        const char* name;
+        const char* sample; // SAMPLE_ID of the spoiled row
+        std::size_t field;  // 1 ... 4: C, M, Y, K
+        const char* spoiled;
+        std::size_t greyPatches;
+        std::vector<double> positions;
+        bool stepsAsUnspoiled;
+    };
+    const Case cases[] = {
+        {"C of a colour patch n/a", "2", 1, "n/a", 28, positions, true},
+        {"M of a colour patch nan", "500", 2, "nan", 28, positions, true},
+        {"K of a repeated K 0 patch n/a", "1367", 4, "n/a", 27, positions, true},
+        {"Y of the one K 5 patch a dash", "1364", 3, "-", 27, withoutK5, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test_support::ScratchDirectory scratch;
+        const auto spoiledFile = scratch.file("FOGRA39L-spoiled.ti3");
+        test_support::writeBytes(spoiledFile, withSpoiledField(text, c.sample, c.field, c.spoiled));
+        MeasurementTestEnvironment env;
+        const auto file = loadMeasurementFile(spoiledFile);
+        ASSERT_TRUE(file);
+        const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+        ASSERT_TRUE(reader && reader->readMeasurements());
+        EXPECT_TRUE(env.log.devLogContains("1 of its 1617 patches do not read"));
+        EXPECT_EQ(reader->measuredLab.size(), c.greyPatches);
+        EXPECT_EQ(reader->averagedPositions, c.positions);
+        if (c.stepsAsUnspoiled) {
+            EXPECT_EQ(reader->averagedMeasurements, unspoiledSteps);
+        }
+        for (std::size_t s = 1; s < reader->averagedMeasurements.size(); ++s)
+            EXPECT_LT(reader->averagedMeasurements[s].L, reader->averagedMeasurements[s - 1].L) << s;
+
+        const auto k = linearizedK(*file);
+        ASSERT_EQ(k.size(), 256u);
+        EXPECT_EQ(reversals(k), 0);
+        EXPECT_EQ(env.alertCount(), 0u);
+    }
 }
 
 } // namespace curves

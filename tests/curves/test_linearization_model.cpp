@@ -72,35 +72,67 @@ TEST(LinearizationModel, LoadSetsStagesDmaxAndMatteFlag) {
     EXPECT_TRUE(services.alerts->shown.empty());
 }
 
-TEST(LinearizationModel, FailedOrIgnoredLoadsKeepThePreviousMeasurements) {
+// Every failed load shows the load-failure alert once and keeps what was
+// loaded before; that includes the kinds recognition knows but nothing reads,
+// which once failed without a word.
+TEST(LinearizationModel, FailedLoadsShowTheAlertAndKeepThePreviousMeasurements) {
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* logged; // the reason in the developer's log, when the model gives it
+    };
+    const Case cases[] = {
+        {"ColorMunki (recognised, no reader)", "Name\tL\ta\tb\nA1\t90\t0\t0\n",
+         "\"ColorMunki File\" are recognised but cannot be read"},
+        {"QTR-Create-ICC (recognised, no reader)", "QTR-Create-ICC\n1\t90\t0\t0\n",
+         "\"QTR-Create-ICC File\" are recognised but cannot be read"},
+        {"density (recognised, no reader)", "Density\t1.5\n0.05\n1.0\n2.1\n",
+         "\"Density File\" are recognised but cannot be read"},
+        {"unrecognised", "hello\nworld\n", nullptr},
+        {"CGATS without an L* column",
+         "CGATS.17\nNUMBER_OF_FIELDS\t2\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tRGB_R\nEND_DATA_FORMAT\n"
+         "NUMBER_OF_SETS\t1\nBEGIN_DATA\n1\t255\nEND_DATA\n",
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::ScriptedServices services;
+        platform::LogCapture log;
+        auto model = screenModel();
+        loadAndCorrect(model, *labListFile(wedge21(20)));
+        const auto raw = model.rawMeasurements;
+        const auto before = model.interpolatedMeasurements;
+        const auto correction = model.correctionCurve->correctionCurveArray;
+
+        EXPECT_FALSE(model.loadMeasurements(*measurementFileFromBytes(c.text, "m.txt")));
+        ASSERT_EQ(services.alerts->shown.size(), 1u);
+        const auto& alert = services.alerts->shown.front();
+        EXPECT_EQ(alert.messageText, "Failed to Load Measurement Data");
+        EXPECT_EQ(alert.informativeText,
+                  "Please check the measurement data format and load data again.\n\n"
+                  "If this problem continues send the measurement data file using the send feedback form in the help "
+                  "menu.");
+        if (c.logged) {
+            EXPECT_TRUE(log.devLogContains(c.logged));
+        }
+
+        EXPECT_EQ(model.rawMeasurements, raw);
+        EXPECT_EQ(model.interpolatedMeasurements, before);
+        EXPECT_EQ(model.correctionCurve->correctionCurveArray, correction);
+        EXPECT_FALSE(model.measurementDataLoadingError);
+    }
+}
+
+TEST(LinearizationModel, ALoadWithoutLinesShowsTheAlertOnce) {
     platform::ScriptedServices services;
     platform::LogCapture log;
     auto model = screenModel();
-    loadAndCorrect(model, *labListFile(wedge21(20)));
-    const auto before = model.interpolatedMeasurements;
-    const auto correction = model.correctionCurve->correctionCurveArray;
-
-    // Recognised but without a reader: nothing, silently.
-    EXPECT_FALSE(model.loadMeasurements(*measurementFileFromBytes("Name\tL\ta\tb\nA1\t90\t0\t0\n", "munki.txt")));
-    EXPECT_TRUE(services.alerts->shown.empty());
-    // Unrecognised: the load-failure alert, once.
-    EXPECT_FALSE(model.loadMeasurements(*measurementFileFromBytes("hello\nworld\n", "x.txt")));
-    EXPECT_EQ(services.alerts->shown.size(), 1u);
-    // A CGATS file without an L* column: the reader's alert, once.
-    const std::string cgats = "CGATS.17\nNUMBER_OF_FIELDS\t2\nBEGIN_DATA_FORMAT\nSAMPLE_ID\tRGB_R\nEND_DATA_FORMAT\n"
-                              "NUMBER_OF_SETS\t1\nBEGIN_DATA\n1\t255\nEND_DATA\n";
-    EXPECT_FALSE(model.loadMeasurements(*measurementFileFromBytes(cgats, "c.txt")));
-    EXPECT_EQ(services.alerts->shown.size(), 2u);
-    // No lines at all.
     MeasurementFile empty;
     empty.measurementData.reset();
     EXPECT_FALSE(model.loadMeasurements(empty));
-    ASSERT_EQ(services.alerts->shown.size(), 3u);
-    for (const auto& alert : services.alerts->shown) EXPECT_EQ(alert.messageText, "Failed to Load Measurement Data");
-
-    EXPECT_EQ(model.interpolatedMeasurements, before);
-    EXPECT_EQ(model.correctionCurve->correctionCurveArray, correction);
-    EXPECT_FALSE(model.measurementDataLoadingError);
+    ASSERT_EQ(services.alerts->shown.size(), 1u);
+    EXPECT_EQ(services.alerts->shown.front().messageText, "Failed to Load Measurement Data");
+    EXPECT_TRUE(model.measurementDataLoadingError);
 }
 
 TEST(LinearizationModel, CorrectionStagesAfterUpdate) {

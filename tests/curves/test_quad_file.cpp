@@ -60,7 +60,7 @@ std::string withValues(const std::string& header, int channel, int count) {
 
 std::shared_ptr<QuadDataFile> loaded(const std::string& text) {
     auto quad = std::make_shared<QuadDataFile>();
-    quad->rawQuadData = QuadDataFile::linesFromText(text);
+    quad->rawQuadData = quadtext::linesFromText(text);
     quad->load(quad->rawQuadData);
     return quad;
 }
@@ -96,17 +96,17 @@ TEST(QuadFile, LineEndsHeadersAndMarkers) {
         EXPECT_EQ(quad->inkList.front(), marker);
     }
     // Every known header line gives its ink count.
-    EXPECT_EQ(QuadDataFile::inkCountOfHeader("## QuadToneRIP MK,C,M,Y,R,OR,PK,GL"), 8);
-    EXPECT_EQ(QuadDataFile::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR"), 10);
-    EXPECT_EQ(QuadDataFile::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM"), 6);
-    EXPECT_EQ(QuadDataFile::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM,LK"), 7);
-    EXPECT_EQ(QuadDataFile::inkCountOfHeader("## QuadToneRIP K,C,M,Y "), 0);
-    EXPECT_FALSE(QuadDataFile::isChannelMarker("# k curve"));
+    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP MK,C,M,Y,R,OR,PK,GL"), 8);
+    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR"), 10);
+    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM"), 6);
+    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM,LK"), 7);
+    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y "), 0);
+    EXPECT_FALSE(quadtext::isChannelMarker("# k curve"));
 }
 
 TEST(QuadFile, ValueLinesParseWholeOrCountAsZero) {
     platform::LogCapture log;
-    auto lines = QuadDataFile::linesFromText(quadTextOf(header4, {}, 4));
+    auto lines = quadtext::linesFromText(quadTextOf(header4, {}, 4));
     lines[2] = "12.7";
     lines[3] = " 12";
     lines[4] = "12abc";
@@ -128,15 +128,15 @@ TEST(QuadFile, FailedLoadsSaySoAndKeepThePreviousCurves) {
     platform::ScriptedServices services;
     platform::LogCapture log;
     QuadDataFile quad;
-    ASSERT_TRUE(quad.load(QuadDataFile::linesFromText(quadTextOf(header4, {"# first"}, 4))));
+    ASSERT_TRUE(quad.load(quadtext::linesFromText(quadTextOf(header4, {"# first"}, 4))));
     const auto before = quad.inputQuadCurveArray;
 
-    EXPECT_FALSE(quad.load(QuadDataFile::linesFromText(quadTextOf(header4 + " ", {}, 4))));
+    EXPECT_FALSE(quad.load(quadtext::linesFromText(quadTextOf(header4 + " ", {}, 4))));
     EXPECT_TRUE(log.standardOutputContains("false"));
     auto truncated = quadTextOf(header8, {}, 8);
     truncated.resize(truncated.size() / 2);
-    EXPECT_FALSE(quad.load(QuadDataFile::linesFromText(truncated)));
-    EXPECT_FALSE(quad.load(QuadDataFile::linesFromText(header4 + "\n# only notes\n# more")));
+    EXPECT_FALSE(quad.load(quadtext::linesFromText(truncated)));
+    EXPECT_FALSE(quad.load(quadtext::linesFromText(header4 + "\n# only notes\n# more")));
     EXPECT_FALSE(quad.load({}));
 
     ASSERT_EQ(services.alerts->shown.size(), 4u);
@@ -236,7 +236,7 @@ TEST(QuadFile, WritesTruncatedClampedValuesWithoutFinalLineFeed) {
 
     // Written text reads back to the same whole-number curves.
     QuadDataFile back;
-    ASSERT_TRUE(back.load(QuadDataFile::linesFromText(text)));
+    ASSERT_TRUE(back.load(quadtext::linesFromText(text)));
     EXPECT_EQ((*back.inputQuadCurveArray)[3], curves[3]);
     EXPECT_EQ((*back.inputQuadCurveArray)[0][0], 12);
 }
@@ -354,7 +354,7 @@ TEST(QuadFile, RealFilesReadAndWriteBack) {
     EXPECT_EQ(mk->numInks, 10);
     EXPECT_EQ((*mk->inputQuadCurveArray)[9][255] > 30000, true);
     QuadDataFile back;
-    ASSERT_TRUE(back.load(QuadDataFile::linesFromText(mk->quadText(*mk->inputQuadCurveArray))));
+    ASSERT_TRUE(back.load(quadtext::linesFromText(mk->quadText(*mk->inputQuadCurveArray))));
     EXPECT_EQ(back.inputQuadCurveArray, mk->inputQuadCurveArray);
     EXPECT_EQ(back.inkList, mk->inkList);
 }

@@ -81,7 +81,7 @@ TEST(QuadRealWorld, EveryFileEndsInACorrectLoadOrTheAlertWithThePreviousCurvesKe
             if (ink > 0) before += "\n# X Curve";
             for (int i = 0; i < 256; ++i) before += "\n" + std::to_string(ink == 0 ? i * 100 : 0);
         }
-        ASSERT_TRUE(current.load(QuadDataFile::linesFromText(before)));
+        ASSERT_TRUE(current.load(quadtext::linesFromText(before)));
         const auto previous = current.inputQuadCurveArray;
 
         if (c.bytes) test_support::writeBytes(c.path, *c.bytes);

@@ -67,6 +67,8 @@ TEST(RecognitionTest, EmptyFileMatchesNothing) {
     EXPECT_EQ(env.alertCount(), 1u);
 }
 
+// Recognition and the reader factory stay silent for the kinds without a
+// reader; the linearization model shows the load-failure alert for them.
 TEST(RecognitionTest, KindsWithoutReaderLoadNothingAndShowNothing) {
     MeasurementTestEnvironment env;
     for (const char* text : {"Name\tL\ta\tb\n1\t2\t3\t4\n", "QTR-Create-ICC\n", "Density\t1.5\n0.5\n"}) {

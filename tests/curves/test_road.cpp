@@ -127,7 +127,7 @@ void expectValidCurvesThatReadBack(const Road& road) {
     ASSERT_FALSE(road.writtenQuad.empty());
     EXPECT_NE(road.writtenQuad.back(), '\n');
     QuadDataFile back;
-    ASSERT_TRUE(back.load(QuadDataFile::linesFromText(road.writtenQuad)));
+    ASSERT_TRUE(back.load(quadtext::linesFromText(road.writtenQuad)));
     ASSERT_EQ(back.inputQuadCurveArray->size(), input.size());
     EXPECT_EQ(back.inkList, road.model.quadData->inkList);
     EXPECT_EQ(back.printerInfo, road.model.quadData->printerInfo);
@@ -136,7 +136,7 @@ void expectValidCurvesThatReadBack(const Road& road) {
             const double v = (*back.inputQuadCurveArray)[c][i];
             EXPECT_GE(v, 0);
             EXPECT_LE(v, 65535);
-            EXPECT_EQ(v, std::stod(QuadDataFile::quadValueText((*road.linearized)[c][i])));
+            EXPECT_EQ(v, std::stod(quadtext::valueText((*road.linearized)[c][i])));
         }
 }
 

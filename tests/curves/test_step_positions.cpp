@@ -203,4 +203,46 @@ TEST(StepPositions, RealLabListIsResampledByItsGrayPositions) {
     EXPECT_DOUBLE_EQ(reader->interpolatedMeasurements[128].L, 64.48);
 }
 
+// The step column of the measurement table: each row's input percentage as
+// the model resamples it, the real position of an unevenly spaced wedge.
+TEST(StepPositions, EachRowsInputPercentage) {
+    std::vector<Row> blackFirst = rowsAt(finerAtTheEnds());
+    std::reverse(blackFirst.begin(), blackFirst.end());
+    std::vector<Row> onAScaleOf255 = rowsAt(finerAtTheEnds());
+    for (auto& row : onAScaleOf255) row.gray *= 2.55;
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<double> percentages;
+    };
+    const Case cases[] = {
+        {"uneven GRAY positions", dataToolText(rowsAt(finerAtTheEnds())), finerAtTheEnds()},
+        {"the same listed black first", dataToolText(blackFirst), finerAtTheEnds()},
+        {"the same on a scale of 255", dataToolText(onAScaleOf255), finerAtTheEnds()},
+        {"even GRAY positions", dataToolText(rowsAt(evenly(21))), evenly(21)},
+        {"no positions", labListText(rowsAt(evenly(11))), evenly(11)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MeasurementTestEnvironment env;
+        v2LinearizationDataModel model;
+        model.stepArray = linspace(256, 0, 100);
+        ASSERT_TRUE(model.loadMeasurements(*measurementFileFromBytes(c.text, "w.txt")));
+        ASSERT_EQ(model.rawMeasurements.size(), c.percentages.size());
+        for (std::size_t r = 0; r < c.percentages.size(); ++r)
+            EXPECT_NEAR(model.stepInputPercentage(r), c.percentages[r], 1e-12) << r;
+    }
+
+    // A table edited to another length has lost its positions (as the
+    // reload has): even steps, and a single row at 0.
+    MeasurementTestEnvironment env;
+    v2LinearizationDataModel model;
+    model.stepArray = linspace(256, 0, 100);
+    ASSERT_TRUE(model.loadMeasurements(*measurementFileFromBytes(dataToolText(rowsAt(finerAtTheEnds())), "w.txt")));
+    model.rawMeasurements.resize(5);
+    for (std::size_t r = 0; r < 5; ++r) EXPECT_EQ(model.stepInputPercentage(r), r * 25.0);
+    model.rawMeasurements.resize(1);
+    EXPECT_EQ(model.stepInputPercentage(0), 0);
+}
+
 } // namespace curves
