@@ -14,7 +14,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   icc-profiles-free ffmpeg opencolorio-tools librsvg2-bin
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick python3
+  # a locale with a decimal comma, for the tests that numbers ignore the locale
+  locales-all
   # benchmarks only: the chart peer measured beside ours
   qt6-charts-dev libqt6opengl6-dev
   # benchmarks only: the image-processing peer measured beside the preview map

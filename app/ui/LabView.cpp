@@ -1,9 +1,9 @@
 #include "app/ui/LabView.h"
 
-#include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Charts/foundation/PlatformStyle.h"
 #include "app/ui/InkDisplayColors.h"
 #include "app/ui/NeutralRamp.h"
 
@@ -16,9 +16,7 @@ void LabView::drawRect(QPainter& painter) {
     const double width = maxX();
     const double height = maxY();
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(8);
-    painter.setFont(font);
+    painter.setFont(charts::systemFont(8));
 
     const double w = width - 40;
     const double h = height - 40;

@@ -2,6 +2,7 @@
 #include <QColor>
 #include <vector>
 
+#include "Charts/drawing/NamedColors.h"
 #include "app/curves/CIELab.h"
 #include "app/ui/YUpView.h"
 
@@ -16,7 +17,7 @@ public:
     explicit LabView(QWidget* parent = nullptr);
 
     std::vector<curves::CIELab> labArray;
-    QColor gridColor = Qt::lightGray;
+    QColor gridColor = charts::named::lightGray();
     bool abZoom = false;
 
 protected:

@@ -8,8 +8,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/curves/NotificationNames.h"
 #include "app/ui/AppDelegate.h"
 #include "app/ui/ImagePreviewPanelController.h"
+#include "app/ui/NotificationPayloads.h"
+#include "app/ui/QuadCurveGraphViewController.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
@@ -90,6 +93,30 @@ void MainWindow::buildMenus() {
         imagePreviewPanel_->activateWindow();
     });
     imagePreview->setObjectName(QStringLiteral("showImagePreviewPanel"));
+    auto* quadCurves = windowMenu->addAction(tr("Quad Curves"), this, [this] { showQuadCurvesWindow(); });
+    quadCurves->setObjectName(QStringLiteral("showQuadCurvesWindow"));
+}
+
+void MainWindow::showQuadCurvesWindow() {
+    if (!quadCurvesWindow_) {
+        quadCurvesWindow_ = new QWidget(this, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                                  Qt::WindowMinimizeButtonHint);
+        quadCurvesWindow_->setObjectName(QStringLiteral("quadCurvesWindow"));
+        auto* layout = new QVBoxLayout(quadCurvesWindow_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* controller = new QuadCurveGraphViewController(quadCurvesWindow_);
+        layout->addWidget(controller);
+        quadCurvesWindow_->resize(560, 420);
+        // Made after the blend it is to show: it starts with the current one,
+        // if there is one yet.
+        const auto& blend = blendingScreen_->KCMYtoningBlend->blendedCurve;
+        if (!blend.empty())
+            controller->updateInkGraphsWithNotification(
+                {curves::NotificationName::didUpdateBlendedQuadValues(), BlendedCurvesPayload(blend)});
+    }
+    quadCurvesWindow_->show();
+    quadCurvesWindow_->raise();
+    quadCurvesWindow_->activateWindow();
 }
 
 void MainWindow::rebuildOpenRecentMenu() {

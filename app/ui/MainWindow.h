@@ -29,6 +29,9 @@ public:
     QMenu* openRecentMenu() const { return openRecentMenu_; }
     // The image-preview panel, shown by Window > Image Preview.
     ImagePreviewPanelController* imagePreviewPanel() const { return imagePreviewPanel_; }
+    // The blended ink curves in a tool window of their own, shown by
+    // Window > Quad Curves; none until first asked for.
+    QWidget* quadCurvesWindow() const { return quadCurvesWindow_; }
 
     // The screens register here what File > Open Recent hands them.
     RecentDocumentRouter& recentDocumentRouter() { return router_; }
@@ -43,6 +46,7 @@ signals:
 private:
     void buildMenus();
     void rebuildOpenRecentMenu();
+    void showQuadCurvesWindow();
 
     std::shared_ptr<AppDelegate> delegate_;
     QTabWidget* screens_ = nullptr;
@@ -52,6 +56,7 @@ private:
     QWidget* linearizationPlace_ = nullptr;
     QMenu* openRecentMenu_ = nullptr;
     ImagePreviewPanelController* imagePreviewPanel_ = nullptr;
+    QWidget* quadCurvesWindow_ = nullptr;
     RecentDocumentRouter router_;
 };
 

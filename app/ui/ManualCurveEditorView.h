@@ -4,6 +4,7 @@
 #include <QVector>
 #include <vector>
 
+#include "Charts/drawing/NamedColors.h"
 #include "app/ui/PointEditorView.h"
 
 namespace appui {
@@ -26,7 +27,7 @@ public:
     std::vector<double> outputCurveXs;
     std::vector<double> outputCurveYs;
     QColor lineColor = Qt::black;
-    QColor gridColor = Qt::lightGray;
+    QColor gridColor = charts::named::lightGray();
     int editingCurrentPoint = 0;
     QPointF activePoint{0, 0};
 

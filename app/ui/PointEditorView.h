@@ -12,7 +12,8 @@ namespace appui {
 enum class EditorKey { nextPoint, previousPoint, removePoint, right, left, up, down, other };
 
 // Tab and Shift-Tab (which arrives as Backtab) select the next and previous
-// point; Backspace, the platform's Delete, and Delete remove; the arrows nudge.
+// point; Backspace (the Delete key of many keyboards) and Delete remove; the
+// arrows nudge.
 EditorKey editorKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
 // Base of the curve editors: a y-up view that takes keyboard focus when

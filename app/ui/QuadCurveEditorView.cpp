@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Charts/drawing/NamedColors.h"
+
 namespace appui {
 
 namespace {
@@ -149,7 +151,7 @@ void QuadCurveEditorView::keyDown(EditorKey key, bool shift) {
 void QuadCurveEditorView::drawRect(QPainter& painter) {
     QVector<double> tenths;
     for (int k = 0; k <= 10; ++k) tenths.push_back(k / 10.0);
-    drawFrameAndGrid(painter, maxX(), maxY(), tenths, Qt::gray, false);
+    drawFrameAndGrid(painter, maxX(), maxY(), tenths, charts::named::gray(), false);
 
     // Without points there is nothing more to draw.
     if (inputCurveValues.isEmpty()) return;
@@ -157,7 +159,7 @@ void QuadCurveEditorView::drawRect(QPainter& painter) {
     painter.setPen(QPen(lineColor, 2.5));
     painter.drawPath(smoothCurvePath(inputCurveValues));
     if (showOriginalCurve && originalCurveValues.size() >= 3) {
-        painter.setPen(QPen(Qt::gray, 1));
+        painter.setPen(QPen(charts::named::gray(), 1));
         painter.drawPolyline(originalCurveValues.data(), static_cast<int>(originalCurveValues.size()));
     }
     QPainterPath marker;

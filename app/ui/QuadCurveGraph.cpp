@@ -34,8 +34,11 @@ void QuadCurveGraph::configureAxes() {
 }
 
 void ACQuadCurveGraph::plotQuadCurves() {
-    platform::printToStandardOutput("Curve Count: " + std::to_string(quadCurve.size()));
-    platform::printToStandardOutput("InkList Count: " + std::to_string(inkList.size()));
+    // The caption ends in a blank and a blank separates it from the count:
+    // two blanks before each number.
+    platform::printToStandardOutput("Curve Count:  " + std::to_string(quadCurve.size()));
+    platform::printToStandardOutput("InkList Count:  " + std::to_string(inkList.size()));
+    if (quadCurve.empty()) return;
     auto chartData = allQuadCurvesChartData(quadCurve, inkList);
     configureAxes();
     setData(std::move(chartData));

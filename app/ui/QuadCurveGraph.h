@@ -28,7 +28,8 @@ public:
 };
 
 // The variant that plots every curve, named or not, and never a total; it
-// prints the curve and name counts first.
+// prints the curve and name counts first. An empty curve list keeps what is
+// shown here too.
 class ACQuadCurveGraph : public QuadCurveGraph {
 public:
     explicit ACQuadCurveGraph(ConstructionKey key, QWidget* parent = nullptr) : QuadCurveGraph(key, parent) {}

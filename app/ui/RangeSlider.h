@@ -49,8 +49,9 @@ public:
 
     std::optional<DraggedSlider> currentSliderDragging;
 
-    QRectF startKnobFrame() const;
-    QRectF endKnobFrame() const;
+    // Where the knobs are drawn and hit; a subclass may place them otherwise.
+    virtual QRectF startKnobFrame() const;
+    virtual QRectF endKnobFrame() const;
 
 signals:
     void startChanged(double start);

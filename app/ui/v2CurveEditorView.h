@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "Charts/drawing/NamedColors.h"
 #include "app/ui/PointEditorView.h"
 
 namespace appui {
@@ -26,7 +27,7 @@ public:
     std::vector<double> xs; // control points in percent, last point first
     std::vector<double> ys;
     QColor lineColor = Qt::black;
-    QColor gridColor = Qt::lightGray;
+    QColor gridColor = charts::named::lightGray();
     QColor activeColor = Qt::green;
     int currentIndex = 0;
     QPointF activePoint{0, 0};

@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <clocale>
 #include <fstream>
-#include <locale>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/inks/InkTableParser.h"
 #include "app/inks/InkTables.h"
+#include "tests/support/comma_locale.h"
 
 namespace inks {
 
@@ -43,31 +42,7 @@ std::string curveLine(std::string_view name, std::string_view value) {
     return line;
 }
 
-// A decimal comma and thousands grouping, as in many user locales.
-struct CommaDecimal : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
-// Puts the process in a locale with a decimal comma for the life of the object:
-// the C++ global locale always, the C locale when such a locale is installed.
-class CommaLocale {
-public:
-    CommaLocale() : previousCpp_(std::locale::global(std::locale(std::locale::classic(), new CommaDecimal))) {
-        previousC_ = std::setlocale(LC_ALL, nullptr);
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"})
-            if (std::setlocale(LC_ALL, name) != nullptr) break;
-    }
-    ~CommaLocale() {
-        std::setlocale(LC_ALL, previousC_.c_str());
-        std::locale::global(previousCpp_);
-    }
-
-private:
-    std::locale previousCpp_;
-    std::string previousC_;
-};
+using test_support::CommaLocale;
 
 TEST(InkTables, LookupGivesTheNamedTableAndTheSameTableEveryTime) {
     const InkCurveTable& curve = inkCurve("UCK3Cyan_Gloss_LC");

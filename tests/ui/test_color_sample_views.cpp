@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLocale>
-#include <clocale>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <vector>
 
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/LabView.h"
 #include "app/ui/NeutralRamp.h"
+#include "tests/ui/CommaLocaleSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
 namespace appui {
@@ -52,15 +54,12 @@ TEST_F(ColorSampleViewTest, APressShowsThePatchsLabValuesInTwoDecimals) {
 }
 
 TEST_F(ColorSampleViewTest, TheReadOutUsesAPointWhateverTheLocale) {
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous != nullptr ? previous : "C";
-    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-    QLocale::setDefault(QLocale(QLocale::German));
+    uitest::CommaLocaleEverywhere comma;
+    ASSERT_TRUE(comma.inEffect());
+    view.colorSamples[0] = {99.9, -1.25, 1234.5};
     uitest::press(&view, {5, 30});
-    EXPECT_EQ(view.label()->text(), QStringLiteral("L: 99.90, a: 0.00, b: 0.00"));
+    EXPECT_EQ(view.label()->text(), QStringLiteral("L: 99.90, a: -1.25, b: 1234.50"));
     uitest::release(&view, {5, 30});
-    QLocale::setDefault(QLocale::c());
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST_F(ColorSampleViewTest, APressBeyondTheSamplesShowsNothing) {
@@ -128,6 +127,61 @@ TEST_F(LabViewTest, TheTopOfThePlotIsAnAOfTenWithZoomAndOneHundredWithout) {
         EXPECT_LT(top.green(), 80) << "zoom " << zoom;
         EXPECT_LT(top.blue(), 80) << "zoom " << zoom;
     }
+}
+
+// A paint device that draws nothing and keeps the font of every text drawn
+// on it.
+class TextFontRecorder : public QPaintDevice {
+public:
+    explicit TextFontRecorder(QSize size) : size_(size) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    const std::vector<QFont>& fonts() const { return engine_.fonts; }
+
+protected:
+    int metric(PaintDeviceMetric which) const override {
+        switch (which) {
+        case PdmWidth: return size_.width();
+        case PdmHeight: return size_.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        // The defaults turn shapes into one another; here they draw nothing.
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawLines(const QLineF*, int) override {}
+        void drawRects(const QRectF*, int) override {}
+        void drawEllipse(const QRectF&) override {}
+        void drawPoints(const QPointF*, int) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override { fonts.push_back(item.font()); }
+        Type type() const override { return User; }
+        std::vector<QFont> fonts;
+    };
+    QSize size_;
+    mutable Engine engine_;
+};
+
+// The scale text is 8 pixels high, as every size the view draws in is in
+// pixels, whatever the resolution of the screen.
+TEST_F(LabViewTest, TheScaleTextIsEightPixelsHigh) {
+    TextFontRecorder recorder(view.size());
+    view.render(&recorder);
+    ASSERT_EQ(recorder.fonts().size(), 32u) << "ten and ten scale numbers and two titles";
+    for (const QFont& font : recorder.fonts()) EXPECT_EQ(font.pixelSize(), 8);
 }
 
 TEST_F(LabViewTest, OneSampleIsPlacedInTheMiddle) {

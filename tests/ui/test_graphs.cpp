@@ -130,27 +130,39 @@ TEST(QuadCurveGraph, APlotHandsTheViewOneLinePerInkAndTheLegend) {
     EXPECT_EQ(graph->gridBackgroundColor(), QColor(Qt::lightGray));
 }
 
-TEST(QuadCurveGraph, AnEmptyCurveListKeepsWhatIsShown) {
-    auto graph = made<QuadCurveGraph>();
-    graph->plotQuadCurves();
-    EXPECT_EQ(graph->data(), nullptr);
-    graph->quadCurve = eightCurves();
-    graph->inkList = eightNames;
-    graph->plotQuadCurves();
-    const auto shown = graph->data();
-    graph->quadCurve.clear();
-    graph->plotQuadCurves();
-    EXPECT_EQ(graph->data(), shown);
+TEST(QuadCurveGraph, AnEmptyCurveListKeepsWhatIsShownByEitherGraph) {
+    platform::LogCapture log;
+    struct Case {
+        const char* name;
+        std::unique_ptr<QuadCurveGraph> graph;
+    };
+    Case cases[] = {{"QuadCurveGraph", made<QuadCurveGraph>()}, {"ACQuadCurveGraph", made<ACQuadCurveGraph>()}};
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.graph->plotQuadCurves();
+        EXPECT_EQ(c.graph->data(), nullptr);
+        c.graph->quadCurve = eightCurves();
+        c.graph->inkList = eightNames;
+        c.graph->plotQuadCurves();
+        const auto shown = c.graph->data();
+        ASSERT_NE(shown, nullptr);
+        c.graph->quadCurve.clear();
+        c.graph->plotQuadCurves();
+        EXPECT_EQ(c.graph->data(), shown);
+    }
 }
 
-TEST(QuadCurveGraph, TheKCurveIsDrawnInItsInkColour) {
-    auto graph = made<QuadCurveGraph>();
-    graph->quadCurve = {curves::linspace(256, 0, 65535), curves::linspace(256, 0, 40000)};
-    graph->inkList = {"# K Curve", "# M Curve"};
-    graph->drawLegend = false;
-    graph->plotQuadCurves();
-    const auto image = uitest::render(graph.get());
-    EXPECT_GT(pixelsNear(image, inkDisplayColor("# M Curve")), 150);
+TEST(QuadCurveGraph, EachInkCurveIsDrawnInItsInkColour) {
+    for (const char* ink : {"# C Curve", "# M Curve", "# Y Curve"}) {
+        SCOPED_TRACE(ink);
+        auto graph = made<QuadCurveGraph>();
+        graph->quadCurve = {curves::linspace(256, 0, 40000)};
+        graph->inkList = {ink};
+        graph->drawLegend = false;
+        graph->plotQuadCurves();
+        const auto image = uitest::render(graph.get());
+        EXPECT_GT(pixelsNear(image, inkDisplayColor(ink)), 150);
+    }
 }
 
 TEST(QuadCurveGraph, TheVariantPlotsEveryCurveAndCountsThem) {
@@ -160,7 +172,8 @@ TEST(QuadCurveGraph, TheVariantPlotsEveryCurveAndCountsThem) {
     graph->plotQuadCurves();
     ASSERT_NE(graph->data(), nullptr);
     EXPECT_EQ(graph->data()->dataSetCount(), 3);
-    EXPECT_EQ(log.standardOutputLines(), (std::vector<std::string>{"Curve Count: 3", "InkList Count: 0"}));
+    // Each count follows its caption after one blank.
+    EXPECT_EQ(log.standardOutputLines(), (std::vector<std::string>{"Curve Count:  3", "InkList Count:  0"}));
 }
 
 TEST(QuadCurveGraphPanel, SaysHowToGetCurvesThenPlotsEveryBlend) {

@@ -12,6 +12,7 @@
 #include "app/ui/v2CurveEditorView.h"
 #include "app/ui/v2LinearizationManualCurveViewController.h"
 #include "app/ui/v2ManualCurveViewController.h"
+#include "tests/ui/CommaLocaleSupport.h"
 #include "tests/ui/UiTestSupport.h"
 
 namespace appui {
@@ -127,6 +128,28 @@ TEST_P(ManualCurveDialogTest, TypingAPercentageMovesTheCurrentPointUsingTheOther
     type(input, QStringLiteral("abc"));
     EXPECT_EQ(editor->inputCurveValues[1], QPointF(0, 0.4 * h)) << "text without a number reads as 0";
     EXPECT_TRUE(dialog->isVisible()) << "Return in a field does not press OK";
+}
+
+TEST_P(ManualCurveDialogTest, TheFieldsShowAndReadAPointWhateverTheLocale) {
+    uitest::CommaLocaleEverywhere comma;
+    ASSERT_TRUE(comma.inEffect());
+    const double w = editor->width();
+    const double h = editor->height();
+    press({0.5 * w, 0.5 * h});
+    release({0.5 * w, 0.5 * h});
+    EXPECT_EQ(input->text(), QStringLiteral("50.00"));
+    EXPECT_EQ(output->text(), QStringLiteral("50.00"));
+    const int index = editor->currentIndex;
+    struct Case {
+        const char* typed;
+        double percent;
+    };
+    const Case cases[] = {{"40.5", 40.5}, {"40,5", 40}, {"1e1", 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        type(output, QString::fromLatin1(c.typed));
+        EXPECT_DOUBLE_EQ(editor->inputCurveValues[index].y(), c.percent / 100 * h);
+    }
 }
 
 TEST_P(ManualCurveDialogTest, StandardCompressionPostsItsCurveOnTheNextDrawing) {

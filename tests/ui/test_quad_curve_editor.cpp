@@ -186,5 +186,18 @@ TEST_F(QuadCurveEditorTest, DrawsTheCurveInItsColourOverTheOriginalInGrey) {
     EXPECT_LT(std::abs(original.red() - original.green()), 10);
 }
 
+TEST_F(QuadCurveEditorTest, TheOriginalCurveIsHalfGrey) {
+    editor.inputCurveValues = {{0, 0}, {255, 0}};
+    editor.showOriginalCurve = true;
+    // Along the middle of pixel row 44 (200 - 155.5 - 0.5): one row covered
+    // in full, away from the grid lines at 140 and 160.
+    editor.originalCurveValues = {{0, 155.5}, {127, 155.5}, {255, 155.5}};
+    const QImage image = uitest::render(&editor);
+    const QColor grey(image.pixel(64, 44));
+    EXPECT_NEAR(grey.red(), 128, 2);
+    EXPECT_NEAR(grey.green(), 128, 2);
+    EXPECT_NEAR(grey.blue(), 128, 2);
+}
+
 } // namespace
 } // namespace appui

@@ -124,5 +124,25 @@ TEST_F(RangeSliderTest, ChangesAreAnnouncedPerQuantityAndToTheClosure) {
     EXPECT_EQ(changes, 2) << "an unchanged selection is not reported";
 }
 
+// A subclass that draws a wide start knob in the middle of the bar.
+class WideStartKnobSlider : public RangeSlider {
+public:
+    QRectF startKnobFrame() const override { return {90, 0, 40, 20}; }
+};
+
+TEST(RangeSlider, APressHitsTheKnobsWhereASubclassPutsThem) {
+    WideStartKnobSlider slider;
+    slider.resize(200, 20);
+    slider.setSelection({0.2, 0.8});
+    // At 125 the end knob (centre 160.25) is nearer than the start knob's
+    // own place (40.25), but the subclass's start knob lies under the press.
+    uitest::press(&slider, {125, 10});
+    EXPECT_EQ(slider.currentSliderDragging, DraggedSlider::start);
+    EXPECT_EQ(slider.selection(), (SelectionRange{0.2, 0.8})) << "a knob hit moves nothing yet";
+    uitest::drag(&slider, {100, 10});
+    EXPECT_EQ(slider.selection(), (SelectionRange{0.5, 0.8}));
+    uitest::release(&slider, {100, 10});
+}
+
 } // namespace
 } // namespace appui

@@ -6,7 +6,11 @@
 #     posts the diagonal again, and OK closes the dialog;
 #   - in the point editor, a right-click adds a point and dragging it bends
 #     the output curve.
-# Screenshots of both dialogs go to the working directory.
+#   - the quad-curve panel, the Quad Curves window and the ink-sample panel
+#     show a posted blend and a linearization's ramps; after a blend without
+#     curves the Quad Curves window shows its empty-chart label.
+# Screenshots go to xvfb-manual-curve in the working directory; each file's
+# path is printed as "screenshot: <path>".
 # Usage: test_manual_curve_dialog.sh <driver executable>
 set -euo pipefail
 driver=$1
@@ -38,6 +42,12 @@ for _ in $(seq 100); do
 done
 export DISPLAY=$display
 export QT_QPA_PLATFORM=xcb
+
+# Saves the whole screen under a name and prints where.
+shot() {
+  ffmpeg -loglevel error -f x11grab -video_size 1024x768 -i "$display" -frames:v 1 -y "$work/$1.png"
+  echo "screenshot: $work/$1.png"
+}
 
 fail() { echo "FAIL: $*" >&2; echo "--- driver output" >&2; cat "$out" >&2; exit 1; }
 
@@ -86,7 +96,7 @@ check() { # description, awk condition over $1
 # --- the linearization manual-curve dialog ---------------------------------
 start linearization
 sleep 0.3
-ffmpeg -loglevel error -f x11grab -video_size 1024x768 -i "$display" -frames:v 1 -y "$work/linearization-dialog.png"
+shot linearization-dialog
 await '^curve 256' >/dev/null
 check "the first drawing posts the diagonal" "$(lastCurve 5)" 'v > 49 && v < 51'
 
@@ -104,7 +114,7 @@ check "the curve's middle follows the dragged point" "$(lastCurve 5)" 'v > 75 &&
 check "the curve still ends at 100" "$(lastCurve 7)" 'v > 99.9'
 read -r _ _ output < <(grep '^fields' "$out" | tail -n 1)
 check "output field shows the new height" "$output" 'v > 77 && v < 83'
-ffmpeg -loglevel error -f x11grab -video_size 1024x768 -i "$display" -frames:v 1 -y "$work/linearization-dialog-bent.png"
+shot linearization-dialog-bent
 
 # Option held over OK turns it into Reset; Reset brings back the diagonal.
 read -r _ _ ox oy ow oh < <(await '^ready ok')
@@ -112,7 +122,7 @@ xdotool mousemove 600 600 keydown alt
 sleep 0.1
 xdotool mousemove $((ox + ow / 2)) $((oy + oh / 2))
 await '^title Reset' >/dev/null
-ffmpeg -loglevel error -f x11grab -video_size 1024x768 -i "$display" -frames:v 1 -y "$work/linearization-dialog-reset.png"
+shot linearization-dialog-reset
 before=$(curveCount)
 xdotool click 1
 xdotool keyup alt
@@ -130,7 +140,7 @@ wait "$app" || fail "the dialog program failed"
 # --- the other manual-curve dialog: posts under its own name ---------------
 start v2
 sleep 0.3
-ffmpeg -loglevel error -f x11grab -video_size 1024x768 -i "$display" -frames:v 1 -y "$work/v2-dialog.png"
+shot v2-dialog
 await '^curve 256' >/dev/null
 press_drag_release 25 25 25 5
 sleep 0.2
@@ -147,5 +157,32 @@ check "the added point lifts the middle of the output curve" "$(lastCurve 5)" 'v
 check "the output ends at exactly 100" "$(lastCurve 7)" 'v == 100'
 grep -q '^points 3' "$out" || fail "the point count changed"
 kill "$app"
+
+# --- the panels: a blend and a linearization's ramps, then an empty blend ---
+# Pixels within 15 % of a colour in a region (WxH+X+Y) of a screenshot.
+pixelsOf() {
+  convert "$1" -crop "$2" +repage -fuzz 15% -fill black +opaque "$3" -fill white -opaque "$3" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+panelRegion=500x370+0+0
+windowRegion=500x370+512+0
+samplesRegion=440x130+0+400
+magenta='rgb(255,0,255)'
+for mode in panels panels-empty; do
+  out="$work/$mode.out"
+  "$driver" "$mode" >"$out" 2>"$work/$mode.err" &
+  app=$!
+  pids+=("$app")
+  await '^ready panels' >/dev/null
+  shot "$mode"
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+done
+check "the panel draws the blend's magenta curve" "$(pixelsOf "$work/panels.png" $panelRegion "$magenta")" 'v > 100'
+check "the Quad Curves window draws it too" "$(pixelsOf "$work/panels.png" $windowRegion "$magenta")" 'v > 100'
+check "the ink-sample panel shows dark patches" "$(pixelsOf "$work/panels.png" $samplesRegion black)" 'v > 500'
+check "after an empty blend the window shows no curve" \
+  "$(pixelsOf "$work/panels-empty.png" $windowRegion "$magenta")" 'v == 0'
+check "the panel keeps its curves" "$(pixelsOf "$work/panels-empty.png" $panelRegion "$magenta")" 'v > 100'
 
 echo "manual-curve dialog under X: all checks passed"
