@@ -90,14 +90,23 @@ void CustomCurveEditorVC::viewDidLoad() {
     connect(ui_->zeroCurve, &QPushButton::clicked, this, &CustomCurveEditorVC::zeroCurve);
 }
 
-// Dragging previews; releasing the handle commits. A click on the groove or
-// a key moves the slider by a step in one go, which commits at once.
+// Dragging previews; releasing the handle commits. Every other user step (a
+// key, a wheel notch, a click on the groove) moves the slider in one go and
+// commits at once, like a drag released there. A step that leaves the slider
+// where it was (pressed against an end) commits nothing: a commit bends the
+// committed set again. With tracking (set here, the default) the release of
+// a drag has already taken the value, so no further step follows it.
 void CustomCurveEditorVC::connectSlider(QSlider* slider, void (CustomCurveEditorVC::*changed)(int, bool)) {
+    slider->setTracking(true);
     connect(slider, &QSlider::sliderMoved, this, [this, changed](int position) { (this->*changed)(position, false); });
     connect(slider, &QSlider::sliderReleased, this,
             [this, slider, changed] { (this->*changed)(slider->sliderPosition(), true); });
+    // When the action is signalled the position has moved and the value not
+    // yet; a move under a held handle is the drag's own.
     connect(slider, &QSlider::actionTriggered, this, [this, slider, changed](int action) {
-        if (action != QAbstractSlider::SliderMove) (this->*changed)(slider->sliderPosition(), true);
+        if (action == QAbstractSlider::SliderMove && slider->isSliderDown()) return;
+        if (slider->sliderPosition() == slider->value()) return;
+        (this->*changed)(slider->sliderPosition(), true);
     });
 }
 

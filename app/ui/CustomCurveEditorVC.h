@@ -27,7 +27,8 @@ class QuadCurveGraph;
 // The dialog in which a whole set of ink curves is reshaped: a gamma slider
 // bends every channel, a boost slider raises ink (every channel or the
 // first), and one channel at a time can be redrawn by hand. Sliders preview
-// while they move and commit when released. Finishing hands the set to the
+// while dragged and commit when released; a step that is no drag (a key, a
+// wheel notch, a click on the groove) commits at once. Finishing hands the set to the
 // editor's delegate; Option held over Accept or Finish Editing turns either
 // into Cancel.
 //

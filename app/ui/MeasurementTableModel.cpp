@@ -4,16 +4,40 @@
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
 
+#include "Charts/foundation/PlatformStyle.h"
+#include "app/curves/MeasurementValidity.h"
 #include "app/ui/FieldText.h"
 #include "app/ui/LinearizationScreenRules.h"
 
 namespace appui {
 
+namespace {
+
+// The typed text's number as a text field reads it; nothing when the text
+// starts with a number no double holds ("1e999", "inf", "nan"), which the
+// field's reading would turn into 0 rather than refuse.
+std::optional<double> typedNumber(const QString& text) {
+    const std::string s = text.trimmed().toStdString();
+    const std::size_t start = !s.empty() && s[0] == '+' ? 1 : 0;
+    double parsed = 0;
+    const auto result = std::from_chars(s.data() + start, s.data() + s.size(), parsed);
+    if (result.ec == std::errc::result_out_of_range || (result.ec == std::errc() && !std::isfinite(parsed)))
+        return std::nullopt;
+    return fieldDoubleValue(text);
+}
+
+} // namespace
+
 MeasurementTableModel::MeasurementTableModel(const std::vector<curves::CIELab>* rows,
+                                             const std::vector<double>* rowPositions,
                                              const std::vector<int>* flaggedRows, EditHandler onEdit, QObject* parent)
     : QAbstractTableModel(parent),
       rows_(rows),
+      rowPositions_(rowPositions),
       flaggedRows_(flaggedRows),
       onEdit_(std::move(onEdit)) {}
 
@@ -31,7 +55,7 @@ int MeasurementTableModel::columnCount(const QModelIndex& parent) const { return
 double MeasurementTableModel::valueAt(int row, int column) const {
     const auto& lab = (*rows_)[static_cast<std::size_t>(row)];
     switch (column) {
-    case stepColumn: return linearization::stepPercentOfRow(row, rowCount());
+    case stepColumn: return linearization::stepPercentOfRow(row, rowCount(), *rowPositions_);
     case labLColumn: return lab.L;
     case labAColumn: return lab.a;
     default: return lab.b;
@@ -55,8 +79,7 @@ QVariant MeasurementTableModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::FontRole:
         if (flagged) {
-            QFont bold;
-            bold.setPointSizeF(13);
+            QFont bold = charts::systemFont(13);
             bold.setBold(true);
             return bold;
         }
@@ -82,11 +105,24 @@ Qt::ItemFlags MeasurementTableModel::flags(const QModelIndex& index) const {
     return f;
 }
 
+std::optional<curves::CIELab> MeasurementTableModel::editedRow(const curves::CIELab& row, int column, double value) {
+    auto edited = row;
+    switch (column) {
+    case labLColumn: edited.L = value; break;
+    case labAColumn: edited.a = value; break;
+    case labBColumn: edited.b = value; break;
+    default: return std::nullopt;
+    }
+    // The checks every measurement file passes on loading.
+    if (curves::unusableMeasurementReason({edited})) return std::nullopt;
+    return edited;
+}
+
 bool MeasurementTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
-    if (index.column() == stepColumn || index.column() >= columnCount_) return false;
-    const double number = fieldDoubleValue(value.toString());
-    if (onEdit_) onEdit_(index.row(), index.column(), number);
+    const auto number = typedNumber(value.toString());
+    if (!number || !editedRow((*rows_)[static_cast<std::size_t>(index.row())], index.column(), *number)) return false;
+    if (onEdit_) onEdit_(index.row(), index.column(), *number);
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount_ - 1));
     return true;
 }

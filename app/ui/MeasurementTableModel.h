@@ -2,6 +2,7 @@
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/curves/CIELab.h"
@@ -10,9 +11,12 @@ namespace appui {
 
 // The linearization screen's measurement table over the model's raw
 // measurements: the step's input percentage, then L*, a* and b*, each shown
-// with two decimals and edited as a number. The L* cells of rows flagged by
-// find-errors are bold, red and framed (FlaggedRole). An edit goes to the
-// screen, which writes the value and recomputes.
+// with two decimals and edited as a number. The step is where the row's
+// patch was printed on the wedge when the file gave uneven positions, else
+// the row's share of evenly spaced steps. The L* cells of rows flagged by
+// find-errors are bold, red and framed (FlaggedRole). An edit that a loaded
+// file could hold goes to the screen, which writes the value and recomputes;
+// any other is refused and the cell keeps its value.
 class MeasurementTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -25,10 +29,16 @@ public:
 
     using EditHandler = std::function<void(int row, int column, double value)>;
 
-    // Reads the rows and the flags through the pointers for as long as it
-    // lives; both belong to the screen.
-    MeasurementTableModel(const std::vector<curves::CIELab>* rows, const std::vector<int>* flaggedRows,
-                          EditHandler onEdit, QObject* parent = nullptr);
+    // Reads the rows, their positions on the wedge (empty for even steps)
+    // and the flags through the pointers for as long as it lives; all belong
+    // to the screen.
+    MeasurementTableModel(const std::vector<curves::CIELab>* rows, const std::vector<double>* rowPositions,
+                          const std::vector<int>* flaggedRows, EditHandler onEdit, QObject* parent = nullptr);
+
+    // The row with `value` typed into `column`, or nothing when the column is
+    // not a Lab column or the row would not pass the checks a loaded file
+    // passes (an L* outside 0 to 100, a value that is not a finite number).
+    static std::optional<curves::CIELab> editedRow(const curves::CIELab& row, int column, double value);
 
     // Shows the rows and flags as they are now.
     void reloadData();
@@ -39,7 +49,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Takes the number at the start of the typed text, as a text field's
-    // double value does ("50%" is 50, "abc" is 0).
+    // double value does ("50%" is 50, "abc" is 0); false, with nothing
+    // handed on, for a value editedRow refuses.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
@@ -47,6 +58,7 @@ private:
     bool isFlagged(int row) const;
 
     const std::vector<curves::CIELab>* rows_;
+    const std::vector<double>* rowPositions_;
     const std::vector<int>* flaggedRows_;
     EditHandler onEdit_;
 };

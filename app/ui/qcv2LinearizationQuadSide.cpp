@@ -24,7 +24,12 @@ void qcv2LinearizationViewController::takeQuadFile(std::shared_ptr<curves::QuadD
     if (!quad->load(quad->rawQuadData)) return;
     model.quadData = quad;
     quadCurveGraph->inkList = quad->inkList;
-    quadCurveGraph->quadCurve = quad->inputQuadCurveArray.value_or(Curves());
+    // The channel switches hold for the curves as loaded too, as they do
+    // when toggled before a correction.
+    quadCurveGraph->quadCurve =
+        linearization::curvesForGraph(quad->inputQuadCurveArray.value_or(Curves()), channelShown);
+    // A dropped file titles the last two buttons as well: titles (or hidden
+    // buttons) left from the file before would name inks this file lacks.
     titleLastChannelButtons(quad->inkList);
     quadCurveGraph->plotQuadCurves();
     quadNotesOutlet->setPlainText(QString::fromStdString(quad->quadNotes.value_or(std::string())));

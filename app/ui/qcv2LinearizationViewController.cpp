@@ -78,7 +78,7 @@ qcv2LinearizationViewController::~qcv2LinearizationViewController() = default;
 void qcv2LinearizationViewController::viewDidLoad() {
     dropView->delegate = this;
     tableModel_ = new MeasurementTableModel(
-        &model.rawMeasurements, &errorIndexies,
+        &model.rawMeasurements, &model.rawMeasurementPositions, &errorIndexies,
         [this](int row, int column, double value) { onEnterInTextField(row, column, value); }, this);
     originalMeasurementsTableView->setModel(tableModel_);
     originalMeasurementsTableView->setItemDelegate(new MeasurementCellDelegate(originalMeasurementsTableView));
@@ -174,6 +174,8 @@ bool qcv2LinearizationViewController::takeMeasurementFile(const std::shared_ptr<
     // the screen then keeps showing what it showed, under the old name.
     if (!file || !model.loadMeasurements(*file)) return false;
     postColorInkArrays(model.rawMeasurements, {});
+    // Rows flagged in the file before are not this file's rows: its flags
+    // come from its own find-errors run.
     errorIndexies.clear();
     reloadTable();
     showDmax();
@@ -339,12 +341,10 @@ void qcv2LinearizationViewController::updateManualCurveWithNotification(const pl
 void qcv2LinearizationViewController::onEnterInTextField(int row, int column, double value) {
     if (row < 0 || static_cast<std::size_t>(row) >= model.rawMeasurements.size()) return;
     auto& lab = model.rawMeasurements[static_cast<std::size_t>(row)];
-    switch (column) {
-    case MeasurementTableModel::labLColumn: lab.L = value; break;
-    case MeasurementTableModel::labAColumn: lab.a = value; break;
-    case MeasurementTableModel::labBColumn: lab.b = value; break;
-    default: return;
-    }
+    // Only a value a loaded file could hold is taken; the row keeps its own.
+    const auto edited = MeasurementTableModel::editedRow(lab, column, value);
+    if (!edited) return;
+    lab = *edited;
     model.reloadMeasurements();
     model.updateCorrection();
     showDmax();

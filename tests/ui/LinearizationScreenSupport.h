@@ -25,6 +25,18 @@ inline std::filesystem::path labListFile(const test_support::ScratchDirectory& d
     return file;
 }
 
+// The same wedge in the list format this program writes itself ("Tintsmith
+// CIELab", one row per step).
+inline std::filesystem::path ownLabFile(const test_support::ScratchDirectory& dir, const std::string& name,
+                                        const std::vector<double>& lightness) {
+    std::string text = "Tintsmith CIELab\nStep\tL\ta\tb\n";
+    for (std::size_t i = 0; i < lightness.size(); ++i)
+        text += std::to_string(i) + "\t" + std::to_string(lightness[i]) + "\t0.10\t-1.00\n";
+    const auto file = dir.file(name);
+    test_support::writeBytes(file, text);
+    return file;
+}
+
 // A 21-step wedge that prints the midtones too dark.
 inline std::vector<double> darkMidtones(int steps = 21) {
     std::vector<double> L;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <memory>
 
@@ -68,6 +69,14 @@ protected:
         slider->setSliderDown(true);
         slider->setSliderPosition(position);
         if (release) slider->setSliderDown(false);
+    }
+    // Notches of a mouse wheel turned over the slider (positive: away from
+    // the user), as the window system delivers them.
+    static void turnWheel(QSlider* slider, int notches) {
+        const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+        QWheelEvent event(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &event);
     }
     void chooseChannel(int index) {
         curveNameList->setCurrentIndex(index);
@@ -161,6 +170,45 @@ TEST_F(CustomCurveEditorTest, GammaPreviewsWhileDraggingAndCommitsOnRelease) {
     EXPECT_EQ(dialog->manualQuadOutput, preview);
 }
 
+TEST_F(CustomCurveEditorTest, AWheelNotchOrAKeyOverASliderPreviewsAndCommitsAtOnce) {
+    struct Case {
+        const char* slider;
+        Qt::Key key; // a key step beside the wheel's
+    };
+    for (const auto& c : {Case{"gammaSlider", Qt::Key_Left}, Case{"boostSlider", Qt::Key_Right}}) {
+        SCOPED_TRACE(c.slider);
+        open(presentedCurves(), {"# K Curve", "# C Curve"});
+        boostAll->setChecked(true);
+        auto* slider = find<QSlider>(c.slider);
+        const int start = slider->value();
+
+        turnWheel(slider, 1);
+        EXPECT_NE(slider->value(), start) << "the notch moves the slider";
+        EXPECT_NE(dialog->manualQuadOutput, presentedCurves()) << "and previews";
+        EXPECT_EQ(dialog->manualQuadInput, dialog->manualQuadOutput) << "and commits";
+        if (slider == gammaSlider) {
+            EXPECT_DOUBLE_EQ(dialog->gammaAdjustment, slider->value() / 100.0);
+        } else {
+            EXPECT_EQ(boostLabel->text(), twoDecimals(dialog->manualQuadOutput[0].back() / 655.35));
+        }
+
+        const auto afterWheel = dialog->manualQuadInput;
+        slider->setFocus();
+        QTest::keyClick(slider, c.key);
+        EXPECT_NE(dialog->manualQuadInput, afterWheel);
+        EXPECT_EQ(dialog->manualQuadInput, dialog->manualQuadOutput);
+
+        // Against an end the slider stays put, and so do the curves.
+        QTest::keyClick(slider, Qt::Key_End);
+        const auto atEnd = dialog->manualQuadInput;
+        turnWheel(slider, 2);
+        QTest::keyClick(slider, Qt::Key_End);
+        EXPECT_EQ(slider->value(), slider->maximum());
+        EXPECT_EQ(dialog->manualQuadInput, atEnd);
+        EXPECT_EQ(dialog->manualQuadOutput, atEnd);
+    }
+}
+
 TEST_F(CustomCurveEditorTest, BoostRaisesEveryChannelOrTheFirstOnly) {
     for (bool all : {true, false}) {
         SCOPED_TRACE(all);
@@ -203,7 +251,8 @@ TEST_F(CustomCurveEditorTest, AnAcceptedHandEditReplacesTheChannelInWholeUnits) 
     ASSERT_EQ(dialog->manualQuadOutput.size(), 2u);
     EXPECT_EQ(dialog->manualQuadOutput[1], std::vector<double>(256, 0.0));
     EXPECT_EQ(dialog->manualQuadInput, dialog->manualQuadOutput);
-    EXPECT_LT(maxDifference(dialog->manualQuadOutput[0], presentedCurves()[0]), withinOneLevel) << "channel 0 untouched";
+    EXPECT_LT(maxDifference(dialog->manualQuadOutput[0], presentedCurves()[0]), withinOneLevel)
+        << "channel 0 untouched";
     ASSERT_EQ(dialog->inkSumArray.size(), 256u);
     EXPECT_EQ(dialog->inkSumArray.back(), 100);
     EXPECT_FALSE(editor->isVisible());

@@ -17,8 +17,8 @@
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/CustomCurveEditorVC.h"
 #include "app/ui/InkSampleViewPanelController.h"
-#include "app/ui/NotificationPayloads.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/NotificationPayloads.h"
 #include "tests/support/shared_test_data.h"
 #include "tests/ui/LinearizationScreenSupport.h"
 
@@ -40,7 +40,7 @@ std::shared_ptr<curves::QuadDataFile> readBack(const std::filesystem::path& file
 
 curves::QuadDataFile::Curves wholeUnits(curves::QuadDataFile::Curves curves) {
     for (auto& curve : curves)
-        for (auto& v : curve) v = std::stod(curves::QuadDataFile::quadValueText(v));
+        for (auto& v : curve) v = std::stod(curves::quadtext::valueText(v));
     return curves;
 }
 
@@ -79,16 +79,26 @@ TEST_F(LinearizationQuadSide, WhicheverComesSecondMakesTheCorrectedCurves) {
 }
 
 TEST_F(LinearizationQuadSide, TheLastTwoChannelButtonsFollowTheInksOfTheFile) {
+    // A dropped file titles them as one from the panel does: buttons left as
+    // the file before had them would name inks the new file does not have.
     struct Case {
         const std::vector<std::string>* inks;
+        bool dropped;
         bool shown;
         const char* ninth;
         const char* tenth;
     };
-    for (const auto& c : {Case{&eightInks, false, "", ""}, Case{&tenInksOrange, true, "OR", "GR"},
-                          Case{&tenInksViolet, true, "V", "MK"}, Case{&fourInks, false, "", ""}}) {
+    for (const auto& c : {Case{&eightInks, false, false, "", ""}, Case{&tenInksOrange, false, true, "OR", "GR"},
+                          Case{&tenInksViolet, true, true, "V", "MK"}, Case{&eightInks, true, false, "", ""},
+                          Case{&tenInksOrange, true, true, "OR", "GR"}, Case{&tenInksViolet, false, true, "V", "MK"},
+                          Case{&fourInks, false, false, "", ""}}) {
         SCOPED_TRACE(c.inks->size());
-        loadQuad(quadFile(dir, "inks.quad", *c.inks));
+        SCOPED_TRACE(c.dropped ? "dropped" : "from the panel");
+        const auto file = quadFile(dir, "inks.quad", *c.inks);
+        if (c.dropped)
+            screen->handleDroppedFile(file);
+        else
+            loadQuad(file);
         EXPECT_EQ(screen->OrVLabel->isVisible(), c.shown);
         EXPECT_EQ(screen->GrMkLabel->isVisible(), c.shown);
         if (c.shown) {
@@ -136,6 +146,57 @@ TEST_F(LinearizationQuadSide, SwitchesReadOnlyTheChannelsThereAre) {
     loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
     EXPECT_EQ(screen->quadCurveArrayForGraph.size(), 4u);
     EXPECT_EQ(screen->quadCurveArrayForGraph[1], std::vector<double>(256, 0.0));
+}
+
+TEST_F(LinearizationQuadSide, AQuadLoadedBeforeAnyCorrectionIsDrawnWithTheSwitchesAsSet) {
+    button("showCCurve")->click();
+    button("showLLKCurve")->click();
+    for (bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped);
+        const auto file = quadFile(dir, "ramp.quad", eightInks);
+        if (dropped)
+            screen->handleDroppedFile(file);
+        else
+            loadQuad(file);
+        ASSERT_FALSE(model().quadData->outputQuadCurveArray);
+        ASSERT_EQ(quadChart()->dataSetCount(), 8);
+        for (int k : {1, 7}) EXPECT_EQ(yValues(*quadChart()->getDataSetByIndex(k)), std::vector<double>(256, 0.0)) << k;
+        for (int k : {0, 2}) EXPECT_NE(yValues(*quadChart()->getDataSetByIndex(k)), std::vector<double>(256, 0.0)) << k;
+        EXPECT_EQ((*model().quadData->inputQuadCurveArray)[1].back(), 1376) << "the file's curves stay whole";
+    }
+    button("showCCurve")->click();
+    EXPECT_NE(yValues(*quadChart()->getDataSetByIndex(1)), std::vector<double>(256, 0.0));
+    EXPECT_EQ(yValues(*quadChart()->getDataSetByIndex(7)), std::vector<double>(256, 0.0));
+}
+
+TEST_F(LinearizationQuadSide, RealQuadFilesLoadAndAreLinearized) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
+    // The 8-ink file with the wedge measured from it, through the panels.
+    loadMeasurements(test_support::sharedTestFile("measurements/gray-lab-list-25rows.txt"));
+    loadQuad(test_support::sharedTestFile("quad/k-only-8ink-lowercase-labels.quad"));
+    EXPECT_TRUE(services.alerts->shown.empty());
+    EXPECT_EQ(text("quadCurveFileNameLabel"), QStringLiteral("k-only-8ink-lowercase-labels.quad"));
+    EXPECT_FALSE(find<QPlainTextEdit>("quadNotesOutlet")->toPlainText().isEmpty());
+    EXPECT_FALSE(screen->OrVLabel->isVisible());
+    ASSERT_TRUE(model().quadData->outputQuadCurveArray);
+    const auto& corrected = *model().quadData->outputQuadCurveArray;
+    ASSERT_EQ(corrected.size(), 8u);
+    EXPECT_EQ(corrected, *model().linearizedQuadCurves());
+    EXPECT_NE(corrected[0], (*model().quadData->inputQuadCurveArray)[0]) << "K is corrected";
+    EXPECT_EQ(corrected[1], std::vector<double>(256, 0.0));
+    ASSERT_EQ(quadChart()->dataSetCount(), 8);
+
+    // The 10-ink file dropped: its last buttons titled, its MK corrected.
+    screen->handleDroppedFile(test_support::sharedTestFile("quad/mk-only-10ink.quad"));
+    EXPECT_EQ(text("quadCurveFileNameLabel"), QStringLiteral("mk-only-10ink.quad"));
+    EXPECT_TRUE(screen->OrVLabel->isVisible());
+    EXPECT_EQ(screen->OrVLabel->text(), QStringLiteral("V"));
+    EXPECT_EQ(screen->GrMkLabel->text(), QStringLiteral("MK"));
+    ASSERT_TRUE(model().quadData->outputQuadCurveArray);
+    ASSERT_EQ(model().quadData->outputQuadCurveArray->size(), 10u);
+    EXPECT_EQ(*model().quadData->outputQuadCurveArray, *model().linearizedQuadCurves());
+    EXPECT_NE((*model().quadData->outputQuadCurveArray)[9], (*model().quadData->inputQuadCurveArray)[9]);
+    EXPECT_EQ(quadChart()->dataSetCount(), 10);
 }
 
 TEST_F(LinearizationQuadSide, AQuadThatDoesNotParseKeepsTheLoadedOne) {
@@ -204,24 +265,35 @@ TEST_F(LinearizationExport, WithoutInputsEachKindSaysSoItsOwnWayAndWritesNothing
     const Case cases[] = {{0, "Exporting as .quad file", nullptr, true},
                           {1, "Exporting as .acv Photoshop Curve file", nullptr, false},
                           {2, "Exporting as .cube Photoshop LUT file", "Can't get valid correction curve", false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.logLine);
-        services.alerts->shown.clear();
-        screen->exportOptionsPopupSelectionDidChange(c.item);
-        button("saveButtonPressed")->click();
-        EXPECT_TRUE(log.devLogContains(c.logLine));
-        if (c.devLine) {
-            EXPECT_TRUE(log.devLogContains(c.devLine));
+    // With nothing loaded, then with a quad but no measurements: a quad alone
+    // gives no correction to write either.
+    for (bool withQuad : {false, true}) {
+        SCOPED_TRACE(withQuad ? "a quad, no measurements" : "nothing loaded");
+        if (withQuad) loadQuad(quadFile(dir, "ramp.quad", eightInks));
+        const auto filesBefore = std::distance(std::filesystem::directory_iterator(dir.path()), {});
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.logLine);
+            services.alerts->shown.clear();
+            const auto logged = log.devLogLines().size();
+            screen->exportOptionsPopupSelectionDidChange(c.item);
+            button("saveButtonPressed")->click();
+            const std::vector<std::string> lines(log.devLogLines().begin() + static_cast<std::ptrdiff_t>(logged),
+                                                 log.devLogLines().end());
+            std::vector<std::string> expected{c.logLine};
+            if (c.devLine) expected.emplace_back(c.devLine);
+            EXPECT_EQ(lines, expected);
+            ASSERT_EQ(services.alerts->shown.size(), c.alert ? 1u : 0u);
+            if (c.alert) {
+                EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Linearize");
+                EXPECT_EQ(services.alerts->shown[0].informativeText,
+                          "Please load a valid quad curve file and measurement data file and try again");
+            }
+            EXPECT_TRUE(services.savePanel->requests.empty());
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), filesBefore);
         }
-        ASSERT_EQ(services.alerts->shown.size(), c.alert ? 1u : 0u);
-        if (c.alert) {
-            EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Linearize");
-            EXPECT_EQ(services.alerts->shown[0].informativeText,
-                      "Please load a valid quad curve file and measurement data file and try again");
-        }
-        EXPECT_TRUE(services.savePanel->requests.empty());
     }
     // Measurements alone still cannot make a .quad.
+    screen = std::make_unique<qcv2LinearizationViewController>();
     loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
     services.alerts->shown.clear();
     screen->exportOptionsPopupSelectionDidChange(0);
@@ -300,6 +372,7 @@ TEST_F(LinearizationExport, AFailedWriteShowsTheSaveErrorAndLeavesNoFile) {
         button("saveButtonPressed")->click();
         ASSERT_EQ(services.alerts->shown.size(), 1u);
         EXPECT_EQ(services.alerts->shown[0].messageText, "Error Saving Quad File");
+        EXPECT_FALSE(services.alerts->shown[0].informativeText.empty()) << "the system's reason";
         EXPECT_FALSE(std::filesystem::exists(dir.file("no-such-folder")));
     }
 }
@@ -308,14 +381,19 @@ using LinearizationDrops = LinearizationScreenTest;
 
 TEST_F(LinearizationDrops, ASingleDroppedFileOfAnyMeasurementKindLoadsAndRefreshesEverything) {
     loadQuad(quadFile(dir, "ramp.quad", eightInks));
-    for (const char* name : {"wedge.txt", "wedge.csv", "WEDGE.TXT"}) {
+    // Every extension the drop view takes as measurements; the .tsmc in the
+    // list format this program writes.
+    int shift = 0;
+    for (const char* name : {"wedge.txt", "wedge.csv", "WEDGE.TXT", "wedge.ti3", "wedge.tsm", "wedge.tsmc"}) {
         SCOPED_TRACE(name);
         auto L = darkMidtones();
-        L[10] += std::string(name) == "wedge.csv" ? 3 : 0;
-        const auto file = labListFile(dir, name, L);
+        L[10] += shift++ % 2 ? 3 : 0; // each file unlike the one before
+        const auto file = std::string(name).ends_with(".tsmc") ? ownLabFile(dir, name, L) : labListFile(dir, name, L);
         const auto posts = ramps.objects().size();
         screen->handleDroppedFile(file);
         EXPECT_EQ(text("measurementFileNameLabel"), QString::fromUtf8(name));
+        EXPECT_TRUE(services.alerts->shown.empty());
+        EXPECT_NEAR(model().rawMeasurements[10].L, L[10], 1e-6);
         EXPECT_EQ(screen->measurementGraph->measuredValues, model().separatedLABArrays[0]);
         EXPECT_EQ(screen->measurementGraph->smoothedValues, model().smoothedMeasuredValues[0])
             << "the graph never mixes two files";

@@ -88,6 +88,30 @@ TEST(LinearizationRules, TheStepColumnShowsTheInputPercentageOfEachRow) {
     EXPECT_DOUBLE_EQ(stepPercentOfRow(1, 2), 100);
 }
 
+TEST(LinearizationRules, TheStepColumnShowsWhereUnevenlyPrintedRowsLie) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        std::vector<double> positions;
+        int row;
+        int rows;
+        double percent;
+    };
+    const Case cases[] = {
+        {{0, 2.5, 5, 10, 20, 100}, 1, 6, 2.5}, // a GRAY column in percent
+        {{0, 2.5, 5, 10, 20, 100}, 5, 6, 100}, //
+        {{10, 20, 60, 210}, 2, 4, 25},         // another scale: between the ends
+        {{0, 2.5, 5, 10}, 1, 5, 25},           // not one position per row: even steps
+        {{}, 1, 5, 25},                        // even wedges give no positions
+        {{3, 3, 3}, 1, 3, 50},                 // no spread to place the rows in
+        {{0, nan, 100}, 1, 3, 50},             // a position that is no number
+        {{0, 50, 100}, 1, 1, 0},               //
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        EXPECT_DOUBLE_EQ(stepPercentOfRow(c.row, c.rows, c.positions), c.percent);
+    }
+}
+
 TEST(LinearizationRules, AManualTargetIsTheDialogCurveResampledTo256Values) {
     std::vector<double> diagonal;
     for (int i = 0; i < 256; ++i) diagonal.push_back(i * 100.0 / 255);

@@ -2,12 +2,15 @@
 // panel, the smoothing controls, sort and revert, find errors, table edits
 // and the manual target.
 #include <QAbstractItemModel>
+#include <limits>
 
 #include "app/curves/MeasurementFile.h"
+#include "app/ui/ColorRamps.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/InkSampleViewPanelController.h"
 #include "app/ui/MeasurementTableModel.h"
 #include "app/ui/NotificationPayloads.h"
+#include "app/ui/v2CurveEditorView.h"
 #include "app/ui/v2LinearizationManualCurveViewController.h"
 #include "tests/support/shared_test_data.h"
 #include "tests/ui/LinearizationScreenSupport.h"
@@ -100,18 +103,56 @@ TEST_F(LinearizationScreen, ALoadThroughThePanelShowsTheFileSmoothedAt33) {
 
 TEST_F(LinearizationScreen, RealMeasurementFilesLoadThroughThePanel) {
     SKIP_WITHOUT_SHARED_TEST_DATA();
-    for (const char* name :
-         {"measurements/gray-lab-list-25rows.txt", "measurements/argyll-grey21-coated-konly.ti3",
-          "measurements/argyll-grey51-uncoated-konly.ti3", "measurements/i1profiler-gloss-neutral-52x5.txt"}) {
-        SCOPED_TRACE(name);
-        const auto file = test_support::sharedTestFile(name);
+    struct Case {
+        const char* name;
+        // The step column of row 1: the 25-row list was printed at uneven
+        // steps (0, 2.5, 5, 7.5, 10, 15 ... 97.5, 100).
+        const char* secondStep;
+    };
+    const Case cases[] = {{"measurements/gray-lab-list-25rows.txt", "2.50"},
+                          {"measurements/argyll-grey21-coated-konly.ti3", "5.00"},
+                          {"measurements/argyll-grey51-uncoated-konly.ti3", "2.00"},
+                          {"measurements/i1profiler-gloss-neutral-52x5.txt", nullptr},
+                          {"measurements/i1profiler-matte-52x5-mixed-separators.txt", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Moved away first, so that the load's own settings show.
+        moveSlider("movingAverageSmoothingSlider", 70);
+        moveSlider("splineSmoothingSlider", 10);
+        const auto file = test_support::sharedTestFile(c.name);
         loadMeasurements(file);
         EXPECT_TRUE(services.alerts->shown.empty());
         EXPECT_EQ(text("measurementFileNameLabel"), QString::fromStdString(file.filename().string()));
+        EXPECT_EQ(find<QSlider>("movingAverageSmoothingSlider")->value(), 33);
         EXPECT_EQ(find<QSlider>("splineSmoothingSlider")->value(), 33);
-        EXPECT_EQ(chartLabels(measurementChart()), graphLabels);
-        EXPECT_EQ(tableOf(*screen)->rowCount(), static_cast<int>(model().rawMeasurements.size()));
-        EXPECT_GT(model().rawMeasurements.size(), 20u);
+        EXPECT_EQ(text("movingAverageSmoothingWindowSizeLabel"), QStringLiteral("33"));
+        EXPECT_EQ(text("splineSmoothingSliderLabel"), QStringLiteral("33"));
+        EXPECT_EQ(model().avgWindowSize, 33);
+        EXPECT_DOUBLE_EQ(model().splinePercent, 0.67);
+        EXPECT_EQ(text("dMaxLabel"), QString::asprintf("%.2f", model().dmax));
+
+        // The four graph sets over the 256 steps.
+        ASSERT_EQ(chartLabels(measurementChart()), graphLabels);
+        for (int set = 0; set < 4; ++set) EXPECT_GT(measurementChart()->getDataSetByIndex(set)->entryCount(), 1);
+        EXPECT_EQ(measurementChart()->getDataSetByIndex(3)->entryCount(), 256);
+        EXPECT_EQ(screen->measurementGraph->smoothedValues, model().smoothedMeasuredValues[0]);
+        EXPECT_EQ(screen->measurementGraph->targetValues, model().correctionCurve->finalTargetArray);
+
+        // The sample panel shows the smoothed and the corrected ramps.
+        const auto shown = rampsToShow({linearization::resampleLabTo21(model().smoothedMeasurements),
+                                        linearization::resampleLabTo21(model().correctedMeasurements)});
+        EXPECT_EQ(screen->inkSamplePanel->orginalSampleView->colorSamples, shown.original);
+        EXPECT_EQ(screen->inkSamplePanel->correctedSampleView->colorSamples, shown.corrected);
+        EXPECT_EQ(screen->inkSamplePanel->correctedSampleView->colorSamples.size(), 21u);
+
+        const int rows = tableOf(*screen)->rowCount();
+        ASSERT_EQ(rows, static_cast<int>(model().rawMeasurements.size()));
+        ASSERT_GT(rows, 20);
+        EXPECT_EQ(cell(*screen, 0, 0), QStringLiteral("0.00"));
+        EXPECT_EQ(cell(*screen, rows - 1, 0), QStringLiteral("100.00"));
+        if (c.secondStep) {
+            EXPECT_EQ(cell(*screen, 1, 0), QString::fromUtf8(c.secondStep));
+        }
     }
 }
 
@@ -238,6 +279,31 @@ TEST_F(LinearizationScreen, RevertWithNothingOpenedDoesNothingAtAll) {
     EXPECT_TRUE(ramps.objects().empty());
 }
 
+TEST_F(LinearizationScreen, FlagsStayWithTheirFileAndGoWhenAnotherLoads) {
+    auto L = darkMidtones();
+    L[6] = L[5] + 1;
+    loadMeasurements(labListFile(dir, "flagged.txt", L));
+    button("findErrorsButtonPressed")->click();
+    ASSERT_EQ(screen->errorIndexies, std::vector<int>{5});
+    auto* table = tableOf(*screen);
+
+    // A load that fails leaves the rows, and so their flags.
+    test_support::writeBytes(dir.file("empty.txt"), "");
+    loadMeasurements(dir.file("empty.txt"));
+    EXPECT_EQ(screen->errorIndexies, std::vector<int>{5});
+    EXPECT_TRUE(table->data(table->index(5, 1), MeasurementTableModel::FlaggedRole).toBool());
+
+    // Another file's rows are not the flagged ones: its row 5 is not marked.
+    loadMeasurements(labListFile(dir, "clean.txt", darkMidtones()));
+    EXPECT_TRUE(screen->errorIndexies.empty());
+    EXPECT_FALSE(table->data(table->index(5, 1), MeasurementTableModel::FlaggedRole).toBool());
+    screen->handleDroppedFile(labListFile(dir, "flagged.csv", L));
+    button("findErrorsButtonPressed")->click();
+    ASSERT_EQ(screen->errorIndexies, std::vector<int>{5});
+    screen->handleDroppedFile(labListFile(dir, "clean.csv", darkMidtones()));
+    EXPECT_TRUE(screen->errorIndexies.empty()) << "a dropped file too";
+}
+
 TEST_F(LinearizationScreen, FindErrorsFlagsTheRowBeforeALighterStep) {
     auto L = darkMidtones();
     L[6] = L[5] + 1;
@@ -271,25 +337,96 @@ TEST_F(LinearizationScreen, ATableEditRecomputesPostsTheRawAndCorrectedSamplesAn
     EXPECT_EQ(model().rawMeasurements[2].b, -2);
 }
 
+TEST_F(LinearizationScreen, ATableEditNoFileCouldHoldIsRefusedAndChangesNothing) {
+    loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    const auto rows = model().rawMeasurements;
+    const auto correctionBefore = correction();
+    const auto quadBefore = *model().quadData->outputQuadCurveArray;
+    const auto posts = ramps.objects().size();
+
+    // Typed into the table's own editor: the cell keeps its value.
+    auto* view = find<QTableView>("ogMeasurementTableView");
+    const auto typeInto = [view](int row, int column, const QString& typed) {
+        const auto index = view->model()->index(row, column);
+        view->setCurrentIndex(index);
+        view->edit(index);
+        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the delegate commits and closes queued
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(view->indexWidget(index), nullptr) << "the editor closed";
+    };
+    struct Edit {
+        int column;
+        const char* typed;
+    };
+    for (const auto& e :
+         {Edit{MeasurementTableModel::labLColumn, "150"}, Edit{MeasurementTableModel::labLColumn, "-3"},
+          Edit{MeasurementTableModel::labLColumn, "1e999"}, Edit{MeasurementTableModel::labAColumn, "inf"},
+          Edit{MeasurementTableModel::labBColumn, "nan"}}) {
+        SCOPED_TRACE(e.typed);
+        const auto shown = cell(*screen, 10, e.column);
+        typeInto(10, e.column, QString::fromUtf8(e.typed));
+        EXPECT_EQ(cell(*screen, 10, e.column), shown);
+    }
+    EXPECT_EQ(model().rawMeasurements, rows);
+    EXPECT_EQ(correction(), correctionBefore);
+    EXPECT_EQ(*model().quadData->outputQuadCurveArray, quadBefore);
+    EXPECT_EQ(ramps.objects().size(), posts) << "nothing recomputed";
+
+    // The screen's own write refuses the same.
+    screen->onEnterInTextField(10, MeasurementTableModel::labLColumn, 100.5);
+    screen->onEnterInTextField(10, MeasurementTableModel::labAColumn, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(model().rawMeasurements, rows);
+
+    // An edit within range is taken as before.
+    typeInto(10, MeasurementTableModel::labLColumn, QStringLiteral("55.5"));
+    EXPECT_EQ(model().rawMeasurements[10].L, 55.5);
+    EXPECT_EQ(cell(*screen, 10, MeasurementTableModel::labLColumn), QStringLiteral("55.50"));
+    EXPECT_NE(correction(), correctionBefore);
+}
+
 TEST_F(LinearizationScreen, TheManualCurveDialogSetsTheTarget) {
+    PostedObjects drawn{curves::NotificationName::updatedManualCurveControl()};
     loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
     auto* dialog = qobject_cast<v2LinearizationManualCurveViewController*>(
         screen->performSegue(QStringLiteral("ShowManualCurve")));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->useMatteCompression, model().matteDensityRange);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    auto* editor = dialog->findChild<v2CurveEditorView*>(QStringLiteral("curveEditor"));
+    ASSERT_NE(editor, nullptr);
     const auto targetBefore = model().correctionCurve->finalTargetArray;
 
-    // A compression curve from the dialog bends the target.
-    std::vector<double> curve;
-    for (int i = 0; i < 256; ++i) curve.push_back(100 * std::pow(i / 255.0, 0.8));
-    platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedManualCurveControl(),
-                                                       ManualCurvePayload(curve));
-    EXPECT_EQ(model().manualCurve.size(), 256u);
-    EXPECT_NEAR(model().manualCurve[128], curve[128], 0.5);
+    // The dialog's standard compression, drawn by its editor, bends the
+    // target through the dialog's own post; without a quad nothing more.
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("useStandardCompressionButton")), Qt::LeftButton);
+    editor->repaint();
+    ASSERT_FALSE(drawn.objects().empty());
+    const auto compression = drawn.last<ManualCurvePayload>();
+    EXPECT_EQ(model().manualCurve, linearization::manualTargetOfCurve(compression).value());
+    EXPECT_LT(model().manualCurve[128], 50) << "the middle is pulled down";
     EXPECT_NE(model().correctionCurve->finalTargetArray, targetBefore);
     EXPECT_EQ(screen->measurementGraph->targetValues, model().correctionCurve->finalTargetArray);
+    EXPECT_EQ(ramps.last<LabRampsPayload>()[1], linearization::resampleLabTo21(model().correctedMeasurements));
     EXPECT_TRUE(log.standardOutputContains("Doesnt have correction curve or quad data for linearization"));
+
+    // With a quad the corrected curves follow the next drawing.
+    loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    const double w = editor->width();
+    const double h = editor->height();
+    press(editor, fromYUp(editor, {0.5 * w, 0.48 * h}));
+    drag(editor, fromYUp(editor, {0.5 * w, 0.3 * h}));
+    release(editor, fromYUp(editor, {0.5 * w, 0.3 * h}));
+    editor->repaint();
+    EXPECT_NE(drawn.last<ManualCurvePayload>(), compression);
+    EXPECT_EQ(model().manualCurve, linearization::manualTargetOfCurve(drawn.last<ManualCurvePayload>()).value());
+    EXPECT_EQ(*model().quadData->outputQuadCurveArray, *model().linearizedQuadCurves());
+    EXPECT_EQ(screen->quadCurveGraph->quadCurve, *model().quadData->outputQuadCurveArray);
 
     // A curve of one value has no shape to sample and is ignored.
     const auto manual = model().manualCurve;

@@ -54,7 +54,7 @@ std::shared_ptr<curves::QuadDataFile> readQuad(const char* file) {
 curves::QuadDataFile::Curves asWritten(const curves::QuadDataFile::Curves& curves) {
     auto written = curves;
     for (auto& curve : written)
-        for (auto& v : curve) v = std::stod(curves::QuadDataFile::quadValueText(v));
+        for (auto& v : curve) v = std::stod(curves::quadtext::valueText(v));
     return written;
 }
 

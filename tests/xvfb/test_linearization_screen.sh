@@ -3,29 +3,57 @@
 # display and driven by real X input: the application started by the
 # README's run command; a .quad and a measurement file loaded through the
 # (non-native) open dialogs by typing their paths; the moving-average slider
-# moved; two loads that fail (a binary file and an empty one) show the alert and
-# change nothing; then the linearized .quad, the .acv and the .cube exported
-# through the save dialogs. The written files are checked by the product's
-# own reader (linearization_export_check), by ffmpeg's curves and lut1d
-# filters and by ociochecklut. Screenshots of every step go to the working
-# directory.
+# moved; two loads that fail (a binary file and an empty one) show the alert
+# with its exact texts and change nothing; then the linearized .quad, the
+# .acv and the .cube exported through the save dialogs. The alert carries no
+# text an X client can read back, so its window is compared pixel for pixel
+# with one that the application's own alert presenter draws with the
+# expected texts (alert_reference_window) on the same display. The written files are
+# checked by the product's own reader (linearization_export_check), by
+# ffmpeg's curves and lut1d filters and by ociochecklut. Screenshots of
+# every step go to the working directory; their paths are printed.
 #
-# Usage: test_linearization_screen.sh <source dir> <testdata dir> <checker>
-# Exits 77 (skipped) when the shared test data folder is missing.
+# The shared real files (a photographer's wedge and the .quad it measured)
+# are used when the test data folder has them; otherwise the test writes a
+# wedge and a .quad of its own and runs all the same.
+#
+# Usage: test_linearization_screen.sh <source dir> <testdata dir> <checker> <alert reference>
 set -euo pipefail
 source_dir=$1
 testdata=$2
 checker=$3
-measurement=$testdata/measurements/gray-lab-list-25rows.txt
-quad=$testdata/quad/k-only-8ink-lowercase-labels.quad
-if [[ ! -f "$measurement" || ! -f "$quad" ]]; then
-  echo "SKIPPED: the shared test data folder $testdata is missing"
-  exit 77
-fi
+alert_reference=$4
 
 work=$(pwd)/xvfb-linearization
 rm -rf "$work"
 mkdir -p "$work/out"
+
+measurement=$testdata/measurements/gray-lab-list-25rows.txt
+quad=$testdata/quad/k-only-8ink-lowercase-labels.quad
+if [[ -f "$measurement" && -f "$quad" ]]; then
+  echo "inputs: the shared files $measurement and $quad"
+else
+  # A 21-step K wedge that prints the midtones dark, with a little noise so
+  # that smoothing windows tell apart, and an 8-ink .quad whose K is a
+  # straight ramp to 13762.
+  measurement=$work/wedge.txt
+  quad=$work/k-ramp.quad
+  awk 'BEGIN {
+    printf "GRAY\tLAB_L\tLAB_A\tLAB_B\n"
+    for (i = 0; i <= 20; i++)
+      printf "%.1f\t%.2f\t%.2f\t%.2f\n", i * 5, 95 - 80 * (i / 20) ^ 0.75 + 0.4 * sin(i * 1.7), 0.3, -1.1
+  }' >"$measurement"
+  {
+    echo "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK"
+    echo "# written by the linearization screen test"
+    for ink in K C M Y LC LM LK LLK; do
+      echo "# $ink Curve"
+      awk -v k="$ink" 'BEGIN { for (i = 0; i < 256; i++) print (k == "K" ? int(13762 * i / 255) : 0) }'
+    done
+  } >"$quad"
+  echo "inputs: no shared test data in $testdata; written here: $measurement and $quad"
+fi
+
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -66,7 +94,10 @@ done
 xdotool windowmove "$window" 0 0 windowsize "$window" 1400 1000
 sleep 1
 
-shot() { ffmpeg -loglevel error -f x11grab -video_size 1400x1000 -i "$DISPLAY" -frames:v 1 -y "$work/$1.png"; }
+shot() {
+  ffmpeg -loglevel error -f x11grab -video_size 1400x1000 -i "$DISPLAY" -frames:v 1 -y "$work/$1.png"
+  echo "screenshot: $work/$1.png"
+}
 # Without a window manager a closed dialog leaves no window focused; a click
 # on the empty part of the tab bar gives the main window the keys again.
 focus_main() { xdotool mousemove 900 32 click 1; sleep 0.3; }
@@ -117,9 +148,14 @@ keys alt+v
 keys Right Right Right Right Right
 shot 05-slider-moved
 
-# Two loads that fail: each shows the alert and leaves what was loaded.
+# Two loads that fail: each shows the alert with its exact texts and leaves
+# what was loaded. The alert's window carries the application's name (it
+# has no title of its own); its contents are compared with the reference
+# alert's, drawn while each has the keyboard.
 head -c 4096 /bin/ls >"$work/binary.txt"
 : >"$work/empty.txt"
+message="Failed to Load Measurement Data"
+informative=$'Please check the measurement data format and load data again.\n\nIf this problem continues send the measurement data file using the send feedback form in the help menu.'
 alerts=0
 for bad in binary empty; do
   focus_main
@@ -128,7 +164,40 @@ for bad in binary empty; do
   type_path "$work/$bad.txt"
   for _ in $(seq 100); do [[ $(app_windows) -ge 2 ]] && break; sleep 0.1; done
   [[ $(app_windows) -ge 2 ]] || fail "no alert for the $bad file"
+  alert=
+  for shown in $(xdotool search --onlyvisible --class tintsmith 2>/dev/null); do
+    [[ "$shown" != "$window" ]] && alert=$shown
+  done
+  [[ -n "$alert" ]] || fail "the alert for the $bad file has no window of its own"
+  title=$(xdotool getwindowname "$alert")
+  echo "alert window for the $bad file: titled '$title'"
+  [[ "$title" == "Tintsmith" ]] || fail "the alert for the $bad file is titled '$title', not with the application's name"
   shot "06-$bad-file-alert"
+  import -window "$alert" "$work/06-$bad-file-alert-window.png"
+  echo "screenshot: $work/06-$bad-file-alert-window.png"
+
+  "$alert_reference" warning "$message" "$informative" >"$work/reference.out" 2>&1 &
+  reference=$!
+  pids+=("$reference")
+  reference_window=
+  for _ in $(seq 100); do
+    reference_window=$(xdotool search --onlyvisible --class alert_reference_window 2>/dev/null | head -n 1 || true)
+    [[ -n "$reference_window" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$reference_window" ]] || fail "the reference alert did not show"
+  sleep 0.5
+  import -window "$reference_window" "$work/06-$bad-file-reference-alert.png"
+  echo "screenshot: $work/06-$bad-file-reference-alert.png"
+  kill "$reference" 2>/dev/null || true
+  wait "$reference" 2>/dev/null || true
+  differing=$(compare -metric AE "$work/06-$bad-file-alert-window.png" "$work/06-$bad-file-reference-alert.png" \
+    "$work/06-$bad-file-alert-difference.png" 2>&1 || true)
+  [[ "$differing" == "0" ]] \
+    || fail "the alert for the $bad file is not the load-failure alert \"$message\" with its informative text ($differing pixels differ)"
+  echo "alert for the $bad file: \"$message\" with its informative text and OK, drawn exactly as the reference"
+
+  xdotool windowfocus --sync "$alert"
   keys Return
   alerts=$((alerts + 1))
 done
