@@ -10,12 +10,34 @@
 namespace appui {
 
 void v2InkModelBlendingViewController::renderBlendPreview() {
+    if (previewBatchDepth_ > 0) {
+        previewRequested_ = true;
+        return;
+    }
+    startPreviewJob();
+}
+
+void v2InkModelBlendingViewController::startPreviewJob() {
     if (!mainImageView->hasImage() || !inkBlendPreviewFilter->inputImage) return;
     previewRenderer_->render(KCMYtoningBlend->blendedCIELab, *inkBlendPreviewFilter->inputImage,
                              mainImageView->displayPixelSize());
 }
 
+v2InkModelBlendingViewController::PreviewBatch::PreviewBatch(v2InkModelBlendingViewController& screen)
+    : screen_(screen) {
+    ++screen_.previewBatchDepth_;
+}
+
+v2InkModelBlendingViewController::PreviewBatch::~PreviewBatch() {
+    if (--screen_.previewBatchDepth_ > 0 || !screen_.previewRequested_) return;
+    screen_.previewRequested_ = false;
+    screen_.startPreviewJob();
+}
+
 void v2InkModelBlendingViewController::showPreviewImage(const QImage& toned, const QImage& display) {
+    // The toned picture has the pixel size of the picture it was made from,
+    // which is imageSize, and the view sizes what it shows by its pixels: it
+    // takes the place of the opened picture as it is, with no rescale here.
     if (previewView_.isNull()) return;
     previewView_->setImage(toned, display);
 }
@@ -29,7 +51,7 @@ void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
 
 void v2InkModelBlendingViewController::loadImagePressed() {
     // A cancelled panel or a file that gives no image changes nothing.
-    auto chosen = chooseImageFile();
+    auto chosen = openImageFile();
     if (!chosen) return;
     showOpenedImage(std::move(chosen->image));
 }

@@ -5,9 +5,11 @@
 #include <QSlider>
 
 #include "app/inks/BlendPresets.h"
+#include "app/ui/BlendingScreenQuadFile.h"
 #include "app/ui/PopUpItems.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
+#include "platform/Services.h"
 
 namespace appui {
 
@@ -24,7 +26,12 @@ void v2InkModelBlendingViewController::modelUpdate() {
     recomputeChain();
 }
 
+void v2InkModelBlendingViewController::followShownPrinterModel() {
+    printerModelSelection = printerModelSelectionForTag(selectedTag(printerModelSelectionMenu));
+}
+
 void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sender) {
+    const PreviewBatch oneJob(*this);
     switch (selectedTag(sender).value_or(-1)) {
     case 0:
         chooseInkList(inkList.inkListfor8Ink);
@@ -79,10 +86,12 @@ void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sen
 }
 
 void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
+    const PreviewBatch oneJob(*this);
     const int tag = selectedTag(sender).value_or(-1);
     if (tag < 0 || tag > 3) {
         KCMYtoningBlend->inkset = curves::Inkset::PSeriesK3;
         printerModelSelectionMenu->setCurrentIndex(2);
+        followShownPrinterModel();
         setItemEnabled(mediaTypePopupMenu, 1, true);
         setItemEnabled(mediaTypePopupMenu, 3, true);
         return;
@@ -116,6 +125,11 @@ void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
         enableMedia({0, 2, 1, 3});
         break;
     }
+    // The file a save writes follows the printer model now shown: left at
+    // the earlier model, a save would write that model's header and channels
+    // (for the ten-channel ink set on matte paper, an eight-channel file
+    // without its black).
+    followShownPrinterModel();
     KCMYtoningBlend->inkset = inkset_;
     chooseInkList(*list);
     KCMYtoningBlend->buildInkModels(inkset_);
@@ -128,6 +142,7 @@ void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
 }
 
 void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) {
+    const PreviewBatch oneJob(*this);
     switch (printerModelSelection) {
     case 11: quadData->inkList = inkList.inkListforPro10Ink; break;
     case 10: quadData->inkList = inkList.inkListfor10Ink; break;
@@ -151,6 +166,7 @@ void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) 
 }
 
 void v2InkModelBlendingViewController::tonerTypeSelected(QComboBox* sender) {
+    const PreviewBatch oneJob(*this);
     const std::optional<int> mediaTag = selectedTag(mediaTypePopupMenu);
     if (mediaTag == 2 || mediaTag == 3) return;
     const std::optional<QString> title =
@@ -170,28 +186,50 @@ void v2InkModelBlendingViewController::tonerTypeSelected(QComboBox* sender) {
 }
 
 void v2InkModelBlendingViewController::saveQuadButtonPressed() {
-    // A copy: the model keeps its eight curves.
-    curves::QuadDataFile::Curves curves = KCMYtoningBlend->blendedCurve;
-    const std::vector<double> zeros(256, 0.0);
-    switch (printerModelSelection) {
-    case 11:
-        quadData->printerInfo = inkList.headerInfoForPro10Ink;
-        quadData->inkList = inkList.inkListforPro10Ink;
-        curves.push_back(zeros);
-        curves.push_back(zeros);
-        break;
-    case 10:
-        quadData->printerInfo = inkList.headerInfoFor10Ink;
-        quadData->inkList = inkList.inkListfor10Ink;
-        curves.push_back(zeros);
-        curves.push_back(zeros);
-        break;
-    default:
-        quadData->printerInfo = inkList.headerInfoFor8Ink;
-        quadData->inkList = inkList.inkListfor8Ink;
-        break;
+    // The file follows the printer model shown; its channels are the blend's
+    // own under the same names (a ten-channel blend keeps its V and MK in the
+    // ten-channel file), zeros where the blend has none.
+    const QuadFileLayout layout = quadFileLayout(printerModelSelection, inkList);
+    const auto& blend = KCMYtoningBlend->blendedCurve;
+    auto laidOut = curvesForQuadFile(blend, blendChannelNames(blend.size(), inkList), layout.channels);
+    if (const auto* unwritable = std::get_if<std::vector<UnwritableChannel>>(&laidOut)) {
+        refuseSave(*unwritable);
+        return;
     }
-    quadData->saveQuadFile(curves);
+    quadData->printerInfo = layout.header;
+    quadData->inkList = layout.channels;
+    quadData->saveQuadFile(std::get<curves::QuadDataFile::Curves>(laidOut));
+}
+
+void v2InkModelBlendingViewController::refuseSave(const std::vector<UnwritableChannel>& unwritable) const {
+    // A file without the black of a matte blend, or with it under another
+    // ink's name, would print wrongly without a word: nothing is written.
+    QStringList reasons;
+    for (const auto& channel : unwritable) {
+        const QString ink = QString::fromStdString(inkNameOfChannel(channel.channel));
+        reasons << (channel.writtenAs ? QStringLiteral("%1, which the file would label %2")
+                                            .arg(ink, QString::fromStdString(inkNameOfChannel(*channel.writtenAs)))
+                                      : QStringLiteral("%1, which the file has no channel for").arg(ink));
+    }
+    // The first printer model whose file holds every inked channel, if any.
+    const auto& blend = KCMYtoningBlend->blendedCurve;
+    const auto blendChannels = blendChannelNames(blend.size(), inkList);
+    QString fitting;
+    for (int i = 0; i < printerModelSelectionMenu->count() && fitting.isEmpty(); ++i) {
+        bool tagged = false;
+        const int tag = printerModelSelectionMenu->itemData(i).toInt(&tagged);
+        if (!tagged) continue;
+        const QuadFileLayout layout = quadFileLayout(printerModelSelectionForTag(tag), inkList);
+        if (std::holds_alternative<curves::quadtext::Curves>(curvesForQuadFile(blend, blendChannels, layout.channels)))
+            fitting = printerModelSelectionMenu->itemText(i);
+    }
+    const QString advice = fitting.isEmpty() ? QStringLiteral("Choose another ink set or media to save a blend.")
+                                             : QStringLiteral("Choose “%1” to save this blend.").arg(fitting);
+    const QString text = QStringLiteral("The blend puts ink in %1. A .quad file for “%2” would lose that ink or print "
+                                        "it as another, so nothing was saved. %3")
+                             .arg(reasons.join(QStringLiteral("; ")), printerModelSelectionMenu->currentText(), advice);
+    platform::showAlert(
+        {platform::AlertStyle::warning, "The blend cannot be saved for this printer model", text.toStdString()});
 }
 
 } // namespace appui

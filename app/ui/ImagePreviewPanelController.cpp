@@ -57,7 +57,7 @@ void ImagePreviewPanelController::showOpened(QImage picture) {
 }
 
 void ImagePreviewPanelController::openImageButtonPressed() {
-    auto chosen = chooseImageFile();
+    auto chosen = openImageFile();
     if (!chosen) return;
     showOpened(std::move(chosen->image));
 }

@@ -56,7 +56,7 @@ std::optional<QImage> readPreviewImage(const std::filesystem::path& file) {
     return image;
 }
 
-std::optional<ChosenImage> chooseImageFile() {
+std::optional<ChosenImage> openImageFile() {
     platform::OpenPanelOptions options;
     options.title = "Open an image file";
     options.allowedFileTypes = previewImageFileTypes();

@@ -28,6 +28,6 @@ struct ChosenImage {
 // The modal open panel "Open an image file" for jpg, jpeg, tif and tiff. A
 // confirmed file is noted in Open Recent and decoded by readPreviewImage;
 // nothing when the user cancels or the file gives no image.
-std::optional<ChosenImage> chooseImageFile();
+std::optional<ChosenImage> openImageFile();
 
 } // namespace appui

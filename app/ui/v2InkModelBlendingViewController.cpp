@@ -158,6 +158,7 @@ void v2InkModelBlendingViewController::viewDidLoad() {
 }
 
 void v2InkModelBlendingViewController::configureForPrinterModel() {
+    const PreviewBatch oneJob(*this);
     inkset_ = curves::Inkset::UCK3;
     inksetType = curves::InksetType::KCMY;
     printerModelSelectionMenu->setCurrentIndex(0);

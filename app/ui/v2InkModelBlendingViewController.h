@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/curves/Enumerations.h"
 #include "app/curves/InkList.h"
@@ -40,6 +41,7 @@ class CustomCurveEditorVC;
 class QuadCurveGraphPanelController;
 class RecentDocumentRouter;
 class TonedPreviewRenderer;
+struct UnwritableChannel;
 
 // The ink-blending screen: printer model, ink set, media and toner pop-ups,
 // the cyan, magenta and yellow tone sliders at highlight, midtone and shadow,
@@ -66,7 +68,8 @@ public:
     std::unique_ptr<QuadCurveGraphPanelController> quadCurveWindowPanel;
     std::optional<QSize> imageSize;
     // The printer model as the number of channels written: 8, 10 or 11 (the
-    // ten-channel list with V and MK).
+    // ten-channel list with V and MK). It follows the printer pop-up as
+    // shown, also when an ink-set choice moves the pop-up.
     int printerModelSelection = 8;
     // Cyan, magenta and yellow fractions (0 to 1) at highlight, midtone, shadow.
     double cHP = 0, cMP = 0, cSP = 0, mHP = 0, mMP = 0, mSP = 0, yHP = 0, yMP = 0, ySP = 0;
@@ -106,6 +109,9 @@ public:
     void inksetPopupSelection(QComboBox* sender);
     void setMediaTypeSelection(QComboBox* sender);
     void tonerTypeSelected(QComboBox* sender);
+    // Writes the blend in the shown printer model's file through the save
+    // panel; when that file cannot hold an inked channel of the blend under
+    // its own name, an alert says so and nothing is written.
     void saveQuadButtonPressed();
 
     // A tone slider's action: toner pop-up to "Custom", read-out, fraction, refresh.
@@ -134,7 +140,9 @@ public:
     // as it then stands.
     void showQuadCurvePanel();
 
-    // The refresh chain and its steps.
+    // The refresh chain and its steps. renderBlendPreview starts the preview
+    // job for the blend as it stands, or, inside a pop-up action, once when
+    // the action returns.
     void refreshBlend() override;
     void renderBlendPreview() override;
     void updateMediaTypeMenu();
@@ -154,6 +162,22 @@ public:
     void setFraction(inks::TonerPosition position, double fraction) override;
 
 private:
+    // A pop-up action recomputes more than once (the presets' recompute and
+    // refresh, then the chain's), each time asking for a preview; on a large
+    // picture each job maps every pixel into a buffer of its own. While a
+    // batch lives those requests are noted, and one job starts for the blend
+    // the action ends on when the outermost batch ends.
+    class PreviewBatch {
+    public:
+        explicit PreviewBatch(v2InkModelBlendingViewController& screen);
+        ~PreviewBatch();
+        PreviewBatch(const PreviewBatch&) = delete;
+        PreviewBatch& operator=(const PreviewBatch&) = delete;
+
+    private:
+        v2InkModelBlendingViewController& screen_;
+    };
+
     struct ToneControl {
         QSlider* slider;
         QLabel* label;
@@ -172,6 +196,9 @@ private:
     void wireActions();
     void viewDidLoad();
     void configureForPrinterModel();
+    void followShownPrinterModel();
+    void refuseSave(const std::vector<UnwritableChannel>& unwritable) const;
+    void startPreviewJob();
     void chooseInkList(const std::vector<std::string>& list);
     void recomputeChain();
     void modelUpdate();
@@ -193,6 +220,8 @@ private:
     std::array<DualPoint, 3> dual_{};
     std::shared_ptr<charts::LineChartData> inkPercentData_;
     platform::ObserverRegistration draggedImage_;
+    int previewBatchDepth_ = 0;
+    bool previewRequested_ = false;
 };
 
 } // namespace appui

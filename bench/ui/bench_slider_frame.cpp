@@ -19,7 +19,7 @@
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
-#include "bench/ui/side_by_side.h"
+#include "bench/support/side_by_side.h"
 
 namespace {
 
@@ -60,9 +60,9 @@ void BM_ToneSliderMoveToReadOutsSamplesAndGraph(benchmark::State& state) {
     }
     const double median = bench::median(times);
     constexpr double frame = 1000.0 / 60;
-    std::printf("\nslider move to read-outs, samples and graph: median %.2f ms, %.0f%% of a 60 Hz frame (goal: "
-                "within one frame)\n\n",
-                median, 100 * median / frame);
+    std::printf("\nslider move to read-outs, samples and graph: median %.2f ms against the %.1f ms frame of 60 Hz "
+                "(%.0f%% of it; goal: within one frame)\n\n",
+                median, frame, 100 * median / frame);
     state.counters["median_ms"] = median;
     state.counters["share_of_frame"] = median / frame;
 }

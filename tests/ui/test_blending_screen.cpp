@@ -378,7 +378,7 @@ TEST(BlendingScreenCurveEditor, GetsTheBlendAndInkNamesAndItsCurvesAreSavedUntil
     f.services.savePanel->answers.push_back(file);
     f.screen->saveQuadButtonPressed();
     curves::QuadDataFile back;
-    ASSERT_TRUE(back.load(curves::QuadDataFile::linesFromText(test_support::readBytes(file))));
+    ASSERT_TRUE(back.load(curves::quadtext::linesFromText(test_support::readBytes(file))));
     EXPECT_EQ((*back.inputQuadCurveArray)[0], std::vector<double>(256, 1000));
 
     // Any later change blends afresh.

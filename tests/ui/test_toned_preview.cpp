@@ -180,6 +180,7 @@ TEST(TonedPreview, RendersNothingBeforeAnImageThenTonesTheOpenedPictureWithTheBl
     auto* view = f.find<ColorPreviewImageView>("mainImageView");
     ASSERT_TRUE(view->hasImage());
     const auto samples = f.screen->KCMYtoningBlend->blendedCIELab;
+    EXPECT_EQ(view->image()->size(), *f.screen->imageSize) << "the toned picture takes the opened one's size";
     EXPECT_EQ(view->image()->pixel(0, 0), tonedLevel(samples, 0));
     EXPECT_EQ(view->image()->pixel(299, 5), tonedLevel(samples, 255));
 
@@ -283,12 +284,65 @@ TEST(TonedPreview, ADroppedPictureIsTonedAndADropOnAnotherViewIsNot) {
     dropFile(view, dir.file("notes.txt"));
     EXPECT_EQ(view->droppedFilePath, dir.file("dropped.png"));
 
-    // Another preview view's drop is not this screen's picture.
+    // Another preview view's drop (the image-preview panel's) is not this
+    // screen's picture: taking that view's dropped image, or this view's
+    // (none after an opened picture), would leave the preview deaf to the
+    // sliders.
     ColorPreviewImageView other;
     dropFile(&other, writeImage(dir, "elsewhere.png", greyPicture(40, 40)));
     ASSERT_TRUE(other.droppedCIImage);
     EXPECT_EQ(f.screen->imageSize, QSize(90, 30));
     EXPECT_EQ(f.screen->previewRenderer().latestGeneration(), generation);
+    f.drag("yellowShadowSlider", 30);
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    EXPECT_EQ(f.screen->previewRenderer().latestGeneration(), generation + 1);
+    EXPECT_EQ(view->image()->size(), QSize(90, 30));
+    EXPECT_EQ(view->image()->pixel(89, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
+}
+
+TEST(TonedPreview, EachPopUpChoiceOrSliderMoveStartsOneJobForTheBlendItEndsOn) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    std::vector<std::function<void()>> jobs;
+    f.screen->previewRenderer().setJobRunner([&](std::function<void()> job) { jobs.push_back(std::move(job)); });
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "p.tif", greyPicture(64, 16))));
+    ASSERT_EQ(jobs.size(), 1u);
+    auto* view = f.find<ColorPreviewImageView>("mainImageView");
+
+    struct Choice {
+        const char* popUp;
+        int index;
+        std::size_t jobs;
+    };
+    const Choice choices[] = {
+        {"printerModelSelectionMenu", 3, 1},
+        {"inkSetPopupSelectionMenu", 3, 1},
+        {"mediaTypePopupMenu", 1, 1},
+        {"tonerSelectionPopupMenu", 4, 1},
+        {"printerModelSelectionMenu", 5, 1},
+        {"inkSetPopupSelectionMenu", 2, 1},
+        {"mediaTypePopupMenu", 2, 1},
+        // The toner pop-up does nothing on gravure media: no job either.
+        {"tonerSelectionPopupMenu", 2, 0},
+        {"mediaTypePopupMenu", 0, 1},
+        {"tonerSelectionPopupMenu", 0, 1},
+    };
+    for (const auto& c : choices) {
+        const std::size_t before = jobs.size();
+        f.choose(c.popUp, c.index);
+        ASSERT_EQ(jobs.size(), before + c.jobs) << c.popUp << " " << c.index;
+        if (c.jobs == 0) continue;
+        // The one job tones with the blend the action ended on.
+        jobs.back()();
+        QApplication::processEvents();
+        EXPECT_EQ(view->image()->pixel(63, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255))
+            << c.popUp << " " << c.index;
+        EXPECT_EQ(view->image()->pixel(32, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 129))
+            << c.popUp << " " << c.index;
+    }
+    const std::size_t before = jobs.size();
+    f.drag("magentaShadowSlider", 12);
+    EXPECT_EQ(jobs.size(), before + 1);
 }
 
 TEST(TonedPreview, AScreenClosedWhileItsJobRunsIsLeftAlone) {

@@ -9,23 +9,26 @@
 //   notes <the summary's cyan line>   when the blend summary changes
 //   preview <generation> <w> <h> <dark rgb> <mid rgb> <light rgb>
 //   dialog <title>                    a file dialog has opened
+//   alert <title>                     an alert has opened
 //   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
 //                                     the linearization screen, when it changes
 //
 //   blending_screen_driver window          the window, until it closes
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
-//       "quad <header> <channels> <K at 0, 128, 255> <sum of the last two channels>"
-//       or "unreadable"
+//       "quad <header> <channels> <K at 0, 128, 255> <sum of the last two channels>
+//        <largest value of each channel, comma-separated>" or "unreadable"
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <numeric>
 #include <string>
@@ -77,7 +80,7 @@ int readQuad(const char* file) {
     std::string bytes;
     curves::QuadDataFile quad;
     if (!platform::readWholeFile(file, bytes, curves::maximumQuadFileBytes) ||
-        !quad.load(curves::QuadDataFile::linesFromText(bytes)) || !quad.inputQuadCurveArray) {
+        !quad.load(curves::quadtext::linesFromText(bytes)) || !quad.inputQuadCurveArray) {
         printLine(QStringLiteral("unreadable"));
         return 1;
     }
@@ -85,13 +88,17 @@ int readQuad(const char* file) {
     double lastTwo = 0;
     for (std::size_t c = curves.size() >= 2 ? curves.size() - 2 : 0; c < curves.size(); ++c)
         lastTwo += std::accumulate(curves[c].begin(), curves[c].end(), 0.0);
-    printLine(QStringLiteral("quad %1 %2 %3 %4 %5 %6")
+    QStringList largest;
+    for (const auto& curve : curves)
+        largest << QString::number(curve.empty() ? 0 : *std::max_element(curve.begin(), curve.end()));
+    printLine(QStringLiteral("quad %1 %2 %3 %4 %5 %6 %7")
                   .arg(QString::fromStdString(quad.printerInfo).replace(' ', '_'))
                   .arg(curves.size())
                   .arg(curves[0][0])
                   .arg(curves[0][128])
                   .arg(curves[0][255])
-                  .arg(lastTwo));
+                  .arg(lastTwo)
+                  .arg(largest.join(',')));
     return 0;
 }
 
@@ -134,6 +141,7 @@ int runWindow() {
     QString lastNotes;
     std::uint64_t lastPreview = 0;
     QWidget* lastDialog = nullptr;
+    QMessageBox* lastAlert = nullptr;
     QString lastLinearization;
     auto* linearization = window.linearizationScreen();
     QTimer watch;
@@ -160,11 +168,18 @@ int runWindow() {
                           .arg(rgb(picture.pixel(x, picture.height() * 9 / 10))));
         }
         QWidget* dialog = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
+        QMessageBox* alert = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
             if (qobject_cast<QFileDialog*>(top) && top->isVisible()) dialog = top;
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) alert = box;
+        }
         if (dialog != lastDialog) {
             lastDialog = dialog;
             if (dialog) printLine(QStringLiteral("dialog ") + dialog->windowTitle());
+        }
+        if (alert != lastAlert) {
+            lastAlert = alert;
+            if (alert) printLine(QStringLiteral("alert ") + alert->text());
         }
         const auto& model = linearization->model;
         const QString now = QStringLiteral("linearization quad=%1 channels=%2 measured=%3 linearized=%4")

@@ -7,10 +7,14 @@
 #     (typing its path) and sees the toned preview, then drags a slider again
 #     and sees the preview follow;
 #   - saves the .quad through the save dialog and reads it back with the
-#     product's .quad reader;
+#     product's .quad reader: after an ink set that moves the printer pop-up
+#     the file is the shown printer's (eight channels for CCPro HDM K3, V and
+#     MK for PSeries Pro10, whose black on matte paper is MK), and a printer
+#     model whose file cannot hold the blend's MK gets an alert and no file;
 #   - loads that .quad and a measured wedge on the linearization screen
 #     through its open dialogs and sees it linearize the blend's channels.
-# Screenshots go to the working directory's xvfb-blending folder.
+# Screenshots go to the working directory's xvfb-blending folder; each path
+# is printed as it is taken.
 # Usage: test_blending_screen.sh <driver executable>
 set -euo pipefail
 driver=$1
@@ -59,7 +63,10 @@ await() {
   fail "no line matching '$pattern'"
 }
 mark() { wc -l <"$out"; }
-shot() { ffmpeg -loglevel error -f x11grab -video_size 1280x1024 -i "$display" -frames:v 1 -y "$work/$1.png"; }
+shot() {
+  ffmpeg -loglevel error -f x11grab -video_size 1280x1024 -i "$display" -frames:v 1 -y "$work/$1.png"
+  echo "screenshot: $work/$1.png"
+}
 centre() { # name -> "x y" of the control's centre
   local x y w h
   read -r _ _ x y w h < <(grep "^ready $1 " "$out" | tail -n 1)
@@ -94,6 +101,27 @@ drag_slider() { # name, pixels
 
 state_field() { await '^state ' | tr ' ' '\n' | sed -n "s/^$1=//p"; }
 
+# The save button, the save dialog, a typed path; waits for the file.
+save_quad() { # file, screenshot name (optional)
+  local at
+  at=$(mark)
+  xdotool mousemove $(centre saveQuadButton) click 1
+  await '^dialog ' "$at" >/dev/null
+  sleep 0.3
+  if [[ -n ${2:-} ]]; then shot "$2"; fi
+  xdotool type --delay 15 "$1"
+  xdotool key Return
+  for _ in $(seq 100); do [[ -s "$1" ]] && break; sleep 0.05; done
+  [[ -s "$1" ]] || fail "the save dialog wrote no $(basename "$1")"
+}
+# The product's reader on a saved file: sets quad_header, quad_channels and
+# quad_largest (the largest value of each channel, comma-separated).
+read_quad() {
+  local word _k0 _k128 _k255 _zeros
+  read -r word quad_header quad_channels _k0 _k128 _k255 _zeros quad_largest < <("$driver" read-quad "$1" 2>/dev/null)
+  [[ $word == quad ]] || fail "the product's reader did not take $(basename "$1")"
+}
+
 "$driver" window >>"$out" 2>"$work/driver.err" &
 pids+=("$!")
 await '^state ' >/dev/null
@@ -107,6 +135,12 @@ choose printerModelSelectionMenu 3 # the ten-channel model with V and MK
 choose inkSetPopupSelectionMenu 1 # from PSeries Pro10 down to CCPro HDM K3
 [[ $(state_field inkset) == CCPro_HDM_K3 ]] || fail "ink set not taken"
 [[ $(state_field printer) == 0 ]] || fail "this ink set moves the printer pop-up to the first model"
+[[ $(state_field channels) == 8 ]] || fail "the save does not follow the printer pop-up to the first model"
+save_quad "$work/ccpro.quad"
+[[ $(head -n 1 "$work/ccpro.quad") == "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK" ]] ||
+  fail "after CCPro HDM K3 the file is not the eight-channel printer's ($(head -n 1 "$work/ccpro.quad"))"
+read_quad "$work/ccpro.quad"
+[[ $quad_channels == 8 ]] || fail "the CCPro file has $quad_channels channels"
 choose printerModelSelectionMenu 1 # the ten-channel K3 model again: OR and GR
 [[ $(state_field channels) == 10 ]] || fail "ten-channel model not taken"
 choose mediaTypePopupMenu 1 # Matte
@@ -156,23 +190,44 @@ sleep 0.3
 shot toned-preview-after-slider
 
 # --- the .quad through the save dialog, read back ---------------------------
-at=$(mark)
-xdotool mousemove $(centre saveQuadButton) click 1
-await '^dialog ' "$at" >/dev/null
-sleep 0.3
-shot save-dialog
-xdotool type --delay 15 "$work/blend.quad"
-xdotool key Return
-for _ in $(seq 100); do [[ -s "$work/blend.quad" ]] && break; sleep 0.05; done
-[[ -s "$work/blend.quad" ]] || fail "the save dialog wrote no file"
+save_quad "$work/blend.quad" save-dialog
 [[ $(head -n 1 "$work/blend.quad") == "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR" ]] || fail "wrong header"
 [[ -n $(tail -c 1 "$work/blend.quad") ]] || fail "the file ends in a line feed"
 grep -q "^# Cyan Settings: $(printf '%d.%02d' $((cyan / 100)) $((cyan % 100)))," "$work/blend.quad" ||
   fail "the blend summary is not in the notes"
-read -r word header channels k0 k128 k255 zeros < <("$driver" read-quad "$work/blend.quad" 2>/dev/null)
+read -r word header channels k0 k128 k255 zeros _ < <("$driver" read-quad "$work/blend.quad" 2>/dev/null)
 [[ $word == quad && $channels == 10 ]] || fail "the product's reader did not take the file ($word $channels)"
 [[ $zeros == 0 ]] || fail "the OR and GR channels are not empty ($zeros)"
 awk -v a="$k0" -v b="$k255" 'BEGIN { exit !(a == 0 && b > 10000) }' || fail "the K channel is not a ramp ($k0 .. $k255)"
+
+# --- PSeries Pro10 on matte paper: the black is MK ---------------------------
+choose inkSetPopupSelectionMenu 2 # from UCK3 down to PSeries Pro10
+[[ $(state_field inkset) == PSeries_Pro10 ]] || fail "the ten-channel ink set not taken"
+[[ $(state_field printer) == 3 && $(state_field channels) == 11 ]] ||
+  fail "the ten-channel ink set did not bring its printer model to the save"
+[[ $(state_field media) == Matte ]] || fail "the media changed"
+save_quad "$work/pro10.quad"
+[[ $(head -n 1 "$work/pro10.quad") == "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,V,MK" ]] ||
+  fail "after PSeries Pro10 the file is not the V and MK printer's ($(head -n 1 "$work/pro10.quad"))"
+read_quad "$work/pro10.quad"
+IFS=, read -r -a largest <<<"$quad_largest"
+[[ $quad_channels == 10 && ${#largest[@]} == 10 ]] || fail "the Pro10 file has $quad_channels channels"
+[[ ${largest[9]} -gt 10000 ]] || fail "MK carries no black on matte paper (largest ${largest[9]})"
+[[ ${largest[0]} == 0 ]] || fail "K prints on matte paper with the ten-channel ink set (largest ${largest[0]})"
+grep -q '^# MK Curve$' "$work/pro10.quad" || fail "no MK channel line"
+
+# The other 10-channel printer keeps the ink set, but its file would write MK
+# as GR: an alert, and no file.
+choose printerModelSelectionMenu 2 # from the P-series Pro model down to the other 10-channel one
+[[ $(state_field printer) == 5 && $(state_field channels) == 10 ]] || fail "other 10-channel printer not taken"
+at=$(mark)
+xdotool mousemove $(centre saveQuadButton) click 1
+await '^alert The blend cannot be saved for this printer model' "$at" >/dev/null
+sleep 0.3
+shot refused-save-alert
+if grep -q '^dialog ' <(tail -n +"$((at + 1))" "$out"); then fail "a save dialog opened for a file that cannot hold MK"; fi
+xdotool key Return
+sleep 0.3
 
 # --- the saved .quad on the linearization screen ----------------------------
 # A 21-step wedge whose midtones print too dark, as a photographer's Lab list.
