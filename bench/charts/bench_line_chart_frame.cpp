@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QValueAxis>
 
+#include "bench/support/qt_application.h"
 #include "bench/support/side_by_side.h"
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/data/LineChartData.h"
@@ -32,17 +33,6 @@ constexpr int imageWidth = 800;
 constexpr int imageHeight = 600;
 constexpr int setCount = 11;
 constexpr int pointsPerSet = 256;
-
-// Widgets need an application; made once, offscreen.
-void ensureApplication() {
-    static std::unique_ptr<QApplication> application = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "charts_bench";
-        static char* argv[] = {name, nullptr};
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-}
 
 double curve(int set, int i) { return 100.0 * set + 50.0 * std::sin(i * 0.05 + set) + 20.0 * std::cos(i * 0.31); }
 
@@ -67,7 +57,7 @@ std::shared_ptr<charts::LineChartDataSet> lineSet(std::vector<charts::ChartDataE
 }
 
 std::unique_ptr<charts::LineChartView> elevenSetChart() {
-    ensureApplication();
+    bench::qtApplication();
     auto data = std::make_shared<charts::LineChartData>();
     for (int s = 0; s < setCount; ++s) {
         std::vector<charts::ChartDataEntryPtr> entries;
@@ -142,7 +132,7 @@ public:
 
 private:
     // The application exists before the scene is made.
-    bool applicationMade_ = (ensureApplication(), true);
+    bool applicationMade_ = (bench::qtApplication(), true);
     QGraphicsScene scene_;
 };
 
@@ -158,7 +148,7 @@ void BM_LineChartFrameQtCharts(benchmark::State& state) {
 BENCHMARK(BM_LineChartFrameQtCharts)->Unit(benchmark::kMillisecond);
 
 std::unique_ptr<charts::LineChartView> singleSetChart(int count) {
-    ensureApplication();
+    bench::qtApplication();
     std::vector<charts::ChartDataEntryPtr> entries;
     entries.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {

@@ -19,19 +19,11 @@
 #include "app/ui/MeasurementGraph.h"
 #include "app/ui/QuadCurveGraph.h"
 #include "app/ui/qcv2LinearizationViewController.h"
+#include "bench/support/qt_application.h"
 #include "bench/support/side_by_side.h"
 #include "platform/Log.h"
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ui_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // A shown screen with a 51-step wedge and a ten-ink .quad loaded.
 std::unique_ptr<appui::qcv2LinearizationViewController> loadedScreen(const std::filesystem::path& dir) {
@@ -57,7 +49,7 @@ std::unique_ptr<appui::qcv2LinearizationViewController> loadedScreen(const std::
 }
 
 void SliderMove(benchmark::State& state, bool repaint) {
-    application();
+    bench::qtApplication();
     platform::setStandardOutputSink([](std::string_view) {});
     const auto dir = std::filesystem::temp_directory_path() / "tintsmith-ui-bench";
     auto screen = loadedScreen(dir);

@@ -19,21 +19,13 @@
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
+#include "bench/support/qt_application.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ui_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void BM_ToneSliderMoveToReadOutsSamplesAndGraph(benchmark::State& state) {
-    application();
+    bench::qtApplication();
     appui::v2InkModelBlendingViewController screen;
     screen.resize(1200, 800);
     screen.show();
