@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ChartViewTestSupport.h"
+#include "chart_view_support.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/ChartLimitLine.h"
 

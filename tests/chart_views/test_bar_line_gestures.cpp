@@ -14,7 +14,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "ChartViewTestSupport.h"
+#include "chart_view_support.h"
 #include "Charts/foundation/DisplayLink.h"
 #include "tests/support/manual_media_clock.h"
 

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "ChartViewTestSupport.h"
+#include "chart_view_support.h"
 
 namespace charts {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "ChartViewTestSupport.h"
+#include "chart_view_support.h"
 #include "Charts/foundation/DisplayLink.h"
 #include "tests/support/manual_media_clock.h"
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "ChartViewTestSupport.h"
+#include "chart_view_support.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/Marker.h"
 #include "Charts/foundation/ViewPortJob.h"

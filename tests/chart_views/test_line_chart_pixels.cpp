@@ -13,7 +13,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "ChartViewTestSupport.h"
+#include "chart_view_support.h"
 #include "Charts/drawing/PainterContext.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shell_commands.h"

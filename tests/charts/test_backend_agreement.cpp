@@ -15,7 +15,7 @@
 
 #include "Charts/drawing/FontMetricsTextMeasurer.h"
 #include "Charts/drawing/PainterContext.h"
-#include "support/SvgWriter.h"
+#include "support/svg_writer.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shell_commands.h"
 

@@ -5,7 +5,7 @@
 #include "Charts/data/ChartDataSet.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/foundation/PlatformStyle.h"
-#include "EntryTestSupport.h"
+#include "entry_support.h"
 
 namespace charts {
 namespace {

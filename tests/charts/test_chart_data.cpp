@@ -5,7 +5,7 @@
 #include "Charts/data/BarLineScatterCandleBubbleChartData.h"
 #include "Charts/data/LineChartData.h"
 #include "Charts/data/LineChartDataSet.h"
-#include "EntryTestSupport.h"
+#include "entry_support.h"
 #include "platform/testing/LogCapture.h"
 
 namespace charts {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "Charts/data/ChartDataSet.h"
-#include "EntryTestSupport.h"
+#include "entry_support.h"
 
 namespace charts {
 namespace {

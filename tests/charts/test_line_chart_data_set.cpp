@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Charts/data/LineChartDataSet.h"
-#include "EntryTestSupport.h"
+#include "entry_support.h"
 
 namespace charts {
 namespace {

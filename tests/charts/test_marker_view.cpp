@@ -5,7 +5,7 @@
 
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/MarkerView.h"
-#include "support/FakeChartView.h"
+#include "support/fake_chart_view.h"
 
 namespace charts {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/Marker.h"
-#include "support/FakeChartView.h"
+#include "support/fake_chart_view.h"
 
 namespace charts {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Charts/foundation/ViewPortJob.h"
-#include "support/FakeChartView.h"
+#include "support/fake_chart_view.h"
 #include "tests/support/manual_media_clock.h"
 
 namespace charts {

@@ -11,7 +11,7 @@
 #include "Charts/foundation/Legend.h"
 #include "Charts/render/LegendPlacement.h"
 #include "Charts/render/LegendRenderer.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "Charts/foundation/ValueFormatter.h"
 #include "Charts/render/LineChartRenderer.h"
 #include "Charts/render/LineGeometry.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

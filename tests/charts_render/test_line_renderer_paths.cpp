@@ -7,7 +7,7 @@
 #include "Charts/drawing/Path.h"
 #include "Charts/foundation/FillFormatter.h"
 #include "Charts/render/LineChartRenderer.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "Charts/foundation/Fill.h"
 #include "Charts/render/AccessibilityText.h"
 #include "Charts/render/LineRadarRenderer.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

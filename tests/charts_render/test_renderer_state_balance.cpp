@@ -16,7 +16,7 @@
 #include "Charts/render/LineChartRenderer.h"
 #include "Charts/render/XAxisRenderer.h"
 #include "Charts/render/YAxisRenderer.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

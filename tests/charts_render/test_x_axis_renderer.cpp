@@ -7,7 +7,7 @@
 #include "Charts/drawing/Path.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/render/XAxisRenderer.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

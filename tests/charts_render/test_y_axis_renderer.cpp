@@ -4,7 +4,7 @@
 
 #include "Charts/drawing/Path.h"
 #include "Charts/render/YAxisRenderer.h"
-#include "RenderTestSupport.h"
+#include "render_support.h"
 
 namespace {
 

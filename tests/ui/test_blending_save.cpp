@@ -12,7 +12,7 @@
 #include "app/curves/Resampling.h"
 #include "app/ui/PopUpItems.h"
 #include "tests/support/scratch_files.h"
-#include "tests/ui/BlendingScreenTestSupport.h"
+#include "tests/ui/blending_screen_support.h"
 
 namespace appui {
 namespace {

@@ -19,7 +19,7 @@
 #include "app/ui/QuadCurveGraph.h"
 #include "app/ui/QuadCurveGraphPanelController.h"
 #include "tests/support/scratch_files.h"
-#include "tests/ui/BlendingScreenTestSupport.h"
+#include "tests/ui/blending_screen_support.h"
 
 namespace appui {
 namespace {

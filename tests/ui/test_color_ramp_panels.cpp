@@ -8,7 +8,7 @@
 #include "app/ui/InkSampleViewPanelController.h"
 #include "app/ui/NeutralRamp.h"
 #include "app/ui/v2LinearizationInkRampViewController.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

@@ -8,8 +8,8 @@
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/LabView.h"
 #include "app/ui/NeutralRamp.h"
-#include "tests/ui/CommaLocaleSupport.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/comma_locale_everywhere.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

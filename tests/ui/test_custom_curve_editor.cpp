@@ -17,7 +17,7 @@
 #include "app/ui/FieldText.h"
 #include "app/ui/InkDisplayColors.h"
 #include "app/ui/QuadCurveEditorView.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 

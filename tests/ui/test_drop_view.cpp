@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/ui/ZWDropView.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

@@ -19,7 +19,7 @@
 #include "app/ui/QuadCurveGraphPanelController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/testing/LogCapture.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 

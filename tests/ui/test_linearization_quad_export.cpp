@@ -20,7 +20,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/NotificationPayloads.h"
 #include "tests/support/shared_test_data.h"
-#include "tests/ui/LinearizationScreenSupport.h"
+#include "tests/ui/linearization_screen_support.h"
 
 namespace appui::uitest {
 

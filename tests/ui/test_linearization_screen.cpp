@@ -13,7 +13,7 @@
 #include "app/ui/v2CurveEditorView.h"
 #include "app/ui/v2LinearizationManualCurveViewController.h"
 #include "tests/support/shared_test_data.h"
-#include "tests/ui/LinearizationScreenSupport.h"
+#include "tests/ui/linearization_screen_support.h"
 
 namespace appui::uitest {
 

@@ -12,8 +12,8 @@
 #include "app/ui/v2CurveEditorView.h"
 #include "app/ui/v2LinearizationManualCurveViewController.h"
 #include "app/ui/v2ManualCurveViewController.h"
-#include "tests/ui/CommaLocaleSupport.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/comma_locale_everywhere.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/ui/QuadCurveEditorView.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

@@ -22,7 +22,7 @@
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/NotificationCenter.h"
 #include "platform/testing/LogCapture.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

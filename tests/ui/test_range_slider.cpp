@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 
 #include "app/ui/RangeSlider.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

@@ -24,7 +24,7 @@
 #include "app/ui/PreviewImageFile.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "tests/support/scratch_files.h"
-#include "tests/ui/BlendingScreenTestSupport.h"
+#include "tests/ui/blending_screen_support.h"
 
 namespace appui {
 namespace {

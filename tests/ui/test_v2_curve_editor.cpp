@@ -6,7 +6,7 @@
 
 #include "app/ui/ManualCurveEditorDelegate.h"
 #include "app/ui/v2CurveEditorView.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui {
 namespace {

@@ -14,7 +14,7 @@
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui::uitest {
 

@@ -87,7 +87,7 @@ inline const std::vector<std::string> tenInksViolet{"K", "C", "M", "Y", "LC", "L
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ui_test_support.h"
 
 namespace appui::uitest {
 

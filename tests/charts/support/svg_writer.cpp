@@ -1,4 +1,4 @@
-#include "SvgWriter.h"
+#include "svg_writer.h"
 
 #include <QBuffer>
 #include <QByteArray>
