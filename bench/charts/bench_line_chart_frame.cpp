@@ -223,18 +223,7 @@ void BM_LineChartFramesSideBySide(benchmark::State& state) {
         {"pan, 100k zoomed to 1 %", [&] { pan.draw(panImage); }},
         {"1k points, unzoomed", [&] { drawFrame(*visible, visibleImage); }},
     };
-    std::vector<std::vector<double>> all(variants.size());
-    std::size_t round = 0;
-    for (auto _ : state) {
-        const auto times = bench::timeSideBySide(variants, 1, round++);
-        for (std::size_t v = 0; v < variants.size(); ++v) all[v].push_back(times[v].front());
-    }
-    std::vector<double> medians;
-    std::printf("\n%-26s %10s\n", "800 x 600 frame", "median ms");
-    for (std::size_t v = 0; v < variants.size(); ++v) {
-        medians.push_back(bench::median(all[v]));
-        std::printf("%-26s %10.3f\n", variants[v].name.c_str(), medians.back());
-    }
+    const auto medians = bench::medianMillisecondsPerRound(state, variants, "800 x 600 frame");
     const double oursOverPeer = medians[0] / medians[1];
     const double panOverVisible = medians[2] / medians[3];
     std::printf("ours / Qt Charts: %.2fx (goal below 1)\n", oursOverPeer);

@@ -89,18 +89,7 @@ void BM_TransformerBesideThePlainLoop(benchmark::State& state) {
              benchmark::ClobberMemory();
          }},
     };
-    std::vector<std::vector<double>> all(variants.size());
-    std::size_t round = 0;
-    for (auto _ : state) {
-        const auto times = bench::timeSideBySide(variants, 1, round++);
-        for (std::size_t v = 0; v < variants.size(); ++v) all[v].push_back(times[v].front());
-    }
-    std::vector<double> medians;
-    std::printf("\n%-26s %10s\n", "1,000,000 points in place", "median ms");
-    for (std::size_t v = 0; v < variants.size(); ++v) {
-        medians.push_back(bench::median(all[v]));
-        std::printf("%-26s %10.3f\n", variants[v].name.c_str(), medians.back());
-    }
+    const auto medians = bench::medianMillisecondsPerRound(state, variants, "1,000,000 points in place");
     const double ratio = medians[0] / medians[1];
     std::printf("transformer / plain loop: %.2fx (goal at most 1.2) %s\n\n", ratio, ratio <= 1.2 ? "ok" : "OVER");
     state.counters["transformer_ms"] = medians[0];

@@ -6,6 +6,7 @@
 // rounds are what stays usable.
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstddef>
 #include <functional>
 #include <numeric>
@@ -57,6 +58,45 @@ inline std::vector<std::vector<double>> timeSideBySide(const std::vector<Variant
         }
     }
     return times;
+}
+
+// The fewest different variants that ran just before any one variant over
+// rounds 0 to rounds - 1: how well the rotation mixed the neighbours.
+inline std::size_t fewestNeighbours(std::size_t count, std::size_t rounds) {
+    std::size_t fewest = count;
+    for (std::size_t v = 0; v < count; ++v) {
+        std::vector<bool> before(count, false);
+        for (std::size_t r = 0; r < rounds; ++r) {
+            const auto order = roundOrder(count, r);
+            const auto at = std::find(order.begin(), order.end(), v) - order.begin();
+            if (at > 0) before[order[static_cast<std::size_t>(at - 1)]] = true;
+        }
+        fewest = std::min(fewest, static_cast<std::size_t>(std::count(before.begin(), before.end(), true)));
+    }
+    return fewest;
+}
+
+// Times one round of every variant per iteration of a benchmark loop, each
+// round in an order of its own, then prints the median milliseconds of each
+// variant under `title` and answers them in the variants' order.
+template <class BenchmarkState>
+std::vector<double> medianMillisecondsPerRound(BenchmarkState& state, const std::vector<Variant>& variants,
+                                               const char* title, int decimals = 3) {
+    std::vector<std::vector<double>> all(variants.size());
+    std::size_t round = 0;
+    for (auto _ : state) {
+        const auto times = timeSideBySide(variants, 1, round++);
+        for (std::size_t v = 0; v < variants.size(); ++v) all[v].push_back(times[v].front());
+    }
+    std::printf("\n%zu rounds in rotating orders: every variant ran after at least %zu different ones\n", round,
+                fewestNeighbours(variants.size(), round));
+    std::printf("%-26s %10s\n", title, "median ms");
+    std::vector<double> medians;
+    for (std::size_t v = 0; v < variants.size(); ++v) {
+        medians.push_back(median(all[v]));
+        std::printf("%-26s %10.*f\n", variants[v].name.c_str(), decimals, medians.back());
+    }
+    return medians;
 }
 
 } // namespace bench

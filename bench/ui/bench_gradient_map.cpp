@@ -142,33 +142,7 @@ void BM_GradientMap24MpxSideBySide(benchmark::State& state) {
         {"ours, reused, SSE2 kernel",
          [&] { appui::mapGreyLevels(input, table, oursEveryX86, pool, appui::GreyLevelKernel::streaming); }},
     };
-    std::vector<std::vector<double>> all(variants.size());
-    // One round per iteration, each in an order of its own.
-    std::size_t round = 0;
-    for (auto _ : state) {
-        const auto times = bench::timeSideBySide(variants, 1, round++);
-        for (std::size_t v = 0; v < variants.size(); ++v) all[v].push_back(times[v].front());
-    }
-    // Which variants ran just before each one, over the rounds timed.
-    std::size_t fewestNeighbours = variants.size();
-    for (std::size_t v = 0; v < variants.size(); ++v) {
-        std::vector<bool> before(variants.size(), false);
-        for (std::size_t r = 0; r < round; ++r) {
-            const auto order = bench::roundOrder(variants.size(), r);
-            const auto at = std::find(order.begin(), order.end(), v) - order.begin();
-            if (at > 0) before[order[static_cast<std::size_t>(at - 1)]] = true;
-        }
-        fewestNeighbours =
-            std::min(fewestNeighbours, static_cast<std::size_t>(std::count(before.begin(), before.end(), true)));
-    }
-    std::vector<double> medians;
-    std::printf("\n%zu rounds in rotating orders: every variant ran after at least %zu different ones\n", round,
-                fewestNeighbours);
-    std::printf("%-24s %10s\n", "24 Mpx grey -> RGB32", "median ms");
-    for (std::size_t v = 0; v < variants.size(); ++v) {
-        medians.push_back(bench::median(all[v]));
-        std::printf("%-24s %10.2f\n", variants[v].name.c_str(), medians.back());
-    }
+    const auto medians = bench::medianMillisecondsPerRound(state, variants, "24 Mpx grey -> RGB32", 2);
     const double peerOverOurs = medians[2] / medians[0];
     const double oursOverFloor = medians[0] / medians[5];
     std::printf("peer reused / ours reused: %.2fx (goal at least 2.5x)\n", peerOverOurs);
