@@ -31,16 +31,16 @@ public:
     static std::vector<std::vector<double>> reduceTo256(const std::vector<std::vector<double>>& curves);
     // reduceTo256(linearize(quadCurves, target)) to the last bit, working out
     // only the 256 grid points the reduction keeps and reading each curve only
-    // where those points need it.
-    std::vector<std::vector<double>> linearizeTo256(const std::vector<std::vector<double>>& quadCurves,
-                                                    const std::vector<double>& target) const;
+    // where those points need it: what linearizedOutputQuadArray holds, for
+    // callers that need no copies of the inputs.
+    static std::vector<std::vector<double>> linearizeTo256(const std::vector<std::vector<double>>& quadCurves,
+                                                           const std::vector<double>& target);
 
     // The grid index binarySearchIndex finds for a position on the 1024 grid
     // (0 ... 100), worked out from the grid's step and checked against it.
     std::size_t gridIndexOf(double position) const;
 
 private:
-    class Resampled;
     std::vector<double> resampleTo1024(const std::vector<double>& curve) const;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/curves/NearSearch.h"
 #include "app/curves/Resampling.h"
 
 namespace curves {
@@ -65,15 +66,19 @@ public:
         return MonotoneLookup(values, falling);
     }
 
-    CorrectionCurve::Bracket indexOfValue(double x) const {
+    // `hint` carries k from one search to the next: successive targets of a
+    // curve lie close together.
+    CorrectionCurve::Bracket indexOfValue(double x, std::size_t& hint) const {
         const auto& v = *values_;
         const std::size_t n = v.size();
         const auto distance = [&](std::size_t i) { return std::fabs(v[i] - x); };
         // k: the first value on the far side of x (at or below it in a falling
         // list, at or above it in a rising one).
-        const auto far = falling_ ? std::partition_point(v.begin(), v.end(), [&](double e) { return !(e <= x); })
-                                  : std::partition_point(v.begin(), v.end(), [&](double e) { return e < x; });
+        const auto from = v.begin() + static_cast<std::ptrdiff_t>(std::min(hint, n));
+        const auto far = falling_ ? partitionPointNear(v.begin(), v.end(), from, [&](double e) { return !(e <= x); })
+                                  : partitionPointNear(v.begin(), v.end(), from, [&](double e) { return e < x; });
         const std::size_t k = static_cast<std::size_t>(far - v.begin());
+        hint = k;
         std::size_t p;
         if (k == 0) {
             p = 0;
@@ -119,13 +124,14 @@ std::vector<double> CorrectionCurve::makeCorrectionCurve() const {
     std::vector<double> out{0};
     out.reserve(n);
     const auto lookup = MonotoneLookup::of(densitiesToCorrect);
+    std::size_t hint = 0;
     for (std::size_t k = 1; k + 1 < n; ++k) {
         const double d = finalTargetArray[k];
         if (!std::isfinite(d)) {
             out.push_back(100);
             continue;
         }
-        const auto [i, v, u] = lookup ? lookup->indexOfValue(d) : indexOfValue(densitiesToCorrect, d);
+        const auto [i, v, u] = lookup ? lookup->indexOfValue(d, hint) : indexOfValue(densitiesToCorrect, d);
         // A target beyond either end of the measurements (or on a flat run of
         // equal steps) has no interval to interpolate in: it takes the grid
         // position of its own step.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "app/curves/BinaryLinearization.h"
@@ -9,6 +10,7 @@
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/MeasurementReaderFactory.h"
 #include "app/curves/MovingAverager.h"
+#include "app/curves/NearSearch.h"
 #include "app/curves/Resampling.h"
 #include "app/curves/SplineSmoother.h"
 #include "platform/Log.h"
@@ -65,8 +67,8 @@ std::optional<v2LinearizationDataModel::Channels> v2LinearizationDataModel::smoo
     if (separatedLABArrays.size() < 3) return std::nullopt;
     Channels smoothed;
     for (std::size_t c = 0; c < 3; ++c) {
-        const auto averaged = v2MovingAverager(separatedLABArrays[c], avgWindowSize).average();
-        smoothed[c] = v2SplineSmoother(averaged, splinePercent).smoothedValues;
+        auto averaged = v2MovingAverager(separatedLABArrays[c], avgWindowSize).average();
+        smoothed[c] = v2SplineSmoother(std::move(averaged), splinePercent).smoothedValues;
     }
     return smoothed;
 }
@@ -82,17 +84,19 @@ void v2LinearizationDataModel::resetTargets() {
 
 void v2LinearizationDataModel::applyManualCurve() {
     auto& target = correctionCurve->finalTargetArray;
-    target.clear();
-    for (const double m : manualCurve) target.push_back(m * correctionCurve->slope + correctionCurve->intercept);
+    target.resize(manualCurve.size());
+    for (std::size_t i = 0; i < manualCurve.size(); ++i)
+        target[i] = manualCurve[i] * correctionCurve->slope + correctionCurve->intercept;
 }
 
 void v2LinearizationDataModel::updateCorrection() {
-    const auto s = smoothMeasurements();
+    auto s = smoothMeasurements();
     if (!s) return;
-    smoothedMeasuredValues.assign(s->begin(), s->end());
+    smoothedMeasuredValues.assign(std::make_move_iterator(s->begin()), std::make_move_iterator(s->end()));
+    const auto& lightness = smoothedMeasuredValues[0];
     smoothedMeasurements = labArrayFromChannels(smoothedMeasuredValues);
-    correctionCurve->densitiesToCorrect = (*s)[0];
-    correctionCurve->makeLinearTarget((*s)[0]);
+    correctionCurve->densitiesToCorrect = lightness;
+    correctionCurve->makeLinearTarget(lightness);
     applyManualCurve();
     correctionCurve->correctionCurveArray = correctionCurve->makeCorrectionCurve();
     correctedMeasurements = correctMeasurements(*correctionCurve->correctionCurveArray, smoothedMeasurements);
@@ -102,22 +106,36 @@ std::vector<CIELab> v2LinearizationDataModel::correctMeasurements(const std::vec
                                                                   const std::vector<CIELab>& smoothed) const {
     const std::size_t count = std::min(stepArray.size(), smoothed.size());
     if (count < 2) return {};
-    const std::vector<double> steps(stepArray.begin(), stepArray.begin() + static_cast<std::ptrdiff_t>(count));
-    std::vector<CIELab> corrected;
-    corrected.reserve(correction.size());
+    const auto first = stepArray.begin();
+    const auto last = first + static_cast<std::ptrdiff_t>(count);
+    // On a strictly rising grid binarySearchIndex answers the last step at or
+    // below the value (0 below the first), which a search from the previous
+    // answer finds sooner along a rising correction. Among equal steps its
+    // answer depends on its path, so other grids keep it.
+    const bool rising = std::adjacent_find(first, last, [](double a, double b) { return !(a < b); }) == last;
+    std::vector<double> steps;
+    if (!rising) steps.assign(first, last);
+    auto near = first;
+    const auto stepIndex = [&](double v) -> std::size_t {
+        if (!rising) return binarySearchIndex(steps, v);
+        near = partitionPointNear(first, last, near, [v](double step) { return step <= v; });
+        return near == first ? 0 : static_cast<std::size_t>(near - first) - 1;
+    };
+    // The sample of the last correction value comes first.
+    std::vector<CIELab> corrected(correction.size());
+    auto out = corrected.rbegin();
     for (const double value : correction) {
         // The correction is a position 0 to 100; the last interval (not one
         // past the grid) serves its end value 100.
         const double v = std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 100.0);
-        const std::size_t i = std::min(binarySearchIndex(steps, v), count - 2);
-        const double s0 = steps[i];
-        const double s1 = steps[i + 1];
+        const std::size_t i = std::min(stepIndex(v), count - 2);
+        const double s0 = stepArray[i];
+        const double s1 = stepArray[i + 1];
         const auto& c0 = smoothed[i];
         const auto& c1 = smoothed[i + 1];
-        corrected.push_back({(v - s0) * (c1.L - c0.L) / (s1 - s0) + c0.L, (v - s0) * (c1.a - c0.a) / (s1 - s0) + c0.a,
-                             (v - s0) * (c1.b - c0.b) / (s1 - s0) + c0.b});
+        *out++ = {(v - s0) * (c1.L - c0.L) / (s1 - s0) + c0.L, (v - s0) * (c1.a - c0.a) / (s1 - s0) + c0.a,
+                  (v - s0) * (c1.b - c0.b) / (s1 - s0) + c0.b};
     }
-    std::reverse(corrected.begin(), corrected.end());
     return corrected;
 }
 
@@ -170,7 +188,7 @@ std::optional<v2LinearizationDataModel::Curves> v2LinearizationDataModel::linear
     // A quad without channels (unknown header, nothing loaded) gives nothing to
     // write; the export then reports the failure instead of an empty file.
     if (!quadData || !quadData->inputQuadCurveArray || quadData->inputQuadCurveArray->empty()) return std::nullopt;
-    return BinaryLinearization(*correction, *quadData->inputQuadCurveArray).linearizedOutputQuadArray;
+    return BinaryLinearization::linearizeTo256(*quadData->inputQuadCurveArray, *correction);
 }
 
 bool v2LinearizationDataModel::showLinearizeFailedAlert() {

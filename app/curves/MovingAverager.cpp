@@ -1,8 +1,6 @@
 #include "app/curves/MovingAverager.h"
 
-#include <span>
-
-#include "Numerics/Numerics.h"
+#include "app/curves/RunMean.h"
 
 namespace curves {
 
@@ -10,7 +8,7 @@ namespace {
 
 // The mean of values[first ... last], read in place.
 double meanOf(const std::vector<double>& values, std::size_t first, std::size_t last) {
-    return numerics::mean(std::span<const double>(values.data() + first, last - first + 1));
+    return runMean(values.data() + first, last - first + 1);
 }
 
 } // namespace

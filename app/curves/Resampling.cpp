@@ -53,19 +53,22 @@ KeyframeCurve::KeyframeCurve(const std::vector<double>& xs, const std::vector<do
     tangent_[last] = secant(x_, y_, last - 1, last);
 }
 
-double KeyframeCurve::between(std::size_t i, double t) const {
-    if (t == x_[i]) return y_[i];
-    const double h = x_[i + 1] - x_[i];
-    if (h == 0) return y_[i + 1];
-    if (!spline_) return y_[i] + (y_[i + 1] - y_[i]) * ((t - x_[i]) / h);
-    const double u = (t - x_[i]) / h;
+HermiteWeights HermiteWeights::at(double u, double h) {
     const double u2 = u * u;
     const double u3 = u2 * u;
     const double h00 = 2 * u3 - 3 * u2 + 1;
     const double h10 = u3 - 2 * u2 + u;
     const double h01 = -2 * u3 + 3 * u2;
     const double h11 = u3 - u2;
-    return h00 * y_[i] + h10 * h * tangent_[i] + h01 * y_[i + 1] + h11 * h * tangent_[i + 1];
+    return {h00, h10 * h, h01, h11 * h};
+}
+
+double KeyframeCurve::between(std::size_t i, double t) const {
+    if (t == x_[i]) return y_[i];
+    const double h = x_[i + 1] - x_[i];
+    if (h == 0) return y_[i + 1];
+    if (!spline_) return y_[i] + (y_[i + 1] - y_[i]) * ((t - x_[i]) / h);
+    return HermiteWeights::at((t - x_[i]) / h, h).apply(y_[i], tangent_[i], y_[i + 1], tangent_[i + 1]);
 }
 
 std::size_t KeyframeCurve::segmentOf(double t) const {
@@ -118,6 +121,62 @@ double KeyframeCurve::valueAt(double t, std::size_t& segment) const {
     return between(i, t);
 }
 
+SharedTimesSampler::SharedTimesSampler(const std::vector<double>& times, const std::vector<double>& sampleTimes)
+    : times_(times) {
+    const auto& x = times_;
+    const bool usable = !x.empty() && std::all_of(x.begin(), x.end(), [](double v) { return std::isfinite(v); }) &&
+                        std::is_sorted(x.begin(), x.end());
+    // Times a curve would not keep as they are fit no curve.
+    if (!usable) {
+        times_.clear();
+        return;
+    }
+    // Each sample as KeyframeCurve::valueAt reads it: the end values outside
+    // the span, else the segment's last keyframe at or before t.
+    const std::size_t last = x.size() - 1;
+    readings_.reserve(sampleTimes.size());
+    for (const double t : sampleTimes) {
+        Reading r;
+        // (A time that is not a number, outside the contract, reads the first.)
+        if (!(t > x.front())) {
+            r.index = 0;
+        } else if (t >= x.back()) {
+            r.index = last;
+        } else {
+            // x[i] <= t < x[i + 1], so the segment has a width.
+            const std::size_t i = static_cast<std::size_t>(std::upper_bound(x.begin(), x.end(), t) - x.begin()) - 1;
+            const double h = x[i + 1] - x[i];
+            if (t == x[i])
+                r.index = i;
+            else
+                r = {i, true, HermiteWeights::at((t - x[i]) / h, h)};
+        }
+        readings_.push_back(r);
+    }
+    if (last == 0) return;
+    spans_.resize(x.size());
+    spans_[0] = x[1] - x[0];
+    for (std::size_t i = 1; i < last; ++i) spans_[i] = x[i + 1] - x[i - 1];
+    spans_[last] = x[last] - x[last - 1];
+    innerSpansAllWide_ = std::all_of(spans_.begin() + 1, spans_.end() - 1, [](double span) { return span != 0; });
+}
+
+std::vector<double> SharedTimesSampler::stepTimes(double step) {
+    std::vector<double> times;
+    if (!(step > 0)) return times;
+    for (std::size_t k = 0;; ++k) {
+        const double t = KeyframeCurve::sampleTime(k, step);
+        if (k > 0 && !(t < 1)) break;
+        times.push_back(t);
+    }
+    return times;
+}
+
+bool SharedTimesSampler::fits(const std::vector<double>& ys) const {
+    return !times_.empty() && ys.size() == times_.size() &&
+           std::all_of(ys.begin(), ys.end(), [](double v) { return std::isfinite(v); });
+}
+
 void ZWInterpolateD::interpolate(const std::vector<double>& xs, const std::vector<double>& ys,
                                  const std::string& type) {
     bool spline = false;
@@ -164,9 +223,10 @@ std::vector<double> ZWSplineD(const std::vector<double>& xs, const std::vector<d
 std::vector<double> ramp(int count, double start, double step) {
     std::vector<double> values;
     if (count <= 0) return values;
-    values.reserve(static_cast<std::size_t>(count));
-    values.push_back(start);
-    for (int k = 1; k < count; ++k) values.push_back(start + k * step);
+    // Filled by index (not appended) so that the loop runs on vectors.
+    values.resize(static_cast<std::size_t>(count));
+    values[0] = start;
+    for (int k = 1; k < count; ++k) values[static_cast<std::size_t>(k)] = start + k * step;
     return values;
 }
 

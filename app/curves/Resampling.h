@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,6 +30,23 @@ public:
     // that is not above 0 samples nothing. Keyframes whose x or y is not a
     // finite number are left out; without keyframes nothing is sampled.
     void interpolate(const std::vector<double>& xs, const std::vector<double>& ys, const std::string& type);
+};
+
+// The cubic Hermite basis at u (0 ... 1 across a segment of width h), the
+// tangent weights already multiplied by h: the value between keyframes 0 and
+// 1 is ((y0 w.y0 + tangent0 w.tangent0) + y1 w.y1) + tangent1 w.tangent1,
+// summed in that order. The weights depend on the times only, so curves
+// sharing their keyframe times share them.
+struct HermiteWeights {
+    double y0, tangent0, y1, tangent1;
+
+    static HermiteWeights at(double u, double h);
+    // V is double, or a vector of doubles (several curves side by side,
+    // each lane computed as the double alone would be).
+    template <class V>
+    V apply(V first, V firstTangent, V second, V secondTangent) const {
+        return y0 * first + tangent0 * firstTangent + y1 * second + tangent1 * secondTangent;
+    }
 };
 
 // The curve ZWInterpolateD samples, made once and read at any time: the
@@ -65,6 +83,91 @@ private:
     std::vector<double> y_;
     std::vector<double> tangent_;
     bool spline_;
+};
+
+// Spline samples of many curves whose finite keyframes lie at the same times,
+// read at the same sample times: where each sample falls, its Hermite weights
+// and the keyframe spans of the tangents are worked out once from the times,
+// so that each curve costs its tangents and four products a sample. A sample
+// read here is the double KeyframeCurve(times, ys, true).valueAt(t) gives.
+//
+// Values may be doubles, or vectors of doubles holding several curves side by
+// side (GCC and Clang vector types): every lane then gets the operations of
+// its own curve, in the same order, and so the same bits.
+class SharedTimesSampler {
+public:
+    // `times` ascending and finite (other times fit no curve); `sampleTimes`
+    // numbers.
+    SharedTimesSampler(const std::vector<double>& times, const std::vector<double>& sampleTimes);
+    // Samples at k x step for k = 0, 1, ... while below 1, as ZWInterpolateD
+    // takes them.
+    static std::vector<double> stepTimes(double step);
+
+    // Whether a curve has its keyframes at these times: one finite value per
+    // time (a value that is not a number would be left out of the keyframes).
+    bool fits(const std::vector<double>& ys) const;
+
+    // The tangent of every keyframe of fitting curves, times().size() of them:
+    // KeyframeCurve's secants, 0 across no time.
+    template <class V>
+    void tangentsOf(const V* ys, V* tangents) const {
+        const std::size_t n = times_.size();
+        if (n < 2) return;
+        const auto secant = [](V rise, double span) { return span == 0 ? V{} : rise / span; };
+        const std::size_t last = n - 1;
+        tangents[0] = secant(ys[1] - ys[0], spans_[0]);
+        if (innerSpansAllWide_) {
+            // Without the test the loop runs on vector divisions.
+            for (std::size_t i = 1; i < last; ++i) tangents[i] = (ys[i + 1] - ys[i - 1]) / spans_[i];
+        } else {
+            for (std::size_t i = 1; i < last; ++i) tangents[i] = secant(ys[i + 1] - ys[i - 1], spans_[i]);
+        }
+        tangents[last] = secant(ys[last] - ys[last - 1], spans_[last]);
+    }
+    void tangentsOf(const double* ys, std::vector<double>& tangents) const {
+        tangents.resize(times_.size());
+        tangentsOf(ys, tangents.data());
+    }
+
+    // Sample s of fitting curves, given their tangents.
+    template <class V>
+    V sample(std::size_t s, const V* ys, const V* tangents) const {
+        const Reading& r = readings_[s];
+        if (!r.cubic) return ys[r.index];
+        return r.weights.apply(ys[r.index], tangents[r.index], ys[r.index + 1], tangents[r.index + 1]);
+    }
+    std::size_t sampleCount() const { return readings_.size(); }
+    const std::vector<double>& times() const { return times_; }
+
+    // The keyframes whose values sample s reads, first and last: its own
+    // keyframe, or its segment's two and the neighbours their tangents
+    // reach. A curve whose values there are all zero samples a zero (+0 or
+    // -0) there.
+    struct KeyRange {
+        std::size_t first, last;
+    };
+    KeyRange keyframesRead(std::size_t s) const {
+        const Reading& r = readings_[s];
+        if (!r.cubic) return {r.index, r.index};
+        return {r.index == 0 ? 0 : r.index - 1, std::min(r.index + 2, times_.size() - 1)};
+    }
+
+private:
+    // How a sample is made: a keyframe's own value (at or beyond an end, or
+    // on a keyframe) or the cubic in segment `index`.
+    struct Reading {
+        std::size_t index = 0;
+        bool cubic = false;
+        HermiteWeights weights{};
+    };
+
+    std::vector<double> times_;
+    std::vector<Reading> readings_;
+    // Per keyframe, the time its tangent's secant spans: to the next
+    // keyframe at the first, from the previous at the last, from the
+    // previous to the next between them.
+    std::vector<double> spans_;
+    bool innerSpansAllWide_ = false;
 };
 
 // Resample ys over xs (any range; normalised to 0...1 first) into n steps.

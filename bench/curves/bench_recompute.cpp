@@ -97,6 +97,32 @@ void FullRecomputationTenChannels(benchmark::State& state) {
     platform::setStandardOutputSink({});
 }
 
+// The two halves of FullRecomputationTenChannels, to see where its time goes:
+// smoothing, correction curve and corrected samples; then the linearization
+// of the ten channels by the correction.
+void CorrectionUpdate(benchmark::State& state) {
+    platform::setStandardOutputSink([](std::string_view) {});
+    auto model = preparedModel();
+    if (const auto why = unfitForTiming(model)) state.SkipWithError(why->c_str());
+    for (auto _ : state) {
+        model.updateCorrection();
+        benchmark::DoNotOptimize(model.correctedMeasurements);
+    }
+    platform::setStandardOutputSink({});
+}
+
+void LinearizationTenChannels(benchmark::State& state) {
+    platform::setStandardOutputSink([](std::string_view) {});
+    auto model = preparedModel();
+    if (const auto why = unfitForTiming(model)) state.SkipWithError(why->c_str());
+    model.updateCorrection();
+    for (auto _ : state) {
+        auto curves = model.linearizedQuadCurves();
+        benchmark::DoNotOptimize(curves);
+    }
+    platform::setStandardOutputSink({});
+}
+
 void StraightforwardRecomputationTenChannels(benchmark::State& state) {
     platform::setStandardOutputSink([](std::string_view) {});
     auto model = preparedModel();
@@ -112,4 +138,6 @@ void StraightforwardRecomputationTenChannels(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(FullRecomputationTenChannels)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CorrectionUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LinearizationTenChannels)->Unit(benchmark::kMicrosecond);
 BENCHMARK(StraightforwardRecomputationTenChannels)->Unit(benchmark::kMicrosecond);

@@ -2,16 +2,21 @@
 // bit, as the straightforward form it replaced (tests/support/reference_recompute).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <numbers>
 #include <random>
 
+#include "Numerics/Numerics.h"
 #include "app/curves/BinaryLinearization.h"
 #include "app/curves/CorrectionCurve.h"
 #include "app/curves/LinearizationDataModel.h"
 #include "app/curves/MeasurementData.h"
 #include "app/curves/MovingAverager.h"
 #include "app/curves/Resampling.h"
+#include "app/curves/RunMean.h"
 #include "app/curves/SplineSmoother.h"
 #include "tests/support/reference_recompute.h"
 
@@ -55,6 +60,26 @@ v2LinearizationDataModel modelOf(const std::vector<CIELab>& lab, int inks) {
     quad->inputQuadCurveArray = curves;
     model.quadData = quad;
     return model;
+}
+
+const double nan = std::numeric_limits<double>::quiet_NaN();
+const double infinity = std::numeric_limits<double>::infinity();
+
+// A bump of ink between keyframes `from` and `to` of a 256-value curve,
+// zero elsewhere; `zero` fills the rest (0.0 or -0.0).
+std::vector<double> inkBetween(int from, int to, double height, double zero = 0.0) {
+    std::vector<double> curve(256, zero);
+    for (int i = from + 1; i < to; ++i)
+        curve[static_cast<std::size_t>(i)] =
+            std::round(height * std::pow(std::sin(std::numbers::pi * (i - from) / (to - from)), 2));
+    return curve;
+}
+
+std::vector<double> powerCurve(std::size_t count, double top, double exponent) {
+    std::vector<double> curve;
+    for (std::size_t i = 0; i < count; ++i)
+        curve.push_back(top * std::pow(static_cast<double>(i) / static_cast<double>(count - 1), exponent));
+    return curve;
 }
 
 } // namespace
@@ -104,7 +129,6 @@ TEST(RecomputeIdentity, AManualTargetGivesTheReferenceBits) {
 TEST(RecomputeIdentity, TheCorrectionOfAnyDensityListMatchesTheScans) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> lightness(0, 100);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     std::vector<std::vector<double>> lists;
     // Falling, rising, with plateaus, with equal neighbours at both ends,
     // unordered, and with a value that is not finite (the scans serve those).
@@ -124,7 +148,17 @@ TEST(RecomputeIdentity, TheCorrectionOfAnyDensityListMatchesTheScans) {
     lists.push_back({50, 50});
     lists.push_back({80, 20});
     // Targets beyond both ends, on the values and exactly between two.
+    // Targets far apart from one to the next as well: at random, and
+    // swinging from one end to the other.
     std::vector<std::vector<double>> targets{linspace(256, 100, 0), linspace(256, 95, 5), linspace(256, 0, 100)};
+    std::vector<double> scattered;
+    std::vector<double> swinging;
+    for (int i = 0; i < 256; ++i) {
+        scattered.push_back(lightness(random));
+        swinging.push_back(i % 2 == 0 ? 92.0 - i / 10.0 : 8.0 + i / 10.0);
+    }
+    targets.push_back(scattered);
+    targets.push_back(swinging);
     std::vector<double> between{0};
     for (std::size_t i = 0; i + 1 < plateaus.size(); ++i) between.push_back((plateaus[i] + plateaus[i + 1]) / 2);
     between.push_back(0);
@@ -141,7 +175,6 @@ TEST(RecomputeIdentity, TheCorrectionOfAnyDensityListMatchesTheScans) {
 }
 
 TEST(RecomputeIdentity, ResampledCurvesMatchTheSearchedSamples) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         std::vector<double> xs;
         std::vector<double> ys;
@@ -212,6 +245,245 @@ TEST(RecomputeIdentity, SmoothingReadInPlaceMatchesTheCopies) {
     for (double fraction : {0.0, 0.01, 0.33, 0.67, 1.0})
         EXPECT_TRUE(sameBits(v2SplineSmoother(L, fraction).smoothedValues, reference::splineSmooth(L, fraction)))
             << fraction;
+}
+
+// Channels of every kind a .quad may hold, beside one another in any order,
+// linearized by corrections of every shape: curves on the 256 grid go two by
+// two through shared samples and skip the readings where neither carries
+// ink; the others go one by one.
+TEST(RecomputeIdentity, EveryKindOfChannelGivesTheReferenceBits) {
+    auto withNaN = powerCurve(256, 30000, 1.3);
+    withNaN[100] = nan;
+    auto withInfinity = powerCurve(256, 30000, 1.3);
+    withInfinity[200] = infinity;
+    std::vector<double> lastOnly(256, 0.0);
+    lastOnly.back() = 65535;
+    std::vector<double> firstOnly(256, 0.0);
+    firstOnly.front() = 500;
+    std::vector<double> startOnly(256, 0.0);
+    startOnly[1] = 800;
+    startOnly[2] = 300;
+    const std::vector<std::vector<double>> channels{
+        powerCurve(256, 30000, 1.3),
+        inkBetween(80, 150, 20000),
+        inkBetween(20, 60, 15000),
+        inkBetween(180, 255, 40000),
+        inkBetween(120, 200, 9000, -0.0),
+        std::vector<double>(256, 0.0),
+        std::vector<double>(256, -0.0),
+        std::vector<double>(256, 1000),
+        lastOnly,
+        firstOnly,
+        startOnly,
+        withNaN,
+        withInfinity,
+        powerCurve(255, 30000, 1.1),
+        powerCurve(257, 30000, 1.1),
+        powerCurve(100, 30000, 0.9),
+        {12345},
+        {},
+    };
+    // Every channel alone (an odd one out of the pairs), with a bump of ink
+    // before and after it, and all of them in one quad.
+    std::vector<QuadDataFile::Curves> quads{channels};
+    for (const auto& channel : channels) {
+        quads.push_back({channel});
+        quads.push_back({inkBetween(60, 120, 12000), channel});
+        quads.push_back({channel, inkBetween(150, 230, 25000)});
+    }
+
+    std::vector<std::vector<double>> corrections{linspace(256, 0, 100),          linspace(256, 100, 0),
+                                                 std::vector<double>(256, 50),   std::vector<double>(256, 100),
+                                                 std::vector<double>(256, -0.0), linspace(256, -5, 105),
+                                                 linspace(100, 0, 100),          {}};
+    for (const double gamma : {0.45, 2.2}) corrections.push_back(powerCurve(256, 100, gamma));
+    std::vector<double> swinging;
+    for (int i = 0; i < 256; ++i) swinging.push_back(50 + 40 * std::sin(i / 7.0));
+    corrections.push_back(swinging);
+    auto correctionWithNaN = linspace(256, 0, 100);
+    correctionWithNaN[128] = nan;
+    corrections.push_back(correctionWithNaN);
+
+    for (std::size_t q = 0; q < quads.size(); ++q) {
+        for (std::size_t c = 0; c < corrections.size(); ++c) {
+            SCOPED_TRACE(testing::Message() << "quad " << q << ", correction " << c);
+            const auto expected = reference::linearize(corrections[c], quads[q]);
+            EXPECT_TRUE(sameBits(BinaryLinearization::linearizeTo256(quads[q], corrections[c]), expected));
+            EXPECT_TRUE(sameBits(BinaryLinearization(corrections[c], quads[q]).linearizedOutputQuadArray, expected));
+        }
+    }
+}
+
+// Measurements with values that are not numbers, wedges of only a few
+// steps, step grids with repeated steps, and manual targets that rise and
+// fall: the smoothing, the correction and the corrected samples leave their
+// short ways and still give the reference bits.
+TEST(RecomputeIdentity, UnusualMeasurementsAndTargetsGiveTheReferenceBits) {
+    struct Case {
+        const char* name;
+        std::vector<std::vector<double>> channels; // L*, a*, b*
+        std::vector<double> steps;
+    };
+    auto lightness = linspace(256, 95, 10);
+    auto lightnessWithNaN = lightness;
+    lightnessWithNaN[40] = nan;
+    auto blueWithNaN = linspace(256, -1, 1);
+    blueWithNaN[200] = nan;
+    auto repeatedSteps = linspace(256, 0, 100);
+    repeatedSteps[101] = repeatedSteps[100];
+    const Case cases[] = {
+        {"a* with a gap", {lightness, linspace(256, 0, 1), blueWithNaN}, linspace(256, 0, 100)},
+        {"L* with a gap", {lightnessWithNaN, linspace(256, 0, 1), linspace(256, -1, 1)}, linspace(256, 0, 100)},
+        {"three steps", {{95, 50, 10}, {0, 0.5, 1}, {-1, 0, 1}}, linspace(256, 0, 100)},
+        {"five steps", {linspace(5, 95, 10), linspace(5, 0, 1), linspace(5, -1, 1)}, linspace(256, 0, 100)},
+        {"seventeen steps", {linspace(17, 95, 10), linspace(17, 0, 1), linspace(17, -1, 1)}, linspace(17, 0, 100)},
+        {"repeated step", {lightness, linspace(256, 0, 1), linspace(256, -1, 1)}, repeatedSteps},
+        {"falling steps", {lightness, linspace(256, 0, 1), linspace(256, -1, 1)}, linspace(256, 100, 0)},
+    };
+    std::vector<std::vector<double>> manualCurves{linspace(256, 0, 100), linspace(256, 100, 0)};
+    std::vector<double> swinging;
+    for (int i = 0; i < 256; ++i) swinging.push_back(50 + 45 * std::sin(i / 5.0));
+    manualCurves.push_back(swinging);
+    for (const auto& c : cases) {
+        auto model = modelOf(wedge(21, 0.3, false, false), 6);
+        model.separatedLABArrays = c.channels;
+        model.stepArray = c.steps;
+        for (const auto& manual : manualCurves) {
+            for (int window : {0, 5, 33}) {
+                for (double fraction : {0.0, 0.5, 1.0}) {
+                    SCOPED_TRACE(testing::Message() << c.name << ", window " << window << ", fraction " << fraction);
+                    model.manualCurve = manual;
+                    model.avgWindowSize = window;
+                    model.splinePercent = fraction;
+                    EXPECT_TRUE(sameBits(reference::recomputeWithModel(model), reference::recompute(model)));
+                }
+            }
+        }
+    }
+}
+
+TEST(RecomputeIdentity, CorrectedSamplesMatchTheSearchedSteps) {
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> position(-10, 110);
+    auto repeated = linspace(256, 0, 100);
+    repeated[50] = repeated[51];
+    auto withNaN = linspace(256, 0, 100);
+    withNaN[77] = nan;
+    const std::vector<std::vector<double>> grids{
+        linspace(256, 0, 100), repeated, linspace(256, 100, 0), withNaN, {0, 100}, linspace(10, 0, 100)};
+    std::vector<double> scattered;
+    for (int i = 0; i < 256; ++i) scattered.push_back(position(random));
+    auto correctionWithNaN = linspace(256, 0, 100);
+    correctionWithNaN[3] = nan;
+    const std::vector<std::vector<double>> corrections{linspace(256, 0, 100), linspace(256, 100, 0), scattered,
+                                                       correctionWithNaN, linspace(256, -20, 120)};
+    const auto smoothed = MeasurementData::interpolateToSteps(wedge(21, 0.3, false, false));
+    for (std::size_t g = 0; g < grids.size(); ++g) {
+        v2LinearizationDataModel model;
+        model.stepArray = grids[g];
+        for (std::size_t c = 0; c < corrections.size(); ++c)
+            EXPECT_TRUE(sameBits(model.correctMeasurements(corrections[c], smoothed),
+                                 reference::correctMeasurements(grids[g], corrections[c], smoothed)))
+                << "grid " << g << ", correction " << c;
+    }
+}
+
+// The smoothers' in-line mean sums as the numeric library does, for every
+// length around its blocks of eight and for values that round, cancel, are
+// negative zeros or are not finite.
+TEST(RecomputeIdentity, RunMeansAreTheLibraryMeans) {
+    std::mt19937 random(3);
+    std::uniform_real_distribution<double> value(-1e6, 1e6);
+    std::vector<std::vector<double>> lists;
+    for (std::size_t n = 0; n <= 40; ++n) {
+        std::vector<double> values;
+        for (std::size_t i = 0; i < n; ++i)
+            values.push_back(value(random) * std::pow(10.0, static_cast<double>(i % 7) - 3));
+        lists.push_back(values);
+    }
+    lists.push_back(std::vector<double>(9, -0.0));
+    lists.push_back({1e308, 1e308, -1e308, 1});
+    lists.push_back({1, 2, infinity, 4, 5, 6, 7, 8, 9});
+    lists.push_back({1, nan, 3});
+    for (const auto& values : lists) {
+        const double library = numerics::mean(values);
+        const double inLine = runMean(values.data(), values.size());
+        EXPECT_EQ(std::memcmp(&library, &inLine, sizeof library), 0) << values.size() << " values";
+    }
+}
+
+TEST(RecomputeIdentity, RampsAreTheStartPlusMultiplesOfTheStep) {
+    struct Case {
+        int count;
+        double start, step;
+    };
+    const Case cases[] = {{256, 0, 0.3921568627}, {1024, 0, 100.0 / 1023}, {7, -0.0, 0.1}, {1, 5, 1}, {33, 95, -0.3}};
+    for (const auto& c : cases) {
+        std::vector<double> expected{c.start};
+        for (int k = 1; k < c.count; ++k) expected.push_back(c.start + k * c.step);
+        EXPECT_TRUE(sameBits(ramp(c.count, c.start, c.step), expected)) << c.count;
+    }
+    EXPECT_TRUE(ramp(0, 1, 1).empty());
+}
+
+// Samples shared by curves with the same keyframe times are the values of
+// each curve's own keyframes: at and beyond both ends, on keyframes, across
+// keyframes at the same time, and between them.
+TEST(RecomputeIdentity, SharedSamplesAreEachCurvesOwnValues) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::vector<double> randomTimes;
+    for (int i = 0; i < 30; ++i) randomTimes.push_back(unit(random));
+    std::sort(randomTimes.begin(), randomTimes.end());
+    const std::vector<std::vector<double>> keyTimes{normalizeToUnit(ramp(256, 0, 0.3921568627)),
+                                                    normalizeToUnit(linspace(171, 0, 1)),
+                                                    randomTimes,
+                                                    {0.1, 0.25, 0.25, 0.25, 0.6, 0.9},
+                                                    {0.5},
+                                                    {0.2, 0.7}};
+    for (std::size_t k = 0; k < keyTimes.size(); ++k) {
+        const auto& times = keyTimes[k];
+        auto sampleTimes = SharedTimesSampler::stepTimes(1.0 / 1024);
+        sampleTimes.insert(sampleTimes.end(), times.begin(), times.end());
+        sampleTimes.insert(sampleTimes.end(), {-1.0, 0.0, 1.0, 2.0});
+        const SharedTimesSampler sampler(times, sampleTimes);
+        for (int curve = 0; curve < 3; ++curve) {
+            std::vector<double> ys;
+            for (std::size_t i = 0; i < times.size(); ++i) ys.push_back(curve == 2 ? 0.0 : unit(random) * 65535);
+            ASSERT_TRUE(sampler.fits(ys));
+            std::vector<double> tangents;
+            sampler.tangentsOf(ys.data(), tangents);
+            const KeyframeCurve own(times, ys, true);
+            for (std::size_t s = 0; s < sampleTimes.size(); ++s) {
+                const double shared = sampler.sample(s, ys.data(), tangents.data());
+                const double alone = own.valueAt(sampleTimes[s]);
+                EXPECT_EQ(std::memcmp(&shared, &alone, sizeof shared), 0)
+                    << "times " << k << ", curve " << curve << ", t = " << sampleTimes[s];
+            }
+        }
+    }
+    // Times out of order, or a value that is not a number, fit no sampler.
+    const SharedTimesSampler unordered({0.5, 0.2}, {0.3});
+    EXPECT_FALSE(unordered.fits({1, 2}));
+    const SharedTimesSampler ordered({0.2, 0.5}, {0.3});
+    EXPECT_FALSE(ordered.fits({1, nan}));
+    EXPECT_FALSE(ordered.fits({1, 2, 3}));
+}
+
+// A sample reads no keyframe outside keyframesRead: a curve with ink only
+// there samples a zero, which is what lets the linearization skip it.
+TEST(RecomputeIdentity, ASampleReadsOnlyItsKeyframes) {
+    for (const auto& times : {normalizeToUnit(ramp(256, 0, 0.3921568627)), std::vector<double>{0.1, 0.3, 0.3, 0.8}}) {
+        const SharedTimesSampler sampler(times, SharedTimesSampler::stepTimes(1.0 / 1024));
+        std::vector<double> tangents;
+        for (std::size_t s = 0; s < sampler.sampleCount(); ++s) {
+            const auto read = sampler.keyframesRead(s);
+            std::vector<double> ys(times.size(), 1000.0);
+            for (std::size_t k = read.first; k <= read.last; ++k) ys[k] = 0;
+            sampler.tangentsOf(ys.data(), tangents);
+            EXPECT_EQ(sampler.sample(s, ys.data(), tangents.data()), 0.0) << "sample " << s;
+        }
+    }
 }
 
 } // namespace curves

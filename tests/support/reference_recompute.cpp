@@ -143,6 +143,27 @@ std::vector<std::vector<double>> linearize(const std::vector<double>& correction
     return curves::BinaryLinearization::reduceTo256(full);
 }
 
+std::vector<curves::CIELab> correctMeasurements(const std::vector<double>& stepArray,
+                                                const std::vector<double>& correction,
+                                                const std::vector<curves::CIELab>& smoothed) {
+    const std::size_t count = std::min(stepArray.size(), smoothed.size());
+    if (count < 2) return {};
+    const std::vector<double> steps(stepArray.begin(), stepArray.begin() + static_cast<std::ptrdiff_t>(count));
+    std::vector<curves::CIELab> corrected;
+    for (const double value : correction) {
+        const double v = std::isnan(value) ? 0.0 : std::clamp(value, 0.0, 100.0);
+        const std::size_t i = std::min(curves::binarySearchIndex(steps, v), count - 2);
+        const double s0 = steps[i];
+        const double s1 = steps[i + 1];
+        const auto& c0 = smoothed[i];
+        const auto& c1 = smoothed[i + 1];
+        corrected.push_back({(v - s0) * (c1.L - c0.L) / (s1 - s0) + c0.L, (v - s0) * (c1.a - c0.a) / (s1 - s0) + c0.a,
+                             (v - s0) * (c1.b - c0.b) / (s1 - s0) + c0.b});
+    }
+    std::reverse(corrected.begin(), corrected.end());
+    return corrected;
+}
+
 std::vector<double> movingAverage(const std::vector<double>& in, int windowSize) {
     const auto meanOf = [&](std::size_t first, std::size_t last) {
         return numerics::mean(std::vector<double>(in.begin() + static_cast<std::ptrdiff_t>(first),
@@ -190,8 +211,8 @@ Recomputation recompute(const curves::v2LinearizationDataModel& model) {
     curve.makeLinearTarget(r.smoothed[0]);
     for (const double m : model.manualCurve) curve.finalTargetArray.push_back(m * curve.slope + curve.intercept);
     r.correction = makeCorrectionCurve(curve);
-    r.corrected =
-        model.correctMeasurements(r.correction, curves::v2LinearizationDataModel::labArrayFromChannels(r.smoothed));
+    r.corrected = correctMeasurements(model.stepArray, r.correction,
+                                      curves::v2LinearizationDataModel::labArrayFromChannels(r.smoothed));
     if (model.quadData && model.quadData->inputQuadCurveArray)
         r.linearized = linearize(r.correction, *model.quadData->inputQuadCurveArray);
     return r;
@@ -218,16 +239,19 @@ bool sameBits(const std::vector<std::vector<double>>& x, const std::vector<std::
     return true;
 }
 
-bool sameBits(const Recomputation& x, const Recomputation& y) {
-    if (!sameBits(x.smoothed, y.smoothed) || !sameBits(x.correction, y.correction) ||
-        !sameBits(x.linearized, y.linearized) || x.corrected.size() != y.corrected.size())
-        return false;
-    for (std::size_t i = 0; i < x.corrected.size(); ++i) {
-        const double a[] = {x.corrected[i].L, x.corrected[i].a, x.corrected[i].b};
-        const double b[] = {y.corrected[i].L, y.corrected[i].a, y.corrected[i].b};
+bool sameBits(const std::vector<curves::CIELab>& x, const std::vector<curves::CIELab>& y) {
+    if (x.size() != y.size()) return false;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const double a[] = {x[i].L, x[i].a, x[i].b};
+        const double b[] = {y[i].L, y[i].a, y[i].b};
         if (std::memcmp(a, b, sizeof a) != 0) return false;
     }
     return true;
+}
+
+bool sameBits(const Recomputation& x, const Recomputation& y) {
+    return sameBits(x.smoothed, y.smoothed) && sameBits(x.correction, y.correction) &&
+           sameBits(x.linearized, y.linearized) && sameBits(x.corrected, y.corrected);
 }
 
 } // namespace reference

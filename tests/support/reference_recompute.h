@@ -22,6 +22,12 @@ std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve);
 std::vector<std::vector<double>> linearize(const std::vector<double>& correction,
                                            const std::vector<std::vector<double>>& quadCurves);
 
+// v2LinearizationDataModel::correctMeasurements with a binary search of
+// the copied steps for every value, reversed at the end.
+std::vector<curves::CIELab> correctMeasurements(const std::vector<double>& stepArray,
+                                                const std::vector<double>& correction,
+                                                const std::vector<curves::CIELab>& smoothed);
+
 // Moving average and spline smoothing, copying every window.
 std::vector<double> movingAverage(const std::vector<double>& values, int window);
 std::vector<double> splineSmooth(const std::vector<double>& values, double fraction);
@@ -41,6 +47,7 @@ Recomputation recomputeWithModel(curves::v2LinearizationDataModel& model);
 // Whether two lists hold the same doubles bit for bit.
 bool sameBits(const std::vector<double>& x, const std::vector<double>& y);
 bool sameBits(const std::vector<std::vector<double>>& x, const std::vector<std::vector<double>>& y);
+bool sameBits(const std::vector<curves::CIELab>& x, const std::vector<curves::CIELab>& y);
 bool sameBits(const Recomputation& x, const Recomputation& y);
 
 } // namespace reference
