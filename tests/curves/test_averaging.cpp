@@ -3,7 +3,7 @@
 #include "app/curves/MeasurementAverager.h"
 #include "app/curves/MeasurementData.h"
 #include "platform/testing/LogCapture.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 
 namespace curves {
 

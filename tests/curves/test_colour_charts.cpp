@@ -8,7 +8,7 @@
 #include "app/curves/LinearizationDataModel.h"
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 
 namespace curves {

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "app/curves/TextDecoding.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 
 namespace curves {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/curves/CgatsReaders.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 
 namespace curves {
 

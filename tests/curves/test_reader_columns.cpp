@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/curves/ColumnReaders.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 
 namespace curves {
 

@@ -5,7 +5,7 @@
 
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/MeasurementReaderFactory.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 #include "tests/support/shared_test_data.h"
 
 namespace curves {

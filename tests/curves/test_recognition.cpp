@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/curves/RegularExpressionChecks.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 
 namespace curves {
 

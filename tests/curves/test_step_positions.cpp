@@ -11,7 +11,7 @@
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
 #include "app/curves/StepPositions.h"
-#include "test_measurement_helpers.h"
+#include "measurement_helpers.h"
 #include "tests/support/shared_test_data.h"
 
 namespace curves {
