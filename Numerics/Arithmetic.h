@@ -59,8 +59,9 @@ void addScalar(UnsafeMutableMemory<T> v, T s) {
 // products; up to the size of the first-level cache the kernel is as fast as
 // the BLAS double scale or faster, and about twice as fast as its float
 // scale. Beyond that cache the two double routines run at one speed (the
-// BLAS one is kept), while the float kernel stays ahead up to the runs that
-// the BLAS scale splits among its threads (above 2^20 elements).
+// BLAS one is kept), while the float kernel (past the second-level cache in
+// 32-byte vectors, WideKernels.cpp) stays ahead up to the runs that the BLAS
+// scale splits among its threads (above 2^20 elements).
 // The BLAS scale is not used for s = 0, where it writes zeros without
 // multiplying (NaN and infinity would become 0, -x would lose its sign), nor
 // where its 32-bit count and stride do not reach. Strided views take it
@@ -342,11 +343,42 @@ NUMERICS_INLINE_FRONT T dotOfViews(UnsafeMemory<T> x, UnsafeMemory<T> y) {
     return dotOfAnyViews(x.pointer, x.stride, y.pointer, y.stride, x.count);
 }
 
+// A std::vector keeps its elements in storage of its own: one that holds
+// elements always has its pointer, so the missing-pointer stop of
+// withUnsafeMemory (Memory.h) never fires for it.
+template <class C>
+inline constexpr bool kHoldsOwnStorage = false;
+template <class T, class Alloc>
+inline constexpr bool kHoldsOwnStorage<std::vector<T, Alloc>> = true;
+
+// The views' road for any two collections, out of line where dot below takes
+// the common case in line.
+template <class A, class B>
+NUMERICS_OUT_OF_LINE ElementOf<A> dotOfCollections(const A& x, const B& y) {
+    return withUnsafeMemory(
+        x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) { return detail::dotOfViews(vx, vy); });
+}
+
 } // namespace detail
 
-// The dot product (the • operator).
+// The dot product (the • operator). Two arrays of one count go straight from
+// their sizes and pointers to the BLAS dot (kBlasDotFromCount elements or
+// more) or to the kernel's loop: at 64 elements every step that the BLAS
+// call's count waits for (opening views, testing the pointers that an array
+// of elements always has) showed in the call's time. Everything else, unequal
+// counts too, takes the views' road with its checks in their order.
 template <class A, class B>
 requires SameElement<A, B> NUMERICS_INLINE_FRONT ElementOf<A> dot(const A& x, const B& y) {
+    if constexpr (detail::kHoldsOwnStorage<A> && detail::kHoldsOwnStorage<B>) {
+        const auto n = static_cast<uint64_t>(x.size());
+        constexpr auto kFrom = uint64_t(detail::kBlasDotFromCount);
+        if (n == y.size()) [[likely]] {
+            if (n - kFrom <= uint64_t(detail::kInt32Max) - kFrom) [[likely]]
+                return blas::dot(static_cast<int>(n), x.data(), 1, y.data(), 1);
+            if (n < kFrom) return vec::dotProductContiguous(x.data(), y.data(), n);
+        }
+        return detail::dotOfCollections(x, y);
+    }
     return withUnsafeMemory(
         x, y, [](UnsafeMemory<ElementOf<A>> vx, UnsafeMemory<ElementOf<A>> vy) { return detail::dotOfViews(vx, vy); });
 }

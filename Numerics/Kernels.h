@@ -74,9 +74,12 @@ inline T dotProductContiguous(const T* A, const T* B, VectorLength N) {
 
 // X[i] *= s over a contiguous run, built for the machine's widest vectors
 // (WideKernels.cpp); the products are those of multiplyScalar and of the
-// BLAS scale, 0 * NaN and 0 * infinity included (NaN).
+// BLAS scale, 0 * NaN and 0 * infinity included (NaN). Runs longer than
+// kScaleLongRunFromBytes (counted from the first cache-line boundary) are
+// scaled in vectors of at most 32 bytes.
 void scaleInPlace(float* X, VectorLength N, float s);
 void scaleInPlace(double* X, VectorLength N, double s);
+inline constexpr VectorLength kScaleLongRunFromBytes = VectorLength(256) * 1024;
 
 // Scalar forms: C[i] = A[i] op *B.
 template <class T>

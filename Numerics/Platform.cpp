@@ -19,15 +19,12 @@ static_assert(std::is_same_v<decltype(cblas::sdot), decltype(cblas_sdot)>);
 static_assert(std::is_same_v<decltype(cblas::ddot), decltype(cblas_ddot)>);
 static_assert(std::is_same_v<decltype(cblas::sscal), decltype(cblas_sscal)>);
 static_assert(std::is_same_v<decltype(cblas::dscal), decltype(cblas_dscal)>);
+static_assert(std::is_same_v<decltype(cblas::saxpy), decltype(cblas_saxpy)>);
+static_assert(std::is_same_v<decltype(cblas::daxpy), decltype(cblas_daxpy)>);
 
 namespace {
 CBLAS_TRANSPOSE toCblas(BlasTranspose t) { return t == BlasTranspose::none ? CblasNoTrans : CblasTrans; }
 } // namespace
-
-void axpy(int n, float alpha, const float* x, int incx, float* y, int incy) { cblas_saxpy(n, alpha, x, incx, y, incy); }
-void axpy(int n, double alpha, const double* x, int incx, double* y, int incy) {
-    cblas_daxpy(n, alpha, x, incx, y, incy);
-}
 
 float asum(int n, const float* x, int incx) { return cblas_sasum(n, x, incx); }
 double asum(int n, const double* x, int incx) { return cblas_dasum(n, x, incx); }

@@ -5,7 +5,7 @@
 // Each call passes its arguments straight through; the callers (the library's
 // public functions) check the 32-bit limits first. Kept out of the public
 // headers so that cblas.h, lapack.h and fftw3.h do not leak into every user;
-// only the dot product and the scale are declared here (below).
+// only the dot product, the scale and axpy are declared here (below).
 
 #include <cstddef>
 
@@ -15,8 +15,9 @@ enum class BlasTranspose { none, transpose };
 
 namespace blas {
 
-// The dot product and the scale are called at a few dozen elements, where the
-// BLAS call itself takes 10 to 20 ns and every instruction around it counts.
+// The dot product, the scale and axpy (the in-place sum of the Vector and
+// Matrix forms) are called at a few dozen elements, where the BLAS call itself
+// takes 10 to 20 ns and every instruction around it counts.
 // Their doors are inline, over declarations of the CBLAS functions made here
 // under names of their own (Platform.cpp checks them against cblas.h); with
 // GCC, calls to them load the address from the global offset table at once
@@ -34,12 +35,18 @@ NUMERICS_NO_PLT float sdot(int n, const float* x, int incx, const float* y, int 
 NUMERICS_NO_PLT double ddot(int n, const double* x, int incx, const double* y, int incy) __asm__("cblas_ddot");
 NUMERICS_NO_PLT void sscal(int n, float alpha, float* x, int incx) __asm__("cblas_sscal");
 NUMERICS_NO_PLT void dscal(int n, double alpha, double* x, int incx) __asm__("cblas_dscal");
+NUMERICS_NO_PLT void saxpy(int n, float alpha, const float* x, int incx, float* y, int incy) __asm__("cblas_saxpy");
+NUMERICS_NO_PLT void daxpy(int n, double alpha, const double* x, int incx, double* y, int incy) __asm__("cblas_daxpy");
 } // namespace cblas
 
 // y = alpha * x + y (cblas_?axpy). Pointers follow BLAS's convention for
 // negative increments (the lowest address).
-void axpy(int n, float alpha, const float* x, int incx, float* y, int incy);
-void axpy(int n, double alpha, const double* x, int incx, double* y, int incy);
+inline void axpy(int n, float alpha, const float* x, int incx, float* y, int incy) {
+    cblas::saxpy(n, alpha, x, incx, y, incy);
+}
+inline void axpy(int n, double alpha, const double* x, int incx, double* y, int incy) {
+    cblas::daxpy(n, alpha, x, incx, y, incy);
+}
 
 // Sum of magnitudes (cblas_?asum).
 float asum(int n, const float* x, int incx);

@@ -186,7 +186,7 @@ NUMERICS_ONE_BODY Vector<T> muladd(const Vector<T>& v, const Vector<T>& w, std::
 }
 
 template <Real T>
-NUMERICS_ONE_BODY Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
+NUMERICS_INLINE_FRONT Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     const int n = detail::cblasInt(v.dimensions());
     v.modifyScalars([&](std::vector<T>& r) { blas::axpy(n, T(1), w.scalars().data(), 1, r.data(), 1); });
@@ -194,7 +194,7 @@ NUMERICS_ONE_BODY Vector<T>& operator+=(Vector<T>& v, const Vector<T>& w) {
 }
 
 template <Real T>
-NUMERICS_ONE_BODY Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
+NUMERICS_INLINE_FRONT Vector<T>& operator-=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     const int n = detail::cblasInt(v.dimensions());
     v.modifyScalars([&](std::vector<T>& r) { blas::axpy(n, T(-1), w.scalars().data(), 1, r.data(), 1); });
@@ -281,12 +281,17 @@ NUMERICS_ONE_BODY Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
     return v;
 }
 
-// The array form's dot product (Arithmetic.h), in line like it. Its count
-// check is the check of the dimensions: a vector's dimensions are the count of
-// its scalars, checked whenever they change.
+// The array form's dot product (Arithmetic.h), in line like it. A vector's
+// dimensions are the count of its scalars (checked whenever they change), so
+// the BLAS dot takes its count from them: one load, where the arrays' counts
+// come from two pointers apart. The arrays' road takes the rest.
 template <Real T>
 NUMERICS_INLINE_FRONT T dot(const Vector<T>& v, const Vector<T>& w) {
-    return numerics::dot(v.scalars(), w.scalars());
+    const int64_t n = v.dimensions();
+    constexpr auto kFrom = uint64_t(detail::kBlasDotFromCount);
+    if (n == w.dimensions() && static_cast<uint64_t>(n) - kFrom <= uint64_t(detail::kInt32Max) - kFrom) [[likely]]
+        return blas::dot(static_cast<int>(n), v.scalars().data(), 1, w.scalars().data(), 1);
+    return detail::dotOfCollections(v.scalars(), w.scalars());
 }
 
 // ---- power, exponential, distance ----

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <span>
 #include <vector>
 
@@ -182,8 +183,11 @@ TYPED_TEST(ArithmeticTwins, ContiguousDotAndScalingAtEveryLengthAndPlacement) {
     const T nan = std::numeric_limits<T>::quiet_NaN(), inf = std::numeric_limits<T>::infinity();
     constexpr int64_t perLine = 64 / sizeof(T);
     constexpr int64_t kLongest = detail::kLongestOwnScale<T>;
-    const int64_t counts[] = {0,  1,  7,  8,  9,   15,  16,  17,   31,       32,
-                              33, 63, 64, 65, 127, 128, 129, 1000, kLongest, kLongest + 1};
+    constexpr auto kLongRun = int64_t(vec::kScaleLongRunFromBytes / sizeof(T)); // from a line's start
+    const int64_t counts[] = {0,        1,           7,   8,    9,        15,           16,
+                              17,       31,          32,  33,   63,       64,           65,
+                              127,      128,         129, 1000, kLongRun, kLongRun + 1, kLongRun + perLine,
+                              kLongest, kLongest + 1};
     for (int64_t count : counts) {
         const int64_t step = count <= 1000 ? 1 : perLine - 1; // the longest: at a line's start and end only
         for (int64_t offset = 0; offset < perLine; offset += step) {
@@ -219,6 +223,28 @@ TYPED_TEST(ArithmeticTwins, ContiguousDotAndScalingAtEveryLengthAndPlacement) {
                 }
             }
         }
+    }
+}
+
+TYPED_TEST(ArithmeticTwins, DotOfTwoArraysGivesTheRoutinesSums) {
+    // Two arrays go to the BLAS dot or the kernel's loop by a road of their
+    // own: at every length around the routines' limit, with sums that round,
+    // the result must be the routine's to the last bit and the views' road's.
+    using T = TypeParam;
+    std::mt19937_64 generator(11);
+    std::uniform_real_distribution<double> uniform(-1, 1);
+    for (std::size_t count : {0, 1, 8, 31, 32, 33, 64, 65, 1000}) {
+        V<T> x(count), y(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            x[i] = T(uniform(generator));
+            y[i] = T(uniform(generator));
+        }
+        const int n = static_cast<int>(count);
+        const T routine = count >= std::size_t(detail::kBlasDotFromCount)
+                              ? blas::dot(n, x.data(), 1, y.data(), 1)
+                              : vec::dotProductContiguous(x.data(), y.data(), count);
+        EXPECT_EQ(dot(x, y), routine) << count << " elements";
+        EXPECT_EQ(dot(std::span<const T>(x), std::span<const T>(y)), routine) << count << " elements";
     }
 }
 
@@ -285,6 +311,7 @@ TEST(ArithmeticDeathTest, DifferentCountsStopAndChangeNothing) {
     EXPECT_DEATH(add(V<double>{1, 2}, V<double>{1, 2, 3}), "");
     EXPECT_DEATH(elmul(x, y), "");
     EXPECT_DEATH(dot(x, y), "");
+    EXPECT_DEATH(dot(V<double>(40, 1.0), V<double>(41, 1.0)), ""); // counts the BLAS dot would take
     EXPECT_DEATH(pow(x, y), "");
     EXPECT_DEATH(x += y, "");
     EXPECT_DEATH(distSq(x, y), "");

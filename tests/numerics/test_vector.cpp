@@ -95,6 +95,20 @@ TYPED_TEST(VectorTwins, ElementWiseDotPowExpDistance) {
     EXPECT_EQ(x, (Vector<T>{3, 3}));
 }
 
+TYPED_TEST(VectorTwins, DotGivesTheArraysSums) {
+    // The vector dot takes its count from the dimensions: at every length
+    // around the BLAS dot's limit, with sums that round, it must give the
+    // arrays' sums to the last bit.
+    using T = TypeParam;
+    std::mt19937_64 generator(12);
+    std::uniform_real_distribution<double> uniform(-1, 1);
+    for (int64_t count : {0, 1, 31, 32, 33, 64, 1000}) {
+        const Vector<T> v(count, [&](int64_t) { return uniform(generator); });
+        const Vector<T> w(count, [&](int64_t) { return uniform(generator); });
+        EXPECT_EQ(dot(v, w), dot(v.scalars(), w.scalars())) << count << " dimensions";
+    }
+}
+
 TYPED_TEST(VectorTwins, ScalingByZeroStillMultiplies) {
     // NaN and infinity times 0 are NaN, -x times 0 is -0, at a length the
     // vector kernels take in whole blocks and a tail.
@@ -173,6 +187,7 @@ TEST(VectorDeathTest, PreconditionsStop) {
     EXPECT_DEATH(v.modifyScalars([](std::vector<double>& s) { s.push_back(1); }), "");
     EXPECT_DEATH(Vector<double>({1, 2}) + Vector<double>({1, 2, 3}), "");
     EXPECT_DEATH(dot(Vector<double>({1, 2}), Vector<double>({1})), "");
+    EXPECT_DEATH(dot(Vector<double>(40, 1.0), Vector<double>(41, 1.0)), ""); // dimensions the BLAS dot would take
     EXPECT_DEATH(Matrix<double>(2, 2, 0.0) * Vector<double>({1, 2, 3}), "");
     EXPECT_DEATH(Vector<double>(-1, 0.0), "");
     EXPECT_DEATH(v[3], "");
