@@ -19,13 +19,13 @@
 #include <QPainter>
 #include <QValueAxis>
 
-#include "bench/support/qt_application.h"
-#include "bench/support/side_by_side.h"
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/data/LineChartData.h"
 #include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/PainterContext.h"
 #include "Charts/views/LineChartView.h"
+#include "bench/support/qt_application.h"
+#include "bench/support/side_by_side.h"
 
 namespace {
 

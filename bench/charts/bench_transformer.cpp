@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "bench/support/side_by_side.h"
 #include "Charts/foundation/Transformer.h"
+#include "bench/support/side_by_side.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 // rounds are what stays usable.
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstddef>
+#include <cstdio>
 #include <functional>
 #include <numeric>
 #include <string>

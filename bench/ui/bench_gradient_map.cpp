@@ -26,8 +26,8 @@
 #include "app/ui/GreyLevelMapping.h"
 #include "app/ui/NeutralRamp.h"
 #include "app/ui/ParallelBands.h"
-#include "bench/ui/lut_peer.h"
 #include "bench/support/side_by_side.h"
+#include "bench/ui/lut_peer.h"
 
 namespace {
 

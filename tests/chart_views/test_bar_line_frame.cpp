@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "chart_view_support.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/ChartLimitLine.h"
+#include "chart_view_support.h"
 
 namespace charts {
 namespace {

@@ -14,8 +14,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "chart_view_support.h"
 #include "Charts/foundation/DisplayLink.h"
+#include "chart_view_support.h"
 #include "tests/support/manual_media_clock.h"
 
 namespace charts {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "chart_view_support.h"
 #include "Charts/foundation/DisplayLink.h"
+#include "chart_view_support.h"
 #include "tests/support/manual_media_clock.h"
 
 namespace charts {

@@ -5,11 +5,11 @@
 #include <limits>
 #include <optional>
 
-#include "chart_view_support.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/Marker.h"
 #include "Charts/foundation/ViewPortJob.h"
 #include "Charts/render/LineChartRenderer.h"
+#include "chart_view_support.h"
 #include "platform/testing/LogCapture.h"
 
 namespace charts {

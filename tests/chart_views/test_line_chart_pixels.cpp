@@ -13,8 +13,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "chart_view_support.h"
 #include "Charts/drawing/PainterContext.h"
+#include "chart_view_support.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shell_commands.h"
 

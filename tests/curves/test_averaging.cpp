@@ -2,8 +2,8 @@
 
 #include "app/curves/MeasurementAverager.h"
 #include "app/curves/MeasurementData.h"
-#include "platform/testing/LogCapture.h"
 #include "measurement_helpers.h"
+#include "platform/testing/LogCapture.h"
 
 namespace curves {
 

@@ -7,10 +7,10 @@
 
 #include "app/curves/CorrectionExport.h"
 #include "app/curves/PhotoshopCubeLUT.h"
+#include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shell_commands.h"
-#include "ffmpeg_filters.h"
 
 namespace curves {
 
