@@ -46,9 +46,23 @@ def start_xvfb():
         probe = subprocess.run(["xdotool", "getmouselocation"], env=dict(os.environ, DISPLAY=display),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if probe.returncode == 0:
-            break
+            return server, display
         time.sleep(0.1)
-    return server, display
+    server.kill()
+    server.wait()
+    raise Failure(f"Xvfb on {display} took no connections")
+
+
+def start_xvfb_retrying(attempts=3):
+    # On a busy machine a server now and then reports a display it then does
+    # not serve (a stale socket of another server); a fresh one serves.
+    for attempt in range(attempts):
+        try:
+            return start_xvfb()
+        except Failure as failure:
+            if attempt == attempts - 1:
+                raise
+            print("retrying:", failure)
 
 
 class Window:
@@ -152,7 +166,7 @@ def check(condition, message):
 
 
 def run(program, folder):
-    server, display = start_xvfb()
+    server, display = start_xvfb_retrying()
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     env.pop("WAYLAND_DISPLAY", None)
     window = None
