@@ -53,4 +53,9 @@ void ObserverRegistration::reset() {
     token_ = 0;
 }
 
+ObserverRegistration observe(std::string name, NotificationCenter::Observer observer) {
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    return ObserverRegistration(center, center.addObserver(std::move(name), std::move(observer)));
+}
+
 } // namespace platform

@@ -62,4 +62,8 @@ private:
     NotificationCenter::Token token_ = 0;
 };
 
+// Observes `name` on the default centre for as long as the answered
+// registration lives.
+ObserverRegistration observe(std::string name, NotificationCenter::Observer observer);
+
 } // namespace platform

@@ -24,7 +24,8 @@ std::optional<QPainterPath> cutDashes(const QList<QPolygonF>& subpaths, std::spa
                                       std::size_t pieceLimit);
 
 // How many times a transform widens a pen, as Qt's raster engine judges
-// whether a pen is thin: the longer of the transform's axis vectors.
+// whether a pen is thin: the longer axis vector, read by rows and by columns,
+// whichever reading is smaller (a pen thin by either counts as thin).
 double penWidthScale(const QTransform& transform);
 
 } // namespace charts

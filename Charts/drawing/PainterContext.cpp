@@ -329,7 +329,8 @@ void PainterContext::clearRect(const Rect& rect) {
 void PainterContext::strokeLineSegments(std::span<const Point> points) {
     beginPath();
     if (points.size() < 2 || !prepare() || !preparePen()) return;
-    if (points.size() < 4 && !cutsOwnDashes()) {
+    const bool ownDashes = cutsOwnDashes();
+    if (points.size() < 4 && !ownDashes) {
         if (finite(points[0]) && finite(points[1])) painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
         return;
     }
@@ -339,7 +340,7 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
             scratchLines_.emplace_back(toQPoint(points[i]), toQPoint(points[i + 1]));
         }
     }
-    if (cutsOwnDashes()) {
+    if (ownDashes) {
         // Each segment is a subpath of its own: the pattern starts again on
         // each.
         QPainterPath segments;

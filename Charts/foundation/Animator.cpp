@@ -19,27 +19,20 @@ Animator::~Animator() {
 // The owner may destroy the animator inside any report. So a block runs from
 // a copy (destroying the animator frees the stored one), and nothing of the
 // animator is read after a report unless `alive` still holds.
-bool Animator::reportUpdate() {
+bool Animator::report(void (ChartAnimatorDelegate::*tell)(Animator&), Block Animator::*block) {
     const std::shared_ptr<bool> alive = alive_;
-    if (const std::shared_ptr<ChartAnimatorDelegate> delegate = delegate_.lock()) delegate->animatorUpdated(*this);
+    if (const std::shared_ptr<ChartAnimatorDelegate> delegate = delegate_.lock()) ((*delegate).*tell)(*this);
     if (!*alive) return false;
-    if (updateBlock_) {
-        const Block block = updateBlock_;
-        block();
+    if (this->*block) {
+        const Block run = this->*block;
+        run();
     }
     return *alive;
 }
 
-bool Animator::reportStop() {
-    const std::shared_ptr<bool> alive = alive_;
-    if (const std::shared_ptr<ChartAnimatorDelegate> delegate = delegate_.lock()) delegate->animatorStopped(*this);
-    if (!*alive) return false;
-    if (stopBlock_) {
-        const Block block = stopBlock_;
-        block();
-    }
-    return *alive;
-}
+bool Animator::reportUpdate() { return report(&ChartAnimatorDelegate::animatorUpdated, &Animator::updateBlock_); }
+
+bool Animator::reportStop() { return report(&ChartAnimatorDelegate::animatorStopped, &Animator::stopBlock_); }
 
 void Animator::stop() {
     if (!displayLink_) return;

@@ -83,6 +83,7 @@ private:
     // animator (nothing of it may be touched then).
     bool reportUpdate();
     bool reportStop();
+    bool report(void (ChartAnimatorDelegate::*tell)(Animator&), Block Animator::*block);
 
     std::weak_ptr<ChartAnimatorDelegate> delegate_;
     Block updateBlock_;

@@ -13,10 +13,11 @@ namespace charts {
 // too small to divide) give no labels instead of undefined conversions.
 
 // The label interval for a range, before forced labels or the stride of
-// label values come in: the range divided by the label count, rounded to one significant digit, raised to the
-// granularity when that is on and larger, and, for intervals of 1 or more
-// whose leading digit is 6 to 9, moved up to the next power of ten. Intervals
-// below 1 keep their rounded value (the magnitude is taken one decade high).
+// label values come in: the range divided by the label count, rounded to
+// one significant digit, raised to the granularity when that is on and
+// larger, and, for intervals of 1 or more whose leading digit is 6 to 9,
+// moved up to the next power of ten. Intervals below 1 keep their rounded
+// value (the magnitude is taken one decade high).
 double axisLabelInterval(double range, std::int64_t labelCount, bool granularityEnabled, double granularity);
 
 // The decimal exponent of the interval truncated toward zero and the

@@ -13,6 +13,7 @@
 #include "app/curves/NearSearch.h"
 #include "app/curves/Resampling.h"
 #include "app/curves/SplineSmoother.h"
+#include "app/curves/StepPositions.h"
 #include "platform/Log.h"
 #include "platform/Services.h"
 
@@ -164,14 +165,10 @@ void v2LinearizationDataModel::reloadMeasurements() {
 }
 
 double v2LinearizationDataModel::stepInputPercentage(std::size_t row) const {
-    // The same test reloadMeasurements makes: positions count while the table
-    // keeps the length they came with.
-    if (rawMeasurementPositions.size() == rawMeasurements.size() && row < rawMeasurementPositions.size()) {
-        const auto [low, high] = std::minmax_element(rawMeasurementPositions.begin(), rawMeasurementPositions.end());
-        if (*high > *low) return (rawMeasurementPositions[row] - *low) / (*high - *low) * 100;
-    }
-    if (rawMeasurements.size() < 2) return 0;
-    return static_cast<double>(row) * 100 / static_cast<double>(rawMeasurements.size() - 1);
+    // Positions count while the table keeps the length they came with, the
+    // test reloadMeasurements makes.
+    return curves::stepInputPercentage(static_cast<int>(row), static_cast<int>(rawMeasurements.size()),
+                                       rawMeasurementPositions);
 }
 
 void v2LinearizationDataModel::sortMeasurements() {

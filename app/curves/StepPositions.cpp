@@ -63,4 +63,15 @@ PositionedSteps averageByPosition(const std::vector<CIELab>& samples, const std:
     return result;
 }
 
+double stepInputPercentage(int row, int rowCount, const std::vector<double>& positions) {
+    if (row >= 0 && rowCount >= 2 && positions.size() == static_cast<std::size_t>(rowCount)) {
+        const auto [lowest, highest] = std::minmax_element(positions.begin(), positions.end());
+        const double span = *highest - *lowest;
+        const double at = positions[static_cast<std::size_t>(row)];
+        if (std::isfinite(span) && span > 0 && std::isfinite(at)) return (at - *lowest) * 100 / span;
+    }
+    if (rowCount < 2) return 0;
+    return row * 100.0 / (rowCount - 1);
+}
+
 } // namespace curves

@@ -28,4 +28,11 @@ struct PositionedSteps {
 // channel, in ascending order of position.
 PositionedSteps averageByPosition(const std::vector<CIELab>& samples, const std::vector<double>& positions);
 
+// The input percentage (0 to 100) of step `row` of `rowCount`: with one
+// position per step (a wedge printed at uneven steps), where the step lies
+// between the lowest and the highest position, as the resampling spreads
+// them; otherwise row x 100 / (rowCount - 1) of even steps, and 0 for fewer
+// than two steps.
+double stepInputPercentage(int row, int rowCount, const std::vector<double>& positions = {});
+
 } // namespace curves

@@ -32,10 +32,10 @@ void v2InkModelBlendingViewController::followShownPrinterModel() {
 
 void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sender) {
     const PreviewBatch oneJob(*this);
+    printerModelSelection = printerModelSelectionForTag(selectedTag(sender));
     switch (selectedTag(sender).value_or(-1)) {
     case 0:
         chooseInkList(inkList.inkListfor8Ink);
-        printerModelSelection = 8;
         inkset_ = curves::Inkset::UCK3;
         inkSetPopupSelectionMenu->setCurrentIndex(0);
         setItemEnabled(mediaTypePopupMenu, 1, true);
@@ -44,21 +44,18 @@ void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sen
         break;
     case 1:
         chooseInkList(inkList.inkListfor10Ink);
-        printerModelSelection = 10;
         inkset_ = curves::Inkset::UCK3;
         inkSetPopupSelectionMenu->setCurrentIndex(0);
         modelUpdate();
         break;
     case 2:
         chooseInkList(inkList.inkListfor8Ink);
-        printerModelSelection = 8;
         inkset_ = curves::Inkset::PSeriesK3;
         inkSetPopupSelectionMenu->setCurrentIndex(1);
         modelUpdate();
         break;
     case 3:
         chooseInkList(inkList.inkListforPro10Ink);
-        printerModelSelection = 11;
         inkset_ = curves::Inkset::PSeriesPro10;
         inkSetPopupSelectionMenu->setCurrentIndex(2);
         modelUpdate();
@@ -67,19 +64,16 @@ void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sen
         // The ink-set pop-up moves, the ink set stays: the blend is
         // recomputed with the ink set already in use.
         chooseInkList(inkList.inkListfor8Ink);
-        printerModelSelection = 8;
         inkSetPopupSelectionMenu->setCurrentIndex(1);
         recomputeChain();
         break;
     case 5:
         chooseInkList(inkList.inkListfor10Ink);
-        printerModelSelection = 10;
         inkSetPopupSelectionMenu->setCurrentIndex(1);
         recomputeChain();
         break;
     default:
         chooseInkList(inkList.inkListfor8Ink);
-        printerModelSelection = 8;
         inkSetPopupSelectionMenu->setCurrentIndex(0);
         break;
     }
@@ -143,12 +137,7 @@ void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
 
 void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) {
     const PreviewBatch oneJob(*this);
-    switch (printerModelSelection) {
-    case 11: quadData->inkList = inkList.inkListforPro10Ink; break;
-    case 10: quadData->inkList = inkList.inkListfor10Ink; break;
-    case 8: quadData->inkList = inkList.inkListfor8Ink; break;
-    default: break;
-    }
+    quadData->inkList = quadFileLayout(printerModelSelection, inkList).channels;
     const auto media = curves::mediaTypeFromRawValue(selectedTag(sender).value_or(-1));
     if (!media) {
         setItemEnabled(inkSetPopupSelectionMenu, 3, true);

@@ -39,10 +39,8 @@ ImagePreviewPanelController::ImagePreviewPanelController(QWidget* parent)
 ImagePreviewPanelController::~ImagePreviewPanelController() = default;
 
 void ImagePreviewPanelController::windowDidLoad() {
-    auto& center = platform::NotificationCenter::defaultCenter();
-    colorRamps_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::updatedColorInkArrays(),
-                                   [this](const platform::Notification& n) { updateColorRampsWithNotification(n); }));
+    colorRamps_ = platform::observe(curves::NotificationName::updatedColorInkArrays(),
+                                    [this](const platform::Notification& n) { updateColorRampsWithNotification(n); });
     dropView->delegate = this;
     dropView->acceptedFileExtensions = {QStringLiteral("tiff"), QStringLiteral("jpeg"), QStringLiteral("jpg"),
                                         QStringLiteral("tif")};

@@ -27,10 +27,9 @@ InkRampsViewController::~InkRampsViewController() = default;
 
 void InkRampsViewController::viewDidLoad() {
     collectInkSampleViews();
-    auto& center = platform::NotificationCenter::defaultCenter();
-    colorInkLimits_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::didUpdateColorInkLimits(),
-                                   [this](const platform::Notification& n) { updateColorRampsWithNotification(n); }));
+    colorInkLimits_ =
+        platform::observe(curves::NotificationName::didUpdateColorInkLimits(),
+                          [this](const platform::Notification& n) { updateColorRampsWithNotification(n); });
 }
 
 void InkRampsViewController::collectInkSampleViews() {

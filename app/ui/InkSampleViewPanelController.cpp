@@ -19,10 +19,8 @@ InkSampleViewPanelController::InkSampleViewPanelController(QWidget* parent)
 InkSampleViewPanelController::~InkSampleViewPanelController() = default;
 
 void InkSampleViewPanelController::windowDidLoad() {
-    auto& center = platform::NotificationCenter::defaultCenter();
-    colorRamps_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::updatedColorInkArrays(),
-                                   [this](const platform::Notification& n) { updateColorRampsWithNotification(n); }));
+    colorRamps_ = platform::observe(curves::NotificationName::updatedColorInkArrays(),
+                                    [this](const platform::Notification& n) { updateColorRampsWithNotification(n); });
     updateColorRamps({});
 }
 

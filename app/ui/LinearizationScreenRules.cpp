@@ -49,17 +49,6 @@ std::vector<int> findMeasurementErrors(const std::vector<curves::CIELab>& lab) {
     return rows;
 }
 
-double stepPercentOfRow(int row, int rowCount, const std::vector<double>& positions) {
-    if (row >= 0 && rowCount >= 2 && positions.size() == static_cast<std::size_t>(rowCount)) {
-        const auto [lowest, highest] = std::minmax_element(positions.begin(), positions.end());
-        const double span = *highest - *lowest;
-        const double at = positions[static_cast<std::size_t>(row)];
-        if (std::isfinite(span) && span > 0 && std::isfinite(at)) return (at - *lowest) * 100 / span;
-    }
-    if (rowCount < 2) return 0;
-    return row * 100.0 / (rowCount - 1);
-}
-
 std::optional<std::vector<double>> manualTargetOfCurve(const std::vector<double>& curve) {
     if (curve.size() < 2) return std::nullopt;
     const auto xs = curves::normalizeToUnit(curves::linspace(static_cast<int>(curve.size()), 0, curve.size()));

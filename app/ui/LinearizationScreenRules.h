@@ -48,13 +48,6 @@ std::vector<curves::CIELab> resampleLabTo21(const std::vector<curves::CIELab>& l
 // half a unit of L*.
 std::vector<int> findMeasurementErrors(const std::vector<curves::CIELab>& lab);
 
-// The input percentage shown in the step column of row `row` of `rowCount`.
-// With one position per row (a wedge printed at uneven steps) it is where
-// the row lies between the first and the last position, as the model
-// resamples the rows; otherwise row x 100 / (rowCount - 1) of even steps, 0
-// for a one-row table.
-double stepPercentOfRow(int row, int rowCount, const std::vector<double>& positions = {});
-
 // The 256-value manual target of the manual-curve dialog's curve: its values,
 // spread evenly over 0 ... 1, resampled by spline at steps of 1/256. Nothing
 // for a curve of fewer than two values (no spread to sample).

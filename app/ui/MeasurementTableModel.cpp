@@ -10,8 +10,8 @@
 
 #include "Charts/foundation/PlatformStyle.h"
 #include "app/curves/MeasurementValidity.h"
+#include "app/curves/StepPositions.h"
 #include "app/ui/FieldText.h"
-#include "app/ui/LinearizationScreenRules.h"
 
 namespace appui {
 
@@ -55,7 +55,7 @@ int MeasurementTableModel::columnCount(const QModelIndex& parent) const { return
 double MeasurementTableModel::valueAt(int row, int column) const {
     const auto& lab = (*rows_)[static_cast<std::size_t>(row)];
     switch (column) {
-    case stepColumn: return linearization::stepPercentOfRow(row, rowCount(), *rowPositions_);
+    case stepColumn: return curves::stepInputPercentage(row, rowCount(), *rowPositions_);
     case labLColumn: return lab.L;
     case labAColumn: return lab.a;
     default: return lab.b;

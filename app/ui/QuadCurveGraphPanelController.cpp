@@ -27,10 +27,8 @@ QuadCurveGraphPanelController::~QuadCurveGraphPanelController() = default;
 void QuadCurveGraphPanelController::windowDidLoad() {
     quadCurveGraphView->setNoDataText(noDataText);
     quadCurveGraphView->setNoDataTextAlignment(charts::TextAlignment::center);
-    auto& center = platform::NotificationCenter::defaultCenter();
-    blendedCurves_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::didUpdateBlendedQuadValues(),
-                                   [this](const platform::Notification& n) { updateInkGraphsWithNotification(n); }));
+    blendedCurves_ = platform::observe(curves::NotificationName::didUpdateBlendedQuadValues(),
+                                       [this](const platform::Notification& n) { updateInkGraphsWithNotification(n); });
     quadCurveGraphView->inkList = inklist;
     quadCurveGraphView->quadCurve = {std::vector<double>()};
 }

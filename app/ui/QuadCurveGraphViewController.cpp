@@ -51,10 +51,8 @@ void QuadCurveGraphViewController::viewDidLoad() {
     quadCurveGraphView->inkList = inklist;
     quadCurveGraphView->setNoDataText(noDataText);
     quadCurveGraphView->setNoDataTextAlignment(charts::TextAlignment::center);
-    auto& center = platform::NotificationCenter::defaultCenter();
-    blendedCurves_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::didUpdateBlendedQuadValues(),
-                                   [this](const platform::Notification& n) { updateInkGraphsWithNotification(n); }));
+    blendedCurves_ = platform::observe(curves::NotificationName::didUpdateBlendedQuadValues(),
+                                       [this](const platform::Notification& n) { updateInkGraphsWithNotification(n); });
     quadCurveGraphView->quadCurve = quadArray;
     quadCurveGraphView->plotQuadCurves();
 }

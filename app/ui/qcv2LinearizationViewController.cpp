@@ -89,10 +89,8 @@ void qcv2LinearizationViewController::viewDidLoad() {
     // The model smooths as the controls show until a load sets them anew.
     model.avgWindowSize = loadedSmoothing;
     model.splinePercent = linearization::splinePercentOf(loadedSmoothing);
-    auto& center = platform::NotificationCenter::defaultCenter();
-    manualCurve_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::updatedManualCurveControl(),
-                                   [this](const platform::Notification& n) { updateManualCurveWithNotification(n); }));
+    manualCurve_ = platform::observe(curves::NotificationName::updatedManualCurveControl(),
+                                     [this](const platform::Notification& n) { updateManualCurveWithNotification(n); });
     new HoverTracker(
         sortButton, [this] { mouseEntered(); }, [this] { mouseExited(); });
     connectActions();

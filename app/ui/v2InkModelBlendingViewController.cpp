@@ -8,6 +8,7 @@
 
 #include "Charts/views/LineChartView.h"
 #include "app/inks/BlendPresets.h"
+#include "app/ui/BlendingScreenQuadFile.h"
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/PopUpItems.h"
@@ -150,10 +151,8 @@ void v2InkModelBlendingViewController::viewDidLoad() {
     tonerSelectionPopupMenu->setCurrentIndex(1);
     printerModelSelection = 8;
     updateMediaTypeMenu();
-    auto& center = platform::NotificationCenter::defaultCenter();
-    draggedImage_ = platform::ObserverRegistration(
-        center, center.addObserver(didDragImageNotification(),
-                                   [this](const platform::Notification& n) { updateFromDraggedImage(n); }));
+    draggedImage_ = platform::observe(didDragImageNotification(),
+                                      [this](const platform::Notification& n) { updateFromDraggedImage(n); });
     configureForPrinterModel();
 }
 
@@ -182,12 +181,7 @@ void v2InkModelBlendingViewController::configureForPrinterModel() {
 }
 
 void v2InkModelBlendingViewController::updateMediaTypeMenu() {
-    switch (printerModelSelection) {
-    case 11: quadData->inkList = inkList.inkListforPro10Ink; break;
-    case 10: quadData->inkList = inkList.inkListfor10Ink; break;
-    case 8: quadData->inkList = inkList.inkListfor8Ink; break;
-    default: break;
-    }
+    quadData->inkList = quadFileLayout(printerModelSelection, inkList).channels;
     // Every printer model takes every media type.
     for (int i = 0; i < mediaTypePopupMenu->count(); ++i) setItemEnabled(mediaTypePopupMenu, i, true);
 }

@@ -22,10 +22,8 @@ v2LinearizationInkRampViewController::~v2LinearizationInkRampViewController() = 
 void v2LinearizationInkRampViewController::viewDidLoad() {
     originalColorSamplesView->colorSamples = moclLab();
     correctedColorSamplesView->colorSamples = moclLab();
-    auto& center = platform::NotificationCenter::defaultCenter();
-    colorRamps_ = platform::ObserverRegistration(
-        center, center.addObserver(curves::NotificationName::updatedColorInkArrays(),
-                                   [this](const platform::Notification& n) { updateColorRampsWithNotification(n); }));
+    colorRamps_ = platform::observe(curves::NotificationName::updatedColorInkArrays(),
+                                    [this](const platform::Notification& n) { updateColorRampsWithNotification(n); });
 }
 
 void v2LinearizationInkRampViewController::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/curves/StepPositions.h"
 #include "app/ui/LinearizationScreenRules.h"
 
 namespace appui::linearization {
@@ -82,10 +83,10 @@ TEST(LinearizationRules, FindErrorsFlagsTheRowBeforeARiseOfMoreThanHalfAUnit) {
 }
 
 TEST(LinearizationRules, TheStepColumnShowsTheInputPercentageOfEachRow) {
-    for (int r = 0; r < 21; ++r) EXPECT_DOUBLE_EQ(stepPercentOfRow(r, 21), r * 5.0);
-    EXPECT_EQ(stepPercentOfRow(0, 1), 0);
-    EXPECT_EQ(stepPercentOfRow(0, 0), 0);
-    EXPECT_DOUBLE_EQ(stepPercentOfRow(1, 2), 100);
+    for (int r = 0; r < 21; ++r) EXPECT_DOUBLE_EQ(curves::stepInputPercentage(r, 21), r * 5.0);
+    EXPECT_EQ(curves::stepInputPercentage(0, 1), 0);
+    EXPECT_EQ(curves::stepInputPercentage(0, 0), 0);
+    EXPECT_DOUBLE_EQ(curves::stepInputPercentage(1, 2), 100);
 }
 
 TEST(LinearizationRules, TheStepColumnShowsWhereUnevenlyPrintedRowsLie) {
@@ -108,7 +109,7 @@ TEST(LinearizationRules, TheStepColumnShowsWhereUnevenlyPrintedRowsLie) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
-        EXPECT_DOUBLE_EQ(stepPercentOfRow(c.row, c.rows, c.positions), c.percent);
+        EXPECT_DOUBLE_EQ(curves::stepInputPercentage(c.row, c.rows, c.positions), c.percent);
     }
 }
 
