@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "app/curves/FieldSplitting.h"
+#include "app/curves/MessageText.h"
+#include "platform/Log.h"
 #include "platform/NumberText.h"
 
 namespace curves {
@@ -79,44 +81,64 @@ bool spellsNonFiniteNumber(std::string_view text) {
 
 } // namespace
 
-double measuredValue(std::string_view field, bool commaIsDecimalPoint, double fallback) {
-    if (const auto value = realValue(field, commaIsDecimalPoint)) return *value;
+std::optional<double> measuredValue(std::string_view field, bool commaIsDecimalPoint) {
+    if (const auto value = realValue(field, commaIsDecimalPoint)) return value;
     const auto trimmed = trimWhitespace(field);
     const bool nonFinite =
         commaIsDecimalPoint ? spellsNonFiniteNumber(replaceAll(trimmed, ',', '.')) : spellsNonFiniteNumber(trimmed);
-    return nonFinite ? std::numeric_limits<double>::quiet_NaN() : fallback;
+    if (nonFinite) return std::numeric_limits<double>::quiet_NaN();
+    return std::nullopt;
 }
 
-std::optional<CIELab> labRow(const std::vector<std::string>& row, int labLIndex, const CIELab& defaults,
-                             bool commaIsDecimalPoint) {
-    if (labLIndex < 0 || row.size() < static_cast<std::size_t>(labLIndex) + 3) return std::nullopt;
+LabReading readLabRow(const std::vector<std::string>& row, int labLIndex, bool commaIsDecimalPoint) {
+    if (labLIndex < 0 || row.size() < static_cast<std::size_t>(labLIndex) + 3)
+        return {std::nullopt, "has " + std::to_string(row.size()) + " fields, too few for L*, a* and b*"};
     const auto at = static_cast<std::size_t>(labLIndex);
-    return CIELab{measuredValue(row[at], commaIsDecimalPoint, defaults.L),
-                  measuredValue(row[at + 1], commaIsDecimalPoint, defaults.a),
-                  measuredValue(row[at + 2], commaIsDecimalPoint, defaults.b)};
+    constexpr const char* names[] = {"L*", "a*", "b*"};
+    double values[3] = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto value = measuredValue(row[at + i], commaIsDecimalPoint);
+        if (!value)
+            return {std::nullopt, "has the " + std::string(names[i]) + " field " + quotedForMessage(row[at + i]) +
+                                      ", which is no number"};
+        values[i] = *value;
+    }
+    return {CIELab{values[0], values[1], values[2]}, {}};
 }
 
-std::optional<Rows> dataRows(const std::vector<std::string>& lines, const Rows& rows, long long count) {
-    if (count < 1) return Rows{};
-    const auto begin = beginDataLineIndex(lines);
-    if (!begin) return std::nullopt;
-    const std::size_t first = *begin + 1;
-    const std::size_t available = rows.size() > first ? rows.size() - first : 0;
-    if (static_cast<unsigned long long>(count) > available) return std::nullopt;
-    return Rows(rows.begin() + static_cast<std::ptrdiff_t>(first),
-                rows.begin() + static_cast<std::ptrdiff_t>(first + static_cast<std::size_t>(count)));
-}
-
-std::optional<std::vector<CIELab>> labRows(const Rows& rows, int labLIndex) {
+std::optional<std::vector<CIELab>> labValues(const Rows& rows, int labLIndex, bool commaIsDecimalPoint) {
     std::vector<CIELab> labs;
     labs.reserve(rows.size());
-    for (const auto& row : rows) {
-        auto lab = labRow(row, labLIndex, CIELab{1.0, 0.0, 0.0}, true);
-        if (!lab) return std::nullopt;
-        labs.push_back(*lab);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        auto reading = readLabRow(rows[r], labLIndex, commaIsDecimalPoint);
+        if (!reading.lab) {
+            platform::devLog("Measurement " + std::to_string(r + 1) + " " + reading.problem +
+                             "; the file is not read.");
+            return std::nullopt;
+        }
+        labs.push_back(*reading.lab);
     }
     return labs;
 }
+
+std::optional<Rows> dataRows(const std::vector<std::string>& lines, const Rows& rows, long long count) {
+    const auto begin = beginDataLineIndex(lines);
+    if (!begin) {
+        platform::devLog("The file has no BEGIN_DATA line.");
+        return std::nullopt;
+    }
+    Rows data;
+    for (std::size_t i = *begin + 1; i < lines.size() && i < rows.size() && !lineBeginsWith(lines[i], endData); ++i)
+        if (!isBlankLine(lines[i])) data.push_back(rows[i]);
+    if (count < 1 || static_cast<unsigned long long>(count) != data.size()) {
+        platform::devLog("NUMBER_OF_SETS gives " + std::to_string(count) + " rows, but " + std::to_string(data.size()) +
+                         " data rows follow BEGIN_DATA.");
+        return std::nullopt;
+    }
+    return data;
+}
+
+std::optional<std::vector<CIELab>> labRows(const Rows& rows, int labLIndex) { return labValues(rows, labLIndex, true); }
 
 void sortByThirdFieldDescending(Rows& rows) {
     auto key = [](const std::vector<std::string>& row) {

@@ -18,6 +18,7 @@ inline constexpr std::string_view numberOfFields = "NUMBER_OF_FIELDS";
 inline constexpr std::string_view beginDataFormat = "BEGIN_DATA_FORMAT";
 inline constexpr std::string_view numberOfSets = "NUMBER_OF_SETS";
 inline constexpr std::string_view beginData = "BEGIN_DATA";
+inline constexpr std::string_view endData = "END_DATA";
 
 bool lineBeginsWith(std::string_view line, std::string_view keyword);
 
@@ -48,23 +49,36 @@ int fieldIndex(const std::vector<std::string>& fields, std::string_view name);
 // a C-locale number; nothing otherwise.
 std::optional<double> realValue(std::string_view field, bool commaIsDecimalPoint);
 
-// A measured value: the field's number, or `fallback` when the field holds no
-// number. Text that spells a number no measurement can have ("nan", "inf", a
-// magnitude beyond the range of doubles) reads as NaN rather than the
-// fallback, so that the load is refused instead of taking a made-up value.
-double measuredValue(std::string_view field, bool commaIsDecimalPoint, double fallback);
+// A measured value: the field's number (realValue). Text that spells a
+// number no measurement can have ("nan", "inf", a magnitude beyond the range
+// of doubles) reads as NaN, which the load refuses as meaningless. Nothing
+// when the field holds no number at all ("n/a", "--", a NUL inside the
+// digits, an empty field): no value is made up for it.
+std::optional<double> measuredValue(std::string_view field, bool commaIsDecimalPoint);
 
-// L*, a*, b* from the fields at labLIndex, +1, +2 (measuredValue with the
-// defaults). Nothing when the row is too short.
-std::optional<CIELab> labRow(const std::vector<std::string>& row, int labLIndex, const CIELab& defaults,
-                             bool commaIsDecimalPoint);
+// The Lab value of one row, or why the row gives none.
+struct LabReading {
+    std::optional<CIELab> lab;
+    std::string problem; // when there is no lab: the row is too short, or which field does not read
+};
 
-// The `count` split rows after the BEGIN_DATA line; nothing when the file has
-// no BEGIN_DATA line or fewer rows than that.
+// L*, a*, b* from the fields at labLIndex, +1, +2 (measuredValue of each).
+LabReading readLabRow(const std::vector<std::string>& row, int labLIndex, bool commaIsDecimalPoint);
+
+// The Lab values of the rows, in order; nothing when a row gives none, with
+// the reason, naming the measurement by its place among the rows, in the
+// developer's log.
+std::optional<std::vector<CIELab>> labValues(const Rows& rows, int labLIndex, bool commaIsDecimalPoint);
+
+// The data rows: the split rows between the BEGIN_DATA line and the END_DATA
+// line (or the end of the text), blank rows left out. Nothing, with the
+// reason in the developer's log, when the file has no BEGIN_DATA line or
+// when `count` (the file's NUMBER_OF_SETS) is not the number of those rows:
+// a count that disagrees with the table leaves it unclear which rows are the
+// wedge.
 std::optional<Rows> dataRows(const std::vector<std::string>& lines, const Rows& rows, long long count);
 
-// The rows as Lab rows (defaults L* 1.0, a* 0.0, b* 0.0); nothing when a row
-// is too short.
+// The rows as Lab rows, decimal commas read as points (labValues).
 std::optional<std::vector<CIELab>> labRows(const Rows& rows, int labLIndex);
 
 // Stable sort by the third field as a number, greatest first; rows whose third

@@ -6,6 +6,8 @@
 
 #include "app/curves/CgatsKeywords.h"
 #include "app/curves/FieldSplitting.h"
+#include "app/curves/MessageText.h"
+#include "platform/Log.h"
 
 namespace curves {
 
@@ -13,20 +15,20 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-const CIELab columnDefaults{50.0, 0.0, 0.0};
+// Rows [first, end) without the blank ones.
+Rows nonBlankRows(const Rows& rows, std::size_t first, std::size_t end) {
+    Rows kept;
+    for (std::size_t r = first; r < end && r < rows.size(); ++r)
+        if (!isBlankRow(rows[r])) kept.push_back(rows[r]);
+    return kept;
+}
 
 // The Lab values of rows [first, end), blank rows skipped. Nothing when a row
-// is too short for the Lab columns.
+// is too short for the Lab columns or a Lab field is no number (the reason
+// in the developer's log).
 std::optional<std::vector<CIELab>> labColumns(const Rows& rows, std::size_t first, std::size_t end, int labLIndex,
                                               bool commaIsDecimalPoint) {
-    std::vector<CIELab> labs;
-    for (std::size_t r = first; r < end && r < rows.size(); ++r) {
-        if (isBlankRow(rows[r])) continue;
-        auto lab = cgats::labRow(rows[r], labLIndex, columnDefaults, commaIsDecimalPoint);
-        if (!lab) return std::nullopt;
-        labs.push_back(*lab);
-    }
-    return labs;
+    return cgats::labValues(nonBlankRows(rows, first, end), labLIndex, commaIsDecimalPoint);
 }
 
 Rows splitEach(const std::vector<std::string>& lines, std::vector<std::string> (*split)(std::string_view)) {
@@ -44,12 +46,17 @@ double MiscMeasurementDataFile::lightnessOfDensity(double density) {
     return (841.0 / 108.0 * Y + 4.0 / 29.0) * 116 - 16;
 }
 
-std::vector<double> MiscMeasurementDataFile::singleColumnValues(std::size_t firstRow) const {
+std::optional<std::vector<double>> MiscMeasurementDataFile::singleColumnValues(std::size_t firstRow) const {
     std::vector<double> values;
-    const auto& rows = measurementData2DArray;
-    for (std::size_t r = firstRow; r < rows.size(); ++r) {
-        if (isBlankRow(rows[r])) continue;
-        values.push_back(cgats::measuredValue(rows[r][0], true, 0.02));
+    const auto rows = nonBlankRows(measurementData2DArray, firstRow, measurementData2DArray.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const auto value = cgats::measuredValue(rows[r][0], true);
+        if (!value) {
+            platform::devLog("Measurement " + std::to_string(r + 1) + " is " + quotedForMessage(rows[r][0]) +
+                             ", which is no number; the file is not read.");
+            return std::nullopt;
+        }
+        values.push_back(*value);
     }
     return values;
 }
@@ -82,12 +89,11 @@ bool MiscMeasurementDataFile::parseMeasurements() {
         auto labs = labColumns(rows, 1, rows.size(), 0, false);
         if (!labs) return false;
         parsed = std::move(*labs);
-    } else if (labHeader) {
-        temp = singleColumnValues(1);
-        parsed = lightnessList(temp);
-    } else if (densityHeader) {
-        temp = singleColumnValues(1);
-        parsed = densityList(temp);
+    } else if (labHeader || densityHeader) {
+        auto values = singleColumnValues(1);
+        if (!values) return false;
+        temp = std::move(*values);
+        parsed = labHeader ? lightnessList(temp) : densityList(temp);
     } else if (severalColumns) {
         auto labs = labColumns(rows, 0, rows.size(), 0, true);
         if (!labs) return false;
@@ -95,8 +101,9 @@ bool MiscMeasurementDataFile::parseMeasurements() {
     } else {
         // A headerless column: its first line is a value too. A spread of more
         // than 4 between the first and last value means L*, else densities.
-        temp = singleColumnValues(0);
-        if (temp.empty()) return false;
+        auto values = singleColumnValues(0);
+        if (!values || values->empty()) return false;
+        temp = std::move(*values);
         parsed = std::fabs(temp.front() - temp.back()) > 4 ? lightnessList(temp) : densityList(temp);
     }
     finishWithCommonTail(std::move(parsed));
@@ -158,24 +165,48 @@ std::vector<std::vector<std::string>> DataToolCIELabFile::splitRows(const std::v
 
 bool DataToolCIELabFile::parseMeasurements() {
     labLIndex = 1;
-    const auto rows = rowsWithField(measurementData2DArray, 1, 1);
+    auto rows = rowsWithField(measurementData2DArray, 1, 1);
+    const auto positions = grayPositions(rows);
+    if (!positions) return false;
     auto labs = labColumns(rows, 0, rows.size(), labLIndex, false);
     if (!labs) return false;
-    finishWithCommonTail(std::move(*labs), grayPositions(rows));
+    finishWithCommonTail(std::move(*labs), *positions);
     return true;
 }
 
-std::vector<double> DataToolCIELabFile::grayPositions(const std::vector<std::vector<std::string>>& rows) const {
+std::optional<std::vector<double>> DataToolCIELabFile::grayPositions(Rows& rows) const {
     // The GRAY column is the input value each patch was printed at; a tab-
-    // separated file may write it with a decimal comma. One value that does
-    // not read makes the column no guide, and the steps count as even.
+    // separated file may write it with a decimal comma. A row whose GRAY
+    // value does not read cannot be placed on the wedge, so it is left out,
+    // as an unreadable patch of a colour chart is: counting every row as an
+    // even step instead would misplace all the others.
     std::vector<double> positions;
-    for (const auto& row : rows) {
-        if (isBlankRow(row)) continue;
-        const auto value = cgats::realValue(row[0], !isCSV);
-        if (!value) return {};
-        positions.push_back(*value);
+    Rows placed;
+    std::string unplaced;
+    std::size_t unplacedCount = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (const auto value = cgats::realValue(rows[r][0], !isCSV)) {
+            positions.push_back(*value);
+            placed.push_back(std::move(rows[r]));
+            continue;
+        }
+        constexpr std::size_t named = 10;
+        if (++unplacedCount <= named)
+            unplaced += std::string(unplacedCount > 1 ? ", " : "") + "measurement " + std::to_string(r + 1) + " (" +
+                        quotedForMessage(rows[r][0]) + ")";
+        else if (unplacedCount == named + 1)
+            unplaced += ", ...";
     }
+    if (unplacedCount > 0)
+        platform::devLog("The GRAY value of " + std::to_string(unplacedCount) + " of the " +
+                         std::to_string(rows.size()) +
+                         " rows does not read as a number; those rows are left out: " + unplaced + ".");
+    if (placed.size() < 2) {
+        platform::devLog(std::to_string(placed.size()) + " of the " + std::to_string(rows.size()) +
+                         " rows have a GRAY value that reads; at least two are needed.");
+        return std::nullopt;
+    }
+    rows = std::move(placed);
     return positions;
 }
 

@@ -7,9 +7,9 @@ namespace curves {
 
 // Readers of measurement files without keyword structure: the Lab values
 // stand in fixed columns (labLIndex, +1, +2) after a fixed number of header
-// lines. Fields are trimmed, blank lines are skipped, and a row too short for
-// the Lab columns fails the load. A Lab field that is no number reads as
-// L* 50.0, a* 0.0, b* 0.0.
+// lines. Fields are trimmed and blank lines are skipped. A row too short for
+// the Lab columns, or a Lab field that is no number, fails the load with the
+// reason in the developer's log: no value is made up for a field.
 
 // Headerless Lab or density columns, or a column file headed "L*" or
 // "Density" (kinds "SpyderPrint File" and "miscWithHeader").
@@ -25,7 +25,9 @@ protected:
     bool parseMeasurements() override;
 
 private:
-    std::vector<double> singleColumnValues(std::size_t firstRow) const;
+    // The first field of every non-blank row from firstRow on; nothing when
+    // one is no number (the reason in the developer's log).
+    std::optional<std::vector<double>> singleColumnValues(std::size_t firstRow) const;
 };
 
 // "QTR-Linearize-Data" output: three header lines and six closing lines
@@ -60,7 +62,8 @@ protected:
 // Data-tool export headed "GRAY": fields 1, 2, 3 hold L*, a*, b*; split at
 // commas when the file is comma-separated. Field 0, the GRAY value, is the
 // input position of each patch: unevenly spaced positions are resampled by
-// where they lie (MeasurementData::finishWithCommonTail).
+// where they lie (MeasurementData::finishWithCommonTail). A row whose GRAY
+// value does not read is left out.
 class DataToolCIELabFile : public MeasurementData {
 public:
     DataToolCIELabFile(std::optional<std::vector<std::string>> lines, bool linearizing, bool commaSeparated)
@@ -74,7 +77,10 @@ protected:
     bool parseMeasurements() override;
 
 private:
-    std::vector<double> grayPositions(const std::vector<std::vector<std::string>>& rows) const;
+    // The GRAY value of each row, the rows whose value does not read left
+    // out of `rows` (and named in the developer's log). Nothing when fewer
+    // than two rows are left.
+    std::optional<std::vector<double>> grayPositions(std::vector<std::vector<std::string>>& rows) const;
 };
 
 // Comma-separated ColorMunki export: recognised, but no reading is defined

@@ -44,9 +44,11 @@ public:
 
     // Parses the lines (quadtext::parse). A header that is not one of the
     // eight known ones ("false" is printed), notes without a channel line, a
-    // channel of more or fewer than 256 values, text after the last channel,
-    // or text that ends before every channel is complete fail with an alert
-    // that says why and leave this object as it was.
+    // channel of more or fewer than 256 values, a value line that is no
+    // number from 0 to 65535 (named with its line), text after the last
+    // channel, or text that ends before every channel is complete fail with
+    // an alert that says why and leave this object as it was. Blanks after
+    // the header and channel lines are ignored.
     bool load(const std::vector<std::string>& lines);
 
     bool isKnownHeader() const;

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "app/curves/MessageText.h"
 #include "platform/NumberText.h"
 
 namespace curves::quadtext {
@@ -62,18 +63,39 @@ struct HeaderAndNotes {
 struct Channel {
     std::string name;
     std::vector<double> values;
-    std::size_t nameLine = 0; // 0-based index of the name line
+    std::size_t nameLine = 0;                   // 0-based index of the name line
+    std::optional<std::size_t> unreadableValue; // index of the first value line that is no quad value
 };
 
-bool isBlank(std::string_view line) { return line.find_first_not_of(" \t\v\f") == std::string_view::npos; }
+constexpr std::string_view blanks = " \t\v\f";
+
+bool isBlank(std::string_view line) { return line.find_first_not_of(blanks) == std::string_view::npos; }
+
+// The line without the blanks after its text: editors leave them after a
+// header or channel line, and they say nothing.
+std::string_view withoutTrailingBlanks(std::string_view line) {
+    const auto last = line.find_last_not_of(blanks);
+    return last == std::string_view::npos ? std::string_view() : line.substr(0, last + 1);
+}
+
+std::string_view withoutSurroundingBlanks(std::string_view line) {
+    const auto first = line.find_first_not_of(blanks);
+    return first == std::string_view::npos ? std::string_view() : withoutTrailingBlanks(line.substr(first));
+}
+
+// A value line read as a quad value: a C-locale number from 0 to 65535,
+// blanks around it ignored. Nothing for anything else, so that no value is
+// made up: a curve built on a guessed value would ink where the file did not.
+std::optional<double> quadValue(std::string_view line) {
+    const auto value = platform::parseFiniteDouble(withoutSurroundingBlanks(line));
+    if (!value || *value < 0 || *value > maximumValue) return std::nullopt;
+    return value;
+}
 
 // Whether the line, blanks around it ignored, is a number: where a channel
 // line belongs, that is one value too many.
 bool isNumberLine(std::string_view line) {
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return false;
-    const auto last = line.find_last_not_of(" \t");
-    return platform::parseFiniteDouble(line.substr(first, last - first + 1)).has_value();
+    return platform::parseFiniteDouble(withoutSurroundingBlanks(line)).has_value();
 }
 
 // Reads the parts of a .quad file front to back. Each read takes a whole part
@@ -97,7 +119,7 @@ public:
         std::size_t marker = next_ + 1;
         while (marker < lines_.size() && !isChannelMarker(lines_[marker])) ++marker;
         if (marker == lines_.size()) return std::nullopt;
-        HeaderAndNotes part{lines_[next_], {}};
+        HeaderAndNotes part{std::string(withoutTrailingBlanks(lines_[next_])), {}};
         std::string notes;
         for (std::size_t i = next_ + 1; i < marker; ++i) {
             if (i > next_ + 1) notes += '\n';
@@ -108,17 +130,20 @@ public:
         return part;
     }
 
-    // One channel: its name line and the value lines after it, up to
-    // channelLength of them; a channel line among them ends the channel
-    // early (the caller sees fewer values). Nothing when the text ends first.
+    // One channel: its name line (trailing blanks dropped) and the value
+    // lines after it, up to channelLength of them; a channel line among them
+    // ends the channel early (the caller sees fewer values), and the first
+    // line that is no quad value is noted. Nothing when the text ends first.
     std::optional<Channel> readChannel() {
         if (next_ >= end_) return std::nullopt;
-        Channel channel{lines_[next_], {}, next_};
+        Channel channel{std::string(withoutTrailingBlanks(lines_[next_])), {}, next_, std::nullopt};
         channel.values.reserve(channelLength);
         std::size_t at = next_ + 1;
         for (; at < end_ && channel.values.size() < channelLength; ++at) {
             if (looksLikeChannelLine(lines_[at])) break;
-            channel.values.push_back(platform::parseFiniteDouble(lines_[at]).value_or(0.0));
+            const auto value = quadValue(lines_[at]);
+            if (!value && !channel.unreadableValue) channel.unreadableValue = at;
+            channel.values.push_back(value.value_or(0.0));
         }
         if (channel.values.size() < channelLength && at == end_) return std::nullopt;
         next_ = at;
@@ -157,12 +182,14 @@ std::vector<std::string> linesFromText(std::string_view text) {
 }
 
 int inkCountOfHeader(std::string_view headerLine) {
+    headerLine = withoutTrailingBlanks(headerLine);
     for (const auto& header : knownHeaders)
         if (header.line == headerLine) return header.inks;
     return 0;
 }
 
 bool isChannelMarker(std::string_view line) {
+    line = withoutTrailingBlanks(line);
     for (const auto marker : channelMarkers)
         if (marker == line) return true;
     return false;
@@ -170,6 +197,7 @@ bool isChannelMarker(std::string_view line) {
 
 bool looksLikeChannelLine(std::string_view line) {
     if (line.starts_with('#')) return true;
+    line = withoutTrailingBlanks(line);
     constexpr std::string_view curve = "curve";
     if (line.size() < curve.size()) return false;
     const auto end = line.substr(line.size() - curve.size());
@@ -199,6 +227,12 @@ ParseResult parse(const std::vector<std::string>& lines) {
                                                       " holds a value where the next channel line belongs)."};
         auto channel = reader.readChannel();
         if (!channel) return endsEarly();
+        if (channel->unreadableValue)
+            return ParseError{Fault::unreadableValue,
+                              "Line " + std::to_string(*channel->unreadableValue + 1) + " holds " +
+                                  quotedForMessage(reader.line(*channel->unreadableValue)) +
+                                  " where a value of the channel \"" + channel->name +
+                                  "\" belongs; values are numbers from 0 to " + std::to_string(maximumValue) + "."};
         if (channel->values.size() < channelLength)
             return ParseError{Fault::shortChannel,
                               "The channel \"" + channel->name + "\" has " + std::to_string(channel->values.size()) +
@@ -225,7 +259,7 @@ std::string notesBlock(const std::optional<std::string>& notes) {
 
 std::string valueText(double value) {
     if (std::isnan(value) || value <= 0) return "0";
-    if (value >= 65535) return "65535";
+    if (value >= maximumValue) return std::to_string(maximumValue);
     return std::to_string(static_cast<long>(std::trunc(value)));
 }
 

@@ -84,10 +84,27 @@ std::string fromUtf16(std::string_view bytes, bool littleEndian) {
     return out;
 }
 
-std::string fromLatin1(std::string_view bytes) {
+void appendLatin1(std::string& out, std::string_view bytes) {
+    for (const char c : bytes) appendUtf8(out, static_cast<unsigned char>(c));
+}
+
+// Each line in its own encoding: UTF-8 where the line is valid UTF-8, Latin-1
+// where it is not. One stray Latin-1 byte (a degree sign typed in an old
+// editor) then leaves the other lines' UTF-8 letters as they were, so that
+// text saved again is the text that was read. Line ends are never part of a
+// UTF-8 sequence, so splitting after them cuts no character.
+std::string fromUtf8OrLatin1ByLine(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) appendUtf8(out, static_cast<unsigned char>(c));
+    while (!bytes.empty()) {
+        const auto end = bytes.find_first_of("\r\n");
+        const auto line = bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
+        if (isValidUtf8(line))
+            out += line;
+        else
+            appendLatin1(out, line);
+        bytes.remove_prefix(line.size());
+    }
     return out;
 }
 
@@ -111,7 +128,8 @@ DecodedText decodeText(std::string_view bytes) {
     // Neither mark can begin UTF-8 text, so valid UTF-8 never gets here.
     if (bytes.starts_with("\xFF\xFE")) return {fromUtf16(bytes.substr(2), true), TextEncoding::utf16LittleEndian};
     if (bytes.starts_with("\xFE\xFF")) return {fromUtf16(bytes.substr(2), false), TextEncoding::utf16BigEndian};
-    return {fromLatin1(bytes), TextEncoding::latin1};
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return {fromUtf8OrLatin1ByLine(bytes), TextEncoding::latin1};
 }
 
 } // namespace curves

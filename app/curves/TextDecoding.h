@@ -21,10 +21,12 @@ struct DecodedText {
 
 // The text of a file's bytes, as UTF-8. Valid UTF-8 stands as it is. Other
 // bytes are read as UTF-16 when they begin with its byte-order mark (either
-// byte order), and otherwise as Latin-1, the encoding of older measuring
-// programs; every byte is a Latin-1 character, so nothing is refused. Broken
-// UTF-16 (a lone surrogate, an odd last byte) becomes U+FFFD. A byte-order
-// mark at the start is dropped in every encoding.
+// byte order), and otherwise line by line: a line that is valid UTF-8 stands
+// as it is, any other line is read as Latin-1, the encoding of older
+// measuring programs (the result's encoding is then latin1). Every byte is a
+// Latin-1 character, so nothing is refused. Broken UTF-16 (a lone surrogate,
+// an odd last byte) becomes U+FFFD. A byte-order mark at the start is dropped
+// in every encoding.
 DecodedText decodeText(std::string_view bytes);
 
 } // namespace curves

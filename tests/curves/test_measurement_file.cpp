@@ -127,6 +127,15 @@ TEST_F(MeasurementFileTest, Latin1AndBrokenUtf16DecodeToUtf8) {
          "\xEF\xBF\xBD"
          "A"},
         {"utf-16 odd last byte", std::string("\xFE\xFF\x00\x41\x42", 5), "A\xEF\xBF\xBD"},
+        // Line by line: one stray Latin-1 byte leaves the UTF-8 lines as they are.
+        {"utf-8 lines beside a latin-1 line",
+         "Hahnem\xC3\xBChle\n21\xB0"
+         "C\r\nPapier \xC3\xA9t\xC3\xA9\n",
+         "Hahnem\xC3\xBChle\n21\xC2\xB0"
+         "C\r\nPapier \xC3\xA9t\xC3\xA9\n"},
+        {"old Macintosh line ends", "\xC3\xBC\r\xB0\r\xC3\xA9", "\xC3\xBC\r\xC2\xB0\r\xC3\xA9"},
+        {"a byte-order mark before a latin-1 line", "\xEF\xBB\xBF\xC3\xBC\n\xB0", "\xC3\xBC\n\xC2\xB0"},
+        {"a latin-1 line without a line end", "\xC3\xBC\n\xE9", "\xC3\xBC\n\xC3\xA9"},
     };
     for (const auto& c : cases) {
         const auto decoded = decodeText(c.bytes);

@@ -58,6 +58,15 @@ std::string withValues(const std::string& header, int channel, int count) {
     return text;
 }
 
+// The same text with value `index` of channel `channel` written as `line`.
+std::string withValueLine(const std::string& header, int channel, int index, const std::string& line) {
+    auto lines = splitLinesOf(quadTextOf(header, {}, 4));
+    lines[2 + static_cast<std::size_t>(channel) * 257 + static_cast<std::size_t>(index)] = line;
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
+    return text;
+}
+
 std::shared_ptr<QuadDataFile> loaded(const std::string& text) {
     auto quad = std::make_shared<QuadDataFile>();
     quad->rawQuadData = quadtext::linesFromText(text);
@@ -100,27 +109,54 @@ TEST(QuadFile, LineEndsHeadersAndMarkers) {
     EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK,OR,GR"), 10);
     EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM"), 6);
     EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y,LC,LM,LK"), 7);
-    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y "), 0);
+    // Blanks after a header line say nothing.
+    EXPECT_EQ(quadtext::inkCountOfHeader("## QuadToneRIP K,C,M,Y \t"), 4);
+    EXPECT_EQ(quadtext::inkCountOfHeader(" ## QuadToneRIP K,C,M,Y"), 0);
     EXPECT_FALSE(quadtext::isChannelMarker("# k curve"));
 }
 
-TEST(QuadFile, ValueLinesParseWholeOrCountAsZero) {
-    platform::LogCapture log;
-    auto lines = quadtext::linesFromText(quadTextOf(header4, {}, 4));
-    lines[2] = "12.7";
-    lines[3] = " 12";
-    lines[4] = "12abc";
-    lines[5] = "";
-    lines[6] = "1e3";
-    QuadDataFile quad;
-    quad.rawQuadData = lines;
-    ASSERT_TRUE(quad.load(lines));
-    const auto& k = (*quad.inputQuadCurveArray)[0];
-    EXPECT_EQ(k[0], 12.7);
-    EXPECT_EQ(k[1], 0);
-    EXPECT_EQ(k[2], 0);
-    EXPECT_EQ(k[3], 0);
-    EXPECT_EQ(k[4], 1000);
+// A value line is a number from 0 to 65535, blanks around it ignored; any
+// other line where a value belongs refuses the file (it counted as 0, or as
+// itself when out of range).
+TEST(QuadFile, ValueLinesReadAsQuadValuesOrRefuseTheFile) {
+    const struct {
+        std::string line;
+        std::optional<double> value; // nothing: the file is refused
+    } cases[] = {
+        {"12.7", 12.7},
+        {" 12", 12},
+        {"12 \t", 12},
+        {"1e3", 1000},
+        {"0", 0},
+        {"65535", 65535},
+        {"-0", 0},
+        {"-5", {}},
+        {"70000", {}},
+        {"65535.5", {}},
+        {"1e308", {}},
+        {"nan", {}},
+        {"inf", {}},
+        {"-inf", {}},
+        {"12abc", {}},
+        {"", {}},
+        {" ", {}},
+        {"0x10", {}},
+        {"1,5", {}},
+        {std::string("12\0", 3), {}},
+        {std::string("\0", 1), {}},
+    };
+    for (const auto& c : cases) {
+        platform::ScriptedServices services;
+        platform::LogCapture log;
+        auto lines = quadtext::linesFromText(quadTextOf(header4, {}, 4));
+        lines[2] = c.line;
+        QuadDataFile quad;
+        EXPECT_EQ(quad.load(lines), c.value.has_value()) << c.line;
+        if (c.value) {
+            EXPECT_EQ((*quad.inputQuadCurveArray)[0][0], *c.value) << c.line;
+        }
+        EXPECT_EQ(services.alerts->shown.size(), c.value ? 0u : 1u) << c.line;
+    }
 }
 
 // The failures a user must hear about; the object keeps what it had.
@@ -131,7 +167,7 @@ TEST(QuadFile, FailedLoadsSaySoAndKeepThePreviousCurves) {
     ASSERT_TRUE(quad.load(quadtext::linesFromText(quadTextOf(header4, {"# first"}, 4))));
     const auto before = quad.inputQuadCurveArray;
 
-    EXPECT_FALSE(quad.load(quadtext::linesFromText(quadTextOf(header4 + " ", {}, 4))));
+    EXPECT_FALSE(quad.load(quadtext::linesFromText(quadTextOf(header4 + ",Q", {}, 4))));
     EXPECT_TRUE(log.standardOutputContains("false"));
     auto truncated = quadTextOf(header8, {}, 8);
     truncated.resize(truncated.size() / 2);
@@ -168,7 +204,12 @@ TEST(QuadText, ParsesWholeFilesOrNamesTheFault) {
     } cases[] = {
         {"four channels", quadTextOf(header4, {"# n"}, 4), std::nullopt},
         {"eight channels, no notes", quadTextOf(header8, {}, 8), std::nullopt},
-        {"header with a trailing blank", quadTextOf(header4 + " ", {}, 4), Fault::unknownHeader},
+        {"header with a trailing blank", quadTextOf(header4 + " ", {}, 4), std::nullopt},
+        {"header with a leading blank", quadTextOf(" " + header4, {}, 4), Fault::unknownHeader},
+        {"first channel line with trailing blanks", quadTextOf(header4, {"# n"}, 4, "# K curve \t"), std::nullopt},
+        {"a value that is no number", withValueLine(header4, 1, 9, "n/a"), Fault::unreadableValue},
+        {"a value beyond 65535", withValueLine(header4, 2, 0, "70000"), Fault::unreadableValue},
+        {"a negative value in the last channel", withValueLine(header4, 3, 255, "-5"), Fault::unreadableValue},
         {"no text", "", Fault::unknownHeader},
         {"notes only", header4 + "\n# only notes\n# more", Fault::noChannelLine},
         {"half the channels", halfTheChannels, Fault::endsEarly},

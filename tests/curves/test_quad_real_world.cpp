@@ -10,6 +10,7 @@
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/support/scratch_files.h"
+#include "tests/support/shared_test_data.h"
 
 namespace curves {
 
@@ -32,6 +33,68 @@ std::string utf16(const std::string& ascii, bool littleEndian) {
     std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
     for (const char c : ascii) bytes += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
     return bytes;
+}
+
+// The .quad texts the tests below spoil: one made here, and the real
+// eight-ink file when the shared test data is there.
+struct QuadBase {
+    const char* name;
+    std::string text;
+};
+
+std::vector<QuadBase> quadBases() {
+    std::vector<QuadBase> bases{{"made", quadText()}};
+    const auto real = test_support::sharedTestFile("quad/k-only-8ink-lowercase-labels.quad");
+    if (std::filesystem::exists(real))
+        bases.push_back({"k-only-8ink-lowercase-labels.quad", test_support::readBytes(real)});
+    return bases;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (const char c : text) {
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    }
+    return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
+    return text;
+}
+
+// Index of the line of value `index` of channel `channel`.
+std::size_t valueLine(const std::vector<std::string>& lines, std::size_t channel, std::size_t index) {
+    std::size_t first = 1;
+    while (!quadtext::isChannelMarker(lines[first])) ++first;
+    return first + channel * 257 + 1 + index;
+}
+
+// Opens the bytes as a file and loads them into a .quad that holds other
+// curves; answers whether the load took.
+struct OpenedQuad {
+    bool loaded = false;
+    QuadDataFile quad;
+    quadtext::Curves previous;
+};
+
+OpenedQuad openOver(const test_support::ScratchDirectory& dir, const std::string& bytes) {
+    OpenedQuad result;
+    std::string before = "## QuadToneRIP K,C,M,Y\n# K Curve";
+    for (int ink = 0; ink < 4; ++ink) {
+        if (ink > 0) before += "\n# X Curve";
+        for (int i = 0; i < 256; ++i) before += "\n" + std::to_string(ink == 0 ? i * 100 : 0);
+    }
+    EXPECT_TRUE(result.quad.load(quadtext::linesFromText(before)));
+    result.previous = *result.quad.inputQuadCurveArray;
+    test_support::writeBytes(dir.file("spoilt.quad"), bytes);
+    const auto opened = QuadDataFile::openQuadFile(dir.file("spoilt.quad"));
+    result.loaded = opened && result.quad.load(opened->rawQuadData);
+    return result;
 }
 
 std::vector<double> expectedChannel(int c) {
@@ -117,6 +180,112 @@ TEST(QuadRealWorld, Latin1NotesReadAsTheirLetters) {
     ASSERT_TRUE(quad && quad->load(quad->rawQuadData));
     EXPECT_EQ(quad->quadNotes, "Printer: \xC3\xA9t\xC3\xA9");
     EXPECT_TRUE(log.devLogContains("latin1.quad is not UTF-8; read as Latin-1"));
+}
+
+} // namespace curves
+
+namespace curves {
+
+// A value line that is no quad value (a number from 0 to 65535) refuses the
+// file with the .quad alert naming the line and the value, and the curves
+// loaded before stay; such values were taken as they stood or as 0, and the
+// curves written later followed them.
+TEST(QuadRealWorld, ValuesThatAreNoQuadValueRefuseTheFileNamingTheLineAndTheValue) {
+    const struct {
+        std::string value;
+        const char* shown;
+    } values[] = {
+        {"-5", "\"-5\""},
+        {"70000", "\"70000\""},
+        {"1e308", "\"1e308\""},
+        {"nan", "\"nan\""},
+        {"inf", "\"inf\""},
+        {"12abc", "\"12abc\""},
+        {std::string("12\0", 3), "\"12\\x00\""},
+        {"", "\"\""},
+    };
+    for (const auto& base : quadBases()) {
+        const auto lines = linesOf(base.text);
+        for (const auto& v : values) {
+            SCOPED_TRACE(std::string(base.name) + ": " + v.shown);
+            test_support::ScratchDirectory dir;
+            platform::ScriptedServices services;
+            platform::LogCapture log;
+            auto spoilt = lines;
+            const auto at = valueLine(spoilt, 2, 40);
+            spoilt[at] = v.value;
+            const auto opened = openOver(dir, joined(spoilt));
+            EXPECT_FALSE(opened.loaded);
+            ASSERT_EQ(services.alerts->shown.size(), 1u);
+            EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Load Quad File");
+            const auto& reason = services.alerts->shown[0].informativeText;
+            EXPECT_NE(reason.find("Line " + std::to_string(at + 1) + " holds " + v.shown), std::string::npos) << reason;
+            EXPECT_EQ(reason.find('\0'), std::string::npos);
+            EXPECT_EQ(*opened.quad.inputQuadCurveArray, opened.previous);
+            EXPECT_EQ(opened.quad.numInks, 4);
+        }
+    }
+}
+
+// Blanks after the header line or a channel line (spaces or tabs an editor
+// left) are ignored: the file loads as it would without them, and is written
+// back without them. They refused the file.
+TEST(QuadRealWorld, BlanksAfterTheHeaderAndChannelLinesAreIgnored) {
+    for (const auto& base : quadBases()) {
+        for (const std::string blanks : {" ", "\t", "  \t "}) {
+            SCOPED_TRACE(std::string(base.name) + ": \"" + blanks + "\"");
+            test_support::ScratchDirectory dir;
+            platform::ScriptedServices services;
+            platform::LogCapture log;
+            QuadDataFile clean;
+            ASSERT_TRUE(clean.load(quadtext::linesFromText(base.text)));
+            auto lines = linesOf(base.text);
+            lines[0] += blanks;
+            for (std::size_t c = 0; c < clean.inkList.size(); ++c) lines[valueLine(lines, c, 0) - 1] += blanks;
+            const auto opened = openOver(dir, joined(lines));
+            ASSERT_TRUE(opened.loaded);
+            EXPECT_EQ(opened.quad.inputQuadCurveArray, clean.inputQuadCurveArray);
+            EXPECT_EQ(opened.quad.inkList, clean.inkList);
+            EXPECT_EQ(opened.quad.printerInfo, clean.printerInfo);
+            EXPECT_EQ(opened.quad.quadNotes, clean.quadNotes);
+            EXPECT_EQ(opened.quad.quadText(*opened.quad.inputQuadCurveArray),
+                      clean.quadText(*clean.inputQuadCurveArray));
+            EXPECT_TRUE(services.alerts->shown.empty());
+        }
+    }
+}
+
+// A file read as Latin-1 because of one stray byte keeps its valid UTF-8
+// notes: the save writes back the letters that were read ("Hahnem\u00fchle"
+// had become "Hahnem\u00c3\u00bchle"), and the stray byte as its Latin-1 letter.
+TEST(QuadRealWorld, Utf8NotesSurviveAStrayLatin1ByteThroughASave) {
+    const std::string paper = "# Paper: Hahnem\xC3\xBChle Photo Rag";
+    const std::string temperature = "# Room at 21\xB0"
+                                    "C";
+    for (const auto& base : quadBases()) {
+        SCOPED_TRACE(base.name);
+        test_support::ScratchDirectory dir;
+        platform::ScriptedServices services;
+        platform::LogCapture log;
+        auto lines = linesOf(base.text);
+        lines.insert(lines.begin() + 1, {paper, temperature});
+        const auto opened = openOver(dir, joined(lines));
+        ASSERT_TRUE(opened.loaded);
+        EXPECT_TRUE(log.devLogContains("spoilt.quad is not UTF-8; read as Latin-1"));
+
+        services.savePanel->answers.push_back(dir.file("saved.quad"));
+        QuadDataFile::saveQuadText(opened.quad.quadText(*opened.quad.inputQuadCurveArray));
+        const auto saved = linesOf(test_support::readBytes(dir.file("saved.quad")));
+        ASSERT_GE(saved.size(), 3u);
+        EXPECT_EQ(saved[1], paper);
+        EXPECT_EQ(saved[2], "# Room at 21\xC2\xB0"
+                            "C");
+        // Everything else as the same file all in UTF-8 saves it.
+        lines[2] = saved[2];
+        QuadDataFile utf8;
+        ASSERT_TRUE(utf8.load(quadtext::linesFromText(joined(lines))));
+        EXPECT_EQ(test_support::readBytes(dir.file("saved.quad")), utf8.quadText(*utf8.inputQuadCurveArray));
+    }
 }
 
 } // namespace curves

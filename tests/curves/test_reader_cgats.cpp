@@ -4,6 +4,8 @@
 
 #include "app/curves/CgatsReaders.h"
 #include "measurement_helpers.h"
+#include "tests/support/scratch_files.h"
+#include "tests/support/shared_test_data.h"
 
 namespace curves {
 
@@ -51,25 +53,31 @@ TEST(CgatsReaderTest, ReadsTheLabColumnsWithDecimalCommas) {
     EXPECT_EQ(env.alertCount(), 0u);
 }
 
-TEST(CgatsReaderTest, FieldsThatAreNoNumberTakeTheDefaults) {
-    MeasurementTestEnvironment env;
-    auto rows = greyRows(21, false);
-    rows[3] = "4\t200\t81.5x\t-\t0.5";
-    rows[4] = "5\t190\tL\tn/a\t1e";
-    const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_G\tLAB_L\tLAB_A\tLAB_B"));
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.reader->measuredLab[3], (CIELab{1.0, 0, 0.5}));
-    EXPECT_EQ(loaded.reader->measuredLab[4], (CIELab{1.0, 0, 0}));
+// A Lab field that is no number (or empty) refuses the file, naming the
+// measurement and the field: no L* 1.0 is made up for it.
+TEST(CgatsReaderTest, FieldsThatAreNoNumberRefuseTheFile) {
+    const struct {
+        std::size_t row;
+        const char* text;
+        const char* logged;
+    } cases[] = {
+        {3, "4\t200\t81.5x\t-\t0.5", "Measurement 4 has the L* field \"81.5x\", which is no number"},
+        {4, "5\t190\t60\tn/a\t1e", "Measurement 5 has the a* field \"n/a\", which is no number"},
+        {6, "7\t160\t\t\t", "Measurement 7 has the L* field \"\", which is no number"},
+    };
+    for (const auto& c : cases) {
+        MeasurementTestEnvironment env;
+        auto rows = greyRows(21, false);
+        rows[c.row] = c.text;
+        const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_G\tLAB_L\tLAB_A\tLAB_B"));
+        EXPECT_FALSE(loaded.ok) << c.text;
+        EXPECT_EQ(env.alertCount(), 1u) << c.text;
+        EXPECT_TRUE(env.log.devLogContains(c.logged)) << c.text;
+    }
 }
 
-TEST(CgatsReaderTest, EmptyFieldsAndAnEmptySetCount) {
+TEST(CgatsReaderTest, AnEmptySetCount) {
     MeasurementTestEnvironment env;
-    auto rows = greyRows(21, false);
-    rows[6] = "7\t160\t\t\t";
-    const auto loaded = loadMeasurementText(cgatsText(rows, "", "SAMPLE_ID\tRGB_G\tLAB_L\tLAB_A\tLAB_B"));
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.reader->measuredLab[6], (CIELab{1.0, 0, 0}));
-
     // NUMBER_OF_SETS with nothing after its tab: no measurements, the alert.
     std::string text = cgatsText(greyRows(21, false));
     text.replace(text.find("NUMBER_OF_SETS\t21"), 17, "NUMBER_OF_SETS\t");
@@ -77,6 +85,80 @@ TEST(CgatsReaderTest, EmptyFieldsAndAnEmptySetCount) {
     EXPECT_FALSE(empty.ok);
     EXPECT_EQ(dynamic_cast<CgatsCIELab&>(*empty.reader).totalSamples, 0);
     EXPECT_EQ(env.alertCount(), 1u);
+}
+
+// NUMBER_OF_SETS must count the rows between BEGIN_DATA and END_DATA: a
+// count of 5 over 21 rows loaded the first five as the whole wedge. Every
+// CGATS-family reader refuses a count that disagrees, with the reason logged;
+// blank lines among the rows are no rows.
+TEST(CgatsReaderTest, ASetCountThatDisagreesWithTheRowsRefusesTheFile) {
+    const auto rows = greyRows(21, false);
+    std::string ti3 = "CTI3\n\nNUMBER_OF_FIELDS 5\nBEGIN_DATA_FORMAT\nSAMPLE_ID RGB_R LAB_L LAB_A LAB_B\n"
+                      "END_DATA_FORMAT\n\nNUMBER_OF_SETS 21\nBEGIN_DATA\n";
+    for (const auto& row : rows) ti3 += row + "\n";
+    ti3 += "END_DATA\n";
+    const auto cgats = cgatsText(rows);
+    const auto spyder = cgats.substr(cgats.find("BEGIN_DATA_FORMAT"));
+    const struct {
+        const char* name;
+        std::string text;
+        const char* file;
+    } formats[] = {{"CGATS", cgats, "w.txt"}, {"SpyderPrint CGATS", spyder, "w.txt"}, {"Argyll", ti3, "w.ti3"}};
+    const struct {
+        const char* sets;
+        bool loads;
+        const char* logged;
+    } counts[] = {
+        {"21", true, ""},
+        {"5", false, "NUMBER_OF_SETS gives 5 rows, but 21 data rows follow BEGIN_DATA."},
+        {"20", false, "NUMBER_OF_SETS gives 20 rows, but 21 data rows follow BEGIN_DATA."},
+        {"22", false, "NUMBER_OF_SETS gives 22 rows, but 21 data rows follow BEGIN_DATA."},
+    };
+    for (const auto& format : formats) {
+        for (const auto& count : counts) {
+            SCOPED_TRACE(std::string(format.name) + ", NUMBER_OF_SETS " + count.sets);
+            MeasurementTestEnvironment env;
+            auto text = format.text;
+            const auto at = text.find("NUMBER_OF_SETS") + 15;
+            text.replace(at, 2, count.sets);
+            const auto loaded = loadMeasurementText(text, format.file);
+            EXPECT_EQ(loaded.ok, count.loads);
+            EXPECT_EQ(env.alertCount(), count.loads ? 0u : 1u);
+            if (!count.loads) {
+                EXPECT_TRUE(env.log.devLogContains(count.logged));
+            }
+        }
+    }
+    // A blank line among the rows and before END_DATA changes nothing.
+    MeasurementTestEnvironment env;
+    auto spaced = cgats;
+    spaced.insert(spaced.find("\n5\t") + 1, "\n");
+    spaced.insert(spaced.find("END_DATA\n"), "\r\n");
+    const auto loaded = loadMeasurementText(spaced);
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.reader->measuredLab.size(), 21u);
+}
+
+TEST(CgatsReaderTest, RealFilesWithASetCountThatDisagreesAreRefused) {
+    SKIP_WITHOUT_SHARED_TEST_DATA();
+    const struct {
+        const char* file;
+        const char* rows;
+    } files[] = {{"measurements/argyll-grey21-coated-konly.ti3", "21"},
+                 {"measurements/i1profiler-gloss-neutral-52x5.txt", "260"},
+                 {"measurements/i1profiler-matte-52x5-mixed-separators.txt", "260"}};
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.file);
+        const auto path = test_support::sharedTestFile(f.file);
+        auto text = test_support::readBytes(path);
+        const auto at = text.find("NUMBER_OF_SETS") + 15;
+        text.replace(at, text.find_first_of("\r\n", at) - at, "5");
+        MeasurementTestEnvironment env;
+        EXPECT_FALSE(loadMeasurementText(text, path.filename().string()).ok);
+        EXPECT_EQ(env.alertCount(), 1u);
+        EXPECT_TRUE(env.log.devLogContains("NUMBER_OF_SETS gives 5 rows, but " + std::string(f.rows) +
+                                           " data rows follow BEGIN_DATA."));
+    }
 }
 
 TEST(CgatsReaderTest, SortingUsesTheThirdFieldWhateverTheRgbColumn) {

@@ -56,10 +56,11 @@ TEST(ColumnReaderTest, SingleLightnessColumnSkipsBlankLinesAndTrims) {
     ASSERT_EQ(reader->temp.size(), 21u); // no 0.02 for the empty last line
     EXPECT_EQ(reader->temp.back(), 15);  // the carriage return is trimmed
     EXPECT_EQ(reader->measuredLab.front(), (CIELab{95, 0, 0}));
-    // A value that is no number reads as 0.02.
+    // A value that is no number refuses the file (it read as 0.02).
     const auto bad = loadMeasurementText("L*\n95\nabc\n50\n");
-    ASSERT_TRUE(bad.ok);
-    EXPECT_EQ(bad.reader->measuredLab[1].L, 0.02);
+    EXPECT_FALSE(bad.ok);
+    EXPECT_EQ(env.alertCount(), 1u);
+    EXPECT_TRUE(env.log.devLogContains("Measurement 2 is \"abc\", which is no number"));
 }
 
 TEST(ColumnReaderTest, DensityColumnsBecomeLightness) {
@@ -185,7 +186,7 @@ TEST(ColumnReaderTest, ShortRowsAndTooFewSamplesFailOnce) {
 TEST(ColumnReaderTest, DecimalCommasAreReadOnlyWhereTheFormatHasThem) {
     // Each file: a first row of 94,5 / 0,5 / -0,5 in the Lab columns, then 20
     // plain rows. Where commas are not decimal points the field is no number
-    // and reads as the default L* 50.0, a* 0.0, b* 0.0.
+    // and the file is refused.
     struct Case {
         const char* name;
         std::string header;
@@ -206,10 +207,14 @@ TEST(ColumnReaderTest, DecimalCommasAreReadOnlyWhereTheFormatHasThem) {
         std::string text = c.header + c.prefix + "94,5\t0,5\t-0,5\n";
         for (int s = 1; s < 21; ++s) text += c.prefix + std::to_string(90 - s * 4) + "\t0\t0\n";
         const auto loaded = loadMeasurementText(text + c.closing);
-        ASSERT_TRUE(loaded.ok) << c.name;
+        ASSERT_EQ(loaded.ok, c.commaIsPoint) << c.name;
+        if (!c.commaIsPoint) {
+            EXPECT_TRUE(env.log.devLogContains("Measurement 1 has the L* field \"94,5\", which is no number"))
+                << c.name;
+            continue;
+        }
         ASSERT_EQ(loaded.reader->measuredLab.size(), 21u) << c.name;
-        EXPECT_EQ(loaded.reader->measuredLab.front(), c.commaIsPoint ? (CIELab{94.5, 0.5, -0.5}) : (CIELab{50, 0, 0}))
-            << c.name;
+        EXPECT_EQ(loaded.reader->measuredLab.front(), (CIELab{94.5, 0.5, -0.5})) << c.name;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "app/curves/Resampling.h"
 #include "app/curves/StepPositions.h"
 #include "measurement_helpers.h"
+#include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"
 
 namespace curves {
@@ -177,15 +178,49 @@ TEST(StepPositions, ReloadAfterAnEditResamplesByThePositions) {
               MeasurementData::interpolateToSteps(model.rawMeasurements, std::vector<double>{}));
 }
 
-// A GRAY column that does not read is no guide: the rows are even steps.
-TEST(StepPositions, UnreadableGrayValuesLeaveEvenSteps) {
+// A row whose GRAY value does not read cannot be placed: it is left out,
+// named in the log, and the others keep their positions (the whole list had
+// gone back to even steps). The photographer's list and the real one alike.
+TEST(StepPositions, AnUnreadableGrayValueLeavesItsRowOut) {
+    struct Base {
+        const char* name;
+        std::string text;
+        std::string grayOfRow2; // the GRAY text of the 2.5 row
+    };
+    std::vector<Base> bases{{"made", dataToolText(rowsAt(finerAtTheEnds())), "2.500000"}};
+    const auto real = test_support::sharedTestFile("measurements/gray-lab-list-25rows.txt");
+    if (std::filesystem::exists(real))
+        bases.push_back({"gray-lab-list-25rows.txt", test_support::readBytes(real), "2.50"});
+    auto positions = finerAtTheEnds();
+    positions.erase(positions.begin() + 1);
+    for (const auto& base : bases) {
+        for (const std::string spoiler : {"A2", "n/a", "", "2.5.0"}) {
+            SCOPED_TRACE(std::string(base.name) + ": \"" + spoiler + "\"");
+            MeasurementTestEnvironment env;
+            const auto at = base.text.find("\n" + base.grayOfRow2 + "\t") + 1;
+            auto spoilt = base.text;
+            spoilt.replace(at, base.grayOfRow2.size(), spoiler);
+            const auto loaded = loadMeasurementText(spoilt);
+            ASSERT_TRUE(loaded.ok);
+            EXPECT_EQ(loaded.reader->averagedPositions, positions);
+            EXPECT_TRUE(env.log.devLogContains("The GRAY value of 1 of the 25 rows does not read as a number; those "
+                                               "rows are left out: measurement 2 (\"" +
+                                               spoiler + "\")."));
+            // The same as the list without that row.
+            auto without = base.text;
+            without.erase(at, base.text.find('\n', at) + 1 - at);
+            const auto shorter = loadMeasurementText(without);
+            ASSERT_TRUE(shorter.ok);
+            EXPECT_EQ(loaded.reader->interpolatedMeasurements, shorter.reader->interpolatedMeasurements);
+            EXPECT_EQ(env.alertCount(), 0u);
+        }
+    }
+    // With fewer than two readable GRAY values nothing can be placed: refused.
     MeasurementTestEnvironment env;
-    auto text = dataToolText(rowsAt(finerAtTheEnds()));
-    text.replace(text.find("\n2.500000"), 9, "\nA2");
-    const auto loaded = loadMeasurementText(text);
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_TRUE(loaded.reader->averagedPositions.empty());
-    EXPECT_EQ(loaded.reader->averagedMeasurements.size(), finerAtTheEnds().size());
+    const auto none = loadMeasurementText("GRAY\tLAB_L\tLAB_A\tLAB_B\nx\t95\t0\t0\n50\t50\t0\t0\n-\t10\t0\t0\n");
+    EXPECT_FALSE(none.ok);
+    EXPECT_EQ(env.alertCount(), 1u);
+    EXPECT_TRUE(env.log.devLogContains("1 of the 3 rows have a GRAY value that reads; at least two are needed."));
 }
 
 TEST(StepPositions, RealLabListIsResampledByItsGrayPositions) {

@@ -1,0 +1,66 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+namespace curves::acv {
+
+// How the points of an .acv curve are drawn by the programs that read it, and
+// where to place points so that the drawn curve follows a given curve. All
+// levels are 0 (black) to 255 (white), input and output alike.
+
+inline constexpr int topLevel = 255;
+inline constexpr std::size_t levelCount = topLevel + 1;
+
+// Image editors keep at most 16 points on a curve.
+inline constexpr std::size_t maximumKnots = 16;
+
+// One point of a curve: an input level and the output level it is given.
+struct Knot {
+    int input = 0;
+    int output = 0;
+    friend bool operator==(const Knot&, const Knot&) = default;
+};
+
+// Whether two neighbouring points lie far enough apart to be kept apart: more
+// than 3 levels in input and in output.
+bool keepsApart(const Knot& left, const Knot& right);
+
+// The curve a reader of the file draws through the points (ascending in
+// input): the natural cubic spline (no bend at the first and last point),
+// held at the end points' outputs beyond them and kept to 0 to 255, at every
+// input level 0 to 255. Not rounded to whole levels: readers round or
+// truncate. Fewer than two points give an empty curve.
+std::vector<double> drawnCurve(const std::vector<Knot>& knots);
+
+// Readers hand the points on as fractions of 255 written with six decimals
+// and start each piece of the curve at the whole level at or below the
+// fraction. Where that fraction falls short of the level (4 / 255 is written
+// 0.015686, which is 3.99993 levels), the piece starts a level early, which
+// on a steep stretch moves the drawn curve by several levels. Whether an
+// input level survives the trip.
+bool keepsItsLevel(int input);
+
+// How closely a drawn curve follows a target, both over levels 0 to 255.
+struct Fit {
+    int reversals = 0;            // steps where the drawn curve falls while the target does not
+    double worstDifference = 0.0; // the greatest level difference at any input
+
+    bool within(double tolerance) const { return reversals == 0 && worstDifference <= tolerance; }
+    // Fewer reversals, then a smaller worst difference.
+    bool betterThan(const Fit& other) const {
+        if (reversals != other.reversals) return reversals < other.reversals;
+        return worstDifference < other.worstDifference;
+    }
+};
+
+Fit fitOf(const std::vector<double>& drawn, const std::vector<double>& target);
+
+// Points from (0, 0) to (255, 255), at most maximumKnots, each pair of
+// neighbours kept apart and every inner point at a level that keepsItsLevel,
+// whose drawn curve follows `target` (256 finite levels) within `tolerance`
+// and never falls where the target does not, or comes as close to that as
+// the search finds. Points are added one at a time where they help most,
+// then moved a level or a few at a time while that helps.
+std::vector<Knot> placeKnots(const std::vector<double>& target, double tolerance);
+
+} // namespace curves::acv
