@@ -240,8 +240,10 @@ TEST(QuadRealWorld, BlanksAfterTheHeaderAndChannelLinesAreIgnored) {
             QuadDataFile clean;
             ASSERT_TRUE(clean.load(quadtext::linesFromText(base.text)));
             auto lines = linesOf(base.text);
+            std::vector<std::size_t> nameLines;
+            for (std::size_t c = 0; c < clean.inkList.size(); ++c) nameLines.push_back(valueLine(lines, c, 0) - 1);
             lines[0] += blanks;
-            for (std::size_t c = 0; c < clean.inkList.size(); ++c) lines[valueLine(lines, c, 0) - 1] += blanks;
+            for (const auto at : nameLines) lines[at] += blanks;
             const auto opened = openOver(dir, joined(lines));
             ASSERT_TRUE(opened.loaded);
             EXPECT_EQ(opened.quad.inputQuadCurveArray, clean.inputQuadCurveArray);
