@@ -6,10 +6,12 @@
 
 namespace curves {
 
-// Readers of keyword-structured (CGATS-family) measurement files. The number
-// of data rows comes from NUMBER_OF_SETS; L*, a*, b* from the LAB_L column and
-// the two after it. A file without LAB_L, without the rows NUMBER_OF_SETS
-// announces, or with rows too short for the Lab columns fails to load.
+// Readers of keyword-structured (CGATS-family) measurement files. The data
+// rows lie between BEGIN_DATA and END_DATA, and NUMBER_OF_SETS must count
+// them; L*, a*, b* come from the LAB_L column and the two after it. A file
+// without LAB_L, whose NUMBER_OF_SETS disagrees with its rows, with rows too
+// short for the Lab columns, or with a Lab field that is no number fails to
+// load, the reason in the developer's log.
 //
 // For linearization every reader looks at the device values (RGB or CMYK
 // columns, DeviceColumns.h): a colour characterisation chart loads only its

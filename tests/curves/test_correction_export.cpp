@@ -37,6 +37,32 @@ std::vector<double> darkMidtoneCorrection() {
     return c;
 }
 
+// An image curve's two exports (.cube and .acv, written in `dir`) as ffmpeg
+// applies them to a grey ramp: the output level at each input level 0 to
+// 255, none when ffmpeg fails (its message then in `output`).
+struct FfmpegExports {
+    PhotoshopCurve_UInt16 acv;
+    std::vector<int> cube, curve;
+};
+
+FfmpegExports throughFfmpeg(const test_support::ScratchDirectory& dir, const std::vector<double>& image,
+                            std::string& output) {
+    FfmpegExports exports{makeAcvCurvePoints(image), {}, {}};
+    test_support::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(image).makeCube());
+    const auto bytes = PhotoshopCurve_UInt16::acvFileData(exports.acv.makeAcvData());
+    test_support::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
+    const auto levels = [&](const char* filter) {
+        const auto pixels = curves_test::ffmpegOnGreyRamp(dir, filter, output);
+        std::vector<int> result;
+        for (std::size_t x = 0; x < 256 && pixels.size() == 768; ++x)
+            result.push_back(static_cast<unsigned char>(pixels[3 * x + 1]));
+        return result;
+    };
+    exports.cube = levels("lut1d=file=c.cube");
+    if (!exports.cube.empty()) exports.curve = levels("curves=psfile=c.acv");
+    return exports;
+}
+
 std::vector<double> ramp256() {
     std::vector<double> c;
     for (int k = 0; k < 256; ++k) c.push_back(100.0 * k / 255);
@@ -159,25 +185,17 @@ TEST(CorrectionExport, FfmpegAppliesBothExportsTheSameWay) {
     if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
     platform::LogCapture log;
     const auto correction = darkMidtoneCorrection();
-    const auto image = imageSpaceCurve(correction);
     test_support::ScratchDirectory dir;
-    test_support::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(image).makeCube());
-    auto acv = makeAcvCurvePoints(image);
-    const auto bytes = PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData());
-    test_support::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
-
     std::string output;
-    const auto cube = curves_test::ffmpegOnGreyRamp(dir, "lut1d=file=c.cube", output);
-    ASSERT_EQ(cube.size(), 768u) << output;
-    const auto curve = curves_test::ffmpegOnGreyRamp(dir, "curves=psfile=c.acv", output);
-    ASSERT_EQ(curve.size(), 768u) << output;
-    auto level = [](const std::string& pixels, int x) { return static_cast<unsigned char>(pixels[3 * x + 1]); };
-    for (int x = 0; x < 256; ++x) EXPECT_NEAR(level(cube, x), 255 - 2.55 * correction[255 - x], 1.0) << x;
+    const auto exports = throughFfmpeg(dir, imageSpaceCurve(correction), output);
+    ASSERT_EQ(exports.curve.size(), 256u) << output;
+    const auto& cube = exports.cube;
+    const auto& curve = exports.curve;
+    for (int x = 0; x < 256; ++x) EXPECT_NEAR(cube[x], 255 - 2.55 * correction[255 - x], 1.0) << x;
     // The correction lightens the midtones: mid-grey 128 goes up, not down.
-    EXPECT_GT(level(cube, 128), 140);
-    for (const auto& [out, in] : acv.compCurvePoints) EXPECT_NEAR(level(curve, in), level(cube, in), 3.0) << in;
-    std::printf("ffmpeg: mid-grey 128 -> %d through the .cube, %d through the .acv\n", level(cube, 128),
-                level(curve, 128));
+    EXPECT_GT(cube[128], 140);
+    for (const auto& [out, in] : exports.acv.compCurvePoints) EXPECT_NEAR(curve[in], cube[in], 3.0) << in;
+    std::printf("ffmpeg: mid-grey 128 -> %d through the .cube, %d through the .acv\n", cube[128], curve[128]);
 }
 
 } // namespace curves
@@ -222,6 +240,7 @@ TEST(CorrectionExport, FfmpegDrawsTheAcvWithinThreeLevelsOfTheCubeOnEveryWedge) 
     platform::LogCapture log;
     platform::ScriptedServices services;
     test_support::ScratchDirectory dir;
+    // The real wedges when the shared test data is there; the made ones always.
     std::vector<std::pair<std::string, std::filesystem::path>> wedges;
     if (std::filesystem::is_directory(test_support::sharedTestDataFolder()))
         for (const char* name :
@@ -232,7 +251,7 @@ TEST(CorrectionExport, FfmpegDrawsTheAcvWithinThreeLevelsOfTheCubeOnEveryWedge) 
         const char* name;
         std::function<double(double)> lightness;
     } made[] = {
-        // Full ink no darker than 80 %: the correction climbs steeply out of black.
+        // The last ink adds little darkness: the correction climbs steeply out of black.
         {"steep shadows", [](double x) { return 95 - 80 * (1 - (1 - x) * (1 - x)); }},
         {"shadows that block up", [](double x) { return 95 - 80 * (1 - (0.1 * (1 - x) + 0.9 * (1 - x) * (1 - x))); }},
         // The first ink barely shows: the correction climbs steeply into white.
@@ -245,21 +264,16 @@ TEST(CorrectionExport, FfmpegDrawsTheAcvWithinThreeLevelsOfTheCubeOnEveryWedge) 
         wedges.emplace_back(m.name, file);
     }
 
-    const auto level = [](const std::string& pixels, int x) { return static_cast<unsigned char>(pixels[3 * x + 1]); };
     for (const auto& [name, wedge] : wedges) {
         SCOPED_TRACE(name);
         const auto correction = correctionOf(wedge);
         ASSERT_TRUE(correction);
-        const auto image = imageSpaceCurve(*correction);
-        test_support::writeBytes(dir.file("c.cube"), *PhotoshopCubeLUT(image).makeCube());
-        auto acv = makeAcvCurvePoints(image);
-        const auto bytes = PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData());
-        test_support::writeBytes(dir.file("c.acv"), std::string(bytes.begin(), bytes.end()));
         std::string output;
-        const auto cube = curves_test::ffmpegOnGreyRamp(dir, "lut1d=file=c.cube", output);
-        ASSERT_EQ(cube.size(), 768u) << output;
-        const auto curve = curves_test::ffmpegOnGreyRamp(dir, "curves=psfile=c.acv", output);
-        ASSERT_EQ(curve.size(), 768u) << output;
+        const auto exports = throughFfmpeg(dir, imageSpaceCurve(*correction), output);
+        ASSERT_EQ(exports.curve.size(), 256u) << output;
+        const auto& cube = exports.cube;
+        const auto& curve = exports.curve;
+        const auto& acv = exports.acv;
 
         std::vector<acv::Knot> knots;
         for (const auto& [out, in] : acv.compCurvePoints) knots.push_back({in, out});
@@ -267,9 +281,9 @@ TEST(CorrectionExport, FfmpegDrawsTheAcvWithinThreeLevelsOfTheCubeOnEveryWedge) 
         int worst = 0, reversals = 0;
         double modelWorst = 0;
         for (int x = 0; x < 256; ++x) {
-            worst = std::max(worst, std::abs(level(curve, x) - level(cube, x)));
-            if (x > 0 && level(curve, x) < level(curve, x - 1) && level(cube, x) >= level(cube, x - 1)) ++reversals;
-            modelWorst = std::max(modelWorst, std::fabs(drawn[static_cast<std::size_t>(x)] - level(curve, x)));
+            worst = std::max(worst, std::abs(curve[x] - cube[x]));
+            if (x > 0 && curve[x] < curve[x - 1] && cube[x] >= cube[x - 1]) ++reversals;
+            modelWorst = std::max(modelWorst, std::fabs(drawn[static_cast<std::size_t>(x)] - curve[x]));
         }
         EXPECT_LE(worst, 3);
         EXPECT_EQ(reversals, 0);

@@ -11,6 +11,7 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"
+#include "text_lines.h"
 
 namespace curves {
 
@@ -21,16 +22,8 @@ namespace {
 const std::string header8 = "## QuadToneRIP K,C,M,Y,LC,LM,LK,LLK";
 const std::string header4 = "## QuadToneRIP K,C,M,Y";
 
-std::vector<std::string> splitLinesOf(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (const char c : text) {
-        if (c == '\n')
-            lines.emplace_back();
-        else
-            lines.back() += c;
-    }
-    return lines;
-}
+using curves_test::joined;
+using curves_test::linesOf;
 
 // A .quad text with the given header, notes, and channels of 256 values
 // (channel c holds c * 100 + i at line i).
@@ -48,23 +41,19 @@ std::string quadTextOf(const std::string& header, const std::vector<std::string>
 
 // The same text with `count` values in channel `channel` instead of 256.
 std::string withValues(const std::string& header, int channel, int count) {
-    auto lines = splitLinesOf(quadTextOf(header, {}, 4));
+    auto lines = linesOf(quadTextOf(header, {}, 4));
     const std::size_t first = 2 + static_cast<std::size_t>(channel) * 257; // the channel's first value
     std::vector<std::string> edited(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(first));
     for (int i = 0; i < count; ++i) edited.push_back(std::to_string(i));
     edited.insert(edited.end(), lines.begin() + static_cast<std::ptrdiff_t>(first + 256), lines.end());
-    std::string text;
-    for (std::size_t i = 0; i < edited.size(); ++i) text += (i > 0 ? "\n" : "") + edited[i];
-    return text;
+    return joined(edited);
 }
 
 // The same text with value `index` of channel `channel` written as `line`.
 std::string withValueLine(const std::string& header, int channel, int index, const std::string& line) {
-    auto lines = splitLinesOf(quadTextOf(header, {}, 4));
+    auto lines = linesOf(quadTextOf(header, {}, 4));
     lines[2 + static_cast<std::size_t>(channel) * 257 + static_cast<std::size_t>(index)] = line;
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
-    return text;
+    return joined(lines);
 }
 
 std::shared_ptr<QuadDataFile> loaded(const std::string& text) {
@@ -248,7 +237,7 @@ TEST(QuadFile, LongNotesAreReadUpToTheFirstChannelLine) {
     ASSERT_EQ(quad->inputQuadCurveArray->size(), 4u);
     EXPECT_EQ((*quad->inputQuadCurveArray)[0][0], 0);
     EXPECT_EQ(quad->inkList.front(), "# K Curve");
-    EXPECT_EQ(splitLinesOf(*quad->quadNotes).size(), 200u);
+    EXPECT_EQ(linesOf(*quad->quadNotes).size(), 200u);
 }
 
 TEST(QuadFile, WritesTruncatedClampedValuesWithoutFinalLineFeed) {
@@ -265,7 +254,7 @@ TEST(QuadFile, WritesTruncatedClampedValuesWithoutFinalLineFeed) {
     curves[0][7] = 99.999;
     const std::string text = quad->quadText(curves);
     EXPECT_NE(text.back(), '\n');
-    const auto lines = splitLinesOf(text);
+    const auto lines = linesOf(text);
     ASSERT_EQ(lines.size(), 2u + 4 * 257);
     EXPECT_EQ(lines[0], header4);
     EXPECT_EQ(lines[1], "# kept here");
@@ -288,7 +277,7 @@ TEST(QuadFile, NotesBlockAndMissingCurves) {
     quad.printerInfo = header4;
     quad.inkList = {"# K Curve", "# C Curve"};
     quad.quadNotes.reset();
-    const auto lines = splitLinesOf(quad.quadText({std::vector<double>(10, 7)}));
+    const auto lines = linesOf(quad.quadText({std::vector<double>(10, 7)}));
     EXPECT_EQ(lines[1], "# Silvermark Tintsmith-DN v2.4");
     ASSERT_EQ(lines.size(), 2u + 2 * 257);
     EXPECT_EQ(lines[3 + 9], "7");
@@ -311,7 +300,7 @@ TEST(QuadFile, BlendingSaveAddsTheMakerLineAndWritesAtomically) {
     quad.saveQuadFile(std::vector<std::vector<double>>(4, std::vector<double>(256, 100.5)));
     ASSERT_EQ(services.savePanel->requests.size(), 1u);
     EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"quad"});
-    const auto lines = splitLinesOf(test_support::readBytes(dir.file("blend.quad")));
+    const auto lines = linesOf(test_support::readBytes(dir.file("blend.quad")));
     EXPECT_EQ(lines[0], header4);
     EXPECT_EQ(lines[1], "# Silvermark Tintsmith v2");
     EXPECT_EQ(lines[2], "# Blend: warm");
@@ -321,7 +310,7 @@ TEST(QuadFile, BlendingSaveAddsTheMakerLineAndWritesAtomically) {
     quad.quadNotes = "Silvermark own notes";
     services.savePanel->answers.push_back(dir.file("own.quad"));
     quad.saveQuadFile(std::vector<std::vector<double>>(4, std::vector<double>(256, 0)));
-    EXPECT_EQ(splitLinesOf(test_support::readBytes(dir.file("own.quad")))[1], "# Silvermark own notes");
+    EXPECT_EQ(linesOf(test_support::readBytes(dir.file("own.quad")))[1], "# Silvermark own notes");
 
     // A failed write is shown, not only printed, and leaves no file.
     const auto bad = dir.file("missing") / "x.quad";
@@ -387,7 +376,7 @@ TEST(QuadFile, RealFilesReadAndWriteBack) {
     EXPECT_EQ(k->inkList.front(), "# K curve");
     EXPECT_EQ((*k->inputQuadCurveArray)[0][255], 13762);
     EXPECT_EQ((*k->inputQuadCurveArray)[1], std::vector<double>(256, 0));
-    EXPECT_EQ(splitLinesOf(*k->quadNotes).size(), 12u);
+    EXPECT_EQ(linesOf(*k->quadNotes).size(), 12u);
 
     const auto mk = QuadDataFile::openQuadFile(test_support::sharedTestFile("quad/mk-only-10ink.quad"));
     ASSERT_NE(mk, nullptr);

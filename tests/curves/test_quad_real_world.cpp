@@ -11,6 +11,7 @@
 #include "platform/testing/ScriptedServices.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"
+#include "text_lines.h"
 
 namespace curves {
 
@@ -50,22 +51,8 @@ std::vector<QuadBase> quadBases() {
     return bases;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (const char c : text) {
-        if (c == '\n')
-            lines.emplace_back();
-        else
-            lines.back() += c;
-    }
-    return lines;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
-    return text;
-}
+using curves_test::joined;
+using curves_test::linesOf;
 
 // Index of the line of value `index` of channel `channel`.
 std::size_t valueLine(const std::vector<std::string>& lines, std::size_t channel, std::size_t index) {
