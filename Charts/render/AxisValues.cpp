@@ -74,10 +74,17 @@ double fillForcedAxisEntries(std::vector<double>& entries, double yMin, double r
     const double interval = range / static_cast<double>(labelCount - 1);
     entries.clear();
     entries.reserve(static_cast<std::size_t>(std::max<std::int64_t>(labelCount, 0)));
-    double value = yMin;
+    // Each value from yMin in one rounding, and the last one the top end
+    // itself: summed step by step, the steps drift (eight labels over 0 to 30
+    // end at 29.999999999999996), so the top label of an axis whose values
+    // name whole numbers (an index formatter) would go blank.
     for (std::int64_t i = 0; i < labelCount; ++i) {
-        entries.push_back(value);
-        value += interval;
+        if (i == 0)
+            entries.push_back(yMin);
+        else if (i == labelCount - 1)
+            entries.push_back(yMin + range);
+        else
+            entries.push_back(std::fma(static_cast<double>(i), interval, yMin));
     }
     return interval;
 }

@@ -42,8 +42,9 @@ void fillAxisEntries(std::vector<double>& entries, double first, double interval
                      std::int64_t capacity);
 
 // The forced rule: `labelCount` values from yMin to yMin + range, the
-// interval range / (labelCount - 1), each value the previous plus the
-// interval. Answers the interval.
+// interval range / (labelCount - 1): yMin, yMin + k * interval, and
+// yMin + range as the last, so that both ends are the axis's own. Answers
+// the interval.
 double fillForcedAxisEntries(std::vector<double>& entries, double yMin, double range, std::int64_t labelCount);
 
 // What the unforced rule puts where: the first value (moved one interval down

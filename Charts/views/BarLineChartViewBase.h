@@ -180,7 +180,8 @@ public:
     virtual void zoomAndCenterViewAnimated(double scaleX, double scaleY, double xValue, double yValue,
                                            YAxis::AxisDependency axis, double duration);
 
-    // Scale limits in value units.
+    // Scale limits in value units. A visible range that is not positive and
+    // finite is ignored (in the two-bound setters, that bound alone).
     virtual void setScaleMinima(double scaleX, double scaleY);
     virtual double visibleXRange() const;
     virtual void setVisibleXRangeMaximum(double maxXRange);

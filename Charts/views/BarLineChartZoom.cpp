@@ -1,6 +1,7 @@
 // Zoom, visible range, view-port moves, fixed offsets and conversions of a
 // bar-line chart.
 #include <cmath>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -115,30 +116,56 @@ void BarLineChartViewBase::setScaleMinima(double scaleX, double scaleY) {
 
 double BarLineChartViewBase::visibleXRange() const { return std::fabs(highestVisibleX() - lowestVisibleX()); }
 
+namespace {
+
+// The scale limit that shows `visibleRange` of an axis spanning `axisRange`;
+// none for a visible range that is not positive and finite, or so small that
+// the scale would be infinite. Handed on, a zero range would make a minimum
+// scale infinite (the chart zooms in without end) or a maximum scale no
+// limit at all, and a negative or NaN one has no meaning.
+std::optional<double> scaleForVisibleRange(double axisRange, double visibleRange) {
+    if (!(visibleRange > 0) || !std::isfinite(visibleRange)) return std::nullopt;
+    const double scale = axisRange / visibleRange;
+    if (!std::isfinite(scale)) return std::nullopt;
+    return scale;
+}
+
+} // namespace
+
 void BarLineChartViewBase::setVisibleXRangeMaximum(double maxXRange) {
-    viewPortHandler()->setMinimumScaleX(xAxis()->axisRange() / maxXRange);
+    if (const auto scale = scaleForVisibleRange(xAxis()->axisRange(), maxXRange))
+        viewPortHandler()->setMinimumScaleX(*scale);
 }
 
 void BarLineChartViewBase::setVisibleXRangeMinimum(double minXRange) {
-    viewPortHandler()->setMaximumScaleX(xAxis()->axisRange() / minXRange);
+    if (const auto scale = scaleForVisibleRange(xAxis()->axisRange(), minXRange))
+        viewPortHandler()->setMaximumScaleX(*scale);
 }
 
+// A bound that gives no scale leaves its limit as it was; the other one is
+// still set.
 void BarLineChartViewBase::setVisibleXRange(double minXRange, double maxXRange) {
     const double range = xAxis()->axisRange();
-    viewPortHandler()->setMinMaxScaleX(range / maxXRange, range / minXRange);
+    const auto& handler = viewPortHandler();
+    handler->setMinMaxScaleX(scaleForVisibleRange(range, maxXRange).value_or(handler->minScaleX()),
+                             scaleForVisibleRange(range, minXRange).value_or(handler->maxScaleX()));
 }
 
 void BarLineChartViewBase::setVisibleYRangeMaximum(double maxYRange, YAxis::AxisDependency axis) {
-    viewPortHandler()->setMinimumScaleY(getAxisRange(axis) / maxYRange);
+    if (const auto scale = scaleForVisibleRange(getAxisRange(axis), maxYRange))
+        viewPortHandler()->setMinimumScaleY(*scale);
 }
 
 void BarLineChartViewBase::setVisibleYRangeMinimum(double minYRange, YAxis::AxisDependency axis) {
-    viewPortHandler()->setMaximumScaleY(getAxisRange(axis) / minYRange);
+    if (const auto scale = scaleForVisibleRange(getAxisRange(axis), minYRange))
+        viewPortHandler()->setMaximumScaleY(*scale);
 }
 
 void BarLineChartViewBase::setVisibleYRange(double minYRange, double maxYRange, YAxis::AxisDependency axis) {
     const double range = getAxisRange(axis);
-    viewPortHandler()->setMinMaxScaleY(range / maxYRange, range / minYRange);
+    const auto& handler = viewPortHandler();
+    handler->setMinMaxScaleY(scaleForVisibleRange(range, maxYRange).value_or(handler->minScaleY()),
+                             scaleForVisibleRange(range, minYRange).value_or(handler->maxScaleY()));
 }
 
 // Moves

@@ -24,8 +24,10 @@ void configureInkPercentGraph(charts::LineChartView& graph) {
     x->setLabelTextColor(label);
     left->setLabelTextColor(label);
     right->setLabelTextColor(label);
+    // The left axis only draws the grid: its two forced entries (a count of
+    // 0 is kept at the axis's minimum) go unlabelled. The right axis labels
+    // both its ends, so that it reads -15 to 15 and not one-sided.
     left->setDrawTopYLabelEntryEnabled(false);
-    right->setDrawTopYLabelEntryEnabled(false);
     left->setDrawBottomYLabelEntryEnabled(false);
     graph.legend()->setEnabled(true);
 }

@@ -21,15 +21,18 @@ Entries indexedPoints(const std::vector<double>& values) {
     return points;
 }
 
-// Every second measured value, then the last one at the step before the even
-// count, so a wedge of 256 ends at x = 255.
+// Every second measured value below the even count, then the last one at its
+// own step: a wedge of 256 ends at x = 255, one of 21 at x = 20. (Placed at
+// the step before the even count, an odd wedge's last dot would sit one step
+// short of the curves drawn beside it, and a single value at x = -1.)
 Entries measuredPoints(const std::vector<double>& measured) {
     const std::size_t even = measured.size() / 2 * 2;
     Entries points;
     for (std::size_t i = 0; i < even; i += 2)
         points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(i), measured[i]));
     if (!measured.empty())
-        points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(even) - 1, measured.back()));
+        points.push_back(
+            std::make_shared<charts::ChartDataEntry>(static_cast<double>(measured.size() - 1), measured.back()));
     return points;
 }
 

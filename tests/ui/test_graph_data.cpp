@@ -72,13 +72,15 @@ TEST(MeasurementGraphData, FourSetsInOrderWithTheirStyles) {
     EXPECT_EQ(pointOf(*smoothed, 255), (std::pair{255.0, 100 - 255 * 0.38}));
 }
 
+// The last dot is at the last step, for odd counts too.
 TEST(MeasurementGraphData, MeasuredDotsAreEverySecondStepThenTheLastValue) {
     struct Case {
         std::size_t count;
         std::int64_t dots;
         double lastX;
     };
-    for (const auto& c : {Case{256, 129, 255}, Case{21, 11, 19}, Case{5, 3, 3}, Case{1, 1, -1}, Case{2, 2, 1}}) {
+    for (const auto& c : {Case{256, 129, 255}, Case{255, 128, 254}, Case{21, 11, 20}, Case{5, 3, 4}, Case{3, 2, 2},
+                          Case{1, 1, 0}, Case{2, 2, 1}}) {
         SCOPED_TRACE(c.count);
         const auto measured = ramp(c.count, 1);
         const auto data = measurementChartData({}, measured, {});
