@@ -21,14 +21,18 @@ void v2InkModelBlendingViewController::startPreviewJob() {
     if (!mainImageView->hasImage() || !inkBlendPreviewFilter->inputImage) return;
     // A full-size toned picture made on request shows an older blend now.
     fullSizeBuffers_->release();
+    samplePreviewPicture();
+    previewRenderer_->render(KCMYtoningBlend->blendedCIELab, previewSample_, previewReduction_);
+}
+
+void v2InkModelBlendingViewController::samplePreviewPicture() {
+    if (!inkBlendPreviewFilter->inputImage) return;
     const QImage& picture = *inkBlendPreviewFilter->inputImage;
     const PreviewReduction reduction = previewReductionFor(picture.size(), mainImageView->displayPixelSize());
-    if (reduction != previewReduction_ || picture.cacheKey() != previewSampleOf_) {
-        previewReduction_ = reduction;
-        previewSampleOf_ = picture.cacheKey();
-        previewSample_ = sampledForPreview(picture, reduction);
-    }
-    previewRenderer_->render(KCMYtoningBlend->blendedCIELab, previewSample_, reduction);
+    if (reduction == previewReduction_ && picture.cacheKey() == previewSampleOf_) return;
+    previewReduction_ = reduction;
+    previewSampleOf_ = picture.cacheKey();
+    previewSample_ = sampledForPreview(picture, reduction);
 }
 
 std::optional<QImage> v2InkModelBlendingViewController::tonedPicture() const {
@@ -63,7 +67,10 @@ void v2InkModelBlendingViewController::showPreviewImage(const QImage& display) {
 void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
-    mainImageView->setImage(std::move(picture));
+    // Sampled once for the view: the grey picture shown until the toned one
+    // arrives and every toning come from it.
+    samplePreviewPicture();
+    mainImageView->setImage(std::move(picture), finishedForPreview(previewSample_, previewReduction_));
     renderBlendPreview();
 }
 

@@ -14,7 +14,7 @@ enum class GreyLevelKernel {
     plain,      // one look-up per pixel, ordinary stores
     streaming,   // four look-ups gathered into a 16-byte streaming store (SSE2)
     bytePermute, // 64 pixels at once: byte-permute look-ups of the table's channel planes (opaque tables; AVX-512 VBMI)
-    gather       // eight look-ups in one vector gather, 32-byte streaming stores (AVX2)
+    avx2         // sixteen look-ups assembled into one whole-line streaming write (AVX2)
 };
 
 // The fastest kernel this processor runs, chosen once, at the first call.

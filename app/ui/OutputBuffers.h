@@ -11,8 +11,9 @@ namespace appui {
 // to use from any thread.
 class OutputBuffers {
 public:
-    // One shown while the next is written, and one more for an overlapping job.
-    static constexpr std::size_t defaultCapacity = 3;
+    // One, for the next map to write into once nothing else holds it; a map
+    // that overlaps gets an image of its own, which then takes its place.
+    static constexpr std::size_t defaultCapacity = 1;
     explicit OutputBuffers(std::size_t capacity = defaultCapacity) : capacity_(capacity) {}
 
     // An image of the size and format that no one else holds, or a null image

@@ -208,6 +208,8 @@ private:
     void followShownPrinterModel();
     void refuseSave(const std::vector<UnwritableChannel>& unwritable) const;
     void startPreviewJob();
+    // The filter's picture sampled for the view's size, unless it is already.
+    void samplePreviewPicture();
     void chooseInkList(const std::vector<std::string>& list);
     void recomputeChain();
     void modelUpdate();

@@ -133,10 +133,10 @@ void BM_GradientMap24MpxSideBySide(benchmark::State& state) {
     QImage oursEveryX86(input.size(), QImage::Format_RGB32);
     appui::mapGreyLevels(input, table, oursEveryX86, pool, appui::GreyLevelKernel::streaming);
     requireSame(oursEveryX86, reference, "our streaming kernel");
-    const bool avx2 = appui::kernelAvailable(appui::GreyLevelKernel::gather);
+    const bool avx2 = appui::kernelAvailable(appui::GreyLevelKernel::avx2);
     QImage oursAvx2(input.size(), QImage::Format_RGB32);
     if (avx2) {
-        appui::mapGreyLevels(input, table, oursAvx2, pool, appui::GreyLevelKernel::gather);
+        appui::mapGreyLevels(input, table, oursAvx2, pool, appui::GreyLevelKernel::avx2);
         requireSame(oursAvx2, reference, "our AVX2 kernel");
     }
 
@@ -156,7 +156,7 @@ void BM_GradientMap24MpxSideBySide(benchmark::State& state) {
          [&] { appui::mapGreyLevels(input, table, oursEveryX86, pool, appui::GreyLevelKernel::streaming); }},
         {"ours, reused, AVX2 kernel",
          [&] {
-             if (avx2) appui::mapGreyLevels(input, table, oursAvx2, pool, appui::GreyLevelKernel::gather);
+             if (avx2) appui::mapGreyLevels(input, table, oursAvx2, pool, appui::GreyLevelKernel::avx2);
          }},
         {"peer, fresh image, 3 bands", [&] { peer.mapFreshThreeBands(); }},
     };

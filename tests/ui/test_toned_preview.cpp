@@ -453,17 +453,17 @@ TEST(TonedPreview, SliderStepsToneOnlyTheViewSizedPictureAndHoldNoFullSizeOutput
     ScratchDirectory dir;
     BlendingScreenFixture f;
     auto* view = f.find<ColorPreviewImageView>("mainImageView");
-    view->resize(150, 100);
     ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "big.tif", edgyPicture(1200, 800))));
     for (int position : {20, 40, 60}) {
         f.drag("cyanMidtoneSlider", position);
         ASSERT_TRUE(waitForPreview(*f.screen));
     }
-    const QSize sampled(300, 200);
+    const auto reduction = previewReductionFor(QSize(1200, 800), view->displayPixelSize());
+    ASSERT_TRUE(reduction.samplesFirst()) << "a picture many times the view's size";
     for (const QSize kept : f.screen->inkBlendPreviewFilter->mapFilter->buffers->keptSizes())
-        EXPECT_EQ(kept, sampled) << "a step maps the picture sampled for the view";
+        EXPECT_EQ(kept, reduction.sampled) << "a step maps the picture sampled for the view";
     EXPECT_TRUE(f.screen->fullSizeBuffers().keptSizes().empty());
-    EXPECT_EQ(view->shownImage().size(), QSize(150, 100));
+    EXPECT_EQ(view->shownImage().size(), reduction.shown);
 
     // The full-resolution picture is made when asked for, into one buffer
     // that the next request reuses; the next step lets it go.
