@@ -1,5 +1,7 @@
 #include "app/ui/PreviewReduction.h"
 
+#include "app/ui/HalfScale.h"
+
 namespace appui {
 
 PreviewReduction previewReductionFor(QSize picture, QSize bounds) {
@@ -21,6 +23,10 @@ QImage sampledForPreview(const QImage& picture, const PreviewReduction& reductio
 
 QImage finishedForPreview(const QImage& sampled, const PreviewReduction& reduction) {
     if (sampled.size() == reduction.shown) return sampled;
+    // Sampled to exactly twice the shown size: each shown pixel is the mean
+    // of its 2 x 2 block, the same smoothing at a fraction of the cost.
+    if (sampled.size() == reduction.shown * 2)
+        if (QImage half = halvedByAveraging(sampled); !half.isNull()) return half;
     return sampled.scaled(reduction.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

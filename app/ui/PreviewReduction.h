@@ -30,7 +30,8 @@ PreviewReduction previewReductionFor(QSize picture, QSize bounds);
 QImage sampledForPreview(const QImage& picture, const PreviewReduction& reduction);
 
 // The second step, on a picture of `reduction.sampled` size: smoothed to
-// `reduction.shown`, or the picture itself when those are equal.
+// `reduction.shown` (2 x 2 means after sampling), or the picture itself when
+// those are equal.
 QImage finishedForPreview(const QImage& sampled, const PreviewReduction& reduction);
 
 // Both steps: the picture as a view of the given bounds shows it. Null for a

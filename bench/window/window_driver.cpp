@@ -6,15 +6,18 @@
 //   ready <name> <x> <y> <w> <h>      where a control is on screen (global pixels)
 //   handle <slider> <x> <y>           the centre of a slider's knob
 //   dialog <title>                    a file dialog has opened
-//   at <event> <ms>                   when a file dialog closed ("dialog-closed") and
-//                                     the preview painted ("paint-grey", "paint-toned"),
-//                                     on the monotonic clock the script reads too
+//   at <event> <ms>                   when a file dialog closed ("dialog-closed"), the
+//                                     preview painted ("paint-grey", "paint-toned"), a
+//                                     graph painted ("paint-graph") and a slider took a
+//                                     step ("slider"), on the monotonic clock the script
+//                                     reads too
 //
 //   window_driver window [WEDGE QUAD]  the window, until it closes; the two
 //       files are dropped on the linearization screen first
 //   window_driver read FILE ROUNDS     the product's reader on an image file,
 //       "read <first ms> <median ms of the others> <width> <height>": the
-//       first read in a process loads the decoder too
+//       first read in a process loads the decoder too; every picture is kept
+//       to the end, so that each read writes fresh memory, as an open does
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -83,28 +86,35 @@ void printAt(const char* event) { printLine(QStringLiteral("at %1 %2").arg(event
 // Notes when the preview paints and when a file dialog closes.
 class Moments final : public QObject {
 public:
-    explicit Moments(appui::ColorPreviewImageView* preview) : preview_(preview) {}
+    Moments(appui::ColorPreviewImageView* preview, std::vector<QWidget*> graphs)
+        : preview_(preview),
+          graphs_(std::move(graphs)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == preview_ && event->type() == QEvent::Paint && preview_->hasImage())
-            printAt(preview_->showsToned() ? "paint-toned" : "paint-grey");
+        if (event->type() == QEvent::Paint) {
+            if (watched == preview_ && preview_->hasImage())
+                printAt(preview_->showsToned() ? "paint-toned" : "paint-grey");
+            if (std::find(graphs_.begin(), graphs_.end(), watched) != graphs_.end()) printAt("paint-graph");
+        }
         if (event->type() == QEvent::Hide && qobject_cast<QFileDialog*>(watched)) printAt("dialog-closed");
         return false;
     }
 
 private:
     appui::ColorPreviewImageView* preview_;
+    std::vector<QWidget*> graphs_;
 };
 
 int readRounds(const char* file, int rounds) {
     std::vector<double> times;
-    QSize size;
+    std::vector<QImage> kept;
     for (int i = 0; i < rounds; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        const auto picture = appui::readPreviewImage(file);
+        auto picture = appui::readPreviewImage(file);
         times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         if (!picture) return 1;
-        size = picture->size();
+        kept.push_back(std::move(*picture));
     }
+    const QSize size = kept.back().size();
     const double first = times.front();
     std::vector<double> others(times.begin() + 1, times.end());
     std::sort(others.begin(), others.end());
@@ -124,8 +134,10 @@ int runWindow(const std::vector<std::filesystem::path>& linearizationFiles) {
     auto* linearization = window.linearizationScreen();
     auto* tabs = window.findChild<QTabWidget*>();
     printLine(QStringLiteral("pid %1").arg(getpid()));
-    Moments moments(blending->mainImageView);
+    Moments moments(blending->mainImageView, {linearization->measurementGraph, linearization->quadCurveGraph});
     QApplication::instance()->installEventFilter(&moments);
+    for (QSlider* slider : {blending->cyanMidtoneSlider, linearization->movingAverageSmoothingSlider})
+        QObject::connect(slider, &QSlider::actionTriggered, slider, [] { printAt("slider"); });
     if (!linearizationFiles.empty()) linearization->handleDroppedFiles(linearizationFiles);
 
     QWidget* lastDialog = nullptr;

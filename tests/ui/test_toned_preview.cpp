@@ -21,6 +21,7 @@
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/GradientColors.h"
 #include "app/ui/GreyLevelMapping.h"
+#include "app/ui/HalfScale.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/NeutralRamp.h"
 #include "app/ui/PreviewImageFile.h"
@@ -414,6 +415,42 @@ TEST(PreviewReduction, ShowsSmallPicturesAsTheyAreAndSamplesOnlyLargeOnesFirst) 
     }
 }
 
+TEST(PreviewReduction, HalvingAveragesEachTwoByTwoBlockChannelByChannel) {
+    struct Case {
+        QImage::Format format;
+        QSize size;
+        bool halves;
+    };
+    const Case cases[] = {
+        {QImage::Format_RGB32, {38, 6}, true}, // a tail past the four-pixel steps
+        {QImage::Format_ARGB32, {16, 4}, true},
+        {QImage::Format_Grayscale8, {10, 8}, true},
+        {QImage::Format_RGB32, {7, 6}, false}, // odd sides have no 2 x 2 blocks
+        {QImage::Format_Indexed8, {8, 8}, false},
+    };
+    for (const auto& c : cases) {
+        QImage picture(c.size, c.format);
+        if (c.format == QImage::Format_Indexed8) picture.setColorCount(256);
+        std::uint32_t noise = 3;
+        for (int y = 0; y < picture.height(); ++y)
+            for (qsizetype i = 0; i < picture.bytesPerLine(); ++i)
+                picture.scanLine(y)[i] = static_cast<uchar>((noise = noise * 1664525u + 1013904223u) >> 24);
+        const QImage half = halvedByAveraging(picture);
+        ASSERT_EQ(!half.isNull(), c.halves) << c.format;
+        if (!c.halves) continue;
+        ASSERT_EQ(half.size(), c.size / 2);
+        const int channels = c.format == QImage::Format_Grayscale8 ? 1 : 4;
+        for (int y = 0; y < half.height(); ++y)
+            for (int i = 0; i < half.width() * channels; ++i) {
+                const int left = (i / channels) * 2 * channels + i % channels, right = left + channels;
+                const uchar* a = picture.constScanLine(2 * y);
+                const uchar* b = picture.constScanLine(2 * y + 1);
+                ASSERT_EQ(half.constScanLine(y)[i], (a[left] + a[right] + b[left] + b[right] + 2) / 4)
+                    << c.format << " row " << y << " byte " << i;
+            }
+    }
+}
+
 // What the user sees is the picture toned whole and reduced, though a step
 // tones only the sampled picture: sampling picks pixels the map then tones
 // alike, and only the smoothing's rounding may differ.
@@ -423,17 +460,19 @@ TEST(TonedPreview, ShowsTheWholeToneMapReducedToTheViewWithinOneLevel) {
         QSize picture, view;
     };
     const Case cases[] = {
-        {"a picture that fits", {120, 80}, {200, 150}},
-        {"under twice the view", {300, 180}, {200, 150}},
-        {"between twice and four times", {700, 500}, {200, 150}},
-        {"many times the view", {1999, 1333}, {200, 150}},
-        {"a tall one", {400, 1500}, {200, 150}},
+        // (The view is at least 320 x 320.)
+        {"a picture that fits", {120, 80}, {480, 360}},
+        {"under twice the view", {600, 360}, {480, 360}},
+        {"between twice and four times", {1200, 900}, {480, 360}},
+        {"many times the view", {2500, 1700}, {480, 360}},
+        {"a tall one", {600, 2250}, {480, 360}},
     };
     for (const auto& c : cases) {
         ScratchDirectory dir;
         BlendingScreenFixture f;
         auto* view = f.find<ColorPreviewImageView>("mainImageView");
         view->resize(c.view);
+        ASSERT_EQ(view->displayPixelSize(), c.view) << c.name;
         f.drag("yellowMidtoneSlider", 70); // a toned blend, not a neutral one
         const QImage picture = edgyPicture(c.picture.width(), c.picture.height());
         ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "edgy.tif", picture))) << c.name;
@@ -446,6 +485,15 @@ TEST(TonedPreview, ShowsTheWholeToneMapReducedToTheViewWithinOneLevel) {
         const QImage shown = view->shownImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shown.size(), expected.size()) << c.name;
         EXPECT_LE(largestChannelDifference(shown, expected), 1) << c.name;
+        // The 2 x 2 means are the platform's smooth halving, within a level.
+        const auto reduction = previewReductionFor(picture.size(), view->displayPixelSize());
+        if (reduction.samplesFirst()) {
+            const QImage platformSmoothed =
+                whole.scaled(reduction.sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                    .scaled(reduction.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+            EXPECT_LE(largestChannelDifference(shown, platformSmoothed), 1) << c.name;
+        }
     }
 }
 
