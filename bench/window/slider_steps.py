@@ -332,11 +332,14 @@ def open_picture(display, driver, path, view):
     at = driver.mark()
     display.click(*centre(driver.rect("loadImageButton")))
     driver.wait("dialog Open an image file", at)
+    dialog = driver.rect("dialog")
     time.sleep(0.5)
     env = dict(os.environ, DISPLAY=driver.display)
     subprocess.run(["xdotool", "type", "--delay", "10", path], env=env, check=True)
     time.sleep(0.3)
-    probe = Probe(display, *view)
+    # Polled where the dialog does not cover the view: its own pixels would
+    # change when it closes, and may be coloured.
+    probe = Probe(display, *uncovered(view, dialog))
     before = probe.read()
     at = driver.mark()
     start = time.monotonic()
@@ -356,6 +359,18 @@ def open_picture(display, driver, path, view):
                 _, name, ms = line.split()
                 moments.setdefault(name, float(ms) - start * 1000)
     return shown, moments
+
+
+def uncovered(view, cover):
+    """The largest strip of the view rectangle that the other rectangle leaves free."""
+    vx, vy, vw, vh = view
+    cx, cy, cw, ch = cover
+    strips = [(vx, vy, min(vw, cx - vx), vh), (max(vx, cx + cw), vy, vx + vw - max(vx, cx + cw), vh),
+              (vx, vy, vw, min(vh, cy - vy)), (vx, max(vy, cy + ch), vw, vy + vh - max(vy, cy + ch))]
+    best = max(strips, key=lambda r: max(0, r[2]) * max(0, r[3]))
+    if best[2] <= 0 or best[3] <= 0:
+        raise Failure("the dialog covers the whole preview")
+    return best
 
 
 def toned(pixels):

@@ -5,7 +5,7 @@
 //   pid <n>                           the process, for its memory figures
 //   ready <name> <x> <y> <w> <h>      where a control is on screen (global pixels)
 //   handle <slider> <x> <y>           the centre of a slider's knob
-//   dialog <title>                    a file dialog has opened
+//   dialog <title>                    a file dialog has opened (after its "ready dialog")
 //   at <event> <ms>                   when a file dialog closed ("dialog-closed"), the
 //                                     preview painted ("paint-grey", "paint-toned"), a
 //                                     graph painted ("paint-graph") and a slider took a
@@ -146,7 +146,10 @@ int runWindow(const std::vector<std::filesystem::path>& linearizationFiles) {
         QWidget* dialog = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<QFileDialog*>(top) && top->isVisible()) dialog = top;
-        if (dialog != lastDialog && dialog) printLine(QStringLiteral("dialog ") + dialog->windowTitle());
+        if (dialog != lastDialog && dialog) {
+            printGeometry(QStringLiteral("dialog"), dialog);
+            printLine(QStringLiteral("dialog ") + dialog->windowTitle());
+        }
         lastDialog = dialog;
     });
     watch.start(30);
