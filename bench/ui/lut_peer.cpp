@@ -48,39 +48,38 @@ void LutPeer::mapInto(std::uint8_t* output) const {
     g_object_unref(mapped);
 }
 
-void LutPeer::mapFresh() const {
+namespace {
+// The input mapped through the table into a fresh image of the peer's own
+// making; the caller frees it with g_free.
+std::uint8_t* mappedIntoMemory(VipsImage* input, VipsImage* lut, size_t& size) {
     VipsImage* mapped = nullptr;
-    if (vips_maplut(images_->input, &mapped, images_->lut, nullptr)) fail();
-    size_t size = 0;
-    void* memory = vips_image_write_to_memory(mapped, &size);
+    if (vips_maplut(input, &mapped, lut, nullptr)) fail();
+    auto* memory = static_cast<std::uint8_t*>(vips_image_write_to_memory(mapped, &size));
     if (memory == nullptr) fail();
-    g_free(memory);
     g_object_unref(mapped);
+    return memory;
+}
+} // namespace
+
+void LutPeer::mapFresh() const {
+    size_t size = 0;
+    g_free(mappedIntoMemory(images_->input, images_->lut, size));
 }
 
 void LutPeer::mapFreshThreeBands() const {
-    VipsImage* mapped = nullptr;
-    if (vips_maplut(images_->input, &mapped, images_->lut3, nullptr)) fail();
     size_t size = 0;
-    void* memory = vips_image_write_to_memory(mapped, &size);
-    if (memory == nullptr) fail();
-    g_free(memory);
-    g_object_unref(mapped);
+    g_free(mappedIntoMemory(images_->input, images_->lut3, size));
 }
 
 bool LutPeer::threeBandsMatch(const std::uint8_t* expected) const {
-    VipsImage* mapped = nullptr;
-    if (vips_maplut(images_->input, &mapped, images_->lut3, nullptr)) fail();
     size_t size = 0;
-    auto* memory = static_cast<std::uint8_t*>(vips_image_write_to_memory(mapped, &size));
-    if (memory == nullptr) fail();
+    std::uint8_t* memory = mappedIntoMemory(images_->input, images_->lut3, size);
     const size_t pixels = static_cast<size_t>(width_) * static_cast<size_t>(height_);
     bool same = size == pixels * 3;
     for (size_t p = 0; same && p < pixels; ++p)
         same = memory[3 * p] == expected[4 * p] && memory[3 * p + 1] == expected[4 * p + 1] &&
                memory[3 * p + 2] == expected[4 * p + 2];
     g_free(memory);
-    g_object_unref(mapped);
     return same;
 }
 

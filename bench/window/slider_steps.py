@@ -228,13 +228,7 @@ class Driver:
         return int(x), int(y)
 
     def memory(self):
-        figures = {}
-        with open(f"/proc/{self.process.pid}/status") as status:
-            for line in status:
-                key, _, value = line.partition(":")
-                if key in ("VmRSS", "VmHWM"):
-                    figures[key] = int(value.split()[0]) / 1024
-        return figures
+        return status_memory(self.process.pid)
 
     def close(self):
         self.process.terminate()
