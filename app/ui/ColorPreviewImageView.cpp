@@ -74,7 +74,7 @@ void ColorPreviewImageView::paintEvent(QPaintEvent*) {
 void ColorPreviewImageView::resizeEvent(QResizeEvent*) {
     if (displayPixelSize() == shownFor_) return;
     rebuildShown({});
-    if (toned_) emit displaySizeChanged(shownFor_);
+    if (image_) emit displaySizeChanged(shownFor_);
 }
 
 std::optional<std::filesystem::path> ColorPreviewImageView::acceptableDrop(const QMimeData* mime) const {
