@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks optimised (no sanitizers) and runs them all, or only
 # those whose executable name contains the first argument (numerics, curves,
-# inks, charts). Further arguments go to Google Benchmark.
+# inks, charts, ui). Further arguments go to Google Benchmark. "window" runs
+# only the slider steps in the real window under Xvfb (bench/window), which
+# the full run ends with.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -22,3 +24,7 @@ for exe in "$build"/bench/*_bench; do
   echo "== $(basename "$exe")"
   "$exe" "$@"
 done
+if [[ -z "$filter" || "$filter" == window ]]; then
+  echo "== window (real window under Xvfb)"
+  python3 "$root/bench/window/slider_steps.py" "$build/bench/window_driver" "$build/app/ui/tintsmith"
+fi

@@ -1,6 +1,7 @@
 #include "Charts/views/BarLineChartViewBase.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "Charts/data/BarLineScatterCandleBubbleChartDataSet.h"
@@ -97,6 +98,29 @@ void BarLineChartViewBase::notifyDataSetChanged() {
     }
     calculateOffsets();
     setNeedsDisplay(bounds());
+}
+
+void BarLineChartViewBase::notifyDataValuesChanged(double margin) {
+    const auto& chartData = data();
+    if (!chartData) {
+        notifyDataSetChanged();
+        return;
+    }
+    const auto ranges = [this] {
+        return std::array<double, 6>{xAxis()->axisMinimum(),     xAxis()->axisMaximum(),
+                                     leftAxis_->axisMinimum(),   leftAxis_->axisMaximum(),
+                                     rightAxis_->axisMinimum(),  rightAxis_->axisMaximum()};
+    };
+    const auto before = ranges();
+    for (const auto& set : chartData->dataSets()) set->calcMinMax();
+    chartData->notifyDataChanged();
+    calcMinMax();
+    if (ranges() != before) {
+        notifyDataSetChanged();
+        return;
+    }
+    if (renderer()) renderer()->initBuffers();
+    setNeedsDisplay(insetBy(viewPortHandler()->contentRect(), -margin, -margin));
 }
 
 void BarLineChartViewBase::calcMinMax() {

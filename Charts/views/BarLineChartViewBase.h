@@ -81,6 +81,13 @@ public:
 
     // Data change and layout.
     void notifyDataSetChanged() override;
+    // The entries' values have changed in place (the same data sets, styles
+    // and entry counts): the bounds are computed again and, when the axes'
+    // ranges stay as they were, only the content rectangle widened by
+    // `margin` points (for what is drawn around the points, such as circles)
+    // is repainted; otherwise the whole view is set up again as by
+    // notifyDataSetChanged().
+    virtual void notifyDataValuesChanged(double margin);
     void calculateOffsets() override;
     void calcMinMax() override;
     virtual void autoScale();

@@ -462,7 +462,7 @@ std::optional<QString> ChartViewBase::chartDescriptionText() const {
 
 Rect ChartViewBase::bounds() const { return Rect(0, 0, width(), height()); }
 
-void ChartViewBase::setNeedsDisplay(const Rect&) { update(); }
+void ChartViewBase::setNeedsDisplay(const Rect& rect) { update(toQt(rect).toAlignedRect()); }
 
 void ChartViewBase::setNeedsDisplay() { update(); }
 

@@ -19,8 +19,31 @@ void v2InkModelBlendingViewController::renderBlendPreview() {
 
 void v2InkModelBlendingViewController::startPreviewJob() {
     if (!mainImageView->hasImage() || !inkBlendPreviewFilter->inputImage) return;
-    previewRenderer_->render(KCMYtoningBlend->blendedCIELab, *inkBlendPreviewFilter->inputImage,
-                             mainImageView->displayPixelSize());
+    // A full-size toned picture made on request shows an older blend now.
+    fullSizeBuffers_->release();
+    samplePreviewPicture();
+    previewRenderer_->render(KCMYtoningBlend->blendedCIELab, previewSample_, previewReduction_);
+}
+
+void v2InkModelBlendingViewController::samplePreviewPicture() {
+    if (!inkBlendPreviewFilter->inputImage) return;
+    const QImage& picture = *inkBlendPreviewFilter->inputImage;
+    const PreviewReduction reduction = previewReductionFor(picture.size(), mainImageView->displayPixelSize());
+    if (reduction == previewReduction_ && picture.cacheKey() == previewSampleOf_) return;
+    previewReduction_ = reduction;
+    previewSampleOf_ = picture.cacheKey();
+    previewSample_ = sampledForPreview(picture, reduction);
+}
+
+std::optional<QImage> v2InkModelBlendingViewController::tonedPicture() const {
+    if (!inkBlendPreviewFilter->inputImage) return std::nullopt;
+    auto settings = std::make_shared<ZWGradientMapFilter::MapFilter>();
+    settings->buffers = fullSizeBuffers_;
+    ZWGradientMapFilter filter(std::move(settings));
+    filter.inputLabArray = KCMYtoningBlend->blendedCIELab;
+    filter.inputImage = inkBlendPreviewFilter->inputImage;
+    filter.applyGradientMap();
+    return filter.outputImage;
 }
 
 v2InkModelBlendingViewController::PreviewBatch::PreviewBatch(v2InkModelBlendingViewController& screen)
@@ -34,18 +57,20 @@ v2InkModelBlendingViewController::PreviewBatch::~PreviewBatch() {
     screen_.startPreviewJob();
 }
 
-void v2InkModelBlendingViewController::showPreviewImage(const QImage& toned, const QImage& display) {
-    // The toned picture has the pixel size of the picture it was made from,
-    // which is imageSize, and the view sizes what it shows by its pixels: it
-    // takes the place of the opened picture as it is, with no rescale here.
+void v2InkModelBlendingViewController::showPreviewImage(const QImage& display) {
+    // Toned at the size the view shows the picture (of imageSize) at: it
+    // takes the fitted picture's place as it is, with no rescale here.
     if (previewView_.isNull()) return;
-    previewView_->setImage(toned, display);
+    previewView_->showToned(display);
 }
 
 void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
-    mainImageView->setImage(std::move(picture));
+    // Sampled once for the view: the grey picture shown until the toned one
+    // arrives and every toning come from it.
+    samplePreviewPicture();
+    mainImageView->setImage(std::move(picture), finishedForPreview(previewSample_, previewReduction_));
     renderBlendPreview();
 }
 

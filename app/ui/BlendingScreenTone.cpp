@@ -6,9 +6,11 @@
 #include <QSlider>
 #include <cmath>
 
+#include "Charts/views/LineChartView.h"
 #include "app/curves/NotificationNames.h"
 #include "app/ui/BlendSummary.h"
 #include "app/ui/ColorSampleView.h"
+#include "app/ui/GraphSeries.h"
 #include "app/ui/CustomCurveEditorVC.h"
 #include "app/ui/InkPercentGraph.h"
 #include "app/ui/LabABGraphData.h"
@@ -102,7 +104,12 @@ void v2InkModelBlendingViewController::postBlendedQuadValues() {
                                                        BlendedCurvesPayload(KCMYtoningBlend->blendedCurve));
 }
 
-void v2InkModelBlendingViewController::plotInkPercentGraph(const std::array<std::vector<double>, 2>& series) {
+void v2InkModelBlendingViewController::plotInkPercentGraph(const std::array<std::vector<double>, 2>& values) {
+    auto series = labABSeries(values);
+    // A tone step moves the values only: they go into the shown sets, and the
+    // axes, set with the data, stay.
+    if (inkPercentData_ && inkPercentGraph->data() == inkPercentData_ && replotInPlace(*inkPercentGraph, series, 1))
+        return;
     inkPercentData_ = labABChartData(series);
     configureInkPercentGraph(*inkPercentGraph);
     showInkPercentData(*inkPercentGraph, inkPercentData_);

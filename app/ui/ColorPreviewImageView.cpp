@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "app/ui/PreviewImageFile.h"
+#include "app/ui/PreviewReduction.h"
 #include "platform/NotificationCenter.h"
 
 namespace appui {
@@ -27,38 +28,42 @@ QSize ColorPreviewImageView::displayPixelSize() const {
 }
 
 QImage ColorPreviewImageView::fittedCopy(const QImage& picture, QSize bounds) {
-    if (picture.isNull() || bounds.isEmpty()) return {};
-    if (picture.width() <= bounds.width() && picture.height() <= bounds.height()) return picture;
-    const QSize fitted = picture.size().scaled(bounds, Qt::KeepAspectRatio);
-    // A smooth scale of a large picture reads every source pixel; a fast one
-    // to twice the size first keeps that cost small and the result as smooth.
-    const QSize twice = fitted * 2;
-    const QImage first = picture.width() > 2 * twice.width()
-                             ? picture.scaled(twice, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                             : picture;
-    return first.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return reducedForPreview(picture, bounds);
 }
 
 void ColorPreviewImageView::setImage(QImage picture, const QImage& displayCopy) {
     image_ = std::move(picture);
+    toned_.reset();
     rebuildShown(displayCopy);
     update();
 }
 
+void ColorPreviewImageView::showToned(QImage display) {
+    if (!image_ || display.isNull()) return;
+    toned_ = std::move(display);
+    rebuildShown({});
+    update();
+}
+
 void ColorPreviewImageView::rebuildShown(const QImage& displayCopy) {
+    shownFor_ = displayPixelSize();
     if (!image_) {
         shown_ = QPixmap();
         return;
     }
-    const QSize bounds = displayPixelSize();
-    const bool copyFits =
-        !displayCopy.isNull() && displayCopy.size() == image_->size().scaled(bounds, Qt::KeepAspectRatio);
-    QImage fitted = copyFits ? displayCopy : fittedCopy(*image_, bounds);
+    QImage fitted;
+    if (toned_) {
+        fitted = fittedCopy(*toned_, shownFor_);
+    } else {
+        const bool copyFits = !displayCopy.isNull() && displayCopy.size() == previewReductionFor(image_->size(), shownFor_).shown;
+        fitted = copyFits ? displayCopy : fittedCopy(*image_, shownFor_);
+    }
     shown_ = QPixmap::fromImage(std::move(fitted));
     shown_.setDevicePixelRatio(devicePixelRatioF());
 }
 
 void ColorPreviewImageView::paintEvent(QPaintEvent*) {
+    ++paintCount_;
     if (shown_.isNull()) return;
     QPainter painter(this);
     const QSizeF size = shown_.deviceIndependentSize();
@@ -66,7 +71,11 @@ void ColorPreviewImageView::paintEvent(QPaintEvent*) {
     painter.drawPixmap(origin, shown_);
 }
 
-void ColorPreviewImageView::resizeEvent(QResizeEvent*) { rebuildShown({}); }
+void ColorPreviewImageView::resizeEvent(QResizeEvent*) {
+    if (displayPixelSize() == shownFor_) return;
+    rebuildShown({});
+    if (image_) emit displaySizeChanged(shownFor_);
+}
 
 std::optional<std::filesystem::path> ColorPreviewImageView::acceptableDrop(const QMimeData* mime) const {
     if (mime == nullptr) return std::nullopt;

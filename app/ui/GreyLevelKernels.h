@@ -12,13 +12,16 @@ namespace appui {
 // them, each with the plain loop for what its vectors do not cover.
 enum class GreyLevelKernel {
     plain,      // one look-up per pixel, ordinary stores
-    streaming,  // four look-ups gathered into a 16-byte streaming store
-    bytePermute // 64 pixels at once: byte-permute look-ups of the table's channel planes (opaque tables)
+    streaming,   // four look-ups gathered into a 16-byte streaming store (SSE2)
+    bytePermute, // 64 pixels at once: byte-permute look-ups of the table's channel planes (opaque tables; AVX-512 VBMI)
+    avx2         // sixteen look-ups assembled into one whole-line streaming write (AVX2)
 };
 
-// The fastest kernel this processor runs.
+// The fastest kernel this processor runs, chosen once, at the first call.
 GreyLevelKernel fastestGreyLevelKernel();
 bool kernelAvailable(GreyLevelKernel kernel);
+// "plain", "SSE2", "AVX-512 VBMI" or "AVX2", for reports.
+const char* kernelName(GreyLevelKernel kernel);
 
 // The table, ready for one kernel; made once per map.
 class PreparedTable {

@@ -1,6 +1,5 @@
 #include "app/ui/LabABGraphData.h"
 
-#include "Charts/data/ChartDataEntry.h"
 #include "Charts/data/LineChartDataSet.h"
 #include "app/ui/InkDisplayColors.h"
 
@@ -15,15 +14,27 @@ std::array<std::vector<double>, 2> collectBlendABValues(const std::vector<curves
     return series;
 }
 
-std::shared_ptr<charts::LineChartData> labABChartData(const std::array<std::vector<double>, 2>& series) {
-    auto data = std::make_shared<charts::LineChartData>();
+std::vector<GraphSeries> labABSeries(const std::array<std::vector<double>, 2>& values) {
     const QString labels[] = {QStringLiteral("Lab_A"), QStringLiteral("Lab_B")};
+    std::vector<GraphSeries> series;
+    for (std::size_t s = 0; s < values.size(); ++s) {
+        GraphSeries line{labels[s], {}};
+        for (std::size_t i = 0; i < values[s].size(); ++i)
+            line.points.push_back({5.0 * static_cast<double>(i), values[s][i]});
+        series.push_back(std::move(line));
+    }
+    return series;
+}
+
+std::shared_ptr<charts::LineChartData> labABChartData(const std::array<std::vector<double>, 2>& values) {
+    return labABChartData(labABSeries(values));
+}
+
+std::shared_ptr<charts::LineChartData> labABChartData(const std::vector<GraphSeries>& series) {
+    auto data = std::make_shared<charts::LineChartData>();
     for (std::size_t s = 0; s < series.size(); ++s) {
-        charts::ChartDataSet::Entries entries;
-        for (std::size_t i = 0; i < series[s].size(); ++i)
-            entries.push_back(std::make_shared<charts::ChartDataEntry>(5.0 * static_cast<double>(i), series[s][i]));
-        auto set = std::make_shared<charts::LineChartDataSet>(std::move(entries), labels[s]);
-        set->setColors({labABGraphColors()[s]});
+        auto set = std::make_shared<charts::LineChartDataSet>(entriesOf(series[s]), series[s].label);
+        set->setColors({labABGraphColors()[s % labABGraphColors().size()]});
         set->setLineWidth(2);
         set->setDrawCirclesEnabled(false);
         set->setDrawValuesEnabled(false);

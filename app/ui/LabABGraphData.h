@@ -5,6 +5,7 @@
 
 #include "Charts/data/LineChartData.h"
 #include "app/curves/CIELab.h"
+#include "app/ui/GraphSeries.h"
 
 namespace appui {
 
@@ -16,5 +17,8 @@ std::array<std::vector<double>, 2> collectBlendABValues(const std::vector<curves
 // x = 5 x index, as the line "Lab_A" in red and then "Lab_B" in blue (the a*
 // and b* graph colours), two points wide, without circles or value labels.
 std::shared_ptr<charts::LineChartData> labABChartData(const std::array<std::vector<double>, 2>& series);
+// The points and labels of those two lines, and the chart data styled for them.
+std::vector<GraphSeries> labABSeries(const std::array<std::vector<double>, 2>& series);
+std::shared_ptr<charts::LineChartData> labABChartData(const std::vector<GraphSeries>& series);
 
 } // namespace appui

@@ -7,7 +7,11 @@
 namespace appui {
 
 void MeasurementGraph::plotMeasurements() {
-    auto chartData = measurementChartData(targetValues, measuredValues, smoothedValues);
+    auto series = measurementSeries(targetValues, measuredValues, smoothedValues);
+    // A smoothing step changes values only: they go into the shown sets, and
+    // the axes, set with the data, stay. The margin covers the dots.
+    if (replotInPlace(*this, series, 3)) return;
+    auto chartData = measurementChartData(series);
     configureAxes();
     setData(std::move(chartData));
     chartDescription()->setText(QString());

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "Charts/data/ChartDataEntry.h"
 #include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/NamedColors.h"
 #include "Charts/foundation/Fill.h"
@@ -11,13 +10,12 @@ namespace appui {
 
 namespace {
 
-using Entries = charts::LineChartDataSet::Entries;
+using Points = std::vector<GraphSeries::Point>;
 
-Entries indexedPoints(const std::vector<double>& values) {
-    Entries points;
+Points indexedPoints(const std::vector<double>& values) {
+    Points points;
     points.reserve(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(i), values[i]));
+    for (std::size_t i = 0; i < values.size(); ++i) points.push_back({static_cast<double>(i), values[i]});
     return points;
 }
 
@@ -25,14 +23,11 @@ Entries indexedPoints(const std::vector<double>& values) {
 // own step: a wedge of 256 ends at x = 255, one of 21 at x = 20. (Placed at
 // the step before the even count, an odd wedge's last dot would sit one step
 // short of the curves drawn beside it, and a single value at x = -1.)
-Entries measuredPoints(const std::vector<double>& measured) {
+Points measuredPoints(const std::vector<double>& measured) {
     const std::size_t even = measured.size() / 2 * 2;
-    Entries points;
-    for (std::size_t i = 0; i < even; i += 2)
-        points.push_back(std::make_shared<charts::ChartDataEntry>(static_cast<double>(i), measured[i]));
-    if (!measured.empty())
-        points.push_back(
-            std::make_shared<charts::ChartDataEntry>(static_cast<double>(measured.size() - 1), measured.back()));
+    Points points;
+    for (std::size_t i = 0; i < even; i += 2) points.push_back({static_cast<double>(i), measured[i]});
+    if (!measured.empty()) points.push_back({static_cast<double>(measured.size() - 1), measured.back()});
     return points;
 }
 
@@ -40,49 +35,53 @@ std::shared_ptr<charts::Fill> shadeToward(const QColor& to, std::vector<double> 
     return charts::Fill::withLinearGradient(charts::Gradient{{charts::named::clear(), to}, std::move(locations)}, 270);
 }
 
-std::shared_ptr<charts::LineChartDataSet> dataSet(Entries points, const char* label) {
-    auto set = std::make_shared<charts::LineChartDataSet>(std::move(points), QString::fromUtf8(label));
+std::shared_ptr<charts::LineChartDataSet> dataSet(const GraphSeries& series) {
+    auto set = std::make_shared<charts::LineChartDataSet>(entriesOf(series), series.label);
     set->setDrawValuesEnabled(false);
     return set;
 }
 
 } // namespace
 
+std::vector<GraphSeries> measurementSeries(const std::vector<double>& targetValues,
+                                           const std::vector<double>& measuredValues,
+                                           const std::vector<double>& smoothedValues) {
+    Points measured = measuredPoints(measuredValues);
+    // The straight line from the first to the last measured dot.
+    Points linear = measured.empty() ? Points{{0, 100}, {255, 0}} : Points{measured.front(), measured.back()};
+    return {{QStringLiteral("Measured Lab L*"), std::move(measured)},
+            {QStringLiteral("Linear Lab L*"), std::move(linear)},
+            {QStringLiteral("Target Lab L*"), indexedPoints(targetValues)},
+            {QStringLiteral("Smoothed Lab L*"), indexedPoints(smoothedValues)}};
+}
+
 std::shared_ptr<charts::LineChartData> measurementChartData(const std::vector<double>& targetValues,
                                                             const std::vector<double>& measuredValues,
                                                             const std::vector<double>& smoothedValues) {
-    auto measuredEntries = measuredPoints(measuredValues);
-    Entries linearEntries;
-    if (measuredEntries.empty()) {
-        linearEntries = {std::make_shared<charts::ChartDataEntry>(0, 100),
-                         std::make_shared<charts::ChartDataEntry>(255, 0)};
-    } else {
-        const auto& first = measuredEntries.front();
-        const auto& last = measuredEntries.back();
-        linearEntries = {std::make_shared<charts::ChartDataEntry>(first->x(), first->y()),
-                         std::make_shared<charts::ChartDataEntry>(last->x(), last->y())};
-    }
+    return measurementChartData(measurementSeries(targetValues, measuredValues, smoothedValues));
+}
 
-    auto measured = dataSet(std::move(measuredEntries), "Measured Lab L*");
+std::shared_ptr<charts::LineChartData> measurementChartData(const std::vector<GraphSeries>& series) {
+    auto measured = dataSet(series.at(0));
     measured->setLineWidth(0);
     measured->setDrawCirclesEnabled(true);
     measured->setCircleRadius(1.25);
     measured->setCircleColors({charts::named::darkGray()});
 
-    auto linear = dataSet(std::move(linearEntries), "Linear Lab L*");
+    auto linear = dataSet(series.at(1));
     linear->setColors({charts::named::black()});
     linear->setDrawCirclesEnabled(false);
     linear->setFill(shadeToward(charts::named::black(), {0.05, 0.95}));
     linear->setDrawFilledEnabled(true);
 
-    auto target = dataSet(indexedPoints(targetValues), "Target Lab L*");
+    auto target = dataSet(series.at(2));
     target->setColors({charts::named::green()});
     target->setLineWidth(2);
     target->setDrawCirclesEnabled(false);
     target->setFill(shadeToward(charts::named::darkGray(), {0, 1}));
     target->setDrawFilledEnabled(false);
 
-    auto smoothed = dataSet(indexedPoints(smoothedValues), "Smoothed Lab L*");
+    auto smoothed = dataSet(series.at(3));
     smoothed->setColors({charts::named::red()});
     smoothed->setLineWidth(2);
     smoothed->setDrawCirclesEnabled(false);

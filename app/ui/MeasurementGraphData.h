@@ -4,6 +4,7 @@
 
 #include "Charts/data/LineChartData.h"
 #include "Charts/foundation/AxisValueFormatter.h"
+#include "app/ui/GraphSeries.h"
 
 namespace appui {
 
@@ -14,6 +15,12 @@ namespace appui {
 std::shared_ptr<charts::LineChartData> measurementChartData(const std::vector<double>& targetValues,
                                                             const std::vector<double>& measuredValues,
                                                             const std::vector<double>& smoothedValues);
+// The same four lines' points and labels, in that order, and the chart data
+// styled for them.
+std::vector<GraphSeries> measurementSeries(const std::vector<double>& targetValues,
+                                           const std::vector<double>& measuredValues,
+                                           const std::vector<double>& smoothedValues);
+std::shared_ptr<charts::LineChartData> measurementChartData(const std::vector<GraphSeries>& series);
 
 // The x labels of the lightness graph: the input percentages "0" ... "100"
 // at the steps 0, 25.5, ..., 255 where the axis puts its labels. (Read by

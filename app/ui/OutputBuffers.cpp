@@ -21,7 +21,19 @@ void OutputBuffers::keep(const QImage& image) {
     // Images of another size will not be asked for again soon.
     std::erase_if(kept_, [&](const QImage& kept) { return kept.size() != image.size(); });
     kept_.push_back(image);
-    if (kept_.size() > capacity) kept_.erase(kept_.begin());
+    if (kept_.size() > capacity_) kept_.erase(kept_.begin());
+}
+
+void OutputBuffers::release() {
+    const std::lock_guard lock(mutex_);
+    kept_.clear();
+}
+
+std::vector<QSize> OutputBuffers::keptSizes() const {
+    const std::lock_guard lock(mutex_);
+    std::vector<QSize> sizes;
+    for (const QImage& image : kept_) sizes.push_back(image.size());
+    return sizes;
 }
 
 } // namespace appui

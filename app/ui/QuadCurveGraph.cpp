@@ -9,9 +9,19 @@
 
 namespace appui {
 
+bool QuadCurveGraph::plotsInPlace(const std::vector<GraphSeries>& series) {
+    // New values of the same lines, with the legend and grid as set: into
+    // the shown sets, the axes left as they are.
+    return legend()->isEnabled() == drawLegend && gridBackgroundColor() == gridColor &&
+           replotInPlace(*this, series, 1);
+}
+
 void QuadCurveGraph::plotQuadCurves() {
     if (quadCurve.empty()) return;
-    auto chartData = quadCurveChartData(quadCurve, inkList, showTotalInkLoad ? &totalInkLoad : nullptr);
+    const std::vector<double>* total = showTotalInkLoad ? &totalInkLoad : nullptr;
+    auto series = quadCurveSeries(quadCurve, inkList, total);
+    if (plotsInPlace(series)) return;
+    auto chartData = quadCurveChartData(series, total != nullptr);
     configureAxes();
     setData(std::move(chartData));
     legend()->setEnabled(drawLegend);
@@ -39,7 +49,9 @@ void ACQuadCurveGraph::plotQuadCurves() {
     platform::printToStandardOutput("Curve Count:  " + std::to_string(quadCurve.size()));
     platform::printToStandardOutput("InkList Count:  " + std::to_string(inkList.size()));
     if (quadCurve.empty()) return;
-    auto chartData = allQuadCurvesChartData(quadCurve, inkList);
+    auto series = allQuadCurvesSeries(quadCurve, inkList);
+    if (plotsInPlace(series)) return;
+    auto chartData = quadCurveChartData(series, false);
     configureAxes();
     setData(std::move(chartData));
     chartDescription()->setText(QString());

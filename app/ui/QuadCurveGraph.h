@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "Charts/views/LineChartView.h"
+#include "app/ui/GraphSeries.h"
 
 namespace appui {
 
 // The ink curves of a .quad file or a blend, one line per named channel in
 // its ink's colour, input 0 to 100 % along x and ink 0 to 100 % along y,
-// with an optional total. Owners set the fields and ask for a plot, which
-// replaces the whole chart data; an empty curve list keeps what is shown.
+// with an optional total. Owners set the fields and ask for a plot: new
+// values of the same lines go into the shown chart data in place, other
+// lines replace the chart data and set the axes; an empty curve list keeps
+// what is shown.
 // Made by charts::ChartViewBase::create<QuadCurveGraph>(parent).
 class QuadCurveGraph : public charts::LineChartView {
 public:
@@ -25,6 +28,9 @@ public:
 
     virtual void plotQuadCurves();
     virtual void configureAxes();
+
+protected:
+    bool plotsInPlace(const std::vector<GraphSeries>& series);
 };
 
 // The variant that plots every curve, named or not, and never a total; it

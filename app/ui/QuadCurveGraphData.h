@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Charts/data/LineChartData.h"
+#include "app/ui/GraphSeries.h"
 
 namespace appui {
 
@@ -26,5 +27,12 @@ std::shared_ptr<charts::LineChartData> quadCurveChartData(const QuadCurves& curv
 // the name list has an empty label and its colour by position. Never a total.
 std::shared_ptr<charts::LineChartData> allQuadCurvesChartData(const QuadCurves& curves,
                                                               const std::vector<std::string>& inkList);
+
+// The points and labels of those lines, in the same order, and the chart
+// data styled for them (with `endsInTotal` the last is the thin black total).
+std::vector<GraphSeries> quadCurveSeries(const QuadCurves& curves, const std::vector<std::string>& inkList,
+                                         const std::vector<double>* totalInkLoad);
+std::vector<GraphSeries> allQuadCurvesSeries(const QuadCurves& curves, const std::vector<std::string>& inkList);
+std::shared_ptr<charts::LineChartData> quadCurveChartData(const std::vector<GraphSeries>& series, bool endsInTotal);
 
 } // namespace appui

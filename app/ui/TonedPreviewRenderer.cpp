@@ -4,7 +4,6 @@
 #include <atomic>
 #include <mutex>
 
-#include "app/ui/ColorPreviewImageView.h"
 
 namespace appui {
 
@@ -18,15 +17,12 @@ struct TonedPreviewRenderer::Mailbox {
     // From a job's thread. Posting under the lock keeps the owner alive
     // until the call is queued; Qt drops a queued call whose receiver has
     // been destroyed since.
-    void post(std::uint64_t generation, QImage toned, QImage display) {
+    void post(std::uint64_t generation, QImage display) {
         const std::lock_guard lock(mutex);
         if (owner == nullptr) return;
         TonedPreviewRenderer* receiver = owner;
         QMetaObject::invokeMethod(
-            receiver,
-            [receiver, generation, toned = std::move(toned), display = std::move(display)] {
-                receiver->deliver(generation, toned, display);
-            },
+            receiver, [receiver, generation, display = std::move(display)] { receiver->deliver(generation, display); },
             Qt::QueuedConnection);
     }
 };
@@ -46,27 +42,30 @@ TonedPreviewRenderer::~TonedPreviewRenderer() {
 
 std::uint64_t TonedPreviewRenderer::latestGeneration() const { return mailbox_->latest.load(); }
 
-std::uint64_t TonedPreviewRenderer::render(std::vector<curves::CIELab> samples, QImage image, QSize displaySize) {
+std::uint64_t TonedPreviewRenderer::render(std::vector<curves::CIELab> samples, QImage sampled,
+                                           PreviewReduction reduction) {
     const std::uint64_t generation = mailbox_->latest.fetch_add(1) + 1;
     runJob_([mailbox = mailbox_, mapFilter = mapFilter_, generation, samples = std::move(samples),
-             image = std::move(image), displaySize]() mutable {
+             sampled = std::move(sampled), reduction]() mutable {
         // A newer request has been made: its job will show the newer blend.
         if (mailbox->latest.load() != generation) return;
         ZWGradientMapFilter filter(std::move(mapFilter));
         filter.inputLabArray = std::move(samples);
-        filter.inputImage = std::move(image);
+        filter.inputImage = std::move(sampled);
         filter.applyGradientMap();
         if (!filter.outputImage) return;
-        QImage display = ColorPreviewImageView::fittedCopy(*filter.outputImage, displaySize);
-        mailbox->post(generation, std::move(*filter.outputImage), std::move(display));
+        QImage display = finishedForPreview(*filter.outputImage, reduction);
+        // The mapped picture goes back to the filter's buffers for the next job.
+        filter.outputImage.reset();
+        mailbox->post(generation, std::move(display));
     });
     return generation;
 }
 
-void TonedPreviewRenderer::deliver(std::uint64_t generation, const QImage& toned, const QImage& display) {
+void TonedPreviewRenderer::deliver(std::uint64_t generation, const QImage& display) {
     if (generation < shown_) return;
     shown_ = generation;
-    if (onResult_) onResult_(toned, display, generation);
+    if (onResult_) onResult_(display, generation);
 }
 
 } // namespace appui

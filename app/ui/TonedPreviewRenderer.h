@@ -8,14 +8,18 @@
 #include <vector>
 
 #include "app/curves/CIELab.h"
+#include "app/ui/PreviewReduction.h"
 #include "app/ui/ZWGradientMapFilter.h"
 
 namespace appui {
 
 // The toned preview's background jobs. Each request is one job on the global
 // thread pool; it works only on the copies it was given (the Lab samples and
-// the implicitly shared image, taken on the GUI thread), touches no widget,
-// and hands its result back to the GUI thread by a queued call.
+// the implicitly shared picture, taken on the GUI thread), touches no widget,
+// and hands its result back to the GUI thread by a queued call. The picture
+// is the one the preview was sampled to (PreviewReduction.h): a job tones
+// only that and smooths the result to the shown size, so its cost follows
+// the view's size, not the picture's.
 //
 // Requests are numbered: a job whose request has been overtaken before it
 // starts does nothing, and a result older than the one last shown is dropped,
@@ -26,9 +30,9 @@ class TonedPreviewRenderer final : public QObject {
 public:
     // Runs a job somewhere off the GUI thread; tests run them by hand.
     using JobRunner = std::function<void(std::function<void()>)>;
-    // The toned image, a copy of it scaled to the requested display size, and
-    // the request's number. On the GUI thread.
-    using ResultHandler = std::function<void(const QImage& toned, const QImage& display, std::uint64_t generation)>;
+    // The toned picture at the shown size and the request's number. On the
+    // GUI thread.
+    using ResultHandler = std::function<void(const QImage& display, std::uint64_t generation)>;
 
     explicit TonedPreviewRenderer(std::shared_ptr<ZWGradientMapFilter::MapFilter> mapFilter, QObject* parent = nullptr);
     ~TonedPreviewRenderer() override;
@@ -36,15 +40,16 @@ public:
     void setJobRunner(JobRunner runner) { runJob_ = std::move(runner); }
     void setResultHandler(ResultHandler handler) { onResult_ = std::move(handler); }
 
-    // Schedules a job (GUI thread); answers its number, counting from 1.
-    std::uint64_t render(std::vector<curves::CIELab> samples, QImage image, QSize displaySize);
+    // Schedules a job (GUI thread) toning `sampled`, the picture after the
+    // first step of `reduction`; answers its number, counting from 1.
+    std::uint64_t render(std::vector<curves::CIELab> samples, QImage sampled, PreviewReduction reduction);
 
     std::uint64_t latestGeneration() const;
     std::uint64_t shownGeneration() const { return shown_; }
 
     // The GUI thread's end of a job: the result is shown unless a newer one
     // has been shown already. (Jobs call it through the event loop.)
-    void deliver(std::uint64_t generation, const QImage& toned, const QImage& display);
+    void deliver(std::uint64_t generation, const QImage& display);
 
 private:
     struct Mailbox;

@@ -26,9 +26,10 @@ v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* pare
       ui_(std::make_unique<Ui::v2InkModelBlendingViewController>()) {
     ui_->setupUi(this);
     previewRenderer_ = new TonedPreviewRenderer(inkBlendPreviewFilter->mapFilter, this);
-    previewRenderer_->setResultHandler(
-        [this](const QImage& toned, const QImage& display, std::uint64_t) { showPreviewImage(toned, display); });
+    previewRenderer_->setResultHandler([this](const QImage& display, std::uint64_t) { showPreviewImage(display); });
     takeOutlets();
+    // A resized view needs the preview toned again at its new size.
+    connect(mainImageView, &ColorPreviewImageView::displaySizeChanged, this, [this] { renderBlendPreview(); });
     wireActions();
     viewDidLoad();
 }

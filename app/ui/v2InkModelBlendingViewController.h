@@ -16,6 +16,7 @@
 #include "app/inks/BlendingScreen.h"
 #include "app/inks/TonerColorModel.h"
 #include "app/ui/CustomCurveEditorDelegate.h"
+#include "app/ui/PreviewReduction.h"
 #include "app/ui/ZWGradientMapFilter.h"
 #include "platform/NotificationCenter.h"
 
@@ -151,6 +152,14 @@ public:
     // The last a*/b* chart data plotted.
     const std::shared_ptr<charts::LineChartData>& inkPercentData() const { return inkPercentData_; }
     TonedPreviewRenderer& previewRenderer() const { return *previewRenderer_; }
+    // The opened picture toned with the blend as it stands, at full
+    // resolution, made on request (the view shows a copy toned at its own
+    // size). It is written into one buffer kept for the next request until
+    // the blend or the picture changes. Nothing without a picture.
+    std::optional<QImage> tonedPicture() const;
+    // The full-size output kept for tonedPicture, for checks of what memory
+    // the preview holds.
+    const OutputBuffers& fullSizeBuffers() const { return *fullSizeBuffers_; }
 
     // What the toner presets see of the screen.
     inks::TonerColorModel& blendModel() override { return *KCMYtoningBlend; }
@@ -199,6 +208,8 @@ private:
     void followShownPrinterModel();
     void refuseSave(const std::vector<UnwritableChannel>& unwritable) const;
     void startPreviewJob();
+    // The filter's picture sampled for the view's size, unless it is already.
+    void samplePreviewPicture();
     void chooseInkList(const std::vector<std::string>& list);
     void recomputeChain();
     void modelUpdate();
@@ -206,7 +217,7 @@ private:
     void updateLabLabels();
     void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
     void showOpenedImage(QImage picture);
-    void showPreviewImage(const QImage& toned, const QImage& display);
+    void showPreviewImage(const QImage& display);
     const ToneControl& toneControl(inks::TonerPosition position) const;
     std::array<double, 9> toneFractions() const;
 
@@ -222,6 +233,12 @@ private:
     platform::ObserverRegistration draggedImage_;
     int previewBatchDepth_ = 0;
     bool previewRequested_ = false;
+    // The opened picture sampled for the view's size, made on open and on
+    // resize; every refresh tones only this.
+    QImage previewSample_;
+    PreviewReduction previewReduction_;
+    qint64 previewSampleOf_ = 0; // the cache key of the picture it was sampled from
+    std::shared_ptr<OutputBuffers> fullSizeBuffers_ = std::make_shared<OutputBuffers>(1);
 };
 
 } // namespace appui

@@ -7,6 +7,7 @@ namespace bench {
 
 struct LutPeer::Images {
     VipsImage* lut = nullptr;
+    VipsImage* lut3 = nullptr;
     VipsImage* input = nullptr;
 };
 
@@ -22,13 +23,18 @@ LutPeer::LutPeer(const std::uint8_t* grey, int width, int height, const std::uin
     vips_cache_set_max(0); // every map is computed, never answered from the operation cache
     // The table's words as they lie in memory: four bands of bytes.
     images_->lut = vips_image_new_from_memory(table, 256 * 4, 256, 1, 4, VIPS_FORMAT_UCHAR);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(table);
+    for (int i = 0; i < 256; ++i)
+        for (int c = 0; c < 3; ++c) threeBandTable_[3 * i + c] = bytes[4 * i + c];
+    images_->lut3 = vips_image_new_from_memory(threeBandTable_, sizeof threeBandTable_, 256, 1, 3, VIPS_FORMAT_UCHAR);
     images_->input = vips_image_new_from_memory(grey, static_cast<size_t>(width) * static_cast<size_t>(height), width,
                                                 height, 1, VIPS_FORMAT_UCHAR);
-    if (images_->lut == nullptr || images_->input == nullptr) fail();
+    if (images_->lut == nullptr || images_->lut3 == nullptr || images_->input == nullptr) fail();
 }
 
 LutPeer::~LutPeer() {
     g_object_unref(images_->input);
+    g_object_unref(images_->lut3);
     g_object_unref(images_->lut);
 }
 
@@ -42,14 +48,39 @@ void LutPeer::mapInto(std::uint8_t* output) const {
     g_object_unref(mapped);
 }
 
-void LutPeer::mapFresh() const {
+namespace {
+// The input mapped through the table into a fresh image of the peer's own
+// making; the caller frees it with g_free.
+std::uint8_t* mappedIntoMemory(VipsImage* input, VipsImage* lut, size_t& size) {
     VipsImage* mapped = nullptr;
-    if (vips_maplut(images_->input, &mapped, images_->lut, nullptr)) fail();
-    size_t size = 0;
-    void* memory = vips_image_write_to_memory(mapped, &size);
+    if (vips_maplut(input, &mapped, lut, nullptr)) fail();
+    auto* memory = static_cast<std::uint8_t*>(vips_image_write_to_memory(mapped, &size));
     if (memory == nullptr) fail();
-    g_free(memory);
     g_object_unref(mapped);
+    return memory;
+}
+} // namespace
+
+void LutPeer::mapFresh() const {
+    size_t size = 0;
+    g_free(mappedIntoMemory(images_->input, images_->lut, size));
+}
+
+void LutPeer::mapFreshThreeBands() const {
+    size_t size = 0;
+    g_free(mappedIntoMemory(images_->input, images_->lut3, size));
+}
+
+bool LutPeer::threeBandsMatch(const std::uint8_t* expected) const {
+    size_t size = 0;
+    std::uint8_t* memory = mappedIntoMemory(images_->input, images_->lut3, size);
+    const size_t pixels = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+    bool same = size == pixels * 3;
+    for (size_t p = 0; same && p < pixels; ++p)
+        same = memory[3 * p] == expected[4 * p] && memory[3 * p + 1] == expected[4 * p + 1] &&
+               memory[3 * p + 2] == expected[4 * p + 2];
+    g_free(memory);
+    return same;
 }
 
 } // namespace bench

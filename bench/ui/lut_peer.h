@@ -20,10 +20,17 @@ public:
     void mapInto(std::uint8_t* output) const;
     // The mapped image written into a fresh image of the peer's own making.
     void mapFresh() const;
+    // The same with a three-band table (each entry's first three bytes): the
+    // same colour bytes without the fourth.
+    void mapFreshThreeBands() const;
+    // Whether the three-band map's bytes are the first three of every pixel
+    // of `expected` (width x height x 4 bytes).
+    bool threeBandsMatch(const std::uint8_t* expected) const;
 
 private:
     struct Images;
     std::unique_ptr<Images> images_;
+    std::uint8_t threeBandTable_[256 * 3];
     int width_;
     int height_;
 };

@@ -403,6 +403,19 @@ TEST(BlendingScreenCurveEditor, TheEditButtonOpensTheEditorOnTheBlend) {
 namespace appui {
 namespace {
 
+TEST(BlendingScreenGraph, ASliderStepMovesTheValuesOfTheShownLines) {
+    uitest::BlendingScreenFixture f;
+    const auto shown = f.screen->inkPercentData();
+    f.drag("yellowShadowSlider", 80);
+    EXPECT_EQ(f.screen->inkPercentData(), shown) << "the same chart data, its values written in place";
+    const auto& ramp = f.screen->KCMYtoningBlend->blendedCIELab;
+    for (int i = 0; i < 21; ++i) {
+        EXPECT_EQ(shown->getDataSetByIndex(0)->entryForIndex(i)->y(), ramp[static_cast<std::size_t>(i)].a);
+        EXPECT_EQ(shown->getDataSetByIndex(1)->entryForIndex(i)->y(), ramp[static_cast<std::size_t>(i)].b);
+    }
+    EXPECT_EQ(f.find<charts::LineChartView>("inkPercentGraph")->leftAxis()->axisMaximum(), 15);
+}
+
 TEST(BlendingScreenGraph, SpansZeroToHundredAndMinusToPlusFifteenWhateverTheValues) {
     uitest::BlendingScreenFixture f;
     auto* graph = f.find<charts::LineChartView>("inkPercentGraph");

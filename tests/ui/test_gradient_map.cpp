@@ -351,15 +351,15 @@ TEST(GreyLevelKernels, EveryKernelTheProcessorHasWritesWhatThePlainLoopWrites) {
     for (int i = 0; i < 256; ++i) table[static_cast<std::size_t>(i)] = qRgb(i, (i * 37) & 0xff, 255 - i);
     const PreparedTable plain(table, GreyLevelKernel::plain);
     int kernelsRun = 0;
-    for (GreyLevelKernel kernel : {GreyLevelKernel::streaming, GreyLevelKernel::bytePermute}) {
+    for (GreyLevelKernel kernel : {GreyLevelKernel::streaming, GreyLevelKernel::bytePermute, GreyLevelKernel::avx2}) {
         if (!kernelAvailable(kernel)) continue;
         ++kernelsRun;
         const PreparedTable prepared(table, kernel);
         EXPECT_EQ(prepared.kernel(), kernel);
         // Rows of every length around the vector widths, starting at every
         // alignment of the output within a cache line.
-        for (int width : {0, 1, 3, 4, 15, 16, 17, 63, 64, 65, 127, 128, 129, 200, 1000}) {
-            for (int offset = 0; offset < 16; ++offset) {
+        for (int width : {0, 1, 3, 4, 15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 200, 1000}) {
+            for (int offset = 0; offset < 32; ++offset) {
                 std::vector<std::uint32_t> expected(static_cast<std::size_t>(width) + 32, 7),
                     got(static_cast<std::size_t>(width) + 32, 7);
                 plain.mapRow(levels.data() + offset, expected.data() + offset, width);

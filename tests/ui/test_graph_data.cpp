@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +10,7 @@
 #include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/NamedColors.h"
 #include "Charts/foundation/Fill.h"
+#include "app/ui/GraphSeries.h"
 #include "app/ui/InkDisplayColors.h"
 #include "app/ui/MeasurementGraphData.h"
 #include "app/ui/QuadCurveGraphData.h"
@@ -31,6 +35,41 @@ std::vector<double> ramp(std::size_t n, double step) {
 }
 
 } // namespace
+
+TEST(GraphSeries, WritesIntoChartDataOfTheSameShapeOnlyAndSaysWhetherAValueChanged) {
+    const auto nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<GraphSeries> shown{{QStringLiteral("a"), {{0, 1}, {1, nan}}}, {QStringLiteral("b"), {{0, 5}}}};
+    struct Case {
+        const char* name;
+        std::vector<GraphSeries> fresh;
+        std::optional<bool> answer;
+    };
+    const Case cases[] = {
+        {"the same values (a NaN stays NaN)", shown, false},
+        {"a new y", {{QStringLiteral("a"), {{0, 1}, {1, 2}}}, {QStringLiteral("b"), {{0, 5}}}}, true},
+        {"a new x", {{QStringLiteral("a"), {{0, 1}, {1, nan}}}, {QStringLiteral("b"), {{3, 5}}}}, true},
+        {"one set fewer", {{QStringLiteral("a"), {{0, 1}, {1, 2}}}}, std::nullopt},
+        {"one point more", {{QStringLiteral("a"), {{0, 1}, {1, 2}, {2, 3}}}, {QStringLiteral("b"), {{0, 5}}}},
+         std::nullopt},
+        {"another label", {{QStringLiteral("a"), {{0, 1}, {1, 2}}}, {QStringLiteral("c"), {{0, 5}}}}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        auto data = std::make_shared<charts::LineChartData>();
+        for (const auto& series : shown)
+            data->addDataSet(std::make_shared<charts::LineChartDataSet>(entriesOf(series), series.label));
+        EXPECT_EQ(writeSeriesInPlace(*data, c.fresh), c.answer) << c.name;
+        // Written exactly when the shapes agree; left alone otherwise.
+        const auto& expected = c.answer.has_value() ? c.fresh : shown;
+        for (std::size_t k = 0; k < shown.size(); ++k)
+            for (std::size_t i = 0; i < shown[k].points.size(); ++i) {
+                const auto entry = data->getDataSetByIndex(static_cast<int>(k))->entryForIndex(static_cast<std::int64_t>(i));
+                const auto& p = expected[k].points[i];
+                EXPECT_EQ(entry->x(), p.x) << c.name;
+                if (std::isnan(p.y)) EXPECT_TRUE(std::isnan(entry->y())) << c.name;
+                else EXPECT_EQ(entry->y(), p.y) << c.name;
+            }
+    }
+}
 
 TEST(MeasurementGraphData, FourSetsInOrderWithTheirStyles) {
     const auto data = measurementChartData(ramp(256, 0.3), ramp(256, 0.39), ramp(256, 0.38));

@@ -3,13 +3,18 @@
 // notifications, and pixels of a drawn curve.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QTest>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/foundation/Description.h"
 #include "Charts/foundation/Legend.h"
+#include "Charts/foundation/ViewPortHandler.h"
 #include "app/curves/NotificationNames.h"
 #include "app/curves/Resampling.h"
 #include "app/ui/InkDisplayColors.h"
@@ -174,6 +179,103 @@ TEST(QuadCurveGraph, TheVariantPlotsEveryCurveAndCountsThem) {
     EXPECT_EQ(graph->data()->dataSetCount(), 3);
     // Each count follows its caption after one blank.
     EXPECT_EQ(log.standardOutputLines(), (std::vector<std::string>{"Curve Count:  3", "InkList Count:  0"}));
+}
+
+// The rectangles the view is asked to paint while events are processed.
+struct PaintLog : QObject {
+    std::vector<QRect> rects;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+    std::vector<QRect> take() {
+        QApplication::processEvents();
+        return std::exchange(rects, {});
+    }
+};
+
+QRect contentArea(const charts::BarLineChartViewBase& graph, double margin) {
+    return charts::toQt(charts::insetBy(graph.viewPortHandler()->contentRect(), -margin, -margin)).toAlignedRect();
+}
+
+// A smoothing step gives the graphs new values of the same lines: they go
+// into the shown sets, the axes stay as set, and only the plotting area is
+// repainted; a plot that changes nothing repaints nothing.
+TEST(GraphsInPlace, NewValuesOfTheSameLinesRepaintOnlyThePlottingArea) {
+    auto measurement = made<MeasurementGraph>();
+    measurement->measuredValues = curves::linspace(256, 95, 20);
+    measurement->smoothedValues = curves::linspace(256, 94, 21);
+    measurement->targetValues = curves::linspace(256, 95, 20);
+    auto quad = made<QuadCurveGraph>();
+    quad->quadCurve = eightCurves();
+    quad->inkList = eightNames;
+    struct Case {
+        const char* name;
+        charts::BarLineChartViewBase* graph;
+        std::function<void()> plot;
+        std::function<void()> change;
+        double margin;
+    };
+    const Case cases[] = {
+        {"lightness graph", measurement.get(), [&] { measurement->plotMeasurements(); },
+         [&] { measurement->smoothedValues = curves::linspace(256, 90, 30); }, 3},
+        {"ink-curve graph", quad.get(), [&] { quad->plotQuadCurves(); },
+         [&] { quad->quadCurve[1] = curves::linspace(256, 0, 30000); }, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.plot();
+        c.graph->show();
+        PaintLog paints;
+        c.graph->installEventFilter(&paints);
+        paints.take();
+        const auto data = c.graph->data();
+        const auto firstSet = data->getDataSetByIndex(0);
+
+        c.change();
+        c.plot();
+        EXPECT_EQ(c.graph->data(), data) << "the shown chart data stays";
+        EXPECT_EQ(c.graph->data()->getDataSetByIndex(0), firstSet);
+        EXPECT_EQ(paints.take(), std::vector<QRect>{contentArea(*c.graph, c.margin)});
+        EXPECT_EQ(c.graph->leftAxis()->axisMaximum(), 100);
+
+        c.plot();
+        EXPECT_TRUE(paints.take().empty()) << "nothing changed, nothing repainted";
+    }
+    // The new values are what is drawn and bounded.
+    const auto smoothed = measurement->data()->getDataSetByIndex(3);
+    EXPECT_DOUBLE_EQ(smoothed->yMax(), 90);
+    EXPECT_DOUBLE_EQ(smoothed->yMin(), 30);
+    EXPECT_DOUBLE_EQ(quad->data()->getDataSetByIndex(1)->yMax(), 30000 / 655.35);
+}
+
+TEST(GraphsInPlace, OtherLinesOrAnotherLegendReplaceTheChartData) {
+    auto quad = made<QuadCurveGraph>();
+    quad->quadCurve = eightCurves();
+    quad->inkList = eightNames;
+    quad->plotQuadCurves();
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"another ink name", [&] { quad->inkList[7] = "# MK Curve"; }},
+        {"one curve fewer", [&] { quad->quadCurve.pop_back(); }},
+        {"a total added", [&] {
+             quad->showTotalInkLoad = true;
+             quad->totalInkLoad = std::vector<double>(256, 10);
+         }},
+        {"the legend hidden", [&] { quad->drawLegend = false; }},
+        {"another grid colour", [&] { quad->gridColor = Qt::lightGray; }},
+    };
+    for (const auto& c : cases) {
+        const auto before = quad->data();
+        c.change();
+        quad->plotQuadCurves();
+        EXPECT_NE(quad->data(), before) << c.name;
+    }
+    EXPECT_FALSE(quad->legend()->isEnabled());
+    EXPECT_EQ(quad->gridBackgroundColor(), QColor(Qt::lightGray));
 }
 
 TEST(QuadCurveGraphPanel, SaysHowToGetCurvesThenPlotsEveryBlend) {

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
+#include <QThreadPool>
+#include <algorithm>
 #include <cstring>
 
 #include "app/ui/AppDelegate.h"
@@ -19,9 +21,11 @@
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/GradientColors.h"
 #include "app/ui/GreyLevelMapping.h"
+#include "app/ui/HalfScale.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/NeutralRamp.h"
 #include "app/ui/PreviewImageFile.h"
+#include "app/ui/PreviewReduction.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/blending_screen_support.h"
@@ -83,6 +87,11 @@ QRgb tonedLevel(const std::vector<curves::CIELab>& samples, int level) {
     return (*gradientMapTable(*gradientImage(gradientColors(samples))))[static_cast<std::size_t>(level)];
 }
 
+// A job on the whole picture: bounds it fits, so nothing is reduced.
+std::uint64_t renderWhole(TonedPreviewRenderer& renderer, std::vector<curves::CIELab> samples, const QImage& picture) {
+    return renderer.render(std::move(samples), picture, previewReductionFor(picture.size(), picture.size()));
+}
+
 bool waitForPreview(const v2InkModelBlendingViewController& screen) {
     return QTest::qWaitFor(
         [&] {
@@ -97,12 +106,12 @@ TEST(TonedPreviewRenderer, NumbersItsJobsAndDropsResultsOlderThanTheOneShown) {
     std::vector<std::uint64_t> shown;
     TonedPreviewRenderer renderer(std::make_shared<ZWGradientMapFilter::MapFilter>());
     renderer.setJobRunner([&](std::function<void()> job) { jobs.push_back(std::move(job)); });
-    renderer.setResultHandler([&](const QImage&, const QImage&, std::uint64_t g) { shown.push_back(g); });
+    renderer.setResultHandler([&](const QImage&, std::uint64_t g) { shown.push_back(g); });
 
     const QImage picture = greyPicture(64, 8);
-    EXPECT_EQ(renderer.render(moclLab(), picture, QSize(32, 32)), 1u);
-    EXPECT_EQ(renderer.render(moclLab(), picture, QSize(32, 32)), 2u);
-    EXPECT_EQ(renderer.render(moclLab(), picture, QSize(32, 32)), 3u);
+    EXPECT_EQ(renderWhole(renderer, moclLab(), picture), 1u);
+    EXPECT_EQ(renderWhole(renderer, moclLab(), picture), 2u);
+    EXPECT_EQ(renderWhole(renderer, moclLab(), picture), 3u);
     ASSERT_EQ(jobs.size(), 3u);
 
     // The newest job finishes first; the overtaken ones, run later, do nothing.
@@ -116,8 +125,8 @@ TEST(TonedPreviewRenderer, NumbersItsJobsAndDropsResultsOlderThanTheOneShown) {
     EXPECT_EQ(renderer.shownGeneration(), 3u);
 
     // A result that arrives after a newer one was shown is dropped.
-    renderer.deliver(5, picture, picture);
-    renderer.deliver(4, picture, picture);
+    renderer.deliver(5, picture);
+    renderer.deliver(4, picture);
     EXPECT_EQ(shown, (std::vector<std::uint64_t>{3, 5}));
 }
 
@@ -125,16 +134,15 @@ TEST(TonedPreviewRenderer, OnThePoolShowsOnlyNewerResultsAndEndsOnTheLastRequest
     std::vector<std::uint64_t> shown;
     std::vector<QImage> results;
     TonedPreviewRenderer renderer(std::make_shared<ZWGradientMapFilter::MapFilter>());
-    renderer.setResultHandler([&](const QImage& toned, const QImage& display, std::uint64_t g) {
+    renderer.setResultHandler([&](const QImage& display, std::uint64_t g) {
         shown.push_back(g);
-        results.push_back(toned);
-        EXPECT_LE(display.width(), 100);
+        results.push_back(display);
     });
     // Pictures of different sizes, so that jobs take different times.
     for (int i = 0; i < 24; ++i) {
         auto samples = moclLab();
         for (auto& s : samples) s.b = i;
-        renderer.render(samples, greyPicture(200 + 300 * (i % 4), 150 + 100 * (i % 3)), QSize(100, 100));
+        renderWhole(renderer, samples, greyPicture(200 + 300 * (i % 4), 150 + 100 * (i % 3)));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return renderer.shownGeneration() == 24; }, 20'000));
     for (std::size_t i = 1; i < shown.size(); ++i) EXPECT_LT(shown[i - 1], shown[i]);
@@ -149,8 +157,8 @@ TEST(TonedPreviewRenderer, AJobFinishingAfterItsRendererIsGoneHandsNothingBack) 
     {
         TonedPreviewRenderer renderer(std::make_shared<ZWGradientMapFilter::MapFilter>());
         renderer.setJobRunner([&](std::function<void()> job) { jobs.push_back(std::move(job)); });
-        renderer.setResultHandler([&](const QImage&, const QImage&, std::uint64_t) { called = true; });
-        renderer.render(moclLab(), greyPicture(16, 4), QSize(8, 8));
+        renderer.setResultHandler([&](const QImage&, std::uint64_t) { called = true; });
+        renderWhole(renderer, moclLab(), greyPicture(16, 4));
     }
     ASSERT_EQ(jobs.size(), 1u);
     jobs.front()();
@@ -179,15 +187,17 @@ TEST(TonedPreview, RendersNothingBeforeAnImageThenTonesTheOpenedPictureWithTheBl
     ASSERT_TRUE(waitForPreview(*f.screen));
     auto* view = f.find<ColorPreviewImageView>("mainImageView");
     ASSERT_TRUE(view->hasImage());
+    EXPECT_TRUE(view->showsToned());
     const auto samples = f.screen->KCMYtoningBlend->blendedCIELab;
-    EXPECT_EQ(view->image()->size(), *f.screen->imageSize) << "the toned picture takes the opened one's size";
-    EXPECT_EQ(view->image()->pixel(0, 0), tonedLevel(samples, 0));
-    EXPECT_EQ(view->image()->pixel(299, 5), tonedLevel(samples, 255));
+    const QImage toned = *f.screen->tonedPicture();
+    EXPECT_EQ(toned.size(), *f.screen->imageSize) << "the toned picture takes the opened one's size";
+    EXPECT_EQ(toned.pixel(0, 0), tonedLevel(samples, 0));
+    EXPECT_EQ(toned.pixel(299, 5), tonedLevel(samples, 255));
 
     // A slider move tones it again with the new blend.
     f.drag("magentaMidtoneSlider", 80);
     ASSERT_TRUE(waitForPreview(*f.screen));
-    EXPECT_EQ(view->image()->pixel(299, 5), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
+    EXPECT_EQ(f.screen->tonedPicture()->pixel(299, 5), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
     EXPECT_NE(tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 128), tonedLevel(samples, 128));
 }
 
@@ -210,7 +220,7 @@ TEST(TonedPreview, Tones16BitGreyAndColourPicturesAlike) {
         BlendingScreenFixture f;
         ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, c.file, c.picture))) << c.name;
         ASSERT_TRUE(waitForPreview(*f.screen)) << c.name;
-        const auto& shown = *f.find<ColorPreviewImageView>("mainImageView")->image();
+        const QImage shown = *f.screen->tonedPicture();
         const auto& samples = f.screen->KCMYtoningBlend->blendedCIELab;
         EXPECT_EQ(shown.pixel(0, 1), tonedLevel(samples, 0)) << c.name;
         // JPEG is lossy: the lightest end within a level or two.
@@ -270,7 +280,7 @@ TEST(TonedPreview, ADroppedPictureIsTonedAndADropOnAnotherViewIsNot) {
     ASSERT_TRUE(view->droppedCIImage);
     EXPECT_EQ(f.screen->imageSize, QSize(90, 30));
     ASSERT_TRUE(waitForPreview(*f.screen));
-    EXPECT_EQ(view->image()->pixel(89, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
+    EXPECT_EQ(f.screen->tonedPicture()->pixel(89, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
     EXPECT_TRUE(f.services.recentDocuments().empty()) << "a drop is not noted in Open Recent";
 
     // Two files, or a type the view does not take, change nothing.
@@ -297,7 +307,7 @@ TEST(TonedPreview, ADroppedPictureIsTonedAndADropOnAnotherViewIsNot) {
     ASSERT_TRUE(waitForPreview(*f.screen));
     EXPECT_EQ(f.screen->previewRenderer().latestGeneration(), generation + 1);
     EXPECT_EQ(view->image()->size(), QSize(90, 30));
-    EXPECT_EQ(view->image()->pixel(89, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
+    EXPECT_EQ(f.screen->tonedPicture()->pixel(89, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255));
 }
 
 TEST(TonedPreview, EachPopUpChoiceOrSliderMoveStartsOneJobForTheBlendItEndsOn) {
@@ -308,6 +318,7 @@ TEST(TonedPreview, EachPopUpChoiceOrSliderMoveStartsOneJobForTheBlendItEndsOn) {
     ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "p.tif", greyPicture(64, 16))));
     ASSERT_EQ(jobs.size(), 1u);
     auto* view = f.find<ColorPreviewImageView>("mainImageView");
+    view->resize(200, 100); // the picture fits: the view shows it toned pixel for pixel
 
     struct Choice {
         const char* popUp;
@@ -335,9 +346,9 @@ TEST(TonedPreview, EachPopUpChoiceOrSliderMoveStartsOneJobForTheBlendItEndsOn) {
         // The one job tones with the blend the action ended on.
         jobs.back()();
         QApplication::processEvents();
-        EXPECT_EQ(view->image()->pixel(63, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255))
+        EXPECT_EQ(view->shownImage().pixel(63, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 255))
             << c.popUp << " " << c.index;
-        EXPECT_EQ(view->image()->pixel(32, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 129))
+        EXPECT_EQ(view->shownImage().pixel(32, 0), tonedLevel(f.screen->KCMYtoningBlend->blendedCIELab, 129))
             << c.popUp << " " << c.index;
     }
     const std::size_t before = jobs.size();
@@ -358,6 +369,184 @@ TEST(TonedPreview, AScreenClosedWhileItsJobRunsIsLeftAlone) {
     ASSERT_FALSE(jobs.empty());
     for (auto& job : jobs) job();
     QApplication::processEvents();
+}
+
+// A grey picture with edges everywhere: a ramp under noise, with hard steps.
+QImage edgyPicture(int width, int height) {
+    QImage image(width, height, QImage::Format_Grayscale8);
+    std::uint32_t noise = 7;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const int ramp = (x * 255) / std::max(1, width - 1);
+            const int step = ((x / 7 + y / 5) % 3) * 60;
+            image.scanLine(y)[x] = static_cast<uchar>((ramp + step + static_cast<int>(noise >> 27)) % 256);
+        }
+    return image;
+}
+
+int largestChannelDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+TEST(PreviewReduction, ShowsSmallPicturesAsTheyAreAndSamplesOnlyLargeOnesFirst) {
+    struct Case {
+        QSize picture, bounds, shown, sampled;
+    };
+    const Case cases[] = {
+        {{80, 50}, {100, 100}, {80, 50}, {80, 50}},         // fits: shown as it is
+        {{300, 200}, {200, 200}, {200, 133}, {300, 200}},   // under twice the shown size: smoothed only
+        {{500, 400}, {200, 200}, {200, 160}, {400, 320}},   // over twice: sampled to twice, then smoothed
+        {{6000, 4000}, {690, 460}, {690, 460}, {1380, 920}}, // 24 Mpx into the screen's view
+        {{4000, 10}, {100, 100}, {100, 1}, {200, 2}},       // a thin strip: at least a pixel high
+        {{80, 50}, {0, 0}, {}, {}},                         // no bounds: nothing shown
+    };
+    for (const auto& c : cases) {
+        const auto r = previewReductionFor(c.picture, c.bounds);
+        EXPECT_EQ(r.shown, c.shown) << c.picture.width() << "x" << c.picture.height();
+        EXPECT_EQ(r.sampled, c.sampled) << c.picture.width() << "x" << c.picture.height();
+    }
+}
+
+TEST(PreviewReduction, HalvingAveragesEachTwoByTwoBlockChannelByChannel) {
+    struct Case {
+        QImage::Format format;
+        QSize size;
+        bool halves;
+    };
+    const Case cases[] = {
+        {QImage::Format_RGB32, {38, 6}, true}, // a tail past the four-pixel steps
+        {QImage::Format_ARGB32, {16, 4}, true},
+        {QImage::Format_Grayscale8, {10, 8}, true},
+        {QImage::Format_RGB32, {7, 6}, false}, // odd sides have no 2 x 2 blocks
+        {QImage::Format_Indexed8, {8, 8}, false},
+    };
+    for (const auto& c : cases) {
+        QImage picture(c.size, c.format);
+        if (c.format == QImage::Format_Indexed8) picture.setColorCount(256);
+        std::uint32_t noise = 3;
+        for (int y = 0; y < picture.height(); ++y)
+            for (qsizetype i = 0; i < picture.bytesPerLine(); ++i)
+                picture.scanLine(y)[i] = static_cast<uchar>((noise = noise * 1664525u + 1013904223u) >> 24);
+        const QImage half = halvedByAveraging(picture);
+        ASSERT_EQ(!half.isNull(), c.halves) << c.format;
+        if (!c.halves) continue;
+        ASSERT_EQ(half.size(), c.size / 2);
+        const int channels = c.format == QImage::Format_Grayscale8 ? 1 : 4;
+        for (int y = 0; y < half.height(); ++y)
+            for (int i = 0; i < half.width() * channels; ++i) {
+                const int left = (i / channels) * 2 * channels + i % channels, right = left + channels;
+                const uchar* a = picture.constScanLine(2 * y);
+                const uchar* b = picture.constScanLine(2 * y + 1);
+                ASSERT_EQ(half.constScanLine(y)[i], (a[left] + a[right] + b[left] + b[right] + 2) / 4)
+                    << c.format << " row " << y << " byte " << i;
+            }
+    }
+}
+
+// What the user sees is the picture toned whole and reduced, though a step
+// tones only the sampled picture: sampling picks pixels the map then tones
+// alike, and only the smoothing's rounding may differ.
+TEST(TonedPreview, ShowsTheWholeToneMapReducedToTheViewWithinOneLevel) {
+    struct Case {
+        const char* name;
+        QSize picture, view;
+    };
+    const Case cases[] = {
+        // (The view is at least 320 x 320.)
+        {"a picture that fits", {120, 80}, {480, 360}},
+        {"under twice the view", {600, 360}, {480, 360}},
+        {"between twice and four times", {1200, 900}, {480, 360}},
+        {"many times the view", {2500, 1700}, {480, 360}},
+        {"a tall one", {600, 2250}, {480, 360}},
+    };
+    for (const auto& c : cases) {
+        ScratchDirectory dir;
+        BlendingScreenFixture f;
+        auto* view = f.find<ColorPreviewImageView>("mainImageView");
+        view->resize(c.view);
+        ASSERT_EQ(view->displayPixelSize(), c.view) << c.name;
+        f.drag("yellowMidtoneSlider", 70); // a toned blend, not a neutral one
+        const QImage picture = edgyPicture(c.picture.width(), c.picture.height());
+        ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "edgy.tif", picture))) << c.name;
+        ASSERT_TRUE(waitForPreview(*f.screen)) << c.name;
+
+        const auto table = *gradientMapTable(*gradientImage(gradientColors(f.screen->KCMYtoningBlend->blendedCIELab)));
+        QImage whole;
+        ASSERT_TRUE(mapGreyLevels(picture, table, whole, *QThreadPool::globalInstance()));
+        const QImage expected = ColorPreviewImageView::fittedCopy(whole, view->displayPixelSize());
+        const QImage shown = view->shownImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), expected.size()) << c.name;
+        EXPECT_LE(largestChannelDifference(shown, expected), 1) << c.name;
+        // The 2 x 2 means are the platform's smooth halving, within a level.
+        const auto reduction = previewReductionFor(picture.size(), view->displayPixelSize());
+        if (reduction.samplesFirst()) {
+            const QImage platformSmoothed =
+                whole.scaled(reduction.sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                    .scaled(reduction.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+            EXPECT_LE(largestChannelDifference(shown, platformSmoothed), 1) << c.name;
+        }
+    }
+}
+
+TEST(TonedPreview, SliderStepsToneOnlyTheViewSizedPictureAndHoldNoFullSizeOutput) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    auto* view = f.find<ColorPreviewImageView>("mainImageView");
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "big.tif", edgyPicture(1200, 800))));
+    for (int position : {20, 40, 60}) {
+        f.drag("cyanMidtoneSlider", position);
+        ASSERT_TRUE(waitForPreview(*f.screen));
+    }
+    const auto reduction = previewReductionFor(QSize(1200, 800), view->displayPixelSize());
+    ASSERT_TRUE(reduction.samplesFirst()) << "a picture many times the view's size";
+    for (const QSize kept : f.screen->inkBlendPreviewFilter->mapFilter->buffers->keptSizes())
+        EXPECT_EQ(kept, reduction.sampled) << "a step maps the picture sampled for the view";
+    EXPECT_TRUE(f.screen->fullSizeBuffers().keptSizes().empty());
+    EXPECT_EQ(view->shownImage().size(), reduction.shown);
+
+    // The full-resolution picture is made when asked for, into one buffer
+    // that the next request reuses; the next step lets it go.
+    const uchar* first = nullptr;
+    {
+        const QImage toned = *f.screen->tonedPicture();
+        EXPECT_EQ(toned.size(), QSize(1200, 800));
+        first = toned.constBits();
+    }
+    EXPECT_EQ(f.screen->fullSizeBuffers().keptSizes(), std::vector<QSize>{QSize(1200, 800)});
+    EXPECT_EQ(f.screen->tonedPicture()->constBits(), first);
+    f.drag("cyanMidtoneSlider", 30);
+    EXPECT_TRUE(f.screen->fullSizeBuffers().keptSizes().empty());
+}
+
+TEST(TonedPreview, AResizedViewIsTonedAgainAtItsNewSize) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    f.screen->resize(1000, 700);
+    f.screen->show();
+    QApplication::processEvents();
+    auto* view = f.find<ColorPreviewImageView>("mainImageView");
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "wide.tif", edgyPicture(2400, 1600))));
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    const auto before = f.screen->previewRenderer().latestGeneration();
+    const QSize oldShown = view->shownImage().size();
+
+    f.screen->resize(1300, 950);
+    QApplication::processEvents();
+    ASSERT_NE(view->displayPixelSize(), QSize()) << "the view follows its window";
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    EXPECT_GT(f.screen->previewRenderer().latestGeneration(), before) << "a resize tones again";
+    const QSize newShown = previewReductionFor(QSize(2400, 1600), view->displayPixelSize()).shown;
+    EXPECT_NE(newShown, oldShown);
+    EXPECT_EQ(view->shownImage().size(), newShown);
 }
 
 TEST(PreviewImageFile, ReadsUprightAndRefusesWhatIsTooLargeBeforeDecoding) {
@@ -400,7 +589,7 @@ TEST(TonedPreview, AnImageFromOpenRecentOpensOnTheBlendingTabAsFromThePanel) {
     EXPECT_EQ(screen->imageSize, QSize(80, 60));
     EXPECT_EQ(shell.delegate().dc->recentDocuments().front(), file) << "noted again, as the panel would";
     ASSERT_TRUE(waitForPreview(*screen));
-    EXPECT_EQ(screen->mainImageView->image()->pixel(79, 0), tonedLevel(screen->KCMYtoningBlend->blendedCIELab, 255));
+    EXPECT_EQ(screen->tonedPicture()->pixel(79, 0), tonedLevel(screen->KCMYtoningBlend->blendedCIELab, 255));
     platform::QtRecentDocuments().clearRecentDocuments();
 }
 

@@ -153,18 +153,19 @@ int runWindow() {
                 if (line.startsWith(QStringLiteral("Cyan"))) printLine(QStringLiteral("notes ") + line);
         }
         const std::uint64_t shown = screen->previewRenderer().shownGeneration();
-        if (shown != lastPreview && screen->mainImageView->hasImage()) {
+        if (shown != lastPreview && screen->mainImageView->hasImage() && screen->imageSize) {
             lastPreview = shown;
-            const QImage& picture = *screen->mainImageView->image();
-            const int y = picture.height() / 2;
-            // A top-to-bottom gradient picture: dark top, light bottom.
+            // The picture's size, and colours of what is on screen (toned
+            // at the view's size).
+            const QImage picture = screen->mainImageView->shownImage();
             const int x = picture.width() / 2;
+            // A top-to-bottom gradient picture: dark top, light bottom.
             printLine(QStringLiteral("preview %1 %2 %3 %4 %5 %6")
                           .arg(shown)
-                          .arg(picture.width())
-                          .arg(picture.height())
+                          .arg(screen->imageSize->width())
+                          .arg(screen->imageSize->height())
                           .arg(rgb(picture.pixel(x, picture.height() / 10)))
-                          .arg(rgb(picture.pixel(x, y)))
+                          .arg(rgb(picture.pixel(x, picture.height() / 2)))
                           .arg(rgb(picture.pixel(x, picture.height() * 9 / 10))));
         }
         QWidget* dialog = nullptr;
