@@ -9,12 +9,14 @@
 #   app stack:    platform <- Numerics <- app/curves <- app/inks
 #   chart stack:  Charts/drawing <- Charts/foundation <- Charts/data
 #                 <- Charts/render <- Charts/views <- Charts/types/<kind>
+#                 <- Charts/combined
 #
 # Beyond that:
 #   - The chart stack sits beside the app stack, on platform: every chart
 #     layer may include platform/, and nothing else of the app stack.
 #   - Each chart type, Charts/types/<kind>, is a layer of its own: one kind
-#     does not include another.
+#     does not include another. The combined chart, which draws several
+#     kinds in one view, stands above them all and may include any kind.
 #   - platform/qt carries the platform services out with Qt widgets; it builds
 #     on platform, and only app/ui includes it.
 #   - platform/testing holds the test seams; it builds on platform, and only
@@ -34,7 +36,7 @@ root=${1:-"$(cd "$(dirname "$0")/.." && pwd)"}
 root=$(cd "$root" && pwd)
 
 app_stack=(platform Numerics app/curves app/inks)
-chart_stack=(Charts/drawing Charts/foundation Charts/data Charts/render Charts/views Charts/types)
+chart_stack=(Charts/drawing Charts/foundation Charts/data Charts/render Charts/views Charts/types Charts/combined)
 free_folders=(tests bench fuzz tools)
 
 declare -A stack_of rank_of

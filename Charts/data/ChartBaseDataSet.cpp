@@ -4,12 +4,17 @@
 #include <typeinfo>
 
 #include "Charts/data/ColorCycle.h"
+#include "Charts/data/LegendEntries.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/foundation/ClassName.h"
 #include "Charts/foundation/PlatformStyle.h"
 #include "platform/FatalError.h"
 
 namespace charts {
+
+void ChartBaseDataSet::appendLegendEntries(std::vector<LegendEntryPtr>& entries) const {
+    appendColorRunLegendEntries(entries, *this);
+}
 
 namespace {
 

@@ -18,6 +18,7 @@ public:
 
     // Entry side: stops the program here; ChartDataSet supplies it.
     void notifyDataSetChanged() override;
+    void appendLegendEntries(std::vector<LegendEntryPtr>& entries) const override;
     void calcMinMax() override;
     void calcMinMaxY(double fromX, double toX) override;
     double yMin() const override;

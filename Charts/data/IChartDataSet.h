@@ -102,6 +102,11 @@ public:
     virtual void setVisible(bool visible) = 0;
     virtual bool isVisible() const = 0;
 
+    // Appends the set's entries of the chart's legend, in order. Sets draw
+    // one shape per colour, labelled at its last; a kind whose legend shows
+    // more (stack positions, slices, rising and falling colours) overrides it.
+    virtual void appendLegendEntries(std::vector<LegendEntryPtr>& entries) const = 0;
+
     // The set's class, label and entry count; the debug form adds one line
     // per entry.
     virtual std::string description() const = 0;

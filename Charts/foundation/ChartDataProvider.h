@@ -9,7 +9,6 @@ namespace charts {
 
 // The chart data model's containers (Charts/data); only named here.
 class ChartData;
-class LineChartData;
 class Transformer;
 
 // What renderers, formatters and highlighters ask of a chart view. The chart
@@ -47,13 +46,6 @@ public:
     virtual bool isInverted(YAxis::AxisDependency axis) const = 0;
     virtual double lowestVisibleX() const = 0;
     virtual double highestVisibleX() const = 0;
-};
-
-// Line charts: their data and their y axes.
-class LineChartDataProvider : public virtual BarLineScatterCandleBubbleChartDataProvider {
-public:
-    virtual std::shared_ptr<LineChartData> lineData() const = 0;
-    virtual std::shared_ptr<YAxis> getAxis(YAxis::AxisDependency axis) const = 0;
 };
 
 } // namespace charts

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 
 #include "Charts/drawing/Geometry.h"
 #include "Charts/foundation/YAxis.h"
@@ -18,6 +19,17 @@ public:
     virtual Rect bounds() const = 0;
     virtual void setNeedsDisplay(const Rect& rect) = 0;
 
+    // The ranges a zoom job keeps in view: the x axis's and the given y
+    // axis's. None for a chart without x and y axes, which no zoom job moves.
+    struct AxisRanges {
+        double x = 0;
+        double y = 0;
+    };
+    virtual std::optional<AxisRanges> zoomAxisRanges(YAxis::AxisDependency) const { return std::nullopt; }
+    // Called when a zoom job has moved the view port, before the view is
+    // redrawn; a chart with axes recomputes its offsets.
+    virtual void viewPortJobFinished() {}
+
 protected:
     ChartViewInterface() = default;
     ChartViewInterface(const ChartViewInterface&) = default;
@@ -30,6 +42,9 @@ public:
     virtual std::shared_ptr<XAxis> xAxis() const = 0;
     virtual std::shared_ptr<YAxis> getAxis(YAxis::AxisDependency axis) const = 0;
     virtual void calculateOffsets() = 0;
+
+    std::optional<AxisRanges> zoomAxisRanges(YAxis::AxisDependency axis) const override;
+    void viewPortJobFinished() override { calculateOffsets(); }
 };
 
 // Weak references to an object that no shared_ptr owns (a widget belongs to

@@ -34,20 +34,18 @@ ZoomViewJob::ZoomViewJob(std::weak_ptr<ViewPortHandler> viewPortHandler, double 
 void ZoomViewJob::doJob() {
     const Targets t = targets();
     if (!t) return;
-    auto* chart = dynamic_cast<BarLineChartViewInterface*>(t.view.get());
-    if (chart == nullptr) return;
-    const std::shared_ptr<YAxis> yAxis = chart->getAxis(axisDependency_);
-    const std::shared_ptr<XAxis> xAxis = chart->xAxis();
-    if (!yAxis || !xAxis) return;
+    ChartViewInterface* chart = t.view.get();
+    const std::optional<ChartViewInterface::AxisRanges> ranges = chart->zoomAxisRanges(axisDependency_);
+    if (!ranges) return;
     ViewPortHandler& handler = *t.viewPortHandler;
     handler.refresh(handler.setZoom(scaleX_, scaleY_), chart, false);
     // The scales as clamped by the refresh.
-    const double yInView = yAxis->axisRange() / handler.scaleY();
-    const double xInView = xAxis->axisRange() / handler.scaleX();
+    const double yInView = ranges->y / handler.scaleY();
+    const double xInView = ranges->x / handler.scaleX();
     Point pt{xValue() - xInView / 2, yValue() + yInView / 2};
     t.transformer->pointValueToPixel(pt);
     handler.refresh(handler.translate(pt), chart, false);
-    chart->calculateOffsets();
+    chart->viewPortJobFinished();
     chart->setNeedsDisplay(chart->bounds());
 }
 
@@ -154,7 +152,7 @@ void AnimatedZoomViewJob::animationUpdate() {
 void AnimatedZoomViewJob::animationEnd() {
     const std::shared_ptr<ChartViewInterface> chart = view();
     if (!chart) return;
-    if (auto* barLine = dynamic_cast<BarLineChartViewInterface*>(chart.get())) barLine->calculateOffsets();
+    chart->viewPortJobFinished();
     chart->setNeedsDisplay(chart->bounds());
 }
 

@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "Charts/data/ChartData.h"
-#include "Charts/data/IChartTypeDataSets.h"
-#include "Charts/data/PieChartDataEntry.h"
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/drawing/NamedColors.h"
 #include "Charts/drawing/TextAttributes.h"
@@ -16,70 +14,9 @@
 
 namespace charts {
 
-namespace {
-
-constexpr double notSet = std::numeric_limits<double>::quiet_NaN();
-
-// An entry in the set's legend style with the given label and colour.
-LegendEntryPtr setEntry(const IChartDataSet& dataSet, std::optional<QString> label, std::optional<QColor> color) {
-    return std::make_shared<LegendEntry>(std::move(label), dataSet.form(), dataSet.formSize(), dataSet.formLineWidth(),
-                                         dataSet.formLineDashPhase(), dataSet.formLineDashLengths(), std::move(color));
-}
-
-// The set's name on its own, without a shape.
-LegendEntryPtr titleEntry(const IChartDataSet& dataSet) {
-    return std::make_shared<LegendEntry>(dataSet.label(), Legend::Form::none, notSet, notSet, 0.0, std::nullopt,
-                                         std::nullopt);
-}
-
-std::size_t boundedCount(std::size_t colorCount, std::int64_t entryCount) {
-    return std::min<std::size_t>(colorCount, static_cast<std::size_t>(std::max<std::int64_t>(entryCount, 0)));
-}
-
-} // namespace
-
 LegendRenderer::LegendRenderer(std::shared_ptr<ViewPortHandler> viewPortHandler, std::shared_ptr<Legend> legend)
     : Renderer(std::move(viewPortHandler)),
       legend_(std::move(legend)) {}
-
-void LegendRenderer::appendEntries(std::vector<LegendEntryPtr>& entries, const IChartDataSet& dataSet) const {
-    const std::vector<QColor>& colors = dataSet.colors();
-    const std::int64_t entryCount = dataSet.entryCount();
-
-    if (const auto* bars = dynamic_cast<const IBarChartDataSet*>(&dataSet); bars && bars->isStacked()) {
-        const std::vector<QString> stackLabels = bars->stackLabels();
-        const std::size_t count = boundedCount(colors.size(), bars->stackSize());
-        for (std::size_t j = 0; j < count; ++j) {
-            std::optional<QString> label;
-            if (!stackLabels.empty() && j % count < stackLabels.size()) label = stackLabels[j % count];
-            entries.push_back(setEntry(dataSet, label, colors[j]));
-        }
-        if (dataSet.label()) entries.push_back(titleEntry(dataSet));
-        return;
-    }
-    if (dynamic_cast<const IPieChartDataSet*>(&dataSet)) {
-        const std::size_t count = boundedCount(colors.size(), entryCount);
-        for (std::size_t j = 0; j < count; ++j) {
-            const auto slice =
-                std::dynamic_pointer_cast<PieChartDataEntry>(dataSet.entryForIndex(static_cast<std::int64_t>(j)));
-            entries.push_back(setEntry(dataSet, slice ? slice->label() : std::nullopt, colors[j]));
-        }
-        if (dataSet.label()) entries.push_back(titleEntry(dataSet));
-        return;
-    }
-    if (const auto* candles = dynamic_cast<const ICandleChartDataSet*>(&dataSet);
-        candles && candles->decreasingColor()) {
-        entries.push_back(setEntry(dataSet, std::nullopt, candles->decreasingColor()));
-        entries.push_back(setEntry(dataSet, dataSet.label(), candles->increasingColor()));
-        return;
-    }
-    // A run of shapes, one per colour, labelled at its last.
-    const std::size_t count = boundedCount(colors.size(), entryCount);
-    for (std::size_t j = 0; j < count; ++j) {
-        const bool last = j + 1 >= colors.size() || static_cast<std::int64_t>(j) + 1 >= entryCount;
-        entries.push_back(setEntry(dataSet, last ? dataSet.label() : std::nullopt, colors[j]));
-    }
-}
 
 void LegendRenderer::computeLegend(const ChartData& data) {
     const std::shared_ptr<Legend> model = legend();
@@ -87,7 +24,7 @@ void LegendRenderer::computeLegend(const ChartData& data) {
     if (!model->isLegendCustom()) {
         std::vector<LegendEntryPtr> entries;
         for (int i = 0; i < data.dataSetCount(); ++i) {
-            if (const IChartDataSetPtr set = data.getDataSetByIndex(i)) appendEntries(entries, *set);
+            if (const IChartDataSetPtr set = data.getDataSetByIndex(i)) set->appendLegendEntries(entries);
         }
         const std::vector<LegendEntryPtr>& extra = model->extraEntries();
         entries.insert(entries.end(), extra.begin(), extra.end());

@@ -42,9 +42,6 @@ public:
                            const QColor& textColor);
 
 private:
-    // The entries one data set contributes.
-    void appendEntries(std::vector<std::shared_ptr<LegendEntry>>& entries, const IChartDataSet& dataSet) const;
-
     std::shared_ptr<Legend> legend_;
     // The two ends of a line shape, reused for every line drawn.
     std::array<Point, 2> formLineSegmentsBuffer_{};

@@ -6,12 +6,12 @@
 #include <QSlider>
 #include <cmath>
 
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 #include "app/curves/NotificationNames.h"
 #include "app/ui/BlendSummary.h"
 #include "app/ui/ColorSampleView.h"
-#include "app/ui/GraphSeries.h"
 #include "app/ui/CustomCurveEditorVC.h"
+#include "app/ui/GraphSeries.h"
 #include "app/ui/InkPercentGraph.h"
 #include "app/ui/LabABGraphData.h"
 #include "app/ui/NotificationPayloads.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Charts/data/ChartData.h"
-#include "Charts/data/LineChartDataSet.h"
+#include "Charts/types/line/LineChartDataSet.h"
 
 namespace charts {
 class BarLineChartViewBase;

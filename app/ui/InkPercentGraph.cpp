@@ -1,7 +1,7 @@
 #include "app/ui/InkPercentGraph.h"
 
 #include "Charts/foundation/PlatformStyle.h"
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 
 namespace appui {
 

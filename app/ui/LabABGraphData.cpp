@@ -1,6 +1,6 @@
 #include "app/ui/LabABGraphData.h"
 
-#include "Charts/data/LineChartDataSet.h"
+#include "Charts/types/line/LineChartDataSet.h"
 #include "app/ui/InkDisplayColors.h"
 
 namespace appui {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "Charts/data/LineChartData.h"
+#include "Charts/types/line/LineChartData.h"
 #include "app/curves/CIELab.h"
 #include "app/ui/GraphSeries.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 
 namespace appui {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/NamedColors.h"
 #include "Charts/foundation/Fill.h"
+#include "Charts/types/line/LineChartDataSet.h"
 
 namespace appui {
 

@@ -2,8 +2,8 @@
 #include <memory>
 #include <vector>
 
-#include "Charts/data/LineChartData.h"
 #include "Charts/foundation/AxisValueFormatter.h"
+#include "Charts/types/line/LineChartData.h"
 #include "app/ui/GraphSeries.h"
 
 namespace appui {

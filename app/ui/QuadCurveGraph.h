@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 #include "app/ui/GraphSeries.h"
 
 namespace appui {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Charts/data/LineChartDataSet.h"
+#include "Charts/types/line/LineChartDataSet.h"
 #include "app/ui/InkDisplayColors.h"
 
 namespace appui {
@@ -55,8 +55,7 @@ std::vector<GraphSeries> allQuadCurvesSeries(const QuadCurves& curves, const std
     return series;
 }
 
-std::shared_ptr<charts::LineChartData> quadCurveChartData(const std::vector<GraphSeries>& series,
-                                                          bool endsInTotal) {
+std::shared_ptr<charts::LineChartData> quadCurveChartData(const std::vector<GraphSeries>& series, bool endsInTotal) {
     auto data = std::make_shared<charts::LineChartData>();
     for (std::size_t k = 0; k < series.size(); ++k) {
         if (endsInTotal && k + 1 == series.size()) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Charts/data/LineChartData.h"
+#include "Charts/types/line/LineChartData.h"
 #include "app/ui/GraphSeries.h"
 
 namespace appui {

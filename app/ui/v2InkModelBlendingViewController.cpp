@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 #include "app/inks/BlendPresets.h"
 #include "app/ui/BlendingScreenQuadFile.h"
 #include "app/ui/ColorPreviewImageView.h"

@@ -20,10 +20,10 @@
 #include <QValueAxis>
 
 #include "Charts/data/ChartDataEntry.h"
-#include "Charts/data/LineChartData.h"
-#include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/PainterContext.h"
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartData.h"
+#include "Charts/types/line/LineChartDataSet.h"
+#include "Charts/types/line/LineChartView.h"
 #include "bench/support/qt_application.h"
 #include "bench/support/side_by_side.h"
 

@@ -12,13 +12,14 @@
 #include <QImage>
 #include <QPainter>
 
-#include "Charts/data/LineChartData.h"
-#include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/PainterContext.h"
 #include "Charts/foundation/Animator.h"
 #include "Charts/foundation/ChartDataProvider.h"
 #include "Charts/foundation/Transformer.h"
-#include "Charts/render/LineChartRenderer.h"
+#include "Charts/types/line/LineChartData.h"
+#include "Charts/types/line/LineChartDataProvider.h"
+#include "Charts/types/line/LineChartDataSet.h"
+#include "Charts/types/line/LineChartRenderer.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/TonedPreviewRenderer.h"

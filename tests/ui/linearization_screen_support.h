@@ -80,7 +80,7 @@ inline const std::vector<std::string> tenInksViolet{"K", "C", "M", "Y", "LC", "L
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "Charts/data/LineChartData.h"
+#include "Charts/types/line/LineChartData.h"
 #include "app/curves/NotificationNames.h"
 #include "app/ui/MeasurementGraph.h"
 #include "app/ui/QuadCurveGraph.h"

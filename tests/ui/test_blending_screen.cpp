@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "Charts/data/LineChartData.h"
-#include "Charts/data/LineChartDataSet.h"
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartData.h"
+#include "Charts/types/line/LineChartDataSet.h"
+#include "Charts/types/line/LineChartView.h"
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/CustomCurveEditorVC.h"
 #include "app/ui/InkDisplayColors.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Charts/data/ChartDataEntry.h"
-#include "Charts/data/LineChartDataSet.h"
 #include "Charts/drawing/NamedColors.h"
 #include "Charts/foundation/Fill.h"
+#include "Charts/types/line/LineChartDataSet.h"
 #include "app/ui/GraphSeries.h"
 #include "app/ui/InkDisplayColors.h"
 #include "app/ui/MeasurementGraphData.h"
@@ -49,7 +49,8 @@ TEST(GraphSeries, WritesIntoChartDataOfTheSameShapeOnlyAndSaysWhetherAValueChang
         {"a new y", {{QStringLiteral("a"), {{0, 1}, {1, 2}}}, {QStringLiteral("b"), {{0, 5}}}}, true},
         {"a new x", {{QStringLiteral("a"), {{0, 1}, {1, nan}}}, {QStringLiteral("b"), {{3, 5}}}}, true},
         {"one set fewer", {{QStringLiteral("a"), {{0, 1}, {1, 2}}}}, std::nullopt},
-        {"one point more", {{QStringLiteral("a"), {{0, 1}, {1, 2}, {2, 3}}}, {QStringLiteral("b"), {{0, 5}}}},
+        {"one point more",
+         {{QStringLiteral("a"), {{0, 1}, {1, 2}, {2, 3}}}, {QStringLiteral("b"), {{0, 5}}}},
          std::nullopt},
         {"another label", {{QStringLiteral("a"), {{0, 1}, {1, 2}}}, {QStringLiteral("c"), {{0, 5}}}}, std::nullopt},
     };
@@ -62,11 +63,14 @@ TEST(GraphSeries, WritesIntoChartDataOfTheSameShapeOnlyAndSaysWhetherAValueChang
         const auto& expected = c.answer.has_value() ? c.fresh : shown;
         for (std::size_t k = 0; k < shown.size(); ++k)
             for (std::size_t i = 0; i < shown[k].points.size(); ++i) {
-                const auto entry = data->getDataSetByIndex(static_cast<int>(k))->entryForIndex(static_cast<std::int64_t>(i));
+                const auto entry =
+                    data->getDataSetByIndex(static_cast<int>(k))->entryForIndex(static_cast<std::int64_t>(i));
                 const auto& p = expected[k].points[i];
                 EXPECT_EQ(entry->x(), p.x) << c.name;
-                if (std::isnan(p.y)) EXPECT_TRUE(std::isnan(entry->y())) << c.name;
-                else EXPECT_EQ(entry->y(), p.y) << c.name;
+                if (std::isnan(p.y))
+                    EXPECT_TRUE(std::isnan(entry->y())) << c.name;
+                else
+                    EXPECT_EQ(entry->y(), p.y) << c.name;
             }
     }
 }

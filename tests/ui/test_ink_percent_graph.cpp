@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "Charts/drawing/RecordingContext.h"
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartView.h"
 #include "app/ui/InkPercentGraph.h"
 #include "app/ui/LabABGraphData.h"
 

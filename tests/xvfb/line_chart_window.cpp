@@ -21,9 +21,9 @@
 #include <QTimer>
 
 #include "Charts/data/ChartDataEntry.h"
-#include "Charts/data/LineChartData.h"
-#include "Charts/data/LineChartDataSet.h"
-#include "Charts/views/LineChartView.h"
+#include "Charts/types/line/LineChartData.h"
+#include "Charts/types/line/LineChartDataSet.h"
+#include "Charts/types/line/LineChartView.h"
 #include "platform/NumberText.h"
 
 namespace {
