@@ -7,7 +7,8 @@ namespace charts {
 class ScatterChartData : public BarLineScatterCandleBubbleChartData {
 public:
     ScatterChartData() = default;
-    explicit ScatterChartData(DataSets dataSets) : BarLineScatterCandleBubbleChartData(DeferBounds{}, std::move(dataSets)) {
+    explicit ScatterChartData(DataSets dataSets)
+        : BarLineScatterCandleBubbleChartData(DeferBounds{}, std::move(dataSets)) {
         notifyDataChanged();
     }
 
@@ -16,7 +17,8 @@ public:
     virtual double getGreatestShapeSize() const;
 
 protected:
-    ScatterChartData(DeferBounds, DataSets dataSets) : BarLineScatterCandleBubbleChartData(DeferBounds{}, std::move(dataSets)) {}
+    ScatterChartData(DeferBounds, DataSets dataSets)
+        : BarLineScatterCandleBubbleChartData(DeferBounds{}, std::move(dataSets)) {}
 };
 
 } // namespace charts

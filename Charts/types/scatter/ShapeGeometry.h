@@ -45,9 +45,9 @@ struct RingGeometry {
 };
 constexpr RingGeometry ringGeometry(Point p, double holeRadius, double ringWidth) {
     const double d = holeRadius * 2;
-    return RingGeometry{Rect(p.x - holeRadius - ringWidth / 2, p.y - holeRadius - ringWidth / 2, d + ringWidth,
-                             d + ringWidth),
-                        ringWidth, Rect(p.x - holeRadius, p.y - holeRadius, d, d)};
+    return RingGeometry{
+        Rect(p.x - holeRadius - ringWidth / 2, p.y - holeRadius - ringWidth / 2, d + ringWidth, d + ringWidth),
+        ringWidth, Rect(p.x - holeRadius, p.y - holeRadius, d, d)};
 }
 
 // An upright triangle: its apex and its base's right and left corners.
