@@ -1,0 +1,212 @@
+#include "Charts/types/candle/CandleStickChartRenderer.h"
+
+#include "Charts/data/ChartData.h"
+#include "Charts/drawing/DrawingContext.h"
+#include "Charts/foundation/AccessibilityElement.h"
+#include "Charts/foundation/ChartUtils.h"
+#include "Charts/render/EntryIcon.h"
+#include "Charts/render/EntryValues.h"
+#include "Charts/types/candle/CandleChartData.h"
+#include "Charts/types/candle/CandleChartDataEntry.h"
+#include "Charts/types/candle/CandleChartViewInterface.h"
+#include "platform/NumberText.h"
+
+namespace charts {
+
+namespace {
+
+CandlePrices pricesOf(const CandleChartDataEntry& candle) {
+    return CandlePrices{candle.x(), candle.high(), candle.low(), candle.open(), candle.close()};
+}
+
+QString decimal(double value) { return QString::fromStdString(platform::shortestDecimalText(value)); }
+
+// "<prefix> <x> - <move>. low: <low>, high: <high>, opening: <open>,
+// closing: <close>"; the prefix is the set's label among several sets.
+QString candleLabel(const QString& prefix, const CandlePrices& c) {
+    return prefix + QStringLiteral(" ") + decimal(c.x) + QStringLiteral(" - ") +
+           QString::fromLatin1(candleMoveWord(candleMove(c.open, c.close))) + QStringLiteral(". low: ") +
+           decimal(c.low) + QStringLiteral(", high: ") + decimal(c.high) + QStringLiteral(", opening: ") +
+           decimal(c.open) + QStringLiteral(", closing: ") + decimal(c.close);
+}
+
+void mapInPlace(std::span<Point> points, const AffineTransform& matrix) {
+    for (Point& p : points) matrix.applyInPlace(p);
+}
+
+} // namespace
+
+CandleStickChartRenderer::CandleStickChartRenderer(std::weak_ptr<CandleChartDataProvider> dataProvider,
+                                                   std::shared_ptr<Animator> animator,
+                                                   std::shared_ptr<ViewPortHandler> viewPortHandler)
+    : LineScatterCandleRadarRenderer(std::move(animator), std::move(viewPortHandler)),
+      dataProvider_(std::move(dataProvider)) {}
+
+void CandleStickChartRenderer::beginFrame(const CartesianFrame& frame) {
+    LineScatterCandleRadarRenderer::beginFrame(frame);
+    styles_.clear();
+}
+
+void CandleStickChartRenderer::endFrame() {
+    LineScatterCandleRadarRenderer::endFrame();
+    styles_.clear();
+}
+
+void CandleStickChartRenderer::drawData(DrawingContext& context) {
+    const std::shared_ptr<CandleChartDataProvider> provider = dataProvider();
+    if (!provider) return;
+    const std::shared_ptr<CandleChartData> data = provider->candleData();
+    if (!data) return;
+    const CallFrame call(*this, *provider);
+
+    accessibleChartElements().clear();
+    if (const auto* chart = dynamic_cast<const CandleChartViewInterface*>(provider.get()))
+        accessibleChartElements().push_back(createAccessibleHeader(*chart, *data, QStringLiteral("CandleStick Chart")));
+
+    for (const IChartDataSetPtr& set : data->dataSets()) {
+        const auto* candleSet = dynamic_cast<const ICandleChartDataSet*>(set.get());
+        if (candleSet && candleSet->isVisible()) drawDataSet(context, *candleSet);
+    }
+}
+
+void CandleStickChartRenderer::drawDataSet(DrawingContext& context, const ICandleChartDataSet& dataSet) {
+    const std::shared_ptr<CandleChartDataProvider> provider = dataProvider();
+    if (!provider) return;
+    const std::shared_ptr<CandleChartData> data = provider->candleData();
+    const CallFrame call(*this, *provider);
+    const std::optional<AffineTransform>& matrix = frame().valueToPixel(dataSet.axisDependency());
+    if (!matrix) return;
+    const CandleSetStyle& style = styles_.of(dataSet);
+
+    // The candles' elements name their set among several.
+    const auto* chart = dynamic_cast<const AccessibleChart*>(provider.get());
+    QWidget* const container = chart ? chart->accessibilityContainer() : nullptr;
+    const QString prefix =
+        data && data->dataSetCount() >= 2 ? dataSet.label().value_or(QStringLiteral("Dataset")) : QString();
+
+    xBounds_.set(frame(), dataSet);
+    const EntryValues values(dataSet);
+    GStateSaver saver(context);
+    context.setLineWidth(style.shadowWidth);
+    for (const std::int64_t j : xBounds_) {
+        if (!values.contains(j)) continue;
+        const auto* candle = dynamic_cast<const CandleChartDataEntry*>(values.entry(j).get());
+        if (!candle) continue;
+        const CandlePrices prices = pricesOf(*candle);
+        if (style.showCandleBar)
+            drawCandle(context, style, prices, *matrix, j);
+        else
+            drawOpenCloseBar(context, style, prices, *matrix, j);
+
+        auto element = std::make_shared<AccessibilityElement>(container);
+        element->setLabel(candleLabel(prefix, prices));
+        element->setFrame(matrix->apply(candleAccessibilityFrame(prices, style.barSpace)));
+        accessibleChartElements().push_back(std::move(element));
+    }
+}
+
+void CandleStickChartRenderer::drawCandle(DrawingContext& context, const CandleSetStyle& style,
+                                          const CandlePrices& prices, const AffineTransform& matrix,
+                                          std::int64_t index) {
+    const CandleMove move = candleMove(prices.open, prices.close);
+    shadowPoints_ = candleShadow(prices, frame().phaseY);
+    mapInPlace(shadowPoints_, matrix);
+    context.setStrokeColor(style.shadowColorOf(move, index));
+    context.strokeLineSegments(shadowPoints_);
+
+    bodyRect_ = matrix.apply(candleBody(prices, style.barSpace, frame().phaseY));
+    const QColor color = style.candleColor(move, index);
+    if (style.isFilled(move)) {
+        context.setFillColor(color);
+        context.fillRect(bodyRect_);
+    } else {
+        context.setStrokeColor(color);
+        context.strokeRect(bodyRect_);
+    }
+}
+
+void CandleStickChartRenderer::drawOpenCloseBar(DrawingContext& context, const CandleSetStyle& style,
+                                                const CandlePrices& prices, const AffineTransform& matrix,
+                                                std::int64_t index) {
+    barPoints_ = openCloseBar(prices, style.barSpace, frame().phaseY);
+    mapInPlace(barPoints_, matrix);
+    context.setStrokeColor(style.candleColor(candleMove(prices.open, prices.close), index));
+    context.strokeLineSegments(barPoints_);
+}
+
+void CandleStickChartRenderer::drawValues(DrawingContext& context) {
+    const std::shared_ptr<CandleChartDataProvider> provider = dataProvider();
+    if (!provider) return;
+    const std::shared_ptr<CandleChartData> data = provider->candleData();
+    if (!data || !isDrawingValuesAllowed(provider.get())) return;
+    const CallFrame call(*this, *provider);
+    const ViewPortHandler& port = *viewPortHandler();
+    const ContentBounds& content = frame().bounds;
+    const TextMeasurer& measurer = context.textMeasurer();
+
+    const ChartData::DataSets& dataSets = data->dataSets();
+    for (std::size_t i = 0; i < dataSets.size(); ++i) {
+        const auto* set = dynamic_cast<const ICandleChartDataSet*>(dataSets[i].get());
+        if (!set || !shouldDrawValues(*set)) continue;
+        const ValueLabelStyle& values = styles_.of(*set).values;
+        if (!values.formatter) continue;
+        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+        if (!matrix) continue;
+        TextAttributes attributes;
+        attributes.font = values.font;
+        // One line of text ends 5 points above the candle.
+        const double rise = measurer.lineHeight(attributes.font) + 5;
+
+        xBounds_.set(frame(), *set);
+        const EntryValues entries(*set);
+        for (const std::int64_t j : xBounds_) {
+            if (!entries.contains(j)) break;
+            const ChartDataEntryPtr& e = entries.entry(j);
+            const auto* candle = dynamic_cast<const CandleChartDataEntry*>(e.get());
+            if (!candle) break;
+            const Point anchor = matrix->apply(Point{candle->x(), candle->high() * frame().phaseY});
+            if (!content.isInBoundsRight(anchor.x)) break;
+            if (!content.isInBoundsLeft(anchor.x) || !content.isInBoundsY(anchor.y)) continue;
+            if (values.drawValues) {
+                attributes.foregroundColor = values.textColors.at(j);
+                ChartUtils::drawText(context,
+                                     values.formatter->stringForValue(candle->high(), e, static_cast<int>(i), &port),
+                                     Point{anchor.x, anchor.y - rise}, TextAlignment::center, attributes);
+            }
+            if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), anchor, values.iconsOffset);
+        }
+    }
+}
+
+void CandleStickChartRenderer::drawExtras(DrawingContext&) {}
+
+void CandleStickChartRenderer::drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices) {
+    const std::shared_ptr<CandleChartDataProvider> provider = dataProvider();
+    if (!provider) return;
+    const std::shared_ptr<CandleChartData> data = provider->candleData();
+    if (!data) return;
+    const CallFrame call(*this, *provider);
+    GStateSaver saver(context);
+    for (const HighlightPtr& high : indices) {
+        if (!high) continue;
+        const IChartDataSetPtr found = data->getDataSetByIndex(high->dataSetIndex());
+        const auto* set = dynamic_cast<const ICandleChartDataSet*>(found.get());
+        if (!set || !set->isHighlightEnabled()) continue;
+        // Candles stand at whole slots: an x that names no slot (not finite,
+        // past the integers) marks nothing.
+        if (!entryIndexForX(high->x())) continue;
+        const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
+        const auto* candle = dynamic_cast<const CandleChartDataEntry*>(e.get());
+        if (!candle || !isInBoundsX(e, *set)) continue;
+        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+        if (!matrix) continue;
+
+        HighlightLineStyle::of(*set).applyTo(context);
+        const double phaseY = frame().phaseY;
+        const Point pixel = matrix->apply(Point{candle->x(), (candle->low() * phaseY + candle->high() * phaseY) / 2});
+        high->setDraw(pixel);
+        drawHighlightLines(context, pixel, *set);
+    }
+}
+
+} // namespace charts
