@@ -30,18 +30,43 @@ TEST(ContentBounds, AnswersAsTheViewPortDoes) {
     port->restrainViewPort(40, 20, 30, 40); // content (40, 20) to (370, 260)
     const ContentBounds bounds{port->contentRect()};
     // Each edge, a pixel and a hundredth either side, and what is no number.
-    const std::vector<double> xs{-inf,   38.5, 38.99,   39,     39.01, 40,  200, 370,
-                                 370.99, 371,  371.005, 371.01, 372,   inf, nan};
+    const std::vector<double> xs{-inf, -1e300, 38.5, 38.99,   39,     39.01, 40,    200, 369.99,
+                                 370,  370.99, 371,  371.005, 371.01, 372,   1e300, inf, nan};
     for (const double x : xs) {
         EXPECT_EQ(bounds.isInBoundsLeft(x), port->isInBoundsLeft(x)) << x;
         EXPECT_EQ(bounds.isInBoundsRight(x), port->isInBoundsRight(x)) << x;
         EXPECT_EQ(bounds.isInBoundsX(x), port->isInBoundsX(x)) << x;
     }
-    const std::vector<double> ys{-inf, 19.99, 20, 100, 259.99, 260, 260.001, 260.01, 261, inf, nan};
+    const std::vector<double> ys{-inf, -1e300, 19.99, 20, 100, 259.99, 260, 260.001, 260.01, 261, 1e300, inf, nan};
     for (const double y : ys) {
         EXPECT_EQ(bounds.isInBoundsTop(y), port->isInBoundsTop(y)) << y;
         EXPECT_EQ(bounds.isInBoundsBottom(y), port->isInBoundsBottom(y)) << y;
         EXPECT_EQ(bounds.isInBoundsY(y), port->isInBoundsY(y)) << y;
+    }
+}
+
+// The right and bottom tests cut to hundredths, where rounding decides; near
+// each edge, on contents whose edges are awkward decimals, every answer is
+// still the view port's.
+TEST(ContentBounds, AgreesWithTheViewPortAcrossTheEdgesHundredths) {
+    for (const double edge : {260.0, 259.99, 0.07, 0.29, 0.57, 1.15, 12.34, 1e6 + 0.37}) {
+        // Content from (0, 0) with its right and bottom edges at about the edge.
+        const auto port = ViewPortHandler::create(edge + 10, edge + 10);
+        port->restrainViewPort(0, 0, 10, 10);
+        const ContentBounds bounds{port->contentRect()};
+        const double right = bounds.content.x() + bounds.content.width();
+        const double bottom = bounds.content.y() + bounds.content.height();
+        std::vector<double> probes;
+        for (const double at : {right, bottom, right + 1, bottom - 0.01, right - 0.01}) {
+            double v = at;
+            for (int i = 0; i < 8; ++i) v = std::nextafter(v, -inf);
+            for (int i = 0; i < 17; ++i, v = std::nextafter(v, inf)) probes.push_back(v);
+            for (int k = -300; k <= 300; ++k) probes.push_back(at + k * 1e-4);
+        }
+        for (const double v : probes) {
+            ASSERT_EQ(bounds.isInBoundsRight(v), port->isInBoundsRight(v)) << edge << " at " << v;
+            ASSERT_EQ(bounds.isInBoundsBottom(v), port->isInBoundsBottom(v)) << edge << " at " << v;
+        }
     }
 }
 
