@@ -1,57 +1,269 @@
-// A window showing one line chart, for the tests that drive it with real X
-// input. It reads commands on standard input, one a line, and answers each
-// with one line on standard output:
+// A window showing one chart of a kind (--kind line, candle, bubble or
+// scatter; line without it), for the tests that drive it with real X input.
+// It reads commands on standard input, one a line, and answers each with one
+// line on standard output:
 //   geometry        the chart's rectangle on the screen: "x y width height"
 //   pixel I         where entry I of the first data set is on the screen: "x y"
+//   entry I         the value of entry I: "x y"
+//   colours I       the colour entry I is drawn in and the colour its
+//                   highlight shows in: "item R G B highlight R G B"
+//   marks I         the rectangle on the screen where the highlight of entry I
+//                   shows: "x0 y0 x1 y1" (the vertical cross-hair line, or the
+//                   bubble's outline)
 //   value X Y       the chart value under the screen point (X, Y): "x y"
 //   spot X Y        where the chart value (X, Y) is on the screen, unrounded:
 //                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
+//   input           what the chart's left-button input was, by the events'
+//                   own timestamps: "presses N doubleclicks N releases N
+//                   flick VX VY released T", the pointer's velocity over the
+//                   last 100 ms before the latest release (pixels per second)
+//                   and the chart's x translation at that release
 //   quit            closes the window
 // It prints "ready" once the chart is on the screen.
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
 
 #include "Charts/data/ChartDataEntry.h"
+#include "Charts/types/bubble/BubbleChartDataEntry.h"
+#include "Charts/types/bubble/BubbleChartDataSet.h"
+#include "Charts/types/bubble/BubbleChartView.h"
+#include "Charts/types/bubble/BubbleGeometry.h"
+#include "Charts/types/candle/CandleChartDataEntry.h"
+#include "Charts/types/candle/CandleChartDataSet.h"
+#include "Charts/types/candle/CandleStickChartView.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
+#include "Charts/types/scatter/ScatterChartDataSet.h"
+#include "Charts/types/scatter/ScatterChartView.h"
+#include "Charts/views/GestureTracker.h"
 #include "platform/NumberText.h"
 
 namespace {
 
 using namespace charts;
 
-std::shared_ptr<LineChartData> makeData() {
-    std::vector<ChartDataEntryPtr> entries;
-    for (int i = 0; i <= 20; ++i) {
-        const double x = i * 5.0;
-        entries.push_back(std::make_shared<ChartDataEntry>(x, 50.0 + 40.0 * std::sin(i * 0.45)));
+// The height of entry i: a sine around 50.
+double wave(int i) { return 50.0 + 40.0 * std::sin(i * 0.45); }
+
+constexpr int entryCount = 21;
+
+// One chart of a kind with 21 entries, and what the driver needs to know of
+// how it draws them.
+class ChartKind {
+public:
+    virtual ~ChartKind() = default;
+    virtual BarLineChartViewBase* chart() const = 0;
+    // The colour entry i is drawn in.
+    virtual QColor itemColour(int i) const = 0;
+    // The colour of the highlight of entry i, and where it shows (chart
+    // pixels): by default the vertical cross-hair line across the content.
+    virtual QColor highlightColour(int) const {
+        return std::dynamic_pointer_cast<IBarLineScatterCandleBubbleChartDataSet>(firstSet())->highlightColor();
     }
-    auto set = std::make_shared<LineChartDataSet>(entries, QStringLiteral("Curve"));
-    set->setLineWidth(2.0);
-    set->setCircleRadius(4.0);
-    set->setCircleHoleRadius(2.0);
-    set->setDrawValuesEnabled(false);
-    set->setHighlightLineWidth(3.0);
-    auto data = std::make_shared<LineChartData>();
-    data->addDataSet(set);
-    return data;
+    virtual QRectF highlightBox(int i) const {
+        const QRectF content = toQt(chart()->viewPortHandler()->contentRect());
+        return QRectF(pixel(i).x - 3, content.top(), 7, content.height());
+    }
+
+    IChartDataSetPtr firstSet() const { return chart()->data()->getDataSetByIndex(0); }
+    Point pixel(int i) const {
+        const ChartDataEntryPtr entry = firstSet()->entryForIndex(i);
+        return chart()->getPosition(*entry, YAxis::AxisDependency::left);
+    }
+};
+
+// Entry i at x = 5 i, with circles.
+class LineKind : public ChartKind {
+public:
+    LineKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i) entries.push_back(std::make_shared<ChartDataEntry>(i * 5.0, wave(i)));
+        set_ = std::make_shared<LineChartDataSet>(entries, QStringLiteral("Curve"));
+        set_->setLineWidth(2.0);
+        set_->setCircleRadius(4.0);
+        set_->setCircleHoleRadius(2.0);
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightLineWidth(3.0);
+        auto data = std::make_shared<LineChartData>();
+        data->addDataSet(set_);
+        chart_->setData(data);
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override { return set_->getCircleColor(i).value_or(QColor()); }
+
+private:
+    LineChartView* chart_ = ChartViewBase::create<LineChartView>();
+    std::shared_ptr<LineChartDataSet> set_;
+};
+
+// Candle i at x = i (so that its body is wide enough to see and click), its
+// shadow 40 high around the wave and its body 20, rising and falling in turn.
+class CandleKind : public ChartKind {
+public:
+    CandleKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i) {
+            const double y = wave(i);
+            const double open = i % 2 == 0 ? y - 10 : y + 10;
+            entries.push_back(std::make_shared<CandleChartDataEntry>(i, y + 20, y - 20, open, 2 * y - open));
+        }
+        set_ = std::make_shared<CandleChartDataSet>(entries, QStringLiteral("Prices"));
+        set_->setIncreasingColor(QColor(0, 150, 60));
+        set_->setDecreasingColor(QColor(200, 40, 40));
+        set_->setIncreasingFilled(true);
+        set_->setShadowColorSameAsCandle(true);
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightLineWidth(3.0);
+        chart_->setData(std::make_shared<CandleChartData>(ChartData::DataSets{set_}));
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override {
+        return (i % 2 == 0 ? set_->increasingColor() : set_->decreasingColor()).value_or(QColor());
+    }
+
+private:
+    CandleStickChartView* chart_ = ChartViewBase::create<CandleStickChartView>();
+    std::shared_ptr<CandleChartDataSet> set_;
+};
+
+// Bubble i at x = 5 i, of size 3 to 4.5 times one x unit.
+class BubbleKind : public ChartKind {
+public:
+    BubbleKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i)
+            entries.push_back(std::make_shared<BubbleChartDataEntry>(i * 5.0, wave(i), 3.0 + (i % 4) * 0.5));
+        set_ = std::make_shared<BubbleChartDataSet>(entries, QStringLiteral("Sizes"));
+        set_->setNormalizeSizeEnabled(false);
+        set_->setColor(QColor(40, 110, 220));
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightCircleWidth(3);
+        chart_->setData(std::make_shared<BubbleChartData>(ChartData::DataSets{set_}));
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override { return set_->color(i); }
+    QColor highlightColour(int i) const override { return halfBrightness(set_->color(i * 5)); }
+    // The bubble's outline.
+    QRectF highlightBox(int i) const override {
+        const Point p = pixel(i);
+        const double unit = std::abs(chart_->pixelForValues(1, 0, YAxis::AxisDependency::left).x -
+                                     chart_->pixelForValues(0, 0, YAxis::AxisDependency::left).x);
+        const auto bubble = std::dynamic_pointer_cast<BubbleChartDataEntry>(set_->entryForIndex(i));
+        const double diameter = bubbleShapeSize(bubble ? bubble->size() : 0, set_->maxSize(), false,
+                                                bubbleReferenceSize(unit, chart_->viewPortHandler()->contentHeight()));
+        return QRectF(p.x - diameter / 2 - 3, p.y - diameter / 2 - 3, diameter + 6, diameter + 6);
+    }
+
+private:
+    BubbleChartView* chart_ = ChartViewBase::create<BubbleChartView>();
+    std::shared_ptr<BubbleChartDataSet> set_;
+};
+
+// Point i at x = 5 i, as a circle 12 across.
+class ScatterKind : public ChartKind {
+public:
+    ScatterKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i) entries.push_back(std::make_shared<ChartDataEntry>(i * 5.0, wave(i)));
+        set_ = std::make_shared<ScatterChartDataSet>(entries, QStringLiteral("Spots"));
+        set_->setScatterShape(ScatterChartDataSet::Shape::circle);
+        set_->setScatterShapeSize(12);
+        set_->setColor(QColor(150, 60, 200));
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightLineWidth(3.0);
+        chart_->setData(std::make_shared<ScatterChartData>(ChartData::DataSets{set_}));
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override { return set_->color(i); }
+
+private:
+    ScatterChartView* chart_ = ChartViewBase::create<ScatterChartView>();
+    std::shared_ptr<ScatterChartDataSet> set_;
+};
+
+std::unique_ptr<ChartKind> makeKind(const QString& kind) {
+    if (kind == QLatin1String("line")) return std::make_unique<LineKind>();
+    if (kind == QLatin1String("candle")) return std::make_unique<CandleKind>();
+    if (kind == QLatin1String("bubble")) return std::make_unique<BubbleKind>();
+    if (kind == QLatin1String("scatter")) return std::make_unique<ScatterKind>();
+    return nullptr;
+}
+
+std::string colour(const QColor& c) {
+    return std::to_string(c.red()) + " " + std::to_string(c.green()) + " " + std::to_string(c.blue());
 }
 
 std::string number(double value) { return platform::shortestDecimalText(value); }
 
+// The chart's left-button input as the machine delivered it. A busy machine
+// can deliver a gesture other than the one meant (the clicks of a double
+// click too far apart, a drag whose last moves stalled before the release);
+// the script reads this to tell such a gesture from a fault of the chart and
+// repeat it.
+class InputLog : public QObject {
+public:
+    explicit InputLog(BarLineChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
+
+    std::string text() const {
+        return "presses " + std::to_string(presses_) + " doubleclicks " + std::to_string(doubleClicks_) + " releases " +
+               std::to_string(releases_) + " flick " + number(flick_.x) + " " + number(flick_.y) + " released " +
+               number(releasedTransX_);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const Point position{mouse->position().x(), mouse->position().y()};
+        if (type == QEvent::MouseMove) {
+            if (mouse->buttons() & Qt::LeftButton) pointer_.add(position, mouse->timestamp());
+        } else if (mouse->button() == Qt::LeftButton) {
+            if (type == QEvent::MouseButtonRelease) {
+                ++releases_;
+                pointer_.add(position, mouse->timestamp());
+                flick_ = pointer_.velocity();
+                releasedTransX_ = chart_->viewPortHandler()->transX();
+            } else {
+                ++(type == QEvent::MouseButtonPress ? presses_ : doubleClicks_);
+                pointer_.clear();
+                pointer_.add(position, mouse->timestamp());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    BarLineChartViewBase* chart_;
+    PanVelocityTracker pointer_;
+    int presses_ = 0;
+    int doubleClicks_ = 0;
+    int releases_ = 0;
+    Point flick_;
+    double releasedTransX_ = 0;
+};
+
 class Driver : public QObject {
 public:
-    explicit Driver(LineChartView* chart) : chart_(chart), notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+    explicit Driver(const ChartKind& kind)
+        : kind_(kind),
+          chart_(kind.chart()),
+          input_(chart_),
+          notifier_(STDIN_FILENO, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { readInput(); });
     }
 
@@ -98,6 +310,19 @@ private:
             const QPoint global =
                 chart_->mapToGlobal(QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))));
             reply(std::to_string(global.x()) + " " + std::to_string(global.y()));
+        } else if (command == QLatin1String("entry") && words.size() == 2) {
+            const auto entry = kind_.firstSet()->entryForIndex(words[1].toInt());
+            reply(entry ? number(entry->x()) + " " + number(entry->y()) : "none");
+        } else if (command == QLatin1String("colours") && words.size() == 2) {
+            const int i = words[1].toInt();
+            reply("item " + colour(kind_.itemColour(i)) + " highlight " + colour(kind_.highlightColour(i)));
+        } else if (command == QLatin1String("marks") && words.size() == 2) {
+            const QRectF box = kind_.highlightBox(words[1].toInt());
+            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
+            reply(std::to_string(origin.x() + int(std::floor(box.left()))) + " " +
+                  std::to_string(origin.y() + int(std::floor(box.top()))) + " " +
+                  std::to_string(origin.x() + int(std::ceil(box.right()))) + " " +
+                  std::to_string(origin.y() + int(std::ceil(box.bottom()))));
         } else if (command == QLatin1String("value") && words.size() == 3) {
             const QPoint local = chart_->mapFromGlobal(QPoint(words[1].toInt(), words[2].toInt()));
             const Point v =
@@ -108,6 +333,8 @@ private:
                 chart_->pixelForValues(words[1].toDouble(), words[2].toDouble(), YAxis::AxisDependency::left);
             const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
             reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
+        } else if (command == QLatin1String("input")) {
+            reply(input_.text());
         } else if (command == QLatin1String("state")) {
             std::string line = "highlight ";
             if (chart_->highlighted().empty()) {
@@ -125,7 +352,9 @@ private:
         }
     }
 
-    LineChartView* chart_;
+    const ChartKind& kind_;
+    BarLineChartViewBase* chart_;
+    InputLog input_;
     QSocketNotifier notifier_;
     std::string buffer_;
 };
@@ -134,12 +363,20 @@ private:
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    auto* chart = ChartViewBase::create<LineChartView>();
-    chart->setWindowTitle(QStringLiteral("Line chart"));
-    chart->setData(makeData());
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype kindAt = arguments.indexOf(QStringLiteral("--kind"));
+    const QString kindName =
+        kindAt >= 0 && kindAt + 1 < arguments.size() ? arguments[kindAt + 1] : QStringLiteral("line");
+    const std::unique_ptr<ChartKind> kind = makeKind(kindName);
+    if (!kind) {
+        std::fprintf(stderr, "unknown chart kind %s (line, candle, bubble or scatter)\n", qPrintable(kindName));
+        return 2;
+    }
+    BarLineChartViewBase* chart = kind->chart();
+    chart->setWindowTitle(kindName + QStringLiteral(" chart"));
     chart->setGeometry(0, 0, 640, 400);
     chart->show();
-    Driver driver(chart);
+    Driver driver(*kind);
     // Ready once the window is mapped and has painted.
     QTimer::singleShot(300, [chart] {
         chart->activateWindow();

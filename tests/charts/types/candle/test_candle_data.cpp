@@ -8,6 +8,7 @@
 
 #include "Charts/types/candle/CandleStickChartRenderer.h"
 #include "Charts/types/candle/CandleStickChartView.h"
+#include "tests/charts/support/pinch_zoom.h"
 #include "tests/charts/types/candle/candle_support.h"
 
 namespace {
@@ -152,6 +153,14 @@ TEST(CandleView, KeepsHalfASlotBesideTheCandlesAndDrawsCandleDataOnly) {
     auto data = std::make_shared<CandleChartData>(ChartData::DataSets{candleSet({{1, 3, 1, 2, 2}})});
     view->setData(data);
     EXPECT_EQ(view->candleData(), data);
+}
+
+TEST(CandleView, APinchZoomsAboutTheFingers) {
+    std::unique_ptr<CandleStickChartView> view(ChartViewBase::create<CandleStickChartView>());
+    view->setChartSize(400, 300);
+    view->setData(std::make_shared<CandleChartData>(
+        ChartData::DataSets{candleSet({{1, 3, 1, 2, 2}, {2, 5, 2, 3, 4}, {3, 4, 1, 2, 2}})}));
+    charts::testing::expectPinchZoomsAboutTheValue(*view, Point{2, 3.5});
 }
 
 } // namespace
