@@ -315,6 +315,26 @@ void PainterContext::strokeRect(const Rect& rect) {
     paintPath(outline, PathDrawingMode::stroke);
 }
 
+void PainterContext::fillEllipse(const Rect& rect) {
+    beginPath();
+    if (!finite(rect) || !prepare()) return;
+    useNoPen();
+    useBrush(state_.fillColor);
+    painter_.drawEllipse(toQRect(rect));
+}
+
+void PainterContext::strokeEllipse(const Rect& rect) {
+    // Dashes this back end cuts itself go the way of every path.
+    if (cutsOwnDashes()) {
+        DrawingContextBase::strokeEllipse(rect);
+        return;
+    }
+    beginPath();
+    if (!finite(rect) || !prepare() || !preparePen()) return;
+    useNoBrush();
+    painter_.drawEllipse(toQRect(rect));
+}
+
 void PainterContext::clearRect(const Rect& rect) {
     if (!finite(rect)) return;
     prepare();

@@ -5,38 +5,19 @@
 
 #include "Charts/data/ChartData.h"
 #include "Charts/drawing/DrawingContext.h"
-#include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/foundation/XAxis.h"
-#include "Charts/render/AccessibilityText.h"
 #include "Charts/render/EntryIcon.h"
 #include "Charts/render/EntryValues.h"
+#include "Charts/types/bubble/BubbleAccessibilityElement.h"
 #include "Charts/types/bubble/BubbleChartData.h"
 #include "Charts/types/bubble/BubbleChartDataEntry.h"
 #include "Charts/types/bubble/BubbleChartViewInterface.h"
 #include "Charts/types/bubble/BubbleGeometry.h"
-#include "platform/NumberText.h"
 
 namespace charts {
 
 namespace {
-
-QString decimal(double value) { return QString::fromStdString(platform::shortestDecimalText(value)); }
-
-// "<set label>, <x>: <y>, bubble size: <percent> %" (the set label among
-// several sets only).
-QString bubbleLabel(const BubbleChartViewInterface& chart, const IBubbleChartDataSet& set, int setIndex,
-                    int dataSetCount, const ChartDataEntryPtr& entry, double shapeSize, double maxSize,
-                    const ViewPortHandler* port) {
-    const std::shared_ptr<XAxis> xAxis = chart.xAxis();
-    const std::shared_ptr<IAxisValueFormatter> xFormatter = xAxis ? xAxis->valueFormatter() : nullptr;
-    const std::shared_ptr<IValueFormatter> yFormatter = set.valueFormatter();
-    const QString xText = xFormatter ? xFormatter->stringForValue(entry->x(), xAxis.get()) : decimal(entry->x());
-    const QString yText =
-        yFormatter ? yFormatter->stringForValue(entry->y(), entry, setIndex, port) : decimal(entry->y());
-    return accessiblePointLabel(set.label(), dataSetCount, xText, yText) + QStringLiteral(", bubble size: ") +
-           QString::fromStdString(bubbleSizePercentText(shapeSize, maxSize)) + QStringLiteral(" %");
-}
 
 // A phase as a text's opacity: within 0 to 1, and 1 for one that is not a
 // number.
@@ -119,8 +100,14 @@ void BubbleChartRenderer::drawDataSet(DrawingContext& context, const IBubbleChar
         chart && dataSetIndex >= 0 && listIndex < accessibilityOrderedElements().size()
             ? &accessibilityOrderedElements_[listIndex]
             : nullptr;
-    const std::shared_ptr<BubbleChartData> data = provider->bubbleData();
-    const int dataSetCount = data ? data->dataSetCount() : 0;
+    std::shared_ptr<const BubbleLabelContext> labels;
+    if (elements) {
+        const std::shared_ptr<BubbleChartData> data = provider->bubbleData();
+        const std::shared_ptr<XAxis> xAxis = chart->xAxis();
+        labels = std::make_shared<const BubbleLabelContext>(BubbleLabelContext{
+            xAxis, xAxis ? xAxis->valueFormatter() : nullptr, dataSet.valueFormatter(), dataSet.label(), dataSetIndex,
+            data ? data->dataSetCount() : 0, viewPortHandler(), style.maxSize});
+    }
 
     xBounds_.set(frame(), dataSet);
     const EntryValues values(dataSet);
@@ -141,9 +128,8 @@ void BubbleChartRenderer::drawDataSet(DrawingContext& context, const IBubbleChar
         context.setFillColor(style.colors.at(j));
         context.fillEllipse(rect);
         if (elements) {
-            auto element = std::make_shared<AccessibilityElement>(chart->accessibilityContainer());
-            element->setLabel(bubbleLabel(*chart, dataSet, dataSetIndex, dataSetCount, e, shapeSize, style.maxSize,
-                                          viewPortHandler().get()));
+            auto element =
+                std::make_shared<BubbleAccessibilityElement>(chart->accessibilityContainer(), labels, e, shapeSize);
             element->setFrame(rect);
             elements->push_back(std::move(element));
         }

@@ -2,14 +2,13 @@
 
 #include "Charts/data/ChartData.h"
 #include "Charts/drawing/DrawingContext.h"
-#include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/render/EntryIcon.h"
 #include "Charts/render/EntryValues.h"
+#include "Charts/types/candle/CandleAccessibilityElement.h"
 #include "Charts/types/candle/CandleChartData.h"
 #include "Charts/types/candle/CandleChartDataEntry.h"
 #include "Charts/types/candle/CandleChartViewInterface.h"
-#include "platform/NumberText.h"
 
 namespace charts {
 
@@ -17,17 +16,6 @@ namespace {
 
 CandlePrices pricesOf(const CandleChartDataEntry& candle) {
     return CandlePrices{candle.x(), candle.high(), candle.low(), candle.open(), candle.close()};
-}
-
-QString decimal(double value) { return QString::fromStdString(platform::shortestDecimalText(value)); }
-
-// "<prefix> <x> - <move>. low: <low>, high: <high>, opening: <open>,
-// closing: <close>"; the prefix is the set's label among several sets.
-QString candleLabel(const QString& prefix, const CandlePrices& c) {
-    return prefix + QStringLiteral(" ") + decimal(c.x) + QStringLiteral(" - ") +
-           QString::fromLatin1(candleMoveWord(candleMove(c.open, c.close))) + QStringLiteral(". low: ") +
-           decimal(c.low) + QStringLiteral(", high: ") + decimal(c.high) + QStringLiteral(", opening: ") +
-           decimal(c.open) + QStringLiteral(", closing: ") + decimal(c.close);
 }
 
 void mapInPlace(std::span<Point> points, const AffineTransform& matrix) {
@@ -98,8 +86,7 @@ void CandleStickChartRenderer::drawDataSet(DrawingContext& context, const ICandl
         else
             drawOpenCloseBar(context, style, prices, *matrix, j);
 
-        auto element = std::make_shared<AccessibilityElement>(container);
-        element->setLabel(candleLabel(prefix, prices));
+        auto element = std::make_shared<CandleAccessibilityElement>(container, prefix, prices);
         element->setFrame(matrix->apply(candleAccessibilityFrame(prices, style.barSpace)));
         accessibleChartElements().push_back(std::move(element));
     }
