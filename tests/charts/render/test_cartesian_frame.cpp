@@ -151,51 +151,21 @@ TEST(VisiblePoints, WalksThePointsInTheContentInOrder) {
     }
 }
 
-TEST(DataSetStyles, ReadTheSetsStyleAsValues) {
+// The colours a loop reads from a style are those the set would answer, for
+// every position and when its lists are empty.
+TEST(DataSetStyles, ColoursCycleAsTheSetsDo) {
     auto set = lineSet({{1, 1}});
-    set->setColors({Qt::red, Qt::blue});
-    set->setValueColors({Qt::green});
-    set->setDrawIconsEnabled(true);
-    set->setIconsOffset(QPointF(2, 3));
-    set->setHighlightColor(Qt::magenta);
-    set->setHighlightLineWidth(2.5);
-    set->setHighlightLineDashLengths(std::vector<double>{3, 1});
-    set->setHighlightLineDashPhase(1);
-    set->setDrawFilledEnabled(true);
-    set->setFillColor(Qt::yellow);
-    set->setFillAlpha(0.25);
-
-    const ColorCycleStyle strokes{set->colors(), set->color(0)};
-    for (std::int64_t i : {-1, 0, 1, 2, 5}) EXPECT_EQ(strokes.at(i), set->color(i)) << i;
-    EXPECT_FALSE(strokes.isSingle());
-
-    const ValueLabelStyle values = ValueLabelStyle::of(*set);
-    EXPECT_EQ(values.drawValues, set->isDrawValuesEnabled());
-    EXPECT_TRUE(values.drawIcons);
-    EXPECT_EQ(values.font, set->valueFont());
-    EXPECT_EQ(values.formatter, set->valueFormatter());
-    EXPECT_EQ(values.textColors.at(4), set->valueTextColorAt(4));
-    EXPECT_EQ(values.iconsOffset, QPointF(2, 3));
-
-    const HighlightLineStyle highlight = HighlightLineStyle::of(*set);
-    EXPECT_EQ(highlight.color, QColor(Qt::magenta));
-    EXPECT_EQ(highlight.width, 2.5);
-    EXPECT_EQ(highlight.dashLengths, (std::vector<double>{3, 1}));
-    EXPECT_EQ(highlight.dashPhase, 1);
-
-    const AreaFillStyle area = AreaFillStyle::of(*set);
-    EXPECT_TRUE(area.enabled);
-    EXPECT_EQ(area.fill, nullptr);
-    EXPECT_EQ(area.color, set->fillColor());
-    EXPECT_EQ(area.alpha, 0.25);
-
-    // A set without colours falls back as the set does.
-    set->resetColors();
-    set->setValueColors({});
-    const ColorCycleStyle none{set->colors(), set->color(0)};
-    EXPECT_EQ(none.at(3), set->color(3));
-    EXPECT_TRUE(none.isSingle());
-    EXPECT_EQ(ValueLabelStyle::of(*set).textColors.at(3), set->valueTextColorAt(3));
+    for (const std::vector<QColor>& colors : {std::vector<QColor>{Qt::red, Qt::blue}, std::vector<QColor>{}}) {
+        set->setColors(colors);
+        set->setValueColors(colors);
+        const ColorCycleStyle strokes{set->colors(), set->color(0)};
+        const ValueLabelStyle values = ValueLabelStyle::of(*set);
+        for (std::int64_t i : {-1, 0, 1, 2, 5}) {
+            EXPECT_EQ(strokes.at(i), set->color(i)) << i;
+            EXPECT_EQ(values.textColors.at(i), set->valueTextColorAt(i)) << i;
+        }
+        EXPECT_EQ(strokes.isSingle(), colors.size() <= 1);
+    }
 }
 
 // A set that counts how often its style is read.
