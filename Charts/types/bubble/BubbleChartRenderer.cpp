@@ -9,6 +9,7 @@
 #include "Charts/foundation/XAxis.h"
 #include "Charts/render/EntryIcon.h"
 #include "Charts/render/EntryValues.h"
+#include "Charts/render/VisiblePoints.h"
 #include "Charts/types/bubble/BubbleAccessibilityElement.h"
 #include "Charts/types/bubble/BubbleChartData.h"
 #include "Charts/types/bubble/BubbleChartDataEntry.h"
@@ -146,7 +147,6 @@ void BubbleChartRenderer::drawValues(DrawingContext& context) {
         if (!dynamic_cast<const IBubbleChartDataSet*>(set.get())) return;
     const CallFrame call(*this, *provider);
     const ViewPortHandler& port = *viewPortHandler();
-    const ContentBounds& content = frame().bounds;
     const TextMeasurer& measurer = context.textMeasurer();
 
     // The texts fade in with the x animation, then follow the y animation.
@@ -165,25 +165,24 @@ void BubbleChartRenderer::drawValues(DrawingContext& context) {
         const double halfLine = measurer.lineHeight(attributes.font) / 2;
 
         xBounds_.set(frame(), set);
-        const EntryValues entries(set);
-        for (const std::int64_t j : xBounds_) {
-            if (!entries.contains(j)) break;
-            const ChartDataEntryPtr& e = entries.entry(j);
-            const auto* bubble = dynamic_cast<const BubbleChartDataEntry*>(e.get());
-            if (!bubble) break;
-            const Point centre = matrix->apply(Point{bubble->x(), bubble->y() * frame().phaseY});
-            if (!content.isInBoundsRight(centre.x)) break;
-            if (!content.isInBoundsLeft(centre.x) || !content.isInBoundsY(centre.y)) continue;
-            const QString text = values.formatter->stringForValue(bubble->size(), e, static_cast<int>(i), &port);
-            if (values.drawValues) {
-                QColor color = values.textColors.at(j);
-                color.setAlphaF(static_cast<float>(alpha));
-                attributes.foregroundColor = color;
-                ChartUtils::drawText(context, text, Point{centre.x, centre.y - halfLine}, TextAlignment::center,
-                                     attributes);
-            }
-            if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), centre, values.iconsOffset);
-        }
+        const double phaseY = frame().phaseY;
+        forEachVisibleAnchor<BubbleChartDataEntry>(
+            EntryValues(set), xBounds_,
+            [phaseY](const BubbleChartDataEntry& b) {
+                return Point{b.x(), b.y() * phaseY};
+            },
+            *matrix, frame().bounds,
+            [&](std::int64_t j, const ChartDataEntryPtr& e, const BubbleChartDataEntry& bubble, Point centre) {
+                const QString text = values.formatter->stringForValue(bubble.size(), e, static_cast<int>(i), &port);
+                if (values.drawValues) {
+                    QColor color = values.textColors.at(j);
+                    color.setAlphaF(static_cast<float>(alpha));
+                    attributes.foregroundColor = color;
+                    ChartUtils::drawText(context, text, Point{centre.x, centre.y - halfLine}, TextAlignment::center,
+                                         attributes);
+                }
+                if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), centre, values.iconsOffset);
+            });
     }
 }
 

@@ -5,6 +5,7 @@
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/render/EntryIcon.h"
 #include "Charts/render/EntryValues.h"
+#include "Charts/render/VisiblePoints.h"
 #include "Charts/types/candle/CandleAccessibilityElement.h"
 #include "Charts/types/candle/CandleChartData.h"
 #include "Charts/types/candle/CandleChartDataEntry.h"
@@ -128,7 +129,6 @@ void CandleStickChartRenderer::drawValues(DrawingContext& context) {
     if (!data || !isDrawingValuesAllowed(provider.get())) return;
     const CallFrame call(*this, *provider);
     const ViewPortHandler& port = *viewPortHandler();
-    const ContentBounds& content = frame().bounds;
     const TextMeasurer& measurer = context.textMeasurer();
 
     const ChartData::DataSets& dataSets = data->dataSets();
@@ -145,23 +145,22 @@ void CandleStickChartRenderer::drawValues(DrawingContext& context) {
         const double rise = measurer.lineHeight(attributes.font) + 5;
 
         xBounds_.set(frame(), *set);
-        const EntryValues entries(*set);
-        for (const std::int64_t j : xBounds_) {
-            if (!entries.contains(j)) break;
-            const ChartDataEntryPtr& e = entries.entry(j);
-            const auto* candle = dynamic_cast<const CandleChartDataEntry*>(e.get());
-            if (!candle) break;
-            const Point anchor = matrix->apply(Point{candle->x(), candle->high() * frame().phaseY});
-            if (!content.isInBoundsRight(anchor.x)) break;
-            if (!content.isInBoundsLeft(anchor.x) || !content.isInBoundsY(anchor.y)) continue;
-            if (values.drawValues) {
-                attributes.foregroundColor = values.textColors.at(j);
-                ChartUtils::drawText(context,
-                                     values.formatter->stringForValue(candle->high(), e, static_cast<int>(i), &port),
-                                     Point{anchor.x, anchor.y - rise}, TextAlignment::center, attributes);
-            }
-            if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), anchor, values.iconsOffset);
-        }
+        const double phaseY = frame().phaseY;
+        forEachVisibleAnchor<CandleChartDataEntry>(
+            EntryValues(*set), xBounds_,
+            [phaseY](const CandleChartDataEntry& c) {
+                return Point{c.x(), c.high() * phaseY};
+            },
+            *matrix, frame().bounds,
+            [&](std::int64_t j, const ChartDataEntryPtr& e, const CandleChartDataEntry& candle, Point anchor) {
+                if (values.drawValues) {
+                    attributes.foregroundColor = values.textColors.at(j);
+                    ChartUtils::drawText(context,
+                                         values.formatter->stringForValue(candle.high(), e, static_cast<int>(i), &port),
+                                         Point{anchor.x, anchor.y - rise}, TextAlignment::center, attributes);
+                }
+                if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), anchor, values.iconsOffset);
+            });
     }
 }
 

@@ -68,9 +68,11 @@ public:
     }
     bool isInverted(YAxis::AxisDependency) const override { return false; }
     double lowestVisibleX() const override {
+        if (lowestX) return *lowestX;
         return std::max(xMin_, left->valueForTouchPoint(viewPort->contentLeft(), viewPort->contentBottom()).x);
     }
     double highestVisibleX() const override {
+        if (highestX) return *highestX;
         return std::min(xMax_, left->valueForTouchPoint(viewPort->contentRight(), viewPort->contentBottom()).x);
     }
 
@@ -83,6 +85,9 @@ public:
     std::shared_ptr<Animator> animator = std::make_shared<Animator>();
     std::optional<QString> descriptionText;
     int visibleCount = 100;
+    // In place of the visible x range the view port gives.
+    std::optional<double> lowestX;
+    std::optional<double> highestX;
 
 private:
     double xMin_ = 0;

@@ -5,6 +5,7 @@
 #include "Charts/types/bubble/BubbleChartRenderer.h"
 #include "Charts/types/bubble/BubbleChartView.h"
 #include "Charts/types/line/LineChartDataSet.h"
+#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/support/pinch_zoom.h"
 #include "tests/charts/types/bubble/bubble_support.h"
 
@@ -89,8 +90,7 @@ TEST(BubbleView, DrawsBubbleDataOnlyThroughItsRenderer) {
 }
 
 TEST(BubbleView, APinchZoomsAboutTheFingers) {
-    std::unique_ptr<BubbleChartView> view(ChartViewBase::create<BubbleChartView>());
-    view->setChartSize(400, 300);
+    const auto view = charts::testing::makeChart<BubbleChartView>(400, 300);
     view->setData(std::make_shared<BubbleChartData>(ChartData::DataSets{bubbleSet({{1, 1, 1}, {2, 5, 2}, {3, 3, 1}})}));
     charts::testing::expectPinchZoomsAboutTheValue(*view, Point{2, 5});
 }

@@ -1,5 +1,6 @@
 // The bubble chart takes the shared suite of degenerate inputs.
 #include "Charts/types/bubble/BubbleChartView.h"
+#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bubble/bubble_support.h"
 #include "tests/support/chart_degenerate_inputs.h"
 
@@ -9,9 +10,7 @@ namespace {
 struct BubbleKind {
     using View = charts::BubbleChartView;
     static std::unique_ptr<View> makeView(double width, double height) {
-        std::unique_ptr<View> view(charts::ChartViewBase::create<View>());
-        view->setChartSize(width, height);
-        return view;
+        return charts::testing::makeChart<View>(width, height);
     }
     // One set of bubbles sized by their values (so negative and not finite
     // sizes too), with the sizes written in them.

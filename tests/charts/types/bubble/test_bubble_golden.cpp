@@ -49,8 +49,7 @@ class BubbleGolden : public ::testing::TestWithParam<GoldenFrame> {};
 
 TEST_P(BubbleGolden, TheFrameDrawsAsRecorded) {
     FixedMetrics metrics;
-    std::unique_ptr<BubbleChartView> view(ChartViewBase::create<BubbleChartView>());
-    view->setChartSize(400, 300);
+    const auto view = makeChart<BubbleChartView>(400, 300);
     GetParam().setUp(*view);
     EXPECT_TRUE(frameMatchesGolden(*view, "bubble", GetParam().name));
 }

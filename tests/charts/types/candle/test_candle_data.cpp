@@ -8,6 +8,7 @@
 
 #include "Charts/types/candle/CandleStickChartRenderer.h"
 #include "Charts/types/candle/CandleStickChartView.h"
+#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/support/pinch_zoom.h"
 #include "tests/charts/types/candle/candle_support.h"
 
@@ -156,8 +157,7 @@ TEST(CandleView, KeepsHalfASlotBesideTheCandlesAndDrawsCandleDataOnly) {
 }
 
 TEST(CandleView, APinchZoomsAboutTheFingers) {
-    std::unique_ptr<CandleStickChartView> view(ChartViewBase::create<CandleStickChartView>());
-    view->setChartSize(400, 300);
+    const auto view = charts::testing::makeChart<CandleStickChartView>(400, 300);
     view->setData(std::make_shared<CandleChartData>(
         ChartData::DataSets{candleSet({{1, 3, 1, 2, 2}, {2, 5, 2, 3, 4}, {3, 4, 1, 2, 2}})}));
     charts::testing::expectPinchZoomsAboutTheValue(*view, Point{2, 3.5});

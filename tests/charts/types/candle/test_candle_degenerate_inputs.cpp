@@ -1,5 +1,6 @@
 // The candlestick chart takes the shared suite of degenerate inputs.
 #include "Charts/types/candle/CandleStickChartView.h"
+#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/candle/candle_support.h"
 #include "tests/support/chart_degenerate_inputs.h"
 
@@ -9,9 +10,7 @@ namespace {
 struct CandleKind {
     using View = charts::CandleStickChartView;
     static std::unique_ptr<View> makeView(double width, double height) {
-        std::unique_ptr<View> view(charts::ChartViewBase::create<View>());
-        view->setChartSize(width, height);
-        return view;
+        return charts::testing::makeChart<View>(width, height);
     }
     // One set of candles about each value, rising and falling in turn, with
     // their highs written above them.

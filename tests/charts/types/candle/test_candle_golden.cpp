@@ -68,8 +68,7 @@ class CandleGolden : public ::testing::TestWithParam<GoldenFrame> {};
 
 TEST_P(CandleGolden, TheFrameDrawsAsRecorded) {
     FixedMetrics metrics;
-    std::unique_ptr<CandleStickChartView> view(ChartViewBase::create<CandleStickChartView>());
-    view->setChartSize(400, 300);
+    const auto view = makeChart<CandleStickChartView>(400, 300);
     GetParam().setUp(*view);
     EXPECT_TRUE(frameMatchesGolden(*view, "candle", GetParam().name));
 }

@@ -11,6 +11,7 @@
 #include "Charts/types/scatter/ScatterChartRenderer.h"
 #include "Charts/types/scatter/ScatterChartView.h"
 #include "Charts/types/scatter/ShapeRenderers.h"
+#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/support/pinch_zoom.h"
 #include "tests/charts/types/scatter/scatter_support.h"
 
@@ -130,8 +131,7 @@ TEST(ScatterView, KeepsHalfAUnitBesideThePointsAndDrawsScatterDataOnly) {
 }
 
 TEST(ScatterView, APinchZoomsAboutTheFingers) {
-    std::unique_ptr<ScatterChartView> view(ChartViewBase::create<ScatterChartView>());
-    view->setChartSize(400, 300);
+    const auto view = charts::testing::makeChart<ScatterChartView>(400, 300);
     view->setData(std::make_shared<ScatterChartData>(ChartData::DataSets{scatterSet({{1, 1}, {2, 5}, {3, 3}})}));
     charts::testing::expectPinchZoomsAboutTheValue(*view, Point{2, 5});
 }

@@ -1,5 +1,6 @@
 // The scatter chart takes the shared suite of degenerate inputs.
 #include "Charts/types/scatter/ScatterChartView.h"
+#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/scatter/scatter_support.h"
 #include "tests/support/chart_degenerate_inputs.h"
 
@@ -9,9 +10,7 @@ namespace {
 struct ScatterKind {
     using View = charts::ScatterChartView;
     static std::unique_ptr<View> makeView(double width, double height) {
-        std::unique_ptr<View> view(charts::ChartViewBase::create<View>());
-        view->setChartSize(width, height);
-        return view;
+        return charts::testing::makeChart<View>(width, height);
     }
     // One set of squares with their values.
     static std::shared_ptr<charts::ChartData> dataOf(const std::vector<charts::Point>& values) {

@@ -68,8 +68,7 @@ class ScatterGolden : public ::testing::TestWithParam<GoldenFrame> {};
 
 TEST_P(ScatterGolden, TheFrameDrawsAsRecorded) {
     FixedMetrics metrics;
-    std::unique_ptr<ScatterChartView> view(ChartViewBase::create<ScatterChartView>());
-    view->setChartSize(400, 300);
+    const auto view = makeChart<ScatterChartView>(400, 300);
     GetParam().setUp(*view);
     EXPECT_TRUE(frameMatchesGolden(*view, "scatter", GetParam().name));
 }
