@@ -195,37 +195,28 @@ void BubbleChartRenderer::drawHighlighted(DrawingContext& context, const std::ve
     if (!data) return;
     const CallFrame call(*this, *provider);
     GStateSaver saver(context);
-    for (const HighlightPtr& high : indices) {
-        if (!high) continue;
-        const IChartDataSetPtr found = data->getDataSetByIndex(high->dataSetIndex());
-        const auto* set = dynamic_cast<const IBubbleChartDataSet*>(found.get());
-        if (!set || !set->isHighlightEnabled()) continue;
-        // An x that names no position (not finite, past the integers) finds
-        // no bubble and no colour.
-        if (!entryIndexForX(high->x())) continue;
-        const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
-        const auto* bubble = dynamic_cast<const BubbleChartDataEntry*>(e.get());
-        if (!bubble || !isInBoundsX(e, *set)) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
-        if (!matrix) continue;
-        const BubbleSetStyle& style = styles_.of(*set);
+    forEachHighlightedEntry<IBubbleChartDataSet, BubbleChartDataEntry>(
+        *data, indices,
+        [&](Highlight& high, const IBubbleChartDataSet& set, const BubbleChartDataEntry& bubble,
+            const AffineTransform& matrix) {
+            const BubbleSetStyle& style = styles_.of(set);
+            pointBuffer_ = Point{bubble.x(), bubble.y() * frame().phaseY};
+            matrix.applyInPlace(pointBuffer_);
+            const double shapeSize =
+                bubbleShapeSize(bubble.size(), style.maxSize, style.normalizeSize, referenceSize(matrix));
+            const BubbleVisibility visibility = bubbleVisibility(pointBuffer_, shapeSize, frame().bounds);
+            if (visibility == BubbleVisibility::pastRight) return false;
+            // The colour of the position the bubble's x names, not of its
+            // index.
+            const std::optional<std::int64_t> colorIndex = entryIndexForX(bubble.x());
+            if (visibility == BubbleVisibility::skipped || !colorIndex) return true;
 
-        pointBuffer_ = Point{bubble->x(), bubble->y() * frame().phaseY};
-        matrix->applyInPlace(pointBuffer_);
-        const double shapeSize =
-            bubbleShapeSize(bubble->size(), style.maxSize, style.normalizeSize, referenceSize(*matrix));
-        const BubbleVisibility visibility = bubbleVisibility(pointBuffer_, shapeSize, frame().bounds);
-        if (visibility == BubbleVisibility::pastRight) break;
-        if (visibility == BubbleVisibility::skipped) continue;
-        // The colour of the position the bubble's x names, not of its index.
-        const std::optional<std::int64_t> colorIndex = entryIndexForX(bubble->x());
-        if (!colorIndex) continue;
-
-        context.setStrokeColor(halfBrightness(style.colors.at(*colorIndex)));
-        context.setLineWidth(set->highlightCircleWidth());
-        context.strokeEllipse(bubbleRect(pointBuffer_, shapeSize));
-        high->setDraw(pointBuffer_);
-    }
+            context.setStrokeColor(halfBrightness(style.colors.at(*colorIndex)));
+            context.setLineWidth(set.highlightCircleWidth());
+            context.strokeEllipse(bubbleRect(pointBuffer_, shapeSize));
+            high.setDraw(pointBuffer_);
+            return true;
+        });
 }
 
 } // namespace charts

@@ -173,26 +173,18 @@ void CandleStickChartRenderer::drawHighlighted(DrawingContext& context, const st
     if (!data) return;
     const CallFrame call(*this, *provider);
     GStateSaver saver(context);
-    for (const HighlightPtr& high : indices) {
-        if (!high) continue;
-        const IChartDataSetPtr found = data->getDataSetByIndex(high->dataSetIndex());
-        const auto* set = dynamic_cast<const ICandleChartDataSet*>(found.get());
-        if (!set || !set->isHighlightEnabled()) continue;
-        // Candles stand at whole slots: an x that names no slot (not finite,
-        // past the integers) marks nothing.
-        if (!entryIndexForX(high->x())) continue;
-        const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
-        const auto* candle = dynamic_cast<const CandleChartDataEntry*>(e.get());
-        if (!candle || !isInBoundsX(e, *set)) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
-        if (!matrix) continue;
-
-        HighlightLineStyle::of(*set).applyTo(context);
-        const double phaseY = frame().phaseY;
-        const Point pixel = matrix->apply(Point{candle->x(), (candle->low() * phaseY + candle->high() * phaseY) / 2});
-        high->setDraw(pixel);
-        drawHighlightLines(context, pixel, *set);
-    }
+    forEachHighlightedEntry<ICandleChartDataSet, CandleChartDataEntry>(
+        *data, indices,
+        [&](Highlight& high, const ICandleChartDataSet& set, const CandleChartDataEntry& candle,
+            const AffineTransform& matrix) {
+            HighlightLineStyle::of(set).applyTo(context);
+            const double phaseY = frame().phaseY;
+            // Halfway between the low and the high.
+            const Point pixel = matrix.apply(Point{candle.x(), (candle.low() * phaseY + candle.high() * phaseY) / 2});
+            high.setDraw(pixel);
+            drawHighlightLines(context, pixel, set);
+            return true;
+        });
 }
 
 } // namespace charts

@@ -1,7 +1,5 @@
 #include "Charts/types/scatter/ScatterChartRenderer.h"
 
-#include <cmath>
-
 #include "Charts/data/ChartData.h"
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/foundation/ChartUtils.h"
@@ -125,24 +123,15 @@ void ScatterChartRenderer::drawHighlighted(DrawingContext& context, const std::v
     if (!data) return;
     const CallFrame call(*this, *provider);
     GStateSaver saver(context);
-    for (const HighlightPtr& high : indices) {
-        if (!high) continue;
-        const IChartDataSetPtr found = data->getDataSetByIndex(high->dataSetIndex());
-        const auto* set = dynamic_cast<const IScatterChartDataSet*>(found.get());
-        if (!set || !set->isHighlightEnabled()) continue;
-        // An x that is not finite marks nothing (the nearest entry to an
-        // infinity would be an end entry nobody chose).
-        if (!std::isfinite(high->x())) continue;
-        const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
-        if (!e || !isInBoundsX(e, *set)) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
-        if (!matrix) continue;
-
-        HighlightLineStyle::of(*set).applyTo(context);
-        const Point pixel = pixelPoint(Point{e->x(), e->y()}, frame().phaseY, *matrix);
-        high->setDraw(pixel);
-        drawHighlightLines(context, pixel, *set);
-    }
+    forEachHighlightedEntry<IScatterChartDataSet, ChartDataEntry>(
+        *data, indices,
+        [&](Highlight& high, const IScatterChartDataSet& set, const ChartDataEntry& e, const AffineTransform& matrix) {
+            HighlightLineStyle::of(set).applyTo(context);
+            const Point pixel = pixelPoint(Point{e.x(), e.y()}, frame().phaseY, matrix);
+            high.setDraw(pixel);
+            drawHighlightLines(context, pixel, set);
+            return true;
+        });
 }
 
 } // namespace charts
