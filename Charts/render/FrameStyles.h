@@ -1,6 +1,8 @@
 #pragma once
 #include <unordered_map>
 
+#include "Charts/render/CartesianFrame.h"
+
 namespace charts {
 
 // The styles of the data sets drawn in one frame, each read from its set
@@ -20,6 +22,26 @@ public:
 
 private:
     std::unordered_map<const Set*, Style> styles_;
+};
+
+// A renderer of a chart with x and y axes (Base) whose sets' styles are read
+// once per frame into styles_, emptied as each frame begins and ends.
+template <class Base, class Set, class Style>
+class FrameStyledRenderer : public Base {
+public:
+    using Base::Base;
+
+    void beginFrame(const CartesianFrame& frame) override {
+        Base::beginFrame(frame);
+        styles_.clear();
+    }
+    void endFrame() override {
+        Base::endFrame();
+        styles_.clear();
+    }
+
+protected:
+    FrameStyles<Set, Style> styles_;
 };
 
 } // namespace charts

@@ -29,18 +29,8 @@ double unitPhase(double phase) { return std::isnan(phase) ? 1.0 : std::clamp(pha
 BubbleChartRenderer::BubbleChartRenderer(std::weak_ptr<BubbleChartDataProvider> dataProvider,
                                          std::shared_ptr<Animator> animator,
                                          std::shared_ptr<ViewPortHandler> viewPortHandler)
-    : BarLineScatterCandleBubbleRenderer(std::move(animator), std::move(viewPortHandler)),
+    : FrameStyledRenderer(std::move(animator), std::move(viewPortHandler)),
       dataProvider_(std::move(dataProvider)) {}
-
-void BubbleChartRenderer::beginFrame(const CartesianFrame& frame) {
-    BarLineScatterCandleBubbleRenderer::beginFrame(frame);
-    styles_.clear();
-}
-
-void BubbleChartRenderer::endFrame() {
-    BarLineScatterCandleBubbleRenderer::endFrame();
-    styles_.clear();
-}
 
 std::vector<std::vector<AccessibilityElementPtr>>& BubbleChartRenderer::accessibilityOrderedElements() {
     if (!accessibilityOrderedElementsMade_) resetAccessibilityOrderedElements();

@@ -21,7 +21,8 @@ namespace charts {
 // phases) and each set's style (BubbleSetStyle) as values, once per frame;
 // the diameters and the culling come from the pure functions of
 // BubbleGeometry.h.
-class BubbleChartRenderer : public BarLineScatterCandleBubbleRenderer {
+class BubbleChartRenderer
+    : public FrameStyledRenderer<BarLineScatterCandleBubbleRenderer, IBubbleChartDataSet, BubbleSetStyle> {
 public:
     // The provider (the chart) is held weakly: a renderer whose chart is gone
     // draws nothing.
@@ -37,9 +38,6 @@ public:
     virtual void setDataProvider(std::weak_ptr<BubbleChartDataProvider> dataProvider) {
         dataProvider_ = std::move(dataProvider);
     }
-
-    void beginFrame(const CartesianFrame& frame) override;
-    void endFrame() override;
 
     // The bubbles; for a bubble chart view, the header and the bubbles'
     // elements set by set.
@@ -63,7 +61,6 @@ private:
     std::vector<std::vector<AccessibilityElementPtr>> accessibilityOrderedElements_;
     bool accessibilityOrderedElementsMade_ = false;
     std::weak_ptr<BubbleChartDataProvider> dataProvider_;
-    FrameStyles<IBubbleChartDataSet, BubbleSetStyle> styles_;
     // Scratch: a bubble's centre, and the points (0, 0) and (1, 0) whose
     // distance in pixels is one x unit, both mapped in place.
     Point pointBuffer_;

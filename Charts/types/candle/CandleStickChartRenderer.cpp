@@ -28,18 +28,8 @@ void mapInPlace(std::span<Point> points, const AffineTransform& matrix) {
 CandleStickChartRenderer::CandleStickChartRenderer(std::weak_ptr<CandleChartDataProvider> dataProvider,
                                                    std::shared_ptr<Animator> animator,
                                                    std::shared_ptr<ViewPortHandler> viewPortHandler)
-    : LineScatterCandleRadarRenderer(std::move(animator), std::move(viewPortHandler)),
+    : FrameStyledRenderer(std::move(animator), std::move(viewPortHandler)),
       dataProvider_(std::move(dataProvider)) {}
-
-void CandleStickChartRenderer::beginFrame(const CartesianFrame& frame) {
-    LineScatterCandleRadarRenderer::beginFrame(frame);
-    styles_.clear();
-}
-
-void CandleStickChartRenderer::endFrame() {
-    LineScatterCandleRadarRenderer::endFrame();
-    styles_.clear();
-}
 
 void CandleStickChartRenderer::drawData(DrawingContext& context) {
     const std::shared_ptr<CandleChartDataProvider> provider = dataProvider();

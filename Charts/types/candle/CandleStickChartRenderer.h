@@ -23,7 +23,8 @@ class CandleChartDataEntry;
 // phases) and each set's style (CandleSetStyle) as values, once per frame;
 // a candle's geometry comes from the pure functions of CandleGeometry.h into
 // the scratch fields below, mapped to pixels in place.
-class CandleStickChartRenderer : public LineScatterCandleRadarRenderer {
+class CandleStickChartRenderer
+    : public FrameStyledRenderer<LineScatterCandleRadarRenderer, ICandleChartDataSet, CandleSetStyle> {
 public:
     // The provider (the chart) is held weakly: a renderer whose chart is gone
     // draws nothing.
@@ -37,9 +38,6 @@ public:
     virtual void setDataProvider(std::weak_ptr<CandleChartDataProvider> dataProvider) {
         dataProvider_ = std::move(dataProvider);
     }
-
-    void beginFrame(const CartesianFrame& frame) override;
-    void endFrame() override;
 
     // The candles, after the chart's accessibility header (for a candlestick
     // view only). Sets of another kind are passed over.
@@ -63,7 +61,6 @@ private:
                           const AffineTransform& matrix, std::int64_t index);
 
     std::weak_ptr<CandleChartDataProvider> dataProvider_;
-    FrameStyles<ICandleChartDataSet, CandleSetStyle> styles_;
     // Scratch of one candle, in values and then, in place, in pixels.
     std::array<Point, 4> shadowPoints_{};
     std::array<Point, 6> barPoints_{};

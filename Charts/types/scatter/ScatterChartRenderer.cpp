@@ -16,18 +16,8 @@ namespace charts {
 ScatterChartRenderer::ScatterChartRenderer(std::weak_ptr<ScatterChartDataProvider> dataProvider,
                                            std::shared_ptr<Animator> animator,
                                            std::shared_ptr<ViewPortHandler> viewPortHandler)
-    : LineScatterCandleRadarRenderer(std::move(animator), std::move(viewPortHandler)),
+    : FrameStyledRenderer(std::move(animator), std::move(viewPortHandler)),
       dataProvider_(std::move(dataProvider)) {}
-
-void ScatterChartRenderer::beginFrame(const CartesianFrame& frame) {
-    LineScatterCandleRadarRenderer::beginFrame(frame);
-    styles_.clear();
-}
-
-void ScatterChartRenderer::endFrame() {
-    LineScatterCandleRadarRenderer::endFrame();
-    styles_.clear();
-}
 
 void ScatterChartRenderer::drawData(DrawingContext& context) {
     const std::shared_ptr<ScatterChartDataProvider> provider = dataProvider();

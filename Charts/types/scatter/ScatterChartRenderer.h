@@ -17,7 +17,8 @@ namespace charts {
 // Every drawing call reads the frame (content, transforms, visible range,
 // phases) and each set's style (ScatterSetStyle) as values, once per frame,
 // and walks only the set's visible index range.
-class ScatterChartRenderer : public LineScatterCandleRadarRenderer {
+class ScatterChartRenderer
+    : public FrameStyledRenderer<LineScatterCandleRadarRenderer, IScatterChartDataSet, ScatterSetStyle> {
 public:
     // The provider (the chart) is held weakly: a renderer whose chart is gone
     // draws nothing.
@@ -30,9 +31,6 @@ public:
     virtual void setDataProvider(std::weak_ptr<ScatterChartDataProvider> dataProvider) {
         dataProvider_ = std::move(dataProvider);
     }
-
-    void beginFrame(const CartesianFrame& frame) override;
-    void endFrame() override;
 
     // The points, after the chart's accessibility header (for a scatter chart
     // view only). A visible set that is not a scatter set stops the program.
@@ -50,7 +48,6 @@ public:
 
 private:
     std::weak_ptr<ScatterChartDataProvider> dataProvider_;
-    FrameStyles<IScatterChartDataSet, ScatterSetStyle> styles_;
 };
 
 } // namespace charts
