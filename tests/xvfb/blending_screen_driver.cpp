@@ -8,8 +8,10 @@
 //   state printer=<n> inkset=<name> media=<name> toner=<name> channels=<n>
 //   notes <the summary's cyan line>   when the blend summary changes
 //   preview <generation> <w> <h> <dark rgb> <mid rgb> <light rgb>
-//   dialog <title>                    a file dialog has opened
-//   alert <title>                     an alert has opened
+//   open <name>                       a pop-up's list is open and takes the keys
+//   dialog <title>                    a file dialog has opened and has the keyboard
+//   alert <title>                     an alert has opened and has the keyboard
+//   dialog closed, alert closed       it no longer has the keyboard
 //   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
 //                                     the linearization screen, when it changes
 //
@@ -17,6 +19,7 @@
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
 //       "quad <header> <channels> <K at 0, 128, 255> <sum of the last two channels>
 //        <largest value of each channel, comma-separated>" or "unreadable"
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -142,6 +145,7 @@ int runWindow() {
     std::uint64_t lastPreview = 0;
     QWidget* lastDialog = nullptr;
     QMessageBox* lastAlert = nullptr;
+    QComboBox* lastOpen = nullptr;
     QString lastLinearization;
     auto* linearization = window.linearizationScreen();
     QTimer watch;
@@ -168,19 +172,30 @@ int runWindow() {
                           .arg(rgb(picture.pixel(x, picture.height() / 2)))
                           .arg(rgb(picture.pixel(x, picture.height() * 9 / 10))));
         }
+        // Reported once they have the keyboard: keys typed before would go
+        // elsewhere.
         QWidget* dialog = nullptr;
         QMessageBox* alert = nullptr;
+        QWidget* active = QApplication::activeWindow();
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QFileDialog*>(top) && top->isVisible()) dialog = top;
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) alert = box;
+            if (top != active || !top->isVisible()) continue;
+            if (qobject_cast<QFileDialog*>(top)) dialog = top;
+            if (auto* box = qobject_cast<QMessageBox*>(top)) alert = box;
+        }
+        QComboBox* open = nullptr;
+        for (QComboBox* popUp : popUps)
+            if (popUp->view()->isVisible()) open = popUp;
+        if (open != lastOpen) {
+            lastOpen = open;
+            if (open) printLine(QStringLiteral("open ") + open->objectName());
         }
         if (dialog != lastDialog) {
             lastDialog = dialog;
-            if (dialog) printLine(QStringLiteral("dialog ") + dialog->windowTitle());
+            printLine(dialog ? QStringLiteral("dialog ") + dialog->windowTitle() : QStringLiteral("dialog closed"));
         }
         if (alert != lastAlert) {
             lastAlert = alert;
-            if (alert) printLine(QStringLiteral("alert ") + alert->text());
+            printLine(alert ? QStringLiteral("alert ") + alert->text() : QStringLiteral("alert closed"));
         }
         const auto& model = linearization->model;
         const QString now = QStringLiteral("linearization quad=%1 channels=%2 measured=%3 linearized=%4")

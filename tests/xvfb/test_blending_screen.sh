@@ -24,28 +24,9 @@ mkdir -p "$work"
 
 out="$work/driver.out"
 : >"$out"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=("$!")
-for _ in $(seq 200); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.05
-done
-[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-display=":$(head -n 1 "$work/display")"
-for _ in $(seq 100); do
-  xdotool getmouselocation --display "$display" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-export DISPLAY=$display
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/xvfb_session.sh"
+start_xvfb 1280x1024 "$work"
+display=$DISPLAY
 # The settings (Open Recent) of this run only.
 export XDG_CONFIG_HOME="$work/config"
 
@@ -53,20 +34,9 @@ fail() { echo "FAIL: $*" >&2; echo "--- driver output" >&2; tail -n 40 "$out" >&
 
 # Waits until the output has a line matching the pattern (ERE) after line
 # $2 (default 0); prints the last such line.
-await() {
-  local pattern=$1 after=${2:-0} line
-  for _ in $(seq 300); do
-    line=$(tail -n +"$((after + 1))" "$out" | grep -E "$pattern" | tail -n 1 || true)
-    [[ -n "$line" ]] && { echo "$line"; return 0; }
-    sleep 0.05
-  done
-  fail "no line matching '$pattern'"
-}
+await() { await_output "$out" "$1" "${2:-0}" || fail "no line matching '$1'"; }
 mark() { wc -l <"$out"; }
-shot() {
-  ffmpeg -loglevel error -f x11grab -video_size 1280x1024 -i "$display" -frames:v 1 -y "$work/$1.png"
-  echo "screenshot: $work/$1.png"
-}
+shot() { shot_into "$work" "$1"; }
 centre() { # name -> "x y" of the control's centre
   local x y w h
   read -r _ _ x y w h < <(grep "^ready $1 " "$out" | tail -n 1)
@@ -78,11 +48,11 @@ choose() { # pop-up name, number of items down from the current one
   local at keys=()
   at=$(mark)
   xdotool mousemove $(centre "$1") click 1
-  sleep 0.4
+  await "^open $1$" "$at" >/dev/null
   for _ in $(seq "$2"); do keys+=(Down); done
   xdotool key "${keys[@]}" Return
   await "^popup $1 " "$at" >/dev/null
-  sleep 0.2
+  await "^state " "$(grep -n "^popup $1 " "$out" | tail -n 1 | cut -d: -f1)" >/dev/null
 }
 
 # A slider: press on its knob, drag by a number of pixels, release.
@@ -107,12 +77,10 @@ save_quad() { # file, screenshot name (optional)
   at=$(mark)
   xdotool mousemove $(centre saveQuadButton) click 1
   await '^dialog ' "$at" >/dev/null
-  sleep 0.3
   if [[ -n ${2:-} ]]; then shot "$2"; fi
   xdotool type --delay 15 "$1"
   xdotool key Return
-  for _ in $(seq 100); do [[ -s "$1" ]] && break; sleep 0.05; done
-  [[ -s "$1" ]] || fail "the save dialog wrote no $(basename "$1")"
+  wait_for "$deadline_seconds" test -s "$1" || fail "the save dialog wrote no $(basename "$1")"
 }
 # The product's reader on a saved file: sets quad_header, quad_channels and
 # quad_largest (the largest value of each channel, comma-separated).
@@ -123,7 +91,7 @@ read_quad() {
 }
 
 "$driver" window >>"$out" 2>"$work/driver.err" &
-pids+=("$!")
+xvfb_pids+=("$!")
 await '^state ' >/dev/null
 await '^ready inkPercentGraph ' >/dev/null
 shot start
@@ -167,7 +135,6 @@ convert -size 900x600 gradient:black-white -colorspace Gray -depth 8 "$work/wedg
 at=$(mark)
 xdotool mousemove $(centre loadImageButton) click 1
 await '^dialog Open an image file' "$at" >/dev/null
-sleep 0.3
 shot open-dialog
 xdotool type --delay 15 "$work/wedge.tif"
 xdotool key Return
@@ -226,8 +193,9 @@ await '^alert The blend cannot be saved for this printer model' "$at" >/dev/null
 sleep 0.3
 shot refused-save-alert
 if grep -q '^dialog ' <(tail -n +"$((at + 1))" "$out"); then fail "a save dialog opened for a file that cannot hold MK"; fi
+at=$(mark)
 xdotool key Return
-sleep 0.3
+await '^alert closed' "$at" >/dev/null
 
 # --- the saved .quad on the linearization screen ----------------------------
 # A 21-step wedge whose midtones print too dark, as a photographer's Lab list.
@@ -240,18 +208,15 @@ sleep 0.3
 at=$(mark)
 xdotool mousemove $(centre linearizationTab) click 1
 await '^ready loadQuadFilePressed ' "$at" >/dev/null
-sleep 0.3
 at=$(mark)
 xdotool mousemove $(centre loadQuadFilePressed) click 1
 await '^dialog Choose a quad file' "$at" >/dev/null
-sleep 0.3
 xdotool type --delay 15 "$work/blend.quad"
 xdotool key Return
 await '^linearization quad=blend.quad channels=10 ' "$at" >/dev/null
 at=$(mark)
 xdotool mousemove $(centre loadMeasurmentData) click 1
 await '^dialog Choose a measurement file' "$at" >/dev/null
-sleep 0.3
 xdotool type --delay 15 "$work/wedge.txt"
 xdotool key Return
 await '^linearization quad=blend.quad channels=10 measured=wedge.txt linearized=10$' "$at" >/dev/null
