@@ -273,7 +273,7 @@ def run(program, folder, kind):
         # cross-hair lines, or a bubble's outline).
         px, py = (int(v) for v in window.numbers("pixel 8"))
         entry_x = window.numbers("entry 8")[0]
-        item, highlight = window.colours(8)
+        highlight = window.colours(8)[1]
         marks = tuple(int(v) for v in window.numbers("marks 8"))
         enough = min(100, (marks[2] - marks[0]) + (marks[3] - marks[1]))
         click(window, screen, px, py + 3)
