@@ -37,8 +37,18 @@ def start_xvfb(log):
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
                               pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
     os.close(write_end)
-    ready, _, _ = select.select([read_end], [], [], 20)
-    number = os.read(read_end, 32).decode().strip() if ready else ""
+    # The number and its line feed come in two writes: the pipe stays open
+    # until both are read, for a server whose second write finds the pipe
+    # closed stops at once (on a busy machine, after it took the window).
+    written = b""
+    deadline = time.time() + 20
+    while not written.endswith(b"\n") and time.time() < deadline:
+        ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.time()))
+        chunk = os.read(read_end, 32) if ready else b""
+        if not chunk:
+            break
+        written += chunk
+    number = written.decode().strip() if written.endswith(b"\n") else ""
     os.close(read_end)
     if not number:
         server.kill()
