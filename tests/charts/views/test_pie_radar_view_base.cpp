@@ -19,7 +19,7 @@
 #include "Charts/views/PieRadarHighlighter.h"
 #include "Charts/views/PieRadarLegendOffsets.h"
 #include "tests/charts/support/chart_view_support.h"
-#include "tests/support/manual_media_clock.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -288,7 +288,7 @@ TEST(PieRadarMouse, APressOnTheCentreLeavesTheAngleFinite) {
     EXPECT_TRUE(std::isfinite(view->decelerationAngularVelocity()));
     for (int i = 0; i < 500 && view->isDecelerating(); ++i) {
         clock.advance(0.016);
-        DisplayLink::tickAllRunning();
+        clock.tick();
     }
     EXPECT_FALSE(view->isDecelerating());
     EXPECT_TRUE(std::isfinite(view->rotationAngle()));
@@ -339,23 +339,23 @@ TEST(PieRadarDeceleration, AFlickTurnsOnAndSlowsByTheFrictionUntilItStops) {
     // 40 degrees in 0.2 s.
     EXPECT_NEAR(view->decelerationAngularVelocity(), 200, 1e-9);
     ASSERT_TRUE(view->isDecelerating());
-    EXPECT_EQ(DisplayLink::runningCount(), 1u);
+    EXPECT_EQ(clock.runningLinks(), 1u);
     const double released = view->rotationAngle();
 
     // Each tick first applies the friction, then turns by speed x time.
     clock.advance(0.1);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_NEAR(view->decelerationAngularVelocity(), 100, 1e-9);
     EXPECT_NEAR(view->rotationAngle(), released + 10, 1e-9);
     int ticks = 1;
     while (view->isDecelerating() && ticks < 100) {
         clock.advance(0.1);
-        DisplayLink::tickAllRunning();
+        clock.tick();
         ++ticks;
     }
     // 200 halves below 0.001 on the 18th tick; then the link is gone.
     EXPECT_EQ(ticks, 18);
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
     EXPECT_NEAR(view->rotationAngle(), normalizedAngle(released + 20 * (1 - std::pow(0.5, 18))), 1e-9);
 
     // A press stops a running deceleration; without deceleration a flick
@@ -383,17 +383,17 @@ TEST(PieRadarSpin, TheAnimatorTurnsFromOneAngleToAnother) {
     const double expected[] = {35, 60, 85, 110};
     for (double angle : expected) {
         clock.advance(0.5);
-        DisplayLink::tickAllRunning();
+        clock.tick();
         EXPECT_NEAR(view->rotationAngle(), angle, 1e-9);
     }
     EXPECT_FALSE(view->isSpinning());
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 
     // With an easing, by its curve; a new spin replaces a running one, and
     // stopping ends at the target angle.
     view->spin(1, 0, 100, ChartEasingOption::easeInQuad);
     clock.advance(0.5);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_NEAR(view->rotationAngle(), 25, 1e-9);
     view->spin(1, 200, 300);
     view->stopSpinAnimation();
