@@ -239,6 +239,29 @@ bool PainterContext::asPolyline(const Path& path) {
     return true;
 }
 
+bool PainterContext::strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke) {
+    if (cutsOwnDashes()) return false;
+    const StrokeStyle& style = state_.stroke;
+    // Room for caps and joins: a miter reaches out at most its limit times
+    // half the width.
+    const double miter = style.join == LineJoin::miter && std::isfinite(style.miterLimit) ? style.miterLimit : 1.0;
+    const double reach = style.lineWidth * std::max(1.0, miter) / 2 + 1;
+    return layer_.paint(painter_, bounds.adjusted(-reach, -reach, reach, reach), state_.strokeColor,
+                        [&](QPainter& layer, const QColor& opaque) {
+                            if (const std::optional<QPen> pen = penFor(opaque, style)) layer.setPen(*pen);
+                            layer.setBrush(Qt::NoBrush);
+                            stroke(layer);
+                        });
+}
+
+bool PainterContext::fillThroughLayer(const QPainterPath& path) {
+    return layer_.paint(painter_, path.boundingRect(), state_.fillColor, [&](QPainter& layer, const QColor& opaque) {
+        layer.setPen(Qt::NoPen);
+        layer.setBrush(opaque);
+        layer.drawPath(path);
+    });
+}
+
 void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
     if (path.isEmpty() || !prepare()) return;
     // A stroked polyline, the common line of a chart, goes to Qt as one.
@@ -250,6 +273,11 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
             if (strokeCutDashes(polyline)) return;
             preparePen();
         }
+        const QRectF bounds = QPolygonF(QList<QPointF>(scratchPoints_.begin(), scratchPoints_.end())).boundingRect();
+        if (strokeThroughLayer(bounds, [&](QPainter& layer) {
+                layer.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
+            }))
+            return;
         painter_.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
         return;
     }
@@ -279,6 +307,10 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
         painter_.drawPath(qtPath);
         return;
     }
+    if (fills && !stroked && fillThroughLayer(qtPath)) return;
+    if (!fills && stroked &&
+        strokeThroughLayer(qtPath.controlPointRect(), [&](QPainter& layer) { layer.drawPath(qtPath); }))
+        return;
     if (fills) {
         useBrush(state_.fillColor);
     } else {
@@ -351,6 +383,12 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
         if (strokeCutDashes(segments)) return;
         preparePen();
     }
+    QRectF bounds;
+    for (const QLineF& line : scratchLines_) bounds |= QRectF(line.p1(), line.p2()).normalized();
+    if (strokeThroughLayer(bounds, [&](QPainter& layer) {
+            layer.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
+        }))
+        return;
     painter_.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
 }
 

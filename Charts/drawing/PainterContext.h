@@ -3,10 +3,12 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QTransform>
+#include <functional>
 #include <vector>
 
 #include "Charts/drawing/DrawingContextBase.h"
 #include "Charts/drawing/FontMetricsTextMeasurer.h"
+#include "Charts/drawing/TranslucentLayer.h"
 
 namespace charts {
 
@@ -88,6 +90,10 @@ private:
     bool asPolyline(const Path& path);
     // The clip area (or the whole device) in user space.
     QRectF paintArea() const;
+    // A translucent stroke or fill painted through the layer (see
+    // TranslucentLayer); false when it is painted directly.
+    bool strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke);
+    bool fillThroughLayer(const QPainterPath& path);
     void drawTextLines(const QString& text, Point origin, double width, double height, const TextAttributes& attributes,
                        TextDrawOptions options);
 
@@ -103,6 +109,7 @@ private:
     std::vector<QLineF> scratchLines_;
     std::vector<QPointF> scratchPoints_;
     FontMetricsTextMeasurer measurer_;
+    TranslucentLayer layer_;
 };
 
 } // namespace charts
