@@ -1,16 +1,27 @@
 #!/usr/bin/env python3
-"""Drives the line chart window with real X input under Xvfb.
+"""Drives the chart window with real X input under Xvfb.
 
 Starts Xvfb on a free display, starts the window (given as the first
-argument), and with xdotool: clicks a value (highlighted), clicks it again
+argument) for the chart kind named by --kind (line unless named), and drives
+it with xdotool as a user would; screenshots are kept in the folder named by
+the second argument. Exits 0 when every check holds.
+
+The line chart: clicks a value (highlighted), clicks it again
 (cleared), double-clicks (zoom in by 1.4 about the pointer), drags (pans,
 then glides on after the release) and double-clicks elsewhere on the zoomed
 and panned chart (zoom in by 1.4 again, the value under the pointer staying
-under it). Each step is checked on the chart's state,
-which the window prints on request, and on a screenshot of the screen taken
-with ImageMagick's import. Screenshots are kept in the folder named by the
-second argument. Exits 0 when every check holds.
+under it).
+
+The pie: a click on a slice moves it out, a click beside the pie clears it,
+a drag along an arc turns the pie by the arc's angle, a flick keeps it
+turning until the friction stops it, and a press on the very centre then a
+drag leaves a finite angle. The radar: a click near a point rings the
+nearest set's point, and a drag turns the spokes and their labels.
+
+Each step is checked on the chart's state, which the window prints on
+request, and on a screenshot of the screen taken with ImageMagick's import.
 """
+import math
 import os
 import select
 import signal
@@ -67,7 +78,7 @@ def start_xvfb_retrying(attempts=3):
 
 class Window:
     def __init__(self, program, env):
-        self.process = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
+        self.process = subprocess.Popen(program, stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
                                         text=True, bufsize=1)
         self.expect("ready", 60)
 
@@ -92,6 +103,19 @@ class Window:
 
     def numbers(self, command):
         return [float(v) for v in self.ask(command).split()]
+
+    def point(self, command):
+        answer = self.ask(command)
+        if answer == "none":
+            raise Failure(f"the window has no point for {command!r}")
+        return tuple(int(round(float(v))) for v in answer.split())
+
+    def circle_state(self):
+        words = self.ask("state").split()
+        state = {"highlight": None if words[1] == "none" else (float(words[1]), int(words[2]))}
+        for i in range(3, len(words), 2):
+            state[words[i]] = float(words[i + 1])
+        return state
 
     def state(self):
         words = self.ask("state").split()
@@ -165,14 +189,186 @@ def check(condition, message):
     print("ok:", message)
 
 
-def run(program, folder):
+# The circular charts.
+
+SLICES = [(220, 40, 40), (40, 160, 60), (40, 80, 220), (230, 180, 20), (150, 60, 200), (20, 190, 200)]
+RING = (255, 0, 255)  # the radar's highlight ring
+LABEL = (200, 0, 0)  # the radar's spoke labels
+
+
+def angle_of(centre, point):
+    """The chart's angle of a screen point: degrees clockwise from the right."""
+    return math.degrees(math.atan2(point[1] - centre[1], point[0] - centre[0])) % 360
+
+
+def turned(before, after):
+    """How far the rotation went from one angle to the other, the short way."""
+    return (after - before + 180) % 360 - 180
+
+
+def await_state(window, holds, timeout=30):
+    deadline = time.time() + timeout
+    while True:
+        state = window.circle_state()
+        if holds(state) or time.time() > deadline:
+            return state
+        time.sleep(0.1)
+
+
+def await_rest(window, timeout=60):
+    return await_state(window, lambda s: s["decelerating"] == 0, timeout)
+
+
+def shot_until(screen, name, colour, box, holds, timeout=20):
+    """Shoots until the count of pixels near the colour in the box holds: a
+    busy machine repaints late."""
+    deadline = time.time() + timeout
+    while True:
+        count = screen.shot(name).count_near(colour, *box)
+        if holds(count) or time.time() > deadline:
+            return count
+        time.sleep(0.3)
+
+
+def box_around(point, half):
+    return (point[0] - half, point[1] - half, point[0] + half + 1, point[1] + half + 1)
+
+
+def arc_drag(window, screen, centre, distance, start, sweep, steps, pause, hold):
+    """Presses at the angle `start`, moves along the circle by `sweep` in
+    `steps` moves `pause` seconds apart, holds still for `hold` seconds and
+    releases. Answers the angles (by the pointer's own pixels) of the press
+    and of the last move."""
+    points = []
+    for k in range(steps + 1):
+        a = math.radians(start + sweep * k / steps)
+        points.append((int(round(centre[0] + distance * math.cos(a))), int(round(centre[1] + distance * math.sin(a)))))
+    script = ["mousemove", *points[0], "mousedown", "1"]
+    for p in points[1:]:
+        script += ["sleep", str(pause), "mousemove", *p]
+    if hold > 0:
+        script += ["sleep", str(hold)]
+    script += ["mouseup", "1"]
+    screen.xdotool(*script)
+    return angle_of(centre, points[0]), angle_of(centre, points[-1])
+
+
+def run_pie(window, screen):
+    centre = window.point("at 0 0")
+    radius = window.circle_state()["radius"]
+
+    # A click on a slice moves it out: the pixels just beyond the rim along
+    # its middle take its colour.
+    beyond = window.point("slice 2 1.06")
+    before = screen.shot("pie-0").count_near(SLICES[2], *box_around(beyond, 2))
+    check(before == 0, f"before the click nothing of the slice lies beyond the rim ({before} pixels)")
+    screen.xdotool("mousemove", *window.point("slice 2 0.6"), "click", "1")
+    state = await_state(window, lambda s: s["highlight"] is not None)
+    check(state["highlight"] == (2, 0), f"a click on a slice highlights it: {state['highlight']}")
+    lit = shot_until(screen, "pie-1-slice-out", SLICES[2], box_around(beyond, 2), lambda n: n > 15)
+    check(lit > 15, f"the screenshot shows the slice moved out beyond the rim ({lit} pixels)")
+
+    # A click beside the pie clears the highlight.
+    time.sleep(0.8)
+    screen.xdotool("mousemove", *window.point(f"at 40 {radius + 30}"), "click", "1")
+    state = await_state(window, lambda s: s["highlight"] is None)
+    check(state["highlight"] is None, "a click beside the pie clears the highlight")
+    lit = shot_until(screen, "pie-2-cleared", SLICES[2], box_around(beyond, 2), lambda n: n == 0)
+    check(lit == 0, f"the screenshot shows the slice back within the rim ({lit} pixels)")
+
+    # A drag along an arc, held still before the release, turns the pie by
+    # the arc's angle.
+    time.sleep(0.8)
+    rotation = window.circle_state()["rotation"]
+    pressed, last = arc_drag(window, screen, centre, radius * 0.7, 200, 60, 30, 0.02, 1.2)
+    state = await_rest(window)
+    expected = (rotation + turned(pressed, last)) % 360
+    check(abs(turned(expected, state["rotation"])) < 1.0,
+          f"a drag along {turned(pressed, last):.1f} degrees of arc turns the pie to {expected:.1f} "
+          f"({state['rotation']:.2f})")
+    slice_point = window.point("slice 2 0.6")
+    lit = shot_until(screen, "pie-3-turned", SLICES[2], box_around(slice_point, 3), lambda n: n > 30)
+    check(lit > 30, f"the screenshot shows the slice where the turned pie has it ({lit} pixels)")
+
+    # A flick keeps the pie turning after the release, and it comes to rest.
+    for attempt in range(5):
+        time.sleep(0.8)
+        rotation = window.circle_state()["rotation"]
+        pressed, last = arc_drag(window, screen, centre, radius * 0.7, 30, 50, 10, 0.01, 0)
+        released_at = (rotation + turned(pressed, last)) % 360
+        moving = window.circle_state()
+        settled = await_rest(window)
+        went_on = turned(released_at, settled["rotation"])
+        if moving["decelerating"] == 1 or went_on > 2:
+            break
+        print(f"retrying: the flick came to the window without speed (attempt {attempt + 1})")
+    check(went_on > 2, f"after the release the pie turns on ({went_on:.1f} degrees beyond the release)")
+    check(settled["decelerating"] == 0, "and comes to rest")
+    slice_point = window.point("slice 0 0.6")
+    lit = shot_until(screen, "pie-4-flicked", SLICES[0], box_around(slice_point, 3), lambda n: n > 30)
+    check(lit > 30, f"the screenshot shows the pie as it came to rest ({lit} pixels)")
+
+    # A press on the very centre, then a drag, leaves a finite angle.
+    time.sleep(0.8)
+    screen.xdotool("mousemove", *centre, "mousedown", "1", "sleep", "0.05", "mousemove", centre[0] + 3,
+                   centre[1] + 4, "sleep", "0.05", "mousemove", centre[0] + 30, centre[1] + 5, "sleep", "0.05",
+                   "mousemove", centre[0] + 10, centre[1] + 40, "sleep", "0.3", "mouseup", "1")
+    state = await_rest(window)
+    check(math.isfinite(state["rotation"]), f"a drag from the centre leaves a finite angle ({state['rotation']})")
+    lit = shot_until(screen, "pie-5-from-centre", SLICES[2], box_around(window.point("slice 2 0.6"), 3),
+                     lambda n: n > 30)
+    check(lit > 30, f"and the pie is drawn at that angle ({lit} pixels)")
+
+
+def run_radar(window, screen):
+    centre = window.point("at 0 0")
+    radius = window.circle_state()["radius"]
+
+    # A click near a point rings the nearest set's point on that spoke.
+    point = window.point("point 1 2")
+    screen.xdotool("mousemove", point[0] - 2, point[1] + 3, "click", "1")
+    state = await_state(window, lambda s: s["highlight"] is not None)
+    check(state["highlight"] == (2, 1), f"a click near a point highlights it: {state['highlight']}")
+    lit = shot_until(screen, "radar-1-ringed", RING, box_around(point, 11), lambda n: n > 60)
+    check(lit > 60, f"the screenshot shows the ring around the point ({lit} pixels)")
+
+    # A drag on the web turns the spokes and their labels: by 30 degrees,
+    # so that no other label (they are 45 degrees apart) takes the place
+    # of the first.
+    time.sleep(0.8)
+    label_before = window.point("label 0")
+    before = screen.shot("radar-2-before").count_near(LABEL, *box_around(label_before, 8))
+    check(before > 10, f"the first spoke's label shows before the drag ({before} pixels)")
+    rotation = window.circle_state()["rotation"]
+    pressed, last = arc_drag(window, screen, centre, radius * 0.5, 300, 30, 20, 0.02, 1.2)
+    state = await_rest(window)
+    expected = (rotation + turned(pressed, last)) % 360
+    check(abs(turned(expected, state["rotation"])) < 1.0,
+          f"a drag along {turned(pressed, last):.1f} degrees of arc turns the spokes to {expected:.1f} "
+          f"({state['rotation']:.2f})")
+    label_after = window.point("label 0")
+    moved = math.hypot(label_after[0] - label_before[0], label_after[1] - label_before[1])
+    check(moved > 50, f"the first spoke's label moves with its spoke ({moved:.0f} px)")
+    lit = shot_until(screen, "radar-3-turned", LABEL, box_around(label_after, 8), lambda n: n > 10)
+    check(lit > 10, f"the screenshot shows the label at its new place ({lit} pixels)")
+    left = screen.shot("radar-3-turned").count_near(LABEL, *box_around(label_before, 8))
+    check(left < before, f"and not at its old one ({left} of {before} pixels)")
+
+
+def run(program, folder, kind="line"):
     server, display = start_xvfb_retrying()
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     env.pop("WAYLAND_DISPLAY", None)
     window = None
     try:
-        window = Window(program, env)
+        window = Window([program, "--kind", kind], env)
         screen = Screen(env, folder)
+        if kind == "pie":
+            run_pie(window, screen)
+            return 0
+        if kind == "radar":
+            run_radar(window, screen)
+            return 0
         left, top, width, height = window.numbers("geometry")
 
         # A click on a value highlights it; the highlight lines show.
@@ -292,12 +488,18 @@ def run(program, folder):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER", file=sys.stderr)
+    arguments = sys.argv[1:]
+    kind = "line"
+    if "--kind" in arguments:
+        at = arguments.index("--kind")
+        kind = arguments[at + 1] if at + 1 < len(arguments) else ""
+        del arguments[at:at + 2]
+    if len(arguments) != 2 or kind not in ("line", "pie", "radar"):
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind line|pie|radar]", file=sys.stderr)
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
-        return run(sys.argv[1], sys.argv[2])
+        return run(arguments[0], arguments[1], kind)
     except Failure as failure:
         print("FAILED:", failure)
         return 1

@@ -1,17 +1,30 @@
-// A window showing one line chart, for the tests that drive it with real X
-// input. It reads commands on standard input, one a line, and answers each
-// with one line on standard output:
+// A window showing one chart, for the tests that drive it with real X input:
+// a line chart, or with "--kind pie" or "--kind radar" one of the circular
+// charts. It reads commands on standard input, one a line, and answers each
+// with one line on standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
+//   quit            closes the window
+// The line chart answers
 //   pixel I         where entry I of the first data set is on the screen: "x y"
 //   value X Y       the chart value under the screen point (X, Y): "x y"
 //   spot X Y        where the chart value (X, Y) is on the screen, unrounded:
 //                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
-//   quit            closes the window
+// The circular charts answer
+//   state           "highlight X SET rotation R decelerating 0|1 radius R"
+//                   (highlight "none none" when nothing is highlighted)
+//   at A D          the screen point at angle A (degrees, clockwise from the
+//                   right) and distance D from the chart's centre: "x y"
+// the pie
+//   slice I F       the point of slice I's middle at F times the radius: "x y"
+// and the radar
+//   point S I       where entry I of set S is on the screen: "x y"
+//   label I         the middle of spoke I's label on the screen: "x y"
 // It prints "ready" once the chart is on the screen.
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -21,9 +34,19 @@
 #include <QTimer>
 
 #include "Charts/data/ChartDataEntry.h"
+#include "Charts/foundation/AxisValueFormatter.h"
+#include "Charts/render/CircleGeometry.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
+#include "Charts/types/pie/PieChartData.h"
+#include "Charts/types/pie/PieChartDataEntry.h"
+#include "Charts/types/pie/PieChartDataSet.h"
+#include "Charts/types/pie/PieChartView.h"
+#include "Charts/types/radar/RadarChartData.h"
+#include "Charts/types/radar/RadarChartDataEntry.h"
+#include "Charts/types/radar/RadarChartDataSet.h"
+#include "Charts/types/radar/RadarChartView.h"
 #include "platform/NumberText.h"
 
 namespace {
@@ -47,13 +70,61 @@ std::shared_ptr<LineChartData> makeData() {
     return data;
 }
 
+// Six slices in colours the script looks for.
+std::shared_ptr<PieChartData> makePieData() {
+    const double values[] = {3, 2, 4, 1, 2.5, 1.5};
+    ChartDataSet::Entries entries;
+    for (int i = 0; i < 6; ++i)
+        entries.push_back(std::make_shared<PieChartDataEntry>(values[i], QStringLiteral("S%1").arg(i)));
+    auto set = std::make_shared<PieChartDataSet>(entries, QStringLiteral("Slices"));
+    set->setColors({QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 80, 220), QColor(230, 180, 20),
+                    QColor(150, 60, 200), QColor(20, 190, 200)});
+    set->setDrawValuesEnabled(false);
+    return std::make_shared<PieChartData>(set);
+}
+
+// Two sets of eight spokes; a highlighted value gets a magenta ring.
+std::shared_ptr<RadarChartData> makeRadarData() {
+    ChartData::DataSets sets;
+    const double values[2][8] = {{60, 80, 40, 90, 50, 70, 30, 65}, {30, 45, 85, 35, 75, 40, 70, 50}};
+    const QColor colors[] = {QColor(40, 80, 220), QColor(40, 160, 60)};
+    for (int s = 0; s < 2; ++s) {
+        ChartDataSet::Entries entries;
+        for (double v : values[s]) entries.push_back(std::make_shared<RadarChartDataEntry>(v));
+        auto set = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Set %1").arg(s));
+        set->setColor(colors[s]);
+        set->setLineWidth(2);
+        set->setDrawValuesEnabled(false);
+        set->setDrawHighlightCircleEnabled(true);
+        set->setHighlightCircleFillColor(QColor(255, 0, 255));
+        set->setHighlightCircleInnerRadius(5);
+        set->setHighlightCircleOuterRadius(10);
+        set->setDrawHighlightIndicators(false);
+        sets.push_back(set);
+    }
+    return std::make_shared<RadarChartData>(sets);
+}
+
 std::string number(double value) { return platform::shortestDecimalText(value); }
 
+// Reads the commands and hands each to the kind's answer.
 class Driver : public QObject {
 public:
-    explicit Driver(LineChartView* chart) : chart_(chart), notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+    explicit Driver(ChartViewBase* chart) : view_(chart), notifier_(STDIN_FILENO, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { readInput(); });
     }
+
+protected:
+    void reply(const std::string& line) {
+        std::fputs((line + "\n").c_str(), stdout);
+        std::fflush(stdout);
+    }
+    std::string screenPoint(Point local) {
+        const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
+        return number(origin.x() + local.x) + " " + number(origin.y() + local.y);
+    }
+    // The kind's own commands; false for one it does not know.
+    virtual bool answerKind(const QStringList& words) = 0;
 
 private:
     void readInput() {
@@ -72,11 +143,6 @@ private:
         }
     }
 
-    void reply(const std::string& line) {
-        std::fputs((line + "\n").c_str(), stdout);
-        std::fflush(stdout);
-    }
-
     void answer(const QStringList& words) {
         if (words.isEmpty()) return;
         const QString command = words.front();
@@ -84,15 +150,32 @@ private:
             reply("bye");
             QApplication::quit();
         } else if (command == QLatin1String("geometry")) {
-            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
-            reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " +
-                  std::to_string(chart_->width()) + " " + std::to_string(chart_->height()));
-        } else if (command == QLatin1String("pixel") && words.size() == 2) {
+            const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
+            reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " + std::to_string(view_->width()) +
+                  " " + std::to_string(view_->height()));
+        } else if (!answerKind(words)) {
+            reply("unknown");
+        }
+    }
+
+    ChartViewBase* view_;
+    QSocketNotifier notifier_;
+    std::string buffer_;
+};
+
+class LineDriver : public Driver {
+public:
+    explicit LineDriver(LineChartView* chart) : Driver(chart), chart_(chart) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("pixel") && words.size() == 2) {
             const auto set = chart_->data()->getDataSetByIndex(0);
             const auto entry = set ? set->entryForIndex(words[1].toInt()) : nullptr;
             if (!entry) {
                 reply("none");
-                return;
+                return true;
             }
             const Point p = chart_->getPosition(*entry, YAxis::AxisDependency::left);
             const QPoint global =
@@ -121,25 +204,130 @@ private:
                     (chart_->isDecelerating() ? "1" : "0");
             reply(line);
         } else {
-            reply("unknown");
+            return false;
         }
+        return true;
     }
 
     LineChartView* chart_;
-    QSocketNotifier notifier_;
-    std::string buffer_;
+};
+
+// The pie and the radar: rotation, highlight and points about the centre.
+class CircleDriver : public Driver {
+public:
+    explicit CircleDriver(PieRadarChartViewBase* chart) : Driver(chart), circle_(chart) {}
+
+protected:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("state")) {
+            std::string line = "highlight ";
+            if (circle_->highlighted().empty()) {
+                line += "none none";
+            } else {
+                const HighlightPtr& h = circle_->highlighted().front();
+                line += number(h->x()) + " " + std::to_string(h->dataSetIndex());
+            }
+            line += " rotation " + number(circle_->rotationAngle()) + " decelerating " +
+                    (circle_->isDecelerating() ? "1" : "0") + " radius " + number(circle_->radius());
+            reply(line);
+        } else if (command == QLatin1String("at") && words.size() == 3) {
+            reply(screenPoint(pointOnCircle(center(), words[2].toDouble(), words[1].toDouble())));
+        } else {
+            return false;
+        }
+        return true;
+    }
+    virtual Point center() const { return circle_->centerOffsets(); }
+
+private:
+    PieRadarChartViewBase* circle_;
+};
+
+class PieDriver : public CircleDriver {
+public:
+    explicit PieDriver(PieChartView* pie) : CircleDriver(pie), pie_(pie) {}
+
+private:
+    Point center() const override { return pie_->centerCircleBox(); }
+    bool answerKind(const QStringList& words) override {
+        if (words.front() == QLatin1String("slice") && words.size() == 3) {
+            const auto i = static_cast<std::size_t>(words[1].toInt());
+            if (i >= pie_->drawAngles().size()) {
+                reply("none");
+                return true;
+            }
+            const double middle = pie_->rotationAngle() + pie_->absoluteAngles()[i] - pie_->drawAngles()[i] / 2;
+            reply(screenPoint(pointOnCircle(center(), words[2].toDouble() * pie_->radius(), middle)));
+            return true;
+        }
+        return CircleDriver::answerKind(words);
+    }
+
+    PieChartView* pie_;
+};
+
+class RadarDriver : public CircleDriver {
+public:
+    explicit RadarDriver(RadarChartView* radar) : CircleDriver(radar), radar_(radar) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        const RadarFrameGeometry g = radar_->frameGeometry();
+        if (command == QLatin1String("point") && words.size() == 3) {
+            const auto set = radar_->data()->getDataSetByIndex(words[1].toInt());
+            const auto entry = set ? set->entryForIndex(words[2].toInt()) : nullptr;
+            if (!entry) {
+                reply("none");
+                return true;
+            }
+            reply(screenPoint(g.point(words[2].toDouble(), entry->y())));
+        } else if (command == QLatin1String("label") && words.size() == 2) {
+            const XAxis& x = *radar_->xAxis();
+            const double distance = radar_->yRange() * g.factor + x.labelRotatedWidth() / 2;
+            reply(screenPoint(pointOnCircle(g.center, distance, g.spokeAngle(words[1].toDouble()))));
+        } else {
+            return CircleDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    RadarChartView* radar_;
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    auto* chart = ChartViewBase::create<LineChartView>();
-    chart->setWindowTitle(QStringLiteral("Line chart"));
-    chart->setData(makeData());
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype kindAt = arguments.indexOf(QStringLiteral("--kind"));
+    const QString kind = kindAt >= 0 && kindAt + 1 < arguments.size() ? arguments[kindAt + 1] : QStringLiteral("line");
+    ChartViewBase* chart = nullptr;
+    std::unique_ptr<Driver> driver;
+    if (kind == QLatin1String("pie")) {
+        auto* pie = ChartViewBase::create<PieChartView>();
+        pie->setData(makePieData());
+        driver = std::make_unique<PieDriver>(pie);
+        chart = pie;
+    } else if (kind == QLatin1String("radar")) {
+        auto* radar = ChartViewBase::create<RadarChartView>();
+        radar->xAxis()->setLabelTextColor(QColor(200, 0, 0));
+        radar->xAxis()->setLabelFont(pixelSizedFont(radar->xAxis()->labelFont(), 14));
+        radar->xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(
+            std::vector<QString>{"N", "NE", "E", "SE", "S", "SW", "W", "NW"}));
+        radar->setData(makeRadarData());
+        driver = std::make_unique<RadarDriver>(radar);
+        chart = radar;
+    } else {
+        auto* line = ChartViewBase::create<LineChartView>();
+        line->setData(makeData());
+        driver = std::make_unique<LineDriver>(line);
+        chart = line;
+    }
+    chart->setWindowTitle(kind + QStringLiteral(" chart"));
     chart->setGeometry(0, 0, 640, 400);
     chart->show();
-    Driver driver(chart);
     // Ready once the window is mapped and has painted.
     QTimer::singleShot(300, [chart] {
         chart->activateWindow();
@@ -148,6 +336,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     });
     const int status = application.exec();
+    driver.reset();
     delete chart;
     return status;
 }
