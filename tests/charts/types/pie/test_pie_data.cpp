@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "Charts/foundation/PlatformStyle.h"
 #include "tests/charts/types/pie/pie_support.h"
 
 namespace charts {
@@ -26,23 +25,8 @@ TEST(PieEntry, IsAValueWithoutXThatKeepsItsLabelWhenCopied) {
     EXPECT_FALSE(copy->icon().has_value());
 }
 
-TEST(PieDataSet, DefaultsClampsAndCopies) {
+TEST(PieDataSet, ClampsTheSliceSpaceAndCopiesEveryField) {
     PieChartDataSet set;
-    EXPECT_EQ(set.sliceSpace(), 0);
-    EXPECT_FALSE(set.automaticallyDisableSliceSpacing());
-    EXPECT_EQ(set.selectionShift(), 18);
-    EXPECT_EQ(set.xValuePosition(), PieValuePosition::insideSlice);
-    EXPECT_EQ(set.yValuePosition(), PieValuePosition::insideSlice);
-    EXPECT_EQ(set.valueLineColor(), QColor(0, 0, 0));
-    EXPECT_EQ(set.valueLineWidth(), 1);
-    EXPECT_EQ(set.valueLinePart1OffsetPercentage(), 0.75);
-    EXPECT_EQ(set.valueLinePart1Length(), 0.3);
-    EXPECT_EQ(set.valueLinePart2Length(), 0.4);
-    EXPECT_TRUE(set.valueLineVariableLength());
-    EXPECT_FALSE(set.entryLabelFont() || set.entryLabelColor() || set.highlightColor());
-    EXPECT_EQ(set.valueTextColor(), QColor(255, 255, 255));
-    EXPECT_EQ(set.valueFont().pixelSize(), systemFont(13).pixelSize());
-
     const struct { double set, stored; } spaces[] = {{25, 20}, {-3, 0}, {7.5, 7.5}, {nan, 0}};
     for (const auto& c : spaces) {
         set.setSliceSpace(c.set);

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "Charts/foundation/PlatformStyle.h"
 #include "tests/charts/types/radar/radar_support.h"
 
 namespace charts {
@@ -27,23 +26,7 @@ TEST(RadarEntry, IsAValueWithoutXAndCopiesAsOne) {
     EXPECT_FALSE(copy->icon());
 }
 
-TEST(RadarDataSet, DefaultsAndACopyThatKeepsTheHighlightCircle) {
-    RadarChartDataSet set;
-    EXPECT_FALSE(set.isDrawHighlightCircleEnabled());
-    EXPECT_EQ(set.highlightCircleFillColor(), QColor(255, 255, 255));
-    EXPECT_FALSE(set.highlightCircleStrokeColor());
-    EXPECT_EQ(set.highlightCircleStrokeAlpha(), 0.3);
-    EXPECT_EQ(set.highlightCircleInnerRadius(), 3);
-    EXPECT_EQ(set.highlightCircleOuterRadius(), 4);
-    EXPECT_EQ(set.highlightCircleStrokeWidth(), 2);
-    EXPECT_EQ(set.fillColor(), QColor::fromRgbF(140.0f / 255.0f, 234.0f / 255.0f, 1.0f));
-    EXPECT_EQ(set.fillAlpha(), 0.33);
-    EXPECT_EQ(set.lineWidth(), 1);
-    EXPECT_FALSE(set.isDrawFilledEnabled());
-    EXPECT_EQ(set.highlightColor(), QColor::fromRgbF(1.0f, 187.0f / 255.0f, 115.0f / 255.0f));
-    EXPECT_EQ(set.highlightLineWidth(), 0.5);
-    EXPECT_EQ(set.valueFont().pixelSize(), systemFont(13).pixelSize());
-
+TEST(RadarDataSet, ACopyKeepsTheHighlightCircle) {
     const auto original = radarSet({1, 2, 3}, "Set");
     original->setDrawHighlightCircleEnabled(true);
     original->setHighlightCircleFillColor(std::nullopt);

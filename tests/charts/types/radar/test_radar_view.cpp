@@ -18,14 +18,8 @@ namespace {
 
 using namespace charts::testing;
 
-TEST(RadarView, DefaultsAndItsOwnRenderersAndHighlighter) {
+TEST(RadarView, ItsOwnRenderersAndHighlighterAndTheSkippedSpokes) {
     const auto view = radarView(300, 300);
-    EXPECT_EQ(view->webLineWidth(), 1.5);
-    EXPECT_EQ(view->innerWebLineWidth(), 0.75);
-    EXPECT_EQ(view->webColor(), QColor(122, 122, 122));
-    EXPECT_EQ(view->innerWebColor(), QColor(122, 122, 122));
-    EXPECT_DOUBLE_EQ(view->webAlpha(), 0.5882352941176471);
-    EXPECT_TRUE(view->drawWeb());
     EXPECT_EQ(view->yAxis()->labelXOffset(), 10);
     EXPECT_EQ(view->yAxis()->axisDependency(), YAxis::AxisDependency::left);
     EXPECT_TRUE(std::dynamic_pointer_cast<RadarChartRenderer>(view->renderer()));
