@@ -99,7 +99,7 @@ void PieRadarChartViewBase::notifyDataSetChanged() {
 }
 
 void PieRadarChartViewBase::calculateOffsets() {
-    PieRadarOffsets offsets;
+    ChartOffsets offsets;
     const std::shared_ptr<Legend>& model = legend();
     if (model && model->isEnabled() && !model->isDrawInsideEnabled()) {
         const ViewPortHandler& port = *viewPortHandler();

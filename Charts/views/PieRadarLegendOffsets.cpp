@@ -35,8 +35,8 @@ double verticalLegendXOffset(const PieRadarLegendInput& in, double fullLegendWid
 
 } // namespace
 
-PieRadarOffsets pieRadarLegendOffsets(const PieRadarLegendInput& in) {
-    PieRadarOffsets offsets;
+ChartOffsets pieRadarLegendOffsets(const PieRadarLegendInput& in) {
+    ChartOffsets offsets;
     if (!in.enabled || in.drawInside) return offsets;
 
     const double fullLegendWidth = std::min(in.neededWidth, in.chartWidth * in.maxSizePercent);

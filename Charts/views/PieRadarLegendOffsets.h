@@ -1,6 +1,7 @@
 #pragma once
 #include "Charts/drawing/Geometry.h"
 #include "Charts/foundation/Legend.h"
+#include "Charts/views/ChartOffsets.h"
 
 namespace charts {
 
@@ -29,14 +30,6 @@ struct PieRadarLegendInput {
     double requiredBaseOffset = 0;
 };
 
-struct PieRadarOffsets {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    friend bool operator==(const PieRadarOffsets&, const PieRadarOffsets&) = default;
-};
-
 // The room the legend takes on each side of a circular chart, each side
 // with the required base offset added; all four 0 when the legend is
 // disabled or drawn inside the chart.
@@ -50,6 +43,6 @@ struct PieRadarOffsets {
 // bottom. A horizontal legend takes its height and the required legend
 // offset at the top or the bottom, at most the maximum share of the chart's
 // height.
-PieRadarOffsets pieRadarLegendOffsets(const PieRadarLegendInput& input);
+ChartOffsets pieRadarLegendOffsets(const PieRadarLegendInput& input);
 
 } // namespace charts

@@ -16,7 +16,6 @@
 
 #include <QAreaSeries>
 #include <QChart>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
@@ -39,6 +38,7 @@
 #include "Charts/types/radar/RadarChartView.h"
 #include "bench/charts/painter_floor.h"
 #include "bench/support/qt_application.h"
+#include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -129,27 +129,6 @@ std::unique_ptr<charts::RadarChartView> radarChart() {
     return view;
 }
 
-// Qt Charts' scene of one chart, rendered whole into the image.
-class QtChartsScene {
-public:
-    explicit QtChartsScene(QChart* chart) {
-        chart->setAnimationOptions(QChart::NoAnimation);
-        chart->legend()->setVisible(true);
-        chart->legend()->setAlignment(Qt::AlignBottom);
-        scene_.addItem(chart);
-        chart->setGeometry(0, 0, imageWidth, imageHeight);
-        scene_.setSceneRect(0, 0, imageWidth, imageHeight);
-    }
-    void draw(QImage& image) {
-        paintInto(image, [&](QPainter& painter) {
-            scene_.render(&painter, QRectF(0, 0, imageWidth, imageHeight), QRectF(0, 0, imageWidth, imageHeight));
-        });
-    }
-
-private:
-    QGraphicsScene scene_;
-};
-
 QChart* qtPieChart() {
     bench::qtApplication();
     auto* series = new QPieSeries();
@@ -195,7 +174,7 @@ QChart* qtPolarChart() {
 void BM_PieFramesSideBySide(benchmark::State& state) {
     const auto ours = pieChart();
     const auto dragged = pieChart();
-    QtChartsScene peer(qtPieChart());
+    bench::QtChartsScene peer(qtPieChart(), imageWidth, imageHeight);
     const bench::PainterFloor floor = floorOf(*ours);
     QImage oursImage = blankImage();
     QImage draggedImage = blankImage();
@@ -226,7 +205,7 @@ BENCHMARK(BM_PieFramesSideBySide)->Iterations(300)->Unit(benchmark::kMillisecond
 
 void BM_RadarFramesSideBySide(benchmark::State& state) {
     const auto ours = radarChart();
-    QtChartsScene peer(qtPolarChart());
+    bench::QtChartsScene peer(qtPolarChart(), imageWidth, imageHeight);
     const bench::PainterFloor floor = floorOf(*ours);
     QImage oursImage = blankImage();
     QImage peerImage = blankImage();

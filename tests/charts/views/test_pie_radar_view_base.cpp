@@ -130,7 +130,7 @@ TEST(PieRadarLegendOffsets, EachOrientationAndAlignmentTakesItsSide) {
         O o;
         H h;
         V v;
-        PieRadarOffsets expected;
+        ChartOffsets expected;
     } cases[] = {
         {O::vertical, H::left, V::center, {80 + 13 + 3, 3, 3, 3}},
         {O::vertical, H::right, V::center, {3, 3, 80 + 13 + 3, 3}},
@@ -144,7 +144,7 @@ TEST(PieRadarLegendOffsets, EachOrientationAndAlignmentTakesItsSide) {
         {O::horizontal, H::center, V::center, {3, 3, 3, 3}},
     };
     for (const auto& c : cases) {
-        const PieRadarOffsets got = pieRadarLegendOffsets(input(c.o, c.h, c.v));
+        const ChartOffsets got = pieRadarLegendOffsets(input(c.o, c.h, c.v));
         EXPECT_NEAR(got.left, c.expected.left, 1e-9) << int(c.o) << int(c.h) << int(c.v);
         EXPECT_NEAR(got.top, c.expected.top, 1e-9) << int(c.o) << int(c.h) << int(c.v);
         EXPECT_NEAR(got.right, c.expected.right, 1e-9) << int(c.o) << int(c.h) << int(c.v);
@@ -167,7 +167,7 @@ TEST(PieRadarLegendOffsets, EachOrientationAndAlignmentTakesItsSide) {
         PieRadarLegendInput off = input(O::horizontal, H::left, V::bottom);
         off.enabled = inside;
         off.drawInside = inside;
-        EXPECT_EQ(pieRadarLegendOffsets(off), PieRadarOffsets{});
+        EXPECT_EQ(pieRadarLegendOffsets(off), ChartOffsets{});
     }
 }
 

@@ -2,11 +2,8 @@
 
 #include <cstdlib>
 
-#include <QImage>
-#include <QPainter>
-
-#include "Charts/drawing/PainterContext.h"
 #include "Charts/render/CircleGeometry.h"
+#include "tests/charts/support/painted_view.h"
 #include "tests/charts/types/pie/pie_support.h"
 
 namespace charts {
@@ -14,16 +11,7 @@ namespace {
 
 using namespace charts::testing;
 
-// The view painted as the window paints it, anti-aliased, on white.
-QImage paint(PieChartView& view) {
-    QImage image(static_cast<int>(view.width()), static_cast<int>(view.height()), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    PainterContext context(painter);
-    view.draw(context);
-    return image;
-}
+QImage paint(PieChartView& view) { return paintedView(view); }
 
 ::testing::AssertionResult colourAt(const QImage& image, Point p, const QColor& expected) {
     const QColor got = image.pixelColor(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)));

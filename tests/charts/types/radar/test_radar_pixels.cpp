@@ -2,10 +2,7 @@
 
 #include <cstdlib>
 
-#include <QImage>
-#include <QPainter>
-
-#include "Charts/drawing/PainterContext.h"
+#include "tests/charts/support/painted_view.h"
 #include "tests/charts/types/radar/radar_support.h"
 
 namespace charts {
@@ -33,14 +30,7 @@ TEST(RadarPixels, TheFillLiesInsideItsPolygonOverTheWeb) {
     view->yAxis()->setAxisMaximum(100);
     view->setWebLineWidth(3);
     view->notifyDataSetChanged();
-    QImage image(400, 400, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        PainterContext context(painter);
-        view->draw(context);
-    }
+    const QImage image = paintedView(*view);
     const RadarFrameGeometry g = view->frameGeometry();
     // Inside the square of the four points, on a spoke: the fill covers the
     // web; beyond the points on the same spoke the web shows.
