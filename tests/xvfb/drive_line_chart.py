@@ -253,6 +253,18 @@ def arc_drag(window, screen, centre, distance, start, sweep, steps, pause, hold)
     return angle_of(centre, points[0]), angle_of(centre, points[-1])
 
 
+def check_arc_turn(window, screen, centre, distance, start, sweep, steps, what):
+    """A drag along an arc, held still before the release, turns the chart
+    by the arc's angle (as the pointer's own pixels give it)."""
+    rotation = window.circle_state()["rotation"]
+    pressed, last = arc_drag(window, screen, centre, distance, start, sweep, steps, 0.02, 1.2)
+    state = await_rest(window)
+    expected = (rotation + turned(pressed, last)) % 360
+    check(abs(turned(expected, state["rotation"])) < 1.0,
+          f"a drag along {turned(pressed, last):.1f} degrees of arc turns {what} to {expected:.1f} "
+          f"({state['rotation']:.2f})")
+
+
 def run_pie(window, screen):
     centre = window.point("at 0 0")
     radius = window.circle_state()["radius"]
@@ -276,16 +288,8 @@ def run_pie(window, screen):
     lit = shot_until(screen, "pie-2-cleared", SLICES[2], box_around(beyond, 2), lambda n: n == 0)
     check(lit == 0, f"the screenshot shows the slice back within the rim ({lit} pixels)")
 
-    # A drag along an arc, held still before the release, turns the pie by
-    # the arc's angle.
     time.sleep(0.8)
-    rotation = window.circle_state()["rotation"]
-    pressed, last = arc_drag(window, screen, centre, radius * 0.7, 200, 60, 30, 0.02, 1.2)
-    state = await_rest(window)
-    expected = (rotation + turned(pressed, last)) % 360
-    check(abs(turned(expected, state["rotation"])) < 1.0,
-          f"a drag along {turned(pressed, last):.1f} degrees of arc turns the pie to {expected:.1f} "
-          f"({state['rotation']:.2f})")
+    check_arc_turn(window, screen, centre, radius * 0.7, 200, 60, 30, "the pie")
     slice_point = window.point("slice 2 0.6")
     lit = shot_until(screen, "pie-3-turned", SLICES[2], box_around(slice_point, 3), lambda n: n > 30)
     check(lit > 30, f"the screenshot shows the slice where the turned pie has it ({lit} pixels)")
@@ -339,13 +343,7 @@ def run_radar(window, screen):
     label_before = window.point("label 0")
     before = screen.shot("radar-2-before").count_near(LABEL, *box_around(label_before, 8))
     check(before > 10, f"the first spoke's label shows before the drag ({before} pixels)")
-    rotation = window.circle_state()["rotation"]
-    pressed, last = arc_drag(window, screen, centre, radius * 0.5, 300, 30, 20, 0.02, 1.2)
-    state = await_rest(window)
-    expected = (rotation + turned(pressed, last)) % 360
-    check(abs(turned(expected, state["rotation"])) < 1.0,
-          f"a drag along {turned(pressed, last):.1f} degrees of arc turns the spokes to {expected:.1f} "
-          f"({state['rotation']:.2f})")
+    check_arc_turn(window, screen, centre, radius * 0.5, 300, 30, 20, "the spokes")
     label_after = window.point("label 0")
     moved = math.hypot(label_after[0] - label_before[0], label_after[1] - label_before[1])
     check(moved > 50, f"the first spoke's label moves with its spoke ({moved:.0f} px)")
