@@ -48,7 +48,8 @@ PainterContext::PainterContext(QPainter& painter) : painter_(painter), base_(pai
 }
 
 PainterContext::~PainterContext() {
-    for (std::size_t i = 0; i < savedCount(); ++i) painter_.restore();
+    for (const SavedLevel& level : levels_)
+        if (level.painterSaved) painter_.restore();
     painter_.restore();
 }
 
@@ -176,17 +177,25 @@ void PainterContext::useNoBrush() {
     applied_.noBrush = true;
 }
 
-void PainterContext::didSaveGState() {
-    painter_.save();
-    appliedSaved_.push_back(applied_);
+void PainterContext::didSaveGState() { levels_.emplace_back(); }
+
+// Without a painter save at this level the painter keeps what it was last
+// given, which applied_ already says; the next painting brings it to the
+// restored state.
+void PainterContext::didRestoreGState() {
+    if (levels_.empty()) return;
+    if (levels_.back().painterSaved) {
+        painter_.restore();
+        applied_ = levels_.back().applied;
+    }
+    levels_.pop_back();
 }
 
-void PainterContext::didRestoreGState() {
-    painter_.restore();
-    if (!appliedSaved_.empty()) {
-        applied_ = appliedSaved_.back();
-        appliedSaved_.pop_back();
-    }
+void PainterContext::savePainterForClip() {
+    if (levels_.empty() || levels_.back().painterSaved) return;
+    painter_.save();
+    levels_.back().painterSaved = true;
+    levels_.back().applied = applied_;
 }
 
 const QPainterPath& PainterContext::toPainterPath(const Path& path, FillRule rule) {
@@ -320,6 +329,7 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
 }
 
 bool PainterContext::prepareClip() {
+    savePainterForClip();
     // A clip needs the transform even where nothing is painted now; under a
     // transform that flattens everything the clip holds nothing.
     prepare();

@@ -16,7 +16,11 @@ namespace charts {
 // image). The painter's transform at construction is the base of the user
 // space; the painter is given back as it was when the context ends.
 // State reaches the painter only when something is painted, so runs of
-// strokes with one style set up the pen once.
+// strokes with one style set up the pen once. For the same reason a saved
+// state saves the painter only once it sets a clip, the one part of the
+// state the painter alone keeps: a chart saves and restores around every
+// label, and the painter's own save and restore would cost more than the
+// label.
 class PainterContext : public DrawingContextBase {
 public:
     explicit PainterContext(QPainter& painter);
@@ -67,9 +71,18 @@ private:
         int antialias = -1;
     };
 
+    // A level of saved state, and whether it has saved the painter (before
+    // its first clip) with what the painter was given then.
+    struct SavedLevel {
+        bool painterSaved = false;
+        Applied applied;
+    };
+
     // Brings the painter's transform, opacity and hints up to date; false
     // when the transform cannot show anything.
     bool prepare();
+    // Saves the painter for the current level before it clips.
+    void savePainterForClip();
     bool preparePen();
     void usePen(const StrokeStyle& style);
     // Qt's raster engine strokes a pen no wider than one device pixel with
@@ -104,7 +117,7 @@ private:
     QPainter& painter_;
     QTransform base_;
     Applied applied_;
-    std::vector<Applied> appliedSaved_;
+    std::vector<SavedLevel> levels_;
     QPainterPath scratchPath_;
     std::vector<QLineF> scratchLines_;
     std::vector<QPointF> scratchPoints_;
