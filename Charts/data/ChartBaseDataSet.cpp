@@ -51,6 +51,7 @@ double ChartBaseDataSet::xMin() const { notImplemented("xMin"); }
 double ChartBaseDataSet::xMax() const { notImplemented("xMax"); }
 std::int64_t ChartBaseDataSet::entryCount() const { notImplemented("entryCount"); }
 ChartDataEntryPtr ChartBaseDataSet::entryForIndex(std::int64_t) const { notImplemented("entryForIndex"); }
+std::span<const ChartDataEntryPtr> ChartBaseDataSet::entriesInOrder() const { notImplemented("entriesInOrder"); }
 ChartDataEntryPtr ChartBaseDataSet::entryForXValue(double, double, ChartDataSetRounding) const {
     notImplemented("entryForXValue(x, closestToY, rounding)");
 }

@@ -27,6 +27,7 @@ public:
     double xMax() const override;
     std::int64_t entryCount() const override;
     ChartDataEntryPtr entryForIndex(std::int64_t index) const override;
+    std::span<const ChartDataEntryPtr> entriesInOrder() const override;
     ChartDataEntryPtr entryForXValue(double xValue, double closestToY, ChartDataSetRounding rounding) const override;
     ChartDataEntryPtr entryForXValue(double xValue, double closestToY) const override;
     std::vector<ChartDataEntryPtr> entriesForXValue(double xValue) const override;

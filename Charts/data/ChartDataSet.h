@@ -56,6 +56,7 @@ public:
     std::int64_t entryCount() const override { return static_cast<std::int64_t>(entries().size()); }
 
     ChartDataEntryPtr entryForIndex(std::int64_t index) const override;
+    std::span<const ChartDataEntryPtr> entriesInOrder() const override { return entries(); }
     // Bisection on x; a NaN x finds nothing and entries with a NaN x count as
     // infinitely far. Among entries of the found x, the y nearest closestToY
     // wins (the later one on a tie); a NaN closestToY expresses no preference.

@@ -3,6 +3,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ public:
     virtual double xMax() const = 0;
     virtual std::int64_t entryCount() const = 0;
     virtual ChartDataEntryPtr entryForIndex(std::int64_t index) const = 0;
+    // The entries in order, read in place: a draw loop walks the visible ones
+    // without taking a reference to each (entryForIndex copies one). Changing
+    // the set invalidates the span.
+    virtual std::span<const ChartDataEntryPtr> entriesInOrder() const = 0;
     virtual ChartDataEntryPtr entryForXValue(double xValue, double closestToY, ChartDataSetRounding rounding) const = 0;
     virtual ChartDataEntryPtr entryForXValue(double xValue, double closestToY) const = 0;
     virtual std::vector<ChartDataEntryPtr> entriesForXValue(double xValue) const = 0;

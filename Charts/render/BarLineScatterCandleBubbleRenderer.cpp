@@ -46,12 +46,18 @@ XBounds::XBounds(const BarLineScatterCandleBubbleChartDataProvider& chart,
 
 void XBounds::set(const BarLineScatterCandleBubbleChartDataProvider& chart,
                   const IBarLineScatterCandleBubbleChartDataSet& dataSet, const Animator* animator) {
-    const double phaseX = animator ? clampedPhase(animator->phaseX()) : 1.0;
-    const double low = chart.lowestVisibleX();
-    const double high = chart.highestVisibleX();
-    min_ = boundIndex(dataSet, low, ChartDataSetRounding::down);
-    max_ = boundIndex(dataSet, high, ChartDataSetRounding::up);
-    range_ = static_cast<std::int64_t>(static_cast<double>(max_ - min_) * phaseX);
+    set(chart.lowestVisibleX(), chart.highestVisibleX(), animator ? animator->phaseX() : 1.0, dataSet);
+}
+
+void XBounds::set(const CartesianFrame& frame, const IBarLineScatterCandleBubbleChartDataSet& dataSet) {
+    set(frame.lowestVisibleX, frame.highestVisibleX, frame.phaseX, dataSet);
+}
+
+void XBounds::set(double lowestVisibleX, double highestVisibleX, double phaseX,
+                  const IBarLineScatterCandleBubbleChartDataSet& dataSet) {
+    min_ = boundIndex(dataSet, lowestVisibleX, ChartDataSetRounding::down);
+    max_ = boundIndex(dataSet, highestVisibleX, ChartDataSetRounding::up);
+    range_ = static_cast<std::int64_t>(static_cast<double>(max_ - min_) * clampedPhase(phaseX));
 }
 
 std::string XBounds::debugDescription() const {
@@ -61,6 +67,17 @@ std::string XBounds::debugDescription() const {
 BarLineScatterCandleBubbleRenderer::BarLineScatterCandleBubbleRenderer(std::shared_ptr<Animator> animator,
                                                                        std::shared_ptr<ViewPortHandler> viewPortHandler)
     : DataRenderer(std::move(animator), std::move(viewPortHandler)) {}
+
+BarLineScatterCandleBubbleRenderer::CallFrame::CallFrame(BarLineScatterCandleBubbleRenderer& renderer,
+                                                         const BarLineScatterCandleBubbleChartDataProvider& chart)
+    : renderer_(renderer),
+      began_(!renderer.paintFrame_) {
+    if (began_) renderer_.beginFrame(frameOf(chart, *renderer_.viewPortHandler(), *renderer_.animator()));
+}
+
+BarLineScatterCandleBubbleRenderer::CallFrame::~CallFrame() {
+    if (began_) renderer_.endFrame();
+}
 
 bool BarLineScatterCandleBubbleRenderer::isInBoundsX(const ChartDataEntryPtr& entry,
                                                      const IBarLineScatterCandleBubbleChartDataSet& dataSet) const {

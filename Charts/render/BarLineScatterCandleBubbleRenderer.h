@@ -3,7 +3,10 @@
 #include <iterator>
 #include <string>
 
+#include <optional>
+
 #include "Charts/data/ChartDataEntry.h"
+#include "Charts/render/CartesianFrame.h"
 #include "Charts/render/DataRenderer.h"
 
 namespace charts {
@@ -55,6 +58,8 @@ public:
 
         void set(const BarLineScatterCandleBubbleChartDataProvider& chart,
                  const IBarLineScatterCandleBubbleChartDataSet& dataSet, const Animator* animator);
+        // The same from a frame's visible x range and x phase.
+        void set(const CartesianFrame& frame, const IBarLineScatterCandleBubbleChartDataSet& dataSet);
 
         // The first entry to draw.
         std::int64_t min() const { return min_; }
@@ -76,6 +81,9 @@ public:
         std::string debugDescription() const;
 
     private:
+        void set(double lowestVisibleX, double highestVisibleX, double phaseX,
+                 const IBarLineScatterCandleBubbleChartDataSet& dataSet);
+
         std::int64_t min_ = 0;
         std::int64_t max_ = 0;
         std::int64_t range_ = 0;
@@ -87,7 +95,31 @@ public:
     XBounds& xBounds() { return xBounds_; }
     const XBounds& xBounds() const { return xBounds_; }
 
+    void beginFrame(const CartesianFrame& frame) override { paintFrame_ = frame; }
+    void endFrame() override { paintFrame_.reset(); }
+
 protected:
+    // Opened by each drawing call of a concrete renderer before it reads
+    // frame(): inside a paint, where the chart view handed over its frame, it
+    // does nothing; a call made on its own (outside a paint) gets the chart's
+    // frame as it stands, for the call and the calls it makes, and gives it
+    // back when it returns.
+    class CallFrame {
+    public:
+        CallFrame(BarLineScatterCandleBubbleRenderer& renderer,
+                  const BarLineScatterCandleBubbleChartDataProvider& chart);
+        ~CallFrame();
+        CallFrame(const CallFrame&) = delete;
+        CallFrame& operator=(const CallFrame&) = delete;
+
+    private:
+        BarLineScatterCandleBubbleRenderer& renderer_;
+        bool began_;
+    };
+
+    // The frame being drawn; only within a CallFrame (or a paint).
+    const CartesianFrame& frame() const { return *paintFrame_; }
+
     // Whether the entry's position in the set lies below the set's entry
     // count times the animation's x phase (compared in floating point).
     bool isInBoundsX(const ChartDataEntryPtr& entry, const IBarLineScatterCandleBubbleChartDataSet& dataSet) const;
@@ -97,6 +129,9 @@ protected:
     // One object for every data set and every frame, so that computing the
     // visible range allocates nothing.
     XBounds xBounds_;
+
+private:
+    std::optional<CartesianFrame> paintFrame_;
 };
 
 } // namespace charts

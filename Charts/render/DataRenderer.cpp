@@ -33,6 +33,9 @@ void DataRenderer::drawHighlighted(DrawingContext&, const std::vector<HighlightP
     abstractOperation("drawHighlighted()");
 }
 
+void DataRenderer::beginFrame(const CartesianFrame&) {}
+void DataRenderer::endFrame() {}
+
 void DataRenderer::initBuffers() {}
 
 bool DataRenderer::isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const {

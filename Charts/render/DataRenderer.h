@@ -15,6 +15,7 @@ class ChartData;
 class ChartDataProvider;
 class DrawingContext;
 class AccessibilityElement;
+struct CartesianFrame;
 
 using AccessibilityElementPtr = std::shared_ptr<AccessibilityElement>;
 
@@ -37,12 +38,20 @@ public:
         accessibleChartElements_ = std::move(elements);
     }
 
-    // Abstract: a concrete renderer overrides all four; the base stops the
-    // program.
-    virtual void drawData(DrawingContext& context);
-    virtual void drawValues(DrawingContext& context);
-    virtual void drawExtras(DrawingContext& context);
-    virtual void drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices);
+    // Every concrete renderer provides all four: a kind that leaves one out
+    // does not compile. The bodies here stop the program, for a subclass
+    // that calls them explicitly.
+    virtual void drawData(DrawingContext& context) = 0;
+    virtual void drawValues(DrawingContext& context) = 0;
+    virtual void drawExtras(DrawingContext& context) = 0;
+    virtual void drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices) = 0;
+
+    // A chart view with x and y axes hands its renderer the frame of the
+    // paint about to run before the first drawing entry point and takes it
+    // back after the last (FrameScope). Renderers that draw from such a frame
+    // keep it for the paint; the others ignore it.
+    virtual void beginFrame(const CartesianFrame& frame);
+    virtual void endFrame();
 
     // Does nothing here.
     virtual void initBuffers();
@@ -59,6 +68,20 @@ public:
 private:
     std::vector<AccessibilityElementPtr> accessibleChartElements_;
     std::shared_ptr<Animator> animator_;
+};
+
+// Hands a frame to a renderer for as long as it lives.
+class FrameScope {
+public:
+    FrameScope(DataRenderer& renderer, const CartesianFrame& frame) : renderer_(renderer) {
+        renderer_.beginFrame(frame);
+    }
+    ~FrameScope() { renderer_.endFrame(); }
+    FrameScope(const FrameScope&) = delete;
+    FrameScope& operator=(const FrameScope&) = delete;
+
+private:
+    DataRenderer& renderer_;
 };
 
 } // namespace charts

@@ -3,6 +3,7 @@
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/drawing/Path.h"
 #include "Charts/foundation/Fill.h"
+#include "Charts/render/DataSetStyles.h"
 
 namespace charts {
 
@@ -22,6 +23,13 @@ void LineRadarRenderer::drawFilledPath(DrawingContext& context, const Path& path
     context.setAlpha(fillAlpha);
     context.setFillColor(fillColor);
     context.fillPath(FillRule::winding);
+}
+
+void LineRadarRenderer::fillArea(DrawingContext& context, const Path& path, const AreaFillStyle& style) {
+    if (style.fill)
+        drawFilledPath(context, path, *style.fill, style.alpha);
+    else
+        drawFilledPath(context, path, style.color, style.alpha);
 }
 
 } // namespace charts

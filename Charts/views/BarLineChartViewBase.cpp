@@ -6,6 +6,7 @@
 
 #include "Charts/data/BarLineScatterCandleBubbleChartDataSet.h"
 #include "Charts/foundation/ChartHighlighter.h"
+#include "Charts/render/CartesianFrame.h"
 
 namespace charts {
 
@@ -107,9 +108,8 @@ void BarLineChartViewBase::notifyDataValuesChanged(double margin) {
         return;
     }
     const auto ranges = [this] {
-        return std::array<double, 6>{xAxis()->axisMinimum(),     xAxis()->axisMaximum(),
-                                     leftAxis_->axisMinimum(),   leftAxis_->axisMaximum(),
-                                     rightAxis_->axisMinimum(),  rightAxis_->axisMaximum()};
+        return std::array<double, 6>{xAxis()->axisMinimum(),   xAxis()->axisMaximum(),    leftAxis_->axisMinimum(),
+                                     leftAxis_->axisMaximum(), rightAxis_->axisMinimum(), rightAxis_->axisMaximum()};
     };
     const auto before = ranges();
     for (const auto& set : chartData->dataSets()) set->calcMinMax();
@@ -251,14 +251,33 @@ void BarLineChartViewBase::viewSizeChanged() {
 
 // Frame drawing
 
+// One frame, layer by layer from the back: what is drawn later covers what is
+// drawn before, and only the series (with the grid in front of it and the
+// highlights) and, when asked, the value labels are clipped to the content.
 void BarLineChartViewBase::draw(DrawingContext& context) {
     ChartViewBase::draw(context);
     if (!data() || !renderer()) return;
 
     drawGridBackground(context);
-    if (autoScaleMinMaxEnabled_) autoScale();
+    computeAxes();
+    // The data renderer draws the whole paint from one frame, read now that
+    // the axes (and with auto-scaling the offsets) are settled.
+    const FrameScope frame(*renderer(), frameOf(*this, *viewPortHandler(), *chartAnimator()));
+    drawAxisLines(context);
+    if (gridLinesBehindData()) drawGridLines(context);
+    drawLimitLines(context, LimitLineLayer::behindData);
+    drawClippedSeries(context);
+    renderer()->drawExtras(context);
+    drawLimitLines(context, LimitLineLayer::inFrontOfData);
+    drawAxisLabels(context);
+    drawValueLabels(context);
+    legendRenderer()->renderLegend(context);
+    drawDescription(context);
+    drawMarkers(context);
+}
 
-    const auto& x = xAxis();
+void BarLineChartViewBase::computeAxes() {
+    if (autoScaleMinMaxEnabled_) autoScale();
     if (leftAxis_->isEnabled()) {
         leftYAxisRenderer()->computeAxis(leftAxis_->axisMinimum(), leftAxis_->axisMaximum(), leftAxis_->isInverted());
     }
@@ -266,65 +285,59 @@ void BarLineChartViewBase::draw(DrawingContext& context) {
         rightYAxisRenderer()->computeAxis(rightAxis_->axisMinimum(), rightAxis_->axisMaximum(),
                                           rightAxis_->isInverted());
     }
+    const auto& x = xAxis();
     if (x->isEnabled()) xAxisRenderer()->computeAxis(x->axisMinimum(), x->axisMaximum(), false);
+}
 
+void BarLineChartViewBase::drawAxisLines(DrawingContext& context) {
     xAxisRenderer()->renderAxisLine(context);
     leftYAxisRenderer()->renderAxisLine(context);
     rightYAxisRenderer()->renderAxisLine(context);
+}
 
-    // The x axis's flag decides for all three axes.
-    const bool gridBehind = x->isDrawGridLinesBehindDataEnabled();
-    if (gridBehind) {
-        xAxisRenderer()->renderGridLines(context);
-        leftYAxisRenderer()->renderGridLines(context);
-        rightYAxisRenderer()->renderGridLines(context);
-    }
+// The x axis's flag decides for all three axes.
+bool BarLineChartViewBase::gridLinesBehindData() const { return xAxis()->isDrawGridLinesBehindDataEnabled(); }
 
-    if (x->isEnabled() && x->isDrawLimitLinesBehindDataEnabled()) xAxisRenderer()->renderLimitLines(context);
-    if (leftAxis_->isEnabled() && leftAxis_->isDrawLimitLinesBehindDataEnabled()) {
+void BarLineChartViewBase::drawGridLines(DrawingContext& context) {
+    xAxisRenderer()->renderGridLines(context);
+    leftYAxisRenderer()->renderGridLines(context);
+    rightYAxisRenderer()->renderGridLines(context);
+}
+
+void BarLineChartViewBase::drawLimitLines(DrawingContext& context, LimitLineLayer layer) {
+    const bool behind = layer == LimitLineLayer::behindData;
+    const auto& x = xAxis();
+    if (x->isEnabled() && x->isDrawLimitLinesBehindDataEnabled() == behind) xAxisRenderer()->renderLimitLines(context);
+    if (leftAxis_->isEnabled() && leftAxis_->isDrawLimitLinesBehindDataEnabled() == behind) {
         leftYAxisRenderer()->renderLimitLines(context);
     }
-    if (rightAxis_->isEnabled() && rightAxis_->isDrawLimitLinesBehindDataEnabled()) {
+    if (rightAxis_->isEnabled() && rightAxis_->isDrawLimitLinesBehindDataEnabled() == behind) {
         rightYAxisRenderer()->renderLimitLines(context);
     }
+}
 
-    context.saveGState();
+void BarLineChartViewBase::drawClippedSeries(DrawingContext& context) {
+    GStateSaver saver(context);
     if (clipDataToContentEnabled_) context.clipToRect(viewPortHandler()->contentRect());
     renderer()->drawData(context);
-    if (!gridBehind) {
-        xAxisRenderer()->renderGridLines(context);
-        leftYAxisRenderer()->renderGridLines(context);
-        rightYAxisRenderer()->renderGridLines(context);
-    }
+    if (!gridLinesBehindData()) drawGridLines(context);
     if (valuesToHighlight()) renderer()->drawHighlighted(context, highlighted());
-    context.restoreGState();
+}
 
-    renderer()->drawExtras(context);
-
-    if (x->isEnabled() && !x->isDrawLimitLinesBehindDataEnabled()) xAxisRenderer()->renderLimitLines(context);
-    if (leftAxis_->isEnabled() && !leftAxis_->isDrawLimitLinesBehindDataEnabled()) {
-        leftYAxisRenderer()->renderLimitLines(context);
-    }
-    if (rightAxis_->isEnabled() && !rightAxis_->isDrawLimitLinesBehindDataEnabled()) {
-        rightYAxisRenderer()->renderLimitLines(context);
-    }
-
+void BarLineChartViewBase::drawAxisLabels(DrawingContext& context) {
     xAxisRenderer()->renderAxisLabels(context);
     leftYAxisRenderer()->renderAxisLabels(context);
     rightYAxisRenderer()->renderAxisLabels(context);
+}
 
-    if (clipValuesToContentEnabled_) {
-        context.saveGState();
-        context.clipToRect(viewPortHandler()->contentRect());
+void BarLineChartViewBase::drawValueLabels(DrawingContext& context) {
+    if (!clipValuesToContentEnabled_) {
         renderer()->drawValues(context);
-        context.restoreGState();
-    } else {
-        renderer()->drawValues(context);
+        return;
     }
-
-    legendRenderer()->renderLegend(context);
-    drawDescription(context);
-    drawMarkers(context);
+    GStateSaver saver(context);
+    context.clipToRect(viewPortHandler()->contentRect());
+    renderer()->drawValues(context);
 }
 
 void BarLineChartViewBase::drawGridBackground(DrawingContext& context) {

@@ -254,6 +254,20 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    enum class LimitLineLayer { behindData, inFrontOfData };
+
+    // The layers of a frame, in the order draw() paints them.
+    void computeAxes();
+    void drawAxisLines(DrawingContext& context);
+    bool gridLinesBehindData() const;
+    void drawGridLines(DrawingContext& context);
+    void drawLimitLines(DrawingContext& context, LimitLineLayer layer);
+    // Clipped to the content when asked: the data, the grid lines in front
+    // of it, the highlights.
+    void drawClippedSeries(DrawingContext& context);
+    void drawAxisLabels(DrawingContext& context);
+    void drawValueLabels(DrawingContext& context);
+
     // The zoom centre of a pointer position: x from the content's left,
     // y (negated) from the content's bottom, or from its top when the touched
     // set's axis is inverted.

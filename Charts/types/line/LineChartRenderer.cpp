@@ -19,6 +19,7 @@
 #include "Charts/render/AccessibilityText.h"
 #include "Charts/render/AccessibleChart.h"
 #include "Charts/render/StrokeStyling.h"
+#include "Charts/render/VisiblePoints.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartViewInterface.h"
 #include "Charts/types/line/LineGeometry.h"
@@ -29,48 +30,34 @@ namespace charts {
 
 namespace {
 
-// The line style of a data set, read once per set and frame.
-struct LineStrokeStyle {
-    double width = 1;
-    std::optional<std::vector<double>> dashLengths;
-    double dashPhase = 0;
-    LineCap cap = LineCap::butt;
-
-    static LineStrokeStyle of(const ILineChartDataSet& set) {
-        return LineStrokeStyle{set.lineWidth(), set.lineDashLengths(), set.lineDashPhase(),
-                               lineCapOf(set.lineCapType())};
-    }
-    void applyTo(DrawingContext& context) const {
-        context.setLineWidth(width);
-        setChartLineDash(context, dashLengths, dashPhase);
-        context.setLineCap(cap);
-    }
+// What the accessibility labels of one set's points read, gathered once per
+// set.
+struct PointLabels {
+    const LineChartViewInterface& chart;
+    const std::shared_ptr<XAxis>& xAxis;
+    const std::shared_ptr<IAxisValueFormatter>& xFormatter;
+    const std::shared_ptr<IValueFormatter>& valueFormatter;
+    std::optional<QString> setLabel;
+    int setIndex = 0;
+    int dataSetCount = 0;
+    const ViewPortHandler* viewPort = nullptr;
 };
 
-// The circle style of a data set, read once per set and frame.
-struct CircleStyle {
-    double radius = 0;
-    double holeRadius = 0;
-    bool drawCircles = false;
-    bool drawHole = false;
-    bool transparentHole = false;
-    QColor holeColor;
-
-    static CircleStyle of(const ILineChartDataSet& set) {
-        CircleStyle style;
-        style.radius = set.circleRadius();
-        style.holeRadius = set.circleHoleRadius();
-        style.drawCircles = set.isDrawCirclesEnabled();
-        style.drawHole = set.isDrawCircleHoleEnabled() && style.holeRadius < style.radius && style.holeRadius > 0;
-        const std::optional<QColor> hole = set.circleHoleColor();
-        style.transparentHole = style.drawHole && (!hole || *hole == named::clear());
-        style.holeColor = hole.value_or(named::clear());
-        return style;
-    }
-};
-
-// The x of an entry, 0 for an entry that is not there.
-double entryX(const ChartDataEntryPtr& entry) { return entry ? entry->x() : 0.0; }
+// The element of a point with a circle: "<set label>, <x>: <value>" (the set
+// label only among several sets), framed three radii around the point.
+AccessibilityElementPtr pointElement(const PointLabels& labels, const ChartDataEntryPtr& entry, Point pixel,
+                                     double radius) {
+    const QString xText = labels.xFormatter ? labels.xFormatter->stringForValue(entry->x(), labels.xAxis.get())
+                                            : QString::fromStdString(platform::shortestDecimalText(entry->x()));
+    const QString valueText =
+        labels.valueFormatter
+            ? labels.valueFormatter->stringForValue(entry->y(), entry, labels.setIndex, labels.viewPort)
+            : QString::fromStdString(platform::shortestDecimalText(entry->y()));
+    auto element = std::make_shared<AccessibilityElement>(labels.chart.accessibilityContainer());
+    element->setLabel(accessiblePointLabel(labels.setLabel, labels.dataSetCount, xText, valueText));
+    element->setFrame(accessibilityFrame(pixel, radius));
+    return element;
+}
 
 // The fill line of a set: its formatter's position, 0 without one.
 double fillLinePosition(const ILineChartDataSet& dataSet, const LineChartDataProvider& provider) {
@@ -85,6 +72,16 @@ LineChartRenderer::LineChartRenderer(std::weak_ptr<LineChartDataProvider> dataPr
                                      std::shared_ptr<ViewPortHandler> viewPortHandler)
     : LineRadarRenderer(std::move(animator), std::move(viewPortHandler)),
       dataProvider_(std::move(dataProvider)) {}
+
+void LineChartRenderer::beginFrame(const CartesianFrame& frame) {
+    LineRadarRenderer::beginFrame(frame);
+    styles_.clear();
+}
+
+void LineChartRenderer::endFrame() {
+    LineRadarRenderer::endFrame();
+    styles_.clear();
+}
 
 std::vector<std::vector<AccessibilityElementPtr>>& LineChartRenderer::accessibilityOrderedElements() {
     if (!accessibilityOrderedElementsMade_) resetAccessibilityOrderedElements();
@@ -105,6 +102,7 @@ void LineChartRenderer::drawData(DrawingContext& context) {
     if (!provider) return;
     const std::shared_ptr<LineChartData> data = provider->lineData();
     if (!data) return;
+    const CallFrame call(*this, *provider);
     for (int i = 0; i < data->dataSetCount(); ++i) {
         const IChartDataSetPtr set = data->getDataSetByIndex(i);
         if (!set || !set->isVisible()) continue;
@@ -116,9 +114,16 @@ void LineChartRenderer::drawData(DrawingContext& context) {
 
 void LineChartRenderer::drawDataSet(DrawingContext& context, const ILineChartDataSet& dataSet) {
     if (dataSet.entryCount() < 1) return;
+    // A renderer whose chart is gone still sets the line's state around the
+    // mode's drawing, which then draws nothing.
+    const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
+    std::optional<CallFrame> call;
+    std::optional<LineSetStyle> ownStyle;
+    if (provider) call.emplace(*this, *provider);
+    const LineSetStyle& style = provider ? styles_.of(dataSet) : ownStyle.emplace(LineSetStyle::of(dataSet));
     GStateSaver saver(context);
-    LineStrokeStyle::of(dataSet).applyTo(context);
-    switch (dataSet.mode()) {
+    style.applyStrokeTo(context);
+    switch (style.mode) {
     case LineChartMode::linear:
     case LineChartMode::stepped: drawLinear(context, dataSet); break;
     case LineChartMode::cubicBezier: drawCubicBezier(context, dataSet); break;
@@ -129,87 +134,38 @@ void LineChartRenderer::drawDataSet(DrawingContext& context, const ILineChartDat
 void LineChartRenderer::drawCubicBezier(DrawingContext& context, const ILineChartDataSet& dataSet) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
     if (!provider) return;
-    const std::shared_ptr<Transformer> trans = provider->getTransformer(dataSet.axisDependency());
-    if (!trans) return;
-    const double phaseY = animator()->phaseY();
-    xBounds_.set(*provider, dataSet, animator().get());
-    const QColor drawingColor = dataSet.color(0);
-    const double intensity = dataSet.cubicIntensity();
-    const AffineTransform matrix = trans->valueToPixelMatrix();
-    Path cubicPath;
-
-    if (xBounds_.range() >= 1) {
-        const std::int64_t firstIndex = xBounds_.min() + 1;
-        ChartDataEntryPtr prevPrev;
-        ChartDataEntryPtr prev = dataSet.entryForIndex(std::max<std::int64_t>(firstIndex - 2, 0));
-        ChartDataEntryPtr cur = dataSet.entryForIndex(std::max<std::int64_t>(firstIndex - 1, 0));
-        ChartDataEntryPtr next = cur;
-        std::int64_t nextIndex = -1;
-        if (!cur || !prev) return;
-
-        cubicPath.moveTo(matrix.apply(valuePoint(cur->x(), cur->y(), phaseY)));
-        const std::int64_t lastIndex = xBounds_.min() + xBounds_.range();
-        for (std::int64_t j = firstIndex; j <= lastIndex; ++j) {
-            prevPrev = prev;
-            prev = cur;
-            cur = nextIndex == j ? next : dataSet.entryForIndex(j);
-            nextIndex = j + 1 < dataSet.entryCount() ? j + 1 : j;
-            next = dataSet.entryForIndex(nextIndex);
-            if (!next || !cur) break;
-            const CubicSegment segment =
-                cubicBezierSegment(Point{prevPrev->x(), prevPrev->y()}, Point{prev->x(), prev->y()},
-                                   Point{cur->x(), cur->y()}, Point{next->x(), next->y()}, intensity, phaseY);
-            cubicPath.curveTo(matrix.apply(segment.control1), matrix.apply(segment.control2),
-                              matrix.apply(segment.end));
-        }
-    }
-
-    GStateSaver saver(context);
-    if (dataSet.isDrawFilledEnabled()) {
-        Path spline = cubicPath;
-        drawCubicFill(context, dataSet, spline, matrix, xBounds_);
-    }
-    context.beginPath();
-    context.addPath(cubicPath);
-    context.setStrokeColor(drawingColor);
-    context.strokePath();
+    const CallFrame call(*this, *provider);
+    const std::optional<AffineTransform>& matrix = frame().valueToPixel(dataSet.axisDependency());
+    if (!matrix) return;
+    const LineSetStyle& style = styles_.of(dataSet);
+    xBounds_.set(frame(), dataSet);
+    const std::optional<Path> curve =
+        cubicBezierPath(EntryValues(dataSet), xBounds_, style.cubicIntensity, frame().phaseY, *matrix);
+    if (curve) strokeCurve(context, dataSet, *curve, *matrix);
 }
 
 void LineChartRenderer::drawHorizontalBezier(DrawingContext& context, const ILineChartDataSet& dataSet) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
     if (!provider) return;
-    const std::shared_ptr<Transformer> trans = provider->getTransformer(dataSet.axisDependency());
-    if (!trans) return;
-    const double phaseY = animator()->phaseY();
-    xBounds_.set(*provider, dataSet, animator().get());
-    const QColor drawingColor = dataSet.color(0);
-    const AffineTransform matrix = trans->valueToPixelMatrix();
-    Path cubicPath;
+    const CallFrame call(*this, *provider);
+    const std::optional<AffineTransform>& matrix = frame().valueToPixel(dataSet.axisDependency());
+    if (!matrix) return;
+    xBounds_.set(frame(), dataSet);
+    const std::optional<Path> curve = horizontalBezierPath(EntryValues(dataSet), xBounds_, frame().phaseY, *matrix);
+    if (curve) strokeCurve(context, dataSet, *curve, *matrix);
+}
 
-    if (xBounds_.range() >= 1) {
-        ChartDataEntryPtr prev = dataSet.entryForIndex(xBounds_.min());
-        if (!prev) return;
-        cubicPath.moveTo(matrix.apply(valuePoint(prev->x(), prev->y(), phaseY)));
-        const std::int64_t lastIndex = xBounds_.min() + xBounds_.range();
-        for (std::int64_t j = xBounds_.min() + 1; j <= lastIndex; ++j) {
-            const ChartDataEntryPtr cur = dataSet.entryForIndex(j);
-            if (!cur) break;
-            const CubicSegment segment =
-                horizontalBezierSegment(Point{prev->x(), prev->y()}, Point{cur->x(), cur->y()}, phaseY);
-            cubicPath.curveTo(matrix.apply(segment.control1), matrix.apply(segment.control2),
-                              matrix.apply(segment.end));
-            prev = cur;
-        }
-    }
-
+void LineChartRenderer::strokeCurve(DrawingContext& context, const ILineChartDataSet& dataSet, const Path& curve,
+                                    const AffineTransform& matrix) {
+    const LineSetStyle& style = styles_.of(dataSet);
     GStateSaver saver(context);
-    if (dataSet.isDrawFilledEnabled()) {
-        Path spline = cubicPath;
+    if (style.area.enabled) {
+        Path spline = curve;
         drawCubicFill(context, dataSet, spline, matrix, xBounds_);
     }
     context.beginPath();
-    context.addPath(cubicPath);
-    context.setStrokeColor(drawingColor);
+    context.addPath(curve);
+    context.setStrokeColor(style.colors.at(0));
     context.strokePath();
 }
 
@@ -217,89 +173,45 @@ void LineChartRenderer::drawCubicFill(DrawingContext& context, const ILineChartD
                                       const AffineTransform& matrix, const XBounds& bounds) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
     if (!provider || bounds.range() <= 0) return;
-    const double fillMin = fillLinePosition(dataSet, *provider);
-    const Point pt1 = matrix.apply(Point{entryX(dataSet.entryForIndex(bounds.min() + bounds.range())), fillMin});
-    const Point pt2 = matrix.apply(Point{entryX(dataSet.entryForIndex(bounds.min())), fillMin});
-    spline.lineTo(pt1);
-    spline.lineTo(pt2);
-    spline.closeSubpath();
-    if (const std::shared_ptr<Fill> fill = dataSet.fill())
-        drawFilledPath(context, spline, *fill, dataSet.fillAlpha());
-    else
-        drawFilledPath(context, spline, dataSet.fillColor(), dataSet.fillAlpha());
+    const CallFrame call(*this, *provider);
+    closeCurveToFillLine(spline, EntryValues(dataSet), bounds, fillLinePosition(dataSet, *provider), matrix);
+    fillArea(context, spline, styles_.of(dataSet).area);
 }
 
 void LineChartRenderer::drawLinear(DrawingContext& context, const ILineChartDataSet& dataSet) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
     if (!provider) return;
+    const CallFrame call(*this, *provider);
     const std::shared_ptr<Transformer> trans = provider->getTransformer(dataSet.axisDependency());
-    if (!trans) return;
-    const AffineTransform matrix = trans->valueToPixelMatrix();
-    const std::int64_t entryCount = dataSet.entryCount();
-    const bool stepped = dataSet.mode() == LineChartMode::stepped;
-    const double phaseY = animator()->phaseY();
+    const std::optional<AffineTransform>& matrix = frame().valueToPixel(dataSet.axisDependency());
+    if (!trans || !matrix) return;
+    const LineSetStyle& style = styles_.of(dataSet);
+    const EntryValues values(dataSet);
 
-    xBounds_.set(*provider, dataSet, animator().get());
-    if (dataSet.isDrawFilledEnabled() && entryCount > 0) drawLinearFill(context, dataSet, *trans, xBounds_);
+    xBounds_.set(frame(), dataSet);
+    if (style.area.enabled && values.size() > 0) drawLinearFill(context, dataSet, *trans, xBounds_);
 
     // A line of width 0 strokes nothing: no segment is worth building.
-    if (!(dataSet.lineWidth() > 0)) return;
+    if (!(style.lineWidth > 0)) return;
 
     GStateSaver saver(context);
-    const ViewPortHandler& port = *viewPortHandler();
-    const bool singleColor = dataSet.colors().size() <= 1;
-    const QColor firstColor = dataSet.color(0);
+    // Segments go out in runs of one colour, the colour set before each run.
+    const bool singleColor = style.colors.isSingle();
     std::optional<QColor> batchColor;
     lineSegments_.clear();
     const auto flush = [&] {
         if (!lineSegments_.empty()) context.strokeLineSegments(lineSegments_);
         lineSegments_.clear();
     };
-
-    Point points[4];
-    const int pointsPerPair = stepped ? 4 : 2;
-    ChartDataEntryPtr e1;
-    ChartDataEntryPtr e2;
-    const std::int64_t end = xBounds_.min() + xBounds_.range();
-    for (std::int64_t j = xBounds_.min(); j < end; ++j) {
-        // The second entry of one pair is the first of the next.
-        e1 = e2 && j > xBounds_.min() ? std::move(e2) : dataSet.entryForIndex(j);
-        e2.reset();
-        if (!e1) continue;
-        points[0] = valuePoint(e1->x(), e1->y(), phaseY);
-        if (j < xBounds_.max()) {
-            e2 = dataSet.entryForIndex(j + 1);
-            if (!e2) break;
-            const Point to = valuePoint(e2->x(), e2->y(), phaseY);
-            if (stepped) {
-                const SteppedSegments step = steppedSegments(points[0], to);
-                std::copy(std::begin(step.points), std::end(step.points), points);
-            } else {
-                points[1] = to;
-            }
-        } else {
-            points[1] = points[0];
-            if (stepped) points[2] = points[3] = points[0];
-        }
-        for (int k = 0; k < pointsPerPair; ++k) matrix.applyInPlace(points[k]);
-
-        // Everything further right is off screen.
-        if (!port.isInBoundsRight(points[0].x)) break;
-        const Point& first = points[0];
-        const Point& last = points[pointsPerPair - 1];
-        if (first == last) continue;
-        if (!port.isInBoundsLeft(last.x) || !port.isInBoundsTop(std::max(first.y, last.y)) ||
-            !port.isInBoundsBottom(std::min(first.y, last.y)))
-            continue;
-
-        const QColor color = singleColor ? firstColor : dataSet.color(j);
-        if (!batchColor || *batchColor != color) {
-            flush();
-            context.setStrokeColor(color);
-            batchColor = color;
-        }
-        lineSegments_.insert(lineSegments_.end(), points, points + pointsPerPair);
-    }
+    forEachLineSegment(values, xBounds_, style.mode == LineChartMode::stepped, frame().phaseY, *matrix, frame().bounds,
+                       [&](std::span<const Point> points, std::int64_t j) {
+                           if (!batchColor || (!singleColor && *batchColor != style.colors.at(j))) {
+                               flush();
+                               batchColor = style.colors.at(singleColor ? 0 : j);
+                               context.setStrokeColor(*batchColor);
+                           }
+                           lineSegments_.insert(lineSegments_.end(), points.begin(), points.end());
+                       });
     flush();
 }
 
@@ -307,38 +219,16 @@ void LineChartRenderer::drawLinearFill(DrawingContext& context, const ILineChart
                                        const Transformer& trans, const XBounds& bounds) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
     if (!provider) return;
+    const CallFrame call(*this, *provider);
     const double fillMin = fillLinePosition(dataSet, *provider);
     const Path filled = generateFilledPath(dataSet, fillMin, bounds, trans.valueToPixelMatrix());
-    if (const std::shared_ptr<Fill> fill = dataSet.fill())
-        drawFilledPath(context, filled, *fill, dataSet.fillAlpha());
-    else
-        drawFilledPath(context, filled, dataSet.fillColor(), dataSet.fillAlpha());
+    fillArea(context, filled, styles_.of(dataSet).area);
 }
 
 Path LineChartRenderer::generateFilledPath(const ILineChartDataSet& dataSet, double fillMin, const XBounds& bounds,
                                            const AffineTransform& matrix) {
-    const double phaseY = animator()->phaseY();
-    const bool stepped = dataSet.mode() == LineChartMode::stepped;
-    Path filled;
-    if (const ChartDataEntryPtr e = dataSet.entryForIndex(bounds.min())) {
-        filled.moveTo(matrix.apply(Point{e->x(), fillMin}));
-        filled.lineTo(matrix.apply(valuePoint(e->x(), e->y(), phaseY)));
-    }
-    const std::int64_t last = bounds.min() + bounds.range();
-    ChartDataEntryPtr previous = dataSet.entryForIndex(bounds.min());
-    for (std::int64_t x = bounds.min() + 1; x <= last; ++x) {
-        const ChartDataEntryPtr e = dataSet.entryForIndex(x);
-        const ChartDataEntryPtr ePrev = std::exchange(previous, e);
-        if (!e) continue;
-        if (stepped) {
-            if (!ePrev) continue;
-            filled.lineTo(matrix.apply(valuePoint(e->x(), ePrev->y(), phaseY)));
-        }
-        filled.lineTo(matrix.apply(valuePoint(e->x(), e->y(), phaseY)));
-    }
-    if (const ChartDataEntryPtr e = dataSet.entryForIndex(last)) filled.lineTo(matrix.apply(Point{e->x(), fillMin}));
-    filled.closeSubpath();
-    return filled;
+    return linearFillPath(EntryValues(dataSet), bounds, fillMin, dataSet.mode() == LineChartMode::stepped,
+                          animator()->phaseY(), matrix);
 }
 
 void LineChartRenderer::drawValues(DrawingContext& context) {
@@ -346,7 +236,7 @@ void LineChartRenderer::drawValues(DrawingContext& context) {
     if (!provider) return;
     const std::shared_ptr<LineChartData> data = provider->lineData();
     if (!data || !isDrawingValuesAllowed(provider.get())) return;
-    const double phaseY = animator()->phaseY();
+    const CallFrame call(*this, *provider);
     const ViewPortHandler& port = *viewPortHandler();
     const TextMeasurer& measurer = context.textMeasurer();
 
@@ -354,52 +244,61 @@ void LineChartRenderer::drawValues(DrawingContext& context) {
     for (std::size_t i = 0; i < dataSets.size(); ++i) {
         const auto* set = dynamic_cast<const ILineChartDataSet*>(dataSets[i].get());
         if (!set || !shouldDrawValues(*set)) continue;
-        const std::shared_ptr<IValueFormatter> formatter = set->valueFormatter();
-        if (!formatter) continue;
-        const std::shared_ptr<Transformer> trans = provider->getTransformer(set->axisDependency());
-        if (!trans) continue;
-        const AffineTransform matrix = trans->valueToPixelMatrix();
-        const QPointF iconsOffset = set->iconsOffset();
-        const std::int64_t valOffset = valueLabelOffset(set->circleRadius(), set->isDrawCirclesEnabled());
-        const bool drawValues = set->isDrawValuesEnabled();
-        const bool drawIcons = set->isDrawIconsEnabled();
+        const LineSetStyle& style = styles_.of(*set);
+        const ValueLabelStyle& values = style.values;
+        if (!values.formatter) continue;
+        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+        if (!matrix) continue;
+        const std::int64_t valOffset = valueLabelOffset(style.circles.radius, style.circles.enabled);
         TextAttributes attributes;
-        attributes.font = set->valueFont();
+        attributes.font = values.font;
         const double lineHeight = measurer.lineHeight(attributes.font);
 
-        xBounds_.set(*provider, *set, animator().get());
-        const std::int64_t last = xBounds_.min() + xBounds_.range();
-        for (std::int64_t j = xBounds_.min(); j <= last; ++j) {
-            const ChartDataEntryPtr e = set->entryForIndex(j);
-            if (!e) break;
-            const Point pt = matrix.apply(valuePoint(e->x(), e->y(), phaseY));
-            if (!port.isInBoundsRight(pt.x)) break;
-            if (!port.isInBoundsLeft(pt.x) || !port.isInBoundsY(pt.y)) continue;
-            if (drawValues) {
-                const QString text = formatter->stringForValue(e->y(), e, static_cast<int>(i), &port);
-                attributes.foregroundColor = set->valueTextColorAt(j);
-                ChartUtils::drawText(context, text, valueLabelPoint(pt, valOffset, lineHeight), TextAlignment::center,
-                                     attributes);
-            }
-            if (drawIcons && e->icon()) {
-                const QImage& icon = *e->icon();
-                const QSizeF size = icon.deviceIndependentSize();
-                ChartUtils::drawImage(context, icon, pt.x + iconsOffset.x(), pt.y + iconsOffset.y(),
-                                      Size{size.width(), size.height()});
-            }
-        }
+        xBounds_.set(frame(), *set);
+        forEachVisiblePoint(
+            EntryValues(*set), xBounds_, frame().phaseY, *matrix, frame().bounds,
+            [&](std::int64_t j, const ChartDataEntryPtr& e, Point pt) {
+                if (values.drawValues) {
+                    const QString text = values.formatter->stringForValue(e->y(), e, static_cast<int>(i), &port);
+                    attributes.foregroundColor = values.textColors.at(j);
+                    ChartUtils::drawText(context, text, valueLabelPoint(pt, valOffset, lineHeight),
+                                         TextAlignment::center, attributes);
+                }
+                if (values.drawIcons && e->icon()) {
+                    const QImage& icon = *e->icon();
+                    const QSizeF size = icon.deviceIndependentSize();
+                    ChartUtils::drawImage(context, icon, pt.x + values.iconsOffset.x(), pt.y + values.iconsOffset.y(),
+                                          Size{size.width(), size.height()});
+                }
+            });
     }
 }
 
 void LineChartRenderer::drawExtras(DrawingContext& context) { drawCircles(context); }
+
+void LineChartRenderer::drawCircle(DrawingContext& context, const LineCircleStyle& style, const QColor& color,
+                                   Point pixel) {
+    context.setFillColor(color);
+    if (style.transparentHole) {
+        context.beginPath();
+        context.addEllipse(circleRect(pixel, style.radius));
+        context.addEllipse(circleRect(pixel, style.holeRadius));
+        context.fillPath(FillRule::evenOdd);
+    } else {
+        context.fillEllipse(circleRect(pixel, style.radius));
+        if (style.drawHole) {
+            context.setFillColor(style.holeColor);
+            context.fillEllipse(circleRect(pixel, style.holeRadius));
+        }
+    }
+}
 
 void LineChartRenderer::drawCircles(DrawingContext& context) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
     if (!provider) return;
     const std::shared_ptr<LineChartData> data = provider->lineData();
     if (!data) return;
-    const double phaseY = animator()->phaseY();
-    const ViewPortHandler& port = *viewPortHandler();
+    const CallFrame call(*this, *provider);
 
     accessibleChartElements().clear();
     resetAccessibilityOrderedElements();
@@ -414,51 +313,31 @@ void LineChartRenderer::drawCircles(DrawingContext& context) {
         for (std::size_t i = 0; i < dataSets.size(); ++i) {
             const auto* set = dynamic_cast<const ILineChartDataSet*>(dataSets[i].get());
             if (!set || !set->isVisible() || set->entryCount() <= 0) continue;
-            const std::shared_ptr<Transformer> trans = provider->getTransformer(set->axisDependency());
-            if (!trans) continue;
-            const AffineTransform matrix = trans->valueToPixelMatrix();
-            xBounds_.set(*provider, *set, animator().get());
-            const CircleStyle style = CircleStyle::of(*set);
-            const std::shared_ptr<IValueFormatter> valueFormatter = chart ? set->valueFormatter() : nullptr;
-            const std::optional<QString> label = chart ? set->label() : std::nullopt;
+            const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+            if (!matrix) continue;
+            xBounds_.set(frame(), *set);
+            const LineSetStyle& style = styles_.of(*set);
+            const LineCircleStyle& circles = style.circles;
+            if (!circles.enabled) continue;
 
-            const std::int64_t last = xBounds_.min() + xBounds_.range();
-            for (std::int64_t j = xBounds_.min(); j <= last; ++j) {
-                const ChartDataEntryPtr e = set->entryForIndex(j);
-                if (!e) break;
-                const Point pt = matrix.apply(valuePoint(e->x(), e->y(), phaseY));
-                if (!port.isInBoundsRight(pt.x)) break;
-                if (!port.isInBoundsLeft(pt.x) || !port.isInBoundsY(pt.y) || !style.drawCircles) continue;
-
-                if (chart) {
-                    auto element = std::make_shared<AccessibilityElement>(chart->accessibilityContainer());
-                    const QString xText = xFormatter ? xFormatter->stringForValue(e->x(), xAxis.get())
-                                                     : QString::fromStdString(platform::shortestDecimalText(e->x()));
-                    const QString valueText =
-                        valueFormatter ? valueFormatter->stringForValue(e->y(), e, static_cast<int>(i), &port)
-                                       : QString::fromStdString(platform::shortestDecimalText(e->y()));
-                    element->setLabel(accessiblePointLabel(label, data->dataSetCount(), xText, valueText));
-                    element->setFrame(accessibilityFrame(pt, style.radius));
-                    if (i < accessibilityOrderedElements_.size()) accessibilityOrderedElements_[i].push_back(element);
-                }
-
-                // A set without circle colours has nothing to paint its circles with.
-                const std::optional<QColor> circleColor = set->getCircleColor(j);
-                if (!circleColor) continue;
-                context.setFillColor(*circleColor);
-                if (style.transparentHole) {
-                    context.beginPath();
-                    context.addEllipse(circleRect(pt, style.radius));
-                    context.addEllipse(circleRect(pt, style.holeRadius));
-                    context.fillPath(FillRule::evenOdd);
-                } else {
-                    context.fillEllipse(circleRect(pt, style.radius));
-                    if (style.drawHole) {
-                        context.setFillColor(style.holeColor);
-                        context.fillEllipse(circleRect(pt, style.holeRadius));
-                    }
-                }
-            }
+            std::vector<AccessibilityElementPtr>* elements =
+                chart && i < accessibilityOrderedElements_.size() ? &accessibilityOrderedElements_[i] : nullptr;
+            const std::optional<PointLabels> labels =
+                chart ? std::optional<PointLabels>(PointLabels{*chart, xAxis, xFormatter, style.values.formatter,
+                                                               set->label(), static_cast<int>(i), data->dataSetCount(),
+                                                               viewPortHandler().get()})
+                      : std::nullopt;
+            forEachVisiblePoint(EntryValues(*set), xBounds_, frame().phaseY, *matrix, frame().bounds,
+                                [&](std::int64_t j, const ChartDataEntryPtr& e, Point pt) {
+                                    if (labels) {
+                                        const AccessibilityElementPtr element =
+                                            pointElement(*labels, e, pt, circles.radius);
+                                        if (elements) elements->push_back(element);
+                                    }
+                                    // A set without circle colours has nothing to paint its circles with.
+                                    if (const std::optional<QColor> color = circles.colorAt(j))
+                                        drawCircle(context, circles, *color, pt);
+                                });
         }
     }
 
@@ -471,9 +350,8 @@ void LineChartRenderer::drawHighlighted(DrawingContext& context, const std::vect
     if (!provider) return;
     const std::shared_ptr<LineChartData> data = provider->lineData();
     if (!data) return;
+    const CallFrame call(*this, *provider);
     const double chartXMax = provider->chartXMax();
-    const double phaseX = animator()->phaseX();
-    const double phaseY = animator()->phaseY();
     GStateSaver saver(context);
     for (const HighlightPtr& high : indices) {
         if (!high) continue;
@@ -486,14 +364,13 @@ void LineChartRenderer::drawHighlighted(DrawingContext& context, const std::vect
         const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
         if (!e || !isInBoundsX(e, *set)) continue;
 
-        setChartLineStyle(context, set->highlightColor(), set->highlightLineWidth(), set->highlightLineDashLengths(),
-                          set->highlightLineDashPhase());
+        HighlightLineStyle::of(*set).applyTo(context);
         const double x = e->x();
-        const double y = e->y() * phaseY;
-        if (x > chartXMax * phaseX) continue;
-        const std::shared_ptr<Transformer> trans = provider->getTransformer(set->axisDependency());
-        if (!trans) continue;
-        const Point pt = trans->pixelForValues(x, y);
+        const double y = e->y() * frame().phaseY;
+        if (x > chartXMax * frame().phaseX) continue;
+        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+        if (!matrix) continue;
+        const Point pt = matrix->apply(Point{x, y});
         high->setDraw(pt);
         drawHighlightLines(context, pt, *set);
     }

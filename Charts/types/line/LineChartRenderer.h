@@ -4,14 +4,17 @@
 
 #include "Charts/drawing/AffineTransform.h"
 #include "Charts/drawing/Geometry.h"
+#include "Charts/render/FrameStyles.h"
 #include "Charts/render/LineRadarRenderer.h"
 #include "Charts/types/line/ILineChartDataSet.h"
 #include "Charts/types/line/LineChartDataProvider.h"
+#include "Charts/types/line/LineSetStyle.h"
 
 namespace charts {
 
 class ILineChartDataSet;
 class LineChartDataProvider;
+class LineChartViewInterface;
 class Path;
 class Transformer;
 
@@ -20,6 +23,11 @@ class Transformer;
 // optional filled area below it, the circles on the points with the
 // points' accessibility elements, value labels and icons, and the
 // cross-hair lines of highlighted values.
+//
+// Every drawing call reads the frame (content, transforms, visible range,
+// phases) and each set's style (LineSetStyle) as values, once per frame; the
+// geometry comes from the pure functions of LineGeometry.h, so the loops
+// here only draw.
 //
 // Straight and stepped lines are stroked as separate segments (never as one
 // polyline, whose joins cost more to stroke), gathered into one stroke call
@@ -38,6 +46,9 @@ public:
     virtual void setDataProvider(std::weak_ptr<LineChartDataProvider> dataProvider) {
         dataProvider_ = std::move(dataProvider);
     }
+
+    void beginFrame(const CartesianFrame& frame) override;
+    void endFrame() override;
 
     void drawData(DrawingContext& context) override;
     void drawValues(DrawingContext& context) override;
@@ -66,12 +77,18 @@ private:
     // One empty list per data set when the provider is a line chart view,
     // none otherwise.
     void resetAccessibilityOrderedElements();
+    void drawCircle(DrawingContext& context, const LineCircleStyle& style, const QColor& color, Point pixel);
+    // Strokes the Bezier curve (pixels) of a set, over its filled area when
+    // the set has one.
+    void strokeCurve(DrawingContext& context, const ILineChartDataSet& dataSet, const Path& curve,
+                     const AffineTransform& matrix);
 
     std::vector<std::vector<AccessibilityElementPtr>> accessibilityOrderedElements_;
     bool accessibilityOrderedElementsMade_ = false;
     std::weak_ptr<LineChartDataProvider> dataProvider_;
     // Segment ends of straight and stepped lines awaiting one stroke call.
     std::vector<Point> lineSegments_;
+    FrameStyles<ILineChartDataSet, LineSetStyle> styles_;
 };
 
 } // namespace charts

@@ -1,13 +1,23 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <span>
 
+#include "Charts/drawing/AffineTransform.h"
 #include "Charts/drawing/Geometry.h"
+#include "Charts/drawing/Path.h"
+#include "Charts/render/BarLineScatterCandleBubbleRenderer.h"
+#include "Charts/render/CartesianFrame.h"
+#include "Charts/render/EntryValues.h"
 
 namespace charts {
 
-// The geometry of line charts in value space, before the value-to-pixel
-// matrix: where segments end, where Bezier control points lie, where value
-// labels, circles and accessibility frames go.
+// The geometry of line charts as pure functions: where segments end, where
+// Bezier control points lie, the lines and filled areas of a set's visible
+// entries in pixels, where value labels, circles and accessibility frames
+// go. Points are built in value space (y scaled by the animation's phase)
+// and mapped through the value-to-pixel matrix.
 
 // The value point of an entry: (x, y × phaseY).
 constexpr Point valuePoint(double x, double y, double phaseY) { return Point{x, y * phaseY}; }
@@ -48,6 +58,82 @@ constexpr CubicSegment horizontalBezierSegment(Point prev, Point cur, double pha
     const double cpx = prev.x + (cur.x - prev.x) * 0.5;
     return CubicSegment{Point{cpx, prev.y * phaseY}, Point{cpx, cur.y * phaseY}, Point{cur.x, cur.y * phaseY}};
 }
+
+using IndexBounds = BarLineScatterCandleBubbleRenderer::XBounds;
+
+// Walks the pairs of neighbouring entries of a straight (2 points) or stepped
+// (4 points: the horizontal run, then the vertical rise) line in the visible
+// index range, calling visit(points, index of the pair's first entry) with
+// the pair's points in pixels. A pair whose first entry is the last visible
+// one (before animation) is that point alone. Left out: pairs whose ends are
+// equal, and pairs that end left of the content or lie wholly above or below
+// it; the walk ends at a missing second entry and at the first pair that
+// starts right of the content.
+template <class Visit>
+void forEachLineSegment(const EntryValues& values, const IndexBounds& bounds, bool stepped, double phaseY,
+                        const AffineTransform& matrix, const ContentBounds& content, Visit&& visit) {
+    Point points[4];
+    const int pointCount = stepped ? 4 : 2;
+    const std::int64_t end = bounds.min() + bounds.range();
+    // The second entry of one pair is the first of the next: each entry is
+    // read once.
+    std::optional<Point> next;
+    for (std::int64_t j = bounds.min(); j < end; ++j) {
+        if (!next && !values.contains(j)) continue;
+        const Point from = next ? *next : values[j];
+        next.reset();
+        points[0] = valuePoint(from.x, from.y, phaseY);
+        if (j < bounds.max()) {
+            if (!values.contains(j + 1)) break;
+            next = values[j + 1];
+            const Point to = valuePoint(next->x, next->y, phaseY);
+            if (stepped) {
+                const SteppedSegments step = steppedSegments(points[0], to);
+                std::copy(std::begin(step.points), std::end(step.points), points);
+            } else {
+                points[1] = to;
+            }
+        } else {
+            points[1] = points[2] = points[3] = points[0];
+        }
+        for (int k = 0; k < pointCount; ++k) matrix.applyInPlace(points[k]);
+
+        const Point& first = points[0];
+        const Point& last = points[pointCount - 1];
+        if (!content.isInBoundsRight(first.x)) break;
+        if (first == last) continue;
+        if (!content.isInBoundsLeft(last.x) || !content.isInBoundsTop(std::max(first.y, last.y)) ||
+            !content.isInBoundsBottom(std::min(first.y, last.y)))
+            continue;
+        visit(std::span<const Point>(points, static_cast<std::size_t>(pointCount)), j);
+    }
+}
+
+// The cubic Bezier line through the visible entries, in pixels: from the
+// entry before the second visible one, each segment shaped by its
+// neighbours (cubicBezierSegment). Empty when fewer than two entries are
+// visible; none when the first entries are missing (nothing is drawn then).
+std::optional<Path> cubicBezierPath(const EntryValues& values, const IndexBounds& bounds, double intensity,
+                                    double phaseY, const AffineTransform& matrix);
+
+// The horizontal Bezier line through the visible entries, in pixels. Empty
+// when fewer than two entries are visible; none when the first visible entry
+// is missing (nothing is drawn then).
+std::optional<Path> horizontalBezierPath(const EntryValues& values, const IndexBounds& bounds, double phaseY,
+                                         const AffineTransform& matrix);
+
+// Closes a Bezier line (pixels) into its filled area: down to the fill line
+// at the last visible entry's x, across to the first one's (an x of 0 for a
+// missing entry), and back.
+void closeCurveToFillLine(Path& curve, const EntryValues& values, const IndexBounds& bounds, double fillMin,
+                          const AffineTransform& matrix);
+
+// The closed area (pixels) between a straight or stepped line and the fill
+// line at fillMin (a value): up from the fill line at the first visible
+// entry, along the line (stepped: the corner before each rise), down at the
+// last visible entry, closed.
+Path linearFillPath(const EntryValues& values, const IndexBounds& bounds, double fillMin, bool stepped, double phaseY,
+                    const AffineTransform& matrix);
 
 // How far above a point its value label stands: the circle radius × 1.75
 // truncated toward zero, halved (integer division) without circles. A
