@@ -21,8 +21,8 @@ namespace charts {
 // another as an animation. It converts points to angles and distances about
 // the chart's centre and makes room for the legend around the circle.
 //
-// The kinds supply the entry at an angle, the radius and the two offsets
-// (abstract here), and may adjust three things through hooks: the point
+// The kinds supply the entry at an angle, the radius and the two offsets,
+// and may adjust three things through hooks: the point
 // angles are measured from, the least offset of the content and the angle a
 // click is resolved at.
 class PieRadarChartViewBase : public ChartViewBase {
@@ -54,13 +54,15 @@ public:
     virtual double distanceToCenter(double x, double y) const;
     // The point at `dist` from `center` in the direction `angle` (degrees).
     virtual Point getPosition(Point center, double dist, double angle) const;
-    // The entry at an angle of the view; the kinds answer it.
-    virtual std::int64_t indexForAngle(double angle) const;
     // The smaller side of the content rectangle less the extra offsets.
     virtual double diameter() const;
-    virtual double radius() const;
-    virtual double requiredLegendOffset() const;
-    virtual double requiredBaseOffset() const;
+    // The kinds answer these four: the entry at an angle of the view, the
+    // circle's radius, and the room the legend and the labels beside the
+    // circle ask for. (The bodies here stop the program.)
+    virtual std::int64_t indexForAngle(double angle) const = 0;
+    virtual double radius() const = 0;
+    virtual double requiredLegendOffset() const = 0;
+    virtual double requiredBaseOffset() const = 0;
 
     // Turns the chart from one angle to another over the duration (seconds),
     // linearly without an easing; a running spin is stopped first.

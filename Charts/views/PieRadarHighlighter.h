@@ -18,8 +18,9 @@ public:
 
     using ChartHighlighter::getHighlight;
     HighlightPtr getHighlight(double x, double y) override;
-    // Abstract: the kinds answer it.
-    virtual HighlightPtr closestHighlight(std::int64_t index, double x, double y);
+    // The kinds answer it: the highlight at the entry index nearest the
+    // click. (The body here stops the program.)
+    virtual HighlightPtr closestHighlight(std::int64_t index, double x, double y) = 0;
 
 protected:
     // The chart as a circular chart view; none when it is gone or of another

@@ -29,6 +29,18 @@ TextAttributes textAttributes(const QFont& font, const QColor& color) {
     return attributes;
 }
 
+// One line of text with its top at point.y, ending at point.x (right),
+// centred there, or starting there. Drawing text changes no state, so a pie
+// of many slices draws each text as one call.
+void drawLabel(DrawingContext& context, const QString& text, Point point, TextAlignment align,
+               const TextAttributes& attributes) {
+    if (align != TextAlignment::left) {
+        const double width = context.textMeasurer().size(text, attributes.font).width;
+        point.x -= align == TextAlignment::right ? width : width / 2;
+    }
+    context.drawText(text, point, attributes);
+}
+
 // The entry's label, when it is a slice with one.
 std::optional<QString> sliceLabel(const ChartDataEntryPtr& entry) {
     const auto* slice = dynamic_cast<const PieChartDataEntry*>(entry.get());
@@ -80,6 +92,7 @@ void PieChartRenderer::drawDataSet(DrawingContext& context, const IPieChartDataS
     const bool highlightEnabled = dataSet.isHighlightEnabled();
 
     GStateSaver saver(context);
+    context.beginPath();
     accessibleChartElements().push_back(createSetHeader(view, dataSet));
 
     PieWedge wedge;
@@ -104,7 +117,7 @@ void PieChartRenderer::drawDataSet(DrawingContext& context, const IPieChartDataS
             wedge.sliceAngle = sliceAngle;
             const Path path = pieWedgePath(wedge);
             context.setFillColor(dataSet.color(j));
-            context.beginPath();
+            // Each fill consumes its path: the next wedge starts afresh.
             context.addPath(path);
             context.fillPath(FillRule::evenOdd);
             accessibleChartElements().push_back(createAccessibleElement(view, dataSet, j, path));
@@ -257,6 +270,10 @@ void PieChartRenderer::drawValues(DrawingContext& context) {
         const bool drawYInside = style.drawValues && style.yValuePosition == PieValuePosition::insideSlice;
         const double sliceSpace = getSliceSpace(*set);
         const double sliceSpaceMiddleAngle = sliceSpaceAngle(sliceSpace, labelRadius);
+        // The value lines' width once per set, their colour when it changes.
+        context.setLineWidth(style.valueLineWidth);
+        context.beginPath();
+        std::optional<QColor> strokeColor;
 
         for (std::int64_t j = 0; j < set->entryCount(); ++j) {
             const ChartDataEntryPtr entry = set->entryForIndex(j);
@@ -285,27 +302,26 @@ void PieChartRenderer::drawValues(DrawingContext& context) {
                 const std::optional<QColor> lineColor =
                     style.useValueColorForLine ? std::optional<QColor>(set->color(j)) : style.valueLineColor;
                 if (lineColor) {
-                    context.setStrokeColor(*lineColor);
-                    context.setLineWidth(style.valueLineWidth);
-                    context.beginPath();
-                    context.moveTo(line.pt0);
-                    context.lineTo(line.pt1);
-                    context.lineTo(line.pt2);
+                    if (lineColor != strokeColor) {
+                        context.setStrokeColor(*lineColor);
+                        strokeColor = lineColor;
+                    }
+                    const Point polyline[] = {line.pt0, line.pt1, line.pt2};
+                    context.addLines(polyline);
                     context.strokePath();
                 }
                 const TextAlignment align = line.rightAligned ? TextAlignment::right : TextAlignment::left;
                 if (drawXOutside && drawYOutside) {
-                    ChartUtils::drawText(context, valueText, Point{line.textX, line.labelY}, align, valueAttributes);
+                    drawLabel(context, valueText, Point{line.textX, line.labelY}, align, valueAttributes);
                     if (label)
-                        ChartUtils::drawText(context, *label, Point{line.textX, line.labelY + lineHeight}, align,
-                                             labelAttributes);
+                        drawLabel(context, *label, Point{line.textX, line.labelY + lineHeight}, align, labelAttributes);
                 } else if (drawXOutside) {
                     if (label)
-                        ChartUtils::drawText(context, *label, Point{line.textX, line.labelY + lineHeight / 2}, align,
-                                             labelAttributes);
+                        drawLabel(context, *label, Point{line.textX, line.labelY + lineHeight / 2}, align,
+                                  labelAttributes);
                 } else {
-                    ChartUtils::drawText(context, valueText, Point{line.textX, line.labelY + lineHeight / 2}, align,
-                                         valueAttributes);
+                    drawLabel(context, valueText, Point{line.textX, line.labelY + lineHeight / 2}, align,
+                              valueAttributes);
                 }
             }
 
@@ -313,17 +329,15 @@ void PieChartRenderer::drawValues(DrawingContext& context) {
                 const double x = labelRadius * direction.x + frame.center.x;
                 const double y = labelRadius * direction.y + frame.center.y - lineHeight;
                 if (drawXInside && drawYInside) {
-                    ChartUtils::drawText(context, valueText, Point{x, y}, TextAlignment::center, valueAttributes);
+                    drawLabel(context, valueText, Point{x, y}, TextAlignment::center, valueAttributes);
                     if (label)
-                        ChartUtils::drawText(context, *label, Point{x, y + lineHeight}, TextAlignment::center,
-                                             labelAttributes);
+                        drawLabel(context, *label, Point{x, y + lineHeight}, TextAlignment::center, labelAttributes);
                 } else if (drawXInside) {
                     if (label)
-                        ChartUtils::drawText(context, *label, Point{x, y + lineHeight / 2}, TextAlignment::center,
-                                             labelAttributes);
+                        drawLabel(context, *label, Point{x, y + lineHeight / 2}, TextAlignment::center,
+                                  labelAttributes);
                 } else {
-                    ChartUtils::drawText(context, valueText, Point{x, y + lineHeight / 2}, TextAlignment::center,
-                                         valueAttributes);
+                    drawLabel(context, valueText, Point{x, y + lineHeight / 2}, TextAlignment::center, valueAttributes);
                 }
             }
 

@@ -436,5 +436,35 @@ TEST(PieRadarRotationGesture, TheTurnOfTheFingersTurnsTheChart) {
     view->stopDeceleration();
 }
 
+// The members a kind must answer stop the program, naming themselves and the
+// base, when a kind reaches the base's own body.
+class BaseBodies : public PieRadarChartViewBase {
+public:
+    using PieRadarChartViewBase::PieRadarChartViewBase;
+    std::int64_t indexForAngle(double angle) const override { return PieRadarChartViewBase::indexForAngle(angle); }
+    double radius() const override { return PieRadarChartViewBase::radius(); }
+    double requiredLegendOffset() const override { return PieRadarChartViewBase::requiredLegendOffset(); }
+    double requiredBaseOffset() const override { return PieRadarChartViewBase::requiredBaseOffset(); }
+};
+
+class BaseHighlighter : public PieRadarHighlighter {
+public:
+    using PieRadarHighlighter::PieRadarHighlighter;
+    HighlightPtr closestHighlight(std::int64_t index, double x, double y) override {
+        return PieRadarHighlighter::closestHighlight(index, x, y);
+    }
+};
+
+TEST(PieRadarView, TheKindsMembersStopTheProgramInTheBase) {
+    std::unique_ptr<BaseBodies> view(ChartViewBase::create<BaseBodies>());
+    EXPECT_DEATH((void)view->indexForAngle(0), "indexForAngle\\(\\) cannot be called on PieRadarChartViewBase");
+    EXPECT_DEATH((void)view->radius(), "radius cannot be called on PieRadarChartViewBase");
+    EXPECT_DEATH((void)view->requiredLegendOffset(), "requiredLegendOffset cannot be called on PieRadarChartViewBase");
+    EXPECT_DEATH((void)view->requiredBaseOffset(), "requiredBaseOffset cannot be called on PieRadarChartViewBase");
+    BaseHighlighter highlighter{std::weak_ptr<ChartDataProvider>()};
+    EXPECT_DEATH((void)highlighter.closestHighlight(0, 0, 0),
+                 "closestHighlight\\(index, x, y\\) cannot be called on PieRadarChartHighlighter");
+}
+
 } // namespace
 } // namespace charts

@@ -22,13 +22,15 @@ inline const std::vector<QColor>& sliceColors() {
     return colors;
 }
 
-// Slices of the values, labelled "A", "B", ... unless labels are given.
+// Slices of the values, labelled "A", "B", ... ("S26", "S27", ... from the
+// 27th) unless labels are given.
 inline std::shared_ptr<PieChartDataSet> pieSet(const std::vector<double>& values,
                                                std::vector<std::optional<QString>> labels = {}) {
     ChartDataSet::Entries entries;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::optional<QString> label =
-            i < labels.size() ? labels[i] : std::optional<QString>(QString(QChar('A' + static_cast<int>(i))));
+        const std::optional<QString> label = i < labels.size() ? labels[i]
+                                             : i < 26          ? QString(QChar('A' + static_cast<int>(i)))
+                                                               : QStringLiteral("S%1").arg(i);
         entries.push_back(std::make_shared<PieChartDataEntry>(values[i], label));
     }
     auto set = std::make_shared<PieChartDataSet>(entries, QStringLiteral("Slices"));

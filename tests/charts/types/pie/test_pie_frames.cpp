@@ -5,12 +5,13 @@
 #include <string>
 
 #include "Charts/drawing/RecordingContext.h"
+#include "Charts/drawing/RecordingText.h"
 #include "Charts/render/CircleGeometry.h"
 #include "tests/charts/support/chart_view_support.h"
-#include "tests/charts/support/golden_recording.h"
 #include "tests/charts/support/painter_path_oracle.h"
 #include "tests/charts/support/render_support.h"
 #include "tests/charts/types/pie/pie_support.h"
+#include "tests/support/golden_text.h"
 
 namespace charts {
 namespace {
@@ -56,7 +57,8 @@ TEST(PieFrames, WedgesRunClockwiseFromTheTopWithGapsAndInnerArcs) {
     pie.set->setSliceSpace(4);
     const auto frame = frameOf(*pie.view);
     const RecordingContext& context = *frame;
-    EXPECT_TRUE(matchesGolden(goldenText(context), golden("wedges_spaced_with_hole")));
+    EXPECT_TRUE(
+        test_support::matchesGoldenFile(recordingText(context.operations()), golden("wedges_spaced_with_hole")));
 
     // Each wedge covers the middle of its own sweep (slices of 36, 72, 108
     // and 144 degrees from the top, clockwise) between the hole and the rim.
@@ -84,7 +86,8 @@ TEST(PieFrames, SlicesUnderTheHoleReachTheCentreAndTinySlicesDropTheGap) {
     pie.view->setDrawSlicesUnderHoleEnabled(true);
     pie.view->setHoleColor(std::nullopt);
     pie.view->setTransparentCircleColor(std::nullopt);
-    EXPECT_TRUE(matchesGolden(goldenText(*frameOf(*pie.view)), golden("wedges_under_hole")));
+    EXPECT_TRUE(
+        test_support::matchesGoldenFile(recordingText(frameOf(*pie.view)->operations()), golden("wedges_under_hole")));
 
     // A slice space larger than twice the smallest share is dropped when
     // the set allows it: no wedge keeps a gap.
@@ -94,7 +97,7 @@ TEST(PieFrames, SlicesUnderTheHoleReachTheCentreAndTinySlicesDropTheGap) {
     tiny->setAutomaticallyDisableSliceSpacing(true);
     pie.view->setData(std::make_shared<PieChartData>(tiny));
     const auto tinyFrame = frameOf(*pie.view);
-    EXPECT_TRUE(matchesGolden(goldenText(*tinyFrame), golden("wedges_gap_dropped")));
+    EXPECT_TRUE(test_support::matchesGoldenFile(recordingText(tinyFrame->operations()), golden("wedges_gap_dropped")));
     const std::vector<RecordedOperation> fills = wedgeFills(*tinyFrame);
     ASSERT_EQ(fills.size(), 3u);
     const Point c = pie.view->centerCircleBox();
@@ -110,7 +113,7 @@ TEST(PieFrames, HoleRingAndCentreText) {
     pie.view->setCenterTextOffset(Point{0, 4});
     const auto frame = frameOf(*pie.view);
     const RecordingContext& context = *frame;
-    EXPECT_TRUE(matchesGolden(goldenText(context), golden("hole_ring_centre_text")));
+    EXPECT_TRUE(test_support::matchesGoldenFile(recordingText(context.operations()), golden("hole_ring_centre_text")));
     EXPECT_TRUE(render_test::balancedSaves(context));
 
     // The ring is the even-odd fill of two circles, at the ring's colour:
@@ -154,7 +157,8 @@ TEST(PieFrames, OutsideLabelsOnValueLinesAndAHighlightedSliceMovedOut) {
     pie.view->highlightValue(2, 0);
     const auto frame = frameOf(*pie.view);
     const RecordingContext& context = *frame;
-    EXPECT_TRUE(matchesGolden(goldenText(context), golden("outside_labels_highlighted")));
+    EXPECT_TRUE(
+        test_support::matchesGoldenFile(recordingText(context.operations()), golden("outside_labels_highlighted")));
     EXPECT_TRUE(render_test::balancedSaves(context));
 
     // The highlighted slice (the third, 108 degrees from 378) covers points
@@ -177,7 +181,8 @@ TEST(PieFrames, InsideLabels) {
     pie.view->setDrawEntryLabelsEnabled(true);
     pie.view->setDrawHoleEnabled(false);
     pie.view->setRotationAngle(0);
-    EXPECT_TRUE(matchesGolden(goldenText(*frameOf(*pie.view)), golden("inside_labels")));
+    EXPECT_TRUE(
+        test_support::matchesGoldenFile(recordingText(frameOf(*pie.view)->operations()), golden("inside_labels")));
 }
 
 TEST(PieFrames, ASetWithoutLineColourKeepsEveryLabel) {

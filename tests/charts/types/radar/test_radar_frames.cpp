@@ -5,12 +5,13 @@
 #include <filesystem>
 
 #include "Charts/drawing/RecordingContext.h"
+#include "Charts/drawing/RecordingText.h"
 #include "Charts/foundation/ChartLimitLine.h"
 #include "tests/charts/support/chart_view_support.h"
-#include "tests/charts/support/golden_recording.h"
 #include "tests/charts/support/painter_path_oracle.h"
 #include "tests/charts/support/render_support.h"
 #include "tests/charts/types/radar/radar_support.h"
+#include "tests/support/golden_text.h"
 
 namespace charts {
 namespace {
@@ -48,7 +49,7 @@ struct Radar {
 TEST(RadarFrames, WebPolygonsFillsAndLabels) {
     Radar radar;
     const auto frame = frameOf(*radar.view);
-    EXPECT_TRUE(matchesGolden(goldenText(*frame), golden("web_polygons_labels")));
+    EXPECT_TRUE(test_support::matchesGoldenFile(recordingText(frame->operations()), golden("web_polygons_labels")));
     EXPECT_TRUE(render_test::balancedSaves(*frame));
 
     // The filled polygon covers its points' inside and nothing beyond them:
@@ -85,7 +86,7 @@ TEST(RadarFrames, LimitLinesAreClosedPolygonsAroundTheWeb) {
     radar.view->yAxis()->addLimitLine(behind);
     radar.view->yAxis()->addLimitLine(off);
     const auto frame = frameOf(*radar.view);
-    EXPECT_TRUE(matchesGolden(goldenText(*frame), golden("limit_lines")));
+    EXPECT_TRUE(test_support::matchesGoldenFile(recordingText(frame->operations()), golden("limit_lines")));
     int polygons = 0;
     for (const RecordedOperation& op : frame->paintings()) {
         if (op.kind != DrawingOperation::drawPath || op.state.strokeColor != QColor(0, 150, 0)) continue;
@@ -104,7 +105,7 @@ TEST(RadarFrames, AHighlightDrawsItsLinesAndRing) {
     radar.outlined->setDrawHighlightCircleEnabled(true);
     radar.view->highlightValue(3, 1);
     const auto frame = frameOf(*radar.view);
-    EXPECT_TRUE(matchesGolden(goldenText(*frame), golden("highlight_ring")));
+    EXPECT_TRUE(test_support::matchesGoldenFile(recordingText(frame->operations()), golden("highlight_ring")));
     const Point p = radar.view->frameGeometry().point(3, 100);
     EXPECT_EQ(radar.view->highlighted().front()->drawX(), p.x);
     EXPECT_EQ(radar.view->highlighted().front()->drawY(), p.y);
