@@ -3,8 +3,7 @@
 
 Starts Xvfb on a free display, starts the window (given as the first
 argument) for the chart kind named by --kind (line unless named), and drives
-it with xdotool as a user would; screenshots are kept in the folder named by
-the second argument. Exits 0 when every check holds.
+it with xdotool as a user would.
 
 The line chart: clicks a value (highlighted), clicks it again
 (cleared), double-clicks (zoom in by 1.4 about the pointer), drags (pans,
@@ -19,7 +18,13 @@ drag leaves a finite angle. The radar: a click near a point rings the
 nearest set's point, and a drag turns the spokes and their labels.
 
 Each step is checked on the chart's state, which the window prints on
-request, and on a screenshot of the screen taken with ImageMagick's import.
+request, and on a screenshot of the screen taken with ImageMagick's import. Nothing hangs on how busy the machine is: the state
+is read once the window has had the gesture's input, screenshots are taken
+again until the window has repainted, and a gesture that the machine
+delivered as another one (by the events' own timestamps: two clicks too far
+apart for a double click, a drag whose last moves stalled before the
+release) is made again. Screenshots are kept in the folder named by the
+second argument. Exits 0 when every check holds.
 """
 import math
 import os
@@ -38,12 +43,12 @@ class Failure(Exception):
     pass
 
 
-def start_xvfb():
+def start_xvfb(log):
     # Xvfb picks a free display itself and writes its number to the pipe, so
     # runs side by side never race for one.
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
     os.close(write_end)
     ready, _, _ = select.select([read_end], [], [], 20)
     number = os.read(read_end, 32).decode().strip() if ready else ""
@@ -59,17 +64,18 @@ def start_xvfb():
         if probe.returncode == 0:
             return server, display
         time.sleep(0.1)
+    state = "running" if server.poll() is None else f"ended with {server.returncode}"
     server.kill()
     server.wait()
-    raise Failure(f"Xvfb on {display} took no connections")
+    raise Failure(f"Xvfb on {display} took no connections ({state})")
 
 
-def start_xvfb_retrying(attempts=3):
+def start_xvfb_retrying(log, attempts=3):
     # On a busy machine a server now and then reports a display it then does
     # not serve (a stale socket of another server); a fresh one serves.
     for attempt in range(attempts):
         try:
-            return start_xvfb()
+            return start_xvfb(log)
         except Failure as failure:
             if attempt == attempts - 1:
                 raise
@@ -110,19 +116,39 @@ class Window:
             raise Failure(f"the window has no point for {command!r}")
         return tuple(int(round(float(v))) for v in answer.split())
 
-    def circle_state(self):
-        words = self.ask("state").split()
-        state = {"highlight": None if words[1] == "none" else (float(words[1]), int(words[2]))}
-        for i in range(3, len(words), 2):
-            state[words[i]] = float(words[i + 1])
-        return state
-
     def state(self):
         words = self.ask("state").split()
         state = {}
         state["highlight"] = None if words[1] == "none" else (float(words[1]), float(words[2]))
         for i in range(3, len(words), 2):
             state[words[i]] = float(words[i + 1])
+        return state
+
+    def input(self):
+        words = self.ask("input").split()
+        return {"presses": int(words[1]), "doubleclicks": int(words[3]), "releases": int(words[5]),
+                "flick": (float(words[7]), float(words[8])), "released": float(words[10])}
+
+    def await_releases(self, count, timeout=30):
+        # X input reaches the window when the machine gets to it: the checks
+        # read the state once the window has had the gesture's releases.
+        deadline = time.time() + timeout
+        while True:
+            log = self.input()
+            if log["releases"] >= count:
+                return log
+            if time.time() > deadline:
+                raise Failure(f"the window had {log['releases']} of {count} releases after {timeout} s")
+            time.sleep(0.05)
+
+    def await_rest(self, timeout=60):
+        # The glide slows by the friction on every display tick: from a quick
+        # flick that takes a couple of seconds, longer on a busy machine.
+        deadline = time.time() + timeout
+        state = self.state()
+        while state["decelerating"] == 1 and time.time() < deadline:
+            time.sleep(0.2)
+            state = self.state()
         return state
 
     def close(self):
@@ -150,6 +176,16 @@ class Screen:
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, stdout=subprocess.PIPE).stdout
         return Image(ppm)
+
+    def count_until(self, name, colour, box, holds, timeout=20):
+        """Pixels near a colour in a box of a screenshot, shot again until the
+        count holds or the time is out: a busy machine repaints late."""
+        deadline = time.time() + timeout
+        while True:
+            count = self.shot(name).count_near(colour, *box)
+            if holds(count) or time.time() > deadline:
+                return count
+            time.sleep(0.3)
 
 
 class Image:
@@ -183,6 +219,51 @@ class Image:
         return count
 
 
+ATTEMPTS = 5  # a gesture the machine delivered as another one is made again, this often at most
+
+
+def click(window, screen, x, y):
+    """One click; answers the window's input log once it has the release."""
+    releases = window.input()["releases"]
+    screen.xdotool("mousemove", x, y, "click", "1")
+    return window.await_releases(releases + 1)
+
+
+def double_click(window, screen, x, y):
+    """A double click, made again while the window had its two clicks too far
+    apart (by the events' own timestamps) to take them as one."""
+    for attempt in range(ATTEMPTS):
+        before = window.input()
+        screen.xdotool("mousemove", x, y, "click", "--repeat", "2", "--delay", "80", "1")
+        after = window.await_releases(before["releases"] + 2)
+        if after["doubleclicks"] > before["doubleclicks"]:
+            return
+        print(f"retrying: the two clicks came as single clicks (attempt {attempt + 1})")
+        time.sleep(0.8)
+    raise Failure(f"no double click reached the window in {ATTEMPTS} attempts")
+
+
+def flick(window, screen, x, y):
+    """A quick drag to the right released while moving, made again while the
+    pointer, by the events' own timestamps, stood still before the release
+    (the machine stalled the last moves); answers the input log."""
+    for attempt in range(ATTEMPTS):
+        releases = window.input()["releases"]
+        steps = ["mousemove", x, y, "mousedown", "1"]
+        for _ in range(12):
+            steps += ["sleep", "0.01", "mousemove_relative", "--", "4", "0"]
+        steps += ["mouseup", "1"]
+        screen.xdotool(*steps)
+        log = window.await_releases(releases + 1)
+        if log["flick"][0] > 100:
+            return log
+        print(f"retrying: the pointer stood still before the release ({log['flick'][0]:.0f} px/s, "
+              f"attempt {attempt + 1})")
+        window.await_rest()
+        time.sleep(0.8)
+    raise Failure(f"no drag was released while moving in {ATTEMPTS} attempts")
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
@@ -206,30 +287,6 @@ def turned(before, after):
     return (after - before + 180) % 360 - 180
 
 
-def await_state(window, holds, timeout=30):
-    deadline = time.time() + timeout
-    while True:
-        state = window.circle_state()
-        if holds(state) or time.time() > deadline:
-            return state
-        time.sleep(0.1)
-
-
-def await_rest(window, timeout=60):
-    return await_state(window, lambda s: s["decelerating"] == 0, timeout)
-
-
-def shot_until(screen, name, colour, box, holds, timeout=20):
-    """Shoots until the count of pixels near the colour in the box holds: a
-    busy machine repaints late."""
-    deadline = time.time() + timeout
-    while True:
-        count = screen.shot(name).count_near(colour, *box)
-        if holds(count) or time.time() > deadline:
-            return count
-        time.sleep(0.3)
-
-
 def box_around(point, half):
     return (point[0] - half, point[1] - half, point[0] + half + 1, point[1] + half + 1)
 
@@ -249,16 +306,18 @@ def arc_drag(window, screen, centre, distance, start, sweep, steps, pause, hold)
     if hold > 0:
         script += ["sleep", str(hold)]
     script += ["mouseup", "1"]
+    releases = window.input()["releases"]
     screen.xdotool(*script)
+    window.await_releases(releases + 1)
     return angle_of(centre, points[0]), angle_of(centre, points[-1])
 
 
 def check_arc_turn(window, screen, centre, distance, start, sweep, steps, what):
     """A drag along an arc, held still before the release, turns the chart
     by the arc's angle (as the pointer's own pixels give it)."""
-    rotation = window.circle_state()["rotation"]
+    rotation = window.state()["rotation"]
     pressed, last = arc_drag(window, screen, centre, distance, start, sweep, steps, 0.02, 1.2)
-    state = await_rest(window)
+    state = window.await_rest()
     expected = (rotation + turned(pressed, last)) % 360
     check(abs(turned(expected, state["rotation"])) < 1.0,
           f"a drag along {turned(pressed, last):.1f} degrees of arc turns {what} to {expected:.1f} "
@@ -267,41 +326,41 @@ def check_arc_turn(window, screen, centre, distance, start, sweep, steps, what):
 
 def run_pie(window, screen):
     centre = window.point("at 0 0")
-    radius = window.circle_state()["radius"]
+    radius = window.state()["radius"]
 
     # A click on a slice moves it out: the pixels just beyond the rim along
     # its middle take its colour.
     beyond = window.point("slice 2 1.06")
     before = screen.shot("pie-0").count_near(SLICES[2], *box_around(beyond, 2))
     check(before == 0, f"before the click nothing of the slice lies beyond the rim ({before} pixels)")
-    screen.xdotool("mousemove", *window.point("slice 2 0.6"), "click", "1")
-    state = await_state(window, lambda s: s["highlight"] is not None)
+    click(window, screen, *window.point("slice 2 0.6"))
+    state = window.state()
     check(state["highlight"] == (2, 0), f"a click on a slice highlights it: {state['highlight']}")
-    lit = shot_until(screen, "pie-1-slice-out", SLICES[2], box_around(beyond, 2), lambda n: n > 15)
+    lit = screen.count_until("pie-1-slice-out", SLICES[2], box_around(beyond, 2), lambda n: n > 15)
     check(lit > 15, f"the screenshot shows the slice moved out beyond the rim ({lit} pixels)")
 
     # A click beside the pie clears the highlight.
     time.sleep(0.8)
-    screen.xdotool("mousemove", *window.point(f"at 40 {radius + 30}"), "click", "1")
-    state = await_state(window, lambda s: s["highlight"] is None)
+    click(window, screen, *window.point(f"at 40 {radius + 30}"))
+    state = window.state()
     check(state["highlight"] is None, "a click beside the pie clears the highlight")
-    lit = shot_until(screen, "pie-2-cleared", SLICES[2], box_around(beyond, 2), lambda n: n == 0)
+    lit = screen.count_until("pie-2-cleared", SLICES[2], box_around(beyond, 2), lambda n: n == 0)
     check(lit == 0, f"the screenshot shows the slice back within the rim ({lit} pixels)")
 
     time.sleep(0.8)
     check_arc_turn(window, screen, centre, radius * 0.7, 200, 60, 30, "the pie")
     slice_point = window.point("slice 2 0.6")
-    lit = shot_until(screen, "pie-3-turned", SLICES[2], box_around(slice_point, 3), lambda n: n > 30)
+    lit = screen.count_until("pie-3-turned", SLICES[2], box_around(slice_point, 3), lambda n: n > 30)
     check(lit > 30, f"the screenshot shows the slice where the turned pie has it ({lit} pixels)")
 
     # A flick keeps the pie turning after the release, and it comes to rest.
     for attempt in range(5):
         time.sleep(0.8)
-        rotation = window.circle_state()["rotation"]
+        rotation = window.state()["rotation"]
         pressed, last = arc_drag(window, screen, centre, radius * 0.7, 30, 50, 10, 0.01, 0)
         released_at = (rotation + turned(pressed, last)) % 360
-        moving = window.circle_state()
-        settled = await_rest(window)
+        moving = window.state()
+        settled = window.await_rest()
         went_on = turned(released_at, settled["rotation"])
         if moving["decelerating"] == 1 or went_on > 2:
             break
@@ -309,31 +368,33 @@ def run_pie(window, screen):
     check(went_on > 2, f"after the release the pie turns on ({went_on:.1f} degrees beyond the release)")
     check(settled["decelerating"] == 0, "and comes to rest")
     slice_point = window.point("slice 0 0.6")
-    lit = shot_until(screen, "pie-4-flicked", SLICES[0], box_around(slice_point, 3), lambda n: n > 30)
+    lit = screen.count_until("pie-4-flicked", SLICES[0], box_around(slice_point, 3), lambda n: n > 30)
     check(lit > 30, f"the screenshot shows the pie as it came to rest ({lit} pixels)")
 
     # A press on the very centre, then a drag, leaves a finite angle.
     time.sleep(0.8)
+    releases = window.input()["releases"]
     screen.xdotool("mousemove", *centre, "mousedown", "1", "sleep", "0.05", "mousemove", centre[0] + 3,
                    centre[1] + 4, "sleep", "0.05", "mousemove", centre[0] + 30, centre[1] + 5, "sleep", "0.05",
                    "mousemove", centre[0] + 10, centre[1] + 40, "sleep", "0.3", "mouseup", "1")
-    state = await_rest(window)
+    window.await_releases(releases + 1)
+    state = window.await_rest()
     check(math.isfinite(state["rotation"]), f"a drag from the centre leaves a finite angle ({state['rotation']})")
-    lit = shot_until(screen, "pie-5-from-centre", SLICES[2], box_around(window.point("slice 2 0.6"), 3),
+    lit = screen.count_until("pie-5-from-centre", SLICES[2], box_around(window.point("slice 2 0.6"), 3),
                      lambda n: n > 30)
     check(lit > 30, f"and the pie is drawn at that angle ({lit} pixels)")
 
 
 def run_radar(window, screen):
     centre = window.point("at 0 0")
-    radius = window.circle_state()["radius"]
+    radius = window.state()["radius"]
 
     # A click near a point rings the nearest set's point on that spoke.
     point = window.point("point 1 2")
-    screen.xdotool("mousemove", point[0] - 2, point[1] + 3, "click", "1")
-    state = await_state(window, lambda s: s["highlight"] is not None)
+    click(window, screen, point[0] - 2, point[1] + 3)
+    state = window.state()
     check(state["highlight"] == (2, 1), f"a click near a point highlights it: {state['highlight']}")
-    lit = shot_until(screen, "radar-1-ringed", RING, box_around(point, 11), lambda n: n > 60)
+    lit = screen.count_until("radar-1-ringed", RING, box_around(point, 11), lambda n: n > 60)
     check(lit > 60, f"the screenshot shows the ring around the point ({lit} pixels)")
 
     # A drag on the web turns the spokes and their labels: by 30 degrees,
@@ -347,14 +408,16 @@ def run_radar(window, screen):
     label_after = window.point("label 0")
     moved = math.hypot(label_after[0] - label_before[0], label_after[1] - label_before[1])
     check(moved > 50, f"the first spoke's label moves with its spoke ({moved:.0f} px)")
-    lit = shot_until(screen, "radar-3-turned", LABEL, box_around(label_after, 8), lambda n: n > 10)
+    lit = screen.count_until("radar-3-turned", LABEL, box_around(label_after, 8), lambda n: n > 10)
     check(lit > 10, f"the screenshot shows the label at its new place ({lit} pixels)")
     left = screen.shot("radar-3-turned").count_near(LABEL, *box_around(label_before, 8))
     check(left < before, f"and not at its old one ({left} of {before} pixels)")
 
 
 def run(program, folder, kind="line"):
-    server, display = start_xvfb_retrying()
+    os.makedirs(folder, exist_ok=True)
+    xvfb_log = open(os.path.join(folder, "xvfb.log"), "w")
+    server, display = start_xvfb_retrying(xvfb_log)
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     env.pop("WAYLAND_DISPLAY", None)
     window = None
@@ -371,24 +434,22 @@ def run(program, folder, kind="line"):
 
         # A click on a value highlights it; the highlight lines show.
         px, py = (int(v) for v in window.numbers("pixel 8"))
-        screen.xdotool("mousemove", px, py + 3, "click", "1")
-        time.sleep(0.6)
+        click(window, screen, px, py + 3)
         state = window.state()
         check(state["highlight"] is not None and state["highlight"][0] == 8 * X_ENTRY,
               f"a click highlights the nearest value (x {8 * X_ENTRY}): {state['highlight']}")
-        image = screen.shot("1-highlighted")
-        lit = image.count_near(HIGHLIGHT, px - 3, int(top), px + 4, int(top + height))
+        lit = screen.count_until("1-highlighted", HIGHLIGHT, (px - 3, int(top), px + 4, int(top + height)),
+                                 lambda n: n > 100)
         check(lit > 100, f"the screenshot shows the vertical highlight line ({lit} pixels)")
 
         # A second click on it clears the highlight (after the double-click
         # interval, so it is a click of its own).
         time.sleep(0.8)
-        screen.xdotool("click", "1")
-        time.sleep(0.6)
+        click(window, screen, px, py + 3)
         state = window.state()
         check(state["highlight"] is None, "a second click clears the highlight")
-        image = screen.shot("2-cleared")
-        lit = image.count_near(HIGHLIGHT, px - 3, int(top), px + 4, int(top + height))
+        lit = screen.count_until("2-cleared", HIGHLIGHT, (px - 3, int(top), px + 4, int(top + height)),
+                                 lambda n: n < 10)
         check(lit < 10, f"the screenshot shows no highlight line ({lit} pixels)")
 
         # A double click zooms in by 1.4 about the pointer: the value under
@@ -398,8 +459,7 @@ def run(program, folder, kind="line"):
         cy += 20
         before_value = window.numbers(f"value {cx} {cy}")
         far_before = window.numbers("pixel 6")
-        screen.xdotool("mousemove", cx, cy, "click", "--repeat", "2", "--delay", "80", "1")
-        time.sleep(0.8)
+        double_click(window, screen, cx, cy)
         state = window.state()
         check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
               f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
@@ -409,37 +469,24 @@ def run(program, folder, kind="line"):
         far_after = window.numbers("pixel 6")
         ratio = (cx - far_after[0]) / (cx - far_before[0])
         check(abs(ratio - 1.4) < 0.02, f"a point 4 entries away moves 1.4 times as far from the pointer ({ratio:.3f})")
-        image = screen.shot("3-zoomed")
         fx, fy = int(far_after[0]), int(far_after[1])
-        circle = image.count_near(CIRCLE, fx - 5, fy - 5, fx + 6, fy + 6)
+        circle = screen.count_until("3-zoomed", CIRCLE, (fx - 5, fy - 5, fx + 6, fy + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows that point's circle where the state says ({circle} pixels)")
 
         # A drag pans the content and, released while moving, glides on.
         time.sleep(0.8)
         start_tx = window.state()["transX"]
-        sx, sy = int(left + width * 0.5), int(top + height * 0.5)
-        steps = ["mousemove", sx, sy, "mousedown", "1"]
-        for _ in range(8):
-            steps += ["sleep", "0.01", "mousemove_relative", "--", "6", "0"]
-        steps += ["mouseup", "1"]
-        screen.xdotool(*steps)
-        released = window.state()
-        # The glide slows by the friction on every display tick: from a quick
-        # flick that takes a couple of seconds, longer on a busy machine.
-        deadline = time.time() + 20
-        settled = window.state()
-        while settled["decelerating"] == 1 and time.time() < deadline:
-            time.sleep(0.2)
-            settled = window.state()
-        moved_at_release = released["transX"] - start_tx
+        log = flick(window, screen, int(left + width * 0.5), int(top + height * 0.5))
+        settled = window.await_rest()
+        moved_at_release = log["released"] - start_tx
         moved_in_all = settled["transX"] - start_tx
         check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
         check(moved_in_all > moved_at_release + 5,
-              f"after the release it glides on ({moved_at_release:.1f} -> {moved_in_all:.1f} px)")
+              f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
+              f"{moved_in_all:.1f} px)")
         check(settled["decelerating"] == 0, "and the glide comes to rest")
-        image = screen.shot("4-panned")
         gx, gy = (int(v) for v in window.numbers("pixel 10"))
-        circle = image.count_near(CIRCLE, gx - 5, gy - 5, gx + 6, gy + 6)
+        circle = screen.count_until("4-panned", CIRCLE, (gx - 5, gy - 5, gx + 6, gy + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows the panned point where the state says ({circle} pixels)")
 
         # A second double click elsewhere, on the zoomed and panned chart,
@@ -451,8 +498,7 @@ def run(program, folder, kind="line"):
               f"{zoomed['transY']:.1f})")
         qx, qy = int(left + width * 0.3), int(top + height * 0.45)
         under = window.numbers(f"value {qx} {qy}")
-        screen.xdotool("mousemove", qx, qy, "click", "--repeat", "2", "--delay", "80", "1")
-        time.sleep(0.8)
+        double_click(window, screen, qx, qy)
         state = window.state()
         check(abs(state["scaleX"] - zoomed["scaleX"] * 1.4) < 1e-9 and
               abs(state["scaleY"] - zoomed["scaleY"] * 1.4) < 1e-9,
@@ -461,7 +507,6 @@ def run(program, folder, kind="line"):
         check(abs(spot[0] - qx) < 0.5 and abs(spot[1] - qy) < 0.5,
               f"the value under the pointer ({under[0]:.3f}, {under[1]:.3f}) stays under it at ({qx}, {qy}): "
               f"now at ({spot[0]:.2f}, {spot[1]:.2f})")
-        image = screen.shot("5-zoomed-again")
         nearest = None
         for i in range(21):
             answer = window.ask(f"pixel {i}")
@@ -472,9 +517,15 @@ def run(program, folder, kind="line"):
             if inside and (nearest is None or abs(ex - qx) < abs(nearest[0] - qx)):
                 nearest = (ex, ey)
         check(nearest is not None, "a point is in view after the second zoom")
-        circle = image.count_near(CIRCLE, nearest[0] - 5, nearest[1] - 5, nearest[0] + 6, nearest[1] + 6)
+        circle = screen.count_until("5-zoomed-again", CIRCLE,
+                                    (nearest[0] - 5, nearest[1] - 5, nearest[0] + 6, nearest[1] + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows the point nearest the pointer where the state says ({circle} pixels)")
         return 0
+    except Failure as failure:
+        if server.poll() is not None:
+            raise Failure(f"{failure} (the X server had ended with {server.returncode}; its output is in "
+                          f"{xvfb_log.name})")
+        raise
     finally:
         if window:
             window.close()

@@ -3,6 +3,11 @@
 // charts. It reads commands on standard input, one a line, and answers each
 // with one line on standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
+//   input           what the chart's left-button input was, by the events'
+//                   own timestamps: "presses N doubleclicks N releases N
+//                   flick VX VY released T", the pointer's velocity over the
+//                   last 100 ms before the latest release (pixels per second)
+//                   and the chart's x translation at that release
 //   quit            closes the window
 // The line chart answers
 //   pixel I         where entry I of the first data set is on the screen: "x y"
@@ -29,6 +34,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
@@ -47,6 +53,7 @@
 #include "Charts/types/radar/RadarChartDataEntry.h"
 #include "Charts/types/radar/RadarChartDataSet.h"
 #include "Charts/types/radar/RadarChartView.h"
+#include "Charts/views/GestureTracker.h"
 #include "platform/NumberText.h"
 
 namespace {
@@ -107,10 +114,63 @@ std::shared_ptr<RadarChartData> makeRadarData() {
 
 std::string number(double value) { return platform::shortestDecimalText(value); }
 
+// The chart's left-button input as the machine delivered it. A busy machine
+// can deliver a gesture other than the one meant (the clicks of a double
+// click too far apart, a drag whose last moves stalled before the release);
+// the script reads this to tell such a gesture from a fault of the chart and
+// repeat it.
+class InputLog : public QObject {
+public:
+    explicit InputLog(ChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
+
+    std::string text() const {
+        return "presses " + std::to_string(presses_) + " doubleclicks " + std::to_string(doubleClicks_) + " releases " +
+               std::to_string(releases_) + " flick " + number(flick_.x) + " " + number(flick_.y) + " released " +
+               number(releasedTransX_);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const Point position{mouse->position().x(), mouse->position().y()};
+        if (type == QEvent::MouseMove) {
+            if (mouse->buttons() & Qt::LeftButton) pointer_.add(position, mouse->timestamp());
+        } else if (mouse->button() == Qt::LeftButton) {
+            if (type == QEvent::MouseButtonRelease) {
+                ++releases_;
+                pointer_.add(position, mouse->timestamp());
+                flick_ = pointer_.velocity();
+                releasedTransX_ = chart_->viewPortHandler()->transX();
+            } else {
+                ++(type == QEvent::MouseButtonPress ? presses_ : doubleClicks_);
+                pointer_.clear();
+                pointer_.add(position, mouse->timestamp());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ChartViewBase* chart_;
+    PanVelocityTracker pointer_;
+    int presses_ = 0;
+    int doubleClicks_ = 0;
+    int releases_ = 0;
+    Point flick_;
+    double releasedTransX_ = 0;
+};
+
 // Reads the commands and hands each to the kind's answer.
 class Driver : public QObject {
 public:
-    explicit Driver(ChartViewBase* chart) : view_(chart), notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+    explicit Driver(ChartViewBase* chart)
+        : view_(chart),
+          input_(chart),
+          notifier_(STDIN_FILENO, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { readInput(); });
     }
 
@@ -159,6 +219,7 @@ private:
     }
 
     ChartViewBase* view_;
+    InputLog input_;
     QSocketNotifier notifier_;
     std::string buffer_;
 };
