@@ -213,6 +213,8 @@ private:
             const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
             reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " + std::to_string(view_->width()) +
                   " " + std::to_string(view_->height()));
+        } else if (command == QLatin1String("input")) {
+            reply(input_.text());
         } else if (!answerKind(words)) {
             reply("unknown");
         }
