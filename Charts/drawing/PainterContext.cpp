@@ -248,12 +248,14 @@ bool PainterContext::asPolyline(const Path& path) {
     return true;
 }
 
-bool PainterContext::strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke) {
+bool PainterContext::strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke,
+                                        bool joins) {
     if (cutsOwnDashes()) return false;
     const StrokeStyle& style = state_.stroke;
     // Room for caps and joins: a miter reaches out at most its limit times
     // half the width.
-    const double miter = style.join == LineJoin::miter && std::isfinite(style.miterLimit) ? style.miterLimit : 1.0;
+    const double miter =
+        joins && style.join == LineJoin::miter && std::isfinite(style.miterLimit) ? style.miterLimit : 1.0;
     const double reach = style.lineWidth * std::max(1.0, miter) / 2 + 1;
     return layer_.paint(painter_, bounds.adjusted(-reach, -reach, reach, reach), state_.strokeColor,
                         [&](QPainter& layer, const QColor& opaque) {
@@ -395,9 +397,10 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
     }
     QRectF bounds;
     for (const QLineF& line : scratchLines_) bounds |= QRectF(line.p1(), line.p2()).normalized();
-    if (strokeThroughLayer(bounds, [&](QPainter& layer) {
-            layer.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
-        }))
+    if (strokeThroughLayer(
+            bounds,
+            [&](QPainter& layer) { layer.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size())); },
+            false))
         return;
     painter_.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
 }

@@ -105,7 +105,8 @@ private:
     QRectF paintArea() const;
     // A translucent stroke or fill painted through the layer (see
     // TranslucentLayer); false when it is painted directly.
-    bool strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke);
+    // Segments stroked apart have no joins to reach beyond their ends.
+    bool strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke, bool joins = true);
     bool fillThroughLayer(const QPainterPath& path);
     void drawTextLines(const QString& text, Point origin, double width, double height, const TextAttributes& attributes,
                        TextDrawOptions options);
