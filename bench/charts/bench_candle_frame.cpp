@@ -11,6 +11,7 @@
 
 #include <QCandlestickSeries>
 #include <QCandlestickSet>
+#include <QChart>
 #include <QValueAxis>
 
 #include "Charts/types/candle/CandleChartData.h"
@@ -18,6 +19,7 @@
 #include "Charts/types/candle/CandleChartDataSet.h"
 #include "Charts/types/candle/CandleStickChartView.h"
 #include "bench/charts/chart_frames.h"
+#include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -62,25 +64,26 @@ std::unique_ptr<charts::CandleStickChartView> ourChart() {
     return view;
 }
 
-class QtCandles : public bench::QtChartsScene {
-public:
-    QtCandles() {
-        auto* series = new QCandlestickSeries();
-        series->setName(QStringLiteral("Prices"));
-        series->setIncreasingColor(rising);
-        series->setDecreasingColor(falling);
-        int i = 0;
-        for (const Prices& p : prices()) series->append(new QCandlestickSet(p.open, p.high, p.low, p.close, i++));
-        chart().addSeries(series);
-        auto* axisX = new QValueAxis();
-        auto* axisY = new QValueAxis();
-        axisX->setRange(-0.5, candleCount - 0.5);
-        chart().addAxis(axisX, Qt::AlignBottom);
-        chart().addAxis(axisY, Qt::AlignLeft);
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
-    }
-};
+// Qt Charts' candlestick series of the same prices on value axes.
+QChart* qtCandleChart() {
+    bench::qtApplication();
+    auto* chart = new QChart();
+    auto* series = new QCandlestickSeries();
+    series->setName(QStringLiteral("Prices"));
+    series->setIncreasingColor(rising);
+    series->setDecreasingColor(falling);
+    int i = 0;
+    for (const Prices& p : prices()) series->append(new QCandlestickSet(p.open, p.high, p.low, p.close, i++));
+    chart->addSeries(series);
+    auto* axisX = new QValueAxis();
+    auto* axisY = new QValueAxis();
+    axisX->setRange(-0.5, candleCount - 0.5);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+    return chart;
+}
 
 // Ours alone, for profiling.
 void BM_CandleFrameOurs(benchmark::State& state) {
@@ -92,7 +95,7 @@ BENCHMARK(BM_CandleFrameOurs)->Unit(benchmark::kMillisecond);
 
 void BM_CandleFramesSideBySide(benchmark::State& state) {
     const auto ours = ourChart();
-    QtCandles peer;
+    bench::QtChartsScene peer(qtCandleChart(), bench::frameWidth, bench::frameHeight);
     const bench::PainterFloor floor = bench::floorOf(*ours);
     QImage oursImage = bench::blankFrame();
     QImage peerImage = bench::blankFrame();

@@ -25,6 +25,7 @@
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
 #include "bench/support/qt_application.h"
+#include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -92,48 +93,33 @@ void BM_LineChartFrameOurs(benchmark::State& state) {
 BENCHMARK(BM_LineChartFrameOurs)->Unit(benchmark::kMillisecond);
 
 // Qt Charts drawing the same eleven sets with its axes and legend.
-class QtChartsFrame {
+QChart* qtLineChart() {
+    bench::qtApplication();
+    auto* chart = new QChart();
+    auto* axisX = new QValueAxis();
+    auto* axisY = new QValueAxis();
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (int s = 0; s < setCount; ++s) {
+        auto* series = new QLineSeries();
+        series->setName(QStringLiteral("Set %1").arg(s));
+        QList<QPointF> points;
+        points.reserve(pointsPerSet);
+        for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, curve(s, i)));
+        series->replace(points);
+        QPen pen(setColours[s]);
+        pen.setWidthF(1.0);
+        series->setPen(pen);
+        chart->addSeries(series);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+    }
+    return chart;
+}
+
+class QtChartsFrame : public bench::QtChartsScene {
 public:
-    QtChartsFrame() {
-        auto* chart = new QChart();
-        chart->setAnimationOptions(QChart::NoAnimation);
-        auto* axisX = new QValueAxis();
-        auto* axisY = new QValueAxis();
-        chart->addAxis(axisX, Qt::AlignBottom);
-        chart->addAxis(axisY, Qt::AlignLeft);
-        for (int s = 0; s < setCount; ++s) {
-            auto* series = new QLineSeries();
-            series->setName(QStringLiteral("Set %1").arg(s));
-            QList<QPointF> points;
-            points.reserve(pointsPerSet);
-            for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, curve(s, i)));
-            series->replace(points);
-            QPen pen(setColours[s]);
-            pen.setWidthF(1.0);
-            series->setPen(pen);
-            chart->addSeries(series);
-            series->attachAxis(axisX);
-            series->attachAxis(axisY);
-        }
-        chart->legend()->setVisible(true);
-        chart->legend()->setAlignment(Qt::AlignBottom);
-        scene_.addItem(chart);
-        chart->setGeometry(0, 0, imageWidth, imageHeight);
-        scene_.setSceneRect(0, 0, imageWidth, imageHeight);
-    }
-
-    void draw(QImage& image) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setRenderHint(QPainter::TextAntialiasing, true);
-        scene_.render(&painter, QRectF(0, 0, imageWidth, imageHeight), QRectF(0, 0, imageWidth, imageHeight));
-    }
-
-private:
-    // The application exists before the scene is made.
-    bool applicationMade_ = (bench::qtApplication(), true);
-    QGraphicsScene scene_;
+    QtChartsFrame() : QtChartsScene(qtLineChart(), imageWidth, imageHeight) {}
 };
 
 void BM_LineChartFrameQtCharts(benchmark::State& state) {

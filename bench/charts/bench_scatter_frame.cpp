@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include <QChart>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -19,6 +20,7 @@
 #include "Charts/types/scatter/ScatterChartDataSet.h"
 #include "Charts/types/scatter/ScatterChartView.h"
 #include "bench/charts/chart_frames.h"
+#include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -63,31 +65,32 @@ std::unique_ptr<charts::ScatterChartView> sevenShapeChart() {
     return scatterChart(sets);
 }
 
-class QtScatter : public bench::QtChartsScene {
-public:
-    QtScatter() {
-        auto* axisX = new QValueAxis();
-        auto* axisY = new QValueAxis();
-        chart().addAxis(axisX, Qt::AlignBottom);
-        chart().addAxis(axisY, Qt::AlignLeft);
-        const QScatterSeries::MarkerShape shapes[2] = {QScatterSeries::MarkerShapeCircle,
-                                                       QScatterSeries::MarkerShapeRectangle};
-        for (int s = 0; s < 2; ++s) {
-            auto* series = new QScatterSeries();
-            series->setName(QStringLiteral("Set %1").arg(s));
-            series->setMarkerShape(shapes[s]);
-            series->setMarkerSize(8);
-            series->setColor(setColours[s]);
-            series->setBorderColor(setColours[s]);
-            QList<QPointF> points;
-            for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, cloud(s, i)));
-            series->replace(points);
-            chart().addSeries(series);
-            series->attachAxis(axisX);
-            series->attachAxis(axisY);
-        }
+// Qt Charts' scatter series of the same points on value axes.
+QChart* qtScatterChart() {
+    bench::qtApplication();
+    auto* chart = new QChart();
+    auto* axisX = new QValueAxis();
+    auto* axisY = new QValueAxis();
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    const QScatterSeries::MarkerShape shapes[2] = {QScatterSeries::MarkerShapeCircle,
+                                                   QScatterSeries::MarkerShapeRectangle};
+    for (int s = 0; s < 2; ++s) {
+        auto* series = new QScatterSeries();
+        series->setName(QStringLiteral("Set %1").arg(s));
+        series->setMarkerShape(shapes[s]);
+        series->setMarkerSize(8);
+        series->setColor(setColours[s]);
+        series->setBorderColor(setColours[s]);
+        QList<QPointF> points;
+        for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, cloud(s, i)));
+        series->replace(points);
+        chart->addSeries(series);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
     }
-};
+    return chart;
+}
 
 // 100,000 points, 1 % of them visible, panned a pixel each frame (back and
 // forth so the visible range stays inside the data).
@@ -117,7 +120,7 @@ BENCHMARK(BM_ScatterFrameOurs)->Unit(benchmark::kMillisecond);
 
 void BM_ScatterFramesSideBySide(benchmark::State& state) {
     const auto ours = twoSetChart();
-    QtScatter peer;
+    bench::QtChartsScene peer(qtScatterChart(), bench::frameWidth, bench::frameHeight);
     const bench::PainterFloor floor = bench::floorOf(*ours);
     const auto seven = sevenShapeChart();
     const bench::PainterFloor sevenFloor = bench::floorOf(*seven);

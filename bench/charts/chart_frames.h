@@ -1,12 +1,14 @@
 #pragma once
 // Whole 800 x 600 anti-aliased chart frames for the chart kinds' benchmarks:
-// our view drawn through the QPainter back end, a Qt Charts chart rendered
-// from its scene, and the QPainter floor of our frame (painter_floor.h).
-#include <QChart>
-#include <QGraphicsScene>
+// our view drawn through the QPainter back end, and the QPainter floor of
+// our frame (painter_floor.h). Qt Charts' twins are drawn by
+// bench/support/qt_charts_scene.h.
+#include <memory>
+
 #include <QImage>
 #include <QPainter>
 
+#include "Charts/drawing/FontMetricsTextMeasurer.h"
 #include "Charts/drawing/PainterContext.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/views/ChartViewBase.h"
@@ -39,9 +41,10 @@ inline void drawOurs(charts::ChartViewBase& view, QImage& image) {
     view.draw(context);
 }
 
-// The floor of the view's frame as it stands.
+// The floor of the view's frame as it stands, recorded with the desktop's
+// text metrics.
 inline PainterFloor floorOf(charts::ChartViewBase& view) {
-    charts::RecordingContext recording;
+    charts::RecordingContext recording(std::make_shared<charts::FontMetricsTextMeasurer>());
     view.draw(recording);
     return PainterFloor(recording);
 }
@@ -51,32 +54,5 @@ inline void drawFloor(const PainterFloor& floor, QImage& image) {
     beginFrame(image, painter);
     floor.draw(painter);
 }
-
-// A Qt Charts chart (the scene owns it) at the frame's size, without
-// animation, with its legend at the bottom.
-class QtChartsScene {
-public:
-    QtChartsScene() : chart_(new QChart()) {
-        chart_->setAnimationOptions(QChart::NoAnimation);
-        chart_->legend()->setVisible(true);
-        chart_->legend()->setAlignment(Qt::AlignBottom);
-        scene_.addItem(chart_);
-        chart_->setGeometry(0, 0, frameWidth, frameHeight);
-        scene_.setSceneRect(0, 0, frameWidth, frameHeight);
-    }
-    QChart& chart() { return *chart_; }
-
-    void draw(QImage& image) {
-        QPainter painter;
-        beginFrame(image, painter);
-        scene_.render(&painter, QRectF(0, 0, frameWidth, frameHeight), QRectF(0, 0, frameWidth, frameHeight));
-    }
-
-private:
-    // The application exists before the scene is made.
-    bool applicationMade_ = (qtApplication(), true);
-    QGraphicsScene scene_;
-    QChart* chart_;
-};
 
 } // namespace bench

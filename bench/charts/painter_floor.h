@@ -1,192 +1,229 @@
 #pragma once
-// The QPainter floor of a chart frame: the same marks, axes, grid, labels and
-// legend as one of our frames, drawn with plain QPainter calls worked out
-// beforehand. It is made from a recording of our frame: every painting call
-// becomes the QPainter call a hand-written chart would make for it (a
-// rectangle, an ellipse, lines, a path, laid-out text, an image) with the
-// pens, brushes, clips and opacity the recording had in force, all built
-// before the timing starts. What our frame costs beyond the floor is the
-// chart's own work: axes, legend, culling, styles and the drawing layer.
-#include <functional>
+// The floor a chart frame is held to: the same wedges, polygons, lines,
+// rectangles, ellipses, images and texts a frame of ours drew, taken from its
+// recording, painted by plain QPainter calls with everything computed
+// beforehand (text laid out once). What is left is the
+// cost of painting itself. Large translucent shapes are painted the quick
+// way Qt allows (opaque into a layer laid on at their alpha), as ours are.
+#include <utility>
 #include <vector>
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPen>
 
-#include "Charts/drawing/PainterContext.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/drawing/TextLayout.h"
+#include "Charts/drawing/TranslucentLayer.h"
 
 namespace bench {
 
 class PainterFloor {
 public:
     explicit PainterFloor(const charts::RecordingContext& recording) {
-        const charts::GraphicsState* last = nullptr;
-        const std::vector<charts::RecordedClip>* lastClips = nullptr;
-        operations_ = recording.paintings();
-        for (const charts::RecordedOperation& op : operations_) {
-            if (op.kind == charts::DrawingOperation::clip || op.kind == charts::DrawingOperation::clipToRect) continue;
-            if (!lastClips || *lastClips != op.clips) useClips(op.clips);
-            lastClips = &op.clips;
-            if (!last || !(*last == op.state)) useState(op.state);
-            last = &op.state;
-            add(op);
-        }
+        for (const charts::RecordedOperation& op : recording.operations()) add(op);
     }
 
     void draw(QPainter& painter) const {
-        for (const auto& step : steps_) step(painter);
-        painter.setClipping(false);
+        for (const Step& step : steps_) step.paint(painter, layer_);
     }
+
+    std::size_t stepCount() const { return steps_.size(); }
 
 private:
-    using Step = std::function<void(QPainter&)>;
+    struct Step {
+        enum class Kind {
+            save,
+            restore,
+            clip,
+            fill,
+            stroke,
+            lines,
+            rect,
+            strokedRect,
+            ellipse,
+            strokedEllipse,
+            image,
+            text
+        } kind = Kind::save;
+        QTransform transform;
+        QPainterPath path;
+        QBrush brush;
+        QPen pen;
+        double opacity = 1;
+        QVector<QLineF> lines;
+        QRectF linesBounds;
+        QRectF rect;
+        QImage image;
+        // Laid-out lines: each text at its baseline.
+        std::vector<std::pair<QPointF, QString>> textLines;
+        QFont font;
 
-    static QPointF at(const charts::Point& p) { return QPointF(p.x, p.y); }
-    static QRectF box(const charts::Rect& r) { return charts::toQt(charts::standardized(r)); }
-
-    static QPainterPath painterPath(const charts::Path& path, Qt::FillRule rule) {
-        QPainterPath qt;
-        qt.setFillRule(rule);
-        for (const charts::PathElement& e : path.elements()) {
-            switch (e.kind) {
-            case charts::PathElementKind::moveTo: qt.moveTo(at(e.points[0])); break;
-            case charts::PathElementKind::lineTo: qt.lineTo(at(e.points[0])); break;
-            case charts::PathElementKind::quadCurveTo: qt.quadTo(at(e.points[0]), at(e.points[1])); break;
-            case charts::PathElementKind::curveTo: qt.cubicTo(at(e.points[0]), at(e.points[1]), at(e.points[2])); break;
-            case charts::PathElementKind::closeSubpath: qt.closeSubpath(); break;
+        void paint(QPainter& painter, charts::TranslucentLayer& layer) const {
+            switch (kind) {
+            case Kind::save: painter.save(); return;
+            case Kind::restore: painter.restore(); return;
+            case Kind::clip: painter.setClipPath(path, Qt::IntersectClip); return;
+            default: break;
+            }
+            painter.setTransform(transform);
+            painter.setOpacity(opacity);
+            switch (kind) {
+            case Kind::fill:
+                if (!layer.paint(painter, path.boundingRect(), brush.color(),
+                                 [&](QPainter& l, const QColor& c) { l.fillPath(path, c); }))
+                    painter.fillPath(path, brush);
+                break;
+            case Kind::stroke:
+                if (!layer.paint(painter, path.controlPointRect().adjusted(-9, -9, 9, 9), pen.color(),
+                                 [&](QPainter& l, const QColor& c) {
+                                     QPen opaque = pen;
+                                     opaque.setColor(c);
+                                     l.strokePath(path, opaque);
+                                 }))
+                    painter.strokePath(path, pen);
+                break;
+            case Kind::lines:
+                if (!layer.paint(painter, linesBounds, pen.color(), [&](QPainter& l, const QColor& c) {
+                        QPen opaque = pen;
+                        opaque.setColor(c);
+                        l.setPen(opaque);
+                        l.drawLines(lines);
+                    })) {
+                    painter.setPen(pen);
+                    painter.drawLines(lines);
+                }
+                break;
+            case Kind::rect: painter.fillRect(rect, brush); break;
+            case Kind::strokedRect:
+            case Kind::strokedEllipse:
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                kind == Kind::strokedRect ? painter.drawRect(rect) : painter.drawEllipse(rect);
+                break;
+            case Kind::ellipse:
+                if (!layer.paint(painter, rect, brush.color(), [&](QPainter& l, const QColor& c) {
+                        l.setPen(Qt::NoPen);
+                        l.setBrush(c);
+                        l.drawEllipse(rect);
+                    })) {
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(brush);
+                    painter.drawEllipse(rect);
+                }
+                break;
+            case Kind::image: painter.drawImage(rect, image, QRectF(image.rect())); break;
+            case Kind::text:
+                painter.setFont(font);
+                painter.setPen(pen);
+                for (const auto& [baseline, line] : textLines) painter.drawText(baseline, line);
+                break;
+            default: break;
             }
         }
-        return qt;
+    };
+
+    static QPainterPath painterPath(const charts::Path& path, charts::FillRule rule) {
+        QPainterPath out;
+        out.setFillRule(rule == charts::FillRule::evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+        for (const charts::PathElement& e : path.elements()) {
+            using K = charts::PathElementKind;
+            switch (e.kind) {
+            case K::moveTo: out.moveTo(toQt(e.points[0])); break;
+            case K::lineTo: out.lineTo(toQt(e.points[0])); break;
+            case K::quadCurveTo: out.quadTo(toQt(e.points[0]), toQt(e.points[1])); break;
+            case K::curveTo: out.cubicTo(toQt(e.points[0]), toQt(e.points[1]), toQt(e.points[2])); break;
+            case K::closeSubpath: out.closeSubpath(); break;
+            }
+        }
+        return out;
     }
 
-    void useClips(const std::vector<charts::RecordedClip>& clips) {
-        std::vector<QPainterPath> paths;
-        for (const charts::RecordedClip& clip : clips)
-            paths.push_back(
-                painterPath(clip.path, clip.rule == charts::FillRule::evenOdd ? Qt::OddEvenFill : Qt::WindingFill));
-        steps_.push_back([paths](QPainter& painter) {
-            painter.setClipping(false);
-            for (const QPainterPath& path : paths) painter.setClipPath(path, Qt::IntersectClip);
-        });
+    static QPen penOf(const charts::GraphicsState& state) {
+        QPen pen(state.strokeColor, state.stroke.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (!state.stroke.dashLengths.empty() && state.stroke.lineWidth > 0) {
+            QList<qreal> pattern;
+            for (double length : state.stroke.dashLengths) pattern.append(length / state.stroke.lineWidth);
+            pen.setDashPattern(pattern);
+        }
+        return pen;
     }
 
-    void useState(const charts::GraphicsState& state) {
-        const std::optional<QPen> pen = charts::PainterContext::penFor(state.strokeColor, state.stroke);
-        const QPen chosen = pen ? *pen : QPen(Qt::NoPen);
-        const QColor fill = state.fillColor;
-        const double alpha = state.alpha;
-        const bool antialias = state.antialias;
-        steps_.push_back([chosen, fill, alpha, antialias](QPainter& painter) {
-            painter.setPen(chosen);
-            painter.setBrush(fill);
-            painter.setOpacity(alpha);
-            painter.setRenderHint(QPainter::Antialiasing, antialias);
-        });
-        pen_ = chosen;
+    static QTransform transformOf(const charts::AffineTransform& t) {
+        return QTransform(t.a, t.b, t.c, t.d, t.tx, t.ty);
     }
 
-    // The call itself; fills paint without the pen, strokes without the brush.
     void add(const charts::RecordedOperation& op) {
-        const QPen pen = pen_;
-        const QColor fill = op.state.fillColor;
+        using D = charts::DrawingOperation;
+        Step step;
+        step.transform = transformOf(op.state.transform);
+        step.opacity = op.state.alpha;
         switch (op.kind) {
-        case charts::DrawingOperation::fillRect: {
-            const QRectF r = box(op.rect);
-            steps_.push_back([r, fill](QPainter& painter) { painter.fillRect(r, fill); });
+        case D::saveGState: step.kind = Step::Kind::save; break;
+        case D::restoreGState: step.kind = Step::Kind::restore; break;
+        case D::clip:
+            step.kind = Step::Kind::clip;
+            step.path = painterPath(op.path, op.rule);
             break;
-        }
-        case charts::DrawingOperation::strokeRect: {
-            const QRectF r = box(op.rect);
-            steps_.push_back([r, pen](QPainter& painter) {
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(r);
-            });
+        case D::drawPath:
+            if (op.mode == charts::PathDrawingMode::stroke) {
+                step.kind = Step::Kind::stroke;
+                step.path = painterPath(op.path, charts::FillRule::winding);
+                step.pen = penOf(op.state);
+            } else {
+                step.kind = Step::Kind::fill;
+                step.path =
+                    painterPath(op.path, op.mode == charts::PathDrawingMode::evenOddFill ? charts::FillRule::evenOdd
+                                                                                         : charts::FillRule::winding);
+                step.brush = QBrush(op.state.fillColor);
+            }
             break;
-        }
-        case charts::DrawingOperation::fillEllipse: {
-            const QRectF r = box(op.rect);
-            steps_.push_back([r, pen, fill](QPainter& painter) {
-                painter.setPen(Qt::NoPen);
-                painter.drawEllipse(r);
-                painter.setPen(pen);
-            });
+        case D::strokeLineSegments:
+            step.kind = Step::Kind::lines;
+            step.pen = penOf(op.state);
+            for (std::size_t i = 0; i + 1 < op.points.size(); i += 2) {
+                step.lines.append(QLineF(toQt(op.points[i]), toQt(op.points[i + 1])));
+                step.linesBounds |= QRectF(step.lines.back().p1(), step.lines.back().p2()).normalized();
+            }
+            step.linesBounds.adjust(-2, -2, 2, 2);
             break;
-        }
-        case charts::DrawingOperation::strokeEllipse: {
-            const QRectF r = box(op.rect);
-            steps_.push_back([r, fill](QPainter& painter) {
-                painter.setBrush(Qt::NoBrush);
-                painter.drawEllipse(r);
-                painter.setBrush(fill);
-            });
+        case D::fillRect:
+        case D::fillEllipse:
+            step.kind = op.kind == D::fillRect ? Step::Kind::rect : Step::Kind::ellipse;
+            step.rect = toQt(charts::standardized(op.rect));
+            step.brush = QBrush(op.state.fillColor);
             break;
-        }
-        case charts::DrawingOperation::strokeLineSegments: {
-            std::vector<QLineF> lines;
-            for (std::size_t i = 0; i + 1 < op.points.size(); i += 2)
-                lines.emplace_back(at(op.points[i]), at(op.points[i + 1]));
-            steps_.push_back(
-                [lines](QPainter& painter) { painter.drawLines(lines.data(), static_cast<int>(lines.size())); });
+        case D::strokeRect:
+        case D::strokeEllipse:
+            step.kind = op.kind == D::strokeRect ? Step::Kind::strokedRect : Step::Kind::strokedEllipse;
+            step.rect = toQt(charts::standardized(op.rect));
+            step.pen = penOf(op.state);
             break;
-        }
-        case charts::DrawingOperation::drawPath: {
-            const bool even = op.mode == charts::PathDrawingMode::evenOddFill ||
-                              op.mode == charts::PathDrawingMode::evenOddFillStroke;
-            const QPainterPath path = painterPath(op.path, even ? Qt::OddEvenFill : Qt::WindingFill);
-            const bool strokes = op.mode == charts::PathDrawingMode::stroke ||
-                                 op.mode == charts::PathDrawingMode::fillStroke ||
-                                 op.mode == charts::PathDrawingMode::evenOddFillStroke;
-            const bool fills = op.mode != charts::PathDrawingMode::stroke;
-            steps_.push_back([path, pen, fill, strokes, fills](QPainter& painter) {
-                painter.setPen(strokes ? pen : QPen(Qt::NoPen));
-                painter.setBrush(fills ? QBrush(fill) : QBrush(Qt::NoBrush));
-                painter.drawPath(path);
-                painter.setPen(pen);
-                painter.setBrush(fill);
-            });
+        case D::drawImage:
+            step.kind = Step::Kind::image;
+            step.rect = toQt(charts::standardized(op.rect));
+            step.image = op.image;
             break;
-        }
-        case charts::DrawingOperation::drawText:
-        case charts::DrawingOperation::drawTextInRect: {
-            const bool inRect = op.kind == charts::DrawingOperation::drawTextInRect;
+        case D::drawText:
+        case D::drawTextInRect: {
+            step.kind = Step::Kind::text;
+            step.font = op.attributes.font;
+            step.pen = QPen(op.attributes.resolvedColor());
+            const bool inRect = op.kind == D::drawTextInRect;
             const charts::Point origin = inRect ? op.rect.origin : op.points.front();
             const charts::TextLayoutResult layout = charts::layOutText(
                 op.text, op.attributes, inRect ? op.rect.width() : 0, inRect ? op.rect.height() : 0, op.textOptions);
-            struct Line {
-                QPointF baseline;
-                QString text;
-            };
-            std::vector<Line> lines;
             for (const charts::TextLine& line : layout.lines)
-                lines.push_back(Line{QPointF(origin.x + line.x, origin.y + line.y + line.ascent), line.text});
-            const QFont font = op.attributes.font;
-            const QColor colour = op.attributes.resolvedColor();
-            steps_.push_back([lines, font, colour, pen](QPainter& painter) {
-                painter.setFont(font);
-                painter.setPen(colour);
-                for (const Line& line : lines) painter.drawText(line.baseline, line.text);
-                painter.setPen(pen);
-            });
+                step.textLines.emplace_back(QPointF(origin.x + line.x, origin.y + line.y + line.ascent), line.text);
             break;
         }
-        case charts::DrawingOperation::drawImage: {
-            const QRectF r = box(op.rect);
-            const QImage image = op.image;
-            steps_.push_back([r, image](QPainter& painter) { painter.drawImage(r, image, QRectF(image.rect())); });
-            break;
+        default: return;
         }
-        default: break;
-        }
+        steps_.push_back(std::move(step));
     }
 
-    std::vector<charts::RecordedOperation> operations_;
     std::vector<Step> steps_;
-    QPen pen_;
+    mutable charts::TranslucentLayer layer_;
 };
 
 } // namespace bench

@@ -1,16 +1,25 @@
 #!/usr/bin/env python3
-"""Drives a chart window with real X input under Xvfb.
+"""Drives the chart window with real X input under Xvfb.
 
 Starts Xvfb on a free display, starts the window (given as the first
-argument) showing a chart of the kind named by --kind (line, candle, bubble
-or scatter; line without it), and with xdotool: clicks a value (highlighted:
-cross-hair lines, or a bubble's outline), clicks it again
+argument) for the chart kind named by --kind (line unless named), and drives
+it with xdotool as a user would.
+
+The charts with x and y axes (line, candle, bubble, scatter): clicks a value
+(highlighted: cross-hair lines, or a bubble's outline), clicks it again
 (cleared), double-clicks (zoom in by 1.4 about the pointer), drags (pans,
 then glides on after the release) and double-clicks elsewhere on the zoomed
 and panned chart (zoom in by 1.4 again, the value under the pointer staying
-under it). Each step is checked on the chart's state,
-which the window prints on request, and on a screenshot of the screen taken
-with ImageMagick's import. Nothing hangs on how busy the machine is: the state
+under it).
+
+The pie: a click on a slice moves it out, a click beside the pie clears it,
+a drag along an arc turns the pie by the arc's angle, a flick keeps it
+turning until the friction stops it, and a press on the very centre then a
+drag leaves a finite angle. The radar: a click near a point rings the
+nearest set's point, and a drag turns the spokes and their labels.
+
+Each step is checked on the chart's state, which the window prints on
+request, and on a screenshot of the screen taken with ImageMagick's import. Nothing hangs on how busy the machine is: the state
 is read once the window has had the gesture's input, screenshots are taken
 again until the window has repainted, and a gesture that the machine
 delivered as another one (by the events' own timestamps: two clicks too far
@@ -18,12 +27,15 @@ apart for a double click, a drag whose last moves stalled before the
 release) is made again. Screenshots are kept in the folder named by the
 second argument. Exits 0 when every check holds.
 """
+import math
 import os
 import select
 import signal
 import subprocess
 import sys
+import tempfile
 import time
+
 
 
 class Failure(Exception):
@@ -31,39 +43,41 @@ class Failure(Exception):
 
 
 def start_xvfb(log):
-    # Xvfb picks a free display itself and writes its number to the pipe, so
-    # runs side by side never race for one.
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
-    os.close(write_end)
-    # The number and its line feed come in two writes: the pipe stays open
-    # until both are read, for a server whose second write finds the pipe
-    # closed stops at once (on a busy machine, after it took the window).
-    written = b""
-    deadline = time.time() + 20
-    while not written.endswith(b"\n") and time.time() < deadline:
-        ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.time()))
-        chunk = os.read(read_end, 32) if ready else b""
-        if not chunk:
-            break
-        written += chunk
-    number = written.decode().strip() if written.endswith(b"\n") else ""
-    os.close(read_end)
-    if not number:
-        server.kill()
-        server.wait()
-        raise Failure("Xvfb did not start")
-    display = f":{number}"
+    # Xvfb picks a free display itself and writes its number to a file, so
+    # runs side by side never race for one. A file, not a pipe: the server
+    # writes the number and its line feed in two writes, and a pipe closed
+    # between them (a busy machine's timing) ends the server.
+    numbers = tempfile.TemporaryFile()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(numbers.fileno()), "-screen", "0", "800x600x24", "-nolisten",
+                               "tcp"], pass_fds=(numbers.fileno(),), stdout=subprocess.DEVNULL, stderr=log)
+
+    def last_number():
+        numbers.seek(0)
+        written = numbers.read().decode().split()
+        return written[-1] if written else ""
+
+    deadline = time.monotonic() + 20
+    while not last_number() and server.poll() is None and time.monotonic() < deadline:
+        time.sleep(0.05)
+    display = ""
     for _ in range(100):
-        probe = subprocess.run(["xdotool", "getmouselocation"], env=dict(os.environ, DISPLAY=display),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if probe.returncode == 0:
-            return server, display
+        if server.poll() is not None:
+            break
+        number = last_number()
+        if number:
+            display = f":{number}"
+            probe = subprocess.run(["xdotool", "getmouselocation"], env=dict(os.environ, DISPLAY=display),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if probe.returncode == 0:
+                numbers.close()
+                return server, display
         time.sleep(0.1)
     state = "running" if server.poll() is None else f"ended with {server.returncode}"
     server.kill()
     server.wait()
+    numbers.close()
+    if not display:
+        raise Failure(f"Xvfb did not start ({state})")
     raise Failure(f"Xvfb on {display} took no connections ({state})")
 
 
@@ -80,8 +94,8 @@ def start_xvfb_retrying(log, attempts=3):
 
 
 class Window:
-    def __init__(self, program, kind, env):
-        self.process = subprocess.Popen([program, "--kind", kind], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
+    def __init__(self, program, env):
+        self.process = subprocess.Popen(program, stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
                                         text=True, bufsize=1)
         self.expect("ready", 60)
 
@@ -112,6 +126,12 @@ class Window:
         shows in."""
         words = self.ask(f"colours {index}").split()
         return tuple(int(v) for v in words[1:4]), tuple(int(v) for v in words[5:8])
+
+    def point(self, command):
+        answer = self.ask(command)
+        if answer == "none":
+            raise Failure(f"the window has no point for {command!r}")
+        return tuple(int(round(float(v))) for v in answer.split())
 
     def state(self):
         words = self.ask("state").split()
@@ -267,7 +287,151 @@ def check(condition, message):
     print("ok:", message)
 
 
-def run(program, folder, kind):
+# The circular charts.
+
+SLICES = [(220, 40, 40), (40, 160, 60), (40, 80, 220), (230, 180, 20), (150, 60, 200), (20, 190, 200)]
+RING = (255, 0, 255)  # the radar's highlight ring
+LABEL = (200, 0, 0)  # the radar's spoke labels
+
+
+def angle_of(centre, point):
+    """The chart's angle of a screen point: degrees clockwise from the right."""
+    return math.degrees(math.atan2(point[1] - centre[1], point[0] - centre[0])) % 360
+
+
+def turned(before, after):
+    """How far the rotation went from one angle to the other, the short way."""
+    return (after - before + 180) % 360 - 180
+
+
+def box_around(point, half):
+    return (point[0] - half, point[1] - half, point[0] + half + 1, point[1] + half + 1)
+
+
+def arc_drag(window, screen, centre, distance, start, sweep, steps, pause, hold):
+    """Presses at the angle `start`, moves along the circle by `sweep` in
+    `steps` moves `pause` seconds apart, holds still for `hold` seconds and
+    releases. Answers the angles (by the pointer's own pixels) of the press
+    and of the last move."""
+    points = []
+    for k in range(steps + 1):
+        a = math.radians(start + sweep * k / steps)
+        points.append((int(round(centre[0] + distance * math.cos(a))), int(round(centre[1] + distance * math.sin(a)))))
+    script = ["mousemove", *points[0], "mousedown", "1"]
+    for p in points[1:]:
+        script += ["sleep", str(pause), "mousemove", *p]
+    if hold > 0:
+        script += ["sleep", str(hold)]
+    script += ["mouseup", "1"]
+    releases = window.input()["releases"]
+    screen.xdotool(*script)
+    window.await_releases(releases + 1)
+    return angle_of(centre, points[0]), angle_of(centre, points[-1])
+
+
+def check_arc_turn(window, screen, centre, distance, start, sweep, steps, what):
+    """A drag along an arc, held still before the release, turns the chart
+    by the arc's angle (as the pointer's own pixels give it)."""
+    rotation = window.state()["rotation"]
+    pressed, last = arc_drag(window, screen, centre, distance, start, sweep, steps, 0.02, 1.2)
+    state = window.await_rest()
+    expected = (rotation + turned(pressed, last)) % 360
+    check(abs(turned(expected, state["rotation"])) < 1.0,
+          f"a drag along {turned(pressed, last):.1f} degrees of arc turns {what} to {expected:.1f} "
+          f"({state['rotation']:.2f})")
+
+
+def run_pie(window, screen):
+    centre = window.point("at 0 0")
+    radius = window.state()["radius"]
+
+    # A click on a slice moves it out: the pixels just beyond the rim along
+    # its middle take its colour.
+    beyond = window.point("slice 2 1.06")
+    before = screen.shot("pie-0").count_near(SLICES[2], *box_around(beyond, 2))
+    check(before == 0, f"before the click nothing of the slice lies beyond the rim ({before} pixels)")
+    click(window, screen, *window.point("slice 2 0.6"))
+    state = window.state()
+    check(state["highlight"] == (2, 0), f"a click on a slice highlights it: {state['highlight']}")
+    lit = screen.count_until("pie-1-slice-out", SLICES[2], box_around(beyond, 2), lambda n: n > 15)
+    check(lit > 15, f"the screenshot shows the slice moved out beyond the rim ({lit} pixels)")
+
+    # A click beside the pie clears the highlight.
+    time.sleep(0.8)
+    click(window, screen, *window.point(f"at 40 {radius + 30}"))
+    state = window.state()
+    check(state["highlight"] is None, "a click beside the pie clears the highlight")
+    lit = screen.count_until("pie-2-cleared", SLICES[2], box_around(beyond, 2), lambda n: n == 0)
+    check(lit == 0, f"the screenshot shows the slice back within the rim ({lit} pixels)")
+
+    time.sleep(0.8)
+    check_arc_turn(window, screen, centre, radius * 0.7, 200, 60, 30, "the pie")
+    slice_point = window.point("slice 2 0.6")
+    lit = screen.count_until("pie-3-turned", SLICES[2], box_around(slice_point, 3), lambda n: n > 30)
+    check(lit > 30, f"the screenshot shows the slice where the turned pie has it ({lit} pixels)")
+
+    # A flick keeps the pie turning after the release, and it comes to rest.
+    for attempt in range(5):
+        time.sleep(0.8)
+        rotation = window.state()["rotation"]
+        pressed, last = arc_drag(window, screen, centre, radius * 0.7, 30, 50, 10, 0.01, 0)
+        released_at = (rotation + turned(pressed, last)) % 360
+        moving = window.state()
+        settled = window.await_rest()
+        went_on = turned(released_at, settled["rotation"])
+        if moving["decelerating"] == 1 or went_on > 2:
+            break
+        print(f"retrying: the flick came to the window without speed (attempt {attempt + 1})")
+    check(went_on > 2, f"after the release the pie turns on ({went_on:.1f} degrees beyond the release)")
+    check(settled["decelerating"] == 0, "and comes to rest")
+    slice_point = window.point("slice 0 0.6")
+    lit = screen.count_until("pie-4-flicked", SLICES[0], box_around(slice_point, 3), lambda n: n > 30)
+    check(lit > 30, f"the screenshot shows the pie as it came to rest ({lit} pixels)")
+
+    # A press on the very centre, then a drag, leaves a finite angle.
+    time.sleep(0.8)
+    releases = window.input()["releases"]
+    screen.xdotool("mousemove", *centre, "mousedown", "1", "sleep", "0.05", "mousemove", centre[0] + 3,
+                   centre[1] + 4, "sleep", "0.05", "mousemove", centre[0] + 30, centre[1] + 5, "sleep", "0.05",
+                   "mousemove", centre[0] + 10, centre[1] + 40, "sleep", "0.3", "mouseup", "1")
+    window.await_releases(releases + 1)
+    state = window.await_rest()
+    check(math.isfinite(state["rotation"]), f"a drag from the centre leaves a finite angle ({state['rotation']})")
+    lit = screen.count_until("pie-5-from-centre", SLICES[2], box_around(window.point("slice 2 0.6"), 3),
+                     lambda n: n > 30)
+    check(lit > 30, f"and the pie is drawn at that angle ({lit} pixels)")
+
+
+def run_radar(window, screen):
+    centre = window.point("at 0 0")
+    radius = window.state()["radius"]
+
+    # A click near a point rings the nearest set's point on that spoke.
+    point = window.point("point 1 2")
+    click(window, screen, point[0] - 2, point[1] + 3)
+    state = window.state()
+    check(state["highlight"] == (2, 1), f"a click near a point highlights it: {state['highlight']}")
+    lit = screen.count_until("radar-1-ringed", RING, box_around(point, 11), lambda n: n > 60)
+    check(lit > 60, f"the screenshot shows the ring around the point ({lit} pixels)")
+
+    # A drag on the web turns the spokes and their labels: by 30 degrees,
+    # so that no other label (they are 45 degrees apart) takes the place
+    # of the first.
+    time.sleep(0.8)
+    label_before = window.point("label 0")
+    before = screen.shot("radar-2-before").count_near(LABEL, *box_around(label_before, 8))
+    check(before > 10, f"the first spoke's label shows before the drag ({before} pixels)")
+    check_arc_turn(window, screen, centre, radius * 0.5, 300, 30, 20, "the spokes")
+    label_after = window.point("label 0")
+    moved = math.hypot(label_after[0] - label_before[0], label_after[1] - label_before[1])
+    check(moved > 50, f"the first spoke's label moves with its spoke ({moved:.0f} px)")
+    lit = screen.count_until("radar-3-turned", LABEL, box_around(label_after, 8), lambda n: n > 10)
+    check(lit > 10, f"the screenshot shows the label at its new place ({lit} pixels)")
+    left = screen.shot("radar-3-turned").count_near(LABEL, *box_around(label_before, 8))
+    check(left < before, f"and not at its old one ({left} of {before} pixels)")
+
+
+def run(program, folder, kind="line"):
     os.makedirs(folder, exist_ok=True)
     xvfb_log = open(os.path.join(folder, "xvfb.log"), "w")
     server, display = start_xvfb_retrying(xvfb_log)
@@ -275,8 +439,14 @@ def run(program, folder, kind):
     env.pop("WAYLAND_DISPLAY", None)
     window = None
     try:
-        window = Window(program, kind, env)
+        window = Window([program, "--kind", kind], env)
         screen = Screen(env, folder)
+        if kind == "pie":
+            run_pie(window, screen)
+            return 0
+        if kind == "radar":
+            run_radar(window, screen)
+            return 0
         left, top, width, height = window.numbers("geometry")
 
         # A click on a value highlights it; the highlight shows (the
@@ -391,12 +561,13 @@ def run(program, folder, kind):
 def main():
     arguments = sys.argv[1:]
     kind = "line"
-    if len(arguments) == 4 and arguments[2] == "--kind":
-        kind = arguments[3]
-        arguments = arguments[:2]
-    if len(arguments) != 2:
-        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind line|candle|bubble|scatter]",
-              file=sys.stderr)
+    if "--kind" in arguments:
+        at = arguments.index("--kind")
+        kind = arguments[at + 1] if at + 1 < len(arguments) else ""
+        del arguments[at:at + 2]
+    if len(arguments) != 2 or kind not in ("line", "candle", "bubble", "scatter", "pie", "radar"):
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER "
+              "[--kind line|candle|bubble|scatter|pie|radar]", file=sys.stderr)
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:

@@ -1,8 +1,16 @@
-// A window showing one chart of a kind (--kind line, candle, bubble or
-// scatter; line without it), for the tests that drive it with real X input.
-// It reads commands on standard input, one a line, and answers each with one
-// line on standard output:
+// A window showing one chart, for the tests that drive it with real X input:
+// a line chart, or with "--kind candle", "bubble" or "scatter" another chart
+// with x and y axes, or with "--kind pie" or "--kind radar" one of the
+// circular charts. It reads commands on standard input, one a line, and
+// answers each with one line on standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
+//   input           what the chart's left-button input was, by the events'
+//                   own timestamps: "presses N doubleclicks N releases N
+//                   flick VX VY released T", the pointer's velocity over the
+//                   last 100 ms before the latest release (pixels per second)
+//                   and the chart's x translation at that release
+//   quit            closes the window
+// The charts with x and y axes answer
 //   pixel I         where entry I of the first data set is on the screen: "x y"
 //   entry I         the value of entry I: "x y"
 //   colours I       the colour entry I is drawn in and the colour its
@@ -15,12 +23,16 @@
 //                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
-//   input           what the chart's left-button input was, by the events'
-//                   own timestamps: "presses N doubleclicks N releases N
-//                   flick VX VY released T", the pointer's velocity over the
-//                   last 100 ms before the latest release (pixels per second)
-//                   and the chart's x translation at that release
-//   quit            closes the window
+// The circular charts answer
+//   state           "highlight X SET rotation R decelerating 0|1 radius R"
+//                   (highlight "none none" when nothing is highlighted)
+//   at A D          the screen point at angle A (degrees, clockwise from the
+//                   right) and distance D from the chart's centre: "x y"
+// the pie
+//   slice I F       the point of slice I's middle at F times the radius: "x y"
+// and the radar
+//   point S I       where entry I of set S is on the screen: "x y"
+//   label I         the middle of spoke I's label on the screen: "x y"
 // It prints "ready" once the chart is on the screen.
 #include <cmath>
 #include <cstdio>
@@ -35,6 +47,8 @@
 #include <QTimer>
 
 #include "Charts/data/ChartDataEntry.h"
+#include "Charts/foundation/AxisValueFormatter.h"
+#include "Charts/render/CircleGeometry.h"
 #include "Charts/types/bubble/BubbleChartDataEntry.h"
 #include "Charts/types/bubble/BubbleChartDataSet.h"
 #include "Charts/types/bubble/BubbleChartView.h"
@@ -45,6 +59,14 @@
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
+#include "Charts/types/pie/PieChartData.h"
+#include "Charts/types/pie/PieChartDataEntry.h"
+#include "Charts/types/pie/PieChartDataSet.h"
+#include "Charts/types/pie/PieChartView.h"
+#include "Charts/types/radar/RadarChartData.h"
+#include "Charts/types/radar/RadarChartDataEntry.h"
+#include "Charts/types/radar/RadarChartDataSet.h"
+#include "Charts/types/radar/RadarChartView.h"
 #include "Charts/types/scatter/ScatterChartDataSet.h"
 #include "Charts/types/scatter/ScatterChartView.h"
 #include "Charts/views/GestureTracker.h"
@@ -53,6 +75,58 @@
 namespace {
 
 using namespace charts;
+
+std::shared_ptr<LineChartData> makeData() {
+    std::vector<ChartDataEntryPtr> entries;
+    for (int i = 0; i <= 20; ++i) {
+        const double x = i * 5.0;
+        entries.push_back(std::make_shared<ChartDataEntry>(x, 50.0 + 40.0 * std::sin(i * 0.45)));
+    }
+    auto set = std::make_shared<LineChartDataSet>(entries, QStringLiteral("Curve"));
+    set->setLineWidth(2.0);
+    set->setCircleRadius(4.0);
+    set->setCircleHoleRadius(2.0);
+    set->setDrawValuesEnabled(false);
+    set->setHighlightLineWidth(3.0);
+    auto data = std::make_shared<LineChartData>();
+    data->addDataSet(set);
+    return data;
+}
+
+// Six slices in colours the script looks for.
+std::shared_ptr<PieChartData> makePieData() {
+    const double values[] = {3, 2, 4, 1, 2.5, 1.5};
+    ChartDataSet::Entries entries;
+    for (int i = 0; i < 6; ++i)
+        entries.push_back(std::make_shared<PieChartDataEntry>(values[i], QStringLiteral("S%1").arg(i)));
+    auto set = std::make_shared<PieChartDataSet>(entries, QStringLiteral("Slices"));
+    set->setColors({QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 80, 220), QColor(230, 180, 20),
+                    QColor(150, 60, 200), QColor(20, 190, 200)});
+    set->setDrawValuesEnabled(false);
+    return std::make_shared<PieChartData>(set);
+}
+
+// Two sets of eight spokes; a highlighted value gets a magenta ring.
+std::shared_ptr<RadarChartData> makeRadarData() {
+    ChartData::DataSets sets;
+    const double values[2][8] = {{60, 80, 40, 90, 50, 70, 30, 65}, {30, 45, 85, 35, 75, 40, 70, 50}};
+    const QColor colors[] = {QColor(40, 80, 220), QColor(40, 160, 60)};
+    for (int s = 0; s < 2; ++s) {
+        ChartDataSet::Entries entries;
+        for (double v : values[s]) entries.push_back(std::make_shared<RadarChartDataEntry>(v));
+        auto set = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Set %1").arg(s));
+        set->setColor(colors[s]);
+        set->setLineWidth(2);
+        set->setDrawValuesEnabled(false);
+        set->setDrawHighlightCircleEnabled(true);
+        set->setHighlightCircleFillColor(QColor(255, 0, 255));
+        set->setHighlightCircleInnerRadius(5);
+        set->setHighlightCircleOuterRadius(10);
+        set->setDrawHighlightIndicators(false);
+        sets.push_back(set);
+    }
+    return std::make_shared<RadarChartData>(sets);
+}
 
 // The height of entry i: a sine around 50.
 double wave(int i) { return 50.0 + 40.0 * std::sin(i * 0.45); }
@@ -84,28 +158,18 @@ public:
     }
 };
 
-// Entry i at x = 5 i, with circles.
+// The line chart of makeData(), with circles.
 class LineKind : public ChartKind {
 public:
-    LineKind() {
-        std::vector<ChartDataEntryPtr> entries;
-        for (int i = 0; i < entryCount; ++i) entries.push_back(std::make_shared<ChartDataEntry>(i * 5.0, wave(i)));
-        set_ = std::make_shared<LineChartDataSet>(entries, QStringLiteral("Curve"));
-        set_->setLineWidth(2.0);
-        set_->setCircleRadius(4.0);
-        set_->setCircleHoleRadius(2.0);
-        set_->setDrawValuesEnabled(false);
-        set_->setHighlightLineWidth(3.0);
-        auto data = std::make_shared<LineChartData>();
-        data->addDataSet(set_);
-        chart_->setData(data);
-    }
+    LineKind() { chart_->setData(makeData()); }
     BarLineChartViewBase* chart() const override { return chart_; }
-    QColor itemColour(int i) const override { return set_->getCircleColor(i).value_or(QColor()); }
+    QColor itemColour(int i) const override {
+        const auto set = std::dynamic_pointer_cast<LineChartDataSet>(firstSet());
+        return set ? set->getCircleColor(i).value_or(QColor()) : QColor();
+    }
 
 private:
     LineChartView* chart_ = ChartViewBase::create<LineChartView>();
-    std::shared_ptr<LineChartDataSet> set_;
 };
 
 // Candle i at x = i (so that its body is wide enough to see and click), its
@@ -214,7 +278,7 @@ std::string number(double value) { return platform::shortestDecimalText(value); 
 // repeat it.
 class InputLog : public QObject {
 public:
-    explicit InputLog(BarLineChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
+    explicit InputLog(ChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
 
     std::string text() const {
         return "presses " + std::to_string(presses_) + " doubleclicks " + std::to_string(doubleClicks_) + " releases " +
@@ -248,7 +312,7 @@ protected:
     }
 
 private:
-    BarLineChartViewBase* chart_;
+    ChartViewBase* chart_;
     PanVelocityTracker pointer_;
     int presses_ = 0;
     int doubleClicks_ = 0;
@@ -257,15 +321,27 @@ private:
     double releasedTransX_ = 0;
 };
 
+// Reads the commands and hands each to the kind's answer.
 class Driver : public QObject {
 public:
-    explicit Driver(const ChartKind& kind)
-        : kind_(kind),
-          chart_(kind.chart()),
-          input_(chart_),
+    explicit Driver(ChartViewBase* chart)
+        : view_(chart),
+          input_(chart),
           notifier_(STDIN_FILENO, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { readInput(); });
     }
+
+protected:
+    void reply(const std::string& line) {
+        std::fputs((line + "\n").c_str(), stdout);
+        std::fflush(stdout);
+    }
+    std::string screenPoint(Point local) {
+        const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
+        return number(origin.x() + local.x) + " " + number(origin.y() + local.y);
+    }
+    // The kind's own commands; false for one it does not know.
+    virtual bool answerKind(const QStringList& words) = 0;
 
 private:
     void readInput() {
@@ -284,11 +360,6 @@ private:
         }
     }
 
-    void reply(const std::string& line) {
-        std::fputs((line + "\n").c_str(), stdout);
-        std::fflush(stdout);
-    }
-
     void answer(const QStringList& words) {
         if (words.isEmpty()) return;
         const QString command = words.front();
@@ -296,28 +367,51 @@ private:
             reply("bye");
             QApplication::quit();
         } else if (command == QLatin1String("geometry")) {
-            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
-            reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " +
-                  std::to_string(chart_->width()) + " " + std::to_string(chart_->height()));
-        } else if (command == QLatin1String("pixel") && words.size() == 2) {
-            const auto set = chart_->data()->getDataSetByIndex(0);
-            const auto entry = set ? set->entryForIndex(words[1].toInt()) : nullptr;
+            const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
+            reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " + std::to_string(view_->width()) +
+                  " " + std::to_string(view_->height()));
+        } else if (command == QLatin1String("input")) {
+            reply(input_.text());
+        } else if (!answerKind(words)) {
+            reply("unknown");
+        }
+    }
+
+    ChartViewBase* view_;
+    InputLog input_;
+    QSocketNotifier notifier_;
+    std::string buffer_;
+};
+
+// The charts with x and y axes: values, pixels, colours and zoom.
+class CartesianDriver : public Driver {
+public:
+    explicit CartesianDriver(std::unique_ptr<ChartKind> kind)
+        : Driver(kind->chart()),
+          kind_(std::move(kind)),
+          chart_(kind_->chart()) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("pixel") && words.size() == 2) {
+            const auto entry = kind_->firstSet()->entryForIndex(words[1].toInt());
             if (!entry) {
                 reply("none");
-                return;
+                return true;
             }
             const Point p = chart_->getPosition(*entry, YAxis::AxisDependency::left);
             const QPoint global =
                 chart_->mapToGlobal(QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))));
             reply(std::to_string(global.x()) + " " + std::to_string(global.y()));
         } else if (command == QLatin1String("entry") && words.size() == 2) {
-            const auto entry = kind_.firstSet()->entryForIndex(words[1].toInt());
+            const auto entry = kind_->firstSet()->entryForIndex(words[1].toInt());
             reply(entry ? number(entry->x()) + " " + number(entry->y()) : "none");
         } else if (command == QLatin1String("colours") && words.size() == 2) {
             const int i = words[1].toInt();
-            reply("item " + colour(kind_.itemColour(i)) + " highlight " + colour(kind_.highlightColour(i)));
+            reply("item " + colour(kind_->itemColour(i)) + " highlight " + colour(kind_->highlightColour(i)));
         } else if (command == QLatin1String("marks") && words.size() == 2) {
-            const QRectF box = kind_.highlightBox(words[1].toInt());
+            const QRectF box = kind_->highlightBox(words[1].toInt());
             const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
             reply(std::to_string(origin.x() + int(std::floor(box.left()))) + " " +
                   std::to_string(origin.y() + int(std::floor(box.top()))) + " " +
@@ -331,10 +425,7 @@ private:
         } else if (command == QLatin1String("spot") && words.size() == 3) {
             const Point p =
                 chart_->pixelForValues(words[1].toDouble(), words[2].toDouble(), YAxis::AxisDependency::left);
-            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
-            reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
-        } else if (command == QLatin1String("input")) {
-            reply(input_.text());
+            reply(screenPoint(p));
         } else if (command == QLatin1String("state")) {
             std::string line = "highlight ";
             if (chart_->highlighted().empty()) {
@@ -348,15 +439,97 @@ private:
                     (chart_->isDecelerating() ? "1" : "0");
             reply(line);
         } else {
-            reply("unknown");
+            return false;
         }
+        return true;
     }
 
-    const ChartKind& kind_;
+    std::unique_ptr<ChartKind> kind_;
     BarLineChartViewBase* chart_;
-    InputLog input_;
-    QSocketNotifier notifier_;
-    std::string buffer_;
+};
+
+// The pie and the radar: rotation, highlight and points about the centre.
+class CircleDriver : public Driver {
+public:
+    explicit CircleDriver(PieRadarChartViewBase* chart) : Driver(chart), circle_(chart) {}
+
+protected:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("state")) {
+            std::string line = "highlight ";
+            if (circle_->highlighted().empty()) {
+                line += "none none";
+            } else {
+                const HighlightPtr& h = circle_->highlighted().front();
+                line += number(h->x()) + " " + std::to_string(h->dataSetIndex());
+            }
+            line += " rotation " + number(circle_->rotationAngle()) + " decelerating " +
+                    (circle_->isDecelerating() ? "1" : "0") + " radius " + number(circle_->radius());
+            reply(line);
+        } else if (command == QLatin1String("at") && words.size() == 3) {
+            reply(screenPoint(pointOnCircle(center(), words[2].toDouble(), words[1].toDouble())));
+        } else {
+            return false;
+        }
+        return true;
+    }
+    virtual Point center() const { return circle_->centerOffsets(); }
+
+private:
+    PieRadarChartViewBase* circle_;
+};
+
+class PieDriver : public CircleDriver {
+public:
+    explicit PieDriver(PieChartView* pie) : CircleDriver(pie), pie_(pie) {}
+
+private:
+    Point center() const override { return pie_->centerCircleBox(); }
+    bool answerKind(const QStringList& words) override {
+        if (words.front() == QLatin1String("slice") && words.size() == 3) {
+            const auto i = static_cast<std::size_t>(words[1].toInt());
+            if (i >= pie_->drawAngles().size()) {
+                reply("none");
+                return true;
+            }
+            const double middle = pie_->rotationAngle() + pie_->absoluteAngles()[i] - pie_->drawAngles()[i] / 2;
+            reply(screenPoint(pointOnCircle(center(), words[2].toDouble() * pie_->radius(), middle)));
+            return true;
+        }
+        return CircleDriver::answerKind(words);
+    }
+
+    PieChartView* pie_;
+};
+
+class RadarDriver : public CircleDriver {
+public:
+    explicit RadarDriver(RadarChartView* radar) : CircleDriver(radar), radar_(radar) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        const RadarFrameGeometry g = radar_->frameGeometry();
+        if (command == QLatin1String("point") && words.size() == 3) {
+            const auto set = radar_->data()->getDataSetByIndex(words[1].toInt());
+            const auto entry = set ? set->entryForIndex(words[2].toInt()) : nullptr;
+            if (!entry) {
+                reply("none");
+                return true;
+            }
+            reply(screenPoint(g.point(words[2].toDouble(), entry->y())));
+        } else if (command == QLatin1String("label") && words.size() == 2) {
+            const XAxis& x = *radar_->xAxis();
+            const double distance = radar_->yRange() * g.factor + x.labelRotatedWidth() / 2;
+            reply(screenPoint(pointOnCircle(g.center, distance, g.spokeAngle(words[1].toDouble()))));
+        } else {
+            return CircleDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    RadarChartView* radar_;
 };
 
 } // namespace
@@ -365,18 +538,33 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const qsizetype kindAt = arguments.indexOf(QStringLiteral("--kind"));
-    const QString kindName =
-        kindAt >= 0 && kindAt + 1 < arguments.size() ? arguments[kindAt + 1] : QStringLiteral("line");
-    const std::unique_ptr<ChartKind> kind = makeKind(kindName);
-    if (!kind) {
-        std::fprintf(stderr, "unknown chart kind %s (line, candle, bubble or scatter)\n", qPrintable(kindName));
+    const QString kind = kindAt >= 0 && kindAt + 1 < arguments.size() ? arguments[kindAt + 1] : QStringLiteral("line");
+    ChartViewBase* chart = nullptr;
+    std::unique_ptr<Driver> driver;
+    if (kind == QLatin1String("pie")) {
+        auto* pie = ChartViewBase::create<PieChartView>();
+        pie->setData(makePieData());
+        driver = std::make_unique<PieDriver>(pie);
+        chart = pie;
+    } else if (kind == QLatin1String("radar")) {
+        auto* radar = ChartViewBase::create<RadarChartView>();
+        radar->xAxis()->setLabelTextColor(QColor(200, 0, 0));
+        radar->xAxis()->setLabelFont(pixelSizedFont(radar->xAxis()->labelFont(), 14));
+        radar->xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(
+            std::vector<QString>{"N", "NE", "E", "SE", "S", "SW", "W", "NW"}));
+        radar->setData(makeRadarData());
+        driver = std::make_unique<RadarDriver>(radar);
+        chart = radar;
+    } else if (std::unique_ptr<ChartKind> cartesian = makeKind(kind)) {
+        chart = cartesian->chart();
+        driver = std::make_unique<CartesianDriver>(std::move(cartesian));
+    } else {
+        std::fprintf(stderr, "unknown chart kind %s (line, candle, bubble, scatter, pie or radar)\n", qPrintable(kind));
         return 2;
     }
-    BarLineChartViewBase* chart = kind->chart();
-    chart->setWindowTitle(kindName + QStringLiteral(" chart"));
+    chart->setWindowTitle(kind + QStringLiteral(" chart"));
     chart->setGeometry(0, 0, 640, 400);
     chart->show();
-    Driver driver(*kind);
     // Ready once the window is mapped and has painted.
     QTimer::singleShot(300, [chart] {
         chart->activateWindow();
@@ -385,6 +573,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     });
     const int status = application.exec();
+    driver.reset();
     delete chart;
     return status;
 }

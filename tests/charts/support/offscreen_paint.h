@@ -1,28 +1,17 @@
 #pragma once
-// Chart views painted offscreen through the QPainter back end, and what the
-// pixel tests read of the picture.
+// What the pixel tests of the kinds with x and y axes read of a view painted
+// offscreen (painted_view.h): fixed ranges without legend and grid, colours
+// and where they show.
 #include <optional>
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QRect>
 
-#include "Charts/drawing/PainterContext.h"
 #include "Charts/views/BarLineChartViewBase.h"
+#include "tests/charts/support/painted_view.h"
 
 namespace charts::testing {
-
-// One frame of the view at its size, anti-aliased, on white.
-inline QImage paintOffscreen(ChartViewBase& view) {
-    QImage image(view.width(), view.height(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    PainterContext context(painter);
-    view.draw(context);
-    return image;
-}
 
 // A bar-line view showing x and y over fixed ranges, without legend and
 // grid lines, so that only the data and the axis lines and labels are drawn.

@@ -44,7 +44,7 @@ int widthThrough(const QImage& image, Point centre) {
 
 TEST(BubblePixels, ABubblesDiameterFollowsTheRootOfItsSize) {
     Chart chart;
-    const QImage image = paintOffscreen(*chart.view);
+    const QImage image = paintedView(*chart.view);
     // The largest size takes one x unit (the content is taller).
     const double unit = chart.centre(1).x - chart.centre(0).x;
     ASSERT_LT(unit, chart.view->viewPortHandler()->contentHeight());
@@ -57,7 +57,7 @@ TEST(BubblePixels, ABubblesDiameterFollowsTheRootOfItsSize) {
 
 TEST(BubblePixels, AssistiveTechnologyReadsTheBubbles) {
     Chart chart;
-    paintOffscreen(*chart.view);
+    paintedView(*chart.view);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(chart.view.get());
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->childCount(), 4);

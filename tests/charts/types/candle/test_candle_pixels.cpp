@@ -46,7 +46,7 @@ TEST(CandlePixels, BodiesTakeTheirMovesColourFilledOrHollowAsSet) {
         Chart chart;
         chart.set->setIncreasingFilled(c.increasingFilled);
         chart.set->setDecreasingFilled(c.decreasingFilled);
-        const QImage image = paintOffscreen(*chart.view);
+        const QImage image = paintedView(*chart.view);
         const QRgb risingInside = image.pixel(chart.bodyPoint(1));
         const QRgb fallingInside = image.pixel(chart.bodyPoint(2));
         EXPECT_EQ(risingInside, c.increasingFilled ? rising.rgb() : qRgb(255, 255, 255)) << c.increasingFilled;
@@ -65,7 +65,7 @@ TEST(CandlePixels, BodiesTakeTheirMovesColourFilledOrHollowAsSet) {
 
 TEST(CandlePixels, AssistiveTechnologyReadsTheCandles) {
     Chart chart;
-    paintOffscreen(*chart.view);
+    paintedView(*chart.view);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(chart.view.get());
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->childCount(), 3);

@@ -15,7 +15,7 @@
 
 #include "Charts/drawing/PainterContext.h"
 #include "tests/charts/support/chart_view_support.h"
-#include "tests/charts/support/offscreen_paint.h"
+#include "tests/charts/support/painted_view.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shell_commands.h"
 
@@ -28,6 +28,8 @@ using test_support::runCommand;
 using test_support::ScratchDirectory;
 
 const QColor lineColour(200, 0, 0);
+
+QImage paint(LineChartView& view) { return charts::testing::paintedView(view); }
 
 bool isLineColour(QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
@@ -63,11 +65,11 @@ std::unique_ptr<LineChartView> zigzagChart(bool clip) {
 
 TEST(LineChartPixels, TheContentClipReallyClipsTheLine) {
     const auto clipped = zigzagChart(true);
-    const auto [in, out] = lineColourPixels(paintOffscreen(*clipped), clipped->viewPortHandler()->contentRect());
+    const auto [in, out] = lineColourPixels(paint(*clipped), clipped->viewPortHandler()->contentRect());
     EXPECT_GT(in, 500);
     EXPECT_EQ(out, 0);
     const auto loose = zigzagChart(false);
-    const auto [looseIn, looseOut] = lineColourPixels(paintOffscreen(*loose), loose->viewPortHandler()->contentRect());
+    const auto [looseIn, looseOut] = lineColourPixels(paint(*loose), loose->viewPortHandler()->contentRect());
     EXPECT_GT(looseOut, 100) << "without the clip the line leaves the content";
 }
 
@@ -88,7 +90,7 @@ TEST(LineChartPixels, AFilledAreaLiesUnderTheLine) {
     view->rightAxis()->setDrawGridLinesEnabled(false);
     view->xAxis()->setDrawGridLinesEnabled(false);
     view->setData(lineData({set}));
-    const QImage image = paintOffscreen(*view);
+    const QImage image = paint(*view);
     const Point line = view->pixelForValues(50, 50, YAxis::AxisDependency::left);
     const Point below = view->pixelForValues(50, 20, YAxis::AxisDependency::left);
     const Point above = view->pixelForValues(50, 80, YAxis::AxisDependency::left);
@@ -116,7 +118,7 @@ TEST(LineChartPixels, TheDescriptionEndsAtItsAnchor) {
     description->setFont(pixelSizedFont(QFont(), 20));
     description->setPosition(Point{300, 200});
     description->setTextAlign(TextAlignment::right);
-    const QImage image = paintOffscreen(*view);
+    const QImage image = paint(*view);
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

@@ -60,7 +60,7 @@ TEST(ScatterPixels, EveryShapeLiesInsideItsSizeBox) {
         set->setColor(c.colour);
         set->setDrawValuesEnabled(false);
         chart.view->setData(std::make_shared<ScatterChartData>(ChartData::DataSets{set}));
-        const QImage image = paintOffscreen(*chart.view);
+        const QImage image = paintedView(*chart.view);
         QRect drawn;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -95,7 +95,7 @@ TEST(ScatterPixels, AHoleShowsTheBackgroundUnlessItHasAColour) {
         }
     }
     chart.view->setData(std::make_shared<ScatterChartData>(sets));
-    const QImage image = paintOffscreen(*chart.view);
+    const QImage image = paintedView(*chart.view);
     for (int x = 1; x <= 6; ++x) {
         const Point p = chart.pixel(x);
         const bool coloured = x % 2 == 0;
@@ -108,7 +108,7 @@ TEST(ScatterPixels, AHoleShowsTheBackgroundUnlessItHasAColour) {
 TEST(ScatterPixels, AssistiveTechnologyReadsTheHeader) {
     Chart chart;
     chart.view->setData(std::make_shared<ScatterChartData>(ChartData::DataSets{scatterSet({{1, 50}}, "Spots")}));
-    paintOffscreen(*chart.view);
+    paintedView(*chart.view);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(chart.view.get());
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->childCount(), 1);
