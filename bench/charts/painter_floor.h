@@ -5,6 +5,7 @@
 // beforehand (text laid out once). What is left is the
 // cost of painting itself. Large translucent shapes are painted the quick
 // way Qt allows (opaque into a layer laid on at their alpha), as ours are.
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,12 +21,24 @@ namespace bench {
 
 class PainterFloor {
 public:
+    // Only the paintings are replayed, each under the clips the recording
+    // had in force for it (set when they change); the saves and restores
+    // around them are the chart's bookkeeping, not painting.
     explicit PainterFloor(const charts::RecordingContext& recording) {
-        for (const charts::RecordedOperation& op : recording.operations()) add(op);
+        std::optional<std::vector<charts::RecordedClip>> clips;
+        for (const charts::RecordedOperation& op : recording.paintings()) {
+            if (op.kind == charts::DrawingOperation::clip || op.kind == charts::DrawingOperation::clipToRect) continue;
+            if (!clips || *clips != op.clips) {
+                clips = op.clips;
+                useClips(op.clips);
+            }
+            add(op);
+        }
     }
 
     void draw(QPainter& painter) const {
         for (const Step& step : steps_) step.paint(painter, layer_);
+        painter.setClipping(false);
     }
 
     std::size_t stepCount() const { return steps_.size(); }
@@ -33,8 +46,6 @@ public:
 private:
     struct Step {
         enum class Kind {
-            save,
-            restore,
             clip,
             fill,
             stroke,
@@ -45,9 +56,13 @@ private:
             strokedEllipse,
             image,
             text
-        } kind = Kind::save;
+        } kind = Kind::clip;
         QTransform transform;
         QPainterPath path;
+        // A clip step's clips, in device space: rectangles (the content's)
+        // as rectangles, as a hand-written painting sets them.
+        std::vector<QRectF> clipRects;
+        std::vector<QPainterPath> clips;
         QBrush brush;
         QPen pen;
         double opacity = 1;
@@ -59,15 +74,25 @@ private:
         std::vector<std::pair<QPointF, QString>> textLines;
         QFont font;
 
+        static void usePen(QPainter& painter, const QPen& pen) {
+            if (painter.pen() != pen) painter.setPen(pen);
+        }
+
         void paint(QPainter& painter, charts::TranslucentLayer& layer) const {
             switch (kind) {
-            case Kind::save: painter.save(); return;
-            case Kind::restore: painter.restore(); return;
-            case Kind::clip: painter.setClipPath(path, Qt::IntersectClip); return;
+            case Kind::clip:
+                painter.setTransform(QTransform());
+                painter.setClipping(false);
+                for (const QRectF& clip : clipRects) painter.setClipRect(clip, Qt::IntersectClip);
+                for (const QPainterPath& clip : clips) painter.setClipPath(clip, Qt::IntersectClip);
+                return;
             default: break;
             }
-            painter.setTransform(transform);
-            painter.setOpacity(opacity);
+            // State set only when it changes, as a hand-written painting
+            // would: Qt flushes its state before the next drawing whenever it
+            // is set.
+            if (painter.worldTransform() != transform) painter.setTransform(transform);
+            if (painter.opacity() != opacity) painter.setOpacity(opacity);
             switch (kind) {
             case Kind::fill:
                 if (!layer.paint(painter, path.boundingRect(), brush.color(),
@@ -90,15 +115,15 @@ private:
                         l.setPen(opaque);
                         l.drawLines(lines);
                     })) {
-                    painter.setPen(pen);
+                    usePen(painter, pen);
                     painter.drawLines(lines);
                 }
                 break;
             case Kind::rect: painter.fillRect(rect, brush); break;
             case Kind::strokedRect:
             case Kind::strokedEllipse:
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
+                usePen(painter, pen);
+                if (painter.brush().style() != Qt::NoBrush) painter.setBrush(Qt::NoBrush);
                 kind == Kind::strokedRect ? painter.drawRect(rect) : painter.drawEllipse(rect);
                 break;
             case Kind::ellipse:
@@ -107,15 +132,15 @@ private:
                         l.setBrush(c);
                         l.drawEllipse(rect);
                     })) {
-                    painter.setPen(Qt::NoPen);
-                    painter.setBrush(brush);
+                    if (painter.pen().style() != Qt::NoPen) painter.setPen(Qt::NoPen);
+                    if (painter.brush() != brush) painter.setBrush(brush);
                     painter.drawEllipse(rect);
                 }
                 break;
             case Kind::image: painter.drawImage(rect, image, QRectF(image.rect())); break;
             case Kind::text:
                 painter.setFont(font);
-                painter.setPen(pen);
+                usePen(painter, pen);
                 for (const auto& [baseline, line] : textLines) painter.drawText(baseline, line);
                 break;
             default: break;
@@ -139,6 +164,19 @@ private:
         return out;
     }
 
+    // An upright rectangle's outline: a move and three lines along the axes,
+    // closed.
+    static bool isRectangle(const QPainterPath& path) {
+        if (path.elementCount() < 4 || path.elementCount() > 5) return false;
+        for (int i = 0; i < 4; ++i) {
+            const QPointF a = path.elementAt(i);
+            const QPointF b = path.elementAt((i + 1) % 4);
+            if (i > 0 && !path.elementAt(i).isLineTo()) return false;
+            if (a.x() != b.x() && a.y() != b.y()) return false;
+        }
+        return true;
+    }
+
     static QPen penOf(const charts::GraphicsState& state) {
         QPen pen(state.strokeColor, state.stroke.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         if (!state.stroke.dashLengths.empty() && state.stroke.lineWidth > 0) {
@@ -159,12 +197,6 @@ private:
         step.transform = transformOf(op.state.transform);
         step.opacity = op.state.alpha;
         switch (op.kind) {
-        case D::saveGState: step.kind = Step::Kind::save; break;
-        case D::restoreGState: step.kind = Step::Kind::restore; break;
-        case D::clip:
-            step.kind = Step::Kind::clip;
-            step.path = painterPath(op.path, op.rule);
-            break;
         case D::drawPath:
             if (op.mode == charts::PathDrawingMode::stroke) {
                 step.kind = Step::Kind::stroke;
@@ -218,6 +250,19 @@ private:
             break;
         }
         default: return;
+        }
+        steps_.push_back(std::move(step));
+    }
+
+    void useClips(const std::vector<charts::RecordedClip>& clips) {
+        Step step;
+        step.kind = Step::Kind::clip;
+        for (const charts::RecordedClip& clip : clips) {
+            const QPainterPath path = transformOf(clip.transform).map(painterPath(clip.path, clip.rule));
+            if (isRectangle(path))
+                step.clipRects.push_back(path.boundingRect());
+            else
+                step.clips.push_back(path);
         }
         steps_.push_back(std::move(step));
     }
