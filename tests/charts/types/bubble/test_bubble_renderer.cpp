@@ -1,6 +1,7 @@
-// The bubble renderer: circles sized against the largest size and one x
-// unit, their accessibility elements, the sizes written in them and the
-// outlines of highlighted bubbles.
+// The bubble renderer beyond what its golden frames and geometry tables
+// hold: the bubbles' elements on its own view only and their labels among
+// several sets, the size texts fading in, the outline's colour taken by x,
+// highlights that name no bubble, and a chart that is gone.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -39,37 +40,6 @@ protected:
     RecordingContext context;
     std::vector<IChartDataSetPtr> sets;
 };
-
-TEST_F(BubbleRendererTest, CirclesAroundTheirPointsSizedByTheRootOfTheirShare) {
-    auto set = show({{2, 50, 4}, {4, 50, 16}});
-    set->setColors({QColor(1, 0, 0), QColor(2, 0, 0)});
-    renderer.drawData(context);
-    const auto circles = ofKind(context, DrawingOperation::fillEllipse);
-    ASSERT_EQ(circles.size(), 2u);
-    const Point a = pixel(2, 50), b = pixel(4, 50);
-    EXPECT_EQ(circles[0].rect, Rect(a.x - 8.25, a.y - 8.25, 16.5, 16.5));
-    EXPECT_EQ(circles[1].rect, Rect(b.x - 16.5, b.y - 16.5, 33, 33));
-    EXPECT_EQ(circles[0].state.fillColor, QColor(1, 0, 0));
-    EXPECT_EQ(circles[1].state.fillColor, QColor(2, 0, 0));
-    EXPECT_TRUE(balancedSaves(context));
-
-    // Plain sizes: twice the reference for a size of 2.
-    context.clearOperations();
-    set->setNormalizeSizeEnabled(false);
-    renderer.drawData(context);
-    EXPECT_EQ(ofKind(context, DrawingOperation::fillEllipse)[0].rect.width(), 33 * 4);
-}
-
-TEST_F(BubbleRendererTest, BubblesWhollyOutsideAreLeftOutAndNoneWithoutARoot) {
-    // Wholly below, then a negative size (no diameter), then drawn, then
-    // past the right: the set ends there.
-    show({{1, -30, 1}, {2, 50, -1}, {3, 50, 1}, {9.9, 50, 16}, {10, 50, 1}});
-    chart->setRange(0, 9, 0, 100);
-    renderer.drawData(context);
-    const auto circles = ofKind(context, DrawingOperation::fillEllipse);
-    ASSERT_EQ(circles.size(), 1u);
-    EXPECT_EQ(renderer.accessibleChartElements().size(), 2u) << "the header and the drawn bubble";
-}
 
 TEST_F(BubbleRendererTest, ElementsNameEachBubblesValueAndSizeForABubbleViewOnly) {
     show({{2, 50, 4}, {4, 60, 16}});

@@ -1,6 +1,7 @@
-// The candlestick renderer: shadows and bodies or open/close bars in their
-// colours, the accessibility elements of the candles, the high prices above
-// them and the highlight lines.
+// The candlestick renderer beyond what its golden frames hold: the colour
+// fallbacks, the animation, the candles' elements in any chart and the
+// header on its own view only, highlights that name no candle, and a chart
+// that is gone.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -88,40 +89,6 @@ TEST_F(CandleRendererTest, ColoursFallBackToTheSetsColourForTheCandle) {
     }
 }
 
-TEST_F(CandleRendererTest, AShadowThenABodyAtTheCandlesPlaceInTheShadowWidth) {
-    auto set = show({{5, 80, 20, 60, 40}, {7, 90, 10, 30, 70}});
-    set->setShadowWidth(3);
-    renderer.drawData(context);
-    const auto ops = context.paintings();
-    ASSERT_EQ(ops.size(), 4u);
-    EXPECT_EQ(ops[0].kind, DrawingOperation::strokeLineSegments);
-    expectPointsNear(ops[0].points, {pixel(5, 80), pixel(5, 60), pixel(5, 20), pixel(5, 40)});
-    EXPECT_EQ(ops[1].kind, DrawingOperation::fillRect) << "falling: filled";
-    EXPECT_NEAR(ops[1].rect.x(), pixel(4.6, 0).x, 1e-9);
-    EXPECT_NEAR(ops[1].rect.width(), 33 * 0.8, 1e-9);
-    EXPECT_NEAR(ops[1].rect.y(), pixel(0, 60).y, 1e-9);
-    EXPECT_NEAR(ops[1].rect.height(), 2.4 * 20, 1e-9);
-    EXPECT_EQ(ops[3].kind, DrawingOperation::strokeRect) << "rising: outlined";
-    EXPECT_NEAR(ops[3].rect.y(), pixel(0, 70).y, 1e-9);
-    EXPECT_NEAR(ops[3].rect.height(), 2.4 * 40, 1e-9) << "upright";
-    for (const RecordedOperation& op : {ops[0], ops[2], ops[3]}) EXPECT_EQ(op.state.stroke.lineWidth, 3);
-    EXPECT_TRUE(balancedSaves(context));
-}
-
-TEST_F(CandleRendererTest, OpenCloseBarsInOneColourWhenCandleBarsAreOff) {
-    auto set = show({{5, 80, 20, 60, 40}});
-    set->setShowCandleBar(false);
-    set->setBarSpace(0.25);
-    set->setDecreasingColor(falling);
-    renderer.drawData(context);
-    const auto ops = context.paintings();
-    ASSERT_EQ(ops.size(), 1u);
-    EXPECT_EQ(ops[0].kind, DrawingOperation::strokeLineSegments);
-    EXPECT_EQ(ops[0].state.strokeColor, falling);
-    expectPointsNear(ops[0].points,
-                     {pixel(5, 80), pixel(5, 20), pixel(4.75, 60), pixel(5, 60), pixel(5.25, 40), pixel(5, 40)});
-}
-
 TEST_F(CandleRendererTest, TheAnimationDrawsHalfTheRangeAtHalfHeight) {
     std::vector<Candle> candles;
     for (int i = 0; i < 10; ++i) candles.push_back(Candle{double(i), 80, 20, 60, 40});
@@ -157,50 +124,6 @@ TEST_F(CandleRendererTest, EveryDrawnCandleHasItsElementAndOnlyTheViewAHeader) {
     inCombined.drawData(context);
     ASSERT_EQ(inCombined.accessibleChartElements().size(), 2u);
     EXPECT_FALSE(inCombined.accessibleChartElements()[0]->isHeader());
-}
-
-TEST_F(CandleRendererTest, AmongSeveralSetsTheLabelsNameTheirSet) {
-    show({{5, 80, 20, 50, 50}}, std::nullopt);
-    show({{6, 80, 20, 50, 50}}, QString("Close"));
-    renderer.drawData(context);
-    const auto& elements = renderer.accessibleChartElements();
-    ASSERT_EQ(elements.size(), 3u);
-    EXPECT_EQ(elements[1]->label(),
-              QString("Dataset 5.0 - neutral. low: 20.0, high: 80.0, opening: 50.0, closing: 50.0"));
-    EXPECT_EQ(elements[2]->label(),
-              QString("Close 6.0 - neutral. low: 20.0, high: 80.0, opening: 50.0, closing: 50.0"));
-}
-
-TEST_F(CandleRendererTest, TheHighStandsALineAndFivePointsAboveTheCandle) {
-    // Above the content: no text; the others at their highs.
-    auto set = show({{1, 70, 20, 60, 40}, {2, 250, 20, 60, 40}, {3, 50, 10, 20, 30}});
-    set->setValueTextColor(QColor(1, 2, 3));
-    chart->animator->setPhaseY(0.5);
-    renderer.drawValues(context);
-    const auto texts = ofKind(context, DrawingOperation::drawText);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].text, QString("70"));
-    EXPECT_EQ(texts[1].text, QString("50"));
-    // System font 7: lines 8.75 tall, 3.5 per character.
-    EXPECT_EQ(texts[1].points[0], (Point{pixel(3, 25).x - 3.5, pixel(3, 25).y - 8.75 - 5}));
-    EXPECT_EQ(texts[1].attributes.foregroundColor, QColor(1, 2, 3));
-}
-
-TEST_F(CandleRendererTest, HighlightsCrossTheMiddleOfTheShadow) {
-    auto set = show({{5, 80, 20, 60, 40}});
-    set->setHighlightColor(QColor(0, 9, 0));
-    set->setHighlightLineWidth(2);
-    chart->animator->setPhaseY(0.5);
-    auto hit = std::make_shared<Highlight>(5, 50, 0);
-    renderer.drawHighlighted(context, {hit});
-    const auto strokes = ofKind(context, DrawingOperation::drawPath);
-    ASSERT_EQ(strokes.size(), 2u);
-    const Point middle = pixel(5, 25);
-    EXPECT_EQ(strokes[0].path.boundingBox(), Rect(middle.x, 20, 0, 240));
-    EXPECT_EQ(strokes[1].path.boundingBox(), Rect(40, middle.y, 330, 0));
-    EXPECT_EQ(strokes[1].state.strokeColor, QColor(0, 9, 0));
-    EXPECT_EQ(strokes[1].state.stroke.lineWidth, 2);
-    EXPECT_EQ((Point{hit->drawX(), hit->drawY()}), middle);
 }
 
 TEST_F(CandleRendererTest, HighlightsThatNameNoCandleDrawNothing) {

@@ -1,5 +1,7 @@
-// The scatter renderer: which points it draws and with what, the value
-// labels and icons above them, highlight lines and accessibility.
+// The scatter renderer beyond what its golden frames hold: which points it
+// draws and with what, a set's own shape renderer or none, icons without
+// values, the header on its own view only, sets of another kind, highlights
+// that name nothing, and a chart that is gone.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -133,21 +135,6 @@ TEST_F(ScatterRendererTest, AVisibleSetOfAnotherKindStopsTheProgram) {
     EXPECT_EQ(squareCentres().size(), 1u);
 }
 
-TEST_F(ScatterRendererTest, ValuesStandAShapeAndALineAboveThePoints) {
-    auto set = show({{1, 10}, {2, 50}});
-    set->setValueTextColor(QColor(9, 8, 7));
-    set->setScatterShapeSize(12);
-    chart->animator->setPhaseY(0.5);
-    renderer.drawValues(context);
-    const auto texts = ofKind(context, DrawingOperation::drawText);
-    ASSERT_EQ(texts.size(), 2u);
-    // Formatted from the y before the phase; system font 7: lines 8.75 tall,
-    // 3.5 per character.
-    EXPECT_EQ(texts[1].text, QString("50"));
-    EXPECT_EQ(texts[1].points[0], (Point{pixel(2, 25).x - 3.5, pixel(2, 25).y - 12 - 8.75}));
-    EXPECT_EQ(texts[1].attributes.foregroundColor, QColor(9, 8, 7));
-}
-
 TEST_F(ScatterRendererTest, IconsWithoutValuesAndNothingBesideASetOfAnotherKind) {
     auto set = show({{1, 10}});
     QImage icon(6, 4, QImage::Format_ARGB32);
@@ -167,24 +154,6 @@ TEST_F(ScatterRendererTest, IconsWithoutValuesAndNothingBesideASetOfAnotherKind)
     chart->setDataSets(sets);
     renderer.drawValues(context);
     EXPECT_TRUE(context.operations().empty());
-}
-
-TEST_F(ScatterRendererTest, HighlightsCrossThePointInTheSetsHighlightStyle) {
-    auto set = show({{1, 10}, {2, 50}});
-    set->setHighlightColor(QColor(0, 9, 0));
-    set->setHighlightLineWidth(2);
-    set->setHighlightLineDashLengths(std::vector<double>{3, 1});
-    set->setDrawHorizontalHighlightIndicatorEnabled(false);
-    auto hit = std::make_shared<Highlight>(2, 50, 0);
-    renderer.drawHighlighted(context, {hit});
-    const auto strokes = ofKind(context, DrawingOperation::drawPath);
-    ASSERT_EQ(strokes.size(), 1u) << "the vertical line only";
-    EXPECT_EQ(strokes[0].state.strokeColor, QColor(0, 9, 0));
-    EXPECT_EQ(strokes[0].state.stroke.lineWidth, 2);
-    EXPECT_EQ(strokes[0].state.stroke.dashLengths, (std::vector<double>{3, 1}));
-    EXPECT_EQ(strokes[0].path.boundingBox(), Rect(pixel(2, 50).x, 20, 0, 240));
-    EXPECT_EQ((Point{hit->drawX(), hit->drawY()}), pixel(2, 50));
-    EXPECT_TRUE(balancedSaves(context));
 }
 
 TEST_F(ScatterRendererTest, HighlightsThatNameNothingDrawNothing) {
