@@ -32,6 +32,7 @@ import select
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 HIGHLIGHT = (255, 187, 115)  # the data set's highlight colour
@@ -44,29 +45,41 @@ class Failure(Exception):
 
 
 def start_xvfb(log):
-    # Xvfb picks a free display itself and writes its number to the pipe, so
-    # runs side by side never race for one.
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
-    os.close(write_end)
-    ready, _, _ = select.select([read_end], [], [], 20)
-    number = os.read(read_end, 32).decode().strip() if ready else ""
-    os.close(read_end)
-    if not number:
-        server.kill()
-        server.wait()
-        raise Failure("Xvfb did not start")
-    display = f":{number}"
+    # Xvfb picks a free display itself and writes its number to a file, so
+    # runs side by side never race for one. A file, not a pipe: the server
+    # writes the number and its line feed in two writes, and a pipe closed
+    # between them (a busy machine's timing) ends the server.
+    numbers = tempfile.TemporaryFile()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(numbers.fileno()), "-screen", "0", "800x600x24", "-nolisten",
+                               "tcp"], pass_fds=(numbers.fileno(),), stdout=subprocess.DEVNULL, stderr=log)
+
+    def last_number():
+        numbers.seek(0)
+        written = numbers.read().decode().split()
+        return written[-1] if written else ""
+
+    deadline = time.monotonic() + 20
+    while not last_number() and server.poll() is None and time.monotonic() < deadline:
+        time.sleep(0.05)
+    display = ""
     for _ in range(100):
-        probe = subprocess.run(["xdotool", "getmouselocation"], env=dict(os.environ, DISPLAY=display),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if probe.returncode == 0:
-            return server, display
+        if server.poll() is not None:
+            break
+        number = last_number()
+        if number:
+            display = f":{number}"
+            probe = subprocess.run(["xdotool", "getmouselocation"], env=dict(os.environ, DISPLAY=display),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if probe.returncode == 0:
+                numbers.close()
+                return server, display
         time.sleep(0.1)
     state = "running" if server.poll() is None else f"ended with {server.returncode}"
     server.kill()
     server.wait()
+    numbers.close()
+    if not display:
+        raise Failure(f"Xvfb did not start ({state})")
     raise Failure(f"Xvfb on {display} took no connections ({state})")
 
 
