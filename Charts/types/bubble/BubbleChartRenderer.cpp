@@ -132,8 +132,7 @@ void BubbleChartRenderer::drawValues(DrawingContext& context) {
     if (!provider) return;
     const std::shared_ptr<BubbleChartData> data = provider->bubbleData();
     if (!data || !isDrawingValuesAllowed(provider.get())) return;
-    const ChartData::DataSets& dataSets = data->dataSets();
-    for (const IChartDataSetPtr& set : dataSets)
+    for (const IChartDataSetPtr& set : data->dataSets())
         if (!dynamic_cast<const IBubbleChartDataSet*>(set.get())) return;
     const CallFrame call(*this, *provider);
     const ViewPortHandler& port = *viewPortHandler();
@@ -143,37 +142,32 @@ void BubbleChartRenderer::drawValues(DrawingContext& context) {
     const double phaseX = unitPhase(frame().phaseX);
     const double alpha = phaseX == 1 ? unitPhase(frame().phaseY) : phaseX;
 
-    for (std::size_t i = 0; i < dataSets.size(); ++i) {
-        const auto& set = dynamic_cast<const IBubbleChartDataSet&>(*dataSets[i]);
-        if (!shouldDrawValues(set)) continue;
-        const ValueLabelStyle& values = styles_.of(set).values;
-        if (!values.formatter) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set.axisDependency());
-        if (!matrix) continue;
-        TextAttributes attributes;
-        attributes.font = values.font;
-        const double halfLine = measurer.lineHeight(attributes.font) / 2;
-
-        xBounds_.set(frame(), set);
-        const double phaseY = frame().phaseY;
-        forEachVisibleAnchor<BubbleChartDataEntry>(
-            EntryValues(set), xBounds_,
-            [phaseY](const BubbleChartDataEntry& b) {
-                return Point{b.x(), b.y() * phaseY};
-            },
-            *matrix, frame().bounds,
-            [&](std::int64_t j, const ChartDataEntryPtr& e, const BubbleChartDataEntry& bubble, Point centre) {
-                const QString text = values.formatter->stringForValue(bubble.size(), e, static_cast<int>(i), &port);
-                if (values.drawValues) {
-                    QColor color = values.textColors.at(j);
-                    color.setAlphaF(static_cast<float>(alpha));
-                    attributes.foregroundColor = color;
-                    ChartUtils::drawText(context, text, Point{centre.x, centre.y - halfLine}, TextAlignment::center,
-                                         attributes);
-                }
-                if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), centre, values.iconsOffset);
-            });
-    }
+    forEachValueSet(
+        *data, [&](int i, const IBubbleChartDataSet& set, const BubbleSetStyle& style, const AffineTransform& matrix) {
+            const ValueLabelStyle& values = style.values;
+            TextAttributes attributes;
+            attributes.font = values.font;
+            const double halfLine = measurer.lineHeight(attributes.font) / 2;
+            xBounds_.set(frame(), set);
+            const double phaseY = frame().phaseY;
+            forEachVisibleAnchor<BubbleChartDataEntry>(
+                EntryValues(set), xBounds_,
+                [phaseY](const BubbleChartDataEntry& b) {
+                    return Point{b.x(), b.y() * phaseY};
+                },
+                matrix, frame().bounds,
+                [&](std::int64_t j, const ChartDataEntryPtr& e, const BubbleChartDataEntry& bubble, Point centre) {
+                    const QString text = values.formatter->stringForValue(bubble.size(), e, i, &port);
+                    if (values.drawValues) {
+                        QColor color = values.textColors.at(j);
+                        color.setAlphaF(static_cast<float>(alpha));
+                        attributes.foregroundColor = color;
+                        ChartUtils::drawText(context, text, Point{centre.x, centre.y - halfLine}, TextAlignment::center,
+                                             attributes);
+                    }
+                    if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), centre, values.iconsOffset);
+                });
+        });
 }
 
 void BubbleChartRenderer::drawExtras(DrawingContext&) {}

@@ -121,37 +121,30 @@ void CandleStickChartRenderer::drawValues(DrawingContext& context) {
     const ViewPortHandler& port = *viewPortHandler();
     const TextMeasurer& measurer = context.textMeasurer();
 
-    const ChartData::DataSets& dataSets = data->dataSets();
-    for (std::size_t i = 0; i < dataSets.size(); ++i) {
-        const auto* set = dynamic_cast<const ICandleChartDataSet*>(dataSets[i].get());
-        if (!set || !shouldDrawValues(*set)) continue;
-        const ValueLabelStyle& values = styles_.of(*set).values;
-        if (!values.formatter) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
-        if (!matrix) continue;
-        TextAttributes attributes;
-        attributes.font = values.font;
-        // One line of text ends 5 points above the candle.
-        const double rise = measurer.lineHeight(attributes.font) + 5;
-
-        xBounds_.set(frame(), *set);
-        const double phaseY = frame().phaseY;
-        forEachVisibleAnchor<CandleChartDataEntry>(
-            EntryValues(*set), xBounds_,
-            [phaseY](const CandleChartDataEntry& c) {
-                return Point{c.x(), c.high() * phaseY};
-            },
-            *matrix, frame().bounds,
-            [&](std::int64_t j, const ChartDataEntryPtr& e, const CandleChartDataEntry& candle, Point anchor) {
-                if (values.drawValues) {
-                    attributes.foregroundColor = values.textColors.at(j);
-                    ChartUtils::drawText(context,
-                                         values.formatter->stringForValue(candle.high(), e, static_cast<int>(i), &port),
-                                         Point{anchor.x, anchor.y - rise}, TextAlignment::center, attributes);
-                }
-                if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), anchor, values.iconsOffset);
-            });
-    }
+    forEachValueSet(
+        *data, [&](int i, const ICandleChartDataSet& set, const CandleSetStyle& style, const AffineTransform& matrix) {
+            const ValueLabelStyle& values = style.values;
+            TextAttributes attributes;
+            attributes.font = values.font;
+            // One line of text ends 5 points above the candle.
+            const double rise = measurer.lineHeight(attributes.font) + 5;
+            xBounds_.set(frame(), set);
+            const double phaseY = frame().phaseY;
+            forEachVisibleAnchor<CandleChartDataEntry>(
+                EntryValues(set), xBounds_,
+                [phaseY](const CandleChartDataEntry& c) {
+                    return Point{c.x(), c.high() * phaseY};
+                },
+                matrix, frame().bounds,
+                [&](std::int64_t j, const ChartDataEntryPtr& e, const CandleChartDataEntry& candle, Point anchor) {
+                    if (values.drawValues) {
+                        attributes.foregroundColor = values.textColors.at(j);
+                        ChartUtils::drawText(context, values.formatter->stringForValue(candle.high(), e, i, &port),
+                                             Point{anchor.x, anchor.y - rise}, TextAlignment::center, attributes);
+                    }
+                    if (values.drawIcons && e->icon()) drawEntryIcon(context, *e->icon(), anchor, values.iconsOffset);
+                });
+        });
 }
 
 void CandleStickChartRenderer::drawExtras(DrawingContext&) {}

@@ -68,40 +68,32 @@ void ScatterChartRenderer::drawValues(DrawingContext& context) {
     if (!provider) return;
     const std::shared_ptr<ScatterChartData> data = provider->scatterData();
     if (!data || !isDrawingValuesAllowed(provider.get())) return;
-    const ChartData::DataSets& dataSets = data->dataSets();
-    for (const IChartDataSetPtr& set : dataSets)
+    for (const IChartDataSetPtr& set : data->dataSets())
         if (!dynamic_cast<const IScatterChartDataSet*>(set.get())) return;
     const CallFrame call(*this, *provider);
     const ViewPortHandler& port = *viewPortHandler();
     const TextMeasurer& measurer = context.textMeasurer();
 
-    for (std::size_t i = 0; i < dataSets.size(); ++i) {
-        const auto& set = dynamic_cast<const IScatterChartDataSet&>(*dataSets[i]);
-        if (!shouldDrawValues(set)) continue;
-        const ScatterSetStyle& style = styles_.of(set);
+    forEachValueSet(*data, [&](int i, const IScatterChartDataSet& set, const ScatterSetStyle& style,
+                               const AffineTransform& matrix) {
         const ValueLabelStyle& values = style.values;
-        if (!values.formatter) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set.axisDependency());
-        if (!matrix) continue;
         TextAttributes attributes;
         attributes.font = values.font;
         // The label's top stands a shape size and a line above the point.
         const double rise = style.shape.size + measurer.lineHeight(attributes.font);
-
         xBounds_.set(frame(), set);
-        forEachVisiblePoint(EntryValues(set), xBounds_, frame().phaseY, *matrix, frame().bounds,
+        forEachVisiblePoint(EntryValues(set), xBounds_, frame().phaseY, matrix, frame().bounds,
                             [&](std::int64_t j, const ChartDataEntryPtr& e, Point pixel) {
                                 if (values.drawValues) {
                                     attributes.foregroundColor = values.textColors.at(j);
-                                    ChartUtils::drawText(
-                                        context,
-                                        values.formatter->stringForValue(e->y(), e, static_cast<int>(i), &port),
-                                        Point{pixel.x, pixel.y - rise}, TextAlignment::center, attributes);
+                                    ChartUtils::drawText(context, values.formatter->stringForValue(e->y(), e, i, &port),
+                                                         Point{pixel.x, pixel.y - rise}, TextAlignment::center,
+                                                         attributes);
                                 }
                                 if (values.drawIcons && e->icon())
                                     drawEntryIcon(context, *e->icon(), pixel, values.iconsOffset);
                             });
-    }
+    });
 }
 
 void ScatterChartRenderer::drawExtras(DrawingContext&) {}
