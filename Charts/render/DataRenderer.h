@@ -64,6 +64,11 @@ public:
     virtual AccessibilityElementPtr createAccessibleHeader(const AccessibleChart& chart, const ChartData& data,
                                                            const QString& defaultDescription) const;
 
+protected:
+    // The test of isDrawingValuesAllowed against a zoom factor: a chart
+    // whose entries spread along the other direction measures that one.
+    bool isDrawingValuesAllowedAtScale(const ChartDataProvider* dataProvider, double zoomScale) const;
+
 private:
     std::vector<AccessibilityElementPtr> accessibleChartElements_;
     std::shared_ptr<Animator> animator_;

@@ -7,6 +7,7 @@
 #include "Charts/drawing/TextAttributes.h"
 #include "Charts/drawing/TextMeasurer.h"
 #include "Charts/render/AxisLabelGeometry.h"
+#include "Charts/render/LimitLineDrawing.h"
 #include "Charts/render/StrokeStyling.h"
 
 namespace charts {
@@ -183,10 +184,7 @@ void XAxisRenderer::renderLimitLines(DrawingContext& context) {
     for (const ChartLimitLinePtr& line : xAxis->limitLines()) {
         if (!line || !line->isEnabled()) continue;
         GStateSaver saver(context);
-        Rect clip = viewPortHandler()->contentRect();
-        clip.origin.x -= line->lineWidth() / 2;
-        clip.size.width += line->lineWidth();
-        context.clipToRect(clip);
+        clipToLimitLineDown(context, *line, *viewPortHandler());
         const Point position = matrix.apply(Point{line->limit(), 0});
         renderLimitLineLine(context, *line, position);
         renderLimitLineLabel(context, *line, position, 2.0 + line->yOffset());
@@ -194,30 +192,12 @@ void XAxisRenderer::renderLimitLines(DrawingContext& context) {
 }
 
 void XAxisRenderer::renderLimitLineLine(DrawingContext& context, const ChartLimitLine& limitLine, Point position) {
-    const ViewPortHandler& port = *viewPortHandler();
-    context.beginPath();
-    context.moveTo(Point{position.x, port.contentTop()});
-    context.lineTo(Point{position.x, port.contentBottom()});
-    setChartLineStyle(context, limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashLengths(),
-                      limitLine.lineDashPhase());
-    context.strokePath();
+    strokeLimitLineDown(context, limitLine, position.x, *viewPortHandler());
 }
 
 void XAxisRenderer::renderLimitLineLabel(DrawingContext& context, const ChartLimitLine& limitLine, Point position,
                                          double yOffset) {
-    const QString& label = limitLine.label();
-    if (!limitLine.drawLabelEnabled() || label.isEmpty()) return;
-    const ViewPortHandler& port = *viewPortHandler();
-    const TextMeasurer& measurer = context.textMeasurer();
-    const double labelLineHeight = measurer.lineHeight(limitLine.valueFont());
-    const double xOffset = limitLine.lineWidth() + limitLine.xOffset();
-    TextAttributes attributes;
-    attributes.font = limitLine.valueFont();
-    attributes.foregroundColor = limitLine.valueTextColor();
-    const double textWidth = measurer.size(label, attributes.font).width;
-    const Point origin = xLimitLineLabelOrigin(limitLine.labelPosition(), position.x, xOffset, yOffset, textWidth,
-                                               labelLineHeight, port.contentTop(), port.contentBottom());
-    context.drawText(label, origin, attributes);
+    drawLimitLineLabelDown(context, limitLine, position.x, yOffset, *viewPortHandler());
 }
 
 } // namespace charts

@@ -4,6 +4,7 @@
 #include "Charts/drawing/TextAttributes.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/render/AxisLabelGeometry.h"
+#include "Charts/render/LimitLineDrawing.h"
 #include "Charts/render/StrokeStyling.h"
 
 namespace charts {
@@ -128,37 +129,12 @@ void YAxisRenderer::renderLimitLines(DrawingContext& context) {
     const std::shared_ptr<YAxis> yAxis = yAxisModel();
     const std::shared_ptr<Transformer> trans = transformer();
     if (!yAxis || !trans || yAxis->limitLines().empty()) return;
-    const ViewPortHandler& port = *viewPortHandler();
-    const TextMeasurer& measurer = context.textMeasurer();
     GStateSaver outer(context);
     const AffineTransform matrix = trans->valueToPixelMatrix();
     for (const ChartLimitLinePtr& line : yAxis->limitLines()) {
         if (!line || !line->isEnabled()) continue;
         GStateSaver saver(context);
-        Rect clip = port.contentRect();
-        clip.origin.y -= line->lineWidth() / 2;
-        clip.size.height += line->lineWidth();
-        context.clipToRect(clip);
-        const double y = matrix.apply(Point{0, line->limit()}).y;
-        context.beginPath();
-        context.moveTo(Point{port.contentLeft(), y});
-        context.lineTo(Point{port.contentRight(), y});
-        setChartLineStyle(context, line->lineColor(), line->lineWidth(), line->lineDashLengths(),
-                          line->lineDashPhase());
-        context.strokePath();
-
-        const QString& label = line->label();
-        if (!line->drawLabelEnabled() || label.isEmpty()) continue;
-        const double labelLineHeight = measurer.lineHeight(line->valueFont());
-        const double xOffset = 4.0 + line->xOffset();
-        const double yOffset = line->yOffset() + line->lineWidth() + labelLineHeight;
-        TextAttributes attributes;
-        attributes.font = line->valueFont();
-        attributes.foregroundColor = line->valueTextColor();
-        const double textWidth = measurer.size(label, attributes.font).width;
-        const Point origin = yLimitLineLabelOrigin(line->labelPosition(), y, xOffset, yOffset, textWidth,
-                                                   labelLineHeight, port.contentLeft(), port.contentRight());
-        context.drawText(label, origin, attributes);
+        drawLimitLineAcross(context, *line, matrix.apply(Point{0, line->limit()}).y, *viewPortHandler());
     }
 }
 

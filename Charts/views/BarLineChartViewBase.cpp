@@ -174,17 +174,21 @@ void BarLineChartViewBase::calculateOffsets() {
             case XAxis::LabelPosition::bottomInside: break;
             }
         }
-        offsets.top += extraTopOffset();
-        offsets.right += extraRightOffset();
-        offsets.bottom += extraBottomOffset();
-        offsets.left += extraLeftOffset();
-        // std::max(minOffset, offset) lets an offset equal to the minimum
-        // through unchanged and lifts NaN to the minimum.
-        viewPortHandler()->restrainViewPort(std::max(minOffset_, offsets.left), std::max(minOffset_, offsets.top),
-                                            std::max(minOffset_, offsets.right), std::max(minOffset_, offsets.bottom));
+        restrainContent(offsets);
     }
     prepareAxisOffsetMatrices();
     prepareValuePxMatrix();
+}
+
+void BarLineChartViewBase::restrainContent(ChartOffsets offsets) {
+    offsets.top += extraTopOffset();
+    offsets.right += extraRightOffset();
+    offsets.bottom += extraBottomOffset();
+    offsets.left += extraLeftOffset();
+    // std::max(minOffset, offset) lets an offset equal to the minimum through
+    // unchanged and lifts NaN to the minimum.
+    viewPortHandler()->restrainViewPort(std::max(minOffset_, offsets.left), std::max(minOffset_, offsets.top),
+                                        std::max(minOffset_, offsets.right), std::max(minOffset_, offsets.bottom));
 }
 
 void BarLineChartViewBase::calculateLegendOffsets(ChartOffsets& offsets) {

@@ -243,6 +243,10 @@ protected:
     void initialize() override;
     void viewSizeChanged() override;
 
+    // The content rectangle within the offsets plus the extra offsets, each
+    // at least the minimum offset.
+    void restrainContent(ChartOffsets offsets);
+
     // The pan's inversion test for the horizontal bar view: true when a pan
     // on an inverted axis reverses x instead of y.
     virtual bool reversesHorizontalPanOnInvertedAxis() const { return false; }

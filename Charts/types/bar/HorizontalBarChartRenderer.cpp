@@ -1,0 +1,119 @@
+#include "Charts/types/bar/HorizontalBarChartRenderer.h"
+
+#include <algorithm>
+
+#include "Charts/drawing/DrawingContext.h"
+#include "Charts/foundation/Animator.h"
+#include "Charts/foundation/Transformer.h"
+#include "Charts/types/bar/BarChartData.h"
+#include "Charts/types/bar/BarChartDataEntry.h"
+#include "Charts/types/bar/IBarChartDataSet.h"
+
+namespace charts {
+
+void HorizontalBarChartRenderer::prepareBuffer(const IBarChartDataSet& dataSet, int index) {
+    fillBuffer(dataSet, index, BarDirection::horizontal, false);
+}
+
+void HorizontalBarChartRenderer::drawDataSet(DrawingContext& context, const IBarChartDataSet& dataSet, int index) {
+    drawBars(context, dataSet, index, BarDirection::horizontal);
+}
+
+Rect HorizontalBarChartRenderer::prepareBarHighlight(double x, double y1, double y2, double barWidthHalf,
+                                                     const Transformer& trans) const {
+    return highlightRect(BarDirection::horizontal, x, y1, y2, barWidthHalf, trans.valueToPixelMatrix(),
+                         animator()->phaseY());
+}
+
+void HorizontalBarChartRenderer::setHighlightDrawPos(Highlight& highlight, const Rect& barRect) {
+    highlight.setDraw(barRect.origin.y + barRect.size.height / 2.0, barRect.origin.x + barRect.size.width);
+}
+
+bool HorizontalBarChartRenderer::isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const {
+    return isDrawingValuesAllowedAtScale(dataProvider, viewPortHandler()->scaleY());
+}
+
+void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
+    const std::shared_ptr<BarChartDataProvider> provider = dataProvider();
+    const std::shared_ptr<BarChartData> data = provider ? provider->barData() : nullptr;
+    if (!data || !isDrawingValuesAllowed(provider.get())) return;
+    const CallFrame call(*this, *provider);
+    const ViewPortHandler& port = *viewPortHandler();
+    const ContentBounds& bounds = frame().bounds;
+    const TextMeasurer& measurer = context.textMeasurer();
+    const bool above = provider->isDrawValueAboveBarEnabled();
+
+    const ChartData::DataSets& dataSets = data->dataSets();
+    for (std::size_t u = 0; u < dataSets.size() && u < buffers_.size(); ++u) {
+        const auto* set = dynamic_cast<const IBarChartDataSet*>(dataSets[u].get());
+        if (!set || !shouldDrawValues(*set)) continue;
+        const BarSetStyle& style = styleOf(*set);
+        const std::shared_ptr<IValueFormatter>& formatter = style.values.formatter;
+        if (!formatter) continue;
+        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+        if (!matrix) continue;
+        const bool inverted = provider->isInverted(set->axisDependency());
+        const double halfTextHeight = measurer.lineHeight(style.values.font) / 2.0;
+        const std::span<const Rect> rects = preparedRects(static_cast<int>(u));
+        const std::span<const ChartDataEntryPtr> entries = set->entriesInOrder();
+        const std::int64_t count = animatedEntryCount(static_cast<std::int64_t>(entries.size()), frame().phaseX);
+        const int setIndex = static_cast<int>(u);
+        // The text of a value, left-aligned at its bar's end: `end` is the
+        // pixel x the offsets start from, `centre` the text's middle line. A
+        // stacked value's label is culled where it lands (a bar's, by the
+        // bar before).
+        const auto label = [&](double value, bool below, const ChartDataEntryPtr& entry, double end, double barWidth,
+                               double centre, std::int64_t j, bool cullLabel) {
+            const QString text = formatter->stringForValue(value, entry, setIndex, &port);
+            const ValueLabelOffsets offsets =
+                horizontalValueOffsets(above, inverted, measurer.size(text, style.values.font).width, barWidth);
+            const double x = end + (below ? offsets.negative : offsets.positive);
+            if (cullLabel && (!bounds.isInBoundsX(x) || !bounds.isInBoundsBottom(centre))) return;
+            drawValueAndIcon(context, style, text, Point{x, centre - halfTextHeight}, TextAlignment::left,
+                             Point{x, centre}, j, *entry);
+        };
+
+        std::size_t bufferIndex = 0;
+        bool setDone = false;
+        for (std::int64_t j = 0; j < count && !setDone; ++j) {
+            const ChartDataEntryPtr& entryPtr = entries[static_cast<std::size_t>(j)];
+            const BarChartDataEntry* entry = asBarEntry(entryPtr.get());
+            if (!entry) continue;
+            const std::size_t slot = style.stacked ? bufferIndex : static_cast<std::size_t>(j);
+            if (slot >= rects.size()) break;
+            const Rect& rect = rects[slot];
+            const std::optional<BarChartDataEntry::Values>& values = entry->yValues();
+
+            if (!style.stacked || !values) {
+                if (!bounds.isInBoundsTop(rect.origin.y)) break;
+                ++bufferIndex;
+                if (!bounds.isInBoundsX(rect.origin.x) || !bounds.isInBoundsBottom(rect.origin.y)) continue;
+                const double value = entry->y();
+                // A plain set's labels stand on the bar's middle; a plain bar
+                // of a stacked set is labelled at its top edge.
+                const double centre = style.stacked ? rect.origin.y : rect.origin.y + rect.size.height / 2.0;
+                const double barWidth = style.stacked ? 0.0 : rect.size.width;
+                label(value, !(value >= 0), entryPtr, rect.origin.x + rect.size.width, barWidth, centre, j, false);
+                continue;
+            }
+
+            const std::size_t shown = std::min(values->size(), rects.size() - bufferIndex);
+            bufferIndex += values->size();
+            const double centre = rect.origin.y + rect.size.height / 2.0;
+            const StackTotals totals =
+                forEachStackSegment(*values, entry->negativeSum(), [](std::size_t, StackSegment) {});
+            forEachStackSegment(*values, entry->negativeSum(), [&](std::size_t k, StackSegment segment) {
+                if (setDone || k >= shown) return;
+                if (!bounds.isInBoundsTop(centre)) {
+                    setDone = true;
+                    return;
+                }
+                const double value = (*values)[k];
+                const double pixelX = matrix->apply(Point{stackLabelValue(value, segment) * frame().phaseY, 0}).x;
+                label(value, stackLabelBelow(value, totals), entryPtr, pixelX, 0.0, centre, j, true);
+            });
+        }
+    }
+}
+
+} // namespace charts

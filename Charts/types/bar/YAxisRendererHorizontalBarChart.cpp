@@ -1,0 +1,135 @@
+#include "Charts/types/bar/YAxisRendererHorizontalBarChart.h"
+
+#include <cmath>
+
+#include "Charts/drawing/DrawingContext.h"
+#include "Charts/drawing/TextAttributes.h"
+#include "Charts/drawing/TextMeasurer.h"
+#include "Charts/foundation/ChartUtils.h"
+#include "Charts/render/LimitLineDrawing.h"
+#include "Charts/render/StrokeStyling.h"
+
+namespace charts {
+
+void YAxisRendererHorizontalBarChart::computeAxis(double min, double max, bool inverted) {
+    const ViewPortHandler& port = *viewPortHandler();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (trans && port.contentHeight() > 10 && !port.isFullyZoomedOutX()) {
+        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
+        const Point p2 = trans->valueForTouchPoint(port.contentRight(), port.contentTop());
+        // A matrix that cannot map back leaves the full range in place.
+        if (std::isfinite(p1.x) && std::isfinite(p2.x)) {
+            min = inverted ? p2.x : p1.x;
+            max = inverted ? p1.x : p2.x;
+        }
+    }
+    computeAxisValues(min, max);
+}
+
+void YAxisRendererHorizontalBarChart::renderAxisLabels(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis || !yAxis->isEnabled() || !yAxis->isDrawLabelsEnabled()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    const double lineHeight = context.textMeasurer().lineHeight(yAxis->labelFont());
+    // Above the content for the left axis, below it for the right one,
+    // wherever the labels are put (inside or outside).
+    const double yPos = yAxis->axisDependency() == YAxis::AxisDependency::left ? port.contentTop() - 2.5 - lineHeight
+                                                                               : port.contentBottom() + 2.5;
+    drawYLabels(context, yPos, transformedPositions(), yAxis->yOffset(), TextAlignment::center);
+}
+
+void YAxisRendererHorizontalBarChart::drawYLabels(DrawingContext& context, double fixedPosition,
+                                                  const std::vector<Point>& positions, double offset, TextAlignment) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis) return;
+    TextAttributes attributes;
+    attributes.font = yAxis->labelFont();
+    attributes.foregroundColor = yAxis->labelTextColor();
+    const std::int64_t from = yAxis->isDrawBottomYLabelEntryEnabled() ? 0 : 1;
+    const std::int64_t to = yAxis->isDrawTopYLabelEntryEnabled() ? yAxis->entryCount() : yAxis->entryCount() - 1;
+    const auto available = static_cast<std::int64_t>(positions.size());
+    const double top = fixedPosition - offset + yAxis->labelXOffset();
+    for (std::int64_t i = from; i < to && i < available; ++i) {
+        ChartUtils::drawText(context, yAxis->getFormattedLabel(i), Point{positions[static_cast<std::size_t>(i)].x, top},
+                             TextAlignment::center, attributes);
+    }
+}
+
+std::vector<Point> YAxisRendererHorizontalBarChart::transformedPositions() const {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!yAxis || !trans) return {};
+    std::vector<Point> positions;
+    positions.reserve(yAxis->entries().size());
+    for (const double value : yAxis->entries()) positions.push_back(Point{value, 0});
+    trans->pointValuesToPixel(positions);
+    return positions;
+}
+
+void YAxisRendererHorizontalBarChart::renderAxisLine(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    if (!yAxis || !yAxis->isEnabled() || !yAxis->drawAxisLineEnabled()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    GStateSaver saver(context);
+    setChartLineStyle(context, yAxis->axisLineColor(), yAxis->axisLineWidth(), yAxis->axisLineDashLengths(),
+                      yAxis->axisLineDashPhase());
+    const double y = yAxis->axisDependency() == YAxis::AxisDependency::left ? port.contentTop() : port.contentBottom();
+    context.beginPath();
+    context.moveTo(Point{port.contentLeft(), y});
+    context.lineTo(Point{port.contentRight(), y});
+    context.strokePath();
+}
+
+Rect YAxisRendererHorizontalBarChart::gridClippingRect() const {
+    Rect rect = viewPortHandler()->contentRect();
+    const std::shared_ptr<AxisBase> model = axis();
+    const double width = model ? model->gridLineWidth() : 0;
+    rect.origin.x -= width / 2;
+    rect.size.width += width;
+    return rect;
+}
+
+void YAxisRendererHorizontalBarChart::drawGridLine(DrawingContext& context, Point position) {
+    const ViewPortHandler& port = *viewPortHandler();
+    context.beginPath();
+    context.moveTo(Point{position.x, port.contentTop()});
+    context.lineTo(Point{position.x, port.contentBottom()});
+    context.strokePath();
+}
+
+void YAxisRendererHorizontalBarChart::drawZeroLine(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!yAxis || !trans || !yAxis->zeroLineColor()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    GStateSaver saver(context);
+    Rect clip = port.contentRect();
+    clip.origin.x -= yAxis->zeroLineWidth() / 2;
+    clip.size.width += yAxis->zeroLineWidth();
+    context.clipToRect(clip);
+    setChartLineStyle(context, *yAxis->zeroLineColor(), yAxis->zeroLineWidth(), yAxis->zeroLineDashLengths(),
+                      yAxis->zeroLineDashPhase());
+    const double x = trans->pixelForValues(0, 0).x - 1;
+    context.beginPath();
+    context.moveTo(Point{x, port.contentTop()});
+    context.lineTo(Point{x, port.contentBottom()});
+    context.drawPath(PathDrawingMode::stroke);
+}
+
+void YAxisRendererHorizontalBarChart::renderLimitLines(DrawingContext& context) {
+    const std::shared_ptr<YAxis> yAxis = yAxisModel();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!yAxis || !trans || yAxis->limitLines().empty()) return;
+    const ViewPortHandler& port = *viewPortHandler();
+    const AffineTransform matrix = trans->valueToPixelMatrix();
+    for (const ChartLimitLinePtr& line : yAxis->limitLines()) {
+        if (!line || !line->isEnabled()) continue;
+        GStateSaver saver(context);
+        clipToLimitLineDown(context, *line, port);
+        const double x = matrix.apply(Point{line->limit(), 0}).x;
+        strokeLimitLineDown(context, *line, x, port);
+        drawLimitLineLabelDown(context, *line, x, 2.0 + line->yOffset(), port);
+    }
+}
+
+} // namespace charts
