@@ -80,12 +80,7 @@ RecordingContext::RecordingContext(std::shared_ptr<const TextMeasurer> measurer)
     : measurer_(measurer ? std::move(measurer) : std::make_shared<FixedTextMeasurer>()) {}
 
 RecordedOperation& RecordingContext::record(DrawingOperation kind) {
-    static thread_local RecordedOperation discarded;
-    if (quiet_ > 0) {
-        discarded = RecordedOperation{};
-        return discarded;
-    }
-    RecordedOperation& operation = operations_.emplace_back();
+    RecordedOperation& operation = operations_.emplace_back(blank_);
     operation.kind = kind;
     return operation;
 }
@@ -266,9 +261,7 @@ void RecordingContext::addCircle(Point center, double radius) {
     RecordedOperation& operation = record(DrawingOperation::addCircle);
     operation.points = {center};
     operation.numbers = {radius};
-    ++quiet_;
     DrawingContextBase::addCircle(center, radius);
-    --quiet_;
 }
 
 void RecordingContext::addLines(std::span<const Point> points) {
@@ -291,25 +284,23 @@ void RecordingContext::clipToPath(const Path& path, FillRule rule) {
     RecordedOperation& operation = recordPainting(DrawingOperation::clip);
     operation.path = path;
     operation.rule = rule;
-    if (quiet_ == 0) clips_.push_back(RecordedClip{path, rule, state_.transform});
+    clips_.push_back(RecordedClip{path, rule, state_.transform});
 }
 
+// An ellipse is painted through the current path (begin, add, paint), so it
+// leaves no current path; only the composite call is recorded.
 void RecordingContext::fillEllipse(const Rect& rect) {
     RecordedOperation& operation = recordPainting(DrawingOperation::fillEllipse);
     operation.rect = rect;
     operation.path.addEllipse(rect);
-    ++quiet_;
-    DrawingContextBase::fillEllipse(rect);
-    --quiet_;
+    path_.clear();
 }
 
 void RecordingContext::strokeEllipse(const Rect& rect) {
     RecordedOperation& operation = recordPainting(DrawingOperation::strokeEllipse);
     operation.rect = rect;
     operation.path.addEllipse(rect);
-    ++quiet_;
-    DrawingContextBase::strokeEllipse(rect);
-    --quiet_;
+    path_.clear();
 }
 
 void RecordingContext::clipToRect(const Rect& rect) {

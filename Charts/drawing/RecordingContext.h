@@ -93,12 +93,25 @@ struct RecordedOperation {
     GraphicsState state;
     std::vector<RecordedClip> clips;
 
+    RecordedOperation() = default;
+    RecordedOperation(const RecordedOperation&) = default;
+    RecordedOperation& operator=(const RecordedOperation&) = default;
+    // Moves without throwing (every member's move only hands over storage),
+    // so a growing recording moves its operations instead of copying them.
+    RecordedOperation(RecordedOperation&&) noexcept = default;
+    RecordedOperation& operator=(RecordedOperation&&) noexcept = default;
+
     bool isPainting() const;
 };
 
 // Keeps every call for tests to inspect, following the same state and path
 // rules as the painter back end. Measures text with the given measurer
 // (fixed metrics by default, so layouts do not depend on installed fonts).
+//
+// Recording a call costs about what the call holds: each operation starts as
+// a copy of one blank operation made with the context (no fonts or other
+// defaults built per call), composite calls record only themselves, and the
+// list grows by moving its operations.
 class RecordingContext : public DrawingContextBase {
 public:
     explicit RecordingContext(std::shared_ptr<const TextMeasurer> measurer = std::make_shared<FixedTextMeasurer>());
@@ -171,9 +184,8 @@ private:
     std::vector<RecordedOperation> operations_;
     std::vector<RecordedClip> clips_;
     std::vector<std::vector<RecordedClip>> savedClips_;
-    // Set while a composite call (an ellipse fill) runs its own steps, so
-    // that only the composite call is recorded.
-    int quiet_ = 0;
+    // What every operation starts from.
+    RecordedOperation blank_;
 };
 
 } // namespace charts

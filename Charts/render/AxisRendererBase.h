@@ -25,12 +25,13 @@ public:
     virtual std::shared_ptr<Transformer> transformer() const { return transformer_; }
     virtual void setTransformer(std::shared_ptr<Transformer> transformer) { transformer_ = std::move(transformer); }
 
-    // Abstract: every concrete axis renderer overrides all four; the base
-    // stops the program.
-    virtual void renderAxisLabels(DrawingContext& context);
-    virtual void renderGridLines(DrawingContext& context);
-    virtual void renderAxisLine(DrawingContext& context);
-    virtual void renderLimitLines(DrawingContext& context);
+    // Every concrete axis renderer provides all four: one that leaves one out
+    // does not compile. The bodies here stop the program, for a subclass
+    // that calls them explicitly.
+    virtual void renderAxisLabels(DrawingContext& context) = 0;
+    virtual void renderGridLines(DrawingContext& context) = 0;
+    virtual void renderAxisLine(DrawingContext& context) = 0;
+    virtual void renderLimitLines(DrawingContext& context) = 0;
 
     // The visible range of a vertical axis (the given range while fully
     // zoomed out), then computeAxisValues.

@@ -38,12 +38,13 @@ public:
         accessibleChartElements_ = std::move(elements);
     }
 
-    // Abstract: a concrete renderer overrides all four; the base stops the
-    // program.
-    virtual void drawData(DrawingContext& context);
-    virtual void drawValues(DrawingContext& context);
-    virtual void drawExtras(DrawingContext& context);
-    virtual void drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices);
+    // Every concrete renderer provides all four: a kind that leaves one out
+    // does not compile. The bodies here stop the program, for a subclass
+    // that calls them explicitly.
+    virtual void drawData(DrawingContext& context) = 0;
+    virtual void drawValues(DrawingContext& context) = 0;
+    virtual void drawExtras(DrawingContext& context) = 0;
+    virtual void drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices) = 0;
 
     // A chart view with x and y axes hands its renderer the frame of the
     // paint about to run before the first drawing entry point and takes it

@@ -75,10 +75,11 @@ public:
     virtual void clearValues();
     virtual bool isEmpty() const;
     // Recomputes bounds, axes, legend and offsets after a data change and
-    // redraws; the chart kinds provide it.
-    virtual void notifyDataSetChanged();
-    // Computes the content offsets; the chart kinds provide it.
-    virtual void calculateOffsets();
+    // redraws. Every chart view provides it: one that leaves it out does not
+    // compile; the body here stops the program.
+    virtual void notifyDataSetChanged() = 0;
+    // Computes the content offsets; provided as notifyDataSetChanged is.
+    virtual void calculateOffsets() = 0;
     virtual void calcMinMax();
 
     // Components.

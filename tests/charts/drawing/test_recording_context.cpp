@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 #include <vector>
 
 #include "Charts/drawing/FixedTextMeasurer.h"
@@ -129,6 +130,19 @@ TEST(RecordingContext, CompositeCallsAreRecordedOnceWithTheirPath) {
     // current path is left behind.
     EXPECT_EQ(ops[4].points.size(), 5u);
     EXPECT_EQ(ops[4].path.elements().size(), 4u);
+    EXPECT_TRUE(context.currentPath().isEmpty());
+}
+
+// A long recording grows by moving its operations, never copying them
+// (with their paths, clips and states) at every growth of the list.
+TEST(RecordingContext, GrowsByMovingItsOperations) {
+    static_assert(std::is_nothrow_move_constructible_v<RecordedOperation>);
+    RecordingContext context;
+    context.clipToRect(Rect(0, 0, 10, 10));
+    for (int i = 0; i < 1000; ++i) context.fillEllipse(Rect(i, 0, 2, 2));
+    EXPECT_EQ(context.count(DrawingOperation::fillEllipse), 1000u);
+    EXPECT_EQ(context.operations().back().rect, Rect(999, 0, 2, 2));
+    EXPECT_EQ(context.operations().back().clips.size(), 1u);
     EXPECT_TRUE(context.currentPath().isEmpty());
 }
 

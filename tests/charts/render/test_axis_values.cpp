@@ -10,6 +10,7 @@
 #include "Charts/foundation/YAxis.h"
 #include "Charts/render/AxisRendererBase.h"
 #include "Charts/render/AxisValues.h"
+#include "tests/charts/support/abstract_bases.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ TEST_P(AxisValuesTest, FillsTheAxisModel) {
         axis->setEntries({1});
     }
     axis->setDecimals(-7); // so that an untouched count shows
-    AxisRendererBase renderer(ViewPortHandler::create(200, 100), nullptr, axis);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(200, 100), nullptr, axis);
     renderer.computeAxisValues(c.min, c.max);
 
     ASSERT_EQ(axis->entries().size(), c.entries.size()) << c.name;
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AxisValues, StoresZeroAsPositiveZero) {
     auto axis = std::make_shared<YAxis>();
     axis->setLabelCount(4);
-    AxisRendererBase renderer(ViewPortHandler::create(200, 100), nullptr, axis);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(200, 100), nullptr, axis);
     renderer.computeAxisValues(-20, 20);
     ASSERT_EQ(axis->entries().size(), 5u);
     EXPECT_EQ(axis->entries()[2], 0.0);
@@ -157,7 +158,7 @@ TEST(AxisValues, ForcedSingleLabelIsTheMinimum) {
     auto axis = std::make_shared<YAxis>();
     axis->setAxisMinLabels(1);
     axis->setLabelCount(1, true);
-    AxisRendererBase renderer(ViewPortHandler::create(200, 100), nullptr, axis);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(200, 100), nullptr, axis);
     renderer.computeAxisValues(3, 9);
     EXPECT_EQ(axis->entries(), std::vector<double>{3});
     EXPECT_EQ(axis->decimals(), 0);
@@ -166,14 +167,14 @@ TEST(AxisValues, ForcedSingleLabelIsTheMinimum) {
 TEST(AxisValues, WithoutCentringKeepsThePreviousCentredEntries) {
     auto axis = std::make_shared<YAxis>();
     axis->setCenteredEntries({7, 8});
-    AxisRendererBase renderer(ViewPortHandler::create(200, 100), nullptr, axis);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(200, 100), nullptr, axis);
     renderer.computeAxisValues(0, 100);
     EXPECT_EQ(axis->centeredEntries(), (std::vector<double>{7, 8}));
 }
 
 TEST(AxisValues, RefillsTheEntriesWithoutGivingUpTheirStorage) {
     auto axis = std::make_shared<YAxis>();
-    AxisRendererBase renderer(ViewPortHandler::create(200, 100), nullptr, axis);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(200, 100), nullptr, axis);
     renderer.computeAxisValues(0, 100);
     const double* storage = axis->entries().data();
     renderer.computeAxisValues(0, 50);
@@ -197,7 +198,7 @@ protected:
     std::shared_ptr<ViewPortHandler> port = ViewPortHandler::create(200, 100);
     std::shared_ptr<Transformer> trans = std::make_shared<Transformer>(port);
     std::shared_ptr<YAxis> axis = std::make_shared<YAxis>();
-    AxisRendererBase renderer{port, trans, axis};
+    charts::testing::BaseAxisDrawing renderer{port, trans, axis};
 };
 
 TEST_F(AxisVisibleRangeTest, FullyZoomedOutKeepsTheGivenRange) {
@@ -241,7 +242,7 @@ TEST_F(AxisVisibleRangeTest, AMatrixThatCannotMapBackKeepsTheGivenRange) {
 }
 
 TEST(AxisRendererBaseDeathTest, AbstractDrawingStopsTheProgramNamingTheOperation) {
-    AxisRendererBase renderer(ViewPortHandler::create(10, 10), nullptr, nullptr);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(10, 10), nullptr, nullptr);
     RecordingContext context;
     EXPECT_DEATH(renderer.renderAxisLabels(context), "renderAxisLabels\\(\\) cannot be called on AxisRendererBase");
     EXPECT_DEATH(renderer.renderGridLines(context), "renderGridLines\\(\\) cannot be called on AxisRendererBase");

@@ -9,6 +9,7 @@
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/foundation/YAxis.h"
 #include "Charts/render/AxisRendererBase.h"
+#include "tests/charts/support/abstract_bases.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ using namespace charts;
 std::shared_ptr<YAxis> forcedAxis(double min, double max, std::int64_t count) {
     auto axis = std::make_shared<YAxis>();
     axis->setLabelCount(count, true);
-    AxisRendererBase renderer(ViewPortHandler::create(200, 100), nullptr, axis);
+    charts::testing::BaseAxisDrawing renderer(ViewPortHandler::create(200, 100), nullptr, axis);
     renderer.computeAxisValues(min, max);
     return axis;
 }

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <type_traits>
 
 #include "Charts/drawing/Path.h"
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/Fill.h"
 #include "Charts/render/AccessibilityText.h"
 #include "Charts/render/LineRadarRenderer.h"
+#include "tests/charts/support/abstract_bases.h"
 #include "tests/charts/support/render_support.h"
 
 namespace {
@@ -148,7 +150,7 @@ TEST_P(ValuesAllowedTest, ComparesTheEntryCountWithTheZoomedLimit) {
     chart->setDataSets({lineSet(points)});
     chart->visibleCount = c.maxVisibleCount;
     chart->viewPort->refresh(AffineTransform::makeScale(c.zoomX, 1), nullptr, false);
-    const DataRenderer renderer(chart->animator, chart->viewPort);
+    const charts::testing::BaseDrawing<DataRenderer> renderer(chart->animator, chart->viewPort);
     EXPECT_EQ(renderer.isDrawingValuesAllowed(chart.get()), c.allowed);
 }
 
@@ -161,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, ValuesAllowedTest,
 
 TEST(ValuesAllowed, FalseWithoutProviderOrData) {
     auto chart = FakeLineChart::make();
-    const DataRenderer renderer(chart->animator, chart->viewPort);
+    const charts::testing::BaseDrawing<DataRenderer> renderer(chart->animator, chart->viewPort);
     EXPECT_FALSE(renderer.isDrawingValuesAllowed(nullptr));
     EXPECT_FALSE(renderer.isDrawingValuesAllowed(chart.get()));
 }
@@ -188,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AccessibleHeader, UsesTheDefaultDescriptionWithoutOne) {
     auto chart = FakeLineChart::make();
     chart->setDataSets({lineSet({{1, 1}}, QStringLiteral("K"))});
-    const DataRenderer renderer(chart->animator, chart->viewPort);
+    const charts::testing::BaseDrawing<DataRenderer> renderer(chart->animator, chart->viewPort);
     const AccessibilityElementPtr header =
         renderer.createAccessibleHeader(*chart, *chart->lineChartData, QStringLiteral("Line Chart"));
     EXPECT_EQ(header->label(), QStringLiteral("Line Chart. 1 dataset. K"));
@@ -201,9 +203,37 @@ TEST(AccessibleHeader, UsesTheDefaultDescriptionWithoutOne) {
               QStringLiteral("Curves. 1 dataset. K"));
 }
 
+// A renderer that leaves out one drawing entry point cannot be made; one that
+// provides all four can.
+struct WithoutExtras : LineRadarRenderer {
+    using LineRadarRenderer::LineRadarRenderer;
+    void drawData(DrawingContext&) override {}
+    void drawValues(DrawingContext&) override {}
+    void drawHighlighted(DrawingContext&, const std::vector<HighlightPtr>&) override {}
+};
+struct WithoutData : DataRenderer {
+    using DataRenderer::DataRenderer;
+    void drawValues(DrawingContext&) override {}
+    void drawExtras(DrawingContext&) override {}
+    void drawHighlighted(DrawingContext&, const std::vector<HighlightPtr>&) override {}
+};
+
+TEST(DataRenderer, AKindThatLeavesOutADrawingEntryPointDoesNotCompile) {
+    static_assert(std::is_abstract_v<DataRenderer>);
+    static_assert(std::is_abstract_v<BarLineScatterCandleBubbleRenderer>);
+    static_assert(std::is_abstract_v<LineScatterCandleRadarRenderer>);
+    static_assert(std::is_abstract_v<LineRadarRenderer>);
+    static_assert(std::is_abstract_v<WithoutExtras>);
+    static_assert(std::is_abstract_v<WithoutData>);
+    static_assert(!std::is_abstract_v<charts::testing::BaseDrawing<LineRadarRenderer>>);
+    static_assert(std::is_abstract_v<AxisRendererBase>);
+    static_assert(!std::is_abstract_v<charts::testing::BaseAxisDrawing>);
+    SUCCEED();
+}
+
 TEST(DataRendererDeathTest, AbstractDrawingStopsTheProgramNamingTheOperation) {
     auto chart = FakeLineChart::make();
-    DataRenderer renderer(chart->animator, chart->viewPort);
+    charts::testing::BaseDrawing<DataRenderer> renderer(chart->animator, chart->viewPort);
     RecordingContext context;
     EXPECT_DEATH(renderer.drawData(context), "drawData\\(\\) cannot be called on DataRenderer");
     EXPECT_DEATH(renderer.drawValues(context), "drawValues\\(\\) cannot be called on DataRenderer");
@@ -224,7 +254,7 @@ TEST_P(HighlightLinesTest, StrokesTheEnabledLinesVerticalFirst) {
     auto set = lineSet({{1, 1}});
     set->setDrawVerticalHighlightIndicatorEnabled(GetParam().vertical);
     set->setDrawHorizontalHighlightIndicatorEnabled(GetParam().horizontal);
-    LineScatterCandleRadarRenderer renderer(chart->animator, chart->viewPort);
+    charts::testing::BaseDrawing<LineScatterCandleRadarRenderer> renderer(chart->animator, chart->viewPort);
     RecordingContext context;
     renderer.drawHighlightLines(context, Point{100, 50}, *set);
     const auto strokes = ofKind(context, DrawingOperation::drawPath);
@@ -246,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(Indicators, HighlightLinesTest,
 class FilledPathTest : public ::testing::Test {
 protected:
     std::shared_ptr<FakeLineChart> chart = FakeLineChart::make();
-    LineRadarRenderer renderer{chart->animator, chart->viewPort};
+    charts::testing::BaseDrawing<LineRadarRenderer> renderer{chart->animator, chart->viewPort};
     RecordingContext context;
     Path area = [] {
         Path p;

@@ -9,6 +9,8 @@
 
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/ChartLimitLine.h"
+#include "Charts/render/CartesianFrame.h"
+#include "Charts/types/line/LineChartRenderer.h"
 #include "tests/charts/support/chart_view_support.h"
 
 namespace charts {
@@ -352,6 +354,65 @@ TEST(BarLineFrame, AnEmptyContentRectangleDrawsNothingBroken) {
             for (double entry : axis->entries()) EXPECT_TRUE(std::isfinite(entry));
         }
     }
+}
+
+// A line renderer that notes which drawing calls ran inside a handed-over
+// frame.
+class FrameSpy : public LineChartRenderer {
+public:
+    using LineChartRenderer::LineChartRenderer;
+    void beginFrame(const CartesianFrame& frame) override {
+        frames.push_back(frame);
+        LineChartRenderer::beginFrame(frame);
+        held = true;
+    }
+    void endFrame() override {
+        LineChartRenderer::endFrame();
+        held = false;
+    }
+    void drawData(DrawingContext& context) override {
+        note("data");
+        LineChartRenderer::drawData(context);
+    }
+    void drawValues(DrawingContext& context) override {
+        note("values");
+        LineChartRenderer::drawValues(context);
+    }
+    void drawExtras(DrawingContext& context) override {
+        note("extras");
+        LineChartRenderer::drawExtras(context);
+    }
+    void drawHighlighted(DrawingContext& context, const std::vector<HighlightPtr>& indices) override {
+        note("highlights");
+        LineChartRenderer::drawHighlighted(context, indices);
+    }
+
+    std::vector<CartesianFrame> frames;
+    std::vector<std::string> calls;
+    bool held = false;
+
+private:
+    void note(const char* call) { calls.push_back(held ? call : std::string(call) + " outside a frame"); }
+};
+
+// The view hands its renderer one frame per paint, read after auto-scaling
+// and the axes, and takes it back when the paint ends.
+TEST(BarLineFrame, TheRendererDrawsThePaintFromOneFrame) {
+    FixedMetrics metrics;
+    Frame frame = styledChart();
+    auto& view = *frame.view;
+    view.setAutoScaleMinMaxEnabled(true);
+    view.zoom(4, 1, 0, 0);
+    view.moveViewToX(25);
+    auto spy = std::make_shared<FrameSpy>(std::dynamic_pointer_cast<LineChartDataProvider>(view.weakView().lock()),
+                                          view.chartAnimator(), view.viewPortHandler());
+    view.setRenderer(spy);
+    RecordingContext context;
+    view.draw(context);
+    EXPECT_EQ(spy->calls, (std::vector<std::string>{"data", "highlights", "extras", "values"}));
+    ASSERT_EQ(spy->frames.size(), 1u);
+    EXPECT_EQ(spy->frames[0], frameOf(view, *view.viewPortHandler(), *view.chartAnimator()));
+    EXPECT_FALSE(spy->held);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/Marker.h"
@@ -383,6 +384,20 @@ class OtherKindView : public BarLineChartViewBase {
 public:
     explicit OtherKindView(ConstructionKey key) : BarLineChartViewBase(key) {}
 };
+
+// A view that leaves out the data-change or offset computation cannot be
+// made.
+struct WithoutOffsets : ChartViewBase {
+    using ChartViewBase::ChartViewBase;
+    void notifyDataSetChanged() override {}
+};
+
+TEST(ChartViewBase, AKindThatLeavesOutItsLayoutDoesNotCompile) {
+    static_assert(std::is_abstract_v<ChartViewBase>);
+    static_assert(std::is_abstract_v<WithoutOffsets>);
+    static_assert(!std::is_abstract_v<OtherKindView>);
+    SUCCEED();
+}
 
 TEST(ChartViewBase, EveryKindOfChartViewIsAnAccessibleChart) {
     struct Case {

@@ -1,0 +1,302 @@
+// The line chart's geometry as pure functions, each fed tables of entries,
+// visible ranges and phases: the straight and stepped segments with their
+// culling, the two Bezier lines, the filled areas and the places of marks.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Charts/types/line/LineGeometry.h"
+
+namespace charts {
+namespace {
+
+// Entries of the given value points, and the values as the geometry reads
+// them.
+struct Entries {
+    explicit Entries(const std::vector<Point>& points) {
+        for (const Point& p : points) list.push_back(std::make_shared<ChartDataEntry>(p.x, p.y));
+    }
+    EntryValues values() const { return EntryValues(std::span<const ChartDataEntryPtr>(list)); }
+    std::vector<ChartDataEntryPtr> list;
+};
+
+IndexBounds bounds(std::int64_t min, std::int64_t max, std::int64_t range) {
+    IndexBounds b;
+    b.setMin(min);
+    b.setMax(max);
+    b.setRange(range);
+    return b;
+}
+
+// Value x to pixel 10 x, value y to pixel 100 - y: a y-down view.
+const AffineTransform flipY{10, 0, 0, -1, 0, 100};
+// Content from (0, 0) to (100, 100) in pixels.
+const ContentBounds content{Rect(0, 0, 100, 100)};
+
+struct SegmentVisit {
+    std::int64_t index;
+    std::vector<Point> points;
+    friend bool operator==(const SegmentVisit&, const SegmentVisit&) = default;
+};
+
+std::vector<SegmentVisit> segments(const std::vector<Point>& points, const IndexBounds& b, bool stepped,
+                                   double phaseY = 1) {
+    const Entries entries(points);
+    std::vector<SegmentVisit> visits;
+    forEachLineSegment(entries.values(), b, stepped, phaseY, flipY, content,
+                       [&](std::span<const Point> pair, std::int64_t j) {
+                           visits.push_back(SegmentVisit{j, std::vector<Point>(pair.begin(), pair.end())});
+                       });
+    return visits;
+}
+
+TEST(LineGeometry, SegmentsOfTheVisiblePairsInPixels) {
+    struct Case {
+        std::string name;
+        std::vector<Point> points;
+        IndexBounds bounds;
+        bool stepped;
+        double phaseY;
+        std::vector<SegmentVisit> visits;
+    };
+    const std::vector<Case> cases = {
+        {"straight pairs",
+         {{1, 10}, {2, 50}, {3, 20}},
+         bounds(0, 2, 2),
+         false,
+         1,
+         {{0, {{10, 90}, {20, 50}}}, {1, {{20, 50}, {30, 80}}}}},
+        {"stepped: run, then rise",
+         {{1, 10}, {2, 50}},
+         bounds(0, 1, 1),
+         true,
+         1,
+         {{0, {{10, 90}, {20, 90}, {20, 90}, {20, 50}}}}},
+        {"phase halves every y", {{1, 10}, {2, 50}}, bounds(0, 1, 1), false, 0.5, {{0, {{10, 95}, {20, 75}}}}},
+        {"one visible entry makes no pair", {{1, 10}, {2, 50}}, bounds(0, 1, 0), false, 1, {}},
+        {"equal ends are left out",
+         {{1, 10}, {1, 10}, {2, 50}},
+         bounds(0, 2, 2),
+         false,
+         1,
+         {{1, {{10, 90}, {20, 50}}}}},
+        {"a pair ending left of the content is left out",
+         {{-3, 10}, {-2, 10}, {1, 10}},
+         bounds(0, 2, 2),
+         false,
+         1,
+         {{1, {{-20, 90}, {10, 90}}}}},
+        {"a pair wholly above the content is left out",
+         {{1, 150}, {2, 160}, {3, 50}},
+         bounds(0, 2, 2),
+         false,
+         1,
+         {{1, {{20, -60}, {30, 50}}}}},
+        {"a pair wholly below the content is left out",
+         {{1, -50}, {2, -60}, {3, 50}},
+         bounds(0, 2, 2),
+         false,
+         1,
+         {{1, {{20, 160}, {30, 50}}}}},
+        {"the walk ends at the first pair starting right of the content",
+         {{9, 10}, {12, 10}, {13, 20}, {14, 30}},
+         bounds(0, 3, 3),
+         false,
+         1,
+         {{0, {{90, 90}, {120, 90}}}}},
+        {"a missing second entry ends the walk",
+         {{1, 10}, {2, 50}},
+         bounds(0, 5, 5),
+         false,
+         1,
+         {{0, {{10, 90}, {20, 50}}}}},
+        {"only the visible range is walked",
+         {{1, 10}, {2, 50}, {3, 20}, {4, 30}},
+         bounds(1, 2, 1),
+         false,
+         1,
+         {{1, {{20, 50}, {30, 80}}}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(segments(c.points, c.bounds, c.stepped, c.phaseY), c.visits) << c.name;
+}
+
+Path curve(Point start, const std::vector<std::array<Point, 3>>& segments) {
+    Path path;
+    path.moveTo(start);
+    for (const auto& s : segments) path.curveTo(s[0], s[1], s[2]);
+    return path;
+}
+
+TEST(LineGeometry, CubicBezierLines) {
+    struct Case {
+        std::string name;
+        std::vector<Point> points;
+        IndexBounds bounds;
+        double intensity;
+        double phaseY;
+        std::optional<Path> path;
+    };
+    const AffineTransform identity;
+    const std::vector<Case> cases = {
+        {"intensity 0 puts the controls on the ends",
+         {{0, 0}, {1, 10}, {2, 0}},
+         bounds(0, 2, 2),
+         0,
+         1,
+         curve({0, 0}, {{{{0, 0}, {1, 10}, {1, 10}}}, {{{1, 10}, {2, 0}, {2, 0}}}})},
+        // Each control follows the slope from the point before to the point
+        // after, scaled by the intensity.
+        {"controls follow the neighbours' slopes",
+         {{0, 0}, {1, 10}, {2, 0}},
+         bounds(0, 2, 2),
+         0.5,
+         1,
+         curve({0, 0}, {{{{0.5, 5}, {0, 10}, {1, 10}}}, {{{2, 10}, {1.5, 5}, {2, 0}}}})},
+        {"the phase scales every y, controls included",
+         {{0, 0}, {1, 10}, {2, 0}},
+         bounds(0, 2, 2),
+         0.5,
+         0.5,
+         curve({0, 0}, {{{{0.5, 2.5}, {0, 5}, {1, 5}}}, {{{2, 5}, {1.5, 2.5}, {2, 0}}}})},
+        {"the line starts at the first visible entry",
+         {{0, 0}, {1, 10}, {2, 0}, {3, 10}},
+         bounds(1, 3, 2),
+         0,
+         1,
+         curve({1, 10}, {{{{1, 10}, {2, 0}, {2, 0}}}, {{{2, 0}, {3, 10}, {3, 10}}}})},
+        {"one visible entry: an empty line", {{0, 0}, {1, 10}}, bounds(0, 1, 0), 0.2, 1, Path{}},
+        {"a missing first entry: nothing", {{0, 0}}, bounds(3, 5, 2), 0.2, 1, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(cubicBezierPath(Entries(c.points).values(), c.bounds, c.intensity, c.phaseY, identity), c.path)
+            << c.name;
+}
+
+TEST(LineGeometry, HorizontalBezierLines) {
+    struct Case {
+        std::string name;
+        std::vector<Point> points;
+        IndexBounds bounds;
+        double phaseY;
+        std::optional<Path> path;
+    };
+    const std::vector<Case> cases = {
+        {"both controls at the middle x, at the two heights",
+         {{1, 10}, {3, 50}},
+         bounds(0, 1, 1),
+         1,
+         curve({10, 90}, {{{{20, 90}, {20, 50}, {30, 50}}}})},
+        {"the phase scales the heights",
+         {{1, 10}, {3, 50}},
+         bounds(0, 1, 1),
+         0.5,
+         curve({10, 95}, {{{{20, 95}, {20, 75}, {30, 75}}}})},
+        {"a missing entry ends the line",
+         {{1, 10}, {3, 50}},
+         bounds(0, 4, 4),
+         1,
+         curve({10, 90}, {{{{20, 90}, {20, 50}, {30, 50}}}})},
+        {"one visible entry: an empty line", {{1, 10}}, bounds(0, 0, 0), 1, Path{}},
+        {"a missing first entry: nothing", {{1, 10}}, bounds(2, 3, 1), 1, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(horizontalBezierPath(Entries(c.points).values(), c.bounds, c.phaseY, flipY), c.path) << c.name;
+}
+
+Path polygon(const std::vector<Point>& points) {
+    Path path;
+    path.moveTo(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+    path.closeSubpath();
+    return path;
+}
+
+TEST(LineGeometry, FilledAreasDownToTheFillLine) {
+    struct Case {
+        std::string name;
+        std::vector<Point> points;
+        IndexBounds bounds;
+        double fillMin;
+        bool stepped;
+        double phaseY;
+        Path path;
+    };
+    const std::vector<Case> cases = {
+        {"straight",
+         {{1, 10}, {2, 50}, {3, 20}},
+         bounds(0, 2, 2),
+         0,
+         false,
+         1,
+         polygon({{10, 100}, {10, 90}, {20, 50}, {30, 80}, {30, 100}})},
+        {"stepped turns each corner",
+         {{1, 10}, {2, 50}, {3, 20}},
+         bounds(0, 2, 2),
+         0,
+         true,
+         1,
+         polygon({{10, 100}, {10, 90}, {20, 90}, {20, 50}, {30, 50}, {30, 80}, {30, 100}})},
+        {"the fill line is not scaled by the phase",
+         {{1, 10}, {2, 50}},
+         bounds(0, 1, 1),
+         20,
+         false,
+         0.5,
+         polygon({{10, 80}, {10, 95}, {20, 75}, {20, 80}})},
+        {"only the visible range",
+         {{1, 10}, {2, 50}, {3, 20}},
+         bounds(1, 2, 1),
+         0,
+         false,
+         1,
+         polygon({{20, 100}, {20, 50}, {30, 80}, {30, 100}})},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(linearFillPath(Entries(c.points).values(), c.bounds, c.fillMin, c.stepped, c.phaseY, flipY), c.path)
+            << c.name;
+
+    // Without entries in the range only the closing remains.
+    Path closed;
+    closed.closeSubpath();
+    EXPECT_EQ(linearFillPath(Entries(std::vector<Point>{}).values(), bounds(0, 0, 0), 0, false, 1, flipY), closed);
+}
+
+TEST(LineGeometry, ACurveClosesDownToTheFillLine) {
+    struct Case {
+        std::string name;
+        IndexBounds bounds;
+        Path path;
+    };
+    const std::vector<Point> points{{1, 10}, {2, 50}, {3, 20}};
+    const auto closedCurve = [](Point down, Point across) {
+        Path path;
+        path.moveTo({0, 0});
+        path.lineTo(down);
+        path.lineTo(across);
+        path.closeSubpath();
+        return path;
+    };
+    const std::vector<Case> cases = {
+        {"at the last and first visible entries", bounds(0, 2, 2), closedCurve({30, 95}, {10, 95})},
+        {"a missing entry counts as x 0", bounds(1, 5, 4), closedCurve({0, 95}, {20, 95})},
+    };
+    for (const Case& c : cases) {
+        Path path;
+        path.moveTo({0, 0});
+        closeCurveToFillLine(path, Entries(points).values(), c.bounds, 5, flipY);
+        EXPECT_EQ(path, c.path) << c.name;
+    }
+}
+
+TEST(LineGeometry, MarksAroundAPoint) {
+    EXPECT_EQ(circleRect(Point{10, 20}, 4), Rect(6, 16, 8, 8));
+    EXPECT_EQ(accessibilityFrame(Point{10, 20}, 4), Rect(-2, 8, 24, 24));
+    EXPECT_EQ(valueLabelPoint(Point{10, 20}, 7, 8.75), (Point{10, 4.25}));
+    EXPECT_EQ(valuePoint(2, 10, 0.5), (Point{2, 5}));
+}
+
+} // namespace
+} // namespace charts
