@@ -20,22 +20,4 @@ Size FontMetricsTextMeasurer::boundingSize(const QString& text, const TextAttrib
 
 double FontMetricsTextMeasurer::lineHeight(const QFont& font) const { return QFontMetricsF(font).height(); }
 
-namespace {
-
-std::shared_ptr<const TextMeasurer>& installedMeasurer() {
-    static std::shared_ptr<const TextMeasurer> measurer = std::make_shared<FontMetricsTextMeasurer>();
-    return measurer;
-}
-
-} // namespace
-
-const TextMeasurer& textMeasurer() { return *installedMeasurer(); }
-
-ScopedTextMeasurer::ScopedTextMeasurer(std::shared_ptr<const TextMeasurer> measurer) {
-    previous_ = installedMeasurer();
-    installedMeasurer() = measurer ? std::move(measurer) : previous_;
-}
-
-ScopedTextMeasurer::~ScopedTextMeasurer() { installedMeasurer() = std::move(previous_); }
-
 } // namespace charts

@@ -1,6 +1,4 @@
 #pragma once
-#include <memory>
-
 #include <QString>
 
 #include "Charts/drawing/Geometry.h"
@@ -32,22 +30,6 @@ protected:
     TextMeasurer() = default;
     TextMeasurer(const TextMeasurer&) = default;
     TextMeasurer& operator=(const TextMeasurer&) = default;
-};
-
-// The measurer layout code uses: the font metrics of the desktop unless a
-// test put another one in place (main thread only, like all chart drawing).
-const TextMeasurer& textMeasurer();
-
-// Puts a measurer in place for its lifetime and restores the previous one.
-class ScopedTextMeasurer {
-public:
-    explicit ScopedTextMeasurer(std::shared_ptr<const TextMeasurer> measurer);
-    ~ScopedTextMeasurer();
-    ScopedTextMeasurer(const ScopedTextMeasurer&) = delete;
-    ScopedTextMeasurer& operator=(const ScopedTextMeasurer&) = delete;
-
-private:
-    std::shared_ptr<const TextMeasurer> previous_;
 };
 
 } // namespace charts

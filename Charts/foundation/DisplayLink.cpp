@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Charts/foundation/ChartEnvironment.h"
 #include "Charts/foundation/MediaClock.h"
 #include "platform/Log.h"
 
@@ -29,34 +30,55 @@ std::vector<RunningLink>& running() {
 
 unsigned long long nextSerial = 0;
 
-// The one timer behind all links, a child of the application so that it goes
-// with it; made again for a later application.
-QPointer<QTimer>& sharedTimer() {
-    static QPointer<QTimer> timer;
+// The desktop's refreshes: one precise timer, a child of the application so
+// that it goes with it; made again for a later application.
+class TimerRefreshSource final : public RefreshSource {
+public:
+    void runningLinksChanged(std::size_t count, Refresh refresh) override {
+        const bool started = count > count_;
+        count_ = count;
+        if (count == 0 && !timer_.isNull()) timer_->stop();
+        if (!started) return;
+        QCoreApplication* application = QCoreApplication::instance();
+        if (application == nullptr) return; // no event loop: no ticks
+        if (QThread::currentThread() != application->thread()) {
+            platform::devLog("Display link started off the main thread; it ticks once the main thread starts a link");
+            return;
+        }
+        if (timer_.isNull()) {
+            timer_ = new QTimer(application);
+            timer_->setTimerType(Qt::PreciseTimer);
+            timer_->setInterval(DisplayLink::intervalMilliseconds);
+            QObject::connect(timer_, &QTimer::timeout, refresh);
+        }
+        if (!timer_->isActive()) timer_->start();
+    }
+
+private:
+    std::size_t count_ = 0;
+    QPointer<QTimer> timer_;
+};
+
+// The source the running links were last announced to, so that it hears of
+// the end even when the environment changed in the meantime.
+std::shared_ptr<RefreshSource>& announcedSource() {
+    static std::shared_ptr<RefreshSource> source;
+    return source;
+}
+
+std::shared_ptr<RefreshSource> environmentSource() {
+    if (std::shared_ptr<RefreshSource> installed = chartEnvironment().refreshSource) return installed;
+    static const std::shared_ptr<RefreshSource> timer = std::make_shared<TimerRefreshSource>();
     return timer;
 }
 
-void startTimerIfNeeded() {
-    QCoreApplication* application = QCoreApplication::instance();
-    if (application == nullptr) return; // no event loop: ticks come only by hand
-    if (QThread::currentThread() != application->thread()) {
-        platform::devLog("Display link started off the main thread; it ticks once the main thread starts a link");
-        return;
-    }
-    QPointer<QTimer>& timer = sharedTimer();
-    if (timer.isNull()) {
-        timer = new QTimer(application);
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(DisplayLink::intervalMilliseconds);
-        QObject::connect(timer, &QTimer::timeout, [] { DisplayLink::tickAllRunning(); });
-    }
-    if (!timer->isActive()) timer->start();
-}
-
-void stopTimerIfIdle() {
-    if (!running().empty()) return;
-    QPointer<QTimer>& timer = sharedTimer();
-    if (!timer.isNull()) timer->stop();
+void announceRunningLinks(RefreshSource::Refresh refresh) {
+    std::shared_ptr<RefreshSource>& announced = announcedSource();
+    const std::shared_ptr<RefreshSource> current = environmentSource();
+    if (announced && announced != current) announced->runningLinksChanged(0, refresh);
+    announced = current;
+    announced->runningLinksChanged(running().size(), refresh);
+    if (running().empty()) announced.reset();
 }
 
 } // namespace
@@ -69,14 +91,14 @@ void DisplayLink::start() {
     if (running_) return;
     running_ = true;
     running().push_back(RunningLink{this, ++nextSerial});
-    startTimerIfNeeded();
+    announceRunningLinks(&DisplayLink::refreshRunning);
 }
 
 void DisplayLink::stop() {
     if (!running_) return;
     running_ = false;
     std::erase_if(running(), [this](const RunningLink& entry) { return entry.link == this; });
-    stopTimerIfIdle();
+    announceRunningLinks(&DisplayLink::refreshRunning);
 }
 
 void DisplayLink::fire() {
@@ -86,7 +108,7 @@ void DisplayLink::fire() {
     // Nothing of this link is touched after the call: it may be gone.
 }
 
-void DisplayLink::tickAllRunning() {
+void DisplayLink::refreshRunning() {
     // A tick may start, stop or destroy links; each one of this round is
     // looked up again before it fires, so a link gone in the meantime is
     // skipped and a link started during the round waits for the next.
@@ -95,7 +117,5 @@ void DisplayLink::tickAllRunning() {
         if (std::find(running().begin(), running().end(), entry) != running().end()) entry.link->fire();
     }
 }
-
-std::size_t DisplayLink::runningCount() { return running().size(); }
 
 } // namespace charts

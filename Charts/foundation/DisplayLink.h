@@ -5,10 +5,21 @@
 
 namespace charts {
 
+// Delivers the display's refreshes to the running display links: the chart
+// environment's, or one precise 16 ms timer of the application.
+class RefreshSource {
+public:
+    using Refresh = void (*)();
+    virtual ~RefreshSource() = default;
+    // The number of running links changed to `count`. While it is above 0,
+    // `refresh` is to be called once per display refresh on the main thread;
+    // at 0 the source may rest.
+    virtual void runningLinksChanged(std::size_t count, Refresh refresh) = 0;
+};
+
 // A tick for every display refresh, delivered on the main thread: what the
 // animator, drag deceleration and animated view-port moves step on. One
-// precise 16 ms timer of the application drives every running link, so all
-// of them tick together.
+// refresh source drives every running link, so all of them tick together.
 //
 // The link does not keep its target alive: make it with forTarget (a target
 // released before a tick receives nothing; the link runs on until stopped),
@@ -41,14 +52,10 @@ public:
     // Media time of the last tick; 0 before the first.
     double timestamp() const { return timestamp_; }
 
-    // A seam for tests on a manual media clock: one tick of every running
-    // link now, in the order they were started, exactly as the timer delivers
-    // them. The product leaves the ticks to the timer.
-    static void tickAllRunning();
-    // How many links are running (tests check that owners stop theirs).
-    static std::size_t runningCount();
-
 private:
+    // One tick of every running link, in the order they were started: what
+    // each display refresh does.
+    static void refreshRunning();
     void fire();
 
     // Shared so that a tick in progress keeps the function alive when its

@@ -6,16 +6,17 @@
 #include <QThread>
 #include <cmath>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "Charts/drawing/PainterContext.h"
+#include "Charts/foundation/ChartEnvironment.h"
 
 namespace charts {
 
 namespace {
 
 struct ImageContextRecord {
+    std::shared_ptr<ImageAllocator> allocator; // the one that made the image takes it back
     QImage image;
     std::unique_ptr<QPainter> painter;
     std::unique_ptr<PainterContext> context;
@@ -29,13 +30,16 @@ std::vector<std::unique_ptr<ImageContextRecord>>& stack() {
     return records;
 }
 
-std::mutex allocatorMutex;
+class PlainImageAllocator final : public ImageAllocator {
+public:
+    QImage allocate(int width, int height, QImage::Format format) override { return QImage(width, height, format); }
+    void release(QImage) override {}
+};
 
-QImage standardAllocation(int width, int height, QImage::Format format) { return QImage(width, height, format); }
-
-ImageAllocator& allocator() {
-    static ImageAllocator current = standardAllocation;
-    return current;
+std::shared_ptr<ImageAllocator> allocator() {
+    if (std::shared_ptr<ImageAllocator> installed = chartEnvironment().imageAllocator) return installed;
+    static const std::shared_ptr<ImageAllocator> plain = std::make_shared<PlainImageAllocator>();
+    return plain;
 }
 
 double screenScale() {
@@ -64,12 +68,9 @@ bool beginImageContext(Size size, bool opaque, double scale) {
 
     auto record = std::make_unique<ImageContextRecord>();
     record->scale = scale;
-    ImageAllocator allocate;
-    {
-        std::lock_guard lock(allocatorMutex);
-        allocate = allocator();
-    }
-    record->image = allocate(width, height, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    record->allocator = allocator();
+    record->image =
+        record->allocator->allocate(width, height, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     if (!record->image.isNull()) {
         record->image.fill(opaque ? QColor(0, 0, 0) : QColor(0, 0, 0, 0));
         // The painter maps points to pixels through the device pixel ratio.
@@ -99,20 +100,12 @@ void endImageContext() {
     stack().pop_back();
     record->context.reset();
     if (record->painter) record->painter->end();
+    record->allocator->release(std::move(record->image));
 }
 
 DrawingContext* currentImageContext() {
     if (stack().empty() || !stack().back()->valid) return nullptr;
     return stack().back()->context.get();
-}
-
-std::size_t imageContextDepth() { return stack().size(); }
-
-ImageAllocator setImageAllocator(ImageAllocator replacement) {
-    std::lock_guard lock(allocatorMutex);
-    ImageAllocator previous = std::move(allocator());
-    allocator() = replacement ? std::move(replacement) : ImageAllocator(standardAllocation);
-    return previous;
 }
 
 } // namespace charts

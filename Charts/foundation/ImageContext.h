@@ -1,6 +1,5 @@
 #pragma once
 #include <QImage>
-#include <functional>
 #include <optional>
 
 #include "Charts/drawing/DrawingContext.h"
@@ -33,15 +32,16 @@ void endImageContext();
 // The current context to draw into; none when no valid one is open.
 DrawingContext* currentImageContext();
 
-// How many contexts this thread has open (tests check that begins and ends
-// pair up).
-std::size_t imageContextDepth();
-
-// A seam for tests: makes the bitmaps of new image contexts (a null image is
-// a failed creation), so that a test can make a creation fail. Answers the
-// allocator it replaced; an empty function puts the standard one back. The
-// product always uses the standard one.
-using ImageAllocator = std::function<QImage(int width, int height, QImage::Format format)>;
-ImageAllocator setImageAllocator(ImageAllocator allocator);
+// Makes the bitmaps of image contexts and takes each back when its context
+// ends; the chart environment's, or plain QImage bitmaps. Called on the thread
+// of the context.
+class ImageAllocator {
+public:
+    virtual ~ImageAllocator() = default;
+    // A null image is a failed creation: an invalid context is pushed.
+    virtual QImage allocate(int width, int height, QImage::Format format) = 0;
+    // The context of one allocate call ended; `image` is what it answered.
+    virtual void release(QImage image) = 0;
+};
 
 } // namespace charts

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Charts/drawing/TextMeasurer.h"
+#include "Charts/foundation/ChartEnvironment.h"
 #include "Charts/foundation/PlatformStyle.h"
 #include "Charts/foundation/ViewPortHandler.h"
 

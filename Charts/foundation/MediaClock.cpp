@@ -2,27 +2,13 @@
 
 #include <chrono>
 
+#include "Charts/foundation/ChartEnvironment.h"
+
 namespace charts {
 
-namespace {
-
-double steadySeconds() {
+double mediaTime() {
+    if (const MediaClock& clock = chartEnvironment().mediaClock) return clock();
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
-
-MediaClock& installedClock() {
-    static MediaClock clock = steadySeconds;
-    return clock;
-}
-
-} // namespace
-
-double mediaTime() { return installedClock()(); }
-
-ScopedMediaClock::ScopedMediaClock(MediaClock clock) : previous_(installedClock()) {
-    if (clock) installedClock() = std::move(clock);
-}
-
-ScopedMediaClock::~ScopedMediaClock() { installedClock() = std::move(previous_); }
 
 } // namespace charts

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "Charts/drawing/NamedColors.h"
-#include "Charts/drawing/TextMeasurer.h"
+#include "Charts/foundation/ChartEnvironment.h"
 
 namespace charts {
 

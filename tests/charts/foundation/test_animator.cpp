@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Charts/foundation/Animator.h"
-#include "tests/support/manual_media_clock.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -37,7 +37,7 @@ protected:
     }
     void tickAt(double time) {
         clock.set(time);
-        DisplayLink::tickAllRunning();
+        clock.tick();
     }
 };
 
@@ -45,7 +45,7 @@ TEST_F(AnimatorTest, LinearPhasesEndExactlyAtOneWithOneStop) {
     animator->animate(2, 4);
     EXPECT_EQ(animator->phaseX(), 0);
     EXPECT_EQ(animator->phaseY(), 0);
-    EXPECT_EQ(DisplayLink::runningCount(), 1u);
+    EXPECT_EQ(clock.runningLinks(), 1u);
     tickAt(101);
     EXPECT_EQ(animator->phaseX(), 0.5);
     EXPECT_EQ(animator->phaseY(), 0.25);
@@ -59,7 +59,7 @@ TEST_F(AnimatorTest, LinearPhasesEndExactlyAtOneWithOneStop) {
     EXPECT_EQ(recorder->events, "uUuUuUsS");
     EXPECT_EQ(recorder->phases.back(), (std::pair<double, double>{1.0, 1.0}));
     EXPECT_FALSE(animator->isRunning());
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
     tickAt(110);
     EXPECT_EQ(recorder->events, "uUuUuUsS");
 }
@@ -90,7 +90,7 @@ TEST_F(AnimatorTest, RestartingReportsTheStopOfTheRunningAnimation) {
     EXPECT_EQ(animator->phaseX(), 0);
     tickAt(101.25);
     EXPECT_EQ(animator->phaseX(), 0.25);
-    EXPECT_EQ(DisplayLink::runningCount(), 1u);
+    EXPECT_EQ(clock.runningLinks(), 1u);
 }
 
 TEST_F(AnimatorTest, ASingleAxisJoinsTheRunningLinkAndTheLaterEnd) {
@@ -98,7 +98,7 @@ TEST_F(AnimatorTest, ASingleAxisJoinsTheRunningLinkAndTheLaterEnd) {
     tickAt(101);
     animator->animateXAxis(1);
     EXPECT_EQ(animator->phaseX(), 0);
-    EXPECT_EQ(DisplayLink::runningCount(), 1u);
+    EXPECT_EQ(clock.runningLinks(), 1u);
     tickAt(102);
     EXPECT_EQ(animator->phaseX(), 1.0);
     EXPECT_TRUE(animator->isRunning());
@@ -135,7 +135,7 @@ TEST_F(AnimatorTest, DestroyingARunningAnimatorCallsNoOneBack) {
     recorder->events.clear();
     animator.reset();
     EXPECT_EQ(recorder->events, "");
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
 TEST_F(AnimatorTest, AnOwnerDestroyingItInsideATickIsSafe) {
@@ -143,7 +143,7 @@ TEST_F(AnimatorTest, AnOwnerDestroyingItInsideATickIsSafe) {
     animator->animate(1, 1);
     tickAt(102);
     EXPECT_EQ(animator, nullptr);
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
 TEST_F(AnimatorTest, AGoneDelegateIsSkipped) {
@@ -223,21 +223,21 @@ TEST(AnimatorOwner, DestroyingItInsideAnyReportEndsTheReports) {
         switch (c.path) {
         case Path::tickMidway:
             clock.set(11);
-            DisplayLink::tickAllRunning();
+            clock.tick();
             break;
         case Path::lastTick:
             clock.set(12);
-            DisplayLink::tickAllRunning();
+            clock.tick();
             break;
         case Path::stopCall: owner->animator->stop(); break;
         case Path::restart: owner->animator->animate(3, 3); break;
         }
         EXPECT_EQ(owner->animator, nullptr) << c.what;
         EXPECT_EQ(owner->events, c.events) << c.what;
-        EXPECT_EQ(DisplayLink::runningCount(), 0u) << c.what;
+        EXPECT_EQ(clock.runningLinks(), 0u) << c.what;
         // Later ticks reach no one.
         clock.set(20);
-        DisplayLink::tickAllRunning();
+        clock.tick();
         EXPECT_EQ(owner->events, c.events) << c.what;
     }
 }

@@ -10,6 +10,7 @@
 #include "Charts/foundation/PlatformStyle.h"
 #include "Charts/foundation/XAxis.h"
 #include "Charts/foundation/YAxis.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -306,7 +307,7 @@ namespace {
 
 // Fixed metrics: 10 px labels are 5 px a character and 12.5 px tall.
 TEST(YAxis, RequiredSizeMeasuresTheLongestLabelWithinTheWidthLimits) {
-    const ScopedTextMeasurer metrics(std::make_shared<FixedTextMeasurer>(0.5, 1.25));
+    const testing::FixedTextMetrics metrics(0.5, 1.25);
     struct Case {
         double minWidth, maxWidth;
         double expectedWidth;

@@ -8,6 +8,7 @@
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/foundation/ScaledImageCache.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -68,7 +69,7 @@ TEST(ChartUtils, DecimalsAValueNeeds) {
 }
 
 TEST(ChartUtils, AlignedTextStartsEndsOrCentresAtThePoint) {
-    const ScopedTextMeasurer metrics(std::make_shared<FixedTextMeasurer>(0.5, 1.25));
+    const testing::FixedTextMetrics metrics(0.5, 1.25);
     struct Case {
         TextAlignment align;
         double expectedX;
@@ -94,7 +95,7 @@ TEST(ChartUtils, AlignedTextStartsEndsOrCentresAtThePoint) {
 }
 
 TEST(ChartUtils, AnchoredAndRotatedText) {
-    const ScopedTextMeasurer metrics(std::make_shared<FixedTextMeasurer>(0.5, 1.25));
+    const testing::FixedTextMetrics metrics(0.5, 1.25);
     TextAttributes attributes;
     attributes.font = pixelSizedFont(attributes.font, 10); // "abcd": 20 x 12.5
     struct Case {
@@ -135,7 +136,7 @@ TEST(ChartUtils, AnchoredAndRotatedText) {
 
 // A centred, rotated label stays centred on its point whatever the angle.
 TEST(ChartUtils, CentredRotatedTextKeepsItsCentre) {
-    const ScopedTextMeasurer metrics(std::make_shared<FixedTextMeasurer>(0.5, 1.25));
+    const testing::FixedTextMetrics metrics(0.5, 1.25);
     TextAttributes attributes;
     attributes.font = pixelSizedFont(attributes.font, 10);
     for (double degrees : {0.0, 30.0, 45.0, 90.0, 135.0, 200.0, -60.0}) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Charts/foundation/DisplayLink.h"
-#include "tests/support/manual_media_clock.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -36,22 +36,22 @@ TEST(DisplayLink, TicksReachRunningLinksWithTheirTime) {
     DisplayLink link([&] { ++ticks; });
     EXPECT_FALSE(link.isRunning());
     EXPECT_EQ(link.timestamp(), 0);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(ticks, 0);
 
     link.start();
     link.start(); // a second start changes nothing
-    EXPECT_EQ(DisplayLink::runningCount(), 1u);
-    DisplayLink::tickAllRunning();
+    EXPECT_EQ(clock.runningLinks(), 1u);
+    clock.tick();
     clock.advance(0.016);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(ticks, 2);
     EXPECT_DOUBLE_EQ(link.timestamp(), 10.016);
 
     link.stop();
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(ticks, 2);
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
 struct Target {
@@ -60,16 +60,17 @@ struct Target {
 };
 
 TEST(DisplayLink, AReleasedTargetGetsNothingWhileTheLinkRunsOn) {
+    ManualMediaClock clock;
     auto target = std::make_shared<Target>();
     std::unique_ptr<DisplayLink> link = DisplayLink::forTarget(std::weak_ptr<Target>(target), &Target::tick);
     link->start();
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(target->ticks, 1);
     target.reset();
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_TRUE(link->isRunning());
     link.reset();
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
 // An owner stops its link in its destructor, so no tick reaches an owner
@@ -84,6 +85,7 @@ struct Owner {
 };
 
 TEST(DisplayLink, LinksMayGoAwayDuringATick) {
+    ManualMediaClock clock;
     std::vector<int> log;
     auto first = std::make_unique<Owner>(log, 1);
     auto second = std::make_unique<Owner>(log, 2);
@@ -105,15 +107,46 @@ TEST(DisplayLink, LinksMayGoAwayDuringATick) {
     second->link_.stop();
     second->link_.start();
 
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(log, (std::vector<int>{1, 0})); // second gone, late waits for the next round
     EXPECT_EQ(self, nullptr);
     log.clear();
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(log, (std::vector<int>{1, 3}));
     first.reset();
     late.reset();
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
+}
+
+// Links started under one refresh source and stopped under another: the first
+// hears that none runs for it any more, and the ticks come from the second.
+TEST(DisplayLink, RunningLinksMoveToTheSourceInPlaceWhenTheyChange) {
+    ManualMediaClock outer;
+    int ticks = 0;
+    DisplayLink first([&] { ++ticks; });
+    DisplayLink second([&] { ticks += 10; });
+    first.start();
+    EXPECT_EQ(outer.runningLinks(), 1u);
+    {
+        ManualMediaClock inner;
+        second.start();
+        EXPECT_EQ(outer.runningLinks(), 0u);
+        EXPECT_EQ(inner.runningLinks(), 2u);
+        outer.tick();
+        EXPECT_EQ(ticks, 0);
+        inner.tick();
+        EXPECT_EQ(ticks, 11);
+        second.stop();
+        EXPECT_EQ(inner.runningLinks(), 1u);
+    }
+    // The inner source still holds the running link until the next change.
+    first.stop();
+    EXPECT_EQ(outer.runningLinks(), 0u);
+    first.start();
+    EXPECT_EQ(outer.runningLinks(), 1u);
+    outer.tick();
+    EXPECT_EQ(ticks, 12);
+    first.stop();
 }
 
 TEST(DisplayLink, ThePrecisionTimerTicksOnTheMainThread) {

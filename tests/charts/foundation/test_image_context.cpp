@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "Charts/foundation/ImageContext.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -11,10 +12,12 @@ namespace {
 const double nan = std::numeric_limits<double>::quiet_NaN();
 const double inf = std::numeric_limits<double>::infinity();
 
-// Leaves no context open behind a failed expectation.
+// Counts the contexts open and leaves none open behind a failed expectation.
 struct ClosesContexts {
+    testing::CountedImageContexts contexts;
+    std::size_t depth() const { return contexts.open(); }
     ~ClosesContexts() {
-        while (imageContextDepth() > 0) endImageContext();
+        for (std::size_t open = depth(); open > 0; --open) endImageContext();
     }
 };
 
@@ -31,7 +34,7 @@ TEST(ImageContext, SizesThatGiveNoBitmapPushNothing) {
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(beginImageContext(c.size, false, c.scale)) << c.size.width << " x " << c.size.height;
-        EXPECT_EQ(imageContextDepth(), 0u);
+        EXPECT_EQ(closes.depth(), 0u);
         EXPECT_FALSE(imageFromCurrentImageContext().has_value());
         EXPECT_EQ(currentImageContext(), nullptr);
     }
@@ -84,9 +87,9 @@ TEST(ImageContext, DrawingGoesToTheTopContextInPoints) {
     EXPECT_EQ(image.pixelColor(8, 3).alpha(), 0);
     EXPECT_EQ(image.pixelColor(12, 12).alpha(), 0);
     endImageContext();
-    EXPECT_EQ(imageContextDepth(), 0u);
+    EXPECT_EQ(closes.depth(), 0u);
     endImageContext(); // nothing open: nothing happens
-    EXPECT_EQ(imageContextDepth(), 0u);
+    EXPECT_EQ(closes.depth(), 0u);
 }
 
 // A bitmap that cannot be made pushes an invalid context: it gives no image
@@ -99,10 +102,10 @@ TEST(ImageContext, AFailedCreationPairsWithItsEnd) {
     outer->saveGState();
     outer->setFillColor(QColor(0, 0, 255));
 
-    const ImageAllocator previous = setImageAllocator([](int, int, QImage::Format) { return QImage(); });
+    closes.contexts.failCreations(true);
     EXPECT_TRUE(beginImageContext(Size{50, 50}, false, 1));
-    setImageAllocator(previous);
-    EXPECT_EQ(imageContextDepth(), 2u);
+    closes.contexts.failCreations(false);
+    EXPECT_EQ(closes.depth(), 2u);
     EXPECT_EQ(currentImageContext(), nullptr);
     EXPECT_FALSE(imageFromCurrentImageContext().has_value());
     endImageContext();
@@ -113,7 +116,7 @@ TEST(ImageContext, AFailedCreationPairsWithItsEnd) {
     outer->restoreGState();
     EXPECT_EQ(imageFromCurrentImageContext()->pixelColor(5, 5), QColor(0, 0, 255));
     endImageContext();
-    EXPECT_EQ(imageContextDepth(), 0u);
+    EXPECT_EQ(closes.depth(), 0u);
 }
 
 TEST(ImageContext, TheImageIsACopyOfThatMoment) {

@@ -7,6 +7,7 @@
 #include "Charts/foundation/Legend.h"
 #include "Charts/foundation/PlatformStyle.h"
 #include "Charts/foundation/ViewPortHandler.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -18,7 +19,7 @@ const double nan = std::numeric_limits<double>::quiet_NaN();
 // entry space 6, offsets 5 and 3.
 class LegendLayout : public ::testing::Test {
 protected:
-    ScopedTextMeasurer metrics{std::make_shared<FixedTextMeasurer>(0.5, 1.25)};
+    testing::FixedTextMetrics metrics{0.5, 1.25};
     QFont font = systemFont(10);
     std::shared_ptr<ViewPortHandler> handler = ViewPortHandler::create(100, 100);
 

@@ -5,7 +5,7 @@
 
 #include "Charts/foundation/ViewPortJob.h"
 #include "tests/charts/support/fake_chart_view.h"
-#include "tests/support/manual_media_clock.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -31,7 +31,7 @@ protected:
     }
     void tickAt(double time) {
         clock.set(time);
-        DisplayLink::tickAllRunning();
+        clock.tick();
     }
     Point topLeftValue() const { return transformer->valueForTouchPoint(0, 0); }
 };
@@ -117,7 +117,7 @@ TEST_F(JobTest, StoppingWithoutFinishingCallsNeitherHook) {
     EXPECT_EQ(job->phase(), 0.5);
     EXPECT_EQ(job->phases, (std::vector<double>{0.5}));
     EXPECT_EQ(job->ends, 0);
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
     // A duration of 0 jumps to the end at the first tick.
     auto instant = std::make_shared<RecordingJob>(handler, 5, 5, transformer, view, 0, 0, 0, EasingFunction{});
     instant->start();
@@ -151,9 +151,9 @@ TEST_F(JobTest, AnimatedZoomWithoutAYAxisKeepsTheYCentre) {
 TEST_F(JobTest, AJobNoOneKeepsStopsAtOnce) {
     auto job = std::make_shared<RecordingJob>(handler, 5, 5, transformer, view, 0, 0, 1, EasingFunction{});
     job->doJob();
-    EXPECT_EQ(DisplayLink::runningCount(), 1u);
+    EXPECT_EQ(clock.runningLinks(), 1u);
     job.reset();
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
 TEST_F(JobTest, TheKeeperHoldsARunningJobUntilItStopsAndReportsOnce) {
@@ -193,7 +193,7 @@ TEST_F(JobTest, DestroyingTheKeeperStopsItsJobsSilently) {
     EXPECT_EQ(reports, 0);
     EXPECT_EQ(job->ends, 0);
     EXPECT_FALSE(job->isRunning());
-    EXPECT_EQ(DisplayLink::runningCount(), 0u);
+    EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
 } // namespace

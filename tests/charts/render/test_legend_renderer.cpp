@@ -17,6 +17,7 @@
 #include "Charts/types/pie/PieChartDataEntry.h"
 #include "Charts/types/pie/PieLegendEntries.h"
 #include "tests/charts/support/render_support.h"
+#include "tests/support/chart_environment.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ protected:
         renderer.computeLegend(*data);
     }
 
-    ScopedTextMeasurer measurer{std::make_shared<FixedTextMeasurer>()};
+    charts::testing::FixedTextMetrics measurer;
     std::shared_ptr<FakeLineChart> chart = FakeLineChart::make();
     std::shared_ptr<Legend> legend = std::make_shared<Legend>();
     LegendRenderer renderer{chart->viewPort, legend};

@@ -17,6 +17,7 @@
 #include "Charts/types/line/FillFormatter.h"
 #include "Charts/types/line/LineChartRenderer.h"
 #include "tests/charts/support/render_support.h"
+#include "tests/support/chart_environment.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ struct RichChart {
         legendRenderer.computeLegend(*chart->lineChartData);
     }
 
-    ScopedTextMeasurer measurer{std::make_shared<FixedTextMeasurer>()};
+    charts::testing::FixedTextMetrics measurer;
     std::shared_ptr<FakeLineChart> chart = FakeLineChart::make();
     LineChartRenderer line{chart, chart->animator, chart->viewPort};
     XAxisRenderer xRenderer{chart->viewPort, chart->xAxisModel, chart->left};

@@ -8,6 +8,7 @@
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/render/XAxisRenderer.h"
 #include "tests/charts/support/render_support.h"
+#include "tests/support/chart_environment.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ protected:
     std::vector<RecordedOperation> labels() const { return ofKind(context, DrawingOperation::drawTextInRect); }
 
     // Labels measure 5 per character and 12.5 per line (10 px font).
-    ScopedTextMeasurer measurer{std::make_shared<FixedTextMeasurer>()};
+    charts::testing::FixedTextMetrics measurer;
     std::shared_ptr<FakeLineChart> chart = FakeLineChart::make();
     std::shared_ptr<XAxis> axis = chart->xAxisModel;
     XAxisRenderer renderer{chart->viewPort, axis, chart->left};

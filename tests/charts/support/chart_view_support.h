@@ -10,6 +10,7 @@
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts::testing {
 
@@ -48,7 +49,7 @@ inline std::unique_ptr<LineChartView> makeLineChart(double width = 400, double h
 // Layout (label sizes, legend) measured with fixed metrics for as long as it
 // lives.
 struct FixedMetrics {
-    ScopedTextMeasurer measurer{std::make_shared<FixedTextMeasurer>()};
+    FixedTextMetrics measurer;
 };
 
 // What a chart tells its delegate, one word per message.

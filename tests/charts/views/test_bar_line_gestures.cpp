@@ -16,7 +16,7 @@
 
 #include "Charts/foundation/DisplayLink.h"
 #include "tests/charts/support/chart_view_support.h"
-#include "tests/support/manual_media_clock.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -193,7 +193,7 @@ TEST(BarLinePan, ADragMovesTheContentAndGlidesOnWithFriction) {
     double expectedX = start - 30;
     for (double dt : {0.016, 0.033, 0.010}) {
         clock.advance(dt);
-        DisplayLink::tickAllRunning();
+        clock.tick();
         expectedVelocity *= 0.9;
         expectedX += expectedVelocity * dt;
         EXPECT_DOUBLE_EQ(view->decelerationVelocity().x, expectedVelocity);
@@ -202,7 +202,7 @@ TEST(BarLinePan, ADragMovesTheContentAndGlidesOnWithFriction) {
     // It comes to rest below 0.001 on both axes.
     for (int i = 0; i < 400 && view->isDecelerating(); ++i) {
         clock.advance(0.016);
-        DisplayLink::tickAllRunning();
+        clock.tick();
     }
     EXPECT_FALSE(view->isDecelerating());
     EXPECT_LT(std::fabs(view->decelerationVelocity().x), 0.001);
@@ -217,7 +217,7 @@ TEST(BarLinePan, TheGlideStopsAtTheEdgeOfTheContent) {
     view->panGestureRecognized(step(S::ended, Point{205, 150}, Point{5, 0}, Point{5000, 0}));
     ASSERT_TRUE(view->isDecelerating());
     clock.advance(0.016);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_FALSE(view->isDecelerating());
     EXPECT_EQ(view->decelerationVelocity(), (Point{0, 0}));
 }
@@ -233,7 +233,7 @@ TEST(BarLinePan, AVelocityThatIsNotANumberStopsTheGlideAtOnce) {
         const AffineTransform held = view->viewPortHandler()->touchMatrix();
         view->panGestureRecognized(step(S::ended, Point{195, 150}, Point{-5, 0}, velocity));
         clock.advance(0.016);
-        DisplayLink::tickAllRunning();
+        clock.tick();
         EXPECT_FALSE(view->isDecelerating());
         EXPECT_EQ(view->viewPortHandler()->touchMatrix(), held);
     }

@@ -8,7 +8,7 @@
 
 #include "Charts/foundation/DisplayLink.h"
 #include "tests/charts/support/chart_view_support.h"
-#include "tests/support/manual_media_clock.h"
+#include "tests/support/chart_environment.h"
 
 namespace charts {
 namespace {
@@ -193,10 +193,10 @@ TEST(BarLineZoom, AnimatedMovesRunOnTicksAndTheViewKeepsThemUntilTheyStop) {
     view->centerViewToAnimated(60, 40, Axis::left, 1.0, ChartEasingOption::linear);
     EXPECT_EQ(view->runningAnimatedJobCount(), 1u);
     clock.advance(0.5);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(view->runningAnimatedJobCount(), 1u);
     clock.advance(0.6);
-    DisplayLink::tickAllRunning();
+    clock.tick();
     EXPECT_EQ(view->runningAnimatedJobCount(), 0u);
     const Point centre = valueAt(*view, view->viewPortHandler()->contentCenter());
     EXPECT_NEAR(centre.x, 60, 1e-9);
@@ -207,7 +207,7 @@ TEST(BarLineZoom, AnimatedMovesRunOnTicksAndTheViewKeepsThemUntilTheyStop) {
     EXPECT_EQ(view->runningAnimatedJobCount(), 2u);
     for (int i = 0; i < 30; ++i) {
         clock.advance(0.016);
-        DisplayLink::tickAllRunning();
+        clock.tick();
     }
     EXPECT_EQ(view->runningAnimatedJobCount(), 0u);
     EXPECT_DOUBLE_EQ(view->scaleX(), 2);
