@@ -6,6 +6,7 @@
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/drawing/TextAttributes.h"
 #include "Charts/drawing/TextMeasurer.h"
+#include "Charts/foundation/ChartEnvironment.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/render/AxisLabelGeometry.h"
 #include "Charts/render/LimitLineDrawing.h"
