@@ -36,6 +36,7 @@
 #include "Charts/drawing/PainterContext.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/views/BarLineChartViewBase.h"
+#include "tests/support/chart_environment.h"
 
 namespace test_support {
 
@@ -98,7 +99,7 @@ private:
         view.draw(context);
     }
 
-    charts::ScopedTextMeasurer measurer_{std::make_shared<charts::FixedTextMeasurer>()};
+    charts::testing::FixedTextMetrics metrics_;
 };
 
 TYPED_TEST_SUITE_P(DegenerateChartInputs);
