@@ -108,10 +108,11 @@ void rectsToPixels(std::span<Rect> rects, const AffineTransform& matrix) {
     // No rotation or shear: each edge maps on its own, as the corners would.
     for (Rect& r : rects) {
         if (isNull(r)) continue;
-        const double x1 = matrix.a * r.origin.x + matrix.tx;
-        const double x2 = matrix.a * (r.origin.x + r.size.width) + matrix.tx;
-        const double y1 = matrix.d * r.origin.y + matrix.ty;
-        const double y2 = matrix.d * (r.origin.y + r.size.height) + matrix.ty;
+        const Rect s = standardized(r);
+        const double x1 = matrix.a * s.origin.x + matrix.tx;
+        const double x2 = matrix.a * (s.origin.x + s.size.width) + matrix.tx;
+        const double y1 = matrix.d * s.origin.y + matrix.ty;
+        const double y2 = matrix.d * (s.origin.y + s.size.height) + matrix.ty;
         if (std::isnan(x1) || std::isnan(x2) || std::isnan(y1) || std::isnan(y2)) {
             const double nan = std::nan("");
             r = Rect(nan, nan, nan, nan);
