@@ -62,8 +62,9 @@ void BarChartRenderer::drawValues(DrawingContext& context) {
         if (!formatter) continue;
         const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
         if (!matrix) continue;
-        const ValueLabelOffsets offsets = verticalValueOffsets(above, provider->isInverted(set->axisDependency()),
-                                                               context.textMeasurer().lineHeight(style.values.font));
+        const bool inverted = provider->isInverted(set->axisDependency());
+        const ValueLabelOffsets offsets =
+            verticalValueOffsets(above, inverted, context.textMeasurer().lineHeight(style.values.font));
         const std::span<const Rect> rects = preparedRects(static_cast<int>(i));
         const std::span<const ChartDataEntryPtr> entries = set->entriesInOrder();
         const std::int64_t count = animatedEntryCount(static_cast<std::int64_t>(entries.size()), frame().phaseX);
@@ -91,8 +92,9 @@ void BarChartRenderer::drawValues(DrawingContext& context) {
                 ++bufferIndex;
                 if (!bounds.isInBoundsY(rect.origin.y) || !bounds.isInBoundsLeft(x)) continue;
                 const double value = entry->y();
-                // A plain bar of a stacked set is labelled from its top.
-                const double end = !style.stacked && value < 0 ? rect.origin.y + rect.size.height : rect.origin.y;
+                // From the bar's end, wherever the axis turns it, in a
+                // plain and in a stacked set alike.
+                const double end = barEndsAtTop(value, inverted) ? rect.origin.y : rect.origin.y + rect.size.height;
                 label(value, entryPtr, x, end + (value >= 0 ? offsets.positive : offsets.negative), j);
                 continue;
             }

@@ -174,10 +174,10 @@ ValueLabelOffsets verticalValueOffsets(bool aboveBar, bool inverted, double text
     return offsets;
 }
 
-ValueLabelOffsets horizontalValueOffsets(bool aboveBar, bool inverted, double textWidth, double barWidth) {
+ValueLabelOffsets horizontalValueOffsets(bool aboveBar, bool inverted, double textWidth) {
     constexpr double gap = 5.0;
-    ValueLabelOffsets offsets = aboveBar ? ValueLabelOffsets{gap, -(textWidth + gap) - barWidth}
-                                         : ValueLabelOffsets{-(textWidth + gap), gap - barWidth};
+    ValueLabelOffsets offsets =
+        aboveBar ? ValueLabelOffsets{gap, -(textWidth + gap)} : ValueLabelOffsets{-(textWidth + gap), gap};
     if (inverted) offsets = ValueLabelOffsets{-offsets.positive - textWidth, -offsets.negative - textWidth};
     return offsets;
 }

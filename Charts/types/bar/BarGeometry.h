@@ -152,18 +152,24 @@ Rect shadowColumn(BarDirection direction, double x, double barWidth, const Affin
 Rect highlightRect(BarDirection direction, double x, double y1, double y2, double barWidthHalf,
                    const AffineTransform& matrix, double phaseY);
 
-// The distance of a value label from its bar's end, for values >= 0 and for
-// negative ones. Vertical bars: pixels added to the label's top, 4.5 from
-// the bar end, above it or inside; an inverted axis flips both.
+// The distance of a value label from its bar's end (the end away from 0,
+// wherever the axis puts it on screen), for values >= 0 and for negative
+// ones. Vertical bars: pixels added to the end's y for the label's top,
+// 4.5 beyond the end (aboveBar) or inside the bar; on an inverted axis the
+// ends are turned, and so are the offsets.
 struct ValueLabelOffsets {
     double positive = 0;
     double negative = 0;
     friend bool operator==(const ValueLabelOffsets&, const ValueLabelOffsets&) = default;
 };
 ValueLabelOffsets verticalValueOffsets(bool aboveBar, bool inverted, double textHeight);
-// Horizontal bars: pixels added to the bar's right edge for a text of the
-// given width, 5 from the bar's end, outside it or inside; a negative
-// value's offset also crosses the bar's own width (barWidth, 0 for a point).
-ValueLabelOffsets horizontalValueOffsets(bool aboveBar, bool inverted, double textWidth, double barWidth);
+// Horizontal bars: pixels added to the end's x for the left edge of a text
+// of the given width, 5 beyond the end or inside the bar.
+ValueLabelOffsets horizontalValueOffsets(bool aboveBar, bool inverted, double textWidth);
+
+// Whether a bar's end (the end away from 0) is its rectangle's top (right
+// for horizontal bars) on screen: for values >= 0 unless the axis is
+// inverted.
+inline bool barEndsAtTop(double value, bool inverted) { return (value >= 0) != inverted; }
 
 } // namespace charts

@@ -58,15 +58,15 @@ void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
         const std::span<const ChartDataEntryPtr> entries = set->entriesInOrder();
         const std::int64_t count = animatedEntryCount(static_cast<std::int64_t>(entries.size()), frame().phaseX);
         const int setIndex = static_cast<int>(u);
-        // The text of a value, left-aligned at its bar's end: `end` is the
-        // pixel x the offsets start from, `centre` the text's middle line. A
-        // stacked value's label is culled where it lands (a bar's, by the
-        // bar before).
-        const auto label = [&](double value, bool below, const ChartDataEntryPtr& entry, double end, double barWidth,
-                               double centre, std::int64_t j, bool cullLabel) {
+        // The text of a value, left-aligned beyond (or inside) `end`, the
+        // pixel x of its bar's or segment's end; `centre` is the text's
+        // middle line. A stacked value's label is culled where it lands (a
+        // plain bar's, by its bar before).
+        const auto label = [&](double value, bool below, const ChartDataEntryPtr& entry, double end, double centre,
+                               std::int64_t j, bool cullLabel) {
             const QString text = formatter->stringForValue(value, entry, setIndex, &port);
             const ValueLabelOffsets offsets =
-                horizontalValueOffsets(above, inverted, measurer.size(text, style.values.font).width, barWidth);
+                horizontalValueOffsets(above, inverted, measurer.size(text, style.values.font).width);
             const double x = end + (below ? offsets.negative : offsets.positive);
             if (cullLabel && (!bounds.isInBoundsX(x) || !bounds.isInBoundsBottom(centre))) return;
             drawValueAndIcon(context, style, text, Point{x, centre - halfTextHeight}, TextAlignment::left,
@@ -89,11 +89,10 @@ void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
                 ++bufferIndex;
                 if (!bounds.isInBoundsX(rect.origin.x) || !bounds.isInBoundsBottom(rect.origin.y)) continue;
                 const double value = entry->y();
-                // A plain set's labels stand on the bar's middle; a plain bar
-                // of a stacked set is labelled at its top edge.
-                const double centre = style.stacked ? rect.origin.y : rect.origin.y + rect.size.height / 2.0;
-                const double barWidth = style.stacked ? 0.0 : rect.size.width;
-                label(value, !(value >= 0), entryPtr, rect.origin.x + rect.size.width, barWidth, centre, j, false);
+                // From the bar's end, wherever the axis turns it, on the
+                // bar's middle line, in a plain and in a stacked set alike.
+                const double end = barEndsAtTop(value, inverted) ? rect.origin.x + rect.size.width : rect.origin.x;
+                label(value, !(value >= 0), entryPtr, end, rect.origin.y + rect.size.height / 2.0, j, false);
                 continue;
             }
 
@@ -110,7 +109,7 @@ void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
                 }
                 const double value = (*values)[k];
                 const double pixelX = matrix->apply(Point{stackLabelValue(value, segment) * frame().phaseY, 0}).x;
-                label(value, stackLabelBelow(value, totals), entryPtr, pixelX, 0.0, centre, j, true);
+                label(value, stackLabelBelow(value, totals), entryPtr, pixelX, centre, j, true);
             });
         }
     }

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "Charts/drawing/RecordingContext.h"
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataEntry.h"
 #include "Charts/types/bar/BarChartDataSet.h"
@@ -85,5 +88,65 @@ inline std::string rangesText(const std::vector<std::pair<double, double>>& rang
 
 // Equal, with NaN equal to NaN.
 inline bool same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+} // namespace bar_test
+
+namespace bar_test {
+
+// A bar chart as a chart of another kind would hand itself to a bar
+// renderer (a combined chart): every answer is the view's, but it is no bar
+// chart view, so the renderer neither cuts bars to the axis nor makes
+// accessibility elements for it.
+class PlainBarProvider : public BarChartDataProvider {
+public:
+    explicit PlainBarProvider(BarChartView& view) : view_(view) {}
+    double chartXMin() const override { return view_.chartXMin(); }
+    double chartXMax() const override { return view_.chartXMax(); }
+    double chartYMin() const override { return view_.chartYMin(); }
+    double chartYMax() const override { return view_.chartYMax(); }
+    double maxHighlightDistance() const override { return view_.maxHighlightDistance(); }
+    double xRange() const override { return view_.xRange(); }
+    Point centerOffsets() const override { return view_.centerOffsets(); }
+    std::shared_ptr<ChartData> data() const override { return view_.data(); }
+    std::shared_ptr<ChartDataValues> dataValues() const override { return view_.dataValues(); }
+    int maxVisibleCount() const override { return view_.maxVisibleCount(); }
+    std::shared_ptr<Transformer> getTransformer(YAxis::AxisDependency axis) const override {
+        return view_.getTransformer(axis);
+    }
+    bool isInverted(YAxis::AxisDependency axis) const override { return view_.isInverted(axis); }
+    double lowestVisibleX() const override { return view_.lowestVisibleX(); }
+    double highestVisibleX() const override { return view_.highestVisibleX(); }
+    std::shared_ptr<BarChartData> barData() const override { return view_.barData(); }
+    bool isDrawBarShadowEnabled() const override { return view_.isDrawBarShadowEnabled(); }
+    bool isDrawValueAboveBarEnabled() const override { return view_.isDrawValueAboveBarEnabled(); }
+    bool isHighlightFullBarEnabled() const override { return view_.isHighlightFullBarEnabled(); }
+
+private:
+    BarChartView& view_;
+};
+
+// The recorded calls of one kind, in order.
+inline std::vector<RecordedOperation> ofKind(const RecordingContext& context, DrawingOperation kind) {
+    std::vector<RecordedOperation> found;
+    for (const RecordedOperation& op : context.operations())
+        if (op.kind == kind) found.push_back(op);
+    return found;
+}
+
+// The pixel rectangle of a value rectangle on the view's left axis.
+inline Rect pixelsOf(const BarChartView& view, Rect values) {
+    view.getTransformer(YAxis::AxisDependency::left)->rectValueToPixel(values);
+    return values;
+}
+
+inline ::testing::AssertionResult rectNear(const Rect& got, const Rect& want, double tolerance = 1e-9) {
+    if (std::fabs(got.origin.x - want.origin.x) <= tolerance && std::fabs(got.origin.y - want.origin.y) <= tolerance &&
+        std::fabs(got.size.width - want.size.width) <= tolerance &&
+        std::fabs(got.size.height - want.size.height) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got (" << got.origin.x << ", " << got.origin.y << ", " << got.size.width
+                                         << ", " << got.size.height << ") want (" << want.origin.x << ", "
+                                         << want.origin.y << ", " << want.size.width << ", " << want.size.height << ")";
+}
 
 } // namespace bar_test

@@ -253,25 +253,31 @@ TEST(BarGeometryTest, ShadowsAndHighlightsInBothDirections) {
     EXPECT_EQ(highlightRect(BarDirection::horizontal, 3, 2, 6, 0.25, upright, 0.5), Rect(110, 117.5, 20, 5));
 }
 
-TEST(BarGeometryTest, ValueLabelOffsets) {
+TEST(BarGeometryTest, ValueLabelOffsetsFromTheBarsEnd) {
     struct Case {
         bool above;
         bool inverted;
         ValueLabelOffsets vertical;   // text height 10
-        ValueLabelOffsets horizontal; // text width 20, bar width 30
+        ValueLabelOffsets horizontal; // text width 20
     };
     const Case cases[] = {
-        {true, false, {-14.5, 4.5}, {5, -55}},
-        {false, false, {4.5, -14.5}, {-25, -25}},
-        {true, true, {4.5, -14.5}, {-25, 35}},
-        {false, true, {-14.5, 4.5}, {5, 5}},
+        {true, false, {-14.5, 4.5}, {5, -25}},
+        {false, false, {4.5, -14.5}, {-25, 5}},
+        {true, true, {4.5, -14.5}, {-25, 5}},
+        {false, true, {-14.5, 4.5}, {5, -25}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(verticalValueOffsets(c.above, c.inverted, 10), c.vertical) << c.above << c.inverted;
-        EXPECT_EQ(horizontalValueOffsets(c.above, c.inverted, 20, 30), c.horizontal) << c.above << c.inverted;
+        EXPECT_EQ(horizontalValueOffsets(c.above, c.inverted, 20), c.horizontal) << c.above << c.inverted;
     }
-    // Stacked labels cross no bar width.
-    EXPECT_EQ(horizontalValueOffsets(true, false, 20, 0), (ValueLabelOffsets{5, -25}));
+    // The end away from 0 is the rectangle's top (right) on screen for
+    // values >= 0, its bottom (left) for negative ones, and the other way
+    // round on an inverted axis.
+    EXPECT_TRUE(barEndsAtTop(5, false));
+    EXPECT_TRUE(barEndsAtTop(0, false));
+    EXPECT_FALSE(barEndsAtTop(-5, false));
+    EXPECT_FALSE(barEndsAtTop(5, true));
+    EXPECT_TRUE(barEndsAtTop(-5, true));
 }
 
 } // namespace
