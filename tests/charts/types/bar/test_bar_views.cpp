@@ -5,6 +5,9 @@
 // inverted axis.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QNativeGestureEvent>
+
 #include "Charts/types/bar/BarChartRenderer.h"
 #include "Charts/types/bar/BarHighlighter.h"
 #include "Charts/types/bar/HorizontalBarChartRenderer.h"
@@ -303,6 +306,41 @@ TEST(HorizontalBarChartViewTest, ADragMovesTheBarsWithThePointerAlsoOnAnInverted
         const Point after = chart.view->getPosition(*entry, YAxis::AxisDependency::left);
         EXPECT_NEAR(after.x - before.x, 10, 1e-9) << inverted;
         EXPECT_NEAR(after.y - before.y, -10, 1e-9) << inverted;
+    }
+}
+
+// A touchpad pinch (a native zoom gesture) zooms both charts about the
+// pointer: the bar under it stays under it.
+TEST(BarChartViewTest, APinchZoomsAboutThePointer) {
+    for (const bool sideways : {false, true}) {
+        std::unique_ptr<BarChartView> view =
+            sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>()) : makeView<BarChartView>();
+        view->setPinchZoomEnabled(true);
+        auto set = plainBars({3, 5, 2, 6, 4, 7, 1});
+        view->setData(barData({set}));
+        const auto bar = std::dynamic_pointer_cast<BarChartDataEntry>(set->entryForIndex(4));
+        const Rect before = view->getBarBounds(bar);
+        // The pointer on the bar, halfway along it.
+        const QPointF at(before.origin.x + before.size.width / 2, before.origin.y + before.size.height / 2);
+        const auto send = [&](Qt::NativeGestureType type, double value) {
+            QNativeGestureEvent event(type, QPointingDevice::primaryPointingDevice(), 2, at, at,
+                                      view->mapToGlobal(at.toPoint()), value, QPointF());
+            QCoreApplication::sendEvent(view.get(), &event);
+        };
+        send(Qt::BeginNativeGesture, 0);
+        send(Qt::ZoomNativeGesture, 0.5);
+        send(Qt::EndNativeGesture, 0);
+        EXPECT_DOUBLE_EQ(view->scaleX(), 1.5) << sideways;
+        EXPECT_DOUBLE_EQ(view->scaleY(), 1.5) << sideways;
+        const Rect after = view->getBarBounds(bar);
+        // Along the bar axis its middle stays at the pointer.
+        if (sideways) {
+            EXPECT_NEAR(after.origin.y + after.size.height / 2, at.y(), 1e-6);
+            EXPECT_NEAR(after.size.height, before.size.height * 1.5, 1e-6);
+        } else {
+            EXPECT_NEAR(after.origin.x + after.size.width / 2, at.x(), 1e-6);
+            EXPECT_NEAR(after.size.width, before.size.width * 1.5, 1e-6);
+        }
     }
 }
 
