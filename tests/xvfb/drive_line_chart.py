@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Drives the line chart window with real X input under Xvfb.
+"""Drives the chart window with real X input under Xvfb.
 
 Starts Xvfb on a free display, starts the window (given as the first
 argument), and with xdotool: clicks a value (highlighted), clicks it again
@@ -10,6 +10,16 @@ under it). Each step is checked on the chart's state,
 which the window prints on request, and on a screenshot of the screen taken
 with ImageMagick's import. Screenshots are kept in the folder named by the
 second argument. Exits 0 when every check holds.
+
+With --kind bar or --kind horizontalbar the window shows a bar chart
+(upright or on its side) of a plain and a stacked set grouped side by side,
+and the road is a bar chart's: a click on a stacked segment highlights that
+segment only, with full-bar highlighting on the whole bar, a second click
+clears it, a click between groups picks the nearest bar by position alone, a
+double click zooms in by 1.4 about the pointer with the bar under it staying
+there, a drag pans and glides on, and on the horizontal chart a drag moves
+the bars the way the pointer went, also on an inverted axis. Its waits poll
+the window's state against a deadline, so a busy machine only slows it.
 """
 import os
 import select
@@ -66,9 +76,9 @@ def start_xvfb_retrying(attempts=3):
 
 
 class Window:
-    def __init__(self, program, env):
-        self.process = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
-                                        text=True, bufsize=1)
+    def __init__(self, program, env, kind="line"):
+        self.process = subprocess.Popen([program, "--kind", kind], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        env=env, text=True, bufsize=1)
         self.expect("ready", 60)
 
     def line(self, timeout):
@@ -165,15 +175,203 @@ def check(condition, message):
     print("ok:", message)
 
 
-def run(program, folder):
+PLAIN = (200, 170, 40)  # the plain set's bars
+SEGMENTS = [(230, 60, 60), (60, 160, 60), (60, 90, 230)]  # the stacked set's values, bottom up
+HIGHLIGHT_ALPHA = 120 / 255  # a highlighted bar is covered in black at this alpha
+GROUP = 1.0  # bar i of the plain set sits at x = i + 0.28, of the stacked set at i + 0.72
+DRAG_STEPS = 8  # a drag's moves of 4 pixels each
+PATIENCE = 30  # seconds a busy machine may take to handle input
+
+
+def darkened(colour):
+    return tuple(round(c * (1 - HIGHLIGHT_ALPHA)) for c in colour)
+
+
+def await_state(window, holds, what, timeout=PATIENCE):
+    """The window's state once it holds; a busy machine handles the input late."""
+    deadline = time.time() + timeout
+    state = window.state()
+    while not holds(state):
+        if time.time() > deadline:
+            raise Failure(f"{what}: the state is still {state}")
+        time.sleep(0.1)
+        state = window.state()
+    return state
+
+
+def shot_until(screen, name, colour, box, holds, timeout=PATIENCE):
+    """Pixels of a colour in a box of the screen, shot again until the count
+    holds: a busy machine repaints late."""
+    deadline = time.time() + timeout
+    while True:
+        count = screen.shot(name).count_near(colour, *box)
+        if holds(count) or time.time() > deadline:
+            return count
+        time.sleep(0.3)
+
+
+def box_around(point, half=4):
+    return (point[0] - half, point[1] - half, point[0] + half + 1, point[1] + half + 1)
+
+
+def point(window, command):
+    return tuple(int(v) for v in window.numbers(command))
+
+
+def highlight_of(state):
+    """(x, set, stack) of the highlight, None without one."""
+    if state["highlight"] is None:
+        return None
+    return (round(state["highlight"][0], 6), int(state["set"]), int(state["stack"]))
+
+
+def click_and_wait(window, screen, at, holds, what):
+    time.sleep(0.8)  # after the double-click interval, so this is a click of its own
+    screen.xdotool("mousemove", at[0], at[1], "click", "1")
+    return await_state(window, holds, what)
+
+
+def double_click_zoom(window, screen, at, scale):
+    """A double click at the point; made again when the machine delivered its
+    clicks too far apart to be one (the zoom then never comes)."""
+    for attempt in range(5):
+        time.sleep(0.8)
+        screen.xdotool("mousemove", at[0], at[1], "click", "--repeat", "2", "--delay", "80", "1")
+        try:
+            return await_state(window, lambda s: abs(s["scaleX"] - scale) < 1e-9, "the double click zooms", 10)
+        except Failure:
+            print(f"retrying: the clicks came as two single clicks (attempt {attempt + 1})")
+    raise Failure("no double click reached the window")
+
+
+def drag(screen, start, dx, dy):
+    """A quick drag released while moving, DRAG_STEPS moves of (dx, dy)."""
+    steps = ["mousemove", start[0], start[1], "mousedown", "1"]
+    for _ in range(DRAG_STEPS):
+        steps += ["sleep", "0.01", "mousemove_relative", "--", dx, dy]
+    steps += ["mouseup", "1"]
+    screen.xdotool(*steps)
+
+
+def await_rest(window):
+    time.sleep(0.3)
+    return await_state(window, lambda s: s["decelerating"] == 0, "the glide comes to rest", 60)
+
+
+def drive_bars(window, screen, sideways):
+    """The bar chart's road; the window shows two grouped sets of eight bars,
+    the second stacked (its third value below zero on bars 0, 3 and 6)."""
+    along = 1 if sideways else 0  # the screen coordinate the bar positions run along
+
+    # A click on the middle value of a stack highlights that value only.
+    seg = [point(window, f"segment 1 2 {k}") for k in range(3)]
+    state = click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is not None,
+                           "a click on a stacked value highlights it")
+    check(highlight_of(state) == (2.72, 1, 1), f"a click on a stacked value highlights that value: {highlight_of(state)}")
+    dark = shot_until(screen, "1-segment", darkened(SEGMENTS[1]), box_around(seg[1]), lambda n: n > 40)
+    check(dark > 40, f"the screenshot shows the middle value darkened ({dark} pixels)")
+    image = screen.shot("1-segment")
+    untouched = image.count_near(SEGMENTS[0], *box_around(seg[0])) + image.count_near(SEGMENTS[2], *box_around(seg[2]))
+    check(untouched > 80, f"and the stack's other values as they were ({untouched} pixels)")
+
+    # A second click clears it.
+    state = click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is None, "a second click clears")
+    check(highlight_of(state) is None, "a second click clears the highlight")
+    back = shot_until(screen, "2-cleared", SEGMENTS[1], box_around(seg[1]), lambda n: n > 70)
+    check(back > 70, f"the screenshot shows the value in its own colour again ({back} pixels)")
+
+    # With full-bar highlighting on, a click highlights the whole bar.
+    window.ask("fullbar 1")
+    state = click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is not None,
+                           "a click with full-bar highlighting highlights")
+    check(highlight_of(state) == (2.72, 1, -1), f"with full-bar highlighting the whole bar: {highlight_of(state)}")
+    image = screen.shot("3-full-bar")
+    for k in range(3):
+        dark = shot_until(screen, "3-full-bar", darkened(SEGMENTS[k]), box_around(seg[k]), lambda n: n > 40)
+        check(dark > 40, f"the screenshot shows value {k} of the bar darkened ({dark} pixels)")
+    click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is None, "a second click clears")
+    window.ask("fullbar 0")
+
+    # A click between groups, far beyond the bars' ends, picks the nearest
+    # bar by position alone: x 3.05 lies nearer 3.28 (plain, bar 3) than
+    # 2.72 (stacked, bar 2).
+    between = point(window, "spot 60 3.05" if sideways else "spot 3.05 60")
+    state = click_and_wait(window, screen, between, lambda s: highlight_of(s) is not None,
+                           "a click between groups highlights")
+    check(highlight_of(state) == (3.28, 0, -1), f"a click between groups picks the nearest bar: {highlight_of(state)}")
+    bar3 = point(window, "bar 0 3")
+    dark = shot_until(screen, "4-between", darkened(PLAIN), box_around(bar3), lambda n: n > 40)
+    check(dark > 40, f"the screenshot shows that bar highlighted ({dark} pixels)")
+    click_and_wait(window, screen, between, lambda s: highlight_of(s) is None, "a second click clears")
+
+    # A double click on a bar zooms in by 1.4 about the pointer: the value
+    # under it stays, and so does the bar.
+    target = point(window, "bar 0 6")
+    under = window.numbers(f"value {target[0]} {target[1]}")
+    double_click_zoom(window, screen, target, 1.4)
+    state = window.state()
+    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
+          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
+    pinned = window.numbers(f"value {target[0]} {target[1]}")
+    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
+          f"the value under the pointer stays under it ({under} -> {pinned})")
+    moved = point(window, "bar 0 6")
+    check(abs(moved[along] - target[along]) <= 1, f"the bar under the pointer stays under it ({target} -> {moved})")
+    seen = shot_until(screen, "5-zoomed", PLAIN, box_around(target, 3), lambda n: n > 20)
+    seen += screen.shot("5-zoomed").count_near(darkened(PLAIN), *box_around(target, 3))
+    check(seen > 20, f"the screenshot shows the bar under the pointer ({seen} pixels)")
+
+    left, top, width, height = window.numbers("geometry")
+    centre = (int(left + width * 0.5), int(top + height * 0.5))
+    if not sideways:
+        # A drag to the right pans the content and, released while moving,
+        # glides on past the drag's own length; made again when the machine
+        # stalled the last moves (no glide then).
+        for attempt in range(5):
+            start = window.state()["transX"]
+            drag(screen, centre, 4, 0)
+            settled = await_rest(window)
+            moved_in_all = settled["transX"] - start
+            if moved_in_all > 4 * DRAG_STEPS + 5:
+                break
+            print(f"retrying: no glide after the release ({moved_in_all:.1f} px, attempt {attempt + 1})")
+        check(moved_in_all > 20, f"the drag pans the content ({moved_in_all:.1f} px)")
+        check(moved_in_all > 4 * DRAG_STEPS + 5,
+              f"released while moving, it glides on past the drag ({4 * DRAG_STEPS} -> {moved_in_all:.1f} px)")
+        now = point(window, "bar 0 6")
+        seen = shot_until(screen, "6-panned", PLAIN, box_around(now, 3), lambda n: n > 20)
+        seen += screen.shot("6-panned").count_near(darkened(PLAIN), *box_around(now, 3))
+        check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
+        return 0
+
+    # On its side a drag to the right moves the bars to the right, with the
+    # value axes upright and inverted alike.
+    for inverted in (0, 1):
+        window.ask(f"invert {inverted}")
+        before = point(window, "bar 0 6")
+        drag(screen, centre, 4, 0)
+        await_rest(window)
+        after = point(window, "bar 0 6")
+        check(after[0] - before[0] > 20,
+              f"a drag to the right moves the bars right{' on an inverted axis' if inverted else ''} "
+              f"({before} -> {after})")
+        seen = shot_until(screen, f"6-dragged-{inverted}", PLAIN, box_around(after, 3), lambda n: n > 20)
+        seen += screen.shot(f"6-dragged-{inverted}").count_near(darkened(PLAIN), *box_around(after, 3))
+        check(seen > 20, f"the screenshot shows the bar where the state says ({seen} pixels)")
+    return 0
+
+
+def run(program, folder, kind):
     server, display = start_xvfb_retrying()
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     env.pop("WAYLAND_DISPLAY", None)
     window = None
     try:
-        window = Window(program, env)
+        window = Window(program, env, kind)
         screen = Screen(env, folder)
         left, top, width, height = window.numbers("geometry")
+        if kind != "line":
+            return drive_bars(window, screen, kind == "horizontalbar")
 
         # A click on a value highlights it; the highlight lines show.
         px, py = (int(v) for v in window.numbers("pixel 8"))
@@ -292,12 +490,18 @@ def run(program, folder):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER", file=sys.stderr)
+    arguments = sys.argv[1:]
+    kind = "line"
+    if len(arguments) == 4 and arguments[2] == "--kind" and arguments[3] in ("line", "bar", "horizontalbar"):
+        kind = arguments[3]
+        arguments = arguments[:2]
+    if len(arguments) != 2:
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind line|bar|horizontalbar]",
+              file=sys.stderr)
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
-        return run(sys.argv[1], sys.argv[2])
+        return run(arguments[0], arguments[1], kind)
     except Failure as failure:
         print("FAILED:", failure)
         return 1
