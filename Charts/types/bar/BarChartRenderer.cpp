@@ -36,6 +36,7 @@ const BarChartView* BarChartRenderer::asBarChartView(const BarChartDataProvider*
 }
 
 std::vector<std::vector<AccessibilityElementPtr>>& BarChartRenderer::accessibilityOrderedElements() {
+    makePendingAccessibleElements();
     if (!accessibilityOrderedElementsMade_) {
         accessibilityOrderedElements_ = accessibilityCreateEmptyOrderedElements();
         accessibilityOrderedElementsMade_ = true;
@@ -114,12 +115,8 @@ void BarChartRenderer::drawData(DrawingContext& context) {
     if (!data) return;
     const CallFrame call(*this, *provider);
 
-    accessibleChartElements().clear();
-    accessibilityOrderedElements_ = accessibilityCreateEmptyOrderedElements();
-    accessibilityOrderedElementsMade_ = true;
-    if (const BarChartView* view = asBarChartView(provider.get()))
-        accessibleChartElements().push_back(createAccessibleHeader(*view, *data, QStringLiteral("Bar Chart")));
-
+    drawnRects_.clear();
+    elementsPending_ = true;
     for (int i = 0; i < data->dataSetCount(); ++i) {
         const IChartDataSetPtr set = data->getDataSetByIndex(i);
         if (!set || !set->isVisible()) continue;
@@ -127,9 +124,33 @@ void BarChartRenderer::drawData(DrawingContext& context) {
         if (!barSet) platform::fatalError("Datasets for BarChartRenderer must conform to IBarChartDataset");
         drawDataSet(context, *barSet, i);
     }
+}
 
-    for (const std::vector<AccessibilityElementPtr>& list : accessibilityOrderedElements_)
-        accessibleChartElements().insert(accessibleChartElements().end(), list.begin(), list.end());
+void BarChartRenderer::makePendingAccessibleElements() const {
+    if (!elementsPending_) return;
+    elementsPending_ = false;
+    std::vector<AccessibilityElementPtr>& list = accessibleElementList();
+    list.clear();
+    accessibilityOrderedElements_ = accessibilityCreateEmptyOrderedElements();
+    accessibilityOrderedElementsMade_ = true;
+    const std::shared_ptr<BarChartDataProvider> provider = dataProvider();
+    const BarChartView* view = asBarChartView(provider.get());
+    const std::shared_ptr<BarChartData> data = view ? provider->barData() : nullptr;
+    if (data) {
+        list.push_back(createAccessibleHeader(*view, *data, QStringLiteral("Bar Chart")));
+        for (const DrawnRect& drawn : drawnRects_) {
+            const IChartDataSetPtr set = data->getDataSetByIndex(drawn.dataSetIndex);
+            const auto* barSet = dynamic_cast<const IBarChartDataSet*>(set.get());
+            const auto group = static_cast<std::size_t>(drawn.index / drawn.stackSize);
+            if (!barSet || group >= accessibilityOrderedElements_.size()) continue;
+            accessibilityOrderedElements_[group].push_back(
+                createAccessibleElement(drawn.index, *view, *barSet, drawn.dataSetIndex, drawn.stackSize,
+                                        [&drawn](AccessibilityElement& e) { e.setFrame(drawn.frame); }));
+        }
+        for (const std::vector<AccessibilityElementPtr>& group : accessibilityOrderedElements_)
+            list.insert(list.end(), group.begin(), group.end());
+    }
+    drawnRects_.clear();
 }
 
 void BarChartRenderer::drawDataSet(DrawingContext& context, const IBarChartDataSet& dataSet, int index) {
@@ -181,7 +202,7 @@ void BarChartRenderer::drawBars(DrawingContext& context, const IBarChartDataSet&
         context.setStrokeColor(style.borderColor);
         context.setLineWidth(style.borderWidth);
     }
-    const BarChartView* view = asBarChartView(provider.get());
+    const bool describes = asBarChartView(provider.get()) != nullptr;
     for (std::size_t j = 0; j < rects.size(); ++j) {
         const Rect& rect = rects[j];
         const BarCull cull = cullBar(direction, rect, bounds);
@@ -190,14 +211,7 @@ void BarChartRenderer::drawBars(DrawingContext& context, const IBarChartDataSet&
         if (!oneColor) context.setFillColor(style.colors.at(static_cast<std::int64_t>(j)));
         context.fillRect(rect);
         if (bordered) context.strokeRect(rect);
-        if (view) {
-            const auto group = j / static_cast<std::size_t>(style.stackSize);
-            AccessibilityElementPtr element =
-                createAccessibleElement(static_cast<std::int64_t>(j), *view, dataSet, index, style.stackSize,
-                                        [&rect](AccessibilityElement& e) { e.setFrame(rect); });
-            if (group < accessibilityOrderedElements_.size())
-                accessibilityOrderedElements_[group].push_back(std::move(element));
-        }
+        if (describes) drawnRects_.push_back(DrawnRect{index, static_cast<std::int64_t>(j), style.stackSize, rect});
     }
 }
 

@@ -30,6 +30,10 @@ enum class TextAlignment;
 // highlighted bars and the value labels and icons; on a bar chart view also
 // one accessibility element per drawn rectangle after the chart's header.
 //
+// A frame notes which rectangles it drew; their elements are made from those
+// notes when the elements are first read (assistive technology reads far
+// less often than frames are drawn), as they stood in that frame.
+//
 // A frame draws, labels and describes only the rectangles it prepared:
 // slots left in a buffer from an earlier frame (an animation that reached
 // fewer entries, entries whose stacks shrank) never reach the screen, and no
@@ -108,6 +112,10 @@ protected:
     void drawValueAndIcon(DrawingContext& context, const BarSetStyle& style, const QString& text, Point textPoint,
                           TextAlignment align, Point iconCentre, std::int64_t colorIndex, const ChartDataEntry& entry);
 
+    // Makes the header and the elements of the rectangles the last frame
+    // drew, in entry order, then set order within an entry.
+    void makePendingAccessibleElements() const override;
+
     struct Buffer {
         std::vector<Rect> rects;
         // The rectangles this frame prepared, from the front.
@@ -116,9 +124,21 @@ protected:
     std::vector<Buffer> buffers_;
 
 private:
+    // A rectangle a frame drew: rectangle `index` of the set, `stackSize`
+    // rectangles per entry, `frame` in view pixels.
+    struct DrawnRect {
+        int dataSetIndex = 0;
+        std::int64_t index = 0;
+        std::int64_t stackSize = 1;
+        Rect frame;
+    };
+
     std::weak_ptr<BarChartDataProvider> dataProvider_;
-    std::vector<std::vector<AccessibilityElementPtr>> accessibilityOrderedElements_;
-    bool accessibilityOrderedElementsMade_ = false;
+    mutable std::vector<std::vector<AccessibilityElementPtr>> accessibilityOrderedElements_;
+    mutable bool accessibilityOrderedElementsMade_ = false;
+    // The last frame's drawn rectangles, until their elements are made.
+    mutable std::vector<DrawnRect> drawnRects_;
+    mutable bool elementsPending_ = false;
     FrameStyles<IBarChartDataSet, BarSetStyle> styles_;
 };
 

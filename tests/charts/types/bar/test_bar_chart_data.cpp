@@ -222,4 +222,23 @@ TEST(BarChartDataTest, GroupWidthAndTooFewSets) {
     EXPECT_DOUBLE_EQ(BarChartData().barWidth(), 0.85);
 }
 
+TEST(BarChartDataSetTest, AStackedSetNamesEachStackPositionInTheLegend) {
+    const auto stacked = stackedBars({{1, 2, 3}}, "Costs");
+    stacked->setColors({Qt::red, Qt::green, Qt::blue});
+    stacked->setStackLabels({"rent", "wages", "stock"});
+    std::vector<LegendEntryPtr> entries;
+    stacked->appendLegendEntries(entries);
+    std::vector<std::optional<QString>> labels;
+    for (const LegendEntryPtr& entry : entries) labels.push_back(entry->label());
+    EXPECT_EQ(labels, (std::vector<std::optional<QString>>{QString("rent"), QString("wages"), QString("stock"),
+                                                           QString("Costs")}));
+    EXPECT_EQ(entries[1]->formColor(), QColor(Qt::green));
+    // A plain set shows its colour run.
+    const auto plain = plainBars({1, 2}, "Sales");
+    entries.clear();
+    plain->appendLegendEntries(entries);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0]->label(), QString("Sales"));
+}
+
 } // namespace
