@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/drawing/TextAttributes.h"
@@ -26,15 +27,8 @@ std::shared_ptr<XAxis> XAxisRenderer::xAxisModel() const { return std::dynamic_p
 
 void XAxisRenderer::computeAxis(double min, double max, bool inverted) {
     const ViewPortHandler& port = *viewPortHandler();
-    const std::shared_ptr<Transformer> trans = transformer();
-    if (trans && port.contentWidth() > 10 && !port.isFullyZoomedOutX()) {
-        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
-        const Point p2 = trans->valueForTouchPoint(port.contentRight(), port.contentTop());
-        // A matrix that cannot map back leaves the full range in place.
-        if (std::isfinite(p1.x) && std::isfinite(p2.x)) {
-            min = inverted ? p2.x : p1.x;
-            max = inverted ? p1.x : p2.x;
-        }
+    if (port.contentWidth() > 10 && !port.isFullyZoomedOutX()) {
+        if (const auto span = visibleSpan(ContentSpan::across, inverted)) std::tie(min, max) = *span;
     }
     computeAxisValues(min, max);
 }

@@ -158,26 +158,30 @@ void BarLineChartViewBase::calculateOffsets() {
     if (!customViewPortEnabled_) {
         ChartOffsets offsets;
         calculateLegendOffsets(offsets);
-        if (leftAxis_->needsOffset()) offsets.left += leftAxis_->requiredSize().width;
-        if (rightAxis_->needsOffset()) offsets.right += rightAxis_->requiredSize().width;
-        const auto& x = xAxis();
-        if (x->isEnabled() && x->isDrawLabelsEnabled()) {
-            const double h = x->labelRotatedHeight() + x->yOffset();
-            switch (x->labelPosition()) {
-            case XAxis::LabelPosition::bottom: offsets.bottom += h; break;
-            case XAxis::LabelPosition::top: offsets.top += h; break;
-            case XAxis::LabelPosition::bothSided:
-                offsets.bottom += h;
-                offsets.top += h;
-                break;
-            case XAxis::LabelPosition::topInside:
-            case XAxis::LabelPosition::bottomInside: break;
-            }
-        }
+        calculateAxisOffsets(offsets);
         restrainContent(offsets);
     }
     prepareAxisOffsetMatrices();
     prepareValuePxMatrix();
+}
+
+void BarLineChartViewBase::calculateAxisOffsets(ChartOffsets& offsets) {
+    if (leftAxis_->needsOffset()) offsets.left += leftAxis_->requiredSize().width;
+    if (rightAxis_->needsOffset()) offsets.right += rightAxis_->requiredSize().width;
+    const auto& x = xAxis();
+    if (x->isEnabled() && x->isDrawLabelsEnabled()) {
+        const double h = x->labelRotatedHeight() + x->yOffset();
+        switch (x->labelPosition()) {
+        case XAxis::LabelPosition::bottom: offsets.bottom += h; break;
+        case XAxis::LabelPosition::top: offsets.top += h; break;
+        case XAxis::LabelPosition::bothSided:
+            offsets.bottom += h;
+            offsets.top += h;
+            break;
+        case XAxis::LabelPosition::topInside:
+        case XAxis::LabelPosition::bottomInside: break;
+        }
+    }
 }
 
 void BarLineChartViewBase::restrainContent(ChartOffsets offsets) {

@@ -95,6 +95,8 @@ public:
     virtual void prepareAxisOffsetMatrices();
     // Adds the legend's share to the four offsets.
     virtual void calculateLegendOffsets(ChartOffsets& offsets);
+    // Adds the room the axes' labels take to the four offsets.
+    virtual void calculateAxisOffsets(ChartOffsets& offsets);
 
     // Frame drawing.
     void draw(DrawingContext& context) override;

@@ -108,6 +108,26 @@ protected:
     // bars cut to the axis range and accessibility elements (a chart that
     // draws bars among other kinds makes its own); none otherwise.
     static const BarChartView* asBarChartView(const BarChartDataProvider* provider);
+    // A set whose value labels this frame draws, with what they read of it.
+    struct LabelledSet {
+        const IBarChartDataSet& set;
+        int index;
+        const BarSetStyle& style;
+        const AffineTransform& matrix;
+        bool inverted;
+        bool aboveBar;
+        // The set's rectangles of this frame, in pixels.
+        std::span<const Rect> rects;
+        std::span<const ChartDataEntryPtr> entries;
+        // The entries the animation has reached.
+        std::int64_t count;
+    };
+    // Calls drawSet for every set whose values may be drawn now (values
+    // allowed at this zoom, the set visible with values or icons on, a value
+    // formatter, a transform and a buffer), within the frame.
+    void forEachLabelledSet(const std::function<void(const LabelledSet&)>& drawSet);
+    // The text of a value of the set's entry.
+    QString valueText(const LabelledSet& labelled, double value, const ChartDataEntryPtr& entry) const;
     // The value text and icon of one label, either direction.
     void drawValueAndIcon(DrawingContext& context, const BarSetStyle& style, const QString& text, Point textPoint,
                           TextAlignment align, Point iconCentre, std::int64_t colorIndex, const ChartDataEntry& entry);

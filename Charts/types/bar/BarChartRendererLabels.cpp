@@ -44,38 +44,47 @@ void BarChartRenderer::drawValueAndIcon(DrawingContext& context, const BarSetSty
     }
 }
 
-void BarChartRenderer::drawValues(DrawingContext& context) {
+void BarChartRenderer::forEachLabelledSet(const std::function<void(const LabelledSet&)>& drawSet) {
     const std::shared_ptr<BarChartDataProvider> provider = dataProvider();
     const std::shared_ptr<BarChartData> data = provider ? provider->barData() : nullptr;
     if (!data || !isDrawingValuesAllowed(provider.get())) return;
     const CallFrame call(*this, *provider);
-    const ViewPortHandler& port = *viewPortHandler();
-    const ContentBounds& bounds = frame().bounds;
     const bool above = provider->isDrawValueAboveBarEnabled();
-
     const ChartData::DataSets& dataSets = data->dataSets();
     for (std::size_t i = 0; i < dataSets.size() && i < buffers_.size(); ++i) {
         const auto* set = dynamic_cast<const IBarChartDataSet*>(dataSets[i].get());
         if (!set || !shouldDrawValues(*set)) continue;
         const BarSetStyle& style = styleOf(*set);
-        const std::shared_ptr<IValueFormatter>& formatter = style.values.formatter;
-        if (!formatter) continue;
+        if (!style.values.formatter) continue;
         const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
         if (!matrix) continue;
-        const bool inverted = provider->isInverted(set->axisDependency());
-        const ValueLabelOffsets offsets =
-            verticalValueOffsets(above, inverted, context.textMeasurer().lineHeight(style.values.font));
-        const std::span<const Rect> rects = preparedRects(static_cast<int>(i));
         const std::span<const ChartDataEntryPtr> entries = set->entriesInOrder();
-        const std::int64_t count = animatedEntryCount(static_cast<std::int64_t>(entries.size()), frame().phaseX);
-        const int setIndex = static_cast<int>(i);
+        drawSet(LabelledSet{*set, static_cast<int>(i), style, *matrix, provider->isInverted(set->axisDependency()),
+                            above, preparedRects(static_cast<int>(i)), entries,
+                            animatedEntryCount(static_cast<std::int64_t>(entries.size()), frame().phaseX)});
+    }
+}
+
+QString BarChartRenderer::valueText(const LabelledSet& labelled, double value, const ChartDataEntryPtr& entry) const {
+    return labelled.style.values.formatter->stringForValue(value, entry, labelled.index, viewPortHandler().get());
+}
+
+void BarChartRenderer::drawValues(DrawingContext& context) {
+    forEachLabelledSet([&](const LabelledSet& labelled) {
+        const ContentBounds& bounds = frame().bounds;
+        const BarSetStyle& style = labelled.style;
+        const std::span<const Rect> rects = labelled.rects;
+        const std::span<const ChartDataEntryPtr> entries = labelled.entries;
+        const AffineTransform& matrix = labelled.matrix;
+        const ValueLabelOffsets offsets = verticalValueOffsets(labelled.aboveBar, labelled.inverted,
+                                                               context.textMeasurer().lineHeight(style.values.font));
         const auto label = [&](double value, const ChartDataEntryPtr& entry, double x, double y, std::int64_t j) {
-            drawValueAndIcon(context, style, formatter->stringForValue(value, entry, setIndex, &port), Point{x, y},
-                             TextAlignment::center, Point{x, y}, j, *entry);
+            drawValueAndIcon(context, style, valueText(labelled, value, entry), Point{x, y}, TextAlignment::center,
+                             Point{x, y}, j, *entry);
         };
 
         std::size_t bufferIndex = 0;
-        for (std::int64_t j = 0; j < count; ++j) {
+        for (std::int64_t j = 0; j < labelled.count; ++j) {
             const ChartDataEntryPtr& entryPtr = entries[static_cast<std::size_t>(j)];
             const BarChartDataEntry* entry = asBarEntry(entryPtr.get());
             if (!entry) continue;
@@ -94,7 +103,8 @@ void BarChartRenderer::drawValues(DrawingContext& context) {
                 const double value = entry->y();
                 // From the bar's end, wherever the axis turns it, in a
                 // plain and in a stacked set alike.
-                const double end = barEndsAtTop(value, inverted) ? rect.origin.y : rect.origin.y + rect.size.height;
+                const double end =
+                    barEndsAtTop(value, labelled.inverted) ? rect.origin.y : rect.origin.y + rect.size.height;
                 label(value, entryPtr, x, end + (value >= 0 ? offsets.positive : offsets.negative), j);
                 continue;
             }
@@ -108,13 +118,13 @@ void BarChartRenderer::drawValues(DrawingContext& context) {
             forEachStackSegment(*values, entry->negativeSum(), [&](std::size_t k, StackSegment segment) {
                 if (k >= shown || !bounds.isInBoundsRight(x)) return;
                 const double value = (*values)[k];
-                const double pixelY = matrix->apply(Point{0, stackLabelValue(value, segment) * frame().phaseY}).y;
+                const double pixelY = matrix.apply(Point{0, stackLabelValue(value, segment) * frame().phaseY}).y;
                 const double y = pixelY + (stackLabelBelow(value, totals) ? offsets.negative : offsets.positive);
                 if (!bounds.isInBoundsY(y) || !bounds.isInBoundsLeft(x)) return;
                 label(value, entryPtr, x, y, j);
             });
         }
-    }
+    });
 }
 
 AccessibilityElementPtr

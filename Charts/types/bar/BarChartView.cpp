@@ -50,13 +50,17 @@ HighlightPtr BarChartView::getHighlightByTouchPoint(Point point) {
 }
 
 Rect BarChartView::getBarBounds(const BarChartDataEntryPtr& entry) const {
+    return barBounds(entry, BarDirection::vertical);
+}
+
+Rect BarChartView::barBounds(const BarChartDataEntryPtr& entry, BarDirection direction) const {
     const std::shared_ptr<BarChartData> bars = barData();
     if (!bars || !entry) return nullRect();
     const IChartDataSetPtr set = bars->getDataSetForEntry(entry);
     if (!dynamic_cast<const IBarChartDataSet*>(set.get())) return nullRect();
     const std::shared_ptr<Transformer> transformer = getTransformer(set->axisDependency());
     if (!transformer) return nullRect();
-    Rect bounds = barRect(BarDirection::vertical, entry->x(), bars->barWidth() / 2.0, plainBarEnds(entry->y(), false));
+    Rect bounds = barRect(direction, entry->x(), bars->barWidth() / 2.0, plainBarEnds(entry->y(), false));
     transformer->rectValueToPixel(bounds);
     return bounds;
 }

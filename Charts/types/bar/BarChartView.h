@@ -4,6 +4,7 @@
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataEntry.h"
 #include "Charts/types/bar/BarChartDataProvider.h"
+#include "Charts/types/bar/BarGeometry.h"
 #include "Charts/views/BarLineChartViewBase.h"
 
 namespace charts {
@@ -55,6 +56,9 @@ public:
 
 protected:
     void initialize() override;
+    // The bounds of a plain bar (the whole bar of a stack) standing the
+    // given way.
+    Rect barBounds(const BarChartDataEntryPtr& entry, BarDirection direction) const;
 
 private:
     bool drawValueAboveBarEnabled_ = true;

@@ -34,39 +34,22 @@ bool HorizontalBarChartRenderer::isDrawingValuesAllowed(const ChartDataProvider*
 }
 
 void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
-    const std::shared_ptr<BarChartDataProvider> provider = dataProvider();
-    const std::shared_ptr<BarChartData> data = provider ? provider->barData() : nullptr;
-    if (!data || !isDrawingValuesAllowed(provider.get())) return;
-    const CallFrame call(*this, *provider);
-    const ViewPortHandler& port = *viewPortHandler();
-    const ContentBounds& bounds = frame().bounds;
-    const TextMeasurer& measurer = context.textMeasurer();
-    const bool above = provider->isDrawValueAboveBarEnabled();
-
-    const ChartData::DataSets& dataSets = data->dataSets();
-    for (std::size_t u = 0; u < dataSets.size() && u < buffers_.size(); ++u) {
-        const auto* set = dynamic_cast<const IBarChartDataSet*>(dataSets[u].get());
-        if (!set || !shouldDrawValues(*set)) continue;
-        const BarSetStyle& style = styleOf(*set);
-        const std::shared_ptr<IValueFormatter>& formatter = style.values.formatter;
-        if (!formatter) continue;
-        const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
-        if (!matrix) continue;
-        const bool inverted = provider->isInverted(set->axisDependency());
+    forEachLabelledSet([&](const LabelledSet& labelled) {
+        const ContentBounds& bounds = frame().bounds;
+        const TextMeasurer& measurer = context.textMeasurer();
+        const BarSetStyle& style = labelled.style;
+        const std::span<const Rect> rects = labelled.rects;
+        const std::span<const ChartDataEntryPtr> entries = labelled.entries;
         const double halfTextHeight = measurer.lineHeight(style.values.font) / 2.0;
-        const std::span<const Rect> rects = preparedRects(static_cast<int>(u));
-        const std::span<const ChartDataEntryPtr> entries = set->entriesInOrder();
-        const std::int64_t count = animatedEntryCount(static_cast<std::int64_t>(entries.size()), frame().phaseX);
-        const int setIndex = static_cast<int>(u);
         // The text of a value, left-aligned beyond (or inside) `end`, the
         // pixel x of its bar's or segment's end; `centre` is the text's
         // middle line. A stacked value's label is culled where it lands (a
         // plain bar's, by its bar before).
         const auto label = [&](double value, bool below, const ChartDataEntryPtr& entry, double end, double centre,
                                std::int64_t j, bool cullLabel) {
-            const QString text = formatter->stringForValue(value, entry, setIndex, &port);
-            const ValueLabelOffsets offsets =
-                horizontalValueOffsets(above, inverted, measurer.size(text, style.values.font).width);
+            const QString text = valueText(labelled, value, entry);
+            const ValueLabelOffsets offsets = horizontalValueOffsets(labelled.aboveBar, labelled.inverted,
+                                                                     measurer.size(text, style.values.font).width);
             const double x = end + (below ? offsets.negative : offsets.positive);
             if (cullLabel && (!bounds.isInBoundsX(x) || !bounds.isInBoundsBottom(centre))) return;
             drawValueAndIcon(context, style, text, Point{x, centre - halfTextHeight}, TextAlignment::left,
@@ -75,7 +58,7 @@ void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
 
         std::size_t bufferIndex = 0;
         bool setDone = false;
-        for (std::int64_t j = 0; j < count && !setDone; ++j) {
+        for (std::int64_t j = 0; j < labelled.count && !setDone; ++j) {
             const ChartDataEntryPtr& entryPtr = entries[static_cast<std::size_t>(j)];
             const BarChartDataEntry* entry = asBarEntry(entryPtr.get());
             if (!entry) continue;
@@ -91,7 +74,8 @@ void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
                 const double value = entry->y();
                 // From the bar's end, wherever the axis turns it, on the
                 // bar's middle line, in a plain and in a stacked set alike.
-                const double end = barEndsAtTop(value, inverted) ? rect.origin.x + rect.size.width : rect.origin.x;
+                const double end =
+                    barEndsAtTop(value, labelled.inverted) ? rect.origin.x + rect.size.width : rect.origin.x;
                 label(value, !(value >= 0), entryPtr, end, rect.origin.y + rect.size.height / 2.0, j, false);
                 continue;
             }
@@ -108,11 +92,12 @@ void HorizontalBarChartRenderer::drawValues(DrawingContext& context) {
                     return;
                 }
                 const double value = (*values)[k];
-                const double pixelX = matrix->apply(Point{stackLabelValue(value, segment) * frame().phaseY, 0}).x;
+                const double pixelX =
+                    labelled.matrix.apply(Point{stackLabelValue(value, segment) * frame().phaseY, 0}).x;
                 label(value, stackLabelBelow(value, totals), entryPtr, pixelX, centre, j, true);
             });
         }
-    }
+    });
 }
 
 } // namespace charts

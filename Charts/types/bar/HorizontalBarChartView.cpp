@@ -48,30 +48,22 @@ void HorizontalBarChartView::calculateLegendOffsets(ChartOffsets& offsets) {
     }
 }
 
-void HorizontalBarChartView::calculateOffsets() {
-    if (!isCustomViewPortEnabled()) {
-        ChartOffsets offsets;
-        calculateLegendOffsets(offsets);
-        if (leftAxis()->needsOffset()) offsets.top += leftAxis()->getRequiredHeightSpace();
-        if (rightAxis()->needsOffset()) offsets.bottom += rightAxis()->getRequiredHeightSpace();
-        const auto& x = xAxis();
-        if (x->isEnabled()) {
-            const double w = x->labelRotatedWidth();
-            switch (x->labelPosition()) {
-            case XAxis::LabelPosition::bottom: offsets.left += w; break;
-            case XAxis::LabelPosition::top: offsets.right += w; break;
-            case XAxis::LabelPosition::bothSided:
-                offsets.left += w;
-                offsets.right += w;
-                break;
-            case XAxis::LabelPosition::topInside:
-            case XAxis::LabelPosition::bottomInside: break;
-            }
-        }
-        restrainContent(offsets);
+void HorizontalBarChartView::calculateAxisOffsets(ChartOffsets& offsets) {
+    if (leftAxis()->needsOffset()) offsets.top += leftAxis()->getRequiredHeightSpace();
+    if (rightAxis()->needsOffset()) offsets.bottom += rightAxis()->getRequiredHeightSpace();
+    const auto& x = xAxis();
+    if (!x->isEnabled()) return;
+    const double w = x->labelRotatedWidth();
+    switch (x->labelPosition()) {
+    case XAxis::LabelPosition::bottom: offsets.left += w; break;
+    case XAxis::LabelPosition::top: offsets.right += w; break;
+    case XAxis::LabelPosition::bothSided:
+        offsets.left += w;
+        offsets.right += w;
+        break;
+    case XAxis::LabelPosition::topInside:
+    case XAxis::LabelPosition::bottomInside: break;
     }
-    prepareAxisOffsetMatrices();
-    prepareValuePxMatrix();
 }
 
 void HorizontalBarChartView::prepareValuePxMatrix() {
@@ -93,16 +85,7 @@ HighlightPtr HorizontalBarChartView::getHighlightByTouchPoint(Point point) {
 }
 
 Rect HorizontalBarChartView::getBarBounds(const BarChartDataEntryPtr& entry) const {
-    const std::shared_ptr<BarChartData> bars = barData();
-    if (!bars || !entry) return nullRect();
-    const IChartDataSetPtr set = bars->getDataSetForEntry(entry);
-    if (!dynamic_cast<const IBarChartDataSet*>(set.get())) return nullRect();
-    const std::shared_ptr<Transformer> transformer = getTransformer(set->axisDependency());
-    if (!transformer) return nullRect();
-    Rect bounds =
-        barRect(BarDirection::horizontal, entry->x(), bars->barWidth() / 2.0, plainBarEnds(entry->y(), false));
-    transformer->rectValueToPixel(bounds);
-    return bounds;
+    return barBounds(entry, BarDirection::horizontal);
 }
 
 Point HorizontalBarChartView::getPosition(const ChartDataEntry& entry, YAxis::AxisDependency axis) const {

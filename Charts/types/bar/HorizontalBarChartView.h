@@ -13,10 +13,12 @@ class HorizontalBarChartView : public BarChartView {
 public:
     using BarChartView::BarChartView;
 
-    void calculateOffsets() override;
     // The legend's share; a legend above or below the chart also leaves room
     // for the labels of the value axis on that side.
     void calculateLegendOffsets(ChartOffsets& offsets) override;
+    // The value axes' labels above and below, the x axis's labels left
+    // and/or right (their rotated width, whether drawn or not).
+    void calculateAxisOffsets(ChartOffsets& offsets) override;
     // The value axes' ranges across, the x axis's range upward.
     void prepareValuePxMatrix() override;
     HighlightPtr getHighlightByTouchPoint(Point point) override;

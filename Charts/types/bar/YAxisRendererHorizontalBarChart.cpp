@@ -1,6 +1,7 @@
 #include "Charts/types/bar/YAxisRendererHorizontalBarChart.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/drawing/TextAttributes.h"
@@ -13,15 +14,8 @@ namespace charts {
 
 void YAxisRendererHorizontalBarChart::computeAxis(double min, double max, bool inverted) {
     const ViewPortHandler& port = *viewPortHandler();
-    const std::shared_ptr<Transformer> trans = transformer();
-    if (trans && port.contentHeight() > 10 && !port.isFullyZoomedOutX()) {
-        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
-        const Point p2 = trans->valueForTouchPoint(port.contentRight(), port.contentTop());
-        // A matrix that cannot map back leaves the full range in place.
-        if (std::isfinite(p1.x) && std::isfinite(p2.x)) {
-            min = inverted ? p2.x : p1.x;
-            max = inverted ? p1.x : p2.x;
-        }
+    if (port.contentHeight() > 10 && !port.isFullyZoomedOutX()) {
+        if (const auto span = visibleSpan(ContentSpan::across, inverted)) std::tie(min, max) = *span;
     }
     computeAxisValues(min, max);
 }
