@@ -115,23 +115,26 @@ void XAxisRenderer::drawLabel(DrawingContext& context, const QString& formattedL
 void XAxisRenderer::renderAxisLine(DrawingContext& context) {
     const std::shared_ptr<XAxis> xAxis = xAxisModel();
     if (!xAxis || !xAxis->isEnabled() || !xAxis->isDrawAxisLineEnabled()) return;
-    const ViewPortHandler& port = *viewPortHandler();
     GStateSaver saver(context);
     setChartLineStyle(context, xAxis->axisLineColor(), xAxis->axisLineWidth(), xAxis->axisLineDashLengths(),
                       xAxis->axisLineDashPhase());
     const XAxis::LabelPosition position = xAxis->labelPosition();
     if (position == XAxis::LabelPosition::top || position == XAxis::LabelPosition::topInside ||
         position == XAxis::LabelPosition::bothSided) {
-        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentTop()},
-                                   Point{port.contentRight(), port.contentTop()}};
+        axisLineSegmentsBuffer_ = axisLineEnds(true);
         context.strokeLineSegments(axisLineSegmentsBuffer_);
     }
     if (position == XAxis::LabelPosition::bottom || position == XAxis::LabelPosition::bottomInside ||
         position == XAxis::LabelPosition::bothSided) {
-        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentBottom()},
-                                   Point{port.contentRight(), port.contentBottom()}};
+        axisLineSegmentsBuffer_ = axisLineEnds(false);
         context.strokeLineSegments(axisLineSegmentsBuffer_);
     }
+}
+
+std::array<Point, 2> XAxisRenderer::axisLineEnds(bool topSide) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const double y = topSide ? port.contentTop() : port.contentBottom();
+    return {Point{port.contentLeft(), y}, Point{port.contentRight(), y}};
 }
 
 Rect XAxisRenderer::gridClippingRect() const {
@@ -175,14 +178,12 @@ void XAxisRenderer::renderLimitLines(DrawingContext& context) {
     const std::shared_ptr<Transformer> trans = transformer();
     if (!xAxis || !trans || xAxis->limitLines().empty()) return;
     const AffineTransform matrix = trans->valueToPixelMatrix();
-    for (const ChartLimitLinePtr& line : xAxis->limitLines()) {
-        if (!line || !line->isEnabled()) continue;
-        GStateSaver saver(context);
-        clipToLimitLineDown(context, *line, *viewPortHandler());
-        const Point position = matrix.apply(Point{line->limit(), 0});
-        renderLimitLineLine(context, *line, position);
-        renderLimitLineLabel(context, *line, position, 2.0 + line->yOffset());
-    }
+    forEachLimitLine(context, *xAxis, [&](const ChartLimitLine& line) {
+        clipToLimitLineDown(context, line, *viewPortHandler());
+        const Point position = matrix.apply(Point{line.limit(), 0});
+        renderLimitLineLine(context, line, position);
+        renderLimitLineLabel(context, line, position, 2.0 + line.yOffset());
+    });
 }
 
 void XAxisRenderer::renderLimitLineLine(DrawingContext& context, const ChartLimitLine& limitLine, Point position) {

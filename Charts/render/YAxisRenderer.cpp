@@ -60,15 +60,20 @@ std::vector<Point> YAxisRenderer::transformedPositions() const {
 void YAxisRenderer::renderAxisLine(DrawingContext& context) {
     const std::shared_ptr<YAxis> yAxis = yAxisModel();
     if (!yAxis || !yAxis->isEnabled() || !yAxis->drawAxisLineEnabled()) return;
-    const ViewPortHandler& port = *viewPortHandler();
     GStateSaver saver(context);
     setChartLineStyle(context, yAxis->axisLineColor(), yAxis->axisLineWidth(), yAxis->axisLineDashLengths(),
                       yAxis->axisLineDashPhase());
-    const double x = yAxis->axisDependency() == YAxis::AxisDependency::left ? port.contentLeft() : port.contentRight();
+    const std::array<Point, 2> ends = axisLineEnds(*yAxis);
     context.beginPath();
-    context.moveTo(Point{x, port.contentTop()});
-    context.lineTo(Point{x, port.contentBottom()});
+    context.moveTo(ends[0]);
+    context.lineTo(ends[1]);
     context.strokePath();
+}
+
+std::array<Point, 2> YAxisRenderer::axisLineEnds(const YAxis& yAxis) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const double x = yAxis.axisDependency() == YAxis::AxisDependency::left ? port.contentLeft() : port.contentRight();
+    return {Point{x, port.contentTop()}, Point{x, port.contentBottom()}};
 }
 
 Rect YAxisRenderer::gridClippingRect() const {
@@ -131,11 +136,9 @@ void YAxisRenderer::renderLimitLines(DrawingContext& context) {
     if (!yAxis || !trans || yAxis->limitLines().empty()) return;
     GStateSaver outer(context);
     const AffineTransform matrix = trans->valueToPixelMatrix();
-    for (const ChartLimitLinePtr& line : yAxis->limitLines()) {
-        if (!line || !line->isEnabled()) continue;
-        GStateSaver saver(context);
-        drawLimitLineAcross(context, *line, matrix.apply(Point{0, line->limit()}).y, *viewPortHandler());
-    }
+    forEachLimitLine(context, *yAxis, [&](const ChartLimitLine& line) {
+        drawLimitLineAcross(context, line, matrix.apply(Point{0, line.limit()}).y, *viewPortHandler());
+    });
 }
 
 } // namespace charts

@@ -19,16 +19,6 @@ namespace {
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
-bool drawsOnRight(XAxis::LabelPosition position) {
-    return position == XAxis::LabelPosition::top || position == XAxis::LabelPosition::topInside ||
-           position == XAxis::LabelPosition::bothSided;
-}
-
-bool drawsOnLeft(XAxis::LabelPosition position) {
-    return position == XAxis::LabelPosition::bottom || position == XAxis::LabelPosition::bottomInside ||
-           position == XAxis::LabelPosition::bothSided;
-}
-
 } // namespace
 
 XAxisRendererHorizontalBarChart::XAxisRendererHorizontalBarChart(std::shared_ptr<ViewPortHandler> viewPortHandler,
@@ -122,23 +112,10 @@ void XAxisRendererHorizontalBarChart::drawGridLine(DrawingContext& context, doub
     context.strokePath();
 }
 
-void XAxisRendererHorizontalBarChart::renderAxisLine(DrawingContext& context) {
-    const std::shared_ptr<XAxis> xAxis = xAxisModel();
-    if (!xAxis || !xAxis->isEnabled() || !xAxis->isDrawAxisLineEnabled()) return;
+std::array<Point, 2> XAxisRendererHorizontalBarChart::axisLineEnds(bool topSide) const {
     const ViewPortHandler& port = *viewPortHandler();
-    GStateSaver saver(context);
-    setChartLineStyle(context, xAxis->axisLineColor(), xAxis->axisLineWidth(), xAxis->axisLineDashLengths(),
-                      xAxis->axisLineDashPhase());
-    if (drawsOnRight(xAxis->labelPosition())) {
-        axisLineSegmentsBuffer_ = {Point{port.contentRight(), port.contentTop()},
-                                   Point{port.contentRight(), port.contentBottom()}};
-        context.strokeLineSegments(axisLineSegmentsBuffer_);
-    }
-    if (drawsOnLeft(xAxis->labelPosition())) {
-        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentTop()},
-                                   Point{port.contentLeft(), port.contentBottom()}};
-        context.strokeLineSegments(axisLineSegmentsBuffer_);
-    }
+    const double x = topSide ? port.contentRight() : port.contentLeft();
+    return {Point{x, port.contentTop()}, Point{x, port.contentBottom()}};
 }
 
 void XAxisRendererHorizontalBarChart::renderLimitLines(DrawingContext& context) {
@@ -146,11 +123,9 @@ void XAxisRendererHorizontalBarChart::renderLimitLines(DrawingContext& context) 
     const std::shared_ptr<Transformer> trans = transformer();
     if (!xAxis || !trans || xAxis->limitLines().empty()) return;
     const AffineTransform matrix = trans->valueToPixelMatrix();
-    for (const ChartLimitLinePtr& line : xAxis->limitLines()) {
-        if (!line || !line->isEnabled()) continue;
-        GStateSaver saver(context);
-        drawLimitLineAcross(context, *line, matrix.apply(Point{0, line->limit()}).y, *viewPortHandler());
-    }
+    forEachLimitLine(context, *xAxis, [&](const ChartLimitLine& line) {
+        drawLimitLineAcross(context, line, matrix.apply(Point{0, line.limit()}).y, *viewPortHandler());
+    });
 }
 
 } // namespace charts

@@ -34,10 +34,14 @@ public:
     Rect gridClippingRect() const override;
     // A horizontal line at y across the content, when y lies in it.
     void drawGridLine(DrawingContext& context, double x, double y) override;
-    void renderAxisLine(DrawingContext& context) override;
     void renderLimitLines(DrawingContext& context) override;
 
     std::shared_ptr<BarChartView> chart() const { return chart_.lock(); }
+
+protected:
+    // The axis line of label position top runs down the content's right
+    // edge, that of bottom down its left edge.
+    std::array<Point, 2> axisLineEnds(bool topSide) const override;
 
 private:
     std::weak_ptr<BarChartView> chart_;

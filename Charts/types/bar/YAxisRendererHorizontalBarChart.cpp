@@ -60,18 +60,10 @@ std::vector<Point> YAxisRendererHorizontalBarChart::transformedPositions() const
     return positions;
 }
 
-void YAxisRendererHorizontalBarChart::renderAxisLine(DrawingContext& context) {
-    const std::shared_ptr<YAxis> yAxis = yAxisModel();
-    if (!yAxis || !yAxis->isEnabled() || !yAxis->drawAxisLineEnabled()) return;
+std::array<Point, 2> YAxisRendererHorizontalBarChart::axisLineEnds(const YAxis& yAxis) const {
     const ViewPortHandler& port = *viewPortHandler();
-    GStateSaver saver(context);
-    setChartLineStyle(context, yAxis->axisLineColor(), yAxis->axisLineWidth(), yAxis->axisLineDashLengths(),
-                      yAxis->axisLineDashPhase());
-    const double y = yAxis->axisDependency() == YAxis::AxisDependency::left ? port.contentTop() : port.contentBottom();
-    context.beginPath();
-    context.moveTo(Point{port.contentLeft(), y});
-    context.lineTo(Point{port.contentRight(), y});
-    context.strokePath();
+    const double y = yAxis.axisDependency() == YAxis::AxisDependency::left ? port.contentTop() : port.contentBottom();
+    return {Point{port.contentLeft(), y}, Point{port.contentRight(), y}};
 }
 
 Rect YAxisRendererHorizontalBarChart::gridClippingRect() const {
@@ -116,14 +108,12 @@ void YAxisRendererHorizontalBarChart::renderLimitLines(DrawingContext& context) 
     if (!yAxis || !trans || yAxis->limitLines().empty()) return;
     const ViewPortHandler& port = *viewPortHandler();
     const AffineTransform matrix = trans->valueToPixelMatrix();
-    for (const ChartLimitLinePtr& line : yAxis->limitLines()) {
-        if (!line || !line->isEnabled()) continue;
-        GStateSaver saver(context);
-        clipToLimitLineDown(context, *line, port);
-        const double x = matrix.apply(Point{line->limit(), 0}).x;
-        strokeLimitLineDown(context, *line, x, port);
-        drawLimitLineLabelDown(context, *line, x, 2.0 + line->yOffset(), port);
-    }
+    forEachLimitLine(context, *yAxis, [&](const ChartLimitLine& line) {
+        clipToLimitLineDown(context, line, port);
+        const double x = matrix.apply(Point{line.limit(), 0}).x;
+        strokeLimitLineDown(context, line, x, port);
+        drawLimitLineLabelDown(context, line, x, 2.0 + line.yOffset(), port);
+    });
 }
 
 } // namespace charts

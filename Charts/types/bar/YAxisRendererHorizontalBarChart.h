@@ -23,7 +23,6 @@ public:
     // alignment is not used.
     void drawYLabels(DrawingContext& context, double fixedPosition, const std::vector<Point>& positions, double offset,
                      TextAlignment textAlign) override;
-    void renderAxisLine(DrawingContext& context) override;
     // The content widened by half the grid line width left and right.
     Rect gridClippingRect() const override;
     // A vertical line at position.x across the content.
@@ -33,6 +32,11 @@ public:
     // A vertical line one point left of value 0.
     void drawZeroLine(DrawingContext& context) override;
     void renderLimitLines(DrawingContext& context) override;
+
+protected:
+    // Along the content's top edge for the left axis, its bottom edge for the
+    // right one.
+    std::array<Point, 2> axisLineEnds(const YAxis& yAxis) const override;
 };
 
 } // namespace charts
