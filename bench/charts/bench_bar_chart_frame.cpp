@@ -18,7 +18,6 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QGraphicsScene>
 #include <QHorizontalBarSeries>
 #include <QImage>
 #include <QPainter>
@@ -32,6 +31,7 @@
 #include "Charts/types/bar/BarChartDataSet.h"
 #include "Charts/types/bar/HorizontalBarChartView.h"
 #include "bench/support/qt_application.h"
+#include "bench/support/qt_chart_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -129,6 +129,7 @@ public:
     enum class Kind { grouped, stacked, horizontal };
 
     explicit QtChartsFrame(Kind kind) {
+        bench::qtApplication();
         auto* chart = new QChart();
         chart->setAnimationOptions(QChart::NoAnimation);
         QAbstractBarSeries* series = nullptr;
@@ -161,20 +162,13 @@ public:
         series->attachAxis(values);
         chart->legend()->setVisible(true);
         chart->legend()->setAlignment(Qt::AlignBottom);
-        scene_.addItem(chart);
-        chart->setGeometry(0, 0, imageWidth, imageHeight);
-        scene_.setSceneRect(0, 0, imageWidth, imageHeight);
+        scene_ = std::make_unique<bench::QtChartScene>(chart, imageWidth, imageHeight);
     }
 
-    void draw(QImage& image) {
-        paintInto(image, [&](QPainter& painter) {
-            scene_.render(&painter, QRectF(0, 0, imageWidth, imageHeight), QRectF(0, 0, imageWidth, imageHeight));
-        });
-    }
+    void draw(QImage& image) { scene_->draw(image); }
 
 private:
-    bool applicationMade_ = (bench::qtApplication(), true);
-    QGraphicsScene scene_;
+    std::unique_ptr<bench::QtChartScene> scene_;
 };
 
 // The floor: what our frame paints, taken once from a recording of it and
@@ -192,43 +186,23 @@ public:
         for (const RecordedOperation& op : recording.operations()) {
             const std::size_t before = steps_.size();
             switch (op.kind) {
-            case DrawingOperation::fillRect:
-                steps_.push_back(Step{Step::fillStep, toQt(op.rect), op.state.fillColor, {}, {}, {}});
-                break;
+            case DrawingOperation::fillRect: addFill(toQt(op.rect), op.state.fillColor); break;
             case DrawingOperation::strokeLineSegments:
                 for (std::size_t i = 0; i + 1 < op.points.size(); i += 2)
-                    steps_.push_back(
-                        Step{Step::lineStep,
-                             {},
-                             op.state.strokeColor,
-                             op.state.stroke.lineWidth,
-                             QLineF(op.points[i].x, op.points[i].y, op.points[i + 1].x, op.points[i + 1].y),
-                             {}});
+                    addLine(QLineF(op.points[i].x, op.points[i].y, op.points[i + 1].x, op.points[i + 1].y),
+                            op.state.strokeColor, op.state.stroke.lineWidth);
                 break;
             case DrawingOperation::drawPath:
                 if (op.mode == PathDrawingMode::stroke && op.path.elements().size() >= 2) {
                     const Point a = op.path.elements()[0].points[0];
                     const Point b = op.path.elements()[1].points[0];
-                    steps_.push_back(Step{Step::lineStep,
-                                          {},
-                                          op.state.strokeColor,
-                                          op.state.stroke.lineWidth,
-                                          QLineF(a.x, a.y, b.x, b.y),
-                                          {}});
+                    addLine(QLineF(a.x, a.y, b.x, b.y), op.state.strokeColor, op.state.stroke.lineWidth);
                 }
                 break;
             case DrawingOperation::drawText:
             case DrawingOperation::drawTextInRect: {
                 const Point at = op.kind == DrawingOperation::drawText ? op.points[0] : op.rect.origin;
-                steps_.push_back(Step{Step::textStep,
-                                      QRectF(at.x, at.y, 0, 0),
-                                      op.attributes.resolvedColor(),
-                                      {},
-                                      {},
-                                      QStaticText(op.text)});
-                steps_.back().text.prepare(QTransform(), op.attributes.font);
-                fonts_.push_back(op.attributes.font);
-                steps_.back().font = fonts_.size() - 1;
+                addText(QPointF(at.x, at.y), op.text, op.attributes.font, op.attributes.resolvedColor());
                 break;
             }
             default: break;
@@ -271,7 +245,7 @@ public:
 
 private:
     struct Step {
-        enum Kind { fillStep, lineStep, textStep } kind;
+        enum Kind { fillStep, lineStep, textStep } kind = fillStep;
         QRectF rect;
         QColor colour;
         double width = 1;
@@ -281,6 +255,29 @@ private:
         std::optional<QRectF> clip;
     };
     static QRectF toQt(const Rect& r) { return QRectF(r.origin.x, r.origin.y, r.size.width, r.size.height); }
+    void addFill(const QRectF& rect, const QColor& colour) {
+        Step& step = steps_.emplace_back();
+        step.kind = Step::fillStep;
+        step.rect = rect;
+        step.colour = colour;
+    }
+    void addLine(const QLineF& line, const QColor& colour, double width) {
+        Step& step = steps_.emplace_back();
+        step.kind = Step::lineStep;
+        step.line = line;
+        step.colour = colour;
+        step.width = width;
+    }
+    void addText(QPointF topLeft, const QString& text, const QFont& font, const QColor& colour) {
+        Step& step = steps_.emplace_back();
+        step.kind = Step::textStep;
+        step.rect = QRectF(topLeft, QSizeF());
+        step.colour = colour;
+        step.text = QStaticText(text);
+        step.text.prepare(QTransform(), font);
+        fonts_.push_back(font);
+        step.font = fonts_.size() - 1;
+    }
 
     std::vector<Step> steps_;
     std::vector<QFont> fonts_;

@@ -25,6 +25,7 @@
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
 #include "bench/support/qt_application.h"
+#include "bench/support/qt_chart_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -95,6 +96,7 @@ BENCHMARK(BM_LineChartFrameOurs)->Unit(benchmark::kMillisecond);
 class QtChartsFrame {
 public:
     QtChartsFrame() {
+        bench::qtApplication();
         auto* chart = new QChart();
         chart->setAnimationOptions(QChart::NoAnimation);
         auto* axisX = new QValueAxis();
@@ -117,23 +119,13 @@ public:
         }
         chart->legend()->setVisible(true);
         chart->legend()->setAlignment(Qt::AlignBottom);
-        scene_.addItem(chart);
-        chart->setGeometry(0, 0, imageWidth, imageHeight);
-        scene_.setSceneRect(0, 0, imageWidth, imageHeight);
+        scene_ = std::make_unique<bench::QtChartScene>(chart, imageWidth, imageHeight);
     }
 
-    void draw(QImage& image) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setRenderHint(QPainter::TextAntialiasing, true);
-        scene_.render(&painter, QRectF(0, 0, imageWidth, imageHeight), QRectF(0, 0, imageWidth, imageHeight));
-    }
+    void draw(QImage& image) { scene_->draw(image); }
 
 private:
-    // The application exists before the scene is made.
-    bool applicationMade_ = (bench::qtApplication(), true);
-    QGraphicsScene scene_;
+    std::unique_ptr<bench::QtChartScene> scene_;
 };
 
 void BM_LineChartFrameQtCharts(benchmark::State& state) {

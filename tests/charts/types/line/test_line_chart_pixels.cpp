@@ -28,15 +28,7 @@ using test_support::ScratchDirectory;
 
 const QColor lineColour(200, 0, 0);
 
-QImage paint(LineChartView& view) {
-    QImage image(view.width(), view.height(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    PainterContext context(painter);
-    view.draw(context);
-    return image;
-}
+QImage paint(LineChartView& view) { return paintedFrame(view); }
 
 bool isLineColour(QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 
