@@ -75,19 +75,6 @@ TEST(BarChartDataEntryTest, SumBelowAddsTheValuesAboveAPosition) {
     EXPECT_EQ(BarChartDataEntry(0, std::vector<double>{1, 2}).sumBelow(-1), 3);
 }
 
-TEST(BarChartDataEntryTest, IconAndPayloadFormsKeepTheBar) {
-    QImage icon(4, 4, QImage::Format_ARGB32);
-    const BarChartDataEntry plain(2, 3, icon, std::any(7));
-    EXPECT_EQ(plain.y(), 3);
-    EXPECT_TRUE(plain.icon().has_value());
-    EXPECT_EQ(std::any_cast<int>(plain.data()), 7);
-    const BarChartDataEntry stacked(2, std::vector<double>{1, 2}, icon, std::any(8));
-    EXPECT_EQ(stacked.y(), 3);
-    EXPECT_TRUE(stacked.icon().has_value());
-    EXPECT_EQ(std::any_cast<int>(stacked.data()), 8);
-    EXPECT_FALSE(std::dynamic_pointer_cast<BarChartDataEntry>(stacked.copy())->icon().has_value());
-}
-
 struct SetCase {
     const char* name;
     std::vector<Bar> bars;

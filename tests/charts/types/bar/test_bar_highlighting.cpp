@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "Charts/types/bar/BarHighlighter.h"
-#include "Charts/types/bar/FullBarHighlight.h"
 #include "Charts/types/bar/HorizontalBarHighlighter.h"
 #include "platform/testing/LogCapture.h"
 #include "tests/charts/types/bar/bar_support.h"
@@ -83,18 +82,6 @@ TEST(BarHighlighterTest, AClickOnAStackPicksTheValueUnderIt) {
     EXPECT_EQ(whole->stackIndex(), -1);
     EXPECT_EQ(whole->x(), 0);
     EXPECT_EQ(whole->dataIndex(), 0);
-}
-
-TEST(BarHighlighterTest, FullBarHighlightCopiesEverythingButTheStack) {
-    const auto found = std::make_shared<Highlight>(1, 2, 30, 40, 5, 3, 2, YAxis::AxisDependency::right);
-    const HighlightPtr whole = barTouchHighlight(found, true);
-    EXPECT_NE(whole, found);
-    EXPECT_EQ(whole->stackIndex(), -1);
-    EXPECT_EQ(std::tuple(whole->x(), whole->y(), whole->xPx(), whole->yPx(), whole->dataIndex(), whole->dataSetIndex(),
-                         whole->axis()),
-              std::tuple(1.0, 2.0, 30.0, 40.0, 5, 3, YAxis::AxisDependency::right));
-    EXPECT_EQ(barTouchHighlight(found, false), found);
-    EXPECT_EQ(barTouchHighlight(nullptr, true), nullptr);
 }
 
 TEST(BarHighlighterTest, BetweenGroupsTheNearestBarByPositionAloneWins) {

@@ -132,18 +132,6 @@ TEST(BarChartViewTest, GroupingNeedsDataAndLaysTheChartOutAgain) {
     EXPECT_DOUBLE_EQ(view->xAxis()->axisMinimum(), 0.27 - 0.5);
 }
 
-TEST(BarChartViewTest, DrawingSwitchesRedrawTheWholeView) {
-    auto view = makeView<BarChartView>();
-    view->setDrawValueAboveBarEnabled(false);
-    view->setDrawBarShadowEnabled(true);
-    EXPECT_FALSE(view->isDrawValueAboveBarEnabled());
-    EXPECT_TRUE(view->isDrawBarShadowEnabled());
-    view->setFitBars(true);
-    view->setHighlightFullBarEnabled(true);
-    EXPECT_TRUE(view->fitBars());
-    EXPECT_TRUE(view->isHighlightFullBarEnabled());
-}
-
 // The horizontal chart, laid out with fixed metrics.
 struct SidewaysChart {
     charts::testing::FixedMetrics metrics;
