@@ -38,6 +38,19 @@ void printToStandardOutput(std::string_view line) {
         writeLine(stdout, line);
 }
 
+DevLogGathering::DevLogGathering() {
+    previous_ = setDevLogSink([this](std::string_view line) {
+        text_.append(line);
+        text_.push_back('\n');
+        if (previous_)
+            previous_(line);
+        else
+            writeLine(stderr, line);
+    });
+}
+
+DevLogGathering::~DevLogGathering() { setDevLogSink(std::move(previous_)); }
+
 LineSink setDevLogSink(LineSink sink) { return std::exchange(devLogSink(), std::move(sink)); }
 LineSink setStandardOutputSink(LineSink sink) { return std::exchange(standardOutputSink(), std::move(sink)); }
 

@@ -21,4 +21,22 @@ using LineSink = std::function<void(std::string_view)>;
 LineSink setDevLogSink(LineSink sink);
 LineSink setStandardOutputSink(LineSink sink);
 
+// Keeps the developer-log lines written while it lives, each still going
+// where it went before: what an operation logged can then be shown with its
+// failure. Gatherings nest; each keeps the lines of its own lifetime.
+class DevLogGathering {
+public:
+    DevLogGathering();
+    ~DevLogGathering();
+    DevLogGathering(const DevLogGathering&) = delete;
+    DevLogGathering& operator=(const DevLogGathering&) = delete;
+
+    // The lines so far, each ended by a line feed.
+    const std::string& text() const { return text_; }
+
+private:
+    LineSink previous_;
+    std::string text_;
+};
+
 } // namespace platform

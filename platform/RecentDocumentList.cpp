@@ -19,6 +19,8 @@ void RecentDocumentList::note(const std::filesystem::path& file) {
     if (items_.size() > capacity_) items_.resize(capacity_);
 }
 
+void RecentDocumentList::forget(const std::filesystem::path& file) { std::erase(items_, normalized(file)); }
+
 void RecentDocumentList::assign(const std::vector<std::filesystem::path>& items) {
     items_.clear();
     for (auto it = items.rbegin(); it != items.rend(); ++it) note(*it);

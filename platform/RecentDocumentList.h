@@ -15,6 +15,7 @@ public:
     explicit RecentDocumentList(std::size_t capacity = defaultCapacity) : capacity_(capacity) {}
 
     void note(const std::filesystem::path& file);
+    void forget(const std::filesystem::path& file);
     void clear() { items_.clear(); }
     void assign(const std::vector<std::filesystem::path>& items);
     const std::vector<std::filesystem::path>& items() const { return items_; }

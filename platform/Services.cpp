@@ -25,4 +25,10 @@ void noteNewRecentDocument(const std::filesystem::path& file) {
         if (auto* dc = delegate->recentDocumentsController()) dc->noteNewRecentDocument(file);
 }
 
+void forgetRecentDocument(const std::filesystem::path& file) {
+    if (file.empty()) return;
+    if (auto delegate = services().delegate.lock())
+        if (auto* dc = delegate->recentDocumentsController()) dc->forgetRecentDocument(file);
+}
+
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The services the models ask of the application: open and save panels,
@@ -49,11 +50,20 @@ public:
 
 enum class AlertStyle { warning, informational, critical };
 
-// A modal alert with one "OK" button.
+// A modal alert with one "OK" button. Detailed text, when there is any, is
+// shown on request below the rest (the reason a file could not be read).
 struct AlertContent {
+    AlertContent() = default;
+    AlertContent(AlertStyle alertStyle, std::string message, std::string informative, std::string detailed = {})
+        : style(alertStyle),
+          messageText(std::move(message)),
+          informativeText(std::move(informative)),
+          detailedText(std::move(detailed)) {}
+
     AlertStyle style = AlertStyle::warning;
     std::string messageText;
     std::string informativeText;
+    std::string detailedText;
 };
 
 class AlertPresenter {
@@ -67,6 +77,8 @@ class RecentDocuments {
 public:
     virtual ~RecentDocuments() = default;
     virtual void noteNewRecentDocument(const std::filesystem::path& file) = 0;
+    // Takes a file off the list (one that no longer opens); nothing when it is not there.
+    virtual void forgetRecentDocument(const std::filesystem::path& file) = 0;
     virtual std::vector<std::filesystem::path> recentDocuments() const = 0;
     virtual void clearRecentDocuments() = 0;
 };
@@ -96,5 +108,6 @@ void showAlert(const AlertContent& alert);
 // Notes the file in the Open Recent list through the application delegate's
 // recent-documents controller; skipped when there is no delegate.
 void noteNewRecentDocument(const std::filesystem::path& file);
+void forgetRecentDocument(const std::filesystem::path& file);
 
 } // namespace platform

@@ -22,13 +22,27 @@ struct ContentBounds {
     Rect content;
 
     bool isInBoundsLeft(double x) const { return content.x() <= x + 1; }
-    bool isInBoundsRight(double x) const { return content.x() + content.width() >= std::floor(x * 100) / 100 - 1; }
+    bool isInBoundsRight(double x) const {
+        const double right = content.x() + content.width();
+        // Short of the edge the cut to hundredths cannot carry a point past
+        // it (for any content nearer than 2^40 pixels), and the loops are
+        // spared a division per point.
+        if (x <= right && std::fabs(right) < nearLimit) return true;
+        return right >= std::floor(x * 100) / 100 - 1;
+    }
     bool isInBoundsTop(double y) const { return y >= content.y(); }
-    bool isInBoundsBottom(double y) const { return content.y() + content.height() >= std::floor(y * 100) / 100; }
+    bool isInBoundsBottom(double y) const {
+        const double bottom = content.y() + content.height();
+        if (y <= bottom - 0.01 && std::fabs(bottom) < nearLimit) return true;
+        return bottom >= std::floor(y * 100) / 100;
+    }
     bool isInBoundsX(double x) const { return isInBoundsLeft(x) && isInBoundsRight(x); }
     bool isInBoundsY(double y) const { return isInBoundsTop(y) && isInBoundsBottom(y); }
 
     friend bool operator==(const ContentBounds&, const ContentBounds&) = default;
+
+private:
+    static constexpr double nearLimit = 1099511627776.0; // 2^40
 };
 
 // What every renderer of a chart with x and y axes reads of its chart for one

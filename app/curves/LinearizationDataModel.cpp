@@ -32,7 +32,9 @@ void v2LinearizationDataModel::takeStepGrid(std::vector<CIELab> stepped) {
 }
 
 bool v2LinearizationDataModel::loadMeasurements(const MeasurementFile& file) {
+    const MeasurementLoad load;
     if (!file.measurementData || file.measurementData->empty()) {
+        platform::devLog(file.filename.value_or("The measurement file") + " holds no lines.");
         showMeasurementLoadError();
         return false;
     }

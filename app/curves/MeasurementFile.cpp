@@ -38,11 +38,21 @@ constexpr std::size_t recognitionLength = 4096;
 
 } // namespace
 
+namespace {
+MeasurementLoad* currentLoad = nullptr;
+}
+
+MeasurementLoad::MeasurementLoad() : outer_(currentLoad) { currentLoad = this; }
+MeasurementLoad::~MeasurementLoad() { currentLoad = outer_; }
+
 void showMeasurementLoadError() {
+    std::string reason = currentLoad ? currentLoad->loggedText() : std::string();
+    if (!reason.empty() && reason.back() == '\n') reason.pop_back();
     platform::showAlert(platform::AlertContent{
         platform::AlertStyle::warning, "Failed to Load Measurement Data",
         "Please check the measurement data format and load data again.\n\n"
-        "If this problem continues send the measurement data file using the send feedback form in the help menu."});
+        "If this problem continues send the measurement data file using the send feedback form in the help menu.",
+        std::move(reason)});
 }
 
 std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes, const std::filesystem::path& file) {
@@ -61,19 +71,25 @@ std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes
     // so padded columns and mixed separators read as separate numbers.
     measurementFile->measurementData = splitMeasurementLines(decoded.text);
     measurementFile->filename = file.filename().string();
+    measurementFile->path = file;
     return measurementFile;
 }
 
 std::shared_ptr<MeasurementFile> loadMeasurementFile(const std::filesystem::path& file) {
+    const MeasurementLoad load;
     std::string bytes;
     if (const auto result = platform::readWholeFile(file, bytes, maximumMeasurementFileBytes); !result) {
         // The alert keeps its one text; the developer's log says why.
         platform::devLog(result.errorDescription);
         showMeasurementLoadError();
+        platform::forgetRecentDocument(file);
         return nullptr;
     }
     auto measurementFile = measurementFileFromBytes(bytes, file);
-    if (measurementFile) platform::noteNewRecentDocument(file);
+    if (measurementFile)
+        platform::noteNewRecentDocument(file);
+    else
+        platform::forgetRecentDocument(file);
     return measurementFile;
 }
 
@@ -123,6 +139,10 @@ std::string MeasurementFile::detectFileType() const {
     };
     for (const auto& rule : rules)
         if (rx::finds(rule.pattern(), firstLine)) return std::string(rule.kind);
+    platform::devLog(filename.value_or("The measurement file") +
+                     (firstLine.empty()
+                          ? " is empty: its first line holds nothing to recognise."
+                          : " is of no kind this program reads: its first line is not one it recognises."));
     showMeasurementLoadError();
     return std::string(MeasurementKind::unrecognised);
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Log.h"
+
 namespace curves {
 
 // A measurement file as read: its name and its lines. Made by
@@ -16,6 +18,8 @@ namespace curves {
 class MeasurementFile {
 public:
     std::optional<std::string> filename;
+    // Where it was read from: a load that fails takes it off Open Recent.
+    std::filesystem::path path;
     std::optional<std::vector<std::string>> measurementData = std::vector<std::string>{};
     bool isCSV = false;
 
@@ -63,7 +67,25 @@ std::shared_ptr<MeasurementFile> loadMeasurementFile(const std::filesystem::path
 // Does not touch the Open Recent list.
 std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes, const std::filesystem::path& file);
 
-// The modal warning "Failed to Load Measurement Data".
+// The modal warning "Failed to Load Measurement Data". Within a
+// MeasurementLoad, what the developer's log was told during it is the
+// alert's detailed text: the reason the file was refused.
 void showMeasurementLoadError();
+
+// The span of one measurement load (reading the file, or the model taking
+// it). Loads nest; the alert shows the innermost one's lines.
+class MeasurementLoad {
+public:
+    MeasurementLoad();
+    ~MeasurementLoad();
+    MeasurementLoad(const MeasurementLoad&) = delete;
+    MeasurementLoad& operator=(const MeasurementLoad&) = delete;
+
+    const std::string& loggedText() const { return gathering_.text(); }
+
+private:
+    platform::DevLogGathering gathering_;
+    MeasurementLoad* outer_;
+};
 
 } // namespace curves

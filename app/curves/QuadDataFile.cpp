@@ -36,6 +36,7 @@ std::shared_ptr<QuadDataFile> readQuadFile(const std::filesystem::path& file) {
     std::string contents;
     if (const auto result = platform::readWholeFile(file, contents, maximumQuadFileBytes); !result) {
         showQuadLoadError("The file could not be read: " + result.errorDescription);
+        platform::forgetRecentDocument(file);
         return nullptr;
     }
     // Text saved as UTF-16 or Latin-1 is read in its own encoding.
@@ -46,6 +47,7 @@ std::shared_ptr<QuadDataFile> readQuadFile(const std::filesystem::path& file) {
     auto quad = std::make_shared<QuadDataFile>();
     quad->rawQuadData = quadtext::linesFromText(decoded.text);
     quad->fileName = file.filename().string();
+    quad->filePath = file;
     platform::noteNewRecentDocument(file);
     return quad;
 }

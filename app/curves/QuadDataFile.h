@@ -30,6 +30,8 @@ public:
     int numInks = 0;
     bool isQuad = false;
     std::string fileName;
+    // Where it was read from: a load that fails takes it off Open Recent.
+    std::filesystem::path filePath;
     std::vector<std::string> inkList;
     std::string printerInfo;
 

@@ -82,8 +82,7 @@ void v2InkModelBlendingViewController::loadImagePressed() {
 }
 
 bool v2InkModelBlendingViewController::openPreviewImage(const std::filesystem::path& file) {
-    platform::noteNewRecentDocument(file);
-    auto picture = readPreviewImage(file);
+    auto picture = readNotedPreviewImage(file);
     if (!picture) return false;
     showOpenedImage(std::move(*picture));
     return true;

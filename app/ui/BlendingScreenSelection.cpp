@@ -61,16 +61,12 @@ void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sen
         modelUpdate();
         break;
     case 4:
-        // The ink-set pop-up moves, the ink set stays: the blend is
-        // recomputed with the ink set already in use.
-        chooseInkList(inkList.inkListfor8Ink);
-        inkSetPopupSelectionMenu->setCurrentIndex(1);
-        recomputeChain();
-        break;
     case 5:
-        chooseInkList(inkList.inkListfor10Ink);
+        // The ink-set pop-up moves to PSeries K3, and the blend is made with
+        // it: the sliders, read-outs and save follow the ink set shown.
+        chooseInkList(selectedTag(sender) == 4 ? inkList.inkListfor8Ink : inkList.inkListfor10Ink);
         inkSetPopupSelectionMenu->setCurrentIndex(1);
-        recomputeChain();
+        useInkSet(1);
         break;
     default:
         chooseInkList(inkList.inkListfor8Ink);
@@ -90,33 +86,15 @@ void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
         setItemEnabled(mediaTypePopupMenu, 3, true);
         return;
     }
-    const std::vector<std::string>* list = &inkList.inkListfor8Ink;
-    const auto enableMedia = [this](std::initializer_list<int> items) {
-        for (int item : items) setItemEnabled(mediaTypePopupMenu, item, true);
-    };
     const std::optional<int> printerTag = selectedTag(printerModelSelectionMenu);
-    inksetType = curves::InksetType::KCMY;
     switch (tag) {
     case 0:
-        inkset_ = curves::Inkset::UCK3;
         if (printerTag != 0 && printerTag != 1) printerModelSelectionMenu->setCurrentIndex(0);
-        enableMedia({1, 3});
         break;
-    case 1:
-        inkset_ = curves::Inkset::PSeriesK3;
-        printerModelSelectionMenu->setCurrentIndex(2);
-        enableMedia({0, 2, 1, 3});
-        break;
-    case 2:
-        inkset_ = curves::Inkset::PSeriesPro10;
-        printerModelSelectionMenu->setCurrentIndex(3);
-        enableMedia({0, 2});
-        list = &inkList.inkListforPro10Ink;
-        break;
+    case 1: printerModelSelectionMenu->setCurrentIndex(2); break;
+    case 2: printerModelSelectionMenu->setCurrentIndex(3); break;
     default:
-        inkset_ = curves::Inkset::CCProHDMK3;
         if (printerTag == 3) printerModelSelectionMenu->setCurrentIndex(0);
-        enableMedia({0, 2, 1, 3});
         break;
     }
     // The file a save writes follows the printer model now shown: left at
@@ -124,8 +102,34 @@ void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
     // (for the ten-channel ink set on matte paper, an eight-channel file
     // without its black).
     followShownPrinterModel();
+    chooseInkList(tag == 2 ? inkList.inkListforPro10Ink : inkList.inkListfor8Ink);
+    useInkSet(tag);
+}
+
+void v2InkModelBlendingViewController::useInkSet(int tag) {
+    const auto enableMedia = [this](std::initializer_list<int> items) {
+        for (int item : items) setItemEnabled(mediaTypePopupMenu, item, true);
+    };
+    inksetType = curves::InksetType::KCMY;
+    switch (tag) {
+    case 0:
+        inkset_ = curves::Inkset::UCK3;
+        enableMedia({1, 3});
+        break;
+    case 1:
+        inkset_ = curves::Inkset::PSeriesK3;
+        enableMedia({0, 2, 1, 3});
+        break;
+    case 2:
+        inkset_ = curves::Inkset::PSeriesPro10;
+        enableMedia({0, 2});
+        break;
+    default:
+        inkset_ = curves::Inkset::CCProHDMK3;
+        enableMedia({0, 2, 1, 3});
+        break;
+    }
     KCMYtoningBlend->inkset = inkset_;
-    chooseInkList(*list);
     KCMYtoningBlend->buildInkModels(inkset_);
     if (kcmyToneCotrolStackView->isHidden()) {
         kcmyToneCotrolStackView->show();

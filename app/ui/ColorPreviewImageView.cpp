@@ -55,7 +55,8 @@ void ColorPreviewImageView::rebuildShown(const QImage& displayCopy) {
     if (toned_) {
         fitted = fittedCopy(*toned_, shownFor_);
     } else {
-        const bool copyFits = !displayCopy.isNull() && displayCopy.size() == previewReductionFor(image_->size(), shownFor_).shown;
+        const bool copyFits =
+            !displayCopy.isNull() && displayCopy.size() == previewReductionFor(image_->size(), shownFor_).shown;
         fitted = copyFits ? displayCopy : fittedCopy(*image_, shownFor_);
     }
     shown_ = QPixmap::fromImage(std::move(fitted));
@@ -113,8 +114,8 @@ void ColorPreviewImageView::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    // A file that gives no image changes nothing (a too large one is
-    // refused with an alert).
+    // A file that gives no image changes nothing after an alert that says
+    // why.
     auto picture = readPreviewImage(*file);
     if (!picture) return;
     droppedFilePath = file;

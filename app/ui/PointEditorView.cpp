@@ -35,6 +35,30 @@ QVector<int> PointEditorView::hitIndices(const QVector<QPointF>& points, QPointF
     return hits;
 }
 
+int PointEditorView::pressedPointIndex(const QVector<QPointF>& points, QPointF location) {
+    const QVector<int> hits = hitIndices(points, location);
+    if (!hits.isEmpty()) return hits.back();
+    int nearest = -1;
+    for (int i = 0; i < points.size(); ++i)
+        if (nearest < 0 || std::fabs(points[i].x() - location.x()) < std::fabs(points[nearest].x() - location.x()))
+            nearest = i;
+    return nearest;
+}
+
+QPointF PointEditorView::placeInOrder(const QVector<QPointF>& points, int index, QPointF location) {
+    if (index < 0 || index >= points.size()) return location;
+    // A hundredth of a unit apart: enough to keep the order, too little to see.
+    constexpr double gap = 0.01;
+    double x = location.x();
+    if (index == 0 || index == points.size() - 1) {
+        if (points.size() > 1) x = points[index].x();
+    } else {
+        x = std::clamp(x, points[index - 1].x() + gap,
+                       std::max(points[index - 1].x() + gap, points[index + 1].x() - gap));
+    }
+    return {x, location.y()};
+}
+
 int PointEditorView::wrappedIndex(int current, int count, bool backwards) {
     if (count <= 0) return 0;
     if (backwards) return current <= 0 || current > count - 1 ? count - 1 : current - 1;

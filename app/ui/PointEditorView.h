@@ -31,6 +31,15 @@ public:
     // y, in list order.
     static QVector<int> hitIndices(const QVector<QPointF>& points, QPointF location);
 
+    // The point a press takes hold of: the last of the hit points, or, when
+    // the press is on none (on the curve between two of them), the point
+    // nearest it across; -1 without points.
+    static int pressedPointIndex(const QVector<QPointF>& points, QPointF location);
+    // Where point `index` goes when dragged to the location: its x kept
+    // strictly between its neighbours' and the end points' x kept, so that a
+    // drag never reorders the points the curve runs through.
+    static QPointF placeInOrder(const QVector<QPointF>& points, int index, QPointF location);
+
     // The index after (or before) the current one, wrapping around the list.
     static int wrappedIndex(int current, int count, bool backwards);
 

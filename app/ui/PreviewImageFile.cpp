@@ -1,8 +1,10 @@
 #include "app/ui/PreviewImageFile.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QString>
 
+#include "platform/FileIO.h"
 #include "platform/Log.h"
 #include "platform/Services.h"
 
@@ -25,6 +27,14 @@ void refuseTooLarge(const std::filesystem::path& file, QSize size) {
     platform::showAlert({platform::AlertStyle::warning, "The image is too large to preview", text.toStdString()});
 }
 
+void refuseUnreadable(const std::filesystem::path& file, const std::string& reason) {
+    platform::devLog("Cannot preview " + file.string() + ": " + reason);
+    const QString text = QStringLiteral("“%1” could not be read as a JPEG or TIFF picture. The preview shows the "
+                                        "picture it showed before.")
+                             .arg(qtPath(file.filename()));
+    platform::showAlert({platform::AlertStyle::warning, "The image could not be read", text.toStdString(), reason});
+}
+
 } // namespace
 
 const std::vector<std::string>& previewImageFileTypes() {
@@ -33,7 +43,18 @@ const std::vector<std::string>& previewImageFileTypes() {
 }
 
 std::optional<QImage> readPreviewImage(const std::filesystem::path& file) {
-    QImageReader reader(qtPath(file));
+    // Read as measurement and .quad files are: only a regular file, of a
+    // size a picture the preview takes can have, before any decoding. The
+    // image reader itself would wait for ever on a named pipe.
+    std::string bytes;
+    if (const auto result = platform::readWholeFile(file, bytes, maximumPreviewFileBytes); !result) {
+        refuseUnreadable(file, result.errorDescription);
+        return std::nullopt;
+    }
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device);
     reader.setAutoTransform(true);
     const QSize declared = reader.size();
     if (declared.isValid() && pixelCount(declared) > maximumPreviewPixels) {
@@ -46,13 +67,23 @@ std::optional<QImage> readPreviewImage(const std::filesystem::path& file) {
     reader.setAllocationLimit(static_cast<int>(maximumPreviewPixels * 8 / (1024 * 1024)));
     QImage image = reader.read();
     if (image.isNull()) {
-        platform::devLog("Cannot preview " + file.string() + ": " + reader.errorString().toStdString());
+        refuseUnreadable(file, reader.errorString().toStdString());
         return std::nullopt;
     }
     if (pixelCount(image.size()) > maximumPreviewPixels) {
         refuseTooLarge(file, image.size());
         return std::nullopt;
     }
+    return image;
+}
+
+std::optional<QImage> readNotedPreviewImage(const std::filesystem::path& file) {
+    auto image = readPreviewImage(file);
+    // Open Recent lists only pictures that open.
+    if (image)
+        platform::noteNewRecentDocument(file);
+    else
+        platform::forgetRecentDocument(file);
     return image;
 }
 
@@ -67,8 +98,7 @@ std::optional<ChosenImage> openImageFile() {
     options.allowsMultipleSelection = false;
     const auto file = platform::runOpenPanel(options);
     if (!file) return std::nullopt;
-    platform::noteNewRecentDocument(*file);
-    auto image = readPreviewImage(*file);
+    auto image = readNotedPreviewImage(*file);
     if (!image) return std::nullopt;
     return ChosenImage{*file, std::move(*image)};
 }

@@ -87,19 +87,17 @@ void QuadCurveEditorView::updateOutputCurve() {
 }
 
 void QuadCurveEditorView::mouseDown(QPointF location, Qt::KeyboardModifiers) {
-    int hit = 0;
-    for (int index : hitIndices(inputCurveValues, location)) {
-        activePoint = location;
-        hit = index;
-    }
-    editingCurrentPoint = hit;
+    editingCurrentPoint = pressedPointIndex(inputCurveValues, location);
+    if (isEditedIndexValid()) activePoint = inputCurveValues[editingCurrentPoint];
     update();
 }
 
-void QuadCurveEditorView::mouseDragged(QPointF location) {
-    activePoint = location;
-    setPoint(editingCurrentPoint, location.x(), location.y());
+void QuadCurveEditorView::moveEditedPoint(QPointF location) {
+    activePoint = placeInOrder(inputCurveValues, editingCurrentPoint, location);
+    setPoint(editingCurrentPoint, activePoint.x(), activePoint.y());
 }
+
+void QuadCurveEditorView::mouseDragged(QPointF location) { moveEditedPoint(location); }
 
 void QuadCurveEditorView::mouseUp(QPointF location) {
     const bool outside = location.x() < 0 || location.x() > maxX() || location.y() < 0 || location.y() > maxY();
@@ -108,16 +106,13 @@ void QuadCurveEditorView::mouseUp(QPointF location) {
         activePoint = isEditedIndexValid() ? inputCurveValues[editingCurrentPoint] : QPointF(0, 0);
         update();
     } else {
-        setPoint(editingCurrentPoint, location.x(), location.y());
+        moveEditedPoint(location);
     }
 }
 
 void QuadCurveEditorView::rightMouseUp(QPointF location) { addPoint(location.x(), location.y()); }
 
-void QuadCurveEditorView::nudge(QPointF by) {
-    activePoint += by;
-    setPoint(editingCurrentPoint, activePoint.x(), activePoint.y());
-}
+void QuadCurveEditorView::nudge(QPointF by) { moveEditedPoint(activePoint + by); }
 
 void QuadCurveEditorView::keyDown(EditorKey key, bool shift) {
     const double step = nudgeStep(shift);

@@ -11,7 +11,8 @@ namespace appui {
 
 // The editor of one ink channel: x spans the channel's input 0 to 255 over
 // the view's width, y its output 0 to 65535 over the height. Points are
-// dragged, added with a right-click, removed with Delete or by dropping them
+// dragged (a press between points takes the nearest one; a drag keeps the
+// points in x order and the ends at the edges), added with a right-click, removed with Delete or by dropping them
 // outside the view, nudged with the arrows and stepped through with Tab; a
 // smooth Bezier curve runs through them over a 10 x 10 grid, optionally over
 // the channel as loaded in grey.
@@ -60,6 +61,8 @@ protected:
 
 private:
     bool isEditedIndexValid() const;
+    // The edited point follows the pointer, kept in x order.
+    void moveEditedPoint(QPointF location);
     void nudge(QPointF by);
 };
 

@@ -12,14 +12,19 @@ namespace appui {
 bool QuadCurveGraph::plotsInPlace(const std::vector<GraphSeries>& series) {
     // New values of the same lines, with the legend and grid as set: into
     // the shown sets, the axes left as they are.
-    return legend()->isEnabled() == drawLegend && gridBackgroundColor() == gridColor &&
-           replotInPlace(*this, series, 1);
+    return legend()->isEnabled() == drawLegend && gridBackgroundColor() == gridColor && replotInPlace(*this, series, 1);
 }
 
 void QuadCurveGraph::plotQuadCurves() {
     if (quadCurve.empty()) return;
     const std::vector<double>* total = showTotalInkLoad ? &totalInkLoad : nullptr;
     auto series = quadCurveSeries(quadCurve, inkList, total);
+    if (series.empty()) {
+        // Curves without ink names (nothing loaded) draw no line: the graph
+        // shows that it has no data rather than axes around nothing.
+        clear();
+        return;
+    }
     if (plotsInPlace(series)) return;
     auto chartData = quadCurveChartData(series, total != nullptr);
     configureAxes();
@@ -29,6 +34,7 @@ void QuadCurveGraph::plotQuadCurves() {
 }
 
 void QuadCurveGraph::configureAxes() {
+    xAxis()->setAxisMinimum(0);
     xAxis()->setAxisMaximum(100);
     xAxis()->setLabelCount(11, true);
     setScaleXEnabled(false);

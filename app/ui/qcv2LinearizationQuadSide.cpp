@@ -12,6 +12,7 @@
 #include "app/ui/QuadCurveGraph.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2LinearizationManualCurveViewController.h"
+#include "platform/Services.h"
 
 namespace appui {
 
@@ -21,7 +22,11 @@ void qcv2LinearizationViewController::takeQuadFile(std::shared_ptr<curves::QuadD
     if (!quad) return;
     // A file that does not parse has said why in its alert; the quad loaded
     // before stays, with its corrected curves.
-    if (!quad->load(quad->rawQuadData)) return;
+    if (!quad->load(quad->rawQuadData)) {
+        // Open Recent lists only files that load.
+        platform::forgetRecentDocument(quad->filePath);
+        return;
+    }
     model.quadData = quad;
     quadCurveGraph->inkList = quad->inkList;
     // The channel switches hold for the curves as loaded too, as they do
@@ -122,10 +127,15 @@ void qcv2LinearizationViewController::prepareForSegue(const QString& identifier,
     }
     if (identifier != CustomCurveEditorVC::segueIdentifier) return;
     auto* editor = qobject_cast<CustomCurveEditorVC*>(destination);
-    if (!editor || !model.quadData || !model.quadData->outputQuadCurveArray) return;
+    if (!editor || !model.quadData) return;
+    // The corrected curves, or before any correction the curves as loaded:
+    // the editor edits what the screen shows and a save writes.
+    const auto& curves = model.quadData->outputQuadCurveArray ? model.quadData->outputQuadCurveArray
+                                                              : model.quadData->inputQuadCurveArray;
+    if (!curves || curves->empty()) return;
     editor->editorDelegate = this;
     editor->inkList = model.quadData->inkList;
-    editor->manualQuadInput = *model.quadData->outputQuadCurveArray;
+    editor->manualQuadInput = *curves;
 }
 
 void qcv2LinearizationViewController::didUpdateCurves(const Curves& curves) {

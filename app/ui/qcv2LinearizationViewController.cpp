@@ -23,6 +23,7 @@
 #include "app/ui/QuadCurveGraph.h"
 #include "app/ui/RecentDocumentRouter.h"
 #include "platform/Log.h"
+#include "platform/Services.h"
 #include "ui_qcv2LinearizationViewController.h"
 
 namespace appui {
@@ -170,7 +171,12 @@ void qcv2LinearizationViewController::postColorInkArrays(const std::vector<curve
 bool qcv2LinearizationViewController::takeMeasurementFile(const std::shared_ptr<curves::MeasurementFile>& file) {
     // A load that fails has shown its alert and left the model as it was;
     // the screen then keeps showing what it showed, under the old name.
-    if (!file || !model.loadMeasurements(*file)) return false;
+    if (!file) return false;
+    if (!model.loadMeasurements(*file)) {
+        // Open Recent lists only files that load.
+        platform::forgetRecentDocument(file->path);
+        return false;
+    }
     postColorInkArrays(model.rawMeasurements, {});
     // Rows flagged in the file before are not this file's rows: its flags
     // come from its own find-errors run.

@@ -108,6 +108,10 @@ public:
     // Pop-up actions, each reading its sender's selected item.
     void printerModelPopupSelection(QComboBox* sender);
     void inksetPopupSelection(QComboBox* sender);
+    // Makes the blend with the ink set of the pop-up's item `tag` (0 to 3):
+    // its models, the media it takes and its tone controls. The printer
+    // pop-up and the channel list are the caller's.
+    void useInkSet(int tag);
     void setMediaTypeSelection(QComboBox* sender);
     void tonerTypeSelected(QComboBox* sender);
     // Writes the blend in the shown printer model's file through the save

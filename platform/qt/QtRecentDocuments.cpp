@@ -20,6 +20,12 @@ void QtRecentDocuments::noteNewRecentDocument(const std::filesystem::path& file)
     store();
 }
 
+void QtRecentDocuments::forgetRecentDocument(const std::filesystem::path& file) {
+    const auto before = list_.items().size();
+    list_.forget(file);
+    if (list_.items().size() != before) store();
+}
+
 void QtRecentDocuments::clearRecentDocuments() {
     list_.clear();
     store();

@@ -14,6 +14,7 @@ public:
     QtRecentDocuments();
 
     void noteNewRecentDocument(const std::filesystem::path& file) override;
+    void forgetRecentDocument(const std::filesystem::path& file) override;
     std::vector<std::filesystem::path> recentDocuments() const override { return list_.items(); }
     void clearRecentDocuments() override;
 

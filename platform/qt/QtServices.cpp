@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -42,12 +43,36 @@ private:
     QPointer<QWidget> parent_;
 };
 
+// The platform's dialog reads double quotes in a typed name as the quoting of
+// several names, and would save under the quoted part in the folder it was
+// showing. A name with a double quote is refused instead, the dialog staying
+// open for another.
+class QuotedNameRefusingDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (nameField && nameField->text().contains(QLatin1Char('"'))) {
+            QMessageBox box(QMessageBox::Warning, QString(),
+                            QStringLiteral("The name “%1” cannot be used.").arg(nameField->text()),
+                            QMessageBox::NoButton, this);
+            box.setInformativeText(QStringLiteral("A file name cannot contain a double quote (\"). Please choose "
+                                                  "another name."));
+            box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            box.exec();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 class QtSavePanel final : public SavePanel {
 public:
     explicit QtSavePanel(QWidget* parent) : parent_(parent) {}
 
     void begin(const SavePanelOptions& options, Completion onConfirm) override {
-        auto* dialog = new QFileDialog(parent_, QString::fromStdString(options.title));
+        auto* dialog = new QuotedNameRefusingDialog(parent_, QString::fromStdString(options.title));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
@@ -81,6 +106,7 @@ public:
         }
         box.setText(QString::fromStdString(alert.messageText));
         box.setInformativeText(QString::fromStdString(alert.informativeText));
+        if (!alert.detailedText.empty()) box.setDetailedText(QString::fromStdString(alert.detailedText));
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
     }

@@ -42,6 +42,7 @@ public:
 class InMemoryRecentDocuments final : public RecentDocuments {
 public:
     void noteNewRecentDocument(const std::filesystem::path& file) override { list_.note(file); }
+    void forgetRecentDocument(const std::filesystem::path& file) override { list_.forget(file); }
     std::vector<std::filesystem::path> recentDocuments() const override { return list_.items(); }
     void clearRecentDocuments() override { list_.clear(); }
 

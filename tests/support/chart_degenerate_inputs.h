@@ -103,7 +103,7 @@ private:
         view.draw(context);
     }
 
-    charts::testing::FixedTextMetrics metrics_;
+    charts::testing::FixedTextMetrics measurer_;
 };
 
 TYPED_TEST_SUITE_P(DegenerateChartInputs);

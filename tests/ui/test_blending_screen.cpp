@@ -191,6 +191,47 @@ TEST(BlendingScreen, PairedSlidersMoveEachOtherFromTheTruncatedStoredFraction) {
     EXPECT_DOUBLE_EQ(f.screen->c0SP, 0.5);
 }
 
+// What the blending screen shows and uses of an ink set: the tone sliders,
+// the Lab read-outs, the blend.
+struct InkSetInUse {
+    std::vector<int> tone;
+    std::vector<QString> readOuts;
+    std::vector<std::vector<double>> blend;
+    bool operator==(const InkSetInUse&) const = default;
+};
+
+InkSetInUse inkSetInUse(const BlendingScreenFixture& f) {
+    InkSetInUse used;
+    for (const char* name : {"cyanHighlightSlider", "cyanMidtoneSlider", "cyanShadowSlider", "magentaHighlightSlider",
+                             "magentaMidtoneSlider", "magentaShadowSlider", "yellowHighlightSlider",
+                             "yellowMidtoneSlider", "yellowShadowSlider"})
+        used.tone.push_back(f.slider(name)->value());
+    for (const char* name :
+         {"highlightLabLLabel", "highlightLabALabel", "highlightLabBLabel", "midtoneLabLLabel", "midtoneLabALabel",
+          "midtoneLabBLabel", "shadowLabLLabel", "shadowLabALabel", "shadowLabBLabel"})
+        used.readOuts.push_back(f.text(name));
+    used.blend = f.screen->KCMYtoningBlend->blendedCurve;
+    return used;
+}
+
+TEST(BlendingScreenPopUps, APrinterModelThatMovesTheInkSetPopUpBlendsWithTheInkSetShown) {
+    BlendingScreenFixture byHand;
+    byHand.choose("inkSetPopupSelectionMenu", 1); // PSeries K3
+    BlendingScreenFixture::turn();
+    const InkSetInUse pSeriesK3 = inkSetInUse(byHand);
+    for (const int printer : {4, 5}) {
+        SCOPED_TRACE(printer);
+        BlendingScreenFixture f;
+        f.choose("printerModelSelectionMenu", 3); // P-series Pro 10-channel printer: PSeries Pro10
+        BlendingScreenFixture::turn();
+        ASSERT_NE(inkSetInUse(f), pSeriesK3);
+        f.choose("printerModelSelectionMenu", printer);
+        BlendingScreenFixture::turn();
+        EXPECT_EQ(f.popUp("inkSetPopupSelectionMenu")->currentText(), QStringLiteral("PSeries K3"));
+        EXPECT_TRUE(inkSetInUse(f) == pSeriesK3) << "the sliders, read-outs and blend are not PSeries K3's";
+    }
+}
+
 struct PrinterCase {
     int tag;
     int printerModelSelection;
@@ -207,13 +248,13 @@ TEST(BlendingScreenPopUps, EachPrinterModelSetsItsChannelsInkSetAndInkSetPopUp) 
         {1, 10, curves::Inkset::UCK3, 0, lists.inkListfor10Ink, 8},
         {2, 8, curves::Inkset::PSeriesK3, 1, lists.inkListfor8Ink, 8},
         {3, 11, curves::Inkset::PSeriesPro10, 2, lists.inkListforPro10Ink, 10},
-        // The last two move the ink-set pop-up but keep the ink set in use.
-        {4, 8, curves::Inkset::CCProHDMK3, 1, lists.inkListfor8Ink, 8},
-        {5, 10, curves::Inkset::CCProHDMK3, 1, lists.inkListfor10Ink, 8},
+        // The last two move the ink-set pop-up to PSeries K3 and blend with it.
+        {4, 8, curves::Inkset::PSeriesK3, 1, lists.inkListfor8Ink, 8},
+        {5, 10, curves::Inkset::PSeriesK3, 1, lists.inkListfor10Ink, 8},
     };
     for (const auto& c : cases) {
         BlendingScreenFixture f;
-        f.choose("inkSetPopupSelectionMenu", 3); // CCProHDMK3 first, so that tags 4 and 5 show they keep it
+        f.choose("inkSetPopupSelectionMenu", 3); // CCProHDMK3 first, so that tags 4 and 5 show they leave it
         f.choose("printerModelSelectionMenu", c.tag);
         EXPECT_EQ(f.screen->printerModelSelection, c.printerModelSelection) << c.tag;
         EXPECT_EQ(f.screen->inkset(), c.inkset) << c.tag;

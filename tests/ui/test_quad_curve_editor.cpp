@@ -22,7 +22,7 @@ protected:
     QuadCurveEditorView editor;
 };
 
-TEST_F(QuadCurveEditorTest, AClickSelectsTheLastPointCloserThanTenInBothDirections) {
+TEST_F(QuadCurveEditorTest, APressTakesTheLastPointWithinTenOrElseTheNearestAcross) {
     struct Case {
         const char* name;
         QVector<QPointF> points;
@@ -32,10 +32,13 @@ TEST_F(QuadCurveEditorTest, AClickSelectsTheLastPointCloserThanTenInBothDirectio
     };
     const QVector<QPointF> three{{0, 0}, {100, 100}, {255, 200}};
     const Case cases[] = {
-        {"9.9 away", three, {109.9, 90.1}, 1, {109.9, 90.1}},
-        {"10 away in x", three, {110, 100}, 0, {0, 0}},
-        {"10 away in y", three, {100, 110}, 0, {0, 0}},
-        {"two within reach", {{0, 0}, {100, 100}, {108, 104}, {255, 200}}, {104, 100}, 2, {104, 100}},
+        {"9.9 away", three, {109.9, 90.1}, 1, {100, 100}},
+        {"10 away in x", three, {110, 100}, 1, {100, 100}},
+        {"10 away in y", three, {100, 110}, 1, {100, 100}},
+        {"two within reach", {{0, 0}, {100, 100}, {108, 104}, {255, 200}}, {104, 100}, 2, {108, 104}},
+        // Not the first point, as it once was: dragged, it crossed the others.
+        {"on the curve between two points", three, {180, 150}, 2, {255, 200}},
+        {"near the start", three, {30, 60}, 0, {0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -65,6 +68,35 @@ TEST_F(QuadCurveEditorTest, DraggingMovesThePointAndDroppingItOutsideRemovesIt) 
     release({-3, 10});
     EXPECT_EQ(editor.inputCurveValues.size(), 2);
     EXPECT_EQ(editor.activePoint, QPointF(0, 0));
+}
+
+TEST_F(QuadCurveEditorTest, ADragKeepsThePointsInXOrderAndTheEndsAtTheEdges) {
+    const QVector<QPointF> four{{0, 10}, {100, 100}, {150, 120}, {255, 200}};
+    struct Case {
+        const char* name;
+        QPointF press;
+        QPointF to;
+        QVector<QPointF> points;
+    };
+    const Case cases[] = {
+        {"within its neighbours", {130, 105}, {140, 160}, {{0, 10}, {100, 100}, {140, 160}, {255, 200}}},
+        {"past the one before", {130, 105}, {50, 160}, {{0, 10}, {100, 100}, {100.01, 160}, {255, 200}}},
+        {"past the one after", {100, 100}, {200, 90}, {{0, 10}, {149.99, 90}, {150, 120}, {255, 200}}},
+        {"the start, sideways and up", {0, 10}, {60, 50}, {{0, 50}, {100, 100}, {150, 120}, {255, 200}}},
+        {"the end, sideways and down", {255, 200}, {120, 150}, {{0, 10}, {100, 100}, {150, 120}, {255, 150}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        editor.inputCurveValues = four;
+        press(c.press);
+        drag(c.to);
+        release(c.to);
+        ASSERT_EQ(editor.inputCurveValues.size(), c.points.size());
+        for (int i = 0; i < c.points.size(); ++i) {
+            EXPECT_NEAR(editor.inputCurveValues[i].x(), c.points[i].x(), 1e-9) << i;
+            EXPECT_NEAR(editor.inputCurveValues[i].y(), c.points[i].y(), 1e-9) << i;
+        }
+    }
 }
 
 TEST_F(QuadCurveEditorTest, ARightClickAddsAPointInXOrderKeepingTheOlderOneAtTheSameX) {
@@ -100,12 +132,13 @@ TEST_F(QuadCurveEditorTest, KeysSelectNudgeAndDeletePoints) {
         EXPECT_EQ(editor.editingCurrentPoint, step.selected) << step.key;
         EXPECT_EQ(editor.inputCurveValues, step.points) << step.key;
     }
-    // Nudges are not clamped to the view.
+    // Nudges are not clamped to the view's height; an end point keeps its x.
     editor.inputCurveValues = {{0, 0}, {255, 200}};
     editor.editingCurrentPoint = 0;
     uitest::key(&editor, Qt::Key_Tab);
     uitest::key(&editor, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(editor.inputCurveValues[1], QPointF(265, 200));
+    uitest::key(&editor, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(editor.inputCurveValues[1], QPointF(255, 210));
 }
 
 TEST_F(QuadCurveEditorTest, AnEmptyListOrAnIndexPastItIsHandledSafely) {

@@ -5,7 +5,7 @@
 // display draw the same pixels exactly when the texts are the same, which no
 // X property of the alert would tell.
 //
-//   alert_reference_window warning|informational|critical <message> <informative text>
+//   alert_reference_window warning|informational|critical <message> <informative text> [<detailed text>]
 //
 // Prints "shown" once the alert's event loop runs; ends when it is closed.
 #include <QApplication>
@@ -18,13 +18,14 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fputs("usage: alert_reference_window warning|informational|critical <message> <informative text>\n",
+    if (argc != 4 && argc != 5) {
+        std::fputs("usage: alert_reference_window warning|informational|critical <message> <informative text> "
+                   "[<detailed text>]\n",
                    stderr);
         return 2;
     }
     const std::string style = argv[1];
-    platform::AlertContent alert{platform::AlertStyle::warning, argv[2], argv[3]};
+    platform::AlertContent alert{platform::AlertStyle::warning, argv[2], argv[3], argc == 5 ? argv[4] : ""};
     if (style == "informational")
         alert.style = platform::AlertStyle::informational;
     else if (style == "critical")

@@ -6,10 +6,20 @@
 //   popup <name> <index> <text>       a pop-up's selected item, when it changes
 //   slider <name> <value>             a tone slider's value, when it changes
 //   state printer=<n> inkset=<name> media=<name> toner=<name> channels=<n>
+//         tone=<the nine tone sliders' values> lab=<the nine Lab read-outs>
+//   lnotes <the linearization notes, line feeds as \n>  when they change
+//   menu <title>                      a menu of the menu bar is open
+//   editor shown=<graph|channel> channels=<pop-up items> points=<n> ordered=<0|1> axis=<top axis labels>
+//          active=<input>,<value>  (the point last pressed or dragged)
+//                                     the custom curve editor, when it changes,
+//                                     after "ready" lines of its controls;
+//                                     "editor closed" when it closes
 //   notes <the summary's cyan line>   when the blend summary changes
 //   preview <generation> <w> <h> <dark rgb> <mid rgb> <light rgb>
-//   dialog <title>                    a file dialog has opened
-//   alert <title>                     an alert has opened
+//   open <name>                       a pop-up's list is open and takes the keys
+//   dialog <title>                    a file dialog has opened and has the keyboard
+//   alert <title>                     an alert has opened and has the keyboard
+//   dialog closed, alert closed       it no longer has the keyboard
 //   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
 //                                     the linearization screen, when it changes
 //
@@ -17,11 +27,17 @@
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
 //       "quad <header> <channels> <K at 0, 128, 255> <sum of the last two channels>
 //        <largest value of each channel, comma-separated>" or "unreadable"
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -29,6 +45,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <numeric>
 #include <string>
@@ -36,7 +53,10 @@
 #include "app/curves/QuadDataFile.h"
 #include "app/ui/ApplicationShell.h"
 #include "app/ui/ColorPreviewImageView.h"
+#include "app/ui/CustomCurveEditorVC.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/QuadCurveEditorView.h"
+#include "app/ui/QuadCurveGraph.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
@@ -50,15 +70,17 @@ void printLine(const QString& line) {
     std::fflush(stdout);
 }
 
-void printGeometry(const QWidget* widget) {
+QString geometryLine(const QWidget* widget) {
     const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    printLine(QStringLiteral("ready %1 %2 %3 %4 %5")
-                  .arg(widget->objectName())
-                  .arg(origin.x())
-                  .arg(origin.y())
-                  .arg(widget->width())
-                  .arg(widget->height()));
+    return QStringLiteral("ready %1 %2 %3 %4 %5")
+        .arg(widget->objectName())
+        .arg(origin.x())
+        .arg(origin.y())
+        .arg(widget->width())
+        .arg(widget->height());
 }
+
+void printGeometry(const QWidget* widget) { printLine(geometryLine(widget)); }
 
 void printHandle(QSlider* slider) {
     QStyleOptionSlider option;
@@ -72,6 +94,33 @@ void printHandle(QSlider* slider) {
     const QRect knob = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
     const QPoint centre = slider->mapToGlobal(knob.center());
     printLine(QStringLiteral("handle %1 %2 %3").arg(slider->objectName()).arg(centre.x()).arg(centre.y()));
+}
+
+// The custom curve editor as the user sees it: the whole set's graph or one
+// channel's curve, the channel pop-up, the curve's points and whether they
+// run in x order, and the graph's top axis labels.
+QString editorState(appui::CustomCurveEditorVC& editor) {
+    const auto& points = editor.quadEditor->inputCurveValues;
+    bool ordered = true;
+    for (qsizetype i = 1; i < points.size(); ++i)
+        if (!(points[i].x() > points[i - 1].x())) ordered = false;
+    QStringList channels;
+    for (int i = 0; i < editor.curveNameList->count(); ++i) channels << editor.curveNameList->itemText(i);
+    auto* axis = editor.quadCurveGraph->xAxis().get();
+    QStringList labels;
+    for (std::int64_t i = 0; i < axis->entryCount(); ++i) labels << axis->getFormattedLabel(i);
+    // The point last pressed or dragged, in the channel's input (0 to 255)
+    // and value (0 to 65535).
+    const auto* view = editor.quadEditor;
+    const QPointF active = view->activePoint;
+    return QStringLiteral("editor shown=%1 channels=%2 points=%3 ordered=%4 axis=%5 active=%6,%7")
+        .arg(view->isVisible() ? QStringLiteral("channel") : QStringLiteral("graph"))
+        .arg(channels.join(',').replace(' ', '_'))
+        .arg(points.size())
+        .arg(ordered ? 1 : 0)
+        .arg(labels.join(',').replace(' ', '_'))
+        .arg(view->maxX() > 0 ? std::lround(active.x() / view->maxX() * 255) : 0)
+        .arg(view->maxY() > 0 ? std::lround(active.y() / view->maxY() * 65535) : 0);
 }
 
 QString rgb(QRgb c) { return QStringLiteral("%1,%2,%3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)); }
@@ -119,18 +168,28 @@ int runWindow() {
         screen->cyanHighlightSlider,    screen->cyanMidtoneSlider,    screen->cyanShadowSlider,
         screen->magentaHighlightSlider, screen->magentaMidtoneSlider, screen->magentaShadowSlider,
         screen->yellowHighlightSlider,  screen->yellowMidtoneSlider,  screen->yellowShadowSlider};
+    const QList<QLabel*> readOuts{screen->highlightLabLLabel, screen->highlightLabALabel, screen->highlightLabBLabel,
+                                  screen->midtoneLabLLabel,   screen->midtoneLabALabel,   screen->midtoneLabBLabel,
+                                  screen->shadowLabLLabel,    screen->shadowLabALabel,    screen->shadowLabBLabel};
     const auto printState = [=] {
-        printLine(QStringLiteral("state printer=%1 inkset=%2 media=%3 toner=%4 channels=%5")
+        QStringList tone;
+        for (QSlider* slider : sliders) tone << QString::number(slider->value());
+        QStringList lab;
+        for (QLabel* label : readOuts) lab << label->text();
+        printLine(QStringLiteral("state printer=%1 inkset=%2 media=%3 toner=%4 channels=%5 tone=%6 lab=%7")
                       .arg(screen->printerModelSelectionMenu->currentIndex())
                       .arg(screen->inkSetPopupSelectionMenu->currentText().replace(' ', '_'))
                       .arg(screen->mediaTypePopupMenu->currentText().replace(' ', '_'))
                       .arg(screen->tonerSelectionPopupMenu->currentText().replace(' ', '_'))
-                      .arg(screen->printerModelSelection));
+                      .arg(screen->printerModelSelection)
+                      .arg(tone.join(','), lab.join(',').replace(' ', '_')));
     };
     for (QComboBox* popUp : popUps)
         QObject::connect(popUp, &QComboBox::currentIndexChanged, popUp, [=](int index) {
             printLine(QStringLiteral("popup %1 %2 %3").arg(popUp->objectName()).arg(index).arg(popUp->currentText()));
-            QTimer::singleShot(0, printState);
+            // The Lab read-outs show a blend one event-loop turn after it
+            // is made: the state is printed the turn after that.
+            QTimer::singleShot(0, popUp, [=] { QTimer::singleShot(0, printState); });
         });
     for (QSlider* slider : sliders)
         QObject::connect(slider, &QSlider::valueChanged, slider, [=](int value) {
@@ -142,6 +201,11 @@ int runWindow() {
     std::uint64_t lastPreview = 0;
     QWidget* lastDialog = nullptr;
     QMessageBox* lastAlert = nullptr;
+    QComboBox* lastOpen = nullptr;
+    QString lastLinearizationNotes;
+    QMenu* lastMenu = nullptr;
+    QPointer<appui::CustomCurveEditorVC> lastEditor;
+    QString lastEditorState;
     QString lastLinearization;
     auto* linearization = window.linearizationScreen();
     QTimer watch;
@@ -168,19 +232,64 @@ int runWindow() {
                           .arg(rgb(picture.pixel(x, picture.height() / 2)))
                           .arg(rgb(picture.pixel(x, picture.height() * 9 / 10))));
         }
+        // Reported once they have the keyboard: keys typed before would go
+        // elsewhere.
         QWidget* dialog = nullptr;
         QMessageBox* alert = nullptr;
+        QWidget* active = QApplication::activeWindow();
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QFileDialog*>(top) && top->isVisible()) dialog = top;
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) alert = box;
+            if (top != active || !top->isVisible()) continue;
+            if (qobject_cast<QFileDialog*>(top)) dialog = top;
+            if (auto* box = qobject_cast<QMessageBox*>(top)) alert = box;
+        }
+        QComboBox* open = nullptr;
+        for (QComboBox* popUp : popUps)
+            if (popUp->view()->isVisible()) open = popUp;
+        for (QComboBox* listed :
+             {linearization->exportFileOptionsPopupButton, lastEditor ? lastEditor->curveNameList : nullptr})
+            if (listed && listed->view()->isVisible()) open = listed;
+        if (open != lastOpen) {
+            lastOpen = open;
+            if (open) printLine(QStringLiteral("open ") + open->objectName());
         }
         if (dialog != lastDialog) {
             lastDialog = dialog;
-            if (dialog) printLine(QStringLiteral("dialog ") + dialog->windowTitle());
+            printLine(dialog ? QStringLiteral("dialog ") + dialog->windowTitle() : QStringLiteral("dialog closed"));
         }
         if (alert != lastAlert) {
             lastAlert = alert;
-            if (alert) printLine(QStringLiteral("alert ") + alert->text());
+            printLine(alert ? QStringLiteral("alert ") + alert->text() : QStringLiteral("alert closed"));
+        }
+        const QString linearizationNotes = linearization->quadNotesOutlet->toPlainText();
+        if (linearizationNotes != lastLinearizationNotes) {
+            lastLinearizationNotes = linearizationNotes;
+            printLine(QStringLiteral("lnotes ") + QString(linearizationNotes).replace('\n', QStringLiteral("\\n")));
+        }
+        QMenu* menu = nullptr;
+        for (QAction* action : window.menuBar()->actions())
+            if (action->menu() && action->menu()->isVisible()) menu = action->menu();
+        if (menu != lastMenu) {
+            lastMenu = menu;
+            if (menu) printLine(QStringLiteral("menu ") + QString(menu->title()).remove('&'));
+        }
+        appui::CustomCurveEditorVC* editor = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* curves = qobject_cast<appui::CustomCurveEditorVC*>(top); curves && curves->isVisible())
+                editor = curves;
+        lastEditor = editor;
+        // Its controls move as it switches between the graph and a channel:
+        // their places are reported again whenever they have moved.
+        QString editorNow;
+        if (editor) {
+            const QList<QWidget*> controls{editor->quadEditor, editor->curveNameList, editor->acceptEditButton,
+                                           editor->finishEditingButton, editor->quadCurveGraph};
+            for (QWidget* control : controls)
+                editorNow += geometryLine(control) + (control->isVisible() ? "\n" : " hidden\n");
+            editorNow += editorState(*editor);
+        }
+        if (editorNow != lastEditorState) {
+            lastEditorState = editorNow;
+            printLine(editor ? editorNow : QStringLiteral("editor closed"));
         }
         const auto& model = linearization->model;
         const QString now = QStringLiteral("linearization quad=%1 channels=%2 measured=%3 linearized=%4")
@@ -218,7 +327,8 @@ int runWindow() {
     // The linearization screen's buttons are placed once its tab is shown.
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [=] {
         QTimer::singleShot(300, [=] {
-            for (const char* name : {"loadQuadFilePressed", "loadMeasurmentData"})
+            for (const char* name : {"loadQuadFilePressed", "loadMeasurmentData", "CustomCurveEditor",
+                                     "quadNotesOutlet", "saveButtonPressed", "exportFileOptionsPopupButton"})
                 if (auto* button = linearization->findChild<QWidget*>(QString::fromLatin1(name))) printGeometry(button);
         });
     });

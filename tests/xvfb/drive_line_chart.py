@@ -8,7 +8,12 @@ then glides on after the release) and double-clicks elsewhere on the zoomed
 and panned chart (zoom in by 1.4 again, the value under the pointer staying
 under it). Each step is checked on the chart's state,
 which the window prints on request, and on a screenshot of the screen taken
-with ImageMagick's import. Screenshots are kept in the folder named by the
+with ImageMagick's import. Nothing hangs on how busy the machine is: the state
+is read once the window has had the gesture's input, screenshots are taken
+again until the window has repainted, and a gesture that the machine
+delivered as another one (by the events' own timestamps: two clicks too far
+apart for a double click, a drag whose last moves stalled before the
+release) is made again. Screenshots are kept in the folder named by the
 second argument. Exits 0 when every check holds.
 
 With --kind bar or --kind horizontalbar the window shows a bar chart
@@ -18,8 +23,7 @@ segment only, with full-bar highlighting on the whole bar, a second click
 clears it, a click between groups picks the nearest bar by position alone, a
 double click zooms in by 1.4 about the pointer with the bar under it staying
 there, a drag pans and glides on, and on the horizontal chart a drag moves
-the bars the way the pointer went, also on an inverted axis. Its waits poll
-the window's state against a deadline, so a busy machine only slows it.
+the bars the way the pointer went, also on an inverted axis.
 """
 import os
 import select
@@ -37,12 +41,12 @@ class Failure(Exception):
     pass
 
 
-def start_xvfb():
+def start_xvfb(log):
     # Xvfb picks a free display itself and writes its number to the pipe, so
     # runs side by side never race for one.
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                              pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
     os.close(write_end)
     ready, _, _ = select.select([read_end], [], [], 20)
     number = os.read(read_end, 32).decode().strip() if ready else ""
@@ -58,17 +62,18 @@ def start_xvfb():
         if probe.returncode == 0:
             return server, display
         time.sleep(0.1)
+    state = "running" if server.poll() is None else f"ended with {server.returncode}"
     server.kill()
     server.wait()
-    raise Failure(f"Xvfb on {display} took no connections")
+    raise Failure(f"Xvfb on {display} took no connections ({state})")
 
 
-def start_xvfb_retrying(attempts=3):
+def start_xvfb_retrying(log, attempts=3):
     # On a busy machine a server now and then reports a display it then does
     # not serve (a stale socket of another server); a fresh one serves.
     for attempt in range(attempts):
         try:
-            return start_xvfb()
+            return start_xvfb(log)
         except Failure as failure:
             if attempt == attempts - 1:
                 raise
@@ -111,6 +116,33 @@ class Window:
             state[words[i]] = float(words[i + 1])
         return state
 
+    def input(self):
+        words = self.ask("input").split()
+        return {"presses": int(words[1]), "doubleclicks": int(words[3]), "releases": int(words[5]),
+                "flick": (float(words[7]), float(words[8])), "released": float(words[10])}
+
+    def await_releases(self, count, timeout=30):
+        # X input reaches the window when the machine gets to it: the checks
+        # read the state once the window has had the gesture's releases.
+        deadline = time.time() + timeout
+        while True:
+            log = self.input()
+            if log["releases"] >= count:
+                return log
+            if time.time() > deadline:
+                raise Failure(f"the window had {log['releases']} of {count} releases after {timeout} s")
+            time.sleep(0.05)
+
+    def await_rest(self, timeout=60):
+        # The glide slows by the friction on every display tick: from a quick
+        # flick that takes a couple of seconds, longer on a busy machine.
+        deadline = time.time() + timeout
+        state = self.state()
+        while state["decelerating"] == 1 and time.time() < deadline:
+            time.sleep(0.2)
+            state = self.state()
+        return state
+
     def close(self):
         if self.process.poll() is None:
             try:
@@ -136,6 +168,16 @@ class Screen:
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, stdout=subprocess.PIPE).stdout
         return Image(ppm)
+
+    def count_until(self, name, colour, box, holds, timeout=20):
+        """Pixels near a colour in a box of a screenshot, shot again until the
+        count holds or the time is out: a busy machine repaints late."""
+        deadline = time.time() + timeout
+        while True:
+            count = self.shot(name).count_near(colour, *box)
+            if holds(count) or time.time() > deadline:
+                return count
+            time.sleep(0.3)
 
 
 class Image:
@@ -169,6 +211,51 @@ class Image:
         return count
 
 
+ATTEMPTS = 5  # a gesture the machine delivered as another one is made again, this often at most
+
+
+def click(window, screen, x, y):
+    """One click; answers the window's input log once it has the release."""
+    releases = window.input()["releases"]
+    screen.xdotool("mousemove", x, y, "click", "1")
+    return window.await_releases(releases + 1)
+
+
+def double_click(window, screen, x, y):
+    """A double click, made again while the window had its two clicks too far
+    apart (by the events' own timestamps) to take them as one."""
+    for attempt in range(ATTEMPTS):
+        before = window.input()
+        screen.xdotool("mousemove", x, y, "click", "--repeat", "2", "--delay", "80", "1")
+        after = window.await_releases(before["releases"] + 2)
+        if after["doubleclicks"] > before["doubleclicks"]:
+            return
+        print(f"retrying: the two clicks came as single clicks (attempt {attempt + 1})")
+        time.sleep(0.8)
+    raise Failure(f"no double click reached the window in {ATTEMPTS} attempts")
+
+
+def flick(window, screen, x, y):
+    """A quick drag to the right released while moving, made again while the
+    pointer, by the events' own timestamps, stood still before the release
+    (the machine stalled the last moves); answers the input log."""
+    for attempt in range(ATTEMPTS):
+        releases = window.input()["releases"]
+        steps = ["mousemove", x, y, "mousedown", "1"]
+        for _ in range(12):
+            steps += ["sleep", "0.01", "mousemove_relative", "--", "4", "0"]
+        steps += ["mouseup", "1"]
+        screen.xdotool(*steps)
+        log = window.await_releases(releases + 1)
+        if log["flick"][0] > 100:
+            return log
+        print(f"retrying: the pointer stood still before the release ({log['flick'][0]:.0f} px/s, "
+              f"attempt {attempt + 1})")
+        window.await_rest()
+        time.sleep(0.8)
+    raise Failure(f"no drag was released while moving in {ATTEMPTS} attempts")
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)
@@ -178,36 +265,10 @@ def check(condition, message):
 PLAIN = (200, 170, 40)  # the plain set's bars
 SEGMENTS = [(230, 60, 60), (60, 160, 60), (60, 90, 230)]  # the stacked set's values, bottom up
 HIGHLIGHT_ALPHA = 120 / 255  # a highlighted bar is covered in black at this alpha
-GROUP = 1.0  # bar i of the plain set sits at x = i + 0.28, of the stacked set at i + 0.72
-DRAG_STEPS = 8  # a drag's moves of 4 pixels each
-PATIENCE = 30  # seconds a busy machine may take to handle input
 
 
 def darkened(colour):
     return tuple(round(c * (1 - HIGHLIGHT_ALPHA)) for c in colour)
-
-
-def await_state(window, holds, what, timeout=PATIENCE):
-    """The window's state once it holds; a busy machine handles the input late."""
-    deadline = time.time() + timeout
-    state = window.state()
-    while not holds(state):
-        if time.time() > deadline:
-            raise Failure(f"{what}: the state is still {state}")
-        time.sleep(0.1)
-        state = window.state()
-    return state
-
-
-def shot_until(screen, name, colour, box, holds, timeout=PATIENCE):
-    """Pixels of a colour in a box of the screen, shot again until the count
-    holds: a busy machine repaints late."""
-    deadline = time.time() + timeout
-    while True:
-        count = screen.shot(name).count_near(colour, *box)
-        if holds(count) or time.time() > deadline:
-            return count
-        time.sleep(0.3)
 
 
 def box_around(point, half=4):
@@ -225,90 +286,68 @@ def highlight_of(state):
     return (round(state["highlight"][0], 6), int(state["set"]), int(state["stack"]))
 
 
-def click_and_wait(window, screen, at, holds, what):
-    time.sleep(0.8)  # after the double-click interval, so this is a click of its own
-    screen.xdotool("mousemove", at[0], at[1], "click", "1")
-    return await_state(window, holds, what)
+def click_on(window, screen, at):
+    """A click of its own (after the double-click interval); answers the
+    chart's state once the window has had it."""
+    time.sleep(0.8)
+    click(window, screen, at[0], at[1])
+    return window.state()
 
 
-def double_click_zoom(window, screen, at, scale):
-    """A double click at the point; made again when the machine delivered its
-    clicks too far apart to be one (the zoom then never comes)."""
-    for attempt in range(5):
-        time.sleep(0.8)
-        screen.xdotool("mousemove", at[0], at[1], "click", "--repeat", "2", "--delay", "80", "1")
-        try:
-            return await_state(window, lambda s: abs(s["scaleX"] - scale) < 1e-9, "the double click zooms", 10)
-        except Failure:
-            print(f"retrying: the clicks came as two single clicks (attempt {attempt + 1})")
-    raise Failure("no double click reached the window")
-
-
-def drag(screen, start, dx, dy):
-    """A quick drag released while moving, DRAG_STEPS moves of (dx, dy)."""
-    steps = ["mousemove", start[0], start[1], "mousedown", "1"]
-    for _ in range(DRAG_STEPS):
-        steps += ["sleep", "0.01", "mousemove_relative", "--", dx, dy]
-    steps += ["mouseup", "1"]
-    screen.xdotool(*steps)
-
-
-def await_rest(window):
-    time.sleep(0.3)
-    return await_state(window, lambda s: s["decelerating"] == 0, "the glide comes to rest", 60)
+def bar_pixels(screen, name, at):
+    """Pixels of the plain bar's colour, lit or not, around a point."""
+    lit = screen.count_until(name, PLAIN, box_around(at, 3), lambda n: n > 20)
+    return lit + screen.shot(name).count_near(darkened(PLAIN), *box_around(at, 3))
 
 
 def drive_bars(window, screen, sideways):
     """The bar chart's road; the window shows two grouped sets of eight bars,
-    the second stacked (its third value below zero on bars 0, 3 and 6)."""
+    the second stacked (its second value below zero on bars 0, 3 and 6)."""
     along = 1 if sideways else 0  # the screen coordinate the bar positions run along
 
     # A click on the middle value of a stack highlights that value only.
     seg = [point(window, f"segment 1 2 {k}") for k in range(3)]
-    state = click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is not None,
-                           "a click on a stacked value highlights it")
+    state = click_on(window, screen, seg[1])
     check(highlight_of(state) == (2.72, 1, 1), f"a click on a stacked value highlights that value: {highlight_of(state)}")
-    dark = shot_until(screen, "1-segment", darkened(SEGMENTS[1]), box_around(seg[1]), lambda n: n > 40)
+    dark = screen.count_until("1-segment", darkened(SEGMENTS[1]), box_around(seg[1]), lambda n: n > 40)
     check(dark > 40, f"the screenshot shows the middle value darkened ({dark} pixels)")
     image = screen.shot("1-segment")
     untouched = image.count_near(SEGMENTS[0], *box_around(seg[0])) + image.count_near(SEGMENTS[2], *box_around(seg[2]))
     check(untouched > 80, f"and the stack's other values as they were ({untouched} pixels)")
 
     # A second click clears it.
-    state = click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is None, "a second click clears")
+    state = click_on(window, screen, seg[1])
     check(highlight_of(state) is None, "a second click clears the highlight")
-    back = shot_until(screen, "2-cleared", SEGMENTS[1], box_around(seg[1]), lambda n: n > 70)
+    back = screen.count_until("2-cleared", SEGMENTS[1], box_around(seg[1]), lambda n: n > 70)
     check(back > 70, f"the screenshot shows the value in its own colour again ({back} pixels)")
 
     # With full-bar highlighting on, a click highlights the whole bar.
     window.ask("fullbar 1")
-    state = click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is not None,
-                           "a click with full-bar highlighting highlights")
+    state = click_on(window, screen, seg[1])
     check(highlight_of(state) == (2.72, 1, -1), f"with full-bar highlighting the whole bar: {highlight_of(state)}")
-    image = screen.shot("3-full-bar")
     for k in range(3):
-        dark = shot_until(screen, "3-full-bar", darkened(SEGMENTS[k]), box_around(seg[k]), lambda n: n > 40)
+        dark = screen.count_until("3-full-bar", darkened(SEGMENTS[k]), box_around(seg[k]), lambda n: n > 40)
         check(dark > 40, f"the screenshot shows value {k} of the bar darkened ({dark} pixels)")
-    click_and_wait(window, screen, seg[1], lambda s: highlight_of(s) is None, "a second click clears")
+    click_on(window, screen, seg[1])
     window.ask("fullbar 0")
 
     # A click between groups, far beyond the bars' ends, picks the nearest
     # bar by position alone: x 3.05 lies nearer 3.28 (plain, bar 3) than
     # 2.72 (stacked, bar 2).
     between = point(window, "spot 60 3.05" if sideways else "spot 3.05 60")
-    state = click_and_wait(window, screen, between, lambda s: highlight_of(s) is not None,
-                           "a click between groups highlights")
+    state = click_on(window, screen, between)
     check(highlight_of(state) == (3.28, 0, -1), f"a click between groups picks the nearest bar: {highlight_of(state)}")
     bar3 = point(window, "bar 0 3")
-    dark = shot_until(screen, "4-between", darkened(PLAIN), box_around(bar3), lambda n: n > 40)
+    dark = screen.count_until("4-between", darkened(PLAIN), box_around(bar3), lambda n: n > 40)
     check(dark > 40, f"the screenshot shows that bar highlighted ({dark} pixels)")
-    click_and_wait(window, screen, between, lambda s: highlight_of(s) is None, "a second click clears")
+    click_on(window, screen, between)
 
     # A double click on a bar zooms in by 1.4 about the pointer: the value
     # under it stays, and so does the bar.
+    time.sleep(0.8)
     target = point(window, "bar 0 6")
     under = window.numbers(f"value {target[0]} {target[1]}")
-    double_click_zoom(window, screen, target, 1.4)
+    double_click(window, screen, target[0], target[1])
     state = window.state()
     check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
           f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
@@ -317,30 +356,26 @@ def drive_bars(window, screen, sideways):
           f"the value under the pointer stays under it ({under} -> {pinned})")
     moved = point(window, "bar 0 6")
     check(abs(moved[along] - target[along]) <= 1, f"the bar under the pointer stays under it ({target} -> {moved})")
-    seen = shot_until(screen, "5-zoomed", PLAIN, box_around(target, 3), lambda n: n > 20)
-    seen += screen.shot("5-zoomed").count_near(darkened(PLAIN), *box_around(target, 3))
+    seen = bar_pixels(screen, "5-zoomed", target)
     check(seen > 20, f"the screenshot shows the bar under the pointer ({seen} pixels)")
 
     left, top, width, height = window.numbers("geometry")
     centre = (int(left + width * 0.5), int(top + height * 0.5))
     if not sideways:
         # A drag to the right pans the content and, released while moving,
-        # glides on past the drag's own length; made again when the machine
-        # stalled the last moves (no glide then).
-        for attempt in range(5):
-            start = window.state()["transX"]
-            drag(screen, centre, 4, 0)
-            settled = await_rest(window)
-            moved_in_all = settled["transX"] - start
-            if moved_in_all > 4 * DRAG_STEPS + 5:
-                break
-            print(f"retrying: no glide after the release ({moved_in_all:.1f} px, attempt {attempt + 1})")
-        check(moved_in_all > 20, f"the drag pans the content ({moved_in_all:.1f} px)")
-        check(moved_in_all > 4 * DRAG_STEPS + 5,
-              f"released while moving, it glides on past the drag ({4 * DRAG_STEPS} -> {moved_in_all:.1f} px)")
+        # glides on.
+        time.sleep(0.8)
+        start = window.state()["transX"]
+        log = flick(window, screen, *centre)
+        settled = window.await_rest()
+        moved_at_release = log["released"] - start
+        moved_in_all = settled["transX"] - start
+        check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
+        check(moved_in_all > moved_at_release + 5,
+              f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
+              f"{moved_in_all:.1f} px)")
         now = point(window, "bar 0 6")
-        seen = shot_until(screen, "6-panned", PLAIN, box_around(now, 3), lambda n: n > 20)
-        seen += screen.shot("6-panned").count_near(darkened(PLAIN), *box_around(now, 3))
+        seen = bar_pixels(screen, "6-panned", now)
         check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
         return 0
 
@@ -348,21 +383,23 @@ def drive_bars(window, screen, sideways):
     # value axes upright and inverted alike.
     for inverted in (0, 1):
         window.ask(f"invert {inverted}")
+        time.sleep(0.8)
         before = point(window, "bar 0 6")
-        drag(screen, centre, 4, 0)
-        await_rest(window)
+        flick(window, screen, *centre)
+        window.await_rest()
         after = point(window, "bar 0 6")
         check(after[0] - before[0] > 20,
               f"a drag to the right moves the bars right{' on an inverted axis' if inverted else ''} "
               f"({before} -> {after})")
-        seen = shot_until(screen, f"6-dragged-{inverted}", PLAIN, box_around(after, 3), lambda n: n > 20)
-        seen += screen.shot(f"6-dragged-{inverted}").count_near(darkened(PLAIN), *box_around(after, 3))
+        seen = bar_pixels(screen, f"6-dragged-{inverted}", after)
         check(seen > 20, f"the screenshot shows the bar where the state says ({seen} pixels)")
     return 0
 
 
 def run(program, folder, kind):
-    server, display = start_xvfb_retrying()
+    os.makedirs(folder, exist_ok=True)
+    xvfb_log = open(os.path.join(folder, "xvfb.log"), "w")
+    server, display = start_xvfb_retrying(xvfb_log)
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     env.pop("WAYLAND_DISPLAY", None)
     window = None
@@ -375,24 +412,22 @@ def run(program, folder, kind):
 
         # A click on a value highlights it; the highlight lines show.
         px, py = (int(v) for v in window.numbers("pixel 8"))
-        screen.xdotool("mousemove", px, py + 3, "click", "1")
-        time.sleep(0.6)
+        click(window, screen, px, py + 3)
         state = window.state()
         check(state["highlight"] is not None and state["highlight"][0] == 8 * X_ENTRY,
               f"a click highlights the nearest value (x {8 * X_ENTRY}): {state['highlight']}")
-        image = screen.shot("1-highlighted")
-        lit = image.count_near(HIGHLIGHT, px - 3, int(top), px + 4, int(top + height))
+        lit = screen.count_until("1-highlighted", HIGHLIGHT, (px - 3, int(top), px + 4, int(top + height)),
+                                 lambda n: n > 100)
         check(lit > 100, f"the screenshot shows the vertical highlight line ({lit} pixels)")
 
         # A second click on it clears the highlight (after the double-click
         # interval, so it is a click of its own).
         time.sleep(0.8)
-        screen.xdotool("click", "1")
-        time.sleep(0.6)
+        click(window, screen, px, py + 3)
         state = window.state()
         check(state["highlight"] is None, "a second click clears the highlight")
-        image = screen.shot("2-cleared")
-        lit = image.count_near(HIGHLIGHT, px - 3, int(top), px + 4, int(top + height))
+        lit = screen.count_until("2-cleared", HIGHLIGHT, (px - 3, int(top), px + 4, int(top + height)),
+                                 lambda n: n < 10)
         check(lit < 10, f"the screenshot shows no highlight line ({lit} pixels)")
 
         # A double click zooms in by 1.4 about the pointer: the value under
@@ -402,8 +437,7 @@ def run(program, folder, kind):
         cy += 20
         before_value = window.numbers(f"value {cx} {cy}")
         far_before = window.numbers("pixel 6")
-        screen.xdotool("mousemove", cx, cy, "click", "--repeat", "2", "--delay", "80", "1")
-        time.sleep(0.8)
+        double_click(window, screen, cx, cy)
         state = window.state()
         check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
               f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
@@ -413,37 +447,24 @@ def run(program, folder, kind):
         far_after = window.numbers("pixel 6")
         ratio = (cx - far_after[0]) / (cx - far_before[0])
         check(abs(ratio - 1.4) < 0.02, f"a point 4 entries away moves 1.4 times as far from the pointer ({ratio:.3f})")
-        image = screen.shot("3-zoomed")
         fx, fy = int(far_after[0]), int(far_after[1])
-        circle = image.count_near(CIRCLE, fx - 5, fy - 5, fx + 6, fy + 6)
+        circle = screen.count_until("3-zoomed", CIRCLE, (fx - 5, fy - 5, fx + 6, fy + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows that point's circle where the state says ({circle} pixels)")
 
         # A drag pans the content and, released while moving, glides on.
         time.sleep(0.8)
         start_tx = window.state()["transX"]
-        sx, sy = int(left + width * 0.5), int(top + height * 0.5)
-        steps = ["mousemove", sx, sy, "mousedown", "1"]
-        for _ in range(8):
-            steps += ["sleep", "0.01", "mousemove_relative", "--", "6", "0"]
-        steps += ["mouseup", "1"]
-        screen.xdotool(*steps)
-        released = window.state()
-        # The glide slows by the friction on every display tick: from a quick
-        # flick that takes a couple of seconds, longer on a busy machine.
-        deadline = time.time() + 20
-        settled = window.state()
-        while settled["decelerating"] == 1 and time.time() < deadline:
-            time.sleep(0.2)
-            settled = window.state()
-        moved_at_release = released["transX"] - start_tx
+        log = flick(window, screen, int(left + width * 0.5), int(top + height * 0.5))
+        settled = window.await_rest()
+        moved_at_release = log["released"] - start_tx
         moved_in_all = settled["transX"] - start_tx
         check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
         check(moved_in_all > moved_at_release + 5,
-              f"after the release it glides on ({moved_at_release:.1f} -> {moved_in_all:.1f} px)")
+              f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
+              f"{moved_in_all:.1f} px)")
         check(settled["decelerating"] == 0, "and the glide comes to rest")
-        image = screen.shot("4-panned")
         gx, gy = (int(v) for v in window.numbers("pixel 10"))
-        circle = image.count_near(CIRCLE, gx - 5, gy - 5, gx + 6, gy + 6)
+        circle = screen.count_until("4-panned", CIRCLE, (gx - 5, gy - 5, gx + 6, gy + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows the panned point where the state says ({circle} pixels)")
 
         # A second double click elsewhere, on the zoomed and panned chart,
@@ -455,8 +476,7 @@ def run(program, folder, kind):
               f"{zoomed['transY']:.1f})")
         qx, qy = int(left + width * 0.3), int(top + height * 0.45)
         under = window.numbers(f"value {qx} {qy}")
-        screen.xdotool("mousemove", qx, qy, "click", "--repeat", "2", "--delay", "80", "1")
-        time.sleep(0.8)
+        double_click(window, screen, qx, qy)
         state = window.state()
         check(abs(state["scaleX"] - zoomed["scaleX"] * 1.4) < 1e-9 and
               abs(state["scaleY"] - zoomed["scaleY"] * 1.4) < 1e-9,
@@ -465,7 +485,6 @@ def run(program, folder, kind):
         check(abs(spot[0] - qx) < 0.5 and abs(spot[1] - qy) < 0.5,
               f"the value under the pointer ({under[0]:.3f}, {under[1]:.3f}) stays under it at ({qx}, {qy}): "
               f"now at ({spot[0]:.2f}, {spot[1]:.2f})")
-        image = screen.shot("5-zoomed-again")
         nearest = None
         for i in range(21):
             answer = window.ask(f"pixel {i}")
@@ -476,9 +495,15 @@ def run(program, folder, kind):
             if inside and (nearest is None or abs(ex - qx) < abs(nearest[0] - qx)):
                 nearest = (ex, ey)
         check(nearest is not None, "a point is in view after the second zoom")
-        circle = image.count_near(CIRCLE, nearest[0] - 5, nearest[1] - 5, nearest[0] + 6, nearest[1] + 6)
+        circle = screen.count_until("5-zoomed-again", CIRCLE,
+                                    (nearest[0] - 5, nearest[1] - 5, nearest[0] + 6, nearest[1] + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows the point nearest the pointer where the state says ({circle} pixels)")
         return 0
+    except Failure as failure:
+        if server.poll() is not None:
+            raise Failure(f"{failure} (the X server had ended with {server.returncode}; its output is in "
+                          f"{xvfb_log.name})")
+        raise
     finally:
         if window:
             window.close()

@@ -11,6 +11,11 @@
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1
 //                   set S stack K" (highlight "none" and set and stack -1 when
 //                   nothing is highlighted)
+//   input           what the chart's left-button input was, by the events'
+//                   own timestamps: "presses N doubleclicks N releases N
+//                   flick VX VY released T", the pointer's velocity over the
+//                   last 100 ms before the latest release (pixels per second)
+//                   and the chart's x translation at that release
 //   quit            closes the window
 // and for the bar charts:
 //   bar S I         the middle of bar I of set S on the screen: "x y"
@@ -24,6 +29,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
@@ -35,6 +41,7 @@
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
+#include "Charts/views/GestureTracker.h"
 #include "platform/NumberText.h"
 
 namespace {
@@ -81,9 +88,62 @@ std::shared_ptr<BarChartData> makeBarData() {
 
 std::string number(double value) { return platform::shortestDecimalText(value); }
 
+// The chart's left-button input as the machine delivered it. A busy machine
+// can deliver a gesture other than the one meant (the clicks of a double
+// click too far apart, a drag whose last moves stalled before the release);
+// the script reads this to tell such a gesture from a fault of the chart and
+// repeat it.
+class InputLog : public QObject {
+public:
+    explicit InputLog(BarLineChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
+
+    std::string text() const {
+        return "presses " + std::to_string(presses_) + " doubleclicks " + std::to_string(doubleClicks_) + " releases " +
+               std::to_string(releases_) + " flick " + number(flick_.x) + " " + number(flick_.y) + " released " +
+               number(releasedTransX_);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const Point position{mouse->position().x(), mouse->position().y()};
+        if (type == QEvent::MouseMove) {
+            if (mouse->buttons() & Qt::LeftButton) pointer_.add(position, mouse->timestamp());
+        } else if (mouse->button() == Qt::LeftButton) {
+            if (type == QEvent::MouseButtonRelease) {
+                ++releases_;
+                pointer_.add(position, mouse->timestamp());
+                flick_ = pointer_.velocity();
+                releasedTransX_ = chart_->viewPortHandler()->transX();
+            } else {
+                ++(type == QEvent::MouseButtonPress ? presses_ : doubleClicks_);
+                pointer_.clear();
+                pointer_.add(position, mouse->timestamp());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    BarLineChartViewBase* chart_;
+    PanVelocityTracker pointer_;
+    int presses_ = 0;
+    int doubleClicks_ = 0;
+    int releases_ = 0;
+    Point flick_;
+    double releasedTransX_ = 0;
+};
+
 class Driver : public QObject {
 public:
-    explicit Driver(BarLineChartViewBase* chart) : chart_(chart), notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+    explicit Driver(BarLineChartViewBase* chart)
+        : chart_(chart),
+          input_(chart),
+          notifier_(STDIN_FILENO, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { readInput(); });
     }
 
@@ -140,6 +200,8 @@ private:
                 chart_->pixelForValues(words[1].toDouble(), words[2].toDouble(), YAxis::AxisDependency::left);
             const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
             reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
+        } else if (command == QLatin1String("input")) {
+            reply(input_.text());
         } else if (command == QLatin1String("state")) {
             std::string line = "highlight ";
             if (chart_->highlighted().empty()) {
@@ -211,6 +273,7 @@ private:
     }
 
     BarLineChartViewBase* chart_;
+    InputLog input_;
     QSocketNotifier notifier_;
     std::string buffer_;
 };

@@ -19,48 +19,16 @@ rm -rf "$work"
 mkdir -p "$work"
 
 out=/dev/null
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number to descriptor 3, so
-# that runs side by side never race for one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=("$!")
-for _ in $(seq 200); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.05
-done
-[[ -s "$work/display" ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-display=":$(head -n 1 "$work/display")"
-for _ in $(seq 100); do
-  xdotool getmouselocation --display "$display" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-export DISPLAY=$display
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/xvfb_session.sh"
+start_xvfb 1024x768 "$work"
 
 # Saves the whole screen under a name and prints where.
-shot() {
-  ffmpeg -loglevel error -f x11grab -video_size 1024x768 -i "$display" -frames:v 1 -y "$work/$1.png"
-  echo "screenshot: $work/$1.png"
-}
+shot() { shot_into "$work" "$1"; }
 
 fail() { echo "FAIL: $*" >&2; echo "--- driver output" >&2; cat "$out" >&2; exit 1; }
 
 # Waits until the output has a line matching the pattern (ERE); prints it.
-await() {
-  local pattern=$1 line
-  for _ in $(seq 200); do
-    line=$(grep -E "$pattern" "$out" | tail -n 1 || true)
-    [[ -n "$line" ]] && { echo "$line"; return 0; }
-    sleep 0.05
-  done
-  fail "no line matching '$pattern'"
-}
+await() { await_output "$out" "$1" || fail "no line matching '$1'"; }
 
 # The field of the last "curve" line: 3 = at 0, 5 = at the middle, 7 = at the end.
 lastCurve() { grep '^curve' "$out" | tail -n 1 | cut -d' ' -f"$1"; }
@@ -70,7 +38,7 @@ start() {
   out="$work/$1.out"
   "$driver" "$1" >"$out" 2>"$work/$1.err" &
   app=$!
-  pids+=("$app")
+  xvfb_pids+=("$app")
   read -r _ _ ex ey ew eh < <(await '^ready editor')
 }
 
@@ -89,8 +57,16 @@ press_drag_release() { # from-x from-y to-x to-y (y-up percent)
   sleep 0.2
 }
 
-check() { # description, awk condition over $1
+check() { # description, value, awk condition over v
   awk -v v="$2" "BEGIN { exit !($3) }" || fail "$1 (value $2)"
+}
+
+# Waits until the last posted curve's field satisfies the condition: the
+# program takes the input when the machine lets it.
+holds() { awk -v v="$(lastCurve "$1")" "BEGIN { exit !($2) }"; }
+await_curve() { # description, field, awk condition over v
+  wait_for "$deadline_seconds" holds "$2" "$3" || fail "$1 (value $(lastCurve "$2"))"
+  echo "ok: $1"
 }
 
 # --- the linearization manual-curve dialog ---------------------------------
@@ -98,7 +74,7 @@ start linearization
 sleep 0.3
 shot linearization-dialog
 await '^curve 256' >/dev/null
-check "the first drawing posts the diagonal" "$(lastCurve 5)" 'v > 49 && v < 51'
+await_curve "the first drawing posts the diagonal" 5 'v > 49 && v < 51'
 
 # A click on the middle point shows its place in the fields.
 xdotool mousemove $(at 50 50) click 1
@@ -109,10 +85,10 @@ check "output field shows about 50 %" "$output" 'v > 48 && v < 52'
 
 # Dragging the middle point up raises the middle of the posted curve.
 press_drag_release 50 50 50 80
-sleep 0.2
-check "the curve's middle follows the dragged point" "$(lastCurve 5)" 'v > 75 && v < 85'
+await_curve "the curve's middle follows the dragged point" 5 'v > 75 && v < 85'
 check "the curve still ends at 100" "$(lastCurve 7)" 'v > 99.9'
-read -r _ _ output < <(grep '^fields' "$out" | tail -n 1)
+line=$(await '^fields [0-9.]+ (7[7-9]|8[0-2])')
+read -r _ _ output <<<"$line"
 check "output field shows the new height" "$output" 'v > 77 && v < 83'
 shot linearization-dialog-bent
 
@@ -126,15 +102,16 @@ shot linearization-dialog-reset
 before=$(curveCount)
 xdotool click 1
 xdotool keyup alt
-for _ in $(seq 100); do [[ $(curveCount) -ge $((before + 2)) ]] && break; sleep 0.05; done
+counted() { [[ $(curveCount) -ge $((before + 2)) ]]; }
+wait_for "$deadline_seconds" counted || fail "Reset posted no curves"
 check "Reset posts the bent curve, then the diagonal" "$(lastCurve 5)" 'v > 49 && v < 51'
 xdotool mousemove 600 600
 await '^title OK' >/dev/null
 
 # OK closes the dialog and so ends the program.
 xdotool mousemove $((ox + ow / 2)) $((oy + oh / 2)) click 1
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$app" 2>/dev/null && fail "OK did not close the dialog"
+ended() { ! kill -0 "$app"; }
+wait_for "$deadline_seconds" ended || fail "OK did not close the dialog"
 wait "$app" || fail "the dialog program failed"
 
 # --- the other manual-curve dialog: posts under its own name ---------------
@@ -143,8 +120,7 @@ sleep 0.3
 shot v2-dialog
 await '^curve 256' >/dev/null
 press_drag_release 25 25 25 5
-sleep 0.2
-check "dragging the first-quarter point down lowers the curve" "$(lastCurve 4)" 'v < 20'
+await_curve "dragging the first-quarter point down lowers the curve" 4 'v < 20'
 kill "$app"
 
 # --- the point editor: a right-click adds a point, a drag bends the curve ---
@@ -153,7 +129,7 @@ xdotool mousemove $(at 50 50) click 3
 await '^points 3' >/dev/null
 press_drag_release 50 50 50 85
 await '^curve 101' >/dev/null
-check "the added point lifts the middle of the output curve" "$(lastCurve 5)" 'v > 75'
+await_curve "the added point lifts the middle of the output curve" 5 'v > 75'
 check "the output ends at exactly 100" "$(lastCurve 7)" 'v == 100'
 grep -q '^points 3' "$out" || fail "the point count changed"
 kill "$app"
@@ -172,9 +148,12 @@ for mode in panels panels-empty; do
   out="$work/$mode.out"
   "$driver" "$mode" >"$out" 2>"$work/$mode.err" &
   app=$!
-  pids+=("$app")
+  xvfb_pids+=("$app")
   await '^ready panels' >/dev/null
-  shot "$mode"
+  # Both show the blend's curves in the panel once they have painted.
+  painted() { shot "$mode" >/dev/null && [[ $(pixelsOf "$work/$mode.png" $panelRegion "$magenta") -gt 100 ]]; }
+  wait_for "$deadline_seconds" painted || true
+  echo "screenshot: $work/$mode.png"
   kill "$app"
   wait "$app" 2>/dev/null || true
 done

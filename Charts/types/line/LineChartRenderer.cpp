@@ -195,6 +195,8 @@ void LineChartRenderer::drawLinear(DrawingContext& context, const ILineChartData
     if (!(style.lineWidth > 0)) return;
 
     GStateSaver saver(context);
+    // Segments go out in runs of one colour, the colour set before each run.
+    const bool singleColor = style.colors.isSingle();
     std::optional<QColor> batchColor;
     lineSegments_.clear();
     const auto flush = [&] {
@@ -203,11 +205,10 @@ void LineChartRenderer::drawLinear(DrawingContext& context, const ILineChartData
     };
     forEachLineSegment(values, xBounds_, style.mode == LineChartMode::stepped, frame().phaseY, *matrix, frame().bounds,
                        [&](std::span<const Point> points, std::int64_t j) {
-                           const QColor color = style.colors.isSingle() ? style.colors.at(0) : style.colors.at(j);
-                           if (!batchColor || *batchColor != color) {
+                           if (!batchColor || (!singleColor && *batchColor != style.colors.at(j))) {
                                flush();
-                               context.setStrokeColor(color);
-                               batchColor = color;
+                               batchColor = style.colors.at(singleColor ? 0 : j);
+                               context.setStrokeColor(*batchColor);
                            }
                            lineSegments_.insert(lineSegments_.end(), points.begin(), points.end());
                        });

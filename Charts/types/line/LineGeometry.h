@@ -75,14 +75,18 @@ void forEachLineSegment(const EntryValues& values, const IndexBounds& bounds, bo
     Point points[4];
     const int pointCount = stepped ? 4 : 2;
     const std::int64_t end = bounds.min() + bounds.range();
+    // The second entry of one pair is the first of the next: each entry is
+    // read once.
+    std::optional<Point> next;
     for (std::int64_t j = bounds.min(); j < end; ++j) {
-        if (!values.contains(j)) continue;
-        const Point from = values[j];
+        if (!next && !values.contains(j)) continue;
+        const Point from = next ? *next : values[j];
+        next.reset();
         points[0] = valuePoint(from.x, from.y, phaseY);
         if (j < bounds.max()) {
             if (!values.contains(j + 1)) break;
-            const Point next = values[j + 1];
-            const Point to = valuePoint(next.x, next.y, phaseY);
+            next = values[j + 1];
+            const Point to = valuePoint(next->x, next->y, phaseY);
             if (stepped) {
                 const SteppedSegments step = steppedSegments(points[0], to);
                 std::copy(std::begin(step.points), std::end(step.points), points);

@@ -30,18 +30,43 @@ TEST(ContentBounds, AnswersAsTheViewPortDoes) {
     port->restrainViewPort(40, 20, 30, 40); // content (40, 20) to (370, 260)
     const ContentBounds bounds{port->contentRect()};
     // Each edge, a pixel and a hundredth either side, and what is no number.
-    const std::vector<double> xs{-inf,   38.5, 38.99,   39,     39.01, 40,  200, 370,
-                                 370.99, 371,  371.005, 371.01, 372,   inf, nan};
+    const std::vector<double> xs{-inf, -1e300, 38.5, 38.99,   39,     39.01, 40,    200, 369.99,
+                                 370,  370.99, 371,  371.005, 371.01, 372,   1e300, inf, nan};
     for (const double x : xs) {
         EXPECT_EQ(bounds.isInBoundsLeft(x), port->isInBoundsLeft(x)) << x;
         EXPECT_EQ(bounds.isInBoundsRight(x), port->isInBoundsRight(x)) << x;
         EXPECT_EQ(bounds.isInBoundsX(x), port->isInBoundsX(x)) << x;
     }
-    const std::vector<double> ys{-inf, 19.99, 20, 100, 259.99, 260, 260.001, 260.01, 261, inf, nan};
+    const std::vector<double> ys{-inf, -1e300, 19.99, 20, 100, 259.99, 260, 260.001, 260.01, 261, 1e300, inf, nan};
     for (const double y : ys) {
         EXPECT_EQ(bounds.isInBoundsTop(y), port->isInBoundsTop(y)) << y;
         EXPECT_EQ(bounds.isInBoundsBottom(y), port->isInBoundsBottom(y)) << y;
         EXPECT_EQ(bounds.isInBoundsY(y), port->isInBoundsY(y)) << y;
+    }
+}
+
+// The right and bottom tests cut to hundredths, where rounding decides; near
+// each edge, on contents whose edges are awkward decimals, every answer is
+// still the view port's.
+TEST(ContentBounds, AgreesWithTheViewPortAcrossTheEdgesHundredths) {
+    for (const double edge : {260.0, 259.99, 0.07, 0.29, 0.57, 1.15, 12.34, 1e6 + 0.37}) {
+        // Content from (0, 0) with its right and bottom edges at about the edge.
+        const auto port = ViewPortHandler::create(edge + 10, edge + 10);
+        port->restrainViewPort(0, 0, 10, 10);
+        const ContentBounds bounds{port->contentRect()};
+        const double right = bounds.content.x() + bounds.content.width();
+        const double bottom = bounds.content.y() + bounds.content.height();
+        std::vector<double> probes;
+        for (const double at : {right, bottom, right + 1, bottom - 0.01, right - 0.01}) {
+            double v = at;
+            for (int i = 0; i < 8; ++i) v = std::nextafter(v, -inf);
+            for (int i = 0; i < 17; ++i, v = std::nextafter(v, inf)) probes.push_back(v);
+            for (int k = -300; k <= 300; ++k) probes.push_back(at + k * 1e-4);
+        }
+        for (const double v : probes) {
+            ASSERT_EQ(bounds.isInBoundsRight(v), port->isInBoundsRight(v)) << edge << " at " << v;
+            ASSERT_EQ(bounds.isInBoundsBottom(v), port->isInBoundsBottom(v)) << edge << " at " << v;
+        }
     }
 }
 
@@ -126,51 +151,21 @@ TEST(VisiblePoints, WalksThePointsInTheContentInOrder) {
     }
 }
 
-TEST(DataSetStyles, ReadTheSetsStyleAsValues) {
+// The colours a loop reads from a style are those the set would answer, for
+// every position and when its lists are empty.
+TEST(DataSetStyles, ColoursCycleAsTheSetsDo) {
     auto set = lineSet({{1, 1}});
-    set->setColors({Qt::red, Qt::blue});
-    set->setValueColors({Qt::green});
-    set->setDrawIconsEnabled(true);
-    set->setIconsOffset(QPointF(2, 3));
-    set->setHighlightColor(Qt::magenta);
-    set->setHighlightLineWidth(2.5);
-    set->setHighlightLineDashLengths(std::vector<double>{3, 1});
-    set->setHighlightLineDashPhase(1);
-    set->setDrawFilledEnabled(true);
-    set->setFillColor(Qt::yellow);
-    set->setFillAlpha(0.25);
-
-    const ColorCycleStyle strokes{set->colors(), set->color(0)};
-    for (std::int64_t i : {-1, 0, 1, 2, 5}) EXPECT_EQ(strokes.at(i), set->color(i)) << i;
-    EXPECT_FALSE(strokes.isSingle());
-
-    const ValueLabelStyle values = ValueLabelStyle::of(*set);
-    EXPECT_EQ(values.drawValues, set->isDrawValuesEnabled());
-    EXPECT_TRUE(values.drawIcons);
-    EXPECT_EQ(values.font, set->valueFont());
-    EXPECT_EQ(values.formatter, set->valueFormatter());
-    EXPECT_EQ(values.textColors.at(4), set->valueTextColorAt(4));
-    EXPECT_EQ(values.iconsOffset, QPointF(2, 3));
-
-    const HighlightLineStyle highlight = HighlightLineStyle::of(*set);
-    EXPECT_EQ(highlight.color, QColor(Qt::magenta));
-    EXPECT_EQ(highlight.width, 2.5);
-    EXPECT_EQ(highlight.dashLengths, (std::vector<double>{3, 1}));
-    EXPECT_EQ(highlight.dashPhase, 1);
-
-    const AreaFillStyle area = AreaFillStyle::of(*set);
-    EXPECT_TRUE(area.enabled);
-    EXPECT_EQ(area.fill, nullptr);
-    EXPECT_EQ(area.color, set->fillColor());
-    EXPECT_EQ(area.alpha, 0.25);
-
-    // A set without colours falls back as the set does.
-    set->resetColors();
-    set->setValueColors({});
-    const ColorCycleStyle none{set->colors(), set->color(0)};
-    EXPECT_EQ(none.at(3), set->color(3));
-    EXPECT_TRUE(none.isSingle());
-    EXPECT_EQ(ValueLabelStyle::of(*set).textColors.at(3), set->valueTextColorAt(3));
+    for (const std::vector<QColor>& colors : {std::vector<QColor>{Qt::red, Qt::blue}, std::vector<QColor>{}}) {
+        set->setColors(colors);
+        set->setValueColors(colors);
+        const ColorCycleStyle strokes{set->colors(), set->color(0)};
+        const ValueLabelStyle values = ValueLabelStyle::of(*set);
+        for (std::int64_t i : {-1, 0, 1, 2, 5}) {
+            EXPECT_EQ(strokes.at(i), set->color(i)) << i;
+            EXPECT_EQ(values.textColors.at(i), set->valueTextColorAt(i)) << i;
+        }
+        EXPECT_EQ(strokes.isSingle(), colors.size() <= 1);
+    }
 }
 
 // A set that counts how often its style is read.

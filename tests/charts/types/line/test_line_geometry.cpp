@@ -291,12 +291,5 @@ TEST(LineGeometry, ACurveClosesDownToTheFillLine) {
     }
 }
 
-TEST(LineGeometry, MarksAroundAPoint) {
-    EXPECT_EQ(circleRect(Point{10, 20}, 4), Rect(6, 16, 8, 8));
-    EXPECT_EQ(accessibilityFrame(Point{10, 20}, 4), Rect(-2, 8, 24, 24));
-    EXPECT_EQ(valueLabelPoint(Point{10, 20}, 7, 8.75), (Point{10, 4.25}));
-    EXPECT_EQ(valuePoint(2, 10, 0.5), (Point{2, 5}));
-}
-
 } // namespace
 } // namespace charts
