@@ -42,6 +42,11 @@ public:
     virtual void computeAxisValues(double min, double max);
 
 protected:
+    // The axis's grid line width; 0 without an axis.
+    double gridLineWidthOrNone() const {
+        const std::shared_ptr<AxisBase> model = axis();
+        return model ? model->gridLineWidth() : 0;
+    }
     // The values the content's edges show along one direction, the smaller
     // end's first (the other way round when inverted): from the bottom edge
     // up, or from the left edge across. None without a transformer or when

@@ -138,12 +138,7 @@ std::array<Point, 2> XAxisRenderer::axisLineEnds(bool topSide) const {
 }
 
 Rect XAxisRenderer::gridClippingRect() const {
-    Rect rect = viewPortHandler()->contentRect();
-    const std::shared_ptr<AxisBase> model = axis();
-    const double width = model ? model->gridLineWidth() : 0;
-    rect.origin.x -= width / 2;
-    rect.size.width += width;
-    return rect;
+    return insetBy(viewPortHandler()->contentRect(), -gridLineWidthOrNone() / 2, 0);
 }
 
 void XAxisRenderer::renderGridLines(DrawingContext& context) {

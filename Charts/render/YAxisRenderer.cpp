@@ -77,12 +77,7 @@ std::array<Point, 2> YAxisRenderer::axisLineEnds(const YAxis& yAxis) const {
 }
 
 Rect YAxisRenderer::gridClippingRect() const {
-    Rect rect = viewPortHandler()->contentRect();
-    const std::shared_ptr<AxisBase> model = axis();
-    const double width = model ? model->gridLineWidth() : 0;
-    rect.origin.y -= width / 2;
-    rect.size.height += width;
-    return rect;
+    return insetBy(viewPortHandler()->contentRect(), 0, -gridLineWidthOrNone() / 2);
 }
 
 void YAxisRenderer::renderGridLines(DrawingContext& context) {
@@ -114,20 +109,25 @@ void YAxisRenderer::drawZeroLine(DrawingContext& context) {
     const std::shared_ptr<YAxis> yAxis = yAxisModel();
     const std::shared_ptr<Transformer> trans = transformer();
     if (!yAxis || !trans || !yAxis->zeroLineColor()) return;
-    const ViewPortHandler& port = *viewPortHandler();
     GStateSaver saver(context);
-    Rect clip = port.contentRect();
-    clip.origin.y -= yAxis->zeroLineWidth() / 2;
-    clip.size.height += yAxis->zeroLineWidth();
-    context.clipToRect(clip);
+    const std::array<Point, 2> ends = zeroLineEnds(*trans);
+    // Clipped to the content grown by half the line's width across it.
+    const bool across = ends[0].y == ends[1].y;
+    const double grow = -yAxis->zeroLineWidth() / 2;
+    context.clipToRect(insetBy(viewPortHandler()->contentRect(), across ? 0 : grow, across ? grow : 0));
     context.setStrokeColor(*yAxis->zeroLineColor());
     context.setLineWidth(yAxis->zeroLineWidth());
-    const Point pos = trans->pixelForValues(0, 0);
     setChartLineDash(context, yAxis->zeroLineDashLengths(), yAxis->zeroLineDashPhase());
     context.beginPath();
-    context.moveTo(Point{port.contentLeft(), pos.y});
-    context.lineTo(Point{port.contentRight(), pos.y});
+    context.moveTo(ends[0]);
+    context.lineTo(ends[1]);
     context.drawPath(PathDrawingMode::stroke);
+}
+
+std::array<Point, 2> YAxisRenderer::zeroLineEnds(const Transformer& trans) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const double y = trans.pixelForValues(0, 0).y;
+    return {Point{port.contentLeft(), y}, Point{port.contentRight(), y}};
 }
 
 void YAxisRenderer::renderLimitLines(DrawingContext& context) {

@@ -95,12 +95,7 @@ void XAxisRendererHorizontalBarChart::drawLabel(DrawingContext& context, const Q
 }
 
 Rect XAxisRendererHorizontalBarChart::gridClippingRect() const {
-    Rect rect = viewPortHandler()->contentRect();
-    const std::shared_ptr<AxisBase> model = axis();
-    const double width = model ? model->gridLineWidth() : 0;
-    rect.origin.y -= width / 2;
-    rect.size.height += width;
-    return rect;
+    return insetBy(viewPortHandler()->contentRect(), 0, -gridLineWidthOrNone() / 2);
 }
 
 void XAxisRendererHorizontalBarChart::drawGridLine(DrawingContext& context, double, double y) {

@@ -67,12 +67,7 @@ std::array<Point, 2> YAxisRendererHorizontalBarChart::axisLineEnds(const YAxis& 
 }
 
 Rect YAxisRendererHorizontalBarChart::gridClippingRect() const {
-    Rect rect = viewPortHandler()->contentRect();
-    const std::shared_ptr<AxisBase> model = axis();
-    const double width = model ? model->gridLineWidth() : 0;
-    rect.origin.x -= width / 2;
-    rect.size.width += width;
-    return rect;
+    return insetBy(viewPortHandler()->contentRect(), -gridLineWidthOrNone() / 2, 0);
 }
 
 void YAxisRendererHorizontalBarChart::drawGridLine(DrawingContext& context, Point position) {
@@ -83,23 +78,10 @@ void YAxisRendererHorizontalBarChart::drawGridLine(DrawingContext& context, Poin
     context.strokePath();
 }
 
-void YAxisRendererHorizontalBarChart::drawZeroLine(DrawingContext& context) {
-    const std::shared_ptr<YAxis> yAxis = yAxisModel();
-    const std::shared_ptr<Transformer> trans = transformer();
-    if (!yAxis || !trans || !yAxis->zeroLineColor()) return;
+std::array<Point, 2> YAxisRendererHorizontalBarChart::zeroLineEnds(const Transformer& trans) const {
     const ViewPortHandler& port = *viewPortHandler();
-    GStateSaver saver(context);
-    Rect clip = port.contentRect();
-    clip.origin.x -= yAxis->zeroLineWidth() / 2;
-    clip.size.width += yAxis->zeroLineWidth();
-    context.clipToRect(clip);
-    setChartLineStyle(context, *yAxis->zeroLineColor(), yAxis->zeroLineWidth(), yAxis->zeroLineDashLengths(),
-                      yAxis->zeroLineDashPhase());
-    const double x = trans->pixelForValues(0, 0).x - 1;
-    context.beginPath();
-    context.moveTo(Point{x, port.contentTop()});
-    context.lineTo(Point{x, port.contentBottom()});
-    context.drawPath(PathDrawingMode::stroke);
+    const double x = trans.pixelForValues(0, 0).x - 1;
+    return {Point{x, port.contentTop()}, Point{x, port.contentBottom()}};
 }
 
 void YAxisRendererHorizontalBarChart::renderLimitLines(DrawingContext& context) {

@@ -29,14 +29,14 @@ public:
     void drawGridLine(DrawingContext& context, Point position) override;
     // The pixel positions of the points (entry, 0).
     std::vector<Point> transformedPositions() const override;
-    // A vertical line one point left of value 0.
-    void drawZeroLine(DrawingContext& context) override;
     void renderLimitLines(DrawingContext& context) override;
 
 protected:
     // Along the content's top edge for the left axis, its bottom edge for the
     // right one.
     std::array<Point, 2> axisLineEnds(const YAxis& yAxis) const override;
+    // The zero line runs down the content one point left of value 0.
+    std::array<Point, 2> zeroLineEnds(const Transformer& trans) const override;
 };
 
 } // namespace charts
