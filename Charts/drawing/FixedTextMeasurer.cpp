@@ -5,9 +5,7 @@
 
 namespace charts {
 
-double FixedTextMeasurer::fontSize(const QFont& font) {
-    return font.pixelSize() > 0 ? static_cast<double>(font.pixelSize()) : font.pointSizeF();
-}
+double FixedTextMeasurer::fontSize(const QFont& font) { return fontPixelSize(font); }
 
 double FixedTextMeasurer::width(const QString& text, const QFont& font) const {
     return static_cast<double>(text.size()) * advance_ * fontSize(font);

@@ -48,7 +48,8 @@ PainterContext::PainterContext(QPainter& painter) : painter_(painter), base_(pai
 }
 
 PainterContext::~PainterContext() {
-    for (std::size_t i = 0; i < savedCount(); ++i) painter_.restore();
+    for (const SavedLevel& level : levels_)
+        if (level.painterSaved) painter_.restore();
     painter_.restore();
 }
 
@@ -176,17 +177,25 @@ void PainterContext::useNoBrush() {
     applied_.noBrush = true;
 }
 
-void PainterContext::didSaveGState() {
-    painter_.save();
-    appliedSaved_.push_back(applied_);
+void PainterContext::didSaveGState() { levels_.emplace_back(); }
+
+// Without a painter save at this level the painter keeps what it was last
+// given, which applied_ already says; the next painting brings it to the
+// restored state.
+void PainterContext::didRestoreGState() {
+    if (levels_.empty()) return;
+    if (levels_.back().painterSaved) {
+        painter_.restore();
+        applied_ = levels_.back().applied;
+    }
+    levels_.pop_back();
 }
 
-void PainterContext::didRestoreGState() {
-    painter_.restore();
-    if (!appliedSaved_.empty()) {
-        applied_ = appliedSaved_.back();
-        appliedSaved_.pop_back();
-    }
+void PainterContext::savePainterForClip() {
+    if (levels_.empty() || levels_.back().painterSaved) return;
+    painter_.save();
+    levels_.back().painterSaved = true;
+    levels_.back().applied = applied_;
 }
 
 const QPainterPath& PainterContext::toPainterPath(const Path& path, FillRule rule) {
@@ -239,6 +248,31 @@ bool PainterContext::asPolyline(const Path& path) {
     return true;
 }
 
+bool PainterContext::strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke,
+                                        bool joins) {
+    if (cutsOwnDashes()) return false;
+    const StrokeStyle& style = state_.stroke;
+    // Room for caps and joins: a miter reaches out at most its limit times
+    // half the width.
+    const double miter =
+        joins && style.join == LineJoin::miter && std::isfinite(style.miterLimit) ? style.miterLimit : 1.0;
+    const double reach = style.lineWidth * std::max(1.0, miter) / 2 + 1;
+    return layer_.paint(painter_, bounds.adjusted(-reach, -reach, reach, reach), state_.strokeColor,
+                        [&](QPainter& layer, const QColor& opaque) {
+                            if (const std::optional<QPen> pen = penFor(opaque, style)) layer.setPen(*pen);
+                            layer.setBrush(Qt::NoBrush);
+                            stroke(layer);
+                        });
+}
+
+bool PainterContext::fillThroughLayer(const QPainterPath& path) {
+    return layer_.paint(painter_, path.boundingRect(), state_.fillColor, [&](QPainter& layer, const QColor& opaque) {
+        layer.setPen(Qt::NoPen);
+        layer.setBrush(opaque);
+        layer.drawPath(path);
+    });
+}
+
 void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
     if (path.isEmpty() || !prepare()) return;
     // A stroked polyline, the common line of a chart, goes to Qt as one.
@@ -250,6 +284,11 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
             if (strokeCutDashes(polyline)) return;
             preparePen();
         }
+        const QRectF bounds = QPolygonF(QList<QPointF>(scratchPoints_.begin(), scratchPoints_.end())).boundingRect();
+        if (strokeThroughLayer(bounds, [&](QPainter& layer) {
+                layer.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
+            }))
+            return;
         painter_.drawPolyline(scratchPoints_.data(), static_cast<int>(scratchPoints_.size()));
         return;
     }
@@ -279,6 +318,10 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
         painter_.drawPath(qtPath);
         return;
     }
+    if (fills && !stroked && fillThroughLayer(qtPath)) return;
+    if (!fills && stroked &&
+        strokeThroughLayer(qtPath.controlPointRect(), [&](QPainter& layer) { layer.drawPath(qtPath); }))
+        return;
     if (fills) {
         useBrush(state_.fillColor);
     } else {
@@ -288,6 +331,7 @@ void PainterContext::paintPath(const Path& path, PathDrawingMode mode) {
 }
 
 bool PainterContext::prepareClip() {
+    savePainterForClip();
     // A clip needs the transform even where nothing is painted now; under a
     // transform that flattens everything the clip holds nothing.
     prepare();
@@ -351,6 +395,13 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
         if (strokeCutDashes(segments)) return;
         preparePen();
     }
+    QRectF bounds;
+    for (const QLineF& line : scratchLines_) bounds |= QRectF(line.p1(), line.p2()).normalized();
+    if (strokeThroughLayer(
+            bounds,
+            [&](QPainter& layer) { layer.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size())); },
+            false))
+        return;
     painter_.drawLines(scratchLines_.data(), static_cast<int>(scratchLines_.size()));
 }
 

@@ -3,10 +3,12 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QTransform>
+#include <functional>
 #include <vector>
 
 #include "Charts/drawing/DrawingContextBase.h"
 #include "Charts/drawing/FontMetricsTextMeasurer.h"
+#include "Charts/drawing/TranslucentLayer.h"
 
 namespace charts {
 
@@ -14,7 +16,11 @@ namespace charts {
 // image). The painter's transform at construction is the base of the user
 // space; the painter is given back as it was when the context ends.
 // State reaches the painter only when something is painted, so runs of
-// strokes with one style set up the pen once.
+// strokes with one style set up the pen once. For the same reason a saved
+// state saves the painter only once it sets a clip, the one part of the
+// state the painter alone keeps: a chart saves and restores around every
+// label, and the painter's own save and restore would cost more than the
+// label.
 class PainterContext : public DrawingContextBase {
 public:
     explicit PainterContext(QPainter& painter);
@@ -65,9 +71,18 @@ private:
         int antialias = -1;
     };
 
+    // A level of saved state, and whether it has saved the painter (before
+    // its first clip) with what the painter was given then.
+    struct SavedLevel {
+        bool painterSaved = false;
+        Applied applied;
+    };
+
     // Brings the painter's transform, opacity and hints up to date; false
     // when the transform cannot show anything.
     bool prepare();
+    // Saves the painter for the current level before it clips.
+    void savePainterForClip();
     bool preparePen();
     void usePen(const StrokeStyle& style);
     // Qt's raster engine strokes a pen no wider than one device pixel with
@@ -88,6 +103,11 @@ private:
     bool asPolyline(const Path& path);
     // The clip area (or the whole device) in user space.
     QRectF paintArea() const;
+    // A translucent stroke or fill painted through the layer (see
+    // TranslucentLayer); false when it is painted directly.
+    // Segments stroked apart have no joins to reach beyond their ends.
+    bool strokeThroughLayer(const QRectF& bounds, const std::function<void(QPainter&)>& stroke, bool joins = true);
+    bool fillThroughLayer(const QPainterPath& path);
     void drawTextLines(const QString& text, Point origin, double width, double height, const TextAttributes& attributes,
                        TextDrawOptions options);
 
@@ -98,11 +118,12 @@ private:
     QPainter& painter_;
     QTransform base_;
     Applied applied_;
-    std::vector<Applied> appliedSaved_;
+    std::vector<SavedLevel> levels_;
     QPainterPath scratchPath_;
     std::vector<QLineF> scratchLines_;
     std::vector<QPointF> scratchPoints_;
     FontMetricsTextMeasurer measurer_;
+    TranslucentLayer layer_;
 };
 
 } // namespace charts

@@ -15,6 +15,10 @@ QFont pixelSizedFont(QFont font, double size) {
     return font;
 }
 
+double fontPixelSize(const QFont& font) {
+    return font.pixelSize() > 0 ? static_cast<double>(font.pixelSize()) : font.pointSizeF();
+}
+
 QFont defaultTextFont() { return pixelSizedFont(qGuiApp != nullptr ? QGuiApplication::font() : QFont(), 12); }
 
 } // namespace charts

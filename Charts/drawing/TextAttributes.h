@@ -34,6 +34,10 @@ struct ParagraphStyle {
 // The font sized in pixels, the charts' unit for every length.
 QFont pixelSizedFont(QFont font, double size);
 
+// The font's size in pixels: its pixel size, or its point size for a font
+// sized in points (a font sized in pixels reports a point size of -1).
+double fontPixelSize(const QFont& font);
+
 // The font text gets when it names none: the application font at 12 px.
 QFont defaultTextFont();
 

@@ -1,6 +1,7 @@
 #include "Charts/drawing/TextLayout.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
@@ -44,10 +45,50 @@ QStringList paragraphsOf(const QString& text) {
     return paragraphs;
 }
 
+// What a layout depends on: the colour plays no part.
+struct LayoutKey {
+    QString text;
+    QFont font;
+    ParagraphStyle style;
+    double width = 0;
+    double height = 0;
+    bool truncatesLastVisibleLine = false;
+
+    friend bool operator==(const LayoutKey&, const LayoutKey&) = default;
+};
+
+size_t qHash(const LayoutKey& key, size_t seed = 0) noexcept {
+    return qHashMulti(seed, key.text, key.font, static_cast<int>(key.style.alignment),
+                      static_cast<int>(key.style.lineBreakMode), key.style.minimumLineHeight, key.width, key.height,
+                      key.truncatesLastVisibleLine);
+}
+
+TextLayoutResult layOutTextAnew(const QString& text, const TextAttributes& attributes, double width, double height,
+                                TextDrawOptions options);
+
 } // namespace
 
+// A chart draws the same labels frame after frame, and measures most of them
+// before drawing them: the layouts of the most recent texts are kept (per
+// thread, for layout may run off the main thread), which spares the platform's
+// text layout, the larger part of drawing a label.
 TextLayoutResult layOutText(const QString& text, const TextAttributes& attributes, double width, double height,
                             TextDrawOptions options) {
+    constexpr qsizetype kept = 2048;
+    thread_local QHash<LayoutKey, TextLayoutResult> recent;
+    LayoutKey key{text,  attributes.font, attributes.resolvedParagraphStyle(),
+                  width, height,          options.truncatesLastVisibleLine};
+    if (const auto found = recent.constFind(key); found != recent.constEnd()) return found.value();
+    TextLayoutResult result = layOutTextAnew(text, attributes, width, height, options);
+    if (recent.size() >= kept) recent.clear();
+    recent.insert(std::move(key), result);
+    return result;
+}
+
+namespace {
+
+TextLayoutResult layOutTextAnew(const QString& text, const TextAttributes& attributes, double width, double height,
+                                TextDrawOptions options) {
     const ParagraphStyle style = attributes.resolvedParagraphStyle();
     const QFontMetricsF metrics(attributes.font);
     const bool limited = width > 0;
@@ -125,5 +166,7 @@ TextLayoutResult layOutText(const QString& text, const TextAttributes& attribute
     result.size = Size{widest, y};
     return result;
 }
+
+} // namespace
 
 } // namespace charts

@@ -134,6 +134,10 @@ public:
     void resetCustomAxisMax() { customAxisMax_ = false; }
     double axisRange() const { return axisRange_; }
     void setAxisRange(double range) { axisRange_ = range; }
+    // Bounds an axis renderer calculated itself (the radar's radial axis
+    // ends its range at its outermost labels): stored with their distance as
+    // the range, and not made custom.
+    void setCalculatedBounds(double minimum, double maximum) { storeRange(minimum, maximum); }
 
     // The same line may be added twice; removal takes the first with that
     // identity.

@@ -1,7 +1,9 @@
 #pragma once
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Charts/drawing/Geometry.h"
@@ -96,6 +98,16 @@ protected:
 };
 
 using HighlightPtr = std::shared_ptr<Highlight>;
+
+// The entry index a highlight's x names where entries are found by their
+// position (pie slices, radar spokes, candles, bubbles): x truncated toward
+// zero. None for an x that is not finite or lies outside the 64-bit
+// integers, which names no position at all.
+inline std::optional<std::int64_t> entryIndexForX(double x) {
+    constexpr double limit = 9223372036854775808.0; // 2^63
+    if (!std::isfinite(x) || x >= limit || x < -limit) return std::nullopt;
+    return static_cast<std::int64_t>(std::trunc(x));
+}
 
 // A value interval open below and closed above (stacked bar entries).
 class Range {

@@ -12,6 +12,7 @@
 #include "Charts/foundation/YAxis.h"
 #include "Charts/render/XAxisRenderer.h"
 #include "Charts/render/YAxisRenderer.h"
+#include "Charts/views/ChartOffsets.h"
 #include "Charts/views/ChartViewBase.h"
 #include "Charts/views/GestureTracker.h"
 
@@ -22,15 +23,6 @@ class QGestureEvent;
 namespace charts {
 
 class IBarLineScatterCandleBubbleChartDataSet;
-
-// The four margins of a content rectangle, in view pixels.
-struct ChartOffsets {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    friend bool operator==(const ChartOffsets&, const ChartOffsets&) = default;
-};
 
 // The chart view of every chart with a horizontal x axis and one or two
 // vertical y axes: a left and a right y axis with a transformer each, the

@@ -31,7 +31,7 @@
 #include "Charts/types/bar/BarChartDataSet.h"
 #include "Charts/types/bar/HorizontalBarChartView.h"
 #include "bench/support/qt_application.h"
-#include "bench/support/qt_chart_scene.h"
+#include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -124,52 +124,41 @@ std::unique_ptr<BarChartView> longChart(int count) {
 }
 
 // Qt Charts drawing the same data with value axes, grid and legend.
-class QtChartsFrame {
-public:
-    enum class Kind { grouped, stacked, horizontal };
+enum class TwinKind { grouped, stacked, horizontal };
 
-    explicit QtChartsFrame(Kind kind) {
-        bench::qtApplication();
-        auto* chart = new QChart();
-        chart->setAnimationOptions(QChart::NoAnimation);
-        QAbstractBarSeries* series = nullptr;
-        if (kind == Kind::stacked) {
-            series = new QStackedBarSeries();
-            for (int k = 0; k < stackValues; ++k) {
-                auto* set = new QBarSet(QStringLiteral("%1").arg(QChar('A' + k)));
-                set->setColor(setColours[k]);
-                for (int i = 0; i < barsPerSet; ++i) set->append(stack(i)[static_cast<std::size_t>(k)]);
-                series->append(set);
-            }
-        } else {
-            series = kind == Kind::grouped ? static_cast<QAbstractBarSeries*>(new QBarSeries())
-                                           : static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries());
-            for (int s = 0; s < groupedSets; ++s) {
-                auto* set = new QBarSet(QStringLiteral("Set %1").arg(s));
-                set->setColor(setColours[s]);
-                for (int i = 0; i < barsPerSet; ++i) set->append(value(s, i));
-                series->append(set);
-            }
+QChart* qtBarChart(TwinKind kind) {
+    bench::qtApplication();
+    auto* chart = new QChart();
+    QAbstractBarSeries* series = nullptr;
+    if (kind == TwinKind::stacked) {
+        series = new QStackedBarSeries();
+        for (int k = 0; k < stackValues; ++k) {
+            auto* set = new QBarSet(QStringLiteral("%1").arg(QChar('A' + k)));
+            set->setColor(setColours[k]);
+            for (int i = 0; i < barsPerSet; ++i) set->append(stack(i)[static_cast<std::size_t>(k)]);
+            series->append(set);
         }
-        series->setBarWidth(0.85);
-        chart->addSeries(series);
-        auto* positions = new QValueAxis();
-        auto* values = new QValueAxis();
-        positions->setRange(-0.5, barsPerSet - 0.5);
-        chart->addAxis(positions, kind == Kind::horizontal ? Qt::AlignLeft : Qt::AlignBottom);
-        chart->addAxis(values, kind == Kind::horizontal ? Qt::AlignBottom : Qt::AlignLeft);
-        series->attachAxis(positions);
-        series->attachAxis(values);
-        chart->legend()->setVisible(true);
-        chart->legend()->setAlignment(Qt::AlignBottom);
-        scene_ = std::make_unique<bench::QtChartScene>(chart, imageWidth, imageHeight);
+    } else {
+        series = kind == TwinKind::grouped ? static_cast<QAbstractBarSeries*>(new QBarSeries())
+                                           : static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries());
+        for (int s = 0; s < groupedSets; ++s) {
+            auto* set = new QBarSet(QStringLiteral("Set %1").arg(s));
+            set->setColor(setColours[s]);
+            for (int i = 0; i < barsPerSet; ++i) set->append(value(s, i));
+            series->append(set);
+        }
     }
-
-    void draw(QImage& image) { scene_->draw(image); }
-
-private:
-    std::unique_ptr<bench::QtChartScene> scene_;
-};
+    series->setBarWidth(0.85);
+    chart->addSeries(series);
+    auto* positions = new QValueAxis();
+    auto* values = new QValueAxis();
+    positions->setRange(-0.5, barsPerSet - 0.5);
+    chart->addAxis(positions, kind == TwinKind::horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(values, kind == TwinKind::horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    series->attachAxis(positions);
+    series->attachAxis(values);
+    return chart;
+}
 
 // The floor: what our frame paints, taken once from a recording of it and
 // painted straight through QPainter, call for call and under the same clip
@@ -306,26 +295,26 @@ private:
 struct Chart {
     const char* name;
     std::unique_ptr<BarChartView> view;
-    QtChartsFrame peer;
+    bench::QtChartsScene peer;
     std::unique_ptr<PainterFloor> floor;
     QImage ours = blankImage();
     QImage twin = blankImage();
     QImage bare = blankImage();
 
-    Chart(const char* chartName, std::unique_ptr<BarChartView> chartView, QtChartsFrame::Kind kind)
+    Chart(const char* chartName, std::unique_ptr<BarChartView> chartView, TwinKind kind)
         : name(chartName),
           view(std::move(chartView)),
-          peer(kind),
+          peer(qtBarChart(kind), imageWidth, imageHeight),
           floor(std::make_unique<PainterFloor>(*view)) {}
 };
 
 void BM_BarChartFramesSideBySide(benchmark::State& state) {
     std::vector<std::unique_ptr<Chart>> charts;
     charts.push_back(
-        std::make_unique<Chart>("grouped 3 x 200", groupedChart<BarChartView>(), QtChartsFrame::Kind::grouped));
-    charts.push_back(std::make_unique<Chart>("stacked 200 x 4", stackedChart(), QtChartsFrame::Kind::stacked));
+        std::make_unique<Chart>("grouped 3 x 200", groupedChart<BarChartView>(), TwinKind::grouped));
+    charts.push_back(std::make_unique<Chart>("stacked 200 x 4", stackedChart(), TwinKind::stacked));
     charts.push_back(std::make_unique<Chart>("horizontal 3 x 200", groupedChart<HorizontalBarChartView>(),
-                                             QtChartsFrame::Kind::horizontal));
+                                             TwinKind::horizontal));
     PanFrame pan;
     const auto visible = longChart(1'000);
     QImage panImage = blankImage();

@@ -25,7 +25,7 @@
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
 #include "bench/support/qt_application.h"
-#include "bench/support/qt_chart_scene.h"
+#include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
@@ -93,39 +93,33 @@ void BM_LineChartFrameOurs(benchmark::State& state) {
 BENCHMARK(BM_LineChartFrameOurs)->Unit(benchmark::kMillisecond);
 
 // Qt Charts drawing the same eleven sets with its axes and legend.
-class QtChartsFrame {
-public:
-    QtChartsFrame() {
-        bench::qtApplication();
-        auto* chart = new QChart();
-        chart->setAnimationOptions(QChart::NoAnimation);
-        auto* axisX = new QValueAxis();
-        auto* axisY = new QValueAxis();
-        chart->addAxis(axisX, Qt::AlignBottom);
-        chart->addAxis(axisY, Qt::AlignLeft);
-        for (int s = 0; s < setCount; ++s) {
-            auto* series = new QLineSeries();
-            series->setName(QStringLiteral("Set %1").arg(s));
-            QList<QPointF> points;
-            points.reserve(pointsPerSet);
-            for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, curve(s, i)));
-            series->replace(points);
-            QPen pen(setColours[s]);
-            pen.setWidthF(1.0);
-            series->setPen(pen);
-            chart->addSeries(series);
-            series->attachAxis(axisX);
-            series->attachAxis(axisY);
-        }
-        chart->legend()->setVisible(true);
-        chart->legend()->setAlignment(Qt::AlignBottom);
-        scene_ = std::make_unique<bench::QtChartScene>(chart, imageWidth, imageHeight);
+QChart* qtLineChart() {
+    bench::qtApplication();
+    auto* chart = new QChart();
+    auto* axisX = new QValueAxis();
+    auto* axisY = new QValueAxis();
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (int s = 0; s < setCount; ++s) {
+        auto* series = new QLineSeries();
+        series->setName(QStringLiteral("Set %1").arg(s));
+        QList<QPointF> points;
+        points.reserve(pointsPerSet);
+        for (int i = 0; i < pointsPerSet; ++i) points.append(QPointF(i, curve(s, i)));
+        series->replace(points);
+        QPen pen(setColours[s]);
+        pen.setWidthF(1.0);
+        series->setPen(pen);
+        chart->addSeries(series);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
     }
+    return chart;
+}
 
-    void draw(QImage& image) { scene_->draw(image); }
-
-private:
-    std::unique_ptr<bench::QtChartScene> scene_;
+class QtChartsFrame : public bench::QtChartsScene {
+public:
+    QtChartsFrame() : QtChartsScene(qtLineChart(), imageWidth, imageHeight) {}
 };
 
 void BM_LineChartFrameQtCharts(benchmark::State& state) {

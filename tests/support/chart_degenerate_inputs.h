@@ -13,9 +13,13 @@
 //     };
 //     INSTANTIATE_TYPED_TEST_SUITE_P(Line, DegenerateChartInputs, LineKind);
 //
-// A kind whose entries' x does not run across the content adds
-// `static void showMiddleHundredth(View&)`, which zooms in on the middle
-// hundredth of the entries' x range.
+// A kind without an x axis (the pie) adds `static constexpr bool hasXAxis =
+// false;` to its adapter; a kind that shows every entry at once, a number of
+// entries that makes a large chart of its kind (`static constexpr int
+// manyEntries`) in place of the million. A kind whose entries' x does not run
+// across the content (horizontal bars) adds `static void
+// showMiddleHundredth(View&)`, which zooms in on the middle hundredth of the
+// entries' x range.
 //
 // Every case draws a whole frame into the recording back end and into the
 // QPainter back end, then highlights the first entry and draws again, and
@@ -49,6 +53,19 @@ class DegenerateChartInputs : public ::testing::Test {
 protected:
     using View = typename Kind::View;
     static constexpr bool hasYAxes = std::is_base_of_v<charts::BarLineChartViewBase, View>;
+    // A kind without an x axis (the pie) says so: static constexpr bool
+    // hasXAxis = false.
+    static constexpr bool hasXAxis = [] {
+        if constexpr (requires { Kind::hasXAxis; }) return Kind::hasXAxis;
+        return true;
+    }();
+    // A kind that shows every entry at once (a slice, a spoke) draws them all
+    // with their texts, and says how many make a large chart of its kind:
+    // static constexpr int manyEntries = ...
+    static constexpr int manyEntries = [] {
+        if constexpr (requires { Kind::manyEntries; }) return Kind::manyEntries;
+        return 1'000'000;
+    }();
 
     // Draws the view's frame into both back ends, highlights its first
     // entry and draws again; answers how many calls the first frame made.
@@ -83,7 +100,8 @@ private:
             ASSERT_GE(depth, 0) << "a restore without its save";
         }
         EXPECT_EQ(depth, 0) << "saves left open";
-        std::vector<const charts::AxisBase*> axes{view.xAxis().get()};
+        std::vector<const charts::AxisBase*> axes;
+        if constexpr (hasXAxis) axes.push_back(view.xAxis().get());
         if constexpr (hasYAxes) {
             axes.push_back(view.leftAxis().get());
             axes.push_back(view.rightAxis().get());
@@ -149,7 +167,7 @@ TYPED_TEST_P(DegenerateChartInputs, ValuesThatAreNotFinite) {
 }
 
 TYPED_TEST_P(DegenerateChartInputs, AMillionEntries) {
-    constexpr int count = 1'000'000;
+    constexpr int count = TestFixture::manyEntries;
     std::vector<charts::Point> values;
     values.reserve(count);
     for (int i = 0; i < count; ++i) values.push_back(charts::Point{double(i), std::sin(i * 0.001) * 100});

@@ -2,29 +2,39 @@
 """Drives the chart window with real X input under Xvfb.
 
 Starts Xvfb on a free display, starts the window (given as the first
-argument), and with xdotool: clicks a value (highlighted), clicks it again
+argument) for the chart kind named by --kind (line unless named), and drives
+it with xdotool as a user would.
+
+The line chart: clicks a value (highlighted), clicks it again
 (cleared), double-clicks (zoom in by 1.4 about the pointer), drags (pans,
 then glides on after the release) and double-clicks elsewhere on the zoomed
 and panned chart (zoom in by 1.4 again, the value under the pointer staying
-under it). Each step is checked on the chart's state,
-which the window prints on request, and on a screenshot of the screen taken
-with ImageMagick's import. Nothing hangs on how busy the machine is: the state
+under it).
+
+The pie: a click on a slice moves it out, a click beside the pie clears it,
+a drag along an arc turns the pie by the arc's angle, a flick keeps it
+turning until the friction stops it, and a press on the very centre then a
+drag leaves a finite angle. The radar: a click near a point rings the
+nearest set's point, and a drag turns the spokes and their labels.
+
+The bar charts (bar, and horizontalbar on its side), of a plain and a
+stacked set grouped side by side: a click on a stacked value highlights that
+value only, with full-bar highlighting on the whole bar, a second click
+clears it, a click between groups picks the nearest bar by position alone, a
+double click zooms in by 1.4 about the pointer with the bar under it staying
+there, a drag pans and glides on, and on the horizontal chart a drag moves
+the bars the way the pointer went, also on an inverted axis.
+
+Each step is checked on the chart's state, which the window prints on
+request, and on a screenshot of the screen taken with ImageMagick's import. Nothing hangs on how busy the machine is: the state
 is read once the window has had the gesture's input, screenshots are taken
 again until the window has repainted, and a gesture that the machine
 delivered as another one (by the events' own timestamps: two clicks too far
 apart for a double click, a drag whose last moves stalled before the
 release) is made again. Screenshots are kept in the folder named by the
 second argument. Exits 0 when every check holds.
-
-With --kind bar or --kind horizontalbar the window shows a bar chart
-(upright or on its side) of a plain and a stacked set grouped side by side,
-and the road is a bar chart's: a click on a stacked segment highlights that
-segment only, with full-bar highlighting on the whole bar, a second click
-clears it, a click between groups picks the nearest bar by position alone, a
-double click zooms in by 1.4 about the pointer with the bar under it staying
-there, a drag pans and glides on, and on the horizontal chart a drag moves
-the bars the way the pointer went, also on an inverted axis.
 """
+import math
 import os
 import select
 import signal
@@ -81,9 +91,9 @@ def start_xvfb_retrying(log, attempts=3):
 
 
 class Window:
-    def __init__(self, program, env, kind="line"):
-        self.process = subprocess.Popen([program, "--kind", kind], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        env=env, text=True, bufsize=1)
+    def __init__(self, program, env):
+        self.process = subprocess.Popen(program, stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env,
+                                        text=True, bufsize=1)
         self.expect("ready", 60)
 
     def line(self, timeout):
@@ -107,6 +117,12 @@ class Window:
 
     def numbers(self, command):
         return [float(v) for v in self.ask(command).split()]
+
+    def point(self, command):
+        answer = self.ask(command)
+        if answer == "none":
+            raise Failure(f"the window has no point for {command!r}")
+        return tuple(int(round(float(v))) for v in answer.split())
 
     def state(self):
         words = self.ask("state").split()
@@ -262,6 +278,150 @@ def check(condition, message):
     print("ok:", message)
 
 
+# The circular charts.
+
+SLICES = [(220, 40, 40), (40, 160, 60), (40, 80, 220), (230, 180, 20), (150, 60, 200), (20, 190, 200)]
+RING = (255, 0, 255)  # the radar's highlight ring
+LABEL = (200, 0, 0)  # the radar's spoke labels
+
+
+def angle_of(centre, point):
+    """The chart's angle of a screen point: degrees clockwise from the right."""
+    return math.degrees(math.atan2(point[1] - centre[1], point[0] - centre[0])) % 360
+
+
+def turned(before, after):
+    """How far the rotation went from one angle to the other, the short way."""
+    return (after - before + 180) % 360 - 180
+
+
+def box_around(point, half):
+    return (point[0] - half, point[1] - half, point[0] + half + 1, point[1] + half + 1)
+
+
+def arc_drag(window, screen, centre, distance, start, sweep, steps, pause, hold):
+    """Presses at the angle `start`, moves along the circle by `sweep` in
+    `steps` moves `pause` seconds apart, holds still for `hold` seconds and
+    releases. Answers the angles (by the pointer's own pixels) of the press
+    and of the last move."""
+    points = []
+    for k in range(steps + 1):
+        a = math.radians(start + sweep * k / steps)
+        points.append((int(round(centre[0] + distance * math.cos(a))), int(round(centre[1] + distance * math.sin(a)))))
+    script = ["mousemove", *points[0], "mousedown", "1"]
+    for p in points[1:]:
+        script += ["sleep", str(pause), "mousemove", *p]
+    if hold > 0:
+        script += ["sleep", str(hold)]
+    script += ["mouseup", "1"]
+    releases = window.input()["releases"]
+    screen.xdotool(*script)
+    window.await_releases(releases + 1)
+    return angle_of(centre, points[0]), angle_of(centre, points[-1])
+
+
+def check_arc_turn(window, screen, centre, distance, start, sweep, steps, what):
+    """A drag along an arc, held still before the release, turns the chart
+    by the arc's angle (as the pointer's own pixels give it)."""
+    rotation = window.state()["rotation"]
+    pressed, last = arc_drag(window, screen, centre, distance, start, sweep, steps, 0.02, 1.2)
+    state = window.await_rest()
+    expected = (rotation + turned(pressed, last)) % 360
+    check(abs(turned(expected, state["rotation"])) < 1.0,
+          f"a drag along {turned(pressed, last):.1f} degrees of arc turns {what} to {expected:.1f} "
+          f"({state['rotation']:.2f})")
+
+
+def run_pie(window, screen):
+    centre = window.point("at 0 0")
+    radius = window.state()["radius"]
+
+    # A click on a slice moves it out: the pixels just beyond the rim along
+    # its middle take its colour.
+    beyond = window.point("slice 2 1.06")
+    before = screen.shot("pie-0").count_near(SLICES[2], *box_around(beyond, 2))
+    check(before == 0, f"before the click nothing of the slice lies beyond the rim ({before} pixels)")
+    click(window, screen, *window.point("slice 2 0.6"))
+    state = window.state()
+    check(state["highlight"] == (2, 0), f"a click on a slice highlights it: {state['highlight']}")
+    lit = screen.count_until("pie-1-slice-out", SLICES[2], box_around(beyond, 2), lambda n: n > 15)
+    check(lit > 15, f"the screenshot shows the slice moved out beyond the rim ({lit} pixels)")
+
+    # A click beside the pie clears the highlight.
+    time.sleep(0.8)
+    click(window, screen, *window.point(f"at 40 {radius + 30}"))
+    state = window.state()
+    check(state["highlight"] is None, "a click beside the pie clears the highlight")
+    lit = screen.count_until("pie-2-cleared", SLICES[2], box_around(beyond, 2), lambda n: n == 0)
+    check(lit == 0, f"the screenshot shows the slice back within the rim ({lit} pixels)")
+
+    time.sleep(0.8)
+    check_arc_turn(window, screen, centre, radius * 0.7, 200, 60, 30, "the pie")
+    slice_point = window.point("slice 2 0.6")
+    lit = screen.count_until("pie-3-turned", SLICES[2], box_around(slice_point, 3), lambda n: n > 30)
+    check(lit > 30, f"the screenshot shows the slice where the turned pie has it ({lit} pixels)")
+
+    # A flick keeps the pie turning after the release, and it comes to rest.
+    for attempt in range(5):
+        time.sleep(0.8)
+        rotation = window.state()["rotation"]
+        pressed, last = arc_drag(window, screen, centre, radius * 0.7, 30, 50, 10, 0.01, 0)
+        released_at = (rotation + turned(pressed, last)) % 360
+        moving = window.state()
+        settled = window.await_rest()
+        went_on = turned(released_at, settled["rotation"])
+        if moving["decelerating"] == 1 or went_on > 2:
+            break
+        print(f"retrying: the flick came to the window without speed (attempt {attempt + 1})")
+    check(went_on > 2, f"after the release the pie turns on ({went_on:.1f} degrees beyond the release)")
+    check(settled["decelerating"] == 0, "and comes to rest")
+    slice_point = window.point("slice 0 0.6")
+    lit = screen.count_until("pie-4-flicked", SLICES[0], box_around(slice_point, 3), lambda n: n > 30)
+    check(lit > 30, f"the screenshot shows the pie as it came to rest ({lit} pixels)")
+
+    # A press on the very centre, then a drag, leaves a finite angle.
+    time.sleep(0.8)
+    releases = window.input()["releases"]
+    screen.xdotool("mousemove", *centre, "mousedown", "1", "sleep", "0.05", "mousemove", centre[0] + 3,
+                   centre[1] + 4, "sleep", "0.05", "mousemove", centre[0] + 30, centre[1] + 5, "sleep", "0.05",
+                   "mousemove", centre[0] + 10, centre[1] + 40, "sleep", "0.3", "mouseup", "1")
+    window.await_releases(releases + 1)
+    state = window.await_rest()
+    check(math.isfinite(state["rotation"]), f"a drag from the centre leaves a finite angle ({state['rotation']})")
+    lit = screen.count_until("pie-5-from-centre", SLICES[2], box_around(window.point("slice 2 0.6"), 3),
+                     lambda n: n > 30)
+    check(lit > 30, f"and the pie is drawn at that angle ({lit} pixels)")
+
+
+def run_radar(window, screen):
+    centre = window.point("at 0 0")
+    radius = window.state()["radius"]
+
+    # A click near a point rings the nearest set's point on that spoke.
+    point = window.point("point 1 2")
+    click(window, screen, point[0] - 2, point[1] + 3)
+    state = window.state()
+    check(state["highlight"] == (2, 1), f"a click near a point highlights it: {state['highlight']}")
+    lit = screen.count_until("radar-1-ringed", RING, box_around(point, 11), lambda n: n > 60)
+    check(lit > 60, f"the screenshot shows the ring around the point ({lit} pixels)")
+
+    # A drag on the web turns the spokes and their labels: by 30 degrees,
+    # so that no other label (they are 45 degrees apart) takes the place
+    # of the first.
+    time.sleep(0.8)
+    label_before = window.point("label 0")
+    before = screen.shot("radar-2-before").count_near(LABEL, *box_around(label_before, 8))
+    check(before > 10, f"the first spoke's label shows before the drag ({before} pixels)")
+    check_arc_turn(window, screen, centre, radius * 0.5, 300, 30, 20, "the spokes")
+    label_after = window.point("label 0")
+    moved = math.hypot(label_after[0] - label_before[0], label_after[1] - label_before[1])
+    check(moved > 50, f"the first spoke's label moves with its spoke ({moved:.0f} px)")
+    lit = screen.count_until("radar-3-turned", LABEL, box_around(label_after, 8), lambda n: n > 10)
+    check(lit > 10, f"the screenshot shows the label at its new place ({lit} pixels)")
+    left = screen.shot("radar-3-turned").count_near(LABEL, *box_around(label_before, 8))
+    check(left < before, f"and not at its old one ({left} of {before} pixels)")
+
+
 PLAIN = (200, 170, 40)  # the plain set's bars
 SEGMENTS = [(230, 60, 60), (60, 160, 60), (60, 90, 230)]  # the stacked set's values, bottom up
 HIGHLIGHT_ALPHA = 120 / 255  # a highlighted bar is covered in black at this alpha
@@ -269,14 +429,6 @@ HIGHLIGHT_ALPHA = 120 / 255  # a highlighted bar is covered in black at this alp
 
 def darkened(colour):
     return tuple(round(c * (1 - HIGHLIGHT_ALPHA)) for c in colour)
-
-
-def box_around(point, half=4):
-    return (point[0] - half, point[1] - half, point[0] + half + 1, point[1] + half + 1)
-
-
-def point(window, command):
-    return tuple(int(v) for v in window.numbers(command))
 
 
 def highlight_of(state):
@@ -300,25 +452,26 @@ def bar_pixels(screen, name, at):
     return lit + screen.shot(name).count_near(darkened(PLAIN), *box_around(at, 3))
 
 
-def drive_bars(window, screen, sideways):
+def run_bars(window, screen, sideways):
     """The bar chart's road; the window shows two grouped sets of eight bars,
     the second stacked (its second value below zero on bars 0, 3 and 6)."""
     along = 1 if sideways else 0  # the screen coordinate the bar positions run along
 
     # A click on the middle value of a stack highlights that value only.
-    seg = [point(window, f"segment 1 2 {k}") for k in range(3)]
+    seg = [window.point(f"segment 1 2 {k}") for k in range(3)]
     state = click_on(window, screen, seg[1])
     check(highlight_of(state) == (2.72, 1, 1), f"a click on a stacked value highlights that value: {highlight_of(state)}")
-    dark = screen.count_until("1-segment", darkened(SEGMENTS[1]), box_around(seg[1]), lambda n: n > 40)
+    dark = screen.count_until("1-segment", darkened(SEGMENTS[1]), box_around(seg[1], 4), lambda n: n > 40)
     check(dark > 40, f"the screenshot shows the middle value darkened ({dark} pixels)")
     image = screen.shot("1-segment")
-    untouched = image.count_near(SEGMENTS[0], *box_around(seg[0])) + image.count_near(SEGMENTS[2], *box_around(seg[2]))
+    untouched = (image.count_near(SEGMENTS[0], *box_around(seg[0], 4)) +
+                 image.count_near(SEGMENTS[2], *box_around(seg[2], 4)))
     check(untouched > 80, f"and the stack's other values as they were ({untouched} pixels)")
 
     # A second click clears it.
     state = click_on(window, screen, seg[1])
     check(highlight_of(state) is None, "a second click clears the highlight")
-    back = screen.count_until("2-cleared", SEGMENTS[1], box_around(seg[1]), lambda n: n > 70)
+    back = screen.count_until("2-cleared", SEGMENTS[1], box_around(seg[1], 4), lambda n: n > 70)
     check(back > 70, f"the screenshot shows the value in its own colour again ({back} pixels)")
 
     # With full-bar highlighting on, a click highlights the whole bar.
@@ -326,7 +479,7 @@ def drive_bars(window, screen, sideways):
     state = click_on(window, screen, seg[1])
     check(highlight_of(state) == (2.72, 1, -1), f"with full-bar highlighting the whole bar: {highlight_of(state)}")
     for k in range(3):
-        dark = screen.count_until("3-full-bar", darkened(SEGMENTS[k]), box_around(seg[k]), lambda n: n > 40)
+        dark = screen.count_until("3-full-bar", darkened(SEGMENTS[k]), box_around(seg[k], 4), lambda n: n > 40)
         check(dark > 40, f"the screenshot shows value {k} of the bar darkened ({dark} pixels)")
     click_on(window, screen, seg[1])
     window.ask("fullbar 0")
@@ -334,18 +487,18 @@ def drive_bars(window, screen, sideways):
     # A click between groups, far beyond the bars' ends, picks the nearest
     # bar by position alone: x 3.05 lies nearer 3.28 (plain, bar 3) than
     # 2.72 (stacked, bar 2).
-    between = point(window, "spot 60 3.05" if sideways else "spot 3.05 60")
+    between = window.point("spot 60 3.05" if sideways else "spot 3.05 60")
     state = click_on(window, screen, between)
     check(highlight_of(state) == (3.28, 0, -1), f"a click between groups picks the nearest bar: {highlight_of(state)}")
-    bar3 = point(window, "bar 0 3")
-    dark = screen.count_until("4-between", darkened(PLAIN), box_around(bar3), lambda n: n > 40)
+    bar3 = window.point("bar 0 3")
+    dark = screen.count_until("4-between", darkened(PLAIN), box_around(bar3, 4), lambda n: n > 40)
     check(dark > 40, f"the screenshot shows that bar highlighted ({dark} pixels)")
     click_on(window, screen, between)
 
     # A double click on a bar zooms in by 1.4 about the pointer: the value
     # under it stays, and so does the bar.
     time.sleep(0.8)
-    target = point(window, "bar 0 6")
+    target = window.point("bar 0 6")
     under = window.numbers(f"value {target[0]} {target[1]}")
     double_click(window, screen, target[0], target[1])
     state = window.state()
@@ -354,7 +507,7 @@ def drive_bars(window, screen, sideways):
     pinned = window.numbers(f"value {target[0]} {target[1]}")
     check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
           f"the value under the pointer stays under it ({under} -> {pinned})")
-    moved = point(window, "bar 0 6")
+    moved = window.point("bar 0 6")
     check(abs(moved[along] - target[along]) <= 1, f"the bar under the pointer stays under it ({target} -> {moved})")
     seen = bar_pixels(screen, "5-zoomed", target)
     check(seen > 20, f"the screenshot shows the bar under the pointer ({seen} pixels)")
@@ -374,7 +527,7 @@ def drive_bars(window, screen, sideways):
         check(moved_in_all > moved_at_release + 5,
               f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
               f"{moved_in_all:.1f} px)")
-        now = point(window, "bar 0 6")
+        now = window.point("bar 0 6")
         seen = bar_pixels(screen, "6-panned", now)
         check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
         return 0
@@ -384,10 +537,10 @@ def drive_bars(window, screen, sideways):
     for inverted in (0, 1):
         window.ask(f"invert {inverted}")
         time.sleep(0.8)
-        before = point(window, "bar 0 6")
+        before = window.point("bar 0 6")
         flick(window, screen, *centre)
         window.await_rest()
-        after = point(window, "bar 0 6")
+        after = window.point("bar 0 6")
         check(after[0] - before[0] > 20,
               f"a drag to the right moves the bars right{' on an inverted axis' if inverted else ''} "
               f"({before} -> {after})")
@@ -396,7 +549,7 @@ def drive_bars(window, screen, sideways):
     return 0
 
 
-def run(program, folder, kind):
+def run(program, folder, kind="line"):
     os.makedirs(folder, exist_ok=True)
     xvfb_log = open(os.path.join(folder, "xvfb.log"), "w")
     server, display = start_xvfb_retrying(xvfb_log)
@@ -404,11 +557,18 @@ def run(program, folder, kind):
     env.pop("WAYLAND_DISPLAY", None)
     window = None
     try:
-        window = Window(program, env, kind)
+        window = Window([program, "--kind", kind], env)
         screen = Screen(env, folder)
+        if kind == "pie":
+            run_pie(window, screen)
+            return 0
+        if kind == "radar":
+            run_radar(window, screen)
+            return 0
+        if kind in ("bar", "horizontalbar"):
+            run_bars(window, screen, kind == "horizontalbar")
+            return 0
         left, top, width, height = window.numbers("geometry")
-        if kind != "line":
-            return drive_bars(window, screen, kind == "horizontalbar")
 
         # A click on a value highlights it; the highlight lines show.
         px, py = (int(v) for v in window.numbers("pixel 8"))
@@ -517,11 +677,12 @@ def run(program, folder, kind):
 def main():
     arguments = sys.argv[1:]
     kind = "line"
-    if len(arguments) == 4 and arguments[2] == "--kind" and arguments[3] in ("line", "bar", "horizontalbar"):
-        kind = arguments[3]
-        arguments = arguments[:2]
-    if len(arguments) != 2:
-        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind line|bar|horizontalbar]",
+    if "--kind" in arguments:
+        at = arguments.index("--kind")
+        kind = arguments[at + 1] if at + 1 < len(arguments) else ""
+        del arguments[at:at + 2]
+    if len(arguments) != 2 or kind not in ("line", "pie", "radar", "bar", "horizontalbar"):
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind line|pie|radar|bar|horizontalbar]",
               file=sys.stderr)
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))

@@ -1,30 +1,42 @@
 // A window showing one chart, for the tests that drive it with real X input:
-// a line chart, or with --kind bar or --kind horizontalbar a bar chart (or
-// one on its side) of two grouped sets, the second one stacked. It reads
-// commands on standard input, one a line, and answers each with one line on
-// standard output:
+// a line chart, with "--kind pie" or "--kind radar" one of the circular
+// charts, or with "--kind bar" or "--kind horizontalbar" a bar chart (or one
+// on its side) of two grouped sets, the second stacked. It reads commands on standard input, one a line, and answers
+// each with one line on standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
-//   pixel I         where entry I of the first data set is on the screen: "x y"
-//   value X Y       the chart value under the screen point (X, Y): "x y"
-//   spot X Y        where the chart value (X, Y) is on the screen, unrounded:
-//                   "x y"
-//   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1
-//                   set S stack K" (highlight "none" and set and stack -1 when
-//                   nothing is highlighted)
 //   input           what the chart's left-button input was, by the events'
 //                   own timestamps: "presses N doubleclicks N releases N
 //                   flick VX VY released T", the pointer's velocity over the
 //                   last 100 ms before the latest release (pixels per second)
 //                   and the chart's x translation at that release
 //   quit            closes the window
-// and for the bar charts:
+// The line chart answers
+//   pixel I         where entry I of the first data set is on the screen: "x y"
+//   value X Y       the chart value under the screen point (X, Y): "x y"
+//   spot X Y        where the chart value (X, Y) is on the screen, unrounded:
+//                   "x y"
+//   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
+//                   (highlight "none" when nothing is highlighted)
+// and so do the bar charts, whose state ends in "set S stack K" (both -1
+// when nothing is highlighted), and which answer besides
 //   bar S I         the middle of bar I of set S on the screen: "x y"
 //   segment S I K   the middle of stacked value K of bar I of set S: "x y"
 //   fullbar 0|1     full-bar highlighting off or on: "ok"
 //   invert 0|1      both value axes upright or inverted: "ok"
+// The circular charts answer
+//   state           "highlight X SET rotation R decelerating 0|1 radius R"
+//                   (highlight "none none" when nothing is highlighted)
+//   at A D          the screen point at angle A (degrees, clockwise from the
+//                   right) and distance D from the chart's centre: "x y"
+// the pie
+//   slice I F       the point of slice I's middle at F times the radius: "x y"
+// and the radar
+//   point S I       where entry I of set S is on the screen: "x y"
+//   label I         the middle of spoke I's label on the screen: "x y"
 // It prints "ready" once the chart is on the screen.
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -35,12 +47,22 @@
 #include <QTimer>
 
 #include "Charts/data/ChartDataEntry.h"
+#include "Charts/foundation/AxisValueFormatter.h"
+#include "Charts/render/CircleGeometry.h"
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataSet.h"
 #include "Charts/types/bar/HorizontalBarChartView.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
+#include "Charts/types/pie/PieChartData.h"
+#include "Charts/types/pie/PieChartDataEntry.h"
+#include "Charts/types/pie/PieChartDataSet.h"
+#include "Charts/types/pie/PieChartView.h"
+#include "Charts/types/radar/RadarChartData.h"
+#include "Charts/types/radar/RadarChartDataEntry.h"
+#include "Charts/types/radar/RadarChartDataSet.h"
+#include "Charts/types/radar/RadarChartView.h"
 #include "Charts/views/GestureTracker.h"
 #include "platform/NumberText.h"
 
@@ -65,8 +87,43 @@ std::shared_ptr<LineChartData> makeData() {
     return data;
 }
 
+// Six slices in colours the script looks for.
+std::shared_ptr<PieChartData> makePieData() {
+    const double values[] = {3, 2, 4, 1, 2.5, 1.5};
+    ChartDataSet::Entries entries;
+    for (int i = 0; i < 6; ++i)
+        entries.push_back(std::make_shared<PieChartDataEntry>(values[i], QStringLiteral("S%1").arg(i)));
+    auto set = std::make_shared<PieChartDataSet>(entries, QStringLiteral("Slices"));
+    set->setColors({QColor(220, 40, 40), QColor(40, 160, 60), QColor(40, 80, 220), QColor(230, 180, 20),
+                    QColor(150, 60, 200), QColor(20, 190, 200)});
+    set->setDrawValuesEnabled(false);
+    return std::make_shared<PieChartData>(set);
+}
+
+// Two sets of eight spokes; a highlighted value gets a magenta ring.
+std::shared_ptr<RadarChartData> makeRadarData() {
+    ChartData::DataSets sets;
+    const double values[2][8] = {{60, 80, 40, 90, 50, 70, 30, 65}, {30, 45, 85, 35, 75, 40, 70, 50}};
+    const QColor colors[] = {QColor(40, 80, 220), QColor(40, 160, 60)};
+    for (int s = 0; s < 2; ++s) {
+        ChartDataSet::Entries entries;
+        for (double v : values[s]) entries.push_back(std::make_shared<RadarChartDataEntry>(v));
+        auto set = std::make_shared<RadarChartDataSet>(entries, QStringLiteral("Set %1").arg(s));
+        set->setColor(colors[s]);
+        set->setLineWidth(2);
+        set->setDrawValuesEnabled(false);
+        set->setDrawHighlightCircleEnabled(true);
+        set->setHighlightCircleFillColor(QColor(255, 0, 255));
+        set->setHighlightCircleInnerRadius(5);
+        set->setHighlightCircleOuterRadius(10);
+        set->setDrawHighlightIndicators(false);
+        sets.push_back(set);
+    }
+    return std::make_shared<RadarChartData>(sets);
+}
+
 // Two sets of eight bars grouped side by side: plain bars, and stacks of
-// three values (one of them below zero on some bars).
+// three values (the second one below zero on bars 0, 3 and 6).
 std::shared_ptr<BarChartData> makeBarData() {
     std::vector<ChartDataEntryPtr> plain;
     std::vector<ChartDataEntryPtr> stacked;
@@ -95,7 +152,7 @@ std::string number(double value) { return platform::shortestDecimalText(value); 
 // repeat it.
 class InputLog : public QObject {
 public:
-    explicit InputLog(BarLineChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
+    explicit InputLog(ChartViewBase* chart) : chart_(chart) { chart->installEventFilter(this); }
 
     std::string text() const {
         return "presses " + std::to_string(presses_) + " doubleclicks " + std::to_string(doubleClicks_) + " releases " +
@@ -129,7 +186,7 @@ protected:
     }
 
 private:
-    BarLineChartViewBase* chart_;
+    ChartViewBase* chart_;
     PanVelocityTracker pointer_;
     int presses_ = 0;
     int doubleClicks_ = 0;
@@ -138,14 +195,27 @@ private:
     double releasedTransX_ = 0;
 };
 
+// Reads the commands and hands each to the kind's answer.
 class Driver : public QObject {
 public:
-    explicit Driver(BarLineChartViewBase* chart)
-        : chart_(chart),
+    explicit Driver(ChartViewBase* chart)
+        : view_(chart),
           input_(chart),
           notifier_(STDIN_FILENO, QSocketNotifier::Read) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { readInput(); });
     }
+
+protected:
+    void reply(const std::string& line) {
+        std::fputs((line + "\n").c_str(), stdout);
+        std::fflush(stdout);
+    }
+    std::string screenPoint(Point local) {
+        const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
+        return number(origin.x() + local.x) + " " + number(origin.y() + local.y);
+    }
+    // The kind's own commands; false for one it does not know.
+    virtual bool answerKind(const QStringList& words) = 0;
 
 private:
     void readInput() {
@@ -164,11 +234,6 @@ private:
         }
     }
 
-    void reply(const std::string& line) {
-        std::fputs((line + "\n").c_str(), stdout);
-        std::fflush(stdout);
-    }
-
     void answer(const QStringList& words) {
         if (words.isEmpty()) return;
         const QString command = words.front();
@@ -176,15 +241,36 @@ private:
             reply("bye");
             QApplication::quit();
         } else if (command == QLatin1String("geometry")) {
-            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
-            reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " +
-                  std::to_string(chart_->width()) + " " + std::to_string(chart_->height()));
-        } else if (command == QLatin1String("pixel") && words.size() == 2) {
+            const QPoint origin = view_->mapToGlobal(QPoint(0, 0));
+            reply(std::to_string(origin.x()) + " " + std::to_string(origin.y()) + " " + std::to_string(view_->width()) +
+                  " " + std::to_string(view_->height()));
+        } else if (command == QLatin1String("input")) {
+            reply(input_.text());
+        } else if (!answerKind(words)) {
+            reply("unknown");
+        }
+    }
+
+    ChartViewBase* view_;
+    InputLog input_;
+    QSocketNotifier notifier_;
+    std::string buffer_;
+};
+
+// The charts with x and y axes: the line chart and the bar charts.
+class LineDriver : public Driver {
+public:
+    explicit LineDriver(BarLineChartViewBase* chart) : Driver(chart), chart_(chart) {}
+
+protected:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("pixel") && words.size() == 2) {
             const auto set = chart_->data()->getDataSetByIndex(0);
             const auto entry = set ? set->entryForIndex(words[1].toInt()) : nullptr;
             if (!entry) {
                 reply("none");
-                return;
+                return true;
             }
             const Point p = chart_->getPosition(*entry, YAxis::AxisDependency::left);
             const QPoint global =
@@ -200,54 +286,64 @@ private:
                 chart_->pixelForValues(words[1].toDouble(), words[2].toDouble(), YAxis::AxisDependency::left);
             const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
             reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
-        } else if (command == QLatin1String("input")) {
-            reply(input_.text());
         } else if (command == QLatin1String("state")) {
-            std::string line = "highlight ";
-            if (chart_->highlighted().empty()) {
-                line += "none none";
-            } else {
-                line += number(chart_->highlighted().front()->x()) + " " + number(chart_->highlighted().front()->y());
-            }
-            const auto& handler = chart_->viewPortHandler();
-            line += " scaleX " + number(handler->scaleX()) + " scaleY " + number(handler->scaleY()) + " transX " +
-                    number(handler->transX()) + " transY " + number(handler->transY()) + " decelerating " +
-                    (chart_->isDecelerating() ? "1" : "0");
-            const HighlightPtr shown = chart_->highlighted().empty() ? nullptr : chart_->highlighted().front();
-            line += " set " + std::to_string(shown ? shown->dataSetIndex() : -1) + " stack " +
-                    std::to_string(shown ? shown->stackIndex() : -1);
-            reply(line);
-        } else if (!answerBars(command, words)) {
-            reply("unknown");
+            reply(stateText());
+        } else {
+            return false;
         }
+        return true;
     }
 
-    // The screen point of a value point (x along the entries, y the value)
-    // of a bar chart; a horizontal one takes them the other way round.
-    QPoint barScreenPoint(double x, double y) const {
-        const bool sideways = dynamic_cast<HorizontalBarChartView*>(chart_) != nullptr;
-        const Point p = sideways ? chart_->pixelForValues(y, x, YAxis::AxisDependency::left)
-                                 : chart_->pixelForValues(x, y, YAxis::AxisDependency::left);
-        return chart_->mapToGlobal(QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))));
+    virtual std::string stateText() const {
+        std::string line = "highlight ";
+        if (chart_->highlighted().empty()) {
+            line += "none none";
+        } else {
+            line += number(chart_->highlighted().front()->x()) + " " + number(chart_->highlighted().front()->y());
+        }
+        const auto& handler = chart_->viewPortHandler();
+        line += " scaleX " + number(handler->scaleX()) + " scaleY " + number(handler->scaleY()) + " transX " +
+                number(handler->transX()) + " transY " + number(handler->transY()) + " decelerating " +
+                (chart_->isDecelerating() ? "1" : "0");
+        return line;
+    }
+
+private:
+    BarLineChartViewBase* chart_;
+};
+
+// The bar charts: bars and stacked values by position, the highlighted set
+// and stack, full-bar highlighting and inverted value axes.
+class BarDriver : public LineDriver {
+public:
+    explicit BarDriver(BarChartView* bars) : LineDriver(bars), bars_(bars) {}
+
+private:
+    std::string stateText() const override {
+        const HighlightPtr shown = bars_->highlighted().empty() ? nullptr : bars_->highlighted().front();
+        return LineDriver::stateText() + " set " + std::to_string(shown ? shown->dataSetIndex() : -1) + " stack " +
+               std::to_string(shown ? shown->stackIndex() : -1);
+    }
+
+    // The screen point of a value point (x along the entries, y the value);
+    // a horizontal chart takes them the other way round.
+    std::string barScreenPoint(double x, double y) {
+        const bool sideways = dynamic_cast<HorizontalBarChartView*>(bars_) != nullptr;
+        const Point p = sideways ? bars_->pixelForValues(y, x, YAxis::AxisDependency::left)
+                                 : bars_->pixelForValues(x, y, YAxis::AxisDependency::left);
+        return screenPoint(Point{std::round(p.x), std::round(p.y)});
     }
 
     std::shared_ptr<BarChartDataEntry> barEntry(const QStringList& words) const {
-        const auto set = chart_->data() ? chart_->data()->getDataSetByIndex(words[1].toInt()) : nullptr;
+        const auto set = bars_->data() ? bars_->data()->getDataSetByIndex(words[1].toInt()) : nullptr;
         return set ? std::dynamic_pointer_cast<BarChartDataEntry>(set->entryForIndex(words[2].toInt())) : nullptr;
     }
 
-    // The commands of the bar charts; false for another command.
-    bool answerBars(const QString& command, const QStringList& words) {
-        auto* bars = dynamic_cast<BarChartView*>(chart_);
-        if (!bars) return false;
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
         if (command == QLatin1String("bar") && words.size() == 3) {
             const auto entry = barEntry(words);
-            if (!entry) {
-                reply("none");
-            } else {
-                const QPoint p = barScreenPoint(entry->x(), entry->y() / 2);
-                reply(std::to_string(p.x()) + " " + std::to_string(p.y()));
-            }
+            reply(entry ? barScreenPoint(entry->x(), entry->y() / 2) : "none");
         } else if (command == QLatin1String("segment") && words.size() == 4) {
             const auto entry = barEntry(words);
             const auto k = static_cast<std::size_t>(words[3].toInt());
@@ -255,57 +351,148 @@ private:
                 reply("none");
             } else {
                 const Range& range = (*entry->ranges())[k];
-                const QPoint p = barScreenPoint(entry->x(), (range.from() + range.to()) / 2);
-                reply(std::to_string(p.x()) + " " + std::to_string(p.y()));
+                reply(barScreenPoint(entry->x(), (range.from() + range.to()) / 2));
             }
         } else if (command == QLatin1String("fullbar") && words.size() == 2) {
-            bars->setHighlightFullBarEnabled(words[1] == QLatin1String("1"));
+            bars_->setHighlightFullBarEnabled(words[1] == QLatin1String("1"));
             reply("ok");
         } else if (command == QLatin1String("invert") && words.size() == 2) {
-            bars->leftAxis()->setInverted(words[1] == QLatin1String("1"));
-            bars->rightAxis()->setInverted(words[1] == QLatin1String("1"));
-            bars->notifyDataSetChanged();
+            bars_->leftAxis()->setInverted(words[1] == QLatin1String("1"));
+            bars_->rightAxis()->setInverted(words[1] == QLatin1String("1"));
+            bars_->notifyDataSetChanged();
             reply("ok");
+        } else {
+            return LineDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    BarChartView* bars_;
+};
+
+// The pie and the radar: rotation, highlight and points about the centre.
+class CircleDriver : public Driver {
+public:
+    explicit CircleDriver(PieRadarChartViewBase* chart) : Driver(chart), circle_(chart) {}
+
+protected:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("state")) {
+            std::string line = "highlight ";
+            if (circle_->highlighted().empty()) {
+                line += "none none";
+            } else {
+                const HighlightPtr& h = circle_->highlighted().front();
+                line += number(h->x()) + " " + std::to_string(h->dataSetIndex());
+            }
+            line += " rotation " + number(circle_->rotationAngle()) + " decelerating " +
+                    (circle_->isDecelerating() ? "1" : "0") + " radius " + number(circle_->radius());
+            reply(line);
+        } else if (command == QLatin1String("at") && words.size() == 3) {
+            reply(screenPoint(pointOnCircle(center(), words[2].toDouble(), words[1].toDouble())));
         } else {
             return false;
         }
         return true;
     }
+    virtual Point center() const { return circle_->centerOffsets(); }
 
-    BarLineChartViewBase* chart_;
-    InputLog input_;
-    QSocketNotifier notifier_;
-    std::string buffer_;
+private:
+    PieRadarChartViewBase* circle_;
+};
+
+class PieDriver : public CircleDriver {
+public:
+    explicit PieDriver(PieChartView* pie) : CircleDriver(pie), pie_(pie) {}
+
+private:
+    Point center() const override { return pie_->centerCircleBox(); }
+    bool answerKind(const QStringList& words) override {
+        if (words.front() == QLatin1String("slice") && words.size() == 3) {
+            const auto i = static_cast<std::size_t>(words[1].toInt());
+            if (i >= pie_->drawAngles().size()) {
+                reply("none");
+                return true;
+            }
+            const double middle = pie_->rotationAngle() + pie_->absoluteAngles()[i] - pie_->drawAngles()[i] / 2;
+            reply(screenPoint(pointOnCircle(center(), words[2].toDouble() * pie_->radius(), middle)));
+            return true;
+        }
+        return CircleDriver::answerKind(words);
+    }
+
+    PieChartView* pie_;
+};
+
+class RadarDriver : public CircleDriver {
+public:
+    explicit RadarDriver(RadarChartView* radar) : CircleDriver(radar), radar_(radar) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        const RadarFrameGeometry g = radar_->frameGeometry();
+        if (command == QLatin1String("point") && words.size() == 3) {
+            const auto set = radar_->data()->getDataSetByIndex(words[1].toInt());
+            const auto entry = set ? set->entryForIndex(words[2].toInt()) : nullptr;
+            if (!entry) {
+                reply("none");
+                return true;
+            }
+            reply(screenPoint(g.point(words[2].toDouble(), entry->y())));
+        } else if (command == QLatin1String("label") && words.size() == 2) {
+            const XAxis& x = *radar_->xAxis();
+            const double distance = radar_->yRange() * g.factor + x.labelRotatedWidth() / 2;
+            reply(screenPoint(pointOnCircle(g.center, distance, g.spokeAngle(words[1].toDouble()))));
+        } else {
+            return CircleDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    RadarChartView* radar_;
 };
 
 } // namespace
 
-// The chart the arguments ask for: --kind line (the default), bar or
-// horizontalbar.
-BarLineChartViewBase* makeChart(const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--kind"));
-    const QString kind = at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QStringLiteral("line");
-    if (kind == QLatin1String("bar") || kind == QLatin1String("horizontalbar")) {
-        BarChartView* chart = kind == QLatin1String("bar") ? ChartViewBase::create<BarChartView>()
-                                                           : ChartViewBase::create<HorizontalBarChartView>();
-        chart->setWindowTitle(kind == QLatin1String("bar") ? QStringLiteral("Bar chart")
-                                                           : QStringLiteral("Horizontal bar chart"));
-        chart->setData(makeBarData());
-        chart->groupBars(0, 0.12, 0.04);
-        return chart;
-    }
-    auto* chart = ChartViewBase::create<LineChartView>();
-    chart->setWindowTitle(QStringLiteral("Line chart"));
-    chart->setData(makeData());
-    return chart;
-}
-
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    BarLineChartViewBase* chart = makeChart(QApplication::arguments());
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype kindAt = arguments.indexOf(QStringLiteral("--kind"));
+    const QString kind = kindAt >= 0 && kindAt + 1 < arguments.size() ? arguments[kindAt + 1] : QStringLiteral("line");
+    ChartViewBase* chart = nullptr;
+    std::unique_ptr<Driver> driver;
+    if (kind == QLatin1String("pie")) {
+        auto* pie = ChartViewBase::create<PieChartView>();
+        pie->setData(makePieData());
+        driver = std::make_unique<PieDriver>(pie);
+        chart = pie;
+    } else if (kind == QLatin1String("radar")) {
+        auto* radar = ChartViewBase::create<RadarChartView>();
+        radar->xAxis()->setLabelTextColor(QColor(200, 0, 0));
+        radar->xAxis()->setLabelFont(pixelSizedFont(radar->xAxis()->labelFont(), 14));
+        radar->xAxis()->setValueFormatter(std::make_shared<IndexAxisValueFormatter>(
+            std::vector<QString>{"N", "NE", "E", "SE", "S", "SW", "W", "NW"}));
+        radar->setData(makeRadarData());
+        driver = std::make_unique<RadarDriver>(radar);
+        chart = radar;
+    } else if (kind == QLatin1String("bar") || kind == QLatin1String("horizontalbar")) {
+        BarChartView* bars = kind == QLatin1String("bar") ? ChartViewBase::create<BarChartView>()
+                                                          : ChartViewBase::create<HorizontalBarChartView>();
+        bars->setData(makeBarData());
+        bars->groupBars(0, 0.12, 0.04);
+        driver = std::make_unique<BarDriver>(bars);
+        chart = bars;
+    } else {
+        auto* line = ChartViewBase::create<LineChartView>();
+        line->setData(makeData());
+        driver = std::make_unique<LineDriver>(line);
+        chart = line;
+    }
+    chart->setWindowTitle(kind + QStringLiteral(" chart"));
     chart->setGeometry(0, 0, 640, 400);
     chart->show();
-    Driver driver(chart);
     // Ready once the window is mapped and has painted.
     QTimer::singleShot(300, [chart] {
         chart->activateWindow();
@@ -314,6 +501,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     });
     const int status = application.exec();
+    driver.reset();
     delete chart;
     return status;
 }

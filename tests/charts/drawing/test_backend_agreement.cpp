@@ -214,6 +214,25 @@ std::vector<Drawn> drawings() {
                         c.strokeRect(Rect(-40, -25, 80, 50));
                         c.restoreGState();
                     }});
+    list.push_back({"large translucent strokes and fills, blended once each", [](DrawingContext& c) {
+                        // Crossing segments of one stroke overlap without darkening.
+                        c.setStrokeColor(QColor(0, 0, 200, 140));
+                        c.setLineWidth(7);
+                        const Point star[] = {{20, 20}, {180, 180}, {180, 20}, {20, 180}, {100, 10}, {100, 190}};
+                        c.strokeLineSegments(star);
+                        c.saveGState();
+                        c.setAlpha(0.6);
+                        c.setFillColor(QColor(200, 60, 0));
+                        c.addEllipse(Rect(30, 30, 140, 140));
+                        c.addEllipse(Rect(60, 60, 80, 80));
+                        c.fillPath(FillRule::evenOdd);
+                        c.setStrokeColor(QColor(0, 120, 0, 160));
+                        c.setLineWidth(9);
+                        const Point zigzag[] = {{10, 100}, {60, 40}, {110, 160}, {160, 40}, {190, 120}};
+                        c.addLines(zigzag);
+                        c.strokePath();
+                        c.restoreGState();
+                    }});
     list.push_back({"arcs, circles and ellipses", [](DrawingContext& c) {
                         c.setStrokeColor(QColor(10, 10, 10));
                         c.setLineWidth(5);

@@ -326,5 +326,37 @@ TEST(PainterContext, StateRestoresTheClipAndThePainterEndsAsItWas) {
     EXPECT_EQ(image.pixelColor(8, 38), QColor(255, 255, 255));
 }
 
+// A saved level that sets no clip does not save the painter; a restore still
+// brings back every setting for the next painting.
+TEST(PainterContext, ARestoreBringsBackEverySettingWithoutAClip) {
+    const struct {
+        const char* name;
+        std::function<void(DrawingContext&)> change;
+    } changes[] = {
+        {"alpha", [](DrawingContext& c) { c.setAlpha(0.2); }},
+        {"fill colour", [](DrawingContext& c) { c.setFillColor(QColor(255, 255, 255)); }},
+        {"transform", [](DrawingContext& c) { c.translateBy(100, 100); }},
+        {"anti-aliasing", [](DrawingContext& c) { c.setShouldAntialias(false); }},
+    };
+    for (const auto& change : changes) {
+        QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        {
+            PainterContext context(painter);
+            context.setFillColor(QColor(0, 0, 0));
+            context.saveGState();
+            change.change(context);
+            context.fillRect(Rect(0, 0, 10, 10));
+            context.restoreGState();
+            context.fillRect(Rect(20, 20, 10, 10));
+            EXPECT_EQ(painter.opacity(), 1.0) << change.name;
+            EXPECT_TRUE(painter.testRenderHint(QPainter::Antialiasing)) << change.name;
+        }
+        painter.end();
+        EXPECT_EQ(image.pixelColor(25, 25), QColor(0, 0, 0)) << change.name;
+    }
+}
+
 } // namespace
 } // namespace charts

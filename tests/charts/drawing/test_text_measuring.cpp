@@ -106,6 +106,34 @@ TEST(TextLayout, AlignsLinesAndTruncates) {
     EXPECT_NEAR(cut.size.height, twoLines, 1e-9);
 }
 
+// Layouts are kept for texts drawn again; one made for other settings is
+// never handed out in place of the one asked for.
+TEST(TextLayout, AKeptLayoutServesOnlyTheSameSettings) {
+    const QString text = QStringLiteral("one two three four");
+    const TextLayoutResult base = layOutText(text, attributesOf(20), 200, 0);
+    const TextLayoutResult others[] = {
+        layOutText(text, attributesOf(22), 200, 0),
+        layOutText(text, attributesOf(20), 60, 0),
+        layOutText(text, attributesOf(20, LineBreakMode::byWordWrapping, TextAlignment::center), 200, 0),
+        layOutText(text, attributesOf(20, LineBreakMode::byTruncatingTail), 60, 0),
+        layOutText(text, attributesOf(20, LineBreakMode::byWordWrapping, TextAlignment::natural, 40), 200, 0),
+        layOutText(text, attributesOf(20), 60, 30, TextDrawOptions{true}),
+        layOutText(text + QStringLiteral(" five"), attributesOf(20), 200, 0),
+    };
+    const auto same = [](const TextLayoutResult& a, const TextLayoutResult& b) {
+        if (a.size != b.size || a.lines.size() != b.lines.size()) return false;
+        for (std::size_t i = 0; i < a.lines.size(); ++i)
+            if (a.lines[i].text != b.lines[i].text || a.lines[i].x != b.lines[i].x || a.lines[i].y != b.lines[i].y)
+                return false;
+        return true;
+    };
+    for (std::size_t i = 0; i < std::size(others); ++i) EXPECT_FALSE(same(base, others[i])) << i;
+    // The colour plays no part; the same settings give the same layout.
+    TextAttributes coloured = attributesOf(20);
+    coloured.foregroundColor = QColor(200, 0, 0);
+    EXPECT_TRUE(same(base, layOutText(text, coloured, 200, 0)));
+}
+
 // What the painter draws into a measured rectangle lies inside it.
 TEST(TextLayout, PaintedTextStaysInItsMeasuredBox) {
     const TextAttributes attributes = attributesOf(24, LineBreakMode::byWordWrapping, TextAlignment::center);

@@ -13,9 +13,8 @@
 #include "Charts/types/bar/IBarChartDataSet.h"
 #include "Charts/types/candle/CandleLegendEntries.h"
 #include "Charts/types/candle/ICandleChartDataSet.h"
-#include "Charts/types/pie/IPieChartDataSet.h"
 #include "Charts/types/pie/PieChartDataEntry.h"
-#include "Charts/types/pie/PieLegendEntries.h"
+#include "Charts/types/pie/PieChartDataSet.h"
 #include "tests/charts/support/render_support.h"
 #include "tests/support/chart_environment.h"
 
@@ -53,29 +52,6 @@ public:
 private:
     std::int64_t stackSize_;
     std::vector<QString> stackLabels_;
-};
-
-class PieSet : public ChartDataSet, public virtual IPieChartDataSet {
-public:
-    PieSet(Entries slices, std::optional<QString> label) : ChartDataSet(std::move(slices), std::move(label)) {}
-    double sliceSpace() const override { return 0; }
-    bool automaticallyDisableSliceSpacing() const override { return false; }
-    double selectionShift() const override { return 0; }
-    PieValuePosition xValuePosition() const override { return PieValuePosition::insideSlice; }
-    PieValuePosition yValuePosition() const override { return PieValuePosition::insideSlice; }
-    std::optional<QColor> valueLineColor() const override { return std::nullopt; }
-    bool useValueColorForLine() const override { return false; }
-    double valueLineWidth() const override { return 0; }
-    double valueLinePart1OffsetPercentage() const override { return 0; }
-    double valueLinePart1Length() const override { return 0; }
-    double valueLinePart2Length() const override { return 0; }
-    bool valueLineVariableLength() const override { return false; }
-    std::optional<QFont> entryLabelFont() const override { return std::nullopt; }
-    std::optional<QColor> entryLabelColor() const override { return std::nullopt; }
-    std::optional<QColor> highlightColor() const override { return std::nullopt; }
-    void appendLegendEntries(std::vector<LegendEntryPtr>& entries) const override {
-        appendPieLegendEntries(entries, *this);
-    }
 };
 
 class CandleSet : public LineScatterCandleRadarChartDataSet, public virtual ICandleChartDataSet {
@@ -209,10 +185,11 @@ TEST_F(ComputeLegendTest, AnUnstackedBarSetIsAnOrdinarySet) {
 }
 
 TEST_F(ComputeLegendTest, APieSetNamesEachSlice) {
-    auto pie = std::make_shared<PieSet>(ChartDataSet::Entries{std::make_shared<PieChartDataEntry>(1, QString("one")),
-                                                              std::make_shared<PieChartDataEntry>(2, std::nullopt),
-                                                              std::make_shared<PieChartDataEntry>(3, QString("three"))},
-                                        QString("Pie"));
+    auto pie = std::make_shared<PieChartDataSet>(
+        ChartDataSet::Entries{std::make_shared<PieChartDataEntry>(1, QString("one")),
+                              std::make_shared<PieChartDataEntry>(2, std::nullopt),
+                              std::make_shared<PieChartDataEntry>(3, QString("three"))},
+        QString("Pie"));
     pie->setColors({red, green});
     compute({pie});
     EXPECT_EQ(shown(*legend), (std::vector<Shown>{{QString("one"), red, standard},

@@ -4,12 +4,8 @@
 #include <string>
 #include <vector>
 
-#include <QImage>
-#include <QPainter>
-
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/drawing/FixedTextMeasurer.h"
-#include "Charts/drawing/PainterContext.h"
 #include "Charts/drawing/TextMeasurer.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
@@ -48,18 +44,6 @@ inline std::unique_ptr<LineChartView> makeLineChart(double width = 400, double h
     std::unique_ptr<LineChartView> view(ChartViewBase::create<LineChartView>());
     view->setChartSize(width, height);
     return view;
-}
-
-// A frame of the view painted anti-aliased through QPainter into a white
-// image of the view's size.
-inline QImage paintedFrame(ChartViewBase& view) {
-    QImage image(view.width(), view.height(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    PainterContext context(painter);
-    view.draw(context);
-    return image;
 }
 
 // Layout (label sizes, legend) measured with fixed metrics for as long as it

@@ -11,7 +11,7 @@
 
 #include "Charts/drawing/PainterContext.h"
 #include "Charts/foundation/AxisValueFormatter.h"
-#include "tests/charts/support/chart_view_support.h"
+#include "tests/charts/support/painted_view.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
@@ -23,7 +23,7 @@ const QColor green(0, 170, 0);
 const QColor blue(0, 0, 220);
 const QColor magenta(200, 0, 200);
 
-QImage paint(BarChartView& view) { return charts::testing::paintedFrame(view); }
+QImage paint(BarChartView& view) { return charts::testing::paintedView(view); }
 
 bool near(QRgb pixel, const QColor& colour) {
     return std::abs(qRed(pixel) - colour.red()) < 40 && std::abs(qGreen(pixel) - colour.green()) < 40 &&

@@ -15,6 +15,7 @@
 
 #include "Charts/drawing/PainterContext.h"
 #include "tests/charts/support/chart_view_support.h"
+#include "tests/charts/support/painted_view.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shell_commands.h"
 
@@ -28,7 +29,7 @@ using test_support::ScratchDirectory;
 
 const QColor lineColour(200, 0, 0);
 
-QImage paint(LineChartView& view) { return paintedFrame(view); }
+QImage paint(LineChartView& view) { return charts::testing::paintedView(view); }
 
 bool isLineColour(QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A Qt Charts chart in a scene of its own, drawn whole into an image the way
-// the benchmarks draw ours: onto white, anti-aliased, text anti-aliased.
+// A Qt Charts chart in a scene of its own, rendered whole into an image: the
+// peer our chart frames are timed beside. The chart is drawn without
+// animation, its legend at the bottom.
 #include <QChart>
 #include <QGraphicsScene>
 #include <QImage>
@@ -10,10 +11,13 @@
 
 namespace bench {
 
-class QtChartScene {
+class QtChartsScene {
 public:
-    // The scene takes the chart; it fills width x height.
-    QtChartScene(QChart* chart, int width, int height) : width_(width), height_(height) {
+    // Takes the chart over.
+    QtChartsScene(QChart* chart, int width, int height) : width_(width), height_(height) {
+        chart->setAnimationOptions(QChart::NoAnimation);
+        chart->legend()->setVisible(true);
+        chart->legend()->setAlignment(Qt::AlignBottom);
         scene_.addItem(chart);
         chart->setGeometry(0, 0, width, height);
         scene_.setSceneRect(0, 0, width, height);
@@ -30,9 +34,9 @@ public:
 private:
     // The application exists before the scene is made.
     bool applicationMade_ = (qtApplication(), true);
-    QGraphicsScene scene_;
     int width_;
     int height_;
+    QGraphicsScene scene_;
 };
 
 } // namespace bench
