@@ -58,7 +58,10 @@ def start_xvfb(log):
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
                               pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
     os.close(write_end)
-    ready, _, _ = select.select([read_end], [], [], 20)
+    # A server that writes its number after the pipe is closed stops at once
+    # ("Cannot write display number"): on a machine busy with the other
+    # windows under test, starting takes far longer than on an idle one.
+    ready, _, _ = select.select([read_end], [], [], 90)
     number = os.read(read_end, 32).decode().strip() if ready else ""
     os.close(read_end)
     if not number:
