@@ -1,7 +1,8 @@
 // A window showing one chart, for the tests that drive it with real X input:
-// a line chart, or with "--kind pie" or "--kind radar" one of the circular
-// charts. It reads commands on standard input, one a line, and answers each
-// with one line on standard output. Every kind answers
+// a line chart, with "--kind pie" or "--kind radar" one of the circular
+// charts, or with "--kind bar" or "--kind horizontalbar" a bar chart (or one
+// on its side) of two grouped sets, the second stacked. It reads commands on standard input, one a line, and answers
+// each with one line on standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
 //   input           what the chart's left-button input was, by the events'
 //                   own timestamps: "presses N doubleclicks N releases N
@@ -16,6 +17,12 @@
 //                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
+// and so do the bar charts, whose state ends in "set S stack K" (both -1
+// when nothing is highlighted), and which answer besides
+//   bar S I         the middle of bar I of set S on the screen: "x y"
+//   segment S I K   the middle of stacked value K of bar I of set S: "x y"
+//   fullbar 0|1     full-bar highlighting off or on: "ok"
+//   invert 0|1      both value axes upright or inverted: "ok"
 // The circular charts answer
 //   state           "highlight X SET rotation R decelerating 0|1 radius R"
 //                   (highlight "none none" when nothing is highlighted)
@@ -42,6 +49,9 @@
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/render/CircleGeometry.h"
+#include "Charts/types/bar/BarChartData.h"
+#include "Charts/types/bar/BarChartDataSet.h"
+#include "Charts/types/bar/HorizontalBarChartView.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
@@ -110,6 +120,27 @@ std::shared_ptr<RadarChartData> makeRadarData() {
         sets.push_back(set);
     }
     return std::make_shared<RadarChartData>(sets);
+}
+
+// Two sets of eight bars grouped side by side: plain bars, and stacks of
+// three values (the second one below zero on bars 0, 3 and 6).
+std::shared_ptr<BarChartData> makeBarData() {
+    std::vector<ChartDataEntryPtr> plain;
+    std::vector<ChartDataEntryPtr> stacked;
+    for (int i = 0; i < 8; ++i) {
+        plain.push_back(std::make_shared<BarChartDataEntry>(i, 20.0 + 8.0 * ((i * 5) % 7)));
+        stacked.push_back(
+            std::make_shared<BarChartDataEntry>(i, std::vector<double>{12.0 + i, i % 3 == 0 ? -10.0 : 15.0, 18.0}));
+    }
+    auto first = std::make_shared<BarChartDataSet>(plain, QStringLiteral("Plain"));
+    first->setColor(QColor(200, 170, 40));
+    auto second = std::make_shared<BarChartDataSet>(stacked, QStringLiteral("Stacked"));
+    second->setColors({QColor(230, 60, 60), QColor(60, 160, 60), QColor(60, 90, 230)});
+    second->setStackLabels({QStringLiteral("Low"), QStringLiteral("Middle"), QStringLiteral("High")});
+    for (const auto& set : {first, second}) set->setDrawValuesEnabled(false);
+    auto data = std::make_shared<BarChartData>(ChartData::DataSets{first, second});
+    data->setBarWidth(0.4);
+    return data;
 }
 
 std::string number(double value) { return platform::shortestDecimalText(value); }
@@ -226,11 +257,12 @@ private:
     std::string buffer_;
 };
 
+// The charts with x and y axes: the line chart and the bar charts.
 class LineDriver : public Driver {
 public:
-    explicit LineDriver(LineChartView* chart) : Driver(chart), chart_(chart) {}
+    explicit LineDriver(BarLineChartViewBase* chart) : Driver(chart), chart_(chart) {}
 
-private:
+protected:
     bool answerKind(const QStringList& words) override {
         const QString command = words.front();
         if (command == QLatin1String("pixel") && words.size() == 2) {
@@ -255,24 +287,87 @@ private:
             const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
             reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
         } else if (command == QLatin1String("state")) {
-            std::string line = "highlight ";
-            if (chart_->highlighted().empty()) {
-                line += "none none";
-            } else {
-                line += number(chart_->highlighted().front()->x()) + " " + number(chart_->highlighted().front()->y());
-            }
-            const auto& handler = chart_->viewPortHandler();
-            line += " scaleX " + number(handler->scaleX()) + " scaleY " + number(handler->scaleY()) + " transX " +
-                    number(handler->transX()) + " transY " + number(handler->transY()) + " decelerating " +
-                    (chart_->isDecelerating() ? "1" : "0");
-            reply(line);
+            reply(stateText());
         } else {
             return false;
         }
         return true;
     }
 
-    LineChartView* chart_;
+    virtual std::string stateText() const {
+        std::string line = "highlight ";
+        if (chart_->highlighted().empty()) {
+            line += "none none";
+        } else {
+            line += number(chart_->highlighted().front()->x()) + " " + number(chart_->highlighted().front()->y());
+        }
+        const auto& handler = chart_->viewPortHandler();
+        line += " scaleX " + number(handler->scaleX()) + " scaleY " + number(handler->scaleY()) + " transX " +
+                number(handler->transX()) + " transY " + number(handler->transY()) + " decelerating " +
+                (chart_->isDecelerating() ? "1" : "0");
+        return line;
+    }
+
+private:
+    BarLineChartViewBase* chart_;
+};
+
+// The bar charts: bars and stacked values by position, the highlighted set
+// and stack, full-bar highlighting and inverted value axes.
+class BarDriver : public LineDriver {
+public:
+    explicit BarDriver(BarChartView* bars) : LineDriver(bars), bars_(bars) {}
+
+private:
+    std::string stateText() const override {
+        const HighlightPtr shown = bars_->highlighted().empty() ? nullptr : bars_->highlighted().front();
+        return LineDriver::stateText() + " set " + std::to_string(shown ? shown->dataSetIndex() : -1) + " stack " +
+               std::to_string(shown ? shown->stackIndex() : -1);
+    }
+
+    // The screen point of a value point (x along the entries, y the value);
+    // a horizontal chart takes them the other way round.
+    std::string barScreenPoint(double x, double y) {
+        const bool sideways = dynamic_cast<HorizontalBarChartView*>(bars_) != nullptr;
+        const Point p = sideways ? bars_->pixelForValues(y, x, YAxis::AxisDependency::left)
+                                 : bars_->pixelForValues(x, y, YAxis::AxisDependency::left);
+        return screenPoint(Point{std::round(p.x), std::round(p.y)});
+    }
+
+    std::shared_ptr<BarChartDataEntry> barEntry(const QStringList& words) const {
+        const auto set = bars_->data() ? bars_->data()->getDataSetByIndex(words[1].toInt()) : nullptr;
+        return set ? std::dynamic_pointer_cast<BarChartDataEntry>(set->entryForIndex(words[2].toInt())) : nullptr;
+    }
+
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("bar") && words.size() == 3) {
+            const auto entry = barEntry(words);
+            reply(entry ? barScreenPoint(entry->x(), entry->y() / 2) : "none");
+        } else if (command == QLatin1String("segment") && words.size() == 4) {
+            const auto entry = barEntry(words);
+            const auto k = static_cast<std::size_t>(words[3].toInt());
+            if (!entry || !entry->ranges() || k >= entry->ranges()->size()) {
+                reply("none");
+            } else {
+                const Range& range = (*entry->ranges())[k];
+                reply(barScreenPoint(entry->x(), (range.from() + range.to()) / 2));
+            }
+        } else if (command == QLatin1String("fullbar") && words.size() == 2) {
+            bars_->setHighlightFullBarEnabled(words[1] == QLatin1String("1"));
+            reply("ok");
+        } else if (command == QLatin1String("invert") && words.size() == 2) {
+            bars_->leftAxis()->setInverted(words[1] == QLatin1String("1"));
+            bars_->rightAxis()->setInverted(words[1] == QLatin1String("1"));
+            bars_->notifyDataSetChanged();
+            reply("ok");
+        } else {
+            return LineDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    BarChartView* bars_;
 };
 
 // The pie and the radar: rotation, highlight and points about the centre.
@@ -382,6 +477,13 @@ int main(int argc, char** argv) {
         radar->setData(makeRadarData());
         driver = std::make_unique<RadarDriver>(radar);
         chart = radar;
+    } else if (kind == QLatin1String("bar") || kind == QLatin1String("horizontalbar")) {
+        BarChartView* bars = kind == QLatin1String("bar") ? ChartViewBase::create<BarChartView>()
+                                                          : ChartViewBase::create<HorizontalBarChartView>();
+        bars->setData(makeBarData());
+        bars->groupBars(0, 0.12, 0.04);
+        driver = std::make_unique<BarDriver>(bars);
+        chart = bars;
     } else {
         auto* line = ChartViewBase::create<LineChartView>();
         line->setData(makeData());
