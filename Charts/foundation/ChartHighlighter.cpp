@@ -95,7 +95,7 @@ std::vector<HighlightPtr> ChartHighlighter::buildHighlights(const DataSetValues&
     const std::shared_ptr<Transformer> transformer = provider->getTransformer(axis);
     if (!transformer) return result;
     for (const Point& value : values) {
-        const Point pixel = transformer->pixelForValues(value.x, value.y);
+        const Point pixel = highlightPixel(*transformer, value.x, value.y);
         result.push_back(std::make_shared<Highlight>(value.x, value.y, pixel.x, pixel.y, dataSetIndex, axis));
     }
     return result;

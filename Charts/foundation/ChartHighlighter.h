@@ -4,6 +4,7 @@
 
 #include "Charts/foundation/ChartDataProvider.h"
 #include "Charts/foundation/Highlight.h"
+#include "Charts/foundation/Transformer.h"
 
 namespace charts {
 
@@ -50,6 +51,11 @@ public:
     virtual std::shared_ptr<ChartDataValues> data();
 
 protected:
+    // The pixel of a value pair on the transformer's axis; a chart that
+    // turns its axes (horizontal bars) hands the pair over swapped.
+    virtual Point highlightPixel(const Transformer& transformer, double x, double y) const {
+        return transformer.pixelForValues(x, y);
+    }
     // Called directly, never through dispatch.
     double getMinimumDistance(const std::vector<HighlightPtr>& closestValues, double y,
                               YAxis::AxisDependency axis) const;

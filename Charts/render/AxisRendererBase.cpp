@@ -1,6 +1,7 @@
 #include "Charts/render/AxisRendererBase.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "Charts/render/AxisValues.h"
 #include "platform/FatalError.h"
@@ -28,18 +29,27 @@ void AxisRendererBase::renderLimitLines(DrawingContext&) { abstractOperation("re
 
 void AxisRendererBase::computeAxis(double min, double max, bool inverted) {
     const ViewPortHandler& port = *viewPortHandler();
-    const std::shared_ptr<Transformer> trans = transformer();
-    if (trans && port.contentWidth() > 10 && !port.isFullyZoomedOutY()) {
-        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
-        const Point p2 = trans->valueForTouchPoint(port.contentLeft(), port.contentBottom());
-        // A matrix that cannot map back (an empty content rectangle) leaves
-        // the full range in place.
-        if (std::isfinite(p1.y) && std::isfinite(p2.y)) {
-            min = inverted ? p1.y : p2.y;
-            max = inverted ? p2.y : p1.y;
-        }
+    if (port.contentWidth() > 10 && !port.isFullyZoomedOutY()) {
+        if (const auto span = visibleSpan(ContentSpan::upward, inverted)) std::tie(min, max) = *span;
     }
     computeAxisValues(min, max);
+}
+
+std::optional<std::pair<double, double>> AxisRendererBase::visibleSpan(ContentSpan span, bool inverted) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const std::shared_ptr<Transformer> trans = transformer();
+    if (!trans) return std::nullopt;
+    double low = 0;
+    double high = 0;
+    if (span == ContentSpan::upward) {
+        low = trans->valueForTouchPoint(port.contentLeft(), port.contentBottom()).y;
+        high = trans->valueForTouchPoint(port.contentLeft(), port.contentTop()).y;
+    } else {
+        low = trans->valueForTouchPoint(port.contentLeft(), port.contentTop()).x;
+        high = trans->valueForTouchPoint(port.contentRight(), port.contentTop()).x;
+    }
+    if (!std::isfinite(low) || !std::isfinite(high)) return std::nullopt;
+    return inverted ? std::pair{high, low} : std::pair{low, high};
 }
 
 void AxisRendererBase::computeAxisValues(double min, double max) {

@@ -1,5 +1,7 @@
 #pragma once
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "Charts/foundation/AxisBase.h"
 #include "Charts/foundation/Transformer.h"
@@ -38,6 +40,19 @@ public:
     virtual void computeAxis(double min, double max, bool inverted);
     // Fills the axis's entries, centred entries and decimals for the range.
     virtual void computeAxisValues(double min, double max);
+
+protected:
+    // The axis's grid line width; 0 without an axis.
+    double gridLineWidthOrNone() const {
+        const std::shared_ptr<AxisBase> model = axis();
+        return model ? model->gridLineWidth() : 0;
+    }
+    // The values the content's edges show along one direction, the smaller
+    // end's first (the other way round when inverted): from the bottom edge
+    // up, or from the left edge across. None without a transformer or when
+    // its matrix cannot map back (an empty content rectangle).
+    enum class ContentSpan { upward, across };
+    std::optional<std::pair<double, double>> visibleSpan(ContentSpan span, bool inverted) const;
 
 private:
     std::shared_ptr<AxisBase> axis_;

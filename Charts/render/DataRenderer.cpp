@@ -39,10 +39,14 @@ void DataRenderer::endFrame() {}
 void DataRenderer::initBuffers() {}
 
 bool DataRenderer::isDrawingValuesAllowed(const ChartDataProvider* dataProvider) const {
+    return isDrawingValuesAllowedAtScale(dataProvider, viewPortHandler()->scaleX());
+}
+
+bool DataRenderer::isDrawingValuesAllowedAtScale(const ChartDataProvider* dataProvider, double zoomScale) const {
     if (!dataProvider) return false;
     const std::shared_ptr<ChartData> data = dataProvider->data();
     if (!data) return false;
-    const double limit = static_cast<double>(dataProvider->maxVisibleCount()) * viewPortHandler()->scaleX();
+    const double limit = static_cast<double>(dataProvider->maxVisibleCount()) * zoomScale;
     // Truncated toward zero; a limit past the 64-bit integers (an extreme
     // zoom) allows every count, one that is not a number allows none.
     if (std::isnan(limit)) return false;

@@ -30,10 +30,17 @@ public:
 
     const std::shared_ptr<Animator>& animator() const { return animator_; }
 
-    // Rebuilt by the concrete renderers while they draw; read by the chart
-    // view's accessibility children.
-    std::vector<AccessibilityElementPtr>& accessibleChartElements() { return accessibleChartElements_; }
-    const std::vector<AccessibilityElementPtr>& accessibleChartElements() const { return accessibleChartElements_; }
+    // Rebuilt by the concrete renderers for every frame; read by the chart
+    // view's accessibility children. A renderer may note in a frame what its
+    // elements describe and make them when the list is first read.
+    std::vector<AccessibilityElementPtr>& accessibleChartElements() {
+        makePendingAccessibleElements();
+        return accessibleChartElements_;
+    }
+    const std::vector<AccessibilityElementPtr>& accessibleChartElements() const {
+        makePendingAccessibleElements();
+        return accessibleChartElements_;
+    }
     void setAccessibleChartElements(std::vector<AccessibilityElementPtr> elements) {
         accessibleChartElements_ = std::move(elements);
     }
@@ -65,8 +72,21 @@ public:
     virtual AccessibilityElementPtr createAccessibleHeader(const AccessibleChart& chart, const ChartData& data,
                                                            const QString& defaultDescription) const;
 
+protected:
+    // Makes the elements the last frame noted and puts them into the list;
+    // nothing here. Assistive technology reads the elements far less often
+    // than frames are drawn, so a renderer of many items (one per bar) makes
+    // them only then.
+    virtual void makePendingAccessibleElements() const {}
+    // The list itself, for the renderer that fills it.
+    std::vector<AccessibilityElementPtr>& accessibleElementList() const { return accessibleChartElements_; }
+
+    // The test of isDrawingValuesAllowed against a zoom factor: a chart
+    // whose entries spread along the other direction measures that one.
+    bool isDrawingValuesAllowedAtScale(const ChartDataProvider* dataProvider, double zoomScale) const;
+
 private:
-    std::vector<AccessibilityElementPtr> accessibleChartElements_;
+    mutable std::vector<AccessibilityElementPtr> accessibleChartElements_;
     std::shared_ptr<Animator> animator_;
 };
 

@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/drawing/TextAttributes.h"
 #include "Charts/foundation/ChartEnvironment.h"
 #include "Charts/render/AxisLabelGeometry.h"
+#include "Charts/render/LimitLineDrawing.h"
 #include "Charts/render/StrokeStyling.h"
 
 namespace charts {
@@ -25,15 +27,8 @@ std::shared_ptr<XAxis> XAxisRenderer::xAxisModel() const { return std::dynamic_p
 
 void XAxisRenderer::computeAxis(double min, double max, bool inverted) {
     const ViewPortHandler& port = *viewPortHandler();
-    const std::shared_ptr<Transformer> trans = transformer();
-    if (trans && port.contentWidth() > 10 && !port.isFullyZoomedOutX()) {
-        const Point p1 = trans->valueForTouchPoint(port.contentLeft(), port.contentTop());
-        const Point p2 = trans->valueForTouchPoint(port.contentRight(), port.contentTop());
-        // A matrix that cannot map back leaves the full range in place.
-        if (std::isfinite(p1.x) && std::isfinite(p2.x)) {
-            min = inverted ? p2.x : p1.x;
-            max = inverted ? p1.x : p2.x;
-        }
+    if (port.contentWidth() > 10 && !port.isFullyZoomedOutX()) {
+        if (const auto span = visibleSpan(ContentSpan::across, inverted)) std::tie(min, max) = *span;
     }
     computeAxisValues(min, max);
 }
@@ -120,32 +115,30 @@ void XAxisRenderer::drawLabel(DrawingContext& context, const QString& formattedL
 void XAxisRenderer::renderAxisLine(DrawingContext& context) {
     const std::shared_ptr<XAxis> xAxis = xAxisModel();
     if (!xAxis || !xAxis->isEnabled() || !xAxis->isDrawAxisLineEnabled()) return;
-    const ViewPortHandler& port = *viewPortHandler();
     GStateSaver saver(context);
     setChartLineStyle(context, xAxis->axisLineColor(), xAxis->axisLineWidth(), xAxis->axisLineDashLengths(),
                       xAxis->axisLineDashPhase());
     const XAxis::LabelPosition position = xAxis->labelPosition();
     if (position == XAxis::LabelPosition::top || position == XAxis::LabelPosition::topInside ||
         position == XAxis::LabelPosition::bothSided) {
-        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentTop()},
-                                   Point{port.contentRight(), port.contentTop()}};
+        axisLineSegmentsBuffer_ = axisLineEnds(true);
         context.strokeLineSegments(axisLineSegmentsBuffer_);
     }
     if (position == XAxis::LabelPosition::bottom || position == XAxis::LabelPosition::bottomInside ||
         position == XAxis::LabelPosition::bothSided) {
-        axisLineSegmentsBuffer_ = {Point{port.contentLeft(), port.contentBottom()},
-                                   Point{port.contentRight(), port.contentBottom()}};
+        axisLineSegmentsBuffer_ = axisLineEnds(false);
         context.strokeLineSegments(axisLineSegmentsBuffer_);
     }
 }
 
+std::array<Point, 2> XAxisRenderer::axisLineEnds(bool topSide) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const double y = topSide ? port.contentTop() : port.contentBottom();
+    return {Point{port.contentLeft(), y}, Point{port.contentRight(), y}};
+}
+
 Rect XAxisRenderer::gridClippingRect() const {
-    Rect rect = viewPortHandler()->contentRect();
-    const std::shared_ptr<AxisBase> model = axis();
-    const double width = model ? model->gridLineWidth() : 0;
-    rect.origin.x -= width / 2;
-    rect.size.width += width;
-    return rect;
+    return insetBy(viewPortHandler()->contentRect(), -gridLineWidthOrNone() / 2, 0);
 }
 
 void XAxisRenderer::renderGridLines(DrawingContext& context) {
@@ -180,44 +173,21 @@ void XAxisRenderer::renderLimitLines(DrawingContext& context) {
     const std::shared_ptr<Transformer> trans = transformer();
     if (!xAxis || !trans || xAxis->limitLines().empty()) return;
     const AffineTransform matrix = trans->valueToPixelMatrix();
-    for (const ChartLimitLinePtr& line : xAxis->limitLines()) {
-        if (!line || !line->isEnabled()) continue;
-        GStateSaver saver(context);
-        Rect clip = viewPortHandler()->contentRect();
-        clip.origin.x -= line->lineWidth() / 2;
-        clip.size.width += line->lineWidth();
-        context.clipToRect(clip);
-        const Point position = matrix.apply(Point{line->limit(), 0});
-        renderLimitLineLine(context, *line, position);
-        renderLimitLineLabel(context, *line, position, 2.0 + line->yOffset());
-    }
+    forEachLimitLine(context, *xAxis, [&](const ChartLimitLine& line) {
+        clipToLimitLineDown(context, line, *viewPortHandler());
+        const Point position = matrix.apply(Point{line.limit(), 0});
+        renderLimitLineLine(context, line, position);
+        renderLimitLineLabel(context, line, position, 2.0 + line.yOffset());
+    });
 }
 
 void XAxisRenderer::renderLimitLineLine(DrawingContext& context, const ChartLimitLine& limitLine, Point position) {
-    const ViewPortHandler& port = *viewPortHandler();
-    context.beginPath();
-    context.moveTo(Point{position.x, port.contentTop()});
-    context.lineTo(Point{position.x, port.contentBottom()});
-    setChartLineStyle(context, limitLine.lineColor(), limitLine.lineWidth(), limitLine.lineDashLengths(),
-                      limitLine.lineDashPhase());
-    context.strokePath();
+    strokeLimitLineDown(context, limitLine, position.x, *viewPortHandler());
 }
 
 void XAxisRenderer::renderLimitLineLabel(DrawingContext& context, const ChartLimitLine& limitLine, Point position,
                                          double yOffset) {
-    const QString& label = limitLine.label();
-    if (!limitLine.drawLabelEnabled() || label.isEmpty()) return;
-    const ViewPortHandler& port = *viewPortHandler();
-    const TextMeasurer& measurer = context.textMeasurer();
-    const double labelLineHeight = measurer.lineHeight(limitLine.valueFont());
-    const double xOffset = limitLine.lineWidth() + limitLine.xOffset();
-    TextAttributes attributes;
-    attributes.font = limitLine.valueFont();
-    attributes.foregroundColor = limitLine.valueTextColor();
-    const double textWidth = measurer.size(label, attributes.font).width;
-    const Point origin = xLimitLineLabelOrigin(limitLine.labelPosition(), position.x, xOffset, yOffset, textWidth,
-                                               labelLineHeight, port.contentTop(), port.contentBottom());
-    context.drawText(label, origin, attributes);
+    drawLimitLineLabelDown(context, limitLine, position.x, yOffset, *viewPortHandler());
 }
 
 } // namespace charts

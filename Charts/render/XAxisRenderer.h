@@ -51,6 +51,10 @@ public:
                                       double yOffset);
 
 protected:
+    // The axis line beside the labels of one side: the side of label
+    // position top (topSide) or of bottom; here along the content's top or
+    // bottom edge.
+    virtual std::array<Point, 2> axisLineEnds(bool topSide) const;
     // The axis as an XAxis; none when it is absent or of another class.
     std::shared_ptr<XAxis> xAxisModel() const;
 

@@ -4,6 +4,7 @@
 #include "Charts/drawing/TextAttributes.h"
 #include "Charts/foundation/ChartUtils.h"
 #include "Charts/render/AxisLabelGeometry.h"
+#include "Charts/render/LimitLineDrawing.h"
 #include "Charts/render/StrokeStyling.h"
 
 namespace charts {
@@ -59,24 +60,24 @@ std::vector<Point> YAxisRenderer::transformedPositions() const {
 void YAxisRenderer::renderAxisLine(DrawingContext& context) {
     const std::shared_ptr<YAxis> yAxis = yAxisModel();
     if (!yAxis || !yAxis->isEnabled() || !yAxis->drawAxisLineEnabled()) return;
-    const ViewPortHandler& port = *viewPortHandler();
     GStateSaver saver(context);
     setChartLineStyle(context, yAxis->axisLineColor(), yAxis->axisLineWidth(), yAxis->axisLineDashLengths(),
                       yAxis->axisLineDashPhase());
-    const double x = yAxis->axisDependency() == YAxis::AxisDependency::left ? port.contentLeft() : port.contentRight();
+    const std::array<Point, 2> ends = axisLineEnds(*yAxis);
     context.beginPath();
-    context.moveTo(Point{x, port.contentTop()});
-    context.lineTo(Point{x, port.contentBottom()});
+    context.moveTo(ends[0]);
+    context.lineTo(ends[1]);
     context.strokePath();
 }
 
+std::array<Point, 2> YAxisRenderer::axisLineEnds(const YAxis& yAxis) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const double x = yAxis.axisDependency() == YAxis::AxisDependency::left ? port.contentLeft() : port.contentRight();
+    return {Point{x, port.contentTop()}, Point{x, port.contentBottom()}};
+}
+
 Rect YAxisRenderer::gridClippingRect() const {
-    Rect rect = viewPortHandler()->contentRect();
-    const std::shared_ptr<AxisBase> model = axis();
-    const double width = model ? model->gridLineWidth() : 0;
-    rect.origin.y -= width / 2;
-    rect.size.height += width;
-    return rect;
+    return insetBy(viewPortHandler()->contentRect(), 0, -gridLineWidthOrNone() / 2);
 }
 
 void YAxisRenderer::renderGridLines(DrawingContext& context) {
@@ -108,58 +109,36 @@ void YAxisRenderer::drawZeroLine(DrawingContext& context) {
     const std::shared_ptr<YAxis> yAxis = yAxisModel();
     const std::shared_ptr<Transformer> trans = transformer();
     if (!yAxis || !trans || !yAxis->zeroLineColor()) return;
-    const ViewPortHandler& port = *viewPortHandler();
     GStateSaver saver(context);
-    Rect clip = port.contentRect();
-    clip.origin.y -= yAxis->zeroLineWidth() / 2;
-    clip.size.height += yAxis->zeroLineWidth();
-    context.clipToRect(clip);
+    const std::array<Point, 2> ends = zeroLineEnds(*trans);
+    // Clipped to the content grown by half the line's width across it.
+    const bool across = ends[0].y == ends[1].y;
+    const double grow = -yAxis->zeroLineWidth() / 2;
+    context.clipToRect(insetBy(viewPortHandler()->contentRect(), across ? 0 : grow, across ? grow : 0));
     context.setStrokeColor(*yAxis->zeroLineColor());
     context.setLineWidth(yAxis->zeroLineWidth());
-    const Point pos = trans->pixelForValues(0, 0);
     setChartLineDash(context, yAxis->zeroLineDashLengths(), yAxis->zeroLineDashPhase());
     context.beginPath();
-    context.moveTo(Point{port.contentLeft(), pos.y});
-    context.lineTo(Point{port.contentRight(), pos.y});
+    context.moveTo(ends[0]);
+    context.lineTo(ends[1]);
     context.drawPath(PathDrawingMode::stroke);
+}
+
+std::array<Point, 2> YAxisRenderer::zeroLineEnds(const Transformer& trans) const {
+    const ViewPortHandler& port = *viewPortHandler();
+    const double y = trans.pixelForValues(0, 0).y;
+    return {Point{port.contentLeft(), y}, Point{port.contentRight(), y}};
 }
 
 void YAxisRenderer::renderLimitLines(DrawingContext& context) {
     const std::shared_ptr<YAxis> yAxis = yAxisModel();
     const std::shared_ptr<Transformer> trans = transformer();
     if (!yAxis || !trans || yAxis->limitLines().empty()) return;
-    const ViewPortHandler& port = *viewPortHandler();
-    const TextMeasurer& measurer = context.textMeasurer();
     GStateSaver outer(context);
     const AffineTransform matrix = trans->valueToPixelMatrix();
-    for (const ChartLimitLinePtr& line : yAxis->limitLines()) {
-        if (!line || !line->isEnabled()) continue;
-        GStateSaver saver(context);
-        Rect clip = port.contentRect();
-        clip.origin.y -= line->lineWidth() / 2;
-        clip.size.height += line->lineWidth();
-        context.clipToRect(clip);
-        const double y = matrix.apply(Point{0, line->limit()}).y;
-        context.beginPath();
-        context.moveTo(Point{port.contentLeft(), y});
-        context.lineTo(Point{port.contentRight(), y});
-        setChartLineStyle(context, line->lineColor(), line->lineWidth(), line->lineDashLengths(),
-                          line->lineDashPhase());
-        context.strokePath();
-
-        const QString& label = line->label();
-        if (!line->drawLabelEnabled() || label.isEmpty()) continue;
-        const double labelLineHeight = measurer.lineHeight(line->valueFont());
-        const double xOffset = 4.0 + line->xOffset();
-        const double yOffset = line->yOffset() + line->lineWidth() + labelLineHeight;
-        TextAttributes attributes;
-        attributes.font = line->valueFont();
-        attributes.foregroundColor = line->valueTextColor();
-        const double textWidth = measurer.size(label, attributes.font).width;
-        const Point origin = yLimitLineLabelOrigin(line->labelPosition(), y, xOffset, yOffset, textWidth,
-                                                   labelLineHeight, port.contentLeft(), port.contentRight());
-        context.drawText(label, origin, attributes);
-    }
+    forEachLimitLine(context, *yAxis, [&](const ChartLimitLine& line) {
+        drawLimitLineAcross(context, line, matrix.apply(Point{0, line.limit()}).y, *viewPortHandler());
+    });
 }
 
 } // namespace charts

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,11 @@ public:
     virtual void drawZeroLine(DrawingContext& context);
 
 protected:
+    // The axis line: down the content's left edge for a left axis, its
+    // right edge for a right one.
+    virtual std::array<Point, 2> axisLineEnds(const YAxis& yAxis) const;
+    // The zero line: across the content at the pixel of value 0.
+    virtual std::array<Point, 2> zeroLineEnds(const Transformer& trans) const;
     // The axis as a YAxis; none when it is absent or of another class.
     std::shared_ptr<YAxis> yAxisModel() const;
 };

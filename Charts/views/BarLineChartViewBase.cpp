@@ -158,33 +158,41 @@ void BarLineChartViewBase::calculateOffsets() {
     if (!customViewPortEnabled_) {
         ChartOffsets offsets;
         calculateLegendOffsets(offsets);
-        if (leftAxis_->needsOffset()) offsets.left += leftAxis_->requiredSize().width;
-        if (rightAxis_->needsOffset()) offsets.right += rightAxis_->requiredSize().width;
-        const auto& x = xAxis();
-        if (x->isEnabled() && x->isDrawLabelsEnabled()) {
-            const double h = x->labelRotatedHeight() + x->yOffset();
-            switch (x->labelPosition()) {
-            case XAxis::LabelPosition::bottom: offsets.bottom += h; break;
-            case XAxis::LabelPosition::top: offsets.top += h; break;
-            case XAxis::LabelPosition::bothSided:
-                offsets.bottom += h;
-                offsets.top += h;
-                break;
-            case XAxis::LabelPosition::topInside:
-            case XAxis::LabelPosition::bottomInside: break;
-            }
-        }
-        offsets.top += extraTopOffset();
-        offsets.right += extraRightOffset();
-        offsets.bottom += extraBottomOffset();
-        offsets.left += extraLeftOffset();
-        // std::max(minOffset, offset) lets an offset equal to the minimum
-        // through unchanged and lifts NaN to the minimum.
-        viewPortHandler()->restrainViewPort(std::max(minOffset_, offsets.left), std::max(minOffset_, offsets.top),
-                                            std::max(minOffset_, offsets.right), std::max(minOffset_, offsets.bottom));
+        calculateAxisOffsets(offsets);
+        restrainContent(offsets);
     }
     prepareAxisOffsetMatrices();
     prepareValuePxMatrix();
+}
+
+void BarLineChartViewBase::calculateAxisOffsets(ChartOffsets& offsets) {
+    if (leftAxis_->needsOffset()) offsets.left += leftAxis_->requiredSize().width;
+    if (rightAxis_->needsOffset()) offsets.right += rightAxis_->requiredSize().width;
+    const auto& x = xAxis();
+    if (x->isEnabled() && x->isDrawLabelsEnabled()) {
+        const double h = x->labelRotatedHeight() + x->yOffset();
+        switch (x->labelPosition()) {
+        case XAxis::LabelPosition::bottom: offsets.bottom += h; break;
+        case XAxis::LabelPosition::top: offsets.top += h; break;
+        case XAxis::LabelPosition::bothSided:
+            offsets.bottom += h;
+            offsets.top += h;
+            break;
+        case XAxis::LabelPosition::topInside:
+        case XAxis::LabelPosition::bottomInside: break;
+        }
+    }
+}
+
+void BarLineChartViewBase::restrainContent(ChartOffsets offsets) {
+    offsets.top += extraTopOffset();
+    offsets.right += extraRightOffset();
+    offsets.bottom += extraBottomOffset();
+    offsets.left += extraLeftOffset();
+    // std::max(minOffset, offset) lets an offset equal to the minimum through
+    // unchanged and lifts NaN to the minimum.
+    viewPortHandler()->restrainViewPort(std::max(minOffset_, offsets.left), std::max(minOffset_, offsets.top),
+                                        std::max(minOffset_, offsets.right), std::max(minOffset_, offsets.bottom));
 }
 
 void BarLineChartViewBase::calculateLegendOffsets(ChartOffsets& offsets) {

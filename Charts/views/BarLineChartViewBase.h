@@ -87,6 +87,8 @@ public:
     virtual void prepareAxisOffsetMatrices();
     // Adds the legend's share to the four offsets.
     virtual void calculateLegendOffsets(ChartOffsets& offsets);
+    // Adds the room the axes' labels take to the four offsets.
+    virtual void calculateAxisOffsets(ChartOffsets& offsets);
 
     // Frame drawing.
     void draw(DrawingContext& context) override;
@@ -234,6 +236,10 @@ public:
 protected:
     void initialize() override;
     void viewSizeChanged() override;
+
+    // The content rectangle within the offsets plus the extra offsets, each
+    // at least the minimum offset.
+    void restrainContent(ChartOffsets offsets);
 
     // The pan's inversion test for the horizontal bar view: true when a pan
     // on an inverted axis reverses x instead of y.

@@ -9,6 +9,7 @@
 
 #include "Charts/data/BarLineScatterCandleBubbleChartDataSet.h"
 #include "Charts/views/BarLineChartViewBase.h"
+#include "Charts/views/VisibleRangeScale.h"
 
 namespace charts {
 
@@ -115,22 +116,6 @@ void BarLineChartViewBase::setScaleMinima(double scaleX, double scaleY) {
 }
 
 double BarLineChartViewBase::visibleXRange() const { return std::fabs(highestVisibleX() - lowestVisibleX()); }
-
-namespace {
-
-// The scale limit that shows `visibleRange` of an axis spanning `axisRange`;
-// none for a visible range that is not positive and finite, or so small that
-// the scale would be infinite. Handed on, a zero range would make a minimum
-// scale infinite (the chart zooms in without end) or a maximum scale no
-// limit at all, and a negative or NaN one has no meaning.
-std::optional<double> scaleForVisibleRange(double axisRange, double visibleRange) {
-    if (!(visibleRange > 0) || !std::isfinite(visibleRange)) return std::nullopt;
-    const double scale = axisRange / visibleRange;
-    if (!std::isfinite(scale)) return std::nullopt;
-    return scale;
-}
-
-} // namespace
 
 void BarLineChartViewBase::setVisibleXRangeMaximum(double maxXRange) {
     if (const auto scale = scaleForVisibleRange(xAxis()->axisRange(), maxXRange))

@@ -18,6 +18,14 @@ turning until the friction stops it, and a press on the very centre then a
 drag leaves a finite angle. The radar: a click near a point rings the
 nearest set's point, and a drag turns the spokes and their labels.
 
+The bar charts (bar, and horizontalbar on its side), of a plain and a
+stacked set grouped side by side: a click on a stacked value highlights that
+value only, with full-bar highlighting on the whole bar, a second click
+clears it, a click between groups picks the nearest bar by position alone, a
+double click zooms in by 1.4 about the pointer with the bar under it staying
+there, a drag pans and glides on, and on the horizontal chart a drag moves
+the bars the way the pointer went, also on an inverted axis.
+
 Each step is checked on the chart's state, which the window prints on
 request, and on a screenshot of the screen taken with ImageMagick's import. Nothing hangs on how busy the machine is: the state
 is read once the window has had the gesture's input, screenshots are taken
@@ -56,7 +64,7 @@ def start_xvfb(log):
         written = numbers.read().decode().split()
         return written[-1] if written else ""
 
-    deadline = time.monotonic() + 20
+    deadline = time.monotonic() + 90
     while not last_number() and server.poll() is None and time.monotonic() < deadline:
         time.sleep(0.05)
     display = ""
@@ -431,6 +439,133 @@ def run_radar(window, screen):
     check(left < before, f"and not at its old one ({left} of {before} pixels)")
 
 
+PLAIN = (200, 170, 40)  # the plain set's bars
+SEGMENTS = [(230, 60, 60), (60, 160, 60), (60, 90, 230)]  # the stacked set's values, bottom up
+HIGHLIGHT_ALPHA = 120 / 255  # a highlighted bar is covered in black at this alpha
+
+
+def darkened(colour):
+    return tuple(round(c * (1 - HIGHLIGHT_ALPHA)) for c in colour)
+
+
+def highlight_of(state):
+    """(x, set, stack) of the highlight, None without one."""
+    if state["highlight"] is None:
+        return None
+    return (round(state["highlight"][0], 6), int(state["set"]), int(state["stack"]))
+
+
+def click_on(window, screen, at):
+    """A click of its own (after the double-click interval); answers the
+    chart's state once the window has had it."""
+    time.sleep(0.8)
+    click(window, screen, at[0], at[1])
+    return window.state()
+
+
+def bar_pixels(screen, name, at):
+    """Pixels of the plain bar's colour, lit or not, around a point."""
+    lit = screen.count_until(name, PLAIN, box_around(at, 3), lambda n: n > 20)
+    return lit + screen.shot(name).count_near(darkened(PLAIN), *box_around(at, 3))
+
+
+def run_bars(window, screen, sideways):
+    """The bar chart's road; the window shows two grouped sets of eight bars,
+    the second stacked (its second value below zero on bars 0, 3 and 6)."""
+    along = 1 if sideways else 0  # the screen coordinate the bar positions run along
+
+    # A click on the middle value of a stack highlights that value only.
+    seg = [window.point(f"segment 1 2 {k}") for k in range(3)]
+    state = click_on(window, screen, seg[1])
+    check(highlight_of(state) == (2.72, 1, 1), f"a click on a stacked value highlights that value: {highlight_of(state)}")
+    dark = screen.count_until("1-segment", darkened(SEGMENTS[1]), box_around(seg[1], 4), lambda n: n > 40)
+    check(dark > 40, f"the screenshot shows the middle value darkened ({dark} pixels)")
+    image = screen.shot("1-segment")
+    untouched = (image.count_near(SEGMENTS[0], *box_around(seg[0], 4)) +
+                 image.count_near(SEGMENTS[2], *box_around(seg[2], 4)))
+    check(untouched > 80, f"and the stack's other values as they were ({untouched} pixels)")
+
+    # A second click clears it.
+    state = click_on(window, screen, seg[1])
+    check(highlight_of(state) is None, "a second click clears the highlight")
+    back = screen.count_until("2-cleared", SEGMENTS[1], box_around(seg[1], 4), lambda n: n > 70)
+    check(back > 70, f"the screenshot shows the value in its own colour again ({back} pixels)")
+
+    # With full-bar highlighting on, a click highlights the whole bar.
+    window.ask("fullbar 1")
+    state = click_on(window, screen, seg[1])
+    check(highlight_of(state) == (2.72, 1, -1), f"with full-bar highlighting the whole bar: {highlight_of(state)}")
+    for k in range(3):
+        dark = screen.count_until("3-full-bar", darkened(SEGMENTS[k]), box_around(seg[k], 4), lambda n: n > 40)
+        check(dark > 40, f"the screenshot shows value {k} of the bar darkened ({dark} pixels)")
+    click_on(window, screen, seg[1])
+    window.ask("fullbar 0")
+
+    # A click between groups, far beyond the bars' ends, picks the nearest
+    # bar by position alone: x 3.05 lies nearer 3.28 (plain, bar 3) than
+    # 2.72 (stacked, bar 2).
+    between = window.point("spot 60 3.05" if sideways else "spot 3.05 60")
+    state = click_on(window, screen, between)
+    check(highlight_of(state) == (3.28, 0, -1), f"a click between groups picks the nearest bar: {highlight_of(state)}")
+    bar3 = window.point("bar 0 3")
+    dark = screen.count_until("4-between", darkened(PLAIN), box_around(bar3, 4), lambda n: n > 40)
+    check(dark > 40, f"the screenshot shows that bar highlighted ({dark} pixels)")
+    click_on(window, screen, between)
+
+    # A double click on a bar zooms in by 1.4 about the pointer: the value
+    # under it stays, and so does the bar.
+    time.sleep(0.8)
+    target = window.point("bar 0 6")
+    under = window.numbers(f"value {target[0]} {target[1]}")
+    double_click(window, screen, target[0], target[1])
+    state = window.state()
+    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
+          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
+    pinned = window.numbers(f"value {target[0]} {target[1]}")
+    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
+          f"the value under the pointer stays under it ({under} -> {pinned})")
+    moved = window.point("bar 0 6")
+    check(abs(moved[along] - target[along]) <= 1, f"the bar under the pointer stays under it ({target} -> {moved})")
+    seen = bar_pixels(screen, "5-zoomed", target)
+    check(seen > 20, f"the screenshot shows the bar under the pointer ({seen} pixels)")
+
+    left, top, width, height = window.numbers("geometry")
+    centre = (int(left + width * 0.5), int(top + height * 0.5))
+    if not sideways:
+        # A drag to the right pans the content and, released while moving,
+        # glides on.
+        time.sleep(0.8)
+        start = window.state()["transX"]
+        log = flick(window, screen, *centre)
+        settled = window.await_rest()
+        moved_at_release = log["released"] - start
+        moved_in_all = settled["transX"] - start
+        check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
+        check(moved_in_all > moved_at_release + 5,
+              f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
+              f"{moved_in_all:.1f} px)")
+        now = window.point("bar 0 6")
+        seen = bar_pixels(screen, "6-panned", now)
+        check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
+        return 0
+
+    # On its side a drag to the right moves the bars to the right, with the
+    # value axes upright and inverted alike.
+    for inverted in (0, 1):
+        window.ask(f"invert {inverted}")
+        time.sleep(0.8)
+        before = window.point("bar 0 6")
+        flick(window, screen, *centre)
+        window.await_rest()
+        after = window.point("bar 0 6")
+        check(after[0] - before[0] > 20,
+              f"a drag to the right moves the bars right{' on an inverted axis' if inverted else ''} "
+              f"({before} -> {after})")
+        seen = bar_pixels(screen, f"6-dragged-{inverted}", after)
+        check(seen > 20, f"the screenshot shows the bar where the state says ({seen} pixels)")
+    return 0
+
+
 def run(program, folder, kind="line"):
     os.makedirs(folder, exist_ok=True)
     xvfb_log = open(os.path.join(folder, "xvfb.log"), "w")
@@ -446,6 +581,9 @@ def run(program, folder, kind="line"):
             return 0
         if kind == "radar":
             run_radar(window, screen)
+            return 0
+        if kind in ("bar", "horizontalbar"):
+            run_bars(window, screen, kind == "horizontalbar")
             return 0
         left, top, width, height = window.numbers("geometry")
 
@@ -565,9 +703,10 @@ def main():
         at = arguments.index("--kind")
         kind = arguments[at + 1] if at + 1 < len(arguments) else ""
         del arguments[at:at + 2]
-    if len(arguments) != 2 or kind not in ("line", "candle", "bubble", "scatter", "pie", "radar"):
-        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER "
-              "[--kind line|candle|bubble|scatter|pie|radar]", file=sys.stderr)
+    kinds = ("line", "candle", "bubble", "scatter", "pie", "radar", "bar", "horizontalbar")
+    if len(arguments) != 2 or kind not in kinds:
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind " + "|".join(kinds) + "]",
+              file=sys.stderr)
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:

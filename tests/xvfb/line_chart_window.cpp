@@ -1,8 +1,10 @@
 // A window showing one chart, for the tests that drive it with real X input:
-// a line chart, or with "--kind candle", "bubble" or "scatter" another chart
-// with x and y axes, or with "--kind pie" or "--kind radar" one of the
-// circular charts. It reads commands on standard input, one a line, and
-// answers each with one line on standard output. Every kind answers
+// a line chart, with "--kind candle", "bubble" or "scatter" another chart of
+// one set with x and y axes, with "--kind pie" or "--kind radar" one of the
+// circular charts, or with "--kind bar" or "--kind horizontalbar" a bar chart
+// (or one on its side) of two grouped sets, the second stacked. It reads
+// commands on standard input, one a line, and answers each with one line on
+// standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
 //   input           what the chart's left-button input was, by the events'
 //                   own timestamps: "presses N doubleclicks N releases N
@@ -10,7 +12,7 @@
 //                   last 100 ms before the latest release (pixels per second)
 //                   and the chart's x translation at that release
 //   quit            closes the window
-// The charts with x and y axes answer
+// The line, candlestick, bubble and scatter charts answer
 //   pixel I         where entry I of the first data set is on the screen: "x y"
 //   entry I         the value of entry I: "x y"
 //   colours I       the colour entry I is drawn in and the colour its
@@ -23,6 +25,12 @@
 //                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
+// The bar charts answer pixel, value, spot and state too, their state ending
+// in "set S stack K" (both -1 when nothing is highlighted), and besides
+//   bar S I         the middle of bar I of set S on the screen: "x y"
+//   segment S I K   the middle of stacked value K of bar I of set S: "x y"
+//   fullbar 0|1     full-bar highlighting off or on: "ok"
+//   invert 0|1      both value axes upright or inverted: "ok"
 // The circular charts answer
 //   state           "highlight X SET rotation R decelerating 0|1 radius R"
 //                   (highlight "none none" when nothing is highlighted)
@@ -49,6 +57,9 @@
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/render/CircleGeometry.h"
+#include "Charts/types/bar/BarChartData.h"
+#include "Charts/types/bar/BarChartDataSet.h"
+#include "Charts/types/bar/HorizontalBarChartView.h"
 #include "Charts/types/bubble/BubbleChartDataEntry.h"
 #include "Charts/types/bubble/BubbleChartDataSet.h"
 #include "Charts/types/bubble/BubbleChartView.h"
@@ -126,6 +137,27 @@ std::shared_ptr<RadarChartData> makeRadarData() {
         sets.push_back(set);
     }
     return std::make_shared<RadarChartData>(sets);
+}
+
+// Two sets of eight bars grouped side by side: plain bars, and stacks of
+// three values (the second one below zero on bars 0, 3 and 6).
+std::shared_ptr<BarChartData> makeBarData() {
+    std::vector<ChartDataEntryPtr> plain;
+    std::vector<ChartDataEntryPtr> stacked;
+    for (int i = 0; i < 8; ++i) {
+        plain.push_back(std::make_shared<BarChartDataEntry>(i, 20.0 + 8.0 * ((i * 5) % 7)));
+        stacked.push_back(
+            std::make_shared<BarChartDataEntry>(i, std::vector<double>{12.0 + i, i % 3 == 0 ? -10.0 : 15.0, 18.0}));
+    }
+    auto first = std::make_shared<BarChartDataSet>(plain, QStringLiteral("Plain"));
+    first->setColor(QColor(200, 170, 40));
+    auto second = std::make_shared<BarChartDataSet>(stacked, QStringLiteral("Stacked"));
+    second->setColors({QColor(230, 60, 60), QColor(60, 160, 60), QColor(60, 90, 230)});
+    second->setStackLabels({QStringLiteral("Low"), QStringLiteral("Middle"), QStringLiteral("High")});
+    for (const auto& set : {first, second}) set->setDrawValuesEnabled(false);
+    auto data = std::make_shared<BarChartData>(ChartData::DataSets{first, second});
+    data->setBarWidth(0.4);
+    return data;
 }
 
 // The height of entry i: a sine around 50.
@@ -383,19 +415,17 @@ private:
     std::string buffer_;
 };
 
-// The charts with x and y axes: values, pixels, colours and zoom.
-class CartesianDriver : public Driver {
+// The charts with x and y axes: the line chart and the bar charts.
+class LineDriver : public Driver {
 public:
-    explicit CartesianDriver(std::unique_ptr<ChartKind> kind)
-        : Driver(kind->chart()),
-          kind_(std::move(kind)),
-          chart_(kind_->chart()) {}
+    explicit LineDriver(BarLineChartViewBase* chart) : Driver(chart), chart_(chart) {}
 
-private:
+protected:
     bool answerKind(const QStringList& words) override {
         const QString command = words.front();
         if (command == QLatin1String("pixel") && words.size() == 2) {
-            const auto entry = kind_->firstSet()->entryForIndex(words[1].toInt());
+            const auto set = chart_->data()->getDataSetByIndex(0);
+            const auto entry = set ? set->entryForIndex(words[1].toInt()) : nullptr;
             if (!entry) {
                 reply("none");
                 return true;
@@ -404,19 +434,6 @@ private:
             const QPoint global =
                 chart_->mapToGlobal(QPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))));
             reply(std::to_string(global.x()) + " " + std::to_string(global.y()));
-        } else if (command == QLatin1String("entry") && words.size() == 2) {
-            const auto entry = kind_->firstSet()->entryForIndex(words[1].toInt());
-            reply(entry ? number(entry->x()) + " " + number(entry->y()) : "none");
-        } else if (command == QLatin1String("colours") && words.size() == 2) {
-            const int i = words[1].toInt();
-            reply("item " + colour(kind_->itemColour(i)) + " highlight " + colour(kind_->highlightColour(i)));
-        } else if (command == QLatin1String("marks") && words.size() == 2) {
-            const QRectF box = kind_->highlightBox(words[1].toInt());
-            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
-            reply(std::to_string(origin.x() + int(std::floor(box.left()))) + " " +
-                  std::to_string(origin.y() + int(std::floor(box.top()))) + " " +
-                  std::to_string(origin.x() + int(std::ceil(box.right()))) + " " +
-                  std::to_string(origin.y() + int(std::ceil(box.bottom()))));
         } else if (command == QLatin1String("value") && words.size() == 3) {
             const QPoint local = chart_->mapFromGlobal(QPoint(words[1].toInt(), words[2].toInt()));
             const Point v =
@@ -425,27 +442,118 @@ private:
         } else if (command == QLatin1String("spot") && words.size() == 3) {
             const Point p =
                 chart_->pixelForValues(words[1].toDouble(), words[2].toDouble(), YAxis::AxisDependency::left);
-            reply(screenPoint(p));
+            const QPoint origin = chart_->mapToGlobal(QPoint(0, 0));
+            reply(number(origin.x() + p.x) + " " + number(origin.y() + p.y));
         } else if (command == QLatin1String("state")) {
-            std::string line = "highlight ";
-            if (chart_->highlighted().empty()) {
-                line += "none none";
-            } else {
-                line += number(chart_->highlighted().front()->x()) + " " + number(chart_->highlighted().front()->y());
-            }
-            const auto& handler = chart_->viewPortHandler();
-            line += " scaleX " + number(handler->scaleX()) + " scaleY " + number(handler->scaleY()) + " transX " +
-                    number(handler->transX()) + " transY " + number(handler->transY()) + " decelerating " +
-                    (chart_->isDecelerating() ? "1" : "0");
-            reply(line);
+            reply(stateText());
         } else {
             return false;
         }
         return true;
     }
 
-    std::unique_ptr<ChartKind> kind_;
+    virtual std::string stateText() const {
+        std::string line = "highlight ";
+        if (chart_->highlighted().empty()) {
+            line += "none none";
+        } else {
+            line += number(chart_->highlighted().front()->x()) + " " + number(chart_->highlighted().front()->y());
+        }
+        const auto& handler = chart_->viewPortHandler();
+        line += " scaleX " + number(handler->scaleX()) + " scaleY " + number(handler->scaleY()) + " transX " +
+                number(handler->transX()) + " transY " + number(handler->transY()) + " decelerating " +
+                (chart_->isDecelerating() ? "1" : "0");
+        return line;
+    }
+
+private:
     BarLineChartViewBase* chart_;
+};
+
+// The line, candlestick, bubble and scatter charts: besides, each entry's
+// value, its colours and where its highlight shows.
+class KindDriver : public LineDriver {
+public:
+    explicit KindDriver(std::unique_ptr<ChartKind> kind) : LineDriver(kind->chart()), kind_(std::move(kind)) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("entry") && words.size() == 2) {
+            const auto entry = kind_->firstSet()->entryForIndex(words[1].toInt());
+            reply(entry ? number(entry->x()) + " " + number(entry->y()) : "none");
+        } else if (command == QLatin1String("colours") && words.size() == 2) {
+            const int i = words[1].toInt();
+            reply("item " + colour(kind_->itemColour(i)) + " highlight " + colour(kind_->highlightColour(i)));
+        } else if (command == QLatin1String("marks") && words.size() == 2) {
+            const QRectF box = kind_->highlightBox(words[1].toInt());
+            reply(screenPoint(Point{std::floor(box.left()), std::floor(box.top())}) + " " +
+                  screenPoint(Point{std::ceil(box.right()), std::ceil(box.bottom())}));
+        } else {
+            return LineDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    std::unique_ptr<ChartKind> kind_;
+};
+
+// The bar charts: bars and stacked values by position, the highlighted set
+// and stack, full-bar highlighting and inverted value axes.
+class BarDriver : public LineDriver {
+public:
+    explicit BarDriver(BarChartView* bars) : LineDriver(bars), bars_(bars) {}
+
+private:
+    std::string stateText() const override {
+        const HighlightPtr shown = bars_->highlighted().empty() ? nullptr : bars_->highlighted().front();
+        return LineDriver::stateText() + " set " + std::to_string(shown ? shown->dataSetIndex() : -1) + " stack " +
+               std::to_string(shown ? shown->stackIndex() : -1);
+    }
+
+    // The screen point of a value point (x along the entries, y the value);
+    // a horizontal chart takes them the other way round.
+    std::string barScreenPoint(double x, double y) {
+        const bool sideways = dynamic_cast<HorizontalBarChartView*>(bars_) != nullptr;
+        const Point p = sideways ? bars_->pixelForValues(y, x, YAxis::AxisDependency::left)
+                                 : bars_->pixelForValues(x, y, YAxis::AxisDependency::left);
+        return screenPoint(Point{std::round(p.x), std::round(p.y)});
+    }
+
+    std::shared_ptr<BarChartDataEntry> barEntry(const QStringList& words) const {
+        const auto set = bars_->data() ? bars_->data()->getDataSetByIndex(words[1].toInt()) : nullptr;
+        return set ? std::dynamic_pointer_cast<BarChartDataEntry>(set->entryForIndex(words[2].toInt())) : nullptr;
+    }
+
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("bar") && words.size() == 3) {
+            const auto entry = barEntry(words);
+            reply(entry ? barScreenPoint(entry->x(), entry->y() / 2) : "none");
+        } else if (command == QLatin1String("segment") && words.size() == 4) {
+            const auto entry = barEntry(words);
+            const auto k = static_cast<std::size_t>(words[3].toInt());
+            if (!entry || !entry->ranges() || k >= entry->ranges()->size()) {
+                reply("none");
+            } else {
+                const Range& range = (*entry->ranges())[k];
+                reply(barScreenPoint(entry->x(), (range.from() + range.to()) / 2));
+            }
+        } else if (command == QLatin1String("fullbar") && words.size() == 2) {
+            bars_->setHighlightFullBarEnabled(words[1] == QLatin1String("1"));
+            reply("ok");
+        } else if (command == QLatin1String("invert") && words.size() == 2) {
+            bars_->leftAxis()->setInverted(words[1] == QLatin1String("1"));
+            bars_->rightAxis()->setInverted(words[1] == QLatin1String("1"));
+            bars_->notifyDataSetChanged();
+            reply("ok");
+        } else {
+            return LineDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    BarChartView* bars_;
 };
 
 // The pie and the radar: rotation, highlight and points about the centre.
@@ -555,11 +663,18 @@ int main(int argc, char** argv) {
         radar->setData(makeRadarData());
         driver = std::make_unique<RadarDriver>(radar);
         chart = radar;
+    } else if (kind == QLatin1String("bar") || kind == QLatin1String("horizontalbar")) {
+        BarChartView* bars = kind == QLatin1String("bar") ? ChartViewBase::create<BarChartView>()
+                                                          : ChartViewBase::create<HorizontalBarChartView>();
+        bars->setData(makeBarData());
+        bars->groupBars(0, 0.12, 0.04);
+        driver = std::make_unique<BarDriver>(bars);
+        chart = bars;
     } else if (std::unique_ptr<ChartKind> cartesian = makeKind(kind)) {
         chart = cartesian->chart();
-        driver = std::make_unique<CartesianDriver>(std::move(cartesian));
+        driver = std::make_unique<KindDriver>(std::move(cartesian));
     } else {
-        std::fprintf(stderr, "unknown chart kind %s (line, candle, bubble, scatter, pie or radar)\n", qPrintable(kind));
+        std::fprintf(stderr, "unknown chart kind %s\n", qPrintable(kind));
         return 2;
     }
     chart->setWindowTitle(kind + QStringLiteral(" chart"));
