@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QUrl>
 #include <QThreadPool>
+#include <QUrl>
 #include <algorithm>
 #include <cstring>
 
@@ -390,8 +390,8 @@ int largestChannelDifference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                std::abs(qBlue(p) - qBlue(q))});
+            largest = std::max(
+                {largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
     return largest;
 }
@@ -401,12 +401,12 @@ TEST(PreviewReduction, ShowsSmallPicturesAsTheyAreAndSamplesOnlyLargeOnesFirst) 
         QSize picture, bounds, shown, sampled;
     };
     const Case cases[] = {
-        {{80, 50}, {100, 100}, {80, 50}, {80, 50}},         // fits: shown as it is
-        {{300, 200}, {200, 200}, {200, 133}, {300, 200}},   // under twice the shown size: smoothed only
-        {{500, 400}, {200, 200}, {200, 160}, {400, 320}},   // over twice: sampled to twice, then smoothed
+        {{80, 50}, {100, 100}, {80, 50}, {80, 50}},          // fits: shown as it is
+        {{300, 200}, {200, 200}, {200, 133}, {300, 200}},    // under twice the shown size: smoothed only
+        {{500, 400}, {200, 200}, {200, 160}, {400, 320}},    // over twice: sampled to twice, then smoothed
         {{6000, 4000}, {690, 460}, {690, 460}, {1380, 920}}, // 24 Mpx into the screen's view
-        {{4000, 10}, {100, 100}, {100, 1}, {200, 2}},       // a thin strip: at least a pixel high
-        {{80, 50}, {0, 0}, {}, {}},                         // no bounds: nothing shown
+        {{4000, 10}, {100, 100}, {100, 1}, {200, 2}},        // a thin strip: at least a pixel high
+        {{80, 50}, {0, 0}, {}, {}},                          // no bounds: nothing shown
     };
     for (const auto& c : cases) {
         const auto r = previewReductionFor(c.picture, c.bounds);
@@ -422,10 +422,11 @@ TEST(PreviewReduction, HalvingAveragesEachTwoByTwoBlockChannelByChannel) {
         bool halves;
     };
     const Case cases[] = {
-        {QImage::Format_RGB32, {38, 6}, true}, // a tail past the four-pixel steps
-        {QImage::Format_ARGB32, {16, 4}, true},
-        {QImage::Format_Grayscale8, {10, 8}, true},
-        {QImage::Format_RGB32, {7, 6}, false}, // odd sides have no 2 x 2 blocks
+        {QImage::Format_RGB32, {38, 6}, true},      // a tail past the four-pixel steps
+        {QImage::Format_ARGB32, {16, 4}, true},     // alpha averaged as the others
+        {QImage::Format_Grayscale8, {10, 8}, true}, // grey narrower than one sixteen-pixel step
+        {QImage::Format_Grayscale8, {70, 4}, true}, // two sixteen-pixel steps and a tail
+        {QImage::Format_RGB32, {7, 6}, false},      // odd sides have no 2 x 2 blocks
         {QImage::Format_Indexed8, {8, 8}, false},
     };
     for (const auto& c : cases) {
@@ -435,7 +436,7 @@ TEST(PreviewReduction, HalvingAveragesEachTwoByTwoBlockChannelByChannel) {
         for (int y = 0; y < picture.height(); ++y)
             for (qsizetype i = 0; i < picture.bytesPerLine(); ++i)
                 picture.scanLine(y)[i] = static_cast<uchar>((noise = noise * 1664525u + 1013904223u) >> 24);
-        const QImage half = halvedByAveraging(picture);
+        const QImage half = halvedByAveraging(picture, *QThreadPool::globalInstance());
         ASSERT_EQ(!half.isNull(), c.halves) << c.format;
         if (!c.halves) continue;
         ASSERT_EQ(half.size(), c.size / 2);
@@ -489,7 +490,7 @@ TEST(TonedPreview, ShowsTheWholeToneMapReducedToTheViewWithinOneLevel) {
         const auto reduction = previewReductionFor(picture.size(), view->displayPixelSize());
         if (reduction.samplesFirst()) {
             const QImage platformSmoothed =
-                whole.scaled(reduction.sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                sampledForPreview(whole, reduction)
                     .scaled(reduction.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_RGB32);
             EXPECT_LE(largestChannelDifference(shown, platformSmoothed), 1) << c.name;
