@@ -1,5 +1,7 @@
 // The blending screen's toned preview: the image it tones, from the open
 // panel, Open Recent or a drop, and the background render of every refresh.
+#include <QThreadPool>
+
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/PreviewImageFile.h"
 #include "app/ui/RecentDocumentRouter.h"
@@ -65,6 +67,10 @@ void v2InkModelBlendingViewController::showPreviewImage(const QImage& display) {
 }
 
 void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
+    // The picture shown so far is let go on a pool thread: giving a large
+    // picture's memory back to the system takes milliseconds that the new
+    // one would wait for.
+    std::optional<QImage> previous = mainImageView->image();
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
     // Sampled once for the view: the grey picture shown until the toned one
@@ -72,6 +78,7 @@ void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
     samplePreviewPicture();
     mainImageView->setImage(std::move(picture), finishedForPreview(previewSample_, previewReduction_));
     renderBlendPreview();
+    if (previous) QThreadPool::globalInstance()->start([previous = std::move(*previous)] {});
 }
 
 void v2InkModelBlendingViewController::loadImagePressed() {
