@@ -202,6 +202,7 @@ private:
     };
 
     void takeOutlets();
+    void keepReadOutSizes();
     void wireActions();
     void viewDidLoad();
     void configureForPrinterModel();
