@@ -115,6 +115,19 @@ save_quad() { # file, screenshot name (optional)
   for _ in $(seq 100); do [[ -s "$1" ]] && break; sleep 0.05; done
   [[ -s "$1" ]] || fail "the save dialog wrote no $(basename "$1")"
 }
+# A file through an open dialog: the button, the dialog, a typed path and
+# Return; the line the window prints once the file is taken goes to stdout.
+open_through_dialog() { # button, dialog title, file, pattern of the line awaited, screenshot name (optional)
+  local at
+  at=$(mark)
+  xdotool mousemove $(centre "$1") click 1
+  await "^dialog $2" "$at" >/dev/null
+  sleep 0.3
+  if [[ -n ${5:-} ]]; then shot "$5" >&2; fi
+  xdotool type --delay 15 "$3"
+  xdotool key Return
+  await "$4" "$at"
+}
 # The product's reader on a saved file: sets quad_header, quad_channels and
 # quad_largest (the largest value of each channel, comma-separated).
 read_quad() {
@@ -165,14 +178,7 @@ shot sliders
 # --- a greyscale TIFF through the open dialog -------------------------------
 convert -size 900x600 gradient:black-white -colorspace Gray -depth 8 "$work/wedge.tif"
 [[ $(identify -format '%[colorspace] %z' "$work/wedge.tif") == "Gray 8" ]] || fail "ImageMagick made no 8-bit grey TIFF"
-at=$(mark)
-xdotool mousemove $(centre loadImageButton) click 1
-await '^dialog Open an image file' "$at" >/dev/null
-sleep 0.3
-shot open-dialog
-xdotool type --delay 15 "$work/wedge.tif"
-xdotool key Return
-line=$(await '^preview [0-9]+ 900 600 ' "$at")
+line=$(open_through_dialog loadImageButton 'Open an image file' "$work/wedge.tif" '^preview [0-9]+ 900 600 ' open-dialog)
 read -r _ _ _ _ dark mid light <<<"$line"
 IFS=, read -r dr dg db <<<"$dark"
 IFS=, read -r mr mg mb <<<"$mid"
@@ -193,13 +199,7 @@ shot toned-preview-after-slider
 # Another picture straight away: nothing the last dialog left (such as the
 # completion list of its name field) takes the click.
 convert -size 600x400 gradient:white-black -colorspace Gray -depth 8 "$work/second.tif"
-at=$(mark)
-xdotool mousemove $(centre loadImageButton) click 1
-await '^dialog Open an image file' "$at" >/dev/null
-sleep 0.3
-xdotool type --delay 15 "$work/second.tif"
-xdotool key Return
-await '^preview [0-9]+ 600 400 ' "$at" >/dev/null
+open_through_dialog loadImageButton 'Open an image file' "$work/second.tif" '^preview [0-9]+ 600 400 ' >/dev/null
 sleep 0.3
 shot second-picture
 
@@ -255,20 +255,10 @@ at=$(mark)
 xdotool mousemove $(centre linearizationTab) click 1
 await '^ready loadQuadFilePressed ' "$at" >/dev/null
 sleep 0.3
-at=$(mark)
-xdotool mousemove $(centre loadQuadFilePressed) click 1
-await '^dialog Choose a quad file' "$at" >/dev/null
-sleep 0.3
-xdotool type --delay 15 "$work/blend.quad"
-xdotool key Return
-await '^linearization quad=blend.quad channels=10 ' "$at" >/dev/null
-at=$(mark)
-xdotool mousemove $(centre loadMeasurmentData) click 1
-await '^dialog Choose a measurement file' "$at" >/dev/null
-sleep 0.3
-xdotool type --delay 15 "$work/wedge.txt"
-xdotool key Return
-await '^linearization quad=blend.quad channels=10 measured=wedge.txt linearized=10$' "$at" >/dev/null
+open_through_dialog loadQuadFilePressed 'Choose a quad file' "$work/blend.quad" \
+  '^linearization quad=blend.quad channels=10 ' >/dev/null
+open_through_dialog loadMeasurmentData 'Choose a measurement file' "$work/wedge.txt" \
+  '^linearization quad=blend.quad channels=10 measured=wedge.txt linearized=10$' >/dev/null
 sleep 0.5
 shot linearization-screen
 
