@@ -64,13 +64,21 @@ void v2InkModelBlendingViewController::showPreviewImage(const QImage& display) {
     // takes the fitted picture's place as it is, with no rescale here.
     if (previewView_.isNull()) return;
     previewView_->showToned(display);
+    releaseReplacedPicture();
+}
+
+void v2InkModelBlendingViewController::releaseReplacedPicture() {
+    // On a pool thread, and only once the new picture shows: giving a large
+    // picture's memory back to the system takes milliseconds, and holds up
+    // every allocation of the process meanwhile.
+    if (!replacedPicture_) return;
+    QThreadPool::globalInstance()->start([replaced = std::move(*replacedPicture_)] {});
+    replacedPicture_.reset();
 }
 
 void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
-    // The picture shown so far is let go on a pool thread: giving a large
-    // picture's memory back to the system takes milliseconds that the new
-    // one would wait for.
-    std::optional<QImage> previous = mainImageView->image();
+    releaseReplacedPicture();
+    replacedPicture_ = mainImageView->image();
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
     // Sampled once for the view: the grey picture shown until the toned one
@@ -78,7 +86,6 @@ void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
     samplePreviewPicture();
     mainImageView->setImage(std::move(picture), finishedForPreview(previewSample_, previewReduction_));
     renderBlendPreview();
-    if (previous) QThreadPool::globalInstance()->start([previous = std::move(*previous)] {});
 }
 
 void v2InkModelBlendingViewController::loadImagePressed() {
