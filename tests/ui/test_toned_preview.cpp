@@ -528,6 +528,22 @@ TEST(TonedPreview, SliderStepsToneOnlyTheViewSizedPictureAndHoldNoFullSizeOutput
     EXPECT_TRUE(f.screen->fullSizeBuffers().keptSizes().empty());
 }
 
+// The picture an open replaces is let go (on a pool thread, once the new one
+// shows toned): nothing keeps a large picture after it is no longer shown.
+TEST(TonedPreview, AnOpenLetsTheReplacedPictureGo) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "first.tif", edgyPicture(900, 600))));
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    const QImage first = *f.screen->mainImageView->image();
+    ASSERT_FALSE(first.isDetached()) << "the screen holds the picture it shows";
+
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "second.tif", edgyPicture(600, 900))));
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_TRUE(first.isDetached()) << "the replaced picture is still held";
+}
+
 TEST(TonedPreview, AResizedViewIsTonedAgainAtItsNewSize) {
     ScratchDirectory dir;
     BlendingScreenFixture f;
