@@ -1,5 +1,7 @@
 // The blending screen's toned preview: the image it tones, from the open
 // panel, Open Recent or a drop, and the background render of every refresh.
+#include <QThreadPool>
+
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/PreviewImageFile.h"
 #include "app/ui/RecentDocumentRouter.h"
@@ -62,9 +64,21 @@ void v2InkModelBlendingViewController::showPreviewImage(const QImage& display) {
     // takes the fitted picture's place as it is, with no rescale here.
     if (previewView_.isNull()) return;
     previewView_->showToned(display);
+    releaseReplacedPicture();
+}
+
+void v2InkModelBlendingViewController::releaseReplacedPicture() {
+    // On a pool thread, and only once the new picture shows: giving a large
+    // picture's memory back to the system takes milliseconds, and holds up
+    // every allocation of the process meanwhile.
+    if (!replacedPicture_) return;
+    QThreadPool::globalInstance()->start([replaced = std::move(*replacedPicture_)] {});
+    replacedPicture_.reset();
 }
 
 void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
+    releaseReplacedPicture();
+    replacedPicture_ = mainImageView->image();
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
     // Sampled once for the view: the grey picture shown until the toned one

@@ -1,6 +1,9 @@
 #include "app/ui/PreviewReduction.h"
 
+#include <QThreadPool>
+
 #include "app/ui/HalfScale.h"
+#include "app/ui/NearestSampling.h"
 
 namespace appui {
 
@@ -18,6 +21,9 @@ PreviewReduction previewReductionFor(QSize picture, QSize bounds) {
 
 QImage sampledForPreview(const QImage& picture, const PreviewReduction& reduction) {
     if (!reduction.samplesFirst()) return picture;
+    if (QImage sampled = sampledByNearestPixel(picture, reduction.sampled, *QThreadPool::globalInstance());
+        !sampled.isNull())
+        return sampled;
     return picture.scaled(reduction.sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
@@ -26,7 +32,7 @@ QImage finishedForPreview(const QImage& sampled, const PreviewReduction& reducti
     // Sampled to exactly twice the shown size: each shown pixel is the mean
     // of its 2 x 2 block, the same smoothing at a fraction of the cost.
     if (sampled.size() == reduction.shown * 2)
-        if (QImage half = halvedByAveraging(sampled); !half.isNull()) return half;
+        if (QImage half = halvedByAveraging(sampled, *QThreadPool::globalInstance()); !half.isNull()) return half;
     return sampled.scaled(reduction.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 

@@ -13,6 +13,7 @@
 #include "app/ui/ColorSampleView.h"
 #include "app/ui/PopUpItems.h"
 #include "app/ui/QuadCurveGraphPanelController.h"
+#include "app/ui/ReadOutLabels.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/UserActions.h"
 #include "platform/FatalError.h"
@@ -122,6 +123,26 @@ void v2InkModelBlendingViewController::takeOutlets() {
     for (QLabel* label : {highlightLabLLabel, highlightLabALabel, highlightLabBLabel, midtoneLabLLabel,
                           midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
         platform::precondition(label != nullptr);
+    keepReadOutSizes();
+}
+
+void v2InkModelBlendingViewController::keepReadOutSizes() {
+    // Percentages up to 100; Lab values with two decimals, of any sign, the
+    // highlight's after the component's name.
+    const QStringList percent{QStringLiteral("100")};
+    for (const auto& control : tone_) keepReadOutSize(*control.label, percent);
+    for (const auto& point : dual_) {
+        keepReadOutSize(*point.c0Label, percent);
+        keepReadOutSize(*point.c1Label, percent);
+    }
+    const QStringList value{QStringLiteral("-100.00"), QStringLiteral("100.00")};
+    for (QLabel* label :
+         {midtoneLabLLabel, midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
+        keepReadOutSize(*label, value);
+    const std::pair<QLabel*, QString> named[] = {{highlightLabLLabel, QStringLiteral("L*: ")},
+                                                 {highlightLabALabel, QStringLiteral("a*: ")},
+                                                 {highlightLabBLabel, QStringLiteral("b*: ")}};
+    for (const auto& [label, name] : named) keepReadOutSize(*label, {name + value[0], name + value[1]});
 }
 
 void v2InkModelBlendingViewController::wireActions() {

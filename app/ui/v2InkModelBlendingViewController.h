@@ -206,6 +206,8 @@ private:
     };
 
     void takeOutlets();
+    void keepReadOutSizes();
+    void releaseReplacedPicture();
     void wireActions();
     void viewDidLoad();
     void configureForPrinterModel();
@@ -243,6 +245,9 @@ private:
     PreviewReduction previewReduction_;
     qint64 previewSampleOf_ = 0; // the cache key of the picture it was sampled from
     std::shared_ptr<OutputBuffers> fullSizeBuffers_ = std::make_shared<OutputBuffers>(1);
+    // The picture shown before the last open, let go once the new one shows
+    // toned (releaseReplacedPicture).
+    std::optional<QImage> replacedPicture_;
 };
 
 } // namespace appui

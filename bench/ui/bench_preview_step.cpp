@@ -4,8 +4,9 @@
 //   - toning the whole picture into a reused buffer and reducing the result
 //     to the view (every step before the preview toned what is shown);
 //   - toning the picture sampled for the view and smoothing that to the view
-//     (every step now);
-//   - sampling the picture for the view (on open and on resize only).
+//     (every step now), and each of the two alone;
+//   - sampling the picture for the view (on open and on resize only), beside
+//     the platform's fast scaling to the same size.
 // The step should not depend on the picture's size.
 #include <benchmark/benchmark.h>
 
@@ -60,12 +61,20 @@ void PreviewStep(benchmark::State& state, int width, int height, const char* tit
              appui::mapGreyLevels(sampled, table, small, pool);
              benchmark::DoNotOptimize(appui::finishedForPreview(small, reduction).constBits());
          }},
+        {"  of it: the sampled map", [&] { appui::mapGreyLevels(sampled, table, small, pool); }},
+        {"  of it: the smoothing",
+         [&] { benchmark::DoNotOptimize(appui::finishedForPreview(small, reduction).constBits()); }},
         {"sampling (open, resize)",
          [&] { benchmark::DoNotOptimize(appui::sampledForPreview(picture, reduction).constBits()); }},
+        {"sampling, the platform's fast scaling",
+         [&] {
+             benchmark::DoNotOptimize(
+                 picture.scaled(reduction.sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation).constBits());
+         }},
     };
     const auto medians = bench::medianMillisecondsPerRound(state, variants, title, 3);
-    std::printf("a step now / a step before: %.3fx (%.1fx faster)\n\n", medians[1] / medians[0],
-                medians[0] / medians[1]);
+    std::printf("a step now / a step before: %.3fx (%.1fx faster)\n", medians[1] / medians[0], medians[0] / medians[1]);
+    std::printf("sampling / the platform's fast scaling: %.2fx\n\n", medians[4] / medians[5]);
     state.counters["step_ms"] = medians[1];
     state.counters["before_ms"] = medians[0];
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/QtServices.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -20,27 +22,43 @@ QString nameFilter(const std::vector<std::string>& types) {
 
 std::filesystem::path toPath(const QString& file) { return std::filesystem::path(file.toStdU16String()); }
 
+// A file dialog's destruction saves its state to disk and tears down its
+// file-system model: tens of milliseconds that would delay opening the file
+// the user has just confirmed. So a finished dialog is only hidden, with the
+// completion list of its name field, and destroyed when the next one opens.
 class QtOpenPanel final : public OpenPanel {
 public:
     explicit QtOpenPanel(QWidget* parent) : parent_(parent) {}
+    ~QtOpenPanel() override { delete finished_; }
+    QtOpenPanel(const QtOpenPanel&) = delete;
+    QtOpenPanel& operator=(const QtOpenPanel&) = delete;
 
     std::optional<std::filesystem::path> runModal(const OpenPanelOptions& options) override {
-        QFileDialog dialog(parent_, QString::fromStdString(options.title));
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(options.canChooseDirectories && !options.canChooseFiles ? QFileDialog::Directory
-                                                                                   : QFileDialog::ExistingFile);
-        if (const auto filter = nameFilter(options.allowedFileTypes); !filter.isEmpty()) dialog.setNameFilter(filter);
-        dialog.setSizeGripEnabled(options.showsResizeIndicator);
-        if (options.showsHiddenFiles) dialog.setFilter(dialog.filter() | QDir::Hidden);
-        dialog.setOption(QFileDialog::ReadOnly, !options.canCreateDirectories);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        const auto files = dialog.selectedFiles();
+        delete finished_;
+        auto* dialog = new QFileDialog(parent_, QString::fromStdString(options.title));
+        finished_ = dialog;
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(options.canChooseDirectories && !options.canChooseFiles ? QFileDialog::Directory
+                                                                                    : QFileDialog::ExistingFile);
+        if (const auto filter = nameFilter(options.allowedFileTypes); !filter.isEmpty()) dialog->setNameFilter(filter);
+        dialog->setSizeGripEnabled(options.showsResizeIndicator);
+        if (options.showsHiddenFiles) dialog->setFilter(dialog->filter() | QDir::Hidden);
+        dialog->setOption(QFileDialog::ReadOnly, !options.canCreateDirectories);
+        const bool accepted = dialog->exec() == QDialog::Accepted;
+        // An open completion list would stay up, and take the next click.
+        for (const auto* field : dialog->findChildren<QLineEdit*>())
+            if (const QCompleter* completer = field->completer(); completer && completer->popup())
+                completer->popup()->hide();
+        if (!accepted) return std::nullopt;
+        const auto files = dialog->selectedFiles();
         if (files.isEmpty()) return std::nullopt;
         return toPath(files.front());
     }
 
 private:
     QPointer<QWidget> parent_;
+    // The last dialog, hidden; a child of the window, so it may go with it.
+    QPointer<QFileDialog> finished_;
 };
 
 // The platform's dialog reads double quotes in a typed name as the quoting of

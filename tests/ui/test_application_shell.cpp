@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include <QAction>
 #include <QMenu>
@@ -72,6 +73,22 @@ TEST_F(ApplicationShellTest, TheOpenRecentListOutlivesTheRun) {
     ApplicationShell secondRun;
     EXPECT_EQ(secondRun.delegate().dc->recentDocuments(),
               (std::vector<std::filesystem::path>{"/prints/newer.quad", "/prints/older.quad"}));
+}
+
+// The settings are written off the GUI thread, one write after another: once
+// written they hold the list as last noted, never an older one.
+TEST_F(ApplicationShellTest, TheStoredListIsTheLastOneNotedOrCleared) {
+    ApplicationShell shell;
+    auto& recents = *shell.delegate().dc;
+    for (int i = 0; i < 25; ++i) platform::noteNewRecentDocument("/prints/wedge" + std::to_string(i % 13) + ".txt");
+    recents.waitUntilStored();
+    EXPECT_EQ(platform::QtRecentDocuments().recentDocuments(), recents.recentDocuments());
+    ASSERT_FALSE(recents.recentDocuments().empty());
+    EXPECT_EQ(recents.recentDocuments().front(), std::filesystem::path("/prints/wedge11.txt"));
+
+    recents.clearRecentDocuments();
+    recents.waitUntilStored();
+    EXPECT_TRUE(platform::QtRecentDocuments().recentDocuments().empty());
 }
 
 TEST_F(ApplicationShellTest, TheShellInstallsAndRemovesTheServices) {

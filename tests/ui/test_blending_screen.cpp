@@ -444,6 +444,45 @@ TEST(BlendingScreenCurveEditor, TheEditButtonOpensTheEditorOnTheBlend) {
 namespace appui {
 namespace {
 
+// Counts the layout requests a widget receives.
+class LayoutRequests final : public QObject {
+public:
+    explicit LayoutRequests(QWidget* watched) { watched->installEventFilter(this); }
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest) ++count;
+        return false;
+    }
+};
+
+// A read-out that changes its text on a step would lay the screen out again,
+// and the window's tab widget would then repaint all it holds.
+TEST(BlendingScreen, SliderStepsChangeTheReadOutsWithoutLayingTheScreenOutAgain) {
+    uitest::BlendingScreenFixture f;
+    f.screen->resize(1100, 780);
+    f.screen->show();
+    f.turn();
+    f.turn();
+    const LayoutRequests requests(f.screen.get());
+    struct Step {
+        const char* slider;
+        int position;
+    };
+    // One, two and three digits; Lab values of both signs as the blend moves.
+    const Step steps[] = {{"cyanMidtoneSlider", 100},    {"cyanMidtoneSlider", 5},      {"yellowShadowSlider", 100},
+                          {"magentaHighlightSlider", 0}, {"yellowHighlightSlider", 60}, {"cyanShadowSlider", 42}};
+    for (const auto& step : steps) {
+        f.drag(step.slider, step.position);
+        f.turn();
+    }
+    EXPECT_EQ(requests.count, 0);
+    for (auto* label : f.screen->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->minimumSize() != label->maximumSize()) continue;
+        EXPECT_LE(label->sizeHint().width(), label->width())
+            << label->objectName().toStdString() << " clips " << label->text().toStdString();
+    }
+}
+
 TEST(BlendingScreenGraph, ASliderStepMovesTheValuesOfTheShownLines) {
     uitest::BlendingScreenFixture f;
     const auto shown = f.screen->inkPercentData();

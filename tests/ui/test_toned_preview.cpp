@@ -423,9 +423,11 @@ TEST(PreviewReduction, HalvingAveragesEachTwoByTwoBlockChannelByChannel) {
         bool halves;
     };
     const Case cases[] = {
-        {QImage::Format_RGB32, {38, 6}, true}, // a tail past the four-pixel steps
-        {QImage::Format_ARGB32, {16, 4}, true},   {QImage::Format_Grayscale8, {10, 8}, true},
-        {QImage::Format_RGB32, {7, 6}, false}, // odd sides have no 2 x 2 blocks
+        {QImage::Format_RGB32, {38, 6}, true},      // a tail past the four-pixel steps
+        {QImage::Format_ARGB32, {16, 4}, true},     // alpha averaged as the others
+        {QImage::Format_Grayscale8, {10, 8}, true}, // grey narrower than one sixteen-pixel step
+        {QImage::Format_Grayscale8, {70, 4}, true}, // two sixteen-pixel steps and a tail
+        {QImage::Format_RGB32, {7, 6}, false},      // odd sides have no 2 x 2 blocks
         {QImage::Format_Indexed8, {8, 8}, false},
     };
     for (const auto& c : cases) {
@@ -435,7 +437,7 @@ TEST(PreviewReduction, HalvingAveragesEachTwoByTwoBlockChannelByChannel) {
         for (int y = 0; y < picture.height(); ++y)
             for (qsizetype i = 0; i < picture.bytesPerLine(); ++i)
                 picture.scanLine(y)[i] = static_cast<uchar>((noise = noise * 1664525u + 1013904223u) >> 24);
-        const QImage half = halvedByAveraging(picture);
+        const QImage half = halvedByAveraging(picture, *QThreadPool::globalInstance());
         ASSERT_EQ(!half.isNull(), c.halves) << c.format;
         if (!c.halves) continue;
         ASSERT_EQ(half.size(), c.size / 2);
@@ -489,7 +491,7 @@ TEST(TonedPreview, ShowsTheWholeToneMapReducedToTheViewWithinOneLevel) {
         const auto reduction = previewReductionFor(picture.size(), view->displayPixelSize());
         if (reduction.samplesFirst()) {
             const QImage platformSmoothed =
-                whole.scaled(reduction.sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                sampledForPreview(whole, reduction)
                     .scaled(reduction.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                     .convertToFormat(QImage::Format_RGB32);
             EXPECT_LE(largestChannelDifference(shown, platformSmoothed), 1) << c.name;
@@ -525,6 +527,22 @@ TEST(TonedPreview, SliderStepsToneOnlyTheViewSizedPictureAndHoldNoFullSizeOutput
     EXPECT_EQ(f.screen->tonedPicture()->constBits(), first);
     f.drag("cyanMidtoneSlider", 30);
     EXPECT_TRUE(f.screen->fullSizeBuffers().keptSizes().empty());
+}
+
+// The picture an open replaces is let go (on a pool thread, once the new one
+// shows toned): nothing keeps a large picture after it is no longer shown.
+TEST(TonedPreview, AnOpenLetsTheReplacedPictureGo) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "first.tif", edgyPicture(900, 600))));
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    const QImage first = *f.screen->mainImageView->image();
+    ASSERT_FALSE(first.isDetached()) << "the screen holds the picture it shows";
+
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "second.tif", edgyPicture(600, 900))));
+    ASSERT_TRUE(waitForPreview(*f.screen));
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_TRUE(first.isDetached()) << "the replaced picture is still held";
 }
 
 TEST(TonedPreview, AResizedViewIsTonedAgainAtItsNewSize) {

@@ -5,7 +5,8 @@
 #     pop-ups (click, arrow keys, Return) and drags two tone sliders;
 #   - opens a greyscale TIFF made by ImageMagick through the open dialog
 #     (typing its path) and sees the toned preview, then drags a slider again
-#     and sees the preview follow;
+#     and sees the preview follow, then opens a second picture the same way
+#     at once;
 #   - saves the .quad through the save dialog and reads it back with the
 #     product's .quad reader: after an ink set that moves the printer pop-up
 #     the file is the shown printer's (eight channels for CCPro HDM K3, V and
@@ -110,6 +111,18 @@ line2=$(await '^preview [0-9]+ 900 600 ' "$at")
 [[ "${line2#* * }" != "${line#* * }" ]] || fail "the preview did not follow the slider ($line2)"
 sleep 0.3
 shot toned-preview-after-slider
+
+# Another picture straight away: nothing the last dialog left (such as the
+# completion list of its name field) takes the click.
+convert -size 600x400 gradient:white-black -colorspace Gray -depth 8 "$work/second.tif"
+at=$(mark)
+xdotool mousemove $(centre loadImageButton) click 1
+await '^dialog Open an image file' "$at" >/dev/null
+xdotool type --delay 15 "$work/second.tif"
+xdotool key Return
+await '^preview [0-9]+ 600 400 ' "$at" >/dev/null
+sleep 0.3
+shot second-picture
 
 # --- the .quad through the save dialog, read back ---------------------------
 save_quad "$work/blend.quad" save-dialog
