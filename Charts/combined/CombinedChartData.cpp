@@ -39,8 +39,8 @@ void CombinedChartData::setBubbleData(std::shared_ptr<BubbleChartData> data) {
 
 std::vector<std::shared_ptr<ChartData>> CombinedChartData::allData() const {
     std::vector<std::shared_ptr<ChartData>> all;
-    for (std::shared_ptr<ChartData> data : std::initializer_list<std::shared_ptr<ChartData>>{
-             lineData_, barData_, scatterData_, candleData_, bubbleData_})
+    for (std::shared_ptr<ChartData> data :
+         std::initializer_list<std::shared_ptr<ChartData>>{lineData_, barData_, scatterData_, candleData_, bubbleData_})
         if (data) all.push_back(std::move(data));
     return all;
 }

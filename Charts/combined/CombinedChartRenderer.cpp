@@ -28,8 +28,7 @@ std::shared_ptr<DataRenderer> rendererOfKind(CombinedDrawOrder kind, const std::
         return std::make_shared<BarChartRenderer>(std::weak_ptr<BarChartDataProvider>(chart), animator, viewPort);
     case CombinedDrawOrder::bubble:
         if (!chart->bubbleData()) return nullptr;
-        return std::make_shared<BubbleChartRenderer>(std::weak_ptr<BubbleChartDataProvider>(chart), animator,
-                                                     viewPort);
+        return std::make_shared<BubbleChartRenderer>(std::weak_ptr<BubbleChartDataProvider>(chart), animator, viewPort);
     case CombinedDrawOrder::line:
         if (!chart->lineData()) return nullptr;
         return std::make_shared<LineChartRenderer>(std::weak_ptr<LineChartDataProvider>(chart), animator, viewPort);
@@ -60,8 +59,7 @@ std::vector<HighlightPtr> highlightsForSubData(const std::vector<HighlightPtr>& 
                                                std::optional<int> dataIndex) {
     std::vector<HighlightPtr> routed;
     for (const HighlightPtr& high : highlights)
-        if (high && (high->dataIndex() == -1 || (dataIndex && high->dataIndex() == *dataIndex)))
-            routed.push_back(high);
+        if (high && (high->dataIndex() == -1 || (dataIndex && high->dataIndex() == *dataIndex))) routed.push_back(high);
     return routed;
 }
 

@@ -27,7 +27,8 @@ public:
     // The chart is held weakly; the sub-renderers are made at once.
     CombinedChartRenderer(std::weak_ptr<CombinedChartView> chart, std::shared_ptr<Animator> animator,
                           std::shared_ptr<ViewPortHandler> viewPortHandler);
-    CombinedChartRenderer(std::shared_ptr<Animator> animator, std::shared_ptr<ViewPortHandler> viewPortHandler) = delete;
+    CombinedChartRenderer(std::shared_ptr<Animator> animator,
+                          std::shared_ptr<ViewPortHandler> viewPortHandler) = delete;
 
     std::shared_ptr<CombinedChartView> chart() const { return chart_.lock(); }
     void setChart(std::weak_ptr<CombinedChartView> chart) { chart_ = std::move(chart); }

@@ -15,8 +15,8 @@ void CombinedChartView::initialize() {
     replaceHighlighter();
     highlightFullBarEnabled_ = true;
     fillFormatter_ = std::make_shared<DefaultFillFormatter>();
-    setRenderer(std::make_shared<CombinedChartRenderer>(
-        std::dynamic_pointer_cast<CombinedChartView>(weakView().lock()), chartAnimator(), viewPortHandler()));
+    setRenderer(std::make_shared<CombinedChartRenderer>(std::dynamic_pointer_cast<CombinedChartView>(weakView().lock()),
+                                                        chartAnimator(), viewPortHandler()));
 }
 
 void CombinedChartView::replaceHighlighter() {

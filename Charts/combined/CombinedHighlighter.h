@@ -19,7 +19,8 @@ class CombinedHighlighter : public ChartHighlighter {
 public:
     // The chart is kept weakly. The bar highlighter is made now when the bar
     // provider has bar data now.
-    CombinedHighlighter(std::weak_ptr<ChartDataProvider> chart, const std::shared_ptr<BarChartDataProvider>& barProvider);
+    CombinedHighlighter(std::weak_ptr<ChartDataProvider> chart,
+                        const std::shared_ptr<BarChartDataProvider>& barProvider);
 
     const std::shared_ptr<BarHighlighter>& barHighlighter() const { return barHighlighter_; }
     void setBarHighlighter(std::shared_ptr<BarHighlighter> highlighter) { barHighlighter_ = std::move(highlighter); }

@@ -74,15 +74,15 @@ inline std::shared_ptr<BubbleChartData> bubblesOf(const std::vector<Bubble>& bub
 // points, candles about 5 and bubbles about 3; the kinds named in `kinds`
 // ("line", "bar", "scatter", "candle", "bubble") only.
 inline std::shared_ptr<CombinedChartData> fiveKinds(const std::vector<std::string>& kinds = {"line", "bar", "scatter",
-                                                                                              "candle", "bubble"}) {
+                                                                                             "candle", "bubble"}) {
     auto data = std::make_shared<CombinedChartData>();
     const auto has = [&](const char* kind) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); };
     if (has("line")) data->setLineData(lineOf({{0, 1}, {1, 3}, {2, 5}, {3, 7}, {4, 9}}));
     if (has("bar")) data->setBarData(barsOf({{0, 2, {}}, {1, 4, {}}, {2, 6, {}}, {3, 3, {}}, {4, 5, {}}}));
     if (has("scatter")) data->setScatterData(scatterOf({{0, 8}, {1, 7}, {2, 8}, {3, 9}, {4, 8}}));
     if (has("candle"))
-        data->setCandleData(candlesOf({{0, 7, 3, 4, 6}, {1, 6, 2, 5, 3}, {2, 8, 4, 5, 7}, {3, 6, 3, 5, 4},
-                                       {4, 7, 4, 4.5, 6.5}}));
+        data->setCandleData(
+            candlesOf({{0, 7, 3, 4, 6}, {1, 6, 2, 5, 3}, {2, 8, 4, 5, 7}, {3, 6, 3, 5, 4}, {4, 7, 4, 4.5, 6.5}}));
     if (has("bubble")) data->setBubbleData(bubblesOf({{0, 3, 1}, {1, 2, 2}, {2, 3, 1}, {3, 2, 2}, {4, 3, 1}}));
     return data;
 }

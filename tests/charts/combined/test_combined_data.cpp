@@ -42,12 +42,27 @@ TEST(CombinedChartDataTest, SubDataTakeTheirPositionsInKindOrder) {
         std::vector<std::string> kinds;
     };
     const Step steps[] = {
-        {[&] { data.setBarData(barsOf({{0, 1, {}}})); }, {"bar"}},
-        {[&] { data.setBubbleData(bubblesOf({{0, 1, 1}})); }, {"bar", "bubble"}},
-        {[&] { data.setLineData(lineOf({{0, 1}})); }, {"line", "bar", "bubble"}},
+        {[&] {
+             data.setBarData(barsOf({{0, 1, {}}}));
+         },
+         {"bar"}},
+        {[&] {
+             data.setBubbleData(bubblesOf({{0, 1, 1}}));
+         },
+         {"bar", "bubble"}},
+        {[&] {
+             data.setLineData(lineOf({{0, 1}}));
+         },
+         {"line", "bar", "bubble"}},
         {[&] { data.setBarData(nullptr); }, {"line", "bubble"}},
-        {[&] { data.setCandleData(candlesOf({{0, 2, 0, 1, 1.5}})); }, {"line", "candle", "bubble"}},
-        {[&] { data.setScatterData(scatterOf({{0, 1}})); }, {"line", "scatter", "candle", "bubble"}},
+        {[&] {
+             data.setCandleData(candlesOf({{0, 2, 0, 1, 1.5}}));
+         },
+         {"line", "candle", "bubble"}},
+        {[&] {
+             data.setScatterData(scatterOf({{0, 1}}));
+         },
+         {"line", "scatter", "candle", "bubble"}},
         {[&] { data.setLineData(nullptr); }, {"scatter", "candle", "bubble"}},
     };
     const std::map<std::string, std::string> labelOfKind{
@@ -76,14 +91,20 @@ struct Bounds {
 };
 
 std::ostream& operator<<(std::ostream& out, const Bounds& b) {
-    return out << "x " << b.xMin << ".." << b.xMax << " y " << b.yMin << ".." << b.yMax << " left " << b.leftMin
-               << ".." << b.leftMax << " right " << b.rightMin << ".." << b.rightMax;
+    return out << "x " << b.xMin << ".." << b.xMax << " y " << b.yMin << ".." << b.yMax << " left " << b.leftMin << ".."
+               << b.leftMax << " right " << b.rightMin << ".." << b.rightMax;
 }
 
 Bounds boundsOf(const ChartData& data) {
     using A = YAxis::AxisDependency;
-    return {data.xMin(),         data.xMax(),         data.yMin(),          data.yMax(),
-            data.getYMin(A::left), data.getYMax(A::left), data.getYMin(A::right), data.getYMax(A::right)};
+    return {data.xMin(),
+            data.xMax(),
+            data.yMin(),
+            data.yMax(),
+            data.getYMin(A::left),
+            data.getYMax(A::left),
+            data.getYMin(A::right),
+            data.getYMax(A::right)};
 }
 
 std::shared_ptr<LineChartData> rightLine(std::vector<Point> points) {
@@ -101,7 +122,8 @@ TEST(CombinedChartDataTest, BoundsJoinTheSubDataPerAxis) {
         Bounds bounds;
     };
     const Case cases[] = {
-        {"empty", [](CombinedChartData&) {},
+        {"empty",
+         [](CombinedChartData&) {},
          {largest, -largest, largest, -largest, largest, -largest, largest, -largest}},
         {"right line 5 to 9, left bars 0 to 100",
          [](CombinedChartData& d) {
@@ -123,7 +145,9 @@ TEST(CombinedChartDataTest, BoundsJoinTheSubDataPerAxis) {
          },
          {1, 2, 5, 9, 5, 9, 5, 9}},
         {"a stacked bar reaches its stack's ends",
-         [](CombinedChartData& d) { d.setBarData(barsOf({{2, 0, std::vector<double>{3, -2, 4}}})); },
+         [](CombinedChartData& d) {
+             d.setBarData(barsOf({{2, 0, std::vector<double>{3, -2, 4}}}));
+         },
          {2, 2, -2, 7, -2, 7, -2, 7}},
     };
     for (const Case& c : cases) {
@@ -136,7 +160,8 @@ TEST(CombinedChartDataTest, BoundsJoinTheSubDataPerAxis) {
 // A combined data is filled through its sub-data: the sets handed to its
 // constructor are dropped, as the plain constructor leaves it.
 TEST(CombinedChartDataTest, TheConstructorDropsTheSetsItIsGiven) {
-    CombinedChartData fromSets(ChartData::DataSets{charts::testing::lineSet({{1, 2}, {3, 4}}), charts::testing::lineSet({{5, 6}})});
+    CombinedChartData fromSets(
+        ChartData::DataSets{charts::testing::lineSet({{1, 2}, {3, 4}}), charts::testing::lineSet({{5, 6}})});
     const CombinedChartData plain;
     EXPECT_EQ(fromSets.dataSetCount(), 0);
     EXPECT_TRUE(fromSets.allData().empty());
@@ -148,8 +173,8 @@ TEST(CombinedChartDataTest, TheConstructorDropsTheSetsItIsGiven) {
 // first at its x for a NaN y. An index out of range finds nothing.
 TEST(CombinedChartDataTest, HighlightsNameASetWithinTheirSubData) {
     CombinedChartData data;
-    auto twoSets = std::make_shared<LineChartData>(
-        ChartData::DataSets{charts::testing::lineSet({{1, 10}, {1, 20}, {2, 30}}, "A"), charts::testing::lineSet({{1, 40}}, "B")});
+    auto twoSets = std::make_shared<LineChartData>(ChartData::DataSets{
+        charts::testing::lineSet({{1, 10}, {1, 20}, {2, 30}}, "A"), charts::testing::lineSet({{1, 40}}, "B")});
     data.setLineData(twoSets);
     data.setBarData(barsOf({{2, 6, {}}}));
     struct Case {
@@ -158,11 +183,11 @@ TEST(CombinedChartDataTest, HighlightsNameASetWithinTheirSubData) {
         std::optional<Point> entry;
     };
     const Case cases[] = {
-        {Highlight(1, 20, 0, 0), "A", Point{1, 20}},       {Highlight(1, nan, 0, 0), "A", Point{1, 10}},
-        {Highlight(1, 10, 0, 0), "A", Point{1, 10}},       {Highlight(1, 15, 0, 0), "A", std::nullopt},
-        {Highlight(3, nan, 0, 0), "A", std::nullopt},      {Highlight(1, nan, 1, 0), "B", Point{1, 40}},
-        {Highlight(2, 6, 0, 1), "Bars", Point{2, 6}},      {Highlight(1, 20, 0, -1), std::nullopt, std::nullopt},
-        {Highlight(1, 20, 0, 2), std::nullopt, std::nullopt}, {Highlight(1, 20, 2, 0), std::nullopt, std::nullopt},
+        {Highlight(1, 20, 0, 0), "A", Point{1, 20}},           {Highlight(1, nan, 0, 0), "A", Point{1, 10}},
+        {Highlight(1, 10, 0, 0), "A", Point{1, 10}},           {Highlight(1, 15, 0, 0), "A", std::nullopt},
+        {Highlight(3, nan, 0, 0), "A", std::nullopt},          {Highlight(1, nan, 1, 0), "B", Point{1, 40}},
+        {Highlight(2, 6, 0, 1), "Bars", Point{2, 6}},          {Highlight(1, 20, 0, -1), std::nullopt, std::nullopt},
+        {Highlight(1, 20, 0, 2), std::nullopt, std::nullopt},  {Highlight(1, 20, 2, 0), std::nullopt, std::nullopt},
         {Highlight(1, 20, -1, 0), std::nullopt, std::nullopt}, {Highlight(2, 6, 1, 1), std::nullopt, std::nullopt},
         {Highlight(nan, nan, 0, 0), "A", std::nullopt},
     };
@@ -204,7 +229,8 @@ TEST(CombinedChartDataTest, RemovingASetRecomputesListBoundsAndLegend) {
         EXPECT_EQ(labelsOf(*data), c.labels);
         EXPECT_EQ(boundsOf(*data), c.bounds);
         std::vector<std::string> legend;
-        for (const auto& entry : view->legend()->entries()) legend.push_back(entry->label().value_or("-").toStdString());
+        for (const auto& entry : view->legend()->entries())
+            legend.push_back(entry->label().value_or("-").toStdString());
         EXPECT_EQ(legend, c.labels);
     }
     EXPECT_EQ(view->leftAxis()->axisMaximum(), 2 + 0.1 * (2 - 1)) << "the axis follows the bounds";
@@ -223,7 +249,8 @@ TEST(CombinedChartDataTest, RemovalsByPositionOrEntryPrintAndChangeNothing) {
     };
     const Case cases[] = {
         {[&] { return data->removeDataSetByIndex(0); }, "removeDataSet(index) not supported for CombinedData"},
-        {[&] { return data->removeEntry(first, 0); }, "removeEntry(entry, dataSetIndex) not supported for CombinedData"},
+        {[&] { return data->removeEntry(first, 0); },
+         "removeEntry(entry, dataSetIndex) not supported for CombinedData"},
         {[&] { return data->removeEntry(0.0, 0); }, "removeEntry(xValue, dataSetIndex) not supported for CombinedData"},
     };
     for (const Case& c : cases) {
