@@ -271,3 +271,45 @@ TEST(CombinedChartViewTest, HighlightsAreRoutedByTheirDataIndex) {
 }
 
 } // namespace
+
+namespace {
+
+// The entries the marker was drawn for, by x.
+class MarkerProbe : public IMarker {
+public:
+    std::vector<double> drawnX;
+    Point offset() const override { return {}; }
+    Point offsetForDrawing(const Point&) const override { return {}; }
+    void refreshContent(const ChartDataEntryPtr& entry, const Highlight&) override { drawnX.push_back(entry->x()); }
+    void draw(DrawingContext&, const Point&) override {}
+};
+
+// Markers go only to highlights that name an entry within their sub-data
+// (not -1, not a sub-data or set out of range, not a y no entry has) and that
+// the x animation has reached.
+TEST(CombinedChartViewTest, MarkersOnlyAtHighlightedEntriesRevealed) {
+    struct Case {
+        double phaseX;
+        std::vector<double> drawnX;
+    };
+    // Line (0): x 1 and x 4; candles (3) at x 2; any sub-data; sub-data 9;
+    // set 2 of the line data; a bar y no bar has.
+    const std::vector<HighlightPtr> highlights{
+        std::make_shared<Highlight>(1, 3, 0, 0), std::make_shared<Highlight>(4, 9, 0, 0),
+        std::make_shared<Highlight>(2, 6, 0, 3), std::make_shared<Highlight>(1, 4, 0, -1),
+        std::make_shared<Highlight>(1, 4, 0, 9), std::make_shared<Highlight>(1, 3, 2, 0),
+        std::make_shared<Highlight>(0, 7, 0, 1)};
+    for (const Case& c : {Case{1, {1, 4, 2}}, Case{0.5, {1, 2}}}) {
+        auto view = makeCombined();
+        view->setData(fiveKinds());
+        const auto probe = std::make_shared<MarkerProbe>();
+        view->setMarker(probe);
+        view->chartAnimator()->setPhaseX(c.phaseX);
+        view->highlightValues(highlights);
+        RecordingContext context;
+        view->draw(context);
+        EXPECT_EQ(probe->drawnX, c.drawnX) << c.phaseX;
+    }
+}
+
+} // namespace
