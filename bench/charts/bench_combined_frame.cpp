@@ -158,24 +158,6 @@ QChart* qtCombinedChart(int count) {
     return chart;
 }
 
-// 20,000 entries of every kind, 1 % of x visible, panned a pixel each frame
-// (back and forth so the visible range stays inside the data).
-class PanFrame {
-public:
-    PanFrame() : view_(combinedChart(20'000, true)) {
-        view_->zoom(100.0, 1.0, 0.0, 0.0);
-        view_->moveViewToX(10'000);
-    }
-    void draw(QImage& image) {
-        view_->performPanChange(Point{(step_++ / 50) % 2 == 0 ? -1.0 : 1.0, 0});
-        bench::drawOurs(*view_, image);
-    }
-
-private:
-    std::unique_ptr<CombinedChartView> view_;
-    int step_ = 0;
-};
-
 // Ours alone, for profiling.
 void BM_CombinedFrameOurs(benchmark::State& state) {
     const auto view = combinedChart(100, false);
@@ -188,7 +170,8 @@ void BM_CombinedFramesSideBySide(benchmark::State& state) {
     const auto ours = combinedChart(100, false);
     bench::QtChartsScene peer(qtCombinedChart(100), bench::frameWidth, bench::frameHeight);
     const auto withBubbles = combinedChart(100, true);
-    PanFrame pan;
+    // 20,000 entries of every kind, 1 % of x visible.
+    bench::PanFrame pan(combinedChart(20'000, true), 10'000);
     const auto visible = combinedChart(200, true);
     std::vector<QImage> images(5, bench::blankFrame());
     const std::vector<bench::Variant> variants{

@@ -477,6 +477,35 @@ def bar_pixels(screen, name, at):
     return lit + screen.shot(name).count_near(darkened(PLAIN), *box_around(at, 3))
 
 
+def check_zoom_about(window, screen, target):
+    """A double click at the target zooms in by 1.4 about the pointer: the
+    value under it stays under it."""
+    time.sleep(0.8)
+    under = window.numbers(f"value {target[0]} {target[1]}")
+    double_click(window, screen, target[0], target[1])
+    state = window.state()
+    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
+          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
+    pinned = window.numbers(f"value {target[0]} {target[1]}")
+    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
+          f"the value under the pointer stays under it ({under} -> {pinned})")
+
+
+def check_pan_and_glide(window, screen):
+    """A drag to the right across the chart's middle pans the content and,
+    released while moving, glides on."""
+    left, top, width, height = window.numbers("geometry")
+    time.sleep(0.8)
+    start = window.state()["transX"]
+    log = flick(window, screen, int(left + width * 0.5), int(top + height * 0.5))
+    settled = window.await_rest()
+    moved_at_release = log["released"] - start
+    moved_in_all = settled["transX"] - start
+    check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
+    check(moved_in_all > moved_at_release + 5,
+          f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> {moved_in_all:.1f} px)")
+
+
 def run_bars(window, screen, sideways):
     """The bar chart's road; the window shows two grouped sets of eight bars,
     the second stacked (its second value below zero on bars 0, 3 and 6)."""
@@ -522,16 +551,8 @@ def run_bars(window, screen, sideways):
 
     # A double click on a bar zooms in by 1.4 about the pointer: the value
     # under it stays, and so does the bar.
-    time.sleep(0.8)
     target = window.point("bar 0 6")
-    under = window.numbers(f"value {target[0]} {target[1]}")
-    double_click(window, screen, target[0], target[1])
-    state = window.state()
-    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
-          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
-    pinned = window.numbers(f"value {target[0]} {target[1]}")
-    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
-          f"the value under the pointer stays under it ({under} -> {pinned})")
+    check_zoom_about(window, screen, target)
     moved = window.point("bar 0 6")
     check(abs(moved[along] - target[along]) <= 1, f"the bar under the pointer stays under it ({target} -> {moved})")
     seen = bar_pixels(screen, "5-zoomed", target)
@@ -540,18 +561,7 @@ def run_bars(window, screen, sideways):
     left, top, width, height = window.numbers("geometry")
     centre = (int(left + width * 0.5), int(top + height * 0.5))
     if not sideways:
-        # A drag to the right pans the content and, released while moving,
-        # glides on.
-        time.sleep(0.8)
-        start = window.state()["transX"]
-        log = flick(window, screen, *centre)
-        settled = window.await_rest()
-        moved_at_release = log["released"] - start
-        moved_in_all = settled["transX"] - start
-        check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
-        check(moved_in_all > moved_at_release + 5,
-              f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
-              f"{moved_in_all:.1f} px)")
+        check_pan_and_glide(window, screen)
         now = window.point("bar 0 6")
         seen = bar_pixels(screen, "6-panned", now)
         check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
@@ -629,16 +639,7 @@ def run_combined(window, screen):
 
     # A double click zooms in by 1.4 about the pointer; a candle and a bar at
     # the same x stay in the same pixel column.
-    time.sleep(0.8)
-    target = window.point("item candle 6")
-    under = window.numbers(f"value {target[0]} {target[1]}")
-    double_click(window, screen, target[0], target[1])
-    state = window.state()
-    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
-          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
-    pinned = window.numbers(f"value {target[0]} {target[1]}")
-    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
-          f"the value under the pointer stays under it ({under} -> {pinned})")
+    check_zoom_about(window, screen, window.point("item candle 6"))
     candle = window.point("item candle 6")
     bar = window.point("segment 6 2")
     check(candle[0] == bar[0], f"the candle and the bar at x 6 stay in one pixel column ({candle}, {bar})")
@@ -648,18 +649,8 @@ def run_combined(window, screen):
     check(candle_seen > 20 and bar_seen > 20,
           f"the screenshot shows the candle and the bar there ({candle_seen}, {bar_seen} pixels)")
 
-    # A drag to the right pans the content and, released while moving,
-    # glides on.
-    left, top, width, height = window.numbers("geometry")
-    time.sleep(0.8)
-    start = window.state()["transX"]
-    log = flick(window, screen, int(left + width * 0.5), int(top + height * 0.5))
-    settled = window.await_rest()
-    moved_at_release = log["released"] - start
-    moved_in_all = settled["transX"] - start
-    check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
-    check(moved_in_all > moved_at_release + 5,
-          f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> {moved_in_all:.1f} px)")
+    # A drag pans and glides on.
+    check_pan_and_glide(window, screen)
     bar = window.point("segment 4 2")
     seen = screen.count_until("5-panned", SEGMENTS[2], box_around(bar, 3), lambda n: n > 20)
     check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
