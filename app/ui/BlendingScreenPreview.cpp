@@ -81,9 +81,20 @@ void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
     replacedPicture_ = mainImageView->image();
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
-    // Sampled once for the view: the grey picture shown until the toned one
-    // arrives and every toning come from it.
+    // Sampled once for the view: every toning comes from it.
     samplePreviewPicture();
+    // Toned here, before the picture is first painted: a view-sized toning
+    // takes about a millisecond, less than painting the grey picture and
+    // then the toned one from a background job.
+    if (previewBatchDepth_ == 0) {
+        fullSizeBuffers_->release();
+        QImage toned = previewRenderer_->renderNow(KCMYtoningBlend->blendedCIELab, previewSample_, previewReduction_);
+        if (!toned.isNull()) {
+            mainImageView->setTonedImage(std::move(picture), std::move(toned));
+            releaseReplacedPicture();
+            return;
+        }
+    }
     mainImageView->setImage(std::move(picture), finishedForPreview(previewSample_, previewReduction_));
     renderBlendPreview();
 }

@@ -38,6 +38,14 @@ void ColorPreviewImageView::setImage(QImage picture, const QImage& displayCopy) 
     update();
 }
 
+void ColorPreviewImageView::setTonedImage(QImage picture, QImage display) {
+    if (display.isNull()) return setImage(std::move(picture));
+    image_ = std::move(picture);
+    toned_ = std::move(display);
+    rebuildShown({});
+    update();
+}
+
 void ColorPreviewImageView::showToned(QImage display) {
     if (!image_ || display.isNull()) return;
     toned_ = std::move(display);

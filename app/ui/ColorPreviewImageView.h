@@ -39,6 +39,10 @@ public:
     // Shows the picture; `displayCopy`, when given, is the picture already
     // scaled for the view (made off the GUI thread) and saves scaling it here.
     void setImage(QImage picture, const QImage& displayCopy = {});
+    // Shows the picture toned from the start: `display` is its toned copy
+    // made for the view's size (as showToned takes), so the grey picture is
+    // never painted. A null `display` shows the picture as setImage does.
+    void setTonedImage(QImage picture, QImage display);
     // Shows `display`, a toned copy of the picture made for the view's size,
     // in its place; reduced further should the view have shrunk since. Nothing
     // without a picture.
