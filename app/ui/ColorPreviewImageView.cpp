@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
+#include <utility>
 
 #include "app/ui/PreviewImageFile.h"
 #include "app/ui/PreviewReduction.h"
@@ -71,8 +72,21 @@ void ColorPreviewImageView::rebuildShown(const QImage& displayCopy) {
     shown_.setDevicePixelRatio(devicePixelRatioF());
 }
 
+void ColorPreviewImageView::whenPainted(std::function<void()> then) {
+    if (!isVisible()) return then();
+    afterPaint_.push_back(std::move(then));
+}
+
 void ColorPreviewImageView::paintEvent(QPaintEvent*) {
     ++paintCount_;
+    if (!afterPaint_.empty())
+        // Queued: they run once this paint has been flushed to the window.
+        QMetaObject::invokeMethod(
+            this,
+            [calls = std::exchange(afterPaint_, {})] {
+                for (const auto& call : calls) call();
+            },
+            Qt::QueuedConnection);
     if (shown_.isNull()) return;
     QPainter painter(this);
     const QSizeF size = shown_.deviceIndependentSize();

@@ -4,8 +4,10 @@
 #include <QStringList>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QMimeData;
 
@@ -50,6 +52,10 @@ public:
     bool showsToned() const { return toned_.has_value(); }
     // What is on screen, in device pixels: the fitted picture or the toned copy.
     QImage shownImage() const { return shown_.toImage(); }
+    // Calls `then` once the view has painted what it holds now, after that
+    // paint has reached the window (a queued call); at once when the view is
+    // not visible, as it would not paint.
+    void whenPainted(std::function<void()> then);
     // Paints of the view so far, for measurements of what a change repaints.
     int paintCount() const { return paintCount_; }
 
@@ -80,6 +86,7 @@ private:
     QPixmap shown_;
     QSize shownFor_;
     int paintCount_ = 0;
+    std::vector<std::function<void()>> afterPaint_;
 };
 
 } // namespace appui

@@ -578,6 +578,28 @@ TEST(TonedPreview, AnOpenShowsThePictureTonedInItsFirstPaint) {
     EXPECT_EQ(view->shownImage(), opened) << "the overtaken job's result is dropped";
 }
 
+// On screen, the replaced picture is let go only after the new one has been
+// painted: giving its memory back would hold up that paint's allocations.
+TEST(TonedPreview, AShownViewLetsTheReplacedPictureGoOnceTheNewOneIsPainted) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    f.screen->resize(1000, 700);
+    f.screen->show();
+    auto* view = f.find<ColorPreviewImageView>("mainImageView");
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "first.tif", edgyPicture(900, 600))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->paintCount() > 0; }, 10'000));
+    const QImage first = *view->image();
+
+    const int paints = view->paintCount();
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "second.tif", edgyPicture(600, 900))));
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_FALSE(first.isDetached()) << "let go before the new picture was painted";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->paintCount() > paints; }, 10'000));
+    QApplication::processEvents();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_TRUE(first.isDetached()) << "the replaced picture is still held";
+}
+
 TEST(TonedPreview, AResizedViewIsTonedAgainAtItsNewSize) {
     ScratchDirectory dir;
     BlendingScreenFixture f;
