@@ -118,7 +118,19 @@ FileResult writeFileAtomically(const std::filesystem::path& file, std::string_vi
     return {true, {}};
 }
 
-FileResult readWholeFile(const std::filesystem::path& file, std::string& contents, std::size_t maxBytes) {
+ReadableFile& ReadableFile::operator=(ReadableFile&& other) noexcept {
+    if (this != &other) {
+        if (descriptor_ >= 0) ::close(descriptor_);
+        descriptor_ = std::exchange(other.descriptor_, -1);
+    }
+    return *this;
+}
+
+ReadableFile::~ReadableFile() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+FileResult openRegularFile(const std::filesystem::path& file, ReadableFile& opened, std::size_t maxBytes) {
     const std::string what = "The file \"" + file.filename().string() + "\" couldn't be opened";
     // Only regular files are read, and that is settled before opening: opening
     // a named pipe waits for a writer, and a device never ends.
@@ -130,36 +142,39 @@ FileResult readWholeFile(const std::filesystem::path& file, std::string& content
 
     // Opened without waiting, and checked again on the open file, in case the
     // path was replaced by something else in between.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return failure(what, errno);
-    auto fail = [&](const std::string& reason) {
-        ::close(fd);
-        return FileResult{false, what + ": " + reason};
-    };
-    auto failWithErrno = [&](int error) {
-        ::close(fd);
-        return failure(what, error);
-    };
-    struct stat opened {};
-    if (::fstat(fd, &opened) != 0) return failWithErrno(errno);
-    if (!S_ISREG(opened.st_mode)) return fail(kindOfSpecialFile(opened.st_mode));
+    ReadableFile candidate(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!candidate.isOpen()) return failure(what, errno);
+    struct stat now {};
+    if (::fstat(candidate.descriptor(), &now) != 0) return failure(what, errno);
+    if (!S_ISREG(now.st_mode)) return {false, what + ": " + kindOfSpecialFile(now.st_mode)};
+    if (now.st_size < 0 || static_cast<std::uintmax_t>(now.st_size) > maxBytes)
+        return {false, what + ": " + tooLarge(maxBytes)};
+    opened = std::move(candidate);
+    return {true, {}};
+}
+
+FileResult readWholeFile(const std::filesystem::path& file, std::string& contents, std::size_t maxBytes) {
+    ReadableFile opened;
+    if (auto result = openRegularFile(file, opened, maxBytes); !result) return result;
+    const std::string what = "The file \"" + file.filename().string() + "\" couldn't be opened";
+    struct stat status {};
+    if (::fstat(opened.descriptor(), &status) != 0) return failure(what, errno);
 
     // Read to the end rather than trust the size: a file that grows while it
     // is read is still held to the limit.
     std::string buffer;
-    buffer.reserve(static_cast<std::size_t>(opened.st_size));
+    buffer.reserve(static_cast<std::size_t>(status.st_size));
     char chunk[65536];
     while (true) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const ssize_t got = ::read(opened.descriptor(), chunk, sizeof chunk);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return failWithErrno(errno);
+            return failure(what, errno);
         }
         if (got == 0) break;
-        if (buffer.size() + static_cast<std::size_t>(got) > maxBytes) return fail(tooLarge(maxBytes));
+        if (buffer.size() + static_cast<std::size_t>(got) > maxBytes) return {false, what + ": " + tooLarge(maxBytes)};
         buffer.append(chunk, static_cast<std::size_t>(got));
     }
-    ::close(fd);
     contents = std::move(buffer);
     return {true, {}};
 }

@@ -3,7 +3,7 @@
 # those whose executable name contains the first argument (numerics, curves,
 # inks, charts, ui). Further arguments go to Google Benchmark. "window" runs
 # only the slider steps in the real window under Xvfb (bench/window), which
-# the full run ends with.
+# the full run ends with; "window opens" times only the opens there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -26,5 +26,7 @@ for exe in "$build"/bench/*_bench; do
 done
 if [[ -z "$filter" || "$filter" == window ]]; then
   echo "== window (real window under Xvfb)"
-  python3 "$root/bench/window/slider_steps.py" "$build/bench/window_driver" "$build/app/ui/tintsmith"
+  # "window" takes the script's own arguments: a step count, "opens".
+  [[ "$filter" == window ]] || set --
+  python3 "$root/bench/window/slider_steps.py" "$build/bench/window_driver" "$build/app/ui/tintsmith" "$@"
 fi

@@ -64,13 +64,19 @@ void v2InkModelBlendingViewController::showPreviewImage(const QImage& display) {
     // takes the fitted picture's place as it is, with no rescale here.
     if (previewView_.isNull()) return;
     previewView_->showToned(display);
-    releaseReplacedPicture();
+    releaseReplacedPictureOncePainted();
+}
+
+void v2InkModelBlendingViewController::releaseReplacedPictureOncePainted() {
+    // Giving a large picture's memory back to the system takes milliseconds
+    // and holds up every allocation of the process meanwhile, the new
+    // picture's paint among them: so only once that is on screen.
+    if (!replacedPicture_) return;
+    mainImageView->whenPainted([this] { releaseReplacedPicture(); });
 }
 
 void v2InkModelBlendingViewController::releaseReplacedPicture() {
-    // On a pool thread, and only once the new picture shows: giving a large
-    // picture's memory back to the system takes milliseconds, and holds up
-    // every allocation of the process meanwhile.
+    // On a pool thread, for the same reason.
     if (!replacedPicture_) return;
     QThreadPool::globalInstance()->start([replaced = std::move(*replacedPicture_)] {});
     replacedPicture_.reset();
@@ -81,9 +87,20 @@ void v2InkModelBlendingViewController::showOpenedImage(QImage picture) {
     replacedPicture_ = mainImageView->image();
     imageSize = picture.size();
     inkBlendPreviewFilter->inputImage = picture;
-    // Sampled once for the view: the grey picture shown until the toned one
-    // arrives and every toning come from it.
+    // Sampled once for the view: every toning comes from it.
     samplePreviewPicture();
+    // Toned here, before the picture is first painted: a view-sized toning
+    // takes about a millisecond, less than painting the grey picture and
+    // then the toned one from a background job.
+    if (previewBatchDepth_ == 0) {
+        fullSizeBuffers_->release();
+        QImage toned = previewRenderer_->renderNow(KCMYtoningBlend->blendedCIELab, previewSample_, previewReduction_);
+        if (!toned.isNull()) {
+            mainImageView->setTonedImage(std::move(picture), std::move(toned));
+            releaseReplacedPictureOncePainted();
+            return;
+        }
+    }
     mainImageView->setImage(std::move(picture), finishedForPreview(previewSample_, previewReduction_));
     renderBlendPreview();
 }

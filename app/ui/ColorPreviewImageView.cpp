@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QUrl>
+#include <utility>
 
 #include "app/ui/PreviewImageFile.h"
 #include "app/ui/PreviewReduction.h"
@@ -38,6 +39,14 @@ void ColorPreviewImageView::setImage(QImage picture, const QImage& displayCopy) 
     update();
 }
 
+void ColorPreviewImageView::setTonedImage(QImage picture, QImage display) {
+    if (display.isNull()) return setImage(std::move(picture));
+    image_ = std::move(picture);
+    toned_ = std::move(display);
+    rebuildShown({});
+    update();
+}
+
 void ColorPreviewImageView::showToned(QImage display) {
     if (!image_ || display.isNull()) return;
     toned_ = std::move(display);
@@ -63,8 +72,21 @@ void ColorPreviewImageView::rebuildShown(const QImage& displayCopy) {
     shown_.setDevicePixelRatio(devicePixelRatioF());
 }
 
+void ColorPreviewImageView::whenPainted(std::function<void()> then) {
+    if (!isVisible()) return then();
+    afterPaint_.push_back(std::move(then));
+}
+
 void ColorPreviewImageView::paintEvent(QPaintEvent*) {
     ++paintCount_;
+    if (!afterPaint_.empty())
+        // Queued: they run once this paint has been flushed to the window.
+        QMetaObject::invokeMethod(
+            this,
+            [calls = std::exchange(afterPaint_, {})] {
+                for (const auto& call : calls) call();
+            },
+            Qt::QueuedConnection);
     if (shown_.isNull()) return;
     QPainter painter(this);
     const QSizeF size = shown_.deviceIndependentSize();

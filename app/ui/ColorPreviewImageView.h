@@ -4,8 +4,10 @@
 #include <QStringList>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QMimeData;
 
@@ -39,6 +41,10 @@ public:
     // Shows the picture; `displayCopy`, when given, is the picture already
     // scaled for the view (made off the GUI thread) and saves scaling it here.
     void setImage(QImage picture, const QImage& displayCopy = {});
+    // Shows the picture toned from the start: `display` is its toned copy
+    // made for the view's size (as showToned takes), so the grey picture is
+    // never painted. A null `display` shows the picture as setImage does.
+    void setTonedImage(QImage picture, QImage display);
     // Shows `display`, a toned copy of the picture made for the view's size,
     // in its place; reduced further should the view have shrunk since. Nothing
     // without a picture.
@@ -46,6 +52,10 @@ public:
     bool showsToned() const { return toned_.has_value(); }
     // What is on screen, in device pixels: the fitted picture or the toned copy.
     QImage shownImage() const { return shown_.toImage(); }
+    // Calls `then` once the view has painted what it holds now, after that
+    // paint has reached the window (a queued call); at once when the view is
+    // not visible, as it would not paint.
+    void whenPainted(std::function<void()> then);
     // Paints of the view so far, for measurements of what a change repaints.
     int paintCount() const { return paintCount_; }
 
@@ -76,6 +86,7 @@ private:
     QPixmap shown_;
     QSize shownFor_;
     int paintCount_ = 0;
+    std::vector<std::function<void()>> afterPaint_;
 };
 
 } // namespace appui

@@ -1,6 +1,6 @@
 #include "app/ui/PreviewImageFile.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QString>
 
@@ -43,17 +43,22 @@ const std::vector<std::string>& previewImageFileTypes() {
 }
 
 std::optional<QImage> readPreviewImage(const std::filesystem::path& file) {
-    // Read as measurement and .quad files are: only a regular file, of a
+    // Opened as measurement and .quad files are: only a regular file, of a
     // size a picture the preview takes can have, before any decoding. The
-    // image reader itself would wait for ever on a named pipe.
-    std::string bytes;
-    if (const auto result = platform::readWholeFile(file, bytes, maximumPreviewFileBytes); !result) {
+    // image reader itself would wait for ever on a named pipe. The decoder
+    // then reads the open file in parts: read whole first, a large picture
+    // would be copied once more, into fresh memory, which takes about as
+    // long as decoding it.
+    platform::ReadableFile opened;
+    if (const auto result = platform::openRegularFile(file, opened, maximumPreviewFileBytes); !result) {
         refuseUnreadable(file, result.errorDescription);
         return std::nullopt;
     }
-    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QBuffer device(&data);
-    device.open(QIODevice::ReadOnly);
+    QFile device;
+    if (!device.open(opened.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        refuseUnreadable(file, device.errorString().toStdString());
+        return std::nullopt;
+    }
     QImageReader reader(&device);
     reader.setAutoTransform(true);
     const QSize declared = reader.size();

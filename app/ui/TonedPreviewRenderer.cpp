@@ -4,7 +4,6 @@
 #include <atomic>
 #include <mutex>
 
-
 namespace appui {
 
 // What the jobs share with the renderer: the newest request's number and the
@@ -26,6 +25,25 @@ struct TonedPreviewRenderer::Mailbox {
             Qt::QueuedConnection);
     }
 };
+
+namespace {
+
+// A job's work: `sampled` toned, then smoothed to the shown size. Null when
+// the samples give no gradient.
+QImage tonedForView(std::shared_ptr<ZWGradientMapFilter::MapFilter> mapFilter, std::vector<curves::CIELab> samples,
+                    QImage sampled, const PreviewReduction& reduction) {
+    ZWGradientMapFilter filter(std::move(mapFilter));
+    filter.inputLabArray = std::move(samples);
+    filter.inputImage = std::move(sampled);
+    filter.applyGradientMap();
+    if (!filter.outputImage) return {};
+    QImage display = finishedForPreview(*filter.outputImage, reduction);
+    // The mapped picture goes back to the filter's buffers for the next job.
+    filter.outputImage.reset();
+    return display;
+}
+
+} // namespace
 
 TonedPreviewRenderer::TonedPreviewRenderer(std::shared_ptr<ZWGradientMapFilter::MapFilter> mapFilter, QObject* parent)
     : QObject(parent),
@@ -49,17 +67,18 @@ std::uint64_t TonedPreviewRenderer::render(std::vector<curves::CIELab> samples, 
              sampled = std::move(sampled), reduction]() mutable {
         // A newer request has been made: its job will show the newer blend.
         if (mailbox->latest.load() != generation) return;
-        ZWGradientMapFilter filter(std::move(mapFilter));
-        filter.inputLabArray = std::move(samples);
-        filter.inputImage = std::move(sampled);
-        filter.applyGradientMap();
-        if (!filter.outputImage) return;
-        QImage display = finishedForPreview(*filter.outputImage, reduction);
-        // The mapped picture goes back to the filter's buffers for the next job.
-        filter.outputImage.reset();
-        mailbox->post(generation, std::move(display));
+        QImage display = tonedForView(std::move(mapFilter), std::move(samples), std::move(sampled), reduction);
+        if (!display.isNull()) mailbox->post(generation, std::move(display));
     });
     return generation;
+}
+
+QImage TonedPreviewRenderer::renderNow(std::vector<curves::CIELab> samples, QImage sampled,
+                                       const PreviewReduction& reduction) {
+    const std::uint64_t generation = mailbox_->latest.fetch_add(1) + 1;
+    QImage display = tonedForView(mapFilter_, std::move(samples), std::move(sampled), reduction);
+    if (!display.isNull()) shown_ = generation;
+    return display;
 }
 
 void TonedPreviewRenderer::deliver(std::uint64_t generation, const QImage& display) {

@@ -43,6 +43,13 @@ public:
     // Schedules a job (GUI thread) toning `sampled`, the picture after the
     // first step of `reduction`; answers its number, counting from 1.
     std::uint64_t render(std::vector<curves::CIELab> samples, QImage sampled, PreviewReduction reduction);
+    // The same toning done at once on the calling thread (the GUI thread),
+    // for a picture that has not been shown yet: an open shows it toned in
+    // its first paint. The request is numbered as render's are and its
+    // result counts as shown, so no older job's result replaces it; it is
+    // returned, not handed to the result handler. Null when the samples give
+    // no gradient.
+    QImage renderNow(std::vector<curves::CIELab> samples, QImage sampled, const PreviewReduction& reduction);
 
     std::uint64_t latestGeneration() const;
     std::uint64_t shownGeneration() const { return shown_; }

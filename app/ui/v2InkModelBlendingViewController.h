@@ -208,6 +208,7 @@ private:
     void takeOutlets();
     void keepReadOutSizes();
     void releaseReplacedPicture();
+    void releaseReplacedPictureOncePainted();
     void wireActions();
     void viewDidLoad();
     void configureForPrinterModel();
@@ -245,8 +246,8 @@ private:
     PreviewReduction previewReduction_;
     qint64 previewSampleOf_ = 0; // the cache key of the picture it was sampled from
     std::shared_ptr<OutputBuffers> fullSizeBuffers_ = std::make_shared<OutputBuffers>(1);
-    // The picture shown before the last open, let go once the new one shows
-    // toned (releaseReplacedPicture).
+    // The picture shown before the last open, let go once the new one has
+    // been painted toned (releaseReplacedPictureOncePainted).
     std::optional<QImage> replacedPicture_;
 };
 

@@ -166,7 +166,31 @@ TEST_F(FileIOTest, RefusesWhatIsNoRegularFileBeforeOpeningIt) {
         EXPECT_FALSE(result) << c.path;
         EXPECT_NE(result.errorDescription.find(c.says), std::string::npos) << result.errorDescription;
         EXPECT_EQ(untouched, "previous");
+        // Opening it to read in parts is refused in the same words, and
+        // leaves nothing open.
+        platform::ReadableFile opened;
+        const auto open = platform::openRegularFile(c.path, opened);
+        EXPECT_FALSE(open) << c.path;
+        EXPECT_EQ(open.errorDescription, result.errorDescription);
+        EXPECT_FALSE(opened.isOpen()) << c.path;
     }
+}
+
+TEST_F(FileIOTest, OpensARegularFileForReadingInPartsWithinTheSizeLimit) {
+    const auto file = dir_ / "picture.tif";
+    ASSERT_TRUE(platform::writeFileAtomically(file, std::string("II*\0pixels", 10)));
+    platform::ReadableFile opened;
+    ASSERT_TRUE(platform::openRegularFile(file, opened));
+    ASSERT_TRUE(opened.isOpen());
+    char head[4] = {};
+    ASSERT_EQ(::read(opened.descriptor(), head, sizeof head), 4);
+    EXPECT_EQ(std::string(head, 4), std::string("II*\0", 4));
+
+    platform::ReadableFile refused;
+    const auto tooLarge = platform::openRegularFile(file, refused, 4);
+    EXPECT_FALSE(tooLarge);
+    EXPECT_NE(tooLarge.errorDescription.find("too large"), std::string::npos) << tooLarge.errorDescription;
+    EXPECT_FALSE(refused.isOpen());
 }
 
 TEST_F(FileIOTest, SizeLimitIsSaidInTheRefusal) {

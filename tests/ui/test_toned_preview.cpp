@@ -317,7 +317,7 @@ TEST(TonedPreview, EachPopUpChoiceOrSliderMoveStartsOneJobForTheBlendItEndsOn) {
     std::vector<std::function<void()>> jobs;
     f.screen->previewRenderer().setJobRunner([&](std::function<void()> job) { jobs.push_back(std::move(job)); });
     ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "p.tif", greyPicture(64, 16))));
-    ASSERT_EQ(jobs.size(), 1u);
+    ASSERT_TRUE(jobs.empty()) << "an open tones at once, with no job";
     auto* view = f.find<ColorPreviewImageView>("mainImageView");
     view->resize(200, 100); // the picture fits: the view shows it toned pixel for pixel
 
@@ -541,6 +541,61 @@ TEST(TonedPreview, AnOpenLetsTheReplacedPictureGo) {
 
     ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "second.tif", edgyPicture(600, 900))));
     ASSERT_TRUE(waitForPreview(*f.screen));
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_TRUE(first.isDetached()) << "the replaced picture is still held";
+}
+
+// An open tones the picture before the view first paints it: the grey
+// picture is never painted, and no job is left to replace it.
+TEST(TonedPreview, AnOpenShowsThePictureTonedInItsFirstPaint) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    std::vector<std::function<void()>> jobs;
+    f.screen->previewRenderer().setJobRunner([&](std::function<void()> job) { jobs.push_back(std::move(job)); });
+    f.drag("yellowMidtoneSlider", 70);
+    auto* view = f.find<ColorPreviewImageView>("mainImageView");
+    view->resize(480, 360);
+    const int paints = view->paintCount();
+    const QImage picture = greyPicture(1600, 1000);
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "wide.tif", picture)));
+    EXPECT_TRUE(view->showsToned());
+    EXPECT_EQ(view->paintCount(), paints) << "nothing painted before the toned picture";
+    EXPECT_TRUE(jobs.empty());
+    EXPECT_EQ(f.screen->previewRenderer().shownGeneration(), f.screen->previewRenderer().latestGeneration());
+    const auto table = *gradientMapTable(*gradientImage(gradientColors(f.screen->KCMYtoningBlend->blendedCIELab)));
+    QImage whole;
+    ASSERT_TRUE(mapGreyLevels(picture, table, whole, *QThreadPool::globalInstance()));
+    const QImage expected = ColorPreviewImageView::fittedCopy(whole, view->displayPixelSize());
+    EXPECT_LE(largestChannelDifference(view->shownImage().convertToFormat(QImage::Format_RGB32), expected), 1);
+
+    // A slider step's job made before an open shows nothing older after it.
+    f.drag("cyanMidtoneSlider", 40);
+    ASSERT_EQ(jobs.size(), 1u);
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "tall.tif", greyPicture(1000, 1600))));
+    const QImage opened = view->shownImage();
+    jobs.front()();
+    QApplication::processEvents();
+    EXPECT_EQ(view->shownImage(), opened) << "the overtaken job's result is dropped";
+}
+
+// On screen, the replaced picture is let go only after the new one has been
+// painted: giving its memory back would hold up that paint's allocations.
+TEST(TonedPreview, AShownViewLetsTheReplacedPictureGoOnceTheNewOneIsPainted) {
+    ScratchDirectory dir;
+    BlendingScreenFixture f;
+    f.screen->resize(1000, 700);
+    f.screen->show();
+    auto* view = f.find<ColorPreviewImageView>("mainImageView");
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "first.tif", edgyPicture(900, 600))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->paintCount() > 0; }, 10'000));
+    const QImage first = *view->image();
+
+    const int paints = view->paintCount();
+    ASSERT_TRUE(f.screen->openPreviewImage(writeImage(dir, "second.tif", edgyPicture(600, 900))));
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_FALSE(first.isDetached()) << "let go before the new picture was painted";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->paintCount() > paints; }, 10'000));
+    QApplication::processEvents();
     QThreadPool::globalInstance()->waitForDone();
     EXPECT_TRUE(first.isDetached()) << "the replaced picture is still held";
 }
