@@ -15,8 +15,6 @@
 #include <string>
 #include <unistd.h>
 
-#include <QStandardPaths>
-
 #ifdef TINTSMITH_TEST_APPLICATION_WIDGETS
 #include <QApplication>
 using TestApplication = QApplication;
@@ -33,8 +31,10 @@ public:
         if (qGuiApp != nullptr) return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         settings_ = std::filesystem::temp_directory_path() / ("tintsmith-tests-" + std::to_string(::getpid()));
+        // Not QStandardPaths' test mode: it sends every process's settings to
+        // one shared folder in the home directory, whatever XDG_CONFIG_HOME says,
+        // and one test's Open Recent list then shows in another's window.
         ::setenv("XDG_CONFIG_HOME", settings_.c_str(), 1);
-        QStandardPaths::setTestModeEnabled(true);
         application_ = std::make_unique<TestApplication>(argc_, argv_);
         TestApplication::setOrganizationName(QStringLiteral("Vellumcrest"));
         TestApplication::setApplicationName(QStringLiteral("Tintsmith"));

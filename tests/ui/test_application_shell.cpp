@@ -4,8 +4,11 @@
 #include <string>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTabWidget>
 
 #include "app/ui/AppDelegate.h"
@@ -29,6 +32,14 @@ protected:
 };
 
 } // namespace
+
+// Test processes run side by side; a settings store they shared made one
+// test's Open Recent list appear in another's window now and then.
+TEST(TestSettings, AreKeptInAFolderOfThisProcessAlone) {
+    const QString folder = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).absolutePath();
+    EXPECT_TRUE(folder.endsWith(QString::number(QCoreApplication::applicationPid()))) << folder.toStdString();
+    EXPECT_TRUE(QSettings().fileName().startsWith(folder + QLatin1Char('/'))) << QSettings().fileName().toStdString();
+}
 
 TEST_F(ApplicationShellTest, MainWindowShowsTheNameTheScreensAndTheFileMenu) {
     ApplicationShell shell;
