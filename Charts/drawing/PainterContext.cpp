@@ -359,6 +359,38 @@ void PainterContext::strokeRect(const Rect& rect) {
     paintPath(outline, PathDrawingMode::stroke);
 }
 
+void PainterContext::fillEllipse(const Rect& rect) {
+    beginPath();
+    if (!finite(rect) || !prepare()) return;
+    const QRectF box = toQRect(rect);
+    // Large translucent ones through the layer, as every translucent fill.
+    if (layer_.paint(painter_, box.normalized(), state_.fillColor, [&](QPainter& layer, const QColor& opaque) {
+            layer.setPen(Qt::NoPen);
+            layer.setBrush(opaque);
+            layer.drawEllipse(box);
+        }))
+        return;
+    useNoPen();
+    useBrush(state_.fillColor);
+    painter_.drawEllipse(box);
+}
+
+void PainterContext::strokeEllipse(const Rect& rect) {
+    // Dashes this back end cuts itself go the way of every path.
+    if (cutsOwnDashes()) {
+        DrawingContextBase::strokeEllipse(rect);
+        return;
+    }
+    beginPath();
+    if (!finite(rect) || !prepare() || !preparePen()) return;
+    const QRectF box = toQRect(rect);
+    if (strokeThroughLayer(
+            box.normalized(), [&](QPainter& layer) { layer.drawEllipse(box); }, false))
+        return;
+    useNoBrush();
+    painter_.drawEllipse(box);
+}
+
 void PainterContext::clearRect(const Rect& rect) {
     if (!finite(rect)) return;
     prepare();

@@ -31,6 +31,10 @@ public:
     void clipToRect(const Rect& rect) override;
     void fillRect(const Rect& rect) override;
     void strokeRect(const Rect& rect) override;
+    // Straight to the painter's ellipse, without building a path: marks on
+    // every point of a chart (circles, bubbles) are drawn by the thousand.
+    void fillEllipse(const Rect& rect) override;
+    void strokeEllipse(const Rect& rect) override;
     void clearRect(const Rect& rect) override;
     void strokeLineSegments(std::span<const Point> points) override;
     void drawLinearGradient(const Gradient& gradient, Point start, Point end) override;

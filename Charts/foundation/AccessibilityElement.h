@@ -23,8 +23,20 @@ public:
     // The widget holding the element; none once it is gone.
     QWidget* container() const { return container_.data(); }
 
-    const QString& label() const { return label_; }
-    void setLabel(const QString& label) { label_ = label; }
+    // A subclass that composes its label (composeLabel) does so on the first
+    // read: renderers make an element for every item of every frame, and
+    // most frames' labels are never read.
+    const QString& label() const {
+        if (labelPending_) {
+            label_ = composeLabel();
+            labelPending_ = false;
+        }
+        return label_;
+    }
+    void setLabel(const QString& label) {
+        label_ = label;
+        labelPending_ = false;
+    }
 
     // In the container's coordinates. Setting it after the container is gone
     // leaves it unchanged.
@@ -41,9 +53,16 @@ public:
     bool isSelected() const { return isSelected_; }
     void setSelected(bool selected) { isSelected_ = selected; }
 
+protected:
+    // The label of a subclass that composes it when first read; such a
+    // subclass calls setLabelComposedOnRead() when it is made.
+    virtual QString composeLabel() const { return QString(); }
+    void setLabelComposedOnRead() { labelPending_ = true; }
+
 private:
     QPointer<QWidget> container_;
-    QString label_;
+    mutable QString label_;
+    mutable bool labelPending_ = false;
     Rect frame_;
     bool isHeader_ = false;
     bool isSelected_ = false;

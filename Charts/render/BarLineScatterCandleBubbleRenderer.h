@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "Charts/data/ChartData.h"
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/render/CartesianFrame.h"
 #include "Charts/render/DataRenderer.h"
@@ -125,6 +126,29 @@ protected:
     bool isInBoundsX(const ChartDataEntryPtr& entry, const IBarLineScatterCandleBubbleChartDataSet& dataSet) const;
     // Visible, and drawing values or icons.
     bool shouldDrawValues(const IChartDataSet& dataSet) const;
+
+    // The highlighted entries of a kind, within a frame: for each highlight,
+    // the set of class Set at its data-set index when it allows highlighting,
+    // the entry of class Entry that the highlight's x and y find there when it
+    // is shown yet (isInBoundsX), and the set's value-to-pixel matrix.
+    // Highlights that name nothing are passed over, an x that names no
+    // position (not finite, beyond the 64-bit integers) among them. visit
+    // answers whether to go on.
+    template <class Set, class Entry, class Visit>
+    void forEachHighlightedEntry(const ChartData& data, const std::vector<HighlightPtr>& indices, Visit&& visit) {
+        for (const HighlightPtr& high : indices) {
+            if (!high || !entryIndexForX(high->x())) continue;
+            const IChartDataSetPtr found = data.getDataSetByIndex(high->dataSetIndex());
+            const auto* set = dynamic_cast<const Set*>(found.get());
+            if (!set || !set->isHighlightEnabled()) continue;
+            const ChartDataEntryPtr e = set->entryForXValue(high->x(), high->y());
+            const auto* entry = dynamic_cast<const Entry*>(e.get());
+            if (!entry || !isInBoundsX(e, *set)) continue;
+            const std::optional<AffineTransform>& matrix = frame().valueToPixel(set->axisDependency());
+            if (!matrix) continue;
+            if (!visit(*high, *set, *entry, *matrix)) return;
+        }
+    }
 
     // One object for every data set and every frame, so that computing the
     // visible range allocates nothing.

@@ -32,4 +32,24 @@ void forEachVisiblePoint(const EntryValues& values, const BarLineScatterCandleBu
     }
 }
 
+// The same walk for the marks of entries of one class placed at another
+// point than their value (a candle's label at its high): anchorOf(entry)
+// gives the value point, and the walk also ends at the first entry of
+// another class. visit(index, entry pointer, entry, pixel).
+template <class Entry, class AnchorOf, class Visit>
+void forEachVisibleAnchor(const EntryValues& values, const BarLineScatterCandleBubbleRenderer::XBounds& bounds,
+                          AnchorOf&& anchorOf, const AffineTransform& matrix, const ContentBounds& content,
+                          Visit&& visit) {
+    const std::int64_t last = bounds.min() + bounds.range();
+    for (std::int64_t j = bounds.min(); j <= last; ++j) {
+        if (!values.contains(j)) break;
+        const auto* entry = dynamic_cast<const Entry*>(values.entry(j).get());
+        if (!entry) break;
+        const Point pixel = matrix.apply(anchorOf(*entry));
+        if (!content.isInBoundsRight(pixel.x)) break;
+        if (!content.isInBoundsLeft(pixel.x) || !content.isInBoundsY(pixel.y)) continue;
+        visit(j, values.entry(j), *entry, pixel);
+    }
+}
+
 } // namespace charts

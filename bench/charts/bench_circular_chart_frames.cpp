@@ -24,9 +24,6 @@
 #include <QPolarChart>
 #include <QValueAxis>
 
-#include "Charts/drawing/FontMetricsTextMeasurer.h"
-#include "Charts/drawing/PainterContext.h"
-#include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/types/pie/PieChartData.h"
 #include "Charts/types/pie/PieChartDataEntry.h"
@@ -36,15 +33,13 @@
 #include "Charts/types/radar/RadarChartDataEntry.h"
 #include "Charts/types/radar/RadarChartDataSet.h"
 #include "Charts/types/radar/RadarChartView.h"
-#include "bench/charts/painter_floor.h"
+#include "bench/charts/chart_frames.h"
 #include "bench/support/qt_application.h"
 #include "bench/support/qt_charts_scene.h"
 #include "bench/support/side_by_side.h"
 
 namespace {
 
-constexpr int imageWidth = 800;
-constexpr int imageHeight = 600;
 constexpr int sliceCount = 12;
 constexpr int radarSets = 5;
 constexpr int spokes = 36;
@@ -56,34 +51,6 @@ const QColor palette[sliceCount] = {QColor(192, 255, 140), QColor(255, 247, 140)
 
 double sliceValue(int i) { return 5.0 + 3.0 * std::fabs(std::sin(i * 1.3)) + i % 3; }
 double radarValue(int set, int i) { return 40.0 + 15.0 * set + 25.0 * std::sin(i * 0.35 + set); }
-
-QImage blankImage() {
-    QImage image(imageWidth, imageHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
-void paintInto(QImage& image, const std::function<void(QPainter&)>& paint) {
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    paint(painter);
-}
-
-void drawView(charts::ChartViewBase& view, QImage& image) {
-    paintInto(image, [&](QPainter& painter) {
-        charts::PainterContext context(painter);
-        view.draw(context);
-    });
-}
-
-// Our frame as recorded with the desktop's text metrics: the floor's content.
-bench::PainterFloor floorOf(charts::ChartViewBase& view) {
-    charts::RecordingContext recording(std::make_shared<charts::FontMetricsTextMeasurer>());
-    view.draw(recording);
-    return bench::PainterFloor(recording);
-}
 
 std::unique_ptr<charts::PieChartView> pieChart() {
     bench::qtApplication();
@@ -98,7 +65,7 @@ std::unique_ptr<charts::PieChartView> pieChart() {
     set->setValueTextColor(Qt::black);
     set->setSliceSpace(2);
     std::unique_ptr<charts::PieChartView> view(charts::ChartViewBase::create<charts::PieChartView>());
-    view->setChartSize(imageWidth, imageHeight);
+    view->setChartSize(bench::frameWidth, bench::frameHeight);
     view->setUsePercentValuesEnabled(true);
     view->setEntryLabelColor(Qt::black);
     view->setExtraOffsets(40, 20, 40, 20);
@@ -121,7 +88,7 @@ std::unique_ptr<charts::RadarChartView> radarChart() {
         sets.push_back(set);
     }
     std::unique_ptr<charts::RadarChartView> view(charts::ChartViewBase::create<charts::RadarChartView>());
-    view->setChartSize(imageWidth, imageHeight);
+    view->setChartSize(bench::frameWidth, bench::frameHeight);
     std::vector<QString> names;
     for (int i = 0; i < spokes; ++i) names.push_back(QStringLiteral("%1°").arg(i * 10));
     view->xAxis()->setValueFormatter(std::make_shared<charts::IndexAxisValueFormatter>(names));
@@ -174,23 +141,23 @@ QChart* qtPolarChart() {
 void BM_PieFramesSideBySide(benchmark::State& state) {
     const auto ours = pieChart();
     const auto dragged = pieChart();
-    bench::QtChartsScene peer(qtPieChart(), imageWidth, imageHeight);
-    const bench::PainterFloor floor = floorOf(*ours);
-    QImage oursImage = blankImage();
-    QImage draggedImage = blankImage();
-    QImage peerImage = blankImage();
-    QImage floorImage = blankImage();
+    bench::QtChartsScene peer(qtPieChart(), bench::frameWidth, bench::frameHeight);
+    const bench::PainterFloor floor = bench::floorOf(*ours);
+    QImage oursImage = bench::blankFrame();
+    QImage draggedImage = bench::blankFrame();
+    QImage peerImage = bench::blankFrame();
+    QImage floorImage = bench::blankFrame();
     double angle = 0;
     const std::vector<bench::Variant> variants{
-        {"ours, pie", [&] { drawView(*ours, oursImage); }},
+        {"ours, pie", [&] { bench::drawOurs(*ours, oursImage); }},
         {"ours, pie while dragged",
          [&] {
              angle += 0.7;
              dragged->setRotationAngle(angle);
-             drawView(*dragged, draggedImage);
+             bench::drawOurs(*dragged, draggedImage);
          }},
         {"Qt Charts QPieSeries", [&] { peer.draw(peerImage); }},
-        {"QPainter floor, pie", [&] { paintInto(floorImage, [&](QPainter& p) { floor.draw(p); }); }},
+        {"QPainter floor, pie", [&] { bench::drawFloor(floor, floorImage); }},
     };
     const auto medians = bench::medianMillisecondsPerRound(state, variants, "800 x 600 pie frame");
     std::printf("ours / Qt Charts: %.2fx (goal below 1)\n", medians[0] / medians[2]);
@@ -205,15 +172,15 @@ BENCHMARK(BM_PieFramesSideBySide)->Iterations(300)->Unit(benchmark::kMillisecond
 
 void BM_RadarFramesSideBySide(benchmark::State& state) {
     const auto ours = radarChart();
-    bench::QtChartsScene peer(qtPolarChart(), imageWidth, imageHeight);
-    const bench::PainterFloor floor = floorOf(*ours);
-    QImage oursImage = blankImage();
-    QImage peerImage = blankImage();
-    QImage floorImage = blankImage();
+    bench::QtChartsScene peer(qtPolarChart(), bench::frameWidth, bench::frameHeight);
+    const bench::PainterFloor floor = bench::floorOf(*ours);
+    QImage oursImage = bench::blankFrame();
+    QImage peerImage = bench::blankFrame();
+    QImage floorImage = bench::blankFrame();
     const std::vector<bench::Variant> variants{
-        {"ours, radar 5 x 36", [&] { drawView(*ours, oursImage); }},
+        {"ours, radar 5 x 36", [&] { bench::drawOurs(*ours, oursImage); }},
         {"Qt Charts QPolarChart", [&] { peer.draw(peerImage); }},
-        {"QPainter floor, radar", [&] { paintInto(floorImage, [&](QPainter& p) { floor.draw(p); }); }},
+        {"QPainter floor, radar", [&] { bench::drawFloor(floor, floorImage); }},
     };
     const auto medians = bench::medianMillisecondsPerRound(state, variants, "800 x 600 radar frame");
     std::printf("ours / Qt Charts: %.2fx (goal below 1)\n", medians[0] / medians[1]);

@@ -30,7 +30,6 @@ Usage: slider_steps.py <window_driver> <tintsmith> [steps]
 import ctypes
 import ctypes.util
 import os
-import select
 import subprocess
 import sys
 import tempfile
@@ -255,13 +254,23 @@ def start_xvfb(attempts=3):
 
 
 def start_one_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
-                               "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    ready, _, _ = select.select([read_end], [], [], 20)
-    number = os.read(read_end, 32).decode().strip() if ready else ""
-    os.close(read_end)
+    # Xvfb writes its display number and the line feed in two writes; into a
+    # pipe closed between them (a busy machine's timing) that ends the server,
+    # so the number goes to a file that is polled.
+    numbers = tempfile.TemporaryFile()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(numbers.fileno()), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"], pass_fds=(numbers.fileno(),), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    deadline = time.monotonic() + 20
+    number = ""
+    while server.poll() is None and time.monotonic() < deadline:
+        numbers.seek(0)
+        text = numbers.read().decode()
+        if text.endswith("\n"):
+            number = text.split()[-1]
+            break
+        time.sleep(0.05)
+    numbers.close()
     if not number:
         server.kill()
         server.wait()

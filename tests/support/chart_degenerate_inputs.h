@@ -40,7 +40,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include "Charts/drawing/FixedTextMeasurer.h"
 #include "Charts/drawing/PainterContext.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/views/BarLineChartViewBase.h"

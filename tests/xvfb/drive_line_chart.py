@@ -5,7 +5,8 @@ Starts Xvfb on a free display, starts the window (given as the first
 argument) for the chart kind named by --kind (line unless named), and drives
 it with xdotool as a user would.
 
-The line chart: clicks a value (highlighted), clicks it again
+The charts with x and y axes (line, candle, bubble, scatter): clicks a value
+(highlighted: cross-hair lines, or a bubble's outline), clicks it again
 (cleared), double-clicks (zoom in by 1.4 about the pointer), drags (pans,
 then glides on after the release) and double-clicks elsewhere on the zoomed
 and panned chart (zoom in by 1.4 again, the value under the pointer staying
@@ -43,9 +44,6 @@ import sys
 import tempfile
 import time
 
-HIGHLIGHT = (255, 187, 115)  # the data set's highlight colour
-CIRCLE = (140, 234, 255)  # the data set's circle colour
-X_ENTRY = 5.0  # entry i sits at x = 5 i
 
 
 class Failure(Exception):
@@ -130,6 +128,12 @@ class Window:
 
     def numbers(self, command):
         return [float(v) for v in self.ask(command).split()]
+
+    def colours(self, index):
+        """The colour entry `index` is drawn in and the colour its highlight
+        shows in."""
+        words = self.ask(f"colours {index}").split()
+        return tuple(int(v) for v in words[1:4]), tuple(int(v) for v in words[5:8])
 
     def point(self, command):
         answer = self.ask(command)
@@ -583,15 +587,19 @@ def run(program, folder, kind="line"):
             return 0
         left, top, width, height = window.numbers("geometry")
 
-        # A click on a value highlights it; the highlight lines show.
+        # A click on a value highlights it; the highlight shows (the
+        # cross-hair lines, or a bubble's outline).
         px, py = (int(v) for v in window.numbers("pixel 8"))
+        entry_x = window.numbers("entry 8")[0]
+        highlight = window.colours(8)[1]
+        marks = tuple(int(v) for v in window.numbers("marks 8"))
+        enough = min(100, (marks[2] - marks[0]) + (marks[3] - marks[1]))
         click(window, screen, px, py + 3)
         state = window.state()
-        check(state["highlight"] is not None and state["highlight"][0] == 8 * X_ENTRY,
-              f"a click highlights the nearest value (x {8 * X_ENTRY}): {state['highlight']}")
-        lit = screen.count_until("1-highlighted", HIGHLIGHT, (px - 3, int(top), px + 4, int(top + height)),
-                                 lambda n: n > 100)
-        check(lit > 100, f"the screenshot shows the vertical highlight line ({lit} pixels)")
+        check(state["highlight"] is not None and state["highlight"][0] == entry_x,
+              f"a click highlights the nearest value (x {entry_x}): {state['highlight']}")
+        lit = screen.count_until("1-highlighted", highlight, marks, lambda n: n > enough)
+        check(lit > enough, f"the screenshot shows the highlight ({lit} pixels)")
 
         # A second click on it clears the highlight (after the double-click
         # interval, so it is a click of its own).
@@ -599,9 +607,8 @@ def run(program, folder, kind="line"):
         click(window, screen, px, py + 3)
         state = window.state()
         check(state["highlight"] is None, "a second click clears the highlight")
-        lit = screen.count_until("2-cleared", HIGHLIGHT, (px - 3, int(top), px + 4, int(top + height)),
-                                 lambda n: n < 10)
-        check(lit < 10, f"the screenshot shows no highlight line ({lit} pixels)")
+        lit = screen.count_until("2-cleared", highlight, marks, lambda n: n < 10)
+        check(lit < 10, f"the screenshot shows no highlight ({lit} pixels)")
 
         # A double click zooms in by 1.4 about the pointer: the value under
         # the pointer stays there, the other points move away from it.
@@ -621,8 +628,9 @@ def run(program, folder, kind="line"):
         ratio = (cx - far_after[0]) / (cx - far_before[0])
         check(abs(ratio - 1.4) < 0.02, f"a point 4 entries away moves 1.4 times as far from the pointer ({ratio:.3f})")
         fx, fy = int(far_after[0]), int(far_after[1])
-        circle = screen.count_until("3-zoomed", CIRCLE, (fx - 5, fy - 5, fx + 6, fy + 6), lambda n: n > 5)
-        check(circle > 5, f"the screenshot shows that point's circle where the state says ({circle} pixels)")
+        circle = screen.count_until("3-zoomed", window.colours(6)[0], (fx - 5, fy - 5, fx + 6, fy + 6),
+                                    lambda n: n > 5)
+        check(circle > 5, f"the screenshot shows that point where the state says ({circle} pixels)")
 
         # A drag pans the content and, released while moving, glides on.
         time.sleep(0.8)
@@ -637,7 +645,8 @@ def run(program, folder, kind="line"):
               f"{moved_in_all:.1f} px)")
         check(settled["decelerating"] == 0, "and the glide comes to rest")
         gx, gy = (int(v) for v in window.numbers("pixel 10"))
-        circle = screen.count_until("4-panned", CIRCLE, (gx - 5, gy - 5, gx + 6, gy + 6), lambda n: n > 5)
+        circle = screen.count_until("4-panned", window.colours(10)[0], (gx - 5, gy - 5, gx + 6, gy + 6),
+                                    lambda n: n > 5)
         check(circle > 5, f"the screenshot shows the panned point where the state says ({circle} pixels)")
 
         # A second double click elsewhere, on the zoomed and panned chart,
@@ -666,9 +675,9 @@ def run(program, folder, kind="line"):
             ex, ey = (int(float(v)) for v in answer.split())
             inside = left + 40 <= ex < left + width - 40 and top + 20 <= ey < top + height - 50
             if inside and (nearest is None or abs(ex - qx) < abs(nearest[0] - qx)):
-                nearest = (ex, ey)
+                nearest = (ex, ey, i)
         check(nearest is not None, "a point is in view after the second zoom")
-        circle = screen.count_until("5-zoomed-again", CIRCLE,
+        circle = screen.count_until("5-zoomed-again", window.colours(nearest[2])[0],
                                     (nearest[0] - 5, nearest[1] - 5, nearest[0] + 6, nearest[1] + 6), lambda n: n > 5)
         check(circle > 5, f"the screenshot shows the point nearest the pointer where the state says ({circle} pixels)")
         return 0
@@ -694,8 +703,9 @@ def main():
         at = arguments.index("--kind")
         kind = arguments[at + 1] if at + 1 < len(arguments) else ""
         del arguments[at:at + 2]
-    if len(arguments) != 2 or kind not in ("line", "pie", "radar", "bar", "horizontalbar"):
-        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind line|pie|radar|bar|horizontalbar]",
+    kinds = ("line", "candle", "bubble", "scatter", "pie", "radar", "bar", "horizontalbar")
+    if len(arguments) != 2 or kind not in kinds:
+        print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind " + "|".join(kinds) + "]",
               file=sys.stderr)
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))

@@ -1,8 +1,10 @@
 // A window showing one chart, for the tests that drive it with real X input:
-// a line chart, with "--kind pie" or "--kind radar" one of the circular
-// charts, or with "--kind bar" or "--kind horizontalbar" a bar chart (or one
-// on its side) of two grouped sets, the second stacked. It reads commands on standard input, one a line, and answers
-// each with one line on standard output. Every kind answers
+// a line chart, with "--kind candle", "bubble" or "scatter" another chart of
+// one set with x and y axes, with "--kind pie" or "--kind radar" one of the
+// circular charts, or with "--kind bar" or "--kind horizontalbar" a bar chart
+// (or one on its side) of two grouped sets, the second stacked. It reads
+// commands on standard input, one a line, and answers each with one line on
+// standard output. Every kind answers
 //   geometry        the chart's rectangle on the screen: "x y width height"
 //   input           what the chart's left-button input was, by the events'
 //                   own timestamps: "presses N doubleclicks N releases N
@@ -10,15 +12,21 @@
 //                   last 100 ms before the latest release (pixels per second)
 //                   and the chart's x translation at that release
 //   quit            closes the window
-// The line chart answers
+// The line, candlestick, bubble and scatter charts answer
 //   pixel I         where entry I of the first data set is on the screen: "x y"
+//   entry I         the value of entry I: "x y"
+//   colours I       the colour entry I is drawn in and the colour its
+//                   highlight shows in: "item R G B highlight R G B"
+//   marks I         the rectangle on the screen where the highlight of entry I
+//                   shows: "x0 y0 x1 y1" (the vertical cross-hair line, or the
+//                   bubble's outline)
 //   value X Y       the chart value under the screen point (X, Y): "x y"
 //   spot X Y        where the chart value (X, Y) is on the screen, unrounded:
 //                   "x y"
 //   state           "highlight X Y scaleX S scaleY S transX T transY T decelerating 0|1"
 //                   (highlight "none" when nothing is highlighted)
-// and so do the bar charts, whose state ends in "set S stack K" (both -1
-// when nothing is highlighted), and which answer besides
+// The bar charts answer pixel, value, spot and state too, their state ending
+// in "set S stack K" (both -1 when nothing is highlighted), and besides
 //   bar S I         the middle of bar I of set S on the screen: "x y"
 //   segment S I K   the middle of stacked value K of bar I of set S: "x y"
 //   fullbar 0|1     full-bar highlighting off or on: "ok"
@@ -52,6 +60,13 @@
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataSet.h"
 #include "Charts/types/bar/HorizontalBarChartView.h"
+#include "Charts/types/bubble/BubbleChartDataEntry.h"
+#include "Charts/types/bubble/BubbleChartDataSet.h"
+#include "Charts/types/bubble/BubbleChartView.h"
+#include "Charts/types/bubble/BubbleGeometry.h"
+#include "Charts/types/candle/CandleChartDataEntry.h"
+#include "Charts/types/candle/CandleChartDataSet.h"
+#include "Charts/types/candle/CandleStickChartView.h"
 #include "Charts/types/line/LineChartData.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/line/LineChartView.h"
@@ -63,6 +78,8 @@
 #include "Charts/types/radar/RadarChartDataEntry.h"
 #include "Charts/types/radar/RadarChartDataSet.h"
 #include "Charts/types/radar/RadarChartView.h"
+#include "Charts/types/scatter/ScatterChartDataSet.h"
+#include "Charts/types/scatter/ScatterChartView.h"
 #include "Charts/views/GestureTracker.h"
 #include "platform/NumberText.h"
 
@@ -141,6 +158,147 @@ std::shared_ptr<BarChartData> makeBarData() {
     auto data = std::make_shared<BarChartData>(ChartData::DataSets{first, second});
     data->setBarWidth(0.4);
     return data;
+}
+
+// The height of entry i: a sine around 50.
+double wave(int i) { return 50.0 + 40.0 * std::sin(i * 0.45); }
+
+constexpr int entryCount = 21;
+
+// One chart of a kind with 21 entries, and what the driver needs to know of
+// how it draws them.
+class ChartKind {
+public:
+    virtual ~ChartKind() = default;
+    virtual BarLineChartViewBase* chart() const = 0;
+    // The colour entry i is drawn in.
+    virtual QColor itemColour(int i) const = 0;
+    // The colour of the highlight of entry i, and where it shows (chart
+    // pixels): by default the vertical cross-hair line across the content.
+    virtual QColor highlightColour(int) const {
+        return std::dynamic_pointer_cast<IBarLineScatterCandleBubbleChartDataSet>(firstSet())->highlightColor();
+    }
+    virtual QRectF highlightBox(int i) const {
+        const QRectF content = toQt(chart()->viewPortHandler()->contentRect());
+        return QRectF(pixel(i).x - 3, content.top(), 7, content.height());
+    }
+
+    IChartDataSetPtr firstSet() const { return chart()->data()->getDataSetByIndex(0); }
+    Point pixel(int i) const {
+        const ChartDataEntryPtr entry = firstSet()->entryForIndex(i);
+        return chart()->getPosition(*entry, YAxis::AxisDependency::left);
+    }
+};
+
+// The line chart of makeData(), with circles.
+class LineKind : public ChartKind {
+public:
+    LineKind() { chart_->setData(makeData()); }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override {
+        const auto set = std::dynamic_pointer_cast<LineChartDataSet>(firstSet());
+        return set ? set->getCircleColor(i).value_or(QColor()) : QColor();
+    }
+
+private:
+    LineChartView* chart_ = ChartViewBase::create<LineChartView>();
+};
+
+// Candle i at x = i (so that its body is wide enough to see and click), its
+// shadow 40 high around the wave and its body 20, rising and falling in turn.
+class CandleKind : public ChartKind {
+public:
+    CandleKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i) {
+            const double y = wave(i);
+            const double open = i % 2 == 0 ? y - 10 : y + 10;
+            entries.push_back(std::make_shared<CandleChartDataEntry>(i, y + 20, y - 20, open, 2 * y - open));
+        }
+        set_ = std::make_shared<CandleChartDataSet>(entries, QStringLiteral("Prices"));
+        set_->setIncreasingColor(QColor(0, 150, 60));
+        set_->setDecreasingColor(QColor(200, 40, 40));
+        set_->setIncreasingFilled(true);
+        set_->setShadowColorSameAsCandle(true);
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightLineWidth(3.0);
+        chart_->setData(std::make_shared<CandleChartData>(ChartData::DataSets{set_}));
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override {
+        return (i % 2 == 0 ? set_->increasingColor() : set_->decreasingColor()).value_or(QColor());
+    }
+
+private:
+    CandleStickChartView* chart_ = ChartViewBase::create<CandleStickChartView>();
+    std::shared_ptr<CandleChartDataSet> set_;
+};
+
+// Bubble i at x = 5 i, of size 3 to 4.5 times one x unit.
+class BubbleKind : public ChartKind {
+public:
+    BubbleKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i)
+            entries.push_back(std::make_shared<BubbleChartDataEntry>(i * 5.0, wave(i), 3.0 + (i % 4) * 0.5));
+        set_ = std::make_shared<BubbleChartDataSet>(entries, QStringLiteral("Sizes"));
+        set_->setNormalizeSizeEnabled(false);
+        set_->setColor(QColor(40, 110, 220));
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightCircleWidth(3);
+        chart_->setData(std::make_shared<BubbleChartData>(ChartData::DataSets{set_}));
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override { return set_->color(i); }
+    QColor highlightColour(int i) const override { return halfBrightness(set_->color(i * 5)); }
+    // The bubble's outline.
+    QRectF highlightBox(int i) const override {
+        const Point p = pixel(i);
+        const double unit = std::abs(chart_->pixelForValues(1, 0, YAxis::AxisDependency::left).x -
+                                     chart_->pixelForValues(0, 0, YAxis::AxisDependency::left).x);
+        const auto bubble = std::dynamic_pointer_cast<BubbleChartDataEntry>(set_->entryForIndex(i));
+        const double diameter = bubbleShapeSize(bubble ? bubble->size() : 0, set_->maxSize(), false,
+                                                bubbleReferenceSize(unit, chart_->viewPortHandler()->contentHeight()));
+        return QRectF(p.x - diameter / 2 - 3, p.y - diameter / 2 - 3, diameter + 6, diameter + 6);
+    }
+
+private:
+    BubbleChartView* chart_ = ChartViewBase::create<BubbleChartView>();
+    std::shared_ptr<BubbleChartDataSet> set_;
+};
+
+// Point i at x = 5 i, as a circle 12 across.
+class ScatterKind : public ChartKind {
+public:
+    ScatterKind() {
+        std::vector<ChartDataEntryPtr> entries;
+        for (int i = 0; i < entryCount; ++i) entries.push_back(std::make_shared<ChartDataEntry>(i * 5.0, wave(i)));
+        set_ = std::make_shared<ScatterChartDataSet>(entries, QStringLiteral("Spots"));
+        set_->setScatterShape(ScatterChartDataSet::Shape::circle);
+        set_->setScatterShapeSize(12);
+        set_->setColor(QColor(150, 60, 200));
+        set_->setDrawValuesEnabled(false);
+        set_->setHighlightLineWidth(3.0);
+        chart_->setData(std::make_shared<ScatterChartData>(ChartData::DataSets{set_}));
+    }
+    BarLineChartViewBase* chart() const override { return chart_; }
+    QColor itemColour(int i) const override { return set_->color(i); }
+
+private:
+    ScatterChartView* chart_ = ChartViewBase::create<ScatterChartView>();
+    std::shared_ptr<ScatterChartDataSet> set_;
+};
+
+std::unique_ptr<ChartKind> makeKind(const QString& kind) {
+    if (kind == QLatin1String("line")) return std::make_unique<LineKind>();
+    if (kind == QLatin1String("candle")) return std::make_unique<CandleKind>();
+    if (kind == QLatin1String("bubble")) return std::make_unique<BubbleKind>();
+    if (kind == QLatin1String("scatter")) return std::make_unique<ScatterKind>();
+    return nullptr;
+}
+
+std::string colour(const QColor& c) {
+    return std::to_string(c.red()) + " " + std::to_string(c.green()) + " " + std::to_string(c.blue());
 }
 
 std::string number(double value) { return platform::shortestDecimalText(value); }
@@ -310,6 +468,34 @@ protected:
 
 private:
     BarLineChartViewBase* chart_;
+};
+
+// The line, candlestick, bubble and scatter charts: besides, each entry's
+// value, its colours and where its highlight shows.
+class KindDriver : public LineDriver {
+public:
+    explicit KindDriver(std::unique_ptr<ChartKind> kind) : LineDriver(kind->chart()), kind_(std::move(kind)) {}
+
+private:
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("entry") && words.size() == 2) {
+            const auto entry = kind_->firstSet()->entryForIndex(words[1].toInt());
+            reply(entry ? number(entry->x()) + " " + number(entry->y()) : "none");
+        } else if (command == QLatin1String("colours") && words.size() == 2) {
+            const int i = words[1].toInt();
+            reply("item " + colour(kind_->itemColour(i)) + " highlight " + colour(kind_->highlightColour(i)));
+        } else if (command == QLatin1String("marks") && words.size() == 2) {
+            const QRectF box = kind_->highlightBox(words[1].toInt());
+            reply(screenPoint(Point{std::floor(box.left()), std::floor(box.top())}) + " " +
+                  screenPoint(Point{std::ceil(box.right()), std::ceil(box.bottom())}));
+        } else {
+            return LineDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    std::unique_ptr<ChartKind> kind_;
 };
 
 // The bar charts: bars and stacked values by position, the highlighted set
@@ -484,11 +670,12 @@ int main(int argc, char** argv) {
         bars->groupBars(0, 0.12, 0.04);
         driver = std::make_unique<BarDriver>(bars);
         chart = bars;
+    } else if (std::unique_ptr<ChartKind> cartesian = makeKind(kind)) {
+        chart = cartesian->chart();
+        driver = std::make_unique<KindDriver>(std::move(cartesian));
     } else {
-        auto* line = ChartViewBase::create<LineChartView>();
-        line->setData(makeData());
-        driver = std::make_unique<LineDriver>(line);
-        chart = line;
+        std::fprintf(stderr, "unknown chart kind %s\n", qPrintable(kind));
+        return 2;
     }
     chart->setWindowTitle(kind + QStringLiteral(" chart"));
     chart->setGeometry(0, 0, 640, 400);

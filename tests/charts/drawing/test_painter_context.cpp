@@ -252,6 +252,57 @@ TEST(PainterContext, CapsAndAZeroWidth) {
     }
 }
 
+TEST(PainterContext, EllipsesPaintAsTheirPathsAndConsumeTheCurrentPath) {
+    // Each ellipse form beside the path it stands for: the same pixels, give
+    // or take the edge's anti-aliasing; a dashed outline stays dashed.
+    struct Case {
+        const char* name;
+        std::function<void(DrawingContext&, const Rect&)> direct;
+        std::function<void(DrawingContext&)> paint;
+    };
+    const Rect box(10, 20, 70, 50);
+    const Case cases[] = {
+        {"fill", [](DrawingContext& c, const Rect& r) { c.fillEllipse(r); }, [](DrawingContext& c) { c.fillPath(); }},
+        {"stroke", [](DrawingContext& c, const Rect& r) { c.strokeEllipse(r); },
+         [](DrawingContext& c) { c.strokePath(); }},
+        {"dashed stroke",
+         [](DrawingContext& c, const Rect& r) {
+             c.setLineDash(0, std::vector<double>{4, 4});
+             c.strokeEllipse(r);
+         },
+         [](DrawingContext& c) {
+             c.setLineDash(0, std::vector<double>{4, 4});
+             c.strokePath();
+         }},
+    };
+    for (const Case& c : cases) {
+        bool pathLeft = true;
+        const QImage direct = paint(100, 100, [&](DrawingContext& context) {
+            context.setLineWidth(0.8);
+            context.moveTo({0, 0});
+            context.lineTo({5, 5});
+            c.direct(context, box);
+            pathLeft = !context.currentPath().isEmpty();
+        });
+        const QImage viaPath = paint(100, 100, [&](DrawingContext& context) {
+            context.setLineWidth(0.8);
+            context.beginPath();
+            context.addEllipse(box);
+            c.paint(context);
+        });
+        EXPECT_FALSE(pathLeft) << c.name;
+        int differing = 0, inkedPixels = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                inkedPixels += inked(viaPath, x, y) ? 1 : 0;
+                differing += std::abs(qGray(direct.pixel(x, y)) - qGray(viaPath.pixel(x, y))) > 100 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inkedPixels, 50) << c.name;
+        EXPECT_LE(differing, inkedPixels / 20) << c.name;
+    }
+}
+
 TEST(PainterContext, TextHangsFromItsTopLeftCorner) {
     TextAttributes attributes;
     attributes.font = pixelSizedFont(attributes.font, 40);

@@ -101,6 +101,26 @@ TEST(ChartWidget, ElementFramesFollowTheirContainer) {
     EXPECT_EQ(loose.frame(), Rect(0, 0, 0, 0));
 }
 
+TEST(ChartWidget, AComposedLabelIsMadeOnItsFirstReadOnly) {
+    class Counted : public AccessibilityElement {
+    public:
+        Counted() : AccessibilityElement(nullptr) { setLabelComposedOnRead(); }
+        mutable int composed = 0;
+
+    protected:
+        QString composeLabel() const override { return QString("label %1").arg(++composed); }
+    };
+    Counted element;
+    EXPECT_EQ(element.composed, 0);
+    EXPECT_EQ(element.label(), QString("label 1"));
+    EXPECT_EQ(element.label(), QString("label 1"));
+    EXPECT_EQ(element.composed, 1);
+    Counted replaced;
+    replaced.setLabel("given");
+    EXPECT_EQ(replaced.label(), QString("given"));
+    EXPECT_EQ(replaced.composed, 0);
+}
+
 TEST(ChartWidget, FlippedWithAnOptionalBackground) {
     EXPECT_TRUE(ChartWidgetBase::isFlipped());
     ChartWidgetBase chart;

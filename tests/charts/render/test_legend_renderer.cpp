@@ -5,14 +5,13 @@
 #include <limits>
 
 #include "Charts/data/ChartData.h"
-#include "Charts/data/LineScatterCandleRadarChartDataSet.h"
 #include "Charts/foundation/Legend.h"
 #include "Charts/render/LegendPlacement.h"
 #include "Charts/render/LegendRenderer.h"
 #include "Charts/types/bar/BarLegendEntries.h"
 #include "Charts/types/bar/IBarChartDataSet.h"
-#include "Charts/types/candle/CandleLegendEntries.h"
-#include "Charts/types/candle/ICandleChartDataSet.h"
+#include "Charts/types/candle/CandleChartDataEntry.h"
+#include "Charts/types/candle/CandleChartDataSet.h"
 #include "Charts/types/pie/PieChartDataEntry.h"
 #include "Charts/types/pie/PieChartDataSet.h"
 #include "tests/charts/support/render_support.h"
@@ -54,43 +53,15 @@ private:
     std::vector<QString> stackLabels_;
 };
 
-class CandleSet : public LineScatterCandleRadarChartDataSet, public virtual ICandleChartDataSet {
-public:
-    CandleSet(std::optional<QColor> decreasing, std::optional<QColor> increasing)
-        : LineScatterCandleRadarChartDataSet({std::make_shared<ChartDataEntry>(0, 1)}, QStringLiteral("Candles")),
-          decreasing_(decreasing),
-          increasing_(increasing) {}
-    double barSpace() const override { return 0; }
-    void setBarSpace(double) override {}
-    bool showCandleBar() const override { return true; }
-    void setShowCandleBar(bool) override {}
-    double shadowWidth() const override { return 0; }
-    void setShadowWidth(double) override {}
-    std::optional<QColor> shadowColor() const override { return std::nullopt; }
-    void setShadowColor(std::optional<QColor>) override {}
-    bool shadowColorSameAsCandle() const override { return false; }
-    void setShadowColorSameAsCandle(bool) override {}
-    bool isShadowColorSameAsCandle() const override { return false; }
-    std::optional<QColor> neutralColor() const override { return std::nullopt; }
-    void setNeutralColor(std::optional<QColor>) override {}
-    std::optional<QColor> increasingColor() const override { return increasing_; }
-    void setIncreasingColor(std::optional<QColor> color) override { increasing_ = color; }
-    std::optional<QColor> decreasingColor() const override { return decreasing_; }
-    void setDecreasingColor(std::optional<QColor> color) override { decreasing_ = color; }
-    bool increasingFilled() const override { return false; }
-    void setIncreasingFilled(bool) override {}
-    bool isIncreasingFilled() const override { return false; }
-    bool decreasingFilled() const override { return true; }
-    void setDecreasingFilled(bool) override {}
-    bool isDecreasingFilled() const override { return true; }
-    void appendLegendEntries(std::vector<LegendEntryPtr>& entries) const override {
-        appendCandleLegendEntries(entries, *this);
-    }
-
-private:
-    std::optional<QColor> decreasing_;
-    std::optional<QColor> increasing_;
-};
+// A candle set of one candle with its falling and rising colours.
+std::shared_ptr<CandleChartDataSet> candleSetColoured(std::optional<QColor> decreasing,
+                                                      std::optional<QColor> increasing) {
+    auto set = std::make_shared<CandleChartDataSet>(
+        CandleChartDataSet::Entries{std::make_shared<CandleChartDataEntry>(0, 2, 1, 1, 2)}, QStringLiteral("Candles"));
+    set->setDecreasingColor(decreasing);
+    set->setIncreasingColor(increasing);
+    return set;
+}
 
 std::shared_ptr<LineChartDataSet> setWith(int entries, std::vector<QColor> colors, QString label) {
     std::vector<Point> points;
@@ -198,11 +169,11 @@ TEST_F(ComputeLegendTest, APieSetNamesEachSlice) {
 }
 
 TEST_F(ComputeLegendTest, ACandleSetShowsItsDecreasingThenItsIncreasingColour) {
-    compute({std::make_shared<CandleSet>(red, green)});
+    compute({candleSetColoured(red, green)});
     EXPECT_EQ(shown(*legend),
               (std::vector<Shown>{{std::nullopt, red, standard}, {QString("Candles"), green, standard}}));
     // Without a decreasing colour it is an ordinary set.
-    compute({std::make_shared<CandleSet>(std::nullopt, green)});
+    compute({candleSetColoured(std::nullopt, green)});
     EXPECT_EQ(legend->entries().size(), 1u);
 }
 

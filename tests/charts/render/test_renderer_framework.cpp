@@ -192,14 +192,14 @@ TEST(AccessibleHeader, UsesTheDefaultDescriptionWithoutOne) {
     chart->setDataSets({lineSet({{1, 1}}, QStringLiteral("K"))});
     const charts::testing::BaseDrawing<DataRenderer> renderer(chart->animator, chart->viewPort);
     const AccessibilityElementPtr header =
-        renderer.createAccessibleHeader(*chart, *chart->lineChartData, QStringLiteral("Line Chart"));
+        renderer.createAccessibleHeader(*chart, *chart->lineData(), QStringLiteral("Line Chart"));
     EXPECT_EQ(header->label(), QStringLiteral("Line Chart. 1 dataset. K"));
     EXPECT_TRUE(header->isHeader());
     EXPECT_EQ(header->frame(), Rect(0, 0, 400, 300));
     EXPECT_EQ(header->container(), chart->widget.get());
 
     chart->descriptionText = QStringLiteral("Curves");
-    EXPECT_EQ(renderer.createAccessibleHeader(*chart, *chart->lineChartData, QStringLiteral("Line Chart"))->label(),
+    EXPECT_EQ(renderer.createAccessibleHeader(*chart, *chart->lineData(), QStringLiteral("Line Chart"))->label(),
               QStringLiteral("Curves. 1 dataset. K"));
 }
 

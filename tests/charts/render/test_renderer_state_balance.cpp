@@ -53,7 +53,7 @@ struct RichChart {
         xRenderer.computeAxis(0, 10, false);
         leftRenderer.computeAxis(0, 100, false);
         rightRenderer.computeAxis(0, 100, false);
-        legendRenderer.computeLegend(*chart->lineChartData);
+        legendRenderer.computeLegend(*chart->lineData());
     }
 
     charts::testing::FixedTextMetrics measurer;

@@ -38,12 +38,17 @@ inline std::shared_ptr<LineChartData> lineData(std::vector<std::shared_ptr<LineC
     return data;
 }
 
-// A line chart view of its own (no parent), laid out at a size without an
-// event loop.
-inline std::unique_ptr<LineChartView> makeLineChart(double width = 400, double height = 300) {
-    std::unique_ptr<LineChartView> view(ChartViewBase::create<LineChartView>());
+// A chart view of a kind, of its own (no parent), laid out at a size without
+// an event loop.
+template <class View>
+std::unique_ptr<View> makeChart(double width = 400, double height = 300) {
+    std::unique_ptr<View> view(ChartViewBase::create<View>());
     view->setChartSize(width, height);
     return view;
+}
+
+inline std::unique_ptr<LineChartView> makeLineChart(double width = 400, double height = 300) {
+    return makeChart<LineChartView>(width, height);
 }
 
 // Layout (label sizes, legend) measured with fixed metrics for as long as it

@@ -323,7 +323,7 @@ TEST(LineRendererDeathTest, ASetOfAnotherKindStopsTheProgram) {
     auto chart = FakeLineChart::make();
     auto foreign = std::make_shared<ChartDataSet>(ChartDataSet::Entries{std::make_shared<ChartDataEntry>(1, 1)},
                                                   QStringLiteral("Bars"));
-    chart->lineChartData = std::make_shared<LineChartData>(ChartData::DataSets{foreign});
+    chart->chartData = std::make_shared<LineChartData>(ChartData::DataSets{foreign});
     LineChartRenderer renderer{chart, chart->animator, chart->viewPort};
     RecordingContext context;
     EXPECT_DEATH(renderer.drawData(context), "Datasets for LineChartRenderer must conform to ILineChartDataSet");
