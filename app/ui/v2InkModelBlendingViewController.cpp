@@ -204,10 +204,7 @@ void v2InkModelBlendingViewController::configureForPrinterModel() {
         DualQuadToneControlStackView->hide();
     }
     for (QSlider* slider : {yellowHighlightSlider, yellowMidtoneSlider, yellowShadowSlider}) slider->setEnabled(true);
-    inks::applyTonerPresets(*this);
-    KCMYtoningBlend->updateBlend();
-    renderBlendPreview();
-    refreshBlend();
+    recomputeChain();
 }
 
 void v2InkModelBlendingViewController::updateMediaTypeMenu() {
