@@ -51,6 +51,12 @@ public:
     // label never match. Texts that are canonically equivalent are equal.
     virtual int getDataSetIndexByLabel(const QString& label, bool ignoreCase) const;
     virtual ChartDataEntryPtr entryForHighlight(const Highlight& highlight) const;
+    // The set a highlight names: here the one at its data-set index. Data
+    // whose highlights name a set another way (within one of several
+    // sub-data) answer for themselves, so that markers and touches find it.
+    virtual IChartDataSetPtr getDataSetByHighlight(const Highlight& highlight) const {
+        return getDataSetByIndex(highlight.dataSetIndex());
+    }
     virtual IChartDataSetPtr getDataSetByLabel(const QString& label, bool ignoreCase) const;
     virtual IChartDataSetPtr getDataSetByIndex(int index) const;
     // The foundation's reading of getDataSetByIndex (ChartDataValues).

@@ -40,6 +40,9 @@ public:
     virtual AffineTransform valueToPixelMatrix() const;
     // The inverse; a singular matrix comes back unchanged.
     virtual AffineTransform pixelToValueMatrix() const;
+    // From the touch matrix's space to view pixels: where the content starts
+    // and which way each axis runs.
+    const AffineTransform& contentOffsetMatrix() const { return matrixOffset_; }
 
 protected:
     const std::shared_ptr<ViewPortHandler>& viewPortHandler() const { return viewPortHandler_; }

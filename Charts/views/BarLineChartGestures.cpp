@@ -144,7 +144,7 @@ void BarLineChartViewBase::tapGestureRecognized(const GestureStep& step) {
 
 void BarLineChartViewBase::doubleTapGestureRecognized(const GestureStep& step) {
     if (step.state != GestureState::ended || !data() || !doubleTapToZoomEnabled_ || data()->entryCount() <= 0) return;
-    const Point location = touchZoomCentre(step.location, bounds().height());
+    const Point location = touchZoomCentre(step.location);
     const double sx = isScaleXEnabled() ? 1.4 : 1.0;
     const double sy = isScaleYEnabled() ? 1.4 : 1.0;
     // The touch rule already gives the touch matrix's own y (upward from the
@@ -161,15 +161,13 @@ bool BarLineChartViewBase::touchedSetIsOnInvertedAxis() const {
            getAxis(closestDataSetToTouch_->axisDependency())->isInverted();
 }
 
-Point BarLineChartViewBase::touchZoomCentre(Point location, double height) const {
-    const auto& handler = viewPortHandler();
-    Point p{location.x - handler->offsetLeft(), 0};
-    if (touchedSetIsOnInvertedAxis()) {
-        p.y = -(location.y - handler->offsetTop());
-    } else {
-        p.y = -(height - location.y - handler->offsetBottom());
-    }
-    return p;
+Point BarLineChartViewBase::touchZoomCentre(Point location) {
+    // The set under the pointer decides, not the one a drag touched last: a
+    // double click or a pinch may come first, and the two axes may turn
+    // their content apart.
+    const auto touched = getDataSetByTouchPoint(location);
+    const auto& transformer = getTransformer(touched ? touched->axisDependency() : YAxis::AxisDependency::left);
+    return transformer->contentOffsetMatrix().inverted().apply(location);
 }
 
 // Pinch
@@ -206,7 +204,7 @@ void BarLineChartViewBase::pinchGestureRecognized(GestureStep& step) {
         const bool zoomY = canZoomMoreY && scaleYEnabled_ &&
                            (gestureScaleAxis_ == GestureScaleAxis::both || gestureScaleAxis_ == GestureScaleAxis::y);
         if (zoomX || zoomY) {
-            const Point centre = touchZoomCentre(step.location, handler->chartHeight());
+            const Point centre = touchZoomCentre(step.location);
             const double sx = zoomX ? scale : 1.0;
             const double sy = zoomY ? scale : 1.0;
             const AffineTransform about = AffineTransform::makeTranslation(centre.x, centre.y)

@@ -274,10 +274,12 @@ private:
     void drawAxisLabels(DrawingContext& context);
     void drawValueLabels(DrawingContext& context);
 
-    // The zoom centre of a pointer position: x from the content's left,
-    // y (negated) from the content's bottom, or from its top when the touched
-    // set's axis is inverted.
-    Point touchZoomCentre(Point location, double height) const;
+    // The zoom centre of a pointer position, where the touch matrix works:
+    // the position carried back through the content offset of the axis of
+    // the set under the pointer (or the left axis), which puts the origin at
+    // the content's bottom left, or at the corner an inverted axis starts
+    // from.
+    Point touchZoomCentre(Point location);
     Point contentCentreForZoom(Point centre) const;
     // The point before the touch matrix that the matrix puts at the given one.
     Point zoomFixedPoint(Point touchPoint) const;

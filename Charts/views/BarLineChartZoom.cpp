@@ -270,8 +270,7 @@ ChartDataEntryPtr BarLineChartViewBase::getEntryByTouchPoint(Point point) {
 std::shared_ptr<IBarLineScatterCandleBubbleChartDataSet> BarLineChartViewBase::getDataSetByTouchPoint(Point point) {
     const HighlightPtr h = getHighlightByTouchPoint(point);
     if (!h || !data()) return nullptr;
-    return std::dynamic_pointer_cast<IBarLineScatterCandleBubbleChartDataSet>(
-        data()->getDataSetByIndex(h->dataSetIndex()));
+    return std::dynamic_pointer_cast<IBarLineScatterCandleBubbleChartDataSet>(data()->getDataSetByHighlight(*h));
 }
 
 double BarLineChartViewBase::scaleX() const { return viewPortHandler() ? viewPortHandler()->scaleX() : 1.0; }

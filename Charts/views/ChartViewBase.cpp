@@ -221,7 +221,7 @@ void ChartViewBase::drawMarkers(DrawingContext& context) {
     if (!marker_ || !isDrawMarkersEnabled() || !valuesToHighlight()) return;
     for (const HighlightPtr& highlight : indicesToHighlight_) {
         if (!highlight || !data_) continue;
-        const auto set = data_->getDataSetByIndex(highlight->dataSetIndex());
+        const auto set = data_->getDataSetByHighlight(*highlight);
         const ChartDataEntryPtr entry = entryForHighlight(*highlight);
         if (!set || !entry) continue;
         const double drawnCount = static_cast<double>(set->entryCount()) * animator_->phaseX();

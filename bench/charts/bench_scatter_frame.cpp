@@ -92,24 +92,6 @@ QChart* qtScatterChart() {
     return chart;
 }
 
-// 100,000 points, 1 % of them visible, panned a pixel each frame (back and
-// forth so the visible range stays inside the data).
-class PanFrame {
-public:
-    PanFrame() : view_(scatterChart({scatterSet(0, 100'000, Shape::circle)})) {
-        view_->zoom(100.0, 1.0, 0.0, 0.0);
-        view_->moveViewToX(50'000);
-    }
-    void draw(QImage& image) {
-        view_->performPanChange(charts::Point{(step_++ / 50) % 2 == 0 ? -1.0 : 1.0, 0});
-        bench::drawOurs(*view_, image);
-    }
-
-private:
-    std::unique_ptr<charts::ScatterChartView> view_;
-    int step_ = 0;
-};
-
 // Ours alone, for profiling.
 void BM_ScatterFrameOurs(benchmark::State& state) {
     const auto view = twoSetChart();
@@ -124,7 +106,8 @@ void BM_ScatterFramesSideBySide(benchmark::State& state) {
     const bench::PainterFloor floor = bench::floorOf(*ours);
     const auto seven = sevenShapeChart();
     const bench::PainterFloor sevenFloor = bench::floorOf(*seven);
-    PanFrame pan;
+    // 100,000 points, 1 % of them visible.
+    bench::PanFrame pan(scatterChart({scatterSet(0, 100'000, Shape::circle)}), 50'000);
     const auto visible = scatterChart({scatterSet(0, 1'000, Shape::circle)});
     std::vector<QImage> images(7, bench::blankFrame());
     const std::vector<bench::Variant> variants{

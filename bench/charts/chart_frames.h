@@ -55,4 +55,24 @@ inline void drawFloor(const PainterFloor& floor, QImage& image) {
     floor.draw(painter);
 }
 
+// A bar-line view of many entries zoomed in to 1 % of x about the middle x,
+// panned a pixel each frame (back and forth so the visible range stays inside
+// the data).
+template <class View>
+class PanFrame {
+public:
+    PanFrame(std::unique_ptr<View> view, double middleX) : view_(std::move(view)) {
+        view_->zoom(100.0, 1.0, 0.0, 0.0);
+        view_->moveViewToX(middleX);
+    }
+    void draw(QImage& image) {
+        view_->performPanChange(charts::Point{(step_++ / 50) % 2 == 0 ? -1.0 : 1.0, 0});
+        drawOurs(*view_, image);
+    }
+
+private:
+    std::unique_ptr<View> view_;
+    int step_ = 0;
+};
+
 } // namespace bench

@@ -19,7 +19,9 @@
 // manyEntries`) in place of the million. A kind whose entries' x does not run
 // across the content (horizontal bars) adds `static void
 // showMiddleHundredth(View&)`, which zooms in on the middle hundredth of the
-// entries' x range.
+// entries' x range. A kind that draws several shapes for each value (the
+// combined chart, one per kind) says how many calls may draw one value in
+// view (`static constexpr int callsPerEntry`, 8 when not said).
 //
 // Every case draws a whole frame into the recording back end and into the
 // QPainter back end, then highlights the first entry and draws again, and
@@ -64,6 +66,14 @@ protected:
     static constexpr int manyEntries = [] {
         if constexpr (requires { Kind::manyEntries; }) return Kind::manyEntries;
         return 1'000'000;
+    }();
+
+    // How many calls may draw one entry in view: a few, or as many as a kind
+    // that draws several shapes for each value says (static constexpr int
+    // callsPerEntry; the combined chart draws one of each of its kinds).
+    static constexpr std::size_t callsPerEntry = [] {
+        if constexpr (requires { Kind::callsPerEntry; }) return std::size_t(Kind::callsPerEntry);
+        return std::size_t(8);
     }();
 
     // Draws the view's frame into both back ends, highlights its first
@@ -186,7 +196,7 @@ TYPED_TEST_P(DegenerateChartInputs, AMillionEntries) {
     const std::size_t calls = this->drawFrames(*view, {count / 2.0, values[count / 2].y});
     // Each entry in view is drawn by a few calls at most, and the entries out
     // of view by none.
-    EXPECT_LT(calls, 8 * inView + 2000);
+    EXPECT_LT(calls, TestFixture::callsPerEntry * inView + 2000);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(DegenerateChartInputs, AContentRectangleOfNoSize, OneEntry, MinimumEqualToMaximum,

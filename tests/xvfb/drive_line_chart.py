@@ -26,6 +26,13 @@ double click zooms in by 1.4 about the pointer with the bar under it staying
 there, a drag pans and glides on, and on the horizontal chart a drag moves
 the bars the way the pointer went, also on an inverted axis.
 
+The combined chart (stacked bars, a line, scatter points, candles and
+bubbles in one): a click on a bar highlights the whole bar of the bar
+sub-data, a click on a line point shows its highlight lines and the marker
+beside it, a second click clears, a double click zooms in by 1.4 about the
+pointer with a candle and a bar at the same x staying in one pixel column,
+and a drag pans and glides on.
+
 Each step is checked on the chart's state, which the window prints on
 request, and on a screenshot of the screen taken with ImageMagick's import. Nothing hangs on how busy the machine is: the state
 is read once the window has had the gesture's input, screenshots are taken
@@ -146,7 +153,8 @@ class Window:
         state = {}
         state["highlight"] = None if words[1] == "none" else (float(words[1]), float(words[2]))
         for i in range(3, len(words), 2):
-            state[words[i]] = float(words[i + 1])
+            value = words[i + 1]
+            state[words[i]] = value if words[i] == "kind" else float(value)
         return state
 
     def input(self):
@@ -469,6 +477,35 @@ def bar_pixels(screen, name, at):
     return lit + screen.shot(name).count_near(darkened(PLAIN), *box_around(at, 3))
 
 
+def check_zoom_about(window, screen, target):
+    """A double click at the target zooms in by 1.4 about the pointer: the
+    value under it stays under it."""
+    time.sleep(0.8)
+    under = window.numbers(f"value {target[0]} {target[1]}")
+    double_click(window, screen, target[0], target[1])
+    state = window.state()
+    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
+          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
+    pinned = window.numbers(f"value {target[0]} {target[1]}")
+    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
+          f"the value under the pointer stays under it ({under} -> {pinned})")
+
+
+def check_pan_and_glide(window, screen):
+    """A drag to the right across the chart's middle pans the content and,
+    released while moving, glides on."""
+    left, top, width, height = window.numbers("geometry")
+    time.sleep(0.8)
+    start = window.state()["transX"]
+    log = flick(window, screen, int(left + width * 0.5), int(top + height * 0.5))
+    settled = window.await_rest()
+    moved_at_release = log["released"] - start
+    moved_in_all = settled["transX"] - start
+    check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
+    check(moved_in_all > moved_at_release + 5,
+          f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> {moved_in_all:.1f} px)")
+
+
 def run_bars(window, screen, sideways):
     """The bar chart's road; the window shows two grouped sets of eight bars,
     the second stacked (its second value below zero on bars 0, 3 and 6)."""
@@ -514,16 +551,8 @@ def run_bars(window, screen, sideways):
 
     # A double click on a bar zooms in by 1.4 about the pointer: the value
     # under it stays, and so does the bar.
-    time.sleep(0.8)
     target = window.point("bar 0 6")
-    under = window.numbers(f"value {target[0]} {target[1]}")
-    double_click(window, screen, target[0], target[1])
-    state = window.state()
-    check(abs(state["scaleX"] - 1.4) < 1e-9 and abs(state["scaleY"] - 1.4) < 1e-9,
-          f"a double click zooms in by 1.4 ({state['scaleX']}, {state['scaleY']})")
-    pinned = window.numbers(f"value {target[0]} {target[1]}")
-    check(all(abs(a - b) < 0.05 * max(1, abs(a)) for a, b in zip(under, pinned)),
-          f"the value under the pointer stays under it ({under} -> {pinned})")
+    check_zoom_about(window, screen, target)
     moved = window.point("bar 0 6")
     check(abs(moved[along] - target[along]) <= 1, f"the bar under the pointer stays under it ({target} -> {moved})")
     seen = bar_pixels(screen, "5-zoomed", target)
@@ -532,18 +561,7 @@ def run_bars(window, screen, sideways):
     left, top, width, height = window.numbers("geometry")
     centre = (int(left + width * 0.5), int(top + height * 0.5))
     if not sideways:
-        # A drag to the right pans the content and, released while moving,
-        # glides on.
-        time.sleep(0.8)
-        start = window.state()["transX"]
-        log = flick(window, screen, *centre)
-        settled = window.await_rest()
-        moved_at_release = log["released"] - start
-        moved_in_all = settled["transX"] - start
-        check(moved_at_release > 20, f"the drag pans the content ({moved_at_release:.1f} px)")
-        check(moved_in_all > moved_at_release + 5,
-              f"released at {log['flick'][0]:.0f} px/s, it glides on ({moved_at_release:.1f} -> "
-              f"{moved_in_all:.1f} px)")
+        check_pan_and_glide(window, screen)
         now = window.point("bar 0 6")
         seen = bar_pixels(screen, "6-panned", now)
         check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
@@ -566,6 +584,79 @@ def run_bars(window, screen, sideways):
     return 0
 
 
+MARKER = (255, 0, 255)  # the combined chart's marker, a box beside the highlighted value
+LINE_HIGHLIGHT = (230, 0, 120)  # the combined chart's line highlight
+CANDLE_COLOURS = [(0, 150, 60), (200, 40, 40)]  # rising, falling
+
+
+def combined_state(window):
+    """(kind, x, stack) of the combined chart's highlight, None without one."""
+    words = window.ask("state").split()
+    if words[1] == "none":
+        return None
+    at = words.index("kind")
+    return (words[at + 1], round(float(words[1]), 6), int(words[words.index("stack") + 1]))
+
+
+def run_combined(window, screen):
+    """The combined chart's road: stacked bars, a line, scatter points, candles
+    and bubbles at x 0 to 9, each kind in a band of values of its own."""
+    screen.shot("0-shown")
+
+    # A click on the top value of a stacked bar highlights the whole bar, and
+    # the state names the bar sub-data.
+    seg = [window.point(f"segment 3 {k}") for k in range(3)]
+    click_on(window, screen, seg[2])
+    state = combined_state(window)
+    check(state == ("bar", 3, -1), f"a click on a bar highlights the whole bar of the bar sub-data: {state}")
+    for k in range(3):
+        dark = screen.count_until("1-bar", darkened(SEGMENTS[k]), box_around(seg[k], 4), lambda n: n > 40)
+        check(dark > 40, f"the screenshot shows value {k} of the bar darkened ({dark} pixels)")
+
+    # A click on a line point highlights it: its highlight lines, and the
+    # marker beside it.
+    point = window.point("item line 5")
+    click_on(window, screen, point)
+    state = combined_state(window)
+    check(state is not None and state[:2] == ("line", 5), f"a click on a line point highlights it: {state}")
+    lines = screen.count_until("2-line", LINE_HIGHLIGHT, (point[0] - 3, point[1] - 120, point[0] + 4, point[1] + 120),
+                               lambda n: n > 100)
+    check(lines > 100, f"the screenshot shows its vertical highlight line ({lines} pixels)")
+    across = screen.shot("2-line").count_near(LINE_HIGHLIGHT, point[0] - 150, point[1] - 2, point[0] + 150,
+                                              point[1] + 3)
+    check(across > 100, f"and its horizontal one ({across} pixels)")
+    marker = screen.shot("2-line").count_near(MARKER, point[0] + 5, point[1] - 35, point[0] + 55, point[1] - 5)
+    check(marker > 300, f"and the marker beside the point ({marker} pixels)")
+    bars_lit = screen.shot("2-line").count_near(darkened(SEGMENTS[1]), *box_around(seg[1], 4))
+    check(bars_lit < 10, f"the bar is no longer highlighted ({bars_lit} pixels)")
+
+    # A second click clears it.
+    click_on(window, screen, point)
+    check(combined_state(window) is None, "a second click clears the highlight")
+    marker = screen.count_until("3-cleared", MARKER, (point[0] + 5, point[1] - 35, point[0] + 55, point[1] - 5),
+                                lambda n: n < 10)
+    check(marker < 10, f"the screenshot shows no marker ({marker} pixels)")
+
+    # A double click zooms in by 1.4 about the pointer; a candle and a bar at
+    # the same x stay in the same pixel column.
+    check_zoom_about(window, screen, window.point("item candle 6"))
+    candle = window.point("item candle 6")
+    bar = window.point("segment 6 2")
+    check(candle[0] == bar[0], f"the candle and the bar at x 6 stay in one pixel column ({candle}, {bar})")
+    image = screen.shot("4-zoomed")
+    candle_seen = sum(image.count_near(c, *box_around(candle, 3)) for c in CANDLE_COLOURS)
+    bar_seen = screen.count_until("4-zoomed", SEGMENTS[2], box_around(bar, 3), lambda n: n > 20)
+    check(candle_seen > 20 and bar_seen > 20,
+          f"the screenshot shows the candle and the bar there ({candle_seen}, {bar_seen} pixels)")
+
+    # A drag pans and glides on.
+    check_pan_and_glide(window, screen)
+    bar = window.point("segment 4 2")
+    seen = screen.count_until("5-panned", SEGMENTS[2], box_around(bar, 3), lambda n: n > 20)
+    check(seen > 20, f"the screenshot shows the panned bar where the state says ({seen} pixels)")
+    return 0
+
+
 def run(program, folder, kind="line"):
     os.makedirs(folder, exist_ok=True)
     xvfb_log = open(os.path.join(folder, "xvfb.log"), "w")
@@ -584,6 +675,9 @@ def run(program, folder, kind="line"):
             return 0
         if kind in ("bar", "horizontalbar"):
             run_bars(window, screen, kind == "horizontalbar")
+            return 0
+        if kind == "combined":
+            run_combined(window, screen)
             return 0
         left, top, width, height = window.numbers("geometry")
 
@@ -703,7 +797,7 @@ def main():
         at = arguments.index("--kind")
         kind = arguments[at + 1] if at + 1 < len(arguments) else ""
         del arguments[at:at + 2]
-    kinds = ("line", "candle", "bubble", "scatter", "pie", "radar", "bar", "horizontalbar")
+    kinds = ("line", "candle", "bubble", "scatter", "pie", "radar", "bar", "horizontalbar", "combined")
     if len(arguments) != 2 or kind not in kinds:
         print("usage: drive_line_chart.py WINDOW_PROGRAM SCREENSHOT_FOLDER [--kind " + "|".join(kinds) + "]",
               file=sys.stderr)

@@ -31,6 +31,14 @@
 //   segment S I K   the middle of stacked value K of bar I of set S: "x y"
 //   fullbar 0|1     full-bar highlighting off or on: "ok"
 //   invert 0|1      both value axes upright or inverted: "ok"
+// The combined chart ("--kind combined": stacked bars, a line, scatter
+// points, candles and bubbles at x 0 to 9, each kind in a band of values of
+// its own, and a marker beside a highlighted value) answers pixel, value, spot
+// and state too, its state ending in "kind K set S stack K" (the highlighted
+// sub-data's kind; "none", -1 and -1 when nothing is highlighted), and besides
+//   item KIND I     where entry I of the kind's set is on the screen (a bar's
+//                   middle): "x y"
+//   segment I K     the middle of stacked value K of bar I: "x y"
 // The circular charts answer
 //   state           "highlight X SET rotation R decelerating 0|1 radius R"
 //                   (highlight "none none" when nothing is highlighted)
@@ -54,8 +62,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "Charts/combined/CombinedChartView.h"
 #include "Charts/data/ChartDataEntry.h"
 #include "Charts/foundation/AxisValueFormatter.h"
+#include "Charts/foundation/Marker.h"
 #include "Charts/render/CircleGeometry.h"
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataSet.h"
@@ -556,6 +566,126 @@ private:
     BarChartView* bars_;
 };
 
+// Every kind at x 0 to 9, each in its own band of values so that a click
+// on one finds it: stacked bars of three values (totals 30 to 39), candles
+// about 60, a line about 86, scatter points about 108 and bubbles about 128.
+std::shared_ptr<CombinedChartData> makeCombinedData() {
+    std::vector<ChartDataEntryPtr> bars, candles, line, points, bubbles;
+    for (int i = 0; i < 10; ++i) {
+        const double x = i;
+        bars.push_back(
+            std::make_shared<BarChartDataEntry>(x, std::vector<double>{10.0 + i % 3, 10.0 + i % 4, 10.0 + i % 5}));
+        const double mid = 60 + 4 * std::sin(i * 0.9);
+        const double open = i % 2 == 0 ? mid - 4 : mid + 4;
+        candles.push_back(std::make_shared<CandleChartDataEntry>(x, mid + 8, mid - 8, open, 2 * mid - open));
+        line.push_back(std::make_shared<ChartDataEntry>(x, 86 + 4 * std::sin(i * 0.7)));
+        points.push_back(std::make_shared<ChartDataEntry>(x, 108 + 3 * std::cos(i * 0.8)));
+        bubbles.push_back(std::make_shared<BubbleChartDataEntry>(x, 128, 0.4 + (i % 3) * 0.1));
+    }
+    auto barSet = std::make_shared<BarChartDataSet>(bars, QStringLiteral("Stacks"));
+    barSet->setColors({QColor(230, 60, 60), QColor(60, 160, 60), QColor(60, 90, 230)});
+    barSet->setStackLabels({QStringLiteral("Low"), QStringLiteral("Middle"), QStringLiteral("High")});
+    auto candleSet = std::make_shared<CandleChartDataSet>(candles, QStringLiteral("Prices"));
+    candleSet->setIncreasingColor(QColor(0, 150, 60));
+    candleSet->setDecreasingColor(QColor(200, 40, 40));
+    candleSet->setIncreasingFilled(true);
+    candleSet->setShadowColorSameAsCandle(true);
+    auto lineSet = std::make_shared<LineChartDataSet>(line, QStringLiteral("Curve"));
+    lineSet->setColor(QColor(40, 80, 220));
+    lineSet->setCircleColor(QColor(40, 80, 220));
+    lineSet->setLineWidth(2.0);
+    lineSet->setCircleRadius(4.0);
+    lineSet->setCircleHoleRadius(2.0);
+    lineSet->setHighlightColor(QColor(230, 0, 120));
+    lineSet->setHighlightLineWidth(3.0);
+    auto pointSet = std::make_shared<ScatterChartDataSet>(points, QStringLiteral("Spots"));
+    pointSet->setScatterShape(ScatterChartDataSet::Shape::circle);
+    pointSet->setScatterShapeSize(10);
+    pointSet->setColor(QColor(150, 60, 200));
+    auto bubbleSet = std::make_shared<BubbleChartDataSet>(bubbles, QStringLiteral("Sizes"));
+    bubbleSet->setNormalizeSizeEnabled(false);
+    bubbleSet->setColor(QColor(20, 190, 200));
+    auto data = std::make_shared<CombinedChartData>();
+    auto barData = std::make_shared<BarChartData>(ChartData::DataSets{barSet});
+    barData->setBarWidth(0.5);
+    data->setBarData(barData);
+    data->setCandleData(std::make_shared<CandleChartData>(ChartData::DataSets{candleSet}));
+    data->setLineData(std::make_shared<LineChartData>(ChartData::DataSets{lineSet}));
+    data->setScatterData(std::make_shared<ScatterChartData>(ChartData::DataSets{pointSet}));
+    data->setBubbleData(std::make_shared<BubbleChartData>(ChartData::DataSets{bubbleSet}));
+    for (const auto& set : data->dataSets()) set->setDrawValuesEnabled(false);
+    return data;
+}
+
+// A magenta box beside a highlighted value.
+std::shared_ptr<MarkerImage> makeMarker() {
+    QImage box(36, 18, QImage::Format_ARGB32_Premultiplied);
+    box.fill(QColor(255, 0, 255));
+    auto marker = std::make_shared<MarkerImage>();
+    marker->setImage(box);
+    marker->setOffset(Point{10, -28});
+    return marker;
+}
+
+const char* kindName(const std::shared_ptr<ChartData>& data) {
+    if (std::dynamic_pointer_cast<BarChartData>(data)) return "bar";
+    if (std::dynamic_pointer_cast<LineChartData>(data)) return "line";
+    if (std::dynamic_pointer_cast<CandleChartData>(data)) return "candle";
+    if (std::dynamic_pointer_cast<ScatterChartData>(data)) return "scatter";
+    if (std::dynamic_pointer_cast<BubbleChartData>(data)) return "bubble";
+    return "none";
+}
+
+// The combined chart: entries of each kind, bars and their stacked values,
+// and the highlighted sub-data's kind.
+class CombinedDriver : public LineDriver {
+public:
+    explicit CombinedDriver(CombinedChartView* chart) : LineDriver(chart), chart_(chart) {}
+
+private:
+    std::string stateText() const override {
+        const HighlightPtr shown = chart_->highlighted().empty() ? nullptr : chart_->highlighted().front();
+        const auto sub = shown ? chart_->combinedData()->dataByIndex(shown->dataIndex()) : nullptr;
+        return LineDriver::stateText() + " kind " + kindName(sub) + " set " +
+               std::to_string(shown ? shown->dataSetIndex() : -1) + " stack " +
+               std::to_string(shown ? shown->stackIndex() : -1);
+    }
+
+    std::string at(double x, double y) {
+        const Point p = chart_->pixelForValues(x, y, YAxis::AxisDependency::left);
+        return screenPoint(Point{std::round(p.x), std::round(p.y)});
+    }
+
+    ChartDataEntryPtr entryOf(const QString& kind, int i) const {
+        for (const auto& sub : chart_->combinedData()->allData())
+            if (kind == QLatin1String(kindName(sub)))
+                if (const auto set = sub->getDataSetByIndex(0)) return set->entryForIndex(i);
+        return nullptr;
+    }
+
+    bool answerKind(const QStringList& words) override {
+        const QString command = words.front();
+        if (command == QLatin1String("item") && words.size() == 3) {
+            const auto entry = entryOf(words[1], words[2].toInt());
+            reply(!entry ? "none" : at(entry->x(), words[1] == QLatin1String("bar") ? entry->y() / 2 : entry->y()));
+        } else if (command == QLatin1String("segment") && words.size() == 3) {
+            const auto entry = std::dynamic_pointer_cast<BarChartDataEntry>(entryOf("bar", words[1].toInt()));
+            const auto k = static_cast<std::size_t>(words[2].toInt());
+            if (!entry || !entry->ranges() || k >= entry->ranges()->size()) {
+                reply("none");
+            } else {
+                const Range& range = (*entry->ranges())[k];
+                reply(at(entry->x(), (range.from() + range.to()) / 2));
+            }
+        } else {
+            return LineDriver::answerKind(words);
+        }
+        return true;
+    }
+
+    CombinedChartView* chart_;
+};
+
 // The pie and the radar: rotation, highlight and points about the centre.
 class CircleDriver : public Driver {
 public:
@@ -670,6 +800,17 @@ int main(int argc, char** argv) {
         bars->groupBars(0, 0.12, 0.04);
         driver = std::make_unique<BarDriver>(bars);
         chart = bars;
+    } else if (kind == QLatin1String("combined")) {
+        auto* combined = ChartViewBase::create<CombinedChartView>();
+        combined->setData(makeCombinedData());
+        combined->xAxis()->setSpaceMin(0.5);
+        combined->xAxis()->setSpaceMax(0.5);
+        combined->leftAxis()->setAxisMinimum(0);
+        combined->rightAxis()->setAxisMinimum(0);
+        combined->setMarker(makeMarker());
+        combined->notifyDataSetChanged();
+        driver = std::make_unique<CombinedDriver>(combined);
+        chart = combined;
     } else if (std::unique_ptr<ChartKind> cartesian = makeKind(kind)) {
         chart = cartesian->chart();
         driver = std::make_unique<KindDriver>(std::move(cartesian));

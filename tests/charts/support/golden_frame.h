@@ -31,11 +31,17 @@ inline std::string frameText(ChartViewBase& view) {
     return text;
 }
 
+// The frame against tests/charts/<folder>/golden/<name>.txt.
+inline ::testing::AssertionResult frameMatchesGoldenIn(ChartViewBase& view, const std::string& folder,
+                                                       const std::string& name) {
+    return test_support::matchesGoldenFile(frameText(view), std::string(TINTSMITH_SOURCE_DIR) + "/tests/charts/" +
+                                                                folder + "/golden/" + name + ".txt");
+}
+
 // The frame against tests/charts/types/<kind>/golden/<name>.txt.
 inline ::testing::AssertionResult frameMatchesGolden(ChartViewBase& view, const std::string& kind,
                                                      const std::string& name) {
-    return test_support::matchesGoldenFile(frameText(view), std::string(TINTSMITH_SOURCE_DIR) + "/tests/charts/types/" +
-                                                                kind + "/golden/" + name + ".txt");
+    return frameMatchesGoldenIn(view, "types/" + kind, name);
 }
 
 } // namespace charts::testing

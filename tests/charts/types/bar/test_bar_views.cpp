@@ -2,10 +2,12 @@
 // without fitted bars, bar bounds, stacked highlights by value, grouping
 // through the view; the horizontal view's turned offsets, visible x range,
 // positions, marker position, visible-range limits and its pan on an
-// inverted axis.
+// inverted axis; both views' double-click zoom about the pointer, inverted
+// axes included.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QNativeGestureEvent>
 
 #include "Charts/types/bar/BarChartRenderer.h"
@@ -294,6 +296,54 @@ TEST(HorizontalBarChartViewTest, ADragMovesTheBarsWithThePointerAlsoOnAnInverted
         const Point after = chart.view->getPosition(*entry, YAxis::AxisDependency::left);
         EXPECT_NEAR(after.x - before.x, 10, 1e-9) << inverted;
         EXPECT_NEAR(after.y - before.y, -10, 1e-9) << inverted;
+    }
+}
+
+// A double click zooms both charts by 1.4 about the pointer, also when the
+// value axes are inverted (on the horizontal chart they then run from the
+// right edge): the values under the pointer stay under it, whether a drag
+// came before (which picks the touched set) or not.
+TEST(BarChartViewTest, ADoubleClickZoomsAboutThePointerAlsoOnAnInvertedAxis) {
+    for (const bool sideways : {false, true}) {
+        for (const bool inverted : {false, true}) {
+            for (const bool draggedFirst : {false, true}) {
+                std::unique_ptr<BarChartView> view =
+                    sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>())
+                             : makeView<BarChartView>();
+                view->leftAxis()->setInverted(inverted);
+                view->rightAxis()->setInverted(inverted);
+                view->setData(barData({plainBars({3, 5, 2, 6, 4, 7, 1})}));
+                const QPointF at(170, 110);
+                const auto send = [&](QEvent::Type type, std::uint64_t time, QPointF where) {
+                    QMouseEvent event(type, where, view->mapToGlobal(where),
+                                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                                      Qt::NoModifier);
+                    event.setTimestamp(time);
+                    QCoreApplication::sendEvent(view.get(), &event);
+                };
+                if (draggedFirst) {
+                    view->zoom(1.5, 1.5, 0, 0);
+                    send(QEvent::MouseButtonPress, 100, at);
+                    send(QEvent::MouseMove, 110, at + QPointF(20, 20));
+                    send(QEvent::MouseMove, 120, at);
+                    send(QEvent::MouseButtonRelease, 130, at);
+                    view->stopDeceleration();
+                }
+                const double scaleX = view->scaleX();
+                const Point before = view->valueForTouchPoint(fromQt(at), YAxis::AxisDependency::left);
+                send(QEvent::MouseButtonPress, 1000, at);
+                send(QEvent::MouseButtonRelease, 1040, at);
+                send(QEvent::MouseButtonDblClick, 1120, at);
+                send(QEvent::MouseButtonRelease, 1160, at);
+                const std::string name = std::string(sideways ? "horizontal" : "vertical") +
+                                         (inverted ? ", inverted" : "") + (draggedFirst ? ", dragged first" : "");
+                EXPECT_DOUBLE_EQ(view->scaleX(), scaleX * 1.4) << name;
+                const Point after = view->valueForTouchPoint(fromQt(at), YAxis::AxisDependency::left);
+                EXPECT_NEAR(after.x, before.x, 1e-9) << name;
+                EXPECT_NEAR(after.y, before.y, 1e-9) << name;
+            }
+        }
     }
 }
 
