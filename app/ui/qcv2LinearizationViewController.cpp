@@ -197,8 +197,10 @@ void qcv2LinearizationViewController::handleDroppedFile(const std::filesystem::p
 }
 
 void qcv2LinearizationViewController::handleDroppedFiles(const std::vector<std::filesystem::path>& files) {
-    // In the order given, each file taken and recomputed: a .quad after
-    // measurements is corrected by them.
+    // In the order given: a .quad after measurements is corrected by them, so
+    // the model corrects each measurement file as it comes; the screen then
+    // shows the measurements that stayed once, at the end.
+    bool measurementsTaken = false;
     for (const auto& file : files) {
         const auto extension = RecentDocumentRouter::extensionOf(file);
         if (extension == QStringLiteral("quad")) {
@@ -208,9 +210,12 @@ void qcv2LinearizationViewController::handleDroppedFiles(const std::vector<std::
         } else if (isMeasurementExtension(extension)) {
             // Every kind the drop view takes as measurements loads as
             // measurements, at the smoothing the controls show.
-            if (takeMeasurementFile(curves::loadMeasurementFile(file))) recompute(Change::correction);
+            if (!takeMeasurementFile(curves::loadMeasurementFile(file))) continue;
+            model.updateCorrection();
+            measurementsTaken = true;
         }
     }
+    if (measurementsTaken) recompute(Change::correction);
 }
 
 // --- smoothing --------------------------------------------------------------
