@@ -123,7 +123,7 @@ template <Real T>
 void divInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     // Divisor y first, then dividend x: x[i] / y[i].
-    vec::divide(y.pointer, y.stride, x.pointer, x.stride, x.pointer, x.stride, vectorLength(x.count));
+    vec::divide(x.pointer, x.stride, y.pointer, y.stride, x.pointer, x.stride, vectorLength(x.count));
 }
 
 // The element-wise math kernels take bare pointers: the views must be
@@ -149,7 +149,7 @@ void powInto(UnsafeMutableMemory<T> x, UnsafeMemory<T> y) {
     require(x.count == y.count);
     requireUnitStride(x.stride);
     requireUnitStride(y.stride);
-    vmath::pow(x.pointer, y.pointer, x.pointer, mathCount(x.count));
+    vmath::pow(x.pointer, x.pointer, y.pointer, mathCount(x.count));
 }
 
 // Two-operand copying shape: compare counts, copy x, apply the in-place form
@@ -212,7 +212,7 @@ template <RealCollection C>
 NUMERICS_ONE_BODY std::vector<ElementOf<C>> pow(const C& x, ElementOf<C> e) {
     return detail::mapContiguous(x, [&](auto* z, const auto* a, int n) {
         detail::againstRepeated(
-            e, n, [&](const auto* exponents, int at, int length) { vmath::pow(z + at, exponents, a + at, length); });
+            e, n, [&](const auto* exponents, int at, int length) { vmath::pow(z + at, a + at, exponents, length); });
     });
 }
 
@@ -276,7 +276,7 @@ template <class A, class B>
 requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> div(const A& x, const B& y) {
     return detail::mapStrided2(x, y, [](auto vx, auto vy, auto* r, auto n) {
         // Divisor y first, then dividend x: x[i] / y[i].
-        vec::divide(vy.pointer, vy.stride, vx.pointer, vx.stride, r, 1, n);
+        vec::divide(vx.pointer, vx.stride, vy.pointer, vy.stride, r, 1, n);
     });
 }
 
@@ -297,7 +297,7 @@ requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> remainder
 template <class A, class B>
 requires SameElement<A, B> NUMERICS_ONE_BODY std::vector<ElementOf<A>> pow(const A& x, const B& y) {
     return detail::mapContiguous2(
-        x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::pow(r, b, a, n); },
+        x, y, [](auto* r, const auto* a, const auto* b, int n) { vmath::pow(r, a, b, n); },
         [](auto vx, auto vy) { detail::powInto(vx, vy); });
 }
 
@@ -486,7 +486,7 @@ NUMERICS_ONE_BODY C& powAssign(C& x, ElementOf<C> e) {
         detail::requireUnitStride(v.stride);
         const int n = detail::mathCount(v.count);
         detail::againstRepeated(e, n, [&](const auto* exponents, int at, int length) {
-            vmath::pow(v.pointer + at, exponents, v.pointer + at, length);
+            vmath::pow(v.pointer + at, v.pointer + at, exponents, length);
         });
     });
     return x;

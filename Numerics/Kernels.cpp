@@ -186,7 +186,7 @@ void multiply(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, Ve
 }
 
 template <class T>
-void divide(const T* B, VectorStride IB, const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N) {
+void divide(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorStride IC, VectorLength N) {
     map2(A, IA, B, IB, C, IC, N, [](T a, T b) { return a / b; });
 }
 
@@ -339,7 +339,7 @@ NUMERICS_MATH_UNARY(reciprocal, T(1) / v)
 #undef NUMERICS_MATH_UNARY
 
 template <class T>
-void pow(T* z, const T* y, const T* x, int n) {
+void pow(T* z, const T* x, const T* y, int n) {
     binary(z, x, y, n, [](T base, T e) -> T { return std::pow(base, e); });
 }
 

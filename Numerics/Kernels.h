@@ -22,29 +22,38 @@ using VectorLength = std::size_t;
 
 namespace vec {
 
-// C[i*IC] = A[i*IA]: gathers a strided run (or spreads one).
+// C[i * IC] = A[i * IA] for i < N: gathers a strided run (or spreads one).
 template <class T>
 void copy(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);
 
-// Reductions: C = f(A[0], A[IA], ..., A[(N-1)*IA]).
+// Reductions: *C = one value of the N elements A[0], A[IA], ..., A[(N - 1) * IA].
+// The sum of the elements.
 template <class T>
 void sum(const T* A, VectorStride IA, T* C, VectorLength N);
+// The sum of each element times itself.
 template <class T>
 void sumOfSquares(const T* A, VectorStride IA, T* C, VectorLength N);
+// The largest element, NaN skipped; minus infinity for N = 0, NaN when all are NaN.
 template <class T>
-void maximum(const T* A, VectorStride IA, T* C, VectorLength N); // NaN skipped; -inf if N = 0, NaN if all NaN
+void maximum(const T* A, VectorStride IA, T* C, VectorLength N);
+// The smallest element, NaN skipped; infinity for N = 0, NaN when all are NaN.
 template <class T>
-void minimum(const T* A, VectorStride IA, T* C, VectorLength N); // NaN skipped; +inf if N = 0, NaN if all NaN
+void minimum(const T* A, VectorStride IA, T* C, VectorLength N);
+// The sum divided by N; NaN for N = 0.
 template <class T>
-void mean(const T* A, VectorStride IA, T* C, VectorLength N); // NaN if N = 0
+void mean(const T* A, VectorStride IA, T* C, VectorLength N);
+// The sum of std::abs of each element, divided by N.
 template <class T>
-void meanMagnitude(const T* A, VectorStride IA, T* C, VectorLength N); // sum |x| / N
+void meanMagnitude(const T* A, VectorStride IA, T* C, VectorLength N);
+// The sum of each element times itself, divided by N.
 template <class T>
-void meanSquare(const T* A, VectorStride IA, T* C, VectorLength N); // sum x^2 / N
+void meanSquare(const T* A, VectorStride IA, T* C, VectorLength N);
+// std::sqrt of meanSquare.
 template <class T>
-void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N); // sqrt(sum x^2 / N)
+void rootMeanSquare(const T* A, VectorStride IA, T* C, VectorLength N);
+// The sum of A[i * IA] * B[i * IB] for i < N.
 template <class T>
-void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorLength N); // sum A*B
+void dotProduct(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorLength N);
 
 // dotProduct's loop for two contiguous runs, in line for the short dot
 // products that a call would otherwise dominate: eight running sums of
@@ -72,7 +81,7 @@ inline T dotProductContiguous(const T* A, const T* B, VectorLength N) {
     return ((sum[0] + sum[1]) + (sum[2] + sum[3])) + ((sum[4] + sum[5]) + (sum[6] + sum[7]));
 }
 
-// X[i] *= s over a contiguous run, built for the machine's widest vectors
+// X[i] = X[i] * s for i < N, over a contiguous run, built for the machine's widest vectors
 // (WideKernels.cpp); the products are those of multiplyScalar and of the
 // BLAS scale, 0 * NaN and 0 * infinity included (NaN). Runs longer than
 // kScaleLongRunFromBytes (counted from the first cache-line boundary) are
@@ -81,7 +90,8 @@ void scaleInPlace(float* X, VectorLength N, float s);
 void scaleInPlace(double* X, VectorLength N, double s);
 inline constexpr VectorLength kScaleLongRunFromBytes = VectorLength(256) * 1024;
 
-// Scalar forms: C[i] = A[i] op *B.
+// With one scalar, for i < N: C[i * IC] = A[i * IA] + *B, A[i * IA] * *B,
+// A[i * IA] / *B.
 template <class T>
 void addScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N);
 template <class T>
@@ -89,32 +99,38 @@ void multiplyScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride 
 template <class T>
 void divideScalar(const T* A, VectorStride IA, const T* B, T* C, VectorStride IC, VectorLength N);
 
-// C[i] = A[i] * B[i].
+// The element-wise forms below read, for i < N, A[i * IA] (and B[i * IB])
+// and write C[i * IC]; C may be A.
+
+// C = A * B.
 template <class T>
 void multiply(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorStride IC, VectorLength N);
-// Divisor first: C[i] = A[i] / B[i].
+// C = A / B.
 template <class T>
-void divide(const T* B, VectorStride IB, const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);
-
+void divide(const T* A, VectorStride IA, const T* B, VectorStride IB, T* C, VectorStride IC, VectorLength N);
+// C = A * A.
 template <class T>
-void square(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N); // A^2
+void square(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);
+// C = -A.
 template <class T>
-void negate(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N); // -A
-// C[i] = *low if A[i] < *low, *high if A[i] > *high, else A[i].
+void negate(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength N);
+// C = *low when A < *low, *high when A > *high, else A.
 template <class T>
 void clip(const T* A, VectorStride IA, const T* low, const T* high, T* C, VectorStride IC, VectorLength N);
 
-// Correlation: C[n*IC] = sum over p < P of A[(n+p)*IA] * F[p*IF], n < N.
+// Correlation: C[n * IC] = the sum over p < P of A[(n + p) * IA] * F[p * IF],
+// for n < N.
 // A must hold N + P - 1 elements; IF may be negative (convolution).
 template <class T>
 void correlate(const T* A, VectorStride IA, const T* F, VectorStride IF, T* C, VectorStride IC, VectorLength N,
                VectorLength P);
 
 // Scaled magnitudes of a split-complex vector, contiguous:
-// C[i] = sqrt(re[i]^2 + im[i]^2) * *scale.
+// C[i] = std::sqrt(re[i] * re[i] + im[i] * im[i]) * *scale.
 template <class T>
 void scaledMagnitudes(const T* re, const T* im, const T* scale, T* C, VectorLength N);
-// The same for points whose imaginary parts are zero: C[i] = sqrt(A[i]^2) * *scale.
+// The same for points whose imaginary parts are zero:
+// C[i] = std::sqrt(A[i] * A[i]) * *scale.
 template <class T>
 void scaledRealMagnitudes(const T* A, const T* scale, T* C, VectorLength N);
 
@@ -126,7 +142,8 @@ void transpose(const T* A, VectorStride IA, T* C, VectorStride IC, VectorLength 
 
 namespace vmath {
 
-// y[i] = f(x[i]) for i < n (y may be x).
+// y[i] = the function of x[i], for i < n (y may be x): std::exp, std::exp2,
+// ... under the same names, and the three below.
 #define NUMERICS_MATH_UNARY(name)                                                                                      \
     template <class T>                                                                                                 \
     void name(T* y, const T* x, int n);
@@ -152,24 +169,24 @@ NUMERICS_MATH_UNARY(atanh)
 NUMERICS_MATH_UNARY(fabs)
 NUMERICS_MATH_UNARY(floor)
 NUMERICS_MATH_UNARY(ceil)
-NUMERICS_MATH_UNARY(roundHalfEven) // nearest integer, ties to even
-NUMERICS_MATH_UNARY(trunc)         // toward zero
-NUMERICS_MATH_UNARY(reciprocal)    // 1 / x
+NUMERICS_MATH_UNARY(roundHalfEven) // std::nearbyint: the nearest integer, ties to even
+NUMERICS_MATH_UNARY(trunc)         // std::trunc: toward zero
+NUMERICS_MATH_UNARY(reciprocal)    // 1 / x[i]
 #undef NUMERICS_MATH_UNARY
 
-// z[i] = x[i] raised to y[i] (exponents first, then bases).
+// z[i] = std::pow(x[i], y[i]): bases, then exponents.
 template <class T>
-void pow(T* z, const T* y, const T* x, int n);
-// z[i] = fmod(a[i], b[i]) (sign of a[i]).
+void pow(T* z, const T* x, const T* y, int n);
+// z[i] = std::fmod(a[i], b[i]) (the sign of a[i]).
 template <class T>
 void fmod(T* z, const T* a, const T* b, int n);
-// z[i] = IEEE remainder of a[i] by b[i].
+// z[i] = std::remainder(a[i], b[i]).
 template <class T>
 void remainder(T* z, const T* a, const T* b, int n);
-// z[i] = |magnitude[i]| with the sign of sign[i].
+// z[i] = std::copysign(magnitude[i], sign[i]).
 template <class T>
 void copysign(T* z, const T* magnitude, const T* sign, int n);
-// s[i] = sin(x[i]), c[i] = cos(x[i]).
+// s[i] = std::sin(x[i]), c[i] = std::cos(x[i]).
 template <class T>
 void sincos(T* s, T* c, const T* x, int n);
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <stdexcept>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -23,8 +24,26 @@
 
 namespace numerics {
 
-// Thrown by eigenDecompose (the enumeration value itself is thrown).
-enum class EigenDecompositionError { matrixNotSquare, matrixNotDecomposable };
+// Thrown by eigenDecompose: the matrix is not square, or the decomposition
+// cannot take it (no rows, or the LAPACK routine reports a failure). The
+// reason compares with the error itself: error == matrixNotSquare.
+class EigenDecompositionError : public std::runtime_error {
+public:
+    enum class Reason { matrixNotSquare, matrixNotDecomposable };
+    static constexpr Reason matrixNotSquare = Reason::matrixNotSquare;
+    static constexpr Reason matrixNotDecomposable = Reason::matrixNotDecomposable;
+
+    explicit EigenDecompositionError(Reason why)
+        : std::runtime_error(why == matrixNotSquare ? "eigenDecompose: the matrix is not square"
+                                                    : "eigenDecompose: the matrix cannot be decomposed"),
+          reason_(why) {}
+
+    Reason reason() const { return reason_; }
+    friend bool operator==(const EigenDecompositionError& error, Reason why) { return error.reason_ == why; }
+
+private:
+    Reason reason_;
+};
 
 template <std::floating_point T>
 struct MatrixEigenDecompositionResult {
@@ -306,7 +325,7 @@ std::optional<T> det(const Matrix<T>& x) {
 // ---- eigen decomposition ----
 
 inline MatrixEigenDecompositionResult<double> eigenDecompose(const Matrix<double>& x) {
-    if (x.rows() != x.columns()) throw EigenDecompositionError::matrixNotSquare;
+    if (x.rows() != x.columns()) throw EigenDecompositionError(EigenDecompositionError::matrixNotSquare);
     const int64_t n64 = x.rows();
     const int64_t nn = detail::checkedMul(n64, n64);
     int n = detail::cblasInt(n64);
@@ -325,14 +344,14 @@ inline MatrixEigenDecompositionResult<double> eigenDecompose(const Matrix<double
     // For n = 0 the leading dimension 0 is below LAPACK's minimum of 1, so the
     // query reports a non-zero status; answer that without the routine's
     // console complaint.
-    if (n == 0) throw EigenDecompositionError::matrixNotDecomposable;
+    if (n == 0) throw EigenDecompositionError(EigenDecompositionError::matrixNotDecomposable);
 
     double query = 0;
     int lwork = -1;
     int status = 0;
     lapack::geev(jobvl, jobvr, &n, a.data(), &lda, wr.data(), wi.data(), vl.data(), &ldvl, vr.data(), &ldvr, &query,
                  &lwork, &status);
-    if (status != 0) throw EigenDecompositionError::matrixNotDecomposable;
+    if (status != 0) throw EigenDecompositionError(EigenDecompositionError::matrixNotDecomposable);
 
     detail::require(std::isfinite(query) && query >= -9.2e18 && query < 9.2e18);
     const auto optimal = static_cast<int64_t>(query);
@@ -340,7 +359,7 @@ inline MatrixEigenDecompositionResult<double> eigenDecompose(const Matrix<double
     std::vector<double> work(static_cast<std::size_t>(optimal < 0 ? 0 : optimal), 0.0);
     lapack::geev(jobvl, jobvr, &n, a.data(), &lda, wr.data(), wi.data(), vl.data(), &ldvl, vr.data(), &ldvr,
                  work.data(), &lwork, &status);
-    if (status != 0) throw EigenDecompositionError::matrixNotDecomposable;
+    if (status != 0) throw EigenDecompositionError(EigenDecompositionError::matrixNotDecomposable);
 
     return MatrixEigenDecompositionResult<double>(n64, wr, wi, vl, vr);
 }

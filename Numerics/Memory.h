@@ -30,6 +30,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <source_location>
 #include <span>
 #include <type_traits>
 #include <utility>
@@ -66,12 +67,13 @@ concept Real = std::same_as<T, float> || std::same_as<T, double>;
 
 namespace detail {
 
-// A violated precondition: stops the program at once with no message.
-[[noreturn]] inline void stop() { platform::fatalError(); }
+// A violated precondition of a library call: stops the program, naming the
+// function whose precondition failed and the line that found it.
+[[noreturn]] void stop(std::source_location where = std::source_location::current());
 
-inline void require(bool condition) {
+inline void require(bool condition, std::source_location where = std::source_location::current()) {
     if (!condition) [[unlikely]]
-        stop();
+        stop(where);
 }
 
 inline int64_t checkedMul(int64_t a, int64_t b) {

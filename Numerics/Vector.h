@@ -275,7 +275,7 @@ template <Real T>
 NUMERICS_ONE_BODY Vector<T>& operator/=(Vector<T>& v, const Vector<T>& w) {
     detail::requireSameDimensions(v, w);
     v.modifyScalars([&](std::vector<T>& r) {
-        vec::divide(w.scalars().data(), 1, r.data(), 1, r.data(), 1,
+        vec::divide(r.data(), 1, w.scalars().data(), 1, r.data(), 1,
                     detail::vectorLength(static_cast<int64_t>(r.size())));
     });
     return v;

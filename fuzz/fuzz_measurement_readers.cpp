@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(file && file->measurementData && !file->measurementData->empty());
 
         // The road of a load: the recognised kind's reader.
-        const std::string kind = file->detectFileType();
+        const curves::MeasurementKind kind = file->detectKind();
         if (auto reader = curves::makeMeasurementReader(kind, *file))
             checkContract(*reader, reader->readMeasurements());
     }

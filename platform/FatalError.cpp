@@ -6,10 +6,8 @@
 namespace platform {
 
 void fatalError(std::string_view message) {
-    if (!message.empty()) {
-        std::fwrite(message.data(), 1, message.size(), stderr);
-        std::fputc('\n', stderr);
-    }
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    std::fputc('\n', stderr);
     std::fflush(stderr);
     std::abort();
 }

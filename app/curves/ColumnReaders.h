@@ -89,6 +89,10 @@ class ColorMunkiCIELabFile : public MeasurementData {
 public:
     using MeasurementData::MeasurementData;
     std::vector<std::vector<std::string>> splitRows(const std::vector<std::string>& lines) const override;
+
+protected:
+    // No reading is defined for its rows: a read finds nothing.
+    bool parseMeasurements() override { return false; }
 };
 
 } // namespace curves

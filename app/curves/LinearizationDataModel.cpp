@@ -11,6 +11,7 @@
 #include "app/curves/MeasurementReaderFactory.h"
 #include "app/curves/MovingAverager.h"
 #include "app/curves/NearSearch.h"
+#include "app/curves/PrintedLines.h"
 #include "app/curves/Resampling.h"
 #include "app/curves/SplineSmoother.h"
 #include "app/curves/StepPositions.h"
@@ -38,14 +39,15 @@ bool v2LinearizationDataModel::loadMeasurements(const MeasurementFile& file) {
         showMeasurementLoadError();
         return false;
     }
-    const std::string kind = file.detectFileType();
+    const MeasurementKind kind = file.detectKind();
     const auto reader = makeMeasurementReader(kind, file);
     if (!reader) {
         // Recognition has shown the alert for text it does not know. A kind
         // it knows but nothing reads is a failed load too, and says so rather
         // than leave the user looking at the previous measurements.
         if (kind != MeasurementKind::unrecognised) {
-            platform::devLog("Measurement files of the kind \"" + kind + "\" are recognised but cannot be read.");
+            platform::devLog("Measurement files of the kind \"" + std::string(kindText(kind)) +
+                             "\" are recognised but cannot be read.");
             showMeasurementLoadError();
         }
         return false;
@@ -83,6 +85,13 @@ void v2LinearizationDataModel::resetTargets() {
     manualCurve = linspace(256, 0, 100);
     correctionCurve->densitiesToCorrect = (*s)[0];
     correctionCurve->makeLinearTarget((*s)[0]);
+}
+
+void v2LinearizationDataModel::startWithRows(std::vector<CIELab> rows) { rawMeasurements = std::move(rows); }
+
+void v2LinearizationDataModel::restartCorrection() {
+    if (!separatedLABArrays.empty()) correctionCurve->densitiesToCorrect = separatedLABArrays.front();
+    resetTargets();
 }
 
 void v2LinearizationDataModel::applyManualCurve() {
@@ -178,16 +187,42 @@ void v2LinearizationDataModel::sortMeasurements() {
                      [](const CIELab& x, const CIELab& y) { return x.L > y.L; });
 }
 
+bool v2LinearizationDataModel::revertToOpenedMeasurements() {
+    if (openedOriginalMeasurments.empty()) return false;
+    rawMeasurements = openedOriginalMeasurments;
+    return true;
+}
+
+bool v2LinearizationDataModel::editMeasurement(std::size_t row, const CIELab& lab) {
+    if (row >= rawMeasurements.size()) return false;
+    rawMeasurements[row] = lab;
+    return true;
+}
+
 std::optional<v2LinearizationDataModel::Curves> v2LinearizationDataModel::linearizedQuadCurves() const {
     const auto& correction = correctionCurve->correctionCurveArray;
     if (!correction || correction->empty()) {
-        platform::printToStandardOutput("Failed to create correction curve");
+        platform::printToStandardOutput(printed::correctionCurveMissing);
         return std::nullopt;
     }
     // A quad without channels (unknown header, nothing loaded) gives nothing to
     // write; the export then reports the failure instead of an empty file.
     if (!quadData || !quadData->inputQuadCurveArray || quadData->inputQuadCurveArray->empty()) return std::nullopt;
     return BinaryLinearization::linearizeTo256(*quadData->inputQuadCurveArray, *correction);
+}
+
+bool v2LinearizationDataModel::linearizeQuad() {
+    if (!quadData) return false;
+    auto linearized = linearizedQuadCurves();
+    if (!linearized) return false;
+    quadData->outputQuadCurveArray = std::move(*linearized);
+    return true;
+}
+
+bool v2LinearizationDataModel::takeEditedCurves(Curves curves) {
+    if (!quadData || curves.size() != quadData->inputQuadCurveArray.value_or(Curves()).size()) return false;
+    quadData->outputQuadCurveArray = std::move(curves);
+    return true;
 }
 
 bool v2LinearizationDataModel::showLinearizeFailedAlert() {

@@ -48,15 +48,27 @@ public:
     // load-failure alert once (recognition, the reader or the model shows it;
     // the model for a recognised kind without a reader).
     bool loadMeasurements(const MeasurementFile& file);
+    // Rows to work from before any file: the screen's placeholder steps,
+    // which its table shows and a sort or an edit starts from.
+    void startWithRows(std::vector<CIELab> rows);
     // Smoothing with the current settings, a straight manual curve, the
     // linear target.
     void resetTargets();
+    // The correction started afresh for measurements just loaded: their
+    // lightness as the densities to correct, then resetTargets.
+    void restartCorrection();
     // Smoothing, targets, correction curve and corrected measurements.
     void updateCorrection();
     // Everything again from rawMeasurements after they were edited or sorted.
     void reloadMeasurements();
     // rawMeasurements by L*, lightest first.
     void sortMeasurements();
+    // rawMeasurements back to the steps as first read. False, changing
+    // nothing, before any file was read.
+    bool revertToOpenedMeasurements();
+    // Row `row` of rawMeasurements replaced by `lab`. False, changing
+    // nothing, for a row there is not. (reloadMeasurements recomputes.)
+    bool editMeasurement(std::size_t row, const CIELab& lab);
 
     // The input percentage (0 to 100) of row `row` of rawMeasurements: where
     // that step was printed on the wedge, as the model resamples it. An
@@ -68,6 +80,15 @@ public:
     // The quad's curves linearized by the correction curve. Nothing without a
     // correction curve, without a quad or when the quad has no channels.
     std::optional<Curves> linearizedQuadCurves() const;
+    // The loaded quad's outputQuadCurveArray made anew: its curves
+    // linearized by the correction curve. False, leaving it as it was,
+    // without a quad or when linearizedQuadCurves gives nothing.
+    bool linearizeQuad();
+    // The custom curve editor's curves as the loaded quad's output, until the
+    // next linearizeQuad. False, changing nothing, without a quad or for a
+    // set of another channel count than the file's: a file whose channels
+    // did not match its header.
+    bool takeEditedCurves(Curves curves);
 
     // The warning "Failed to Linearize"; answers whether OK was pressed.
     static bool showLinearizeFailedAlert();

@@ -61,8 +61,6 @@ bool MeasurementData::readMeasurements() {
     return ok;
 }
 
-bool MeasurementData::parseMeasurements() { return false; }
-
 std::vector<std::vector<std::string>> MeasurementData::splitRows(const std::vector<std::string>& lines) const {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(lines.size());

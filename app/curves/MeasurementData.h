@@ -71,8 +71,9 @@ public:
 
 protected:
     // Parses measurementData2DArray and finishes with the common tail (or the
-    // reader's own ending). Answers false when the data cannot be read.
-    virtual bool parseMeasurements();
+    // reader's own ending). Answers false when the data cannot be read. Every
+    // reader parses its own format.
+    virtual bool parseMeasurements() = 0;
 
     // The common tail: measuredLab, then samples per step, averaging and
     // resampling when reading for linearization. A reader whose file gives
@@ -90,7 +91,10 @@ private:
     void turnRoundWhenBlackFirst();
 };
 
-// Field-only relatives, kept for callers that name them; they add no behaviour.
+// Field-only relatives: they add no behaviour and nothing constructs them.
+
+// Here as the reader a SpyderPrint file of its own layout would take; its
+// files are read by MiscMeasurementDataFile today.
 class SpyderPrintFile : public MeasurementData {
 public:
     using MeasurementData::MeasurementData;
@@ -98,11 +102,15 @@ public:
     bool hasRowIndex = false;
 };
 
+// Here for the density files recognition already tells apart ("Density
+// File"), which no reader reads yet.
 class DensityMeasurementFile : public MeasurementData {
 public:
     using MeasurementData::MeasurementData;
 };
 
+// Here as the record of one wedge measured as densities, at each stage, that
+// a density reader would fill.
 struct MeasuredValues {
     std::vector<double> inputValues;
     std::vector<double> smoothedValues;

@@ -6,6 +6,7 @@
 #include "app/curves/FieldSplitting.h"
 #include "app/curves/RegularExpressionChecks.h"
 #include "app/curves/TextDecoding.h"
+#include "platform/FatalError.h"
 #include "platform/FileIO.h"
 #include "platform/Log.h"
 #include "platform/Services.h"
@@ -107,7 +108,44 @@ std::shared_ptr<MeasurementFile> chooseMeasurementFile() {
     return loadMeasurementFile(*chosen);
 }
 
-std::string MeasurementFile::detectFileType() const {
+namespace {
+
+struct KindName {
+    MeasurementKind kind;
+    std::string_view text;
+};
+
+constexpr KindName kindNames[] = {
+    {MeasurementKind::cgats, "CGATS"},
+    {MeasurementKind::spyderPrintCgats, "SpyderPrintCGATS"},
+    {MeasurementKind::ti3, "TI3"},
+    {MeasurementKind::dataTool, "dataTool"},
+    {MeasurementKind::colorMunki, "ColorMunki File"},
+    {MeasurementKind::qtrLinearizeData, "QTR-Linearize-Data-out file"},
+    {MeasurementKind::qtrCreateICC, "QTR-Create-ICC File"},
+    {MeasurementKind::spyderPrint, "SpyderPrint File"},
+    {MeasurementKind::miscWithHeader, "miscWithHeader"},
+    {MeasurementKind::stepWedgeTool, "StepWedgeTool File"},
+    {MeasurementKind::tsmCIELab, "TSMCIELab"},
+    {MeasurementKind::density, "Density File"},
+    {MeasurementKind::unrecognised, "Could not load file"},
+};
+
+} // namespace
+
+std::string_view kindText(MeasurementKind kind) {
+    for (const auto& name : kindNames)
+        if (name.kind == kind) return name.text;
+    platform::fatalError("kindText: a measurement kind without a kind string");
+}
+
+std::optional<MeasurementKind> measurementKindOfText(std::string_view text) {
+    for (const auto& name : kindNames)
+        if (name.text == text) return name.kind;
+    return std::nullopt;
+}
+
+MeasurementKind MeasurementFile::detectKind() const {
     namespace rx = RegularExpressionChecks;
     std::string firstLine;
     if (measurementData && !measurementData->empty()) firstLine = measurementData->front();
@@ -120,7 +158,7 @@ std::string MeasurementFile::detectFileType() const {
 
     struct Rule {
         const std::regex& (*pattern)();
-        std::string_view kind;
+        MeasurementKind kind;
     };
     static const Rule rules[] = {
         {rx::cgats, MeasurementKind::cgats},
@@ -138,13 +176,15 @@ std::string MeasurementFile::detectFileType() const {
         {rx::density, MeasurementKind::density},
     };
     for (const auto& rule : rules)
-        if (rx::finds(rule.pattern(), firstLine)) return std::string(rule.kind);
+        if (rx::finds(rule.pattern(), firstLine)) return rule.kind;
     platform::devLog(filename.value_or("The measurement file") +
                      (firstLine.empty()
                           ? " is empty: its first line holds nothing to recognise."
                           : " is of no kind this program reads: its first line is not one it recognises."));
     showMeasurementLoadError();
-    return std::string(MeasurementKind::unrecognised);
+    return MeasurementKind::unrecognised;
 }
+
+std::string MeasurementFile::detectFileType() const { return std::string(kindText(detectKind())); }
 
 } // namespace curves

@@ -11,9 +11,33 @@
 
 namespace curves {
 
+// The kinds of measurement file recognition tells apart. Each has its kind
+// string as text ("CGATS", "TI3", ...); `unrecognised` is the answer for text
+// of no known kind.
+enum class MeasurementKind {
+    cgats,
+    spyderPrintCgats,
+    ti3,
+    dataTool,
+    colorMunki,
+    qtrLinearizeData,
+    qtrCreateICC,
+    spyderPrint,
+    miscWithHeader,
+    stepWedgeTool,
+    tsmCIELab,
+    density,
+    unrecognised,
+};
+
+// The kind string of a kind.
+std::string_view kindText(MeasurementKind kind);
+// The kind a kind string names; nothing for text that names none.
+std::optional<MeasurementKind> measurementKindOfText(std::string_view text);
+
 // A measurement file as read: its name and its lines. Made by
 // chooseMeasurementFile or loadMeasurementFile and handed to the
-// linearization model, which asks detectFileType for its kind and builds the
+// linearization model, which asks detectKind for its kind and builds the
 // matching reader (makeMeasurementReader, MeasurementReaderFactory.h).
 class MeasurementFile {
 public:
@@ -23,29 +47,14 @@ public:
     std::optional<std::vector<std::string>> measurementData = std::vector<std::string>{};
     bool isCSV = false;
 
-    // The kind string of the first line (see the table in the .cpp), matched
+    // The kind of the first line (see the table in the .cpp), matched
     // without its spaces except in ".ti3" files, within its first 4096
-    // characters. When no pattern matches, the
-    // load-failure alert is shown and the answer is "Could not load file".
+    // characters. When no pattern matches, the load-failure alert is shown
+    // and the answer is `unrecognised`.
+    MeasurementKind detectKind() const;
+    // The same as its kind string.
     std::string detectFileType() const;
 };
-
-// Kind strings that detectFileType answers.
-namespace MeasurementKind {
-inline constexpr std::string_view cgats = "CGATS";
-inline constexpr std::string_view spyderPrintCgats = "SpyderPrintCGATS";
-inline constexpr std::string_view ti3 = "TI3";
-inline constexpr std::string_view dataTool = "dataTool";
-inline constexpr std::string_view colorMunki = "ColorMunki File";
-inline constexpr std::string_view qtrLinearizeData = "QTR-Linearize-Data-out file";
-inline constexpr std::string_view qtrCreateICC = "QTR-Create-ICC File";
-inline constexpr std::string_view spyderPrint = "SpyderPrint File";
-inline constexpr std::string_view miscWithHeader = "miscWithHeader";
-inline constexpr std::string_view stepWedgeTool = "StepWedgeTool File";
-inline constexpr std::string_view tsmCIELab = "TSMCIELab";
-inline constexpr std::string_view density = "Density File";
-inline constexpr std::string_view unrecognised = "Could not load file";
-} // namespace MeasurementKind
 
 // Measurement files are small (a 256-step wedge measured five times, with
 // spectral columns, stays under 1 MB); larger files are refused with the

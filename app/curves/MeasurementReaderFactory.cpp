@@ -5,18 +5,42 @@
 
 namespace curves {
 
-std::shared_ptr<MeasurementData> makeMeasurementReader(std::string_view kind, const MeasurementFile& file) {
-    namespace k = MeasurementKind;
-    const auto& lines = file.measurementData;
-    if (kind == k::cgats) return std::make_shared<CgatsCIELab>(lines, true);
-    if (kind == k::ti3) return std::make_shared<ArgyllCIELab>(lines, true);
-    if (kind == k::spyderPrintCgats) return std::make_shared<SpyderPrintCgatsCIELab>(lines, true);
-    if (kind == k::dataTool) return std::make_shared<DataToolCIELabFile>(lines, true, file.isCSV);
-    if (kind == k::spyderPrint || kind == k::miscWithHeader)
-        return std::make_shared<MiscMeasurementDataFile>(lines, true);
-    if (kind == k::qtrLinearizeData) return std::make_shared<QTRLinearizeDataCIELabFile>(lines, true);
-    if (kind == k::stepWedgeTool) return std::make_shared<StepWedgeToolCIELabFile>(lines, true);
-    if (kind == k::tsmCIELab) return std::make_shared<TSMCIELabFile>(lines, true);
+namespace {
+
+using MakeReader = std::shared_ptr<MeasurementData> (*)(const MeasurementFile& file);
+
+template <class Reader>
+std::shared_ptr<MeasurementData> makeReader(const MeasurementFile& file) {
+    return std::make_shared<Reader>(file.measurementData, true);
+}
+
+// The only reader whose splitting depends on the file: tabs or commas.
+std::shared_ptr<MeasurementData> makeDataToolReader(const MeasurementFile& file) {
+    return std::make_shared<DataToolCIELabFile>(file.measurementData, true, file.isCSV);
+}
+
+struct ReaderOfKind {
+    MeasurementKind kind;
+    MakeReader make;
+};
+
+constexpr ReaderOfKind readers[] = {
+    {MeasurementKind::cgats, makeReader<CgatsCIELab>},
+    {MeasurementKind::ti3, makeReader<ArgyllCIELab>},
+    {MeasurementKind::spyderPrintCgats, makeReader<SpyderPrintCgatsCIELab>},
+    {MeasurementKind::dataTool, makeDataToolReader},
+    {MeasurementKind::spyderPrint, makeReader<MiscMeasurementDataFile>},
+    {MeasurementKind::qtrLinearizeData, makeReader<QTRLinearizeDataCIELabFile>},
+    {MeasurementKind::stepWedgeTool, makeReader<StepWedgeToolCIELabFile>},
+    {MeasurementKind::miscWithHeader, makeReader<MiscMeasurementDataFile>},
+    {MeasurementKind::tsmCIELab, makeReader<TSMCIELabFile>},
+};
+
+} // namespace
+
+std::shared_ptr<MeasurementData> makeMeasurementReader(MeasurementKind kind, const MeasurementFile& file) {
+    for (const auto& reader : readers)
+        if (reader.kind == kind) return reader.make(file);
     return nullptr;
 }
 

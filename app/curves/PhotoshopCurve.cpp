@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/curves/PrintedLines.h"
 #include "app/curves/SaveThroughPanel.h"
 #include "platform/Log.h"
 
@@ -16,8 +17,7 @@ void appendRecord(std::vector<std::uint16_t>& words, const std::vector<Photoshop
     // The point count is a 16-bit word; a longer list is cut so that the count
     // and the points that follow it agree and the file stays readable.
     const std::size_t n = std::min(points.size(), maxPointsPerCurve);
-    if (n < points.size())
-        platform::printToStandardOutput("Curve has more than 65535 points; only the first 65535 are written");
+    if (n < points.size()) platform::printToStandardOutput(printed::curvePointsCut);
     words.push_back(static_cast<std::uint16_t>(n));
     for (std::size_t i = 0; i < n; ++i) {
         words.push_back(points[i].first);
@@ -40,15 +40,15 @@ std::vector<std::uint16_t> PhotoshopCurve_UInt16::makeAcvData() {
     std::vector<std::uint16_t> words{4, nChannels};
     switch (nChannels) {
     case 5: {
-        platform::printToStandardOutput("RGB Curve");
+        platform::printToStandardOutput(printed::rgbCurve);
         const auto records = curvesData();
         words.insert(words.end(), records.begin(), records.end());
         platform::printToStandardOutput(wordListText(words));
         break;
     }
-    case 6: platform::printToStandardOutput("CMYK Curve"); break;
-    case 2: platform::printToStandardOutput("Grayscale Curve"); break;
-    default: platform::printToStandardOutput("unknown curve type"); break;
+    case 6: platform::printToStandardOutput(printed::cmykCurve); break;
+    case 2: platform::printToStandardOutput(printed::grayscaleCurve); break;
+    default: platform::printToStandardOutput(printed::unknownCurveType); break;
     }
     acvData = words;
     return words;

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "app/curves/PrintedLines.h"
 #include "app/curves/SaveThroughPanel.h"
 #include "app/curves/TextDecoding.h"
 #include "platform/FileIO.h"
@@ -80,7 +81,8 @@ bool QuadDataFile::load(const std::vector<std::string>& lines) {
     auto parsed = quadtext::parse(lines);
     if (const auto* error = std::get_if<quadtext::ParseError>(&parsed)) {
         // The value of the header test, as the program has always printed it.
-        if (error->fault == quadtext::ParseError::Fault::unknownHeader) platform::printToStandardOutput("false");
+        if (error->fault == quadtext::ParseError::Fault::unknownHeader)
+            platform::printToStandardOutput(printed::unknownQuadHeader);
         showQuadLoadError(error->reason);
         return false;
     }

@@ -28,6 +28,8 @@ public:
     std::optional<Curves> inputQuadCurveArray = Curves();
     std::optional<Curves> outputQuadCurveArray;
     int numInks = 0;
+    // Here for callers that keep the flag with the file; no operation sets it
+    // (load answers whether the text parsed), so it stays false.
     bool isQuad = false;
     std::string fileName;
     // Where it was read from: a load that fails takes it off Open Recent.

@@ -1,5 +1,6 @@
 #include "app/inks/BlendPresets.h"
 
+#include "app/curves/PrintedLines.h"
 #include "app/inks/TonerColorModel.h"
 #include "platform/Log.h"
 
@@ -113,18 +114,20 @@ void applyTonerTable(BlendingScreen& screen, curves::TonerType toner, std::strin
 
 void resetTonerSliders(BlendingScreen& screen) { writePercents(screen, PresetPercents{}); }
 
-void applyWarmPreset(BlendingScreen& screen) { applyTonerTable(screen, curves::TonerType::warm, "set custom toner"); }
+void applyWarmPreset(BlendingScreen& screen) {
+    applyTonerTable(screen, curves::TonerType::warm, curves::printed::warmTonerMissing);
+}
 
 void applyWarmNeutralPreset(BlendingScreen& screen) {
-    applyTonerTable(screen, curves::TonerType::warmNeutral, "should never reach this point");
+    applyTonerTable(screen, curves::TonerType::warmNeutral, curves::printed::tonerMissing);
 }
 
 void applyNeutralPreset(BlendingScreen& screen) {
-    applyTonerTable(screen, curves::TonerType::neutral, "should never reach this point");
+    applyTonerTable(screen, curves::TonerType::neutral, curves::printed::tonerMissing);
 }
 
 void applySeleniumPreset(BlendingScreen& screen) {
-    applyTonerTable(screen, curves::TonerType::selenium, "should never reach this point");
+    applyTonerTable(screen, curves::TonerType::selenium, curves::printed::tonerMissing);
 }
 
 void applyTonerPresets(BlendingScreen& screen) {
@@ -140,7 +143,7 @@ void applyTonerPresets(BlendingScreen& screen) {
         case curves::TonerType::k3:
         case curves::TonerType::cool:
         case curves::TonerType::sepia:
-        case curves::TonerType::custom: platform::printToStandardOutput("set custom"); break;
+        case curves::TonerType::custom: platform::printToStandardOutput(curves::printed::customToner); break;
         }
     }
     model.updateBlend();

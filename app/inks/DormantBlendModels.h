@@ -10,7 +10,10 @@
 namespace inks {
 
 // Blend models and toner records laid out like TonerColorModel that nothing
-// creates yet.
+// creates yet. They are here because the ink sets and toners they blend are
+// named already (the PiezoPro and K5 LcLm ink sets, two-curve blends, toner
+// partitions): they give those blends their shape for when a screen offers
+// them.
 
 // A blend of two curve sets by two fraction vectors.
 struct V2BlendingColorModel {

@@ -46,7 +46,7 @@ KeyedValue encodeComponentList(const std::vector<std::shared_ptr<InkComponent>>&
     KeyedValue::List list;
     list.reserve(profiles.size());
     for (const auto& profile : profiles) {
-        platform::precondition(profile != nullptr);
+        platform::precondition(profile != nullptr, "InkComponents::encode: an empty entry in the component list");
         list.push_back(profile->encode());
     }
     return KeyedValue(std::move(list));

@@ -1,5 +1,7 @@
 #include "app/inks/TonerColorModel.h"
 
+#include <utility>
+
 #include "app/curves/Resampling.h"
 #include "platform/FatalError.h"
 
@@ -29,7 +31,8 @@ PointFractions fractionsAt(double c, double m, double y) {
 }
 
 const InkCurve& channelTables(const std::shared_ptr<InkModel>& model) {
-    platform::precondition(model != nullptr && model->curve != nullptr);
+    platform::precondition(model != nullptr && model->curve != nullptr,
+                           "TonerColorModel::channelTables: a channel without its ink model (buildInkModels not run)");
     return *model->curve;
 }
 
@@ -57,9 +60,12 @@ void TonerColorModel::updateBlend() {
     blendCurves();
 }
 
+void TonerColorModel::takeEditedCurves(QuadCurves curves) { blendedCurve = std::move(curves); }
+
 void TonerColorModel::computePercentScales(const std::vector<double>& cyan, const std::vector<double>& magenta,
                                            const std::vector<double>& yellow) {
-    platform::precondition(cyan.size() >= 3 && magenta.size() >= 3 && yellow.size() >= 3);
+    platform::precondition(cyan.size() >= 3 && magenta.size() >= 3 && yellow.size() >= 3,
+                           "TonerColorModel::computePercentScales: fewer than three fractions per colour");
     std::vector<double> kSeries(3), cSeries(3), mSeries(3), ySeries(3);
     for (std::size_t j = 0; j < 3; ++j) {
         const PointFractions point = fractionsAt(cyan[j], magenta[j], yellow[j]);
@@ -83,8 +89,9 @@ std::vector<curves::CIELab> TonerColorModel::blendCIELab() const {
     const auto& yLab = channelTables(Y).lab;
     const std::size_t steps = blackPercentScale.size();
     platform::precondition(cyanPercentScale.size() >= steps && magentaPercentScale.size() >= steps &&
-                           yellowPercentScale.size() >= steps && kLab.size() >= steps && cLab.size() >= steps &&
-                           mLab.size() >= steps && yLab.size() >= steps);
+                               yellowPercentScale.size() >= steps && kLab.size() >= steps && cLab.size() >= steps &&
+                               mLab.size() >= steps && yLab.size() >= steps,
+                           "TonerColorModel::blendCIELab: a scale or Lab ramp shorter than the black scale");
     std::vector<curves::CIELab> blended(steps);
     for (std::size_t i = 0; i < steps; ++i) {
         const double k = blackPercentScale[i];
@@ -112,10 +119,12 @@ void TonerColorModel::blendCurves() {
     const auto& mQuad = channelTables(M).quad;
     const auto& yQuad = channelTables(Y).quad;
     const std::size_t curves = kQuad.size();
-    platform::precondition(cQuad.size() >= curves && mQuad.size() >= curves && yQuad.size() >= curves);
+    platform::precondition(cQuad.size() >= curves && mQuad.size() >= curves && yQuad.size() >= curves,
+                           "TonerColorModel::blendCurves: a toning channel with fewer curves than black");
     const std::size_t levels = blackQuadPercentScale.size();
     platform::precondition(cyanQuadPercentScale.size() == levels && magentaQuadPercentScale.size() == levels &&
-                           yellowQuadPercentScale.size() == levels);
+                               yellowQuadPercentScale.size() == levels,
+                           "TonerColorModel::blendCurves: quad scales of different lengths");
     blendedCurve.clear();
     blendedCurve.reserve(curves);
     for (std::size_t n = 0; n < curves; ++n) {
@@ -123,8 +132,8 @@ void TonerColorModel::blendCurves() {
         const auto& cq = cQuad[n];
         const auto& mq = mQuad[n];
         const auto& yq = yQuad[n];
-        platform::precondition(kq.size() == levels && cq.size() == levels && mq.size() == levels &&
-                               yq.size() == levels);
+        platform::precondition(kq.size() == levels && cq.size() == levels && mq.size() == levels && yq.size() == levels,
+                               "TonerColorModel::blendCurves: a curve of another length than the quad scales");
         std::vector<double> blended(levels);
         for (std::size_t i = 0; i < levels; ++i) {
             // (K·k + C·c) + (M·m + Y·y): this grouping, neither rounded nor clamped.

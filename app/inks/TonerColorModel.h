@@ -56,6 +56,9 @@ public:
 
     // The whole recomputation, from the fractions and the four channels.
     void updateBlend();
+    // The curve editor's curves as the blended curves, until the next
+    // updateBlend.
+    void takeEditedCurves(QuadCurves curves);
 
     // The steps of updateBlend; each can be called alone.
     void computePercentScales(const std::vector<double>& cVec, const std::vector<double>& mVec,

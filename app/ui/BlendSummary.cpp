@@ -10,7 +10,8 @@ std::string formatted(double value) { return twoDecimals(value).toStdString(); }
 } // namespace
 
 BlendReadOut blendReadOut(const std::vector<curves::CIELab>& ramp, const std::array<double, 9>& fractions) {
-    platform::precondition(ramp.size() > readOutSamples.back());
+    platform::precondition(ramp.size() > readOutSamples.back(),
+                           "blendReadOut: a blended ramp without the highlight, midtone and shadow samples");
     BlendReadOut readOut;
     for (std::size_t point = 0; point < readOutSamples.size(); ++point) {
         const curves::CIELab& sample = ramp[readOutSamples[point]];

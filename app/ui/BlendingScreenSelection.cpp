@@ -14,9 +14,9 @@
 namespace appui {
 
 void v2InkModelBlendingViewController::recomputeChain() {
+    // The presets end in a refresh of their own; the one after it posts the
+    // blend a second time, as a pop-up choice always has.
     inks::applyTonerPresets(*this);
-    KCMYtoningBlend->updateBlend();
-    renderBlendPreview();
     refreshBlend();
 }
 

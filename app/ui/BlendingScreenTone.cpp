@@ -138,7 +138,7 @@ void v2InkModelBlendingViewController::editCurvesPressed() {
 
 void v2InkModelBlendingViewController::didUpdateCurves(const std::vector<std::vector<double>>& curves) {
     quadData->outputQuadCurveArray = curves;
-    KCMYtoningBlend->blendedCurve = curves;
+    KCMYtoningBlend->takeEditedCurves(curves);
     postBlendedQuadValues();
 }
 

@@ -25,7 +25,8 @@ ImagePreviewPanelController::ImagePreviewPanelController(QWidget* parent)
     simulateDmaxCheckBox = ui_->simulateDmaxCheckBox;
     openImageButton = ui_->openImageButton;
     platform::precondition(mainImageView != nullptr && dropView != nullptr && colorPreviewSelectionContro != nullptr &&
-                           simulateDmaxCheckBox != nullptr && openImageButton != nullptr);
+                               simulateDmaxCheckBox != nullptr && openImageButton != nullptr,
+                           "ImagePreviewPanelController: a control missing from its Designer resource");
     // Files dropped on the picture go to the panel's drop view around it,
     // which takes only TIFF and JPEG files.
     mainImageView->setAcceptDrops(false);

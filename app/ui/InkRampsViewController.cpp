@@ -35,7 +35,9 @@ void InkRampsViewController::viewDidLoad() {
 void InkRampsViewController::collectInkSampleViews() {
     inkSampleViews = {ink1SampleView, ink2SampleView, ink3SampleView, ink4SampleView,
                       ink5SampleView, ink6SampleView, ink7SampleView, ink8SampleView};
-    for (auto* view : inkSampleViews) platform::precondition(view != nullptr);
+    for (auto* view : inkSampleViews)
+        platform::precondition(
+            view != nullptr, "InkRampsViewController::collectInkSampleViews: a sample view missing from the resource");
     showInkRamps(colorInkLimiter, false);
 }
 

@@ -22,7 +22,8 @@ ManualCurveDialog::ManualCurveDialog(QWidget* parent) : QDialog(parent) {}
 void ManualCurveDialog::viewDidLoad(QPushButton* ok, v2CurveEditorView* editor, QLineEdit* input, QLineEdit* output,
                                     QPushButton* standardCompression) {
     platform::precondition(ok != nullptr && editor != nullptr && input != nullptr && output != nullptr &&
-                           standardCompression != nullptr);
+                               standardCompression != nullptr,
+                           "ManualCurveDialog::viewDidLoad: a control missing from the dialog's resource");
     okButton = ok;
     curveEditor = editor;
     inputValueLabel = input;

@@ -6,6 +6,13 @@
 
 namespace appui {
 
+void MeasurementGraph::plotLightness(LightnessCurves curves) {
+    targetValues = std::move(curves.target);
+    measuredValues = std::move(curves.measured);
+    smoothedValues = std::move(curves.smoothed);
+    plotMeasurements();
+}
+
 void MeasurementGraph::plotMeasurements() {
     auto series = measurementSeries(targetValues, measuredValues, smoothedValues);
     // A smoothing step changes values only: they go into the shown sets, and

@@ -32,43 +32,46 @@ std::optional<double> typedNumber(const QString& text) {
 
 } // namespace
 
-MeasurementTableModel::MeasurementTableModel(const std::vector<curves::CIELab>* rows,
-                                             const std::vector<double>* rowPositions,
-                                             const std::vector<int>* flaggedRows, EditHandler onEdit, QObject* parent)
+std::vector<MeasurementRow> measurementRows(const std::vector<curves::CIELab>& lab,
+                                            const std::vector<double>& positions, const std::vector<int>& flaggedRows) {
+    std::vector<MeasurementRow> rows;
+    rows.reserve(lab.size());
+    const int count = static_cast<int>(lab.size());
+    for (int r = 0; r < count; ++r)
+        rows.push_back({curves::stepInputPercentage(r, count, positions), lab[static_cast<std::size_t>(r)],
+                        std::find(flaggedRows.begin(), flaggedRows.end(), r) != flaggedRows.end()});
+    return rows;
+}
+
+MeasurementTableModel::MeasurementTableModel(EditHandler onEdit, QObject* parent)
     : QAbstractTableModel(parent),
-      rows_(rows),
-      rowPositions_(rowPositions),
-      flaggedRows_(flaggedRows),
       onEdit_(std::move(onEdit)) {}
 
-void MeasurementTableModel::reloadData() {
+void MeasurementTableModel::showRows(std::vector<MeasurementRow> rows) {
     beginResetModel();
+    rows_ = std::move(rows);
     endResetModel();
 }
 
 int MeasurementTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_->size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int MeasurementTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columnCount_; }
 
 double MeasurementTableModel::valueAt(int row, int column) const {
-    const auto& lab = (*rows_)[static_cast<std::size_t>(row)];
+    const auto& shown = rows_[static_cast<std::size_t>(row)];
     switch (column) {
-    case stepColumn: return curves::stepInputPercentage(row, rowCount(), *rowPositions_);
-    case labLColumn: return lab.L;
-    case labAColumn: return lab.a;
-    default: return lab.b;
+    case stepColumn: return shown.step;
+    case labLColumn: return shown.lab.L;
+    case labAColumn: return shown.lab.a;
+    default: return shown.lab.b;
     }
-}
-
-bool MeasurementTableModel::isFlagged(int row) const {
-    return std::find(flaggedRows_->begin(), flaggedRows_->end(), row) != flaggedRows_->end();
 }
 
 QVariant MeasurementTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount_) return {};
-    const bool flagged = index.column() == labLColumn && isFlagged(index.row());
+    const bool flagged = index.column() == labLColumn && rows_[static_cast<std::size_t>(index.row())].flagged;
     switch (role) {
     case Qt::DisplayRole: return twoDecimals(valueAt(index.row(), index.column()));
     case Qt::EditRole:
@@ -121,8 +124,11 @@ std::optional<curves::CIELab> MeasurementTableModel::editedRow(const curves::CIE
 bool MeasurementTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
     const auto number = typedNumber(value.toString());
-    if (!number || !editedRow((*rows_)[static_cast<std::size_t>(index.row())], index.column(), *number)) return false;
-    if (onEdit_) onEdit_(index.row(), index.column(), *number);
+    if (!number) return false;
+    auto& row = rows_[static_cast<std::size_t>(index.row())];
+    const auto edited = editedRow(row.lab, index.column(), *number);
+    if (!edited || !onEdit_ || !onEdit_(index.row(), index.column(), *number)) return false;
+    row.lab = *edited;
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount_ - 1));
     return true;
 }

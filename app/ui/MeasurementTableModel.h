@@ -9,14 +9,26 @@
 
 namespace appui {
 
-// The linearization screen's measurement table over the model's raw
-// measurements: the step's input percentage, then L*, a* and b*, each shown
-// with two decimals and edited as a number. The step is where the row's
-// patch was printed on the wedge when the file gave uneven positions, else
-// the row's share of evenly spaced steps. The L* cells of rows flagged by
-// find-errors are bold, red and framed (FlaggedRole). An edit that a loaded
-// file could hold goes to the screen, which writes the value and recomputes;
-// any other is refused and the cell keeps its value.
+// One row of the measurement table: where the step was printed on the wedge
+// (its input percentage), its Lab value, and whether find-errors flagged it.
+struct MeasurementRow {
+    double step = 0;
+    curves::CIELab lab;
+    bool flagged = false;
+};
+
+// The rows of steps `lab`: row r at the input percentage curves::stepInputPercentage
+// gives it (its own position when `positions` holds one per step, else its
+// share of evenly spaced steps), flagged when r is in `flaggedRows`.
+std::vector<MeasurementRow> measurementRows(const std::vector<curves::CIELab>& lab,
+                                            const std::vector<double>& positions, const std::vector<int>& flaggedRows);
+
+// The linearization screen's measurement table: the step's input percentage,
+// then L*, a* and b*, each shown with two decimals and edited as a number. It
+// shows the rows it is given. The L* cells of flagged rows are bold, red and
+// framed (FlaggedRole). An edit that a loaded file could hold goes to the
+// screen as a value, and the row takes it when the screen does; any other is
+// refused and the cell keeps its value.
 class MeasurementTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -27,21 +39,19 @@ public:
     // horizontal header.
     static constexpr int ColumnIdentifierRole = Qt::UserRole + 2;
 
-    using EditHandler = std::function<void(int row, int column, double value)>;
+    // Answers whether the screen took the edit.
+    using EditHandler = std::function<bool(int row, int column, double value)>;
 
-    // Reads the rows, their positions on the wedge (empty for even steps)
-    // and the flags through the pointers for as long as it lives; all belong
-    // to the screen.
-    MeasurementTableModel(const std::vector<curves::CIELab>* rows, const std::vector<double>* rowPositions,
-                          const std::vector<int>* flaggedRows, EditHandler onEdit, QObject* parent = nullptr);
+    explicit MeasurementTableModel(EditHandler onEdit, QObject* parent = nullptr);
 
     // The row with `value` typed into `column`, or nothing when the column is
     // not a Lab column or the row would not pass the checks a loaded file
     // passes (an L* outside 0 to 100, a value that is not a finite number).
     static std::optional<curves::CIELab> editedRow(const curves::CIELab& row, int column, double value);
 
-    // Shows the rows and flags as they are now.
-    void reloadData();
+    // Shows these rows from now on.
+    void showRows(std::vector<MeasurementRow> rows);
+    const std::vector<MeasurementRow>& rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -50,16 +60,14 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Takes the number at the start of the typed text, as a text field's
     // double value does ("50%" is 50, "abc" is 0); false, with nothing
-    // handed on, for a value editedRow refuses.
+    // handed on, for a value editedRow refuses, and false when the screen
+    // does not take it.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
     double valueAt(int row, int column) const;
-    bool isFlagged(int row) const;
 
-    const std::vector<curves::CIELab>* rows_;
-    const std::vector<double>* rowPositions_;
-    const std::vector<int>* flaggedRows_;
+    std::vector<MeasurementRow> rows_;
     EditHandler onEdit_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "Charts/foundation/Description.h"
 #include "Charts/foundation/Legend.h"
+#include "app/curves/PrintedLines.h"
 #include "app/ui/QuadCurveGraphData.h"
 #include "platform/Log.h"
 
@@ -52,8 +53,8 @@ void QuadCurveGraph::configureAxes() {
 void ACQuadCurveGraph::plotQuadCurves() {
     // The caption ends in a blank and a blank separates it from the count:
     // two blanks before each number.
-    platform::printToStandardOutput("Curve Count:  " + std::to_string(quadCurve.size()));
-    platform::printToStandardOutput("InkList Count:  " + std::to_string(inkList.size()));
+    platform::printToStandardOutput(std::string(curves::printed::curveCount) + std::to_string(quadCurve.size()));
+    platform::printToStandardOutput(std::string(curves::printed::inkListCount) + std::to_string(inkList.size()));
     if (quadCurve.empty()) return;
     auto series = allQuadCurvesSeries(quadCurve, inkList);
     if (plotsInPlace(series)) return;

@@ -1,11 +1,11 @@
 // The save side of the linearization screen: the linearized .quad file, or
 // the correction as an image editor's curve (.acv) or lookup table (.cube).
-#include <QPlainTextEdit>
-
 #include "app/curves/CorrectionExport.h"
 #include "app/curves/PhotoshopCubeLUT.h"
 #include "app/curves/PhotoshopCurve.h"
+#include "app/curves/PrintedLines.h"
 #include "app/curves/QuadDataFile.h"
+#include "app/ui/QuadCurvePane.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "platform/Log.h"
 
@@ -41,13 +41,13 @@ void qcv2LinearizationViewController::exportQuadFile() {
     }
     storeQuadNotes();
     auto text = quad->quadText(*quad->outputQuadCurveArray);
-    platform::printToStandardOutput("Quad file " + quad->fileName + ": " +
+    platform::printToStandardOutput(std::string(curves::printed::quadFileExported) + quad->fileName + ": " +
                                     std::to_string(quad->outputQuadCurveArray->size()) + " channels");
     curves::QuadDataFile::saveQuadText(std::move(text));
 }
 
 void qcv2LinearizationViewController::storeQuadNotes() {
-    if (model.quadData) model.quadData->quadNotes = quadNotesOutlet->toPlainText().toStdString();
+    if (model.quadData) model.quadData->quadNotes = quadPane_->notes();
 }
 
 void qcv2LinearizationViewController::exportAcvFile() {

@@ -4,27 +4,24 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QSlider>
 #include <QTableView>
 
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/NotificationNames.h"
+#include "app/curves/PrintedLines.h"
 #include "app/curves/Resampling.h"
 #include "app/ui/FieldText.h"
 #include "app/ui/HoverTracker.h"
 #include "app/ui/InkSampleViewPanelController.h"
 #include "app/ui/MeasurementGraph.h"
 #include "app/ui/MeasurementTableModel.h"
-#include "app/ui/NotificationPayloads.h"
 #include "app/ui/QuadCurveGraph.h"
+#include "app/ui/QuadCurvePane.h"
 #include "app/ui/RecentDocumentRouter.h"
+#include "app/ui/SmoothingControls.h"
 #include "platform/Log.h"
 #include "platform/Services.h"
-#include "ui_qcv2LinearizationViewController.h"
 
 namespace appui {
 
@@ -51,26 +48,16 @@ bool qcv2LinearizationViewController::isMeasurementExtension(const QString& lowe
 
 qcv2LinearizationViewController::qcv2LinearizationViewController(QWidget* parent)
     : QWidget(parent),
-      inkSamplePanel(std::make_unique<InkSampleViewPanelController>()),
-      ui_(std::make_unique<Ui::qcv2LinearizationViewController>()) {
-    ui_->setupUi(this);
-    dropView = ui_->dropView;
-    measurementGraph = placeGraph<MeasurementGraph>(ui_->measurementGraphPlace, "measurementGraph");
-    quadCurveGraph = placeGraph<QuadCurveGraph>(ui_->quadCurveGraphPlace, "quadCurveGraph");
-    originalMeasurementsTableView = ui_->ogMeasurementTableView;
-    dMaxLabel = ui_->dMaxLabel;
-    measurementFileNameLabel = ui_->measurementFileNameLabel;
-    sortButton = ui_->sortButton;
-    movingAverageSmoothingWindowSizeLabel = ui_->movingAverageSmoothingWindowSizeLabel;
-    movingAverageSmoothingSlider = ui_->movingAverageSmoothingSlider;
-    splineSmoothingSliderLabel = ui_->splineSmoothingSliderLabel;
-    splineSmoothingSlider = ui_->splineSmoothingSlider;
-    quadChannelVisibilityStackView = ui_->quadChannelVisibilityStackView;
-    exportFileOptionsPopupButton = ui_->exportFileOptionsPopupButton;
-    quadCurveFileNameLabel = ui_->quadCurveFileNameLabel;
-    quadNotesOutlet = ui_->quadNotesOutlet;
-    OrVLabel = ui_->OrVLabel;
-    GrMkLabel = ui_->GrMkLabel;
+      inkSamplePanel(std::make_unique<InkSampleViewPanelController>()) {
+    setupUi(this);
+    measurementGraph = placeGraph<MeasurementGraph>(measurementGraphPlace, "measurementGraph");
+    quadCurveGraph = placeGraph<QuadCurveGraph>(quadCurveGraphPlace, "quadCurveGraph");
+    originalMeasurementsTableView = ogMeasurementTableView;
+    smoothing_ =
+        std::make_unique<SmoothingControls>(*movingAverageSmoothingSlider, *movingAverageSmoothingWindowSizeLabel,
+                                            *splineSmoothingSlider, *splineSmoothingSliderLabel);
+    quadPane_ = std::make_unique<QuadCurvePane>(*quadCurveGraph, *quadCurveFileNameLabel, *quadNotesOutlet, *OrVLabel,
+                                                *GrMkLabel);
     viewDidLoad();
 }
 
@@ -79,13 +66,12 @@ qcv2LinearizationViewController::~qcv2LinearizationViewController() = default;
 void qcv2LinearizationViewController::viewDidLoad() {
     dropView->delegate = this;
     tableModel_ = new MeasurementTableModel(
-        &model.rawMeasurements, &model.rawMeasurementPositions, &errorIndexies,
-        [this](int row, int column, double value) { onEnterInTextField(row, column, value); }, this);
+        [this](int row, int column, double value) { return onEnterInTextField(row, column, value); }, this);
     originalMeasurementsTableView->setModel(tableModel_);
     originalMeasurementsTableView->setItemDelegate(new MeasurementCellDelegate(originalMeasurementsTableView));
     originalMeasurementsTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     originalMeasurementsTableView->verticalHeader()->hide();
-    model.rawMeasurements = linearization::placeholderMeasurements();
+    model.startWithRows(linearization::placeholderMeasurements());
     model.stepArray = curves::linspace(256, 0, 100);
     // The model smooths as the controls show until a load sets them anew.
     model.avgWindowSize = loadedSmoothing;
@@ -99,38 +85,31 @@ void qcv2LinearizationViewController::viewDidLoad() {
 }
 
 void qcv2LinearizationViewController::connectActions() {
-    connect(ui_->loadMeasurmentData, &QPushButton::clicked, this, &qcv2LinearizationViewController::loadMeasurmentData);
+    auto& f = form();
+    connect(f.loadMeasurmentData, &QPushButton::clicked, this, &qcv2LinearizationViewController::loadMeasurmentData);
     connect(sortButton, &QPushButton::clicked, this, &qcv2LinearizationViewController::sortMeasurements);
-    connect(ui_->findErrorsButtonPressed, &QPushButton::clicked, this,
+    connect(f.findErrorsButtonPressed, &QPushButton::clicked, this,
             &qcv2LinearizationViewController::findErrorsButtonPressed);
-    // Only the user's moves act: a slider set from code stays quiet.
-    connect(movingAverageSmoothingSlider, &QSlider::actionTriggered, this,
-            [this](int) { didChangeMovingAverageSmoothingSlider(movingAverageSmoothingSlider->sliderPosition()); });
-    connect(movingAverageSmoothingWindowSizeLabel, &QLineEdit::returnPressed, this,
-            &qcv2LinearizationViewController::didChangeSmoothingWindowSizeTextEntrie);
-    connect(splineSmoothingSlider, &QSlider::actionTriggered, this,
-            [this](int) { didChangeSplineSmoothingSlider(splineSmoothingSlider->sliderPosition()); });
-    connect(splineSmoothingSliderLabel, &QLineEdit::returnPressed, this,
-            &qcv2LinearizationViewController::didChangeSplineSmoothingTextField);
-    connect(ui_->loadQuadFilePressed, &QPushButton::clicked, this,
-            &qcv2LinearizationViewController::loadQuadFilePressed);
-    QAbstractButton* const channelButtons[] = {ui_->showKCurve,  ui_->showCCurve,  ui_->showMCurve,  ui_->showYCurve,
-                                               ui_->showLCCurve, ui_->showLMCurve, ui_->showLKCurve, ui_->showLLKCurve,
-                                               OrVLabel,         GrMkLabel};
+    smoothing_->connectActions(*this, {[this](int position) { didChangeMovingAverageSmoothingSlider(position); },
+                                       [this] { didChangeSmoothingWindowSizeTextEntrie(); },
+                                       [this](int position) { didChangeSplineSmoothingSlider(position); },
+                                       [this] { didChangeSplineSmoothingTextField(); }});
+    connect(f.loadQuadFilePressed, &QPushButton::clicked, this, &qcv2LinearizationViewController::loadQuadFilePressed);
+    QAbstractButton* const channelButtons[] = {showKCurve,  showCCurve,  showMCurve,   showYCurve, showLCCurve,
+                                               showLMCurve, showLKCurve, showLLKCurve, OrVLabel,   GrMkLabel};
     for (std::size_t position = 0; position < std::size(channelButtons); ++position)
         connect(channelButtons[position], &QAbstractButton::clicked, this,
                 [this, position](bool on) { showChannelCurve(position, on); });
-    connect(ui_->toggleQuadCurveVisibilityStackView, &QAbstractButton::clicked, this,
+    connect(f.toggleQuadCurveVisibilityStackView, &QAbstractButton::clicked, this,
             &qcv2LinearizationViewController::toggleQuadCurveVisibilityStackView);
-    connect(ui_->showSampleViewPanelButtonPressed, &QPushButton::clicked, this,
+    connect(f.showSampleViewPanelButtonPressed, &QPushButton::clicked, this,
             &qcv2LinearizationViewController::showSampleViewPanelButtonPressed);
-    connect(ui_->ShowManualCurve, &QPushButton::clicked, this,
-            [this] { performSegue(QStringLiteral("ShowManualCurve")); });
-    connect(ui_->CustomCurveEditor, &QPushButton::clicked, this,
+    connect(ShowManualCurve, &QPushButton::clicked, this, [this] { performSegue(QStringLiteral("ShowManualCurve")); });
+    connect(CustomCurveEditor, &QPushButton::clicked, this,
             [this] { performSegue(QStringLiteral("CustomCurveEditor")); });
     connect(exportFileOptionsPopupButton, &QComboBox::activated, this,
             &qcv2LinearizationViewController::exportOptionsPopupSelectionDidChange);
-    connect(ui_->saveButtonPressed, &QPushButton::clicked, this, &qcv2LinearizationViewController::saveButtonPressed);
+    connect(f.saveButtonPressed, &QPushButton::clicked, this, &qcv2LinearizationViewController::saveButtonPressed);
 }
 
 void qcv2LinearizationViewController::showEvent(QShowEvent* event) {
@@ -138,32 +117,44 @@ void qcv2LinearizationViewController::showEvent(QShowEvent* event) {
     reloadTable();
 }
 
-void qcv2LinearizationViewController::reloadTable() { tableModel_->reloadData(); }
+void qcv2LinearizationViewController::reloadTable() {
+    tableModel_->showRows(linearization::tableRowsOf(model, errorIndexies));
+}
 
 void qcv2LinearizationViewController::showDmax() { dMaxLabel->setText(twoDecimals(model.dmax)); }
 
-// --- correction refresh -----------------------------------------------------
+// --- the one road -----------------------------------------------------------
 
-void qcv2LinearizationViewController::refreshCorrection() {
-    updateMeasurementGraph();
-    postColorInkArrays(model.smoothedMeasurements, model.correctedMeasurements);
-    if (model.correctionCurve->correctionCurveArray && model.quadData) updateCorrectedQuad();
+void qcv2LinearizationViewController::recompute(Change change) {
+    switch (change) {
+    case Change::correction:
+    case Change::measurementTyped:
+        model.updateCorrection();
+        // Without measurements there is no correction, and nothing to say
+        // about the quad either.
+        if (model.correctionCurve->correctionCurveArray) model.linearizeQuad();
+        break;
+    case Change::quadFile: model.linearizeQuad(); break;
+    case Change::quadCurvesShown: break;
+    }
+    show(linearization::shownOf(model, channelShown, change));
 }
 
-void qcv2LinearizationViewController::updateMeasurementGraph() {
-    const auto& target = model.correctionCurve->finalTargetArray;
-    if (model.smoothedMeasuredValues.empty() || model.separatedLABArrays.empty() || target.empty()) return;
-    measurementGraph->smoothedValues = model.smoothedMeasuredValues.front();
-    measurementGraph->measuredValues = model.separatedLABArrays.front();
-    measurementGraph->targetValues = target;
-    measurementGraph->plotMeasurements();
+void qcv2LinearizationViewController::show(linearization::LinearizationShown shown) {
+    if (shown.lightness) measurementGraph->plotLightness(std::move(*shown.lightness));
+    if (shown.ramps)
+        platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedColorInkArrays(),
+                                                           std::move(*shown.ramps));
+    if (shown.quadCurves) {
+        if (shown.quadCurves->corrected) quadCurveArrayForGraph = shown.quadCurves->curves;
+        quadPane_->showCurves(std::move(*shown.quadCurves));
+    }
 }
 
 void qcv2LinearizationViewController::postColorInkArrays(const std::vector<curves::CIELab>& first,
                                                          const std::vector<curves::CIELab>& second) {
-    LabRampsPayload ramps{linearization::resampleLabTo21(first), linearization::resampleLabTo21(second)};
     platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedColorInkArrays(),
-                                                       std::move(ramps));
+                                                       linearization::rampsForPanels(first, second));
 }
 
 // --- loading measurements ---------------------------------------------------
@@ -177,115 +168,82 @@ bool qcv2LinearizationViewController::takeMeasurementFile(const std::shared_ptr<
         platform::forgetRecentDocument(file->path);
         return false;
     }
+    // The panels show the rows as read until the correction follows.
     postColorInkArrays(model.rawMeasurements, {});
     // Rows flagged in the file before are not this file's rows: its flags
     // come from its own find-errors run.
     errorIndexies.clear();
     reloadTable();
     showDmax();
-    model.correctionCurve->densitiesToCorrect = model.separatedLABArrays.front();
-    model.resetTargets();
+    model.restartCorrection();
+    measurementFileNameLabel->setText(QString::fromStdString(file->filename.value_or(std::string())));
     return true;
 }
 
 void qcv2LinearizationViewController::loadMeasurmentData() {
-    const auto file = curves::chooseMeasurementFile();
-    if (!takeMeasurementFile(file)) return;
-    setSmoothingControls(loadedSmoothing);
-    applyMovingAverageWindow(loadedSmoothing);
-    applySplineSmoothing(loadedSmoothing);
-    measurementFileNameLabel->setText(QString::fromStdString(file->filename.value_or(std::string())));
-}
-
-void qcv2LinearizationViewController::setSmoothingControls(int value) {
-    const QSignalBlocker blockA(movingAverageSmoothingSlider);
-    const QSignalBlocker blockB(splineSmoothingSlider);
-    movingAverageSmoothingSlider->setValue(value);
-    splineSmoothingSlider->setValue(value);
-    movingAverageSmoothingWindowSizeLabel->setText(QString::number(value));
-    splineSmoothingSliderLabel->setText(QString::number(value));
-}
-
-void qcv2LinearizationViewController::loadDroppedMeasurements(const std::filesystem::path& file) {
-    const auto measurementFile = curves::loadMeasurementFile(file);
-    if (!takeMeasurementFile(measurementFile)) return;
-    model.updateCorrection();
-    measurementFileNameLabel->setText(QString::fromStdString(measurementFile->filename.value_or(std::string())));
-    refreshCorrection();
+    if (!takeMeasurementFile(curves::chooseMeasurementFile())) return;
+    // A load from the panel starts both strengths at 33: the window is 33
+    // itself, not 33 x 0.64.
+    smoothing_->showValue(loadedSmoothing);
+    model.avgWindowSize = loadedSmoothing;
+    model.splinePercent = linearization::splinePercentOf(loadedSmoothing);
+    recompute(Change::correction);
 }
 
 void qcv2LinearizationViewController::openFile(const std::filesystem::path& file) { handleDroppedFile(file); }
 
 void qcv2LinearizationViewController::handleDroppedFile(const std::filesystem::path& file) {
-    const auto extension = RecentDocumentRouter::extensionOf(file);
-    if (extension == QStringLiteral("quad")) {
-        takeQuadFile(curves::QuadDataFile::openQuadFile(file));
-        return;
-    }
-    // Every kind the drop view takes as measurements loads as measurements.
-    if (isMeasurementExtension(extension)) loadDroppedMeasurements(file);
+    handleDroppedFiles({file});
 }
 
 void qcv2LinearizationViewController::handleDroppedFiles(const std::vector<std::filesystem::path>& files) {
+    // In the order given: a .quad after measurements is corrected by them, so
+    // the model corrects each measurement file as it comes; the screen then
+    // shows the measurements that stayed once, at the end.
     bool measurementsTaken = false;
     for (const auto& file : files) {
         const auto extension = RecentDocumentRouter::extensionOf(file);
         if (extension == QStringLiteral("quad")) {
             // A .quad that cannot be corrected yet (no measurements so far)
             // stays loaded; the files after it are taken all the same.
-            takeQuadFile(curves::QuadDataFile::openQuadFile(file));
-            continue;
+            if (takeQuadFile(curves::QuadDataFile::openQuadFile(file))) recompute(Change::quadFile);
+        } else if (isMeasurementExtension(extension)) {
+            // Every kind the drop view takes as measurements loads as
+            // measurements, at the smoothing the controls show.
+            if (!takeMeasurementFile(curves::loadMeasurementFile(file))) continue;
+            model.updateCorrection();
+            measurementsTaken = true;
         }
-        if (!isMeasurementExtension(extension)) continue;
-        const auto measurementFile = curves::loadMeasurementFile(file);
-        if (!takeMeasurementFile(measurementFile)) continue;
-        model.updateCorrection();
-        measurementFileNameLabel->setText(QString::fromStdString(measurementFile->filename.value_or(std::string())));
-        measurementsTaken = true;
     }
-    // One refresh for the measurements that stayed, so the graph, the panels
-    // and the corrected curves all follow the same file.
-    if (measurementsTaken) refreshCorrection();
+    if (measurementsTaken) recompute(Change::correction);
 }
 
 // --- smoothing --------------------------------------------------------------
 
 void qcv2LinearizationViewController::didChangeMovingAverageSmoothingSlider(int position) {
-    applyMovingAverageWindow(linearization::movingAverageWindowOf(position));
-    movingAverageSmoothingWindowSizeLabel->setText(QString::number(position));
+    applyMovingAverageWindow(smoothing_->windowOfSliderMove(position));
 }
 
 void qcv2LinearizationViewController::didChangeSmoothingWindowSizeTextEntrie() {
-    const double value = fieldDoubleValue(movingAverageSmoothingWindowSizeLabel->text());
-    applyMovingAverageWindow(linearization::movingAverageWindowOf(value));
-    const QSignalBlocker block(movingAverageSmoothingSlider);
-    movingAverageSmoothingSlider->setValue(linearization::integerValueOf(value));
+    applyMovingAverageWindow(smoothing_->windowOfTypedValue());
 }
 
 void qcv2LinearizationViewController::applyMovingAverageWindow(int window) {
     model.avgWindowSize = window;
-    model.updateCorrection();
-    refreshCorrection();
+    recompute(Change::correction);
 }
 
 void qcv2LinearizationViewController::didChangeSplineSmoothingSlider(int position) {
-    applySplineSmoothing(position);
-    splineSmoothingSliderLabel->setText(QString::number(position));
+    applySplineSmoothing(smoothing_->strengthOfSliderMove(position));
 }
 
 void qcv2LinearizationViewController::didChangeSplineSmoothingTextField() {
-    const double typed = fieldDoubleValue(splineSmoothingSliderLabel->text());
-    const double strength = linearization::clampedSplineStrength(typed);
-    if (strength != typed) splineSmoothingSliderLabel->setText(QString::number(strength));
-    applySplineSmoothing(strength);
-    const QSignalBlocker block(splineSmoothingSlider);
-    splineSmoothingSlider->setValue(linearization::integerValueOf(strength));
+    applySplineSmoothing(smoothing_->strengthOfTypedValue());
 }
 
 void qcv2LinearizationViewController::applySplineSmoothing(double strength) {
     model.splinePercent = linearization::splinePercentOf(strength);
-    model.updateCorrection();
-    refreshCorrection();
+    recompute(Change::correction);
 }
 
 // --- sort, revert and find errors -------------------------------------------
@@ -303,16 +261,18 @@ void qcv2LinearizationViewController::keyReleaseEvent(QKeyEvent* event) {
 
 void qcv2LinearizationViewController::sortMeasurements() {
     if (sortButton->text() == revertTitle) {
-        if (model.openedOriginalMeasurments.empty()) return;
-        model.rawMeasurements = model.openedOriginalMeasurments;
+        if (!model.revertToOpenedMeasurements()) return;
     } else {
         model.sortMeasurements();
     }
     reloadTable();
+    measurementsChanged(Change::correction);
+}
+
+void qcv2LinearizationViewController::measurementsChanged(Change change) {
     model.reloadMeasurements();
     showDmax();
-    model.updateCorrection();
-    refreshCorrection();
+    recompute(change);
 }
 
 void qcv2LinearizationViewController::findErrorsButtonPressed() {
@@ -333,30 +293,21 @@ void qcv2LinearizationViewController::updateManualCurveWithNotification(const pl
     auto target = linearization::manualTargetOfCurve(*curve);
     if (!target) return;
     model.manualCurve = std::move(*target);
-    model.updateCorrection();
-    postColorInkArrays(model.smoothedMeasurements, model.correctedMeasurements);
-    updateMeasurementGraph();
-    if (model.correctionCurve->correctionCurveArray && model.quadData)
-        updateCorrectedQuad();
-    else
-        platform::printToStandardOutput("Doesnt have correction curve or quad data for linearization");
+    recompute(Change::correction);
+    if (!model.correctionCurve->correctionCurveArray || !model.quadData)
+        platform::printToStandardOutput(curves::printed::nothingToLinearize);
 }
 
-void qcv2LinearizationViewController::onEnterInTextField(int row, int column, double value) {
-    if (row < 0 || static_cast<std::size_t>(row) >= model.rawMeasurements.size()) return;
-    auto& lab = model.rawMeasurements[static_cast<std::size_t>(row)];
+bool qcv2LinearizationViewController::onEnterInTextField(int row, int column, double value) {
+    if (row < 0 || static_cast<std::size_t>(row) >= model.rawMeasurements.size()) return false;
     // Only a value a loaded file could hold is taken; the row keeps its own.
-    const auto edited = MeasurementTableModel::editedRow(lab, column, value);
-    if (!edited) return;
-    lab = *edited;
-    model.reloadMeasurements();
-    model.updateCorrection();
-    showDmax();
-    postColorInkArrays(model.rawMeasurements, model.correctedMeasurements);
-    updateMeasurementGraph();
+    const auto edited =
+        MeasurementTableModel::editedRow(model.rawMeasurements[static_cast<std::size_t>(row)], column, value);
+    if (!edited || !model.editMeasurement(static_cast<std::size_t>(row), *edited)) return false;
     // The corrected curves follow the edited measurements too, so a later
     // export never writes curves of the table as it was.
-    if (model.correctionCurve->correctionCurveArray && model.quadData) updateCorrectedQuad();
+    measurementsChanged(Change::measurementTyped);
+    return true;
 }
 
 } // namespace appui

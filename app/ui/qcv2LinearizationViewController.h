@@ -9,22 +9,12 @@
 #include "app/curves/Enumerations.h"
 #include "app/curves/LinearizationDataModel.h"
 #include "app/ui/CustomCurveEditorDelegate.h"
-#include "app/ui/LinearizationScreenRules.h"
+#include "app/ui/LinearizationShown.h"
 #include "app/ui/ZWDropView.h"
 #include "platform/NotificationCenter.h"
+#include "ui_qcv2LinearizationViewController.h"
 
-class QAbstractButton;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QSlider;
 class QTableView;
-
-namespace Ui {
-class qcv2LinearizationViewController;
-}
 
 namespace appui {
 
@@ -32,6 +22,8 @@ class InkSampleViewPanelController;
 class MeasurementGraph;
 class MeasurementTableModel;
 class QuadCurveGraph;
+class QuadCurvePane;
+class SmoothingControls;
 
 // The linearization screen. It owns the linearization model and drives it:
 // measurement files come in through the open panel or the drop view and show
@@ -39,14 +31,26 @@ class QuadCurveGraph;
 // table edits recompute the correction; a .quad file loaded beside it is
 // linearized by that correction and shown with per-channel switches; the
 // corrected curves, or the correction itself, are exported as .quad, .acv or
-// .cube. After every change the lightness graph, the colour-sample panels
-// and the quad graph follow.
+// .cube.
+//
+// Every user action ends on one road: `recompute` with what the action
+// changed, where the model brings its outputs up to date and `show` puts on
+// screen what linearization::shownOf makes of the model: the lightness graph,
+// the samples posted to the colour-sample panels and the quad-curve graph.
+//
+// Its outlets (dropView, dMaxLabel, measurementFileNameLabel, sortButton, the
+// smoothing sliders and fields, quadChannelVisibilityStackView, OrVLabel,
+// GrMkLabel, quadCurveFileNameLabel, quadNotesOutlet,
+// exportFileOptionsPopupButton, ...) are the Designer form's own members,
+// under the names the form gives them.
 class qcv2LinearizationViewController final : public QWidget,
+                                              public Ui::qcv2LinearizationViewController,
                                               public ZWDropViewDelegate,
                                               public CustomCurveEditorDelegate {
     Q_OBJECT
 public:
     using Curves = curves::v2LinearizationDataModel::Curves;
+    using Change = linearization::Change;
 
     explicit qcv2LinearizationViewController(QWidget* parent = nullptr);
     ~qcv2LinearizationViewController() override;
@@ -56,29 +60,17 @@ public:
     static const QStringList openedFileExtensions;
     static bool isMeasurementExtension(const QString& lowercasedExtension);
 
-    ZWDropView* dropView = nullptr;
     curves::v2LinearizationDataModel model;
     std::unique_ptr<InkSampleViewPanelController> inkSamplePanel;
     std::vector<int> errorIndexies;
     MeasurementGraph* measurementGraph = nullptr;
     QuadCurveGraph* quadCurveGraph = nullptr;
+    // The form's table "ogMeasurementTableView".
     QTableView* originalMeasurementsTableView = nullptr;
-    QLabel* dMaxLabel = nullptr;
-    QLabel* measurementFileNameLabel = nullptr;
-    QPushButton* sortButton = nullptr;
-    QLineEdit* movingAverageSmoothingWindowSizeLabel = nullptr;
-    QSlider* movingAverageSmoothingSlider = nullptr;
-    QLineEdit* splineSmoothingSliderLabel = nullptr;
-    QSlider* splineSmoothingSlider = nullptr;
-    QWidget* quadChannelVisibilityStackView = nullptr;
     curves::ExportType exportFormat = curves::ExportType::quad;
-    QComboBox* exportFileOptionsPopupButton = nullptr;
-    QLabel* quadCurveFileNameLabel = nullptr;
-    QPlainTextEdit* quadNotesOutlet = nullptr;
+    // The quad-curve graph's corrected curves, switched-off channels as zeros.
     Curves quadCurveArrayForGraph;
     linearization::ChannelVisibility channelShown{true, true, true, true, true, true, true, true, true, true};
-    QPushButton* OrVLabel = nullptr;
-    QPushButton* GrMkLabel = nullptr;
 
     static constexpr int loadedSmoothing = 33;
 
@@ -97,15 +89,23 @@ public:
     QWidget* performSegue(const QString& identifier);
     void prepareForSegue(const QString& identifier, QWidget* destination);
 
-    // Internal operations of the screen.
+    // The one road every user action ends in. The model brings up to date
+    // what `change` made stale: the correction (and then the corrected quad
+    // curves, once there is a correction), or the corrected curves of a new
+    // .quad file, or nothing when only the showing changed. Then the screen
+    // shows the model.
+    void recompute(Change change);
+    // Shows what the value holds and leaves the rest as it is.
+    using QWidget::show;
+    void show(linearization::LinearizationShown shown);
+
+    // A smoothing setting taken into the model, then recomputed.
     void applyMovingAverageWindow(int window);
     void applySplineSmoothing(double strength);
-    void updateMeasurementGraph();
+    // Posts "com.Vellumcrest.updatedColorInkArrays" with the two sample
+    // lists, each cut to 21 samples.
     void postColorInkArrays(const std::vector<curves::CIELab>& first, const std::vector<curves::CIELab>& second);
     void findMeasurementErrors(const std::vector<curves::CIELab>& lab);
-    void refreshCorrection();
-    void updateCorrectedQuad();
-    void drawQuadCurveGraph();
 
 public slots:
     void loadMeasurmentData();
@@ -115,7 +115,9 @@ public slots:
     void didChangeSmoothingWindowSizeTextEntrie();
     void didChangeSplineSmoothingSlider(int position);
     void didChangeSplineSmoothingTextField();
-    void onEnterInTextField(int row, int column, double value);
+    // A table cell's edit: answers whether the value was taken (only a value
+    // a loaded file could hold is).
+    bool onEnterInTextField(int row, int column, double value);
     void loadQuadFilePressed();
     void showChannelCurve(std::size_t position, bool on);
     void toggleQuadCurveVisibilityStackView(bool on);
@@ -130,27 +132,32 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The form under its own name: several of its buttons are named as the
+    // actions they start.
+    Ui::qcv2LinearizationViewController& form() { return *this; }
     void viewDidLoad();
     void connectActions();
     void updateManualCurveWithNotification(const platform::Notification& notification);
+    // The table's rows and flags as the model and find-errors have them.
     void reloadTable();
     void showDmax();
-    void setSmoothingControls(int value);
-    // A measurement file read and taken by the model; false (nothing
-    // changed) when it could not be used.
+    // A measurement file read and taken by the model, its rows shown and its
+    // correction started afresh; false (nothing changed) when it could not
+    // be used.
     bool takeMeasurementFile(const std::shared_ptr<curves::MeasurementFile>& file);
-    void loadDroppedMeasurements(const std::filesystem::path& file);
-    void takeQuadFile(std::shared_ptr<curves::QuadDataFile> quad);
-    void linearizeLoadedQuad();
-    void titleLastChannelButtons(const std::vector<std::string>& inkList);
-    void plotQuadGraph(const Curves& curves);
+    // The edited, sorted or restored rows recomputed and shown.
+    void measurementsChanged(Change change);
+    // A .quad file parsed and taken by the model, its name and notes shown;
+    // false (the quad before stays) when it does not parse.
+    bool takeQuadFile(const std::shared_ptr<curves::QuadDataFile>& quad);
     void exportQuadFile();
     void storeQuadNotes();
     void exportAcvFile();
     void exportCubeLUT();
 
-    std::unique_ptr<Ui::qcv2LinearizationViewController> ui_;
     MeasurementTableModel* tableModel_ = nullptr;
+    std::unique_ptr<SmoothingControls> smoothing_;
+    std::unique_ptr<QuadCurvePane> quadPane_;
     platform::ObserverRegistration manualCurve_;
 };
 

@@ -112,17 +112,25 @@ void v2InkModelBlendingViewController::takeOutlets() {
     }};
 
     // A control missing from the resource is a fault of the resource.
-    for (const auto& control : tone_) platform::precondition(control.slider != nullptr && control.label != nullptr);
+    for (const auto& control : tone_)
+        platform::precondition(
+            control.slider != nullptr && control.label != nullptr,
+            "v2InkModelBlendingViewController::takeOutlets: a tone slider or its read-out missing from the resource");
     for (const auto& point : dual_)
-        platform::precondition(point.c0Slider != nullptr && point.c1Slider != nullptr && point.c0Label != nullptr &&
-                               point.c1Label != nullptr);
+        platform::precondition(
+            point.c0Slider != nullptr && point.c1Slider != nullptr && point.c0Label != nullptr &&
+                point.c1Label != nullptr,
+            "v2InkModelBlendingViewController::takeOutlets: a control point's slider pair missing from the resource");
     platform::precondition(kcmyToneCotrolStackView != nullptr && DualQuadToneControlStackView != nullptr &&
-                           mainImageView != nullptr && printerModelSelectionMenu != nullptr &&
-                           inkSetPopupSelectionMenu != nullptr && mediaTypePopupMenu != nullptr &&
-                           tonerSelectionPopupMenu != nullptr && blendedSampleView != nullptr);
+                               mainImageView != nullptr && printerModelSelectionMenu != nullptr &&
+                               inkSetPopupSelectionMenu != nullptr && mediaTypePopupMenu != nullptr &&
+                               tonerSelectionPopupMenu != nullptr && blendedSampleView != nullptr,
+                           "v2InkModelBlendingViewController::takeOutlets: a control missing from the resource");
     for (QLabel* label : {highlightLabLLabel, highlightLabALabel, highlightLabBLabel, midtoneLabLLabel,
                           midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
-        platform::precondition(label != nullptr);
+        platform::precondition(
+            label != nullptr,
+            "v2InkModelBlendingViewController::takeOutlets: a Lab read-out missing from the resource");
     keepReadOutSizes();
 }
 
@@ -196,10 +204,7 @@ void v2InkModelBlendingViewController::configureForPrinterModel() {
         DualQuadToneControlStackView->hide();
     }
     for (QSlider* slider : {yellowHighlightSlider, yellowMidtoneSlider, yellowShadowSlider}) slider->setEnabled(true);
-    inks::applyTonerPresets(*this);
-    KCMYtoningBlend->updateBlend();
-    renderBlendPreview();
-    refreshBlend();
+    recomputeChain();
 }
 
 void v2InkModelBlendingViewController::updateMediaTypeMenu() {

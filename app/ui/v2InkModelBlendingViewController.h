@@ -145,9 +145,13 @@ public:
     // as it then stands.
     void showQuadCurvePanel();
 
-    // The refresh chain and its steps. renderBlendPreview starts the preview
-    // job for the blend as it stands, or, inside a pop-up action, once when
-    // the action returns.
+    // The refresh chain and its steps. refreshBlend is the one recompute
+    // every tone move and pop-up choice ends in (a pop-up choice through
+    // recomputeChain: the toner presets, then refreshBlend): the fractions
+    // into the model, the blend, then the read-outs, samples, posted curves,
+    // preview and a*/b* graph. renderBlendPreview starts the preview job for
+    // the blend as it stands, or, inside a pop-up action, once when the
+    // action returns.
     void refreshBlend() override;
     void renderBlendPreview() override;
     void updateMediaTypeMenu();

@@ -60,7 +60,7 @@ void registerScalarForms() {
         bench::add(
             named("pow(x, s)"), [&x] { keep(pow(x, gamma)); },
             [&x, &exponents, n, n32] {
-                keep(fresh(n, [&](double* r) { vmath::pow(r, exponents.data(), x.data(), n32); }));
+                keep(fresh(n, [&](double* r) { vmath::pow(r, x.data(), exponents.data(), n32); }));
             });
         bench::add(
             named("sq(x)"), [&x] { keep(sq(x)); },
@@ -110,13 +110,13 @@ void registerTwoArrayForms() {
             [&x, &y, n] { keep(fresh(n, [&](double* r) { vec::multiply(x.data(), 1, y.data(), 1, r, 1, n); })); });
         bench::add(
             named("div(x, y)"), [&x, &y] { keep(div(x, y)); },
-            [&x, &y, n] { keep(fresh(n, [&](double* r) { vec::divide(y.data(), 1, x.data(), 1, r, 1, n); })); });
+            [&x, &y, n] { keep(fresh(n, [&](double* r) { vec::divide(x.data(), 1, y.data(), 1, r, 1, n); })); });
         bench::add(
             named("mod(x, y)"), [&x, &y] { keep(mod(x, y)); },
             [&x, &y, n, n32] { keep(fresh(n, [&](double* r) { vmath::fmod(r, x.data(), y.data(), n32); })); });
         bench::add(
             named("pow(x, y)"), [&x, &y] { keep(pow(x, y)); },
-            [&x, &y, n, n32] { keep(fresh(n, [&](double* r) { vmath::pow(r, y.data(), x.data(), n32); })); });
+            [&x, &y, n, n32] { keep(fresh(n, [&](double* r) { vmath::pow(r, x.data(), y.data(), n32); })); });
         bench::add(
             named("copysign(sign, magnitude)"), [&x, &y] { keep(copysign(y, x)); },
             [&x, &y, n, n32] { keep(fresh(n, [&](double* r) { vmath::copysign(r, x.data(), y.data(), n32); })); });
@@ -161,7 +161,7 @@ void registerStridedViews() {
         named("pow(strided x, s)"), [x] { keep(pow(x, 1 / 2.2)); },
         [gathered, &e = bench::repeated(n, 1 / 2.2)] {
             Array r = gathered();
-            vmath::pow(r.data(), e.data(), r.data(), n32);
+            vmath::pow(r.data(), r.data(), e.data(), n32);
             keep(r);
         });
     bench::add(

@@ -95,7 +95,7 @@ void registerElementwiseMatrixForms() {
         bench::add(
             named("Matrix pow(A, s)"), [&b] { keep(pow(b, 2.2)); },
             [&b, nn, nn32, &e = bench::repeated(nn, 2.2)] {
-                keep(fresh(nn, [&](double* r) { vmath::pow(r, e.data(), b.grid().data(), nn32); }));
+                keep(fresh(nn, [&](double* r) { vmath::pow(r, b.grid().data(), e.data(), nn32); }));
             });
         bench::add(
             named("Matrix exp(A)"), [&b] { keep(exp(b)); },
@@ -177,11 +177,11 @@ void registerVectorForms() {
             [pv, pw, n] { keep(fresh(n, [&](double* r) { vec::multiply(pv, 1, pw, 1, r, 1, n); })); });
         bench::add(
             named("Vector eldiv(v, w)"), [&v, &w] { keep(eldiv(v, w)); },
-            [pv, pw, n] { keep(fresh(n, [&](double* r) { vec::divide(pw, 1, pv, 1, r, 1, n); })); });
+            [pv, pw, n] { keep(fresh(n, [&](double* r) { vec::divide(pv, 1, pw, 1, r, 1, n); })); });
         bench::add(
             named("Vector pow(v, s)"), [&v] { keep(pow(v, 2.2)); },
             [pv, n, n32, &e = bench::repeated(n, 2.2)] {
-                keep(fresh(n, [&](double* r) { vmath::pow(r, e.data(), pv, n32); }));
+                keep(fresh(n, [&](double* r) { vmath::pow(r, pv, e.data(), n32); }));
             });
         bench::add(
             named("Vector exp(v)"), [&v] { keep(exp(v)); },

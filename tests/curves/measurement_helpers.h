@@ -22,8 +22,9 @@ inline LoadedMeasurements loadMeasurementText(std::string_view text, const std::
     LoadedMeasurements result;
     auto file = measurementFileFromBytes(text, name);
     if (!file) return result;
-    result.kind = file->detectFileType();
-    result.reader = makeMeasurementReader(result.kind, *file);
+    const MeasurementKind kind = file->detectKind();
+    result.kind = kindText(kind);
+    result.reader = makeMeasurementReader(kind, *file);
     if (result.reader) result.ok = result.reader->readMeasurements();
     return result;
 }

@@ -25,6 +25,9 @@ public:
         measuredLab.assign(count, CIELab{50, 0, 0});
         return computeSamplesPerStep();
     }
+
+private:
+    bool parseMeasurements() override { return false; }
 };
 
 } // namespace

@@ -144,7 +144,7 @@ TEST(ColourCharts, ChartsOfIccProfilesFreeLoadTheirKRamp) {
         MeasurementTestEnvironment env;
         const auto file = loadMeasurementFile(iccProfiles / c.file);
         ASSERT_TRUE(file);
-        const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+        const auto reader = makeMeasurementReader(file->detectKind(), *file);
         ASSERT_TRUE(reader && reader->readMeasurements());
         EXPECT_EQ(reader->measuredLab.size(), c.greyPatches);
         ASSERT_EQ(reader->averagedMeasurements.size(), c.steps);
@@ -169,7 +169,7 @@ TEST(ColourCharts, Fogra39KRampAtItsOwnPositions) {
     MeasurementTestEnvironment env;
     const auto file = loadMeasurementFile(iccProfiles / "FOGRA39L.ti3");
     ASSERT_TRUE(file);
-    const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+    const auto reader = makeMeasurementReader(file->detectKind(), *file);
     ASSERT_TRUE(reader && reader->readMeasurements());
     EXPECT_EQ(reader->averagedPositions,
               (std::vector<double>{0, 2, 3, 5, 7, 10, 15, 20, 25, 30, 40, 50, 60, 70, 75, 80, 85, 90, 95, 98, 100}));
@@ -379,7 +379,7 @@ TEST(ColourCharts, Fogra39WithOneSpoiledFieldLoadsItsKRamp) {
         MeasurementTestEnvironment env;
         const auto file = loadMeasurementFile(original);
         ASSERT_TRUE(file);
-        const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+        const auto reader = makeMeasurementReader(file->detectKind(), *file);
         ASSERT_TRUE(reader && reader->readMeasurements());
         unspoiledSteps = reader->averagedMeasurements;
     }
@@ -407,7 +407,7 @@ TEST(ColourCharts, Fogra39WithOneSpoiledFieldLoadsItsKRamp) {
         MeasurementTestEnvironment env;
         const auto file = loadMeasurementFile(spoiledFile);
         ASSERT_TRUE(file);
-        const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+        const auto reader = makeMeasurementReader(file->detectKind(), *file);
         ASSERT_TRUE(reader && reader->readMeasurements());
         EXPECT_TRUE(env.log.devLogContains("1 of its 1617 patches do not read"));
         EXPECT_EQ(reader->measuredLab.size(), c.greyPatches);

@@ -25,8 +25,9 @@ LoadedMeasurements loadFile(const std::filesystem::path& path) {
     LoadedMeasurements result;
     auto file = loadMeasurementFile(path);
     if (!file) return result;
-    result.kind = file->detectFileType();
-    result.reader = makeMeasurementReader(result.kind, *file);
+    const MeasurementKind kind = file->detectKind();
+    result.kind = kindText(kind);
+    result.reader = makeMeasurementReader(kind, *file);
     if (result.reader) result.ok = result.reader->readMeasurements();
     return result;
 }

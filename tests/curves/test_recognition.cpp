@@ -81,6 +81,44 @@ TEST(RecognitionTest, KindsWithoutReaderLoadNothingAndShowNothing) {
     EXPECT_EQ(env.alertCount(), 1u);
 }
 
+// Each kind, its kind string and whether a reader (of which class) reads it.
+TEST(RecognitionTest, EveryKindHasItsTextAndAtMostOneReader) {
+    struct Kind {
+        MeasurementKind kind;
+        const char* text;
+        bool read;
+    };
+    const Kind kinds[] = {
+        {MeasurementKind::cgats, "CGATS", true},
+        {MeasurementKind::spyderPrintCgats, "SpyderPrintCGATS", true},
+        {MeasurementKind::ti3, "TI3", true},
+        {MeasurementKind::dataTool, "dataTool", true},
+        {MeasurementKind::colorMunki, "ColorMunki File", false},
+        {MeasurementKind::qtrLinearizeData, "QTR-Linearize-Data-out file", true},
+        {MeasurementKind::qtrCreateICC, "QTR-Create-ICC File", false},
+        {MeasurementKind::spyderPrint, "SpyderPrint File", true},
+        {MeasurementKind::miscWithHeader, "miscWithHeader", true},
+        {MeasurementKind::stepWedgeTool, "StepWedgeTool File", true},
+        {MeasurementKind::tsmCIELab, "TSMCIELab", true},
+        {MeasurementKind::density, "Density File", false},
+        {MeasurementKind::unrecognised, "Could not load file", false},
+    };
+    MeasurementFile file;
+    file.measurementData = std::vector<std::string>{"1\t2\t3"};
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.text);
+        EXPECT_EQ(kindText(k.kind), k.text);
+        EXPECT_EQ(measurementKindOfText(k.text), k.kind);
+        const auto reader = makeMeasurementReader(k.kind, file);
+        EXPECT_EQ(reader != nullptr, k.read);
+        if (reader) {
+            EXPECT_TRUE(reader->forLinearization);
+        }
+    }
+    EXPECT_FALSE(measurementKindOfText("cgats")) << "kind strings are matched exactly";
+    EXPECT_FALSE(measurementKindOfText(""));
+}
+
 TEST(RecognitionTest, InvalidPatternFallsBackToMatchEverything) {
     platform::LogCapture log;
     const auto pattern = RegularExpressionChecks::compileOrMatchAll("([unclosed");

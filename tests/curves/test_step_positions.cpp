@@ -229,7 +229,7 @@ TEST(StepPositions, RealLabListIsResampledByItsGrayPositions) {
     MeasurementTestEnvironment env;
     const auto file = loadMeasurementFile(path);
     ASSERT_TRUE(file);
-    const auto reader = makeMeasurementReader(file->detectFileType(), *file);
+    const auto reader = makeMeasurementReader(file->detectKind(), *file);
     ASSERT_TRUE(reader && reader->readMeasurements());
     EXPECT_EQ(reader->averagedPositions, finerAtTheEnds());
     // GRAY 25 and 75 (rows 8 and 18 of the file) are steps 64 and 192.

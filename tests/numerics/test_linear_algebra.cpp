@@ -254,14 +254,14 @@ TYPED_TEST(LinearAlgebraTwins, EigenErrors) {
     EXPECT_THROW(eigenDecompose(Matrix<T>(2, 3, T(1))), EigenDecompositionError);
     try {
         eigenDecompose(Matrix<T>(2, 3, T(1)));
-    } catch (EigenDecompositionError e) {
+    } catch (const EigenDecompositionError& e) {
         EXPECT_EQ(e, EigenDecompositionError::matrixNotSquare);
     }
     const T nan = std::numeric_limits<T>::quiet_NaN();
     try {
         eigenDecompose(Matrix<T>{{nan, 1}, {1, 1}});
         SUCCEED(); // the routine may or may not report NaN input
-    } catch (EigenDecompositionError e) {
+    } catch (const EigenDecompositionError& e) {
         EXPECT_EQ(e, EigenDecompositionError::matrixNotDecomposable);
     }
 }

@@ -256,4 +256,8 @@ TEST(SignalDeathTest, PreconditionsStop) {
     EXPECT_DEATH(fft(std::vector<float>{}), "");
 }
 
+TEST(SignalDeathTest, ABrokenPreconditionNamesTheFileAndLineThatFoundIt) {
+    EXPECT_DEATH(fft(std::vector<double>{}), "a precondition of the call does not hold \\(.+:[0-9]+\\)");
+}
+
 } // namespace

@@ -17,8 +17,14 @@ struct Table {
     std::vector<double> positions;
     std::vector<int> flagged;
     std::vector<std::tuple<int, int, double>> edits;
-    MeasurementTableModel model{&rows, &positions, &flagged,
-                                [this](int r, int c, double v) { edits.emplace_back(r, c, v); }};
+    MeasurementTableModel model{[this](int r, int c, double v) {
+        edits.emplace_back(r, c, v);
+        return true;
+    }};
+
+    Table() { reloadData(); }
+    // The rows as they stand now, as the screen hands them over.
+    void reloadData() { model.showRows(measurementRows(rows, positions, flagged)); }
 
     QVariant at(int row, int column, int role = Qt::DisplayRole) const {
         return model.data(model.index(row, column), role);
@@ -46,7 +52,7 @@ TEST(MeasurementTable, RowsShowTheStepPercentageAndLabWithTwoDecimals) {
 TEST(MeasurementTable, RowsOfAnUnevenlyPrintedWedgeShowWhereTheyWerePrinted) {
     Table table;
     table.positions = {0, 2.5, 10};
-    table.model.reloadData();
+    table.reloadData();
     EXPECT_EQ(table.at(0, 0).toString(), QStringLiteral("0.00"));
     EXPECT_EQ(table.at(1, 0).toString(), QStringLiteral("25.00"));
     EXPECT_EQ(table.at(2, 0).toString(), QStringLiteral("100.00"));
@@ -55,14 +61,14 @@ TEST(MeasurementTable, RowsOfAnUnevenlyPrintedWedgeShowWhereTheyWerePrinted) {
 TEST(MeasurementTable, AOneRowTableShowsStepZero) {
     Table table;
     table.rows.resize(1);
-    table.model.reloadData();
+    table.reloadData();
     EXPECT_EQ(table.at(0, 0).toString(), QStringLiteral("0.00"));
 }
 
 TEST(MeasurementTable, FlaggedRowsHaveABoldRedFramedLightness) {
     Table table;
     table.flagged = {1};
-    table.model.reloadData();
+    table.reloadData();
     EXPECT_TRUE(table.at(1, 1, MeasurementTableModel::FlaggedRole).toBool());
     EXPECT_EQ(table.at(1, 1, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
     const auto font = table.at(1, 1, Qt::FontRole).value<QFont>();
