@@ -4,9 +4,9 @@
 
 namespace numerics::detail {
 
-void stop(std::source_location where) {
-    platform::fatalError(std::string(where.function_name()) + ": a precondition of the call does not hold (" +
-                         where.file_name() + ":" + std::to_string(where.line()) + ")");
+void stop(const char* function, const char* file, int line) {
+    platform::fatalError(std::string(function) + ": a precondition of the call does not hold (" + file + ":" +
+                         std::to_string(line) + ")");
 }
 
 } // namespace numerics::detail

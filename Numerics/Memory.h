@@ -30,7 +30,6 @@
 #include <iterator>
 #include <limits>
 #include <optional>
-#include <source_location>
 #include <span>
 #include <type_traits>
 #include <utility>
@@ -68,12 +67,16 @@ concept Real = std::same_as<T, float> || std::same_as<T, double>;
 namespace detail {
 
 // A violated precondition of a library call: stops the program, naming the
-// function whose precondition failed and the line that found it.
-[[noreturn]] void stop(std::source_location where = std::source_location::current());
+// function whose precondition failed and the line that found it. The call
+// site comes from the compiler's builtins rather than std::source_location,
+// which clang cannot build against this standard library.
+[[noreturn]] void stop(const char* function = __builtin_FUNCTION(), const char* file = __builtin_FILE(),
+                       int line = __builtin_LINE());
 
-inline void require(bool condition, std::source_location where = std::source_location::current()) {
+inline void require(bool condition, const char* function = __builtin_FUNCTION(), const char* file = __builtin_FILE(),
+                    int line = __builtin_LINE()) {
     if (!condition) [[unlikely]]
-        stop(where);
+        stop(function, file, line);
 }
 
 inline int64_t checkedMul(int64_t a, int64_t b) {
