@@ -16,19 +16,16 @@
 #include "app/ui/ReadOutLabels.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/UserActions.h"
-#include "platform/FatalError.h"
-#include "ui_v2InkModelBlendingViewController.h"
 
 namespace appui {
 
 v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* parent)
     : QWidget(parent),
-      quadCurveWindowPanel(std::make_unique<QuadCurveGraphPanelController>(this)),
-      ui_(std::make_unique<Ui::v2InkModelBlendingViewController>()) {
-    ui_->setupUi(this);
+      quadCurveWindowPanel(std::make_unique<QuadCurveGraphPanelController>(this)) {
+    setupUi(this);
     previewRenderer_ = new TonedPreviewRenderer(inkBlendPreviewFilter->mapFilter, this);
     previewRenderer_->setResultHandler([this](const QImage& display, std::uint64_t) { showPreviewImage(display); });
-    takeOutlets();
+    groupControls();
     // A resized view needs the preview toned again at its new size.
     connect(mainImageView, &ColorPreviewImageView::displaySizeChanged, this, [this] { renderBlendPreview(); });
     wireActions();
@@ -37,61 +34,13 @@ v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* pare
 
 v2InkModelBlendingViewController::~v2InkModelBlendingViewController() = default;
 
-void v2InkModelBlendingViewController::takeOutlets() {
-    auto& u = *ui_;
-    kcmyToneCotrolStackView = u.kcmyToneCotrolStackView;
-    DualQuadToneControlStackView = u.DualQuadToneControlStackView;
-    mainImageView = u.mainImageView;
+void v2InkModelBlendingViewController::groupControls() {
     previewView_ = mainImageView;
-    printerModelSelectionMenu = u.printerModelSelectionMenu;
-    inkSetPopupSelectionMenu = u.inkSetPopupSelectionMenu;
-    mediaTypePopupMenu = u.mediaTypePopupMenu;
-    tonerSelectionPopupMenu = u.tonerSelectionPopupMenu;
-    highlightLabLLabel = u.highlightLabLLabel;
-    highlightLabALabel = u.highlightLabALabel;
-    highlightLabBLabel = u.highlightLabBLabel;
-    midtoneLabLLabel = u.midtoneLabLLabel;
-    midtoneLabALabel = u.midtoneLabALabel;
-    midtoneLabBLabel = u.midtoneLabBLabel;
-    shadowLabLLabel = u.shadowLabLLabel;
-    shadowLabALabel = u.shadowLabALabel;
-    shadowLabBLabel = u.shadowLabBLabel;
-    c0HighlightSlider = u.c0HighlightSlider;
-    c0MidtoneSlider = u.c0MidtoneSlider;
-    c0ShadowSlider = u.c0ShadowSlider;
-    c1HighlightSlider = u.c1HighlightSlider;
-    c1MidtoneSlider = u.c1MidtoneSlider;
-    c1ShadowSlider = u.c1ShadowSlider;
-    c0HighlightLimitLabel = u.c0HighlightLimitLabel;
-    c0MidtoneLimitLabel = u.c0MidtoneLimitLabel;
-    c0ShadowLimitLabel = u.c0ShadowLimitLabel;
-    c1HighlightLimitLabel = u.c1HighlightLimitLabel;
-    c1MidtoneLimitLabel = u.c1MidtoneLimitLabel;
-    c1ShadowLimitLabel = u.c1ShadowLimitLabel;
-    cyanHighlightSlider = u.cyanHighlightSlider;
-    cyanMidtoneSlider = u.cyanMidtoneSlider;
-    cyanShadowSlider = u.cyanShadowSlider;
-    magentaHighlightSlider = u.magentaHighlightSlider;
-    magentaMidtoneSlider = u.magentaMidtoneSlider;
-    magentaShadowSlider = u.magentaShadowSlider;
-    yellowHighlightSlider = u.yellowHighlightSlider;
-    yellowMidtoneSlider = u.yellowMidtoneSlider;
-    yellowShadowSlider = u.yellowShadowSlider;
-    cyanHighlightLimitLabel = u.cyanHighlightLimitLabel;
-    cyanMidtoneLimitLabel = u.cyanMidtoneLimitLabel;
-    cyanShadowLimitLabel = u.cyanShadowLimitLabel;
-    mHighlightLabel = u.mHighlightLabel;
-    mMidtoneLabel = u.mMidtoneLabel;
-    mShadowLabel = u.mShadowLabel;
-    yHighlightLabel = u.yHighlightLabel;
-    yMidtoneLabel = u.yMidtoneLabel;
-    yShadowLabel = u.yShadowLabel;
-    blendedSampleView = u.blendedSampleView;
     // A chart view is made in two steps (create, then initialise), which a
     // Designer resource cannot do: the resource holds its place.
-    inkPercentGraph = charts::ChartViewBase::create<charts::LineChartView>(u.inkPercentGraphPlace);
+    inkPercentGraph = charts::ChartViewBase::create<charts::LineChartView>(inkPercentGraphPlace);
     inkPercentGraph->setObjectName(QStringLiteral("inkPercentGraph"));
-    u.inkPercentGraphLayout->addWidget(inkPercentGraph);
+    inkPercentGraphLayout->addWidget(inkPercentGraph);
 
     // In TonerPosition order.
     tone_ = {{
@@ -111,26 +60,6 @@ void v2InkModelBlendingViewController::takeOutlets() {
         {c0ShadowSlider, c1ShadowSlider, c0ShadowLimitLabel, c1ShadowLimitLabel, &c0SP, &c1SP},
     }};
 
-    // A control missing from the resource is a fault of the resource.
-    for (const auto& control : tone_)
-        platform::precondition(
-            control.slider != nullptr && control.label != nullptr,
-            "v2InkModelBlendingViewController::takeOutlets: a tone slider or its read-out missing from the resource");
-    for (const auto& point : dual_)
-        platform::precondition(
-            point.c0Slider != nullptr && point.c1Slider != nullptr && point.c0Label != nullptr &&
-                point.c1Label != nullptr,
-            "v2InkModelBlendingViewController::takeOutlets: a control point's slider pair missing from the resource");
-    platform::precondition(kcmyToneCotrolStackView != nullptr && DualQuadToneControlStackView != nullptr &&
-                               mainImageView != nullptr && printerModelSelectionMenu != nullptr &&
-                               inkSetPopupSelectionMenu != nullptr && mediaTypePopupMenu != nullptr &&
-                               tonerSelectionPopupMenu != nullptr && blendedSampleView != nullptr,
-                           "v2InkModelBlendingViewController::takeOutlets: a control missing from the resource");
-    for (QLabel* label : {highlightLabLLabel, highlightLabALabel, highlightLabBLabel, midtoneLabLLabel,
-                          midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
-        platform::precondition(
-            label != nullptr,
-            "v2InkModelBlendingViewController::takeOutlets: a Lab read-out missing from the resource");
     keepReadOutSizes();
 }
 
@@ -168,10 +97,10 @@ void v2InkModelBlendingViewController::wireActions() {
         onUserSliderMove(controls.c0Slider, [this, point](int) { c0SliderChanged(point); });
         onUserSliderMove(controls.c1Slider, [this, point](int) { c1SliderChanged(point); });
     }
-    connect(ui_->saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
-    connect(ui_->loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
-    connect(ui_->customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
-    connect(ui_->showQuadCurvePanelButton, &QPushButton::clicked, this, [this] { showQuadCurvePanel(); });
+    connect(saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
+    connect(loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
+    connect(customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
+    connect(showQuadCurvePanelButton, &QPushButton::clicked, this, [this] { showQuadCurvePanel(); });
 }
 
 void v2InkModelBlendingViewController::viewDidLoad() {

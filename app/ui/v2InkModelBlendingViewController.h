@@ -19,15 +19,7 @@
 #include "app/ui/PreviewReduction.h"
 #include "app/ui/ZWGradientMapFilter.h"
 #include "platform/NotificationCenter.h"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QSlider;
-
-namespace Ui {
-class v2InkModelBlendingViewController;
-}
+#include "ui_v2InkModelBlendingViewController.h"
 
 namespace charts {
 class LineChartData;
@@ -51,7 +43,14 @@ struct UnwritableChannel;
 // controls come from its Designer resource; the actions are wired to the
 // user's own changes only, so presets setting sliders in code never flip the
 // toner pop-up to "Custom" or start another refresh.
+//
+// Its outlets (the pop-ups printerModelSelectionMenu, inkSetPopupSelectionMenu,
+// mediaTypePopupMenu and tonerSelectionPopupMenu, the tone and c0/c1 sliders
+// with their read-outs, the Lab read-outs, kcmyToneCotrolStackView,
+// DualQuadToneControlStackView, mainImageView, blendedSampleView, ...) are the
+// Designer form's own members, under the names the form gives them.
 class v2InkModelBlendingViewController final : public QWidget,
+                                               public Ui::v2InkModelBlendingViewController,
                                                public inks::BlendingScreen,
                                                public CustomCurveEditorDelegate {
     Q_OBJECT
@@ -80,28 +79,6 @@ public:
     const QStringList tonerTitles{QStringLiteral("Custom"), QStringLiteral("Neutral"), QStringLiteral("Warm Neutral"),
                                   QStringLiteral("Warm"), QStringLiteral("Selenium")};
 
-    // Outlets, from the resource.
-    QGroupBox* kcmyToneCotrolStackView = nullptr;
-    QGroupBox* DualQuadToneControlStackView = nullptr;
-    ColorPreviewImageView* mainImageView = nullptr;
-    QComboBox* printerModelSelectionMenu = nullptr;
-    QComboBox* inkSetPopupSelectionMenu = nullptr;
-    QComboBox* mediaTypePopupMenu = nullptr;
-    QComboBox* tonerSelectionPopupMenu = nullptr;
-    QLabel *highlightLabLLabel = nullptr, *highlightLabALabel = nullptr, *highlightLabBLabel = nullptr;
-    QLabel *midtoneLabLLabel = nullptr, *midtoneLabALabel = nullptr, *midtoneLabBLabel = nullptr;
-    QLabel *shadowLabLLabel = nullptr, *shadowLabALabel = nullptr, *shadowLabBLabel = nullptr;
-    QSlider *c0HighlightSlider = nullptr, *c0MidtoneSlider = nullptr, *c0ShadowSlider = nullptr;
-    QSlider *c1HighlightSlider = nullptr, *c1MidtoneSlider = nullptr, *c1ShadowSlider = nullptr;
-    QLabel *c0HighlightLimitLabel = nullptr, *c0MidtoneLimitLabel = nullptr, *c0ShadowLimitLabel = nullptr;
-    QLabel *c1HighlightLimitLabel = nullptr, *c1MidtoneLimitLabel = nullptr, *c1ShadowLimitLabel = nullptr;
-    QSlider *cyanHighlightSlider = nullptr, *cyanMidtoneSlider = nullptr, *cyanShadowSlider = nullptr;
-    QSlider *magentaHighlightSlider = nullptr, *magentaMidtoneSlider = nullptr, *magentaShadowSlider = nullptr;
-    QSlider *yellowHighlightSlider = nullptr, *yellowMidtoneSlider = nullptr, *yellowShadowSlider = nullptr;
-    QLabel *cyanHighlightLimitLabel = nullptr, *cyanMidtoneLimitLabel = nullptr, *cyanShadowLimitLabel = nullptr;
-    QLabel *mHighlightLabel = nullptr, *mMidtoneLabel = nullptr, *mShadowLabel = nullptr;
-    QLabel *yHighlightLabel = nullptr, *yMidtoneLabel = nullptr, *yShadowLabel = nullptr;
-    ColorSampleView* blendedSampleView = nullptr;
     // The a*/b* graph, made in the resource's "inkPercentGraphPlace".
     charts::LineChartView* inkPercentGraph = nullptr;
 
@@ -209,7 +186,8 @@ private:
         double* c1;
     };
 
-    void takeOutlets();
+    // Places the a*/b* graph and groups the tone controls by position.
+    void groupControls();
     void keepReadOutSizes();
     void releaseReplacedPicture();
     void releaseReplacedPictureOncePainted();
@@ -232,7 +210,6 @@ private:
     const ToneControl& toneControl(inks::TonerPosition position) const;
     std::array<double, 9> toneFractions() const;
 
-    std::unique_ptr<Ui::v2InkModelBlendingViewController> ui_;
     TonedPreviewRenderer* previewRenderer_ = nullptr;
     // The preview is handed back later; the view may be gone by then.
     QPointer<ColorPreviewImageView> previewView_;
