@@ -14,6 +14,7 @@
 #include "app/ui/PopUpItems.h"
 #include "app/ui/QuadCurveGraphPanelController.h"
 #include "app/ui/ReadOutLabels.h"
+#include "app/ui/ToneSliders.h"
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/UserActions.h"
 
@@ -42,36 +43,14 @@ void v2InkModelBlendingViewController::groupControls() {
     inkPercentGraph->setObjectName(QStringLiteral("inkPercentGraph"));
     inkPercentGraphLayout->addWidget(inkPercentGraph);
 
-    // In TonerPosition order.
-    tone_ = {{
-        {cyanHighlightSlider, cyanHighlightLimitLabel, &cHP},
-        {cyanMidtoneSlider, cyanMidtoneLimitLabel, &cMP},
-        {cyanShadowSlider, cyanShadowLimitLabel, &cSP},
-        {magentaHighlightSlider, mHighlightLabel, &mHP},
-        {magentaMidtoneSlider, mMidtoneLabel, &mMP},
-        {magentaShadowSlider, mShadowLabel, &mSP},
-        {yellowHighlightSlider, yHighlightLabel, &yHP},
-        {yellowMidtoneSlider, yMidtoneLabel, &yMP},
-        {yellowShadowSlider, yShadowLabel, &ySP},
-    }};
-    dual_ = {{
-        {c0HighlightSlider, c1HighlightSlider, c0HighlightLimitLabel, c1HighlightLimitLabel, &c0HP, &c1HP},
-        {c0MidtoneSlider, c1MidtoneSlider, c0MidtoneLimitLabel, c1MidtoneLimitLabel, &c0MP, &c1MP},
-        {c0ShadowSlider, c1ShadowSlider, c0ShadowLimitLabel, c1ShadowLimitLabel, &c0SP, &c1SP},
-    }};
-
+    toneSliders_ = std::make_unique<ToneSliders>(*this);
     keepReadOutSizes();
 }
 
 void v2InkModelBlendingViewController::keepReadOutSizes() {
     // Percentages up to 100; Lab values with two decimals, of any sign, the
     // highlight's after the component's name.
-    const QStringList percent{QStringLiteral("100")};
-    for (const auto& control : tone_) keepReadOutSize(*control.label, percent);
-    for (const auto& point : dual_) {
-        keepReadOutSize(*point.c0Label, percent);
-        keepReadOutSize(*point.c1Label, percent);
-    }
+    toneSliders_->keepReadOutSizes();
     const QStringList value{QStringLiteral("-100.00"), QStringLiteral("100.00")};
     for (QLabel* label :
          {midtoneLabLLabel, midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
@@ -90,13 +69,9 @@ void v2InkModelBlendingViewController::wireActions() {
     connect(mediaTypePopupMenu, &QComboBox::activated, this, [this] { setMediaTypeSelection(mediaTypePopupMenu); });
     connect(tonerSelectionPopupMenu, &QComboBox::activated, this,
             [this] { tonerTypeSelected(tonerSelectionPopupMenu); });
-    for (inks::TonerPosition position : inks::tonerPositions)
-        onUserSliderMove(toneControl(position).slider, [this, position](int) { applyToneSlider(position); });
-    for (int point = 0; point < 3; ++point) {
-        const auto& controls = dual_[static_cast<std::size_t>(point)];
-        onUserSliderMove(controls.c0Slider, [this, point](int) { c0SliderChanged(point); });
-        onUserSliderMove(controls.c1Slider, [this, point](int) { c1SliderChanged(point); });
-    }
+    toneSliders_->connectActions({[this](inks::TonerPosition position) { applyToneSlider(position); },
+                                  [this](int point) { c0SliderChanged(point); },
+                                  [this](int point) { c1SliderChanged(point); }});
     connect(saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
     connect(loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
     connect(customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
@@ -152,21 +127,31 @@ std::optional<std::string> v2InkModelBlendingViewController::selectedMediaTitle(
     return mediaTypePopupMenu->currentText().toStdString();
 }
 
-const v2InkModelBlendingViewController::ToneControl&
-v2InkModelBlendingViewController::toneControl(inks::TonerPosition position) const {
-    return tone_[static_cast<std::size_t>(position)];
+namespace {
+using Fraction = double v2InkModelBlendingViewController::*;
+// In TonerPosition order.
+constexpr std::array<Fraction, 9> toneFractionMembers{
+    &v2InkModelBlendingViewController::cHP, &v2InkModelBlendingViewController::cMP,
+    &v2InkModelBlendingViewController::cSP, &v2InkModelBlendingViewController::mHP,
+    &v2InkModelBlendingViewController::mMP, &v2InkModelBlendingViewController::mSP,
+    &v2InkModelBlendingViewController::yHP, &v2InkModelBlendingViewController::yMP,
+    &v2InkModelBlendingViewController::ySP};
+} // namespace
+
+double& v2InkModelBlendingViewController::toneFraction(inks::TonerPosition position) {
+    return this->*toneFractionMembers[static_cast<std::size_t>(position)];
 }
 
 void v2InkModelBlendingViewController::setLimitLabelValue(inks::TonerPosition position, int percent) {
-    toneControl(position).label->setText(QString::number(percent));
+    toneSliders_->setReadOut(position, percent);
 }
 
 void v2InkModelBlendingViewController::setSliderValue(inks::TonerPosition position, int percent) {
-    toneControl(position).slider->setValue(percent);
+    toneSliders_->setSliderValue(position, percent);
 }
 
 void v2InkModelBlendingViewController::setFraction(inks::TonerPosition position, double fraction) {
-    *toneControl(position).fraction = fraction;
+    toneFraction(position) = fraction;
 }
 
 std::array<double, 9> v2InkModelBlendingViewController::toneFractions() const {

@@ -34,6 +34,7 @@ class CustomCurveEditorVC;
 class QuadCurveGraphPanelController;
 class RecentDocumentRouter;
 class TonedPreviewRenderer;
+class ToneSliders;
 struct UnwritableChannel;
 
 // The ink-blending screen: printer model, ink set, media and toner pop-ups,
@@ -172,21 +173,7 @@ private:
         v2InkModelBlendingViewController& screen_;
     };
 
-    struct ToneControl {
-        QSlider* slider;
-        QLabel* label;
-        double* fraction;
-    };
-    struct DualPoint {
-        QSlider* c0Slider;
-        QSlider* c1Slider;
-        QLabel* c0Label;
-        QLabel* c1Label;
-        double* c0;
-        double* c1;
-    };
-
-    // Places the a*/b* graph and groups the tone controls by position.
+    // Places the a*/b* graph and takes the tone controls out to their piece.
     void groupControls();
     void keepReadOutSizes();
     void releaseReplacedPicture();
@@ -207,7 +194,8 @@ private:
     void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
     void showOpenedImage(QImage picture);
     void showPreviewImage(const QImage& display);
-    const ToneControl& toneControl(inks::TonerPosition position) const;
+    // The fraction a tone slider sets.
+    double& toneFraction(inks::TonerPosition position);
     std::array<double, 9> toneFractions() const;
 
     TonedPreviewRenderer* previewRenderer_ = nullptr;
@@ -215,8 +203,7 @@ private:
     QPointer<ColorPreviewImageView> previewView_;
     curves::Inkset inkset_ = curves::Inkset::UCK3;
     curves::TonerType toner_ = curves::TonerType::neutral;
-    std::array<ToneControl, 9> tone_{};
-    std::array<DualPoint, 3> dual_{};
+    std::unique_ptr<ToneSliders> toneSliders_;
     std::shared_ptr<charts::LineChartData> inkPercentData_;
     platform::ObserverRegistration draggedImage_;
     int previewBatchDepth_ = 0;
