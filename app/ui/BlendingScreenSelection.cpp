@@ -31,7 +31,7 @@ void v2InkModelBlendingViewController::followShownPrinterModel() {
 }
 
 void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     printerModelSelection = printerModelSelectionForTag(selectedTag(sender));
     switch (selectedTag(sender).value_or(-1)) {
     case 0:
@@ -76,7 +76,7 @@ void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sen
 }
 
 void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     const int tag = selectedTag(sender).value_or(-1);
     if (tag < 0 || tag > 3) {
         KCMYtoningBlend->inkset = curves::Inkset::PSeriesK3;
@@ -140,7 +140,7 @@ void v2InkModelBlendingViewController::useInkSet(int tag) {
 }
 
 void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     quadData->inkList = quadFileLayout(printerModelSelection, inkList).channels;
     const auto media = curves::mediaTypeFromRawValue(selectedTag(sender).value_or(-1));
     if (!media) {
@@ -159,7 +159,7 @@ void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) 
 }
 
 void v2InkModelBlendingViewController::tonerTypeSelected(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     const std::optional<int> mediaTag = selectedTag(mediaTypePopupMenu);
     if (mediaTag == 2 || mediaTag == 3) return;
     const std::optional<QString> title =

@@ -15,7 +15,6 @@
 #include "app/ui/QuadCurveGraphPanelController.h"
 #include "app/ui/ReadOutLabels.h"
 #include "app/ui/ToneSliders.h"
-#include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/UserActions.h"
 
 namespace appui {
@@ -24,8 +23,9 @@ v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* pare
     : QWidget(parent),
       quadCurveWindowPanel(std::make_unique<QuadCurveGraphPanelController>(this)) {
     setupUi(this);
-    previewRenderer_ = new TonedPreviewRenderer(inkBlendPreviewFilter->mapFilter, this);
-    previewRenderer_->setResultHandler([this](const QImage& display, std::uint64_t) { showPreviewImage(display); });
+    previewPane_ = std::make_unique<BlendPreviewPane>(
+        *mainImageView, inkBlendPreviewFilter,
+        [this]() -> const std::vector<curves::CIELab>& { return KCMYtoningBlend->blendedCIELab; });
     groupControls();
     // A resized view needs the preview toned again at its new size.
     connect(mainImageView, &ColorPreviewImageView::displaySizeChanged, this, [this] { renderBlendPreview(); });
@@ -36,7 +36,6 @@ v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* pare
 v2InkModelBlendingViewController::~v2InkModelBlendingViewController() = default;
 
 void v2InkModelBlendingViewController::groupControls() {
-    previewView_ = mainImageView;
     // A chart view is made in two steps (create, then initialise), which a
     // Designer resource cannot do: the resource holds its place.
     inkPercentGraph = charts::ChartViewBase::create<charts::LineChartView>(inkPercentGraphPlace);
@@ -91,7 +90,7 @@ void v2InkModelBlendingViewController::viewDidLoad() {
 }
 
 void v2InkModelBlendingViewController::configureForPrinterModel() {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     inkset_ = curves::Inkset::UCK3;
     inksetType = curves::InksetType::KCMY;
     printerModelSelectionMenu->setCurrentIndex(0);

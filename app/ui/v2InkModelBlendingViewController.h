@@ -1,6 +1,5 @@
 #pragma once
 #include <QImage>
-#include <QPointer>
 #include <QSize>
 #include <QStringList>
 #include <QWidget>
@@ -15,8 +14,8 @@
 #include "app/curves/QuadDataFile.h"
 #include "app/inks/BlendingScreen.h"
 #include "app/inks/TonerColorModel.h"
+#include "app/ui/BlendPreviewPane.h"
 #include "app/ui/CustomCurveEditorDelegate.h"
-#include "app/ui/PreviewReduction.h"
 #include "app/ui/ZWGradientMapFilter.h"
 #include "platform/NotificationCenter.h"
 #include "ui_v2InkModelBlendingViewController.h"
@@ -137,15 +136,15 @@ public:
 
     // The last a*/b* chart data plotted.
     const std::shared_ptr<charts::LineChartData>& inkPercentData() const { return inkPercentData_; }
-    TonedPreviewRenderer& previewRenderer() const { return *previewRenderer_; }
+    TonedPreviewRenderer& previewRenderer() const { return previewPane_->renderer(); }
     // The opened picture toned with the blend as it stands, at full
     // resolution, made on request (the view shows a copy toned at its own
     // size). It is written into one buffer kept for the next request until
     // the blend or the picture changes. Nothing without a picture.
-    std::optional<QImage> tonedPicture() const;
+    std::optional<QImage> tonedPicture() const { return previewPane_->tonedPicture(); }
     // The full-size output kept for tonedPicture, for checks of what memory
     // the preview holds.
-    const OutputBuffers& fullSizeBuffers() const { return *fullSizeBuffers_; }
+    const OutputBuffers& fullSizeBuffers() const { return previewPane_->fullSizeBuffers(); }
 
     // What the toner presets see of the screen.
     inks::TonerColorModel& blendModel() override { return *KCMYtoningBlend; }
@@ -157,35 +156,14 @@ public:
     void setFraction(inks::TonerPosition position, double fraction) override;
 
 private:
-    // A pop-up action recomputes more than once (the presets' recompute and
-    // refresh, then the chain's), each time asking for a preview; on a large
-    // picture each job maps every pixel into a buffer of its own. While a
-    // batch lives those requests are noted, and one job starts for the blend
-    // the action ends on when the outermost batch ends.
-    class PreviewBatch {
-    public:
-        explicit PreviewBatch(v2InkModelBlendingViewController& screen);
-        ~PreviewBatch();
-        PreviewBatch(const PreviewBatch&) = delete;
-        PreviewBatch& operator=(const PreviewBatch&) = delete;
-
-    private:
-        v2InkModelBlendingViewController& screen_;
-    };
-
     // Places the a*/b* graph and takes the tone controls out to their piece.
     void groupControls();
     void keepReadOutSizes();
-    void releaseReplacedPicture();
-    void releaseReplacedPictureOncePainted();
     void wireActions();
     void viewDidLoad();
     void configureForPrinterModel();
     void followShownPrinterModel();
     void refuseSave(const std::vector<UnwritableChannel>& unwritable) const;
-    void startPreviewJob();
-    // The filter's picture sampled for the view's size, unless it is already.
-    void samplePreviewPicture();
     void chooseInkList(const std::vector<std::string>& list);
     void recomputeChain();
     void modelUpdate();
@@ -193,30 +171,16 @@ private:
     void updateLabLabels();
     void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
     void showOpenedImage(QImage picture);
-    void showPreviewImage(const QImage& display);
     // The fraction a tone slider sets.
     double& toneFraction(inks::TonerPosition position);
     std::array<double, 9> toneFractions() const;
 
-    TonedPreviewRenderer* previewRenderer_ = nullptr;
-    // The preview is handed back later; the view may be gone by then.
-    QPointer<ColorPreviewImageView> previewView_;
     curves::Inkset inkset_ = curves::Inkset::UCK3;
     curves::TonerType toner_ = curves::TonerType::neutral;
     std::unique_ptr<ToneSliders> toneSliders_;
     std::shared_ptr<charts::LineChartData> inkPercentData_;
     platform::ObserverRegistration draggedImage_;
-    int previewBatchDepth_ = 0;
-    bool previewRequested_ = false;
-    // The opened picture sampled for the view's size, made on open and on
-    // resize; every refresh tones only this.
-    QImage previewSample_;
-    PreviewReduction previewReduction_;
-    qint64 previewSampleOf_ = 0; // the cache key of the picture it was sampled from
-    std::shared_ptr<OutputBuffers> fullSizeBuffers_ = std::make_shared<OutputBuffers>(1);
-    // The picture shown before the last open, let go once the new one has
-    // been painted toned (releaseReplacedPictureOncePainted).
-    std::optional<QImage> replacedPicture_;
+    std::unique_ptr<BlendPreviewPane> previewPane_;
 };
 
 } // namespace appui
