@@ -102,11 +102,7 @@ void v2InkModelBlendingViewController::configureForPrinterModel() {
     chooseInkList(inkList.inkListfor8Ink);
     KCMYtoningBlend->inkset = inkset_;
     KCMYtoningBlend->buildInkModels(inkset_);
-    if (kcmyToneCotrolStackView->isHidden()) {
-        kcmyToneCotrolStackView->show();
-        DualQuadToneControlStackView->hide();
-    }
-    for (QSlider* slider : {yellowHighlightSlider, yellowMidtoneSlider, yellowShadowSlider}) slider->setEnabled(true);
+    showCmyToneControls();
     recomputeChain();
 }
 

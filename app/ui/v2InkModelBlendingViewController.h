@@ -163,6 +163,8 @@ private:
     void viewDidLoad();
     void configureForPrinterModel();
     void followShownPrinterModel();
+    // The cyan, magenta and yellow sliders shown, the c0/c1 pairs hidden.
+    void showCmyToneControls();
     void refuseSave(const std::vector<UnwritableChannel>& unwritable) const;
     void chooseInkList(const std::vector<std::string>& list);
     void recomputeChain();
