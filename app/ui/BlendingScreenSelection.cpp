@@ -7,6 +7,7 @@
 #include "app/inks/BlendPresets.h"
 #include "app/ui/BlendingScreenQuadFile.h"
 #include "app/ui/PopUpItems.h"
+#include "app/ui/PrinterChoice.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
 #include "platform/Services.h"
@@ -31,52 +32,24 @@ void v2InkModelBlendingViewController::followShownPrinterModel() {
 }
 
 void v2InkModelBlendingViewController::printerModelPopupSelection(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
-    printerModelSelection = printerModelSelectionForTag(selectedTag(sender));
-    switch (selectedTag(sender).value_or(-1)) {
-    case 0:
-        chooseInkList(inkList.inkListfor8Ink);
-        inkset_ = curves::Inkset::UCK3;
-        inkSetPopupSelectionMenu->setCurrentIndex(0);
-        setItemEnabled(mediaTypePopupMenu, 1, true);
-        setItemEnabled(mediaTypePopupMenu, 3, true);
-        modelUpdate();
-        break;
-    case 1:
-        chooseInkList(inkList.inkListfor10Ink);
-        inkset_ = curves::Inkset::UCK3;
-        inkSetPopupSelectionMenu->setCurrentIndex(0);
-        modelUpdate();
-        break;
-    case 2:
-        chooseInkList(inkList.inkListfor8Ink);
-        inkset_ = curves::Inkset::PSeriesK3;
-        inkSetPopupSelectionMenu->setCurrentIndex(1);
-        modelUpdate();
-        break;
-    case 3:
-        chooseInkList(inkList.inkListforPro10Ink);
-        inkset_ = curves::Inkset::PSeriesPro10;
-        inkSetPopupSelectionMenu->setCurrentIndex(2);
-        modelUpdate();
-        break;
-    case 4:
-    case 5:
-        // The ink-set pop-up moves to PSeries K3, and the blend is made with
-        // it: the sliders, read-outs and save follow the ink set shown.
-        chooseInkList(selectedTag(sender) == 4 ? inkList.inkListfor8Ink : inkList.inkListfor10Ink);
-        inkSetPopupSelectionMenu->setCurrentIndex(1);
-        useInkSet(1);
-        break;
-    default:
-        chooseInkList(inkList.inkListfor8Ink);
-        inkSetPopupSelectionMenu->setCurrentIndex(0);
-        break;
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
+    const std::optional<int> tag = selectedTag(sender);
+    printerModelSelection = printerModelSelectionForTag(tag);
+    const PrinterModelChoice choice = printerModelChoiceOfTag(tag);
+    chooseInkList(inkList.*choice.channelNames);
+    inkSetPopupSelectionMenu->setCurrentIndex(choice.inkSetItem);
+    if (choice.asInkSetItem) {
+        useInkSet(choice.inkSetItem);
+        return;
     }
+    if (!choice.inkset) return;
+    inkset_ = *choice.inkset;
+    for (int item : choice.mediaItemsEnabled) setItemEnabled(mediaTypePopupMenu, item, true);
+    modelUpdate();
 }
 
 void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     const int tag = selectedTag(sender).value_or(-1);
     if (tag < 0 || tag > 3) {
         KCMYtoningBlend->inkset = curves::Inkset::PSeriesK3;
@@ -86,61 +59,38 @@ void v2InkModelBlendingViewController::inksetPopupSelection(QComboBox* sender) {
         setItemEnabled(mediaTypePopupMenu, 3, true);
         return;
     }
-    const std::optional<int> printerTag = selectedTag(printerModelSelectionMenu);
-    switch (tag) {
-    case 0:
-        if (printerTag != 0 && printerTag != 1) printerModelSelectionMenu->setCurrentIndex(0);
-        break;
-    case 1: printerModelSelectionMenu->setCurrentIndex(2); break;
-    case 2: printerModelSelectionMenu->setCurrentIndex(3); break;
-    default:
-        if (printerTag == 3) printerModelSelectionMenu->setCurrentIndex(0);
-        break;
-    }
+    if (const auto item = printerItemForInkSet(tag, selectedTag(printerModelSelectionMenu)))
+        printerModelSelectionMenu->setCurrentIndex(*item);
     // The file a save writes follows the printer model now shown: left at
     // the earlier model, a save would write that model's header and channels
     // (for the ten-channel ink set on matte paper, an eight-channel file
     // without its black).
     followShownPrinterModel();
-    chooseInkList(tag == 2 ? inkList.inkListforPro10Ink : inkList.inkListfor8Ink);
+    chooseInkList(inkList.*channelNamesOfInkSet(tag));
     useInkSet(tag);
 }
 
 void v2InkModelBlendingViewController::useInkSet(int tag) {
-    const auto enableMedia = [this](std::initializer_list<int> items) {
-        for (int item : items) setItemEnabled(mediaTypePopupMenu, item, true);
-    };
+    const InkSetChoice choice = inkSetChoiceOfTag(tag);
     inksetType = curves::InksetType::KCMY;
-    switch (tag) {
-    case 0:
-        inkset_ = curves::Inkset::UCK3;
-        enableMedia({1, 3});
-        break;
-    case 1:
-        inkset_ = curves::Inkset::PSeriesK3;
-        enableMedia({0, 2, 1, 3});
-        break;
-    case 2:
-        inkset_ = curves::Inkset::PSeriesPro10;
-        enableMedia({0, 2});
-        break;
-    default:
-        inkset_ = curves::Inkset::CCProHDMK3;
-        enableMedia({0, 2, 1, 3});
-        break;
-    }
+    inkset_ = choice.inkset;
+    for (int item : choice.mediaItemsEnabled) setItemEnabled(mediaTypePopupMenu, item, true);
     KCMYtoningBlend->inkset = inkset_;
     KCMYtoningBlend->buildInkModels(inkset_);
+    showCmyToneControls();
+    recomputeChain();
+}
+
+void v2InkModelBlendingViewController::showCmyToneControls() {
     if (kcmyToneCotrolStackView->isHidden()) {
         kcmyToneCotrolStackView->show();
         DualQuadToneControlStackView->hide();
     }
     for (QSlider* slider : {yellowHighlightSlider, yellowMidtoneSlider, yellowShadowSlider}) slider->setEnabled(true);
-    recomputeChain();
 }
 
 void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     quadData->inkList = quadFileLayout(printerModelSelection, inkList).channels;
     const auto media = curves::mediaTypeFromRawValue(selectedTag(sender).value_or(-1));
     if (!media) {
@@ -159,7 +109,7 @@ void v2InkModelBlendingViewController::setMediaTypeSelection(QComboBox* sender) 
 }
 
 void v2InkModelBlendingViewController::tonerTypeSelected(QComboBox* sender) {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     const std::optional<int> mediaTag = selectedTag(mediaTypePopupMenu);
     if (mediaTag == 2 || mediaTag == 3) return;
     const std::optional<QString> title =

@@ -4,7 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSlider>
-#include <cmath>
+#include <array>
+#include <utility>
 
 #include "Charts/types/line/LineChartView.h"
 #include "app/curves/NotificationNames.h"
@@ -16,47 +17,41 @@
 #include "app/ui/LabABGraphData.h"
 #include "app/ui/NotificationPayloads.h"
 #include "app/ui/QuadCurveGraphPanelController.h"
+#include "app/ui/ToneSliders.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
 #include "platform/Log.h"
 
 namespace appui {
 
 namespace {
-// A stored fraction as the whole percentage the c0/c1 read-outs show,
-// truncated: 0.29 shows as 28, since 0.29 x 100 falls just below 29.
-int truncatedPercent(double fraction) { return static_cast<int>(std::trunc(fraction * 100)); }
+// The c0 and c1 fractions of each control point, highlight to shadow.
+constexpr std::array<std::pair<double v2InkModelBlendingViewController::*, double v2InkModelBlendingViewController::*>,
+                     3>
+    pairFractionMembers{{{&v2InkModelBlendingViewController::c0HP, &v2InkModelBlendingViewController::c1HP},
+                         {&v2InkModelBlendingViewController::c0MP, &v2InkModelBlendingViewController::c1MP},
+                         {&v2InkModelBlendingViewController::c0SP, &v2InkModelBlendingViewController::c1SP}}};
+
+void storePair(v2InkModelBlendingViewController& screen, int point, ToneSliders::PairFractions fractions) {
+    const auto& [c0, c1] = pairFractionMembers[static_cast<std::size_t>(point)];
+    screen.*c0 = fractions.c0;
+    screen.*c1 = fractions.c1;
+}
 } // namespace
 
 void v2InkModelBlendingViewController::applyToneSlider(inks::TonerPosition position) {
-    const ToneControl& control = toneControl(position);
     tonerSelectionPopupMenu->setCurrentIndex(0);
-    control.label->setText(QString::number(control.slider->value()));
-    *control.fraction = control.slider->value() / 100.0;
+    toneFraction(position) = toneSliders_->toneMoved(position);
     refreshBlend();
 }
 
 void v2InkModelBlendingViewController::c0SliderChanged(int point) {
-    const DualPoint& p = dual_[static_cast<std::size_t>(point)];
-    const double v = p.c0Slider->value();
     tonerSelectionPopupMenu->setCurrentIndex(0);
-    *p.c0 = v / 100;
-    *p.c1 = 1 - v / 100;
-    p.c0Label->setText(QString::number(truncatedPercent(v / 100)));
-    const int other = 100 - truncatedPercent(*p.c0);
-    p.c1Slider->setValue(other);
-    p.c1Label->setText(QString::number(other));
+    storePair(*this, point, toneSliders_->c0Moved(point));
     refreshBlend();
 }
 
 void v2InkModelBlendingViewController::c1SliderChanged(int point) {
-    const DualPoint& p = dual_[static_cast<std::size_t>(point)];
-    const double v = p.c1Slider->value();
-    *p.c1 = v / 100;
-    *p.c0 = 1 - v / 100;
-    p.c1Label->setText(QString::number(truncatedPercent(v / 100)));
-    const int other = 100 - truncatedPercent(*p.c1);
-    p.c0Slider->setValue(other);
-    p.c0Label->setText(QString::number(other));
+    storePair(*this, point, toneSliders_->c1Moved(point));
     refreshBlend();
 }
 

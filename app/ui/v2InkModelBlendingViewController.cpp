@@ -14,21 +14,19 @@
 #include "app/ui/PopUpItems.h"
 #include "app/ui/QuadCurveGraphPanelController.h"
 #include "app/ui/ReadOutLabels.h"
-#include "app/ui/TonedPreviewRenderer.h"
+#include "app/ui/ToneSliders.h"
 #include "app/ui/UserActions.h"
-#include "platform/FatalError.h"
-#include "ui_v2InkModelBlendingViewController.h"
 
 namespace appui {
 
 v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* parent)
     : QWidget(parent),
-      quadCurveWindowPanel(std::make_unique<QuadCurveGraphPanelController>(this)),
-      ui_(std::make_unique<Ui::v2InkModelBlendingViewController>()) {
-    ui_->setupUi(this);
-    previewRenderer_ = new TonedPreviewRenderer(inkBlendPreviewFilter->mapFilter, this);
-    previewRenderer_->setResultHandler([this](const QImage& display, std::uint64_t) { showPreviewImage(display); });
-    takeOutlets();
+      quadCurveWindowPanel(std::make_unique<QuadCurveGraphPanelController>(this)) {
+    setupUi(this);
+    previewPane_ = std::make_unique<BlendPreviewPane>(
+        *mainImageView, inkBlendPreviewFilter,
+        [this]() -> const std::vector<curves::CIELab>& { return KCMYtoningBlend->blendedCIELab; });
+    groupControls();
     // A resized view needs the preview toned again at its new size.
     connect(mainImageView, &ColorPreviewImageView::displaySizeChanged, this, [this] { renderBlendPreview(); });
     wireActions();
@@ -37,112 +35,21 @@ v2InkModelBlendingViewController::v2InkModelBlendingViewController(QWidget* pare
 
 v2InkModelBlendingViewController::~v2InkModelBlendingViewController() = default;
 
-void v2InkModelBlendingViewController::takeOutlets() {
-    auto& u = *ui_;
-    kcmyToneCotrolStackView = u.kcmyToneCotrolStackView;
-    DualQuadToneControlStackView = u.DualQuadToneControlStackView;
-    mainImageView = u.mainImageView;
-    previewView_ = mainImageView;
-    printerModelSelectionMenu = u.printerModelSelectionMenu;
-    inkSetPopupSelectionMenu = u.inkSetPopupSelectionMenu;
-    mediaTypePopupMenu = u.mediaTypePopupMenu;
-    tonerSelectionPopupMenu = u.tonerSelectionPopupMenu;
-    highlightLabLLabel = u.highlightLabLLabel;
-    highlightLabALabel = u.highlightLabALabel;
-    highlightLabBLabel = u.highlightLabBLabel;
-    midtoneLabLLabel = u.midtoneLabLLabel;
-    midtoneLabALabel = u.midtoneLabALabel;
-    midtoneLabBLabel = u.midtoneLabBLabel;
-    shadowLabLLabel = u.shadowLabLLabel;
-    shadowLabALabel = u.shadowLabALabel;
-    shadowLabBLabel = u.shadowLabBLabel;
-    c0HighlightSlider = u.c0HighlightSlider;
-    c0MidtoneSlider = u.c0MidtoneSlider;
-    c0ShadowSlider = u.c0ShadowSlider;
-    c1HighlightSlider = u.c1HighlightSlider;
-    c1MidtoneSlider = u.c1MidtoneSlider;
-    c1ShadowSlider = u.c1ShadowSlider;
-    c0HighlightLimitLabel = u.c0HighlightLimitLabel;
-    c0MidtoneLimitLabel = u.c0MidtoneLimitLabel;
-    c0ShadowLimitLabel = u.c0ShadowLimitLabel;
-    c1HighlightLimitLabel = u.c1HighlightLimitLabel;
-    c1MidtoneLimitLabel = u.c1MidtoneLimitLabel;
-    c1ShadowLimitLabel = u.c1ShadowLimitLabel;
-    cyanHighlightSlider = u.cyanHighlightSlider;
-    cyanMidtoneSlider = u.cyanMidtoneSlider;
-    cyanShadowSlider = u.cyanShadowSlider;
-    magentaHighlightSlider = u.magentaHighlightSlider;
-    magentaMidtoneSlider = u.magentaMidtoneSlider;
-    magentaShadowSlider = u.magentaShadowSlider;
-    yellowHighlightSlider = u.yellowHighlightSlider;
-    yellowMidtoneSlider = u.yellowMidtoneSlider;
-    yellowShadowSlider = u.yellowShadowSlider;
-    cyanHighlightLimitLabel = u.cyanHighlightLimitLabel;
-    cyanMidtoneLimitLabel = u.cyanMidtoneLimitLabel;
-    cyanShadowLimitLabel = u.cyanShadowLimitLabel;
-    mHighlightLabel = u.mHighlightLabel;
-    mMidtoneLabel = u.mMidtoneLabel;
-    mShadowLabel = u.mShadowLabel;
-    yHighlightLabel = u.yHighlightLabel;
-    yMidtoneLabel = u.yMidtoneLabel;
-    yShadowLabel = u.yShadowLabel;
-    blendedSampleView = u.blendedSampleView;
+void v2InkModelBlendingViewController::groupControls() {
     // A chart view is made in two steps (create, then initialise), which a
     // Designer resource cannot do: the resource holds its place.
-    inkPercentGraph = charts::ChartViewBase::create<charts::LineChartView>(u.inkPercentGraphPlace);
+    inkPercentGraph = charts::ChartViewBase::create<charts::LineChartView>(inkPercentGraphPlace);
     inkPercentGraph->setObjectName(QStringLiteral("inkPercentGraph"));
-    u.inkPercentGraphLayout->addWidget(inkPercentGraph);
+    inkPercentGraphLayout->addWidget(inkPercentGraph);
 
-    // In TonerPosition order.
-    tone_ = {{
-        {cyanHighlightSlider, cyanHighlightLimitLabel, &cHP},
-        {cyanMidtoneSlider, cyanMidtoneLimitLabel, &cMP},
-        {cyanShadowSlider, cyanShadowLimitLabel, &cSP},
-        {magentaHighlightSlider, mHighlightLabel, &mHP},
-        {magentaMidtoneSlider, mMidtoneLabel, &mMP},
-        {magentaShadowSlider, mShadowLabel, &mSP},
-        {yellowHighlightSlider, yHighlightLabel, &yHP},
-        {yellowMidtoneSlider, yMidtoneLabel, &yMP},
-        {yellowShadowSlider, yShadowLabel, &ySP},
-    }};
-    dual_ = {{
-        {c0HighlightSlider, c1HighlightSlider, c0HighlightLimitLabel, c1HighlightLimitLabel, &c0HP, &c1HP},
-        {c0MidtoneSlider, c1MidtoneSlider, c0MidtoneLimitLabel, c1MidtoneLimitLabel, &c0MP, &c1MP},
-        {c0ShadowSlider, c1ShadowSlider, c0ShadowLimitLabel, c1ShadowLimitLabel, &c0SP, &c1SP},
-    }};
-
-    // A control missing from the resource is a fault of the resource.
-    for (const auto& control : tone_)
-        platform::precondition(
-            control.slider != nullptr && control.label != nullptr,
-            "v2InkModelBlendingViewController::takeOutlets: a tone slider or its read-out missing from the resource");
-    for (const auto& point : dual_)
-        platform::precondition(
-            point.c0Slider != nullptr && point.c1Slider != nullptr && point.c0Label != nullptr &&
-                point.c1Label != nullptr,
-            "v2InkModelBlendingViewController::takeOutlets: a control point's slider pair missing from the resource");
-    platform::precondition(kcmyToneCotrolStackView != nullptr && DualQuadToneControlStackView != nullptr &&
-                               mainImageView != nullptr && printerModelSelectionMenu != nullptr &&
-                               inkSetPopupSelectionMenu != nullptr && mediaTypePopupMenu != nullptr &&
-                               tonerSelectionPopupMenu != nullptr && blendedSampleView != nullptr,
-                           "v2InkModelBlendingViewController::takeOutlets: a control missing from the resource");
-    for (QLabel* label : {highlightLabLLabel, highlightLabALabel, highlightLabBLabel, midtoneLabLLabel,
-                          midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
-        platform::precondition(
-            label != nullptr,
-            "v2InkModelBlendingViewController::takeOutlets: a Lab read-out missing from the resource");
+    toneSliders_ = std::make_unique<ToneSliders>(*this);
     keepReadOutSizes();
 }
 
 void v2InkModelBlendingViewController::keepReadOutSizes() {
     // Percentages up to 100; Lab values with two decimals, of any sign, the
     // highlight's after the component's name.
-    const QStringList percent{QStringLiteral("100")};
-    for (const auto& control : tone_) keepReadOutSize(*control.label, percent);
-    for (const auto& point : dual_) {
-        keepReadOutSize(*point.c0Label, percent);
-        keepReadOutSize(*point.c1Label, percent);
-    }
+    toneSliders_->keepReadOutSizes();
     const QStringList value{QStringLiteral("-100.00"), QStringLiteral("100.00")};
     for (QLabel* label :
          {midtoneLabLLabel, midtoneLabALabel, midtoneLabBLabel, shadowLabLLabel, shadowLabALabel, shadowLabBLabel})
@@ -161,17 +68,13 @@ void v2InkModelBlendingViewController::wireActions() {
     connect(mediaTypePopupMenu, &QComboBox::activated, this, [this] { setMediaTypeSelection(mediaTypePopupMenu); });
     connect(tonerSelectionPopupMenu, &QComboBox::activated, this,
             [this] { tonerTypeSelected(tonerSelectionPopupMenu); });
-    for (inks::TonerPosition position : inks::tonerPositions)
-        onUserSliderMove(toneControl(position).slider, [this, position](int) { applyToneSlider(position); });
-    for (int point = 0; point < 3; ++point) {
-        const auto& controls = dual_[static_cast<std::size_t>(point)];
-        onUserSliderMove(controls.c0Slider, [this, point](int) { c0SliderChanged(point); });
-        onUserSliderMove(controls.c1Slider, [this, point](int) { c1SliderChanged(point); });
-    }
-    connect(ui_->saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
-    connect(ui_->loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
-    connect(ui_->customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
-    connect(ui_->showQuadCurvePanelButton, &QPushButton::clicked, this, [this] { showQuadCurvePanel(); });
+    toneSliders_->connectActions({[this](inks::TonerPosition position) { applyToneSlider(position); },
+                                  [this](int point) { c0SliderChanged(point); },
+                                  [this](int point) { c1SliderChanged(point); }});
+    connect(saveQuadButton, &QPushButton::clicked, this, [this] { saveQuadButtonPressed(); });
+    connect(loadImageButton, &QPushButton::clicked, this, [this] { loadImagePressed(); });
+    connect(customCurveButton, &QPushButton::clicked, this, [this] { editCurvesPressed(); });
+    connect(showQuadCurvePanelButton, &QPushButton::clicked, this, [this] { showQuadCurvePanel(); });
 }
 
 void v2InkModelBlendingViewController::viewDidLoad() {
@@ -187,7 +90,7 @@ void v2InkModelBlendingViewController::viewDidLoad() {
 }
 
 void v2InkModelBlendingViewController::configureForPrinterModel() {
-    const PreviewBatch oneJob(*this);
+    const BlendPreviewPane::Batch oneJob(*previewPane_);
     inkset_ = curves::Inkset::UCK3;
     inksetType = curves::InksetType::KCMY;
     printerModelSelectionMenu->setCurrentIndex(0);
@@ -199,11 +102,7 @@ void v2InkModelBlendingViewController::configureForPrinterModel() {
     chooseInkList(inkList.inkListfor8Ink);
     KCMYtoningBlend->inkset = inkset_;
     KCMYtoningBlend->buildInkModels(inkset_);
-    if (kcmyToneCotrolStackView->isHidden()) {
-        kcmyToneCotrolStackView->show();
-        DualQuadToneControlStackView->hide();
-    }
-    for (QSlider* slider : {yellowHighlightSlider, yellowMidtoneSlider, yellowShadowSlider}) slider->setEnabled(true);
+    showCmyToneControls();
     recomputeChain();
 }
 
@@ -223,21 +122,31 @@ std::optional<std::string> v2InkModelBlendingViewController::selectedMediaTitle(
     return mediaTypePopupMenu->currentText().toStdString();
 }
 
-const v2InkModelBlendingViewController::ToneControl&
-v2InkModelBlendingViewController::toneControl(inks::TonerPosition position) const {
-    return tone_[static_cast<std::size_t>(position)];
+namespace {
+using Fraction = double v2InkModelBlendingViewController::*;
+// In TonerPosition order.
+constexpr std::array<Fraction, 9> toneFractionMembers{
+    &v2InkModelBlendingViewController::cHP, &v2InkModelBlendingViewController::cMP,
+    &v2InkModelBlendingViewController::cSP, &v2InkModelBlendingViewController::mHP,
+    &v2InkModelBlendingViewController::mMP, &v2InkModelBlendingViewController::mSP,
+    &v2InkModelBlendingViewController::yHP, &v2InkModelBlendingViewController::yMP,
+    &v2InkModelBlendingViewController::ySP};
+} // namespace
+
+double& v2InkModelBlendingViewController::toneFraction(inks::TonerPosition position) {
+    return this->*toneFractionMembers[static_cast<std::size_t>(position)];
 }
 
 void v2InkModelBlendingViewController::setLimitLabelValue(inks::TonerPosition position, int percent) {
-    toneControl(position).label->setText(QString::number(percent));
+    toneSliders_->setReadOut(position, percent);
 }
 
 void v2InkModelBlendingViewController::setSliderValue(inks::TonerPosition position, int percent) {
-    toneControl(position).slider->setValue(percent);
+    toneSliders_->setSliderValue(position, percent);
 }
 
 void v2InkModelBlendingViewController::setFraction(inks::TonerPosition position, double fraction) {
-    *toneControl(position).fraction = fraction;
+    toneFraction(position) = fraction;
 }
 
 std::array<double, 9> v2InkModelBlendingViewController::toneFractions() const {

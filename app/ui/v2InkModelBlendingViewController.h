@@ -1,6 +1,5 @@
 #pragma once
 #include <QImage>
-#include <QPointer>
 #include <QSize>
 #include <QStringList>
 #include <QWidget>
@@ -15,19 +14,11 @@
 #include "app/curves/QuadDataFile.h"
 #include "app/inks/BlendingScreen.h"
 #include "app/inks/TonerColorModel.h"
+#include "app/ui/BlendPreviewPane.h"
 #include "app/ui/CustomCurveEditorDelegate.h"
-#include "app/ui/PreviewReduction.h"
 #include "app/ui/ZWGradientMapFilter.h"
 #include "platform/NotificationCenter.h"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QSlider;
-
-namespace Ui {
-class v2InkModelBlendingViewController;
-}
+#include "ui_v2InkModelBlendingViewController.h"
 
 namespace charts {
 class LineChartData;
@@ -42,6 +33,7 @@ class CustomCurveEditorVC;
 class QuadCurveGraphPanelController;
 class RecentDocumentRouter;
 class TonedPreviewRenderer;
+class ToneSliders;
 struct UnwritableChannel;
 
 // The ink-blending screen: printer model, ink set, media and toner pop-ups,
@@ -51,7 +43,14 @@ struct UnwritableChannel;
 // controls come from its Designer resource; the actions are wired to the
 // user's own changes only, so presets setting sliders in code never flip the
 // toner pop-up to "Custom" or start another refresh.
+//
+// Its outlets (the pop-ups printerModelSelectionMenu, inkSetPopupSelectionMenu,
+// mediaTypePopupMenu and tonerSelectionPopupMenu, the tone and c0/c1 sliders
+// with their read-outs, the Lab read-outs, kcmyToneCotrolStackView,
+// DualQuadToneControlStackView, mainImageView, blendedSampleView, ...) are the
+// Designer form's own members, under the names the form gives them.
 class v2InkModelBlendingViewController final : public QWidget,
+                                               public Ui::v2InkModelBlendingViewController,
                                                public inks::BlendingScreen,
                                                public CustomCurveEditorDelegate {
     Q_OBJECT
@@ -80,28 +79,6 @@ public:
     const QStringList tonerTitles{QStringLiteral("Custom"), QStringLiteral("Neutral"), QStringLiteral("Warm Neutral"),
                                   QStringLiteral("Warm"), QStringLiteral("Selenium")};
 
-    // Outlets, from the resource.
-    QGroupBox* kcmyToneCotrolStackView = nullptr;
-    QGroupBox* DualQuadToneControlStackView = nullptr;
-    ColorPreviewImageView* mainImageView = nullptr;
-    QComboBox* printerModelSelectionMenu = nullptr;
-    QComboBox* inkSetPopupSelectionMenu = nullptr;
-    QComboBox* mediaTypePopupMenu = nullptr;
-    QComboBox* tonerSelectionPopupMenu = nullptr;
-    QLabel *highlightLabLLabel = nullptr, *highlightLabALabel = nullptr, *highlightLabBLabel = nullptr;
-    QLabel *midtoneLabLLabel = nullptr, *midtoneLabALabel = nullptr, *midtoneLabBLabel = nullptr;
-    QLabel *shadowLabLLabel = nullptr, *shadowLabALabel = nullptr, *shadowLabBLabel = nullptr;
-    QSlider *c0HighlightSlider = nullptr, *c0MidtoneSlider = nullptr, *c0ShadowSlider = nullptr;
-    QSlider *c1HighlightSlider = nullptr, *c1MidtoneSlider = nullptr, *c1ShadowSlider = nullptr;
-    QLabel *c0HighlightLimitLabel = nullptr, *c0MidtoneLimitLabel = nullptr, *c0ShadowLimitLabel = nullptr;
-    QLabel *c1HighlightLimitLabel = nullptr, *c1MidtoneLimitLabel = nullptr, *c1ShadowLimitLabel = nullptr;
-    QSlider *cyanHighlightSlider = nullptr, *cyanMidtoneSlider = nullptr, *cyanShadowSlider = nullptr;
-    QSlider *magentaHighlightSlider = nullptr, *magentaMidtoneSlider = nullptr, *magentaShadowSlider = nullptr;
-    QSlider *yellowHighlightSlider = nullptr, *yellowMidtoneSlider = nullptr, *yellowShadowSlider = nullptr;
-    QLabel *cyanHighlightLimitLabel = nullptr, *cyanMidtoneLimitLabel = nullptr, *cyanShadowLimitLabel = nullptr;
-    QLabel *mHighlightLabel = nullptr, *mMidtoneLabel = nullptr, *mShadowLabel = nullptr;
-    QLabel *yHighlightLabel = nullptr, *yMidtoneLabel = nullptr, *yShadowLabel = nullptr;
-    ColorSampleView* blendedSampleView = nullptr;
     // The a*/b* graph, made in the resource's "inkPercentGraphPlace".
     charts::LineChartView* inkPercentGraph = nullptr;
 
@@ -159,15 +136,15 @@ public:
 
     // The last a*/b* chart data plotted.
     const std::shared_ptr<charts::LineChartData>& inkPercentData() const { return inkPercentData_; }
-    TonedPreviewRenderer& previewRenderer() const { return *previewRenderer_; }
+    TonedPreviewRenderer& previewRenderer() const { return previewPane_->renderer(); }
     // The opened picture toned with the blend as it stands, at full
     // resolution, made on request (the view shows a copy toned at its own
     // size). It is written into one buffer kept for the next request until
     // the blend or the picture changes. Nothing without a picture.
-    std::optional<QImage> tonedPicture() const;
+    std::optional<QImage> tonedPicture() const { return previewPane_->tonedPicture(); }
     // The full-size output kept for tonedPicture, for checks of what memory
     // the preview holds.
-    const OutputBuffers& fullSizeBuffers() const { return *fullSizeBuffers_; }
+    const OutputBuffers& fullSizeBuffers() const { return previewPane_->fullSizeBuffers(); }
 
     // What the toner presets see of the screen.
     inks::TonerColorModel& blendModel() override { return *KCMYtoningBlend; }
@@ -179,48 +156,16 @@ public:
     void setFraction(inks::TonerPosition position, double fraction) override;
 
 private:
-    // A pop-up action recomputes more than once (the presets' recompute and
-    // refresh, then the chain's), each time asking for a preview; on a large
-    // picture each job maps every pixel into a buffer of its own. While a
-    // batch lives those requests are noted, and one job starts for the blend
-    // the action ends on when the outermost batch ends.
-    class PreviewBatch {
-    public:
-        explicit PreviewBatch(v2InkModelBlendingViewController& screen);
-        ~PreviewBatch();
-        PreviewBatch(const PreviewBatch&) = delete;
-        PreviewBatch& operator=(const PreviewBatch&) = delete;
-
-    private:
-        v2InkModelBlendingViewController& screen_;
-    };
-
-    struct ToneControl {
-        QSlider* slider;
-        QLabel* label;
-        double* fraction;
-    };
-    struct DualPoint {
-        QSlider* c0Slider;
-        QSlider* c1Slider;
-        QLabel* c0Label;
-        QLabel* c1Label;
-        double* c0;
-        double* c1;
-    };
-
-    void takeOutlets();
+    // Places the a*/b* graph and takes the tone controls out to their piece.
+    void groupControls();
     void keepReadOutSizes();
-    void releaseReplacedPicture();
-    void releaseReplacedPictureOncePainted();
     void wireActions();
     void viewDidLoad();
     void configureForPrinterModel();
     void followShownPrinterModel();
+    // The cyan, magenta and yellow sliders shown, the c0/c1 pairs hidden.
+    void showCmyToneControls();
     void refuseSave(const std::vector<UnwritableChannel>& unwritable) const;
-    void startPreviewJob();
-    // The filter's picture sampled for the view's size, unless it is already.
-    void samplePreviewPicture();
     void chooseInkList(const std::vector<std::string>& list);
     void recomputeChain();
     void modelUpdate();
@@ -228,31 +173,16 @@ private:
     void updateLabLabels();
     void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
     void showOpenedImage(QImage picture);
-    void showPreviewImage(const QImage& display);
-    const ToneControl& toneControl(inks::TonerPosition position) const;
+    // The fraction a tone slider sets.
+    double& toneFraction(inks::TonerPosition position);
     std::array<double, 9> toneFractions() const;
 
-    std::unique_ptr<Ui::v2InkModelBlendingViewController> ui_;
-    TonedPreviewRenderer* previewRenderer_ = nullptr;
-    // The preview is handed back later; the view may be gone by then.
-    QPointer<ColorPreviewImageView> previewView_;
     curves::Inkset inkset_ = curves::Inkset::UCK3;
     curves::TonerType toner_ = curves::TonerType::neutral;
-    std::array<ToneControl, 9> tone_{};
-    std::array<DualPoint, 3> dual_{};
+    std::unique_ptr<ToneSliders> toneSliders_;
     std::shared_ptr<charts::LineChartData> inkPercentData_;
     platform::ObserverRegistration draggedImage_;
-    int previewBatchDepth_ = 0;
-    bool previewRequested_ = false;
-    // The opened picture sampled for the view's size, made on open and on
-    // resize; every refresh tones only this.
-    QImage previewSample_;
-    PreviewReduction previewReduction_;
-    qint64 previewSampleOf_ = 0; // the cache key of the picture it was sampled from
-    std::shared_ptr<OutputBuffers> fullSizeBuffers_ = std::make_shared<OutputBuffers>(1);
-    // The picture shown before the last open, let go once the new one has
-    // been painted toned (releaseReplacedPictureOncePainted).
-    std::optional<QImage> replacedPicture_;
+    std::unique_ptr<BlendPreviewPane> previewPane_;
 };
 
 } // namespace appui

@@ -18,6 +18,7 @@
 
 #include "app/ui/AppDelegate.h"
 #include "app/ui/ApplicationShell.h"
+#include "app/ui/BlendPreviewPane.h"
 #include "app/ui/ColorPreviewImageView.h"
 #include "app/ui/GradientColors.h"
 #include "app/ui/GreyLevelMapping.h"
@@ -355,6 +356,37 @@ TEST(TonedPreview, EachPopUpChoiceOrSliderMoveStartsOneJobForTheBlendItEndsOn) {
     const std::size_t before = jobs.size();
     f.drag("magentaShadowSlider", 12);
     EXPECT_EQ(jobs.size(), before + 1);
+}
+
+TEST(BlendPreviewPane, TonesOnlyAPictureOnceForAWholeBatchAndAnOpenOutsideOneAtOnce) {
+    ColorPreviewImageView view;
+    view.resize(200, 100); // every picture here fits: toned pixel for pixel
+    const std::vector<curves::CIELab> blend = moclLab();
+    BlendPreviewPane pane(view, std::make_shared<ZWGradientMapFilter>(),
+                          [&]() -> const std::vector<curves::CIELab>& { return blend; });
+    std::vector<std::function<void()>> jobs;
+    pane.renderer().setJobRunner([&](std::function<void()> job) { jobs.push_back(std::move(job)); });
+
+    pane.render();
+    EXPECT_TRUE(jobs.empty()) << "no picture: no job";
+    EXPECT_FALSE(pane.tonedPicture().has_value());
+
+    {
+        const BlendPreviewPane::Batch outer(pane);
+        pane.showOpened(greyPicture(64, 8));
+        const BlendPreviewPane::Batch inner(pane);
+        pane.render();
+        EXPECT_TRUE(jobs.empty()) << "inside a batch the requests wait for its end";
+    }
+    ASSERT_EQ(jobs.size(), 1u) << "one job for the whole batch";
+    jobs.back()();
+    QApplication::processEvents();
+    EXPECT_EQ(view.shownImage().pixel(63, 0), tonedLevel(blend, 255));
+
+    pane.showOpened(greyPicture(32, 8));
+    EXPECT_EQ(jobs.size(), 1u) << "an open outside a batch tones at once, with no job";
+    EXPECT_EQ(view.shownImage().pixel(31, 0), tonedLevel(blend, 255));
+    EXPECT_EQ(pane.tonedPicture()->size(), QSize(32, 8));
 }
 
 TEST(TonedPreview, AScreenClosedWhileItsJobRunsIsLeftAlone) {
