@@ -1,6 +1,7 @@
 #include "app/ui/BlendSummary.h"
 
 #include "app/ui/FieldText.h"
+#include "app/ui/LabABGraphData.h"
 #include "platform/FatalError.h"
 
 namespace appui {
@@ -36,6 +37,11 @@ std::string blendSettingsSummary(const BlendReadOut& r) {
     text += "Magenta Settings: " + f[3] + ", " + f[4] + ", " + f[5] + "\n";
     text += "Yellow Settings: " + f[6] + ", " + f[7] + ", " + f[8];
     return text;
+}
+
+BlendShown blendShownOf(const std::vector<curves::CIELab>& blendedCIELab,
+                        const std::vector<std::vector<double>>& blendedCurve, const std::array<double, 9>& fractions) {
+    return {blendedCIELab, blendReadOut(blendedCIELab, fractions), collectBlendABValues(blendedCIELab), blendedCurve};
 }
 
 } // namespace appui

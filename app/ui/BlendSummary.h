@@ -30,4 +30,19 @@ BlendReadOut blendReadOut(const std::vector<curves::CIELab>& ramp, const std::ar
 //   Magenta Settings: ..., Yellow Settings: ...
 std::string blendSettingsSummary(const BlendReadOut& readOut);
 
+// What the blending screen shows of a blend after every recompute: the
+// blended samples for the colour patches, the read-out, the a*/b* values of
+// the graph and the curves posted to the ink-curve panels.
+struct BlendShown {
+    std::vector<curves::CIELab> samples;
+    BlendReadOut readOut;
+    std::array<std::vector<double>, 2> abValues;
+    std::vector<std::vector<double>> curves;
+};
+
+// What a blend of `blendedCIELab` (21 samples) and `blendedCurve` shows, with
+// the tone fractions as set.
+BlendShown blendShownOf(const std::vector<curves::CIELab>& blendedCIELab,
+                        const std::vector<std::vector<double>>& blendedCurve, const std::array<double, 9>& fractions);
+
 } // namespace appui

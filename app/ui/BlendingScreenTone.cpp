@@ -64,18 +64,21 @@ void v2InkModelBlendingViewController::pushFractionsToModel() {
 void v2InkModelBlendingViewController::refreshBlend() {
     pushFractionsToModel();
     KCMYtoningBlend->updateBlend();
-    updateLabLabels();
-    blendedSampleView->colorSamples = KCMYtoningBlend->blendedCIELab;
-    blendedSampleView->update();
-    postBlendedQuadValues();
-    renderBlendPreview();
-    plotInkPercentGraph(collectBlendABValues(KCMYtoningBlend->blendedCIELab));
+    showBlend(blendShownOf(KCMYtoningBlend->blendedCIELab, KCMYtoningBlend->blendedCurve, toneFractions()));
 }
 
-void v2InkModelBlendingViewController::updateLabLabels() {
+void v2InkModelBlendingViewController::showBlend(BlendShown shown) {
+    showReadOut(std::move(shown.readOut));
+    blendedSampleView->colorSamples = std::move(shown.samples);
+    blendedSampleView->update();
+    postCurves(std::move(shown.curves));
+    renderBlendPreview();
+    plotInkPercentGraph(shown.abValues);
+}
+
+void v2InkModelBlendingViewController::showReadOut(BlendReadOut readOut) {
     // Formatted now, shown one event-loop turn later: right after an action
     // the labels and the notes still show the previous blend.
-    BlendReadOut readOut = blendReadOut(KCMYtoningBlend->blendedCIELab, toneFractions());
     QMetaObject::invokeMethod(
         this,
         [this, readOut = std::move(readOut)] {
@@ -94,10 +97,12 @@ void v2InkModelBlendingViewController::updateLabLabels() {
         Qt::QueuedConnection);
 }
 
-void v2InkModelBlendingViewController::postBlendedQuadValues() {
+void v2InkModelBlendingViewController::postCurves(std::vector<std::vector<double>> blended) {
     platform::NotificationCenter::defaultCenter().post(curves::NotificationName::didUpdateBlendedQuadValues(),
-                                                       BlendedCurvesPayload(KCMYtoningBlend->blendedCurve));
+                                                       BlendedCurvesPayload(std::move(blended)));
 }
+
+void v2InkModelBlendingViewController::postBlendedQuadValues() { postCurves(KCMYtoningBlend->blendedCurve); }
 
 void v2InkModelBlendingViewController::plotInkPercentGraph(const std::array<std::vector<double>, 2>& values) {
     auto series = labABSeries(values);

@@ -15,6 +15,7 @@
 #include "app/inks/BlendingScreen.h"
 #include "app/inks/TonerColorModel.h"
 #include "app/ui/BlendPreviewPane.h"
+#include "app/ui/BlendSummary.h"
 #include "app/ui/CustomCurveEditorDelegate.h"
 #include "app/ui/ZWGradientMapFilter.h"
 #include "platform/NotificationCenter.h"
@@ -125,8 +126,8 @@ public:
     // The refresh chain and its steps. refreshBlend is the one recompute
     // every tone move and pop-up choice ends in (a pop-up choice through
     // recomputeChain: the toner presets, then refreshBlend): the fractions
-    // into the model, the blend, then the read-outs, samples, posted curves,
-    // preview and a*/b* graph. renderBlendPreview starts the preview job for
+    // into the model, the blend, then showBlend of what the blend shows.
+    // renderBlendPreview starts the preview job for
     // the blend as it stands, or, inside a pop-up action, once when the
     // action returns.
     void refreshBlend() override;
@@ -170,7 +171,11 @@ private:
     void recomputeChain();
     void modelUpdate();
     void pushFractionsToModel();
-    void updateLabLabels();
+    // The read-outs, samples, posted curves, preview and a*/b* graph, in that
+    // order, from one value made from the model.
+    void showBlend(BlendShown shown);
+    void showReadOut(BlendReadOut readOut);
+    void postCurves(std::vector<std::vector<double>> blended);
     void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
     void showOpenedImage(QImage picture);
     // The fraction a tone slider sets.
