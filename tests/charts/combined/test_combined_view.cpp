@@ -238,21 +238,6 @@ TEST(CombinedChartViewTest, KindsKeepWhatTheyDoOnlyOnTheirOwnViews) {
               "Mixed. 5 datasets. Line, Bars, Spots, Prices, Sizes");
 }
 
-// The bar switches live in the renderer, and the bar renderer reads them
-// through the chart; the fill formatter is never empty.
-TEST(CombinedChartViewTest, BarSwitchesAndFillFormatter) {
-    auto view = makeCombined();
-    EXPECT_TRUE(view->isDrawValueAboveBarEnabled());
-    EXPECT_FALSE(view->isDrawBarShadowEnabled());
-    view->setDrawValueAboveBarEnabled(false);
-    view->setDrawBarShadowEnabled(true);
-    EXPECT_FALSE(combinedRenderer(*view)->isDrawValueAboveBarEnabled());
-    EXPECT_TRUE(combinedRenderer(*view)->isDrawBarShadowEnabled());
-    EXPECT_TRUE(std::dynamic_pointer_cast<DefaultFillFormatter>(view->fillFormatter()));
-    view->setFillFormatter(nullptr);
-    EXPECT_TRUE(std::dynamic_pointer_cast<DefaultFillFormatter>(view->fillFormatter()));
-}
-
 // The routing rule of the highlights: a sub-renderer draws its own sub-data's
 // highlights and those meant for any (-1), in their order.
 TEST(CombinedChartViewTest, HighlightsAreRoutedByTheirDataIndex) {
