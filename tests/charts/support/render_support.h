@@ -14,7 +14,9 @@
 #include "Charts/drawing/FixedTextMeasurer.h"
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/foundation/Animator.h"
+#include "Charts/foundation/Highlight.h"
 #include "Charts/foundation/Transformer.h"
+#include "Charts/foundation/ValueFormatter.h"
 #include "Charts/foundation/XAxis.h"
 #include "Charts/render/AccessibleChart.h"
 #include "Charts/types/line/LineChartData.h"
@@ -106,5 +108,41 @@ inline void expectPointsNear(const std::vector<Point>& got, const std::vector<Po
         EXPECT_NEAR(got[i].y, expected[i].y, 1e-9) << "point " << i;
     }
 }
+
+// The fixture of a kind's renderer tests: a fake chart of the kind, its
+// renderer, the recording and the sets shown, each drawing its values with
+// no decimals.
+template <class Chart, class Renderer>
+class KindRendererTest : public ::testing::Test {
+protected:
+    template <class Set>
+    std::shared_ptr<Set> showSet(std::shared_ptr<Set> set) {
+        set->setValueFormatter(std::make_shared<DefaultValueFormatter>(0));
+        sets.push_back(set);
+        chart->setDataSets(sets);
+        return set;
+    }
+    // A renderer whose chart is gone draws nothing of the chart's data.
+    void expectAnOrphanDrawsNothing(std::shared_ptr<Highlight> highlight) {
+        std::optional<Renderer> orphan;
+        {
+            auto gone = Chart::make();
+            gone->chartData = chart->chartData;
+            orphan.emplace(gone, chart->animator, chart->viewPort);
+        }
+        orphan->drawData(context);
+        orphan->drawValues(context);
+        orphan->drawHighlighted(context, {std::move(highlight)});
+        EXPECT_TRUE(context.operations().empty());
+        if constexpr (requires { orphan->accessibilityOrderedElements(); }) {
+            EXPECT_TRUE(orphan->accessibilityOrderedElements().empty());
+        }
+    }
+
+    std::shared_ptr<Chart> chart = Chart::make();
+    Renderer renderer{chart, chart->animator, chart->viewPort};
+    RecordingContext context;
+    std::vector<IChartDataSetPtr> sets;
+};
 
 } // namespace render_test

@@ -23,7 +23,6 @@ TEST(BubbleEntry, ACopyKeepsItsSize) {
     EXPECT_EQ(copy->y(), 2);
     EXPECT_EQ(copy->size(), 7);
     EXPECT_EQ(std::any_cast<int>(copy->data()), 3);
-    EXPECT_EQ(BubbleChartDataEntry().size(), 0);
 }
 
 TEST(BubbleSet, TheLargestSizeOnlyEverGrows) {
@@ -50,8 +49,6 @@ TEST(BubbleSet, TheLargestSizeOnlyEverGrows) {
 
 TEST(BubbleSet, ACopyKeepsTheLargestSizeAndTheBubbleStyle) {
     auto set = bubbleSet({{1, 2, 8}}, QString("B"));
-    EXPECT_TRUE(set->isNormalizeSizeEnabled());
-    EXPECT_EQ(set->highlightCircleWidth(), 2.5);
     set->setNormalizeSizeEnabled(false);
     set->setHighlightCircleWidth(4);
     set->setColor(QColor(1, 2, 3));

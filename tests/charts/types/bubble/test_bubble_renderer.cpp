@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "Charts/foundation/AccessibilityElement.h"
-#include "Charts/foundation/ValueFormatter.h"
 #include "Charts/types/bubble/BubbleChartRenderer.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "tests/charts/support/render_support.h"
@@ -20,26 +19,17 @@ namespace {
 using namespace charts;
 using namespace render_test;
 
-class BubbleRendererTest : public ::testing::Test {
+class BubbleRendererTest : public KindRendererTest<FakeBubbleChart, BubbleChartRenderer> {
 protected:
-    std::shared_ptr<BubbleChartDataSet> show(std::vector<Bubble> bubbles, std::optional<QString> label = QString("B")) {
-        auto set = bubbleSet(bubbles, std::move(label));
-        set->setValueFormatter(std::make_shared<DefaultValueFormatter>(0));
-        sets.push_back(set);
-        chart->setDataSets(sets);
-        return set;
+    auto show(std::vector<Bubble> items, std::optional<QString> label = QString("B")) {
+        return showSet(bubbleSet(items, std::move(label)));
     }
     QString xText(double x) const {
         return chart->xAxisModel->valueFormatter()->stringForValue(x, chart->xAxisModel.get());
     }
-
-    // One x unit is 33 pixels, below the content's 240: bubbles of the
-    // largest size are 33 across.
-    std::shared_ptr<FakeBubbleChart> chart = FakeBubbleChart::make();
-    BubbleChartRenderer renderer{chart, chart->animator, chart->viewPort};
-    RecordingContext context;
-    std::vector<IChartDataSetPtr> sets;
 };
+// One x unit is 33 pixels, below the content's 240: bubbles of the largest
+// size are 33 across.
 
 TEST_F(BubbleRendererTest, ElementsNameEachBubblesValueAndSizeForABubbleViewOnly) {
     show({{2, 50, 4}, {4, 60, 16}});
@@ -71,7 +61,7 @@ TEST_F(BubbleRendererTest, AmongSeveralSetsTheLabelsNameTheirSetAndNoLabelReadsN
     EXPECT_EQ(elements[2]->label(), QString(",  ") + xText(4) + QString(": 50, bubble size: 0.00 %"));
 }
 
-TEST_F(BubbleRendererTest, SizesStandHalfALineAboveTheCentreAndFadeIn) {
+TEST_F(BubbleRendererTest, SizesFadeInAndNoneStandBesideASetOfAnotherKind) {
     auto set = show({{2, 50, 4}, {4, 50, 16}});
     set->setValueTextColor(QColor(9, 8, 7));
     struct Case {
@@ -88,16 +78,6 @@ TEST_F(BubbleRendererTest, SizesStandHalfALineAboveTheCentreAndFadeIn) {
         ASSERT_FALSE(texts.empty()) << c.phaseX;
         EXPECT_NEAR(texts[0].attributes.foregroundColor->alphaF(), c.alpha, 0.01) << c.phaseX << " " << c.phaseY;
     }
-    chart->animator->setPhaseX(1);
-    chart->animator->setPhaseY(1);
-    context.clearOperations();
-    renderer.drawValues(context);
-    const auto texts = ofKind(context, DrawingOperation::drawText);
-    ASSERT_EQ(texts.size(), 2u);
-    // The size, not y; system font 7: lines 8.75 tall, 3.5 per character.
-    EXPECT_EQ(texts[1].text, QString("16"));
-    EXPECT_EQ(texts[1].points[0], (Point{pixel(4, 50).x - 3.5, pixel(4, 50).y - 8.75 / 2}));
-
     context.clearOperations();
     sets.push_back(std::make_shared<LineChartDataSet>());
     chart->setDataSets(sets);
@@ -135,17 +115,7 @@ TEST_F(BubbleRendererTest, HighlightsThatNameNoBubbleDrawNothing) {
 
 TEST_F(BubbleRendererTest, ARendererWhoseChartIsGoneDrawsNothing) {
     show({{2, 50, 4}});
-    std::optional<BubbleChartRenderer> orphan;
-    {
-        auto gone = FakeBubbleChart::make();
-        gone->chartData = chart->chartData;
-        orphan.emplace(gone, chart->animator, chart->viewPort);
-    }
-    orphan->drawData(context);
-    orphan->drawValues(context);
-    orphan->drawHighlighted(context, {std::make_shared<Highlight>(2, 50, 0)});
-    EXPECT_TRUE(context.operations().empty());
-    EXPECT_TRUE(orphan->accessibilityOrderedElements().empty());
+    expectAnOrphanDrawsNothing(std::make_shared<Highlight>(2, 50, 0));
 }
 
 } // namespace

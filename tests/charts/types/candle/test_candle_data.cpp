@@ -26,10 +26,6 @@ TEST(CandleEntry, ItsYIsTheMiddleOfItsShadowAsLastSet) {
     EXPECT_EQ(candle.y(), 6) << "moving the high leaves y";
     candle.setY(-1);
     EXPECT_EQ(candle.y(), 11);
-
-    const CandleChartDataEntry blank;
-    for (double value : {blank.x(), blank.y(), blank.high(), blank.low(), blank.open(), blank.close()})
-        EXPECT_EQ(value, 0);
 }
 
 TEST(CandleEntry, ItsRangesAreNeverNegative) {
@@ -58,22 +54,6 @@ TEST(CandleEntry, ACopyKeepsThePricesAndTheYOfItsSource) {
     EXPECT_EQ(copy->close(), 8);
     EXPECT_EQ(std::any_cast<int>(copy->data()), 7);
     EXPECT_FALSE(copy->icon()) << "icons are not copied";
-}
-
-TEST(CandleSet, NewSetsHaveTheCandleDefaults) {
-    for (const auto& set : {std::make_shared<CandleChartDataSet>(), candleSet({{1, 3, 1, 2, 2}})}) {
-        EXPECT_EQ(set->barSpace(), 0.1);
-        EXPECT_TRUE(set->showCandleBar());
-        EXPECT_EQ(set->shadowWidth(), 1.5);
-        EXPECT_EQ(set->shadowColor(), std::nullopt);
-        EXPECT_FALSE(set->isShadowColorSameAsCandle());
-        EXPECT_EQ(set->neutralColor(), std::nullopt);
-        EXPECT_EQ(set->increasingColor(), std::nullopt);
-        EXPECT_EQ(set->decreasingColor(), std::nullopt);
-        EXPECT_FALSE(set->isIncreasingFilled());
-        EXPECT_TRUE(set->isDecreasingFilled());
-        EXPECT_TRUE(set->isVerticalHighlightIndicatorEnabled());
-    }
 }
 
 TEST(CandleSet, BarSpaceStaysWithinNoneAndNearlyHalfASlot) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "Charts/foundation/AccessibilityElement.h"
-#include "Charts/foundation/ValueFormatter.h"
 #include "Charts/types/candle/CandleStickChartRenderer.h"
 #include "tests/charts/support/render_support.h"
 #include "tests/charts/types/candle/candle_support.h"
@@ -19,20 +18,11 @@ namespace {
 using namespace charts;
 using namespace render_test;
 
-class CandleRendererTest : public ::testing::Test {
+class CandleRendererTest : public KindRendererTest<FakeCandleChart, CandleStickChartRenderer> {
 protected:
-    std::shared_ptr<CandleChartDataSet> show(std::vector<Candle> candles, std::optional<QString> label = QString("C")) {
-        auto set = candleSet(candles, std::move(label));
-        set->setValueFormatter(std::make_shared<DefaultValueFormatter>(0));
-        sets.push_back(set);
-        chart->setDataSets(sets);
-        return set;
+    auto show(std::vector<Candle> items, std::optional<QString> label = QString("C")) {
+        return showSet(candleSet(items, std::move(label)));
     }
-
-    std::shared_ptr<FakeCandleChart> chart = FakeCandleChart::make();
-    CandleStickChartRenderer renderer{chart, chart->animator, chart->viewPort};
-    RecordingContext context;
-    std::vector<IChartDataSetPtr> sets;
 };
 
 const QColor c0(10, 0, 0), c1(11, 0, 0), shadow(0, 0, 9), rising(0, 200, 0), falling(200, 0, 0), flat(90, 90, 90);
@@ -140,16 +130,7 @@ TEST_F(CandleRendererTest, HighlightsThatNameNoCandleDrawNothing) {
 
 TEST_F(CandleRendererTest, ARendererWhoseChartIsGoneDrawsNothing) {
     show({{5, 80, 20, 60, 40}});
-    std::optional<CandleStickChartRenderer> orphan;
-    {
-        auto gone = FakeCandleChart::make();
-        gone->chartData = chart->chartData;
-        orphan.emplace(gone, chart->animator, chart->viewPort);
-    }
-    orphan->drawData(context);
-    orphan->drawValues(context);
-    orphan->drawHighlighted(context, {std::make_shared<Highlight>(5, 50, 0)});
-    EXPECT_TRUE(context.operations().empty());
+    expectAnOrphanDrawsNothing(std::make_shared<Highlight>(5, 50, 0));
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "Charts/foundation/AccessibilityElement.h"
-#include "Charts/foundation/ValueFormatter.h"
 #include "Charts/types/line/LineChartDataSet.h"
 #include "Charts/types/scatter/ScatterChartRenderer.h"
 #include "Charts/types/scatter/ShapeRenderers.h"
@@ -38,14 +37,10 @@ public:
     std::vector<Call> calls;
 };
 
-class ScatterRendererTest : public ::testing::Test {
+class ScatterRendererTest : public KindRendererTest<FakeScatterChart, ScatterChartRenderer> {
 protected:
-    std::shared_ptr<ScatterChartDataSet> show(std::vector<Point> points, std::optional<QString> label = QString("S")) {
-        auto set = scatterSet(points, std::move(label));
-        set->setValueFormatter(std::make_shared<DefaultValueFormatter>(0));
-        sets.push_back(set);
-        chart->setDataSets(sets);
-        return set;
+    auto show(std::vector<Point> items, std::optional<QString> label = QString("S")) {
+        return showSet(scatterSet(items, std::move(label)));
     }
     // The centres of the squares drawn.
     std::vector<Point> squareCentres() const {
@@ -54,11 +49,6 @@ protected:
             centres.push_back(Point{op.rect.x() + op.rect.width() / 2, op.rect.y() + op.rect.height() / 2});
         return centres;
     }
-
-    std::shared_ptr<FakeScatterChart> chart = FakeScatterChart::make();
-    ScatterChartRenderer renderer{chart, chart->animator, chart->viewPort};
-    RecordingContext context;
-    std::vector<IChartDataSetPtr> sets;
 };
 
 TEST_F(ScatterRendererTest, DrawsThePointsInsideTheContentInTheirColours) {
@@ -172,16 +162,7 @@ TEST_F(ScatterRendererTest, HighlightsThatNameNothingDrawNothing) {
 
 TEST_F(ScatterRendererTest, ARendererWhoseChartIsGoneDrawsNothing) {
     show({{1, 10}});
-    std::optional<ScatterChartRenderer> orphan;
-    {
-        auto gone = FakeScatterChart::make();
-        gone->chartData = chart->chartData;
-        orphan.emplace(gone, chart->animator, chart->viewPort);
-    }
-    orphan->drawData(context);
-    orphan->drawValues(context);
-    orphan->drawHighlighted(context, {std::make_shared<Highlight>(1, 10, 0)});
-    EXPECT_TRUE(context.operations().empty());
+    expectAnOrphanDrawsNothing(std::make_shared<Highlight>(1, 10, 0));
 }
 
 } // namespace

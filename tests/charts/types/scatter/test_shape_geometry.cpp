@@ -1,13 +1,9 @@
-// The geometry of the seven point shapes, and the built-in shape renderers
-// reading a set's metrics. Whole frames of every shape are kept under
+// The geometry of the seven point shapes. Whole frames of every shape, drawn
+// by the built-in shape renderers from a set's metrics, are kept under
 // golden/ (test_scatter_golden.cpp).
 #include <gtest/gtest.h>
 
-#include "Charts/drawing/RecordingContext.h"
-#include "Charts/foundation/ViewPortHandler.h"
 #include "Charts/types/scatter/ShapeGeometry.h"
-#include "Charts/types/scatter/ShapeRenderers.h"
-#include "tests/charts/types/scatter/scatter_support.h"
 
 namespace {
 
@@ -66,24 +62,6 @@ TEST(ShapeGeometry, TheRingIsWhatTheHoleLeavesOfTheShape) {
         EXPECT_EQ(m.ringWidth(), c.ringWidth) << c.size << " " << c.holeRadius;
         EXPECT_EQ(m.hasHole(), c.hole) << c.size << " " << c.holeRadius;
     }
-}
-
-TEST(ShapeRenderers, ABuiltInShapeReadsTheSetsMetrics) {
-    auto set = render_test::scatterSet({});
-    set->setScatterShapeSize(12);
-    set->setScatterShapeHoleRadius(2);
-    set->setScatterShapeHoleColor(QColor(0, 0, 255));
-    const auto port = ViewPortHandler::create(400, 300);
-    RecordingContext context;
-    SquareShapeRenderer().renderShape(context, *set, *port, p, QColor(255, 0, 0));
-    const auto paintings = context.paintings();
-    ASSERT_EQ(paintings.size(), 2u);
-    EXPECT_EQ(paintings[0].kind, DrawingOperation::strokeRect);
-    EXPECT_EQ(paintings[0].rect, Rect(96, 46, 8, 8));
-    EXPECT_EQ(paintings[0].state.stroke.lineWidth, 4);
-    EXPECT_EQ(paintings[0].state.strokeColor, QColor(255, 0, 0));
-    EXPECT_EQ(paintings[1].kind, DrawingOperation::fillRect);
-    EXPECT_EQ(paintings[1].state.fillColor, QColor(0, 0, 255));
 }
 
 } // namespace
