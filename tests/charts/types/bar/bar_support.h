@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "Charts/drawing/RecordingContext.h"
+#include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataEntry.h"
 #include "Charts/types/bar/BarChartDataSet.h"
@@ -70,6 +71,17 @@ std::unique_ptr<View> makeView(double width = 400, double height = 300) {
     std::unique_ptr<View> view(ChartViewBase::create<View>());
     view->setChartSize(width, height);
     return view;
+}
+
+// An upright or a horizontal bar chart view, as a bar chart view.
+inline std::unique_ptr<BarChartView> makeEitherView(bool sideways, double width = 400, double height = 300) {
+    if (sideways) return makeView<HorizontalBarChartView>(width, height);
+    return makeView<BarChartView>(width, height);
+}
+
+// Names entry x as "x<value>".
+inline std::shared_ptr<IAxisValueFormatter> xNamed() {
+    return DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); });
 }
 
 // "[from, to]" of each interval, for readable failures.

@@ -108,9 +108,7 @@ class BarGolden : public ::testing::TestWithParam<GoldenFrame> {};
 
 TEST_P(BarGolden, TheFrameDrawsAsRecorded) {
     charts::testing::FixedMetrics metrics;
-    std::unique_ptr<BarChartView> view = GetParam().sideways
-                                             ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>(400, 300))
-                                             : makeView<BarChartView>(400, 300);
+    const auto view = makeEitherView(GetParam().sideways);
     GetParam().setUp(*view);
     RecordingContext context;
     view->draw(context);

@@ -161,8 +161,7 @@ TEST(BarHighlighterTest, TheHorizontalChartTurnsTheTouchBack) {
 
 TEST(BarHighlighterTest, NoDataNoBarDataOrNoChartFindNothing) {
     for (const bool sideways : {false, true}) {
-        std::unique_ptr<BarChartView> view =
-            sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>()) : makeView<BarChartView>();
+        const auto view = makeEitherView(sideways);
         platform::LogCapture log;
         EXPECT_EQ(view->getHighlightByTouchPoint(Point{100, 100}), nullptr);
         EXPECT_EQ(log.standardOutputLines(), std::vector<std::string>{"Can't select by touch. No data set."});
