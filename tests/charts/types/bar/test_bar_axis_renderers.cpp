@@ -26,8 +26,7 @@ struct TurnedAxes {
 
     TurnedAxes() {
         view->legend()->setEnabled(false);
-        view->xAxis()->setValueFormatter(
-            DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); }));
+        view->xAxis()->setValueFormatter(xNamed());
         view->leftAxis()->setAxisMinimum(-10);
         view->leftAxis()->setAxisMaximum(10);
         view->setData(barData({plainBars({1, 2, 3, 4, 5})}));

@@ -41,6 +41,12 @@ struct LabelledChart {
         view->rightAxis()->setDrawLabelsEnabled(false);
         view->setData(barData(sets, barWidth));
     }
+    // The left axis from min to max, laid out again.
+    void valuesFrom(double min, double max) {
+        view->leftAxis()->setAxisMinimum(min);
+        view->leftAxis()->setAxisMaximum(max);
+        view->notifyDataSetChanged();
+    }
     void draw() {
         context.clearOperations();
         view->draw(context);
@@ -72,11 +78,9 @@ TEST(BarLabelsTest, PlainLabelsStandBeyondOrInsideTheBarEnds) {
     };
     for (const Case& c : cases) {
         LabelledChart chart({c.stackedSet ? barSet({{0, 5, {}}, {1, -5, {}}, {2, 0, {{1, 1}}}}) : plainBars({5, -5})});
-        chart.view->leftAxis()->setAxisMinimum(-10);
-        chart.view->leftAxis()->setAxisMaximum(10);
         chart.view->leftAxis()->setInverted(c.inverted);
         chart.view->setDrawValueAboveBarEnabled(c.above);
-        chart.view->notifyDataSetChanged();
+        chart.valuesFrom(-10, 10);
         chart.draw();
         const auto labels = chart.labels();
         ASSERT_EQ(labels.size(), c.stackedSet ? 4u : 2u) << c.above << c.inverted;
@@ -92,9 +96,7 @@ TEST(BarLabelsTest, PlainLabelsStandBeyondOrInsideTheBarEnds) {
 
 TEST(BarLabelsTest, StackedValuesAreLabelledAtTheirOuterEnds) {
     LabelledChart chart({stackedBars({{2, -1, 3, -4}, {0, 3}})});
-    chart.view->leftAxis()->setAxisMinimum(-10);
-    chart.view->leftAxis()->setAxisMaximum(10);
-    chart.view->notifyDataSetChanged();
+    chart.valuesFrom(-10, 10);
     chart.draw();
     const auto labels = chart.labels();
     struct Expected {
@@ -118,9 +120,7 @@ TEST(BarLabelsTest, LabelsOutsideTheContentAreLeftOut) {
     // The middle stack's top label would stand above the content; the
     // other labels do not.
     LabelledChart chart({stackedBars({{1, 1}, {5, 9}, {1, 2}})});
-    chart.view->leftAxis()->setAxisMinimum(0);
-    chart.view->leftAxis()->setAxisMaximum(10);
-    chart.view->notifyDataSetChanged();
+    chart.valuesFrom(0, 10);
     chart.draw();
     std::vector<QString> texts;
     for (const RecordedOperation& label : chart.labels()) texts.push_back(label.text);
@@ -129,9 +129,7 @@ TEST(BarLabelsTest, LabelsOutsideTheContentAreLeftOut) {
 
 TEST(BarLabelsTest, AStackedSetsLabelsFollowTheirOwnBarsPastAPlainOneScrolledOut) {
     LabelledChart chart({barSet({{0, 4, {}}, {1, 0, {{1, 2}}}, {2, 0, {{2, 2}}}, {3, 5, {}}, {4, 0, {{1, 1}}}})});
-    chart.view->leftAxis()->setAxisMinimum(0);
-    chart.view->leftAxis()->setAxisMaximum(10);
-    chart.view->notifyDataSetChanged();
+    chart.valuesFrom(0, 10);
     chart.view->zoom(2.5, 1, 0, 0);
     chart.view->moveViewToX(1.0);
     chart.draw();
@@ -152,11 +150,9 @@ TEST(BarLabelsTest, SidewaysLabelsStartBeyondTheBarEnds) {
     };
     for (const Case c : {Case{true, false}, Case{false, false}, Case{true, true}, Case{false, true}}) {
         LabelledChart<HorizontalBarChartView> chart({plainBars({5, -5}), stackedBars({{2, -3}}, "S")});
-        chart.view->leftAxis()->setAxisMinimum(-10);
-        chart.view->leftAxis()->setAxisMaximum(10);
         chart.view->leftAxis()->setInverted(c.inverted);
         chart.view->setDrawValueAboveBarEnabled(c.above);
-        chart.view->notifyDataSetChanged();
+        chart.valuesFrom(-10, 10);
         chart.draw();
         const auto labels = chart.labels();
         ASSERT_EQ(labels.size(), 4u) << c.above << c.inverted;
@@ -195,8 +191,7 @@ TEST(BarLabelsTest, TheHeaderAndOneElementPerDrawnRectangle) {
     second->setColors({Qt::red, Qt::blue});
     second->setStackLabels({"base", "top"});
     LabelledChart chart({first, second});
-    chart.view->xAxis()->setValueFormatter(
-        DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); }));
+    chart.view->xAxis()->setValueFormatter(xNamed());
     chart.draw();
     const auto& elements = chart.view->renderer()->accessibleChartElements();
     const std::vector<QString> texts = {
@@ -226,8 +221,7 @@ TEST(BarLabelsTest, TheHeaderAndOneElementPerDrawnRectangle) {
     // description heads the header.
     LabelledChart single({plainBars({5})});
     single.view->chartDescription()->setText(QStringLiteral("Sales"));
-    single.view->xAxis()->setValueFormatter(
-        DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); }));
+    single.view->xAxis()->setValueFormatter(xNamed());
     single.draw();
     const auto& one = single.view->renderer()->accessibleChartElements();
     ASSERT_EQ(one.size(), 2u);
