@@ -9,7 +9,6 @@
 #include "Charts/foundation/ChartLimitLine.h"
 #include "Charts/types/bar/XAxisRendererHorizontalBarChart.h"
 #include "Charts/types/bar/YAxisRendererHorizontalBarChart.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
@@ -19,13 +18,8 @@ using Position = XAxis::LabelPosition;
 
 // A horizontal bar chart of x 0 to 4 (entries) and values -10 to 10, laid
 // out with fixed metrics; its axis renderers are drawn on their own.
-struct TurnedAxes {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<HorizontalBarChartView> view = makeView<HorizontalBarChartView>();
-    RecordingContext context;
-
+struct TurnedAxes : RecordedChart<HorizontalBarChartView> {
     TurnedAxes() {
-        view->legend()->setEnabled(false);
         view->xAxis()->setValueFormatter(xNamed());
         view->leftAxis()->setAxisMinimum(-10);
         view->leftAxis()->setAxisMaximum(10);
@@ -34,7 +28,6 @@ struct TurnedAxes {
     const ViewPortHandler& port() const { return *view->viewPortHandler(); }
     double pixelY(double x) const { return view->pixelForValues(0, x, YAxis::AxisDependency::left).y; }
     double pixelX(double value) const { return view->pixelForValues(value, 0, YAxis::AxisDependency::left).x; }
-    std::vector<RecordedOperation> texts() const { return ofKind(context, DrawingOperation::drawText); }
 };
 
 TEST(TurnedAxisRendererTest, XLabelsRunDownTheirEdges) {

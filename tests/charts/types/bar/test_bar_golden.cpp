@@ -9,7 +9,6 @@
 
 #include "Charts/drawing/RecordingText.h"
 #include "Charts/foundation/ChartLimitLine.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 #include "tests/support/golden_text.h"
 

@@ -9,7 +9,6 @@
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/foundation/ValueFormatter.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
@@ -25,17 +24,13 @@ std::shared_ptr<IValueFormatter> plainNumbers() {
 // Sets with values in an 8-pixel font: one line of text is 10 pixels tall
 // (fixed metrics), each character 4 wide.
 template <class View = BarChartView>
-struct LabelledChart {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<View> view = makeView<View>();
-    RecordingContext context;
-
+struct LabelledChart : RecordedChart<View> {
+    using RecordedChart<View>::view;
     explicit LabelledChart(const std::vector<std::shared_ptr<BarChartDataSet>>& sets, double barWidth = 0.5) {
         for (const auto& set : sets) {
             set->setValueFont(pixelSizedFont(QFont(), 8));
             set->setValueFormatter(plainNumbers());
         }
-        view->legend()->setEnabled(false);
         view->xAxis()->setDrawLabelsEnabled(false);
         view->leftAxis()->setDrawLabelsEnabled(false);
         view->rightAxis()->setDrawLabelsEnabled(false);
@@ -47,12 +42,6 @@ struct LabelledChart {
         view->leftAxis()->setAxisMaximum(max);
         view->notifyDataSetChanged();
     }
-    void draw() {
-        context.clearOperations();
-        view->draw(context);
-    }
-    // The value texts, in order.
-    std::vector<RecordedOperation> labels() const { return ofKind(context, DrawingOperation::drawText); }
     double pixelY(double value) const { return view->pixelForValues(0, value, YAxis::AxisDependency::left).y; }
     double pixelX(double x) const { return view->pixelForValues(x, 0, YAxis::AxisDependency::left).x; }
 };
@@ -82,7 +71,7 @@ TEST(BarLabelsTest, PlainLabelsStandBeyondOrInsideTheBarEnds) {
         chart.view->setDrawValueAboveBarEnabled(c.above);
         chart.valuesFrom(-10, 10);
         chart.draw();
-        const auto labels = chart.labels();
+        const auto labels = chart.texts();
         ASSERT_EQ(labels.size(), c.stackedSet ? 4u : 2u) << c.above << c.inverted;
         EXPECT_EQ(labels[0].text, "5");
         EXPECT_EQ(labels[1].text, "-5");
@@ -98,7 +87,7 @@ TEST(BarLabelsTest, StackedValuesAreLabelledAtTheirOuterEnds) {
     LabelledChart chart({stackedBars({{2, -1, 3, -4}, {0, 3}})});
     chart.valuesFrom(-10, 10);
     chart.draw();
-    const auto labels = chart.labels();
+    const auto labels = chart.texts();
     struct Expected {
         const char* text;
         double at;     // the value the label point stands at
@@ -123,7 +112,7 @@ TEST(BarLabelsTest, LabelsOutsideTheContentAreLeftOut) {
     chart.valuesFrom(0, 10);
     chart.draw();
     std::vector<QString> texts;
-    for (const RecordedOperation& label : chart.labels()) texts.push_back(label.text);
+    for (const RecordedOperation& label : chart.texts()) texts.push_back(label.text);
     EXPECT_EQ(texts, (std::vector<QString>{"1", "1", "5", "1", "2"}));
 }
 
@@ -133,7 +122,7 @@ TEST(BarLabelsTest, AStackedSetsLabelsFollowTheirOwnBarsPastAPlainOneScrolledOut
     chart.view->zoom(2.5, 1, 0, 0);
     chart.view->moveViewToX(1.0);
     chart.draw();
-    const auto labels = chart.labels();
+    const auto labels = chart.texts();
     ASSERT_GE(labels.size(), 2u);
     // The first labels are the stack at x 1, over its own bar.
     EXPECT_EQ(labels[0].text, "1");
@@ -154,7 +143,7 @@ TEST(BarLabelsTest, SidewaysLabelsStartBeyondTheBarEnds) {
         chart.view->setDrawValueAboveBarEnabled(c.above);
         chart.valuesFrom(-10, 10);
         chart.draw();
-        const auto labels = chart.labels();
+        const auto labels = chart.texts();
         ASSERT_EQ(labels.size(), 4u) << c.above << c.inverted;
         const auto valueX = [&](double value) {
             return chart.view->pixelForValues(value, 0, YAxis::AxisDependency::left).x;
@@ -209,7 +198,7 @@ TEST(BarLabelsTest, TheHeaderAndOneElementPerDrawnRectangle) {
     EXPECT_TRUE(elements[0]->isHeader());
     EXPECT_EQ(elements[0]->frame(), chart.view->bounds());
     // Each element frames its rectangle, as drawn.
-    const auto fills = ofKind(chart.context, DrawingOperation::fillRect);
+    const auto fills = chart.fills();
     const std::size_t fillOf[] = {0, 2, 3, 1, 4, 5}; // set 0 draws first
     for (std::size_t i = 1; i < elements.size(); ++i) {
         EXPECT_EQ(elements[i]->frame(), fills[fillOf[i - 1]].rect) << i;
@@ -235,7 +224,7 @@ TEST(BarLabelsTest, TheSidewaysChartDescribesItsBarsToo) {
     const auto& elements = chart.view->renderer()->accessibleChartElements();
     ASSERT_EQ(elements.size(), 3u);
     EXPECT_EQ(elements[0]->label(), "Bar Chart. 1 dataset. Bars");
-    const auto fills = ofKind(chart.context, DrawingOperation::fillRect);
+    const auto fills = chart.fills();
     EXPECT_EQ(elements[1]->frame(), fills[0].rect);
     EXPECT_EQ(elements[2]->frame(), fills[1].rect);
 }

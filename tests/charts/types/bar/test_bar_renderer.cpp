@@ -7,33 +7,11 @@
 
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/types/bar/HorizontalBarChartRenderer.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
 
 using namespace bar_test;
-
-// A chart of fixed metrics without legend, whose frames are recorded.
-template <class View = BarChartView>
-struct RecordedChart {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<View> view = makeView<View>();
-    RecordingContext context;
-
-    explicit RecordedChart(std::shared_ptr<BarChartData> data) {
-        view->legend()->setEnabled(false);
-        view->setData(std::move(data));
-    }
-    void draw() {
-        context.clearOperations();
-        view->draw(context);
-    }
-    std::vector<RecordedOperation> fills() const { return ofKind(context, DrawingOperation::fillRect); }
-    Rect pixels(double left, double top, double width, double height) const {
-        return pixelsOf(*view, Rect(left, top, width, height));
-    }
-};
 
 TEST(BarRendererTest, HighlightsFillTheChosenValueWithTheSetsAlpha) {
     struct Case {

@@ -10,7 +10,6 @@
 #include <QNativeGestureEvent>
 
 #include "platform/testing/LogCapture.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
@@ -99,13 +98,8 @@ TEST(BarChartViewTest, GroupingNeedsDataAndLaysTheChartOutAgain) {
 }
 
 // The horizontal chart, laid out with fixed metrics.
-struct SidewaysChart {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<HorizontalBarChartView> view = makeView<HorizontalBarChartView>();
-    SidewaysChart() {
-        view->legend()->setEnabled(false);
-        view->setData(barData({plainBars({5, -2, 8, 3})}));
-    }
+struct SidewaysChart : RecordedChart<HorizontalBarChartView> {
+    SidewaysChart() : RecordedChart(barData({plainBars({5, -2, 8, 3})})) {}
     ChartOffsets offsets() const {
         const auto& port = *view->viewPortHandler();
         return ChartOffsets{port.offsetLeft(), port.offsetTop(), port.offsetRight(), port.offsetBottom()};
