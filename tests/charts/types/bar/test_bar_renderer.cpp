@@ -53,6 +53,9 @@ TEST(BarRendererTest, HighlightsFillTheChosenValueWithTheSetsAlpha) {
 }
 
 TEST(BarRendererTest, ASidewaysHighlightStoresItsMiddleAndRightEdge) {
+    struct Probe : HorizontalBarChartView {
+        using HorizontalBarChartView::getMarkerPosition;
+    };
     auto set = plainBars({3, -2});
     RecordedChart<HorizontalBarChartView> chart(barData({set}, 0.5));
     chart.view->highlightValue(0.0, 0, -1);
@@ -64,7 +67,9 @@ TEST(BarRendererTest, ASidewaysHighlightStoresItsMiddleAndRightEdge) {
     const Highlight& h = *chart.view->highlighted().front();
     EXPECT_NEAR(h.drawX(), expected.origin.y + expected.size.height / 2, 1e-9);
     EXPECT_NEAR(h.drawY(), expected.origin.x + expected.size.width, 1e-9);
-    // The marker stands there with the pair turned back (drawY, drawX).
+    // The marker stands there, the pair turned back: at the right edge, mid-height.
+    const Point marker = static_cast<Probe*>(chart.view.get())->getMarkerPosition(h);
+    EXPECT_EQ(marker, (Point{h.drawY(), h.drawX()}));
 }
 
 TEST(BarRendererTest, AFrameDrawsOnlyWhatItPrepared) {

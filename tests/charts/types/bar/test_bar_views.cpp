@@ -1,8 +1,8 @@
 // The bar chart views: the x range with and without fitted bars, bar
 // bounds, stacked highlights by value, grouping through the view; the
-// horizontal view's turned offsets, visible x range, positions, marker
-// position, visible-range limits and its pan on an inverted axis; both
-// views' double-click zoom about the pointer, inverted axes included.
+// horizontal view's turned offsets, visible x range, positions,
+// visible-range limits and its pan on an inverted axis; both views'
+// double-click zoom about the pointer, inverted axes included.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -221,18 +221,6 @@ TEST(HorizontalBarChartViewTest, VisibleRangesLimitTheTurnedZoom) {
     chart.view->setVisibleXRange(0, xRange / 3);
     EXPECT_DOUBLE_EQ(port.minScaleY(), 3);
     EXPECT_DOUBLE_EQ(port.maxScaleY(), 10);
-}
-
-TEST(HorizontalBarChartViewTest, AMarkerStandsAtTheTurnedDrawingPosition) {
-    struct Probe : HorizontalBarChartView {
-        using HorizontalBarChartView::getMarkerPosition;
-    };
-    SidewaysChart chart;
-    Highlight h(1, 2, 0);
-    h.setDraw(30, 70);
-    const Point p = static_cast<Probe*>(chart.view.get())->getMarkerPosition(h);
-    EXPECT_EQ(p.x, 70);
-    EXPECT_EQ(p.y, 30);
 }
 
 TEST(HorizontalBarChartViewTest, ADragMovesTheBarsWithThePointerAlsoOnAnInvertedAxis) {
