@@ -45,7 +45,8 @@ std::vector<QColor> runs(const QImage& image, QPoint from, QPoint step, int coun
     return seen;
 }
 
-std::unique_ptr<BarChartView> chartOf(std::unique_ptr<BarChartView> view, std::shared_ptr<BarChartData> data) {
+template <class View>
+std::unique_ptr<View> chartOf(std::unique_ptr<View> view, std::shared_ptr<BarChartData> data) {
     view->legend()->setEnabled(false);
     view->setData(std::move(data));
     return view;
@@ -135,8 +136,7 @@ TEST(BarPixelsTest, TheHorizontalChartsXLabelsRunDownTheLeftEdge) {
     view->xAxis()->setLabelFont(pixelSizedFont(QFont(), 14));
     view->leftAxis()->setEnabled(false);
     view->rightAxis()->setEnabled(false);
-    view = std::unique_ptr<HorizontalBarChartView>(
-        static_cast<HorizontalBarChartView*>(chartOf(std::move(view), barData({set})).release()));
+    view = chartOf(std::move(view), barData({set}));
     const QImage image = paint(*view);
     const double left = view->viewPortHandler()->contentLeft();
     int lowest = image.height();
