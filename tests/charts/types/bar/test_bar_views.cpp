@@ -1,8 +1,8 @@
 // The bar chart views: the x range with and without fitted bars, bar
-// bounds, stacked highlights by value, grouping through the view; the
-// horizontal view's turned offsets, visible x range, positions,
-// visible-range limits and its pan on an inverted axis; both views'
-// double-click zoom about the pointer, inverted axes included.
+// bounds, grouping through the view; the horizontal view's turned offsets,
+// visible x range, positions, visible-range limits and its pan on an
+// inverted axis; both views' double-click zoom about the pointer, inverted
+// axes included.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -67,19 +67,6 @@ TEST(BarChartViewTest, BarBoundsSpanFromZeroToTheValue) {
         EXPECT_TRUE(isNull(view->getBarBounds(std::make_shared<BarChartDataEntry>(9, 9))));
         EXPECT_TRUE(isNull(view->getBarBounds(nullptr)));
     }
-}
-
-TEST(BarChartViewTest, AStackedValueIsHighlightedByItsPosition) {
-    auto view = makeView<BarChartView>();
-    view->setData(barData({stackedBars({{1, 2, 3}, {4, 5, 6}})}));
-    view->highlightValue(1.0, 0, 2);
-    ASSERT_EQ(view->highlighted().size(), 1u);
-    const Highlight& h = *view->highlighted().front();
-    EXPECT_EQ(h.x(), 1);
-    EXPECT_TRUE(std::isnan(h.y()));
-    EXPECT_EQ(h.dataSetIndex(), 0);
-    EXPECT_EQ(h.dataIndex(), -1);
-    EXPECT_EQ(h.stackIndex(), 2);
 }
 
 TEST(BarChartViewTest, GroupingNeedsDataAndLaysTheChartOutAgain) {
