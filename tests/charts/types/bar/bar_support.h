@@ -11,11 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "Charts/drawing/RecordingContext.h"
+#include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataEntry.h"
 #include "Charts/types/bar/BarChartDataSet.h"
 #include "Charts/types/bar/BarChartView.h"
 #include "Charts/types/bar/HorizontalBarChartView.h"
+#include "tests/charts/support/chart_view_support.h"
 
 namespace bar_test {
 
@@ -70,6 +72,17 @@ std::unique_ptr<View> makeView(double width = 400, double height = 300) {
     std::unique_ptr<View> view(ChartViewBase::create<View>());
     view->setChartSize(width, height);
     return view;
+}
+
+// An upright or a horizontal bar chart view, as a bar chart view.
+inline std::unique_ptr<BarChartView> makeEitherView(bool sideways, double width = 400, double height = 300) {
+    if (sideways) return makeView<HorizontalBarChartView>(width, height);
+    return makeView<BarChartView>(width, height);
+}
+
+// Names entry x as "x<value>".
+inline std::shared_ptr<IAxisValueFormatter> xNamed() {
+    return DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); });
 }
 
 // "[from, to]" of each interval, for readable failures.
@@ -138,6 +151,30 @@ inline Rect pixelsOf(const BarChartView& view, Rect values) {
     view.getTransformer(YAxis::AxisDependency::left)->rectValueToPixel(values);
     return values;
 }
+
+// A chart of fixed metrics without legend, whose frames are recorded; data
+// given here is set at once, else by the caller once it is set up.
+template <class View = BarChartView>
+struct RecordedChart {
+    charts::testing::FixedMetrics metrics;
+    std::unique_ptr<View> view = makeView<View>();
+    RecordingContext context;
+
+    explicit RecordedChart(std::shared_ptr<BarChartData> data = nullptr) {
+        view->legend()->setEnabled(false);
+        if (data) view->setData(std::move(data));
+    }
+    void draw() {
+        context.clearOperations();
+        view->draw(context);
+    }
+    std::vector<RecordedOperation> fills() const { return ofKind(context, DrawingOperation::fillRect); }
+    std::vector<RecordedOperation> texts() const { return ofKind(context, DrawingOperation::drawText); }
+    // The pixel rectangle of a value rectangle on the left axis.
+    Rect pixels(double left, double top, double width, double height) const {
+        return pixelsOf(*view, Rect(left, top, width, height));
+    }
+};
 
 inline ::testing::AssertionResult rectNear(const Rect& got, const Rect& want, double tolerance = 1e-9) {
     if (std::fabs(got.origin.x - want.origin.x) <= tolerance && std::fabs(got.origin.y - want.origin.y) <= tolerance &&

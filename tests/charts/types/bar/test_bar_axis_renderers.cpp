@@ -1,15 +1,15 @@
 // The horizontal bar chart's axis renderers, recorded, beyond the whole
 // frames kept as golden files (which hold their axis lines, grid, value
-// labels and zero line): x labels down the left and right edges for every
-// label position, limit lines across and down with their labels at every
-// corner, and the visible ranges they compute once zoomed.
+// labels, zero line and x labels on both sides): x labels down the left
+// and right edges for every single-side label position, limit lines across
+// and down with their labels at every corner, and the visible ranges they
+// compute once zoomed.
 #include <gtest/gtest.h>
 
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/foundation/ChartLimitLine.h"
 #include "Charts/types/bar/XAxisRendererHorizontalBarChart.h"
 #include "Charts/types/bar/YAxisRendererHorizontalBarChart.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
@@ -19,15 +19,9 @@ using Position = XAxis::LabelPosition;
 
 // A horizontal bar chart of x 0 to 4 (entries) and values -10 to 10, laid
 // out with fixed metrics; its axis renderers are drawn on their own.
-struct TurnedAxes {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<HorizontalBarChartView> view = makeView<HorizontalBarChartView>();
-    RecordingContext context;
-
+struct TurnedAxes : RecordedChart<HorizontalBarChartView> {
     TurnedAxes() {
-        view->legend()->setEnabled(false);
-        view->xAxis()->setValueFormatter(
-            DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); }));
+        view->xAxis()->setValueFormatter(xNamed());
         view->leftAxis()->setAxisMinimum(-10);
         view->leftAxis()->setAxisMaximum(10);
         view->setData(barData({plainBars({1, 2, 3, 4, 5})}));
@@ -35,45 +29,33 @@ struct TurnedAxes {
     const ViewPortHandler& port() const { return *view->viewPortHandler(); }
     double pixelY(double x) const { return view->pixelForValues(0, x, YAxis::AxisDependency::left).y; }
     double pixelX(double value) const { return view->pixelForValues(value, 0, YAxis::AxisDependency::left).x; }
-    std::vector<RecordedOperation> texts() const { return ofKind(context, DrawingOperation::drawText); }
 };
 
+// Both sides at once are held whole by the golden frame sideways_with_axes.
 TEST(TurnedAxisRendererTest, XLabelsRunDownTheirEdges) {
-    struct Case {
-        Position position;
-        // Where each label's box starts: right of the right edge, left of
-        // the left edge (its right end there), or just inside either.
-        std::vector<double (*)(const ViewPortHandler&, double xOffset, double width)> columns;
-    };
     using Port = const ViewPortHandler&;
-    const auto rightOutside = +[](Port p, double xo, double) { return p.contentRight() + xo; };
-    const auto rightInside = +[](Port p, double xo, double w) { return p.contentRight() - xo - w; };
-    const auto leftOutside = +[](Port p, double xo, double w) { return p.contentLeft() - xo - w; };
-    const auto leftInside = +[](Port p, double xo, double) { return p.contentLeft() + xo; };
-    const Case cases[] = {{Position::top, {rightOutside}},
-                          {Position::topInside, {rightInside}},
-                          {Position::bottom, {leftOutside}},
-                          {Position::bottomInside, {leftInside}},
-                          {Position::bothSided, {rightOutside, leftOutside}}};
-    for (const Case& c : cases) {
+    // Where each label's box starts: right of the right edge, left of the
+    // left edge (its right end there), or just inside either.
+    const std::pair<Position, double (*)(Port, double xOffset, double width)> cases[] = {
+        {Position::top, [](Port p, double xo, double) { return p.contentRight() + xo; }},
+        {Position::topInside, [](Port p, double xo, double w) { return p.contentRight() - xo - w; }},
+        {Position::bottom, [](Port p, double xo, double w) { return p.contentLeft() - xo - w; }},
+        {Position::bottomInside, [](Port p, double xo, double) { return p.contentLeft() + xo; }}};
+    for (const auto& [position, column] : cases) {
         TurnedAxes axes;
-        axes.view->xAxis()->setLabelPosition(c.position);
+        axes.view->xAxis()->setLabelPosition(position);
         axes.view->notifyDataSetChanged();
         axes.view->xAxisRenderer()->renderAxisLabels(axes.context);
         const auto texts = axes.texts();
         const auto& entries = axes.view->xAxis()->entries();
-        ASSERT_EQ(texts.size(), entries.size() * c.columns.size()) << XAxis::rawValue(c.position);
-        const double xo = axes.view->xAxis()->xOffset();
-        for (std::size_t column = 0; column < c.columns.size(); ++column) {
-            for (std::size_t i = 0; i < entries.size(); ++i) {
-                const RecordedOperation& text = texts[column * entries.size() + i];
-                const Size size = axes.context.textMeasurer().size(text.text, text.attributes.font);
-                EXPECT_EQ(text.text, QStringLiteral("x%1").arg(entries[i]));
-                EXPECT_NEAR(text.points[0].x, c.columns[column](axes.port(), xo, size.width), 1e-9)
-                    << XAxis::rawValue(c.position) << " " << i;
-                // Centred on the entry's height.
-                EXPECT_NEAR(text.points[0].y, axes.pixelY(entries[i]) - size.height / 2, 1e-9);
-            }
+        ASSERT_EQ(texts.size(), entries.size()) << XAxis::rawValue(position);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const Size size = axes.context.textMeasurer().size(texts[i].text, texts[i].attributes.font);
+            EXPECT_EQ(texts[i].text, QStringLiteral("x%1").arg(entries[i]));
+            EXPECT_NEAR(texts[i].points[0].x, column(axes.port(), axes.view->xAxis()->xOffset(), size.width), 1e-9)
+                << XAxis::rawValue(position) << " " << i;
+            // Centred on the entry's height.
+            EXPECT_NEAR(texts[i].points[0].y, axes.pixelY(entries[i]) - size.height / 2, 1e-9);
         }
     }
 }

@@ -106,22 +106,6 @@ TEST(BarChartDataSetTest, BoundsAndStackCounts) {
     }
 }
 
-TEST(BarChartDataSetTest, DefaultsOfBothConstructors) {
-    const BarChartDataSet plain;
-    const auto withEntries = plainBars({1, 2}, "Sales");
-    for (const BarChartDataSet* set : {&plain, static_cast<const BarChartDataSet*>(withEntries.get())}) {
-        EXPECT_EQ(set->highlightColor(), QColor(Qt::black));
-        EXPECT_EQ(set->barShadowColor(), QColor(215, 215, 215));
-        EXPECT_EQ(set->barBorderWidth(), 0);
-        EXPECT_EQ(set->barBorderColor(), QColor(Qt::black));
-        EXPECT_DOUBLE_EQ(set->highlightAlpha(), 120.0 / 255.0);
-        EXPECT_TRUE(set->stackLabels().empty());
-        EXPECT_EQ(set->stackSize(), 1);
-    }
-    EXPECT_EQ(plain.label(), QStringLiteral("DataSet"));
-    EXPECT_EQ(plain.entryCountStacks(), 0);
-}
-
 TEST(BarChartDataSetTest, StackCountsAreTakenOnceAtConstruction) {
     const auto set = stackedBars({{1, 2}});
     set->addEntry(std::make_shared<BarChartDataEntry>(1, std::vector<double>{1, 2, 3, 4}));
@@ -206,7 +190,6 @@ TEST(BarChartDataTest, GroupWidthAndTooFewSets) {
     EXPECT_EQ(log.standardOutputLines(),
               std::vector<std::string>{"BarData needs to hold at least 2 BarDataSets to allow grouping."});
     for (std::int64_t i = 0; i < 3; ++i) EXPECT_EQ(one->entryForIndex(i)->x(), static_cast<double>(i));
-    EXPECT_DOUBLE_EQ(BarChartData().barWidth(), 0.85);
 }
 
 TEST(BarChartDataSetTest, AStackedSetNamesEachStackPositionInTheLegend) {

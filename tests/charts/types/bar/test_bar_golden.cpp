@@ -9,7 +9,6 @@
 
 #include "Charts/drawing/RecordingText.h"
 #include "Charts/foundation/ChartLimitLine.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 #include "tests/support/golden_text.h"
 
@@ -108,9 +107,7 @@ class BarGolden : public ::testing::TestWithParam<GoldenFrame> {};
 
 TEST_P(BarGolden, TheFrameDrawsAsRecorded) {
     charts::testing::FixedMetrics metrics;
-    std::unique_ptr<BarChartView> view = GetParam().sideways
-                                             ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>(400, 300))
-                                             : makeView<BarChartView>(400, 300);
+    const auto view = makeEitherView(GetParam().sideways);
     GetParam().setUp(*view);
     RecordingContext context;
     view->draw(context);

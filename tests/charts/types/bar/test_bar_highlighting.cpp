@@ -124,34 +124,30 @@ TEST(BarHighlighterTest, TheHorizontalChartTurnsTheTouchBack) {
         int set;
         double barX;
         int stackIndex;
+        double highlighted; // the highlight's pixel is the bar's (value across, x up) at this value
     };
     const Case cases[] = {
         // Anywhere across the bar's height finds it, however far right.
-        {0.3, 0, 0, 0.275, -1},
-        {0.3, 9.5, 0, 0.275, -1},
-        {1.2, -9, 0, 1.275, -1},
-        // The stacked set's values under the touch.
-        {0.7, 1, 1, 0.725, 0},
-        {0.7, -4.5, 1, 0.725, 1},
-        {0.75, 3.5, 1, 0.725, 2},
-        {0.7, -2, 1, 0.725, 3},
+        {0.3, 0, 0, 0.275, -1, 5},
+        {0.3, 9.5, 0, 0.275, -1, 5},
+        {1.2, -9, 0, 1.275, -1, -5},
+        {2.3, 0, 0, 2.275, -1, 10},
+        // The stacked set's values under the touch, at their interval's upper end.
+        {0.7, 1, 1, 0.725, 0, 2},
+        {0.7, -4.5, 1, 0.725, 1, -4},
+        {0.75, 3.5, 1, 0.725, 2, 5},
+        {0.7, -2, 1, 0.725, 3, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << " " << c.value);
         const HighlightPtr h = view->getHighlightByTouchPoint(pixel(c.x, c.value));
-        ASSERT_NE(h, nullptr) << c.x << " " << c.value;
-        EXPECT_EQ(h->dataSetIndex(), c.set) << c.x << " " << c.value;
-        EXPECT_NEAR(h->x(), c.barX, 1e-9) << c.x << " " << c.value;
-        EXPECT_EQ(h->stackIndex(), c.stackIndex) << c.x << " " << c.value;
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(h->dataSetIndex(), c.set);
+        EXPECT_NEAR(h->x(), c.barX, 1e-9);
+        EXPECT_EQ(h->stackIndex(), c.stackIndex);
+        EXPECT_NEAR(h->xPx(), pixel(c.barX, c.highlighted).x, 1e-9);
+        EXPECT_NEAR(h->yPx(), pixel(c.barX, c.highlighted).y, 1e-9);
     }
-    // The highlight's pixel is the bar's (value across, x up).
-    const HighlightPtr plain = view->getHighlightByTouchPoint(pixel(2.3, 0));
-    ASSERT_NE(plain, nullptr);
-    EXPECT_NEAR(plain->xPx(), pixel(2.275, 10).x, 1e-9);
-    EXPECT_NEAR(plain->yPx(), pixel(2.275, 10).y, 1e-9);
-    const HighlightPtr segment = view->getHighlightByTouchPoint(pixel(0.7, 3.5));
-    ASSERT_NE(segment, nullptr);
-    EXPECT_NEAR(segment->xPx(), pixel(0.725, 5).x, 1e-9);
-    EXPECT_NEAR(segment->yPx(), pixel(0.725, 5).y, 1e-9);
     // Full-bar highlighting holds on its side too.
     view->setHighlightFullBarEnabled(true);
     const HighlightPtr whole = view->getHighlightByTouchPoint(pixel(0.7, 3.5));
@@ -161,8 +157,7 @@ TEST(BarHighlighterTest, TheHorizontalChartTurnsTheTouchBack) {
 
 TEST(BarHighlighterTest, NoDataNoBarDataOrNoChartFindNothing) {
     for (const bool sideways : {false, true}) {
-        std::unique_ptr<BarChartView> view =
-            sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>()) : makeView<BarChartView>();
+        const auto view = makeEitherView(sideways);
         platform::LogCapture log;
         EXPECT_EQ(view->getHighlightByTouchPoint(Point{100, 100}), nullptr);
         EXPECT_EQ(log.standardOutputLines(), std::vector<std::string>{"Can't select by touch. No data set."});

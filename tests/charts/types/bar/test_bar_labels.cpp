@@ -9,7 +9,6 @@
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/AxisValueFormatter.h"
 #include "Charts/foundation/ValueFormatter.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
@@ -25,28 +24,24 @@ std::shared_ptr<IValueFormatter> plainNumbers() {
 // Sets with values in an 8-pixel font: one line of text is 10 pixels tall
 // (fixed metrics), each character 4 wide.
 template <class View = BarChartView>
-struct LabelledChart {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<View> view = makeView<View>();
-    RecordingContext context;
-
+struct LabelledChart : RecordedChart<View> {
+    using RecordedChart<View>::view;
     explicit LabelledChart(const std::vector<std::shared_ptr<BarChartDataSet>>& sets, double barWidth = 0.5) {
         for (const auto& set : sets) {
             set->setValueFont(pixelSizedFont(QFont(), 8));
             set->setValueFormatter(plainNumbers());
         }
-        view->legend()->setEnabled(false);
         view->xAxis()->setDrawLabelsEnabled(false);
         view->leftAxis()->setDrawLabelsEnabled(false);
         view->rightAxis()->setDrawLabelsEnabled(false);
         view->setData(barData(sets, barWidth));
     }
-    void draw() {
-        context.clearOperations();
-        view->draw(context);
+    // The left axis from min to max, laid out again.
+    void valuesFrom(double min, double max) {
+        view->leftAxis()->setAxisMinimum(min);
+        view->leftAxis()->setAxisMaximum(max);
+        view->notifyDataSetChanged();
     }
-    // The value texts, in order.
-    std::vector<RecordedOperation> labels() const { return ofKind(context, DrawingOperation::drawText); }
     double pixelY(double value) const { return view->pixelForValues(0, value, YAxis::AxisDependency::left).y; }
     double pixelX(double x) const { return view->pixelForValues(x, 0, YAxis::AxisDependency::left).x; }
 };
@@ -72,13 +67,11 @@ TEST(BarLabelsTest, PlainLabelsStandBeyondOrInsideTheBarEnds) {
     };
     for (const Case& c : cases) {
         LabelledChart chart({c.stackedSet ? barSet({{0, 5, {}}, {1, -5, {}}, {2, 0, {{1, 1}}}}) : plainBars({5, -5})});
-        chart.view->leftAxis()->setAxisMinimum(-10);
-        chart.view->leftAxis()->setAxisMaximum(10);
         chart.view->leftAxis()->setInverted(c.inverted);
         chart.view->setDrawValueAboveBarEnabled(c.above);
-        chart.view->notifyDataSetChanged();
+        chart.valuesFrom(-10, 10);
         chart.draw();
-        const auto labels = chart.labels();
+        const auto labels = chart.texts();
         ASSERT_EQ(labels.size(), c.stackedSet ? 4u : 2u) << c.above << c.inverted;
         EXPECT_EQ(labels[0].text, "5");
         EXPECT_EQ(labels[1].text, "-5");
@@ -92,11 +85,9 @@ TEST(BarLabelsTest, PlainLabelsStandBeyondOrInsideTheBarEnds) {
 
 TEST(BarLabelsTest, StackedValuesAreLabelledAtTheirOuterEnds) {
     LabelledChart chart({stackedBars({{2, -1, 3, -4}, {0, 3}})});
-    chart.view->leftAxis()->setAxisMinimum(-10);
-    chart.view->leftAxis()->setAxisMaximum(10);
-    chart.view->notifyDataSetChanged();
+    chart.valuesFrom(-10, 10);
     chart.draw();
-    const auto labels = chart.labels();
+    const auto labels = chart.texts();
     struct Expected {
         const char* text;
         double at;     // the value the label point stands at
@@ -118,24 +109,20 @@ TEST(BarLabelsTest, LabelsOutsideTheContentAreLeftOut) {
     // The middle stack's top label would stand above the content; the
     // other labels do not.
     LabelledChart chart({stackedBars({{1, 1}, {5, 9}, {1, 2}})});
-    chart.view->leftAxis()->setAxisMinimum(0);
-    chart.view->leftAxis()->setAxisMaximum(10);
-    chart.view->notifyDataSetChanged();
+    chart.valuesFrom(0, 10);
     chart.draw();
     std::vector<QString> texts;
-    for (const RecordedOperation& label : chart.labels()) texts.push_back(label.text);
+    for (const RecordedOperation& label : chart.texts()) texts.push_back(label.text);
     EXPECT_EQ(texts, (std::vector<QString>{"1", "1", "5", "1", "2"}));
 }
 
 TEST(BarLabelsTest, AStackedSetsLabelsFollowTheirOwnBarsPastAPlainOneScrolledOut) {
     LabelledChart chart({barSet({{0, 4, {}}, {1, 0, {{1, 2}}}, {2, 0, {{2, 2}}}, {3, 5, {}}, {4, 0, {{1, 1}}}})});
-    chart.view->leftAxis()->setAxisMinimum(0);
-    chart.view->leftAxis()->setAxisMaximum(10);
-    chart.view->notifyDataSetChanged();
+    chart.valuesFrom(0, 10);
     chart.view->zoom(2.5, 1, 0, 0);
     chart.view->moveViewToX(1.0);
     chart.draw();
-    const auto labels = chart.labels();
+    const auto labels = chart.texts();
     ASSERT_GE(labels.size(), 2u);
     // The first labels are the stack at x 1, over its own bar.
     EXPECT_EQ(labels[0].text, "1");
@@ -152,13 +139,11 @@ TEST(BarLabelsTest, SidewaysLabelsStartBeyondTheBarEnds) {
     };
     for (const Case c : {Case{true, false}, Case{false, false}, Case{true, true}, Case{false, true}}) {
         LabelledChart<HorizontalBarChartView> chart({plainBars({5, -5}), stackedBars({{2, -3}}, "S")});
-        chart.view->leftAxis()->setAxisMinimum(-10);
-        chart.view->leftAxis()->setAxisMaximum(10);
         chart.view->leftAxis()->setInverted(c.inverted);
         chart.view->setDrawValueAboveBarEnabled(c.above);
-        chart.view->notifyDataSetChanged();
+        chart.valuesFrom(-10, 10);
         chart.draw();
-        const auto labels = chart.labels();
+        const auto labels = chart.texts();
         ASSERT_EQ(labels.size(), 4u) << c.above << c.inverted;
         const auto valueX = [&](double value) {
             return chart.view->pixelForValues(value, 0, YAxis::AxisDependency::left).x;
@@ -195,8 +180,7 @@ TEST(BarLabelsTest, TheHeaderAndOneElementPerDrawnRectangle) {
     second->setColors({Qt::red, Qt::blue});
     second->setStackLabels({"base", "top"});
     LabelledChart chart({first, second});
-    chart.view->xAxis()->setValueFormatter(
-        DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); }));
+    chart.view->xAxis()->setValueFormatter(xNamed());
     chart.draw();
     const auto& elements = chart.view->renderer()->accessibleChartElements();
     const std::vector<QString> texts = {
@@ -214,7 +198,7 @@ TEST(BarLabelsTest, TheHeaderAndOneElementPerDrawnRectangle) {
     EXPECT_TRUE(elements[0]->isHeader());
     EXPECT_EQ(elements[0]->frame(), chart.view->bounds());
     // Each element frames its rectangle, as drawn.
-    const auto fills = ofKind(chart.context, DrawingOperation::fillRect);
+    const auto fills = chart.fills();
     const std::size_t fillOf[] = {0, 2, 3, 1, 4, 5}; // set 0 draws first
     for (std::size_t i = 1; i < elements.size(); ++i) {
         EXPECT_EQ(elements[i]->frame(), fills[fillOf[i - 1]].rect) << i;
@@ -226,8 +210,7 @@ TEST(BarLabelsTest, TheHeaderAndOneElementPerDrawnRectangle) {
     // description heads the header.
     LabelledChart single({plainBars({5})});
     single.view->chartDescription()->setText(QStringLiteral("Sales"));
-    single.view->xAxis()->setValueFormatter(
-        DefaultAxisValueFormatter::with([](double x, const AxisBase*) { return QStringLiteral("x%1").arg(x); }));
+    single.view->xAxis()->setValueFormatter(xNamed());
     single.draw();
     const auto& one = single.view->renderer()->accessibleChartElements();
     ASSERT_EQ(one.size(), 2u);
@@ -241,7 +224,7 @@ TEST(BarLabelsTest, TheSidewaysChartDescribesItsBarsToo) {
     const auto& elements = chart.view->renderer()->accessibleChartElements();
     ASSERT_EQ(elements.size(), 3u);
     EXPECT_EQ(elements[0]->label(), "Bar Chart. 1 dataset. Bars");
-    const auto fills = ofKind(chart.context, DrawingOperation::fillRect);
+    const auto fills = chart.fills();
     EXPECT_EQ(elements[1]->frame(), fills[0].rect);
     EXPECT_EQ(elements[2]->frame(), fills[1].rect);
 }

@@ -1,6 +1,6 @@
 // Bar charts painted offscreen through QPainter and checked on their
-// pixels: bars rise from and fall below the zero line, horizontal bars
-// reach right, stacked segments show their colours in order, a value label
+// pixels: bars leave the zero line on their value's side, upright and on
+// their side, stacked segments show their colours in order, a value label
 // sits above its bar, the horizontal chart's x labels run down the left
 // edge; and the painted chart's elements read back through QAccessible.
 #include <gtest/gtest.h>
@@ -45,51 +45,43 @@ std::vector<QColor> runs(const QImage& image, QPoint from, QPoint step, int coun
     return seen;
 }
 
-std::unique_ptr<BarChartView> chartOf(std::unique_ptr<BarChartView> view, std::shared_ptr<BarChartData> data) {
+template <class View>
+std::unique_ptr<View> chartOf(std::unique_ptr<View> view, std::shared_ptr<BarChartData> data) {
     view->legend()->setEnabled(false);
     view->setData(std::move(data));
     return view;
 }
 
-TEST(BarPixelsTest, BarsRiseFromTheZeroLineAndFallBelowIt) {
-    auto set = plainBars({5, -5});
-    set->setColors({red, blue});
-    set->setDrawValuesEnabled(false);
-    auto view = chartOf(makeView<BarChartView>(), barData({set}, 0.6));
-    const QImage image = paint(*view);
-    const double zero = view->pixelForValues(0, 0, YAxis::AxisDependency::left).y;
-    for (const auto& [x, colour, upward] : {std::tuple{0.0, red, true}, std::tuple{1.0, blue, false}}) {
-        const int column = static_cast<int>(view->pixelForValues(x, 0, YAxis::AxisDependency::left).x);
-        int inside = 0;
-        int wrongSide = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            if (!near(image.pixel(column, y), colour)) continue;
-            ++inside;
-            if (upward ? y > zero + 1 : y < zero - 1) ++wrongSide;
+// Upright, a positive bar rises from the zero line and a negative one falls
+// below it; on its side, a positive bar reaches right and a negative left.
+TEST(BarPixelsTest, BarsLeaveTheZeroLineOnTheirValuesSide) {
+    for (const bool sideways : {false, true}) {
+        auto set = plainBars({5, -5});
+        set->setColors({red, blue});
+        set->setDrawValuesEnabled(false);
+        auto view = chartOf(makeEitherView(sideways), barData({set}, 0.6));
+        const QImage image = paint(*view);
+        // Along the bar: pixel y upright (growing downward), x on its side.
+        const auto along = [&](double value, double x) {
+            const Point p = sideways ? view->pixelForValues(value, x, YAxis::AxisDependency::left)
+                                     : view->pixelForValues(x, value, YAxis::AxisDependency::left);
+            return sideways ? std::pair{p.x, p.y} : std::pair{-p.y, p.x};
+        };
+        const double zero = along(0, 0).first;
+        const int length = sideways ? image.width() : image.height();
+        for (const auto& [x, colour, positive] : {std::tuple{0.0, red, true}, std::tuple{1.0, blue, false}}) {
+            const int across = static_cast<int>(along(0, x).second);
+            int inside = 0;
+            int wrongSide = 0;
+            for (int i = 0; i < length; ++i) {
+                if (!near(sideways ? image.pixel(i, across) : image.pixel(across, i), colour)) continue;
+                ++inside;
+                const double at = sideways ? i : -i; // growing toward greater values
+                if (positive ? at < zero - 1 : at > zero + 1) ++wrongSide;
+            }
+            EXPECT_GT(inside, 50) << sideways << x;
+            EXPECT_EQ(wrongSide, 0) << sideways << x;
         }
-        EXPECT_GT(inside, 50) << x;
-        EXPECT_EQ(wrongSide, 0) << x;
-    }
-}
-
-TEST(BarPixelsTest, HorizontalPositiveBarsReachRight) {
-    auto set = plainBars({5, -5});
-    set->setColors({red, blue});
-    set->setDrawValuesEnabled(false);
-    auto view = chartOf(makeView<HorizontalBarChartView>(), barData({set}, 0.6));
-    const QImage image = paint(*view);
-    const double zero = view->pixelForValues(0, 0, YAxis::AxisDependency::left).x;
-    for (const auto& [x, colour, rightward] : {std::tuple{0.0, red, true}, std::tuple{1.0, blue, false}}) {
-        const int row = static_cast<int>(view->pixelForValues(0, x, YAxis::AxisDependency::left).y);
-        int inside = 0;
-        int wrongSide = 0;
-        for (int column = 0; column < image.width(); ++column) {
-            if (!near(image.pixel(column, row), colour)) continue;
-            ++inside;
-            if (rightward ? column < zero - 1 : column > zero + 1) ++wrongSide;
-        }
-        EXPECT_GT(inside, 50) << x;
-        EXPECT_EQ(wrongSide, 0) << x;
     }
 }
 
@@ -144,8 +136,7 @@ TEST(BarPixelsTest, TheHorizontalChartsXLabelsRunDownTheLeftEdge) {
     view->xAxis()->setLabelFont(pixelSizedFont(QFont(), 14));
     view->leftAxis()->setEnabled(false);
     view->rightAxis()->setEnabled(false);
-    view = std::unique_ptr<HorizontalBarChartView>(
-        static_cast<HorizontalBarChartView*>(chartOf(std::move(view), barData({set})).release()));
+    view = chartOf(std::move(view), barData({set}));
     const QImage image = paint(*view);
     const double left = view->viewPortHandler()->contentLeft();
     int lowest = image.height();

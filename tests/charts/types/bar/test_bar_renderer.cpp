@@ -7,33 +7,11 @@
 
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/types/bar/HorizontalBarChartRenderer.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
 
 using namespace bar_test;
-
-// A chart of fixed metrics without legend, whose frames are recorded.
-template <class View = BarChartView>
-struct RecordedChart {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<View> view = makeView<View>();
-    RecordingContext context;
-
-    explicit RecordedChart(std::shared_ptr<BarChartData> data) {
-        view->legend()->setEnabled(false);
-        view->setData(std::move(data));
-    }
-    void draw() {
-        context.clearOperations();
-        view->draw(context);
-    }
-    std::vector<RecordedOperation> fills() const { return ofKind(context, DrawingOperation::fillRect); }
-    Rect pixels(double left, double top, double width, double height) const {
-        return pixelsOf(*view, Rect(left, top, width, height));
-    }
-};
 
 TEST(BarRendererTest, HighlightsFillTheChosenValueWithTheSetsAlpha) {
     struct Case {
@@ -75,6 +53,9 @@ TEST(BarRendererTest, HighlightsFillTheChosenValueWithTheSetsAlpha) {
 }
 
 TEST(BarRendererTest, ASidewaysHighlightStoresItsMiddleAndRightEdge) {
+    struct Probe : HorizontalBarChartView {
+        using HorizontalBarChartView::getMarkerPosition;
+    };
     auto set = plainBars({3, -2});
     RecordedChart<HorizontalBarChartView> chart(barData({set}, 0.5));
     chart.view->highlightValue(0.0, 0, -1);
@@ -86,7 +67,9 @@ TEST(BarRendererTest, ASidewaysHighlightStoresItsMiddleAndRightEdge) {
     const Highlight& h = *chart.view->highlighted().front();
     EXPECT_NEAR(h.drawX(), expected.origin.y + expected.size.height / 2, 1e-9);
     EXPECT_NEAR(h.drawY(), expected.origin.x + expected.size.width, 1e-9);
-    // The marker stands there with the pair turned back (drawY, drawX).
+    // The marker stands there, the pair turned back: at the right edge, mid-height.
+    const Point marker = static_cast<Probe*>(chart.view.get())->getMarkerPosition(h);
+    EXPECT_EQ(marker, (Point{h.drawY(), h.drawX()}));
 }
 
 TEST(BarRendererTest, AFrameDrawsOnlyWhatItPrepared) {

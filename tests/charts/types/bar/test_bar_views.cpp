@@ -1,7 +1,6 @@
-// The bar chart views: their defaults and switches, the x range with and
-// without fitted bars, bar bounds, stacked highlights by value, grouping
-// through the view; the horizontal view's turned offsets, visible x range,
-// positions, marker position, visible-range limits and its pan on an
+// The bar chart views: the x range with and without fitted bars, bar
+// bounds, grouping through the view; the horizontal view's turned offsets,
+// visible x range, positions, visible-range limits and its pan on an
 // inverted axis; both views' double-click zoom about the pointer, inverted
 // axes included.
 #include <gtest/gtest.h>
@@ -10,43 +9,13 @@
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 
-#include "Charts/types/bar/BarChartRenderer.h"
-#include "Charts/types/bar/BarHighlighter.h"
-#include "Charts/types/bar/HorizontalBarChartRenderer.h"
-#include "Charts/types/bar/HorizontalBarHighlighter.h"
-#include "Charts/types/bar/XAxisRendererHorizontalBarChart.h"
-#include "Charts/types/bar/YAxisRendererHorizontalBarChart.h"
 #include "platform/testing/LogCapture.h"
-#include "tests/charts/support/chart_view_support.h"
 #include "tests/charts/types/bar/bar_support.h"
 
 namespace {
 
 using namespace bar_test;
 using S = GestureState;
-
-TEST(BarChartViewTest, ANewViewHasTheBarCollaboratorsAndSwitches) {
-    const auto view = makeView<BarChartView>();
-    EXPECT_TRUE(view->isDrawValueAboveBarEnabled());
-    EXPECT_FALSE(view->isDrawBarShadowEnabled());
-    EXPECT_FALSE(view->fitBars());
-    EXPECT_FALSE(view->isHighlightFullBarEnabled());
-    EXPECT_NE(std::dynamic_pointer_cast<BarChartRenderer>(view->renderer()), nullptr);
-    EXPECT_EQ(std::dynamic_pointer_cast<HorizontalBarChartRenderer>(view->renderer()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<BarHighlighter>(view->highlighter()), nullptr);
-    EXPECT_EQ(view->xAxis()->spaceMin(), 0.5);
-    EXPECT_EQ(view->xAxis()->spaceMax(), 0.5);
-
-    const auto sideways = makeView<HorizontalBarChartView>();
-    EXPECT_NE(std::dynamic_pointer_cast<HorizontalBarChartRenderer>(sideways->renderer()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<HorizontalBarHighlighter>(sideways->highlighter()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<TransformerHorizontalBarChart>(sideways->leftAxisTransformer()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<TransformerHorizontalBarChart>(sideways->rightAxisTransformer()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<XAxisRendererHorizontalBarChart>(sideways->xAxisRenderer()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<YAxisRendererHorizontalBarChart>(sideways->leftYAxisRenderer()), nullptr);
-    EXPECT_NE(std::dynamic_pointer_cast<YAxisRendererHorizontalBarChart>(sideways->rightYAxisRenderer()), nullptr);
-    EXPECT_EQ(sideways->xAxis()->spaceMin(), 0.5);
-}
 
 TEST(BarChartViewTest, FittedBarsWidenTheXRangeByHalfABar) {
     struct Case {
@@ -76,8 +45,7 @@ TEST(BarChartViewTest, FittedBarsWidenTheXRangeByHalfABar) {
 
 TEST(BarChartViewTest, BarBoundsSpanFromZeroToTheValue) {
     for (const bool sideways : {false, true}) {
-        std::unique_ptr<BarChartView> view =
-            sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>()) : makeView<BarChartView>();
+        const auto view = makeEitherView(sideways);
         auto set = barSet({{0, -3, {}}, {1, 4, {}}, {2, 0, {{2, -6}}}, {3, 0, {}}});
         view->setData(barData({set}, 0.5));
         const auto entry = [&](std::int64_t i) {
@@ -94,29 +62,11 @@ TEST(BarChartViewTest, BarBoundsSpanFromZeroToTheValue) {
         // A stack is measured as a whole bar to its sum.
         const std::pair<std::int64_t, Point> cases[] = {{0, {0, -3}}, {1, {1, 4}}, {2, {2, -4}}, {3, {3, 0}}};
         for (const auto& [i, xy] : cases) {
-            const Rect got = view->getBarBounds(entry(i));
-            const Rect want = expected(xy.x, xy.y);
-            EXPECT_NEAR(got.origin.x, want.origin.x, 1e-9) << sideways << i;
-            EXPECT_NEAR(got.origin.y, want.origin.y, 1e-9) << sideways << i;
-            EXPECT_NEAR(got.size.width, want.size.width, 1e-9) << sideways << i;
-            EXPECT_NEAR(got.size.height, want.size.height, 1e-9) << sideways << i;
+            EXPECT_TRUE(rectNear(view->getBarBounds(entry(i)), expected(xy.x, xy.y))) << sideways << i;
         }
         EXPECT_TRUE(isNull(view->getBarBounds(std::make_shared<BarChartDataEntry>(9, 9))));
         EXPECT_TRUE(isNull(view->getBarBounds(nullptr)));
     }
-}
-
-TEST(BarChartViewTest, AStackedValueIsHighlightedByItsPosition) {
-    auto view = makeView<BarChartView>();
-    view->setData(barData({stackedBars({{1, 2, 3}, {4, 5, 6}})}));
-    view->highlightValue(1.0, 0, 2);
-    ASSERT_EQ(view->highlighted().size(), 1u);
-    const Highlight& h = *view->highlighted().front();
-    EXPECT_EQ(h.x(), 1);
-    EXPECT_TRUE(std::isnan(h.y()));
-    EXPECT_EQ(h.dataSetIndex(), 0);
-    EXPECT_EQ(h.dataIndex(), -1);
-    EXPECT_EQ(h.stackIndex(), 2);
 }
 
 TEST(BarChartViewTest, GroupingNeedsDataAndLaysTheChartOutAgain) {
@@ -135,13 +85,8 @@ TEST(BarChartViewTest, GroupingNeedsDataAndLaysTheChartOutAgain) {
 }
 
 // The horizontal chart, laid out with fixed metrics.
-struct SidewaysChart {
-    charts::testing::FixedMetrics metrics;
-    std::unique_ptr<HorizontalBarChartView> view = makeView<HorizontalBarChartView>();
-    SidewaysChart() {
-        view->legend()->setEnabled(false);
-        view->setData(barData({plainBars({5, -2, 8, 3})}));
-    }
+struct SidewaysChart : RecordedChart<HorizontalBarChartView> {
+    SidewaysChart() : RecordedChart(barData({plainBars({5, -2, 8, 3})})) {}
     ChartOffsets offsets() const {
         const auto& port = *view->viewPortHandler();
         return ChartOffsets{port.offsetLeft(), port.offsetTop(), port.offsetRight(), port.offsetBottom()};
@@ -265,18 +210,6 @@ TEST(HorizontalBarChartViewTest, VisibleRangesLimitTheTurnedZoom) {
     EXPECT_DOUBLE_EQ(port.maxScaleY(), 10);
 }
 
-TEST(HorizontalBarChartViewTest, AMarkerStandsAtTheTurnedDrawingPosition) {
-    struct Probe : HorizontalBarChartView {
-        using HorizontalBarChartView::getMarkerPosition;
-    };
-    SidewaysChart chart;
-    Highlight h(1, 2, 0);
-    h.setDraw(30, 70);
-    const Point p = static_cast<Probe*>(chart.view.get())->getMarkerPosition(h);
-    EXPECT_EQ(p.x, 70);
-    EXPECT_EQ(p.y, 30);
-}
-
 TEST(HorizontalBarChartViewTest, ADragMovesTheBarsWithThePointerAlsoOnAnInvertedAxis) {
     // A drag of (+10, -10): the content follows the pointer whether the
     // value axis runs left to right or mirrored.
@@ -290,9 +223,7 @@ TEST(HorizontalBarChartViewTest, ADragMovesTheBarsWithThePointerAlsoOnAnInverted
         chart.view->performPanChange(Point{inverted ? 100.0 : -100.0, 100});
         const auto entry = chart.view->data()->getDataSetByIndex(0)->entryForIndex(1);
         const Point before = chart.view->getPosition(*entry, YAxis::AxisDependency::left);
-        const Point touch = chart.view->getPosition(*chart.view->data()->getDataSetByIndex(0)->entryForIndex(1),
-                                                    YAxis::AxisDependency::left);
-        chart.view->panGestureRecognized(charts::testing::step(S::began, touch, Point{10, -10}));
+        chart.view->panGestureRecognized(charts::testing::step(S::began, before, Point{10, -10}));
         const Point after = chart.view->getPosition(*entry, YAxis::AxisDependency::left);
         EXPECT_NEAR(after.x - before.x, 10, 1e-9) << inverted;
         EXPECT_NEAR(after.y - before.y, -10, 1e-9) << inverted;
@@ -307,9 +238,7 @@ TEST(BarChartViewTest, ADoubleClickZoomsAboutThePointerAlsoOnAnInvertedAxis) {
     for (const bool sideways : {false, true}) {
         for (const bool inverted : {false, true}) {
             for (const bool draggedFirst : {false, true}) {
-                std::unique_ptr<BarChartView> view =
-                    sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>())
-                             : makeView<BarChartView>();
+                const auto view = makeEitherView(sideways);
                 view->leftAxis()->setInverted(inverted);
                 view->rightAxis()->setInverted(inverted);
                 view->setData(barData({plainBars({3, 5, 2, 6, 4, 7, 1})}));
@@ -351,8 +280,7 @@ TEST(BarChartViewTest, ADoubleClickZoomsAboutThePointerAlsoOnAnInvertedAxis) {
 // pointer: the bar under it stays under it.
 TEST(BarChartViewTest, APinchZoomsAboutThePointer) {
     for (const bool sideways : {false, true}) {
-        std::unique_ptr<BarChartView> view =
-            sideways ? std::unique_ptr<BarChartView>(makeView<HorizontalBarChartView>()) : makeView<BarChartView>();
+        const auto view = makeEitherView(sideways);
         view->setPinchZoomEnabled(true);
         auto set = plainBars({3, 5, 2, 6, 4, 7, 1});
         view->setData(barData({set}));
