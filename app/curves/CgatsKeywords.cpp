@@ -121,15 +121,27 @@ std::optional<std::vector<CIELab>> labValues(const Rows& rows, int labLIndex, bo
     return labs;
 }
 
-std::optional<Rows> dataRows(const std::vector<std::string>& lines, const Rows& rows, long long count) {
+std::optional<Rows> dataRows(const std::vector<std::string>& lines, const std::vector<std::string>& fieldNames,
+                             long long count) {
     const auto begin = beginDataLineIndex(lines);
     if (!begin) {
         platform::devLog("The file has no BEGIN_DATA line.");
         return std::nullopt;
     }
+    // A trailing tab on the format line names no field.
+    auto named = fieldNames.size();
+    while (named > 0 && fieldNames[named - 1].empty()) --named;
     Rows data;
-    for (std::size_t i = *begin + 1; i < lines.size() && i < rows.size() && !lineBeginsWith(lines[i], endData); ++i)
-        if (!isBlankLine(lines[i])) data.push_back(rows[i]);
+    for (std::size_t i = *begin + 1; i < lines.size() && !lineBeginsWith(lines[i], endData); ++i) {
+        if (isBlankLine(lines[i])) continue;
+        auto fields = splitDataFields(lines[i], named);
+        if (fields.size() != named) {
+            platform::devLog("Line " + std::to_string(i + 1) + " has " + std::to_string(fields.size()) +
+                             " fields, but the data format names " + std::to_string(named) + "; the file is not read.");
+            return std::nullopt;
+        }
+        data.push_back(std::move(fields));
+    }
     if (count < 1 || static_cast<unsigned long long>(count) != data.size()) {
         platform::devLog("NUMBER_OF_SETS gives " + std::to_string(count) + " rows, but " + std::to_string(data.size()) +
                          " data rows follow BEGIN_DATA.");

@@ -70,13 +70,16 @@ LabReading readLabRow(const std::vector<std::string>& row, int labLIndex, bool c
 // developer's log.
 std::optional<std::vector<CIELab>> labValues(const Rows& rows, int labLIndex, bool commaIsDecimalPoint);
 
-// The data rows: the split rows between the BEGIN_DATA line and the END_DATA
-// line (or the end of the text), blank rows left out. Nothing, with the
-// reason in the developer's log, when the file has no BEGIN_DATA line or
-// when `count` (the file's NUMBER_OF_SETS) is not the number of those rows:
-// a count that disagrees with the table leaves it unclear which rows are the
-// wedge.
-std::optional<Rows> dataRows(const std::vector<std::string>& lines, const Rows& rows, long long count);
+// The data rows: the lines between the BEGIN_DATA line and the END_DATA
+// line (or the end of the text), blank lines left out, each split into the
+// fields the data format names (splitDataFields). Nothing, with the reason in
+// the developer's log, when the file has no BEGIN_DATA line, when a row's
+// field count differs from the format's (its fields would be read under the
+// wrong names), or when `count` (the file's NUMBER_OF_SETS) is not the number
+// of rows: a count that disagrees with the table leaves it unclear which rows
+// are the wedge.
+std::optional<Rows> dataRows(const std::vector<std::string>& lines, const std::vector<std::string>& fieldNames,
+                             long long count);
 
 // The rows as Lab rows, decimal commas read as points (labValues).
 std::optional<std::vector<CIELab>> labRows(const Rows& rows, int labLIndex);

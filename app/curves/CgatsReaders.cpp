@@ -28,7 +28,7 @@ bool CgatsCIELab::parseMeasurements() {
     if (labLIndex < 0) return false;
 
     totalSamples = cgats::integerValue(cgats::valueOf(lines, rows, cgats::numberOfSets).value_or(""));
-    auto data = cgats::dataRows(lines, rows, totalSamples);
+    auto data = cgats::dataRows(lines, rows[*names], totalSamples);
     if (!data) return false;
     dataSets = std::move(*data);
 
@@ -59,7 +59,7 @@ bool SpyderPrintCgatsCIELab::parseMeasurements() {
     totalSamples = cgats::integerValue(cgats::valueOf(lines, rows, cgats::numberOfSets).value_or(""));
     platform::devLog("Number of CGATS data fields: " + std::to_string(numOfFields));
 
-    auto data = cgats::dataRows(lines, rows, totalSamples);
+    auto data = cgats::dataRows(lines, rows[*names], totalSamples);
     if (!data) return false;
     auto labs = cgats::labRows(*data, labLIndex);
     if (!labs) return false;
@@ -103,7 +103,7 @@ bool ArgyllCIELab::parseMeasurements() {
     if (const auto sets = rowWithFieldBeginning(cgats::numberOfSets, false); sets && rows[*sets].size() >= 2)
         totalSamples = cgats::integerValue(rows[*sets][1]);
 
-    auto data = cgats::dataRows(lines, rows, totalSamples);
+    auto data = cgats::dataRows(lines, names, totalSamples);
     if (!data) return false;
     dataSets = std::move(*data);
     if (const auto begin = cgats::beginDataLineIndex(lines)) beginDataRowIndex = static_cast<int>(*begin + 1);

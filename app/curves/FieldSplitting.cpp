@@ -52,6 +52,14 @@ std::vector<std::string> splitFields(std::string_view line) {
     return fields;
 }
 
+std::vector<std::string> splitDataFields(std::string_view line, std::size_t formatFieldCount) {
+    auto fields = splitAt(line, '\t');
+    for (auto& field : fields) field = std::string(trimWhitespace(field));
+    if (fields.size() < formatFieldCount) fields = splitFields(line);
+    while (fields.size() > formatFieldCount && fields.back().empty()) fields.pop_back();
+    return fields;
+}
+
 std::vector<std::string> splitAtCommas(std::string_view line) {
     auto fields = splitAt(line, ',');
     for (auto& field : fields) field = std::string(trimWhitespace(field));

@@ -21,6 +21,14 @@ std::vector<std::string> splitMeasurementLines(std::string_view text);
 // returns count as spaces. A blank line gives one empty field.
 std::vector<std::string> splitFields(std::string_view line);
 
+// The fields of a data row of a table whose format names `formatFieldCount`
+// fields. Tabs separate fields first, each field trimmed of its padding; only
+// when that gives fewer fields than the format names are the fields split at
+// blanks too (splitFields), for files that separate by spaces or mix tabs and
+// spaces. So a tab-separated text field holding a space ("Step 1") stays one
+// field. Empty fields after the last named one (a trailing tab) are dropped.
+std::vector<std::string> splitDataFields(std::string_view line, std::size_t formatFieldCount);
+
 // The fields of a comma-separated row, each trimmed of blanks; empty fields kept.
 std::vector<std::string> splitAtCommas(std::string_view line);
 

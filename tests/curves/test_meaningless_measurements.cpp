@@ -271,7 +271,11 @@ TEST(MeaninglessMeasurements, FieldsThatDoNotReadAsNumbersAreRefusedAndThePrevio
                 if (spoiler.text.empty() && column == 0 && (format.columns == 1 || format.rowsWithoutLAreSkipped))
                     continue;
                 SCOPED_TRACE(std::string(format.name) + ", field " + std::to_string(column) + ": " + spoiler.spoiler);
-                expectRefusedWithThePreviousKept(format.file, format.text(column, spoiler.text), "Measurement 5 ");
+                // Between blanks an empty field is no field: the row is short.
+                const bool blankSeparated = std::string_view(format.file).ends_with(".ti3");
+                expectRefusedWithThePreviousKept(format.file, format.text(column, spoiler.text),
+                                                 spoiler.text.empty() && blankSeparated ? "Line 14 has 3 fields"
+                                                                                        : "Measurement 5 ");
             }
         }
         // Unspoilt, the same text loads.

@@ -202,15 +202,30 @@ TEST(CgatsReaderTest, RisingRgbRowsAreReorderedLightToDark) {
 }
 
 TEST(CgatsReaderTest, PaddedAndMixedSeparatorsReadAsSeparateNumbers) {
-    MeasurementTestEnvironment env;
-    std::vector<std::string> rows;
-    for (int s = 0; s < 21; ++s)
-        rows.push_back(std::to_string(s + 1) + "\tA" + std::to_string(s) + "\t  " + std::to_string(255 - s * 12) + " " +
-                       std::to_string(95.0 - s * 4) + "   0.50 -1.25  ");
-    const auto loaded = loadMeasurementText(cgatsText(rows, "  21", "SAMPLE_ID\tSAMPLE_NAME\tRGB_R LAB_L LAB_A LAB_B"));
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.reader->measuredLab.front(), (CIELab{95, 0.5, -1.25}));
-    EXPECT_EQ(loaded.reader->measuredLab.back(), (CIELab{15, 0.5, -1.25}));
+    // Padded numbers between tabs are split at blanks; a tab-separated
+    // name holding a space ("Step 1") stays one field.
+    const struct {
+        const char* name;
+        const char* separator;
+        const char* padding;
+        const char* sampleName;
+    } layouts[] = {{"mixed", " ", "   ", "A"}, {"tabs, a name with a space", "\t", "\t", "Step "}};
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        MeasurementTestEnvironment env;
+        const std::string separator = layout.separator;
+        std::vector<std::string> rows;
+        for (int s = 0; s < 21; ++s)
+            rows.push_back(std::to_string(s + 1) + "\t" + layout.sampleName + std::to_string(s) + "\t  " +
+                           std::to_string(255 - s * 12) + separator + std::to_string(95.0 - s * 4) + layout.padding +
+                           "0.50" + separator + "-1.25  ");
+        const auto names =
+            "SAMPLE_ID\tSAMPLE_NAME\tRGB_R" + separator + "LAB_L" + separator + "LAB_A" + separator + "LAB_B";
+        const auto loaded = loadMeasurementText(cgatsText(rows, "  21", names));
+        ASSERT_TRUE(loaded.ok);
+        EXPECT_EQ(loaded.reader->measuredLab.front(), (CIELab{95, 0.5, -1.25}));
+        EXPECT_EQ(loaded.reader->measuredLab.back(), (CIELab{15, 0.5, -1.25}));
+    }
 }
 
 TEST(CgatsReaderTest, StructuralFailuresShowTheAlertOnceAndLeaveListsEmpty) {
@@ -219,6 +234,8 @@ TEST(CgatsReaderTest, StructuralFailuresShowTheAlertOnceAndLeaveListsEmpty) {
     cut.resize(cut.size() / 2);
     std::string shortRow = cgatsText(rows);
     shortRow.replace(shortRow.find("\n12\t"), 4, "\n12\n");
+    std::string withFieldAdded = cgatsText(rows);
+    withFieldAdded.replace(withFieldAdded.find("\n12\t"), 4, "\n12\tStep 12\t");
     const std::vector<std::pair<std::string, std::string>> cases{
         {"no LAB_L", cgatsText(rows, "", "SAMPLE_ID\tRGB_R\tL\tA\tB")},
         {"no sets", cgatsText(rows, "0")},
@@ -230,6 +247,7 @@ TEST(CgatsReaderTest, StructuralFailuresShowTheAlertOnceAndLeaveListsEmpty) {
         {"one sample", cgatsText({"1\t255\t95\t0\t0"})},
         {"cut in the middle", cut},
         {"short row", shortRow},
+        {"a field more than the format names", withFieldAdded},
         {"no BEGIN_DATA", "CGATS.17\nBEGIN_DATA_FORMAT\nLAB_L\tLAB_A\tLAB_B\nNUMBER_OF_SETS\t2\n1\t2\t3\n"},
         {"format keyword last", "CGATS.17\nBEGIN_DATA_FORMAT"},
     };
