@@ -126,7 +126,7 @@ bool transform(KeptPlans<Fftw>& kept, typename Fftw::Real* points, std::size_t l
     if (log2n > kLargestLog2) return false;
     const int n = 1 << log2n;
     Real* re = points;
-    Real* im = points + n;
+    Real* im = points + imaginaryOffset<Real>(log2n);
     const std::size_t reSlot = Fftw::alignmentOf(re) / sizeof(Real);
     const std::size_t imSlot = Fftw::alignmentOf(im) / sizeof(Real);
     if (reSlot >= KeptPlans<Fftw>::kSlots || imSlot >= KeptPlans<Fftw>::kSlots) {

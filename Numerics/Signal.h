@@ -120,7 +120,9 @@ std::vector<ElementOf<C>> xcorr(const C& x) {
 // 2^floor(log2 n) points; the points beyond keep |x[k]| * 2 / n.
 //
 // The transformed points are the only scratch: one block of their real parts
-// (the input's first 2^floor(log2 n) elements) and zero imaginary parts,
+// (the input's first 2^floor(log2 n) elements) and zero imaginary parts, laid
+// out as radix2::forward takes them (the imaginary half a little off the
+// power-of-two distance, at which the transform ran up to 1.6 times slower),
 // transformed in place by the kept plan of its size; the magnitudes go
 // straight into the result. Each magnitude is the square root of re^2 + im^2,
 // then scaled, as three separate passes would compute it.
@@ -135,9 +137,9 @@ std::vector<T> fft(const std::vector<T>& input) {
     detail::require(log2n <= radix2::kLargestLog2);
     const std::size_t m = std::size_t(1) << log2n;
 
-    std::unique_ptr<T[]> points(new T[2 * m]);
+    std::unique_ptr<T[]> points(new T[radix2::blockLength<T>(log2n)]);
     T* re = points.get();
-    T* im = re + m;
+    T* im = re + radix2::imaginaryOffset<T>(log2n);
     std::copy(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(m), re);
     std::fill(im, im + m, T(0));
     detail::require(radix2::forward(points.get(), log2n));
