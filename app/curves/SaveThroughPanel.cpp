@@ -17,8 +17,10 @@ void saveThroughPanelSuggesting(const std::string& fileType, std::string content
     options.suggestedFileName = std::move(suggestedFile);
     platform::beginSavePanel(options, [fileType, contents = std::move(contents)](
                                           const std::filesystem::path& chosen) mutable {
-        const auto file = fileOfKind(chosen, fileType);
+        // A folder is no name to give an extension: writing over it fails
+        // and says so.
         std::error_code error;
+        const auto file = std::filesystem::is_directory(chosen, error) ? chosen : fileOfKind(chosen, fileType);
         if (file != chosen && std::filesystem::exists(file, error)) {
             saveThroughPanelSuggesting(fileType, std::move(contents), file.string());
             return;
