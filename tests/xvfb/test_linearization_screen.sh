@@ -5,7 +5,9 @@
 # (non-native) open dialogs by typing their paths; the moving-average slider
 # moved; two loads that fail (a binary file and an empty one) show the alert
 # with its exact texts and change nothing; then the linearized .quad, the
-# .acv and the .cube exported through the save dialogs. The alert carries no
+# .acv and the .cube exported through the save dialogs. Before anything is
+# loaded, a save as .acv shows "Failed to Linearize" and opens no dialog; a
+# .cube saved under a typed .quad name is written under the .cube name. The alert carries no
 # text an X client can read back, so its window is compared pixel for pixel
 # with one that the application's own alert presenter draws with the
 # expected texts (alert_reference_window) on the same display. The written files are
@@ -113,40 +115,6 @@ await_file() {
   wait_for "$deadline_seconds" test -s "$1" || fail "$1 was not written"
 }
 
-# The Linearization tab.
-xdotool mousemove 128 32 click 1
-sleep 1
-shot 01-linearization-screen
-
-# Load the .quad through its open dialog.
-focus_main
-keys alt+q
-await_window 'Choose a quad file'
-shot 02-quad-open-dialog
-type_path "$quad"
-shot 03-quad-loaded
-
-# Load the measurements through theirs.
-focus_main
-keys alt+m
-await_window 'Choose a measurement file'
-type_path "$measurement"
-shot 04-measurements-loaded
-
-# Move the moving-average slider five steps.
-focus_main
-keys alt+v
-keys Right Right Right Right Right
-shot 05-slider-moved
-
-# Two loads that fail: each shows the alert with its exact texts and leaves
-# what was loaded. The alert's window carries the application's name (it
-# has no title of its own); its contents are compared with the reference
-# alert's, drawn while each has the keyboard.
-head -c 4096 /bin/ls >"$work/binary.txt"
-: >"$work/empty.txt"
-message="Failed to Load Measurement Data"
-informative=$'Please check the measurement data format and load data again.\n\nIf this problem continues send the measurement data file using the send feedback form in the help menu.'
 # The reason each is refused, the alert's detailed text.
 declare -A reason=(
   [binary]="binary.txt is of no kind this program reads: its first line is not one it recognises."
@@ -191,6 +159,60 @@ compare_alert() { # bad file, collapsed|details
     fail "the alert for the $bad file ($view) is not the load-failure alert \"$message\" with its texts ($differing pixels differ)"
 }
 
+# The Linearization tab.
+xdotool mousemove 128 32 click 1
+sleep 1
+shot 01-linearization-screen
+
+# Save as .acv before anything is loaded: the alert "Failed to Linearize",
+# no save dialog and no file; the kind goes back to .quad after.
+message="Failed to Linearize"
+informative="Please load a valid quad curve file and measurement data file and try again"
+reason[unlinearized]=""
+focus_main
+keys alt+e Down
+keys alt+s
+two_windows() { [[ $(app_windows) -ge 2 ]]; }
+wait_for "$deadline_seconds" two_windows || fail "no alert for an .acv saved with nothing loaded"
+alert=$(xdotool search --onlyvisible --class tintsmith 2>/dev/null | grep -vx "$window" | head -n 1)
+[[ $(windows '^Save As') -eq 0 ]] || fail "a save dialog opened with nothing to save"
+compare_alert unlinearized collapsed
+xdotool windowfocus --sync "$alert"
+keys Return
+[[ $(app_windows) -eq 1 && -z $(ls -A "$work/out") ]] || fail "the alert stayed open or a file was written"
+echo "an .acv saved with nothing loaded: \"$message\" with its informative text, drawn exactly as the reference"
+focus_main
+keys alt+e Up
+
+# Load the .quad through its open dialog.
+focus_main
+keys alt+q
+await_window 'Choose a quad file'
+shot 02-quad-open-dialog
+type_path "$quad"
+shot 03-quad-loaded
+
+# Load the measurements through theirs.
+focus_main
+keys alt+m
+await_window 'Choose a measurement file'
+type_path "$measurement"
+shot 04-measurements-loaded
+
+# Move the moving-average slider five steps.
+focus_main
+keys alt+v
+keys Right Right Right Right Right
+shot 05-slider-moved
+
+# Two loads that fail: each shows the alert with its exact texts and leaves
+# what was loaded. The alert's window carries the application's name (it
+# has no title of its own); its contents are compared with the reference
+# alert's, drawn while each has the keyboard.
+head -c 4096 /bin/ls >"$work/binary.txt"
+: >"$work/empty.txt"
+message="Failed to Load Measurement Data"
+informative=$'Please check the measurement data format and load data again.\n\nIf this problem continues send the measurement data file using the send feedback form in the help menu.'
 alerts=0
 for bad in binary empty; do
   focus_main
@@ -222,20 +244,26 @@ done
 shot 07-after-failed-loads
 
 # Export .quad, .acv and .cube through the save dialogs.
-export_as() { # item-downs file
+export_as() { # item-downs typed-file [written-file]
   focus_main
   keys alt+e
   for _ in $(seq "$1"); do keys Down; done
   keys alt+s
   await_window '^Save As'
   type_path "$2"
-  await_file "$2"
+  await_file "${3:-$2}"
 }
 export_as 0 "$work/out/linearized.quad"
 shot 08-quad-exported
 export_as 1 "$work/out/correction.acv"
 export_as 1 "$work/out/correction.cube"
 shot 09-all-exported
+# The .cube kind still chosen, a name typed with the .quad extension: the
+# table is written under the .cube name, and no .quad file holds it.
+export_as 0 "$work/out/typed.quad" "$work/out/typed.cube"
+[[ ! -e "$work/out/typed.quad" ]] || fail "a cube table was written under the .quad name"
+cmp -s "$work/out/typed.cube" "$work/out/correction.cube" || fail "typed.cube is not the exported table"
+echo "cube export typed as typed.quad: written as typed.cube, the same bytes as correction.cube"
 
 # The product's reader: the .quad holds the corrected curves of the inputs,
 # the .acv and .cube the bytes of that correction.
