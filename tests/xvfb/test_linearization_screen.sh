@@ -264,6 +264,29 @@ export_as 0 "$work/out/typed.quad" "$work/out/typed.cube"
 [[ ! -e "$work/out/typed.quad" ]] || fail "a cube table was written under the .quad name"
 cmp -s "$work/out/typed.cube" "$work/out/correction.cube" || fail "typed.cube is not the exported table"
 echo "cube export typed as typed.quad: written as typed.cube, the same bytes as correction.cube"
+# Typed as typed.quad again, now that typed.cube is there: the dialog the
+# user confirmed asked about typed.quad, so it opens again on typed.cube and
+# asks before replacing it.
+touch -d 2000-01-01 "$work/out/typed.cube"
+focus_main
+keys alt+s
+await_window '^Save As'
+xdotool type --delay 15 "$work/out/typed.quad"
+keys Return
+sleep 1
+await_window '^Save As'
+shot 10-asked-again
+keys Return
+three_windows() { [[ $(app_windows) -ge 3 ]]; }
+wait_for "$deadline_seconds" three_windows || fail "replacing typed.cube was not asked"
+shot 11-replace-asked
+keys alt+y
+renewed() { [[ $(stat -c %Y "$work/out/typed.cube") -gt 946684800 ]]; }
+wait_for "$deadline_seconds" renewed || fail "typed.cube was not replaced once the user said yes"
+[[ ! -e "$work/out/typed.quad" ]] || fail "a cube table was written under the .quad name"
+cmp -s "$work/out/typed.cube" "$work/out/correction.cube" || fail "typed.cube is not the exported table"
+[[ $(app_windows) -eq 1 ]] || fail "a dialog stayed open"
+echo "typed.quad again: the dialog came back on typed.cube, asked to replace it and wrote it"
 
 # The product's reader: the .quad holds the corrected curves of the inputs,
 # the .acv and .cube the bytes of that correction.
