@@ -5,9 +5,8 @@
 # (non-native) open dialogs by typing their paths; the moving-average slider
 # moved; two loads that fail (a binary file and an empty one) show the alert
 # with its exact texts and change nothing; then the linearized .quad, the
-# .acv and the .cube exported through the save dialogs. Before anything is
-# loaded, a save as .acv shows "Failed to Linearize" and opens no dialog; a
-# .cube saved under a typed .quad name is written under the .cube name. The alert carries no
+# .acv and the .cube exported through the save dialogs (an .acv before any
+# load alerts; a .cube typed as .quad is written as .cube). The alert carries no
 # text an X client can read back, so its window is compared pixel for pixel
 # with one that the application's own alert presenter draws with the
 # expected texts (alert_reference_window) on the same display. The written files are
