@@ -15,19 +15,19 @@ void saveThroughPanelSuggesting(const std::string& fileType, std::string content
     options.allowedFileTypes = {fileType};
     options.canCreateDirectories = true;
     options.suggestedFileName = std::move(suggestedFile);
-    platform::beginSavePanel(options, [fileType, contents = std::move(contents)](
-                                          const std::filesystem::path& chosen) mutable {
-        // A folder is no name to give an extension: writing over it fails
-        // and says so.
-        std::error_code error;
-        const auto file = std::filesystem::is_directory(chosen, error) ? chosen : fileOfKind(chosen, fileType);
-        if (file != chosen && std::filesystem::exists(file, error)) {
-            saveThroughPanelSuggesting(fileType, std::move(contents), file.string());
-            return;
-        }
-        if (const auto result = platform::writeFileAtomically(file, contents); !result)
-            showSaveErrorAlert(result.errorDescription);
-    });
+    platform::beginSavePanel(
+        options, [fileType, contents = std::move(contents)](const std::filesystem::path& chosen) mutable {
+            // A folder is no name to give an extension: writing over it fails
+            // and says so.
+            std::error_code error;
+            const auto file = std::filesystem::is_directory(chosen, error) ? chosen : fileOfKind(chosen, fileType);
+            if (file != chosen && std::filesystem::exists(file, error)) {
+                saveThroughPanelSuggesting(fileType, std::move(contents), file.string());
+                return;
+            }
+            if (const auto result = platform::writeFileAtomically(file, contents); !result)
+                showSaveErrorAlert(result.errorDescription);
+        });
 }
 
 } // namespace
@@ -37,8 +37,7 @@ void saveThroughPanel(const std::string& fileType, std::string contents) {
 }
 
 std::filesystem::path fileOfKind(const std::filesystem::path& chosen, const std::string& fileType) {
-    if (fileType.empty() || platform::lowercasedExtension(chosen) == fileType)
-        return chosen;
+    if (fileType.empty() || platform::lowercasedExtension(chosen) == fileType) return chosen;
     auto file = chosen;
     file.replace_extension(fileType);
     return file;

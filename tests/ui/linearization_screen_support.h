@@ -77,7 +77,6 @@ inline const std::vector<std::string> tenInksViolet{"K", "C", "M", "Y", "LC", "L
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
-#include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
 
