@@ -21,6 +21,8 @@ void saveThroughPanelSuggesting(const std::string& fileType, std::string content
             // and says so.
             std::error_code error;
             const auto file = std::filesystem::is_directory(chosen, error) ? chosen : fileOfKind(chosen, fileType);
+            // The panel confirmed `chosen`, not `file`: it asks again, on the
+            // name the file will have, before that file is replaced.
             if (file != chosen && std::filesystem::exists(file, error)) {
                 saveThroughPanelSuggesting(fileType, std::move(contents), file.string());
                 return;
