@@ -1,5 +1,7 @@
 #include "platform/FileIO.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -81,6 +83,14 @@ std::string sizeText(std::size_t bytes) {
 std::string tooLarge(std::size_t maxBytes) { return "it is too large (more than " + sizeText(maxBytes) + ")."; }
 
 } // namespace
+
+std::string lowercasedExtension(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    if (!extension.empty() && extension.front() == '.') extension.erase(0, 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
 
 FileResult writeFileAtomically(const std::filesystem::path& file, std::string_view contents) {
     if (file.empty() || !file.has_filename()) return {false, "No file name was given."};

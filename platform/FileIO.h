@@ -16,6 +16,10 @@ struct FileResult {
     explicit operator bool() const { return ok; }
 };
 
+// The file name's extension without the dot, in lower case ("" for none):
+// "Wedge.TXT" gives "txt".
+std::string lowercasedExtension(const std::filesystem::path& file);
+
 // Writes the bytes whole or not at all: they go to a temporary file beside
 // the target, are flushed to disk and then renamed over the target. On any
 // failure the target is left as it was and the temporary file is removed.

@@ -62,6 +62,7 @@ bool v2LinearizationDataModel::loadMeasurements(const MeasurementFile& file) {
     openedOriginalMeasurments = reader->averagedMeasurements;
     rawMeasurements = reader->averagedMeasurements;
     rawMeasurementPositions = reader->averagedPositions;
+    rawMeasurementsMeasured.assign(rawMeasurements.size(), true);
     matteDensityRange = reader->interpolatedMeasurements.back().L > 10;
     takeStepGrid(reader->interpolatedMeasurements);
     measurementDataLoadingError = false;
@@ -87,7 +88,10 @@ void v2LinearizationDataModel::resetTargets() {
     correctionCurve->makeLinearTarget((*s)[0]);
 }
 
-void v2LinearizationDataModel::startWithRows(std::vector<CIELab> rows) { rawMeasurements = std::move(rows); }
+void v2LinearizationDataModel::startWithRows(std::vector<CIELab> rows) {
+    rawMeasurements = std::move(rows);
+    rawMeasurementsMeasured.assign(rawMeasurements.size(), false);
+}
 
 void v2LinearizationDataModel::restartCorrection() {
     if (!separatedLABArrays.empty()) correctionCurve->densitiesToCorrect = separatedLABArrays.front();
@@ -183,20 +187,43 @@ double v2LinearizationDataModel::stepInputPercentage(std::size_t row) const {
 }
 
 void v2LinearizationDataModel::sortMeasurements() {
-    std::stable_sort(rawMeasurements.begin(), rawMeasurements.end(),
-                     [](const CIELab& x, const CIELab& y) { return x.L > y.L; });
+    // The rows sorted by way of their indices, so each measured mark goes
+    // where its row goes.
+    std::vector<std::size_t> order(rawMeasurements.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [this](std::size_t x, std::size_t y) { return rawMeasurements[x].L > rawMeasurements[y].L; });
+    std::vector<CIELab> sorted;
+    std::vector<bool> measured;
+    sorted.reserve(order.size());
+    measured.reserve(order.size());
+    for (const std::size_t i : order) {
+        sorted.push_back(rawMeasurements[i]);
+        measured.push_back(i < rawMeasurementsMeasured.size() && rawMeasurementsMeasured[i]);
+    }
+    rawMeasurements = std::move(sorted);
+    rawMeasurementsMeasured = std::move(measured);
 }
 
 bool v2LinearizationDataModel::revertToOpenedMeasurements() {
     if (openedOriginalMeasurments.empty()) return false;
     rawMeasurements = openedOriginalMeasurments;
+    rawMeasurementsMeasured.assign(rawMeasurements.size(), true);
     return true;
 }
 
 bool v2LinearizationDataModel::editMeasurement(std::size_t row, const CIELab& lab) {
     if (row >= rawMeasurements.size()) return false;
     rawMeasurements[row] = lab;
+    if (rawMeasurementsMeasured.size() != rawMeasurements.size())
+        rawMeasurementsMeasured.resize(rawMeasurements.size(), false);
+    rawMeasurementsMeasured[row] = true;
     return true;
+}
+
+bool v2LinearizationDataModel::everyRowMeasured() const {
+    return !rawMeasurements.empty() && rawMeasurementsMeasured.size() == rawMeasurements.size() &&
+           std::all_of(rawMeasurementsMeasured.begin(), rawMeasurementsMeasured.end(), [](bool m) { return m; });
 }
 
 std::optional<v2LinearizationDataModel::Curves> v2LinearizationDataModel::linearizedQuadCurves() const {

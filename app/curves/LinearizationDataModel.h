@@ -32,6 +32,11 @@ public:
     // unevenly spaced positions (MeasurementData::averagedPositions); empty
     // for even steps. A reload resamples by them while the step count stays.
     std::vector<double> rawMeasurementPositions;
+    // Per row of rawMeasurements: whether it is a measurement, read from a
+    // file or typed by the user. The rows to work from before any file are
+    // not, until the user types into them; a sort carries each mark with its
+    // row.
+    std::vector<bool> rawMeasurementsMeasured;
     std::vector<CIELab> interpolatedMeasurements;
     std::vector<CIELab> smoothedMeasurements;
     std::vector<CIELab> correctedMeasurements;
@@ -69,6 +74,10 @@ public:
     // Row `row` of rawMeasurements replaced by `lab`. False, changing
     // nothing, for a row there is not. (reloadMeasurements recomputes.)
     bool editMeasurement(std::size_t row, const CIELab& lab);
+    // Whether there are rows and every one of them is a measurement, so that
+    // a correction made from them corrects a print; one made from rows the
+    // user never gave is no correction to export.
+    bool everyRowMeasured() const;
 
     // The input percentage (0 to 100) of row `row` of rawMeasurements: where
     // that step was printed on the wedge, as the model resamples it. An

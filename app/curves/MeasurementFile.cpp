@@ -1,8 +1,5 @@
 #include "app/curves/MeasurementFile.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/curves/FieldSplitting.h"
 #include "app/curves/RegularExpressionChecks.h"
 #include "app/curves/TextDecoding.h"
@@ -14,18 +11,6 @@
 namespace curves {
 
 namespace {
-
-std::string lowercased(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string lowercasedExtension(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    if (!extension.empty() && extension.front() == '.') extension.erase(0, 1);
-    return lowercased(extension);
-}
 
 std::string withoutSpaces(std::string_view text) {
     std::string result;
@@ -66,7 +51,7 @@ std::shared_ptr<MeasurementFile> measurementFileFromBytes(std::string_view bytes
                          std::string(encodingName(decoded.encoding)));
 
     auto measurementFile = std::make_shared<MeasurementFile>();
-    const std::string extension = lowercasedExtension(file);
+    const std::string extension = platform::lowercasedExtension(file);
     measurementFile->isCSV = extension == "csv";
     // The lines keep their spaces: the readers split fields at runs of spaces,
     // so padded columns and mixed separators read as separate numbers.
@@ -151,7 +136,7 @@ MeasurementKind MeasurementFile::detectKind() const {
     if (measurementData && !measurementData->empty()) firstLine = measurementData->front();
     // Recognition sees the first line without spaces (except in .ti3 files),
     // as the formats' first lines have always been matched.
-    if (lowercasedExtension(filename.value_or("")) != "ti3") firstLine = withoutSpaces(firstLine);
+    if (platform::lowercasedExtension(filename.value_or("")) != "ti3") firstLine = withoutSpaces(firstLine);
     // Every format's first line is short; looking further into a huge one
     // would only cost time.
     if (firstLine.size() > recognitionLength) firstLine.resize(recognitionLength);

@@ -1,6 +1,6 @@
 #include "app/curves/SaveThroughPanel.h"
 
-#include <filesystem>
+#include <system_error>
 
 #include "platform/FileIO.h"
 #include "platform/Log.h"
@@ -8,14 +8,41 @@
 
 namespace curves {
 
-void saveThroughPanel(const std::string& fileType, std::string contents) {
+namespace {
+
+void saveThroughPanelSuggesting(const std::string& fileType, std::string contents, std::string suggestedFile) {
     platform::SavePanelOptions options;
     options.allowedFileTypes = {fileType};
     options.canCreateDirectories = true;
-    platform::beginSavePanel(options, [contents = std::move(contents)](const std::filesystem::path& file) {
-        if (const auto result = platform::writeFileAtomically(file, contents); !result)
-            showSaveErrorAlert(result.errorDescription);
-    });
+    options.suggestedFileName = std::move(suggestedFile);
+    platform::beginSavePanel(
+        options, [fileType, contents = std::move(contents)](const std::filesystem::path& chosen) mutable {
+            // A folder is no name to give an extension: writing over it fails
+            // and says so.
+            std::error_code error;
+            const auto file = std::filesystem::is_directory(chosen, error) ? chosen : fileOfKind(chosen, fileType);
+            // The panel confirmed `chosen`, not `file`: it asks again, on the
+            // name the file will have, before that file is replaced.
+            if (file != chosen && std::filesystem::exists(file, error)) {
+                saveThroughPanelSuggesting(fileType, std::move(contents), file.string());
+                return;
+            }
+            if (const auto result = platform::writeFileAtomically(file, contents); !result)
+                showSaveErrorAlert(result.errorDescription);
+        });
+}
+
+} // namespace
+
+void saveThroughPanel(const std::string& fileType, std::string contents) {
+    saveThroughPanelSuggesting(fileType, std::move(contents), {});
+}
+
+std::filesystem::path fileOfKind(const std::filesystem::path& chosen, const std::string& fileType) {
+    if (fileType.empty() || platform::lowercasedExtension(chosen) == fileType) return chosen;
+    auto file = chosen;
+    file.replace_extension(fileType);
+    return file;
 }
 
 void showSaveErrorAlert(const std::string& errorDescription) {

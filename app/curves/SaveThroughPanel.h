@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <string>
 
 namespace curves {
@@ -8,7 +9,17 @@ namespace curves {
 // The panel does not block; when the user confirms, `contents` is written to
 // the chosen file whole or not at all, and a failed write ends in
 // showSaveErrorAlert. Cancel does nothing.
+//
+// The file written always carries the kind's extension (fileOfKind), so no
+// file holds another kind than its name says. When that changes the chosen
+// name into one of a file that exists, the panel the user confirmed asked
+// about another file: it opens again on the name the file will have, and so
+// asks before that file is replaced.
 void saveThroughPanel(const std::string& fileType, std::string contents);
+
+// The chosen file under the kind's extension (`fileType` in lower case):
+// kept when it has it (in any case), added when it has none, put in place of any other.
+std::filesystem::path fileOfKind(const std::filesystem::path& chosen, const std::string& fileType);
 
 // The alert every failed file write ends in: a critical alert "Error Saving
 // Quad File" with the system's description of the failure. The description is

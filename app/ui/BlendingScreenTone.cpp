@@ -68,7 +68,7 @@ void v2InkModelBlendingViewController::refreshBlend() {
 }
 
 void v2InkModelBlendingViewController::showBlend(BlendShown shown) {
-    showReadOut(std::move(shown.readOut));
+    updateLabLabels(std::move(shown.readOut));
     blendedSampleView->colorSamples = std::move(shown.samples);
     blendedSampleView->update();
     postCurves(std::move(shown.curves));
@@ -76,7 +76,7 @@ void v2InkModelBlendingViewController::showBlend(BlendShown shown) {
     plotInkPercentGraph(shown.abValues);
 }
 
-void v2InkModelBlendingViewController::showReadOut(BlendReadOut readOut) {
+void v2InkModelBlendingViewController::updateLabLabels(BlendReadOut readOut) {
     // Formatted now, shown one event-loop turn later: right after an action
     // the labels and the notes still show the previous blend.
     QMetaObject::invokeMethod(

@@ -33,9 +33,18 @@ void qcv2LinearizationViewController::saveButtonPressed() {
     }
 }
 
+std::optional<std::vector<double>> qcv2LinearizationViewController::correctionToExport() const {
+    const auto& correction = model.correctionCurve->correctionCurveArray;
+    // The placeholder rows the screen starts with give a correction of
+    // nothing anyone printed: only rows read from a file or typed are
+    // measurements.
+    if (!correction || correction->empty() || !model.everyRowMeasured()) return std::nullopt;
+    return correction;
+}
+
 void qcv2LinearizationViewController::exportQuadFile() {
     const auto& quad = model.quadData;
-    if (!model.correctionCurve->correctionCurveArray || !quad || !quad->outputQuadCurveArray) {
+    if (!correctionToExport() || !quad || !quad->outputQuadCurveArray) {
         curves::v2LinearizationDataModel::showLinearizeFailedAlert();
         return;
     }
@@ -51,16 +60,21 @@ void qcv2LinearizationViewController::storeQuadNotes() {
 }
 
 void qcv2LinearizationViewController::exportAcvFile() {
-    const auto& correction = model.correctionCurve->correctionCurveArray;
-    if (!correction) return;
+    // Every kind without what it needs tells the user so; none does nothing.
+    const auto correction = correctionToExport();
+    if (!correction) {
+        curves::v2LinearizationDataModel::showLinearizeFailedAlert();
+        return;
+    }
     auto acv = curves::makeAcvCurvePoints(curves::imageSpaceCurve(*correction));
     curves::PhotoshopCurve_UInt16::saveAcvFile(curves::PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData()));
 }
 
 void qcv2LinearizationViewController::exportCubeLUT() {
-    const auto& correction = model.correctionCurve->correctionCurveArray;
+    const auto correction = correctionToExport();
     if (!correction) {
         platform::devLog("Can't get valid correction curve");
+        curves::v2LinearizationDataModel::showLinearizeFailedAlert();
         return;
     }
     curves::PhotoshopCubeLUT lut(curves::imageSpaceCurve(*correction));

@@ -132,23 +132,31 @@ void qcv2LinearizationViewController::recompute(Change change) {
         model.updateCorrection();
         // Without measurements there is no correction, and nothing to say
         // about the quad either.
-        if (model.correctionCurve->correctionCurveArray) model.linearizeQuad();
+        if (model.correctionCurve->correctionCurveArray) updateCorrectedQuad();
         break;
-    case Change::quadFile: model.linearizeQuad(); break;
+    case Change::quadFile: updateCorrectedQuad(); break;
     case Change::quadCurvesShown: break;
     }
     show(linearization::shownOf(model, channelShown, change));
 }
 
+void qcv2LinearizationViewController::updateCorrectedQuad() { model.linearizeQuad(); }
+
 void qcv2LinearizationViewController::show(linearization::LinearizationShown shown) {
-    if (shown.lightness) measurementGraph->plotLightness(std::move(*shown.lightness));
+    if (shown.lightness) updateMeasurementGraph(std::move(*shown.lightness));
     if (shown.ramps)
         platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedColorInkArrays(),
                                                            std::move(*shown.ramps));
-    if (shown.quadCurves) {
-        if (shown.quadCurves->corrected) quadCurveArrayForGraph = shown.quadCurves->curves;
-        quadPane_->showCurves(std::move(*shown.quadCurves));
-    }
+    if (shown.quadCurves) drawQuadCurveGraph(std::move(*shown.quadCurves));
+}
+
+void qcv2LinearizationViewController::updateMeasurementGraph(LightnessCurves lightness) {
+    measurementGraph->plotLightness(std::move(lightness));
+}
+
+void qcv2LinearizationViewController::drawQuadCurveGraph(linearization::QuadCurvesShown curves) {
+    if (curves.corrected) quadCurveArrayForGraph = curves.curves;
+    quadPane_->showCurves(std::move(curves));
 }
 
 void qcv2LinearizationViewController::postColorInkArrays(const std::vector<curves::CIELab>& first,

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/curves/CIELab.h"
@@ -98,6 +99,13 @@ public:
     // Shows what the value holds and leaves the rest as it is.
     using QWidget::show;
     void show(linearization::LinearizationShown shown);
+    // The steps of the road: the loaded quad's curves corrected anew by the
+    // model; the lightness graph plotted; the quad-curve graph given its
+    // curves (switched-off channels as zeros), the corrected ones kept as
+    // quadCurveArrayForGraph.
+    void updateCorrectedQuad();
+    void updateMeasurementGraph(LightnessCurves lightness);
+    void drawQuadCurveGraph(linearization::QuadCurvesShown curves);
 
     // A smoothing setting taken into the model, then recomputed.
     void applyMovingAverageWindow(int window);
@@ -150,6 +158,9 @@ private:
     // A .quad file parsed and taken by the model, its name and notes shown;
     // false (the quad before stays) when it does not parse.
     bool takeQuadFile(const std::shared_ptr<curves::QuadDataFile>& quad);
+    // The correction an export writes: nothing without one, or while the
+    // rows it was made from are not all measurements.
+    std::optional<std::vector<double>> correctionToExport() const;
     void exportQuadFile();
     void storeQuadNotes();
     void exportAcvFile();

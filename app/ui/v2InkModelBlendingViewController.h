@@ -174,7 +174,7 @@ private:
     // The read-outs, samples, posted curves, preview and a*/b* graph, in that
     // order, from one value made from the model.
     void showBlend(BlendShown shown);
-    void showReadOut(BlendReadOut readOut);
+    void updateLabLabels(BlendReadOut readOut);
     void postCurves(std::vector<std::vector<double>> blended);
     void plotInkPercentGraph(const std::array<std::vector<double>, 2>& series);
     void showOpenedImage(QImage picture);

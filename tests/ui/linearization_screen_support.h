@@ -91,6 +91,11 @@ inline const std::vector<std::string> tenInksViolet{"K", "C", "M", "Y", "LC", "L
 
 namespace appui::uitest {
 
+// The screen's measurement table, as the user edits it.
+inline QAbstractItemModel* tableOf(const qcv2LinearizationViewController& screen) {
+    return screen.findChild<QTableView*>(QStringLiteral("ogMeasurementTableView"))->model();
+}
+
 // A screen shown offscreen with scripted panels and alerts.
 class LinearizationScreenTest : public ::testing::Test {
 protected:

@@ -288,21 +288,23 @@ TEST_F(LinearizationQuadSide, WithOnlyAQuadTheCustomEditorShowsItsCurvesOnAReada
 
 using LinearizationExport = LinearizationScreenTest;
 
-TEST_F(LinearizationExport, WithoutInputsEachKindSaysSoItsOwnWayAndWritesNothing) {
+TEST_F(LinearizationExport, WithoutMeasurementsEveryKindShowsTheAlertAndWritesNothing) {
     struct Case {
         int item;
         const char* logLine;
         const char* devLine;
-        bool alert;
     };
-    const Case cases[] = {{0, "Exporting as .quad file", nullptr, true},
-                          {1, "Exporting as .acv Photoshop Curve file", nullptr, false},
-                          {2, "Exporting as .cube Photoshop LUT file", "Can't get valid correction curve", false}};
-    // With nothing loaded, then with a quad but no measurements: a quad alone
-    // gives no correction to write either.
-    for (bool withQuad : {false, true}) {
-        SCOPED_TRACE(withQuad ? "a quad, no measurements" : "nothing loaded");
-        if (withQuad) loadQuad(quadFile(dir, "ramp.quad", eightInks));
+    const Case cases[] = {{0, "Exporting as .quad file", nullptr},
+                          {1, "Exporting as .acv Photoshop Curve file", nullptr},
+                          {2, "Exporting as .cube Photoshop LUT file", "Can't get valid correction curve"}};
+    // Nothing loaded; a quad alone; then the placeholder rows sorted, and one
+    // of them typed: a correction of rows nobody measured is none to write.
+    auto* table = tableOf(*screen);
+    for (const char* situation : {"nothing loaded", "a quad", "placeholders sorted", "one placeholder typed"}) {
+        SCOPED_TRACE(situation);
+        if (situation == std::string("a quad")) loadQuad(quadFile(dir, "ramp.quad", eightInks));
+        if (situation == std::string("placeholders sorted")) button("sortButton")->click();
+        ASSERT_TRUE(situation != std::string("one placeholder typed") || table->setData(table->index(3, 1), "80"));
         const auto filesBefore = std::distance(std::filesystem::directory_iterator(dir.path()), {});
         for (const auto& c : cases) {
             SCOPED_TRACE(c.logLine);
@@ -315,24 +317,28 @@ TEST_F(LinearizationExport, WithoutInputsEachKindSaysSoItsOwnWayAndWritesNothing
             std::vector<std::string> expected{c.logLine};
             if (c.devLine) expected.emplace_back(c.devLine);
             EXPECT_EQ(lines, expected);
-            ASSERT_EQ(services.alerts->shown.size(), c.alert ? 1u : 0u);
-            if (c.alert) {
-                EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Linearize");
-                EXPECT_EQ(services.alerts->shown[0].informativeText,
-                          "Please load a valid quad curve file and measurement data file and try again");
-            }
+            ASSERT_EQ(services.alerts->shown.size(), 1u);
+            EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Linearize");
+            EXPECT_EQ(services.alerts->shown[0].informativeText,
+                      "Please load a valid quad curve file and measurement data file and try again");
             EXPECT_TRUE(services.savePanel->requests.empty());
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), filesBefore);
         }
     }
-    // Measurements alone still cannot make a .quad.
+    // Every row typed is a measurement; measurements alone still make no .quad.
+    for (int row = 0; row < table->rowCount(); ++row)
+        ASSERT_TRUE(table->setData(table->index(row, 1), QString::number(90 - 4 * row)));
+    services.savePanel->answers = {dir.file("typed.cube")};
+    screen->exportOptionsPopupSelectionDidChange(2);
+    button("saveButtonPressed")->click();
+    EXPECT_TRUE(std::filesystem::exists(dir.file("typed.cube")));
     screen = std::make_unique<qcv2LinearizationViewController>();
     loadMeasurements(labListFile(dir, "wedge.txt", darkMidtones()));
     services.alerts->shown.clear();
     screen->exportOptionsPopupSelectionDidChange(0);
     button("saveButtonPressed")->click();
     EXPECT_EQ(services.alerts->shown.size(), 1u);
-    EXPECT_TRUE(services.savePanel->requests.empty());
+    EXPECT_EQ(services.savePanel->requests.size(), 1u);
 }
 
 TEST_F(LinearizationExport, ThePopupChoosesTheKindAndOtherKindsAreNotExported) {
@@ -357,12 +363,17 @@ TEST_F(LinearizationExport, EachKindWritesItsFileThroughTheSavePanel) {
 
     const auto quadOut = dir.file("out/linearized.quad");
     std::filesystem::create_directories(quadOut.parent_path());
-    services.savePanel->answers = {quadOut, dir.file("out/correction.acv"), dir.file("out/correction.cube")};
-    for (int item : {0, 1, 2}) {
+    // Names typed without the kind's extension, or with another kind's, get
+    // the kind's; one that then names a file there is asked for again.
+    services.savePanel->answers = {quadOut, dir.file("out/correction"), dir.file("out/correction.quad"),
+                                   dir.file("out/correction.quad"), dir.file("out/correction.cube")};
+    for (int item : {0, 1, 2, 2}) {
         screen->exportOptionsPopupSelectionDidChange(item);
         button("saveButtonPressed")->click();
     }
-    ASSERT_EQ(services.savePanel->requests.size(), 3u);
+    ASSERT_EQ(services.savePanel->requests.size(), 5u);
+    EXPECT_EQ(services.savePanel->requests[4].suggestedFileName, dir.file("out/correction.cube").string());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out/correction.quad")));
     EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"quad"});
     EXPECT_EQ(services.savePanel->requests[1].allowedFileTypes, std::vector<std::string>{"acv"});
     EXPECT_EQ(services.savePanel->requests[2].allowedFileTypes, std::vector<std::string>{"cube"});

@@ -27,10 +27,6 @@ const std::string loadFailureText =
     "Please check the measurement data format and load data again.\n\nIf this problem continues send the "
     "measurement data file using the send feedback form in the help menu.";
 
-QAbstractItemModel* tableOf(const qcv2LinearizationViewController& screen) {
-    return screen.findChild<QTableView*>(QStringLiteral("ogMeasurementTableView"))->model();
-}
-
 QString cell(const qcv2LinearizationViewController& screen, int row, int column) {
     auto* table = tableOf(screen);
     return table->data(table->index(row, column)).toString();

@@ -5,7 +5,8 @@
 # (non-native) open dialogs by typing their paths; the moving-average slider
 # moved; two loads that fail (a binary file and an empty one) show the alert
 # with its exact texts and change nothing; then the linearized .quad, the
-# .acv and the .cube exported through the save dialogs. The alert carries no
+# .acv and the .cube exported through the save dialogs (an .acv before any
+# load alerts; a .cube typed as .quad is written as .cube). The alert carries no
 # text an X client can read back, so its window is compared pixel for pixel
 # with one that the application's own alert presenter draws with the
 # expected texts (alert_reference_window) on the same display. The written files are
@@ -113,40 +114,6 @@ await_file() {
   wait_for "$deadline_seconds" test -s "$1" || fail "$1 was not written"
 }
 
-# The Linearization tab.
-xdotool mousemove 128 32 click 1
-sleep 1
-shot 01-linearization-screen
-
-# Load the .quad through its open dialog.
-focus_main
-keys alt+q
-await_window 'Choose a quad file'
-shot 02-quad-open-dialog
-type_path "$quad"
-shot 03-quad-loaded
-
-# Load the measurements through theirs.
-focus_main
-keys alt+m
-await_window 'Choose a measurement file'
-type_path "$measurement"
-shot 04-measurements-loaded
-
-# Move the moving-average slider five steps.
-focus_main
-keys alt+v
-keys Right Right Right Right Right
-shot 05-slider-moved
-
-# Two loads that fail: each shows the alert with its exact texts and leaves
-# what was loaded. The alert's window carries the application's name (it
-# has no title of its own); its contents are compared with the reference
-# alert's, drawn while each has the keyboard.
-head -c 4096 /bin/ls >"$work/binary.txt"
-: >"$work/empty.txt"
-message="Failed to Load Measurement Data"
-informative=$'Please check the measurement data format and load data again.\n\nIf this problem continues send the measurement data file using the send feedback form in the help menu.'
 # The reason each is refused, the alert's detailed text.
 declare -A reason=(
   [binary]="binary.txt is of no kind this program reads: its first line is not one it recognises."
@@ -191,6 +158,56 @@ compare_alert() { # bad file, collapsed|details
     fail "the alert for the $bad file ($view) is not the load-failure alert \"$message\" with its texts ($differing pixels differ)"
 }
 
+# The Linearization tab.
+xdotool mousemove 128 32 click 1
+sleep 1
+shot 01-linearization-screen
+
+# Save as .acv with nothing loaded: "Failed to Linearize", no dialog, no file.
+message="Failed to Linearize"
+informative="Please load a valid quad curve file and measurement data file and try again"
+reason[unlinearized]=""
+focus_main
+keys alt+e Down alt+s
+two_windows() { [[ $(app_windows) -ge 2 ]]; }
+wait_for "$deadline_seconds" two_windows || fail "no alert for an .acv saved with nothing loaded"
+alert=$(xdotool search --onlyvisible --class tintsmith 2>/dev/null | grep -vx "$window" | head -n 1)
+compare_alert unlinearized collapsed
+xdotool windowfocus --sync "$alert"
+keys Return
+[[ $(app_windows) -eq 1 && -z $(ls -A "$work/out") ]] || fail "the alert stayed open or a file was written"
+focus_main
+keys alt+e Up
+
+# Load the .quad through its open dialog.
+focus_main
+keys alt+q
+await_window 'Choose a quad file'
+shot 02-quad-open-dialog
+type_path "$quad"
+shot 03-quad-loaded
+
+# Load the measurements through theirs.
+focus_main
+keys alt+m
+await_window 'Choose a measurement file'
+type_path "$measurement"
+shot 04-measurements-loaded
+
+# Move the moving-average slider five steps.
+focus_main
+keys alt+v
+keys Right Right Right Right Right
+shot 05-slider-moved
+
+# Two loads that fail: each shows the alert with its exact texts and leaves
+# what was loaded. The alert's window carries the application's name (it
+# has no title of its own); its contents are compared with the reference
+# alert's, drawn while each has the keyboard.
+head -c 4096 /bin/ls >"$work/binary.txt"
+: >"$work/empty.txt"
+message="Failed to Load Measurement Data"
+informative=$'Please check the measurement data format and load data again.\n\nIf this problem continues send the measurement data file using the send feedback form in the help menu.'
 alerts=0
 for bad in binary empty; do
   focus_main
@@ -222,20 +239,37 @@ done
 shot 07-after-failed-loads
 
 # Export .quad, .acv and .cube through the save dialogs.
-export_as() { # item-downs file
+export_as() { # item-downs typed-file [written-file]
   focus_main
   keys alt+e
   for _ in $(seq "$1"); do keys Down; done
   keys alt+s
   await_window '^Save As'
   type_path "$2"
-  await_file "$2"
+  await_file "${3:-$2}"
 }
 export_as 0 "$work/out/linearized.quad"
 shot 08-quad-exported
 export_as 1 "$work/out/correction.acv"
 export_as 1 "$work/out/correction.cube"
 shot 09-all-exported
+# .cube still chosen, typed.quad typed: written as typed.cube. Typed again,
+# the dialog comes back on typed.cube and asks before replacing it.
+export_as 0 "$work/out/typed.quad" "$work/out/typed.cube"
+touch -d 2000-01-01 "$work/out/typed.cube"
+focus_main
+keys alt+s
+await_window '^Save As'
+xdotool type --delay 15 "$work/out/typed.quad"
+keys Return
+await_window '^Save As'
+keys Return
+asked() { [[ $(app_windows) -ge 3 ]]; }
+wait_for "$deadline_seconds" asked || fail "replacing typed.cube was not asked"
+keys alt+y
+renewed() { [[ $(stat -c %Y "$work/out/typed.cube") -gt 946684800 ]] && cmp -s "$work/out/"{typed,correction}.cube; }
+wait_for "$deadline_seconds" renewed || fail "typed.cube was not replaced by the table"
+[[ ! -e "$work/out/typed.quad" && $(app_windows) -eq 1 ]] || fail "a .quad was written or a dialog stayed open"
 
 # The product's reader: the .quad holds the corrected curves of the inputs,
 # the .acv and .cube the bytes of that correction.
