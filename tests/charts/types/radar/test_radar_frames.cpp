@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <limits>
+#include <utility>
 
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/drawing/RecordingText.h"
@@ -68,11 +70,12 @@ TEST(RadarFrames, WebPolygonsFillsAndLabels) {
         }
     }
     EXPECT_EQ(fills, 1);
-    // Six spokes, and one ring of six segments per radial label.
+    // Six spokes in one stroke; per radial label a ring stroked segment by
+    // segment, one for each of the two sets' twelve entries: twice round.
     const std::vector<RecordedOperation> web = ofKind(*frame, DrawingOperation::strokeLineSegments);
-    ASSERT_EQ(web.size(), 2u);
+    ASSERT_EQ(web.size(), 1 + radar.view->yAxis()->entries().size() * 12);
     EXPECT_EQ(web[0].points.size(), 12u);
-    EXPECT_EQ(web[1].points.size(), radar.view->yAxis()->entries().size() * 12);
+    EXPECT_TRUE(std::all_of(web.begin() + 1, web.end(), [](const auto& op) { return op.points.size() == 2; }));
 }
 
 TEST(RadarFrames, LimitLinesAreClosedPolygonsAroundTheWeb) {
@@ -103,13 +106,15 @@ TEST(RadarFrames, LimitLinesAreClosedPolygonsAroundTheWeb) {
 TEST(RadarFrames, AHighlightDrawsItsLinesAndRing) {
     Radar radar;
     radar.outlined->setDrawHighlightCircleEnabled(true);
+    radar.view->radarData()->setHighlightLineDashLengths(std::vector<double>{4, 2});
     radar.view->highlightValue(3, 1);
     const auto frame = frameOf(*radar.view);
     EXPECT_TRUE(test_support::matchesGoldenFile(recordingText(frame->operations()), golden("highlight_ring")));
     const Point p = radar.view->frameGeometry().point(3, 100);
     EXPECT_EQ(radar.view->highlighted().front()->drawX(), p.x);
     EXPECT_EQ(radar.view->highlighted().front()->drawY(), p.y);
-    // A white ring from 3 to 4 points about the point, outlined at width 2.
+    // A white ring from 3 to 4 points about the point, outlined at width 2
+    // in the highlight's dash.
     bool ring = false;
     bool outline = false;
     for (const RecordedOperation& op : frame->paintings()) {
@@ -120,7 +125,8 @@ TEST(RadarFrames, AHighlightDrawsItsLinesAndRing) {
                    !path.contains(QPointF(p.x + 4.5, p.y));
         }
         if (op.mode == PathDrawingMode::stroke && op.state.stroke.lineWidth == 2) {
-            outline = std::abs(op.state.strokeColor.alphaF() - 0.3) < 1e-3;
+            outline = std::abs(op.state.strokeColor.alphaF() - 0.3) < 1e-3 &&
+                      op.state.stroke.dashLengths == std::vector<double>{4, 2};
         }
     }
     EXPECT_TRUE(ring);
@@ -137,9 +143,15 @@ TEST(RadarFrames, SpokesSkippedAShortSetThroughTheCentreAndIcons) {
     shortSet->entryForIndex(1)->setIcon(icon);
     shortSet->setIconsOffset(QPointF(0, 10));
     radar.view->setData(radarData({radar.filled, shortSet}));
+    // Spokes 0, 2 and 4 only; rings unaffected. Skipping more spokes than
+    // there are leaves the first, however many are asked for.
+    const std::pair<std::int64_t, std::size_t> skips[] = {
+        {5, 2}, {std::numeric_limits<std::int64_t>::max(), 2}, {1, 6}};
+    for (const auto& [skip, ends] : skips) {
+        radar.view->setSkipWebLineCount(skip);
+        EXPECT_EQ(ofKind(*frameOf(*radar.view), DrawingOperation::strokeLineSegments)[0].points.size(), ends) << skip;
+    }
     const auto frame = frameOf(*radar.view);
-    // Spokes 0, 2 and 4 only; rings unaffected.
-    EXPECT_EQ(ofKind(*frame, DrawingOperation::strokeLineSegments)[0].points.size(), 6u);
     // The short set ends at the centre before closing.
     const RadarFrameGeometry g = radar.view->frameGeometry();
     bool throughCentre = false;
