@@ -148,9 +148,7 @@ TEST(BarHighlighterTest, TheHorizontalChartTurnsTheTouchBack) {
         EXPECT_NEAR(h->xPx(), pixel(c.barX, c.highlighted).x, 1e-9);
         EXPECT_NEAR(h->yPx(), pixel(c.barX, c.highlighted).y, 1e-9);
     }
-    // On its side full-bar highlighting keeps the touched value: the
-    // renderer widens it to the whole stack (a stack index of -1 would fill
-    // the net sum).
+    // On its side full-bar highlighting keeps the touched value, which the renderer widens to the stack.
     view->setHighlightFullBarEnabled(true);
     const HighlightPtr whole = view->getHighlightByTouchPoint(pixel(0.7, 3.5));
     ASSERT_NE(whole, nullptr);
