@@ -188,10 +188,14 @@ void BarChartRenderer::drawBars(DrawingContext& context, const IBarChartDataSet&
             if (cull == BarCull::stop) break;
             if (cull == BarCull::draw) context.fillRect(column);
         }
-        for (const Rect& rect : rects) {
-            const BarCull cull = cullBar(direction, rect, bounds);
-            if (cull == BarCull::stop) break;
-            if (cull == BarCull::draw) context.fillRect(rect);
+        // Upright bars also lay the shadow under each bar's own rectangle;
+        // bars on their side have the column alone.
+        if (direction == BarDirection::vertical) {
+            for (const Rect& rect : rects) {
+                const BarCull cull = cullBar(direction, rect, bounds);
+                if (cull == BarCull::stop) break;
+                if (cull == BarCull::draw) context.fillRect(rect);
+            }
         }
     }
 

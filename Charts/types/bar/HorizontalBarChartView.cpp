@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "Charts/types/bar/BarGeometry.h"
-#include "Charts/types/bar/FullBarHighlight.h"
 #include "Charts/types/bar/HorizontalBarChartRenderer.h"
 #include "Charts/types/bar/HorizontalBarHighlighter.h"
 #include "Charts/types/bar/IBarChartDataSet.h"
@@ -80,8 +79,10 @@ HighlightPtr HorizontalBarChartView::getHighlightByTouchPoint(Point point) {
         return nullptr;
     }
     if (!highlighter()) return nullptr;
-    // The highlighter takes the touch swapped and turns it back.
-    return barTouchHighlight(highlighter()->getHighlight(point.y, point.x), highlightFullBarEnabled());
+    // The highlighter takes the touch swapped and turns it back. The touched
+    // stack value is kept: with full-bar highlighting the renderer fills the
+    // whole stack from it.
+    return highlighter()->getHighlight(point.y, point.x);
 }
 
 Rect HorizontalBarChartView::getBarBounds(const BarChartDataEntryPtr& entry) const {

@@ -150,7 +150,7 @@ void RadarChartRenderer::drawWeb(DrawingContext& context) {
     context.setLineWidth(view->webLineWidth());
     context.setStrokeColor(view->webColor());
     context.setAlpha(view->webAlpha());
-    const std::int64_t step = view->skipWebLineCount() + 1;
+    const std::int64_t step = radarWebSpokeStep(view->skipWebLineCount(), spokes);
     const double rim = view->yRange() * g.factor;
     webSegments_.clear();
     for (std::int64_t i = 0; i < spokes; i += step) {
@@ -159,19 +159,21 @@ void RadarChartRenderer::drawWeb(DrawingContext& context) {
     }
     context.strokeLineSegments(webSegments_);
 
-    // One ring per radial label, once around.
+    // One ring per radial label, segment by segment, as many segments as the
+    // data holds entries over all its sets: with several sets a ring is
+    // traced round more than once.
     context.setLineWidth(view->innerWebLineWidth());
     context.setStrokeColor(view->innerWebColor());
     context.setAlpha(view->webAlpha());
-    webSegments_.clear();
+    const std::int64_t segments = view->data()->entryCount();
     for (const double value : view->yAxis()->entries()) {
         const double r = (value - g.yMin) * g.factor;
-        for (std::int64_t i = 0; i < spokes; ++i) {
-            webSegments_.push_back(pointOnCircle(g.center, r, g.spokeAngle(static_cast<double>(i))));
-            webSegments_.push_back(pointOnCircle(g.center, r, g.spokeAngle(static_cast<double>(i + 1))));
+        for (std::int64_t i = 0; i < segments; ++i) {
+            ringSegment_[0] = pointOnCircle(g.center, r, g.spokeAngle(static_cast<double>(i)));
+            ringSegment_[1] = pointOnCircle(g.center, r, g.spokeAngle(static_cast<double>(i + 1)));
+            context.strokeLineSegments(ringSegment_);
         }
     }
-    context.strokeLineSegments(webSegments_);
 }
 
 // Values and icons
@@ -253,7 +255,6 @@ void RadarChartRenderer::drawHighlighted(DrawingContext& context, const std::vec
         }
         context.setStrokeColor(circle.strokeColor);
         context.setLineWidth(circle.strokeWidth);
-        context.setLineDash(0, {});
         context.beginPath();
         context.addCircle(p, circle.outerRadius);
         context.strokePath();

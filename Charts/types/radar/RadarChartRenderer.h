@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -22,8 +23,8 @@ struct RadarFrameGeometry;
 // per point, read out by value, largest first.
 //
 // The chart is held weakly; every operation draws nothing once it is gone
-// or has no data. The web's segments are gathered in one buffer and
-// stroked in one call per kind (spokes, rings).
+// or has no data. The spokes are gathered in one buffer and stroked in one
+// call; each ring segment is stroked on its own.
 class RadarChartRenderer : public LineRadarRenderer {
 public:
     RadarChartRenderer(std::weak_ptr<RadarChartView> chart, std::shared_ptr<Animator> animator,
@@ -53,8 +54,11 @@ private:
     std::vector<QString> accessibilityXLabels_;
     // The spoke count the x labels were made for; -1 before the first.
     std::int64_t accessibilityXLabelSpokes_ = -1;
-    // Segment ends of the web awaiting one stroke, kept to reuse its storage.
+    // Segment ends of the spokes awaiting one stroke, kept to reuse its
+    // storage.
     std::vector<Point> webSegments_;
+    // The two ends of the ring segment being stroked.
+    std::array<Point, 2> ringSegment_{};
 };
 
 } // namespace charts

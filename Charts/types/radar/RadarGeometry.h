@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -29,9 +30,19 @@ inline double radarSliceAngle(std::int64_t spokeCount) { return 360.0 / static_c
 // spokes.
 std::int64_t radarIndexForAngle(double angle, double rotationAngle, std::int64_t spokeCount, double sliceAngle);
 
+// Every (skip + 1)-th spoke of the web is drawn. The step never exceeds one
+// past the spoke count: more skipped spokes than there are leave the first
+// alone, and the loop over the spokes cannot overflow whatever count the
+// view holds.
+inline std::int64_t radarWebSpokeStep(std::int64_t skipCount, std::int64_t spokeCount) {
+    return std::clamp<std::int64_t>(skipCount, 0, std::max<std::int64_t>(spokeCount, 0)) + 1;
+}
+
 // Where a value stands on a spoke: its distance above the axis minimum
 // times the factor, along the spoke's direction; both phases of an animation
-// scale the angle step and the distance.
+// scale the angle step and the distance. A value below the minimum stands at
+// the centre: a negative distance would carry it past the centre onto the
+// opposite spoke, where it would read as a value it is not.
 struct RadarFrameGeometry {
     Point center;
     double rotationAngle = 0;
@@ -42,7 +53,10 @@ struct RadarFrameGeometry {
     double phaseY = 1;
 
     double spokeAngle(double index) const { return rotationAngle + sliceAngle * index * phaseX; }
-    double distance(double value) const { return (value - yMin) * factor * phaseY; }
+    double distance(double value) const {
+        const double above = value - yMin;
+        return (above < 0 ? 0 : above) * factor * phaseY;
+    }
     Point point(double index, double value) const { return pointOnCircle(center, distance(value), spokeAngle(index)); }
 };
 

@@ -8,6 +8,8 @@ struct RadarKind {
     using View = charts::RadarChartView;
     // Every spoke is drawn with its label: ten thousand make a large web.
     static constexpr int manyEntries = 10'000;
+    // Per entry one ring segment stroked for every radial label, in each of the suite's two frames.
+    static constexpr int callsPerEntry = 16;
     static std::unique_ptr<View> makeView(double width, double height) {
         return charts::testing::radarView(width, height);
     }

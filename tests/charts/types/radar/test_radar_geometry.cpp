@@ -52,7 +52,7 @@ TEST(RadarGeometry, PointsStandOnTheirSpokeAboveTheAxisMinimum) {
         {0, 30, 1, 1, {100, 60}},
         {1, 30, 1, 1, {140, 100}},
         {2, 10, 1, 1, {100, 100}},
-        {3, 0, 1, 1, {120, 100}}, // below the minimum: the other side
+        {3, 0, 1, 1, {100, 100}}, // below the minimum: at the centre, not across it
         {1, 30, 0.5, 1, {100 + 40 * std::cos(std::numbers::pi * 7 / 4), 100 + 40 * std::sin(std::numbers::pi * 7 / 4)}},
         {0, 30, 1, 0.5, {100, 80}},
     };
