@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <cstdlib>
 #include <sys/stat.h>
 
 #include "app/ui/ColorPreviewImageView.h"
@@ -37,7 +38,11 @@ struct Refused {
     // Makes the file in the folder; answers its path.
     std::filesystem::path (*make)(const ScratchDirectory& dir);
     const char* reason; // a part of the alert's detailed text
+    const char* says;   // a part of its informative text
 };
+
+constexpr const char* noPicture = "could not be read as a JPEG or TIFF picture";
+constexpr const char* undecodedTiff = "is a TIFF picture of a kind this program cannot decode";
 
 const Refused refusedFiles[] = {
     {"a named pipe",
@@ -46,28 +51,28 @@ const Refused refusedFiles[] = {
          EXPECT_EQ(::mkfifo(file.c_str(), 0600), 0);
          return file;
      },
-     "named pipe"},
+     "named pipe", noPicture},
     {"a folder",
      [](const ScratchDirectory& dir) {
          const auto file = dir.file("folder.tif");
          std::filesystem::create_directory(file);
          return file;
      },
-     "folder"},
+     "folder", noPicture},
     {"text named .tif",
      [](const ScratchDirectory& dir) {
          const auto file = dir.file("text.tif");
          test_support::writeBytes(file, "This is a text file, not a picture.\n");
          return file;
      },
-     ""},
+     "", noPicture},
     {"an empty file",
      [](const ScratchDirectory& dir) {
          const auto file = dir.file("empty.jpg");
          test_support::writeBytes(file, "");
          return file;
      },
-     ""},
+     "", noPicture},
     {"noise",
      [](const ScratchDirectory& dir) {
          std::string bytes(65536, '\0');
@@ -77,7 +82,7 @@ const Refused refusedFiles[] = {
          test_support::writeBytes(file, bytes);
          return file;
      },
-     ""},
+     "", noPicture},
     {"a truncated TIFF",
      [](const ScratchDirectory& dir) {
          const auto whole = test_support::readBytes(writeTiff(dir, "whole.tif", 600, 400));
@@ -85,7 +90,24 @@ const Refused refusedFiles[] = {
          test_support::writeBytes(file, whole.substr(0, whole.size() / 3));
          return file;
      },
-     ""},
+     "", undecodedTiff},
+    {"a 16-bit CMYK TIFF",
+     [](const ScratchDirectory& dir) {
+         const auto file = dir.file("cmyk16.tif");
+         const auto made = "convert -size 40x30 gradient:white-black -colorspace CMYK -depth 16 '" + file.string() + "'";
+         EXPECT_EQ(std::system(made.c_str()), 0) << made;
+         return file;
+     },
+     "", undecodedTiff},
+    {"a JPEG start and noise",
+     [](const ScratchDirectory& dir) {
+         const auto file = dir.file("broken.jpg");
+         test_support::writeBytes(file, "\xFF\xD8\xFF\xE0 not the rest of a JPEG picture");
+         return file;
+     },
+     "", "is a JPEG picture of a kind this program cannot decode"},
+    {"a file that no longer exists",
+     [](const ScratchDirectory& dir) { return dir.file("gone.tif"); }, "No such file", "could not be found"},
 };
 
 TEST(PreviewImageRefusals, AFileThatGivesNoPictureIsRefusedWithAnAlertAndTheLastPreviewKept) {
@@ -112,6 +134,7 @@ TEST(PreviewImageRefusals, AFileThatGivesNoPictureIsRefusedWithAnAlertAndTheLast
             const auto& alert = f.services.alerts->shown.front();
             EXPECT_EQ(alert.messageText, "The image could not be read");
             EXPECT_NE(alert.informativeText.find(file.filename().string()), std::string::npos) << alert.informativeText;
+            EXPECT_NE(alert.informativeText.find(refused.says), std::string::npos) << alert.informativeText;
             EXPECT_FALSE(alert.detailedText.empty());
             EXPECT_NE(alert.detailedText.find(refused.reason), std::string::npos) << alert.detailedText;
             QApplication::processEvents();
