@@ -45,14 +45,15 @@ QString whyNotDecoded(const QByteArray& head) {
     };
     if (starts("II*\0", 4) || starts("MM\0*", 4) || starts("II+\0", 4) || starts("MM\0+", 4))
         return QStringLiteral("“%1” is a TIFF picture of a kind this program cannot decode.");
-    if (starts("\xFF\xD8\xFF", 3)) return QStringLiteral("“%1” is a JPEG picture of a kind this program cannot decode.");
+    if (starts("\xFF\xD8\xFF", 3))
+        return QStringLiteral("“%1” is a JPEG picture of a kind this program cannot decode.");
     return notAPicture;
 }
 
 void refuseUnreadable(const std::filesystem::path& file, const QString& why, const std::string& reason) {
     platform::devLog("Cannot preview " + file.string() + ": " + reason);
-    const QString text = (why + QStringLiteral(" The preview shows the picture it showed before."))
-                             .arg(qtPath(file.filename()));
+    const QString text =
+        (why + QStringLiteral(" The preview shows the picture it showed before.")).arg(qtPath(file.filename()));
     platform::showAlert({platform::AlertStyle::warning, "The image could not be read", text.toStdString(), reason});
 }
 

@@ -94,7 +94,8 @@ const Refused refusedFiles[] = {
     {"a 16-bit CMYK TIFF",
      [](const ScratchDirectory& dir) {
          const auto file = dir.file("cmyk16.tif");
-         const auto made = "convert -size 40x30 gradient:white-black -colorspace CMYK -depth 16 '" + file.string() + "'";
+         const auto made =
+             "convert -size 40x30 gradient:white-black -colorspace CMYK -depth 16 '" + file.string() + "'";
          EXPECT_EQ(std::system(made.c_str()), 0) << made;
          return file;
      },
@@ -106,8 +107,8 @@ const Refused refusedFiles[] = {
          return file;
      },
      "", "is a JPEG picture of a kind this program cannot decode"},
-    {"a file that no longer exists",
-     [](const ScratchDirectory& dir) { return dir.file("gone.tif"); }, "No such file", "could not be found"},
+    {"a file that no longer exists", [](const ScratchDirectory& dir) { return dir.file("gone.tif"); }, "No such file",
+     "could not be found"},
 };
 
 TEST(PreviewImageRefusals, AFileThatGivesNoPictureIsRefusedWithAnAlertAndTheLastPreviewKept) {
