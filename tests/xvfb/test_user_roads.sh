@@ -17,6 +17,8 @@
 #     keeps them in order; Accept, Finish Editing and the export write a K
 #     curve that differs only around the dragged point, through the point as
 #     the editor showed it;
+#   - the editor's gamma and boost sliders: ten wheel notches commit nothing
+#     and show the curves one drag to the same place shows;
 #   - a save name typed with a double quote is refused, the dialog stays, and
 #     a plain name then saves in the folder typed.
 # Screenshots go to the working directory's xvfb-roads folder.
@@ -198,6 +200,66 @@ paste <(k_curve "$work/out/before.quad") <(k_curve "$work/out/after.quad") |
       if (d > 656) { print "the file has " after[x] " at input " x ", the editor showed " y; exit 1 }
       print "ok: the written K curve differs only around input " x " (by up to " most "), through the point shown"
     }' || fail "the edited K curve is not what the editor showed"
+
+# --- the editor's sliders: wheel notches against one drag ------------------
+# Notches preview from the committed set as a drag does and commit nothing
+# until another control acts: ten notches and ten back leave the committed
+# set as it was, and one drag to where the notches went shows what they did.
+editor_field() { grep '^editor shown=' "$out" | tail -n 1 | tr ' ' '\n' | sed -n "s/^$1=//p"; }
+notch() { # slider, X button (4 up, 5 down): one notch, once the editor shows it
+  local at
+  at=$(mark)
+  xdotool click "$2"
+  await "^editor shown=.* $1=" "$at" >/dev/null
+}
+notches_against_drag() { # slider, its field, button away, button back
+  local start notched notched_k notched_label hx hy x g
+  xdotool mousemove $(centre "$1")
+  start=$(editor_field "$2")
+  for _ in $(seq 10); do notch "$2" "$3"; done
+  notched=$(editor_field "$2")
+  notched_k=$(editor_field previewed)
+  notched_label=$(editor_field boostLabel)
+  echo "ten notches over $1: position $notched, K[128] $notched_k, boost label $notched_label," \
+    "committed K[128] $(editor_field committed)"
+  [[ $(editor_field committed) == "$committed_k" ]] || fail "the notches over $1 committed: $(editor_field committed)"
+  for _ in $(seq 10); do notch "$2" "$4"; done
+  [[ $(editor_field "$2") == "$start" ]] || fail "ten notches back did not bring $1 to $start"
+  read -r _ _ hx hy < <(grep "^handle $1 " "$out" | tail -n 1)
+  xdotool mousemove "$hx" "$hy" mousedown 1
+  x=$hx
+  for _ in $(seq 600); do # a pixel at a time (rising to the right), back when past it
+    g=$(editor_field "$2")
+    if ((g == notched)); then
+      sleep 0.3 # held still, what the editor shows is where the pointer is
+      (($(editor_field "$2") == notched)) && break
+      continue
+    fi
+    if ((g > notched)); then x=$((x - 1)); else x=$((x + 1)); fi
+    xdotool mousemove "$x" "$hy"
+    sleep 0.03
+  done
+  [[ $(editor_field "$2") == "$notched" ]] || fail "the drag of $1 did not reach $notched"
+  echo "one drag of $1 to $notched: K[128] $(editor_field previewed), boost label $(editor_field boostLabel)"
+  [[ $(editor_field previewed) == "$notched_k" && $(editor_field boostLabel) == "$notched_label" ]] ||
+    fail "one drag of $1 to $notched shows other curves than ten notches"
+  at=$(mark)
+  xdotool mouseup 1
+  await "^editor shown=.* committed=$notched_k " "$at" >/dev/null
+  committed_k=$notched_k
+}
+at=$(mark)
+click_on CustomCurveEditor
+await '^editor shown=graph' "$at" >/dev/null
+await '^handle boostSlider ' "$at" >/dev/null
+committed_k=$(editor_field committed)
+notches_against_drag gammaSlider gamma 5 4
+notches_against_drag boostSlider boost 4 5
+shot editor-notches-and-drag
+at=$(mark)
+click_on finishEditingButton
+await '^editor closed' "$at" >/dev/null
+echo "ok: ten notches preview what one drag to the same place does and commit nothing on their own"
 
 # --- a save name with a double quote ----------------------------------------
 mkdir -p "$work/out/sub"
