@@ -82,6 +82,26 @@ std::string sizeText(std::size_t bytes) {
 
 std::string tooLarge(std::size_t maxBytes) { return "it is too large (more than " + sizeText(maxBytes) + ")."; }
 
+// The mkstemp pattern for the temporary file beside `file`: a hidden name
+// made of the file's own and a unique ending. Where the file's name is near
+// the longest the folder takes, the borrowed part is shortened (at a
+// character, not inside one) so the temporary name fits as well; mkstemp
+// keeps it unique, and it stays in the same folder so the rename is atomic.
+std::string temporaryNamePattern(const std::filesystem::path& directory, const std::filesystem::path& file) {
+    static constexpr std::string_view prefix = ".";
+    static constexpr std::string_view unique = ".XXXXXX";
+    const long folderLimit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    const std::size_t nameMax = folderLimit > 0 ? static_cast<std::size_t>(folderLimit) : 255;
+    std::string stem = file.filename().string();
+    const std::size_t room = nameMax > prefix.size() + unique.size() ? nameMax - prefix.size() - unique.size() : 1;
+    if (stem.size() > room) {
+        std::size_t cut = room;
+        while (cut > 1 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
+        stem.resize(cut);
+    }
+    return (directory / (std::string(prefix) + stem + std::string(unique))).string();
+}
+
 } // namespace
 
 std::string lowercasedExtension(const std::filesystem::path& file) {
@@ -95,7 +115,7 @@ std::string lowercasedExtension(const std::filesystem::path& file) {
 FileResult writeFileAtomically(const std::filesystem::path& file, std::string_view contents) {
     if (file.empty() || !file.has_filename()) return {false, "No file name was given."};
     const auto directory = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    std::string pattern = (directory / ("." + file.filename().string() + ".XXXXXX")).string();
+    const std::string pattern = temporaryNamePattern(directory, file);
     std::vector<char> tempName(pattern.begin(), pattern.end());
     tempName.push_back('\0');
 

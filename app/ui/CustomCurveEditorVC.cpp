@@ -79,6 +79,7 @@ void CustomCurveEditorVC::viewDidLoad() {
 
     connectSlider(gammaSlider, &CustomCurveEditorVC::gammaPositionChanged);
     connectSlider(boostSlider, &CustomCurveEditorVC::boostSliderChanged);
+    connect(boostAll, &QCheckBox::clicked, this, &CustomCurveEditorVC::commitPreview);
     connect(curveNameList, &QComboBox::activated, this, &CustomCurveEditorVC::curveNameSelected);
     connect(acceptEditButton, &QPushButton::clicked, this, &CustomCurveEditorVC::acceptEditPressed);
     connect(finishEditingButton, &QPushButton::clicked, this, &CustomCurveEditorVC::didPressFinishEditing);
@@ -91,23 +92,44 @@ void CustomCurveEditorVC::viewDidLoad() {
 }
 
 // Dragging previews; releasing the handle commits. Every other user step (a
-// key, a wheel notch, a click on the groove) moves the slider in one go and
-// commits at once, like a drag released there. A step that leaves the slider
-// where it was (pressed against an end) commits nothing: a commit bends the
-// committed set again. With tracking (set here, the default) the release of
-// a drag has already taken the value, so no further step follows it.
+// key, a wheel notch, a click on the groove) previews the same way, from the
+// committed set, so a position gives the same curves however it was reached;
+// committing each step would bend the set again at every step. Those steps
+// are committed once, by commitPreview. A step that leaves the slider where
+// it was (pressed against an end) previews nothing. With tracking (set here,
+// the default) the release of a drag has already taken the value, so no
+// further step follows it.
 void CustomCurveEditorVC::connectSlider(QSlider* slider, void (CustomCurveEditorVC::*changed)(int, bool)) {
     slider->setTracking(true);
-    connect(slider, &QSlider::sliderMoved, this, [this, changed](int position) { (this->*changed)(position, false); });
-    connect(slider, &QSlider::sliderReleased, this,
-            [this, slider, changed] { (this->*changed)(slider->sliderPosition(), true); });
+    slider->installEventFilter(this);
+    // A step of this slider first commits what the other one previewed.
+    auto step = [this, slider, changed](int position, bool committing) {
+        if (previewingSlider_ != slider) commitPreview();
+        (this->*changed)(position, committing);
+        previewingSlider_ = committing ? nullptr : slider;
+    };
+    connect(slider, &QSlider::sliderMoved, this, [step](int position) { step(position, false); });
+    connect(slider, &QSlider::sliderReleased, this, [slider, step] { step(slider->sliderPosition(), true); });
     // When the action is signalled the position has moved and the value not
     // yet; a move under a held handle is the drag's own.
-    connect(slider, &QSlider::actionTriggered, this, [this, slider, changed](int action) {
+    connect(slider, &QSlider::actionTriggered, this, [slider, step](int action) {
         if (action == QAbstractSlider::SliderMove && slider->isSliderDown()) return;
         if (slider->sliderPosition() == slider->value()) return;
-        (this->*changed)(slider->sliderPosition(), true);
+        step(slider->sliderPosition(), false);
     });
+}
+
+// The previewed steps of a slider become the committed set: when the slider
+// loses the focus, another control acts, or the dialog is finished.
+void CustomCurveEditorVC::commitPreview() {
+    if (!previewingSlider_) return;
+    previewingSlider_ = nullptr;
+    manualQuadInput = manualQuadOutput;
+}
+
+bool CustomCurveEditorVC::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == previewingSlider_) commitPreview();
+    return QDialog::eventFilter(watched, event);
 }
 
 void CustomCurveEditorVC::showEvent(QShowEvent* event) {
@@ -123,6 +145,7 @@ void CustomCurveEditorVC::viewWillAppear() {
     for (const auto& name : inkList) curveNameList->addItem(QString::fromStdString(name));
     quadEditor->inputCurveValues = {{0, 0}, {quadEditor->maxX(), quadEditor->maxY()}};
 
+    previewingSlider_ = nullptr;
     if (manualQuadInput.empty()) {
         manualQuadInput = defaultCurveSet();
         manualQuadOutput = manualQuadInput;
@@ -196,6 +219,7 @@ void CustomCurveEditorVC::curveNameSelected(int index) {
     if (index < 0 || index >= curveNameList->count()) return;
     const auto channel = static_cast<std::size_t>(index);
     if (channel >= manualQuadInput.size()) return;
+    commitPreview();
     acceptEditButton->show();
     ui_->quadCurveGraphPlace->hide();
     quadEditor->show();
@@ -268,12 +292,14 @@ void CustomCurveEditorVC::didPressFinishEditing() {
         close();
         return;
     }
+    commitPreview();
     if (editorDelegate) editorDelegate->didUpdateCurves(manualQuadOutput);
     resetEditorControls();
     close();
 }
 
 void CustomCurveEditorVC::resetEditorControls() {
+    previewingSlider_ = nullptr;
     manualQuadInput.clear();
     manualQuadOutput.clear();
     outputQuadChannelValues.clear();

@@ -27,8 +27,10 @@ class QuadCurveGraph;
 // The dialog in which a whole set of ink curves is reshaped: a gamma slider
 // bends every channel, a boost slider raises ink (every channel or the
 // first), and one channel at a time can be redrawn by hand. Sliders preview
-// while dragged and commit when released; a step that is no drag (a key, a
-// wheel notch, a click on the groove) commits at once. Finishing hands the set to the
+// from the committed set while dragged and commit when released; steps that
+// are no drag (keys, wheel notches, clicks on the groove) preview the same
+// way and are committed once, when the slider loses the focus, another
+// control acts or the dialog is finished. Finishing hands the set to the
 // editor's delegate; Option held over Accept or Finish Editing turns either
 // into Cancel.
 //
@@ -89,11 +91,13 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void viewDidLoad();
     void viewWillAppear();
     void connectSlider(QSlider* slider, void (CustomCurveEditorVC::*changed)(int, bool));
+    void commitPreview();
     void gammaPositionChanged(int position, bool committing);
     void showOutput();
     void showBoostedEndValue();
@@ -104,6 +108,9 @@ private:
     void recomputeInkSum();
 
     std::unique_ptr<Ui::CustomCurveEditorVC> ui_;
+    // The slider whose steps `manualQuadOutput` previews uncommitted; null
+    // when the preview is committed (or is the opening one, never committed).
+    QSlider* previewingSlider_ = nullptr;
 };
 
 } // namespace appui

@@ -27,11 +27,33 @@ void refuseTooLarge(const std::filesystem::path& file, QSize size) {
     platform::showAlert({platform::AlertStyle::warning, "The image is too large to preview", text.toStdString()});
 }
 
-void refuseUnreadable(const std::filesystem::path& file, const std::string& reason) {
+// What a file that gave no picture is, in the words of the refusal: one that
+// is not there, a JPEG or TIFF (by its first bytes) the decoder does not
+// take, or no such picture at all.
+const QString notAPicture = QStringLiteral("“%1” could not be read as a JPEG or TIFF picture.");
+
+QString whyNoPicture(const std::filesystem::path& file) {
+    std::error_code ignored;
+    if (std::filesystem::status(file, ignored).type() == std::filesystem::file_type::not_found)
+        return QStringLiteral("“%1” could not be found.");
+    return notAPicture;
+}
+
+QString whyNotDecoded(const QByteArray& head) {
+    const auto starts = [&head](const char* signature, qsizetype size) {
+        return head.startsWith(QByteArray::fromRawData(signature, size));
+    };
+    if (starts("II*\0", 4) || starts("MM\0*", 4) || starts("II+\0", 4) || starts("MM\0+", 4))
+        return QStringLiteral("“%1” is a TIFF picture of a kind this program cannot decode.");
+    if (starts("\xFF\xD8\xFF", 3))
+        return QStringLiteral("“%1” is a JPEG picture of a kind this program cannot decode.");
+    return notAPicture;
+}
+
+void refuseUnreadable(const std::filesystem::path& file, const QString& why, const std::string& reason) {
     platform::devLog("Cannot preview " + file.string() + ": " + reason);
-    const QString text = QStringLiteral("“%1” could not be read as a JPEG or TIFF picture. The preview shows the "
-                                        "picture it showed before.")
-                             .arg(qtPath(file.filename()));
+    const QString text =
+        (why + QStringLiteral(" The preview shows the picture it showed before.")).arg(qtPath(file.filename()));
     platform::showAlert({platform::AlertStyle::warning, "The image could not be read", text.toStdString(), reason});
 }
 
@@ -51,14 +73,16 @@ std::optional<QImage> readPreviewImage(const std::filesystem::path& file) {
     // long as decoding it.
     platform::ReadableFile opened;
     if (const auto result = platform::openRegularFile(file, opened, maximumPreviewFileBytes); !result) {
-        refuseUnreadable(file, result.errorDescription);
+        refuseUnreadable(file, whyNoPicture(file), result.errorDescription);
         return std::nullopt;
     }
     QFile device;
     if (!device.open(opened.release(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        refuseUnreadable(file, device.errorString().toStdString());
+        refuseUnreadable(file, whyNoPicture(file), device.errorString().toStdString());
         return std::nullopt;
     }
+    // The first bytes say what the file claims to be, for the refusal.
+    const QByteArray head = device.peek(4);
     QImageReader reader(&device);
     reader.setAutoTransform(true);
     const QSize declared = reader.size();
@@ -72,7 +96,7 @@ std::optional<QImage> readPreviewImage(const std::filesystem::path& file) {
     reader.setAllocationLimit(static_cast<int>(maximumPreviewPixels * 8 / (1024 * 1024)));
     QImage image = reader.read();
     if (image.isNull()) {
-        refuseUnreadable(file, reader.errorString().toStdString());
+        refuseUnreadable(file, whyNotDecoded(head), reader.errorString().toStdString());
         return std::nullopt;
     }
     if (pixelCount(image.size()) > maximumPreviewPixels) {

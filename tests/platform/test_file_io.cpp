@@ -57,13 +57,18 @@ protected:
 } // namespace
 
 TEST_F(FileIOTest, WritesTheWholeTextAndReplacesAnOldFile) {
-    const auto file = dir_ / "curve.quad";
-    ASSERT_TRUE(platform::writeFileAtomically(file, "old"));
-    const std::string text = "## QuadToneRIP K,C,M,Y\n# K Curve\n0\n65535";
-    const auto result = platform::writeFileAtomically(file, text);
-    ASSERT_TRUE(result) << result.errorDescription;
-    EXPECT_EQ(read(file), text);
-    EXPECT_EQ(entriesInDir(), 1u); // no temporary file left behind
+    // The longest name the folder takes saves too: the temporary name fits.
+    for (const std::string& name : {std::string("curve.quad"), std::string(250, 'n') + ".quad"}) {
+        SCOPED_TRACE(name.size());
+        const auto file = dir_ / name;
+        ASSERT_TRUE(platform::writeFileAtomically(file, "old"));
+        const std::string text = "## QuadToneRIP K,C,M,Y\n# K Curve\n0\n65535";
+        const auto result = platform::writeFileAtomically(file, text);
+        ASSERT_TRUE(result) << result.errorDescription;
+        EXPECT_EQ(read(file), text);
+        EXPECT_EQ(entriesInDir(), 1u); // no temporary file left behind
+        fs::remove(file);
+    }
 }
 
 TEST_F(FileIOTest, KeepsThePermissionsOfTheFileItReplaces) {

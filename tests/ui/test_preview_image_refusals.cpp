@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <cstdlib>
 #include <sys/stat.h>
 
 #include "app/ui/ColorPreviewImageView.h"
@@ -37,7 +38,11 @@ struct Refused {
     // Makes the file in the folder; answers its path.
     std::filesystem::path (*make)(const ScratchDirectory& dir);
     const char* reason; // a part of the alert's detailed text
+    // A part of its informative text.
+    const char* says = "could not be read as a JPEG or TIFF picture";
 };
+
+constexpr const char* undecodedTiff = "is a TIFF picture of a kind this program cannot decode";
 
 const Refused refusedFiles[] = {
     {"a named pipe",
@@ -85,7 +90,18 @@ const Refused refusedFiles[] = {
          test_support::writeBytes(file, whole.substr(0, whole.size() / 3));
          return file;
      },
-     ""},
+     "", undecodedTiff},
+    {"a 16-bit CMYK TIFF",
+     [](const ScratchDirectory& dir) {
+         const auto file = dir.file("cmyk16.tif");
+         const auto made =
+             "convert -size 40x30 gradient:white-black -colorspace CMYK -depth 16 '" + file.string() + "'";
+         EXPECT_EQ(std::system(made.c_str()), 0) << made;
+         return file;
+     },
+     "", undecodedTiff},
+    {"a file that no longer exists", [](const ScratchDirectory& dir) { return dir.file("gone.tif"); }, "No such file",
+     "could not be found"},
 };
 
 TEST(PreviewImageRefusals, AFileThatGivesNoPictureIsRefusedWithAnAlertAndTheLastPreviewKept) {
@@ -112,6 +128,7 @@ TEST(PreviewImageRefusals, AFileThatGivesNoPictureIsRefusedWithAnAlertAndTheLast
             const auto& alert = f.services.alerts->shown.front();
             EXPECT_EQ(alert.messageText, "The image could not be read");
             EXPECT_NE(alert.informativeText.find(file.filename().string()), std::string::npos) << alert.informativeText;
+            EXPECT_NE(alert.informativeText.find(refused.says), std::string::npos) << alert.informativeText;
             EXPECT_FALSE(alert.detailedText.empty());
             EXPECT_NE(alert.detailedText.find(refused.reason), std::string::npos) << alert.detailedText;
             QApplication::processEvents();
