@@ -94,7 +94,10 @@ std::vector<bool> reachableLevels(const std::vector<double>& target, double tole
     const auto spacing = static_cast<std::size_t>(closestSpacing);
     for (std::size_t x = 1; x + 1 < n; ++x) {
         const double bend = pinned[x + 1] - 2 * pinned[x] + pinned[x - 1];
-        if (std::fabs(bend) <= 3 * tolerance) continue;
+        // The drawn curve leaves its end points without a bend, so next to
+        // them it cannot bend as sharply as elsewhere.
+        const bool nearEnd = x <= spacing || x + spacing >= n - 1;
+        if (std::fabs(bend) <= (nearEnd ? 1 : 3) * tolerance) continue;
         for (std::size_t at = x > spacing ? x - spacing : 0; at <= std::min(n - 1, x + spacing); ++at)
             reachable[at] = false;
     }
@@ -175,19 +178,25 @@ bool smallerOverall(const Fit& candidate, const Fit& best) {
     return candidate.squaredDifferences < best.squaredDifferences;
 }
 
+// The knots with the one more knot on the target that the preference likes
+// best, or nothing when no knot can be added.
+std::optional<Placement> withBestKnot(const std::vector<Knot>& knots, const Goal& goal, Preference preferred) {
+    std::optional<Placement> best;
+    for (int input = 1; input < topLevel; ++input) {
+        if (!keepsItsLevel(input)) continue;
+        auto more = withKnot(knots, {input, levelNear(goal.target[static_cast<std::size_t>(input)])});
+        if (!more) continue;
+        const auto fit = fitOfKnots(*more, goal);
+        if (!best || preferred(fit, best->fit)) best = Placement{std::move(*more), fit};
+    }
+    return best;
+}
+
 Placement addKnots(const Goal& goal, Preference preferred) {
-    const auto& target = goal.target;
     Placement placement{{{0, 0}, {topLevel, topLevel}}, {}};
     placement.fit = fitOfKnots(placement.knots, goal);
     while (!placement.fit.within(goal.tolerance) && placement.knots.size() < maximumKnots) {
-        std::optional<Placement> next;
-        for (int input = 1; input < topLevel; ++input) {
-            if (!keepsItsLevel(input)) continue;
-            auto knots = withKnot(placement.knots, {input, levelNear(target[static_cast<std::size_t>(input)])});
-            if (!knots) continue;
-            const auto fit = fitOfKnots(*knots, goal);
-            if (!next || preferred(fit, next->fit)) next = Placement{std::move(*knots), fit};
-        }
+        auto next = withBestKnot(placement.knots, goal, preferred);
         if (!next) break;
         // Taken even when it does not help at once: each knot gives the
         // moves below more to work with.
@@ -232,18 +241,32 @@ void moveKnots(Placement& placement, const Goal& goal) {
     }
 }
 
-} // namespace
-
-std::vector<Knot> placeKnots(const std::vector<double>& target, double tolerance) {
-    const Goal goal{target, reachableLevels(target, tolerance), tolerance};
+// The better of the knots added by worst difference and, when those miss
+// the goal, by overall difference, each moved while that helps.
+Placement bestPlacement(const Goal& goal) {
     std::optional<Placement> best;
     for (const Preference preferred : {smallerWorst, smallerOverall}) {
         auto placement = addKnots(goal, preferred);
         moveKnots(placement, goal);
         if (!best || placement.fit.betterThan(best->fit)) best = std::move(placement);
-        if (best->fit.within(tolerance)) break;
+        if (best->fit.within(goal.tolerance)) break;
     }
-    return best->knots;
+    return std::move(*best);
+}
+
+} // namespace
+
+std::vector<Knot> placeKnots(const std::vector<double>& target, double tolerance) {
+    // Held to the target at every level first: near a mild bend at an end
+    // the points often follow it all the same, and the curve stays close
+    // there too. Only when that misses the reachable levels are the others
+    // left out of the goal.
+    const auto reachable = reachableLevels(target, tolerance);
+    auto everywhere = bestPlacement({target, {}, tolerance});
+    const auto everywhereFit = fitOf(drawnCurve(everywhere.knots), target, reachable);
+    if (everywhereFit.within(tolerance)) return everywhere.knots;
+    auto reached = bestPlacement({target, reachable, tolerance});
+    return reached.fit.betterThan(everywhereFit) ? reached.knots : everywhere.knots;
 }
 
 } // namespace curves::acv
