@@ -97,8 +97,14 @@ std::vector<bool> reachableLevels(const std::vector<double>& target, double tole
         // The drawn curve leaves its end points without a bend, so next to
         // them it cannot bend as sharply as elsewhere.
         const bool nearEnd = x <= spacing || x + spacing >= n - 1;
-        if (std::fabs(bend) <= (nearEnd ? 1 : 3) * tolerance) continue;
-        for (std::size_t at = x > spacing ? x - spacing : 0; at <= std::min(n - 1, x + spacing); ++at)
+        const double sharpest = (nearEnd ? 1 : 3) * tolerance;
+        if (std::fabs(bend) <= sharpest) continue;
+        // A spline passes a disturbance at one point on to the next points
+        // shrunk by 2 + sqrt(3) each: a bend many times the sharpest reaches
+        // a spacing farther for each such factor.
+        const auto spacings = 1 + static_cast<std::size_t>(std::log(std::fabs(bend) / sharpest) / std::log(2 + std::sqrt(3.0)));
+        const std::size_t reach = spacing * spacings;
+        for (std::size_t at = x > reach ? x - reach : 0; at <= std::min(n - 1, x + reach); ++at)
             reachable[at] = false;
     }
     return reachable;

@@ -71,13 +71,15 @@ struct Fit {
 Fit fitOf(const std::vector<double>& drawn, const std::vector<double>& target, const std::vector<bool>& judged = {});
 
 // The levels at which points can follow `target` within `tolerance`: all but
-// those within closestSpacing of a sharp bend, where the target's rise from
-// one level to the next changes by more than three times the tolerance (a
-// jump, the corner of a plateau, a step at a fixed end point). A cubic
+// those near a sharp bend, where the target's rise from one level to the
+// next changes by more than three times the tolerance (a jump, the corner of
+// a plateau), or by more than the tolerance within closestSpacing of a fixed
+// end point (0, 0) or (255, 255), which count as the target's ends. A cubic
 // between points at least 4 levels apart rounds such a corner over several
-// levels; bends up to twice the tolerance were followed within it on every
-// wedge tried, bends of four times it were not. Fixed end points (0, 0) and
-// (255, 255) count as the target's ends.
+// levels: the levels within closestSpacing of it are out of reach, and a
+// spacing more for each factor 2 + sqrt(3) by which the bend exceeds the
+// limit. (Bends up to twice the tolerance were followed within it on every
+// wedge tried, bends of four times it were not.)
 std::vector<bool> reachableLevels(const std::vector<double>& target, double tolerance);
 
 // Points from (0, 0) to (255, 255), at most maximumKnots, each pair of
