@@ -102,10 +102,9 @@ std::vector<bool> reachableLevels(const std::vector<double>& target, double tole
         // A spline passes a disturbance at one point on to the next points
         // shrunk by 2 + sqrt(3) each: a bend many times the sharpest reaches
         // a spacing farther for each such factor.
-        const auto spacings = 1 + static_cast<std::size_t>(std::log(std::fabs(bend) / sharpest) / std::log(2 + std::sqrt(3.0)));
-        const std::size_t reach = spacing * spacings;
-        for (std::size_t at = x > reach ? x - reach : 0; at <= std::min(n - 1, x + reach); ++at)
-            reachable[at] = false;
+        const double factors = std::log(std::fabs(bend) / sharpest) / std::log(2 + std::sqrt(3.0));
+        const std::size_t reach = spacing * (1 + static_cast<std::size_t>(factors));
+        for (std::size_t at = x > reach ? x - reach : 0; at <= std::min(n - 1, x + reach); ++at) reachable[at] = false;
     }
     return reachable;
 }

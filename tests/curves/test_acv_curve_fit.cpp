@@ -124,10 +124,8 @@ TEST(AcvCurveFit, PlacedPointsKeepTheRulesAndFollowTheTarget) {
         EXPECT_EQ(knots.front(), (Knot{0, 0}));
         EXPECT_EQ(knots.back(), (Knot{topLevel, topLevel}));
         for (std::size_t i = 1; i < knots.size(); ++i) EXPECT_TRUE(keepsApart(knots[i - 1], knots[i])) << i;
-        for (std::size_t i = 1; i + 1 < knots.size(); ++i) {
-            EXPECT_TRUE(keepsItsLevel(knots[i].input)) << i;
-            EXPECT_LE(std::fabs(knots[i].output - target[knots[i].input]), pointTolerance) << i;
-        }
+        for (std::size_t i = 1; i + 1 < knots.size(); ++i) EXPECT_TRUE(keepsItsLevel(knots[i].input)) << i;
+        for (const auto& k : knots) EXPECT_LE(std::fabs(k.output - target[k.input]), pointTolerance) << k.input;
         const auto fit = fitOf(drawnCurve(knots), target, reachableLevels(target, tolerance));
         EXPECT_TRUE(fit.within(tolerance)) << fit.worstDifference << " with " << fit.reversals << " reversals";
     }
