@@ -66,18 +66,47 @@ bool keepsItsLevel(int input) {
     return remainder == 0 || 2 * remainder >= topLevel;
 }
 
-Fit fitOf(const std::vector<double>& drawn, const std::vector<double>& target) {
+Fit fitOf(const std::vector<double>& drawn, const std::vector<double>& target, const std::vector<bool>& judged) {
     Fit fit;
     if (drawn.size() < target.size()) {
         fit.worstDifference = std::numeric_limits<double>::infinity();
         return fit;
     }
     for (std::size_t x = 0; x < target.size(); ++x) {
-        fit.worstDifference = std::max(fit.worstDifference, std::fabs(drawn[x] - target[x]));
+        if (judged.empty() || (x < judged.size() && judged[x])) {
+            const double difference = std::fabs(drawn[x] - target[x]);
+            fit.worstDifference = std::max(fit.worstDifference, difference);
+            fit.squaredDifferences += difference * difference;
+        }
         // A fall by rounding noise is no reversal.
         if (x > 0 && drawn[x] < drawn[x - 1] - 1e-9 && target[x] >= target[x - 1]) ++fit.reversals;
     }
     return fit;
+}
+
+std::vector<bool> reachableLevels(const std::vector<double>& target, double tolerance) {
+    const std::size_t n = target.size();
+    std::vector<bool> reachable(n, true);
+    if (n < 3) return reachable;
+    auto pinned = target;
+    pinned.front() = 0;
+    pinned.back() = topLevel;
+    const auto spacing = static_cast<std::size_t>(closestSpacing);
+    for (std::size_t x = 1; x + 1 < n; ++x) {
+        const double bend = pinned[x + 1] - 2 * pinned[x] + pinned[x - 1];
+        // The drawn curve leaves its end points without a bend, so next to
+        // them it cannot bend as sharply as elsewhere.
+        const bool nearEnd = x <= spacing || x + spacing >= n - 1;
+        const double sharpest = (nearEnd ? 1 : 3) * tolerance;
+        if (std::fabs(bend) <= sharpest) continue;
+        // A spline passes a disturbance at one point on to the next points
+        // shrunk by 2 + sqrt(3) each: a bend many times the sharpest reaches
+        // a spacing farther for each such factor.
+        const double factors = std::log(std::fabs(bend) / sharpest) / std::log(2 + std::sqrt(3.0));
+        const std::size_t reach = spacing * (1 + static_cast<std::size_t>(factors));
+        for (std::size_t at = x > reach ? x - reach : 0; at <= std::min(n - 1, x + reach); ++at) reachable[at] = false;
+    }
+    return reachable;
 }
 
 namespace {
@@ -87,8 +116,20 @@ struct Placement {
     Fit fit;
 };
 
-Fit fitOfKnots(const std::vector<Knot>& knots, const std::vector<double>& target) {
-    return fitOf(drawnCurve(knots), target);
+// The target and the levels at which the drawn curve is held to it.
+struct Goal {
+    const std::vector<double>& target;
+    std::vector<bool> judged;
+    double tolerance;
+};
+
+Fit fitOfKnots(const std::vector<Knot>& knots, const Goal& goal) {
+    return fitOf(drawnCurve(knots), goal.target, goal.judged);
+}
+
+// Whether a point lies close enough to the target at its own input.
+bool onTarget(const Knot& knot, const std::vector<double>& target) {
+    return std::fabs(knot.output - target[static_cast<std::size_t>(knot.input)]) <= pointTolerance;
 }
 
 int levelNear(double value) { return static_cast<int>(std::lround(std::clamp(value, 0.0, double(topLevel)))); }
@@ -105,10 +146,12 @@ std::optional<std::vector<Knot>> withKnot(const std::vector<Knot>& knots, const 
     return result;
 }
 
-// The inner knot i moved, or nothing when it would leave 0 to 255 or come
-// too close to a neighbour.
-std::optional<std::vector<Knot>> withKnotMoved(const std::vector<Knot>& knots, std::size_t i, const Knot& moved) {
+// The inner knot i moved, or nothing when it would leave 0 to 255, leave the
+// target or come too close to a neighbour.
+std::optional<std::vector<Knot>> withKnotMoved(const std::vector<Knot>& knots, std::size_t i, const Knot& moved,
+                                               const std::vector<double>& target) {
     if (moved.input <= 0 || moved.input >= topLevel || moved.output < 0 || moved.output > topLevel) return std::nullopt;
+    if (!onTarget(moved, target)) return std::nullopt;
     if (!keepsApart(knots[i - 1], moved) || !keepsApart(moved, knots[i + 1])) return std::nullopt;
     auto result = knots;
     result[i] = moved;
@@ -128,18 +171,37 @@ int inputSteppedBy(int input, int direction, int steps) {
 
 // Adds, one at a time, the knot on the target that improves the fit most,
 // until the fit is within the tolerance or no knot can be added.
-Placement addKnots(const std::vector<double>& target, double tolerance) {
+// Which of two fits an added knot is chosen by.
+using Preference = bool (*)(const Fit& candidate, const Fit& best);
+
+bool smallerWorst(const Fit& candidate, const Fit& best) { return candidate.betterThan(best); }
+
+// Fewer reversals, then smaller differences overall: spreads the knots over
+// the whole curve instead of chasing its worst spot.
+bool smallerOverall(const Fit& candidate, const Fit& best) {
+    if (candidate.reversals != best.reversals) return candidate.reversals < best.reversals;
+    return candidate.squaredDifferences < best.squaredDifferences;
+}
+
+// The knots with the one more knot on the target that the preference likes
+// best, or nothing when no knot can be added.
+std::optional<Placement> withBestKnot(const std::vector<Knot>& knots, const Goal& goal, Preference preferred) {
+    std::optional<Placement> best;
+    for (int input = 1; input < topLevel; ++input) {
+        if (!keepsItsLevel(input)) continue;
+        auto more = withKnot(knots, {input, levelNear(goal.target[static_cast<std::size_t>(input)])});
+        if (!more) continue;
+        const auto fit = fitOfKnots(*more, goal);
+        if (!best || preferred(fit, best->fit)) best = Placement{std::move(*more), fit};
+    }
+    return best;
+}
+
+Placement addKnots(const Goal& goal, Preference preferred) {
     Placement placement{{{0, 0}, {topLevel, topLevel}}, {}};
-    placement.fit = fitOfKnots(placement.knots, target);
-    while (!placement.fit.within(tolerance) && placement.knots.size() < maximumKnots) {
-        std::optional<Placement> next;
-        for (int input = 1; input < topLevel; ++input) {
-            if (!keepsItsLevel(input)) continue;
-            auto knots = withKnot(placement.knots, {input, levelNear(target[static_cast<std::size_t>(input)])});
-            if (!knots) continue;
-            const auto fit = fitOfKnots(*knots, target);
-            if (!next || fit.betterThan(next->fit)) next = Placement{std::move(*knots), fit};
-        }
+    placement.fit = fitOfKnots(placement.knots, goal);
+    while (!placement.fit.within(goal.tolerance) && placement.knots.size() < maximumKnots) {
+        auto next = withBestKnot(placement.knots, goal, preferred);
         if (!next) break;
         // Taken even when it does not help at once: each knot gives the
         // moves below more to work with.
@@ -151,23 +213,28 @@ Placement addKnots(const std::vector<double>& target, double tolerance) {
 // Moves inner knots by a few levels in input or output, keeping each move
 // that improves the fit, until none does, the fit is within the tolerance or
 // the trials are spent.
-void moveKnots(Placement& placement, const std::vector<double>& target, double tolerance) {
+void moveKnots(Placement& placement, const Goal& goal) {
+    const auto& target = goal.target;
     int trials = 6000;
     bool improved = true;
-    while (improved && !placement.fit.within(tolerance) && trials > 0) {
+    while (improved && !placement.fit.within(goal.tolerance) && trials > 0) {
         improved = false;
         for (std::size_t i = 1; i + 1 < placement.knots.size(); ++i) {
             for (const int step : {4, 2, 1}) {
                 const Knot knot = placement.knots[i];
-                const Knot moves[] = {{inputSteppedBy(knot.input, -1, step), knot.output},
-                                      {inputSteppedBy(knot.input, 1, step), knot.output},
-                                      {knot.input, knot.output - step},
-                                      {knot.input, knot.output + step}};
+                // Moved along the target in input; off it in output by a level at most.
+                const auto along = [&](int input) {
+                    return Knot{input, levelNear(target[static_cast<std::size_t>(input)])};
+                };
+                const Knot moves[] = {along(inputSteppedBy(knot.input, -1, step)),
+                                      along(inputSteppedBy(knot.input, 1, step)),
+                                      {knot.input, knot.output - 1},
+                                      {knot.input, knot.output + 1}};
                 for (const auto& move : moves) {
-                    auto knots = withKnotMoved(placement.knots, i, move);
+                    auto knots = withKnotMoved(placement.knots, i, move, target);
                     if (!knots) continue;
                     --trials;
-                    const auto fit = fitOfKnots(*knots, target);
+                    const auto fit = fitOfKnots(*knots, goal);
                     if (fit.betterThan(placement.fit)) {
                         placement = {std::move(*knots), fit};
                         improved = true;
@@ -179,12 +246,32 @@ void moveKnots(Placement& placement, const std::vector<double>& target, double t
     }
 }
 
+// The better of the knots added by worst difference and, when those miss
+// the goal, by overall difference, each moved while that helps.
+Placement bestPlacement(const Goal& goal) {
+    std::optional<Placement> best;
+    for (const Preference preferred : {smallerWorst, smallerOverall}) {
+        auto placement = addKnots(goal, preferred);
+        moveKnots(placement, goal);
+        if (!best || placement.fit.betterThan(best->fit)) best = std::move(placement);
+        if (best->fit.within(goal.tolerance)) break;
+    }
+    return std::move(*best);
+}
+
 } // namespace
 
 std::vector<Knot> placeKnots(const std::vector<double>& target, double tolerance) {
-    auto placement = addKnots(target, tolerance);
-    moveKnots(placement, target, tolerance);
-    return placement.knots;
+    // Held to the target at every level first: near a mild bend at an end
+    // the points often follow it all the same, and the curve stays close
+    // there too. Only when that misses the reachable levels are the others
+    // left out of the goal.
+    const auto reachable = reachableLevels(target, tolerance);
+    auto everywhere = bestPlacement({target, {}, tolerance});
+    const auto everywhereFit = fitOf(drawnCurve(everywhere.knots), target, reachable);
+    if (everywhereFit.within(tolerance)) return everywhere.knots;
+    auto reached = bestPlacement({target, reachable, tolerance});
+    return reached.fit.betterThan(everywhereFit) ? reached.knots : everywhere.knots;
 }
 
 } // namespace curves::acv

@@ -61,10 +61,11 @@ PhotoshopCurve_UInt16 makeAcvCurvePoints(const std::vector<double>& imageCurve) 
     // curve; a curve that starts or ends elsewhere keeps its even samples.
     if (const auto target = targetLevels(imageCurve);
         target && target->front() <= acvTolerance && target->back() >= acv::topLevel - acvTolerance) {
-        const auto even = acv::fitOf(acv::drawnCurve(knots), *target);
+        const auto reachable = acv::reachableLevels(*target, acvTolerance);
+        const auto even = acv::fitOf(acv::drawnCurve(knots), *target, reachable);
         if (!even.within(acvTolerance)) {
             auto placed = acv::placeKnots(*target, acvTolerance);
-            if (acv::fitOf(acv::drawnCurve(placed), *target).betterThan(even)) knots = std::move(placed);
+            if (acv::fitOf(acv::drawnCurve(placed), *target, reachable).betterThan(even)) knots = std::move(placed);
         }
     }
     PhotoshopCurve_UInt16 curve;

@@ -32,9 +32,9 @@ inline constexpr double acvTolerance = 2.5;
 // 253) whose output, trunc(y / 100 x 255), keeps apart from the last point
 // taken, then those at the end that do not keep apart from (255, 255)
 // dropped. Where the curve a reader draws through them (acv::drawnCurve)
-// leaves the image curve by more than acvTolerance or falls where it does
-// not, the points are placed instead (acv::placeKnots), when that follows the
-// curve better. Levels beyond the curve's end and values that are not finite
+// leaves the image curve by more than acvTolerance at the levels points can
+// reach (acv::reachableLevels), or falls where it does not, the points are
+// placed instead (acv::placeKnots), when that follows the curve better. Levels beyond the curve's end and values that are not finite
 // are passed over; outputs are kept to 0 to 255.
 PhotoshopCurve_UInt16 makeAcvCurvePoints(const std::vector<double>& imageCurve);
 

@@ -99,8 +99,9 @@ TEST(AcvCurveFit, AFitCountsFallsOnlyWhereTheTargetDoesNotFall) {
     EXPECT_FALSE((Fit{1, 0.0}).within(3));
 }
 
-// Placed points keep every rule of the file and bring the drawn curve within
-// the tolerance of targets the even samples miss.
+// Placed points keep every rule of the file, lie within a level of the
+// target, and bring the drawn curve within the tolerance of targets the even
+// samples miss, wherever points can reach.
 TEST(AcvCurveFit, PlacedPointsKeepTheRulesAndFollowTheTarget) {
     const struct {
         const char* name;
@@ -111,6 +112,7 @@ TEST(AcvCurveFit, PlacedPointsKeepTheRulesAndFollowTheTarget) {
         {"an S", [](double u) { return u * u * (3 - 2 * u); }},
         {"a knee", [](double u) { return u < 0.5 ? 0.5 * u : 1.5 * u - 0.5; }},
         {"a straight line", [](double u) { return u; }},
+        {"a jump, followed on either side", [](double u) { return u < 0.75 ? 0.6 * u : 0.8 + 0.8 * (u - 0.75); }},
     };
     constexpr double tolerance = 2.5;
     for (const auto& t : targets) {
@@ -123,7 +125,8 @@ TEST(AcvCurveFit, PlacedPointsKeepTheRulesAndFollowTheTarget) {
         EXPECT_EQ(knots.back(), (Knot{topLevel, topLevel}));
         for (std::size_t i = 1; i < knots.size(); ++i) EXPECT_TRUE(keepsApart(knots[i - 1], knots[i])) << i;
         for (std::size_t i = 1; i + 1 < knots.size(); ++i) EXPECT_TRUE(keepsItsLevel(knots[i].input)) << i;
-        const auto fit = fitOf(drawnCurve(knots), target);
+        for (const auto& k : knots) EXPECT_LE(std::fabs(k.output - target[k.input]), pointTolerance) << k.input;
+        const auto fit = fitOf(drawnCurve(knots), target, reachableLevels(target, tolerance));
         EXPECT_TRUE(fit.within(tolerance)) << fit.worstDifference << " with " << fit.reversals << " reversals";
     }
 }
