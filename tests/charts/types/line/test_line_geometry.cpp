@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,6 +108,12 @@ TEST(LineGeometry, SegmentsOfTheVisiblePairsInPixels) {
          false,
          1,
          {{0, {{90, 90}, {120, 90}}}}},
+        {"a pair with an end that is not finite is a gap",
+         {{1, 10}, {2, std::numeric_limits<double>::quiet_NaN()}, {3, 20}, {4, 30}},
+         bounds(0, 3, 3),
+         false,
+         1,
+         {{2, {{30, 80}, {40, 70}}}}},
         {"a missing second entry ends the walk",
          {{1, 10}, {2, 50}},
          bounds(0, 5, 5),
