@@ -52,8 +52,12 @@ void ScatterChartRenderer::drawDataSet(DrawingContext& context, const IScatterCh
 
     GStateSaver saver(context);
     const ViewPortHandler& port = *viewPortHandler();
-    xBounds_.set(frame(), dataSet);
-    forEachVisiblePoint(EntryValues(dataSet), xBounds_, frame().phaseY, *matrix, frame().bounds,
+    // The points are those the animation has reached from the first entry
+    // on; the walk still ends at the first one right of the content.
+    const EntryValues values(dataSet);
+    XBounds reached;
+    reached.setRange(animatedEntryCount(values.size(), frame().phaseX) - 1);
+    forEachVisiblePoint(values, reached, frame().phaseY, *matrix, frame().bounds,
                         [&](std::int64_t j, const ChartDataEntryPtr&, Point pixel) {
                             const QColor color = style.colors.at(j);
                             if (style.builtInShape)

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "Charts/foundation/AccessibilityElement.h"
@@ -52,8 +53,11 @@ protected:
 };
 
 TEST_F(ScatterRendererTest, DrawsThePointsInsideTheContentInTheirColours) {
-    // Above, below and left of the content: left out; the others drawn.
-    auto set = show({{-1, 50}, {1, 10}, {2, 120}, {3, -5}, {4, 90}, {5, 50}});
+    // Above, below and left of the content, and not finite: left out; the
+    // others drawn.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    auto set = show({{-1, 50}, {1, 10}, {2, 120}, {3, -5}, {4, 90}, {4.5, nan}, {4.7, inf}, {5, 50}});
     set->setColors({QColor(1, 0, 0), QColor(2, 0, 0)});
     renderer.drawData(context);
     expectPointsNear(squareCentres(), {pixel(1, 10), pixel(4, 90), pixel(5, 50)});
@@ -61,20 +65,25 @@ TEST_F(ScatterRendererTest, DrawsThePointsInsideTheContentInTheirColours) {
     ASSERT_EQ(fills.size(), 3u);
     EXPECT_EQ(fills[0].state.fillColor, QColor(2, 0, 0)); // entry 1
     EXPECT_EQ(fills[1].state.fillColor, QColor(1, 0, 0)); // entry 4
-    EXPECT_EQ(fills[2].state.fillColor, QColor(2, 0, 0)); // entry 5
+    EXPECT_EQ(fills[2].state.fillColor, QColor(2, 0, 0)); // entry 7
     EXPECT_TRUE(balancedSaves(context));
 }
 
 TEST_F(ScatterRendererTest, TheAnimationsPhasesLimitAndLowerThePoints) {
-    std::vector<Point> points;
-    for (int i = 0; i < 10; ++i) points.push_back(Point{double(i), 80});
-    show(points);
-    chart->animator->setPhaseX(0.5);
-    chart->animator->setPhaseY(0.5);
-    renderer.drawData(context);
-    std::vector<Point> expected;
-    for (int i = 0; i < 5; ++i) expected.push_back(pixel(i, 40));
-    expectPointsNear(squareCentres(), expected);
+    // Entries 0 to ceil(n × phaseX) - 1.
+    for (const auto& [count, phaseX, drawn] : {std::tuple{10, 0.5, 5}, std::tuple{3, 0.9, 3}}) {
+        std::vector<Point> points;
+        for (int i = 0; i < count; ++i) points.push_back(Point{double(i), 80});
+        sets.clear();
+        show(points);
+        context.clearOperations();
+        chart->animator->setPhaseX(phaseX);
+        chart->animator->setPhaseY(0.5);
+        renderer.drawData(context);
+        std::vector<Point> expected;
+        for (int i = 0; i < drawn; ++i) expected.push_back(pixel(i, 40));
+        expectPointsNear(squareCentres(), expected);
+    }
 }
 
 TEST_F(ScatterRendererTest, ASetHandsEachPointToItsOwnShapeRenderer) {
@@ -87,6 +96,20 @@ TEST_F(ScatterRendererTest, ASetHandsEachPointToItsOwnShapeRenderer) {
     EXPECT_EQ(shape->calls[1].port, chart->viewPort.get());
     EXPECT_EQ(shape->calls[1].point, pixel(2, 20));
     EXPECT_EQ(shape->calls[1].color, set->color(1));
+
+    // A caller's class derived from a built-in one is asked all the same.
+    struct CountingSquare : SquareShapeRenderer {
+        void renderShape(DrawingContext&, const IScatterChartDataSet&, const ViewPortHandler&, Point,
+                         const QColor&) override {
+            ++calls;
+        }
+        int calls = 0;
+    };
+    auto square = std::make_shared<CountingSquare>();
+    set->setShapeRenderer(square);
+    renderer.drawData(context);
+    EXPECT_EQ(square->calls, 2);
+    EXPECT_EQ(context.count(DrawingOperation::fillRect), 0u);
 }
 
 TEST_F(ScatterRendererTest, ASetWithoutAShapeRendererSaysSoAndDrawsNothing) {
