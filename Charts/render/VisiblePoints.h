@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "Charts/drawing/AffineTransform.h"
@@ -33,6 +34,17 @@ void forEachVisiblePoint(const EntryValues& values, const BarLineScatterCandleBu
         if (!content.isInBoundsLeft(pixel.x) || !content.isInBoundsY(pixel.y)) continue;
         visit(j, values.entry(j), pixel);
     }
+}
+
+// Where a walk over entries sorted by x may start, from a first guess
+// (the visible range's min) instead of the first entry, and see the same
+// points: steps back over the entries before the guess that are not yet
+// wholly left of the content (within its pixel of slack, or not finite).
+inline std::int64_t firstEntryNotLeftOfContent(const EntryValues& values, std::int64_t guess, double phaseY,
+                                               const AffineTransform& matrix, const ContentBounds& content) {
+    std::int64_t first = std::clamp<std::int64_t>(guess, 0, values.size());
+    while (first > 0 && !(pixelPoint(values[first - 1], phaseY, matrix).x + 1 < content.content.x())) --first;
+    return first;
 }
 
 // The same walk for the marks of entries of one class placed at another
