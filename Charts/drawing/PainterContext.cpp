@@ -405,7 +405,8 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
     if (points.size() < 2 || !prepare() || !preparePen()) return;
     const bool ownDashes = cutsOwnDashes();
     if (points.size() < 4 && !ownDashes) {
-        if (isFinite(points[0]) && isFinite(points[1])) painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
+        if (isFinite(points[0]) && isFinite(points[1]))
+            painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
         return;
     }
     scratchLines_.clear();

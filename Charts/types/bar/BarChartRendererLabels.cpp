@@ -11,8 +11,6 @@
 #include "Charts/types/bar/BarChartData.h"
 #include "Charts/types/bar/BarChartDataEntry.h"
 #include "Charts/types/bar/BarChartRenderer.h"
-
-#include <cmath>
 #include "Charts/types/bar/BarChartView.h"
 #include "Charts/types/bar/IBarChartDataSet.h"
 #include "platform/NumberText.h"
