@@ -152,27 +152,6 @@ TEST(VisiblePoints, WalksThePointsInTheContentInOrder) {
     }
 }
 
-// A walk may start at the visible range only where every point before it is
-// wholly left of the content (the pixel of slack counts as inside).
-TEST(VisiblePoints, AWalkStartsAfterThePointsWhollyLeftOfTheContent) {
-    struct Case {
-        std::vector<Point> points;
-        std::int64_t guess, first;
-    };
-    const Case cases[] = {{{{-3, 10}, {-2, 10}, {1, 10}}, 2, 2},
-                          {{{-3, 10}, {-0.001, 10}, {1, 10}}, 2, 1},
-                          {{{-3, 10}, {-2, nan}, {1, 10}}, 2, 1},
-                          {{{1, 10}, {2, 10}}, 5, 0}};
-    auto chart = FakeLineChart::make();
-    const CartesianFrame frame = frameOf(*chart, *chart->viewPort, *chart->animator);
-    for (const Case& c : cases) {
-        auto set = lineSet(c.points);
-        EXPECT_EQ(firstEntryNotLeftOfContent(EntryValues(*set), c.guess, 1, *frame.leftValueToPixel, frame.bounds),
-                  c.first)
-            << c.points[1].x;
-    }
-}
-
 // The colours a loop reads from a style are those the set would answer, for
 // every position and when its lists are empty.
 TEST(DataSetStyles, ColoursCycleAsTheSetsDo) {
