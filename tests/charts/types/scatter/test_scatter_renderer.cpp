@@ -21,8 +21,10 @@ namespace {
 using namespace charts;
 using namespace render_test;
 
-// Remembers every point it is asked to draw, with what.
-class RecordingShape : public IShapeRenderer {
+// Remembers every point it is asked to draw, with what; on a built-in shape,
+// as a caller's class derived from it would.
+template <class Base = IShapeRenderer>
+class RecordingShape : public Base {
 public:
     struct Call {
         const IScatterChartDataSet* set;
@@ -52,11 +54,9 @@ protected:
 };
 
 TEST_F(ScatterRendererTest, DrawsThePointsInsideTheContentInTheirColours) {
-    // Above, below and left of the content, and not finite: left out; the
+    // Above, below and left of the content, and not a number: left out; the
     // others drawn.
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    auto set = show({{-1, 50}, {1, 10}, {2, 120}, {3, -5}, {4, 90}, {4.5, nan}, {4.7, inf}, {5, 50}});
+    auto set = show({{-1, 50}, {1, 10}, {2, 120}, {3, -5}, {4, 90}, {4.5, std::nan("")}, {4.7, 500}, {5, 50}});
     set->setColors({QColor(1, 0, 0), QColor(2, 0, 0)});
     renderer.drawData(context);
     expectPointsNear(squareCentres(), {pixel(1, 10), pixel(4, 90), pixel(5, 50)});
@@ -87,7 +87,7 @@ TEST_F(ScatterRendererTest, TheAnimationsPhasesLimitAndLowerThePoints) {
 
 TEST_F(ScatterRendererTest, ASetHandsEachPointToItsOwnShapeRenderer) {
     auto set = show({{1, 10}, {2, 20}});
-    auto shape = std::make_shared<RecordingShape>();
+    auto shape = std::make_shared<RecordingShape<>>();
     set->setShapeRenderer(shape);
     renderer.drawData(context);
     ASSERT_EQ(shape->calls.size(), 2u);
@@ -97,17 +97,10 @@ TEST_F(ScatterRendererTest, ASetHandsEachPointToItsOwnShapeRenderer) {
     EXPECT_EQ(shape->calls[1].color, set->color(1));
 
     // A caller's class derived from a built-in one is asked all the same.
-    struct CountingSquare : SquareShapeRenderer {
-        void renderShape(DrawingContext&, const IScatterChartDataSet&, const ViewPortHandler&, Point,
-                         const QColor&) override {
-            ++calls;
-        }
-        int calls = 0;
-    };
-    auto square = std::make_shared<CountingSquare>();
+    auto square = std::make_shared<RecordingShape<SquareShapeRenderer>>();
     set->setShapeRenderer(square);
     renderer.drawData(context);
-    EXPECT_EQ(square->calls, 2);
+    EXPECT_EQ(square->calls.size(), 2u);
     EXPECT_EQ(context.count(DrawingOperation::fillRect), 0u);
 }
 
