@@ -28,6 +28,9 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// Both coordinates finite: a point that can be placed at all.
+inline bool isFinite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
 struct Size {
     double width = 0;
     double height = 0;

@@ -13,8 +13,6 @@ namespace charts {
 
 namespace {
 
-bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
 QPointF toQPoint(Point p) { return toQt(p); }
 
 // Rectangles with a negative width or height cover the same area as their
@@ -22,7 +20,7 @@ QPointF toQPoint(Point p) { return toQt(p); }
 QRectF toQRect(const Rect& rect) { return toQt(standardized(rect)); }
 
 bool finite(const Rect& rect) {
-    return finite(rect.origin) && std::isfinite(rect.size.width) && std::isfinite(rect.size.height);
+    return isFinite(rect.origin) && std::isfinite(rect.size.width) && std::isfinite(rect.size.height);
 }
 
 void setStops(QGradient& target, const Gradient& gradient) {
@@ -206,7 +204,7 @@ const QPainterPath& PainterContext::toPainterPath(const Path& path, FillRule rul
     bool open = false;
     for (const PathElement& element : path.elements()) {
         bool usable = true;
-        for (int i = 0; i < element.pointCount(); ++i) usable = usable && finite(element.points[i]);
+        for (int i = 0; i < element.pointCount(); ++i) usable = usable && isFinite(element.points[i]);
         if (!usable) continue;
         switch (element.kind) {
         case PathElementKind::moveTo:
@@ -242,7 +240,7 @@ bool PainterContext::asPolyline(const Path& path) {
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const PathElement& element = elements[i];
         const PathElementKind expected = i == 0 ? PathElementKind::moveTo : PathElementKind::lineTo;
-        if (element.kind != expected || !finite(element.points[0])) return false;
+        if (element.kind != expected || !isFinite(element.points[0])) return false;
         scratchPoints_.push_back(toQPoint(element.points[0]));
     }
     return true;
@@ -407,12 +405,13 @@ void PainterContext::strokeLineSegments(std::span<const Point> points) {
     if (points.size() < 2 || !prepare() || !preparePen()) return;
     const bool ownDashes = cutsOwnDashes();
     if (points.size() < 4 && !ownDashes) {
-        if (finite(points[0]) && finite(points[1])) painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
+        if (isFinite(points[0]) && isFinite(points[1]))
+            painter_.drawLine(QLineF(toQPoint(points[0]), toQPoint(points[1])));
         return;
     }
     scratchLines_.clear();
     for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
-        if (finite(points[i]) && finite(points[i + 1])) {
+        if (isFinite(points[i]) && isFinite(points[i + 1])) {
             scratchLines_.emplace_back(toQPoint(points[i]), toQPoint(points[i + 1]));
         }
     }
@@ -447,7 +446,7 @@ QRectF PainterContext::paintArea() const {
 }
 
 void PainterContext::drawLinearGradient(const Gradient& gradient, Point start, Point end) {
-    if (gradient.colors.empty() || !finite(start) || !finite(end) || start == end || !prepare()) return;
+    if (gradient.colors.empty() || !isFinite(start) || !isFinite(end) || start == end || !prepare()) return;
     QLinearGradient linear(toQPoint(start), toQPoint(end));
     setStops(linear, gradient);
     painter_.fillRect(paintArea(), QBrush(linear));
@@ -455,7 +454,7 @@ void PainterContext::drawLinearGradient(const Gradient& gradient, Point start, P
 
 void PainterContext::drawRadialGradient(const Gradient& gradient, Point startCenter, double startRadius,
                                         Point endCenter, double endRadius) {
-    if (gradient.colors.empty() || !finite(startCenter) || !finite(endCenter) || !std::isfinite(startRadius) ||
+    if (gradient.colors.empty() || !isFinite(startCenter) || !isFinite(endCenter) || !std::isfinite(startRadius) ||
         !std::isfinite(endRadius) || !prepare()) {
         return;
     }
@@ -485,7 +484,7 @@ void PainterContext::drawTiledImage(const QImage& image, const Rect& tile) {
 
 void PainterContext::drawTextLines(const QString& text, Point origin, double width, double height,
                                    const TextAttributes& attributes, TextDrawOptions options) {
-    if (text.isEmpty() || !finite(origin) || !prepare()) return;
+    if (text.isEmpty() || !isFinite(origin) || !prepare()) return;
     const TextLayoutResult layout = layOutText(text, attributes, width, height, options);
     painter_.setFont(attributes.font);
     painter_.setPen(QPen(attributes.resolvedColor()));

@@ -16,6 +16,12 @@ std::optional<AffineTransform> matrixOf(const std::shared_ptr<Transformer>& tran
 
 } // namespace
 
+std::int64_t animatedEntryCount(std::int64_t entryCount, double phaseX) {
+    if (entryCount <= 0 || !(phaseX > 0)) return 0;
+    const double reached = std::ceil(static_cast<double>(entryCount) * phaseX);
+    return reached >= static_cast<double>(entryCount) ? entryCount : static_cast<std::int64_t>(reached);
+}
+
 CartesianFrame frameOf(const BarLineScatterCandleBubbleChartDataProvider& chart, const ViewPortHandler& viewPort,
                        const Animator& animator) {
     CartesianFrame frame;

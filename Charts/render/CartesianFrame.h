@@ -1,5 +1,6 @@
 #pragma once
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "Charts/drawing/AffineTransform.h"
@@ -74,6 +75,12 @@ struct CartesianFrame {
 
     friend bool operator==(const CartesianFrame&, const CartesianFrame&) = default;
 };
+
+// The entries an animation at phaseX has reached: ceil(count × phaseX), at
+// most count; none for a phase that is not a positive number. The kinds
+// that draw entries by position from the first (bars, scatter points) stop
+// there.
+std::int64_t animatedEntryCount(std::int64_t entryCount, double phaseX);
 
 // The frame of the chart as it stands: its transformers' matrices, its
 // visible x range, the view port's content and the animator's phases.

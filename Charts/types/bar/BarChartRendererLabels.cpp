@@ -1,6 +1,7 @@
 // The bar renderer's value labels and icons, and the accessibility elements
 // of its rectangles.
 #include <algorithm>
+#include <cmath>
 
 #include "Charts/drawing/DrawingContext.h"
 #include "Charts/foundation/AccessibilityElement.h"
@@ -79,6 +80,8 @@ void BarChartRenderer::drawValues(DrawingContext& context) {
         const ValueLabelOffsets offsets = verticalValueOffsets(labelled.aboveBar, labelled.inverted,
                                                                context.textMeasurer().lineHeight(style.values.font));
         const auto label = [&](double value, const ChartDataEntryPtr& entry, double x, double y, std::int64_t j) {
+            // A value that is not finite has no bar to stand at, and no text.
+            if (!std::isfinite(value)) return;
             drawValueAndIcon(context, style, valueText(labelled, value, entry), Point{x, y}, TextAlignment::center,
                              Point{x, y}, j, *entry);
         };

@@ -62,12 +62,6 @@ Rect barRect(BarDirection direction, double x, double barWidthHalf, BarEnds ends
     return Rect(ends.bottom, right, ends.top - ends.bottom, left - right);
 }
 
-std::int64_t animatedEntryCount(std::int64_t entryCount, double phaseX) {
-    if (entryCount <= 0 || !(phaseX > 0)) return 0;
-    const double reached = std::ceil(static_cast<double>(entryCount) * phaseX);
-    return reached >= static_cast<double>(entryCount) ? entryCount : static_cast<std::int64_t>(reached);
-}
-
 std::size_t prepareBarRects(std::span<const ChartDataEntryPtr> entries, const BarBufferInput& input,
                             std::span<Rect> rects) {
     const std::int64_t count = animatedEntryCount(static_cast<std::int64_t>(entries.size()), input.phaseX);

@@ -103,10 +103,6 @@ bool stackLabelBelow(double value, StackTotals totals);
 // (bottom) to right (top) and x ± half high, its origin at the upper x.
 Rect barRect(BarDirection direction, double x, double barWidthHalf, BarEnds ends);
 
-// The entries an animation at phaseX has reached: ceil(count × phaseX), at
-// most count; none for a phase that is not a positive number.
-std::int64_t animatedEntryCount(std::int64_t entryCount, double phaseX);
-
 // What a bar set's buffer is prepared from.
 struct BarBufferInput {
     BarDirection direction = BarDirection::vertical;

@@ -157,8 +157,9 @@ void BubbleChartRenderer::drawValues(DrawingContext& context) {
                 },
                 matrix, frame().bounds,
                 [&](std::int64_t j, const ChartDataEntryPtr& e, const BubbleChartDataEntry& bubble, Point centre) {
-                    const QString text = values.formatter->stringForValue(bubble.size(), e, i, &port);
-                    if (values.drawValues) {
+                    // A size that is not finite is no value to show.
+                    if (values.drawValues && std::isfinite(bubble.size())) {
+                        const QString text = values.formatter->stringForValue(bubble.size(), e, i, &port);
                         QColor color = values.textColors.at(j);
                         color.setAlphaF(static_cast<float>(alpha));
                         attributes.foregroundColor = color;

@@ -66,8 +66,8 @@ using IndexBounds = BarLineScatterCandleBubbleRenderer::XBounds;
 // index range, calling visit(points, index of the pair's first entry) with
 // the pair's points in pixels. A pair whose first entry is the last visible
 // one (before animation) is that point alone. Left out: pairs whose ends are
-// equal, and pairs that end left of the content or lie wholly above or below
-// it; the walk ends at a missing second entry and at the first pair that
+// equal, pairs with an end that is not finite, and pairs that end left of the
+// content or lie wholly above or below it; the walk ends at a missing second entry and at the first pair that
 // starts right of the content.
 template <class Visit>
 void forEachLineSegment(const EntryValues& values, const IndexBounds& bounds, bool stepped, double phaseY,
@@ -100,6 +100,9 @@ void forEachLineSegment(const EntryValues& values, const IndexBounds& bounds, bo
 
         const Point& first = points[0];
         const Point& last = points[pointCount - 1];
+        // A pair with an end that is not finite is a gap in the line; the
+        // pairs after it still draw.
+        if (!isFinite(first) || !isFinite(last)) continue;
         if (!content.isInBoundsRight(first.x)) break;
         if (first == last) continue;
         if (!content.isInBoundsLeft(last.x) || !content.isInBoundsTop(std::max(first.y, last.y)) ||

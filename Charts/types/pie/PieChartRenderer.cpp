@@ -284,6 +284,8 @@ void PieChartRenderer::drawValues(DrawingContext& context) {
             const double transformedAngle =
                 frame.rotationAngle + (frame.startAngle(xIndex) + angleOffset) * frame.phaseY;
             ++xIndex;
+            // A value that is not finite is a slice of 0 with nothing to say.
+            if (!std::isfinite(entry->y())) continue;
 
             const double value = usePercent ? piePercentage(entry->y(), yValueSum) : entry->y();
             const QString valueText = formatter->stringForValue(value, entry, static_cast<int>(i), port);

@@ -51,15 +51,20 @@ void PieChartView::calcAngles() {
     absoluteAngles_.clear();
     const std::shared_ptr<ChartData> chartData = data();
     if (!chartData) return;
-    const std::shared_ptr<PieChartData> pie = pieData();
-    const double total = pie ? pie->yValueSum() : 0.0;
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(std::max<std::int64_t>(chartData->entryCount(), 0)));
+    // The slices share the first set's total; those of further sets are laid
+    // out after them.
+    std::optional<std::size_t> firstSetCount;
     for (const IChartDataSetPtr& set : chartData->dataSets()) {
         for (std::int64_t j = 0; j < set->entryCount(); ++j) {
             if (const ChartDataEntryPtr entry = set->entryForIndex(j)) values.push_back(entry->y());
         }
+        if (!firstSetCount) firstSetCount = values.size();
     }
+    const std::shared_ptr<PieChartData> pie = pieData();
+    const double total =
+        pie && pie->dataSet() ? pieSliceTotal(std::span<const double>(values).first(firstSetCount.value_or(0))) : 0.0;
     PieSliceAngles angles = pieSliceAngles(values, total, maxAngle_);
     drawAngles_ = std::move(angles.drawAngles);
     absoluteAngles_ = std::move(angles.absoluteAngles);

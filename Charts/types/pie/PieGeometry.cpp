@@ -16,13 +16,21 @@ Point midpoint(Point a, Point b) { return Point{(a.x + b.x) / 2, (a.y + b.y) / 2
 
 } // namespace
 
+double pieSliceSize(double value) { return std::isfinite(value) ? std::fabs(value) : 0.0; }
+
+double pieSliceTotal(std::span<const double> values) {
+    double total = 0;
+    for (const double value : values) total += pieSliceSize(value);
+    return total;
+}
+
 PieSliceAngles pieSliceAngles(std::span<const double> values, double total, double maxAngle) {
     PieSliceAngles angles;
     angles.drawAngles.reserve(values.size());
     angles.absoluteAngles.reserve(values.size());
     const bool usable = isUsableTotal(total);
     for (const double value : values) {
-        const double sweep = usable ? std::fabs(value) / total * maxAngle : 0.0;
+        const double sweep = usable ? pieSliceSize(value) / total * maxAngle : 0.0;
         angles.drawAngles.push_back(sweep);
         angles.absoluteAngles.push_back(angles.absoluteAngles.empty() ? sweep : angles.absoluteAngles.back() + sweep);
     }

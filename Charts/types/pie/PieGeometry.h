@@ -11,9 +11,17 @@ namespace charts {
 // The geometry of a pie, as pure functions of the view's numbers. Angles are
 // degrees, clockwise on screen from +x (see CircleGeometry.h).
 
-// The sweep of every slice and where each ends: |value| / total × maxAngle,
-// and the running sum of those. A total that is 0 or not finite (no values,
-// values that cancel, a value that is not a number) gives every slice 0.
+// What a value gives its slice: its size |value|, or 0 for a value that is
+// not finite.
+double pieSliceSize(double value);
+// The sizes of the values added up: the total the slices share (the first
+// set's alone in a pie of several sets), so that its wedges close the
+// circle once whatever the signs.
+double pieSliceTotal(std::span<const double> values);
+
+// The sweep of every slice and where each ends: pieSliceSize(value) / total
+// × maxAngle, and the running sum of those. A total that is 0 or not finite
+// (no values, all 0, sizes too large to add up) gives every slice 0.
 struct PieSliceAngles {
     std::vector<double> drawAngles;
     std::vector<double> absoluteAngles;

@@ -52,8 +52,17 @@ void ScatterChartRenderer::drawDataSet(DrawingContext& context, const IScatterCh
 
     GStateSaver saver(context);
     const ViewPortHandler& port = *viewPortHandler();
+    // The points are those the animation has reached from the first entry
+    // on; the walk still ends at the first one right of the content. It
+    // starts at the visible range, where the points left of it are passed
+    // over unseen: a chart panned far along its data walks no more than
+    // what it shows.
+    const EntryValues values(dataSet);
     xBounds_.set(frame(), dataSet);
-    forEachVisiblePoint(EntryValues(dataSet), xBounds_, frame().phaseY, *matrix, frame().bounds,
+    XBounds reached;
+    reached.setMin(firstEntryNotLeftOfContent(values, xBounds_.min(), frame().phaseY, *matrix, frame().bounds));
+    reached.setRange(animatedEntryCount(values.size(), frame().phaseX) - 1 - reached.min());
+    forEachVisiblePoint(values, reached, frame().phaseY, *matrix, frame().bounds,
                         [&](std::int64_t j, const ChartDataEntryPtr&, Point pixel) {
                             const QColor color = style.colors.at(j);
                             if (style.builtInShape)

@@ -9,7 +9,7 @@ ScatterSetStyle ScatterSetStyle::of(const IScatterChartDataSet& set) {
     style.colors = ColorCycleStyle{set.colors(), set.color(0)};
     style.shape = ShapeMetrics::of(set);
     style.shapeRenderer = set.shapeRenderer();
-    style.builtInShape = dynamic_cast<const ShapeRenderer*>(style.shapeRenderer.get());
+    style.builtInShape = builtInShapeRenderer(style.shapeRenderer.get());
     style.values = ValueLabelStyle::of(set);
     return style;
 }

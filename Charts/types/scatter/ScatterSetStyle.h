@@ -18,8 +18,10 @@ struct ScatterSetStyle {
     ShapeMetrics shape;
     // None: the set is not drawn.
     std::shared_ptr<IShapeRenderer> shapeRenderer;
-    // The same renderer when it is a built-in one, which draws straight from
-    // the metrics above instead of asking the set for them at every point.
+    // The same renderer when it is one of the built-in classes itself, which
+    // draws straight from the metrics above instead of asking the set for
+    // them at every point. A caller's class derived from one is not: its
+    // renderShape is called for every point.
     const ShapeRenderer* builtInShape = nullptr;
     ValueLabelStyle values;
 

@@ -1,5 +1,7 @@
 #include "Charts/types/scatter/ShapeRenderers.h"
 
+#include <typeinfo>
+
 #include "Charts/drawing/DrawingContext.h"
 
 namespace charts {
@@ -100,6 +102,17 @@ void ChevronUpShapeRenderer::draw(DrawingContext& context, const ShapeMetrics& m
 void ChevronDownShapeRenderer::draw(DrawingContext& context, const ShapeMetrics& metrics, Point point,
                                     const QColor& color) const {
     strokeSegments(context, chevronDownSegments(point, metrics.size), color);
+}
+
+const ShapeRenderer* builtInShapeRenderer(const IShapeRenderer* renderer) {
+    const auto* shape = dynamic_cast<const ShapeRenderer*>(renderer);
+    if (!shape) return nullptr;
+    const std::type_info& type = typeid(*shape);
+    const bool builtIn = type == typeid(SquareShapeRenderer) || type == typeid(CircleShapeRenderer) ||
+                         type == typeid(TriangleShapeRenderer) || type == typeid(CrossShapeRenderer) ||
+                         type == typeid(XShapeRenderer) || type == typeid(ChevronUpShapeRenderer) ||
+                         type == typeid(ChevronDownShapeRenderer);
+    return builtIn ? shape : nullptr;
 }
 
 } // namespace charts

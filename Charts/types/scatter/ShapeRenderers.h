@@ -57,4 +57,8 @@ public:
     void draw(DrawingContext& context, const ShapeMetrics& metrics, Point point, const QColor& color) const override;
 };
 
+// The renderer as a built-in shape when its class is one of the seven above
+// itself, none otherwise (a class derived from one may draw otherwise).
+const ShapeRenderer* builtInShapeRenderer(const IShapeRenderer* renderer);
+
 } // namespace charts

@@ -130,6 +130,7 @@ TEST(VisiblePoints, WalksThePointsInTheContentInOrder) {
         {"the phase brings a point into view", {{1, 180}, {2, 20}}, 0, 1, 0.5, {0, 1}},
         {"the walk ends right of the content", {{1, 10}, {11, 10}, {2, 10}}, 0, 2, 1, {0}},
         {"and at a missing entry", {{1, 10}, {2, 10}}, 0, 5, 1, {0, 1}},
+        {"a point that is not finite is a gap", {{1, 10}, {2, nan}, {3, inf}, {4, 10}}, 0, 3, 1, {0, 3}},
         {"only the range is walked", {{1, 10}, {2, 10}, {3, 10}, {4, 10}}, 1, 1, 1, {1, 2}},
     };
     auto chart = FakeLineChart::make();

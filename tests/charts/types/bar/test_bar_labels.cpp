@@ -5,6 +5,8 @@
 // and order.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "Charts/drawing/TextAttributes.h"
 #include "Charts/foundation/AccessibilityElement.h"
 #include "Charts/foundation/AxisValueFormatter.h"
@@ -114,6 +116,15 @@ TEST(BarLabelsTest, LabelsOutsideTheContentAreLeftOut) {
     std::vector<QString> texts;
     for (const RecordedOperation& label : chart.texts()) texts.push_back(label.text);
     EXPECT_EQ(texts, (std::vector<QString>{"1", "1", "5", "1", "2"}));
+
+    // A value that is not finite has no text, plain or stacked.
+    for (const auto& set : {plainBars({5, std::nan(""), 3}), stackedBars({{5}, {1, std::nan("")}})}) {
+        LabelledChart withNan({set});
+        withNan.valuesFrom(0, 10);
+        withNan.draw();
+        for (const RecordedOperation& label : withNan.texts())
+            EXPECT_FALSE(label.text.contains("nan")) << label.text.toStdString();
+    }
 }
 
 TEST(BarLabelsTest, AStackedSetsLabelsFollowTheirOwnBarsPastAPlainOneScrolledOut) {

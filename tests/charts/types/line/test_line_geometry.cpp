@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ IndexBounds bounds(std::int64_t min, std::int64_t max, std::int64_t range) {
     b.setRange(range);
     return b;
 }
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 // Value x to pixel 10 x, value y to pixel 100 - y: a y-down view.
 const AffineTransform flipY{10, 0, 0, -1, 0, 100};
@@ -107,6 +110,7 @@ TEST(LineGeometry, SegmentsOfTheVisiblePairsInPixels) {
          false,
          1,
          {{0, {{90, 90}, {120, 90}}}}},
+        {"NaN is a gap", {{1, 10}, {2, nan}, {3, 20}, {4, 30}}, bounds(0, 3, 3), false, 1, {{2, {{30, 80}, {40, 70}}}}},
         {"a missing second entry ends the walk",
          {{1, 10}, {2, 50}},
          bounds(0, 5, 5),

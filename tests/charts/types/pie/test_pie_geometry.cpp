@@ -20,20 +20,21 @@ TEST(PieGeometry, SliceAnglesFollowTheValuesOverTheMaximumAngle) {
     const struct {
         const char* name;
         std::vector<double> values;
-        double total, maxAngle;
+        double maxAngle;
         std::vector<double> draw, absolute;
     } cases[] = {
-        {"full", {1, 1, 2}, 4, 360, {90, 90, 180}, {90, 180, 360}},
-        {"half", {1, 1, 2}, 4, 180, {45, 45, 90}, {45, 90, 180}},
-        {"a negative value sweeps by its size", {3, -1, 2}, 4, 360, {270, 90, 180}, {270, 360, 540}},
-        {"all zero", {0, 0}, 0, 360, {0, 0}, {0, 0}},
-        {"values that cancel", {3, -3}, 0, 360, {0, 0}, {0, 0}},
-        {"a value that is not a number", {1, nan}, nan, 360, {0, 0}, {0, 0}},
-        {"an infinite value", {1, inf}, inf, 360, {0, 0}, {0, 0}},
-        {"none", {}, 0, 360, {}, {}},
+        {"full", {1, 1, 2}, 360, {90, 90, 180}, {90, 180, 360}},
+        {"half", {1, 1, 2}, 180, {45, 45, 90}, {45, 90, 180}},
+        {"a negative value sweeps by its size, once round", {3, -1, 2}, 360, {180, 60, 120}, {180, 240, 360}},
+        {"all zero", {0, 0}, 360, {0, 0}, {0, 0}},
+        {"values that cancel", {3, -3}, 360, {180, 180}, {180, 360}},
+        {"a value that is not a number is a slice of 0", {1, nan, 3}, 360, {90, 0, 270}, {90, 90, 360}},
+        {"an infinite value too", {1, inf}, 360, {360, 0}, {360, 360}},
+        {"sizes that add up to infinity", {1e308, 1e308}, 360, {0, 0}, {0, 0}},
+        {"none", {}, 360, {}, {}},
     };
     for (const auto& c : cases) {
-        const PieSliceAngles angles = pieSliceAngles(c.values, c.total, c.maxAngle);
+        const PieSliceAngles angles = pieSliceAngles(c.values, pieSliceTotal(c.values), c.maxAngle);
         EXPECT_EQ(angles.drawAngles, c.draw) << c.name;
         EXPECT_EQ(angles.absoluteAngles, c.absolute) << c.name;
     }

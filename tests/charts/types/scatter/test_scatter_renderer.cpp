@@ -21,8 +21,10 @@ namespace {
 using namespace charts;
 using namespace render_test;
 
-// Remembers every point it is asked to draw, with what.
-class RecordingShape : public IShapeRenderer {
+// Remembers every point it is asked to draw, with what; on a built-in shape,
+// as a caller's class derived from it would.
+template <class Base = IShapeRenderer>
+class RecordingShape : public Base {
 public:
     struct Call {
         const IScatterChartDataSet* set;
@@ -52,8 +54,9 @@ protected:
 };
 
 TEST_F(ScatterRendererTest, DrawsThePointsInsideTheContentInTheirColours) {
-    // Above, below and left of the content: left out; the others drawn.
-    auto set = show({{-1, 50}, {1, 10}, {2, 120}, {3, -5}, {4, 90}, {5, 50}});
+    // Above, below and left of the content, and not a number: left out; the
+    // others drawn.
+    auto set = show({{-1, 50}, {1, 10}, {2, 120}, {3, -5}, {4, 90}, {4.5, std::nan("")}, {4.7, 500}, {5, 50}});
     set->setColors({QColor(1, 0, 0), QColor(2, 0, 0)});
     renderer.drawData(context);
     expectPointsNear(squareCentres(), {pixel(1, 10), pixel(4, 90), pixel(5, 50)});
@@ -61,7 +64,7 @@ TEST_F(ScatterRendererTest, DrawsThePointsInsideTheContentInTheirColours) {
     ASSERT_EQ(fills.size(), 3u);
     EXPECT_EQ(fills[0].state.fillColor, QColor(2, 0, 0)); // entry 1
     EXPECT_EQ(fills[1].state.fillColor, QColor(1, 0, 0)); // entry 4
-    EXPECT_EQ(fills[2].state.fillColor, QColor(2, 0, 0)); // entry 5
+    EXPECT_EQ(fills[2].state.fillColor, QColor(2, 0, 0)); // entry 7
     EXPECT_TRUE(balancedSaves(context));
 }
 
@@ -75,11 +78,16 @@ TEST_F(ScatterRendererTest, TheAnimationsPhasesLimitAndLowerThePoints) {
     std::vector<Point> expected;
     for (int i = 0; i < 5; ++i) expected.push_back(pixel(i, 40));
     expectPointsNear(squareCentres(), expected);
+    // Entries up to ceil(n × phaseX): at 0.93 all ten.
+    chart->animator->setPhaseX(0.93);
+    context.clearOperations();
+    renderer.drawData(context);
+    EXPECT_EQ(squareCentres().size(), 10u);
 }
 
 TEST_F(ScatterRendererTest, ASetHandsEachPointToItsOwnShapeRenderer) {
     auto set = show({{1, 10}, {2, 20}});
-    auto shape = std::make_shared<RecordingShape>();
+    auto shape = std::make_shared<RecordingShape<>>();
     set->setShapeRenderer(shape);
     renderer.drawData(context);
     ASSERT_EQ(shape->calls.size(), 2u);
@@ -87,6 +95,13 @@ TEST_F(ScatterRendererTest, ASetHandsEachPointToItsOwnShapeRenderer) {
     EXPECT_EQ(shape->calls[1].port, chart->viewPort.get());
     EXPECT_EQ(shape->calls[1].point, pixel(2, 20));
     EXPECT_EQ(shape->calls[1].color, set->color(1));
+
+    // A caller's class derived from a built-in one is asked all the same.
+    auto square = std::make_shared<RecordingShape<SquareShapeRenderer>>();
+    set->setShapeRenderer(square);
+    renderer.drawData(context);
+    EXPECT_EQ(square->calls.size(), 2u);
+    EXPECT_EQ(context.count(DrawingOperation::fillRect), 0u);
 }
 
 TEST_F(ScatterRendererTest, ASetWithoutAShapeRendererSaysSoAndDrawsNothing) {
