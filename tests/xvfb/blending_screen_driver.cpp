@@ -22,6 +22,9 @@
 //   dialog closed, alert closed       it no longer has the keyboard
 //   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
 //                                     the linearization screen, when it changes
+//   active <title>                    the window that has the keyboard, when it changes
+//   pressed ShowManualCurve dialogs=<n>  after each press, the manual target
+//                                     curve dialogs then open
 //
 //   blending_screen_driver window          the window, until it closes
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
@@ -60,6 +63,7 @@
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/v2LinearizationManualCurveViewController.h"
 #include "platform/FileIO.h"
 
 namespace {
@@ -207,7 +211,15 @@ int runWindow() {
     QPointer<appui::CustomCurveEditorVC> lastEditor;
     QString lastEditorState;
     QString lastLinearization;
+    QPointer<QWidget> lastActive;
     auto* linearization = window.linearizationScreen();
+    // Connected after the screen's own action: it runs once the press is handled.
+    QObject::connect(linearization->ShowManualCurve, &QPushButton::clicked, linearization, [] {
+        int open = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (qobject_cast<appui::v2LinearizationManualCurveViewController*>(top) && top->isVisible()) ++open;
+        printLine(QStringLiteral("pressed ShowManualCurve dialogs=%1").arg(open));
+    });
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         const QString notes = QString::fromStdString(screen->quadData->quadNotes.value_or(""));
@@ -303,6 +315,10 @@ int runWindow() {
             lastLinearization = now;
             printLine(now);
         }
+        if (QApplication::activeWindow() != lastActive) {
+            lastActive = QApplication::activeWindow();
+            if (lastActive) printLine(QStringLiteral("active ") + lastActive->windowTitle());
+        }
     });
     watch.start(30);
 
@@ -327,8 +343,9 @@ int runWindow() {
     // The linearization screen's buttons are placed once its tab is shown.
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [=] {
         QTimer::singleShot(300, [=] {
-            for (const char* name : {"loadQuadFilePressed", "loadMeasurmentData", "CustomCurveEditor",
-                                     "quadNotesOutlet", "saveButtonPressed", "exportFileOptionsPopupButton"})
+            for (const char* name :
+                 {"loadQuadFilePressed", "loadMeasurmentData", "CustomCurveEditor", "ShowManualCurve",
+                  "quadNotesOutlet", "saveButtonPressed", "exportFileOptionsPopupButton"})
                 if (auto* button = linearization->findChild<QWidget*>(QString::fromLatin1(name))) printGeometry(button);
         });
     });
