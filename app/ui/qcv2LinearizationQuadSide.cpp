@@ -69,7 +69,7 @@ QWidget* qcv2LinearizationViewController::performSegue(const QString& identifier
     if (identifier == CustomCurveEditorVC::segueIdentifier)
         dialog->open();
     else
-        dialog->show();
+        bringToFront(*dialog);
     return dialog;
 }
 
