@@ -253,7 +253,8 @@ from_window_menu() { # items down from the first, title of the window it shows
   xdotool key "${keys[@]}" Return
   wait_for "$deadline_seconds" has_keys "$2" || fail "Window menu item $1 did not bring '$2' to the front"
   sleep 0.3 # only for the picture: the window has drawn
-  shot "window-$(tr ' ' - <<<"${2,,}")"
+  # The window alone: without a window manager they all stack at one corner.
+  import -window "$(xdotool search --onlyvisible --name "^$2\$" | head -n 1)" "$work/window-$(tr ' ' - <<<"${2,,}").png"
 }
 from_window_menu 0 'Image Preview'
 from_window_menu 2 'Linearization Ink Ramps'
