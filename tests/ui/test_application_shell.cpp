@@ -73,9 +73,7 @@ TEST_F(ApplicationShellTest, TheWindowMenusLinearizationInkRampsShowWhatWasPoste
     shell.mainWindow().menuBar()->findChild<QAction*>(QStringLiteral("showLinearizationInkRampsWindow"))->trigger();
     auto* window = shell.mainWindow().linearizationInkRampsWindow();
     EXPECT_TRUE(window->isVisible());
-    auto* original = window->findChild<ColorSampleView*>(QStringLiteral("originalColorSamplesView"));
-    ASSERT_NE(original, nullptr);
-    EXPECT_EQ(original->colorSamples, posted[0]);
+    EXPECT_EQ(window->findChild<ColorSampleView*>(QStringLiteral("originalColorSamplesView"))->colorSamples, posted[0]);
 }
 
 TEST_F(ApplicationShellTest, OpenedFilesAppearInOpenRecentNewestFirstUntilCleared) {

@@ -23,8 +23,6 @@
 //   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
 //                                     the linearization screen, when it changes
 //   active <title>                    the window that has the keyboard, when it changes
-//   pressed ShowManualCurve dialogs=<n>  after each press, the manual target
-//                                     curve dialogs then open
 //
 //   blending_screen_driver window          the window, until it closes
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
@@ -63,7 +61,6 @@
 #include "app/ui/TonedPreviewRenderer.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
-#include "app/ui/v2LinearizationManualCurveViewController.h"
 #include "platform/FileIO.h"
 
 namespace {
@@ -213,13 +210,6 @@ int runWindow() {
     QString lastLinearization;
     QPointer<QWidget> lastActive;
     auto* linearization = window.linearizationScreen();
-    // Connected after the screen's own action: it runs once the press is handled.
-    QObject::connect(linearization->ShowManualCurve, &QPushButton::clicked, linearization, [] {
-        int open = 0;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (qobject_cast<appui::v2LinearizationManualCurveViewController*>(top) && top->isVisible()) ++open;
-        printLine(QStringLiteral("pressed ShowManualCurve dialogs=%1").arg(open));
-    });
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         const QString notes = QString::fromStdString(screen->quadData->quadNotes.value_or(""));

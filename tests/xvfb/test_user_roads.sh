@@ -19,11 +19,8 @@
 #     the editor showed it;
 #   - a save name typed with a double quote is refused, the dialog stays, and
 #     a plain name then saves in the folder typed;
-#   - the Window menu opens the linearization ink ramps, the ink ramps and the
-#     manual curve dialog, each in a window of its own;
-#   - Manual Target Curve pressed twice shows one dialog, the second press
-#     brings it to the front; Ctrl+Q there ends the application, and so it
-#     does from the (modal) custom curve editor.
+#   - the Window menu shows each of its windows, one each; Manual Target
+#     Curve pressed twice shows one dialog; Ctrl+Q there ends the application.
 # Screenshots go to the working directory's xvfb-roads folder.
 # Usage: test_user_roads.sh <driver executable> <testdata dir>
 set -euo pipefail
@@ -42,8 +39,7 @@ mkdir -p "$work/out"
 # A save that went astray would land in the working directory: this one.
 cd "$work"
 source "$(dirname "$0")/main_window_session.sh"
-# The window is quit at the end and its exit status read: the libraries'
-# own leaks at exit are not the application's.
+# The window is quit at the end, its exit status read: not for the libraries' leaks.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")/../../scripts" && pwd)/lsan.supp:print_suppressions=0}
 start_main_window
 shot start
@@ -233,73 +229,38 @@ astray=$(find "$work" -name '*.quad' ! -path "$work/out/before.quad" ! -path "$w
 [[ -z "$astray" ]] || fail "a save went astray: $astray"
 echo "ok: the quoted name is refused, the plain one saved where typed"
 
-# --- the Window menu --------------------------------------------------------
-visible_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+# --- the Window menu, Manual Target Curve twice, Ctrl+Q in a dialog --------
 has_keys() { [[ $(grep '^active ' "$out" | tail -n 1) == "active $1" ]]; }
-# Without a window manager nothing moves the keyboard on a click: a window
-# gets it from the X server.
-focus_window() { # title
+focus_window() { # title: without a window manager a click moves no keyboard
   xdotool search --onlyvisible --name "^$1\$" windowfocus
   wait_for "$deadline_seconds" has_keys "$1" || fail "'$1' did not get the keys"
 }
-from_window_menu() { # items down from the first, title of the window it shows
-  local at keys=()
+one_window() { (($(xdotool search --onlyvisible --name "^$1\$" | wc -l) == 1)) || fail "not one '$1' window"; }
+for item in "2 Linearization Ink Ramps" "3 Ink Ramps" "4 Manual Curve" "4 Manual Curve"; do
+  read -r down title <<<"$item"
   focus_window Tintsmith
   at=$(mark)
   xdotool key alt+w
   await '^menu Window' "$at" >/dev/null
-  [[ $1 == 0 ]] && shot window-menu
-  for _ in $(seq "$1"); do keys+=(Down); done
-  xdotool key "${keys[@]}" Return
-  wait_for "$deadline_seconds" has_keys "$2" || fail "Window menu item $1 did not bring '$2' to the front"
+  [[ $down == 2 ]] && shot window-menu
+  xdotool key $(printf 'Down %.0s' $(seq "$down")) Return
+  wait_for "$deadline_seconds" has_keys "$title" || fail "Window > $title showed no window"
+  one_window "$title"
   sleep 0.3 # only for the picture: the window has drawn
-  # The window alone: without a window manager they all stack at one corner.
-  import -window "$(xdotool search --onlyvisible --name "^$2\$" | head -n 1)" "$work/window-$(tr ' ' - <<<"${2,,}").png"
-}
-from_window_menu 0 'Image Preview'
-from_window_menu 2 'Linearization Ink Ramps'
-from_window_menu 3 'Ink Ramps'
-from_window_menu 4 'Manual Curve'
-from_window_menu 4 'Manual Curve'
-[[ $(visible_windows 'Manual Curve') == 1 ]] || fail "Window > Manual Curve twice shows $(visible_windows 'Manual Curve') dialogs"
-echo "ok: the Window menu shows the linearization ink ramps, the ink ramps and one manual curve dialog"
-
-# --- Manual Target Curve twice, Ctrl+Q from a dialog ---------------------------
-press_manual_target() {
-  local at
+  import -window "$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)" "$work/window-${title// /-}.png"
+done
+echo "ok: the Window menu shows each of its windows, one each"
+for press in 1 2; do
   focus_window Tintsmith
-  at=$(mark)
   click_on ShowManualCurve
-  await '^pressed ShowManualCurve ' "$at" >/dev/null
-  wait_for "$deadline_seconds" has_keys 'Manual Target Curve' || fail "the press did not bring the dialog to the front"
-  grep '^pressed ShowManualCurve ' "$out" | tail -n 1
-}
-[[ $(press_manual_target) == *" dialogs=1" ]] || fail "the first press showed no dialog"
-[[ $(press_manual_target) == *" dialogs=1" ]] || fail "the second press opened another dialog"
-wait_for "$deadline_seconds" test "$(visible_windows 'Manual Target Curve')" -eq 1 ||
-  fail "two presses left $(visible_windows 'Manual Target Curve') Manual Target Curve windows"
+  wait_for "$deadline_seconds" has_keys 'Manual Target Curve' || fail "press $press did not bring the dialog forward"
+done
+one_window 'Manual Target Curve'
 shot manual-target-twice
 echo "ok: Manual Target Curve pressed twice shows one dialog, brought to the front"
-alive
-quit_from() { # the title of the window that has the keys
-  focus_window "$1"
-  xdotool key ctrl+q
-  ended() { ! kill -0 "$driver_pid" 2>/dev/null; }
-  wait_for "$deadline_seconds" ended || fail "Ctrl+Q in '$1' did not end the application"
-  wait "$driver_pid" || fail "the application ended with status $? after Ctrl+Q in '$1'"
-}
-quit_from 'Manual Target Curve'
+xdotool key ctrl+q
+ended() { ! kill -0 "$driver_pid" 2>/dev/null; }
+wait_for "$deadline_seconds" ended || fail "Ctrl+Q in the Manual Target Curve dialog did not end the application"
+wait "$driver_pid" || fail "the application ended with status $? after Ctrl+Q"
 echo "ok: Ctrl+Q in the Manual Target Curve dialog ends the application"
-# Again with the modal custom curve editor open.
-: >"$out"
-"$driver" window >>"$out" 2>>"$work/driver.err" &
-driver_pid=$!
-xvfb_pids+=("$driver_pid")
-await '^ready inkPercentGraph ' >/dev/null
-show_linearization
-at=$(mark)
-click_on CustomCurveEditor
-await '^editor shown=' "$at" >/dev/null
-quit_from 'Custom Curve Editor'
-echo "ok: Ctrl+Q in the custom curve editor ends the application"
 echo "user roads under X: all checks passed"
