@@ -11,13 +11,9 @@
 #include <QSettings>
 #include <QTabWidget>
 
-#include "app/curves/NotificationNames.h"
 #include "app/ui/AppDelegate.h"
 #include "app/ui/ApplicationShell.h"
-#include "app/ui/ColorSampleView.h"
 #include "app/ui/MainWindow.h"
-#include "app/ui/NotificationPayloads.h"
-#include "platform/NotificationCenter.h"
 
 namespace appui {
 
@@ -62,18 +58,6 @@ TEST_F(ApplicationShellTest, MainWindowShowsTheNameTheScreensAndTheFileMenu) {
     EXPECT_EQ(screens->count(), 2);
     EXPECT_NE(window.blendingScreenPlace(), nullptr);
     EXPECT_NE(window.linearizationScreenPlace(), nullptr);
-}
-
-// Made with the main window, the ramps window shows what the linearization
-// posted before it was first asked for.
-TEST_F(ApplicationShellTest, TheWindowMenusLinearizationInkRampsShowWhatWasPostedBefore) {
-    ApplicationShell shell;
-    const LabRampsPayload posted{{{50, 20, 10}}, {}};
-    platform::NotificationCenter::defaultCenter().post(curves::NotificationName::updatedColorInkArrays(), posted);
-    shell.mainWindow().menuBar()->findChild<QAction*>(QStringLiteral("showLinearizationInkRampsWindow"))->trigger();
-    auto* window = shell.mainWindow().linearizationInkRampsWindow();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->findChild<ColorSampleView*>(QStringLiteral("originalColorSamplesView"))->colorSamples, posted[0]);
 }
 
 TEST_F(ApplicationShellTest, OpenedFilesAppearInOpenRecentNewestFirstUntilCleared) {
