@@ -229,6 +229,7 @@ astray=$(find "$work" -name '*.quad' ! -path "$work/out/before.quad" ! -path "$w
 [[ -z "$astray" ]] || fail "a save went astray: $astray"
 echo "ok: the quoted name is refused, the plain one saved where typed"
 
+alive
 # --- the Window menu, Manual Target Curve twice, Ctrl+Q in a dialog --------
 has_keys() { [[ $(grep '^active ' "$out" | tail -n 1) == "active $1" ]]; }
 focus_window() { # title: without a window manager a click moves no keyboard
