@@ -7,14 +7,21 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <tuple>
+#include <utility>
 
 #include "app/curves/NotificationNames.h"
+#include "app/ui/ActionInEveryWindow.h"
 #include "app/ui/AppDelegate.h"
+#include "app/ui/BringToFront.h"
 #include "app/ui/ImagePreviewPanelController.h"
+#include "app/ui/InkRampsViewController.h"
 #include "app/ui/NotificationPayloads.h"
 #include "app/ui/QuadCurveGraphViewController.h"
 #include "app/ui/qcv2LinearizationViewController.h"
 #include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/v2LinearizationInkRampViewController.h"
+#include "app/ui/v2ManualCurveViewController.h"
 #include "platform/Log.h"
 
 namespace appui {
@@ -25,6 +32,22 @@ QWidget* makeScreenPlace(const QString& objectName) {
     place->setObjectName(objectName);
     new QVBoxLayout(place);
     return place;
+}
+
+// A tool window of the main window holding one controller's view, at the
+// size and under the title of the controller's resource.
+template <class Controller>
+std::pair<QWidget*, Controller*> makeToolWindow(QWidget* owner, const QString& objectName) {
+    auto* window =
+        new QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    window->setObjectName(objectName);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* controller = new Controller(window);
+    layout->addWidget(controller);
+    window->setWindowTitle(controller->windowTitle());
+    window->resize(controller->size());
+    return {window, controller};
 }
 } // namespace
 
@@ -51,6 +74,10 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
     // Made with the window so that it follows the linearization's samples
     // before it is first shown.
     imagePreviewPanel_ = new ImagePreviewPanelController(this);
+    linearizationInkRampsWindow_ =
+        makeToolWindow<v2LinearizationInkRampViewController>(this, QStringLiteral("linearizationInkRampsWindow")).first;
+    // Made with the window too: its ramps come only as they are posted.
+    inkRampsWindow_ = makeToolWindow<InkRampsViewController>(this, QStringLiteral("inkRampsWindow")).first;
 
     buildMenus();
     delegate_->dc->addChangeListener([this] { rebuildOpenRecentMenu(); });
@@ -82,31 +109,31 @@ void MainWindow::buildMenus() {
     openRecentMenu_->setObjectName(QStringLiteral("openRecentMenu"));
     fileMenu->addSeparator();
     auto* quit = fileMenu->addAction(tr("Quit"), qApp, &QApplication::closeAllWindows);
+    quit->setObjectName(QStringLiteral("quitApplication"));
     quit->setShortcut(QKeySequence::Quit);
+    // Quits from whichever window has the keyboard, dialogs included.
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    new ActionInEveryWindow(*quit);
     rebuildOpenRecentMenu();
 
     auto* windowMenu = menuBar()->addMenu(tr("&Window"));
     windowMenu->setObjectName(QStringLiteral("windowMenu"));
-    auto* imagePreview = windowMenu->addAction(tr("Image Preview"), this, [this] {
-        imagePreviewPanel_->show();
-        imagePreviewPanel_->raise();
-        imagePreviewPanel_->activateWindow();
-    });
-    imagePreview->setObjectName(QStringLiteral("showImagePreviewPanel"));
-    auto* quadCurves = windowMenu->addAction(tr("Quad Curves"), this, [this] { showQuadCurvesWindow(); });
-    quadCurves->setObjectName(QStringLiteral("showQuadCurvesWindow"));
+    const auto addWindowItem = [&](const QString& text, const char* objectName, auto show) {
+        windowMenu->addAction(text, this, show)->setObjectName(QString::fromLatin1(objectName));
+    };
+    addWindowItem(tr("Image Preview"), "showImagePreviewPanel", [this] { bringToFront(*imagePreviewPanel_); });
+    addWindowItem(tr("Quad Curves"), "showQuadCurvesWindow", [this] { showQuadCurvesWindow(); });
+    addWindowItem(tr("Linearization Ink Ramps"), "showLinearizationInkRampsWindow",
+                  [this] { bringToFront(*linearizationInkRampsWindow_); });
+    addWindowItem(tr("Ink Ramps"), "showInkRampsWindow", [this] { bringToFront(*inkRampsWindow_); });
+    addWindowItem(tr("Manual Curve"), "showManualCurveDialog", [this] { showManualCurveDialog(); });
 }
 
 void MainWindow::showQuadCurvesWindow() {
     if (!quadCurvesWindow_) {
-        quadCurvesWindow_ = new QWidget(this, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                                  Qt::WindowMinimizeButtonHint);
-        quadCurvesWindow_->setObjectName(QStringLiteral("quadCurvesWindow"));
-        auto* layout = new QVBoxLayout(quadCurvesWindow_);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto* controller = new QuadCurveGraphViewController(quadCurvesWindow_);
-        layout->addWidget(controller);
-        quadCurvesWindow_->resize(560, 420);
+        QuadCurveGraphViewController* controller = nullptr;
+        std::tie(quadCurvesWindow_, controller) =
+            makeToolWindow<QuadCurveGraphViewController>(this, QStringLiteral("quadCurvesWindow"));
         // Made after the blend it is to show: it starts with the current one,
         // if there is one yet.
         const auto& blend = blendingScreen_->KCMYtoningBlend->blendedCurve;
@@ -114,9 +141,16 @@ void MainWindow::showQuadCurvesWindow() {
             controller->updateInkGraphsWithNotification(
                 {curves::NotificationName::didUpdateBlendedQuadValues(), BlendedCurvesPayload(blend)});
     }
-    quadCurvesWindow_->show();
-    quadCurvesWindow_->raise();
-    quadCurvesWindow_->activateWindow();
+    bringToFront(*quadCurvesWindow_);
+}
+
+void MainWindow::showManualCurveDialog() {
+    // One dialog at a time; it lives while it is open.
+    if (!manualCurveDialog_) {
+        manualCurveDialog_ = new v2ManualCurveViewController(this);
+        manualCurveDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringToFront(*manualCurveDialog_);
 }
 
 void MainWindow::rebuildOpenRecentMenu() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/curves/QuadDataFile.h"
+#include "app/ui/BringToFront.h"
 #include "app/ui/CustomCurveEditorVC.h"
 #include "app/ui/InkSampleViewPanelController.h"
 #include "app/ui/QuadCurvePane.h"
@@ -53,8 +54,13 @@ void qcv2LinearizationViewController::showSampleViewPanelButtonPressed() {
 
 QWidget* qcv2LinearizationViewController::performSegue(const QString& identifier) {
     QDialog* dialog = nullptr;
+    if (identifier == QStringLiteral("ShowManualCurve") && manualCurveDialog_) {
+        prepareForSegue(identifier, manualCurveDialog_);
+        bringToFront(*manualCurveDialog_);
+        return manualCurveDialog_;
+    }
     if (identifier == QStringLiteral("ShowManualCurve"))
-        dialog = new v2LinearizationManualCurveViewController(this);
+        dialog = manualCurveDialog_ = new v2LinearizationManualCurveViewController(this);
     else if (identifier == CustomCurveEditorVC::segueIdentifier)
         dialog = new CustomCurveEditorVC(this);
     if (!dialog) return nullptr;
@@ -63,7 +69,7 @@ QWidget* qcv2LinearizationViewController::performSegue(const QString& identifier
     if (identifier == CustomCurveEditorVC::segueIdentifier)
         dialog->open();
     else
-        dialog->show();
+        bringToFront(*dialog);
     return dialog;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "platform/NotificationCenter.h"
 #include "ui_qcv2LinearizationViewController.h"
 
+class QDialog;
 class QTableView;
 
 namespace appui {
@@ -86,7 +88,9 @@ public:
     void didUpdateCurves(const Curves& curves) override;
 
     // Opens the dialog of a segue ("ShowManualCurve", "CustomCurveEditor"):
-    // a new dialog, prepared by prepareForSegue, then shown. Answers it.
+    // a new dialog, prepared by prepareForSegue, then shown. Answers it. The
+    // manual-curve dialog is one: while it is open a segue to it prepares it
+    // again and brings it to the front.
     QWidget* performSegue(const QString& identifier);
     void prepareForSegue(const QString& identifier, QWidget* destination);
 
@@ -170,6 +174,7 @@ private:
     std::unique_ptr<SmoothingControls> smoothing_;
     std::unique_ptr<QuadCurvePane> quadPane_;
     platform::ObserverRegistration manualCurve_;
+    QPointer<QDialog> manualCurveDialog_;
 };
 
 } // namespace appui

@@ -17,6 +17,7 @@
 #include "app/curves/NotificationNames.h"
 #include "app/ui/ApplicationShell.h"
 #include "app/ui/ColorPreviewImageView.h"
+#include "app/ui/ColorSampleView.h"
 #include "app/ui/GradientColors.h"
 #include "app/ui/GreyLevelMapping.h"
 #include "app/ui/ImagePreviewPanelController.h"
@@ -173,7 +174,7 @@ TEST(ImagePreviewPanel, OneDroppedTiffOpensWithoutNotingItButPngAndPairsAreRefus
     EXPECT_FALSE(f.panel.mainImageView->acceptDrops()) << "drops go to the drop view around the picture";
 }
 
-TEST(ImagePreviewPanel, TheWindowMenuShowsIt) {
+TEST(ImagePreviewPanel, TheWindowMenuShowsItAndTheLinearizationInkRamps) {
     platform::LogCapture log;
     ApplicationShell shell;
     auto* action = shell.mainWindow().menuBar()->findChild<QAction*>(QStringLiteral("showImagePreviewPanel"));
@@ -184,6 +185,14 @@ TEST(ImagePreviewPanel, TheWindowMenuShowsIt) {
     EXPECT_FALSE(panel->isVisible());
     action->trigger();
     EXPECT_TRUE(panel->isVisible());
+
+    // Made with the main window, the linearization's ramps show what was posted before they were opened.
+    post({{{50, 20, 10}}, {}});
+    shell.mainWindow().menuBar()->findChild<QAction*>(QStringLiteral("showLinearizationInkRampsWindow"))->trigger();
+    auto* ramps = shell.mainWindow().linearizationInkRampsWindow();
+    EXPECT_TRUE(ramps->isVisible());
+    EXPECT_EQ(ramps->findChild<ColorSampleView*>(QStringLiteral("originalColorSamplesView"))->colorSamples,
+              (std::vector<CIELab>{{50, 20, 10}}));
 }
 
 } // namespace

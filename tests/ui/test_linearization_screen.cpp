@@ -394,6 +394,7 @@ TEST_F(LinearizationScreen, TheManualCurveDialogSetsTheTarget) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->useMatteCompression, model().matteDensityRange);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_EQ(screen->performSegue(QStringLiteral("ShowManualCurve")), dialog) << "one dialog, brought to the front";
     auto* editor = dialog->findChild<v2CurveEditorView*>(QStringLiteral("curveEditor"));
     ASSERT_NE(editor, nullptr);
     const auto targetBefore = model().correctionCurve->finalTargetArray;

@@ -23,6 +23,7 @@
 //   dialog closed, alert closed       it no longer has the keyboard
 //   linearization quad=<file shown> channels=<n> measured=<file shown> linearized=<channels>
 //                                     the linearization screen, when it changes
+//   active <title>                    the window that has the keyboard, when it changes
 //
 //   blending_screen_driver window          the window, until it closes
 //   blending_screen_driver read-quad FILE  the product's reader on a .quad file:
@@ -221,6 +222,7 @@ int runWindow() {
     QPointer<appui::CustomCurveEditorVC> lastEditor;
     QString lastEditorState;
     QString lastLinearization;
+    QPointer<QWidget> lastActive;
     auto* linearization = window.linearizationScreen();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -319,6 +321,10 @@ int runWindow() {
             lastLinearization = now;
             printLine(now);
         }
+        if (QApplication::activeWindow() != lastActive) {
+            lastActive = QApplication::activeWindow();
+            if (lastActive) printLine(QStringLiteral("active ") + lastActive->windowTitle());
+        }
     });
     watch.start(30);
 
@@ -343,8 +349,9 @@ int runWindow() {
     // The linearization screen's buttons are placed once its tab is shown.
     QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [=] {
         QTimer::singleShot(300, [=] {
-            for (const char* name : {"loadQuadFilePressed", "loadMeasurmentData", "CustomCurveEditor",
-                                     "quadNotesOutlet", "saveButtonPressed", "exportFileOptionsPopupButton"})
+            for (const char* name :
+                 {"loadQuadFilePressed", "loadMeasurmentData", "CustomCurveEditor", "ShowManualCurve",
+                  "quadNotesOutlet", "saveButtonPressed", "exportFileOptionsPopupButton"})
                 if (auto* button = linearization->findChild<QWidget*>(QString::fromLatin1(name))) printGeometry(button);
         });
     });

@@ -20,7 +20,9 @@
 #   - the editor's gamma and boost sliders: ten wheel notches commit nothing
 #     and show the curves one drag to the same place shows;
 #   - a save name typed with a double quote is refused, the dialog stays, and
-#     a plain name then saves in the folder typed.
+#     a plain name then saves in the folder typed;
+#   - the Window menu shows each of its windows, one each; Manual Target
+#     Curve pressed twice shows one dialog; Ctrl+Q there ends the application.
 # Screenshots go to the working directory's xvfb-roads folder.
 # Usage: test_user_roads.sh <driver executable> <testdata dir>
 set -euo pipefail
@@ -39,6 +41,8 @@ mkdir -p "$work/out"
 # A save that went astray would land in the working directory: this one.
 cd "$work"
 source "$(dirname "$0")/main_window_session.sh"
+# The window is quit at the end, its exit status read: not for the libraries' leaks.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")/../../scripts" && pwd)/lsan.supp:print_suppressions=0}
 start_main_window
 shot start
 
@@ -281,4 +285,38 @@ astray=$(find "$work" -name '*.quad' ! -path "$work/out/before.quad" ! -path "$w
 echo "ok: the quoted name is refused, the plain one saved where typed"
 
 alive
+# --- the Window menu, Manual Target Curve twice, Ctrl+Q in a dialog --------
+has_keys() { [[ $(grep '^active ' "$out" | tail -n 1) == "active $1" ]]; }
+focus_window() { # title: without a window manager a click moves no keyboard
+  xdotool search --onlyvisible --name "^$1\$" windowfocus
+  wait_for "$deadline_seconds" has_keys "$1" || fail "'$1' did not get the keys"
+}
+one_window() { (($(xdotool search --onlyvisible --name "^$1\$" | wc -l) == 1)) || fail "not one '$1' window"; }
+for item in "2 Linearization Ink Ramps" "3 Ink Ramps" "4 Manual Curve" "4 Manual Curve"; do
+  read -r down title <<<"$item"
+  focus_window Tintsmith
+  at=$(mark)
+  xdotool key alt+w
+  await '^menu Window' "$at" >/dev/null
+  [[ $down == 2 ]] && shot window-menu
+  xdotool key $(printf 'Down %.0s' $(seq "$down")) Return
+  wait_for "$deadline_seconds" has_keys "$title" || fail "Window > $title showed no window"
+  one_window "$title"
+  sleep 0.3 # only for the picture: the window has drawn
+  import -window "$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)" "$work/window-${title// /-}.png"
+done
+echo "ok: the Window menu shows each of its windows, one each"
+for press in 1 2; do
+  focus_window Tintsmith
+  click_on ShowManualCurve
+  wait_for "$deadline_seconds" has_keys 'Manual Target Curve' || fail "press $press did not bring the dialog forward"
+done
+one_window 'Manual Target Curve'
+shot manual-target-twice
+echo "ok: Manual Target Curve pressed twice shows one dialog, brought to the front"
+xdotool key ctrl+q
+ended() { ! kill -0 "$driver_pid" 2>/dev/null; }
+wait_for "$deadline_seconds" ended || fail "Ctrl+Q in the Manual Target Curve dialog did not end the application"
+wait "$driver_pid" || fail "the application ended with status $? after Ctrl+Q"
+echo "ok: Ctrl+Q in the Manual Target Curve dialog ends the application"
 echo "user roads under X: all checks passed"
