@@ -10,6 +10,9 @@
 #   chart stack:  Charts/drawing <- Charts/foundation <- Charts/data
 #                 <- Charts/render <- Charts/views <- Charts/types/<kind>
 #                 <- Charts/combined
+#   ui stack:     app/ui/widgets <- app/ui/preview <- app/ui/graphs
+#                 <- app/ui/editors <- app/ui/linearization | app/ui/blending
+#                 <- app/ui/shell
 #
 # Beyond that:
 #   - The chart stack sits beside the app stack, on platform: every chart
@@ -21,13 +24,22 @@
 #     on platform, and only app/ui includes it.
 #   - platform/testing holds the test seams; it builds on platform, and only
 #     tests, bench and fuzz include it.
-#   - app/ui is on top and may include every layer (but the test seams).
+#   - The interface, app/ui, is on top of both stacks: each of its folders
+#     may include every layer of them (but the test seams). The two screens,
+#     app/ui/linearization and app/ui/blending, share a rank: neither includes
+#     the other. Every file of app/ui is in one of its folders (but
+#     app/ui/CMakeLists.txt); a file directly in app/ui or in a folder the ui
+#     stack does not name fails.
 #   - tests, bench, fuzz and tools may include anything; no layer includes them.
 #
 # An include is resolved beside the including file first, then from the root;
-# one that names no file of the tree (a system or generated header) is not a
-# layering matter. A source file in a folder that is no layer fails too, so a
-# new folder gets its place here.
+# one that names no file of the tree (a system header) is not a layering
+# matter. A generated form header, "ui_<Form>.h", is the Designer form
+# <Form>.ui: beside the including file, else the one of that name in the
+# tree; and a form's <header> lines (the headers of its custom widgets,
+# included by the form's generated header) are includes of the form. A
+# source file in a folder that is no layer fails too, so a new folder gets
+# its place here.
 #
 # Usage: scripts/check_layers.sh [ROOT]   (default: this script's repository)
 set -euo pipefail
@@ -37,6 +49,8 @@ root=$(cd "$root" && pwd)
 
 app_stack=(platform Numerics app/curves app/inks)
 chart_stack=(Charts/drawing Charts/foundation Charts/data Charts/render Charts/views Charts/types Charts/combined)
+# The ui stack, bottom up; the folders of one entry share a rank.
+ui_stack=(app/ui/widgets app/ui/preview app/ui/graphs app/ui/editors "app/ui/linearization app/ui/blending" app/ui/shell)
 free_folders=(tests bench fuzz tools)
 
 declare -A stack_of rank_of
@@ -48,6 +62,12 @@ for i in "${!chart_stack[@]}"; do
   stack_of[${chart_stack[$i]}]=chart
   rank_of[${chart_stack[$i]}]=$i
 done
+for i in "${!ui_stack[@]}"; do
+  for folder in ${ui_stack[$i]}; do
+    stack_of[$folder]=ui
+    rank_of[$folder]=$i
+  done
+done
 
 # Sets `layer` to the layer of a path relative to the root: a layer name,
 # "free" for the folders that may include anything, or "" when the path is in
@@ -58,7 +78,13 @@ set_layer_of() {
   case "$path" in
   platform/testing/*) layer=platform/testing; return ;;
   platform/qt/*) layer=platform/qt; return ;;
-  app/ui/*) layer=app/ui; return ;;
+  app/ui/*/*)
+    local rest=${path#app/ui/}
+    folder="app/ui/${rest%%/*}"
+    [[ "${stack_of[$folder]:-}" == ui ]] && layer=$folder
+    return 0
+    ;;
+  app/ui/*) return 0 ;;
   Charts/types/*/*)
     local kind=${path#Charts/types/}
     layer="Charts/types/${kind%%/*}"
@@ -80,11 +106,16 @@ may_include() {
   local from=$1 to=$2
   [[ "$from" == "$to" || "$from" == free ]] && return 0
   case "$to" in
-  free | platform/testing | app/ui) return 1 ;;
-  platform/qt) [[ "$from" == app/ui ]]; return ;;
+  free | platform/testing) return 1 ;;
+  platform/qt) [[ "$from" == app/ui/* ]]; return ;;
+  app/ui/*)
+    [[ "$from" == app/ui/* ]] || return 1
+    ((${rank_of[$to]} < ${rank_of[$from]}))
+    return
+    ;;
   esac
   case "$from" in
-  app/ui) return 0 ;;
+  app/ui/*) return 0 ;;
   platform/qt | platform/testing) [[ "$to" == platform ]]; return ;;
   esac
   local from_base=$from to_base=$to
@@ -116,8 +147,56 @@ set_normalized() {
 }
 
 include_pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]([^>"]+)[>"]'
+header_pattern='<header>[[:space:]]*([^<[:space:]]+)[[:space:]]*</header>'
 checked=0
+form_lines=0
+form_includes=0
 broken=0
+
+# The Designer forms of the tree by name, for the generated headers.
+declare -A form_at
+while IFS= read -r form; do
+  form=${form#"$root"/}
+  base=${form##*/}
+  [[ -n "${form_at[${base%.ui}]:-}" ]] || form_at[${base%.ui}]=$form
+done < <(find "$root" -type d \( -name 'build*' -o -name .git \) -prune -o -type f -name '*.ui' -print | sort)
+
+# check_edge FROM_PATH LINE TARGET [WHAT]: one include of TARGET (a path of
+# the tree) by FROM_PATH at LINE; WHAT names a target that is no plain header.
+check_edge() {
+  local from_path=$1 line=$2 to=$3 what=${4:-$3} from_layer to_layer
+  set_layer_of "$from_path"
+  from_layer=$layer
+  set_layer_of "$to"
+  to_layer=$layer
+  checked=$((checked + 1))
+  if [[ -z "$from_layer" ]]; then
+    echo "$from_path:$line: the file is in no layer; give its folder a place in scripts/check_layers.sh" >&2
+    broken=$((broken + 1))
+  elif [[ -z "$to_layer" ]]; then
+    echo "$from_path:$line: includes $what, which is in no layer" >&2
+    broken=$((broken + 1))
+  elif [[ "$to_layer" == free && "$from_layer" != free ]]; then
+    echo "$from_path:$line: includes $what: no layer includes tests, bench, fuzz or tools" >&2
+    broken=$((broken + 1))
+  elif ! may_include "$from_layer" "$to_layer"; then
+    echo "$from_path:$line: includes $what: $from_layer may not include $to_layer" >&2
+    broken=$((broken + 1))
+  fi
+}
+
+# Sets `target` to the file of the tree an include names from a folder:
+# beside it first, then from the root; "" when it names none.
+set_resolved() {
+  local from_dir=$1 name=$2
+  target=""
+  if [[ -f "$root/$from_dir/$name" ]]; then
+    set_normalized "$from_dir/$name"
+  elif [[ -f "$root/$name" ]]; then
+    set_normalized "$name"
+  fi
+}
+
 while IFS= read -r hit; do
   file=${hit%%:*}
   rest=${hit#*:}
@@ -129,37 +208,64 @@ while IFS= read -r hit; do
   from_dir=.
   [[ "$from_path" == */* ]] && from_dir=${from_path%/*}
 
-  if [[ -f "$root/$from_dir/$name" ]]; then
-    set_normalized "$from_dir/$name"
-  elif [[ -f "$root/$name" ]]; then
-    set_normalized "$name"
+  set_resolved "$from_dir" "$name"
+  if [[ -n "$target" ]]; then
+    check_edge "$from_path" "$line" "$target"
+    continue
+  fi
+  # A generated form header: the form it is made from.
+  base=${name##*/}
+  [[ "$base" =~ ^ui_(.+)\.h$ ]] || continue
+  form_name=${BASH_REMATCH[1]}
+  if [[ -f "$root/$from_dir/$form_name.ui" ]]; then
+    set_normalized "$from_dir/$form_name.ui"
+  elif [[ -n "${form_at[$form_name]:-}" ]]; then
+    target=${form_at[$form_name]}
   else
     continue
   fi
-
-  set_layer_of "$from_path"
-  from_layer=$layer
-  set_layer_of "$target"
-  to_layer=$layer
-  checked=$((checked + 1))
-  if [[ -z "$from_layer" ]]; then
-    echo "$from_path:$line: the file is in no layer; give its folder a place in scripts/check_layers.sh" >&2
-    broken=$((broken + 1))
-  elif [[ -z "$to_layer" ]]; then
-    echo "$from_path:$line: includes $target, which is in no layer" >&2
-    broken=$((broken + 1))
-  elif [[ "$to_layer" == free && "$from_layer" != free ]]; then
-    echo "$from_path:$line: includes $target: no layer includes tests, bench, fuzz or tools" >&2
-    broken=$((broken + 1))
-  elif ! may_include "$from_layer" "$to_layer"; then
-    echo "$from_path:$line: includes $target: $from_layer may not include $to_layer" >&2
-    broken=$((broken + 1))
-  fi
+  form_includes=$((form_includes + 1))
+  check_edge "$from_path" "$line" "$target" "$name (the form $target)"
 done < <(grep -rnE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.cpp.in' \
   --exclude-dir='build*' --exclude-dir='.git' "$include_pattern" "$root" || true)
 
-if ((broken > 0)); then
-  echo "check_layers: $broken of $checked includes break the layering (the rule is written at the top of scripts/check_layers.sh)" >&2
+# The forms' custom widgets: their generated headers include these headers.
+while IFS= read -r hit; do
+  file=${hit%%:*}
+  rest=${hit#*:}
+  line=${rest%%:*}
+  text=${rest#*:}
+  [[ "$text" =~ $header_pattern ]] || continue
+  from_path=${file#"$root"/}
+  from_dir=.
+  [[ "$from_path" == */* ]] && from_dir=${from_path%/*}
+  set_resolved "$from_dir" "${BASH_REMATCH[1]}"
+  [[ -n "$target" ]] || continue
+  form_lines=$((form_lines + 1))
+  check_edge "$from_path" "$line" "$target"
+done < <(grep -rnE --include='*.ui' --exclude-dir='build*' --exclude-dir='.git' "$header_pattern" "$root" || true)
+
+# Every file of the interface is in a folder of the ui stack.
+misplaced=0
+if [[ -d "$root/app/ui" ]]; then
+  while IFS= read -r file; do
+    path=${file#"$root"/}
+    rest=${path#app/ui/}
+    if [[ "$rest" != */* ]]; then
+      [[ "$rest" == CMakeLists.txt ]] && continue
+      echo "$path: a file directly in app/ui; it goes in the folder of its layer (the ui stack in scripts/check_layers.sh)" >&2
+    else
+      [[ "${stack_of[app/ui/${rest%%/*}]:-}" == ui ]] && continue
+      echo "$path: app/ui/${rest%%/*} is in no layer; give it a place in the ui stack of scripts/check_layers.sh" >&2
+    fi
+    misplaced=$((misplaced + 1))
+  done < <(find "$root/app/ui" -type d \( -name 'build*' -o -name .git \) -prune -o -type f -print | sort)
+fi
+
+of_which="$form_lines of them forms' <header> lines, $form_includes generated form headers"
+if ((broken > 0 || misplaced > 0)); then
+  ((broken == 0)) || echo "check_layers: $broken of $checked includes break the layering ($of_which; the rule is written at the top of scripts/check_layers.sh)" >&2
+  ((misplaced == 0)) || echo "check_layers: $misplaced files of app/ui are in no folder of the ui stack" >&2
   exit 1
 fi
-echo "check_layers: $checked includes of the tree keep the layering"
+echo "check_layers: $checked includes of the tree keep the layering ($of_which)"

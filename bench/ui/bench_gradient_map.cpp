@@ -23,10 +23,10 @@
 #include <cstring>
 #include <emmintrin.h>
 
-#include "app/ui/GradientColors.h"
-#include "app/ui/GreyLevelMapping.h"
-#include "app/ui/NeutralRamp.h"
-#include "app/ui/ParallelBands.h"
+#include "app/ui/preview/GradientColors.h"
+#include "app/ui/preview/GreyLevelMapping.h"
+#include "app/ui/preview/ParallelBands.h"
+#include "app/ui/widgets/NeutralRamp.h"
 #include "bench/support/side_by_side.h"
 #include "bench/ui/lut_peer.h"
 

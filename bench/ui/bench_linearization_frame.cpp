@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/MeasurementGraph.h"
-#include "app/ui/QuadCurveGraph.h"
-#include "app/ui/qcv2LinearizationViewController.h"
+#include "app/ui/graphs/MeasurementGraph.h"
+#include "app/ui/graphs/QuadCurveGraph.h"
+#include "app/ui/linearization/qcv2LinearizationViewController.h"
 #include "bench/support/qt_application.h"
 #include "bench/support/side_by_side.h"
 #include "platform/Log.h"

@@ -14,11 +14,11 @@
 #include <QThreadPool>
 #include <cstdio>
 
-#include "app/ui/ColorPreviewImageView.h"
-#include "app/ui/GradientColors.h"
-#include "app/ui/GreyLevelMapping.h"
-#include "app/ui/NeutralRamp.h"
-#include "app/ui/PreviewReduction.h"
+#include "app/ui/preview/ColorPreviewImageView.h"
+#include "app/ui/preview/GradientColors.h"
+#include "app/ui/preview/GreyLevelMapping.h"
+#include "app/ui/preview/PreviewReduction.h"
+#include "app/ui/widgets/NeutralRamp.h"
 #include "bench/support/side_by_side.h"
 
 namespace {

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "Charts/types/line/LineChartView.h"
-#include "app/ui/ColorPreviewImageView.h"
-#include "app/ui/ColorSampleView.h"
-#include "app/ui/TonedPreviewRenderer.h"
-#include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
+#include "app/ui/preview/ColorPreviewImageView.h"
+#include "app/ui/preview/TonedPreviewRenderer.h"
+#include "app/ui/widgets/ColorSampleView.h"
 #include "bench/support/qt_application.h"
 #include "bench/support/side_by_side.h"
 

@@ -36,14 +36,14 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/ui/ApplicationShell.h"
-#include "app/ui/ColorPreviewImageView.h"
-#include "app/ui/MainWindow.h"
-#include "app/ui/MeasurementGraph.h"
-#include "app/ui/PreviewImageFile.h"
-#include "app/ui/QuadCurveGraph.h"
-#include "app/ui/qcv2LinearizationViewController.h"
-#include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
+#include "app/ui/graphs/MeasurementGraph.h"
+#include "app/ui/graphs/QuadCurveGraph.h"
+#include "app/ui/linearization/qcv2LinearizationViewController.h"
+#include "app/ui/preview/ColorPreviewImageView.h"
+#include "app/ui/preview/PreviewImageFile.h"
+#include "app/ui/shell/ApplicationShell.h"
+#include "app/ui/shell/MainWindow.h"
 
 namespace {
 

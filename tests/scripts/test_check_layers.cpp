@@ -68,17 +68,32 @@ TEST(LayerCheck, IncludesOfHigherLayersFail) {
          "Charts/types/bar may not include Charts/combined"},
         {"views on the combined chart", "Charts/views/A.h", "Charts/combined/B.h", false,
          "Charts/views may not include Charts/combined"},
-        {"ui on everything", "app/ui/A.cpp", "Charts/types/line/B.h", true, ""},
-        {"ui on the combined chart", "app/ui/A.cpp", "Charts/combined/B.h", true, ""},
-        {"ui on the Qt services", "app/ui/A.cpp", "platform/qt/B.h", true, ""},
+        {"ui on everything", "app/ui/shell/A.cpp", "Charts/types/line/B.h", true, ""},
+        {"ui on the combined chart", "app/ui/graphs/A.cpp", "Charts/combined/B.h", true, ""},
+        {"ui on the Qt services", "app/ui/widgets/A.cpp", "platform/qt/B.h", true, ""},
         {"curves on the Qt services", "app/curves/A.cpp", "platform/qt/B.h", false,
          "app/curves may not include platform/qt"},
-        {"inks on the ui", "app/inks/A.h", "app/ui/B.h", false, "app/inks may not include app/ui"},
-        {"the product on test seams", "app/ui/A.cpp", "platform/testing/B.h", false,
-         "app/ui may not include platform/testing"},
+        {"inks on the ui", "app/inks/A.h", "app/ui/widgets/B.h", false, "app/inks may not include app/ui/widgets"},
+        {"the product on test seams", "app/ui/shell/A.cpp", "platform/testing/B.h", false,
+         "app/ui/shell may not include platform/testing"},
+        {"the shell on a screen", "app/ui/shell/A.cpp", "app/ui/blending/B.h", true, ""},
+        {"the shell on the widgets", "app/ui/shell/A.cpp", "app/ui/widgets/B.h", true, ""},
+        {"a screen on the editors", "app/ui/linearization/A.cpp", "app/ui/editors/B.h", true, ""},
+        {"linearization on blending", "app/ui/linearization/A.cpp", "app/ui/blending/B.h", false,
+         "app/ui/linearization may not include app/ui/blending"},
+        {"blending on linearization", "app/ui/blending/A.h", "app/ui/linearization/B.h", false,
+         "app/ui/blending may not include app/ui/linearization"},
+        {"widgets on graphs", "app/ui/widgets/A.cpp", "app/ui/graphs/B.h", false,
+         "app/ui/widgets may not include app/ui/graphs"},
+        {"a screen on the shell", "app/ui/blending/A.cpp", "app/ui/shell/B.h", false,
+         "app/ui/blending may not include app/ui/shell"},
+        {"a file left directly in app/ui", "app/ui/A.cpp", "platform/B.h", false,
+         "app/ui/A.cpp: a file directly in app/ui"},
+        {"a folder of app/ui that is no layer", "app/ui/dialogs/A.cpp", "platform/B.h", false,
+         "app/ui/dialogs is in no layer"},
         {"the product on tests", "platform/A.cpp", "tests/support/b.h", false, "no layer includes tests"},
         {"tests on anything", "tests/curves/test_a.cpp", "platform/testing/B.h", true, ""},
-        {"benchmarks on anything", "bench/inks/bench_a.cpp", "app/ui/B.h", true, ""},
+        {"benchmarks on anything", "bench/inks/bench_a.cpp", "app/ui/shell/B.h", true, ""},
         {"a folder that is no layer", "Extras/A.h", "platform/B.h", false, "is in no layer"},
     };
     for (const auto& c : cases) {
@@ -97,7 +112,8 @@ TEST(LayerCheck, IncludesOfHigherLayersFail) {
 }
 
 // Includes are found beside the including file first; "../" is followed, and
-// headers that are no file of the tree (system, generated) are left alone.
+// headers that are no file of the tree (system headers) are left alone. A
+// generated form header is its form, and a form includes its <header> lines.
 TEST(LayerCheck, IncludesResolveBesideTheFileThenFromTheRoot) {
     const struct {
         const char* name;
@@ -106,7 +122,26 @@ TEST(LayerCheck, IncludesResolveBesideTheFileThenFromTheRoot) {
     } cases[] = {
         {"a header beside it", {{"Numerics/B.h", ""}, {"Numerics/A.cpp", "#include \"B.h\"\n"}}, true},
         {"up and over", {{"app/curves/B.h", ""}, {"Numerics/A.cpp", "#include \"../app/curves/B.h\"\n"}}, false},
-        {"generated and system headers", {{"app/ui/A.cpp", "#include \"ui_Window.h\"\n#include <QWidget>\n"}}, true},
+        {"generated and system headers",
+         {{"app/ui/shell/A.cpp", "#include \"ui_Window.h\"\n#include <QWidget>\n"}},
+         true},
+        {"a form beside it",
+         {{"app/ui/blending/Screen.ui", ""}, {"app/ui/blending/A.cpp", "#include \"ui_Screen.h\"\n"}},
+         true},
+        {"a form of a higher folder",
+         {{"app/ui/blending/Screen.ui", ""}, {"app/ui/graphs/A.cpp", "#include \"ui_Screen.h\"\n"}},
+         false},
+        {"a form of the other screen",
+         {{"app/ui/blending/Screen.ui", ""}, {"app/ui/linearization/A.cpp", "#include \"ui_Screen.h\"\n"}},
+         false},
+        {"a form's widget of a lower folder",
+         {{"app/ui/widgets/B.h", ""},
+          {"app/ui/blending/Screen.ui", "<customwidget>\n <header>app/ui/widgets/B.h</header>\n</customwidget>\n"}},
+         true},
+        {"a form's widget of a higher folder",
+         {{"app/ui/editors/B.h", ""},
+          {"app/ui/widgets/Panel.ui", "<customwidget>\n <header>app/ui/editors/B.h</header>\n</customwidget>\n"}},
+         false},
         {"angle brackets", {{"app/inks/B.h", ""}, {"app/curves/A.cpp", "#include <app/inks/B.h>\n"}}, false},
         {"an indented include",
          {{"app/inks/B.h", ""}, {"app/curves/A.cpp", "#if 1\n  #  include \"app/inks/B.h\"\n#endif\n"}},

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/curves/NotificationNames.h"
-#include "app/ui/NotificationPayloads.h"
-#include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
+#include "app/ui/widgets/NotificationPayloads.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/ui/ui_test_support.h"

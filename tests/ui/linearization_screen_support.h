@@ -82,9 +82,9 @@ inline const std::vector<std::string> tenInksViolet{"K", "C", "M", "Y", "LC", "L
 
 #include "Charts/types/line/LineChartData.h"
 #include "app/curves/NotificationNames.h"
-#include "app/ui/MeasurementGraph.h"
-#include "app/ui/QuadCurveGraph.h"
-#include "app/ui/qcv2LinearizationViewController.h"
+#include "app/ui/graphs/MeasurementGraph.h"
+#include "app/ui/graphs/QuadCurveGraph.h"
+#include "app/ui/linearization/qcv2LinearizationViewController.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/ui/ui_test_support.h"

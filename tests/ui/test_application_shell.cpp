@@ -11,9 +11,9 @@
 #include <QSettings>
 #include <QTabWidget>
 
-#include "app/ui/AppDelegate.h"
-#include "app/ui/ApplicationShell.h"
-#include "app/ui/MainWindow.h"
+#include "app/ui/shell/AppDelegate.h"
+#include "app/ui/shell/ApplicationShell.h"
+#include "app/ui/shell/MainWindow.h"
 
 namespace appui {
 

@@ -10,7 +10,7 @@
 #include "app/curves/LinearizationDataModel.h"
 #include "app/curves/MeasurementFile.h"
 #include "app/curves/Resampling.h"
-#include "app/ui/PopUpItems.h"
+#include "app/ui/widgets/PopUpItems.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/blending_screen_support.h"
 

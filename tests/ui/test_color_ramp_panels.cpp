@@ -3,11 +3,11 @@
 #include <QTest>
 
 #include "app/curves/NotificationNames.h"
-#include "app/ui/ColorSampleView.h"
-#include "app/ui/InkRampsViewController.h"
-#include "app/ui/InkSampleViewPanelController.h"
-#include "app/ui/NeutralRamp.h"
-#include "app/ui/v2LinearizationInkRampViewController.h"
+#include "app/ui/linearization/InkRampsViewController.h"
+#include "app/ui/linearization/InkSampleViewPanelController.h"
+#include "app/ui/linearization/v2LinearizationInkRampViewController.h"
+#include "app/ui/widgets/ColorSampleView.h"
+#include "app/ui/widgets/NeutralRamp.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

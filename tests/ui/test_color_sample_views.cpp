@@ -5,9 +5,9 @@
 #include <QPaintEngine>
 #include <vector>
 
-#include "app/ui/ColorSampleView.h"
-#include "app/ui/LabView.h"
-#include "app/ui/NeutralRamp.h"
+#include "app/ui/widgets/ColorSampleView.h"
+#include "app/ui/widgets/LabView.h"
+#include "app/ui/widgets/NeutralRamp.h"
 #include "tests/ui/comma_locale_everywhere.h"
 #include "tests/ui/ui_test_support.h"
 

@@ -14,10 +14,10 @@
 #include <memory>
 
 #include "app/curves/Resampling.h"
-#include "app/ui/CustomCurveEditorVC.h"
-#include "app/ui/FieldText.h"
-#include "app/ui/InkDisplayColors.h"
-#include "app/ui/QuadCurveEditorView.h"
+#include "app/ui/editors/CustomCurveEditorVC.h"
+#include "app/ui/editors/QuadCurveEditorView.h"
+#include "app/ui/widgets/FieldText.h"
+#include "app/ui/widgets/InkDisplayColors.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

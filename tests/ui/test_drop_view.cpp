@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/ui/ZWDropView.h"
+#include "app/ui/widgets/ZWDropView.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ui/FieldText.h"
+#include "app/ui/widgets/FieldText.h"
 
 namespace appui {
 namespace {

@@ -8,12 +8,12 @@
 #include <cstring>
 #include <vector>
 
-#include "app/ui/GradientColors.h"
-#include "app/ui/GreyLevelKernels.h"
-#include "app/ui/GreyLevelMapping.h"
-#include "app/ui/NeutralRamp.h"
-#include "app/ui/ParallelBands.h"
-#include "app/ui/ZWGradientMapFilter.h"
+#include "app/ui/preview/GradientColors.h"
+#include "app/ui/preview/GreyLevelKernels.h"
+#include "app/ui/preview/GreyLevelMapping.h"
+#include "app/ui/preview/ParallelBands.h"
+#include "app/ui/preview/ZWGradientMapFilter.h"
+#include "app/ui/widgets/NeutralRamp.h"
 
 namespace appui {
 namespace {

@@ -10,10 +10,10 @@
 #include "Charts/drawing/NamedColors.h"
 #include "Charts/foundation/Fill.h"
 #include "Charts/types/line/LineChartDataSet.h"
-#include "app/ui/GraphSeries.h"
-#include "app/ui/InkDisplayColors.h"
-#include "app/ui/MeasurementGraphData.h"
-#include "app/ui/QuadCurveGraphData.h"
+#include "app/ui/graphs/GraphSeries.h"
+#include "app/ui/graphs/MeasurementGraphData.h"
+#include "app/ui/graphs/QuadCurveGraphData.h"
+#include "app/ui/widgets/InkDisplayColors.h"
 
 namespace appui {
 

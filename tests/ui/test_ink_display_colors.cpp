@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ui/InkDisplayColors.h"
+#include "app/ui/widgets/InkDisplayColors.h"
 
 namespace appui {
 namespace {

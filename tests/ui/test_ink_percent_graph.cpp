@@ -6,8 +6,8 @@
 
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/types/line/LineChartView.h"
-#include "app/ui/InkPercentGraph.h"
-#include "app/ui/LabABGraphData.h"
+#include "app/ui/graphs/InkPercentGraph.h"
+#include "app/ui/graphs/LabABGraphData.h"
 
 namespace appui {
 namespace {

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/curves/StepPositions.h"
-#include "app/ui/LinearizationScreenRules.h"
+#include "app/ui/linearization/LinearizationScreenRules.h"
 
 namespace appui::linearization {
 

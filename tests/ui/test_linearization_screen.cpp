@@ -5,13 +5,13 @@
 #include <limits>
 
 #include "app/curves/MeasurementFile.h"
-#include "app/ui/ColorRamps.h"
-#include "app/ui/ColorSampleView.h"
-#include "app/ui/InkSampleViewPanelController.h"
-#include "app/ui/MeasurementTableModel.h"
-#include "app/ui/NotificationPayloads.h"
-#include "app/ui/v2CurveEditorView.h"
-#include "app/ui/v2LinearizationManualCurveViewController.h"
+#include "app/ui/editors/v2CurveEditorView.h"
+#include "app/ui/editors/v2LinearizationManualCurveViewController.h"
+#include "app/ui/linearization/InkSampleViewPanelController.h"
+#include "app/ui/linearization/MeasurementTableModel.h"
+#include "app/ui/widgets/ColorRamps.h"
+#include "app/ui/widgets/ColorSampleView.h"
+#include "app/ui/widgets/NotificationPayloads.h"
 #include "tests/support/shared_test_data.h"
 #include "tests/ui/linearization_screen_support.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ui/LinearizationShown.h"
+#include "app/ui/linearization/LinearizationShown.h"
 
 namespace appui::linearization {
 

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "app/curves/NotificationNames.h"
-#include "app/ui/NotificationPayloads.h"
-#include "app/ui/v2CurveEditorView.h"
-#include "app/ui/v2LinearizationManualCurveViewController.h"
-#include "app/ui/v2ManualCurveViewController.h"
+#include "app/ui/editors/v2CurveEditorView.h"
+#include "app/ui/editors/v2LinearizationManualCurveViewController.h"
+#include "app/ui/editors/v2ManualCurveViewController.h"
+#include "app/ui/widgets/NotificationPayloads.h"
 #include "tests/ui/comma_locale_everywhere.h"
 #include "tests/ui/ui_test_support.h"
 

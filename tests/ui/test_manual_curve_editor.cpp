@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "app/ui/ManualCurveEditorDelegate.h"
-#include "app/ui/ManualCurveEditorView.h"
+#include "app/ui/editors/ManualCurveEditorDelegate.h"
+#include "app/ui/editors/ManualCurveEditorView.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/ui/MeasurementTableModel.h"
+#include "app/ui/linearization/MeasurementTableModel.h"
 
 namespace appui {
 

@@ -12,10 +12,10 @@
 #include <map>
 #include <optional>
 
-#include "app/ui/ApplicationShell.h"
-#include "app/ui/MainWindow.h"
-#include "app/ui/qcv2LinearizationViewController.h"
-#include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
+#include "app/ui/linearization/qcv2LinearizationViewController.h"
+#include "app/ui/shell/ApplicationShell.h"
+#include "app/ui/shell/MainWindow.h"
 
 namespace appui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QThreadPool>
 #include <cstring>
 
-#include "app/ui/NearestSampling.h"
+#include "app/ui/preview/NearestSampling.h"
 
 namespace appui {
 namespace {

@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "app/ui/NotesTextEdit.h"
+#include "app/ui/widgets/NotesTextEdit.h"
 #include "tests/ui/linearization_screen_support.h"
 
 namespace appui {

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
-#include "app/ui/ColorPreviewImageView.h"
-#include "app/ui/PreviewImageFile.h"
-#include "app/ui/TonedPreviewRenderer.h"
+#include "app/ui/preview/ColorPreviewImageView.h"
+#include "app/ui/preview/PreviewImageFile.h"
+#include "app/ui/preview/TonedPreviewRenderer.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/blending_screen_support.h"
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <vector>
 
-#include "app/ui/QuadCurveEditorView.h"
+#include "app/ui/editors/QuadCurveEditorView.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "app/ui/RangeSlider.h"
+#include "app/ui/widgets/RangeSlider.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

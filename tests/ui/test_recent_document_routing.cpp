@@ -6,9 +6,9 @@
 
 #include <QTabWidget>
 
-#include "app/ui/AppDelegate.h"
-#include "app/ui/ApplicationShell.h"
-#include "app/ui/MainWindow.h"
+#include "app/ui/shell/AppDelegate.h"
+#include "app/ui/shell/ApplicationShell.h"
+#include "app/ui/shell/MainWindow.h"
 #include "platform/testing/LogCapture.h"
 
 namespace appui {

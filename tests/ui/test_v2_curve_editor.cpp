@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "app/ui/ManualCurveEditorDelegate.h"
-#include "app/ui/v2CurveEditorView.h"
+#include "app/ui/editors/ManualCurveEditorDelegate.h"
+#include "app/ui/editors/v2CurveEditorView.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace appui {

@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "Charts/drawing/NamedColors.h"
-#include "app/ui/LabView.h"
-#include "app/ui/ManualCurveEditorView.h"
-#include "app/ui/v2CurveEditorView.h"
+#include "app/ui/editors/ManualCurveEditorView.h"
+#include "app/ui/editors/v2CurveEditorView.h"
+#include "app/ui/widgets/LabView.h"
 
 namespace appui {
 namespace {

@@ -53,15 +53,15 @@
 #include <string>
 
 #include "app/curves/QuadDataFile.h"
-#include "app/ui/ApplicationShell.h"
-#include "app/ui/ColorPreviewImageView.h"
-#include "app/ui/CustomCurveEditorVC.h"
-#include "app/ui/MainWindow.h"
-#include "app/ui/QuadCurveEditorView.h"
-#include "app/ui/QuadCurveGraph.h"
-#include "app/ui/TonedPreviewRenderer.h"
-#include "app/ui/qcv2LinearizationViewController.h"
-#include "app/ui/v2InkModelBlendingViewController.h"
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
+#include "app/ui/editors/CustomCurveEditorVC.h"
+#include "app/ui/editors/QuadCurveEditorView.h"
+#include "app/ui/graphs/QuadCurveGraph.h"
+#include "app/ui/linearization/qcv2LinearizationViewController.h"
+#include "app/ui/preview/ColorPreviewImageView.h"
+#include "app/ui/preview/TonedPreviewRenderer.h"
+#include "app/ui/shell/ApplicationShell.h"
+#include "app/ui/shell/MainWindow.h"
 #include "platform/FileIO.h"
 
 namespace {

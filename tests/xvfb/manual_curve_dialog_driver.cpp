@@ -29,15 +29,15 @@
 #include <vector>
 
 #include "app/curves/NotificationNames.h"
-#include "app/ui/InkSampleViewPanelController.h"
-#include "app/ui/ManualCurveEditorDelegate.h"
-#include "app/ui/ManualCurveEditorView.h"
-#include "app/ui/NotificationPayloads.h"
-#include "app/ui/QuadCurveGraphPanelController.h"
-#include "app/ui/QuadCurveGraphViewController.h"
-#include "app/ui/v2CurveEditorView.h"
-#include "app/ui/v2LinearizationManualCurveViewController.h"
-#include "app/ui/v2ManualCurveViewController.h"
+#include "app/ui/blending/QuadCurveGraphPanelController.h"
+#include "app/ui/editors/ManualCurveEditorDelegate.h"
+#include "app/ui/editors/ManualCurveEditorView.h"
+#include "app/ui/editors/v2CurveEditorView.h"
+#include "app/ui/editors/v2LinearizationManualCurveViewController.h"
+#include "app/ui/editors/v2ManualCurveViewController.h"
+#include "app/ui/graphs/QuadCurveGraphViewController.h"
+#include "app/ui/linearization/InkSampleViewPanelController.h"
+#include "app/ui/widgets/NotificationPayloads.h"
 #include "platform/NotificationCenter.h"
 
 namespace {

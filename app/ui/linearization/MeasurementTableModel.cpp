@@ -1,0 +1,146 @@
+#include "app/ui/linearization/MeasurementTableModel.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPainter>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "Charts/foundation/PlatformStyle.h"
+#include "app/curves/MeasurementValidity.h"
+#include "app/curves/StepPositions.h"
+#include "app/ui/widgets/FieldText.h"
+
+namespace appui {
+
+namespace {
+
+// The typed text's number as a text field reads it; nothing when the text
+// starts with a number no double holds ("1e999", "inf", "nan"), which the
+// field's reading would turn into 0 rather than refuse.
+std::optional<double> typedNumber(const QString& text) {
+    const std::string s = text.trimmed().toStdString();
+    const std::size_t start = !s.empty() && s[0] == '+' ? 1 : 0;
+    double parsed = 0;
+    const auto result = std::from_chars(s.data() + start, s.data() + s.size(), parsed);
+    if (result.ec == std::errc::result_out_of_range || (result.ec == std::errc() && !std::isfinite(parsed)))
+        return std::nullopt;
+    return fieldDoubleValue(text);
+}
+
+} // namespace
+
+std::vector<MeasurementRow> measurementRows(const std::vector<curves::CIELab>& lab,
+                                            const std::vector<double>& positions, const std::vector<int>& flaggedRows) {
+    std::vector<MeasurementRow> rows;
+    rows.reserve(lab.size());
+    const int count = static_cast<int>(lab.size());
+    for (int r = 0; r < count; ++r)
+        rows.push_back({curves::stepInputPercentage(r, count, positions), lab[static_cast<std::size_t>(r)],
+                        std::find(flaggedRows.begin(), flaggedRows.end(), r) != flaggedRows.end()});
+    return rows;
+}
+
+MeasurementTableModel::MeasurementTableModel(EditHandler onEdit, QObject* parent)
+    : QAbstractTableModel(parent),
+      onEdit_(std::move(onEdit)) {}
+
+void MeasurementTableModel::showRows(std::vector<MeasurementRow> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int MeasurementTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int MeasurementTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columnCount_; }
+
+double MeasurementTableModel::valueAt(int row, int column) const {
+    const auto& shown = rows_[static_cast<std::size_t>(row)];
+    switch (column) {
+    case stepColumn: return shown.step;
+    case labLColumn: return shown.lab.L;
+    case labAColumn: return shown.lab.a;
+    default: return shown.lab.b;
+    }
+}
+
+QVariant MeasurementTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount_) return {};
+    const bool flagged = index.column() == labLColumn && rows_[static_cast<std::size_t>(index.row())].flagged;
+    switch (role) {
+    case Qt::DisplayRole: return twoDecimals(valueAt(index.row(), index.column()));
+    case Qt::EditRole:
+        return QString::number(valueAt(index.row(), index.column()), 'g', QLocale::FloatingPointShortest);
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (flagged) return QBrush(Qt::red);
+        return {};
+    case Qt::FontRole:
+        if (flagged) {
+            QFont bold = charts::systemFont(13);
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case FlaggedRole: return flagged;
+    default: return {};
+    }
+}
+
+QVariant MeasurementTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
+    static const char* const titles[] = {"Step", "L*", "a*", "b*"};
+    static const char* const identifiers[] = {"idStepColumn", "idLabLColumn", "idLabAColumn", "idLabBColumn"};
+    if (section < 0 || section >= columnCount_) return {};
+    if (role == Qt::DisplayRole) return QString::fromUtf8(titles[section]);
+    if (role == ColumnIdentifierRole) return QString::fromUtf8(identifiers[section]);
+    return {};
+}
+
+Qt::ItemFlags MeasurementTableModel::flags(const QModelIndex& index) const {
+    auto f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() != stepColumn) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+std::optional<curves::CIELab> MeasurementTableModel::editedRow(const curves::CIELab& row, int column, double value) {
+    auto edited = row;
+    switch (column) {
+    case labLColumn: edited.L = value; break;
+    case labAColumn: edited.a = value; break;
+    case labBColumn: edited.b = value; break;
+    default: return std::nullopt;
+    }
+    // The checks every measurement file passes on loading.
+    if (curves::unusableMeasurementReason({edited})) return std::nullopt;
+    return edited;
+}
+
+bool MeasurementTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
+    const auto number = typedNumber(value.toString());
+    if (!number) return false;
+    auto& row = rows_[static_cast<std::size_t>(index.row())];
+    const auto edited = editedRow(row.lab, index.column(), *number);
+    if (!edited || !onEdit_ || !onEdit_(index.row(), index.column(), *number)) return false;
+    row.lab = *edited;
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount_ - 1));
+    return true;
+}
+
+void MeasurementCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!index.data(MeasurementTableModel::FlaggedRole).toBool()) return;
+    painter->save();
+    painter->setPen(QPen(Qt::red, 1));
+    painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+    painter->restore();
+}
+
+} // namespace appui

@@ -1,0 +1,172 @@
+#include "app/ui/shell/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <tuple>
+#include <utility>
+
+#include "app/curves/NotificationNames.h"
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
+#include "app/ui/editors/v2ManualCurveViewController.h"
+#include "app/ui/graphs/QuadCurveGraphViewController.h"
+#include "app/ui/linearization/ImagePreviewPanelController.h"
+#include "app/ui/linearization/InkRampsViewController.h"
+#include "app/ui/linearization/qcv2LinearizationViewController.h"
+#include "app/ui/linearization/v2LinearizationInkRampViewController.h"
+#include "app/ui/shell/ActionInEveryWindow.h"
+#include "app/ui/shell/AppDelegate.h"
+#include "app/ui/widgets/BringToFront.h"
+#include "app/ui/widgets/NotificationPayloads.h"
+#include "platform/Log.h"
+
+namespace appui {
+
+namespace {
+QWidget* makeScreenPlace(const QString& objectName) {
+    auto* place = new QWidget;
+    place->setObjectName(objectName);
+    new QVBoxLayout(place);
+    return place;
+}
+
+// A tool window of the main window holding one controller's view, at the
+// size and under the title of the controller's resource.
+template <class Controller>
+std::pair<QWidget*, Controller*> makeToolWindow(QWidget* owner, const QString& objectName) {
+    auto* window =
+        new QWidget(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    window->setObjectName(objectName);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* controller = new Controller(window);
+    layout->addWidget(controller);
+    window->setWindowTitle(controller->windowTitle());
+    window->resize(controller->size());
+    return {window, controller};
+}
+} // namespace
+
+MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
+    : QMainWindow(parent),
+      delegate_(std::move(delegate)) {
+    setWindowTitle(QApplication::applicationName());
+
+    screens_ = new QTabWidget(this);
+    blendingPlace_ = makeScreenPlace(QStringLiteral("blendingScreen"));
+    linearizationPlace_ = makeScreenPlace(QStringLiteral("linearizationScreen"));
+    blendingScreen_ = new v2InkModelBlendingViewController(blendingPlace_);
+    blendingPlace_->layout()->addWidget(blendingScreen_);
+    blendingScreen_->registerRecentDocumentKinds(router_);
+    linearizationScreen_ = new qcv2LinearizationViewController(linearizationPlace_);
+    linearizationPlace_->layout()->addWidget(linearizationScreen_);
+    router_.registerScreen(
+        linearizationScreen_, qcv2LinearizationViewController::openedFileExtensions,
+        [screen = linearizationScreen_](const std::filesystem::path& file) { screen->openFile(file); });
+    screens_->addTab(blendingPlace_, tr("Blending"));
+    screens_->addTab(linearizationPlace_, tr("Linearization"));
+    setCentralWidget(screens_);
+    resize(1200, 800);
+    // Made with the window so that it follows the linearization's samples
+    // before it is first shown.
+    imagePreviewPanel_ = new ImagePreviewPanelController(this);
+    linearizationInkRampsWindow_ =
+        makeToolWindow<v2LinearizationInkRampViewController>(this, QStringLiteral("linearizationInkRampsWindow")).first;
+    // Made with the window too: its ramps come only as they are posted.
+    inkRampsWindow_ = makeToolWindow<InkRampsViewController>(this, QStringLiteral("inkRampsWindow")).first;
+
+    buildMenus();
+    delegate_->dc->addChangeListener([this] { rebuildOpenRecentMenu(); });
+    connect(this, &MainWindow::recentDocumentChosen, this,
+            [this](const QString& file) { openRecentDocument(std::filesystem::path(file.toStdU16String())); });
+}
+
+void MainWindow::openRecentDocument(const std::filesystem::path& file) {
+    const auto* route = router_.routeFor(file);
+    if (!route || !route->open) {
+        platform::devLog("No screen opens " + file.filename().string());
+        return;
+    }
+    if (route->screen) {
+        for (int i = 0; i < screens_->count(); ++i) {
+            auto* page = screens_->widget(i);
+            if (page == route->screen || page->isAncestorOf(route->screen)) screens_->setCurrentIndex(i);
+        }
+    }
+    // The route is copied: opening may register routes anew.
+    const auto open = route->open;
+    open(file);
+}
+
+void MainWindow::buildMenus() {
+    auto* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    openRecentMenu_ = fileMenu->addMenu(tr("Open Recent"));
+    openRecentMenu_->setObjectName(QStringLiteral("openRecentMenu"));
+    fileMenu->addSeparator();
+    auto* quit = fileMenu->addAction(tr("Quit"), qApp, &QApplication::closeAllWindows);
+    quit->setObjectName(QStringLiteral("quitApplication"));
+    quit->setShortcut(QKeySequence::Quit);
+    // Quits from whichever window has the keyboard, dialogs included.
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    new ActionInEveryWindow(*quit);
+    rebuildOpenRecentMenu();
+
+    auto* windowMenu = menuBar()->addMenu(tr("&Window"));
+    windowMenu->setObjectName(QStringLiteral("windowMenu"));
+    const auto addWindowItem = [&](const QString& text, const char* objectName, auto show) {
+        windowMenu->addAction(text, this, show)->setObjectName(QString::fromLatin1(objectName));
+    };
+    addWindowItem(tr("Image Preview"), "showImagePreviewPanel", [this] { bringToFront(*imagePreviewPanel_); });
+    addWindowItem(tr("Quad Curves"), "showQuadCurvesWindow", [this] { showQuadCurvesWindow(); });
+    addWindowItem(tr("Linearization Ink Ramps"), "showLinearizationInkRampsWindow",
+                  [this] { bringToFront(*linearizationInkRampsWindow_); });
+    addWindowItem(tr("Ink Ramps"), "showInkRampsWindow", [this] { bringToFront(*inkRampsWindow_); });
+    addWindowItem(tr("Manual Curve"), "showManualCurveDialog", [this] { showManualCurveDialog(); });
+}
+
+void MainWindow::showQuadCurvesWindow() {
+    if (!quadCurvesWindow_) {
+        QuadCurveGraphViewController* controller = nullptr;
+        std::tie(quadCurvesWindow_, controller) =
+            makeToolWindow<QuadCurveGraphViewController>(this, QStringLiteral("quadCurvesWindow"));
+        // Made after the blend it is to show: it starts with the current one,
+        // if there is one yet.
+        const auto& blend = blendingScreen_->KCMYtoningBlend->blendedCurve;
+        if (!blend.empty())
+            controller->updateInkGraphsWithNotification(
+                {curves::NotificationName::didUpdateBlendedQuadValues(), BlendedCurvesPayload(blend)});
+    }
+    bringToFront(*quadCurvesWindow_);
+}
+
+void MainWindow::showManualCurveDialog() {
+    // One dialog at a time; it lives while it is open.
+    if (!manualCurveDialog_) {
+        manualCurveDialog_ = new v2ManualCurveViewController(this);
+        manualCurveDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringToFront(*manualCurveDialog_);
+}
+
+void MainWindow::rebuildOpenRecentMenu() {
+    openRecentMenu_->clear();
+    for (const auto& file : delegate_->dc->recentDocuments()) {
+        const auto path = QString::fromStdU16String(file.u16string());
+        auto* action = openRecentMenu_->addAction(QFileInfo(path).fileName());
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { emit recentDocumentChosen(path); });
+    }
+    openRecentMenu_->addSeparator();
+    auto* clear = openRecentMenu_->addAction(tr("Clear Menu"));
+    clear->setObjectName(QStringLiteral("clearRecentMenu"));
+    clear->setEnabled(!delegate_->dc->recentDocuments().empty());
+    connect(clear, &QAction::triggered, this, [this] { delegate_->dc->clearRecentDocuments(); });
+}
+
+} // namespace appui
