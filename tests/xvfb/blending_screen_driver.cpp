@@ -10,7 +10,6 @@
 //   lnotes <the linearization notes, line feeds as \n>  when they change
 //   menu <title>                      a menu of the menu bar is open
 //   editor shown=<graph|channel> channels=<pop-up items> points=<n> ordered=<0|1> axis=<top axis labels>
-//          gamma=<position> boost=<position> boostLabel=<text> committed=<K at 128> previewed=<K at 128>
 //          active=<input>,<value>  (the point last pressed or dragged)
 //                                     the custom curve editor, when it changes,
 //                                     after "ready" lines of its controls;
@@ -84,7 +83,7 @@ QString geometryLine(const QWidget* widget) {
 
 void printGeometry(const QWidget* widget) { printLine(geometryLine(widget)); }
 
-QString handleLine(QSlider* slider) {
+void printHandle(QSlider* slider) {
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.orientation = slider->orientation();
@@ -95,10 +94,8 @@ QString handleLine(QSlider* slider) {
     option.subControls = QStyle::SC_SliderHandle;
     const QRect knob = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
     const QPoint centre = slider->mapToGlobal(knob.center());
-    return QStringLiteral("handle %1 %2 %3").arg(slider->objectName()).arg(centre.x()).arg(centre.y());
+    printLine(QStringLiteral("handle %1 %2 %3").arg(slider->objectName()).arg(centre.x()).arg(centre.y()));
 }
-
-void printHandle(QSlider* slider) { printLine(handleLine(slider)); }
 
 // The custom curve editor as the user sees it: the whole set's graph or one
 // channel's curve, the channel pop-up, the curve's points and whether they
@@ -117,25 +114,14 @@ QString editorState(appui::CustomCurveEditorVC& editor) {
     // and value (0 to 65535).
     const auto* view = editor.quadEditor;
     const QPointF active = view->activePoint;
-    // The sliders' positions, the boost label, and K at input 128 in the
-    // committed set and in the one shown.
-    const auto k128 = [](const appui::CustomCurveEditorVC::Curves& set) {
-        return set.empty() || set[0].size() != 256 ? QStringLiteral("none") : QString::number(std::lround(set[0][128]));
-    };
-    const QString sliders = QStringLiteral("gamma=%1 boost=%2 boostLabel=%3 committed=%4 previewed=%5")
-                                .arg(editor.gammaSlider->sliderPosition())
-                                .arg(editor.boostSlider->sliderPosition())
-                                .arg(editor.boostLabel->text())
-                                .arg(k128(editor.manualQuadInput), k128(editor.manualQuadOutput));
-    return QStringLiteral("editor shown=%1 channels=%2 points=%3 ordered=%4 axis=%5 %8 active=%6,%7")
+    return QStringLiteral("editor shown=%1 channels=%2 points=%3 ordered=%4 axis=%5 active=%6,%7")
         .arg(view->isVisible() ? QStringLiteral("channel") : QStringLiteral("graph"))
         .arg(channels.join(',').replace(' ', '_'))
         .arg(points.size())
         .arg(ordered ? 1 : 0)
         .arg(labels.join(',').replace(' ', '_'))
         .arg(view->maxX() > 0 ? std::lround(active.x() / view->maxX() * 255) : 0)
-        .arg(view->maxY() > 0 ? std::lround(active.y() / view->maxY() * 65535) : 0)
-        .arg(sliders);
+        .arg(view->maxY() > 0 ? std::lround(active.y() / view->maxY() * 65535) : 0);
 }
 
 QString rgb(QRgb c) { return QStringLiteral("%1,%2,%3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)); }
@@ -301,8 +287,6 @@ int runWindow() {
                                            editor->finishEditingButton, editor->quadCurveGraph};
             for (QWidget* control : controls)
                 editorNow += geometryLine(control) + (control->isVisible() ? "\n" : " hidden\n");
-            for (QSlider* slider : {editor->gammaSlider, editor->boostSlider})
-                editorNow += geometryLine(slider) + "\n" + handleLine(slider) + "\n";
             editorNow += editorState(*editor);
         }
         if (editorNow != lastEditorState) {

@@ -17,8 +17,6 @@
 #     keeps them in order; Accept, Finish Editing and the export write a K
 #     curve that differs only around the dragged point, through the point as
 #     the editor showed it;
-#   - the editor's gamma and boost sliders: ten wheel notches commit nothing
-#     and show the curves one drag to the same place shows;
 #   - a save name typed with a double quote is refused, the dialog stays, and
 #     a plain name then saves in the folder typed;
 #   - the Window menu shows each of its windows, one each; Manual Target
@@ -204,59 +202,6 @@ paste <(k_curve "$work/out/before.quad") <(k_curve "$work/out/after.quad") |
       if (d > 656) { print "the file has " after[x] " at input " x ", the editor showed " y; exit 1 }
       print "ok: the written K curve differs only around input " x " (by up to " most "), through the point shown"
     }' || fail "the edited K curve is not what the editor showed"
-
-# --- the editor's sliders: wheel notches against one drag ------------------
-# Notches preview from the committed set as a drag does and commit nothing
-# on their own: ten notches and ten back leave the committed set as it was,
-# and one drag to where the notches went shows what they showed.
-editor_field() { grep '^editor shown=' "$out" | tail -n 1 | tr ' ' '\n' | sed -n "s/^$1=//p"; }
-shown() { echo "K[128] $(editor_field previewed), boost label $(editor_field boostLabel)"; }
-notches() { # slider's field, X button (4 up, 5 down): ten notches, each once the editor shows it
-  for _ in $(seq 10); do
-    at=$(mark)
-    xdotool click "$2"
-    await "^editor shown=.* $1=" "$at" >/dev/null
-  done
-}
-notches_against_drag() { # slider, its field, button away, button back
-  local start notched by_notches hx hy x g
-  xdotool mousemove $(centre "$1")
-  start=$(editor_field "$2")
-  notches "$2" "$3"
-  notched=$(editor_field "$2") by_notches=$(shown)
-  [[ $(editor_field committed) == "$committed_k" ]] || fail "the notches over $1 committed: $(editor_field committed)"
-  notches "$2" "$4"
-  read -r _ _ hx hy < <(grep "^handle $1 " "$out" | tail -n 1)
-  xdotool mousemove "$hx" "$hy" mousedown 1
-  x=$hx
-  for _ in $(seq 600); do # a pixel at a time (rising to the right), back when past it
-    g=$(editor_field "$2")
-    if ((g == notched)); then
-      sleep 0.3 # held still, what the editor shows is where the pointer is
-      (($(editor_field "$2") == notched)) && break
-    fi
-    if ((g > notched)); then x=$((x - 1)); elif ((g < notched)); then x=$((x + 1)); fi
-    xdotool mousemove "$x" "$hy"
-    sleep 0.03
-  done
-  [[ $(editor_field "$2") == "$notched" && $(shown) == "$by_notches" ]] ||
-    fail "ten notches over $1 to $notched show $by_notches, one drag there $(shown)"
-  echo "ok: ten notches over $1 to $notched and one drag there both show $by_notches; committed K[128] $committed_k"
-  at=$(mark)
-  xdotool mouseup 1
-  committed_k=$(editor_field previewed)
-  await "^editor shown=.* committed=$committed_k " "$at" >/dev/null
-}
-at=$(mark)
-click_on CustomCurveEditor
-await '^editor shown=graph' "$at" >/dev/null
-committed_k=$(editor_field committed)
-notches_against_drag gammaSlider gamma 5 4
-notches_against_drag boostSlider boost 4 5
-shot editor-notches-and-drag
-at=$(mark)
-click_on finishEditingButton
-await '^editor closed' "$at" >/dev/null
 
 # --- a save name with a double quote ----------------------------------------
 mkdir -p "$work/out/sub"
