@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QImageWriter>
-#include <cstdlib>
 #include <sys/stat.h>
 
 #include "app/ui/preview/ColorPreviewImageView.h"
@@ -88,15 +87,6 @@ const Refused refusedFiles[] = {
          const auto whole = test_support::readBytes(writeTiff(dir, "whole.tif", 600, 400));
          const auto file = dir.file("truncated.tif");
          test_support::writeBytes(file, whole.substr(0, whole.size() / 3));
-         return file;
-     },
-     "", undecodedTiff},
-    {"a 16-bit CMYK TIFF",
-     [](const ScratchDirectory& dir) {
-         const auto file = dir.file("cmyk16.tif");
-         const auto made =
-             "convert -size 40x30 gradient:white-black -colorspace CMYK -depth 16 '" + file.string() + "'";
-         EXPECT_EQ(std::system(made.c_str()), 0) << made;
          return file;
      },
      "", undecodedTiff},

@@ -53,24 +53,22 @@ void qcv2LinearizationViewController::showSampleViewPanelButtonPressed() {
 }
 
 QWidget* qcv2LinearizationViewController::performSegue(const QString& identifier) {
-    QDialog* dialog = nullptr;
-    if (identifier == QStringLiteral("ShowManualCurve") && manualCurveDialog_) {
+    if (identifier == QStringLiteral("ShowManualCurve")) {
+        // One dialog: while it is open a second press prepares it again and brings it forward.
+        if (!manualCurveDialog_) {
+            manualCurveDialog_ = new v2LinearizationManualCurveViewController(this);
+            manualCurveDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        }
         prepareForSegue(identifier, manualCurveDialog_);
         bringToFront(*manualCurveDialog_);
         return manualCurveDialog_;
     }
-    if (identifier == QStringLiteral("ShowManualCurve"))
-        dialog = manualCurveDialog_ = new v2LinearizationManualCurveViewController(this);
-    else if (identifier == CustomCurveEditorVC::segueIdentifier)
-        dialog = new CustomCurveEditorVC(this);
-    if (!dialog) return nullptr;
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    prepareForSegue(identifier, dialog);
-    if (identifier == CustomCurveEditorVC::segueIdentifier)
-        dialog->open();
-    else
-        bringToFront(*dialog);
-    return dialog;
+    if (identifier != CustomCurveEditorVC::segueIdentifier) return nullptr;
+    auto* editor = new CustomCurveEditorVC(this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    prepareForSegue(identifier, editor);
+    editor->open();
+    return editor;
 }
 
 void qcv2LinearizationViewController::prepareForSegue(const QString& identifier, QWidget* destination) {
