@@ -44,17 +44,6 @@ std::string removingCommentPrefix(std::string_view text) {
     return result;
 }
 
-std::string replacingLineFeeds(std::string_view text, std::string_view replacement) {
-    std::string result;
-    for (const char c : text) {
-        if (c == '\n')
-            result += replacement;
-        else
-            result += c;
-    }
-    return result;
-}
-
 struct HeaderAndNotes {
     std::string header;
     std::string notes;
@@ -123,7 +112,8 @@ public:
         std::string notes;
         for (std::size_t i = next_ + 1; i < marker; ++i) {
             if (i > next_ + 1) notes += '\n';
-            notes += lines_[i];
+            // A lone "#" is an empty note line (files space their notes so).
+            if (withoutTrailingBlanks(lines_[i]) != "#") notes += lines_[i];
         }
         part.notes = removingCommentPrefix(notes);
         next_ = marker;
@@ -254,7 +244,18 @@ ParseResult parse(const std::vector<std::string>& lines) {
 
 std::string notesBlock(const std::optional<std::string>& notes) {
     if (!notes) return "# Silvermark Tintsmith-DN v2.4";
-    return "# " + replacingLineFeeds(*notes, "\n# ");
+    // An empty note line is written as a lone "#", as it is read.
+    std::string block;
+    std::size_t start = 0;
+    while (true) {
+        const auto end = notes->find('\n', start);
+        const std::string_view line = std::string_view(*notes).substr(start, end - start);
+        block += line.empty() ? "#" : "# ";
+        block += line;
+        if (end == std::string::npos) return block;
+        block += '\n';
+        start = end + 1;
+    }
 }
 
 std::string valueText(double value) {

@@ -34,7 +34,7 @@ bool isChannelMarker(std::string_view line);
 // A whole .quad file.
 struct Contents {
     std::string header;               // the first line, without blanks after its text
-    std::string notes;                // the lines up to the first channel line, "# " removed
+    std::string notes;                // the lines up to the first channel line, "# " removed, a lone "#" empty
     std::vector<std::string> inkList; // each channel's name line, without blanks after its text
     Curves curves;                    // one curve of channelLength values per ink
 };
@@ -72,8 +72,8 @@ ParseResult parse(const std::vector<std::string>& lines);
 // blanks after it ignored.
 bool looksLikeChannelLine(std::string_view line);
 
-// The notes as written: "# " before every line; without notes, the maker's
-// line.
+// The notes as written: "# " before every line, a lone "#" for an empty one;
+// without notes, the maker's line.
 std::string notesBlock(const std::optional<std::string>& notes);
 
 // One curve value as written: whole quad units, truncated toward zero and kept

@@ -17,8 +17,11 @@ namespace curves {
 // asks before that file is replaced.
 void saveThroughPanel(const std::string& fileType, std::string contents);
 
-// The chosen file under the kind's extension (`fileType` in lower case):
-// kept when it has it (in any case), added when it has none, put in place of any other.
+// The chosen file under the kind's extension (`fileType` in lower case): a
+// name that ends in it (in any case) is kept; one that ends in another
+// export kind's extension (.quad, .acv, .cube) gets the kind's in its place;
+// any other name keeps every character, dots included ("Gloss 2.5 warm"),
+// and gets the extension added.
 std::filesystem::path fileOfKind(const std::filesystem::path& chosen, const std::string& fileType);
 
 // The alert every failed file write ends in: a critical alert "Error Saving

@@ -72,7 +72,8 @@ TEST(QuadFile, ParsesHeaderNotesNamesAndCurves) {
     EXPECT_EQ(quad->inkCount(), 4);
     EXPECT_EQ(quad->numInks, 4);
     EXPECT_EQ(quad->printerInfo, header4);
-    EXPECT_EQ(quad->quadNotes, "Printer: test\nmade here\n#");
+    EXPECT_EQ(quad->quadNotes, "Printer: test\nmade here\n");
+    EXPECT_EQ(linesOf(quad->quadText(*quad->inputQuadCurveArray))[3], "#") << "a lone # written back as read";
     EXPECT_EQ(quad->inkList, (std::vector<std::string>{"# K Curve", "# C Curve", "# M Curve", "# Y Curve"}));
     ASSERT_EQ(quad->inputQuadCurveArray->size(), 4u);
     EXPECT_EQ((*quad->inputQuadCurveArray)[2][10], 210);

@@ -180,6 +180,10 @@ TEST(ImagePreviewPanel, TheWindowMenuShowsItAndTheLinearizationInkRamps) {
     auto* action = shell.mainWindow().menuBar()->findChild<QAction*>(QStringLiteral("showImagePreviewPanel"));
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->text(), QStringLiteral("Image Preview"));
+    QStringList items; // only windows that show something
+    for (const auto* item : shell.mainWindow().menuBar()->findChild<QMenu*>(QStringLiteral("windowMenu"))->actions())
+        items << item->text();
+    EXPECT_EQ(items, (QStringList{"Image Preview", "Quad Curves", "Linearization Ink Ramps"}));
     auto* panel = shell.mainWindow().imagePreviewPanel();
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(panel->isVisible());

@@ -319,8 +319,10 @@ TEST_F(LinearizationExport, WithoutMeasurementsEveryKindShowsTheAlertAndWritesNo
             EXPECT_EQ(lines, expected);
             ASSERT_EQ(services.alerts->shown.size(), 1u);
             EXPECT_EQ(services.alerts->shown[0].messageText, "Failed to Linearize");
-            EXPECT_EQ(services.alerts->shown[0].informativeText,
-                      "Please load a valid quad curve file and measurement data file and try again");
+            // Typed in part, the steps without a measurement, as the table writes them.
+            EXPECT_EQ(services.alerts->shown[0].informativeText.substr(0, 31),
+                      situation == std::string("one placeholder typed") ? "Steps 0.00, 5.00, 10.00, 20.00,"
+                                                                        : "Please load a valid quad curve ");
             EXPECT_TRUE(services.savePanel->requests.empty());
             EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), filesBefore);
         }
@@ -364,16 +366,19 @@ TEST_F(LinearizationExport, EachKindWritesItsFileThroughTheSavePanel) {
     const auto quadOut = dir.file("out/linearized.quad");
     std::filesystem::create_directories(quadOut.parent_path());
     // Names typed without the kind's extension, or with another kind's, get
-    // the kind's; one that then names a file there is asked for again.
+    // the kind's; one that then names a file there is asked for again. A dot
+    // of the name itself stays, and asks about no file of the shorter name.
     services.savePanel->answers = {quadOut, dir.file("out/correction"), dir.file("out/correction.quad"),
                                    dir.file("out/correction.quad"), dir.file("out/correction.cube")};
-    for (int item : {0, 1, 2, 2}) {
+    services.savePanel->answers.push_back(dir.file("out/linearized.2"));
+    for (int item : {0, 1, 2, 2, 0}) {
         screen->exportOptionsPopupSelectionDidChange(item);
         button("saveButtonPressed")->click();
     }
-    ASSERT_EQ(services.savePanel->requests.size(), 5u);
+    ASSERT_EQ(services.savePanel->requests.size(), 6u);
     EXPECT_EQ(services.savePanel->requests[4].suggestedFileName, dir.file("out/correction.cube").string());
     EXPECT_FALSE(std::filesystem::exists(dir.file("out/correction.quad")));
+    EXPECT_EQ(test_support::readBytes(dir.file("out/linearized.2.quad")), test_support::readBytes(quadOut));
     EXPECT_EQ(services.savePanel->requests[0].allowedFileTypes, std::vector<std::string>{"quad"});
     EXPECT_EQ(services.savePanel->requests[1].allowedFileTypes, std::vector<std::string>{"acv"});
     EXPECT_EQ(services.savePanel->requests[2].allowedFileTypes, std::vector<std::string>{"cube"});

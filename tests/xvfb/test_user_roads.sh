@@ -237,7 +237,7 @@ focus_window() { # title: without a window manager a click moves no keyboard
   wait_for "$deadline_seconds" has_keys "$1" || fail "'$1' did not get the keys"
 }
 one_window() { (($(xdotool search --onlyvisible --name "^$1\$" | wc -l) == 1)) || fail "not one '$1' window"; }
-for item in "2 Linearization Ink Ramps" "3 Ink Ramps" "4 Manual Curve" "4 Manual Curve"; do
+for item in "2 Linearization Ink Ramps" "2 Linearization Ink Ramps"; do
   read -r down title <<<"$item"
   focus_window Tintsmith
   at=$(mark)

@@ -168,6 +168,14 @@ void CustomCurveEditorVC::viewWillAppear() {
 CustomCurveEditorVC::Curves CustomCurveEditorVC::gammaAdjusted(const Curves& curves, double gammaValue) {
     gamma.inputValues = curves;
     gamma.gammaAdjustment = gammaValue;
+    // A gamma of 1 asks for no change. Linearizing against its straight
+    // target would still move every curve by about an input level (the
+    // linearization reads each curve a grid step on), and again at each
+    // opening of the editor, so the curves are handed on as they are.
+    if (gammaValue == 1) {
+        gamma.outputValues = curves;
+        return curves;
+    }
     const auto target = gamma.adjust();
     gamma.outputValues = curves::BinaryLinearization(target, gamma.inputValues).linearizedOutputQuadArray;
     return gamma.outputValues;

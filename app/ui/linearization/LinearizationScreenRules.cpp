@@ -49,6 +49,21 @@ std::vector<int> findMeasurementErrors(const std::vector<curves::CIELab>& lab) {
     return rows;
 }
 
+std::string unmeasuredStepsText(const std::vector<QString>& steps) {
+    QString named;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (i > 0) named += i + 1 == steps.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+        named += steps[i];
+    }
+    const bool one = steps.size() == 1;
+    return QStringLiteral("%1 %2 %3 no measurement. Type %4 L*, a* and b* into the table, or load a measurement "
+                          "data file, and try again.")
+        .arg(one ? QStringLiteral("Step") : QStringLiteral("Steps"), named,
+             one ? QStringLiteral("has") : QStringLiteral("have"),
+             one ? QStringLiteral("its") : QStringLiteral("their"))
+        .toStdString();
+}
+
 std::optional<std::vector<double>> manualTargetOfCurve(const std::vector<double>& curve) {
     if (curve.size() < 2) return std::nullopt;
     const auto xs = curves::normalizeToUnit(curves::linspace(static_cast<int>(curve.size()), 0, curve.size()));

@@ -63,6 +63,11 @@ Curves curvesForGraph(const Curves& output, const ChannelVisibility& shown);
 // contains "OR", else "V" and "MK".
 std::optional<std::pair<QString, QString>> lastChannelButtonTitles(const std::vector<std::string>& inkList);
 
+// Why a table of which only some rows were typed makes no export: the steps
+// still without a measurement, as the table's Step column writes them
+// ("5.00"), and what the user can do about them.
+std::string unmeasuredStepsText(const std::vector<QString>& steps);
+
 // The export kind of the export pop-up's item: 1 .acv, 2 .cube, any other .quad.
 curves::ExportType exportTypeOfPopupIndex(int index);
 

@@ -5,9 +5,12 @@
 #include "app/curves/PhotoshopCurve.h"
 #include "app/curves/PrintedLines.h"
 #include "app/curves/QuadDataFile.h"
+#include "app/ui/linearization/LinearizationScreenRules.h"
 #include "app/ui/linearization/QuadCurvePane.h"
 #include "app/ui/linearization/qcv2LinearizationViewController.h"
+#include "app/ui/widgets/FieldText.h"
 #include "platform/Log.h"
+#include "platform/Services.h"
 
 namespace appui {
 
@@ -42,10 +45,25 @@ std::optional<std::vector<double>> qcv2LinearizationViewController::correctionTo
     return correction;
 }
 
+void qcv2LinearizationViewController::showExportRefused() const {
+    // Rows the user typed in part: both files may be loaded, and the steps
+    // still to type are what stands in the way.
+    const auto& measured = model.rawMeasurementsMeasured;
+    std::vector<QString> missing;
+    for (std::size_t row = 0; row < model.rawMeasurements.size(); ++row)
+        if (row >= measured.size() || !measured[row]) missing.push_back(twoDecimals(model.stepInputPercentage(row)));
+    if (missing.empty() || missing.size() == model.rawMeasurements.size()) {
+        curves::v2LinearizationDataModel::showLinearizeFailedAlert();
+        return;
+    }
+    platform::showAlert(
+        {platform::AlertStyle::warning, "Failed to Linearize", linearization::unmeasuredStepsText(missing)});
+}
+
 void qcv2LinearizationViewController::exportQuadFile() {
     const auto& quad = model.quadData;
     if (!correctionToExport() || !quad || !quad->outputQuadCurveArray) {
-        curves::v2LinearizationDataModel::showLinearizeFailedAlert();
+        showExportRefused();
         return;
     }
     storeQuadNotes();
@@ -63,7 +81,7 @@ void qcv2LinearizationViewController::exportAcvFile() {
     // Every kind without what it needs tells the user so; none does nothing.
     const auto correction = correctionToExport();
     if (!correction) {
-        curves::v2LinearizationDataModel::showLinearizeFailedAlert();
+        showExportRefused();
         return;
     }
     auto acv = curves::makeAcvCurvePoints(curves::imageSpaceCurve(*correction));
@@ -74,7 +92,7 @@ void qcv2LinearizationViewController::exportCubeLUT() {
     const auto correction = correctionToExport();
     if (!correction) {
         platform::devLog("Can't get valid correction curve");
-        curves::v2LinearizationDataModel::showLinearizeFailedAlert();
+        showExportRefused();
         return;
     }
     curves::PhotoshopCubeLUT lut(curves::imageSpaceCurve(*correction));

@@ -165,6 +165,8 @@ private:
     // The correction an export writes: nothing without one, or while the
     // rows it was made from are not all measurements.
     std::optional<std::vector<double>> correctionToExport() const;
+    // The alert of an export that lacks what it needs.
+    void showExportRefused() const;
     void exportQuadFile();
     void storeQuadNotes();
     void exportAcvFile();

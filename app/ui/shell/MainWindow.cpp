@@ -12,10 +12,8 @@
 
 #include "app/curves/NotificationNames.h"
 #include "app/ui/blending/v2InkModelBlendingViewController.h"
-#include "app/ui/editors/v2ManualCurveViewController.h"
 #include "app/ui/graphs/QuadCurveGraphViewController.h"
 #include "app/ui/linearization/ImagePreviewPanelController.h"
-#include "app/ui/linearization/InkRampsViewController.h"
 #include "app/ui/linearization/qcv2LinearizationViewController.h"
 #include "app/ui/linearization/v2LinearizationInkRampViewController.h"
 #include "app/ui/shell/ActionInEveryWindow.h"
@@ -76,8 +74,6 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
     imagePreviewPanel_ = new ImagePreviewPanelController(this);
     linearizationInkRampsWindow_ =
         makeToolWindow<v2LinearizationInkRampViewController>(this, QStringLiteral("linearizationInkRampsWindow")).first;
-    // Made with the window too: its ramps come only as they are posted.
-    inkRampsWindow_ = makeToolWindow<InkRampsViewController>(this, QStringLiteral("inkRampsWindow")).first;
 
     buildMenus();
     delegate_->dc->addChangeListener([this] { rebuildOpenRecentMenu(); });
@@ -125,8 +121,6 @@ void MainWindow::buildMenus() {
     addWindowItem(tr("Quad Curves"), "showQuadCurvesWindow", [this] { showQuadCurvesWindow(); });
     addWindowItem(tr("Linearization Ink Ramps"), "showLinearizationInkRampsWindow",
                   [this] { bringToFront(*linearizationInkRampsWindow_); });
-    addWindowItem(tr("Ink Ramps"), "showInkRampsWindow", [this] { bringToFront(*inkRampsWindow_); });
-    addWindowItem(tr("Manual Curve"), "showManualCurveDialog", [this] { showManualCurveDialog(); });
 }
 
 void MainWindow::showQuadCurvesWindow() {
@@ -142,15 +136,6 @@ void MainWindow::showQuadCurvesWindow() {
                 {curves::NotificationName::didUpdateBlendedQuadValues(), BlendedCurvesPayload(blend)});
     }
     bringToFront(*quadCurvesWindow_);
-}
-
-void MainWindow::showManualCurveDialog() {
-    // One dialog at a time; it lives while it is open.
-    if (!manualCurveDialog_) {
-        manualCurveDialog_ = new v2ManualCurveViewController(this);
-        manualCurveDialog_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    bringToFront(*manualCurveDialog_);
 }
 
 void MainWindow::rebuildOpenRecentMenu() {

@@ -1,6 +1,5 @@
 #pragma once
 #include <QMainWindow>
-#include <QPointer>
 #include <filesystem>
 #include <memory>
 
@@ -15,7 +14,6 @@ class AppDelegate;
 class ImagePreviewPanelController;
 class qcv2LinearizationViewController;
 class v2InkModelBlendingViewController;
-class v2ManualCurveViewController;
 
 // The main window: the blending and linearization screens side by side in
 // tabs, and the File menu with Open Recent.
@@ -37,8 +35,6 @@ public:
     // The linearization's original and corrected colour ramps in a tool
     // window, shown by Window > Linearization Ink Ramps.
     QWidget* linearizationInkRampsWindow() const { return linearizationInkRampsWindow_; }
-    // The ink-limit ramps in a tool window, shown by Window > Ink Ramps.
-    QWidget* inkRampsWindow() const { return inkRampsWindow_; }
 
     // The screens register here what File > Open Recent hands them.
     RecentDocumentRouter& recentDocumentRouter() { return router_; }
@@ -54,7 +50,6 @@ private:
     void buildMenus();
     void rebuildOpenRecentMenu();
     void showQuadCurvesWindow();
-    void showManualCurveDialog();
 
     std::shared_ptr<AppDelegate> delegate_;
     QTabWidget* screens_ = nullptr;
@@ -66,9 +61,6 @@ private:
     ImagePreviewPanelController* imagePreviewPanel_ = nullptr;
     QWidget* quadCurvesWindow_ = nullptr;
     QWidget* linearizationInkRampsWindow_ = nullptr;
-    QWidget* inkRampsWindow_ = nullptr;
-    // The dialog of Window > Manual Curve while it is open.
-    QPointer<v2ManualCurveViewController> manualCurveDialog_;
     RecentDocumentRouter router_;
 };
 
