@@ -10,8 +10,8 @@
 #   - Alt+F on the linearization screen opens the File menu;
 #   - a paste into the notes with an empty clipboard (Ctrl+V, Shift+Insert,
 #     a middle click) does nothing; copied text still pastes;
-#   - the custom curve editor with only a .quad loaded shows its curves with
-#     a readable axis;
+#   - the custom curve editor with only a .quad loaded is handed no curves;
+#     with a wedge too it shows them on a readable axis;
 #   - the custom curve editor on a measured wedge and its .quad: a press on
 #     the K curve between two points, dragged up 20 px, moves one point and
 #     keeps them in order; Accept, Finish Editing and the export write a K
@@ -125,12 +125,11 @@ click_on CustomCurveEditor
 line=$(await '^editor shown=graph' "$at")
 sleep 0.5
 shot editor-quad-only
-[[ $line == *"channels=#_K_curve,"*"#_MK_curve "* ]] || fail "the editor does not offer the file's channels: $line"
-[[ $line == *" axis=0,10,20,30,40,50,60,70,80,90,100 "* ]] || fail "the editor's axis is not readable: $line"
+[[ $line == *" channels= "* ]] || fail "before a correction the editor was handed the file's channels: $line"
 at=$(mark)
 click_on finishEditingButton
 await '^editor closed' "$at" >/dev/null
-echo "ok: with only a .quad the editor shows its curves on a readable axis"
+echo "ok: with only a .quad the editor is handed no curves"
 
 # --- the custom curve editor on a wedge and its .quad -----------------------
 through_dialog loadMeasurmentData 'Choose a measurement file' "$wedge"
@@ -145,7 +144,8 @@ save_export "$work/out/before.quad"
 k_curve() { awk '/^# K/ { k = 1; next } /^#/ { k = 0 } k' "$1"; }
 at=$(mark)
 click_on CustomCurveEditor
-await '^editor shown=graph' "$at" >/dev/null
+line=$(await '^editor shown=graph' "$at")
+[[ $line == *" axis=0,10,20,30,40,50,60,70,80,90,100 "* ]] || fail "the editor's axis is not readable: $line"
 at=$(mark)
 click_on curveNameList
 await '^open curveNameList' "$at" >/dev/null

@@ -79,15 +79,13 @@ void qcv2LinearizationViewController::prepareForSegue(const QString& identifier,
     }
     if (identifier != CustomCurveEditorVC::segueIdentifier) return;
     auto* editor = qobject_cast<CustomCurveEditorVC*>(destination);
-    if (!editor || !model.quadData) return;
-    // The corrected curves, or before any correction the curves as loaded:
-    // the editor edits what the screen shows and a save writes.
-    const auto& curves = model.quadData->outputQuadCurveArray ? model.quadData->outputQuadCurveArray
-                                                              : model.quadData->inputQuadCurveArray;
-    if (!curves || curves->empty()) return;
+    // Only corrected curves are handed over. Before a correction the editor
+    // gets nothing, and hands nothing back: curves edited then would be
+    // replaced, without a word, by the first correction.
+    if (!editor || !model.quadData || !model.quadData->outputQuadCurveArray) return;
     editor->editorDelegate = this;
     editor->inkList = model.quadData->inkList;
-    editor->manualQuadInput = *curves;
+    editor->manualQuadInput = *model.quadData->outputQuadCurveArray;
 }
 
 void qcv2LinearizationViewController::didUpdateCurves(const Curves& curves) {
