@@ -9,10 +9,10 @@ namespace charts {
 Animator::Animator() = default;
 
 Animator::~Animator() {
+    stop();
+    // A report above may have started a new animation; its link goes with
+    // the animator, unreported.
     *alive_ = false;
-    delegate_.reset();
-    updateBlock_ = nullptr;
-    stopBlock_ = nullptr;
     displayLink_.reset();
 }
 

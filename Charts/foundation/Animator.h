@@ -27,8 +27,9 @@ protected:
 // display link on the media clock. Renderers read the phases; the owner
 // redraws on every update.
 //
-// Destroying an animator stops its link without reporting anything: the
-// delegate and the blocks usually belong to the owner being destroyed. The
+// Destroying an animator first stops it: a running animation reports its
+// end to the delegate and the blocks that still exist, as stop() does. An
+// owner that destroys it while being taken apart detaches itself first. The
 // owner may destroy the animator inside any of its reports (delegate or
 // block); the animator then touches nothing of itself afterwards.
 class Animator {

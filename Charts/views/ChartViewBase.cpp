@@ -27,7 +27,8 @@ ChartViewBase::ChartViewBase(ConstructionKey, QWidget* parent)
 
 ChartViewBase::~ChartViewBase() {
     // Nothing that holds this view weakly may reach it from here on, and the
-    // animator must not call back into a view being taken apart.
+    // animator, which reports a running animation's stop when it goes, must
+    // not call back into a view being taken apart.
     weakSelf_.expire();
     if (animator_) animator_->setDelegate({});
 }

@@ -510,7 +510,7 @@ TEST(BlendingScreenGraph, SpansZeroToHundredAndMinusToPlusFifteenWhateverTheValu
     EXPECT_TRUE(graph->legend()->isEnabled());
     EXPECT_EQ(graph->rightAxis()->labelCount(), 11);
     EXPECT_FALSE(graph->leftAxis()->drawTopYLabelEntryEnabled());
-    EXPECT_TRUE(graph->rightAxis()->drawTopYLabelEntryEnabled());
+    EXPECT_FALSE(graph->rightAxis()->drawTopYLabelEntryEnabled());
     EXPECT_FALSE(graph->leftAxis()->drawBottomYLabelEntryEnabled());
 
     // Values far beyond the range do not widen it.

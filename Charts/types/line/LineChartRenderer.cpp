@@ -139,7 +139,7 @@ void LineChartRenderer::drawCubicBezier(DrawingContext& context, const ILineChar
     if (!matrix) return;
     const LineSetStyle& style = styles_.of(dataSet);
     xBounds_.set(frame(), dataSet);
-    const std::optional<Path> curve =
+    const std::optional<CurveLine> curve =
         cubicBezierPath(EntryValues(dataSet), xBounds_, style.cubicIntensity, frame().phaseY, *matrix);
     if (curve) strokeCurve(context, dataSet, *curve, *matrix);
 }
@@ -151,31 +151,28 @@ void LineChartRenderer::drawHorizontalBezier(DrawingContext& context, const ILin
     const std::optional<AffineTransform>& matrix = frame().valueToPixel(dataSet.axisDependency());
     if (!matrix) return;
     xBounds_.set(frame(), dataSet);
-    const std::optional<Path> curve = horizontalBezierPath(EntryValues(dataSet), xBounds_, frame().phaseY, *matrix);
+    const std::optional<CurveLine> curve =
+        horizontalBezierPath(EntryValues(dataSet), xBounds_, frame().phaseY, *matrix);
     if (curve) strokeCurve(context, dataSet, *curve, *matrix);
 }
 
-void LineChartRenderer::strokeCurve(DrawingContext& context, const ILineChartDataSet& dataSet, const Path& curve,
-                                    const AffineTransform& matrix) {
+void LineChartRenderer::strokeCurve(DrawingContext& context, const ILineChartDataSet& dataSet,
+                                    const CurveLine& curve, const AffineTransform& matrix) {
     const LineSetStyle& style = styles_.of(dataSet);
     GStateSaver saver(context);
-    if (style.area.enabled) {
-        Path spline = curve;
-        drawCubicFill(context, dataSet, spline, matrix, xBounds_);
-    }
+    if (style.area.enabled) drawCubicFill(context, dataSet, curve, matrix);
     context.beginPath();
-    context.addPath(curve);
+    context.addPath(curve.path);
     context.setStrokeColor(style.colors.at(0));
     context.strokePath();
 }
 
-void LineChartRenderer::drawCubicFill(DrawingContext& context, const ILineChartDataSet& dataSet, Path& spline,
-                                      const AffineTransform& matrix, const XBounds& bounds) {
+void LineChartRenderer::drawCubicFill(DrawingContext& context, const ILineChartDataSet& dataSet,
+                                      const CurveLine& curve, const AffineTransform& matrix) {
     const std::shared_ptr<LineChartDataProvider> provider = dataProvider();
-    if (!provider || bounds.range() <= 0) return;
+    if (!provider || curve.runs.empty()) return;
     const CallFrame call(*this, *provider);
-    closeCurveToFillLine(spline, EntryValues(dataSet), bounds, fillLinePosition(dataSet, *provider), matrix);
-    fillArea(context, spline, styles_.of(dataSet).area);
+    fillArea(context, curveFillPath(curve, fillLinePosition(dataSet, *provider), matrix), styles_.of(dataSet).area);
 }
 
 void LineChartRenderer::drawLinear(DrawingContext& context, const ILineChartDataSet& dataSet) {

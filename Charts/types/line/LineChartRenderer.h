@@ -15,8 +15,8 @@ namespace charts {
 class ILineChartDataSet;
 class LineChartDataProvider;
 class LineChartViewInterface;
-class Path;
 class Transformer;
+struct CurveLine;
 
 // The data renderer of line charts: for every visible line data set the
 // line in its mode (straight, stepped, cubic or horizontal Bezier) with the
@@ -59,9 +59,10 @@ public:
     virtual void drawDataSet(DrawingContext& context, const ILineChartDataSet& dataSet);
     virtual void drawCubicBezier(DrawingContext& context, const ILineChartDataSet& dataSet);
     virtual void drawHorizontalBezier(DrawingContext& context, const ILineChartDataSet& dataSet);
-    // Closes the curve (pixels) down to the fill line and fills it.
-    virtual void drawCubicFill(DrawingContext& context, const ILineChartDataSet& dataSet, Path& spline,
-                               const AffineTransform& matrix, const XBounds& bounds);
+    // Fills the area below the Bezier line, each of its runs closed down to
+    // the fill line.
+    virtual void drawCubicFill(DrawingContext& context, const ILineChartDataSet& dataSet, const CurveLine& curve,
+                               const AffineTransform& matrix);
     virtual void drawLinear(DrawingContext& context, const ILineChartDataSet& dataSet);
     virtual void drawLinearFill(DrawingContext& context, const ILineChartDataSet& dataSet, const Transformer& trans,
                                 const XBounds& bounds);
@@ -80,7 +81,7 @@ private:
     void drawCircle(DrawingContext& context, const LineCircleStyle& style, const QColor& color, Point pixel);
     // Strokes the Bezier curve (pixels) of a set, over its filled area when
     // the set has one.
-    void strokeCurve(DrawingContext& context, const ILineChartDataSet& dataSet, const Path& curve,
+    void strokeCurve(DrawingContext& context, const ILineChartDataSet& dataSet, const CurveLine& curve,
                      const AffineTransform& matrix);
 
     std::vector<std::vector<AccessibilityElementPtr>> accessibilityOrderedElements_;

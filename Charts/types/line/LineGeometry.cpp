@@ -18,88 +18,128 @@ std::int64_t valueLabelOffset(double circleRadius, bool circlesDrawn) {
 
 namespace charts {
 
-std::optional<Path> cubicBezierPath(const EntryValues& values, const IndexBounds& bounds, double intensity,
-                                    double phaseY, const AffineTransform& matrix) {
-    Path path;
-    if (bounds.range() < 1) return path;
-    const std::int64_t firstIndex = bounds.min() + 1;
-    const std::int64_t prevIndex = std::max<std::int64_t>(firstIndex - 2, 0);
-    const std::int64_t curIndex = std::max<std::int64_t>(firstIndex - 1, 0);
-    if (!values.contains(prevIndex) || !values.contains(curIndex)) return std::nullopt;
+namespace {
 
-    // The four points each segment is shaped by, moved along by one entry
-    // per segment.
-    Point prevPrev;
-    Point prev = values[prevIndex];
-    Point cur = values[curIndex];
-    Point next = cur;
-    std::int64_t nextIndex = -1;
-    path.moveTo(matrix.apply(valuePoint(cur.x, cur.y, phaseY)));
-    const std::int64_t lastIndex = bounds.min() + bounds.range();
-    for (std::int64_t j = firstIndex; j <= lastIndex; ++j) {
-        prevPrev = prev;
-        prev = cur;
-        if (nextIndex != j) {
-            if (!values.contains(j)) break;
-            cur = values[j];
-        } else {
-            cur = next;
+// Whether the list has the entry and its point is finite in pixels; a line
+// leaves a gap at an entry it has whose point is not.
+bool isDrawnPoint(const EntryValues& values, std::int64_t index, double phaseY, const AffineTransform& matrix) {
+    if (!values.contains(index)) return false;
+    const Point value = values[index];
+    return isFinite(matrix.apply(valuePoint(value.x, value.y, phaseY)));
+}
+
+// Walks the visible entries of a Bezier line, from the first to the last,
+// calling segment(j) for the segment ending at every drawn entry j whose
+// predecessor is drawn too; a run of such entries becomes a subpath of the
+// line, started at its first entry. Ends at a missing entry.
+template <class Segment>
+CurveLine curveRuns(const EntryValues& values, const IndexBounds& bounds, double phaseY,
+                    const AffineTransform& matrix, Segment&& segment) {
+    CurveLine line;
+    bool inRun = false;
+    const std::int64_t last = bounds.min() + bounds.range();
+    for (std::int64_t j = bounds.min(); j <= last; ++j) {
+        if (!values.contains(j)) {
+            // A missing entry's x counts as 0: the area of a line cut short
+            // closes there.
+            if (!line.runs.empty()) line.runs.back().lastX = 0;
+            break;
         }
-        nextIndex = j + 1 < values.size() ? j + 1 : j;
-        if (!values.contains(nextIndex)) break;
-        next = values[nextIndex];
-        const CubicSegment segment = cubicBezierSegment(prevPrev, prev, cur, next, intensity, phaseY);
-        path.curveTo(matrix.apply(segment.control1), matrix.apply(segment.control2), matrix.apply(segment.end));
-    }
-    return path;
-}
-
-std::optional<Path> horizontalBezierPath(const EntryValues& values, const IndexBounds& bounds, double phaseY,
-                                         const AffineTransform& matrix) {
-    Path path;
-    if (bounds.range() < 1) return path;
-    if (!values.contains(bounds.min())) return std::nullopt;
-    Point prev = values[bounds.min()];
-    path.moveTo(matrix.apply(valuePoint(prev.x, prev.y, phaseY)));
-    const std::int64_t lastIndex = bounds.min() + bounds.range();
-    for (std::int64_t j = bounds.min() + 1; j <= lastIndex; ++j) {
-        if (!values.contains(j)) break;
+        if (!isDrawnPoint(values, j, phaseY, matrix)) {
+            inRun = false;
+            continue;
+        }
         const Point cur = values[j];
-        const CubicSegment segment = horizontalBezierSegment(prev, cur, phaseY);
-        path.curveTo(matrix.apply(segment.control1), matrix.apply(segment.control2), matrix.apply(segment.end));
-        prev = cur;
+        if (inRun) {
+            const CubicSegment s = segment(j);
+            line.path.curveTo(matrix.apply(s.control1), matrix.apply(s.control2), matrix.apply(s.end));
+            line.runs.back().lastX = cur.x;
+        } else {
+            line.path.moveTo(matrix.apply(valuePoint(cur.x, cur.y, phaseY)));
+            line.runs.push_back(CurveLine::Run{cur.x, cur.x});
+            inRun = true;
+        }
     }
-    return path;
+    return line;
 }
 
-void closeCurveToFillLine(Path& curve, const EntryValues& values, const IndexBounds& bounds, double fillMin,
-                          const AffineTransform& matrix) {
-    const auto xAt = [&](std::int64_t index) { return values.contains(index) ? values[index].x : 0.0; };
-    curve.lineTo(matrix.apply(Point{xAt(bounds.min() + bounds.range()), fillMin}));
-    curve.lineTo(matrix.apply(Point{xAt(bounds.min()), fillMin}));
-    curve.closeSubpath();
+} // namespace
+
+std::optional<CurveLine> cubicBezierPath(const EntryValues& values, const IndexBounds& bounds, double intensity,
+                                         double phaseY, const AffineTransform& matrix) {
+    if (bounds.range() < 1) return CurveLine{};
+    if (!values.contains(bounds.min())) return std::nullopt;
+    return curveRuns(values, bounds, phaseY, matrix, [&](std::int64_t j) {
+        const Point prev = values[j - 1];
+        const Point cur = values[j];
+        // A neighbour across a gap or past an end of the data is the
+        // segment's own end, so a run is shaped as a line of its own.
+        const Point prevPrev = isDrawnPoint(values, j - 2, phaseY, matrix) ? values[j - 2] : prev;
+        const Point next = isDrawnPoint(values, j + 1, phaseY, matrix) ? values[j + 1] : cur;
+        return cubicBezierSegment(prevPrev, prev, cur, next, intensity, phaseY);
+    });
+}
+
+std::optional<CurveLine> horizontalBezierPath(const EntryValues& values, const IndexBounds& bounds, double phaseY,
+                                              const AffineTransform& matrix) {
+    if (bounds.range() < 1) return CurveLine{};
+    if (!values.contains(bounds.min())) return std::nullopt;
+    return curveRuns(values, bounds, phaseY, matrix,
+                     [&](std::int64_t j) { return horizontalBezierSegment(values[j - 1], values[j], phaseY); });
+}
+
+Path curveFillPath(const CurveLine& curve, double fillMin, const AffineTransform& matrix) {
+    Path filled;
+    auto run = curve.runs.begin();
+    const auto closeRun = [&] {
+        filled.lineTo(matrix.apply(Point{run->lastX, fillMin}));
+        filled.lineTo(matrix.apply(Point{run->firstX, fillMin}));
+        filled.closeSubpath();
+        ++run;
+    };
+    // The line holds a move per run, then its curves.
+    for (const PathElement& element : curve.path.elements()) {
+        if (element.kind == PathElementKind::moveTo) {
+            if (!filled.isEmpty()) closeRun();
+            filled.moveTo(element.points[0]);
+        } else {
+            filled.curveTo(element.points[0], element.points[1], element.points[2]);
+        }
+    }
+    if (!filled.isEmpty()) closeRun();
+    return filled;
 }
 
 Path linearFillPath(const EntryValues& values, const IndexBounds& bounds, double fillMin, bool stepped, double phaseY,
                     const AffineTransform& matrix) {
     Path filled;
-    if (values.contains(bounds.min())) {
-        const Point first = values[bounds.min()];
-        filled.moveTo(matrix.apply(Point{first.x, fillMin}));
-        filled.lineTo(matrix.apply(valuePoint(first.x, first.y, phaseY)));
-    }
     const std::int64_t last = bounds.min() + bounds.range();
-    for (std::int64_t x = bounds.min() + 1; x <= last; ++x) {
+    // The last entry of the run being filled, if one is.
+    std::optional<Point> previous;
+    const auto closeRun = [&](bool dropToFillLine) {
+        if (!previous) return;
+        if (dropToFillLine) filled.lineTo(matrix.apply(Point{previous->x, fillMin}));
+        filled.closeSubpath();
+        previous.reset();
+    };
+    for (std::int64_t x = bounds.min(); x <= last; ++x) {
         if (!values.contains(x)) continue;
         const Point e = values[x];
-        if (stepped) {
-            if (!values.contains(x - 1)) continue;
-            filled.lineTo(matrix.apply(valuePoint(e.x, values[x - 1].y, phaseY)));
+        const Point pixel = matrix.apply(valuePoint(e.x, e.y, phaseY));
+        if (!isFinite(pixel)) {
+            closeRun(true);
+            continue;
         }
-        filled.lineTo(matrix.apply(valuePoint(e.x, e.y, phaseY)));
+        if (!previous) {
+            filled.moveTo(matrix.apply(Point{e.x, fillMin}));
+        } else if (stepped) {
+            filled.lineTo(matrix.apply(valuePoint(e.x, previous->y, phaseY)));
+        }
+        filled.lineTo(pixel);
+        previous = e;
     }
-    if (values.contains(last)) filled.lineTo(matrix.apply(Point{values[last].x, fillMin}));
-    filled.closeSubpath();
+    // Without the last visible entry the area closes from the last it has.
+    closeRun(values.contains(last));
     return filled;
 }
 

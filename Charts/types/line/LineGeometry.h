@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "Charts/drawing/AffineTransform.h"
 #include "Charts/drawing/Geometry.h"
@@ -112,29 +113,47 @@ void forEachLineSegment(const EntryValues& values, const IndexBounds& bounds, bo
     }
 }
 
-// The cubic Bezier line through the visible entries, in pixels: from the
-// entry before the second visible one, each segment shaped by its
-// neighbours (cubicBezierSegment). Empty when fewer than two entries are
-// visible; none when the first entries are missing (nothing is drawn then).
-std::optional<Path> cubicBezierPath(const EntryValues& values, const IndexBounds& bounds, double intensity,
-                                    double phaseY, const AffineTransform& matrix);
+// A Bezier line in pixels. An entry whose point is not finite in pixels
+// leaves a gap, as in a straight line: the line is drawn in runs of
+// neighbouring drawable entries, each a subpath of its own (a move, then one
+// curve per segment), and each run keeps the value x of its first and last
+// entry for its filled area.
+struct CurveLine {
+    struct Run {
+        double firstX = 0;
+        double lastX = 0;
+        friend bool operator==(const Run&, const Run&) = default;
+    };
+    Path path;
+    std::vector<Run> runs;
+    friend bool operator==(const CurveLine&, const CurveLine&) = default;
+};
 
-// The horizontal Bezier line through the visible entries, in pixels. Empty
-// when fewer than two entries are visible; none when the first visible entry
-// is missing (nothing is drawn then).
-std::optional<Path> horizontalBezierPath(const EntryValues& values, const IndexBounds& bounds, double phaseY,
-                                         const AffineTransform& matrix);
+// The cubic Bezier line through the visible entries: from the first visible
+// entry, each segment shaped by its neighbours (cubicBezierSegment), the
+// entry before the first visible one included; past a gap or an end of the
+// data a missing neighbour is the segment's own end. Empty when fewer than
+// two entries are visible; none when the first visible entry is missing
+// (nothing is drawn then); a missing entry ends the line.
+std::optional<CurveLine> cubicBezierPath(const EntryValues& values, const IndexBounds& bounds, double intensity,
+                                         double phaseY, const AffineTransform& matrix);
 
-// Closes a Bezier line (pixels) into its filled area: down to the fill line
-// at the last visible entry's x, across to the first one's (an x of 0 for a
-// missing entry), and back.
-void closeCurveToFillLine(Path& curve, const EntryValues& values, const IndexBounds& bounds, double fillMin,
-                          const AffineTransform& matrix);
+// The horizontal Bezier line through the visible entries. Empty when fewer
+// than two entries are visible; none when the first visible entry is missing
+// (nothing is drawn then); a missing entry ends the line.
+std::optional<CurveLine> horizontalBezierPath(const EntryValues& values, const IndexBounds& bounds, double phaseY,
+                                              const AffineTransform& matrix);
+
+// The filled area (pixels) below a Bezier line: each run closed down to the
+// fill line at fillMin (a value) at its last entry's x, across to its first
+// one's, and back. A line ended by a missing entry drops at x 0 there.
+Path curveFillPath(const CurveLine& curve, double fillMin, const AffineTransform& matrix);
 
 // The closed area (pixels) between a straight or stepped line and the fill
 // line at fillMin (a value): up from the fill line at the first visible
 // entry, along the line (stepped: the corner before each rise), down at the
-// last visible entry, closed.
+// last visible entry, closed. A point that is not finite in pixels leaves a
+// gap: the area is closed before it and starts again after it.
 Path linearFillPath(const EntryValues& values, const IndexBounds& bounds, double fillMin, bool stepped, double phaseY,
                     const AffineTransform& matrix);
 

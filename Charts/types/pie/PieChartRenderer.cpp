@@ -245,7 +245,7 @@ void PieChartRenderer::drawValues(DrawingContext& context) {
     const PieFrame frame = PieFrame::of(*view, *animator());
     if (!frame.hasCircle()) return;
     const double labelRadius = pieLabelRadius(frame.radius, frame.drawHole, frame.holeRadiusPercent);
-    const double yValueSum = data->yValueSum();
+    const double sliceTotal = view->sliceTotal();
     const bool drawEntryLabels = view->isDrawEntryLabelsEnabled();
     const bool usePercent = view->isUsePercentValuesEnabled();
     const std::int64_t dataEntryCount = data->entryCount();
@@ -287,7 +287,7 @@ void PieChartRenderer::drawValues(DrawingContext& context) {
             // A value that is not finite is a slice of 0 with nothing to say.
             if (!std::isfinite(entry->y())) continue;
 
-            const double value = usePercent ? piePercentage(entry->y(), yValueSum) : entry->y();
+            const double value = usePercent ? piePercentage(entry->y(), sliceTotal) : entry->y();
             const QString valueText = formatter->stringForValue(value, entry, static_cast<int>(i), port);
             const std::optional<QString> label = j < dataEntryCount ? sliceLabel(entry) : std::nullopt;
             const QColor valueColor = set->valueTextColorAt(j);
@@ -384,7 +384,7 @@ AccessibilityElementPtr PieChartRenderer::createAccessibleElement(const PieChart
     const std::shared_ptr<PieChartData> data = view.pieData();
     if (entry && formatter && data) {
         const double value =
-            view.isUsePercentValuesEnabled() ? piePercentage(entry->y(), data->yValueSum()) : entry->y();
+            view.isUsePercentValuesEnabled() ? piePercentage(entry->y(), view.sliceTotal()) : entry->y();
         const QString formatted =
             formatter->stringForValue(value, entry, static_cast<int>(index), viewPortHandler().get());
         QString description;

@@ -49,6 +49,7 @@ void PieChartView::calcMinMax() { calcAngles(); }
 void PieChartView::calcAngles() {
     drawAngles_.clear();
     absoluteAngles_.clear();
+    sliceTotal_ = 0;
     const std::shared_ptr<ChartData> chartData = data();
     if (!chartData) return;
     std::vector<double> values;
@@ -63,9 +64,9 @@ void PieChartView::calcAngles() {
         if (!firstSetCount) firstSetCount = values.size();
     }
     const std::shared_ptr<PieChartData> pie = pieData();
-    const double total =
+    sliceTotal_ =
         pie && pie->dataSet() ? pieSliceTotal(std::span<const double>(values).first(firstSetCount.value_or(0))) : 0.0;
-    PieSliceAngles angles = pieSliceAngles(values, total, maxAngle_);
+    PieSliceAngles angles = pieSliceAngles(values, sliceTotal_, maxAngle_);
     drawAngles_ = std::move(angles.drawAngles);
     absoluteAngles_ = std::move(angles.absoluteAngles);
 }

@@ -39,6 +39,9 @@ public:
 
     // The sweep of every slice, and where each ends, in degrees.
     const std::vector<double>& drawAngles() const { return drawAngles_; }
+    // What the slices' sizes add up to (pieSliceTotal): the total their
+    // sweeps and percentages are shares of.
+    double sliceTotal() const { return sliceTotal_; }
     const std::vector<double>& absoluteAngles() const { return absoluteAngles_; }
     // Whether a highlighted value names the slice.
     virtual bool needsHighlight(std::int64_t index) const;
@@ -121,6 +124,7 @@ private:
     bool drawEntryLabelsEnabled_ = true;
     std::vector<double> drawAngles_;
     std::vector<double> absoluteAngles_;
+    double sliceTotal_ = 0;
     bool drawHoleEnabled_ = true;
     std::optional<QColor> holeColor_ = QColor(255, 255, 255);
     std::optional<QColor> entryLabelColor_ = QColor(255, 255, 255);

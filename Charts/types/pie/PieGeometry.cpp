@@ -44,7 +44,9 @@ std::int64_t pieIndexForAngle(double angle, double rotationAngle, std::span<cons
     return -1;
 }
 
-double piePercentage(double value, double total) { return isUsableTotal(total) ? value / total * 100.0 : 0.0; }
+double piePercentage(double value, double total) {
+    return isUsableTotal(total) ? pieSliceSize(value) / total * 100.0 : 0.0;
+}
 
 Rect pieCircleBox(Point center, double radius, double selectionShift) {
     const double side = 2 * radius - 2 * selectionShift;

@@ -32,8 +32,9 @@ PieSliceAngles pieSliceAngles(std::span<const double> values, double total, doub
 // angle taken relative to the rotation within one turn; -1 past the last.
 std::int64_t pieIndexForAngle(double angle, double rotationAngle, std::span<const double> absoluteAngles);
 
-// A value's share of the total in percent; 0 when the total is 0 or not
-// finite.
+// A slice's share of the circle in percent, as it is drawn: the value's
+// size over the total the slices share (pieSliceTotal); 0 when the total is
+// 0 or not finite.
 double piePercentage(double value, double total);
 
 // The square of the pie circle about the centre, shrunk on every side by

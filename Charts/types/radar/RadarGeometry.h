@@ -38,11 +38,18 @@ inline std::int64_t radarWebSpokeStep(std::int64_t skipCount, std::int64_t spoke
     return std::clamp<std::int64_t>(skipCount, 0, std::max<std::int64_t>(spokeCount, 0)) + 1;
 }
 
-// Where a value stands on a spoke: its distance above the axis minimum
-// times the factor, along the spoke's direction; both phases of an animation
-// scale the angle step and the distance. A value below the minimum stands at
-// the centre: a negative distance would carry it past the centre onto the
-// opposite spoke, where it would read as a value it is not.
+// How far out from the centre a value stands, in value units: its height
+// above the axis minimum. A value below the minimum stands at the centre: a
+// negative distance would carry it past the centre onto the opposite spoke,
+// where it would read as a value it is not. NaN stays NaN.
+inline double radarHeightAboveMinimum(double value, double yMin) {
+    const double above = value - yMin;
+    return above < 0 ? 0 : above;
+}
+
+// Where a value stands on a spoke: its height above the axis minimum times
+// the factor, along the spoke's direction; both phases of an animation
+// scale the angle step and the distance.
 struct RadarFrameGeometry {
     Point center;
     double rotationAngle = 0;
@@ -53,10 +60,7 @@ struct RadarFrameGeometry {
     double phaseY = 1;
 
     double spokeAngle(double index) const { return rotationAngle + sliceAngle * index * phaseX; }
-    double distance(double value) const {
-        const double above = value - yMin;
-        return (above < 0 ? 0 : above) * factor * phaseY;
-    }
+    double distance(double value) const { return radarHeightAboveMinimum(value, yMin) * factor * phaseY; }
     Point point(double index, double value) const { return pointOnCircle(center, distance(value), spokeAngle(index)); }
 };
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "Charts/types/radar/RadarChartView.h"
+#include "Charts/types/radar/RadarGeometry.h"
 
 namespace charts {
 
@@ -35,7 +36,7 @@ HighlightPtr RadarHighlighter::closestHighlight(std::int64_t index, double x, do
     HighlightPtr closest;
     double distance = std::numeric_limits<double>::max();
     for (const HighlightPtr& h : getHighlights(index)) {
-        const double d = std::fabs(h->y() - yMin - clicked);
+        const double d = std::fabs(radarHeightAboveMinimum(h->y(), yMin) - clicked);
         if (d < distance) {
             closest = h;
             distance = d;

@@ -5,6 +5,7 @@
 #include "Charts/render/StrokeStyling.h"
 #include "Charts/types/radar/RadarAxisValues.h"
 #include "Charts/types/radar/RadarChartView.h"
+#include "Charts/types/radar/RadarGeometry.h"
 
 namespace charts {
 
@@ -69,7 +70,7 @@ void YAxisRendererRadarChart::renderLimitLines(DrawingContext& context) {
         if (!line || !line->isEnabled()) continue;
         setChartLineStyle(context, line->lineColor(), line->lineWidth(), line->lineDashLengths(),
                           line->lineDashPhase());
-        const double r = (line->limit() - view->chartYMin()) * g.factor;
+        const double r = radarHeightAboveMinimum(line->limit(), view->chartYMin()) * g.factor;
         context.beginPath();
         for (std::int64_t j = 0; j < spokes; ++j) {
             const Point p = pointOnCircle(g.center, r, g.sliceAngle * static_cast<double>(j) + g.rotationAngle);

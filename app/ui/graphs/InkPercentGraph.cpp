@@ -25,9 +25,11 @@ void configureInkPercentGraph(charts::LineChartView& graph) {
     left->setLabelTextColor(label);
     right->setLabelTextColor(label);
     // The left axis only draws the grid: its two forced entries (a count of
-    // 0 is kept at the axis's minimum) go unlabelled. The right axis labels
-    // both its ends, so that it reads -15 to 15 and not one-sided.
+    // 0 is kept at the axis's minimum) go unlabelled. The right axis leaves
+    // out its top label, which would stand beside the x axis's last label
+    // along the top.
     left->setDrawTopYLabelEntryEnabled(false);
+    right->setDrawTopYLabelEntryEnabled(false);
     left->setDrawBottomYLabelEntryEnabled(false);
     graph.legend()->setEnabled(true);
 }

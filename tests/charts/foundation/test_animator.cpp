@@ -129,12 +129,13 @@ TEST_F(AnimatorTest, StopOnAnIdleAnimatorReportsNothing) {
     EXPECT_EQ(recorder->events, "");
 }
 
-TEST_F(AnimatorTest, DestroyingARunningAnimatorCallsNoOneBack) {
+TEST_F(AnimatorTest, DestroyingARunningAnimatorReportsItsStop) {
     animator->animate(1, 1);
     tickAt(100.5);
     recorder->events.clear();
     animator.reset();
-    EXPECT_EQ(recorder->events, "");
+    EXPECT_EQ(recorder->events, "uUsS");
+    EXPECT_EQ(recorder->phases.back(), (std::pair<double, double>{1.0, 1.0}));
     EXPECT_EQ(clock.runningLinks(), 0u);
 }
 
@@ -160,9 +161,10 @@ TEST_F(AnimatorTest, AGoneDelegateIsSkipped) {
 }
 
 // The owner may destroy the animator inside any of its reports. Each row
-// destroys it in one report on one path and checks that no report follows
-// and nothing of the animator is touched (AddressSanitizer sees a read of the
-// freed animator or of a block freed with it).
+// destroys it in one report on one path and checks that only the stop of a
+// still running animation follows, reported by the destruction, and nothing
+// of the animator is touched (AddressSanitizer sees a read of the freed
+// animator or of a block freed with it).
 class AnimatorDestroyedInsideAReport : public ChartAnimatorDelegate {
 public:
     std::unique_ptr<Animator> animator = std::make_unique<Animator>();
@@ -199,11 +201,11 @@ TEST(AnimatorOwner, DestroyingItInsideAnyReportEndsTheReports) {
         const char* what;
         char destroyOn;
         Path path;
-        std::string events; // up to and including the destroying report
+        std::string events; // up to the destroying report, then the destruction's
     } cases[] = {
-        {"update delegate on a tick", 'u', Path::tickMidway, "u"},
-        {"update block on a tick", 'U', Path::tickMidway, "uU"},
-        {"update delegate on the last tick", 'u', Path::lastTick, "u"},
+        {"update delegate on a tick", 'u', Path::tickMidway, "u" "uUsS"},
+        {"update block on a tick", 'U', Path::tickMidway, "uU" "uUsS"},
+        {"update delegate on the last tick", 'u', Path::lastTick, "u" "sS"},
         {"stop delegate on the last tick", 's', Path::lastTick, "uUs"},
         {"stop block on the last tick", 'S', Path::lastTick, "uUsS"},
         {"update delegate in stop()", 'u', Path::stopCall, "u"},

@@ -169,6 +169,22 @@ TEST(ChartViewBase, HighlightingTellsTheDelegateOnlyWhenAsked) {
     EXPECT_EQ(view->lastHighlighted()->x(), 40);
 }
 
+// A view destroyed mid-animation detaches from its animator first: the
+// animator's last reports reach neither the half-destroyed view nor its
+// delegate.
+TEST(ChartViewBase, DestroyedMidAnimationNeitherItNorItsDelegateHearsTheStop) {
+    ManualMediaClock clock{10};
+    auto view = makeLineChart();
+    const auto delegate = std::make_shared<RecordingDelegate>();
+    view->setDelegate(delegate);
+    view->animate(2, 2);
+    clock.set(11);
+    clock.tick();
+    view.reset();
+    EXPECT_TRUE(delegate->messages.empty());
+    EXPECT_EQ(clock.runningLinks(), 0u);
+}
+
 // Notes where it is drawn and for which entry.
 class RecordingMarker : public IMarker {
 public:

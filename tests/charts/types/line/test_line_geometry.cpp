@@ -134,6 +134,18 @@ Path curve(Point start, const std::vector<std::array<Point, 3>>& segments) {
     return path;
 }
 
+// The paths one after the other, as the subpaths of one.
+Path joined(const std::vector<Path>& paths) {
+    Path path;
+    for (const Path& p : paths) path.addPath(p);
+    return path;
+}
+
+std::optional<Path> pathOf(const std::optional<CurveLine>& line) {
+    if (!line) return std::nullopt;
+    return line->path;
+}
+
 TEST(LineGeometry, CubicBezierLines) {
     struct Case {
         std::string name;
@@ -171,11 +183,20 @@ TEST(LineGeometry, CubicBezierLines) {
          0,
          1,
          curve({1, 10}, {{{{1, 10}, {2, 0}, {2, 0}}}, {{{2, 0}, {3, 10}, {3, 10}}}})},
+        // Each run is shaped as a line of its own: the neighbour across the
+        // gap is the segment's own end.
+        {"NaN leaves a gap between two runs",
+         {{0, 0}, {1, 10}, {2, nan}, {3, 10}, {4, 0}},
+         bounds(0, 4, 4),
+         0.5,
+         1,
+         joined({curve({0, 0}, {{{{0.5, 5}, {0.5, 5}, {1, 10}}}}), curve({3, 10}, {{{{3.5, 5}, {3.5, 5}, {4, 0}}}})})},
         {"one visible entry: an empty line", {{0, 0}, {1, 10}}, bounds(0, 1, 0), 0.2, 1, Path{}},
         {"a missing first entry: nothing", {{0, 0}}, bounds(3, 5, 2), 0.2, 1, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(cubicBezierPath(Entries(c.points).values(), c.bounds, c.intensity, c.phaseY, identity), c.path)
+        EXPECT_EQ(pathOf(cubicBezierPath(Entries(c.points).values(), c.bounds, c.intensity, c.phaseY, identity)),
+                  c.path)
             << c.name;
 }
 
@@ -207,7 +228,8 @@ TEST(LineGeometry, HorizontalBezierLines) {
         {"a missing first entry: nothing", {{1, 10}}, bounds(2, 3, 1), 1, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(horizontalBezierPath(Entries(c.points).values(), c.bounds, c.phaseY, flipY), c.path) << c.name;
+        EXPECT_EQ(pathOf(horizontalBezierPath(Entries(c.points).values(), c.bounds, c.phaseY, flipY)), c.path)
+            << c.name;
 }
 
 Path polygon(const std::vector<Point>& points) {
@@ -257,6 +279,14 @@ TEST(LineGeometry, FilledAreasDownToTheFillLine) {
          false,
          1,
          polygon({{20, 100}, {20, 50}, {30, 80}, {30, 100}})},
+        {"NaN leaves a gap between two areas",
+         {{1, 10}, {2, 50}, {3, nan}, {4, 20}, {5, 30}},
+         bounds(0, 4, 4),
+         0,
+         true,
+         1,
+         joined({polygon({{10, 100}, {10, 90}, {20, 90}, {20, 50}, {20, 100}}),
+                 polygon({{40, 100}, {40, 80}, {50, 80}, {50, 70}, {50, 100}})})},
     };
     for (const Case& c : cases)
         EXPECT_EQ(linearFillPath(Entries(c.points).values(), c.bounds, c.fillMin, c.stepped, c.phaseY, flipY), c.path)
@@ -268,31 +298,29 @@ TEST(LineGeometry, FilledAreasDownToTheFillLine) {
     EXPECT_EQ(linearFillPath(Entries(std::vector<Point>{}).values(), bounds(0, 0, 0), 0, false, 1, flipY), closed);
 }
 
-TEST(LineGeometry, ACurveClosesDownToTheFillLine) {
-    struct Case {
+TEST(LineGeometry, ACurveClosesEachRunDownToTheFillLine) {
+    const std::vector<Point> points{{1, 10}, {2, 50}, {3, nan}, {4, 20}, {5, 30}};
+    // A run closed down to the fill line (5, at pixel y 95) at the pixel x
+    // of its last entry, across at its first.
+    const auto closed = [](Path run, double lastX, double firstX) {
+        run.lineTo({lastX, 95});
+        run.lineTo({firstX, 95});
+        run.closeSubpath();
+        return run;
+    };
+    const Path first = curve({10, 90}, {{{{15, 90}, {15, 50}, {20, 50}}}});
+    const Path second = curve({40, 80}, {{{{45, 80}, {45, 70}, {50, 70}}}});
+    const struct {
         std::string name;
         IndexBounds bounds;
-        Path path;
+        Path area;
+    } cases[] = {
+        {"at each run's last and first entries", bounds(0, 4, 4), joined({closed(first, 20, 10), closed(second, 50, 40)})},
+        {"a missing entry counts as x 0", bounds(3, 7, 4), closed(second, 0, 40)},
     };
-    const std::vector<Point> points{{1, 10}, {2, 50}, {3, 20}};
-    const auto closedCurve = [](Point down, Point across) {
-        Path path;
-        path.moveTo({0, 0});
-        path.lineTo(down);
-        path.lineTo(across);
-        path.closeSubpath();
-        return path;
-    };
-    const std::vector<Case> cases = {
-        {"at the last and first visible entries", bounds(0, 2, 2), closedCurve({30, 95}, {10, 95})},
-        {"a missing entry counts as x 0", bounds(1, 5, 4), closedCurve({0, 95}, {20, 95})},
-    };
-    for (const Case& c : cases) {
-        Path path;
-        path.moveTo({0, 0});
-        closeCurveToFillLine(path, Entries(points).values(), c.bounds, 5, flipY);
-        EXPECT_EQ(path, c.path) << c.name;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(curveFillPath(*horizontalBezierPath(Entries(points).values(), c.bounds, 1, flipY), 5, flipY), c.area)
+            << c.name;
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include <QStringList>
+
 #include "Charts/drawing/RecordingContext.h"
 #include "Charts/drawing/RecordingText.h"
 #include "Charts/render/CircleGeometry.h"
@@ -205,11 +207,24 @@ TEST(PieFrames, ASetWithoutLineColourKeepsEveryLabel) {
     EXPECT_EQ(strokes, 4);
 }
 
-TEST(PieFrames, AZeroOrBrokenTotalDrawsNoNumberThatIsNotOne) {
-    for (const std::vector<double>& values :
-         {std::vector<double>{0, 0}, std::vector<double>{3, -3}, std::vector<double>{1, std::nan("")}}) {
+// With percent values on, a slice's value text is the share of the circle
+// it is drawn with (a slice that is not finite has none); no total draws a
+// number that is not one.
+TEST(PieFrames, PercentsAreTheDrawnSharesAndNoTotalDrawsANumberThatIsNotOne) {
+    const double nan = std::nan("");
+    const struct {
+        std::vector<double> values;
+        const char* texts; // each slice's label, then its value
+    } cases[] = {
+        {{0, 0}, "A 0 B 0"},
+        {{3, -3}, "A 50.00 B 50.00"},
+        {{1, nan}, "A 100"},
+        {{20, 5.9, -12, 4.3, 3.1, 16.5}, "A 32.4 B 9.5 C 19.4 D 7.0 E 5.0 F 26.7"},
+        {{20, 5.9, nan, 4.3, 3.1, 16.5}, "A 40.2 B 11.8 D 8.6 E 6.2 F 33.1"},
+    };
+    for (const auto& c : cases) {
         Pie pie;
-        auto set = pieSet(values);
+        auto set = pieSet(c.values);
         set->setSliceSpace(5);
         set->setAutomaticallyDisableSliceSpacing(true);
         set->setXValuePosition(PieValuePosition::outsideSlice);
@@ -219,13 +234,16 @@ TEST(PieFrames, AZeroOrBrokenTotalDrawsNoNumberThatIsNotOne) {
         pie.view->highlightValue(0, 0);
         const auto frame = frameOf(*pie.view);
         const RecordingContext& context = *frame;
+        QStringList texts;
         for (const RecordedOperation& op : context.operations()) {
+            if (op.kind == DrawingOperation::drawText) texts << op.text;
             for (const Point& p : op.points) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
             for (const PathElement& e : op.path.elements())
                 for (int i = 0; i < e.pointCount(); ++i)
                     EXPECT_TRUE(std::isfinite(e.points[i].x) && std::isfinite(e.points[i].y));
             EXPECT_FALSE(op.text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << op.text.toStdString();
         }
+        EXPECT_EQ(texts.join(' ').toStdString(), c.texts);
     }
 }
 

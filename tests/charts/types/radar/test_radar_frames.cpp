@@ -99,6 +99,16 @@ TEST(RadarFrames, LimitLinesAreClosedPolygonsAroundTheWeb) {
                     (50 - radar.view->chartYMin()) * radar.view->factor(), 1e-9);
     }
     EXPECT_EQ(polygons, 1);
+
+    // A limit below the axis minimum is drawn at the centre, not across it.
+    behind->setLimit(radar.view->chartYMin() - 10);
+    for (const RecordedOperation& op : frameOf(*radar.view)->paintings()) {
+        if (op.kind != DrawingOperation::drawPath || op.state.strokeColor != QColor(0, 150, 0)) continue;
+        for (const PathElement& e : op.path.elements()) {
+            if (e.pointCount() == 0) continue;
+            EXPECT_EQ(e.points[0], radar.view->centerOffsets());
+        }
+    }
 }
 
 TEST(RadarFrames, AHighlightDrawsItsLinesAndRing) {

@@ -119,6 +119,13 @@ TEST(RadarHighlighter, DistancesCountFromTheAxisMinimumAsThePointsAreDrawn) {
     const HighlightPtr h = view->highlighter()->getHighlight(p.x, p.y);
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(h->dataSetIndex(), 0);
+    // With the axis from 15, 10 is drawn at the centre and 20 stands 5 out:
+    // a click 2 out is nearest 10 as drawn.
+    const auto below = twoSetRadar(15);
+    const Point q = pointOnCircle(below->centerOffsets(), 2 * below->factor(), 0);
+    const HighlightPtr nearest = below->highlighter()->getHighlight(q.x, q.y);
+    ASSERT_NE(nearest, nullptr);
+    EXPECT_EQ(nearest->dataSetIndex(), 0);
 }
 
 TEST(RadarView, AccessibilityReadsEachSetsPointsByValue) {
