@@ -91,6 +91,7 @@
 #include "Charts/types/scatter/ScatterChartDataSet.h"
 #include "Charts/types/scatter/ScatterChartView.h"
 #include "Charts/views/GestureTracker.h"
+#include "Charts/views/PieRadarChartViewBase.h"
 #include "platform/NumberText.h"
 
 namespace {
@@ -325,7 +326,7 @@ public:
     std::string text() const {
         return "presses " + std::to_string(presses_) + " doubleclicks " + std::to_string(doubleClicks_) + " releases " +
                std::to_string(releases_) + " flick " + number(flick_.x) + " " + number(flick_.y) + " released " +
-               number(releasedTransX_);
+               number(releasedTransX_) + " rotation " + number(releasedRotation_);
     }
 
 protected:
@@ -344,6 +345,9 @@ protected:
                 pointer_.add(position, mouse->timestamp());
                 flick_ = pointer_.velocity();
                 releasedTransX_ = chart_->viewPortHandler()->transX();
+                // What the drag turned a circle chart to, before any glide.
+                if (const auto* circle = dynamic_cast<const PieRadarChartViewBase*>(chart_))
+                    releasedRotation_ = circle->rotationAngle();
             } else {
                 ++(type == QEvent::MouseButtonPress ? presses_ : doubleClicks_);
                 pointer_.clear();
@@ -361,6 +365,7 @@ private:
     int releases_ = 0;
     Point flick_;
     double releasedTransX_ = 0;
+    double releasedRotation_ = 0;
 };
 
 // Reads the commands and hands each to the kind's answer.
