@@ -171,6 +171,7 @@ struct Placement {
 struct Excess {
     long total = 0;
     int worst = 0;
+    long squared = 0; // of all the differences
 };
 
 Excess excess(const Levels& curve, const Levels& goal, int bound) {
@@ -182,6 +183,7 @@ Excess excess(const Levels& curve, const Levels& goal, int bound) {
     for (std::size_t x = 0; x < levelCount; ++x) {
         const int difference = drawn[x] > target[x] ? drawn[x] - target[x] : target[x] - drawn[x];
         if (difference > e.worst) e.worst = difference;
+        e.squared += static_cast<long>(difference) * difference;
         if (difference > bound) e.total += static_cast<long>(difference - bound) * (difference - bound);
         if (x > 0 && drawn[x] < drawn[x - 1] && target[x] >= target[x - 1]) e.total += 50;
     }
@@ -231,14 +233,17 @@ public:
     }
 
     std::vector<Knot> run() {
-        // Anneals from points spread evenly, few and many, and from points
-        // gathered at the bends; then again from the best, hot each time.
+        // Anneals for the worst difference from points spread evenly, few
+        // and many, and from points gathered at the bends; then again from
+        // the best, hot each time; then for smaller differences at the other
+        // levels. Points off the curve go back onto it where that costs
+        // nothing at the worst, and single moves settle the rest.
         const std::vector<Knot> starts[] = {spread(6), spread(10), spread(14), alongTheBends(14)};
-        for (const auto& start : starts) anneal(start, startSteps);
-        for (int round = 0; round < rounds; ++round) anneal(best_.knots, roundSteps);
-        settle(false);
+        for (const auto& start : starts) anneal(start, startSteps, false);
+        for (int round = 0; round < rounds; ++round) anneal(best_.knots, roundSteps, false);
+        anneal(best_.knots, closerSteps, true);
         keepPointsOnTheCurve();
-        settle(true);
+        settle();
         return best_.knots;
     }
 
@@ -246,12 +251,16 @@ private:
     static constexpr long startSteps = 37500;
     static constexpr int rounds = 4;
     static constexpr long roundSteps = 37500;
+    // For the smaller differences, the excess outweighs any sum of squares:
+    // the worst difference and the levels at it are kept.
+    static constexpr long closerSteps = 50000;
+    static constexpr long excessWeight = 1L << 24;
     // The temperatures a run starts from and ends at, in squared levels of
     // excess: hot enough at first to leave a corner the points have settled
     // in, a jump or a plateau, for another arrangement.
     static constexpr double hottest = 20.0;
     static constexpr double coolest = 0.06;
-    // At most this many curves tried by each settle.
+    // At most this many curves tried by settle.
     static constexpr long settleTrials = 40000;
 
     Placement placed(std::vector<Knot> knots) const {
@@ -362,12 +371,14 @@ private:
     // Asks for a curve a level closer than the best so far and anneals
     // towards it from `current`: random changes that bring the excess down
     // are kept, those that raise it now and then, less often as the run
-    // cools; asks again each time one is found.
-    void anneal(std::vector<Knot> current, long steps) {
+    // cools; asks again each time one is found. `closer`: the smaller sum of
+    // squared differences counts too, below any excess.
+    void anneal(std::vector<Knot> current, long steps, bool closer) {
+        const auto energyOf = [&](const Excess& e) { return closer ? e.total * excessWeight + e.squared : e.total; };
         auto drawn = drawnLevels(current);
         if (const auto fit = fitOf(drawn, target_); fit.betterThan(best_.fit)) best_ = {current, fit};
         int bound = std::max(0, best_.fit.worst - 1);
-        long energy = excess(drawn, target_, bound).total;
+        auto currentExcess = excess(drawn, target_, bound);
         std::vector<Knot> trial;
         for (long step = 0; step < steps && best_.fit.worst > 0; ++step) {
             const double temperature = hottest * std::pow(coolest / hottest, double(step) / double(steps));
@@ -375,16 +386,16 @@ private:
             if (!change(trial, drawn)) continue;
             const auto trialDrawn = drawnLevels(trial);
             const auto trialExcess = excess(trialDrawn, target_, bound);
-            const long rise = trialExcess.total - energy;
+            const long rise = energyOf(trialExcess) - energyOf(currentExcess);
             if (rise > 0 && randomBelow(1 << 20) >= std::exp(-double(rise) / temperature) * (1 << 20)) continue;
             std::swap(current, trial);
             drawn = trialDrawn;
-            energy = trialExcess.total;
-            if (trialExcess.worst > best_.fit.worst) continue;
+            currentExcess = trialExcess;
+            if (currentExcess.worst > best_.fit.worst) continue;
             if (const auto fit = fitOf(drawn, target_); fit.betterThan(best_.fit)) best_ = {current, fit};
-            if (energy == 0 && bound > 0) {
+            if (currentExcess.total == 0 && bound > 0) {
                 bound = std::max(0, best_.fit.worst - 1);
-                energy = excess(drawn, target_, bound).total;
+                currentExcess = excess(drawn, target_, bound);
             }
         }
     }
@@ -433,15 +444,15 @@ private:
     }
 
     // Takes the first move that improves the fit (fewer levels at the worst
-    // difference, smaller differences), while one does; `onTheCurve`: none
-    // that takes a point off the curve.
-    void settle(bool onTheCurve) {
+    // difference, smaller differences) and takes no point off the curve,
+    // while one does.
+    void settle() {
         long trials = 0;
         for (bool improved = true; improved && trials < settleTrials;) {
             improved = false;
             const int off = pointsOffTheCurve(best_.knots);
             for (auto& trial : moves(best_.knots)) {
-                if (onTheCurve && pointsOffTheCurve(trial) > off) continue;
+                if (pointsOffTheCurve(trial) > off) continue;
                 ++trials;
                 if (auto candidate = placed(std::move(trial)); candidate.fit.betterThan(best_.fit)) {
                     best_ = std::move(candidate);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -196,6 +197,35 @@ TEST(CorrectionExport, FfmpegAppliesBothExportsTheSameWay) {
     std::printf("ffmpeg: mid-grey 128 -> %d through the .cube, %d through the .acv\n", cube[128], curve[128]);
 }
 
+} // namespace curves
+
+namespace acv_wedges {
+
+void PrintTo(const Wedge& wedge, std::ostream* out) { *out << wedge.name; }
+
+} // namespace acv_wedges
+
+namespace curves {
+
+namespace {
+
+// The table of wedges, one test each, so that they run side by side.
+class Wedges : public testing::TestWithParam<acv_wedges::Wedge> {};
+
+std::vector<acv_wedges::Wedge> realAndMadeWedges() {
+    auto wedges = acv_wedges::realWedges();
+    for (auto& made : acv_wedges::madeWedges()) wedges.push_back(std::move(made));
+    return wedges;
+}
+
+std::string testName(const testing::TestParamInfo<acv_wedges::Wedge>& info) {
+    std::string name;
+    for (const char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
+
+} // namespace
+
 // The curve ffmpeg draws through the .acv points comes within a level of the
 // closest any legal .acv came to the .cube of the same correction in a long
 // search over the points (tools/acvsearch), judged at every level, and never
@@ -203,53 +233,49 @@ TEST(CorrectionExport, FfmpegAppliesBothExportsTheSameWay) {
 // steep shadows, late shoulders, noise, jumps at either end and bends in the
 // midtones (the fit before missed the noisy one by 8 levels, a shoulder near
 // white by 9). Our drawing of both files is ffmpeg's, level for level.
-TEST(CorrectionExport, FfmpegDrawsTheAcvWithinALevelOfTheBestCurveOnEveryWedge) {
+TEST_P(Wedges, FfmpegDrawsTheAcvWithinALevelOfTheBestCurve) {
     if (!test_support::toolInstalled("ffmpeg")) GTEST_SKIP() << "ffmpeg is not installed";
     platform::LogCapture log;
     platform::ScriptedServices services;
     test_support::ScratchDirectory dir;
-    // The real wedges when the shared test data is there; the made ones always.
-    std::vector<std::pair<acv_wedges::Wedge, std::filesystem::path>> wedges;
-    if (std::filesystem::is_directory(test_support::sharedTestDataFolder()))
-        for (const auto& wedge : acv_wedges::realWedges())
-            wedges.emplace_back(wedge, test_support::sharedTestFile("measurements/" + wedge.name));
-    for (const auto& wedge : acv_wedges::madeWedges()) {
-        const auto file = dir.file(wedge.name + ".txt");
+    const auto& wedge = GetParam();
+    auto file = test_support::sharedTestFile("measurements/" + wedge.name);
+    if (wedge.lightness) {
+        file = dir.file("wedge.txt");
         test_support::writeBytes(file, acv_wedges::labList(wedge));
-        wedges.emplace_back(wedge, file);
+    } else {
+        SKIP_WITHOUT_SHARED_TEST_DATA();
     }
-
-    for (const auto& [wedge, file] : wedges) {
-        SCOPED_TRACE(wedge.name);
-        const auto correction = acv_wedges::correctionOf(file);
-        ASSERT_TRUE(correction);
-        std::string output;
-        const auto image = imageSpaceCurve(*correction);
-        const auto exports = throughFfmpeg(dir, image, output);
-        ASSERT_EQ(exports.curve.size(), 256u) << output;
-        std::vector<acv::Knot> knots;
-        int offTheCorrection = 0;
-        for (const auto& [out, in] : exports.acv.compCurvePoints) {
-            knots.push_back({in, out});
-            offTheCorrection += std::fabs(out - image[in] / 100 * 255) > acv::pointTolerance;
-        }
-        const auto drawn = acv::drawnLevels(knots);
-        int worst = 0, at = 0, falls = 0, modelMisses = 0;
-        for (int x = 0; x < 256; ++x) {
-            const int cube = exports.cube[x], curve = exports.curve[x];
-            if (std::abs(curve - cube) > worst) {
-                worst = std::abs(curve - cube);
-                at = x;
-            }
-            if (x > 0 && curve < exports.curve[x - 1] && cube >= exports.cube[x - 1]) ++falls;
-            modelMisses += drawn[static_cast<std::size_t>(x)] != curve || acv::tableLevel(image[x] / 100) != cube;
-        }
-        EXPECT_LE(worst, wedge.bestWorst + 1);
-        EXPECT_EQ(falls, 0);
-        EXPECT_EQ(modelMisses, 0);
-        std::printf("%s: %zu points (%d off the correction), worst %d levels at %d, the best curve's %d\n",
-                    wedge.name.c_str(), knots.size(), offTheCorrection, worst, at, wedge.bestWorst);
+    const auto correction = acv_wedges::correctionOf(file);
+    ASSERT_TRUE(correction);
+    std::string output;
+    const auto image = imageSpaceCurve(*correction);
+    const auto exports = throughFfmpeg(dir, image, output);
+    ASSERT_EQ(exports.curve.size(), 256u) << output;
+    std::vector<acv::Knot> knots;
+    int offTheCorrection = 0;
+    for (const auto& [out, in] : exports.acv.compCurvePoints) {
+        knots.push_back({in, out});
+        offTheCorrection += std::fabs(out - image[in] / 100 * 255) > acv::pointTolerance;
     }
+    const auto drawn = acv::drawnLevels(knots);
+    int worst = 0, at = 0, falls = 0, modelMisses = 0;
+    for (int x = 0; x < 256; ++x) {
+        const int cube = exports.cube[x], curve = exports.curve[x];
+        if (std::abs(curve - cube) > worst) {
+            worst = std::abs(curve - cube);
+            at = x;
+        }
+        if (x > 0 && curve < exports.curve[x - 1] && cube >= exports.cube[x - 1]) ++falls;
+        modelMisses += drawn[static_cast<std::size_t>(x)] != curve || acv::tableLevel(image[x] / 100) != cube;
+    }
+    EXPECT_LE(worst, wedge.bestWorst + 1);
+    EXPECT_EQ(falls, 0);
+    EXPECT_EQ(modelMisses, 0);
+    std::printf("%s: %zu points (%d off the correction), worst %d levels at %d, the best curve's %d\n",
+                wedge.name.c_str(), knots.size(), offTheCorrection, worst, at, wedge.bestWorst);
 }
+
+INSTANTIATE_TEST_SUITE_P(CorrectionExport, Wedges, testing::ValuesIn(realAndMadeWedges()), testName);
 
 } // namespace curves
