@@ -28,16 +28,7 @@ const std::vector<double>& fractionsOf(const acv_wedges::Wedge& wedge) {
     if (const auto found = known.find(wedge.name); found != known.end()) return found->second;
     platform::setStandardOutputSink([](std::string_view) {});
     platform::setDevLogSink([](std::string_view) {});
-    std::filesystem::path file = std::filesystem::path(TINTSMITH_TESTDATA) / "measurements" / wedge.name;
-    if (wedge.lightness) {
-        file = std::filesystem::temp_directory_path() / "tintsmith-acv-fit-bench.txt";
-        benchmark::DoNotOptimize(std::filesystem::remove(file));
-        std::FILE* out = std::fopen(file.c_str(), "w");
-        if (out) {
-            std::fputs(acv_wedges::labList(wedge).c_str(), out);
-            std::fclose(out);
-        }
-    }
+    const auto file = acv_wedges::wedgeFile(wedge, TINTSMITH_TESTDATA, std::filesystem::temp_directory_path());
     std::vector<double> fractions;
     if (const auto correction = acv_wedges::correctionOf(file))
         for (const double y : curves::imageSpaceCurve(*correction)) fractions.push_back(y / 100);
@@ -74,9 +65,7 @@ void PreviousAcvFit(benchmark::State& state, const acv_wedges::Wedge& wedge) {
 
 // One pair per wedge, the fit and the one it replaced side by side.
 [[maybe_unused]] const bool registered = [] {
-    auto wedges = acv_wedges::realWedges();
-    for (auto& made : acv_wedges::madeWedges()) wedges.push_back(std::move(made));
-    for (const auto& wedge : wedges) {
+    for (const auto& wedge : acv_wedges::allWedges()) {
         benchmark::RegisterBenchmark(("AcvFit/" + wedge.name).c_str(), AcvFit, wedge)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("PreviousAcvFit/" + wedge.name).c_str(), PreviousAcvFit, wedge)
             ->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 // .acv came to its .cube in that search.
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <random>
@@ -69,6 +70,13 @@ inline std::vector<Wedge> madeWedges() {
     };
 }
 
+// The real wedges, then the made ones.
+inline std::vector<Wedge> allWedges() {
+    auto wedges = realWedges();
+    for (auto& made : madeWedges()) wedges.push_back(std::move(made));
+    return wedges;
+}
+
 // A made wedge as a photographer's Lab list.
 inline std::string labList(const Wedge& wedge) {
     std::string text = "GRAY\tLAB_L\tLAB_A\tLAB_B\n";
@@ -77,6 +85,16 @@ inline std::string labList(const Wedge& wedge) {
         text += std::to_string(100 * x) + "\t" + std::to_string(wedge.lightness(x)) + "\t0.10\t-1.00\n";
     }
     return text;
+}
+
+// The file of a wedge: a real one in `testData`/measurements, a made one
+// written as a Lab list into `scratch`.
+inline std::filesystem::path wedgeFile(const Wedge& wedge, const std::filesystem::path& testData,
+                                       const std::filesystem::path& scratch) {
+    if (!wedge.lightness) return testData / "measurements" / wedge.name;
+    const auto file = scratch / (wedge.name + ".txt");
+    std::ofstream(file) << labList(wedge);
+    return file;
 }
 
 // The correction of a wedge file as the linearization screen computes it at

@@ -212,12 +212,6 @@ namespace {
 // The table of wedges, one test each, so that they run side by side.
 class Wedges : public testing::TestWithParam<acv_wedges::Wedge> {};
 
-std::vector<acv_wedges::Wedge> realAndMadeWedges() {
-    auto wedges = acv_wedges::realWedges();
-    for (auto& made : acv_wedges::madeWedges()) wedges.push_back(std::move(made));
-    return wedges;
-}
-
 std::string testName(const testing::TestParamInfo<acv_wedges::Wedge>& info) {
     std::string name;
     for (const char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
@@ -239,14 +233,11 @@ TEST_P(Wedges, FfmpegDrawsTheAcvWithinALevelOfTheBestCurve) {
     platform::ScriptedServices services;
     test_support::ScratchDirectory dir;
     const auto& wedge = GetParam();
-    auto file = test_support::sharedTestFile("measurements/" + wedge.name);
-    if (wedge.lightness) {
-        file = dir.file("wedge.txt");
-        test_support::writeBytes(file, acv_wedges::labList(wedge));
-    } else {
+    if (!wedge.lightness) {
         SKIP_WITHOUT_SHARED_TEST_DATA();
     }
-    const auto correction = acv_wedges::correctionOf(file);
+    const auto correction =
+        acv_wedges::correctionOf(acv_wedges::wedgeFile(wedge, test_support::sharedTestDataFolder(), dir.path()));
     ASSERT_TRUE(correction);
     std::string output;
     const auto image = imageSpaceCurve(*correction);
@@ -276,6 +267,6 @@ TEST_P(Wedges, FfmpegDrawsTheAcvWithinALevelOfTheBestCurve) {
                 wedge.name.c_str(), knots.size(), offTheCorrection, worst, at, wedge.bestWorst);
 }
 
-INSTANTIATE_TEST_SUITE_P(CorrectionExport, Wedges, testing::ValuesIn(realAndMadeWedges()), testName);
+INSTANTIATE_TEST_SUITE_P(CorrectionExport, Wedges, testing::ValuesIn(acv_wedges::allWedges()), testName);
 
 } // namespace curves

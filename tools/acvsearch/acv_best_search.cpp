@@ -1,12 +1,16 @@
 // The closest a legal .acv can come to the .cube of a correction, as a
 // reader draws both, found by a search that shares nothing with the export's
-// own fit but the reader's drawing (acv::drawnLevels, checked level for level
-// against ffmpeg by the export's test): many independent runs of simulated
-// annealing over the points themselves, each lowering a bound on the worst
-// difference and looking for a curve within it, then polished by every
+// own fit but the reader's drawing and the measures of a curve
+// (acv::drawnLevels, checked level for level against ffmpeg by the export's
+// test; acv::fitOf, acv::keepsTheRules): 16 independent runs of simulated
+// annealing over the points themselves, from points spread at random, half
+// of them starting hot and half cool, each lowering a bound on the worst
+// difference and looking for a curve within it, each cycle polished by every
 // single-point move. Legal: (0, 0) and (255, 255) fixed, at most 16 whole
 // points, inputs rising, neighbours more than 3 levels apart in input and
-// output. The best curve never falls where the .cube does not.
+// output. Of two curves the one with fewer falls where the .cube rises wins,
+// then the smaller worst difference, the fewer levels at it, the smaller sum
+// of squares.
 //
 // Prints per wedge the export's fit and the search's best, and how many runs
 // reached it; the best figures go into the wedges' table.
@@ -285,17 +289,9 @@ int main(int argc, char** argv) {
     }
     const auto scratch = std::filesystem::temp_directory_path() / "acv-best-search";
     if (wedges.empty()) {
-        const std::filesystem::path folder = std::filesystem::path(TINTSMITH_TESTDATA) / "measurements";
-        for (const auto& wedge : acv_wedges::realWedges()) wedges.emplace_back(wedge.name, folder / wedge.name);
         std::filesystem::create_directories(scratch);
-        for (const auto& wedge : acv_wedges::madeWedges()) {
-            const auto file = scratch / (wedge.name + ".txt");
-            std::FILE* out = std::fopen(file.c_str(), "w");
-            if (!out) return 1;
-            std::fputs(acv_wedges::labList(wedge).c_str(), out);
-            std::fclose(out);
-            wedges.emplace_back(wedge.name, file);
-        }
+        for (const auto& wedge : acv_wedges::allWedges())
+            wedges.emplace_back(wedge.name, acv_wedges::wedgeFile(wedge, TINTSMITH_TESTDATA, scratch));
     }
     for (const auto& [name, file] : wedges) {
         if (!only.empty() && name.find(only) == std::string::npos) continue;
