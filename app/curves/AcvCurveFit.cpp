@@ -75,8 +75,7 @@ void draw(std::span<const Knot> knots, double* scratch, Levels& y) {
     // forward elimination and back substitution, each step in the reader's
     // own order of operations: the levels are truncations, and a last bit
     // may move one.
-    for (std::size_t i = 1; i + 1 < n; ++i)
-        bend[i] = 6 * ((py[i + 1] - py[i]) / h[i] - (py[i] - py[i - 1]) / h[i - 1]);
+    for (std::size_t i = 1; i + 1 < n; ++i) bend[i] = 6 * ((py[i + 1] - py[i]) / h[i] - (py[i] - py[i - 1]) / h[i - 1]);
     for (std::size_t i = 1; i < n; ++i) {
         const bool inner = i + 1 < n;
         const double below = inner ? h[i - 1] : 0.0;
@@ -319,7 +318,8 @@ private:
         if (kind < 10 || inner == 0) {
             // A point more: anywhere, or by the worst level.
             if (knots.size() >= maximumKnots) return false;
-            const int x = randomBelow(3) == 0 ? worstLevel(drawn, target_) + randomBelow(9) - 4 : 1 + randomBelow(topLevel - 1);
+            const int x =
+                randomBelow(3) == 0 ? worstLevel(drawn, target_) + randomBelow(9) - 4 : 1 + randomBelow(topLevel - 1);
             if (x <= 0 || x >= topLevel) return false;
             auto more = withKnot(knots, {x, target_[static_cast<std::size_t>(x)] + randomBelow(5) - 2});
             if (!more) return false;
@@ -356,7 +356,8 @@ private:
             for (std::size_t j = i; j <= last; ++j) {
                 const int to = knots[j].input + shift;
                 if (to <= 0 || to >= topLevel) return false;
-                knots[j].output += target_[static_cast<std::size_t>(to)] - target_[static_cast<std::size_t>(knots[j].input)];
+                knots[j].output +=
+                    target_[static_cast<std::size_t>(to)] - target_[static_cast<std::size_t>(knots[j].input)];
                 knots[j].input = to;
             }
         } else {

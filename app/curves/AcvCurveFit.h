@@ -48,12 +48,13 @@ using Levels = std::array<int, levelCount>;
 // levels).
 double readFraction(int level);
 
-// The curve a reader draws through the points (ascending in input, at least
-// two), level by level: the natural cubic spline (no bend at the first and
-// last point) through the points' read fractions; each piece evaluated at
-// the whole levels from the level its first point's fraction truncates to,
-// with its offset counted from that level; every value truncated toward zero
-// and kept to 0 to 255; the end points' outputs held beyond them.
+// The curve a reader draws through the points (ascending in input), level by
+// level: the natural cubic spline (no bend at the first and last point)
+// through the points' read fractions; each piece evaluated at the whole
+// levels from the level its first point's fraction truncates to, with its
+// offset counted from that level; every value truncated toward zero and kept
+// to 0 to 255; the end points' outputs held beyond them. No points leave
+// every level as it is; one holds its output everywhere.
 Levels drawnLevels(std::span<const Knot> knots);
 
 // The whole level a reader draws for a lookup table's value (a fraction of
@@ -63,10 +64,10 @@ int tableLevel(double fraction);
 
 // How closely a drawn curve follows the levels it should draw.
 struct Fit {
-    int reversals = 0;     // steps where the drawn curve falls while the target does not
-    int worst = 0;         // the greatest level difference at any input
-    int atWorst = 0;       // the number of inputs at that difference
-    long squared = 0;      // the sum of the squared differences
+    int reversals = 0; // steps where the drawn curve falls while the target does not
+    int worst = 0;     // the greatest level difference at any input
+    int atWorst = 0;   // the number of inputs at that difference
+    long squared = 0;  // the sum of the squared differences
 
     // Fewer reversals, then a smaller worst difference, then fewer levels at
     // it, then smaller differences overall.
@@ -81,7 +82,7 @@ Fit fitOf(const Levels& drawn, const Levels& target);
 // bring it to the levels a reader draws for `fractions` (256 finite
 // fractions of 1, the curve to follow, as tableLevel reads them): the best
 // Fit. Each inner point lies within pointTolerance of the curve at its input
-// unless moving it there would make the fit worse.
+// unless moving it there would raise the worst difference or add a fall.
 std::vector<Knot> placeKnots(const std::vector<double>& fractions);
 
 } // namespace curves::acv

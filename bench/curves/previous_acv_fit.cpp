@@ -40,7 +40,6 @@ struct Fit {
     }
 };
 
-
 std::vector<double> drawnCurve(const std::vector<Knot>& knots) {
     const std::size_t n = knots.size();
     if (n < 2) return {};
@@ -135,7 +134,6 @@ std::vector<bool> reachableLevels(const std::vector<double>& target, double tole
     }
     return reachable;
 }
-
 
 struct Placement {
     std::vector<Knot> knots;

@@ -30,8 +30,10 @@ struct Wedge {
 
 // In ../shared/testdata/measurements.
 inline std::vector<Wedge> realWedges() {
-    return {{"gray-lab-list-25rows.txt", 3}, {"argyll-grey21-coated-konly.ti3", 1},
-            {"argyll-grey51-uncoated-konly.ti3", 1}, {"i1profiler-gloss-neutral-52x5.txt", 1},
+    return {{"gray-lab-list-25rows.txt", 3},
+            {"argyll-grey21-coated-konly.ti3", 1},
+            {"argyll-grey51-uncoated-konly.ti3", 1},
+            {"i1profiler-gloss-neutral-52x5.txt", 1},
             {"i1profiler-matte-52x5-mixed-separators.txt", 1}};
 }
 
@@ -46,7 +48,8 @@ inline std::vector<Wedge> madeWedges() {
     return {
         // The last ink adds little darkness: the correction climbs steeply out of black.
         {"steep shadows", 2, [](double x) { return 95 - 80 * (1 - (1 - x) * (1 - x)); }},
-        {"shadows that block up", 1, [](double x) { return 95 - 80 * (1 - (0.1 * (1 - x) + 0.9 * (1 - x) * (1 - x))); }},
+        {"shadows that block up", 1,
+         [](double x) { return 95 - 80 * (1 - (0.1 * (1 - x) + 0.9 * (1 - x) * (1 - x))); }},
         // The first ink barely shows: the correction climbs steeply into white.
         {"a late shoulder", 1, [](double x) { return 95 - 80 * (0.1 * x + 0.9 * x * x); }},
         {"a softer late shoulder", 1, [](double x) { return 95 - 80 * (0.2 * x + 0.8 * x * x); }},
@@ -60,11 +63,15 @@ inline std::vector<Wedge> madeWedges() {
         // The printer's response bends sharply in the midtones.
         {"a bend in the midtones", 1, [](double x) { return 95 - 80 * (x < 0.5 ? 0.7 * x : 0.35 + 1.3 * (x - 0.5)); }},
         {"a midtone plateau, 25 noisy steps", 4,
-         [](double x) { return 95 - 75 * (std::min(x, 0.45) + std::max(0.0, x - 0.6)) / 0.85 + measurementNoise(x, 3); },
+         [](double x) {
+             return 95 - 75 * (std::min(x, 0.45) + std::max(0.0, x - 0.6)) / 0.85 + measurementNoise(x, 3);
+         },
          25},
         // Paper white holds over the first steps, as in photographers' 25-step lists.
         {"25 steps, the first five white", 18,
-         [](double x) { return x < 0.17 ? 95.2 - x + measurementNoise(x, 11) / 4 : 95.2 - 75.5 * std::pow((x - 0.17) / 0.83, 0.8); },
+         [](double x) {
+             return x < 0.17 ? 95.2 - x + measurementNoise(x, 11) / 4 : 95.2 - 75.5 * std::pow((x - 0.17) / 0.83, 0.8);
+         },
          25},
         {"L* 97 to 21, the first ink faint", 8, [](double x) { return 97 - 76 * std::pow(x, 2.5); }},
     };

@@ -83,8 +83,8 @@ TEST(AcvCurveFit, TableLevelsAreTruncatedInSinglePrecisionAndKeptToTheRange) {
     const struct {
         double fraction;
         int level;
-    } cases[] = {{0.0, 0},      {0.5, 127},    {1.0, 255},          {1 / 255.0, 1}, {0.999, 254},
-                 {-0.002, 0},   {1.5, 255},    {1e300, 255},        {-1e300, 0},    {std::nan(""), 0}};
+    } cases[] = {{0.0, 0},    {0.5, 127}, {1.0, 255},   {1 / 255.0, 1}, {0.999, 254},
+                 {-0.002, 0}, {1.5, 255}, {1e300, 255}, {-1e300, 0},    {std::nan(""), 0}};
     for (const auto& c : cases) EXPECT_EQ(tableLevel(c.fraction), c.level) << c.fraction;
 }
 

@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "acv_wedges.h"
 #include "app/curves/AcvCurveFit.h"
 #include "app/curves/CorrectionExport.h"
 #include "app/curves/PhotoshopCubeLUT.h"
-#include "acv_wedges.h"
 #include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"

@@ -224,7 +224,8 @@ void searchWedge(const std::string& name, const std::vector<double>& correction,
     Levels table{};
     for (std::size_t x = 0; x < acv::levelCount; ++x) table[x] = acv::tableLevel(image[x] / 100);
     std::vector<Knot> exported;
-    for (const auto& [output, input] : curves::makeAcvCurvePoints(image).compCurvePoints) exported.push_back({input, output});
+    for (const auto& [output, input] : curves::makeAcvCurvePoints(image).compCurvePoints)
+        exported.push_back({input, output});
     const Curve exportCurve{exported, acv::fitOf(acv::drawnLevels(exported), table)};
 
     constexpr int runs = 16;
@@ -233,7 +234,8 @@ void searchWedge(const std::string& name, const std::vector<double>& correction,
     int started = 0;
     using Clock = std::chrono::steady_clock;
     // Each run's share of the time.
-    const auto share = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds * threads / runs));
+    const auto share =
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds * threads / runs));
     auto work = [&]() {
         for (;;) {
             int run = 0;
@@ -259,13 +261,13 @@ void searchWedge(const std::string& name, const std::vector<double>& correction,
     for (unsigned t = 0; t < threads; ++t) pool.emplace_back(work);
     for (auto& thread : pool) thread.join();
 
-    const auto best = *std::min_element(found.begin(), found.end(), [](const Curve& a, const Curve& b) {
-        return a.fit.betterThan(b.fit);
-    });
-    const auto reached = std::count_if(found.begin(), found.end(), [&](const Curve& c) { return c.fit.worst == best.fit.worst; });
-    std::printf("%s\n  export: %s\n         %s\n  search: %s (%ld of %d runs at that worst)\n         %s\n", name.c_str(),
-                fitText(exportCurve, table).c_str(), pointsText(exported).c_str(), fitText(best, table).c_str(), reached,
-                runs, pointsText(best.knots).c_str());
+    const auto best = *std::min_element(found.begin(), found.end(),
+                                        [](const Curve& a, const Curve& b) { return a.fit.betterThan(b.fit); });
+    const auto reached =
+        std::count_if(found.begin(), found.end(), [&](const Curve& c) { return c.fit.worst == best.fit.worst; });
+    std::printf("%s\n  export: %s\n         %s\n  search: %s (%ld of %d runs at that worst)\n         %s\n",
+                name.c_str(), fitText(exportCurve, table).c_str(), pointsText(exported).c_str(),
+                fitText(best, table).c_str(), reached, runs, pointsText(best.knots).c_str());
     std::fflush(stdout);
 }
 
