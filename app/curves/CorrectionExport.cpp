@@ -17,18 +17,21 @@ std::vector<double> imageSpaceCurve(const std::vector<double>& correction) {
 
 namespace {
 
-// The file's levels for the image curve's percentages, kept to 0 to 255 as a
-// reader keeps its curve; nothing unless the curve has a finite value at
-// every level.
-std::optional<std::vector<double>> targetLevels(const std::vector<double>& imageCurve) {
+// How far from the fixed end points (0, 0) and (255, 255) the curve's own
+// ends may lie for placed points to follow it.
+constexpr int endSlack = 2;
+
+// The image curve's values as the .cube table holds them (fractions of 1);
+// nothing unless the curve has a finite value at every level.
+std::optional<std::vector<double>> tableFractions(const std::vector<double>& imageCurve) {
     if (imageCurve.size() != acv::levelCount) return std::nullopt;
-    std::vector<double> levels;
-    levels.reserve(imageCurve.size());
+    std::vector<double> fractions;
+    fractions.reserve(imageCurve.size());
     for (const double y : imageCurve) {
         if (!std::isfinite(y)) return std::nullopt;
-        levels.push_back(std::clamp(y / 100 * acv::topLevel, 0.0, double(acv::topLevel)));
+        fractions.push_back(y / 100);
     }
-    return levels;
+    return fractions;
 }
 
 // Every 18th level from level 1 on, each taken when it keeps apart from the
@@ -59,13 +62,20 @@ PhotoshopCurve_UInt16 makeAcvCurvePoints(const std::vector<double>& imageCurve) 
     auto knots = evenSamples(imageCurve);
     // Placing points can only help where the fixed end points lie on the
     // curve; a curve that starts or ends elsewhere keeps its even samples.
-    if (const auto target = targetLevels(imageCurve);
-        target && target->front() <= acvTolerance && target->back() >= acv::topLevel - acvTolerance) {
-        const auto reachable = acv::reachableLevels(*target, acvTolerance);
-        const auto even = acv::fitOf(acv::drawnCurve(knots), *target, reachable);
-        if (!even.within(acvTolerance)) {
-            auto placed = acv::placeKnots(*target, acvTolerance);
-            if (acv::fitOf(acv::drawnCurve(placed), *target, reachable).betterThan(even)) knots = std::move(placed);
+    if (const auto fractions = tableFractions(imageCurve);
+        fractions && acv::tableLevel(fractions->front()) <= endSlack &&
+        acv::tableLevel(fractions->back()) >= acv::topLevel - endSlack) {
+        acv::Levels table{};
+        for (std::size_t x = 0; x < acv::levelCount; ++x) table[x] = acv::tableLevel((*fractions)[x]);
+        const auto even = acv::fitOf(acv::drawnLevels(knots), table);
+        // Within a level everywhere, no curve could be more than a level closer.
+        if (even.reversals > 0 || even.worst > 1) {
+            auto placed = acv::placeKnots(*fractions);
+            const auto fit = acv::fitOf(acv::drawnLevels(placed), table);
+            // The even samples stay where they come within a level of the
+            // placed points and fall nowhere the curve does not.
+            if (fit.reversals < even.reversals || (fit.reversals == even.reversals && fit.worst + 1 < even.worst))
+                knots = std::move(placed);
         }
     }
     PhotoshopCurve_UInt16 curve;

@@ -19,11 +19,6 @@ namespace curves {
 // 100 - c[n - 1 - i]; a .cube row i is y[i] / 100 = 1 - c[n - 1 - i] / 100.
 std::vector<double> imageSpaceCurve(const std::vector<double>& correction);
 
-// How far, in levels, the curve a reader draws through the .acv points may
-// leave the image-space curve: 3 levels, less half a level for the reader's
-// rounding of its curve to whole levels.
-inline constexpr double acvTolerance = 2.5;
-
 // The .acv points of an image-space curve (256 values, percent), as (output,
 // input) pairs in compCurvePoints; the other point lists keep their identity
 // defaults. The points run from (0, 0) to (255, 255), at most 16 of them,
@@ -31,11 +26,16 @@ inline constexpr double acvTolerance = 2.5;
 // the even samples: from input level 1 on, every 18th level (1, 19, 37, ...,
 // 253) whose output, trunc(y / 100 x 255), keeps apart from the last point
 // taken, then those at the end that do not keep apart from (255, 255)
-// dropped. Where the curve a reader draws through them (acv::drawnCurve)
-// leaves the image curve by more than acvTolerance at the levels points can
-// reach (acv::reachableLevels), or falls where it does not, the points are
-// placed instead (acv::placeKnots), when that follows the curve better. Levels beyond the curve's end and values that are not finite
-// are passed over; outputs are kept to 0 to 255.
+// dropped. The levels a reader draws through them (acv::drawnLevels) are
+// compared with those it draws for the .cube of the same curve
+// (acv::tableLevel of y / 100); where they differ by more than a level, or
+// fall where the table does not, the points are placed instead
+// (acv::placeKnots) unless the even samples come within a level of the
+// placed points at their worst with no more falls. Placing needs a curve
+// whose ends lie within 2 levels of (0, 0) and (255, 255) and a finite value
+// at every level; otherwise the even samples stay. Levels beyond the curve's
+// end and values that are not finite are passed over; outputs are kept to 0
+// to 255.
 PhotoshopCurve_UInt16 makeAcvCurvePoints(const std::vector<double>& imageCurve);
 
 } // namespace curves

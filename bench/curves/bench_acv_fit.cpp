@@ -1,0 +1,76 @@
+// The .acv fit of each wedge the export is judged on (tests/curves/
+// acv_wedges.h), beside the fit it replaced, in one run. The counter "worst"
+// is the greatest level difference of the curve a reader draws through the
+// placed points from the levels it draws for the .cube.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "app/curves/AcvCurveFit.h"
+#include "app/curves/CorrectionExport.h"
+#include "bench/curves/previous_acv_fit.h"
+#include "platform/Log.h"
+#include "tests/curves/acv_wedges.h"
+
+namespace {
+
+namespace acv = curves::acv;
+
+// What one fit may take: the export waits for it.
+constexpr const char* goal = "goal < 1 s per correction";
+
+// The .cube values (fractions of 1) of each wedge's correction, by name;
+// empty when the wedge file cannot be read.
+const std::vector<double>& fractionsOf(const acv_wedges::Wedge& wedge) {
+    static std::map<std::string, std::vector<double>> known;
+    if (const auto found = known.find(wedge.name); found != known.end()) return found->second;
+    platform::setStandardOutputSink([](std::string_view) {});
+    platform::setDevLogSink([](std::string_view) {});
+    const auto file = acv_wedges::wedgeFile(wedge, TINTSMITH_TESTDATA, std::filesystem::temp_directory_path());
+    std::vector<double> fractions;
+    if (const auto correction = acv_wedges::correctionOf(file))
+        for (const double y : curves::imageSpaceCurve(*correction)) fractions.push_back(y / 100);
+    platform::setStandardOutputSink({});
+    platform::setDevLogSink({});
+    return known[wedge.name] = fractions;
+}
+
+int worstOf(const std::vector<acv::Knot>& knots, const std::vector<double>& fractions) {
+    acv::Levels table{};
+    for (std::size_t x = 0; x < acv::levelCount; ++x) table[x] = acv::tableLevel(fractions[x]);
+    return acv::fitOf(acv::drawnLevels(knots), table).worst;
+}
+
+void AcvFit(benchmark::State& state, const acv_wedges::Wedge& wedge) {
+    const auto& fractions = fractionsOf(wedge);
+    if (fractions.empty()) return state.SkipWithError("the wedge does not read");
+    std::vector<acv::Knot> knots;
+    for (auto _ : state) benchmark::DoNotOptimize(knots = acv::placeKnots(fractions));
+    state.counters["worst"] = worstOf(knots, fractions);
+    state.SetLabel(goal);
+}
+
+void PreviousAcvFit(benchmark::State& state, const acv_wedges::Wedge& wedge) {
+    const auto& fractions = fractionsOf(wedge);
+    if (fractions.empty()) return state.SkipWithError("the wedge does not read");
+    std::vector<double> target;
+    for (const double f : fractions) target.push_back(std::clamp(f * acv::topLevel, 0.0, double(acv::topLevel)));
+    std::vector<acv::Knot> knots;
+    for (auto _ : state) benchmark::DoNotOptimize(knots = curves::previous_acv::placeKnots(target, 2.5));
+    state.counters["worst"] = worstOf(knots, fractions);
+    state.SetLabel("the fit it replaced");
+}
+
+// One pair per wedge, the fit and the one it replaced side by side.
+[[maybe_unused]] const bool registered = [] {
+    for (const auto& wedge : acv_wedges::allWedges()) {
+        benchmark::RegisterBenchmark(("AcvFit/" + wedge.name).c_str(), AcvFit, wedge)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("PreviousAcvFit/" + wedge.name).c_str(), PreviousAcvFit, wedge)
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
+
+} // namespace
