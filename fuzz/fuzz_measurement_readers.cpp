@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/curves/CgatsReaders.h"
-#include "app/curves/ColumnReaders.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/MeasurementReaderFactory.h"
-#include "app/curves/MeasurementValidity.h"
+#include "app/curves/measurements/CgatsReaders.h"
+#include "app/curves/measurements/ColumnReaders.h"
+#include "app/curves/measurements/MeasurementFile.h"
+#include "app/curves/measurements/MeasurementReaderFactory.h"
+#include "app/curves/measurements/MeasurementValidity.h"
 #include "platform/Log.h"
 
 namespace {

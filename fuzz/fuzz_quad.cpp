@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/curves/BinaryLinearization.h"
-#include "app/curves/QuadDataFile.h"
-#include "app/curves/TextDecoding.h"
+#include "app/curves/core/TextDecoding.h"
+#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "platform/Log.h"
 
 namespace {

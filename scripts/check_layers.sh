@@ -6,13 +6,18 @@
 # layer may include its own headers and those of the layers below it in its
 # stack:
 #
-#   app stack:    platform <- Numerics <- app/curves <- app/inks
+#   app stack:    platform <- Numerics <- app/curves/core <- app/curves/math
+#                 <- app/curves/measurements | app/curves/quad
+#                    | app/curves/exports
+#                 <- app/curves/linearization <- app/inks
 #   chart stack:  Charts/drawing <- Charts/foundation <- Charts/data
 #                 <- Charts/render <- Charts/views <- Charts/types/<kind>
 #                 <- Charts/combined
-#   ui stack:     app/ui/widgets <- app/ui/preview <- app/ui/graphs
+#   ui stack:     app/ui/widgets <- app/ui/preview | app/ui/graphs
 #                 <- app/ui/editors <- app/ui/linearization | app/ui/blending
 #                 <- app/ui/shell
+#
+# Folders joined by | share a rank: none of them includes another.
 #
 # Beyond that:
 #   - The chart stack sits beside the app stack, on platform: every chart
@@ -25,11 +30,10 @@
 #   - platform/testing holds the test seams; it builds on platform, and only
 #     tests, bench and fuzz include it.
 #   - The interface, app/ui, is on top of both stacks: each of its folders
-#     may include every layer of them (but the test seams). The two screens,
-#     app/ui/linearization and app/ui/blending, share a rank: neither includes
-#     the other. Every file of app/ui is in one of its folders (but
-#     app/ui/CMakeLists.txt); a file directly in app/ui or in a folder the ui
-#     stack does not name fails.
+#     may include every layer of them (but the test seams).
+#   - Every file of app/curves and of app/ui is in one of its layer folders
+#     (but its CMakeLists.txt); a file directly in either, or in a folder of
+#     theirs that the stacks do not name, fails.
 #   - tests, bench, fuzz and tools may include anything; no layer includes them.
 #
 # An include is resolved beside the including file first, then from the root;
@@ -47,16 +51,19 @@ set -euo pipefail
 root=${1:-"$(cd "$(dirname "$0")/.." && pwd)"}
 root=$(cd "$root" && pwd)
 
-app_stack=(platform Numerics app/curves app/inks)
+# Each stack bottom up; the folders of one entry share a rank.
+app_stack=(platform Numerics app/curves/core app/curves/math
+  "app/curves/measurements app/curves/quad app/curves/exports" app/curves/linearization app/inks)
 chart_stack=(Charts/drawing Charts/foundation Charts/data Charts/render Charts/views Charts/types Charts/combined)
-# The ui stack, bottom up; the folders of one entry share a rank.
-ui_stack=(app/ui/widgets app/ui/preview app/ui/graphs app/ui/editors "app/ui/linearization app/ui/blending" app/ui/shell)
+ui_stack=(app/ui/widgets "app/ui/preview app/ui/graphs" app/ui/editors "app/ui/linearization app/ui/blending" app/ui/shell)
 free_folders=(tests bench fuzz tools)
 
 declare -A stack_of rank_of
 for i in "${!app_stack[@]}"; do
-  stack_of[${app_stack[$i]}]=app
-  rank_of[${app_stack[$i]}]=$i
+  for folder in ${app_stack[$i]}; do
+    stack_of[$folder]=app
+    rank_of[$folder]=$i
+  done
 done
 for i in "${!chart_stack[@]}"; do
   stack_of[${chart_stack[$i]}]=chart
@@ -85,6 +92,13 @@ set_layer_of() {
     return 0
     ;;
   app/ui/*) return 0 ;;
+  app/curves/*/*)
+    local rest=${path#app/curves/}
+    folder="app/curves/${rest%%/*}"
+    [[ "${stack_of[$folder]:-}" == app ]] && layer=$folder
+    return 0
+    ;;
+  app/curves/*) return 0 ;;
   Charts/types/*/*)
     local kind=${path#Charts/types/}
     layer="Charts/types/${kind%%/*}"
@@ -94,7 +108,7 @@ set_layer_of() {
   for folder in "${free_folders[@]}"; do
     [[ "$path" == "$folder"/* ]] && { layer=free; return; }
   done
-  for folder in "${app_stack[@]}" "${chart_stack[@]}"; do
+  for folder in ${app_stack[@]} "${chart_stack[@]}"; do
     [[ "$path" == "$folder"/* ]] && { layer=$folder; return; }
   done
   return 0
@@ -245,27 +259,30 @@ while IFS= read -r hit; do
   check_edge "$from_path" "$line" "$target"
 done < <(grep -rnE --include='*.ui' --exclude-dir='build*' --exclude-dir='.git' "$header_pattern" "$root" || true)
 
-# Every file of the interface is in a folder of the ui stack.
+# Every file of app/curves and app/ui is in a folder of its stack.
 misplaced=0
-if [[ -d "$root/app/ui" ]]; then
+for parent in app/curves app/ui; do
+  [[ -d "$root/$parent" ]] || continue
+  stack=app
+  [[ "$parent" == app/ui ]] && stack=ui
   while IFS= read -r file; do
     path=${file#"$root"/}
-    rest=${path#app/ui/}
+    rest=${path#"$parent"/}
     if [[ "$rest" != */* ]]; then
       [[ "$rest" == CMakeLists.txt ]] && continue
-      echo "$path: a file directly in app/ui; it goes in the folder of its layer (the ui stack in scripts/check_layers.sh)" >&2
+      echo "$path: a file directly in $parent; it goes in the folder of its layer (the $stack stack in scripts/check_layers.sh)" >&2
     else
-      [[ "${stack_of[app/ui/${rest%%/*}]:-}" == ui ]] && continue
-      echo "$path: app/ui/${rest%%/*} is in no layer; give it a place in the ui stack of scripts/check_layers.sh" >&2
+      [[ "${stack_of[$parent/${rest%%/*}]:-}" == "$stack" ]] && continue
+      echo "$path: $parent/${rest%%/*} is in no layer; give it a place in the $stack stack of scripts/check_layers.sh" >&2
     fi
     misplaced=$((misplaced + 1))
-  done < <(find "$root/app/ui" -type d \( -name 'build*' -o -name .git \) -prune -o -type f -print | sort)
-fi
+  done < <(find "$root/$parent" -type d \( -name 'build*' -o -name .git \) -prune -o -type f -print | sort)
+done
 
 of_which="$form_lines of them forms' <header> lines, $form_includes generated form headers"
 if ((broken > 0 || misplaced > 0)); then
   ((broken == 0)) || echo "check_layers: $broken of $checked includes break the layering ($of_which; the rule is written at the top of scripts/check_layers.sh)" >&2
-  ((misplaced == 0)) || echo "check_layers: $misplaced files of app/ui are in no folder of the ui stack" >&2
+  ((misplaced == 0)) || echo "check_layers: $misplaced files of app/curves or app/ui are in no folder of their stack" >&2
   exit 1
 fi
 echo "check_layers: $checked includes of the tree keep the layering ($of_which)"

@@ -1,6 +1,6 @@
 #include "app/inks/BlendPresets.h"
 
-#include "app/curves/PrintedLines.h"
+#include "app/curves/core/PrintedLines.h"
 #include "app/inks/TonerColorModel.h"
 #include "platform/Log.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/InkList.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/InkList.h"
 #include "app/inks/KeyedValue.h"
 
 namespace inks {

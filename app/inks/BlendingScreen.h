@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/curves/Enumerations.h"
+#include "app/curves/core/Enumerations.h"
 
 namespace inks {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/Enumerations.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/Enumerations.h"
 #include "app/inks/KeyedValue.h"
 
 namespace inks {

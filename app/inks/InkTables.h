@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 
 namespace inks {
 

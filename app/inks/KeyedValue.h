@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/KeyedCoding.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/KeyedCoding.h"
 
 namespace inks {
 

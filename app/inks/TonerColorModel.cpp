@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/curves/Resampling.h"
+#include "app/curves/math/Resampling.h"
 #include "platform/FatalError.h"
 
 namespace inks {

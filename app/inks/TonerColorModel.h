@@ -2,8 +2,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/Enumerations.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/Enumerations.h"
 #include "app/inks/InkModel.h"
 
 namespace inks {

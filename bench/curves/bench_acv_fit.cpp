@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "app/curves/AcvCurveFit.h"
-#include "app/curves/CorrectionExport.h"
+#include "app/curves/exports/AcvCurveFit.h"
+#include "app/curves/exports/CorrectionExport.h"
 #include "bench/curves/previous_acv_fit.h"
 #include "platform/Log.h"
 #include "tests/curves/acv_wedges.h"

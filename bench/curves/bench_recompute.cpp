@@ -11,10 +11,10 @@
 #include <optional>
 #include <string>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementData.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementData.h"
 #include "platform/Log.h"
 #include "tests/support/reference_recompute.h"
 

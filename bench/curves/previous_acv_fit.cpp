@@ -10,7 +10,7 @@
 #include <limits>
 #include <optional>
 
-#include "app/curves/Tridiagonal.h"
+#include "app/curves/math/Tridiagonal.h"
 
 namespace curves::previous_acv {
 

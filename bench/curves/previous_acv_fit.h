@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "app/curves/AcvCurveFit.h"
+#include "app/curves/exports/AcvCurveFit.h"
 
 namespace curves::previous_acv {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
 
 namespace acv_wedges {
 

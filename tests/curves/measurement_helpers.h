@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/MeasurementReaderFactory.h"
+#include "app/curves/measurements/MeasurementFile.h"
+#include "app/curves/measurements/MeasurementReaderFactory.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 

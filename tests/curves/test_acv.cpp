@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/curves/CorrectionCurve.h"
-#include "app/curves/PhotoshopCurve.h"
+#include "app/curves/exports/PhotoshopCurve.h"
+#include "app/curves/math/CorrectionCurve.h"
 #include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"

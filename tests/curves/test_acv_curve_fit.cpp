@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/curves/AcvCurveFit.h"
+#include "app/curves/exports/AcvCurveFit.h"
 
 namespace curves::acv {
 

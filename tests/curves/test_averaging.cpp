@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/curves/MeasurementAverager.h"
-#include "app/curves/MeasurementData.h"
+#include "app/curves/measurements/MeasurementAverager.h"
+#include "app/curves/measurements/MeasurementData.h"
 #include "measurement_helpers.h"
 #include "platform/testing/LogCapture.h"
 

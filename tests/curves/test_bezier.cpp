@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/BezierCurve.h"
+#include "app/curves/math/BezierCurve.h"
 #include "platform/testing/LogCapture.h"
 
 namespace curves {

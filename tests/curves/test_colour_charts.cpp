@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
 #include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 

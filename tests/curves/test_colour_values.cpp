@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/ColourConversion.h"
-#include "app/curves/KeyedCoding.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/ColourConversion.h"
+#include "app/curves/core/KeyedCoding.h"
 
 namespace curves {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/CorrectionCurve.h"
+#include "app/curves/math/CorrectionCurve.h"
 
 namespace curves {
 

@@ -11,9 +11,9 @@
 #include <functional>
 
 #include "acv_wedges.h"
-#include "app/curves/AcvCurveFit.h"
-#include "app/curves/CorrectionExport.h"
-#include "app/curves/PhotoshopCubeLUT.h"
+#include "app/curves/exports/AcvCurveFit.h"
+#include "app/curves/exports/CorrectionExport.h"
+#include "app/curves/exports/PhotoshopCubeLUT.h"
 #include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"

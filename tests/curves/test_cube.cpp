@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "app/curves/PhotoshopCubeLUT.h"
+#include "app/curves/exports/PhotoshopCubeLUT.h"
 #include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/curves/CubicCurveAlgorithm.h"
+#include "app/curves/math/CubicCurveAlgorithm.h"
 
 namespace curves {
 

@@ -2,9 +2,9 @@
 
 #include <unordered_set>
 
-#include "app/curves/Enumerations.h"
-#include "app/curves/InkList.h"
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/Enumerations.h"
+#include "app/curves/core/InkList.h"
+#include "app/curves/core/NotificationNames.h"
 
 namespace curves {
 

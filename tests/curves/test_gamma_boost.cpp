@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/curves/MainBoost.h"
-#include "app/curves/QuadGammaAdjust.h"
+#include "app/curves/math/MainBoost.h"
+#include "app/curves/math/QuadGammaAdjust.h"
 
 namespace curves {
 

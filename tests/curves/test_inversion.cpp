@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/BinaryLinearization.h"
+#include "app/curves/math/BinaryLinearization.h"
 
 namespace curves {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 

@@ -8,9 +8,9 @@
 #include <functional>
 #include <sstream>
 
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
 #include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "app/curves/TextDecoding.h"
+#include "app/curves/core/TextDecoding.h"
 #include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <variant>
 
-#include "app/curves/QuadDataFile.h"
-#include "app/curves/QuadText.h"
+#include "app/curves/quad/QuadDataFile.h"
+#include "app/curves/quad/QuadText.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/support/scratch_files.h"

@@ -6,7 +6,7 @@
 
 #include <sys/stat.h>
 
-#include "app/curves/QuadDataFile.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/support/scratch_files.h"

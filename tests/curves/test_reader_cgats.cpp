@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/curves/CgatsReaders.h"
+#include "app/curves/measurements/CgatsReaders.h"
 #include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/ColumnReaders.h"
+#include "app/curves/measurements/ColumnReaders.h"
 #include "measurement_helpers.h"
 
 namespace curves {

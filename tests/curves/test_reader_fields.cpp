@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/curves/FieldSplitting.h"
+#include "app/curves/core/FieldSplitting.h"
 #include "measurement_helpers.h"
 
 namespace curves {

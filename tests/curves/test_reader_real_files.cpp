@@ -3,8 +3,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/MeasurementReaderFactory.h"
+#include "app/curves/measurements/MeasurementFile.h"
+#include "app/curves/measurements/MeasurementReaderFactory.h"
 #include "measurement_helpers.h"
 #include "tests/support/shared_test_data.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/curves/RegularExpressionChecks.h"
+#include "app/curves/core/RegularExpressionChecks.h"
 #include "measurement_helpers.h"
 
 namespace curves {

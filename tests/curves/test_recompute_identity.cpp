@@ -10,14 +10,14 @@
 #include <random>
 
 #include "Numerics/Numerics.h"
-#include "app/curves/BinaryLinearization.h"
-#include "app/curves/CorrectionCurve.h"
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementData.h"
-#include "app/curves/MovingAverager.h"
-#include "app/curves/Resampling.h"
-#include "app/curves/RunMean.h"
-#include "app/curves/SplineSmoother.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/math/MovingAverager.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/math/RunMean.h"
+#include "app/curves/math/SplineSmoother.h"
+#include "app/curves/measurements/MeasurementData.h"
 #include "tests/support/reference_recompute.h"
 
 namespace curves {

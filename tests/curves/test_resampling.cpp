@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/Resampling.h"
+#include "app/curves/math/Resampling.h"
 #include "platform/testing/LogCapture.h"
 
 namespace curves {

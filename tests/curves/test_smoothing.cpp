@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "app/curves/MovingAverager.h"
-#include "app/curves/SplineSmoother.h"
+#include "app/curves/math/MovingAverager.h"
+#include "app/curves/math/SplineSmoother.h"
 
 namespace curves {
 

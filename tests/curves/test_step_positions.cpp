@@ -7,10 +7,10 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/Resampling.h"
-#include "app/curves/StepPositions.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
+#include "app/curves/measurements/StepPositions.h"
 #include "measurement_helpers.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"

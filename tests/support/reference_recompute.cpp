@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "Numerics/Numerics.h"
-#include "app/curves/BinaryLinearization.h"
-#include "app/curves/CorrectionCurve.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/math/Resampling.h"
 
 namespace reference {
 

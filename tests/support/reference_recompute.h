@@ -5,8 +5,8 @@
 // bit and the benchmark can time them side by side.
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/LinearizationDataModel.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
 
 namespace reference {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <memory>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/blending/v2InkModelBlendingViewController.h"
 #include "app/ui/widgets/NotificationPayloads.h"
 #include "platform/testing/LogCapture.h"

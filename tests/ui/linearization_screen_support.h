@@ -81,7 +81,7 @@ inline const std::vector<std::string> tenInksViolet{"K", "C", "M", "Y", "LC", "L
 #include <memory>
 
 #include "Charts/types/line/LineChartData.h"
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/graphs/MeasurementGraph.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 #include "app/ui/linearization/qcv2LinearizationViewController.h"

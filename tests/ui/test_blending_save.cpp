@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/curves/InkList.h"
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/core/InkList.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
 #include "app/ui/widgets/PopUpItems.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/blending_screen_support.h"

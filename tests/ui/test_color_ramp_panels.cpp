@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/linearization/InkRampsViewController.h"
 #include "app/ui/linearization/InkSampleViewPanelController.h"
 #include "app/ui/linearization/v2LinearizationInkRampViewController.h"

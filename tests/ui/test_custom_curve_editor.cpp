@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/curves/Resampling.h"
+#include "app/curves/math/Resampling.h"
 #include "app/ui/editors/CustomCurveEditorVC.h"
 #include "app/ui/editors/QuadCurveEditorView.h"
 #include "app/ui/widgets/FieldText.h"

@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/linearization/ImagePreviewPanelController.h"
 #include "app/ui/preview/ColorPreviewImageView.h"
 #include "app/ui/preview/GradientColors.h"

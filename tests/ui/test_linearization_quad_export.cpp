@@ -7,11 +7,11 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include "app/curves/CorrectionExport.h"
-#include "app/curves/PhotoshopCubeLUT.h"
-#include "app/curves/PhotoshopCurve.h"
-#include "app/curves/QuadDataFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/exports/CorrectionExport.h"
+#include "app/curves/exports/PhotoshopCubeLUT.h"
+#include "app/curves/exports/PhotoshopCurve.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "app/ui/editors/CustomCurveEditorVC.h"
 #include "app/ui/linearization/InkSampleViewPanelController.h"
 #include "app/ui/shell/AppDelegate.h"

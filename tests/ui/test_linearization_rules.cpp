@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/curves/StepPositions.h"
+#include "app/curves/measurements/StepPositions.h"
 #include "app/ui/linearization/LinearizationScreenRules.h"
 
 namespace appui::linearization {

@@ -4,7 +4,7 @@
 #include <QAbstractItemModel>
 #include <limits>
 
-#include "app/curves/MeasurementFile.h"
+#include "app/curves/measurements/MeasurementFile.h"
 #include "app/ui/editors/v2CurveEditorView.h"
 #include "app/ui/editors/v2LinearizationManualCurveViewController.h"
 #include "app/ui/linearization/InkSampleViewPanelController.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/editors/v2CurveEditorView.h"
 #include "app/ui/editors/v2LinearizationManualCurveViewController.h"
 #include "app/ui/editors/v2ManualCurveViewController.h"

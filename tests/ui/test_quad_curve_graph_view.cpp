@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "app/curves/NotificationNames.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/core/NotificationNames.h"
+#include "app/curves/math/Resampling.h"
 #include "app/ui/blending/v2InkModelBlendingViewController.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 #include "app/ui/graphs/QuadCurveGraphViewController.h"

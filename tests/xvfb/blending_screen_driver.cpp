@@ -51,7 +51,7 @@
 #include <numeric>
 #include <string>
 
-#include "app/curves/QuadDataFile.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "app/ui/blending/v2InkModelBlendingViewController.h"
 #include "app/ui/editors/CustomCurveEditorVC.h"
 #include "app/ui/editors/QuadCurveEditorView.h"

@@ -21,13 +21,13 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/CorrectionExport.h"
-#include "app/curves/LinearizationDataModel.h"
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/PhotoshopCubeLUT.h"
-#include "app/curves/PhotoshopCurve.h"
-#include "app/curves/QuadDataFile.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/exports/CorrectionExport.h"
+#include "app/curves/exports/PhotoshopCubeLUT.h"
+#include "app/curves/exports/PhotoshopCurve.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "platform/FileIO.h"
 #include "platform/Log.h"
 

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/blending/QuadCurveGraphPanelController.h"
 #include "app/ui/editors/ManualCurveEditorDelegate.h"
 #include "app/ui/editors/ManualCurveEditorView.h"

@@ -25,8 +25,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/curves/AcvCurveFit.h"
-#include "app/curves/CorrectionExport.h"
+#include "app/curves/exports/AcvCurveFit.h"
+#include "app/curves/exports/CorrectionExport.h"
 #include "platform/Log.h"
 #include "tests/curves/acv_wedges.h"
 

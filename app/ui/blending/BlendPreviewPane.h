@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 #include "app/ui/preview/OutputBuffers.h"
 #include "app/ui/preview/PreviewReduction.h"
 #include "app/ui/preview/ZWGradientMapFilter.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 
 namespace appui {
 

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/curves/InkList.h"
-#include "app/curves/QuadText.h"
+#include "app/curves/core/InkList.h"
+#include "app/curves/quad/QuadText.h"
 
 namespace appui {
 

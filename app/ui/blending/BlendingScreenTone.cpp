@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "Charts/types/line/LineChartView.h"
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/blending/BlendSummary.h"
 #include "app/ui/blending/QuadCurveGraphPanelController.h"
 #include "app/ui/blending/ToneSliders.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/Enumerations.h"
-#include "app/curves/InkList.h"
+#include "app/curves/core/Enumerations.h"
+#include "app/curves/core/InkList.h"
 
 namespace appui {
 

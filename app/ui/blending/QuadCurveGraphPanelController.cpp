@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 #include "app/ui/widgets/NotificationPayloads.h"
 #include "ui_QuadCurveGraphPanelController.h"

@@ -9,9 +9,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/Enumerations.h"
-#include "app/curves/InkList.h"
-#include "app/curves/QuadDataFile.h"
+#include "app/curves/core/Enumerations.h"
+#include "app/curves/core/InkList.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "app/inks/BlendingScreen.h"
 #include "app/inks/TonerColorModel.h"
 #include "app/ui/blending/BlendPreviewPane.h"

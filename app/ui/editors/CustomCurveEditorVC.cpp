@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "Numerics/Numerics.h"
-#include "app/curves/BezierCurve.h"
-#include "app/curves/BinaryLinearization.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/math/BezierCurve.h"
+#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/math/Resampling.h"
 #include "app/ui/editors/QuadCurveEditorView.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 #include "app/ui/widgets/FieldText.h"

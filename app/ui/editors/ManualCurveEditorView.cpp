@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/curves/BezierCurve.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/math/BezierCurve.h"
+#include "app/curves/math/Resampling.h"
 #include "app/ui/editors/ManualCurveEditorDelegate.h"
 
 namespace appui {

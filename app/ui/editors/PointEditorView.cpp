@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/curves/CubicCurveAlgorithm.h"
+#include "app/curves/math/CubicCurveAlgorithm.h"
 
 namespace appui {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/curves/Resampling.h"
+#include "app/curves/math/Resampling.h"
 #include "app/ui/editors/ManualCurveEditorDelegate.h"
 
 namespace appui {

@@ -1,6 +1,6 @@
 #include "app/ui/editors/v2LinearizationManualCurveViewController.h"
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "ui_v2LinearizationManualCurveViewController.h"
 
 namespace appui {

@@ -1,6 +1,6 @@
 #include "app/ui/editors/v2ManualCurveViewController.h"
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "ui_v2ManualCurveViewController.h"
 
 namespace appui {

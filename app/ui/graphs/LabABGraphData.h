@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Charts/types/line/LineChartData.h"
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 #include "app/ui/graphs/GraphSeries.h"
 
 namespace appui {

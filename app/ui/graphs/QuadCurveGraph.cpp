@@ -4,7 +4,7 @@
 
 #include "Charts/foundation/Description.h"
 #include "Charts/foundation/Legend.h"
-#include "app/curves/PrintedLines.h"
+#include "app/curves/core/PrintedLines.h"
 #include "app/ui/graphs/QuadCurveGraphData.h"
 #include "platform/Log.h"
 

@@ -5,7 +5,7 @@
 #include <QLayout>
 #include <QMetaObject>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 #include "app/ui/widgets/NotificationPayloads.h"
 #include "ui_QuadCurveGraphViewController.h"

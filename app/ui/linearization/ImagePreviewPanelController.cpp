@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/preview/ColorPreviewImageView.h"
 #include "app/ui/preview/PreviewImageFile.h"
 #include "app/ui/widgets/ColorRamps.h"

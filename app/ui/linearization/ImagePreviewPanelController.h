@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 #include "app/ui/preview/ZWGradientMapFilter.h"
 #include "app/ui/widgets/ZWDropView.h"
 #include "platform/NotificationCenter.h"

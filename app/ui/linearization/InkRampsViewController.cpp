@@ -1,6 +1,6 @@
 #include "app/ui/linearization/InkRampsViewController.h"
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/widgets/ColorRamps.h"
 #include "app/ui/widgets/ColorSampleView.h"
 #include "platform/FatalError.h"

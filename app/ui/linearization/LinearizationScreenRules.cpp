@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/curves/Resampling.h"
+#include "app/curves/math/Resampling.h"
 
 namespace appui::linearization {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/Enumerations.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/Enumerations.h"
 
 // The rules of the linearization screen that hold without a window: how its
 // controls translate into model settings, how samples are cut for the

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/LinearizationDataModel.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
 #include "app/ui/graphs/MeasurementGraph.h"
 #include "app/ui/linearization/LinearizationScreenRules.h"
 #include "app/ui/linearization/MeasurementTableModel.h"

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "Charts/foundation/PlatformStyle.h"
-#include "app/curves/MeasurementValidity.h"
-#include "app/curves/StepPositions.h"
+#include "app/curves/measurements/MeasurementValidity.h"
+#include "app/curves/measurements/StepPositions.h"
 #include "app/ui/widgets/FieldText.h"
 
 namespace appui {

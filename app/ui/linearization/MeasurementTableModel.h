@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 
 namespace appui {
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "app/curves/QuadDataFile.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 
 namespace appui {

@@ -1,10 +1,10 @@
 // The save side of the linearization screen: the linearized .quad file, or
 // the correction as an image editor's curve (.acv) or lookup table (.cube).
-#include "app/curves/CorrectionExport.h"
-#include "app/curves/PhotoshopCubeLUT.h"
-#include "app/curves/PhotoshopCurve.h"
-#include "app/curves/PrintedLines.h"
-#include "app/curves/QuadDataFile.h"
+#include "app/curves/core/PrintedLines.h"
+#include "app/curves/exports/CorrectionExport.h"
+#include "app/curves/exports/PhotoshopCubeLUT.h"
+#include "app/curves/exports/PhotoshopCurve.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "app/ui/linearization/LinearizationScreenRules.h"
 #include "app/ui/linearization/QuadCurvePane.h"
 #include "app/ui/linearization/qcv2LinearizationViewController.h"

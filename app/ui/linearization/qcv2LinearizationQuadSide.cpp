@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 #include <QPushButton>
 
-#include "app/curves/QuadDataFile.h"
+#include "app/curves/quad/QuadDataFile.h"
 #include "app/ui/editors/CustomCurveEditorVC.h"
 #include "app/ui/editors/v2LinearizationManualCurveViewController.h"
 #include "app/ui/linearization/InkSampleViewPanelController.h"

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "app/curves/MeasurementFile.h"
-#include "app/curves/NotificationNames.h"
-#include "app/curves/PrintedLines.h"
-#include "app/curves/Resampling.h"
+#include "app/curves/core/NotificationNames.h"
+#include "app/curves/core/PrintedLines.h"
+#include "app/curves/math/Resampling.h"
+#include "app/curves/measurements/MeasurementFile.h"
 #include "app/ui/graphs/MeasurementGraph.h"
 #include "app/ui/graphs/QuadCurveGraph.h"
 #include "app/ui/linearization/InkSampleViewPanelController.h"

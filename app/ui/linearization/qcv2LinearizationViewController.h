@@ -7,9 +7,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/Enumerations.h"
-#include "app/curves/LinearizationDataModel.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/Enumerations.h"
+#include "app/curves/linearization/LinearizationDataModel.h"
 #include "app/ui/editors/CustomCurveEditorDelegate.h"
 #include "app/ui/linearization/LinearizationShown.h"
 #include "app/ui/widgets/ZWDropView.h"

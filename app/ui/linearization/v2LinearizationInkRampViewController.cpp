@@ -1,6 +1,6 @@
 #include "app/ui/linearization/v2LinearizationInkRampViewController.h"
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/widgets/ColorRamps.h"
 #include "app/ui/widgets/ColorSampleView.h"
 #include "app/ui/widgets/NeutralRamp.h"

@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/ColourConversion.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/ColourConversion.h"
 
 namespace appui {
 

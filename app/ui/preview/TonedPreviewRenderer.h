@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 #include "app/ui/preview/PreviewReduction.h"
 #include "app/ui/preview/ZWGradientMapFilter.h"
 

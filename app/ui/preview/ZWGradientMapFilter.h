@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/ColourConversion.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/core/ColourConversion.h"
 #include "app/ui/preview/OutputBuffers.h"
 
 class QThreadPool;

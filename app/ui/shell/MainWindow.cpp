@@ -10,7 +10,7 @@
 #include <tuple>
 #include <utility>
 
-#include "app/curves/NotificationNames.h"
+#include "app/curves/core/NotificationNames.h"
 #include "app/ui/blending/v2InkModelBlendingViewController.h"
 #include "app/ui/graphs/QuadCurveGraphViewController.h"
 #include "app/ui/linearization/ImagePreviewPanelController.h"

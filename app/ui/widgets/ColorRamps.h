@@ -2,8 +2,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/DormantRecords.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/measurements/DormantRecords.h"
 #include "app/ui/widgets/NotificationPayloads.h"
 
 namespace appui {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/curves/ColourConversion.h"
+#include "app/curves/core/ColourConversion.h"
 #include "app/ui/widgets/FieldText.h"
 
 namespace appui {

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 
 class QLabel;
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "Charts/drawing/NamedColors.h"
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 #include "app/ui/widgets/YUpView.h"
 
 namespace appui {

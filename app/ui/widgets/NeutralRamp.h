@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "app/curves/CIELab.h"
+#include "app/curves/core/CIELab.h"
 
 namespace appui {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <vector>
 
-#include "app/curves/CIELab.h"
-#include "app/curves/DormantRecords.h"
+#include "app/curves/core/CIELab.h"
+#include "app/curves/measurements/DormantRecords.h"
 
 // The objects attached to the notifications between the screens, dialogs and
 // panels (platform::NotificationCenter carries them in a std::any).

@@ -1,0 +1,330 @@
+#include "app/curves/math/BinaryLinearization.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <optional>
+
+#include "app/curves/math/Resampling.h"
+
+namespace curves {
+
+std::size_t binarySearchIndex(const std::vector<double>& values, double value) {
+    std::ptrdiff_t low = 0;
+    std::ptrdiff_t high = static_cast<std::ptrdiff_t>(values.size()) - 1;
+    while (low <= high) {
+        const std::ptrdiff_t mid = low + (high - low) / 2;
+        const double element = values[static_cast<std::size_t>(mid)];
+        if (element == value) return static_cast<std::size_t>(mid);
+        if (element < value)
+            low = mid + 1;
+        else
+            high = mid - 1;
+    }
+    return high < 0 ? 0 : static_cast<std::size_t>(high);
+}
+
+namespace {
+
+// The literal step of the 256 grid (not 100/255) is part of the result.
+constexpr double gridStep256 = 0.3921568627;
+
+// Every curve of 256 finite values has its keyframes at the 256 grid's
+// times, normalised to 0 ... 1, and is read at the 1024 grid's sample
+// times: where those samples fall and how they are weighted is the same for
+// every such curve and every call, so it is worked out once.
+const SharedTimesSampler& gridSampler() {
+    static const SharedTimesSampler sampler(normalizeToUnit(ramp(256, 0, gridStep256)),
+                                            SharedTimesSampler::stepTimes(1.0 / 1024));
+    return sampler;
+}
+
+// The 1024 grid, 0 ... 100 (stepArray1024).
+const std::vector<double>& grid1024() {
+    static const std::vector<double> grid = ramp(1024, 0, 100.0 / 1023);
+    return grid;
+}
+
+// The index binarySearchIndex finds on a grid of 1024 points 0 ... 100 in
+// steps of 100 / 1023. The grid rises strictly, so that is the last point
+// at or below the position (0 below the first); the step gives a guess one
+// or two points off at most, which the grid itself then settles.
+std::size_t gridIndexIn(const std::vector<double>& grid, double position) {
+    const std::size_t last = grid.size() - 1;
+    const double guess = position * (1023 / 100.0);
+    std::size_t i = guess > 0 ? static_cast<std::size_t>(std::min(guess, static_cast<double>(last))) : 0;
+    while (i < last && grid[i + 1] <= position) ++i;
+    while (i > 0 && grid[i] > position) --i;
+    return i;
+}
+
+} // namespace
+
+BinaryLinearization::BinaryLinearization(std::vector<double> correctionCurve,
+                                         std::vector<std::vector<double>> quadCurves)
+    : quadToLinearize(std::move(quadCurves)),
+      targetArray(std::move(correctionCurve)) {
+    stepArray = ramp(256, 0, gridStep256);
+    step256 = stepArray;
+    stepArray1024 = grid1024();
+    linearizedOutputQuadArray = linearizeTo256(quadToLinearize, targetArray);
+}
+
+namespace {
+
+// One curve as resampleTo1024 gives it, read one grid point at a time: a
+// curve on the 256 grid through the shared grid sampler, any other through
+// keyframes of its own.
+class Resampled {
+public:
+    // `tangents` is storage for the tangents of a curve on the 256 grid; it
+    // must outlive this reader and is reused from curve to curve.
+    Resampled(const std::vector<double>& curve, std::vector<double>& tangents) {
+        const auto& sampler = gridSampler();
+        if (sampler.fits(curve)) {
+            sampler.tangentsOf(curve.data(), tangents);
+            sampler_ = &sampler;
+            values_ = curve.data();
+            tangents_ = tangents.data();
+        } else if (curve.empty()) {
+            constant_ = 0.0;
+        } else if (curve.size() == 1) {
+            constant_ = curve.front();
+        } else {
+            if (curve.size() == sampler.times().size())
+                keys_.emplace(sampler.times(), curve, true);
+            else
+                keys_.emplace(normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1)), curve, true);
+            // Without one finite keyframe the resampler gives nothing, and the
+            // grid is filled with zeros.
+            if (keys_->empty()) constant_ = 0.0;
+        }
+    }
+
+    // Point k (0 ... 1023) of the 1024 samples.
+    double at(std::size_t k) const {
+        if (sampler_) return sampler_->sample(k, values_, tangents_);
+        if (constant_) return *constant_;
+        return keys_->valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024));
+    }
+
+private:
+    const SharedTimesSampler* sampler_ = nullptr;
+    const double* values_ = nullptr;
+    const double* tangents_ = nullptr;
+    std::optional<double> constant_;
+    std::optional<KeyframeCurve> keys_;
+};
+
+// Where one point that reduceTo256 keeps reads every curve: the grid point i
+// at or below the position c the target asks for, and the differences
+// c - grid[i] and grid[i + 1] - grid[i] of the interpolation (above the
+// grid's last point stands 1023); for curves on the 256 grid, the keyframes
+// its two samples read.
+struct GridReading {
+    std::size_t i;
+    double offset, span;
+    SharedTimesSampler::KeyRange keys;
+};
+
+// Where each point reduceTo256 keeps reads the curves, for a target on the
+// 1024 grid (0 ... 100): 0, then 4 b + 4 for b = 1 ... 254. The last point
+// (1023) is each curve's own last sample.
+std::vector<GridReading> gridReadings(const std::vector<double>& target) {
+    const auto& grid = grid1024();
+    const auto& sampler = gridSampler();
+    const std::size_t last = grid.size() - 1;
+    std::vector<double> tangents;
+    const Resampled t(target, tangents);
+    std::vector<GridReading> readings;
+    readings.reserve(255);
+    for (std::size_t b = 0; b < 255; ++b) {
+        const double tj = t.at(b == 0 ? 0 : 4 * b + 4);
+        // The resampled correction can overshoot 0 to 100 near its ends;
+        // outside that range it would index past the grid and extrapolate.
+        const double c = std::isnan(tj) ? 0.0 : std::clamp(tj, 0.0, 100.0);
+        const std::size_t i = gridIndexIn(grid, c);
+        const double w = grid[i];
+        const double f = i < last ? grid[i + 1] : 1023;
+        const SharedTimesSampler::KeyRange keys{sampler.keyframesRead(i).first,
+                                                sampler.keyframesRead(i < last ? i + 1 : i).last};
+        readings.push_back({i, c - w, f - w, keys});
+    }
+    return readings;
+}
+
+// The interpolation between the curve's values m at grid point i and g at
+// the next; 0 between two zeros.
+double interpolated(const GridReading& reading, double m, double g) {
+    return (m == 0 && g == 0) ? 0.0 : (g - m) / reading.span * reading.offset + m;
+}
+
+// Two curves on the 256 grid read side by side, one in each lane of a
+// 16-byte vector (SSE2 on every x86-64 processor; GCC and Clang build it for
+// any target): each reading is made for both by the same vector operations,
+// lane by lane the operations one curve alone would take.
+typedef double Pair __attribute__((vector_size(16)));
+constexpr std::size_t lanes = 2;
+
+// interpolated() on both lanes: the quotient is worked out in any case, and
+// a lane between two zeros is then cleared to +0.
+Pair interpolatedPair(const GridReading& reading, Pair m, Pair g) {
+    const Pair value = (g - m) / reading.span * reading.offset + m;
+    const auto betweenZeros = (m == Pair{}) & (g == Pair{});
+    return std::bit_cast<Pair>(std::bit_cast<decltype(betweenZeros)>(value) & ~betweenZeros);
+}
+
+// The reduced linearization of one or two curves that fit the grid sampler,
+// into `reduced` (one list of 256 per curve). `values` and `tangents` are
+// storage reused from pair to pair.
+void linearizePair(const std::vector<double>* const* curves, std::size_t count,
+                   const std::vector<GridReading>& readings, std::vector<double>* const* reduced,
+                   std::vector<Pair>& values, std::vector<Pair>& tangents) {
+    const auto& sampler = gridSampler();
+    const std::size_t keys = sampler.times().size();
+    const std::size_t last = sampler.sampleCount() - 1;
+    // A missing second curve is read as zeros and dropped.
+    const double* first = curves[0]->data();
+    const double* second = count > 1 ? curves[1]->data() : nullptr;
+    values.resize(keys);
+    tangents.resize(keys);
+    // The keyframes where either curve carries ink.
+    std::size_t inkFrom = keys;
+    std::size_t inkTo = 0;
+    for (std::size_t k = 0; k < keys; ++k) {
+        values[k] = Pair{first[k], second ? second[k] : 0.0};
+        if (first[k] != 0 || (second && second[k] != 0)) {
+            inkFrom = std::min(inkFrom, k);
+            inkTo = k;
+        }
+    }
+    sampler.tangentsOf(values.data(), tangents.data());
+    for (std::size_t r = 0; r < readings.size(); ++r) {
+        const std::size_t i = readings[r].i;
+        // Both curves read zeros where they carry no ink, and a reading
+        // between two zeros gives the 0 already in place; only a reading at
+        // the grid's last point (against 1023) is always worked out.
+        const auto& keysRead = readings[r].keys;
+        if (i < last && (keysRead.last < inkFrom || keysRead.first > inkTo)) continue;
+        const Pair m = sampler.sample(i, values.data(), tangents.data());
+        const Pair g = i < last ? sampler.sample(i + 1, values.data(), tangents.data()) : Pair{1023, 1023};
+        const Pair out = interpolatedPair(readings[r], m, g);
+        for (std::size_t l = 0; l < count; ++l) (*reduced[l])[r] = out[l];
+    }
+    const Pair end = sampler.sample(last, values.data(), tangents.data());
+    for (std::size_t l = 0; l < count; ++l) (*reduced[l])[255] = end[l];
+}
+
+// The reduced linearization of any one curve, into `reduced` (256 zeros).
+void linearizeOne(const std::vector<double>& curve, const std::vector<GridReading>& readings,
+                  std::vector<double>& reduced) {
+    std::vector<double> tangents;
+    const Resampled q(curve, tangents);
+    const std::size_t last = gridSampler().sampleCount() - 1;
+    // An empty channel (every value zero) reads zero wherever it is read,
+    // and a reading between two zeros gives 0; only a reading at the grid's
+    // last point (whose right-hand value is 1023) is worked out.
+    const bool unused = std::all_of(curve.begin(), curve.end(), [](double v) { return v == 0; });
+    for (std::size_t r = 0; r < readings.size(); ++r) {
+        const std::size_t i = readings[r].i;
+        if (unused && i < last) continue;
+        reduced[r] = interpolated(readings[r], q.at(i), i < last ? q.at(i + 1) : 1023);
+    }
+    reduced[255] = q.at(last);
+}
+
+} // namespace
+
+std::size_t BinaryLinearization::gridIndexOf(double position) const { return gridIndexIn(stepArray1024, position); }
+
+std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::vector<std::vector<double>>& quadCurves,
+                                                                     const std::vector<double>& target) {
+    const auto readings = gridReadings(target);
+    std::vector<std::vector<double>> result(quadCurves.size(), std::vector<double>(256, 0.0));
+    // Curves on the 256 grid that carry ink go two by two, the others (and
+    // empty channels, which read almost nothing) one by one.
+    const std::vector<double>* pending[lanes];
+    std::vector<double>* pendingResults[lanes];
+    std::size_t waiting = 0;
+    std::vector<Pair> values, tangents;
+    for (std::size_t c = 0; c < quadCurves.size(); ++c) {
+        const auto& curve = quadCurves[c];
+        const bool inked = std::any_of(curve.begin(), curve.end(), [](double v) { return v != 0; });
+        if (!inked || !gridSampler().fits(curve)) {
+            linearizeOne(curve, readings, result[c]);
+            continue;
+        }
+        pending[waiting] = &curve;
+        pendingResults[waiting] = &result[c];
+        if (++waiting == lanes) {
+            linearizePair(pending, waiting, readings, pendingResults, values, tangents);
+            waiting = 0;
+        }
+    }
+    if (waiting > 0) linearizePair(pending, waiting, readings, pendingResults, values, tangents);
+    return result;
+}
+
+std::vector<double> BinaryLinearization::resampleTo1024(const std::vector<double>& curve) const {
+    if (curve.empty()) return std::vector<double>(1024, 0.0);
+    if (curve.size() == 1) return std::vector<double>(1024, curve.front());
+    // Curves of the usual 256 values sit on the 256 grid; others are spread
+    // evenly over the same range.
+    const auto xs = curve.size() == step256.size() ? normalizeToUnit(step256)
+                                                   : normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1));
+    ZWInterpolateD interpolator;
+    interpolator.inputXs = xs;
+    interpolator.interpolationStepValue = 1.0 / 1024;
+    interpolator.interpolate(xs, curve, "Spline");
+    auto samples = interpolator.outputArray;
+    samples.resize(1024, samples.empty() ? 0.0 : samples.back());
+    return samples;
+}
+
+std::vector<std::vector<double>> BinaryLinearization::linearize(const std::vector<std::vector<double>>& quadCurves,
+                                                                const std::vector<double>& target) const {
+    const auto t = resampleTo1024(target);
+    const auto& grid = stepArray1024;
+    const std::size_t last = grid.size() - 1;
+    std::vector<std::vector<double>> result;
+    result.reserve(quadCurves.size());
+    for (const auto& curve : quadCurves) {
+        const auto q = resampleTo1024(curve);
+        std::vector<double> out(1024, 0.0);
+        for (std::size_t j = 0; j < last; ++j) {
+            // The resampled correction can overshoot 0 to 100 near its ends;
+            // outside that range it would index past the grid and extrapolate.
+            const double c = std::isnan(t[j]) ? 0.0 : std::clamp(t[j], 0.0, 100.0);
+            const std::size_t i = binarySearchIndex(grid, c);
+            const double w = grid[i];
+            const double m = q[i];
+            double f = 1023;
+            double g = 1023;
+            if (i + 1 < grid.size()) {
+                f = grid[i + 1];
+                g = q[i + 1];
+            }
+            out[j] = (m == 0 && g == 0) ? 0.0 : (g - m) / (f - w) * (c - w) + m;
+        }
+        out[last] = q[last];
+        result.push_back(std::move(out));
+    }
+    return result;
+}
+
+std::vector<std::vector<double>> BinaryLinearization::reduceTo256(const std::vector<std::vector<double>>& curves) {
+    std::vector<std::vector<double>> result;
+    result.reserve(curves.size());
+    for (const auto& curve : curves) {
+        std::vector<double> reduced(256, 0.0);
+        if (curve.size() >= 1024) {
+            reduced[0] = curve[0];
+            for (std::size_t b = 1; b < 255; ++b) reduced[b] = curve[4 * b + 4];
+            reduced[255] = curve[1023];
+        }
+        result.push_back(std::move(reduced));
+    }
+    return result;
+}
+
+} // namespace curves
