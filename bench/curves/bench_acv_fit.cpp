@@ -38,9 +38,7 @@ const std::vector<double>& fractionsOf(const acv_wedges::Wedge& wedge) {
 }
 
 int worstOf(const std::vector<acv::Knot>& knots, const std::vector<double>& fractions) {
-    acv::Levels table{};
-    for (std::size_t x = 0; x < acv::levelCount; ++x) table[x] = acv::tableLevel(fractions[x]);
-    return acv::fitOf(acv::drawnLevels(knots), table).worst;
+    return acv::fitOf(acv::drawnLevels(knots), acv::tableLevels(fractions)).worst;
 }
 
 void AcvFit(benchmark::State& state, const acv_wedges::Wedge& wedge) {

@@ -1,8 +1,9 @@
 // The closest a legal .acv can come to the .cube of a correction, as a
 // reader draws both, found by a search that shares nothing with the export's
-// own fit but the reader's drawing and the measures of a curve
-// (acv::drawnLevels, checked level for level against ffmpeg by the export's
-// test; acv::fitOf, acv::keepsTheRules): 16 independent runs of simulated
+// own fit but the reader's drawing, the measures of a curve and the file's
+// rules (acv::drawnLevels and acv::tableLevels, checked level for level
+// against ffmpeg by the export's test; acv::fitOf, acv::keepsTheRules,
+// acv::endAtTheTop): 16 independent runs of simulated
 // annealing over the points themselves, from points spread at random, half
 // of them starting hot and half cool, each lowering a bound on the worst
 // difference and looking for a curve within it, each cycle polished by every
@@ -192,8 +193,7 @@ std::vector<Knot> spreadPoints(const Levels& table, int count, std::mt19937& ran
         const Knot knot{x, table[static_cast<std::size_t>(x)]};
         if (acv::keepsApart(knots.back(), knot)) knots.push_back(knot);
     }
-    while (knots.size() > 1 && !acv::keepsApart(knots.back(), {acv::topLevel, acv::topLevel})) knots.pop_back();
-    knots.push_back({acv::topLevel, acv::topLevel});
+    acv::endAtTheTop(knots);
     return knots;
 }
 
@@ -221,8 +221,9 @@ std::string fitText(const Curve& curve, const Levels& table) {
 
 void searchWedge(const std::string& name, const std::vector<double>& correction, double seconds, unsigned threads) {
     const auto image = curves::imageSpaceCurve(correction);
-    Levels table{};
-    for (std::size_t x = 0; x < acv::levelCount; ++x) table[x] = acv::tableLevel(image[x] / 100);
+    std::vector<double> fractions;
+    for (const double y : image) fractions.push_back(y / 100);
+    const Levels table = acv::tableLevels(fractions);
     std::vector<Knot> exported;
     for (const auto& [output, input] : curves::makeAcvCurvePoints(image).compCurvePoints)
         exported.push_back({input, output});

@@ -20,6 +20,12 @@ bool keepsTheRules(const std::vector<Knot>& knots) {
     return true;
 }
 
+void endAtTheTop(std::vector<Knot>& knots) {
+    const Knot top{topLevel, topLevel};
+    while (knots.size() > 1 && !keepsApart(knots.back(), top)) knots.pop_back();
+    knots.push_back(top);
+}
+
 namespace {
 
 // readFraction of every level, worked out once.
@@ -132,6 +138,12 @@ int tableLevel(double fraction) {
     return wholeLevel(static_cast<float>(std::clamp(fraction, -2.0, 2.0)) * 255.f);
 }
 
+Levels tableLevels(std::span<const double> fractions) {
+    Levels levels{};
+    for (std::size_t x = 0; x < levelCount && x < fractions.size(); ++x) levels[x] = tableLevel(fractions[x]);
+    return levels;
+}
+
 bool Fit::betterThan(const Fit& other) const {
     if (reversals != other.reversals) return reversals < other.reversals;
     if (worst != other.worst) return worst < other.worst;
@@ -223,11 +235,8 @@ std::optional<std::vector<Knot>> withKnot(std::vector<Knot> knots, const Knot& a
 // a search over the real drawing finds what a smooth model misses.
 class Fitter {
 public:
-    explicit Fitter(const std::vector<double>& fractions) {
-        for (std::size_t x = 0; x < levelCount; ++x) {
-            target_[x] = tableLevel(fractions[x]);
-            curve_[x] = fractions[x] * topLevel;
-        }
+    explicit Fitter(const std::vector<double>& fractions) : target_(tableLevels(fractions)) {
+        for (std::size_t x = 0; x < levelCount; ++x) curve_[x] = fractions[x] * topLevel;
         best_ = placed({{0, 0}, {topLevel, topLevel}});
     }
 
@@ -298,8 +307,7 @@ private:
         for (const int x : inputs)
             if (const Knot knot{x, target_[static_cast<std::size_t>(x)]}; keepsApart(knots.back(), knot))
                 knots.push_back(knot);
-        while (knots.size() > 1 && !keepsApart(knots.back(), {topLevel, topLevel})) knots.pop_back();
-        knots.push_back({topLevel, topLevel});
+        endAtTheTop(knots);
         return knots;
     }
 

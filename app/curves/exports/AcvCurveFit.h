@@ -35,6 +35,10 @@ struct Knot {
 // than 3 levels in input and in output.
 bool keepsApart(const Knot& left, const Knot& right);
 
+// Ends the points (ascending in input, from (0, 0)) at (255, 255): the last
+// of them that would not keep apart from it are dropped first.
+void endAtTheTop(std::vector<Knot>& knots);
+
 // Whether points keep every rule of the file as the export writes it: from
 // (0, 0) to (255, 255), at most maximumKnots, outputs 0 to 255, neighbours
 // kept apart.
@@ -61,6 +65,10 @@ Levels drawnLevels(std::span<const Knot> knots);
 // 1, read in single precision, scaled and truncated toward zero, kept to 0 to
 // 255). Values that are not finite give 0.
 int tableLevel(double fraction);
+
+// The levels a reader draws for a lookup table of levelCount values
+// (fractions of 1): tableLevel of each.
+Levels tableLevels(std::span<const double> fractions);
 
 // How closely a drawn curve follows the levels it should draw.
 struct Fit {

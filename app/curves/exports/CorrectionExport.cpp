@@ -50,9 +50,7 @@ std::vector<acv::Knot> evenSamples(const std::vector<double>& imageCurve) {
         }
         if (input >= 237) break;
     }
-    const acv::Knot end{acv::topLevel, acv::topLevel};
-    while (knots.size() > 1 && !acv::keepsApart(knots.back(), end)) knots.pop_back();
-    knots.push_back(end);
+    acv::endAtTheTop(knots);
     return knots;
 }
 
@@ -65,8 +63,7 @@ PhotoshopCurve_UInt16 makeAcvCurvePoints(const std::vector<double>& imageCurve) 
     if (const auto fractions = tableFractions(imageCurve);
         fractions && acv::tableLevel(fractions->front()) <= endSlack &&
         acv::tableLevel(fractions->back()) >= acv::topLevel - endSlack) {
-        acv::Levels table{};
-        for (std::size_t x = 0; x < acv::levelCount; ++x) table[x] = acv::tableLevel((*fractions)[x]);
+        const auto table = acv::tableLevels(*fractions);
         const auto even = acv::fitOf(acv::drawnLevels(knots), table);
         // Within a level everywhere, no curve could be more than a level closer.
         if (even.reversals > 0 || even.worst > 1) {
