@@ -58,7 +58,7 @@ inline std::vector<Wedge> madeWedges() {
         {"L* 97 to 21", 8, [](double x) { return 97 - 76 * (1 - std::pow(1 - x, 2.5)); }},
         // Where ink adds no darkness the correction jumps: at the white end, at the black end.
         {"a shoulder near white", 16, [](double x) { return x < 0.15 ? 95 : 95 - 80 * (x - 0.15) / 0.85; }},
-        {"a shadow plateau", 7, [](double x) { return 95 - 80 * std::min(x, 0.6) - 160 * std::max(0.0, x - 0.8); }},
+        {"a shadow plateau", 9, [](double x) { return 95 - 80 * std::min(x, 0.6) - 160 * std::max(0.0, x - 0.8); }},
         {"the last steps flat", 14, [](double x) { return 95 - 80 * std::min(x, 0.85) / 0.85; }},
         // The printer's response bends sharply in the midtones.
         {"a bend in the midtones", 1, [](double x) { return 95 - 80 * (x < 0.5 ? 0.7 * x : 0.35 + 1.3 * (x - 0.5)); }},

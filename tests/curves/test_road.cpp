@@ -39,15 +39,16 @@ const std::vector<std::string> measurementFiles{
 const std::vector<std::string> quadFiles{"quad/k-only-8ink-lowercase-labels.quad", "quad/mk-only-10ink.quad"};
 
 // A 21-step K wedge of a printer that prints the midtones too dark, as a
-// photographer's Lab list.
-std::filesystem::path madeWedge(const ScratchDirectory& dir) {
+// photographer's Lab list; the patch of step `misread`, when given, read
+// 20 L* too dark, as an instrument placed off the patch reads it.
+std::filesystem::path madeWedge(const ScratchDirectory& dir, int misread = -1) {
     std::string text = "GRAY\tLAB_L\tLAB_A\tLAB_B\n";
     for (int step = 0; step <= 20; ++step) {
         const double gray = step * 5.0;
-        const double L = 95 - 80 * std::pow(gray / 100, 0.75);
+        const double L = 95 - 80 * std::pow(gray / 100, 0.75) - (step == misread ? 20 : 0);
         text += std::to_string(gray) + "\t" + std::to_string(L) + "\t0.10\t-1.00\n";
     }
-    const auto file = dir.file("wedge.txt");
+    const auto file = dir.file(misread < 0 ? "wedge.txt" : "misread.txt");
     test_support::writeBytes(file, text);
     return file;
 }
@@ -116,6 +117,10 @@ void expectValidCurvesThatReadBack(const Road& road) {
     for (std::size_t c = 0; c < input.size(); ++c) {
         ASSERT_EQ((*road.linearized)[c].size(), 256u);
         const bool unused = std::all_of(input[c].begin(), input[c].end(), [](double v) { return v == 0; });
+        // A printer curve that falls while its input rises prints bands.
+        if (std::is_sorted(input[c].begin(), input[c].end())) {
+            EXPECT_TRUE(std::is_sorted((*road.linearized)[c].begin(), (*road.linearized)[c].end())) << "channel " << c;
+        }
         for (const double v : (*road.linearized)[c]) {
             EXPECT_GE(v, 0);
             EXPECT_LE(v, 65535);
@@ -302,6 +307,32 @@ ImageExports exportForImages(platform::ScriptedServices& services, const Scratch
     services.savePanel->answers.push_back(files.acv);
     PhotoshopCurve_UInt16::saveAcvFile(PhotoshopCurve_UInt16::acvFileData(files.acvCurve.makeAcvData()));
     return files;
+}
+
+// One patch misread (50 % read 20 L* too dark): the lightness rises again
+// after it, yet the curves and the .cube made from it never go back (they
+// did, by 6 % of the channel), and away from the misread step and the reach
+// of the smoothing around it they are those of the wedge read right.
+TEST(Road, AMisreadPatchNeitherTurnsTheCurvesBackNorMovesThemAwayFromIt) {
+    platform::LogCapture log;
+    ScratchDirectory dir;
+    platform::ScriptedServices services;
+    const auto right = travel(services, dir, madeWedge(dir), madeQuad(dir));
+    const auto misread = travel(services, dir, madeWedge(dir, 10), madeQuad(dir));
+    expectValidCurvesThatReadBack(misread);
+    const auto& k = (*misread.linearized)[0];
+    const auto& kRight = (*right.linearized)[0];
+    for (std::size_t i = 0; i < 256; ++i)
+        if (kRight[i] < 0.3 * kRight[255] || kRight[i] > 0.7 * kRight[255]) {
+            EXPECT_NEAR(k[i], kRight[i], 0.005 * kRight[255]) << i;
+        }
+    const auto files = exportForImages(services, dir, *misread.model.correctionCurve->correctionCurveArray);
+    std::istringstream cube(test_support::readBytes(files.cube));
+    std::vector<double> rows;
+    for (std::string line; std::getline(cube, line);)
+        if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) rows.push_back(std::stod(line));
+    ASSERT_EQ(rows.size(), 256u);
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
 }
 
 TEST(Road, CorrectionExportsAsAcvAndCube) {

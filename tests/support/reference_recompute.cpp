@@ -7,6 +7,7 @@
 #include "Numerics/Numerics.h"
 #include "app/curves/math/BinaryLinearization.h"
 #include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/math/MonotoneFit.h"
 #include "app/curves/math/Resampling.h"
 
 namespace reference {
@@ -99,6 +100,10 @@ std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve) {
     const std::size_t n = target.size();
     if (n < 2 || densities.size() < 2) return {};
     const double g = 100.0 / static_cast<double>(densities.size() - 1);
+    auto lightness = curves::CorrectionCurve::lightnessToCorrect(densities);
+    const bool usable = std::all_of(lightness.begin(), lightness.end(), [](double v) { return std::isfinite(v); });
+    const double sign = usable && lightness.back() > lightness.front() ? -1 : 1;
+    for (double& v : lightness) v *= sign;
     std::vector<double> out{0};
     for (std::size_t k = 1; k + 1 < n; ++k) {
         const double d = target[k];
@@ -106,8 +111,20 @@ std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve) {
             out.push_back(100);
             continue;
         }
-        const auto [i, v, u] = curves::CorrectionCurve::indexOfValue(densities, d);
-        double value = v == u ? static_cast<double>(i) * g : (d - u) * g / (v - u) + static_cast<double>(i) * g;
+        double value;
+        if (!usable) {
+            const auto [i, v, u] = curves::CorrectionCurve::indexOfValue(densities, d);
+            value = v == u ? static_cast<double>(i) * g : (d - u) * g / (v - u) + static_cast<double>(i) * g;
+        } else if (!(sign * d < lightness.front())) {
+            value = 0;
+        } else if (sign * d < lightness.back()) {
+            value = static_cast<double>(lightness.size() - 1) * g;
+        } else {
+            std::size_t p = 0;
+            while (lightness[p] > sign * d) ++p;
+            value =
+                (sign * d - lightness[p - 1]) * g / (lightness[p] - lightness[p - 1]) + static_cast<double>(p - 1) * g;
+        }
         if (!std::isfinite(value)) value = 100;
         out.push_back(value);
     }
@@ -115,14 +132,45 @@ std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve) {
     return out;
 }
 
+namespace {
+
+bool finiteAndNeverFalling(const std::vector<double>& curve) {
+    return std::all_of(curve.begin(), curve.end(), [](double v) { return std::isfinite(v); }) &&
+           !curves::everFalls(curve);
+}
+
+std::vector<double> monotoneTo1024(const std::vector<double>& curve) {
+    if (curve.size() < 2) return resampleTo1024(curve);
+    const auto xs = curve.size() == 256 ? curves::normalizeToUnit(curves::ramp(256, 0, 0.3921568627))
+                                        : curves::normalizeToUnit(curves::ramp(static_cast<int>(curve.size()), 0, 1));
+    const curves::KeyframeCurve keys(xs, curve, curves::KeyframeCurve::Shape::monotone);
+    std::vector<double> samples;
+    if (!keys.empty())
+        for (int k = 0; k < 1024; ++k) samples.push_back(keys.valueAt(k / 1024.0));
+    samples.resize(1024, samples.empty() ? 0.0 : samples.back());
+    return samples;
+}
+
+// The positions the reduction keeps: 0, then 4 b + 4.
+std::vector<double> keptPositions(const std::vector<double>& t) {
+    std::vector<double> kept;
+    for (std::size_t b = 0; b < 255; ++b) {
+        const double tj = t[b == 0 ? 0 : 4 * b + 4];
+        kept.push_back(std::isnan(tj) ? 0.0 : std::clamp(tj, 0.0, 100.0));
+    }
+    return kept;
+}
+
+} // namespace
+
 std::vector<std::vector<double>> linearize(const std::vector<double>& correction,
                                            const std::vector<std::vector<double>>& quadCurves) {
-    const auto t = resampleTo1024(correction);
+    auto t = resampleTo1024(correction);
+    if (finiteAndNeverFalling(correction) && curves::everFalls(keptPositions(t))) t = monotoneTo1024(correction);
+    const bool positionsGoBack = curves::everFalls(keptPositions(t));
     const auto grid = curves::ramp(1024, 0, 100.0 / 1023);
     const std::size_t last = grid.size() - 1;
-    std::vector<std::vector<double>> full;
-    for (const auto& curve : quadCurves) {
-        const auto q = resampleTo1024(curve);
+    const auto read = [&](const std::vector<double>& q) {
         std::vector<double> out(1024, 0.0);
         for (std::size_t j = 0; j < last; ++j) {
             const double c = std::isnan(t[j]) ? 0.0 : std::clamp(t[j], 0.0, 100.0);
@@ -138,6 +186,14 @@ std::vector<std::vector<double>> linearize(const std::vector<double>& correction
             out[j] = (m == 0 && g == 0) ? 0.0 : (g - m) / (f - w) * (c - w) + m;
         }
         out[last] = q[last];
+        return out;
+    };
+    std::vector<std::vector<double>> full;
+    for (const auto& curve : quadCurves) {
+        auto out = read(resampleTo1024(curve));
+        if (!positionsGoBack && finiteAndNeverFalling(curve) &&
+            curves::everFalls(curves::BinaryLinearization::reduceTo256({out}).front()))
+            out = read(monotoneTo1024(curve));
         full.push_back(std::move(out));
     }
     return curves::BinaryLinearization::reduceTo256(full);
@@ -206,6 +262,7 @@ Recomputation recompute(const curves::v2LinearizationDataModel& model) {
     for (std::size_t c = 0; c < 3; ++c)
         r.smoothed.push_back(
             splineSmooth(movingAverage(model.separatedLABArrays[c], model.avgWindowSize), model.splinePercent));
+    r.smoothed[0] = curves::CorrectionCurve::lightnessToCorrect(r.smoothed[0]);
     curves::CorrectionCurve curve;
     curve.densitiesToCorrect = r.smoothed[0];
     curve.makeLinearTarget(r.smoothed[0]);

@@ -14,11 +14,13 @@ namespace reference {
 // both tangents afresh.
 std::vector<double> interpolate(const std::vector<double>& xs, const std::vector<double>& ys, bool spline, double step);
 
-// CorrectionCurve::makeCorrectionCurve with the scanning indexOfValue.
+// CorrectionCurve::makeCorrectionCurve with a scan of the lightness as corrected
+// (the scanning indexOfValue where it holds a value that is not finite).
 std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve);
 
 // BinaryLinearization's result: all 1024 points of every curve, searched
-// point by point, then reduced to 256.
+// point by point, then reduced to 256; curves read from their monotone cubic
+// where BinaryLinearization reads them so.
 std::vector<std::vector<double>> linearize(const std::vector<double>& correction,
                                            const std::vector<std::vector<double>>& quadCurves);
 

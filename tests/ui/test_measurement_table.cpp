@@ -90,14 +90,20 @@ TEST(MeasurementTable, EditsOfLabCellsGoToTheScreenAsNumbers) {
         bool taken;
         double value;
     };
-    // A value no loaded file could hold is refused: the cell keeps its own.
+    // A value no loaded file could hold, or text that is not wholly a
+    // number, is refused: the cell keeps its own.
     const Case cases[] = {
-        {0, 1, "88.5", true, 88.5}, {1, 2, "-3", true, -3},       {2, 3, "50%", true, 50},    {1, 1, "abc", true, 0},
-        {1, 0, "12", false, 0},     {3, 1, "12", false, 0},       {0, 1, "100", true, 100},   {0, 1, "0", true, 0},
-        {0, 1, "150", false, 0},    {0, 1, "-0.5", false, 0},     {0, 1, "100.01", false, 0}, {0, 1, "1e999", false, 0},
-        {0, 1, "inf", false, 0},    {0, 1, "nan", false, 0},      {1, 2, "-150", true, -150}, {1, 2, "1e999", false, 0},
-        {2, 3, "-inf", false, 0},   {2, 3, " +2.5e1x", true, 25},
+        {0, 1, "88.5", true, 88.5},   {1, 2, "-3", true, -3},     {2, 3, "50%", false, 0},
+        {1, 1, "abc", false, 0},      {1, 1, "12abc", false, 0},  {1, 1, "", false, 0},
+        {2, 3, " +2.5e1 ", true, 25}, {1, 0, "12", false, 0},     {3, 1, "12", false, 0},
+        {0, 1, "100", true, 100},     {0, 1, "0", true, 0},       {0, 1, "150", false, 0},
+        {0, 1, "-0.5", false, 0},     {0, 1, "100.01", false, 0}, {0, 1, "1e999", false, 0},
+        {0, 1, "inf", false, 0},      {0, 1, "nan", false, 0},    {1, 2, "-150", true, -150},
+        {1, 2, "1e999", false, 0},    {2, 3, "-inf", false, 0},   {2, 3, " +2.5e1x", false, 0},
     };
+    QString why;
+    QObject::connect(&table.model, &MeasurementTableModel::editRefused,
+                     [&why](const QModelIndex&, const QString& text) { why = text; });
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         table.edits.clear();
@@ -111,6 +117,8 @@ TEST(MeasurementTable, EditsOfLabCellsGoToTheScreenAsNumbers) {
             EXPECT_EQ(table.at(c.row, c.column), shown);
         }
     }
+    table.model.setData(table.model.index(1, 1), QStringLiteral("abc"));
+    EXPECT_EQ(why, QStringLiteral("\u201Cabc\u201D is not a number; L* stays %1.").arg(table.at(1, 1).toString()));
     EXPECT_FALSE(table.model.flags(table.model.index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_FALSE(MeasurementTableModel::editedRow({50, 0, 0}, MeasurementTableModel::labBColumn,
                                                   std::numeric_limits<double>::quiet_NaN()));

@@ -76,6 +76,10 @@ std::optional<v2LinearizationDataModel::Channels> v2LinearizationDataModel::smoo
         auto averaged = v2MovingAverager(separatedLABArrays[c], avgWindowSize).average();
         smoothed[c] = v2SplineSmoother(std::move(averaged), splinePercent).smoothedValues;
     }
+    // The lightness as the correction is made from it (kept to one direction
+    // where a misread patch left it rising again), so that the graph, the
+    // corrected samples and the correction all show the same.
+    smoothed[0] = CorrectionCurve::lightnessToCorrect(smoothed[0]);
     return smoothed;
 }
 

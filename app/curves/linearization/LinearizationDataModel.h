@@ -102,6 +102,8 @@ public:
     // The warning "Failed to Linearize"; answers whether OK was pressed.
     static bool showLinearizeFailedAlert();
 
+    // L*, a* and b* smoothed; the lightness as the correction uses it
+    // (CorrectionCurve::lightnessToCorrect).
     std::optional<Channels> smoothMeasurements() const;
     void applyManualCurve();
     // The smoothed sample expected at each correction value, interpolated on

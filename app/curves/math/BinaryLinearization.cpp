@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/curves/math/MonotoneFit.h"
 #include "app/curves/math/Resampling.h"
 
 namespace curves {
@@ -78,10 +79,12 @@ namespace {
 class Resampled {
 public:
     // `tangents` is storage for the tangents of a curve on the 256 grid; it
-    // must outlive this reader and is reused from curve to curve.
-    Resampled(const std::vector<double>& curve, std::vector<double>& tangents) {
+    // must outlive this reader and is reused from curve to curve. The
+    // monotone cubic is read through keyframes of its own.
+    Resampled(const std::vector<double>& curve, std::vector<double>& tangents,
+              KeyframeCurve::Shape shape = KeyframeCurve::Shape::spline) {
         const auto& sampler = gridSampler();
-        if (sampler.fits(curve)) {
+        if (shape == KeyframeCurve::Shape::spline && sampler.fits(curve)) {
             sampler.tangentsOf(curve.data(), tangents);
             sampler_ = &sampler;
             values_ = curve.data();
@@ -92,9 +95,9 @@ public:
             constant_ = curve.front();
         } else {
             if (curve.size() == sampler.times().size())
-                keys_.emplace(sampler.times(), curve, true);
+                keys_.emplace(sampler.times(), curve, shape);
             else
-                keys_.emplace(normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1)), curve, true);
+                keys_.emplace(normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1)), curve, shape);
             // Without one finite keyframe the resampler gives nothing, and the
             // grid is filled with zeros.
             if (keys_->empty()) constant_ = 0.0;
@@ -127,22 +130,54 @@ struct GridReading {
     SharedTimesSampler::KeyRange keys;
 };
 
+// The 1024 grid point whose value reduceTo256 keeps as output b: 0, then
+// 4 b + 4 for b = 1 ... 254 (the last, 1023, is each curve's own last sample).
+std::size_t keptPoint(std::size_t b) { return b == 0 ? 0 : 4 * b + 4; }
+
+// A finite curve that never falls.
+bool neverFalls(const std::vector<double>& curve) {
+    return std::all_of(curve.begin(), curve.end(), [](double v) { return std::isfinite(v); }) && !everFalls(curve);
+}
+
+// The positions 0 ... 100 the target asks for at the points reduceTo256
+// keeps (b = 0 ... 254), read from the target resampled in `shape`.
+std::vector<double> keptPositions(const std::vector<double>& target, KeyframeCurve::Shape shape) {
+    std::vector<double> tangents;
+    const Resampled t(target, tangents, shape);
+    std::vector<double> positions(255);
+    for (std::size_t b = 0; b < positions.size(); ++b) {
+        const double tj = t.at(keptPoint(b));
+        // The resampled correction can overshoot 0 to 100 near its ends;
+        // outside that range it would index past the grid and extrapolate.
+        positions[b] = std::isnan(tj) ? 0.0 : std::clamp(tj, 0.0, 100.0);
+    }
+    return positions;
+}
+
+// How the target is read: its spline, but where a target that never falls
+// would be read by its spline as going back (the spline dips before a steep
+// stretch), its monotone cubic, so that every curve is read at positions
+// that never go back. The shape, and the positions at the points kept.
+struct TargetReading {
+    KeyframeCurve::Shape shape;
+    std::vector<double> positions;
+};
+
+TargetReading targetReading(const std::vector<double>& target) {
+    auto positions = keptPositions(target, KeyframeCurve::Shape::spline);
+    if (!everFalls(positions) || !neverFalls(target)) return {KeyframeCurve::Shape::spline, std::move(positions)};
+    return {KeyframeCurve::Shape::monotone, keptPositions(target, KeyframeCurve::Shape::monotone)};
+}
+
 // Where each point reduceTo256 keeps reads the curves, for a target on the
-// 1024 grid (0 ... 100): 0, then 4 b + 4 for b = 1 ... 254. The last point
-// (1023) is each curve's own last sample.
-std::vector<GridReading> gridReadings(const std::vector<double>& target) {
+// 1024 grid (0 ... 100).
+std::vector<GridReading> gridReadings(const std::vector<double>& positions) {
     const auto& grid = grid1024();
     const auto& sampler = gridSampler();
     const std::size_t last = grid.size() - 1;
-    std::vector<double> tangents;
-    const Resampled t(target, tangents);
     std::vector<GridReading> readings;
-    readings.reserve(255);
-    for (std::size_t b = 0; b < 255; ++b) {
-        const double tj = t.at(b == 0 ? 0 : 4 * b + 4);
-        // The resampled correction can overshoot 0 to 100 near its ends;
-        // outside that range it would index past the grid and extrapolate.
-        const double c = std::isnan(tj) ? 0.0 : std::clamp(tj, 0.0, 100.0);
+    readings.reserve(positions.size());
+    for (const double c : positions) {
         const std::size_t i = gridIndexIn(grid, c);
         const double w = grid[i];
         const double f = i < last ? grid[i + 1] : 1023;
@@ -217,9 +252,9 @@ void linearizePair(const std::vector<double>* const* curves, std::size_t count,
 
 // The reduced linearization of any one curve, into `reduced` (256 zeros).
 void linearizeOne(const std::vector<double>& curve, const std::vector<GridReading>& readings,
-                  std::vector<double>& reduced) {
+                  std::vector<double>& reduced, KeyframeCurve::Shape shape = KeyframeCurve::Shape::spline) {
     std::vector<double> tangents;
-    const Resampled q(curve, tangents);
+    const Resampled q(curve, tangents, shape);
     const std::size_t last = gridSampler().sampleCount() - 1;
     // An empty channel (every value zero) reads zero wherever it is read,
     // and a reading between two zeros gives 0; only a reading at the grid's
@@ -239,7 +274,9 @@ std::size_t BinaryLinearization::gridIndexOf(double position) const { return gri
 
 std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::vector<std::vector<double>>& quadCurves,
                                                                      const std::vector<double>& target) {
-    const auto readings = gridReadings(target);
+    const auto reading = targetReading(target);
+    const auto& positions = reading.positions;
+    const auto readings = gridReadings(positions);
     std::vector<std::vector<double>> result(quadCurves.size(), std::vector<double>(256, 0.0));
     // Curves on the 256 grid that carry ink go two by two, the others (and
     // empty channels, which read almost nothing) one by one.
@@ -262,34 +299,51 @@ std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::
         }
     }
     if (waiting > 0) linearizePair(pending, waiting, readings, pendingResults, values, tangents);
+    // A channel that never falls, read at positions that never go back, can
+    // still come out falling where its spline dips before a steep stretch:
+    // such a channel is read again from its monotone cubic.
+    if (everFalls(positions)) return result;
+    for (std::size_t c = 0; c < quadCurves.size(); ++c)
+        if (everFalls(result[c]) && neverFalls(quadCurves[c])) {
+            std::fill(result[c].begin(), result[c].end(), 0.0);
+            linearizeOne(quadCurves[c], readings, result[c], KeyframeCurve::Shape::monotone);
+        }
     return result;
 }
 
-std::vector<double> BinaryLinearization::resampleTo1024(const std::vector<double>& curve) const {
+std::vector<double> BinaryLinearization::resampleTo1024(const std::vector<double>& curve,
+                                                        KeyframeCurve::Shape shape) const {
     if (curve.empty()) return std::vector<double>(1024, 0.0);
     if (curve.size() == 1) return std::vector<double>(1024, curve.front());
     // Curves of the usual 256 values sit on the 256 grid; others are spread
     // evenly over the same range.
     const auto xs = curve.size() == step256.size() ? normalizeToUnit(step256)
                                                    : normalizeToUnit(ramp(static_cast<int>(curve.size()), 0, 1));
-    ZWInterpolateD interpolator;
-    interpolator.inputXs = xs;
-    interpolator.interpolationStepValue = 1.0 / 1024;
-    interpolator.interpolate(xs, curve, "Spline");
-    auto samples = interpolator.outputArray;
+    std::vector<double> samples;
+    if (shape == KeyframeCurve::Shape::spline) {
+        ZWInterpolateD interpolator;
+        interpolator.inputXs = xs;
+        interpolator.interpolationStepValue = 1.0 / 1024;
+        interpolator.interpolate(xs, curve, "Spline");
+        samples = std::move(interpolator.outputArray);
+    } else {
+        const KeyframeCurve keys(xs, curve, shape);
+        if (!keys.empty())
+            for (std::size_t k = 0; k < 1024; ++k)
+                samples.push_back(keys.valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024)));
+    }
     samples.resize(1024, samples.empty() ? 0.0 : samples.back());
     return samples;
 }
 
 std::vector<std::vector<double>> BinaryLinearization::linearize(const std::vector<std::vector<double>>& quadCurves,
                                                                 const std::vector<double>& target) const {
-    const auto t = resampleTo1024(target);
+    const auto reading = targetReading(target);
+    const auto t = resampleTo1024(target, reading.shape);
+    const bool positionsGoBack = everFalls(reading.positions);
     const auto& grid = stepArray1024;
     const std::size_t last = grid.size() - 1;
-    std::vector<std::vector<double>> result;
-    result.reserve(quadCurves.size());
-    for (const auto& curve : quadCurves) {
-        const auto q = resampleTo1024(curve);
+    const auto readCurve = [&](const std::vector<double>& q) {
         std::vector<double> out(1024, 0.0);
         for (std::size_t j = 0; j < last; ++j) {
             // The resampled correction can overshoot 0 to 100 near its ends;
@@ -307,6 +361,16 @@ std::vector<std::vector<double>> BinaryLinearization::linearize(const std::vecto
             out[j] = (m == 0 && g == 0) ? 0.0 : (g - m) / (f - w) * (c - w) + m;
         }
         out[last] = q[last];
+        return out;
+    };
+    std::vector<std::vector<double>> result;
+    result.reserve(quadCurves.size());
+    for (const auto& curve : quadCurves) {
+        auto out = readCurve(resampleTo1024(curve));
+        // As linearizeTo256 does: a channel that never falls but would be
+        // written falling is read from its monotone cubic.
+        if (!positionsGoBack && neverFalls(curve) && everFalls(reduceTo256({out}).front()))
+            out = readCurve(resampleTo1024(curve, KeyframeCurve::Shape::monotone));
         result.push_back(std::move(out));
     }
     return result;

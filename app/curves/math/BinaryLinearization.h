@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "app/curves/math/Resampling.h"
+
 namespace curves {
 
 // The last index whose element is <= value in an ascending list (an equal
@@ -12,6 +14,11 @@ std::size_t binarySearchIndex(const std::vector<double>& values, double value);
 // Applies a correction curve (256 input positions, 0 to 100) to ink curves
 // (256 quad values each): every curve is expanded to 1024 points, read at
 // the positions the correction asks for and reduced back to 256 values.
+// Both are expanded by their spline, except where the spline would turn a
+// curve that never falls into one that goes back: a correction whose spline
+// would ask for positions that go back, or a channel that would be written
+// falling, is expanded by its monotone cubic instead, so that a channel that
+// never falls is never written falling.
 class BinaryLinearization {
 public:
     int stepIndexForLin = 1;
@@ -41,7 +48,8 @@ public:
     std::size_t gridIndexOf(double position) const;
 
 private:
-    std::vector<double> resampleTo1024(const std::vector<double>& curve) const;
+    std::vector<double> resampleTo1024(const std::vector<double>& curve,
+                                       KeyframeCurve::Shape shape = KeyframeCurve::Shape::spline) const;
 };
 
 } // namespace curves

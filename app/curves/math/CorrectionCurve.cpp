@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
+#include "app/curves/math/MonotoneFit.h"
 #include "app/curves/math/NearSearch.h"
 #include "app/curves/math/Resampling.h"
 
@@ -39,71 +39,38 @@ std::size_t firstIndexOf(const std::vector<double>& values, double v) {
     return 0;
 }
 
-} // namespace
+// The input position of target lightness d on a list that never rises,
+// hunted from `hint` (where the previous target's search ended: successive
+// targets of a curve lie close together). Lighter than the first step it is
+// 0, darker than the last step the last step's; between them it lies in the
+// interval from the last step lighter than d to the first at or darker than
+// it. A flat run of equal steps is crossed in one jump: just lighter than
+// the run the position is the run's start, just darker its end, so the
+// position never goes back however long the run.
+double positionOf(const std::vector<double>& neverRising, double d, double g, std::size_t& hint) {
+    const auto& v = neverRising;
+    const std::size_t n = v.size();
+    if (!(d < v.front())) return 0;
+    if (d < v.back()) return static_cast<double>(n - 1) * g;
+    const auto from = v.begin() + static_cast<std::ptrdiff_t>(std::min(hint, n));
+    const auto darker = partitionPointNear(v.begin(), v.end(), from, [d](double e) { return e > d; });
+    const std::size_t p = static_cast<std::size_t>(darker - v.begin());
+    hint = p;
+    // v[p - 1] > d >= v[p], so the interval has a width.
+    const double u = v[p - 1];
+    return (d - u) * g / (v[p] - u) + static_cast<double>(p - 1) * g;
+}
 
-namespace {
-
-// indexOfValue over a list whose values are all finite and run one way
-// (never rising, or never falling), answered by search instead of scans.
-// Along such a list the computed distance |v - x| falls and then rises (it
-// may stand still on the way), so the nearest value lies where v - x changes
-// sign, and the first of equally near values is found by stepping back over
-// equal distances: the same value and index the scans give.
-class MonotoneLookup {
-public:
-    static std::optional<MonotoneLookup> of(const std::vector<double>& values) {
-        if (values.empty()) return std::nullopt;
-        bool falling = true;
-        bool rising = true;
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!std::isfinite(values[i])) return std::nullopt;
-            if (i > 0) {
-                falling = falling && values[i] <= values[i - 1];
-                rising = rising && values[i] >= values[i - 1];
-            }
-        }
-        if (!falling && !rising) return std::nullopt;
-        return MonotoneLookup(values, falling);
-    }
-
-    // `hint` carries k from one search to the next: successive targets of a
-    // curve lie close together.
-    CorrectionCurve::Bracket indexOfValue(double x, std::size_t& hint) const {
-        const auto& v = *values_;
-        const std::size_t n = v.size();
-        const auto distance = [&](std::size_t i) { return std::fabs(v[i] - x); };
-        // k: the first value on the far side of x (at or below it in a falling
-        // list, at or above it in a rising one).
-        const auto from = v.begin() + static_cast<std::ptrdiff_t>(std::min(hint, n));
-        const auto far = falling_ ? partitionPointNear(v.begin(), v.end(), from, [&](double e) { return !(e <= x); })
-                                  : partitionPointNear(v.begin(), v.end(), from, [&](double e) { return e < x; });
-        const std::size_t k = static_cast<std::size_t>(far - v.begin());
-        hint = k;
-        std::size_t p;
-        if (k == 0) {
-            p = 0;
-        } else if (k < n && distance(k) < distance(k - 1)) {
-            p = k;
-        } else {
-            p = k - 1;
-            while (p > 0 && distance(p - 1) == distance(p)) --p;
-        }
-        const double b = v[p];
-        if (b > x) return {p, p + 1 < n ? v[p + 1] : v[p], b};
-        if (p == 0) return {0, b, b};
-        const double c = v[p - 1];
-        std::size_t first = p - 1;
-        while (first > 0 && v[first - 1] == c) --first;
-        return {first, b, c};
-    }
-
-private:
-    MonotoneLookup(const std::vector<double>& values, bool falling) : values_(&values), falling_(falling) {}
-    const std::vector<double>* values_;
-    bool falling_;
-};
+bool allFinite(const std::vector<double>& values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
 
 } // namespace
+
+std::vector<double> CorrectionCurve::lightnessToCorrect(const std::vector<double>& smoothed) {
+    if (smoothed.size() < 2 || !allFinite(smoothed)) return smoothed;
+    return smoothed.back() > smoothed.front() ? neverFallingFit(smoothed) : neverRisingFit(smoothed);
+}
 
 CorrectionCurve::Bracket CorrectionCurve::indexOfValue(const std::vector<double>& values, double x) {
     if (values.empty()) return {};
@@ -123,7 +90,16 @@ std::vector<double> CorrectionCurve::makeCorrectionCurve() const {
     const double g = 100.0 / static_cast<double>(densitiesToCorrect.size() - 1);
     std::vector<double> out{0};
     out.reserve(n);
-    const auto lookup = MonotoneLookup::of(densitiesToCorrect);
+    // Lightness that rises again somewhere (a misread patch) would make the
+    // nearest step jump from one side of the bump to the other, and the
+    // correction with it: the correction is made from its fit that keeps to
+    // one direction. A list that runs the other way (darkest step first) is
+    // searched mirrored.
+    auto lightness = lightnessToCorrect(densitiesToCorrect);
+    const bool usable = allFinite(lightness);
+    const bool mirrored = usable && lightness.back() > lightness.front();
+    if (mirrored)
+        for (double& v : lightness) v = -v;
     std::size_t hint = 0;
     for (std::size_t k = 1; k + 1 < n; ++k) {
         const double d = finalTargetArray[k];
@@ -131,11 +107,15 @@ std::vector<double> CorrectionCurve::makeCorrectionCurve() const {
             out.push_back(100);
             continue;
         }
-        const auto [i, v, u] = lookup ? lookup->indexOfValue(d, hint) : indexOfValue(densitiesToCorrect, d);
-        // A target beyond either end of the measurements (or on a flat run of
-        // equal steps) has no interval to interpolate in: it takes the grid
-        // position of its own step.
-        double value = v == u ? static_cast<double>(i) * g : (d - u) * g / (v - u) + static_cast<double>(i) * g;
+        double value;
+        if (usable) {
+            value = positionOf(lightness, mirrored ? -d : d, g, hint);
+        } else {
+            // Lightness holding a value that is not a number (no load or
+            // edit lets one in) is scanned as it stands.
+            const auto [i, v, u] = indexOfValue(densitiesToCorrect, d);
+            value = v == u ? static_cast<double>(i) * g : (d - u) * g / (v - u) + static_cast<double>(i) * g;
+        }
         if (!std::isfinite(value)) value = 100;
         out.push_back(value);
     }

@@ -39,8 +39,16 @@ public:
     static double nearestValue(const std::vector<double>& values, double x);
     static Bracket indexOfValue(const std::vector<double>& values, double x);
 
-    // One input position per target value: 0 first, 100 last. Fewer than two
-    // target values, or no densities, give an empty curve.
+    // The smoothed lightness as the correction uses it: where it rises again
+    // (falls again, for a list that runs from dark to light), its least-squares
+    // fit that never does; a list that keeps to its direction, or that holds
+    // a value that is not finite, as it is.
+    static std::vector<double> lightnessToCorrect(const std::vector<double>& smoothed);
+
+    // One input position per target value: 0 first, 100 last, made from
+    // lightnessToCorrect(densitiesToCorrect), so that targets that never
+    // turn back give positions that never go back. Fewer than two target
+    // values, or no densities, give an empty curve.
     std::vector<double> makeCorrectionCurve() const;
 };
 

@@ -16,8 +16,8 @@ double secant(const std::vector<double>& x, const std::vector<double>& y, std::s
 
 } // namespace
 
-KeyframeCurve::KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, bool spline)
-    : spline_(spline) {
+KeyframeCurve::KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, Shape shape)
+    : shape_(shape) {
     const std::size_t count = std::min(xs.size(), ys.size());
     // Curves come with finite keyframes in order almost always; those are
     // taken as they are, the others filtered and put in order (stably, so
@@ -44,13 +44,41 @@ KeyframeCurve::KeyframeCurve(const std::vector<double>& xs, const std::vector<do
             y_.push_back(key.y);
         }
     }
-    if (!spline_ || x_.size() < 2) return;
+    if (shape_ == Shape::linear || x_.size() < 2) return;
     // Central difference inside, one-sided secant at the ends.
     const std::size_t last = x_.size() - 1;
     tangent_.resize(x_.size());
     tangent_[0] = secant(x_, y_, 0, 1);
     for (std::size_t i = 1; i < last; ++i) tangent_[i] = secant(x_, y_, i - 1, i + 1);
     tangent_[last] = secant(x_, y_, last - 1, last);
+    if (shape_ == Shape::monotone) limitTangents();
+}
+
+void KeyframeCurve::limitTangents() {
+    const std::size_t last = x_.size() - 1;
+    // Flat where the keyframes turn or stand still, then each segment's pair
+    // cut back into the circle of radius 3 (in units of the segment's
+    // secant), inside which the cubic cannot leave the segment's range.
+    for (std::size_t i = 1; i < last; ++i)
+        if (!(secant(x_, y_, i - 1, i) * secant(x_, y_, i, i + 1) > 0)) tangent_[i] = 0;
+    for (std::size_t i = 0; i < last; ++i) {
+        const double d = secant(x_, y_, i, i + 1);
+        if (d == 0) {
+            tangent_[i] = 0;
+            tangent_[i + 1] = 0;
+            continue;
+        }
+        double a = tangent_[i] / d;
+        double b = tangent_[i + 1] / d;
+        if (a < 0) tangent_[i] = a = 0;
+        if (b < 0) tangent_[i + 1] = b = 0;
+        const double r2 = a * a + b * b;
+        if (r2 > 9) {
+            const double tau = 3 / std::sqrt(r2);
+            tangent_[i] = tau * a * d;
+            tangent_[i + 1] = tau * b * d;
+        }
+    }
 }
 
 HermiteWeights HermiteWeights::at(double u, double h) {
@@ -67,8 +95,17 @@ double KeyframeCurve::between(std::size_t i, double t) const {
     if (t == x_[i]) return y_[i];
     const double h = x_[i + 1] - x_[i];
     if (h == 0) return y_[i + 1];
-    if (!spline_) return y_[i] + (y_[i + 1] - y_[i]) * ((t - x_[i]) / h);
-    return HermiteWeights::at((t - x_[i]) / h, h).apply(y_[i], tangent_[i], y_[i + 1], tangent_[i + 1]);
+    if (shape_ == Shape::linear) return y_[i] + (y_[i + 1] - y_[i]) * ((t - x_[i]) / h);
+    if (shape_ == Shape::spline)
+        return HermiteWeights::at((t - x_[i]) / h, h).apply(y_[i], tangent_[i], y_[i + 1], tangent_[i + 1]);
+    // The same cubic written as the straight line between the keyframes plus
+    // what the tangents add to it, so that a straight run comes out exactly
+    // straight; held within the segment's range against rounding.
+    const double u = (t - x_[i]) / h;
+    const double d = (y_[i + 1] - y_[i]) / h;
+    const double value =
+        y_[i] + (t - x_[i]) * (d + (1 - u) * ((1 - u) * (tangent_[i] - d) - u * (tangent_[i + 1] - d)));
+    return std::clamp(value, std::min(y_[i], y_[i + 1]), std::max(y_[i], y_[i + 1]));
 }
 
 std::size_t KeyframeCurve::segmentOf(double t) const {

@@ -55,7 +55,17 @@ struct HermiteWeights {
 // exactly the value ZWInterpolateD puts at position k.
 class KeyframeCurve {
 public:
-    KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, bool spline);
+    // How keyframes are joined: straight lines, ZWInterpolateD's spline, or
+    // the monotone cubic, the spline with its tangents cut back (Fritsch and
+    // Carlson) wherever they would carry the curve past a neighbouring
+    // keyframe: between two keyframes it never leaves the range of their
+    // values, so keyframes that never fall give a curve that never falls,
+    // and keyframes on a straight line give exactly that line.
+    enum class Shape { linear, spline, monotone };
+
+    KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, bool spline)
+        : KeyframeCurve(xs, ys, spline ? Shape::spline : Shape::linear) {}
+    KeyframeCurve(const std::vector<double>& xs, const std::vector<double>& ys, Shape shape);
 
     bool empty() const { return x_.empty(); }
     // The value at t, the segment found by search.
@@ -78,11 +88,12 @@ public:
 private:
     std::size_t segmentOf(double t) const;
     double between(std::size_t i, double t) const;
+    void limitTangents();
 
     std::vector<double> x_;
     std::vector<double> y_;
     std::vector<double> tangent_;
-    bool spline_;
+    Shape shape_;
 };
 
 // Spline samples of many curves whose finite keyframes lie at the same times,

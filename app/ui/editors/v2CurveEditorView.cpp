@@ -5,14 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/curves/math/MonotoneFit.h"
 #include "app/curves/math/Resampling.h"
 #include "app/ui/editors/ManualCurveEditorDelegate.h"
 
 namespace appui {
-
-namespace {
-constexpr std::size_t controlPointCount = 5;
-}
 
 v2CurveEditorView::v2CurveEditorView(QWidget* parent) : PointEditorView(parent), scale(curves::linspace(256, 0, 100)) {}
 
@@ -38,31 +35,22 @@ void v2CurveEditorView::updatePercentages() {
     }
 }
 
+std::vector<std::pair<double, double>> v2CurveEditorView::percentPoints() const {
+    std::vector<std::pair<double, double>> points;
+    const std::size_t count = std::min(xs.size(), ys.size());
+    for (std::size_t k = 0; k < count; ++k) points.emplace_back(xs[k], ys[k]);
+    return points;
+}
+
 std::optional<double> v2CurveEditorView::curveValue(double x) const {
-    if (xs.size() < controlPointCount || ys.size() < controlPointCount) return std::nullopt;
-    double sum = 0;
-    for (std::size_t k = 0; k < controlPointCount; ++k) {
-        double term = ys[k];
-        for (std::size_t j = 0; j < controlPointCount; ++j) {
-            if (j == k) continue;
-            const double denominator = xs[k] - xs[j];
-            if (denominator == 0) return std::nullopt;
-            term *= (x - xs[j]) / denominator;
-        }
-        sum += term;
-    }
-    if (!std::isfinite(sum)) return std::nullopt;
-    return std::clamp(sum, 0.0, 100.0);
+    const auto value = curves::monotoneCurveThrough(percentPoints(), {x}, 0, 100);
+    if (value.empty()) return std::nullopt;
+    return value.front();
 }
 
 std::optional<std::vector<double>> v2CurveEditorView::computeOutputCurve() const {
-    std::vector<double> curve;
-    curve.reserve(scale.size());
-    for (double x : scale) {
-        const auto value = curveValue(x);
-        if (!value) return std::nullopt;
-        curve.push_back(*value);
-    }
+    auto curve = curves::monotoneCurveThrough(percentPoints(), scale, 0, 100);
+    if (curve.empty()) return std::nullopt;
     return curve;
 }
 
@@ -145,7 +133,6 @@ void v2CurveEditorView::drawEditor(QPainter& painter) {
         path.moveTo(p);
         path.addEllipse(p, 2, 2);
     }
-    // An undefined curve (two points at one x) keeps the last good one.
     if (auto curve = computeOutputCurve()) outputCurveValues = std::move(*curve);
     const QVector<QPointF> curvePoints = pointsFromPercentages(outputCurveValues);
     if (!curvePoints.isEmpty()) {

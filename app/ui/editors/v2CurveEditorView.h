@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QVector>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "Charts/drawing/NamedColors.h"
@@ -13,9 +14,12 @@ namespace appui {
 class ManualCurveEditorDelegate;
 
 // The manual-curve dialogs' editor: five control points, moved by mouse or
-// arrow keys, define a degree-four polynomial whose values at 256 input
-// positions (percent) are the output curve. Every drawing recomputes the
-// curve and reports it to the delegate.
+// arrow keys, define the output curve, read at 256 input positions
+// (percent). The curve is drawn through the points in order of input by a
+// monotone cubic that stays within 0 ... 100 and never falls (heights that
+// would fall are pooled), so a target made of it never swings out of the box
+// nor turns back; points on the diagonal give exactly the identity. Every
+// drawing recomputes the curve and reports it to the delegate.
 class v2CurveEditorView : public PointEditorView {
     Q_OBJECT
 public:
@@ -38,11 +42,9 @@ public:
     virtual void updatePercentages();
     // The points of a curve given at the `scale` positions.
     virtual QVector<QPointF> pointsFromPercentages(const std::vector<double>& values) const;
-    // The polynomial through the first five percentage pairs at x, cut to
-    // 0 ... 100; nothing when the polynomial is not defined (fewer than five
-    // pairs, two equal x values) or its value is not a finite number.
+    // The curve through the percentage pairs at x; nothing without a pair.
     virtual std::optional<double> curveValue(double x) const;
-    // The curve at every `scale` position; nothing when any value is undefined.
+    // The curve at every `scale` position; nothing without a pair.
     std::optional<std::vector<double>> computeOutputCurve() const;
 
 protected:
@@ -56,6 +58,8 @@ protected:
 
 private:
     void reportPoint(QPointF point);
+    // The (xs, ys) pairs.
+    std::vector<std::pair<double, double>> percentPoints() const;
 };
 
 } // namespace appui

@@ -66,14 +66,15 @@ std::string unmeasuredStepsText(const std::vector<QString>& steps) {
 
 std::optional<std::vector<double>> manualTargetOfCurve(const std::vector<double>& curve) {
     if (curve.size() < 2) return std::nullopt;
-    const auto xs = curves::normalizeToUnit(curves::linspace(static_cast<int>(curve.size()), 0, curve.size()));
-    curves::ZWInterpolateD resampler;
-    resampler.inputXs = xs;
-    resampler.inputYs = curve;
-    resampler.interpolationStepValue = 0.00390625;
-    resampler.interpolate(resampler.inputXs, resampler.inputYs, "Spline");
-    if (resampler.outputArray.empty()) return std::nullopt;
-    return resampler.outputArray;
+    constexpr std::size_t steps = 256;
+    if (curve.size() == steps) return curve;
+    const auto xs = curves::normalizeToUnit(curves::linspace(static_cast<int>(curve.size()), 0, 1));
+    const curves::KeyframeCurve line(xs, curve, curves::KeyframeCurve::Shape::linear);
+    if (line.empty()) return std::nullopt;
+    std::vector<double> target;
+    target.reserve(steps);
+    for (std::size_t k = 0; k < steps; ++k) target.push_back(line.valueAt(static_cast<double>(k) / (steps - 1)));
+    return target;
 }
 
 Curves curvesForGraph(const Curves& output, const ChannelVisibility& shown) {

@@ -48,9 +48,12 @@ std::vector<curves::CIELab> resampleLabTo21(const std::vector<curves::CIELab>& l
 // half a unit of L*.
 std::vector<int> findMeasurementErrors(const std::vector<curves::CIELab>& lab);
 
-// The 256-value manual target of the manual-curve dialog's curve: its values,
-// spread evenly over 0 ... 1, resampled by spline at steps of 1/256. Nothing
-// for a curve of fewer than two values (no spread to sample).
+// The 256-value manual target of the manual-curve dialog's curve. The
+// dialog's curve is read at the target's own 256 input positions and is taken
+// as it stands: a second spline through it would dip where it bends and
+// stop short of its end (at 255/256). A curve of another length is spread
+// evenly over 0 ... 1 and read at k/255 along straight lines, which keep its
+// ends and its order. Nothing for a curve of fewer than two values.
 std::optional<std::vector<double>> manualTargetOfCurve(const std::vector<double>& curve);
 
 // The curves as the quad graph shows them: channel positions switched off

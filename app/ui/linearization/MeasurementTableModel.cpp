@@ -4,9 +4,7 @@
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string>
 
 #include "Charts/foundation/PlatformStyle.h"
 #include "app/curves/measurements/MeasurementValidity.h"
@@ -14,23 +12,6 @@
 #include "app/ui/widgets/FieldText.h"
 
 namespace appui {
-
-namespace {
-
-// The typed text's number as a text field reads it; nothing when the text
-// starts with a number no double holds ("1e999", "inf", "nan"), which the
-// field's reading would turn into 0 rather than refuse.
-std::optional<double> typedNumber(const QString& text) {
-    const std::string s = text.trimmed().toStdString();
-    const std::size_t start = !s.empty() && s[0] == '+' ? 1 : 0;
-    double parsed = 0;
-    const auto result = std::from_chars(s.data() + start, s.data() + s.size(), parsed);
-    if (result.ec == std::errc::result_out_of_range || (result.ec == std::errc() && !std::isfinite(parsed)))
-        return std::nullopt;
-    return fieldDoubleValue(text);
-}
-
-} // namespace
 
 std::vector<MeasurementRow> measurementRows(const std::vector<curves::CIELab>& lab,
                                             const std::vector<double>& positions, const std::vector<int>& flaggedRows) {
@@ -123,11 +104,24 @@ std::optional<curves::CIELab> MeasurementTableModel::editedRow(const curves::CIE
 
 bool MeasurementTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
-    const auto number = typedNumber(value.toString());
-    if (!number) return false;
     auto& row = rows_[static_cast<std::size_t>(index.row())];
+    const QString stays = QStringLiteral("%1 stays %2.")
+                              .arg(headerData(index.column(), Qt::Horizontal).toString(),
+                                   twoDecimals(valueAt(index.row(), index.column())));
+    // A typo read as the number it starts with, or as 0, would recompute
+    // every curve from a step that was never measured.
+    const auto number = wholeNumber(value.toString());
+    if (!number) {
+        emit editRefused(index,
+                         QStringLiteral("\u201C%1\u201D is not a number; %2").arg(value.toString().trimmed(), stays));
+        return false;
+    }
     const auto edited = editedRow(row.lab, index.column(), *number);
-    if (!edited || !onEdit_ || !onEdit_(index.row(), index.column(), *number)) return false;
+    if (!edited) {
+        emit editRefused(index, QStringLiteral("L* is a number from 0 to 100; %1").arg(stays));
+        return false;
+    }
+    if (!onEdit_ || !onEdit_(index.row(), index.column(), *number)) return false;
     row.lab = *edited;
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount_ - 1));
     return true;

@@ -58,11 +58,15 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Takes the number at the start of the typed text, as a text field's
-    // double value does ("50%" is 50, "abc" is 0); false, with nothing
-    // handed on, for a value editedRow refuses, and false when the screen
-    // does not take it.
+    // Takes typed text that is wholly a number (wholeNumber) and that
+    // editedRow takes; false when the screen does not take it. Any other
+    // text is refused with a word on why (editRefused), the cell keeping its
+    // value.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    // Typed text was refused: why, and that the cell keeps its value.
+    void editRefused(const QModelIndex& index, const QString& why);
 
 private:
     double valueAt(int row, int column) const;

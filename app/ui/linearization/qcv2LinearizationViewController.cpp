@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolTip>
 
 #include "app/curves/core/NotificationNames.h"
 #include "app/curves/core/PrintedLines.h"
@@ -68,6 +69,7 @@ void qcv2LinearizationViewController::viewDidLoad() {
     tableModel_ = new MeasurementTableModel(
         [this](int row, int column, double value) { return onEnterInTextField(row, column, value); }, this);
     originalMeasurementsTableView->setModel(tableModel_);
+    connect(tableModel_, &MeasurementTableModel::editRefused, this, &qcv2LinearizationViewController::showEditRefused);
     originalMeasurementsTableView->setItemDelegate(new MeasurementCellDelegate(originalMeasurementsTableView));
     originalMeasurementsTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     originalMeasurementsTableView->verticalHeader()->hide();
@@ -304,6 +306,12 @@ void qcv2LinearizationViewController::updateManualCurveWithNotification(const pl
     recompute(Change::correction);
     if (!model.correctionCurve->correctionCurveArray || !model.quadData)
         platform::printToStandardOutput(curves::printed::nothingToLinearize);
+}
+
+void qcv2LinearizationViewController::showEditRefused(const QModelIndex& index, const QString& why) {
+    QTableView* table = originalMeasurementsTableView;
+    const QRect cell = table->visualRect(index);
+    QToolTip::showText(table->viewport()->mapToGlobal(cell.bottomLeft()), why, table->viewport(), cell);
 }
 
 bool qcv2LinearizationViewController::onEnterInTextField(int row, int column, double value) {

@@ -47,6 +47,16 @@ double fieldDoubleValue(const QString& text) {
     return value;
 }
 
+std::optional<double> wholeNumber(const QString& text) {
+    const std::string s = text.trimmed().toStdString();
+    if (s.empty() || numberPrefixLength(s) != s.size()) return std::nullopt;
+    const std::size_t start = s[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto result = std::from_chars(s.data() + start, s.data() + s.size(), value);
+    if (result.ec != std::errc() || result.ptr != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 QString twoDecimals(double value) { return QString::asprintf("%.2f", value); }
 
 } // namespace appui
