@@ -363,12 +363,19 @@ TEST_F(LinearizationScreen, ATableEditNoFileCouldHoldIsRefusedAndChangesNothing)
     for (const auto& e :
          {Edit{MeasurementTableModel::labLColumn, "150"}, Edit{MeasurementTableModel::labLColumn, "-3"},
           Edit{MeasurementTableModel::labLColumn, "1e999"}, Edit{MeasurementTableModel::labAColumn, "inf"},
-          Edit{MeasurementTableModel::labBColumn, "nan"}}) {
+          Edit{MeasurementTableModel::labBColumn, "nan"}, Edit{MeasurementTableModel::labLColumn, "abc"},
+          Edit{MeasurementTableModel::labLColumn, "12abc"}}) {
         SCOPED_TRACE(e.typed);
         const auto shown = cell(*screen, 10, e.column);
+        services.alerts->shown.clear();
         typeInto(10, e.column, QString::fromUtf8(e.typed));
+        QApplication::processEvents();
         EXPECT_EQ(cell(*screen, 10, e.column), shown);
+        ASSERT_EQ(services.alerts->shown.size(), 1u) << "a word on why";
+        EXPECT_EQ(services.alerts->shown[0].messageText, "Measurement Not Changed");
     }
+    EXPECT_EQ(services.alerts->shown[0].informativeText,
+              "\u201C12abc\u201D is not a number; L* stays " + cell(*screen, 10, 1).toStdString() + ".");
     EXPECT_EQ(model().rawMeasurements, rows);
     EXPECT_EQ(correction(), correctionBefore);
     EXPECT_EQ(*model().quadData->outputQuadCurveArray, quadBefore);

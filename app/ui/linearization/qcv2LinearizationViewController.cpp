@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QToolTip>
 
 #include "app/curves/core/NotificationNames.h"
 #include "app/curves/core/PrintedLines.h"
@@ -69,7 +68,8 @@ void qcv2LinearizationViewController::viewDidLoad() {
     tableModel_ = new MeasurementTableModel(
         [this](int row, int column, double value) { return onEnterInTextField(row, column, value); }, this);
     originalMeasurementsTableView->setModel(tableModel_);
-    connect(tableModel_, &MeasurementTableModel::editRefused, this, &qcv2LinearizationViewController::showEditRefused);
+    connect(tableModel_, &MeasurementTableModel::editRefused, this,
+            [this](const QModelIndex&, const QString& why) { showEditRefused(why); });
     originalMeasurementsTableView->setItemDelegate(new MeasurementCellDelegate(originalMeasurementsTableView));
     originalMeasurementsTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     originalMeasurementsTableView->verticalHeader()->hide();
@@ -308,10 +308,15 @@ void qcv2LinearizationViewController::updateManualCurveWithNotification(const pl
         platform::printToStandardOutput(curves::printed::nothingToLinearize);
 }
 
-void qcv2LinearizationViewController::showEditRefused(const QModelIndex& index, const QString& why) {
-    QTableView* table = originalMeasurementsTableView;
-    const QRect cell = table->visualRect(index);
-    QToolTip::showText(table->viewport()->mapToGlobal(cell.bottomLeft()), why, table->viewport(), cell);
+void qcv2LinearizationViewController::showEditRefused(const QString& why) {
+    // Shown once the table's editor has closed: an alert opened from inside
+    // the commit would run while the editor is still being taken down.
+    QMetaObject::invokeMethod(
+        this,
+        [why] {
+            platform::showAlert({platform::AlertStyle::warning, "Measurement Not Changed", why.toStdString()});
+        },
+        Qt::QueuedConnection);
 }
 
 bool qcv2LinearizationViewController::onEnterInTextField(int row, int column, double value) {

@@ -130,8 +130,8 @@ public slots:
     // A table cell's edit: answers whether the value was taken (only a value
     // a loaded file could hold is).
     bool onEnterInTextField(int row, int column, double value);
-    // Why a typed value was refused, beside its cell.
-    void showEditRefused(const QModelIndex& index, const QString& why);
+    // The alert "Measurement Not Changed" with why a typed value was refused.
+    void showEditRefused(const QString& why);
     void loadQuadFilePressed();
     void showChannelCurve(std::size_t position, bool on);
     void toggleQuadCurveVisibilityStackView(bool on);
