@@ -27,13 +27,14 @@ struct ColorCase {
     ARGB_8 expected;
 };
 
-TEST(GradientColors, PackKnownLabValuesWithBothPowerSteps) {
+TEST(GradientColors, PackKnownLabValuesAsTheColourSamplesShowThemAndKeepLightnessOutOfGamut) {
     const ColorCase cases[] = {
         {"neutral L* 0 is black", {0, 0, 0}, {255, 0, 0, 0}},
-        {"neutral L* 50 is 180 in every channel", {50, 0, 0}, {255, 180, 180, 180}},
-        {"neutral L* 100: green falls just below 255", {100, 0, 0}, {255, 255, 254, 255}},
-        {"a warm sample has more red than blue", {50, 5, 15}, {255, 190, 177, 161}},
-        {"out of gamut: a negative component gives 0, a large one 255", {50, 120, -120}, {255, 234, 0, 255}},
+        {"neutral L* 50 is 119 in every channel, companded once", {50, 0, 0}, {255, 119, 119, 119}},
+        {"neutral L* 100 is white", {100, 0, 0}, {255, 255, 255, 255}},
+        {"a warm sample has more red than blue", {50, 5, 15}, {255, 134, 116, 94}},
+        {"beyond sRGB: less chroma, same L* and hue (clipped: 212, 0, 255)", {50, 120, -120}, {255, 187, 37, 255}},
+        {"at L* 0 a near-neutral tone is black (clipped: 7, 0, 0)", {0, 2.04, 2.07}, {255, 0, 0, 0}},
         {"a non-number gives black", {std::nan(""), 0, 0}, {255, 0, 0, 0}},
     };
     for (const auto& c : cases) {

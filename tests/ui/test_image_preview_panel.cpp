@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/curves/core/NotificationNames.h"
 #include "app/ui/linearization/ImagePreviewPanelController.h"
@@ -57,6 +58,16 @@ std::vector<CIELab> ramp(double first, double last, double b) {
 
 QRgb toned(const std::vector<CIELab>& samples, int level) {
     return (*gradientMapTable(*gradientImage(gradientColors(samples))))[static_cast<std::size_t>(level)];
+}
+
+// The colour samples' own colours of a ramp, level by level as the preview's gradient runs.
+GradientMapTable samplesOwnGradient(const std::vector<CIELab>& samples) {
+    std::vector<curves::ARGB_8> colors;
+    for (const auto& sample : samples) {
+        const QRgb c = ColorSampleView::patchColor(sample).rgb();
+        colors.push_back({255, std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c))});
+    }
+    return *gradientMapTable(*gradientImage(colors));
 }
 
 void post(LabRampsPayload payload) {
@@ -136,6 +147,12 @@ TEST(ImagePreviewPanel, TonesWithTheChosenRampStretchedUnlessDmaxIsSimulated) {
         if (f.panel.simulateDmaxCheckBox->isChecked() != c.simulateDmax) f.panel.simulateDmaxCheckBox->click();
         EXPECT_EQ(f.panel.simulateDmax, c.simulateDmax) << c.name;
         for (int level : {0, 64, 200, 255}) EXPECT_EQ(f.shownAt(level), toned(c.expected, level)) << c.name;
+        // Every level as light as the samples' own colour for it (by Qt's grey of a colour).
+        const auto own = samplesOwnGradient(c.expected);
+        int worst = 0;
+        for (int level = 0; level < 256; ++level)
+            worst = std::max(worst, std::abs(qGray(f.shownAt(level)) - qGray(own[level])));
+        EXPECT_LE(worst, 3) << c.name;
     }
     const auto stretched = curves::normalizeLabL(measured);
     EXPECT_DOUBLE_EQ(stretched.front().L, 100);

@@ -27,6 +27,7 @@
 #include "app/ui/shell/AppDelegate.h"
 #include "app/ui/shell/ApplicationShell.h"
 #include "app/ui/shell/MainWindow.h"
+#include "app/ui/widgets/ColorSampleView.h"
 #include "app/ui/widgets/NeutralRamp.h"
 #include "tests/support/scratch_files.h"
 #include "tests/ui/blending_screen_support.h"
@@ -215,6 +216,7 @@ TEST(TonedPreview, Tones16BitGreyAndColourPicturesAlike) {
         {"16-bit grey TIFF", "deep.tif", grey16},
         {"colour JPEG of grey content", "photo.jpg", grey.convertToFormat(QImage::Format_RGB32)},
         {"8-bit grey JPEG", "grey.jpeg", grey},
+        {"8-bit grey PNG", "grey.png", grey},
     };
     for (const auto& c : cases) {
         ScratchDirectory dir;
@@ -227,6 +229,13 @@ TEST(TonedPreview, Tones16BitGreyAndColourPicturesAlike) {
         // JPEG is lossy: the lightest end within a level or two.
         const QRgb light = shown.pixel(255, 1), expected = tonedLevel(samples, 255);
         EXPECT_NEAR(qGreen(light), qGreen(expected), 3) << c.name;
+        // The darkest and the middle level as the strip's darkest and 50 % samples.
+        const auto& strip = f.find<ColorSampleView>("blendedSampleView")->colorSamples;
+        for (const auto& [level, sample] : {std::pair{0, 20}, std::pair{128, 10}}) {
+            const QColor p = shown.pixel(level, 1), s = ColorSampleView::patchColor(strip.at(sample));
+            for (int d : {p.red() - s.red(), p.green() - s.green(), p.blue() - s.blue()})
+                EXPECT_LE(std::abs(d), 3) << c.name;
+        }
     }
 }
 

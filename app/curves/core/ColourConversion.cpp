@@ -11,6 +11,12 @@ int luminance(const ARGB_8& pixel) {
 
 namespace {
 
+// The inverse of the Lab companding function.
+double labInverse(double f) {
+    const double cube = f * f * f;
+    return cube > 0.008856 ? cube : (f - 16.0 / 116) / 7.787;
+}
+
 double srgbCompand(double c) { return c > 0.0031308 ? 1.055 * std::pow(c, 1 / 2.4) - 0.055 : 12.92 * c; }
 
 std::uint8_t toByte(double c) {
@@ -22,6 +28,13 @@ std::uint8_t toByte(double c) {
 }
 
 } // namespace
+
+std::array<double, 3> labToXYZ(const CIELab& lab) {
+    const double fy = (lab.L + 16) / 116;
+    const double fx = lab.a / 500 + fy;
+    const double fz = fy - lab.b / 200;
+    return {96.42 * labInverse(fx), 100 * labInverse(fy), 82.49 * labInverse(fz)};
+}
 
 std::array<double, 3> xyzToSRGB(double X, double Y, double Z) {
     const double x = X / 100;

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 
+#include "app/curves/core/CIELab.h"
+
 namespace curves {
 
 // One 8-bit pixel, alpha first: the entry of the preview's gradient colour table.
@@ -16,6 +18,11 @@ struct ARGB_8 {
 
 // 0.2126 r + 0.7152 g + 0.0722 b, truncated: the gradient table's sort key.
 int luminance(const ARGB_8& pixel);
+
+// Lab to X, Y, Z on the scale 0 to 100, for the D50 white 96.42, 100, 82.49:
+// each of fx, fy, fz cubed when the cube exceeds 0.008856, else on the linear
+// segment below it.
+std::array<double, 3> labToXYZ(const CIELab& lab);
 
 // X, Y, Z on the scale 0 to 100 to gamma-encoded sRGB components (not clamped).
 std::array<double, 3> xyzToSRGB(double X, double Y, double Z);

@@ -1,24 +1,19 @@
 #include "app/ui/preview/GradientColors.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "app/curves/core/ScreenGamut.h"
 
 namespace appui {
 
 namespace {
 
-// The inverse of the Lab companding function.
-double labInverse(double f) {
-    const double cube = f * f * f;
-    return cube > 0.008856 ? cube : (f - 16.0 / 116) / 7.787;
-}
+std::uint8_t eightBit(double component) { return static_cast<std::uint8_t>(std::lround(component * 255)); }
 
 curves::ARGB_8 gradientColor(const curves::CIELab& sample) {
-    const double fy = (sample.L + 16) / 116;
-    const double fx = fy + sample.a / 500;
-    const double fz = fy - sample.b / 200;
-    // xyzToSRGB takes the 0 to 100 scale: X = xr x 96.42 / 100 after its own division.
-    const auto rgb = curves::xyzToSRGB(labInverse(fx) * 96.42, labInverse(fy) * 100, labInverse(fz) * 82.49);
-    return curves::linearRGBToARGB8(rgb[0], rgb[1], rgb[2]);
+    const auto rgb = curves::srgbWithinGamut(sample);
+    return curves::ARGB_8{255, eightBit(rgb[0]), eightBit(rgb[1]), eightBit(rgb[2])};
 }
 
 } // namespace

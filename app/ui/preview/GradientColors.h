@@ -9,10 +9,10 @@
 namespace appui {
 
 // The colours of the toned preview's gradient, one per Lab sample and in the
-// samples' order: Lab (D50 white) to XYZ, XYZ to linear RGB by the fixed
-// matrix, sRGB companding, then linearRGBToARGB8 with its further 1/2.2 power
-// and truncation. Both power steps are applied; the preview has always looked
-// this way, lighter than the samples' own colours.
+// samples' order: each sample's sRGB colour, companded once and rounded to 8
+// bits, so that a grey level shows as the colour samples show the tone it
+// prints with. A sample beyond sRGB keeps its lightness and hue and gives up
+// chroma (srgbWithinGamut), rather than being clipped channel by channel.
 std::vector<curves::ARGB_8> gradientColors(const std::vector<curves::CIELab>& samples);
 
 // The colours darkest first: a stable sort by integer luminance, so colours of

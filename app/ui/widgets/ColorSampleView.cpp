@@ -13,11 +13,6 @@ namespace appui {
 
 namespace {
 
-double labInverse(double f) {
-    const double cube = f * f * f;
-    return cube > 0.008856 ? cube : (f - 16.0 / 116) / 7.787;
-}
-
 double unitComponent(double c) { return std::isfinite(c) ? std::clamp(c, 0.0, 1.0) : 0.0; }
 
 } // namespace
@@ -33,10 +28,8 @@ ColorSampleView::ColorSampleView(QWidget* parent) : QWidget(parent), label_(new 
 }
 
 QColor ColorSampleView::patchColor(const curves::CIELab& sample) {
-    const double fy = (sample.L + 16) / 116;
-    const double fx = sample.a / 500 + fy;
-    const double fz = fy - sample.b / 200;
-    const auto rgb = curves::xyzToSRGB(96.42 * labInverse(fx), 100 * labInverse(fy), 82.49 * labInverse(fz));
+    const auto xyz = curves::labToXYZ(sample);
+    const auto rgb = curves::xyzToSRGB(xyz[0], xyz[1], xyz[2]);
     return QColor::fromRgbF(static_cast<float>(unitComponent(rgb[0])), static_cast<float>(unitComponent(rgb[1])),
                             static_cast<float>(unitComponent(rgb[2])));
 }
