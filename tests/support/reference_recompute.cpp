@@ -100,33 +100,29 @@ std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve) {
     const std::size_t n = target.size();
     if (n < 2 || densities.size() < 2) return {};
     const double g = 100.0 / static_cast<double>(densities.size() - 1);
-    auto lightness = curves::CorrectionCurve::lightnessToCorrect(densities);
-    const bool usable = std::all_of(lightness.begin(), lightness.end(), [](double v) { return std::isfinite(v); });
-    const double sign = usable && lightness.back() > lightness.front() ? -1 : 1;
-    for (double& v : lightness) v *= sign;
+    // The lightness as corrected, searched as falling (negated when it rises).
+    auto L = curves::CorrectionCurve::lightnessToCorrect(densities);
+    const bool usable = curves::allFinite(L);
+    const double sign = usable && L.back() > L.front() ? -1 : 1;
+    for (double& v : L) v *= sign;
     std::vector<double> out{0};
     for (std::size_t k = 1; k + 1 < n; ++k) {
-        const double d = target[k];
-        if (!std::isfinite(d)) {
-            out.push_back(100);
-            continue;
-        }
-        double value;
-        if (!usable) {
+        const double d = sign * target[k];
+        double value = 100;
+        if (std::isfinite(d) && !usable) {
             const auto [i, v, u] = curves::CorrectionCurve::indexOfValue(densities, d);
             value = v == u ? static_cast<double>(i) * g : (d - u) * g / (v - u) + static_cast<double>(i) * g;
-        } else if (!(sign * d < lightness.front())) {
-            value = 0;
-        } else if (sign * d < lightness.back()) {
-            value = static_cast<double>(lightness.size() - 1) * g;
-        } else {
+        } else if (std::isfinite(d)) {
             std::size_t p = 0;
-            while (lightness[p] > sign * d) ++p;
-            value =
-                (sign * d - lightness[p - 1]) * g / (lightness[p] - lightness[p - 1]) + static_cast<double>(p - 1) * g;
+            while (p < L.size() && L[p] > d) ++p;
+            if (p == 0)
+                value = 0;
+            else if (p == L.size())
+                value = static_cast<double>(p - 1) * g;
+            else
+                value = (d - L[p - 1]) * g / (L[p] - L[p - 1]) + static_cast<double>(p - 1) * g;
         }
-        if (!std::isfinite(value)) value = 100;
-        out.push_back(value);
+        out.push_back(std::isfinite(value) ? value : 100);
     }
     out.push_back(100);
     return out;
@@ -134,20 +130,12 @@ std::vector<double> makeCorrectionCurve(const curves::CorrectionCurve& curve) {
 
 namespace {
 
-bool finiteAndNeverFalling(const std::vector<double>& curve) {
-    return std::all_of(curve.begin(), curve.end(), [](double v) { return std::isfinite(v); }) &&
-           !curves::everFalls(curve);
-}
-
 std::vector<double> monotoneTo1024(const std::vector<double>& curve) {
-    if (curve.size() < 2) return resampleTo1024(curve);
-    const auto xs = curve.size() == 256 ? curves::normalizeToUnit(curves::ramp(256, 0, 0.3921568627))
-                                        : curves::normalizeToUnit(curves::ramp(static_cast<int>(curve.size()), 0, 1));
+    const auto xs = curves::normalizeToUnit(curve.size() == 256 ? curves::ramp(256, 0, 0.3921568627)
+                                                                : curves::ramp(static_cast<int>(curve.size()), 0, 1));
     const curves::KeyframeCurve keys(xs, curve, curves::KeyframeCurve::Shape::monotone);
-    std::vector<double> samples;
-    if (!keys.empty())
-        for (int k = 0; k < 1024; ++k) samples.push_back(keys.valueAt(k / 1024.0));
-    samples.resize(1024, samples.empty() ? 0.0 : samples.back());
+    std::vector<double> samples(1024, 0.0);
+    for (std::size_t k = 0; !keys.empty() && k < 1024; ++k) samples[k] = keys.valueAt(k / 1024.0);
     return samples;
 }
 
@@ -166,7 +154,7 @@ std::vector<double> keptPositions(const std::vector<double>& t) {
 std::vector<std::vector<double>> linearize(const std::vector<double>& correction,
                                            const std::vector<std::vector<double>>& quadCurves) {
     auto t = resampleTo1024(correction);
-    if (finiteAndNeverFalling(correction) && curves::everFalls(keptPositions(t))) t = monotoneTo1024(correction);
+    if (curves::neverFallsFinite(correction) && curves::everFalls(keptPositions(t))) t = monotoneTo1024(correction);
     const bool positionsGoBack = curves::everFalls(keptPositions(t));
     const auto grid = curves::ramp(1024, 0, 100.0 / 1023);
     const std::size_t last = grid.size() - 1;
@@ -191,7 +179,7 @@ std::vector<std::vector<double>> linearize(const std::vector<double>& correction
     std::vector<std::vector<double>> full;
     for (const auto& curve : quadCurves) {
         auto out = read(resampleTo1024(curve));
-        if (!positionsGoBack && finiteAndNeverFalling(curve) &&
+        if (!positionsGoBack && curves::neverFallsFinite(curve) &&
             curves::everFalls(curves::BinaryLinearization::reduceTo256({out}).front()))
             out = read(monotoneTo1024(curve));
         full.push_back(std::move(out));

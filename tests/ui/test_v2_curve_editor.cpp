@@ -86,27 +86,20 @@ TEST_F(V2CurveEditorTest, DragsMayLeaveTheViewAndTheReleaseSnapsToTheNearestEdge
     EXPECT_EQ(editor.inputCurveValues[editor.currentIndex], QPointF(120, 0));
 }
 
-// Points that swing up and down, leave the box or share an x still give a
-// curve inside 0 ... 100 that never falls: the curve through a moved point
-// neither overshoots nor turns back.
+// Points that swing, leave the box or share an x still give a curve inside
+// 0 ... 100 that never falls: no overshoot, no turning back.
 TEST_F(V2CurveEditorTest, EveryCurveStaysInTheBoxAndNeverFalls) {
     draw();
-    const std::vector<QVector<QPointF>> pointSets{
-        {{0, 0}, {50, 95}, {100, 5}, {150, 95}, {200, 100}},
-        {{77.36, 30}, {24, 10}, {100, 48}, {160, 80}, {200, 100}},
-        {{0, 0}, {100, 40}, {100, 50}, {150, 75}, {200, 100}},
-        {{0, -20}, {50, 25}, {100, 33}, {250, 130}, {200, 100}},
-        {{0, 0}, {200, 100}},
-    };
-    for (const auto& points : pointSets) {
+    for (const QVector<QPointF>& points : {QVector<QPointF>{{0, 0}, {50, 95}, {100, 5}, {150, 95}, {200, 100}},
+                                           {{77.36, 30}, {24, 10}, {100, 48}, {160, 80}, {200, 100}},
+                                           {{0, 0}, {100, 40}, {100, 50}, {150, 75}, {200, 100}},
+                                           {{0, -20}, {50, 25}, {100, 33}, {250, 130}, {200, 100}},
+                                           {{0, 0}, {200, 100}}}) {
         editor.inputCurveValues = points;
         draw();
         const auto& curve = editor.outputCurveValues;
         ASSERT_EQ(curve.size(), 256u);
-        for (std::size_t i = 0; i < curve.size(); ++i) {
-            EXPECT_GE(curve[i], i == 0 ? 0.0 : curve[i - 1]) << points[1].x() << " at " << i;
-            EXPECT_LE(curve[i], 100);
-        }
+        EXPECT_TRUE(std::is_sorted(curve.begin(), curve.end()) && curve.front() >= 0 && curve.back() <= 100);
     }
     // A moved middle point is passed through, with no swing beyond it.
     editor.inputCurveValues = {{0, 0}, {50, 25}, {100, 33}, {150, 75}, {200, 100}};

@@ -134,11 +134,6 @@ struct GridReading {
 // 4 b + 4 for b = 1 ... 254 (the last, 1023, is each curve's own last sample).
 std::size_t keptPoint(std::size_t b) { return b == 0 ? 0 : 4 * b + 4; }
 
-// A finite curve that never falls.
-bool neverFalls(const std::vector<double>& curve) {
-    return std::all_of(curve.begin(), curve.end(), [](double v) { return std::isfinite(v); }) && !everFalls(curve);
-}
-
 // The positions 0 ... 100 the target asks for at the points reduceTo256
 // keeps (b = 0 ... 254), read from the target resampled in `shape`.
 std::vector<double> keptPositions(const std::vector<double>& target, KeyframeCurve::Shape shape) {
@@ -165,7 +160,7 @@ struct TargetReading {
 
 TargetReading targetReading(const std::vector<double>& target) {
     auto positions = keptPositions(target, KeyframeCurve::Shape::spline);
-    if (!everFalls(positions) || !neverFalls(target)) return {KeyframeCurve::Shape::spline, std::move(positions)};
+    if (!everFalls(positions) || !neverFallsFinite(target)) return {KeyframeCurve::Shape::spline, std::move(positions)};
     return {KeyframeCurve::Shape::monotone, keptPositions(target, KeyframeCurve::Shape::monotone)};
 }
 
@@ -304,7 +299,7 @@ std::vector<std::vector<double>> BinaryLinearization::linearizeTo256(const std::
     // such a channel is read again from its monotone cubic.
     if (everFalls(positions)) return result;
     for (std::size_t c = 0; c < quadCurves.size(); ++c)
-        if (everFalls(result[c]) && neverFalls(quadCurves[c])) {
+        if (everFalls(result[c]) && neverFallsFinite(quadCurves[c])) {
             std::fill(result[c].begin(), result[c].end(), 0.0);
             linearizeOne(quadCurves[c], readings, result[c], KeyframeCurve::Shape::monotone);
         }
@@ -369,7 +364,7 @@ std::vector<std::vector<double>> BinaryLinearization::linearize(const std::vecto
         auto out = readCurve(resampleTo1024(curve));
         // As linearizeTo256 does: a channel that never falls but would be
         // written falling is read from its monotone cubic.
-        if (!positionsGoBack && neverFalls(curve) && everFalls(reduceTo256({out}).front()))
+        if (!positionsGoBack && neverFallsFinite(curve) && everFalls(reduceTo256({out}).front()))
             out = readCurve(resampleTo1024(curve, KeyframeCurve::Shape::monotone));
         result.push_back(std::move(out));
     }

@@ -61,10 +61,6 @@ double positionOf(const std::vector<double>& neverRising, double d, double g, st
     return (d - u) * g / (v[p] - u) + static_cast<double>(p - 1) * g;
 }
 
-bool allFinite(const std::vector<double>& values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-}
-
 } // namespace
 
 std::vector<double> CorrectionCurve::lightnessToCorrect(const std::vector<double>& smoothed) {

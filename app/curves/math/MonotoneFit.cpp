@@ -8,6 +8,10 @@
 
 namespace curves {
 
+bool allFinite(const std::vector<double>& values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
 bool everFalls(const std::vector<double>& values) {
     return std::adjacent_find(values.begin(), values.end(), [](double a, double b) { return b < a; }) != values.end();
 }
@@ -15,6 +19,8 @@ bool everFalls(const std::vector<double>& values) {
 bool everRises(const std::vector<double>& values) {
     return std::adjacent_find(values.begin(), values.end(), [](double a, double b) { return b > a; }) != values.end();
 }
+
+bool neverFallsFinite(const std::vector<double>& values) { return allFinite(values) && !everFalls(values); }
 
 std::vector<double> neverRisingFit(const std::vector<double>& values) {
     if (!everRises(values)) return values;

@@ -4,9 +4,14 @@
 
 namespace curves {
 
+// Whether every value is a finite number.
+bool allFinite(const std::vector<double>& values);
+
 // Whether a later value of the list ever stands below the one before it.
 bool everFalls(const std::vector<double>& values);
 bool everRises(const std::vector<double>& values);
+// A list of finite values that never falls.
+bool neverFallsFinite(const std::vector<double>& values);
 
 // The list that never rises and lies closest to `values` in least squares:
 // runs that rise are pooled with their neighbours into their mean until no
