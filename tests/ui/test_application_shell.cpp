@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 
@@ -58,6 +60,18 @@ TEST_F(ApplicationShellTest, MainWindowShowsTheNameTheScreensAndTheFileMenu) {
     EXPECT_EQ(screens->count(), 2);
     EXPECT_NE(window.blendingScreenPlace(), nullptr);
     EXPECT_NE(window.linearizationScreenPlace(), nullptr);
+
+    // On a 1280 x 720 laptop screen, below a title bar and beside a desktop
+    // panel, each screen keeps the room its controls need and scrolls.
+    const auto scrollers = window.findChildren<QScrollArea*>(QRegularExpression(QStringLiteral("Screen.*Scroller$")));
+    EXPECT_EQ(scrollers.size(), 2);
+    EXPECT_LE(window.minimumSizeHint().height(), 620);
+    window.resize(1264, 620);
+    for (auto* scroller : scrollers) {
+        screens->setCurrentWidget(scroller->parentWidget());
+        QCoreApplication::processEvents();
+        EXPECT_GE(scroller->widget()->height(), scroller->widget()->minimumSizeHint().height());
+    }
 }
 
 TEST_F(ApplicationShellTest, OpenedFilesAppearInOpenRecentNewestFirstUntilCleared) {
