@@ -17,6 +17,7 @@
 #     keeps them in order; Accept, Finish Editing and the export write a K
 #     curve that differs only around the dragged point, through the point as
 #     the editor showed it;
+#   - Save clicked twice with .acv chosen opens one panel, and Escape closes it;
 #   - a save name typed with a double quote is refused, the dialog stays, and
 #     a plain name then saves in the folder typed;
 #   - the Window menu shows each of its windows, one each; Manual Target
@@ -202,6 +203,28 @@ paste <(k_curve "$work/out/before.quad") <(k_curve "$work/out/after.quad") |
       if (d > 656) { print "the file has " after[x] " at input " x ", the editor showed " y; exit 1 }
       print "ok: the written K curve differs only around input " x " (by up to " most "), through the point shown"
     }' || fail "the edited K curve is not what the editor showed"
+
+# --- Save clicked twice with .acv chosen ------------------------------------
+# The second click arrives while the window is still busy with the first
+# (placing the points, opening the panel): one panel, and it keeps the keys.
+export_kind() { # Down or Up: the next or the previous kind of the export pop-up
+  local at
+  at=$(mark)
+  click_on exportFileOptionsPopupButton
+  await '^open exportFileOptionsPopupButton' "$at" >/dev/null
+  xdotool key "$1" Return
+}
+export_kind Down
+at=$(mark)
+xdotool mousemove $(centre saveButtonPressed) click 1 click 1
+await '^dialog Save' "$at" >/dev/null
+(($(xdotool search --onlyvisible --name '^Save As$' | wc -l) == 1)) || fail "two clicks on Save opened more than one panel"
+shot acv-save-clicked-twice
+xdotool key Escape
+await '^dialog closed' "$at" >/dev/null
+[[ -z $(find "$work" -name '*.acv') ]] || fail "the cancelled panel wrote an .acv"
+echo "ok: Save clicked twice opens one panel, which keeps the keyboard"
+export_kind Up
 
 # --- a save name with a double quote ----------------------------------------
 mkdir -p "$work/out/sub"
