@@ -205,8 +205,8 @@ paste <(k_curve "$work/out/before.quad") <(k_curve "$work/out/after.quad") |
     }' || fail "the edited K curve is not what the editor showed"
 
 # --- Save clicked twice with .acv chosen ------------------------------------
-# The second click arrives while the window is still busy with the first
-# (placing the points, opening the panel): one panel, and it keeps the keys.
+# The second click arrives while the window is busy with the first: one
+# panel, which keeps the keys (one that lost them stays up after Escape).
 export_kind() { # Down or Up: the next or the previous kind of the export pop-up
   local at
   at=$(mark)
@@ -214,18 +214,16 @@ export_kind() { # Down or Up: the next or the previous kind of the export pop-up
   await '^open exportFileOptionsPopupButton' "$at" >/dev/null
   xdotool key "$1" Return
 }
-export_kind Down
 save_panels() { xdotool search --onlyvisible --name '^Save As$' | wc -l; }
 no_save_panel() { (($(save_panels) == 0)); }
+export_kind Down
 at=$(mark)
 xdotool mousemove $(centre saveButtonPressed) click 1 click 1
 await '^dialog Save' "$at" >/dev/null
 (($(save_panels) == 1)) || fail "two clicks on Save opened $(save_panels) panels"
 shot acv-save-clicked-twice
 xdotool key Escape
-# Gone, not only without the keys: a panel that lost them stays up.
-wait_for "$deadline_seconds" no_save_panel || fail "Escape did not reach the panel: it had lost the keyboard"
-[[ -z $(find "$work" -name '*.acv') ]] || fail "the cancelled panel wrote an .acv"
+wait_for "$deadline_seconds" no_save_panel || fail "Escape did not reach the panel: it had lost the keys"
 echo "ok: Save clicked twice opens one panel, which keeps the keyboard"
 export_kind Up
 
