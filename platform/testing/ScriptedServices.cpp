@@ -11,6 +11,7 @@ std::optional<std::filesystem::path> ScriptedOpenPanel::runModal(const OpenPanel
 }
 
 void ScriptedSavePanel::begin(const SavePanelOptions& options, Completion onConfirm) {
+    if (whenBegun) whenBegun();
     requests.push_back(options);
     if (answers.empty()) {
         pending_ = std::move(onConfirm);

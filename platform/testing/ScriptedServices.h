@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 
 #include "platform/RecentDocumentList.h"
 #include "platform/Services.h"
@@ -23,6 +24,8 @@ public:
     // request stays pending until `confirm` or `cancel`.
     std::deque<std::optional<std::filesystem::path>> answers;
     std::vector<SavePanelOptions> requests;
+    // Called as each request begins, for what a test reads of the moment.
+    std::function<void()> whenBegun;
 
     void begin(const SavePanelOptions& options, Completion onConfirm) override;
     bool hasPending() const { return static_cast<bool>(pending_); }

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 
@@ -58,6 +60,11 @@ TEST_F(ApplicationShellTest, MainWindowShowsTheNameTheScreensAndTheFileMenu) {
     EXPECT_EQ(screens->count(), 2);
     EXPECT_NE(window.blendingScreenPlace(), nullptr);
     EXPECT_NE(window.linearizationScreenPlace(), nullptr);
+
+    // On a 1280 x 720 laptop screen, below a title bar and beside a desktop
+    // panel: each screen scrolls where its controls do not all fit.
+    EXPECT_LE(window.minimumSizeHint().height(), 620);
+    EXPECT_EQ(window.findChildren<QScrollArea*>(QRegularExpression(QStringLiteral("Screen.*Scroller$"))).size(), 2);
 }
 
 TEST_F(ApplicationShellTest, OpenedFilesAppearInOpenRecentNewestFirstUntilCleared) {

@@ -299,9 +299,12 @@ TEST_F(CustomCurveEditorTest, ACancelledHandEditIsDropped) {
 }
 
 TEST_F(CustomCurveEditorTest, FinishHandsTheSetBackAndResetsCancelHandsNothing) {
-    // Opened and finished with no change, however often: the set as given.
+    // Opened and finished with no change, however often, also with a channel
+    // chosen and accepted as it was shown: the set as given.
     for (int round = 0; round < 3; ++round) {
         open(round == 0 ? presentedCurves() : delegate.received.back(), {"# K Curve", "# C Curve"});
+        if (round > 0) chooseChannel(round - 1);
+        if (round > 0) accept->click();
         finish->click();
     }
     EXPECT_EQ(delegate.received.back(), presentedCurves());

@@ -2,6 +2,8 @@
 // switches, the custom curve editor's hand-over, the exports, drops and
 // File > Open Recent.
 #include <QAction>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QTabWidget>
@@ -369,11 +371,17 @@ TEST_F(LinearizationExport, EachKindWritesItsFileThroughTheSavePanel) {
     services.savePanel->answers = {quadOut, dir.file("out/correction"), dir.file("out/correction.quad"),
                                    dir.file("out/correction.quad"), dir.file("out/correction.cube")};
     services.savePanel->answers.push_back(dir.file("out/linearized.2"));
+    std::vector<bool> busy;
+    services.savePanel->whenBegun = [&] {
+        busy.push_back(QGuiApplication::overrideCursor() &&
+                       QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    };
     for (int item : {0, 1, 2, 2, 0}) {
         screen->exportOptionsPopupSelectionDidChange(item);
         button("saveButtonPressed")->click();
     }
     ASSERT_EQ(services.savePanel->requests.size(), 6u);
+    EXPECT_EQ(busy, (std::vector<bool>{false, true, false, false, false, false})) << "busy while the .acv is placed";
     EXPECT_EQ(services.savePanel->requests[4].suggestedFileName, dir.file("out/correction.cube").string());
     EXPECT_FALSE(std::filesystem::exists(dir.file("out/correction.quad")));
     EXPECT_EQ(test_support::readBytes(dir.file("out/linearized.2.quad")), test_support::readBytes(quadOut));

@@ -4,12 +4,16 @@
 #include <string>
 #include <vector>
 
+#include <QImage>
 #include <QTabWidget>
 
+#include "app/ui/blending/v2InkModelBlendingViewController.h"
 #include "app/ui/shell/AppDelegate.h"
 #include "app/ui/shell/ApplicationShell.h"
 #include "app/ui/shell/MainWindow.h"
 #include "platform/testing/LogCapture.h"
+#include "platform/testing/ScriptedServices.h"
+#include "tests/support/scratch_files.h"
 
 namespace appui {
 
@@ -62,6 +66,8 @@ TEST(RecentDocumentRouting, EachKindGoesToTheScreenThatRegisteredItAndBringsItsT
 
 TEST(RecentDocumentRouting, AKindNoScreenOpensIsLoggedAndChangesNothing) {
     ApplicationShell shell;
+    auto alerts = std::make_shared<platform::RecordingAlertPresenter>();
+    platform::services().alerts = alerts;
     auto& window = shell.mainWindow();
     RoutedScreens screens(window);
     window.findChild<QTabWidget*>()->setCurrentIndex(1);
@@ -72,6 +78,27 @@ TEST(RecentDocumentRouting, AKindNoScreenOpensIsLoggedAndChangesNothing) {
     EXPECT_TRUE(screens.opened.empty());
     EXPECT_EQ(currentTab(window), 1);
     EXPECT_TRUE(log.devLogContains("No screen opens notes.pdf"));
+    ASSERT_EQ(alerts->shown.size(), 2u) << "chosen from the menu, each says why it does not open";
+    EXPECT_EQ(alerts->shown[0].messageText, "“notes.pdf” cannot be opened from Open Recent.");
+}
+
+// The image panel tones and notes in Open Recent any picture typed into it.
+TEST(RecentDocumentRouting, APictureOfAKindThePanelDoesNotListReopensFromEitherScreen) {
+    test_support::ScratchDirectory dir;
+    const auto file = dir.file("scan.png");
+    QImage picture(12, 8, QImage::Format_Grayscale8);
+    picture.fill(128);
+    ASSERT_TRUE(picture.save(QString::fromStdString(file.string())));
+    for (const int tab : {0, 1}) {
+        ApplicationShell shell;
+        platform::services().alerts = std::make_shared<platform::RecordingAlertPresenter>(); // none may block
+        auto& window = shell.mainWindow();
+        window.findChild<QTabWidget*>()->setCurrentIndex(tab);
+        emit window.recentDocumentChosen(QString::fromStdString(file.string()));
+        EXPECT_EQ(currentTab(window), 0);
+        EXPECT_EQ(window.blendingScreen()->imageSize, QSize(12, 8));
+    }
+    platform::QtRecentDocuments().clearRecentDocuments();
 }
 
 TEST(RecentDocumentRouting, ALaterRegistrationOfAKindReplacesTheEarlierOne) {

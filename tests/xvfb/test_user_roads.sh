@@ -17,6 +17,7 @@
 #     keeps them in order; Accept, Finish Editing and the export write a K
 #     curve that differs only around the dragged point, through the point as
 #     the editor showed it;
+#   - Save clicked twice with .acv chosen opens one panel, and Escape closes it;
 #   - a save name typed with a double quote is refused, the dialog stays, and
 #     a plain name then saves in the folder typed;
 #   - the Window menu shows each of its windows, one each; Manual Target
@@ -202,6 +203,29 @@ paste <(k_curve "$work/out/before.quad") <(k_curve "$work/out/after.quad") |
       if (d > 656) { print "the file has " after[x] " at input " x ", the editor showed " y; exit 1 }
       print "ok: the written K curve differs only around input " x " (by up to " most "), through the point shown"
     }' || fail "the edited K curve is not what the editor showed"
+
+# --- Save clicked twice with .acv chosen ------------------------------------
+# The second click arrives while the window is busy with the first: one
+# panel, which keeps the keys (one that lost them stays up after Escape).
+export_kind() { # Down or Up: the next or the previous kind of the export pop-up
+  local at
+  at=$(mark)
+  click_on exportFileOptionsPopupButton
+  await '^open exportFileOptionsPopupButton' "$at" >/dev/null
+  xdotool key "$1" Return
+}
+save_panels() { xdotool search --onlyvisible --name '^Save As$' | wc -l; }
+no_save_panel() { (($(save_panels) == 0)); }
+export_kind Down
+at=$(mark)
+xdotool mousemove $(centre saveButtonPressed) click 1 click 1
+await '^dialog Save' "$at" >/dev/null
+(($(save_panels) == 1)) || fail "two clicks on Save opened $(save_panels) panels"
+shot acv-save-clicked-twice
+xdotool key Escape
+wait_for "$deadline_seconds" no_save_panel || fail "Escape did not reach the panel: it had lost the keys"
+echo "ok: Save clicked twice opens one panel, which keeps the keyboard"
+export_kind Up
 
 # --- a save name with a double quote ----------------------------------------
 mkdir -p "$work/out/sub"

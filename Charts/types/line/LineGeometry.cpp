@@ -114,13 +114,15 @@ Path linearFillPath(const EntryValues& values, const IndexBounds& bounds, double
                     const AffineTransform& matrix) {
     Path filled;
     const std::int64_t last = bounds.min() + bounds.range();
-    // The last entry of the run being filled, if one is.
-    std::optional<Point> previous;
+    // The last entry of the run being filled, while one is (a point and a
+    // flag: the optimiser takes an optional point for read before it is set).
+    Point previous;
+    bool inRun = false;
     const auto closeRun = [&](bool dropToFillLine) {
-        if (!previous) return;
-        if (dropToFillLine) filled.lineTo(matrix.apply(Point{previous->x, fillMin}));
+        if (!inRun) return;
+        if (dropToFillLine) filled.lineTo(matrix.apply(Point{previous.x, fillMin}));
         filled.closeSubpath();
-        previous.reset();
+        inRun = false;
     };
     for (std::int64_t x = bounds.min(); x <= last; ++x) {
         if (!values.contains(x)) continue;
@@ -130,13 +132,14 @@ Path linearFillPath(const EntryValues& values, const IndexBounds& bounds, double
             closeRun(true);
             continue;
         }
-        if (!previous) {
+        if (!inRun) {
             filled.moveTo(matrix.apply(Point{e.x, fillMin}));
         } else if (stepped) {
-            filled.lineTo(matrix.apply(valuePoint(e.x, previous->y, phaseY)));
+            filled.lineTo(matrix.apply(valuePoint(e.x, previous.y, phaseY)));
         }
         filled.lineTo(pixel);
         previous = e;
+        inRun = true;
     }
     // Without the last visible entry the area closes from the last it has.
     closeRun(values.contains(last));

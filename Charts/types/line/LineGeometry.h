@@ -77,17 +77,20 @@ void forEachLineSegment(const EntryValues& values, const IndexBounds& bounds, bo
     const int pointCount = stepped ? 4 : 2;
     const std::int64_t end = bounds.min() + bounds.range();
     // The second entry of one pair is the first of the next: each entry is
-    // read once.
-    std::optional<Point> next;
+    // read once. A point and a flag rather than an optional point, which the
+    // optimiser takes for read before it is set.
+    Point next;
+    bool hasNext = false;
     for (std::int64_t j = bounds.min(); j < end; ++j) {
-        if (!next && !values.contains(j)) continue;
-        const Point from = next ? *next : values[j];
-        next.reset();
+        if (!hasNext && !values.contains(j)) continue;
+        const Point from = hasNext ? next : values[j];
+        hasNext = false;
         points[0] = valuePoint(from.x, from.y, phaseY);
         if (j < bounds.max()) {
             if (!values.contains(j + 1)) break;
             next = values[j + 1];
-            const Point to = valuePoint(next->x, next->y, phaseY);
+            hasNext = true;
+            const Point to = valuePoint(next.x, next.y, phaseY);
             if (stepped) {
                 const SteppedSegments step = steppedSegments(points[0], to);
                 std::copy(std::begin(step.points), std::end(step.points), points);

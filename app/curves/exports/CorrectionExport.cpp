@@ -65,8 +65,12 @@ PhotoshopCurve_UInt16 makeAcvCurvePoints(const std::vector<double>& imageCurve) 
         acv::tableLevel(fractions->back()) >= acv::topLevel - endSlack) {
         const auto table = acv::tableLevels(*fractions);
         const auto even = acv::fitOf(acv::drawnLevels(knots), table);
-        // Within a level everywhere, no curve could be more than a level closer.
-        if (even.reversals > 0 || even.worst > 1) {
+        // Placed points are taken only when they come more than a level
+        // closer (below): within 2 levels, only points that a reader draws
+        // through every level exactly would be, and no search over legal
+        // curves comes that close to a measured correction. Placing them
+        // then (a good part of a second) would only be thrown away.
+        if (even.reversals > 0 || even.worst > 2) {
             auto placed = acv::placeKnots(*fractions);
             const auto fit = acv::fitOf(acv::drawnLevels(placed), table);
             // The even samples stay where they come within a level of the

@@ -28,7 +28,7 @@ std::vector<double> imageSpaceCurve(const std::vector<double>& correction);
 // taken, then those at the end that do not keep apart from (255, 255)
 // dropped. The levels a reader draws through them (acv::drawnLevels) are
 // compared with those it draws for the .cube of the same curve
-// (acv::tableLevel of y / 100); where they differ by more than a level, or
+// (acv::tableLevel of y / 100); where they differ by more than 2 levels, or
 // fall where the table does not, the points are placed instead
 // (acv::placeKnots) unless the even samples come within a level of the
 // placed points at their worst with no more falls. Placing needs a curve

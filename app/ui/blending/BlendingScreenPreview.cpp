@@ -1,6 +1,9 @@
 // The blending screen's toned preview: the image it tones, from the open
 // panel, Open Recent or a drop, and the background render of every refresh.
 #include "app/ui/blending/v2InkModelBlendingViewController.h"
+
+#include <QImageReader>
+
 #include "app/ui/preview/ColorPreviewImageView.h"
 #include "app/ui/preview/PreviewImageFile.h"
 #include "app/ui/widgets/RecentDocumentRouter.h"
@@ -41,8 +44,12 @@ void v2InkModelBlendingViewController::updateFromDraggedImage(const platform::No
 }
 
 void v2InkModelBlendingViewController::registerRecentDocumentKinds(RecentDocumentRouter& router) {
+    // The open panel offers its own types, but takes any picture typed into
+    // it that the image reader decodes (a .png, say), and notes it in Open
+    // Recent: every such kind reopens here.
     QStringList kinds;
     for (const auto& type : previewImageFileTypes()) kinds << QString::fromStdString(type);
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) kinds << QString::fromLatin1(format);
     router.registerScreen(this, kinds, [this](const std::filesystem::path& file) { openPreviewImage(file); });
 }
 

@@ -250,6 +250,14 @@ void CustomCurveEditorVC::acceptEditPressed() {
         return;
     }
     if (manualQuadInput.empty()) return;
+    // The editor shows a channel by its points at every twelfth input; a
+    // curve drawn back through them would move nearly every value of the
+    // channel (and a boost would be applied again). A drawing left as it was
+    // loaded is no edit: the set stays as it is.
+    if (quadEditor->inputCurveValues == quadEditor->originalCurveValues) {
+        showSliderState();
+        return;
+    }
     quadEditor->updateOutputCurve();
     curves::BezierQuadInkCurve channel(quadEditor->outputCurveXs, quadEditor->outputCurveYs);
     outputQuadChannelValues = channel.finalInterpolatedQuadCurve;

@@ -8,6 +8,7 @@
 #include "app/ui/linearization/LinearizationScreenRules.h"
 #include "app/ui/linearization/QuadCurvePane.h"
 #include "app/ui/linearization/qcv2LinearizationViewController.h"
+#include "app/ui/widgets/BusyCursor.h"
 #include "app/ui/widgets/FieldText.h"
 #include "platform/Log.h"
 #include "platform/Services.h"
@@ -84,6 +85,10 @@ void qcv2LinearizationViewController::exportAcvFile() {
         showExportRefused();
         return;
     }
+    // Placing the points can take a good part of a second, on this thread:
+    // the busy cursor shows until the save panel is up. Clicks made in the
+    // wait reach the window once the panel blocks it, and are dropped.
+    const BusyCursor busy;
     auto acv = curves::makeAcvCurvePoints(curves::imageSpaceCurve(*correction));
     curves::PhotoshopCurve_UInt16::saveAcvFile(curves::PhotoshopCurve_UInt16::acvFileData(acv.makeAcvData()));
 }

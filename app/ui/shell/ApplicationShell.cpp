@@ -1,6 +1,9 @@
 #include "app/ui/shell/ApplicationShell.h"
 
+#include <QCoreApplication>
+
 #include "app/ui/shell/AppDelegate.h"
+#include "app/ui/shell/BlockedWindowsTakeNoFocus.h"
 #include "app/ui/shell/MainWindow.h"
 #include "platform/qt/QtServices.h"
 
@@ -14,6 +17,8 @@ ApplicationShell::ApplicationShell()
     services.savePanel = platform::makeQtSavePanel(window_.get());
     services.alerts = platform::makeQtAlertPresenter(window_.get());
     services.delegate = delegate_;
+    blockedWindows_ = std::make_unique<BlockedWindowsTakeNoFocus>();
+    QCoreApplication::instance()->installEventFilter(blockedWindows_.get());
 }
 
 ApplicationShell::~ApplicationShell() { platform::services() = {}; }

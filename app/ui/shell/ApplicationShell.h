@@ -4,11 +4,13 @@
 namespace appui {
 
 class AppDelegate;
+class BlockedWindowsTakeNoFocus;
 class MainWindow;
 
 // Everything the running application is made of: the delegate, the main
 // window, and the platform services installed for the models. Installs the
-// services on construction and removes them again on destruction.
+// services on construction and removes them again on destruction; while it
+// lives, windows blocked by a modal panel take no keyboard.
 class ApplicationShell {
 public:
     ApplicationShell();
@@ -22,6 +24,7 @@ public:
 private:
     std::shared_ptr<AppDelegate> delegate_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<BlockedWindowsTakeNoFocus> blockedWindows_;
 };
 
 } // namespace appui

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <tuple>
@@ -21,15 +23,41 @@
 #include "app/ui/widgets/BringToFront.h"
 #include "app/ui/widgets/NotificationPayloads.h"
 #include "platform/Log.h"
+#include "platform/Services.h"
 
 namespace appui {
 
 namespace {
-QWidget* makeScreenPlace(const QString& objectName) {
+// The size the window opens at when the screen has room for it.
+constexpr QSize preferredSize(1200, 800);
+// Room left on the screen's free area for the window's frame: a title bar
+// above, borders at the sides.
+constexpr QSize frameAllowance(16, 40);
+
+// A tab's page: the screen in a scroll area. Where the window is smaller
+// than the screen's controls need (a laptop's screen), the screen keeps the
+// size it needs and scrolls, so that every control stays reachable; where
+// there is room it fills the page and no scroll bar shows.
+QWidget* makeScreenPlace(const QString& objectName, QWidget* screen) {
     auto* place = new QWidget;
     place->setObjectName(objectName);
-    new QVBoxLayout(place);
+    auto* layout = new QVBoxLayout(place);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = new QScrollArea(place);
+    scroller->setObjectName(objectName + QStringLiteral("Scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(screen);
+    layout->addWidget(scroller);
     return place;
+}
+
+// The preferred size, or less where the screen's free area (without its
+// panels) is smaller.
+QSize openingSize(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return preferredSize;
+    return preferredSize.boundedTo(screen->availableGeometry().size() - frameAllowance);
 }
 
 // A tool window of the main window holding one controller's view, at the
@@ -55,20 +83,18 @@ MainWindow::MainWindow(std::shared_ptr<AppDelegate> delegate, QWidget* parent)
     setWindowTitle(QApplication::applicationName());
 
     screens_ = new QTabWidget(this);
-    blendingPlace_ = makeScreenPlace(QStringLiteral("blendingScreen"));
-    linearizationPlace_ = makeScreenPlace(QStringLiteral("linearizationScreen"));
-    blendingScreen_ = new v2InkModelBlendingViewController(blendingPlace_);
-    blendingPlace_->layout()->addWidget(blendingScreen_);
+    blendingScreen_ = new v2InkModelBlendingViewController;
+    blendingPlace_ = makeScreenPlace(QStringLiteral("blendingScreen"), blendingScreen_);
     blendingScreen_->registerRecentDocumentKinds(router_);
-    linearizationScreen_ = new qcv2LinearizationViewController(linearizationPlace_);
-    linearizationPlace_->layout()->addWidget(linearizationScreen_);
+    linearizationScreen_ = new qcv2LinearizationViewController;
+    linearizationPlace_ = makeScreenPlace(QStringLiteral("linearizationScreen"), linearizationScreen_);
     router_.registerScreen(
         linearizationScreen_, qcv2LinearizationViewController::openedFileExtensions,
         [screen = linearizationScreen_](const std::filesystem::path& file) { screen->openFile(file); });
     screens_->addTab(blendingPlace_, tr("Blending"));
     screens_->addTab(linearizationPlace_, tr("Linearization"));
     setCentralWidget(screens_);
-    resize(1200, 800);
+    resize(openingSize(*this));
     // Made with the window so that it follows the linearization's samples
     // before it is first shown.
     imagePreviewPanel_ = new ImagePreviewPanelController(this);
@@ -85,6 +111,7 @@ void MainWindow::openRecentDocument(const std::filesystem::path& file) {
     const auto* route = router_.routeFor(file);
     if (!route || !route->open) {
         platform::devLog("No screen opens " + file.filename().string());
+        showNotReopened(file);
         return;
     }
     if (route->screen) {
@@ -96,6 +123,22 @@ void MainWindow::openRecentDocument(const std::filesystem::path& file) {
     // The route is copied: opening may register routes anew.
     const auto open = route->open;
     open(file);
+}
+
+void MainWindow::showNotReopened(const std::filesystem::path& file) {
+    // Chosen from the menu, a file that opens nowhere says why.
+    const QString name = QString::fromStdU16String(file.filename().u16string());
+    const QString extension = RecentDocumentRouter::extensionOf(file);
+    const QString why = extension.isEmpty()
+                            ? QStringLiteral("Its name has no ending that tells what kind of file it is.")
+                            : QStringLiteral("No screen opens files whose name ends in “.%1”.").arg(extension);
+    platform::showAlert(
+        {platform::AlertStyle::warning,
+         QStringLiteral("“%1” cannot be opened from Open Recent.").arg(name).toStdString(),
+         (why + QStringLiteral(" Open Recent opens pictures on the blending screen, and .quad and measurement "
+                               "files on the linearization screen, by the ending of their names. Open the file "
+                               "through its screen's own button instead."))
+             .toStdString()});
 }
 
 void MainWindow::buildMenus() {

@@ -39,7 +39,8 @@ public:
     // The screens register here what File > Open Recent hands them.
     RecentDocumentRouter& recentDocumentRouter() { return router_; }
     // Brings the screen that opens the file's kind to the front and lets it
-    // open the file; a kind no screen opens goes to the developer's log.
+    // open the file; for a kind no screen opens an alert says why (and the
+    // developer's log names the file).
     void openRecentDocument(const std::filesystem::path& file);
 
 signals:
@@ -47,6 +48,7 @@ signals:
     void recentDocumentChosen(const QString& file);
 
 private:
+    void showNotReopened(const std::filesystem::path& file);
     void buildMenus();
     void rebuildOpenRecentMenu();
     void showQuadCurvesWindow();
