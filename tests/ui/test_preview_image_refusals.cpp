@@ -38,7 +38,7 @@ struct Refused {
     std::filesystem::path (*make)(const ScratchDirectory& dir);
     const char* reason; // a part of the alert's detailed text
     // A part of its informative text.
-    const char* says = "could not be read as a JPEG or TIFF picture";
+    const char* says = "could not be read as a picture";
 };
 
 constexpr const char* undecodedTiff = "is a TIFF picture of a kind this program cannot decode";

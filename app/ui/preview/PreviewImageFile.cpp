@@ -30,7 +30,7 @@ void refuseTooLarge(const std::filesystem::path& file, QSize size) {
 // What a file that gave no picture is, in the words of the refusal: one that
 // is not there, a JPEG or TIFF (by its first bytes) the decoder does not
 // take, or no such picture at all.
-const QString notAPicture = QStringLiteral("“%1” could not be read as a JPEG or TIFF picture.");
+const QString notAPicture = QStringLiteral("“%1” could not be read as a picture.");
 
 QString whyNoPicture(const std::filesystem::path& file) {
     std::error_code ignored;
