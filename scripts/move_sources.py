@@ -10,13 +10,16 @@ file or from the root as scripts/check_layers.sh resolves it, names it by
 its new path from the root; a moved file's own includes of its old
 neighbours are written from the root too, so they still resolve; and any
 other mention of an old path (comments, CMake files, documentation) becomes
-the new path. Every change is printed as FILE:LINE: OLD -> NEW.
+the new path. Every change is printed as FILE:LINE: OLD -> NEW, and the
+blocks of includes it touched are sorted again by clang-format, as the house
+style keeps them.
 
 Running it again with the same moves changes nothing, so after a merge that
 brings in new includes of the old paths it repoints those alone.
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 
@@ -83,6 +86,9 @@ def main(argv):
                            check=True).stdout.split("\0")
     script = os.path.relpath(os.path.abspath(__file__), root)
     changed = 0
+    clang_format = shutil.which("clang-format")
+    if clang_format is None:
+        print("move_sources: clang-format is not installed; the repointed includes are left unsorted")
     for file in sorted(f for f in files if f and f != script and os.path.isfile(f)):
         try:
             with open(file, encoding="utf-8", newline="") as f:
@@ -90,6 +96,7 @@ def main(argv):
         except UnicodeDecodeError:
             continue
         out = []
+        touched = []
         for number, line in enumerate(lines, 1):
             new = line
             if m := INCLUDE.match(line):
@@ -103,10 +110,14 @@ def main(argv):
             if new != line:
                 print(f"{file}:{number}: {line.strip()} -> {new.strip()}")
                 changed += 1
+                touched.append(number)
             out.append(new)
         if out != lines:
             with open(file, "w", encoding="utf-8", newline="") as f:
                 f.write("".join(out))
+            if clang_format and file.endswith((".h", ".hpp", ".cpp", ".cpp.in")):
+                ranges = [f"--lines={n}:{n}" for n in touched]
+                subprocess.run([clang_format, "-i", "--style=file", *ranges, file], check=True)
 
     for old in sorted(moving):
         new = moves[old]
