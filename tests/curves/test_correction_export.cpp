@@ -10,13 +10,13 @@
 #include <filesystem>
 #include <functional>
 
-#include "acv_wedges.h"
 #include "app/curves/exports/AcvCurveFit.h"
 #include "app/curves/exports/CorrectionExport.h"
 #include "app/curves/exports/PhotoshopCubeLUT.h"
 #include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/support/acv_wedges.h"
 #include "tests/support/scratch_files.h"
 #include "tests/support/shared_test_data.h"
 #include "tests/support/shell_commands.h"
