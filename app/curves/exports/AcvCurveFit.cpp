@@ -9,7 +9,7 @@
 namespace curves::acv {
 
 bool keepsApart(const Knot& left, const Knot& right) {
-    return right.input - left.input > 3 && std::abs(right.output - left.output) > 3;
+    return right.input - left.input >= closestSpacing && std::abs(right.output - left.output) >= closestSpacing;
 }
 
 bool keepsTheRules(const std::vector<Knot>& knots) {

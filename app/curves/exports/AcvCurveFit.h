@@ -16,7 +16,8 @@ inline constexpr std::size_t levelCount = topLevel + 1;
 // Image editors keep at most 16 points on a curve.
 inline constexpr std::size_t maximumKnots = 16;
 
-// The closest two neighbouring points may stand: 4 levels (keepsApart).
+// The closest two neighbouring points may stand, in input and in output:
+// 4 levels (keepsApart).
 inline constexpr int closestSpacing = 4;
 
 // How far a point may lie from the curve it follows at its own input, where
@@ -31,8 +32,8 @@ struct Knot {
     friend bool operator==(const Knot&, const Knot&) = default;
 };
 
-// Whether two neighbouring points lie far enough apart to be kept apart: more
-// than 3 levels in input and in output.
+// Whether two neighbouring points lie far enough apart to be kept apart: at
+// least closestSpacing levels in input and in output.
 bool keepsApart(const Knot& left, const Knot& right);
 
 // Ends the points (ascending in input, from (0, 0)) at (255, 255): the last
