@@ -91,7 +91,8 @@ Fit fitOf(const Levels& drawn, const Levels& target);
 // bring it to the levels a reader draws for `fractions` (256 finite
 // fractions of 1, the curve to follow, as tableLevel reads them): the best
 // Fit. Each inner point lies within pointTolerance of the curve at its input
-// unless moving it there would raise the worst difference or add a fall.
+// unless moving it there would break the rules, raise the worst difference
+// or add a fall.
 std::vector<Knot> placeKnots(const std::vector<double>& fractions);
 
 } // namespace curves::acv
