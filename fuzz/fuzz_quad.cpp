@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/curves/core/TextDecoding.h"
-#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/linearization/BinaryLinearization.h"
 #include "app/curves/quad/QuadDataFile.h"
 #include "platform/Log.h"
 

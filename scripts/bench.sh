@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the benchmarks optimised (no sanitizers) and runs them all, or only
-# those whose executable name contains the first argument (numerics, curves,
-# inks, charts, ui). Further arguments go to Google Benchmark. "window" runs
+# Builds the benchmarks optimised (no sanitizers), with them the search for
+# the best .acv curves (tools/acvsearch, run by hand), and runs them all, or
+# only those whose executable name contains the first argument (numerics,
+# curves, inks, charts, ui). Further arguments go to Google Benchmark. "window" runs
 # only the slider steps in the real window under Xvfb (bench/window), which
 # the full run ends with; "window opens" times only the opens there.
 set -euo pipefail
@@ -9,7 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
 build="$root/build/bench"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTINTSMITH_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTINTSMITH_BUILD_TESTS=OFF \
+  -DTINTSMITH_BUILD_ACV_SEARCH=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 # One BLAS thread unless asked otherwise: the wrappers are compared with the

@@ -6,7 +6,8 @@
 # layer may include its own headers and those of the layers below it in its
 # stack:
 #
-#   app stack:    platform <- Numerics <- app/curves/core <- app/curves/math
+#   app stack:    platform <- Numerics <- app/curves/core
+#                 <- app/curves/math | app/curves/saving
 #                 <- app/curves/measurements | app/curves/quad
 #                    | app/curves/exports
 #                 <- app/curves/linearization <- app/inks
@@ -52,7 +53,7 @@ root=${1:-"$(cd "$(dirname "$0")/.." && pwd)"}
 root=$(cd "$root" && pwd)
 
 # Each stack bottom up; the folders of one entry share a rank.
-app_stack=(platform Numerics app/curves/core app/curves/math
+app_stack=(platform Numerics app/curves/core "app/curves/math app/curves/saving"
   "app/curves/measurements app/curves/quad app/curves/exports" app/curves/linearization app/inks)
 chart_stack=(Charts/drawing Charts/foundation Charts/data Charts/render Charts/views Charts/types Charts/combined)
 ui_stack=(app/ui/widgets "app/ui/preview app/ui/graphs" app/ui/editors "app/ui/linearization app/ui/blending" app/ui/shell)

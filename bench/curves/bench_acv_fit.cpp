@@ -12,7 +12,7 @@
 #include "app/curves/exports/CorrectionExport.h"
 #include "bench/curves/previous_acv_fit.h"
 #include "platform/Log.h"
-#include "tests/curves/acv_wedges.h"
+#include "tests/support/acv_wedges.h"
 
 namespace {
 

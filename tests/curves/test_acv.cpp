@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/curves/exports/PhotoshopCurve.h"
-#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/linearization/CorrectionCurve.h"
 #include "ffmpeg_filters.h"
 #include "platform/testing/LogCapture.h"
 #include "platform/testing/ScriptedServices.h"

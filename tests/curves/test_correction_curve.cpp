@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/linearization/CorrectionCurve.h"
 
 namespace curves {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/curves/math/MainBoost.h"
-#include "app/curves/math/QuadGammaAdjust.h"
+#include "app/curves/linearization/MainBoost.h"
+#include "app/curves/linearization/QuadGammaAdjust.h"
 
 namespace curves {
 

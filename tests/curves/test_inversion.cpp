@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/linearization/BinaryLinearization.h"
 
 namespace curves {
 

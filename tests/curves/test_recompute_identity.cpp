@@ -10,9 +10,9 @@
 #include <random>
 
 #include "Numerics/Numerics.h"
+#include "app/curves/linearization/BinaryLinearization.h"
+#include "app/curves/linearization/CorrectionCurve.h"
 #include "app/curves/linearization/LinearizationDataModel.h"
-#include "app/curves/math/BinaryLinearization.h"
-#include "app/curves/math/CorrectionCurve.h"
 #include "app/curves/math/MovingAverager.h"
 #include "app/curves/math/Resampling.h"
 #include "app/curves/math/RunMean.h"

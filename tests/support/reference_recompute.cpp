@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "Numerics/Numerics.h"
-#include "app/curves/math/BinaryLinearization.h"
-#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/linearization/BinaryLinearization.h"
+#include "app/curves/linearization/CorrectionCurve.h"
 #include "app/curves/math/MonotoneFit.h"
 #include "app/curves/math/Resampling.h"
 

@@ -29,7 +29,7 @@
 #include "app/curves/exports/AcvCurveFit.h"
 #include "app/curves/exports/CorrectionExport.h"
 #include "platform/Log.h"
-#include "tests/curves/acv_wedges.h"
+#include "tests/support/acv_wedges.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 namespace curves::acv {
 
 bool keepsApart(const Knot& left, const Knot& right) {
-    return right.input - left.input > 3 && std::abs(right.output - left.output) > 3;
+    return right.input - left.input >= closestSpacing && std::abs(right.output - left.output) >= closestSpacing;
 }
 
 bool keepsTheRules(const std::vector<Knot>& knots) {
@@ -245,13 +245,15 @@ public:
         // and many, and from points gathered at the bends; then again from
         // the best, hot each time; then for smaller differences at the other
         // levels. Points off the curve go back onto it where that costs
-        // nothing at the worst, and single moves settle the rest.
+        // nothing at the worst, and single moves settle the rest; those may
+        // leave room for another point to go back, and settle again after it.
         const std::vector<Knot> starts[] = {spread(6), spread(10), spread(14), alongTheBends(14)};
         for (const auto& start : starts) anneal(start, startSteps, false);
         for (int round = 0; round < rounds; ++round) anneal(best_.knots, roundSteps, false);
         anneal(best_.knots, closerSteps, true);
         keepPointsOnTheCurve();
         settle();
+        while (keepPointsOnTheCurve()) settle();
         return best_.knots;
     }
 
@@ -475,8 +477,9 @@ private:
     // Each point off the curve by more than pointTolerance goes onto it, at
     // its input or a few levels along, where the drawn curve stays as close
     // at its worst (no more falls, no greater worst difference); of the
-    // places that do, the one that fits best.
-    void keepPointsOnTheCurve() {
+    // places that do, the one that fits best. Whether a point went onto it.
+    bool keepPointsOnTheCurve() {
+        bool moved = false;
         for (std::size_t i = 1; i + 1 < best_.knots.size(); ++i) {
             const Knot k = best_.knots[i];
             if (std::fabs(k.output - curve_[static_cast<std::size_t>(k.input)]) <= pointTolerance) continue;
@@ -493,8 +496,12 @@ private:
                     if (free && (!onCurve || fit.betterThan(onCurve->fit))) onCurve = std::move(candidate);
                 }
             }
-            if (onCurve) best_ = std::move(*onCurve);
+            if (onCurve) {
+                best_ = std::move(*onCurve);
+                moved = true;
+            }
         }
+        return moved;
     }
 
     Levels target_{};

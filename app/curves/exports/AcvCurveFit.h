@@ -16,7 +16,8 @@ inline constexpr std::size_t levelCount = topLevel + 1;
 // Image editors keep at most 16 points on a curve.
 inline constexpr std::size_t maximumKnots = 16;
 
-// The closest two neighbouring points may stand: 4 levels (keepsApart).
+// The closest two neighbouring points may stand, in input and in output:
+// 4 levels (keepsApart).
 inline constexpr int closestSpacing = 4;
 
 // How far a point may lie from the curve it follows at its own input, where
@@ -31,8 +32,8 @@ struct Knot {
     friend bool operator==(const Knot&, const Knot&) = default;
 };
 
-// Whether two neighbouring points lie far enough apart to be kept apart: more
-// than 3 levels in input and in output.
+// Whether two neighbouring points lie far enough apart to be kept apart: at
+// least closestSpacing levels in input and in output.
 bool keepsApart(const Knot& left, const Knot& right);
 
 // Ends the points (ascending in input, from (0, 0)) at (255, 255): the last
@@ -90,7 +91,8 @@ Fit fitOf(const Levels& drawn, const Levels& target);
 // bring it to the levels a reader draws for `fractions` (256 finite
 // fractions of 1, the curve to follow, as tableLevel reads them): the best
 // Fit. Each inner point lies within pointTolerance of the curve at its input
-// unless moving it there would raise the worst difference or add a fall.
+// unless moving it there would break the rules, raise the worst difference
+// or add a fall.
 std::vector<Knot> placeKnots(const std::vector<double>& fractions);
 
 } // namespace curves::acv

@@ -45,7 +45,8 @@ std::vector<acv::Knot> evenSamples(const std::vector<double>& imageCurve) {
             const double v = std::trunc(std::clamp(imageCurve[input] / 100 * 255, -255.0, 255.0));
             const acv::Knot sample{static_cast<int>(input), static_cast<int>(std::fabs(v))};
             // The rule compares the output as computed, before its sign is dropped.
-            if (std::fabs(knots.back().output - v) > 3 && sample.input - knots.back().input > 3)
+            if (std::fabs(knots.back().output - v) >= acv::closestSpacing &&
+                sample.input - knots.back().input >= acv::closestSpacing)
                 knots.push_back(sample);
         }
         if (input >= 237) break;

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/curves/core/SaveThroughPanel.h"
+#include "app/curves/saving/SaveThroughPanel.h"
 #include "platform/Log.h"
 
 namespace curves {

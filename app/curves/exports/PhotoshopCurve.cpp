@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/curves/core/PrintedLines.h"
-#include "app/curves/core/SaveThroughPanel.h"
+#include "app/curves/saving/SaveThroughPanel.h"
 #include "platform/Log.h"
 
 namespace curves {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/curves/core/PrintedLines.h"
-#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/linearization/BinaryLinearization.h"
 #include "app/curves/math/MovingAverager.h"
 #include "app/curves/math/NearSearch.h"
 #include "app/curves/math/Resampling.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/curves/core/CIELab.h"
-#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/linearization/CorrectionCurve.h"
 #include "app/curves/quad/QuadDataFile.h"
 
 namespace curves {

@@ -3,8 +3,8 @@
 #include <variant>
 
 #include "app/curves/core/PrintedLines.h"
-#include "app/curves/core/SaveThroughPanel.h"
 #include "app/curves/core/TextDecoding.h"
+#include "app/curves/saving/SaveThroughPanel.h"
 #include "platform/FileIO.h"
 #include "platform/Log.h"
 #include "platform/Services.h"

@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "Numerics/Numerics.h"
+#include "app/curves/linearization/BinaryLinearization.h"
 #include "app/curves/math/BezierCurve.h"
-#include "app/curves/math/BinaryLinearization.h"
 #include "app/curves/math/Resampling.h"
 #include "app/ui/editors/QuadCurveEditorView.h"
 #include "app/ui/graphs/QuadCurveGraph.h"

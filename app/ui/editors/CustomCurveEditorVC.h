@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/curves/math/MainBoost.h"
-#include "app/curves/math/QuadGammaAdjust.h"
+#include "app/curves/linearization/MainBoost.h"
+#include "app/curves/linearization/QuadGammaAdjust.h"
 #include "app/ui/editors/CustomCurveEditorDelegate.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "app/curves/math/CorrectionCurve.h"
+#include "app/curves/linearization/CorrectionCurve.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
-// The wedges the .acv export is judged on, shared by its test and by the
-// search for the best curves (tools/acvsearch): the real wedge files, and
-// made ones as photographers' Lab lists, each with the closest any legal
-// .acv came to its .cube in that search.
+// The wedges the .acv export is judged on, shared by its test, its benchmark
+// and the search for the best curves (tools/acvsearch): the real wedge
+// files, and made ones as photographers' Lab lists, each with the closest
+// any legal .acv came to its .cube in that search.
 #include <cmath>
 #include <filesystem>
 #include <fstream>

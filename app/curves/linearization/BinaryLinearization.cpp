@@ -1,4 +1,4 @@
-#include "app/curves/math/BinaryLinearization.h"
+#include "app/curves/linearization/BinaryLinearization.h"
 
 #include <algorithm>
 #include <bit>

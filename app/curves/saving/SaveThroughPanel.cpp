@@ -1,4 +1,4 @@
-#include "app/curves/core/SaveThroughPanel.h"
+#include "app/curves/saving/SaveThroughPanel.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/curves/math/MainBoost.h"
+#include "app/curves/linearization/MainBoost.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/curves/math/QuadGammaAdjust.h"
+#include "app/curves/linearization/QuadGammaAdjust.h"
 
 #include "Numerics/Numerics.h"
 #include "app/curves/math/Resampling.h"
