@@ -323,9 +323,9 @@ std::vector<double> BinaryLinearization::resampleTo1024(const std::vector<double
         samples = std::move(interpolator.outputArray);
     } else {
         const KeyframeCurve keys(xs, curve, shape);
-        if (!keys.empty())
-            for (std::size_t k = 0; k < 1024; ++k)
-                samples.push_back(keys.valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024)));
+        std::size_t segment = KeyframeCurve::unknownSegment;
+        for (std::size_t k = 0; !keys.empty() && k < 1024; ++k)
+            samples.push_back(keys.valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024), segment));
     }
     samples.resize(1024, samples.empty() ? 0.0 : samples.back());
     return samples;
@@ -377,8 +377,7 @@ std::vector<std::vector<double>> BinaryLinearization::reduceTo256(const std::vec
     for (const auto& curve : curves) {
         std::vector<double> reduced(256, 0.0);
         if (curve.size() >= 1024) {
-            reduced[0] = curve[0];
-            for (std::size_t b = 1; b < 255; ++b) reduced[b] = curve[4 * b + 4];
+            for (std::size_t b = 0; b < 255; ++b) reduced[b] = curve[keptPoint(b)];
             reduced[255] = curve[1023];
         }
         result.push_back(std::move(reduced));

@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "Charts/foundation/PlatformStyle.h"
 #include "app/curves/measurements/MeasurementValidity.h"
@@ -105,22 +104,20 @@ std::optional<curves::CIELab> MeasurementTableModel::editedRow(const curves::CIE
 bool MeasurementTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()) return false;
     auto& row = rows_[static_cast<std::size_t>(index.row())];
-    const QString stays = QStringLiteral("%1 stays %2.")
-                              .arg(headerData(index.column(), Qt::Horizontal).toString(),
-                                   twoDecimals(valueAt(index.row(), index.column())));
+    // Why an edit is refused, and that the cell keeps its value.
+    const auto refuse = [&](const QString& why) {
+        const QString stays = QStringLiteral("%1 stays %2.")
+                                  .arg(headerData(index.column(), Qt::Horizontal).toString(),
+                                       twoDecimals(valueAt(index.row(), index.column())));
+        emit editRefused(index, why + QStringLiteral("; ") + stays);
+        return false;
+    };
     // A typo read as the number it starts with, or as 0, would recompute
     // every curve from a step that was never measured.
     const auto number = wholeNumber(value.toString());
-    if (!number) {
-        emit editRefused(index,
-                         QStringLiteral("\u201C%1\u201D is not a number; %2").arg(value.toString().trimmed(), stays));
-        return false;
-    }
+    if (!number) return refuse(QStringLiteral("\u201C%1\u201D is not a number").arg(value.toString().trimmed()));
     const auto edited = editedRow(row.lab, index.column(), *number);
-    if (!edited) {
-        emit editRefused(index, QStringLiteral("L* is a number from 0 to 100; %1").arg(stays));
-        return false;
-    }
+    if (!edited) return refuse(QStringLiteral("L* is a number from 0 to 100"));
     if (!onEdit_ || !onEdit_(index.row(), index.column(), *number)) return false;
     row.lab = *edited;
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount_ - 1));
