@@ -108,10 +108,13 @@ public:
     double at(std::size_t k) const {
         if (sampler_) return sampler_->sample(k, values_, tangents_);
         if (constant_) return *constant_;
-        return keys_->valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024));
+        return keys_->valueAt(KeyframeCurve::sampleTime(k, 1.0 / 1024), segment_);
     }
 
 private:
+    // Where the last read found its segment: the reads of one curve run
+    // forward, mostly.
+    mutable std::size_t segment_ = KeyframeCurve::unknownSegment;
     const SharedTimesSampler* sampler_ = nullptr;
     const double* values_ = nullptr;
     const double* tangents_ = nullptr;
@@ -250,14 +253,28 @@ void linearizeOne(const std::vector<double>& curve, const std::vector<GridReadin
                   std::vector<double>& reduced, KeyframeCurve::Shape shape = KeyframeCurve::Shape::spline) {
     std::vector<double> tangents;
     const Resampled q(curve, tangents, shape);
-    const std::size_t last = gridSampler().sampleCount() - 1;
-    // An empty channel (every value zero) reads zero wherever it is read,
-    // and a reading between two zeros gives 0; only a reading at the grid's
-    // last point (whose right-hand value is 1023) is worked out.
-    const bool unused = std::all_of(curve.begin(), curve.end(), [](double v) { return v == 0; });
+    const auto& sampler = gridSampler();
+    const std::size_t last = sampler.sampleCount() - 1;
+    // Where a curve carries no ink it reads zero, in either shape, and a
+    // reading between two zeros gives 0; only a reading at the grid's last
+    // point (whose right-hand value is 1023) is always worked out. On the
+    // 256 grid the keyframes each reading reaches are known (as for the
+    // pairs); any other curve is passed over only when it is empty.
+    const bool onGrid = sampler.fits(curve);
+    std::size_t inkFrom = curve.size();
+    std::size_t inkTo = 0;
+    for (std::size_t k = 0; k < curve.size(); ++k)
+        if (curve[k] != 0) {
+            inkFrom = std::min(inkFrom, k);
+            inkTo = k;
+        }
+    const auto readsNoInk = [&](const GridReading& reading) {
+        if (!onGrid) return inkFrom == curve.size();
+        return reading.keys.last < inkFrom || reading.keys.first > inkTo;
+    };
     for (std::size_t r = 0; r < readings.size(); ++r) {
         const std::size_t i = readings[r].i;
-        if (unused && i < last) continue;
+        if (i < last && readsNoInk(readings[r])) continue;
         reduced[r] = interpolated(readings[r], q.at(i), i < last ? q.at(i + 1) : 1023);
     }
     reduced[255] = q.at(last);

@@ -20,7 +20,7 @@ bool everRises(const std::vector<double>& values) {
     return std::adjacent_find(values.begin(), values.end(), [](double a, double b) { return b > a; }) != values.end();
 }
 
-bool neverFallsFinite(const std::vector<double>& values) { return allFinite(values) && !everFalls(values); }
+bool neverFallsFinite(const std::vector<double>& values) { return !everFalls(values) && allFinite(values); }
 
 std::vector<double> neverRisingFit(const std::vector<double>& values) {
     if (!everRises(values)) return values;

@@ -56,13 +56,15 @@ KeyframeCurve::KeyframeCurve(const std::vector<double>& xs, const std::vector<do
 
 void KeyframeCurve::limitTangents() {
     const std::size_t last = x_.size() - 1;
+    std::vector<double> secants(last);
+    for (std::size_t i = 0; i < last; ++i) secants[i] = secant(x_, y_, i, i + 1);
     // Flat where the keyframes turn or stand still, then each segment's pair
     // cut back into the circle of radius 3 (in units of the segment's
     // secant), inside which the cubic cannot leave the segment's range.
     for (std::size_t i = 1; i < last; ++i)
-        if (!(secant(x_, y_, i - 1, i) * secant(x_, y_, i, i + 1) > 0)) tangent_[i] = 0;
+        if (!(secants[i - 1] * secants[i] > 0)) tangent_[i] = 0;
     for (std::size_t i = 0; i < last; ++i) {
-        const double d = secant(x_, y_, i, i + 1);
+        const double d = secants[i];
         if (d == 0) {
             tangent_[i] = 0;
             tangent_[i + 1] = 0;
